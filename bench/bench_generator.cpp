@@ -1,0 +1,56 @@
+// Cube generation: one Cube per recipe, and a whole series of 500 Cubes as
+// the "Create random series" command makes it.
+#include "cube/generator.h"
+#include "cube/random.h"
+#include "cube/topology.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+using namespace vexlor;
+
+namespace {
+
+// One Cube of the given recipe: a net and the recipe's attempts.
+void BM_MakeCubeOfKind(benchmark::State& state) {
+    SetupTopology();
+    SeedRandom(1'700'000'000);
+    const int kind = static_cast<int>(state.range(0));
+    CubeNode c{};
+    for (auto _ : state) {
+        MakeNet(c);
+        GenerateTaskOfKind(c, kind);
+        benchmark::DoNotOptimize(c);
+    }
+}
+BENCHMARK(BM_MakeCubeOfKind)->DenseRange(0, kRecipes - 1)->Unit(benchmark::kMicrosecond);
+
+// MakeCube alone, recipe drawn at random as in a real series.
+void BM_MakeCube(benchmark::State& state) {
+    SetupTopology();
+    SeedRandom(1'700'000'000);
+    CubeNode c{};
+    for (auto _ : state) {
+        MakeCube(c);
+        benchmark::DoNotOptimize(c);
+    }
+}
+BENCHMARK(BM_MakeCube)->Unit(benchmark::kMicrosecond);
+
+void BM_Series500(benchmark::State& state) {
+    SetupTopology();
+    std::vector<CubeNode> series(500);
+    std::int64_t seed = 1'700'000'000;
+    for (auto _ : state) {
+        SeedRandom(seed++);
+        for (auto& c : series)
+            MakeCube(c);
+        benchmark::DoNotOptimize(series.data());
+    }
+}
+BENCHMARK(BM_Series500)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace
+
+BENCHMARK_MAIN();

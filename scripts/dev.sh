@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Installs what is missing on a Debian 12 machine, builds, and then either
+# starts Vexlor ("run") or runs the whole test suite ("test").
+#
+#   scripts/dev.sh run     build the release preset and start the program
+#   scripts/dev.sh test    build the debug preset and run every test
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+
+packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation libbenchmark-dev)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$p")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        return
+    fi
+    local sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+build() {
+    local preset=$1
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build release
+    exec build/release/src/app/vexlor
+    ;;
+test)
+    install_missing
+    build debug
+    ctest --preset debug
+    ;;
+*)
+    echo "usage: scripts/dev.sh run|test" >&2
+    exit 2
+    ;;
+esac
