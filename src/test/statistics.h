@@ -1,0 +1,45 @@
+// The texts of the Statistics panel and of the count labels, computed from
+// the test state, the series store and the clock. The window writes them into
+// its labels; nothing here changes any state.
+#pragma once
+
+#include "clock.h"
+#include "series/series_store.h"
+#include "test_state.h"
+
+#include <string>
+
+namespace vexlor {
+
+// A span in whole seconds and tenths ("3725.9"): whole days dropped, the sign
+// dropped, tenths cut rather than rounded. A span that is not a finite number
+// (only possible from a damaged file) shows as "0.0".
+std::string FormatSeconds(DateTime span);
+
+// Time on a Cube's clock: its stop (or now, while it runs) minus its start;
+// 0 for a Cube never shown.
+DateTime CubeTime(const CubeNode& c);
+
+// Time on the total clock: its stop (or now, while it runs) minus its start.
+DateTime TotalTime(const TestState& state);
+
+// What the 10 ms timer writes.
+struct TimerTexts {
+    std::string tcurr; // current Cube time, "0.0" without a current Cube
+    std::string ttot;  // total time
+    std::string tavr;  // total time per solved Cube, "++" before the first
+};
+TimerTexts ComputeTimerTexts(const TestState& state, const SeriesStore& store);
+
+// What a refresh of the labels writes.
+struct LabelTexts {
+    std::string scurr, sskip, smist, scust; // the four series counts
+    std::string stst;                       // "Start" while paused, else "Pause"
+    std::string mists;                      // mistakes
+    std::string socubes;                    // solved Cubes
+    std::string mpc;          // mistakes per 100 solved Cubes, "75%"; "++" before the first
+    bool nextVisible = false; // the test runs and the current Cube is solved
+};
+LabelTexts ComputeLabelTexts(const TestState& state, const SeriesStore& store);
+
+} // namespace vexlor
