@@ -1,0 +1,109 @@
+#include "series_file.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <QSaveFile>
+
+namespace vexlor {
+
+namespace {
+
+class DeviceSink final : public ByteSink {
+public:
+    explicit DeviceSink(QIODevice& device) : device_(device) {}
+    bool Write(const std::uint8_t* data, std::size_t n) override {
+        const auto size = static_cast<qint64>(n);
+        return device_.write(reinterpret_cast<const char*>(data), size) == size;
+    }
+
+private:
+    QIODevice& device_;
+};
+
+class DeviceSource final : public ByteSource {
+public:
+    explicit DeviceSource(QIODevice& device) : device_(device) {}
+    std::size_t Read(std::uint8_t* data, std::size_t n) override {
+        // QIODevice::read may return less than asked before the end; keep
+        // reading until the request is met, the data end, or an error.
+        std::size_t got = 0;
+        while (got < n) {
+            const qint64 r =
+                device_.read(reinterpret_cast<char*>(data + got), static_cast<qint64>(n - got));
+            if (r <= 0)
+                break;
+            got += static_cast<std::size_t>(r);
+        }
+        return got;
+    }
+
+private:
+    QIODevice& device_;
+};
+
+} // namespace
+
+WriteResult WriteSeriesToDevice(QIODevice& device, const CubeNode* head, bool strip) {
+    DeviceSink sink(device);
+    return WriteSeriesFile(sink, head, strip);
+}
+
+WriteResult SaveSeriesFile(const QString& path, const CubeNode* head, bool strip) {
+    // Refused before the file is even created.
+    if (ChainLength(head) > kMaxCubesPerFile)
+        return WriteResult::TooLong;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return WriteResult::Failed;
+    const WriteResult result = WriteSeriesToDevice(file, head, strip);
+    if (result != WriteResult::Ok) {
+        file.cancelWriting();
+        return result;
+    }
+    // QSaveFile buffers; commit() flushes that buffer on closing but (Qt 6.4)
+    // does not notice when the flush fails, and would then put a truncated
+    // file in place of the earlier one. Flush here and check first.
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return WriteResult::Failed;
+    }
+    return file.commit() ? WriteResult::Ok : WriteResult::Failed;
+}
+
+LoadResult ReadSeriesFromDevice(QIODevice& device, SeriesStore& store) {
+    DeviceSource source(device);
+    return ReadSeriesFile(source, store);
+}
+
+LoadResult LoadSeriesFile(const QString& path, SeriesStore& store) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return LoadResult::WrongFormat;
+    return ReadSeriesFromDevice(file, store);
+}
+
+const char* SaveMessage(WriteResult result) {
+    switch (result) {
+    case WriteResult::Ok:
+        return "";
+    case WriteResult::Failed:
+        return kErrorWritingFile;
+    case WriteResult::TooLong:
+        return kSeriesTooLong;
+    }
+    return kErrorWritingFile;
+}
+
+const char* LoadMessage(LoadResult result) {
+    switch (result) {
+    case LoadResult::Ok:
+        return "";
+    case LoadResult::WrongFormat:
+        return kWrongFileFormat;
+    case LoadResult::ReadError:
+        return kErrorReadingFile;
+    }
+    return kErrorReadingFile;
+}
+
+} // namespace vexlor

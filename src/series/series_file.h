@@ -1,0 +1,41 @@
+// Saving and loading .srs files on disk. A save never destroys an earlier
+// file: the bytes go to a temporary file in the same folder that replaces
+// the target only once every byte is written and flushed.
+#pragma once
+
+#include "series_format.h"
+
+#include <QString>
+
+class QIODevice;
+
+namespace vexlor {
+
+// The messages the Series commands show for the results below.
+inline constexpr char kErrorWritingFile[] = "Error writing file.";
+inline constexpr char kWrongFileFormat[] = "Wrong file format.";
+inline constexpr char kErrorReadingFile[] = "Error reading file.";
+inline constexpr char kSeriesTooLong[] =
+    "The series has more than 65,535 Cubes and cannot be saved in one file.";
+
+// Writes a whole series file to an open device (magic, N, records).
+WriteResult WriteSeriesToDevice(QIODevice& device, const CubeNode* head, bool strip);
+
+// Saves the chain as the file at path, atomically: on any failure an earlier
+// file at path is left byte for byte as it was, and no temporary is left
+// behind. A chain too long for one file is refused before anything is
+// created.
+WriteResult SaveSeriesFile(const QString& path, const CubeNode* head, bool strip);
+
+// Reads a whole series file from an open device into Current.
+LoadResult ReadSeriesFromDevice(QIODevice& device, SeriesStore& store);
+
+// Loads the file at path into Current. A file that cannot be opened is
+// treated as one without the magic: Current stays as it was.
+LoadResult LoadSeriesFile(const QString& path, SeriesStore& store);
+
+// The message for a result; empty for success.
+const char* SaveMessage(WriteResult result);
+const char* LoadMessage(LoadResult result);
+
+} // namespace vexlor

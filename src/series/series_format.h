@@ -1,0 +1,84 @@
+// The .srs series file: the magic "SRS ", an unsigned 16-bit little-endian
+// count N, then N Cube records. Written and read over two small byte
+// interfaces so that the format needs no file library.
+#pragma once
+
+#include "cube_record.h"
+#include "series_store.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace vexlor {
+
+inline constexpr std::array<std::uint8_t, 4> kSeriesMagic = {0x53, 0x52, 0x53, 0x20};
+inline constexpr std::size_t kSeriesHeaderSize = 6;
+
+// The most Cubes one file can hold: N is 16 bits.
+inline constexpr int kMaxCubesPerFile = 65'535;
+
+// Where bytes go. Write returns true only when all n bytes were taken.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    virtual bool Write(const std::uint8_t* data, std::size_t n) = 0;
+};
+
+// Where bytes come from. Read returns how many bytes it put into data (fewer
+// than n only at the end of the data or on an error).
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    virtual std::size_t Read(std::uint8_t* data, std::size_t n) = 0;
+};
+
+enum class WriteResult {
+    Ok,
+    Failed,  // a write failed; what was written before stays written
+    TooLong, // more than kMaxCubesPerFile Cubes; nothing was written
+};
+
+enum class MagicResult {
+    Ok,
+    Short, // fewer than 4 bytes
+    Wrong, // 4 bytes, not the magic
+};
+
+enum class ReadResult {
+    Ok,
+    Failed, // count missing or 0, or a record cut short
+};
+
+// Writes N (the chain's length, found by walking it) and the N records. A
+// chain too long for N writes nothing.
+WriteResult WriteSeries(ByteSink& out, const CubeNode* head, bool strip);
+
+// Reads 4 bytes and compares them with the magic.
+MagicResult CheckMagic(ByteSource& in);
+
+// Reads N and the records behind the magic and makes them Current: the
+// earlier Current is freed whatever happens. On failure Current holds the
+// Cubes read completely, in file order. Values are taken as stored; bytes
+// after the N-th record are not read.
+ReadResult ReadSeries(ByteSource& in, SeriesStore& store);
+
+// A whole file: the magic, then WriteSeries. A chain too long for one file
+// writes nothing at all, the magic included.
+WriteResult WriteSeriesFile(ByteSink& out, const CubeNode* head, bool strip);
+
+enum class LoadResult {
+    Ok,
+    WrongFormat, // no magic: Current is left as it was
+    ReadError,   // ReadSeries failed: Current holds what was read completely
+};
+
+// A whole file: CheckMagic, then ReadSeries when the magic is there.
+LoadResult ReadSeriesFile(ByteSource& in, SeriesStore& store);
+
+// The size of a file of n Cubes.
+constexpr std::size_t SeriesFileSize(std::size_t n) {
+    return kSeriesHeaderSize + kCubeRecordSize * n;
+}
+
+} // namespace vexlor

@@ -1,0 +1,539 @@
+// Series files: the byte layout is locked, stripping and round trips keep
+// every byte they should, every failure of loading leaves Current as the
+// format promises, and a failed save never harms an earlier file.
+#include "cube/generator.h"
+#include "cube/random.h"
+#include "cube/topology.h"
+#include "cube_compare.h"
+#include "series/series_file.h"
+#include "series/series_format.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstring>
+#include <random>
+#include <vector>
+
+using namespace vexlor;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class VectorSink final : public ByteSink {
+public:
+    explicit VectorSink(std::size_t limit = SIZE_MAX) : limit_(limit) {}
+    // Takes bytes up to the limit, then fails, keeping what fitted.
+    bool Write(const std::uint8_t* data, std::size_t n) override {
+        const std::size_t take = std::min(n, limit_ - bytes.size());
+        bytes.insert(bytes.end(), data, data + take);
+        return take == n;
+    }
+    Bytes bytes;
+
+private:
+    std::size_t limit_;
+};
+
+class VectorSource final : public ByteSource {
+public:
+    explicit VectorSource(const Bytes& bytes, std::size_t length)
+        : bytes_(bytes), length_(std::min(length, bytes.size())) {}
+    explicit VectorSource(const Bytes& bytes) : VectorSource(bytes, bytes.size()) {}
+    std::size_t Read(std::uint8_t* data, std::size_t n) override {
+        const std::size_t take = std::min(n, length_ - pos_);
+        std::memcpy(data, bytes_.data() + pos_, take);
+        pos_ += take;
+        return take;
+    }
+
+private:
+    const Bytes& bytes_;
+    std::size_t length_;
+    std::size_t pos_ = 0;
+};
+
+// A device that accepts a fixed number of bytes and then fails.
+class FailDevice final : public QBuffer {
+public:
+    explicit FailDevice(qint64 limit) : limit_(limit) {}
+
+protected:
+    qint64 writeData(const char* data, qint64 len) override {
+        if (size() + len > limit_)
+            return -1;
+        return QBuffer::writeData(data, len);
+    }
+
+private:
+    qint64 limit_;
+};
+
+// An owned chain, freed on scope exit.
+struct Chain {
+    CubeNode* head = nullptr;
+    CubeNode* last = nullptr;
+    Chain() = default;
+    Chain(const Chain&) = delete;
+    Chain& operator=(const Chain&) = delete;
+    ~Chain() { FreeChain(head); }
+    CubeNode& Add(const CubeNode& c) {
+        auto* n = new CubeNode{};
+        CopyCube(*n, c);
+        (last != nullptr ? last->link : head) = n;
+        return *(last = n);
+    }
+};
+
+CubeNode Generated(std::int64_t seed) {
+    SeedRandom(seed);
+    CubeNode c{};
+    MakeCube(c);
+    return c;
+}
+
+// A generated Cube with picks and a stopped clock, as Mistakes holds them.
+CubeNode Picked(std::int64_t seed) {
+    CubeNode c = Generated(seed);
+    c.chosen[(c.correct + 1) % 4] = 1;
+    c.tstart = 46'000.25 + double(seed % 100) / 1000;
+    c.tstop = c.tstart + 0.0001;
+    return c;
+}
+
+Bytes FileOf(const CubeNode* head, bool strip) {
+    VectorSink sink;
+    if (WriteSeriesFile(sink, head, strip) != WriteResult::Ok)
+        qFatal("writing to memory failed");
+    return sink.bytes;
+}
+
+std::vector<int> Kinds(const SeriesStore& store) {
+    std::vector<int> out;
+    for (const CubeNode* c = store.CurrentCube(); c != nullptr; c = c->link)
+        out.push_back(c->kind);
+    return out;
+}
+
+// Current of a store that already holds two Cubes marked 100 and 101.
+void Preload(SeriesStore& store) {
+    CubeNode c{};
+    c.kind = 100;
+    store.AppendCopy(SeriesKind::Current, c);
+    c.kind = 101;
+    store.AppendCopy(SeriesKind::Current, c);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray ToQt(const Bytes& b) {
+    return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
+}
+
+} // namespace
+
+class SeriesFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SetupTopology(); }
+
+    void recordLayout() {
+        // The record of a known Cube, byte by byte as laid down for .srs
+        // files. Empty cells keep whatever their turn byte held.
+        CubeNode c{};
+        for (auto& column : c.net)
+            for (auto& cell : column)
+                cell = {-1, 0x55};
+        c.net[4][4] = {0, 1};
+        c.net[5][4] = {1, 2};
+        c.net[3][4] = {2, 3};
+        c.net[4][3] = {3, 0};
+        c.net[4][5] = {4, 1};
+        c.net[4][6] = {5, 2};
+        const std::int8_t sym[6] = {0, 5, 6, 11, 12, 17};
+        const std::int8_t symturn[6] = {0, 1, 2, 3, 0, 1};
+        std::memcpy(c.sym, sym, 6);
+        std::memcpy(c.symturn, symturn, 6);
+        const std::int8_t box[4] = {3, 5, 3, 6};
+        std::memcpy(c.netbox, box, 4);
+        for (int a = 0; a < 4; ++a)
+            for (int k = 0; k < 3; ++k) {
+                c.anssym[a][k] = static_cast<std::int8_t>(3 * a + k);
+                c.ansturn[a][k] = static_cast<std::int8_t>((a + k) % 4);
+            }
+        c.correct = 2;
+        c.corfaces[0] = 4;
+        c.corfaces[1] = 1;
+        c.corfaces[2] = 0;
+        c.kind = 14;
+        c.chosen[0] = 1;
+        c.chosen[2] = 1;
+        c.tstart = 45000.5;
+        c.tstop = -1.5;
+
+        CubeRecord expected;
+        for (int i = 0; i < 162; i += 2) {
+            expected[i] = 0xff;
+            expected[i + 1] = 0x55;
+        }
+        // (x, y) at 18x + 2y: face, turn.
+        const int cells[][3] = {{80, 0, 1}, {98, 1, 2}, {62, 2, 3},
+                                {78, 3, 0}, {82, 4, 1}, {84, 5, 2}};
+        for (const auto& cell : cells) {
+            expected[cell[0]] = std::uint8_t(cell[1]);
+            expected[cell[0] + 1] = std::uint8_t(cell[2]);
+        }
+        const std::uint8_t tail[] = {
+            0,    5,    6,    11,   12,   17,                             // 162 sym
+            0,    1,    2,    3,    0,    1,                              // 168 symturn
+            3,    5,    3,    6,                                          // 174 netbox
+            0,    1,    2,    3,    4,    5,    6,    7,    8, 9, 10, 11, // 178 anssym
+            0,    1,    2,    1,    2,    3,    2,    3,    0, 3, 0,  1,  // 190 ansturn
+            2,                                                            // 202 correct
+            4,    1,    0,                                                // 203 corfaces
+            14,                                                           // 206 kind
+            1,    0,    1,    0,                                          // 207 chosen
+            0,    0,    0,    0,    0,                                    // 211 padding
+            0x00, 0x00, 0x00, 0x00, 0x10, 0xf9, 0xe5, 0x40,               // 216 tstart 45000.5
+            0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xf8, 0xbf,               // 224 tstop -1.5
+        };
+        static_assert(162 + sizeof tail == kCubeRecordSize);
+        std::memcpy(expected.data() + 162, tail, sizeof tail);
+
+        const CubeRecord record = EncodeCube(c, false);
+        for (std::size_t i = 0; i < kCubeRecordSize; ++i)
+            QVERIFY2(record[i] == expected[i], qPrintable(QStringLiteral("byte %1").arg(i)));
+
+        CubeNode back{};
+        back.net[0][0].turn = 3;
+        DecodeCube(expected.data(), back);
+        QVERIFY(SameCube(back, c));
+        QCOMPARE(int(back.net[0][0].turn), 0x55);
+        QVERIFY(back.link == nullptr);
+    }
+
+    void fileSizeAndHeader() {
+        // 470 bytes for 2 Cubes; N is little-endian (300 = 2C 01).
+        Chain chain;
+        chain.Add(Generated(1));
+        chain.Add(Generated(2));
+        const Bytes two = FileOf(chain.head, true);
+        QCOMPARE(two.size(), std::size_t{470});
+        QCOMPARE(Bytes(two.begin(), two.begin() + 6), (Bytes{0x53, 0x52, 0x53, 0x20, 0x02, 0x00}));
+        QVERIFY(
+            std::equal(two.begin() + 6, two.begin() + 238, EncodeCube(*chain.head, true).begin()));
+
+        for (int i = 2; i < 300; ++i)
+            chain.Add(*chain.head);
+        const Bytes many = FileOf(chain.head, true);
+        QCOMPARE(many.size(), SeriesFileSize(300));
+        QCOMPARE(int(many[4]), 0x2c);
+        QCOMPARE(int(many[5]), 0x01);
+    }
+
+    void stripping() {
+        // Stripped records carry no picks and zero times; the Cubes in
+        // memory keep theirs. Unstripped records keep everything.
+        Chain chain;
+        chain.Add(Picked(3));
+        chain.Add(Picked(4));
+        const CubeNode before = *chain.head;
+        const Bytes stripped = FileOf(chain.head, true);
+        const Bytes kept = FileOf(chain.head, false);
+        QVERIFY(SameCube(*chain.head, before));
+        QCOMPARE(stripped.size(), kept.size());
+        for (int r = 0; r < 2; ++r) {
+            const std::size_t base = 6 + 232 * r;
+            for (std::size_t i = 0; i < kCubeRecordSize; ++i) {
+                const bool cleared = (i >= 207 && i < 211) || i >= 216;
+                const bool padding = i >= 211 && i < 216;
+                const std::uint8_t s = stripped[base + i], k = kept[base + i];
+                if (cleared || padding)
+                    QVERIFY2(s == 0, qPrintable(QStringLiteral("record %1 byte %2").arg(r).arg(i)));
+                if (!cleared)
+                    QCOMPARE(s, k);
+            }
+            QVERIFY(std::any_of(kept.begin() + base + 207, kept.begin() + base + 211,
+                                [](auto b) { return b != 0; }));
+        }
+
+        SeriesStore store;
+        VectorSource source(stripped);
+        QCOMPARE(ReadSeriesFile(source, store), LoadResult::Ok);
+        QVERIFY(!IsSolved(*store.CurrentCube()));
+        QCOMPARE(store.CurrentCube()->tstart, 0.0);
+        QCOMPARE(store.CurrentCube()->tstop, 0.0);
+    }
+
+    void roundTripKeepsEveryByte() {
+        // Random bytes in every field (padding aside) load and save back
+        // unchanged: empty cells' turn bytes, out-of-range values and NaN
+        // times included.
+        std::mt19937 gen(2024);
+        Bytes file = {0x53, 0x52, 0x53, 0x20, 5, 0};
+        for (int r = 0; r < 5; ++r)
+            for (std::size_t i = 0; i < kCubeRecordSize; ++i)
+                file.push_back(i >= 211 && i < 216 ? 0 : std::uint8_t(gen()));
+        // Make sure a few records hold empty cells and a NaN time.
+        file[6 + 10] = 0xff;
+        file[6 + 232 + 222] = 0xf8;
+        file[6 + 232 + 223] = 0x7f;
+
+        SeriesStore store;
+        VectorSource source(file);
+        QCOMPARE(ReadSeriesFile(source, store), LoadResult::Ok);
+        QCOMPARE(store[SeriesKind::Current].count, 5);
+        QVERIFY(FileOf(store.CurrentCube(), false) == file);
+
+        // Generated Cubes with picks and clocks come back as they were.
+        Chain chain;
+        for (int i = 0; i < 20; ++i)
+            chain.Add(Picked(100 + i));
+        const Bytes saved = FileOf(chain.head, false);
+        VectorSource again(saved);
+        QCOMPARE(ReadSeriesFile(again, store), LoadResult::Ok);
+        const CubeNode* a = chain.head;
+        const CubeNode* b = store.CurrentCube();
+        for (; a != nullptr && b != nullptr; a = a->link, b = b->link)
+            QVERIFY(SameCube(*a, *b));
+        QVERIFY(a == nullptr && b == nullptr);
+    }
+
+    void loadFailures_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("cubes"); // -1: Current left as it was
+
+        const QByteArray magic("SRS ", 4);
+        const QByteArray record(232, '\x01');
+        const auto count = [](int n) {
+            return QByteArray(1, char(n & 0xff)) + QByteArray(1, char(n >> 8));
+        };
+        const int ok = int(LoadResult::Ok), wrong = int(LoadResult::WrongFormat),
+                  error = int(LoadResult::ReadError);
+        QTest::newRow("empty file") << QByteArray() << wrong << -1;
+        QTest::newRow("shorter than 4 bytes") << QByteArray("SRS") << wrong << -1;
+        QTest::newRow("SRS without the space")
+            << QByteArray("SRS\0", 4) + count(1) + record << wrong << -1;
+        QTest::newRow("lower case") << QByteArray("srs ") + count(1) + record << wrong << -1;
+        QTest::newRow("magic only") << magic << error << 0;
+        QTest::newRow("count cut short") << magic + QByteArray(1, '\x01') << error << 0;
+        QTest::newRow("count 0") << magic + count(0) + record << error << 0;
+        QTest::newRow("count 3, two records") << magic + count(3) + record + record << error << 2;
+        QTest::newRow("first record cut short")
+            << magic + count(1) + record.left(231) << error << 0;
+        QTest::newRow("extra bytes ignored")
+            << magic + count(2) + record + record + QByteArray(500, '\x7f') << ok << 2;
+        QTest::newRow("a second series ignored")
+            << magic + count(1) + record + count(1) + record << ok << 1;
+    }
+
+    void loadFailures() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, result);
+        QFETCH(int, cubes);
+        SeriesStore store;
+        Preload(store);
+        const Bytes data(bytes.begin(), bytes.end());
+        VectorSource source(data);
+        QCOMPARE(int(ReadSeriesFile(source, store)), result);
+        if (cubes < 0) {
+            QCOMPARE(Kinds(store), (std::vector<int>{100, 101}));
+        } else {
+            QCOMPARE(store[SeriesKind::Current].count, cubes);
+            QCOMPARE(Kinds(store), std::vector<int>(std::size_t(cubes), 1));
+        }
+        QCOMPARE(store[SeriesKind::Current].count, ChainLength(store.CurrentCube()));
+    }
+
+    void everyPrefixOfAFile() {
+        // Cut anywhere, a file loads exactly the records it holds whole.
+        Chain chain;
+        for (int i = 0; i < 3; ++i)
+            chain.Add(Picked(20 + i));
+        const Bytes file = FileOf(chain.head, false);
+        for (std::size_t len = 0; len <= file.size(); ++len) {
+            SeriesStore store;
+            Preload(store);
+            VectorSource source(file, len);
+            const LoadResult r = ReadSeriesFile(source, store);
+            const QByteArray where = QByteArray::number(qulonglong(len));
+            if (len < 4) {
+                QVERIFY2(r == LoadResult::WrongFormat, where);
+                QVERIFY2(Kinds(store) == (std::vector<int>{100, 101}), where);
+                continue;
+            }
+            const int whole = len < 6 ? 0 : int((len - 6) / kCubeRecordSize);
+            QVERIFY2(r == (len == file.size() ? LoadResult::Ok : LoadResult::ReadError), where);
+            QVERIFY2(store[SeriesKind::Current].count == whole, where);
+            QVERIFY2(ChainLength(store.CurrentCube()) == whole, where);
+            const CubeNode* c = chain.head;
+            for (const CubeNode* got = store.CurrentCube(); got != nullptr; got = got->link) {
+                QVERIFY2(SameCube(*got, *c), where);
+                c = c->link;
+            }
+        }
+    }
+
+    void tooManyCubesWriteNothing() {
+        // 65,535 Cubes fit (N = FF FF); one more is refused before a single
+        // byte, so N never disagrees with the records.
+        Chain chain;
+        const CubeNode c = Generated(7);
+        for (int i = 0; i < kMaxCubesPerFile; ++i)
+            chain.Add(c);
+        {
+            VectorSink sink;
+            QCOMPARE(WriteSeriesFile(sink, chain.head, true), WriteResult::Ok);
+            QCOMPARE(sink.bytes.size(), SeriesFileSize(65'535));
+            QCOMPARE(int(sink.bytes[4]), 0xff);
+            QCOMPARE(int(sink.bytes[5]), 0xff);
+        }
+        chain.Add(c);
+        VectorSink sink;
+        QCOMPARE(WriteSeriesFile(sink, chain.head, true), WriteResult::TooLong);
+        QCOMPARE(WriteSeries(sink, chain.head, true), WriteResult::TooLong);
+        QVERIFY(sink.bytes.empty());
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString earlier = dir.filePath("earlier.srs");
+        const QByteArray old("SRS \x00\x00", 6);
+        QVERIFY(WriteAll(earlier, old));
+        QCOMPARE(SaveSeriesFile(earlier, chain.head, true), WriteResult::TooLong);
+        QCOMPARE(ReadAll(earlier), old);
+        QCOMPARE(SaveSeriesFile(dir.filePath("new.srs"), chain.head, true), WriteResult::TooLong);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"earlier.srs"});
+        QCOMPARE(QString(SaveMessage(WriteResult::TooLong)),
+                 QStringLiteral("The series has more than 65,535 Cubes and cannot be saved in "
+                                "one file."));
+    }
+
+    void writeFailuresAreReported_data() {
+        QTest::addColumn<int>("limit");
+        QTest::newRow("nothing") << 0;
+        QTest::newRow("inside the magic") << 3;
+        QTest::newRow("after the magic") << 4;
+        QTest::newRow("inside the count") << 5;
+        QTest::newRow("after the count") << 6;
+        QTest::newRow("inside a record") << 300;
+        QTest::newRow("one byte short") << 469;
+    }
+
+    void writeFailuresAreReported() {
+        // A write that takes fewer bytes than asked, anywhere, is a failure.
+        QFETCH(int, limit);
+        Chain chain;
+        chain.Add(Generated(8));
+        chain.Add(Generated(9));
+        VectorSink sink(static_cast<std::size_t>(limit));
+        QCOMPARE(WriteSeriesFile(sink, chain.head, true), WriteResult::Failed);
+        FailDevice device(limit);
+        QVERIFY(device.open(QIODevice::WriteOnly));
+        QCOMPARE(WriteSeriesToDevice(device, chain.head, true), WriteResult::Failed);
+        QCOMPARE(QString(SaveMessage(WriteResult::Failed)), QStringLiteral("Error writing file."));
+
+        FailDevice roomy(470);
+        QVERIFY(roomy.open(QIODevice::WriteOnly));
+        QCOMPARE(WriteSeriesToDevice(roomy, chain.head, true), WriteResult::Ok);
+        QCOMPARE(roomy.data(), ToQt(FileOf(chain.head, true)));
+    }
+
+    void saveReplacesAFile() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath("series.srs");
+        QVERIFY(WriteAll(path, QByteArray(10'000, 'x')));
+        Chain chain;
+        chain.Add(Picked(30));
+        chain.Add(Picked(31));
+        QCOMPARE(SaveSeriesFile(path, chain.head, false), WriteResult::Ok);
+        QCOMPARE(ReadAll(path), ToQt(FileOf(chain.head, false)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"series.srs"});
+
+        SeriesStore store;
+        Preload(store);
+        QCOMPARE(LoadSeriesFile(path, store), LoadResult::Ok);
+        QVERIFY(SameCube(*store.CurrentCube(), *chain.head));
+        QCOMPARE(store[SeriesKind::Current].count, 2);
+    }
+
+    void failedSaveKeepsTheEarlierFile() {
+        // The earlier file survives byte for byte when the temporary file
+        // cannot be made (a name with no room for the temporary's suffix),
+        // and when the disk refuses bytes half way (a file size limit, which
+        // binds root too). Nothing is left behind.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        Chain small, big;
+        small.Add(Generated(40));
+        small.Add(Generated(41));
+        for (int i = 0; i < 30; ++i)
+            big.Add(Picked(50 + i));
+        const QByteArray old = ToQt(FileOf(small.head, true));
+
+        const QString longName = dir.filePath(QString(251, 'n') + ".srs");
+        QVERIFY(WriteAll(longName, old));
+        QCOMPARE(SaveSeriesFile(longName, big.head, false), WriteResult::Failed);
+        QCOMPARE(ReadAll(longName), old);
+
+        const QString path = dir.filePath("earlier.srs");
+        QVERIFY(WriteAll(path, old));
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tight = saved;
+        tight.rlim_cur = 1000;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        const WriteResult r = SaveSeriesFile(path, big.head, false);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+        QCOMPARE(r, WriteResult::Failed);
+        QCOMPARE(ReadAll(path), old);
+
+        QStringList expected{QFileInfo(longName).fileName(), "earlier.srs"};
+        expected.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    }
+
+    void loadFromDisk() {
+        // A file that cannot be opened is a wrong format; Current stays.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        SeriesStore store;
+        Preload(store);
+        QCOMPARE(LoadSeriesFile(dir.filePath("missing.srs"), store), LoadResult::WrongFormat);
+        QCOMPARE(LoadSeriesFile(dir.path(), store), LoadResult::WrongFormat);
+        QCOMPARE(Kinds(store), (std::vector<int>{100, 101}));
+        QCOMPARE(QString(LoadMessage(LoadResult::WrongFormat)),
+                 QStringLiteral("Wrong file format."));
+
+        const QString cut = dir.filePath("cut.srs");
+        QVERIFY(WriteAll(cut, QByteArray("SRS \x03\x00", 6) + QByteArray(2 * 232 + 17, '\x02')));
+        QCOMPARE(LoadSeriesFile(cut, store), LoadResult::ReadError);
+        QCOMPARE(Kinds(store), (std::vector<int>{2, 2}));
+        QCOMPARE(QString(LoadMessage(LoadResult::ReadError)),
+                 QStringLiteral("Error reading file."));
+    }
+};
+
+QTEST_GUILESS_MAIN(SeriesFileTest)
+#include "tst_series_file.moc"
