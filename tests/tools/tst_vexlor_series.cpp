@@ -1,0 +1,233 @@
+// The vexlor-series tool, run as a separate process: each subcommand, same
+// seed same bytes, and exit codes 0 (fine), 1 (broken Cubes), 2 (bad input).
+#include "cube/generator.h"
+#include "cube/invariants.h"
+#include "cube/random.h"
+#include "cube/topology.h"
+#include "series/series_file.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+
+using namespace vexlor;
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Run Tool(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(VEXLOR_SERIES_BIN), args);
+    Run r;
+    if (!p.waitForFinished(120'000) || p.exitStatus() != QProcess::NormalExit) {
+        r.err = QStringLiteral("crashed or hung");
+        return r;
+    }
+    r.code = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class ToolTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QString Path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+
+    // A series of three generated Cubes; the second wrongly picked, the
+    // third solved after 12.34 s, as Mistakes would save them.
+    QString PickedFile() {
+        SetupTopology();
+        SeedRandom(77);
+        SeriesStore store;
+        store.seriessize = 3;
+        store.MakeRandomSeries();
+        CubeNode* second = store.CurrentCube()->link;
+        second->chosen[(second->correct + 1) % 4] = 1;
+        second->tstart = 46'000.5;
+        second->tstop = 46'000.5 + 3.0 / 86'400;
+        CubeNode* third = second->link;
+        third->chosen[third->correct] = 1;
+        third->tstart = 46'001.25;
+        third->tstop = 46'001.25 + 12.34 / 86'400;
+        const QString path = Path("picked.srs");
+        if (SaveSeriesFile(path, store.CurrentCube(), false) != WriteResult::Ok)
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dir_.isValid()); }
+
+    void generateWritesAsSaveDoes() {
+        // Same seed, same bytes: the bytes the program's own Save of a fresh
+        // Current series would write.
+        const QString a = Path("a.srs"), b = Path("b.srs"), c = Path("c.srs");
+        Run r = Tool({"generate", "5", "--seed", "1700000000", "-o", a});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.err.isEmpty());
+        QCOMPARE(Tool({"generate", "5", "--seed", "1700000000", "--output", b}).code, 0);
+        QCOMPARE(Tool({"generate", "5", "--seed", "1700000001", "-o", c}).code, 0);
+        const QByteArray bytes = ReadAll(a);
+        QCOMPARE(bytes.size(), qsizetype(SeriesFileSize(5)));
+        QCOMPARE(ReadAll(b), bytes);
+        QVERIFY(ReadAll(c) != bytes);
+
+        SetupTopology();
+        SeedRandom(1'700'000'000);
+        SeriesStore store;
+        store.seriessize = 5;
+        store.MakeRandomSeries();
+        const QString own = Path("own.srs");
+        QCOMPARE(SaveSeriesFile(own, store.CurrentCube(), true), WriteResult::Ok);
+        QCOMPARE(ReadAll(own), bytes);
+    }
+
+    void generateBounds() {
+        QCOMPARE(Tool({"generate", "1", "-o", Path("one.srs")}).code, 0);
+        QCOMPARE(ReadAll(Path("one.srs")).size(), qsizetype(SeriesFileSize(1)));
+        QCOMPARE(Tool({"generate", "65535", "--seed", "3", "-o", Path("max.srs")}).code, 0);
+        const QByteArray max = ReadAll(Path("max.srs"));
+        QCOMPARE(max.size(), qsizetype(SeriesFileSize(65'535)));
+        QCOMPARE(max.mid(4, 2), QByteArray("\xff\xff", 2));
+        const Run r = Tool({"check", Path("max.srs")});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.contains(QStringLiteral("all 65535 Cubes")));
+    }
+
+    void info() {
+        const QString path = PickedFile();
+        const Run r = Tool({"info", path});
+        QCOMPARE(r.code, 0);
+        const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].startsWith(QStringLiteral("index=0 ")));
+        QVERIFY(lines[0].contains(QStringLiteral(" chosen=0,0,0,0 time=0.0 solved=no")));
+        QVERIFY(lines[1].contains(QStringLiteral(" time=3.0 solved=no")));
+        QVERIFY(lines[2].startsWith(QStringLiteral("index=2 ")));
+        QVERIFY(lines[2].contains(QStringLiteral(" time=12.3 solved=yes")));
+
+        const Run j = Tool({"info", path, "--json"});
+        QCOMPARE(j.code, 0);
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(j.out.toUtf8(), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        const QJsonArray cubes = doc.array();
+        QCOMPARE(cubes.size(), 3);
+        const QJsonObject third = cubes[2].toObject();
+        QCOMPARE(third["index"].toInt(), 2);
+        QCOMPARE(third["time"].toDouble(), 12.3);
+        QCOMPARE(third["solved"].toBool(), true);
+        QCOMPARE(third["chosen"].toArray().size(), 4);
+        QCOMPARE(third["corfaces"].toArray().size(), 3);
+        const int correct = third["correct"].toInt();
+        QVERIFY(correct >= 0 && correct < 4);
+        QCOMPARE(third["chosen"].toArray()[correct].toInt(), 1);
+        for (const char* key : {"kind", "correct", "index"})
+            QVERIFY(cubes[1].toObject()[key].isDouble());
+    }
+
+    void check() {
+        // Sound Cubes pass; a Cube with picks, or with a damaged symbol,
+        // fails and is named.
+        const QString good = Path("good.srs");
+        QCOMPARE(Tool({"generate", "4", "--seed", "11", "-o", good}).code, 0);
+        Run r = Tool({"check", good});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.contains(QStringLiteral("all 4 Cubes hold every invariant")));
+
+        QByteArray bytes = ReadAll(good);
+        bytes[6 + 232 * 2 + 162] = char(40); // Cube 2: face 0 carries symbol 40
+        const QString damaged = Path("damaged.srs");
+        QVERIFY(WriteAll(damaged, bytes));
+        r = Tool({"check", damaged});
+        QCOMPARE(r.code, 1);
+        QVERIFY(r.out.contains(QStringLiteral("Cube 2: ")));
+        QVERIFY(!r.out.contains(QStringLiteral("Cube 0: ")));
+        QVERIFY(r.out.contains(QStringLiteral("1 of 4 Cubes break invariants")));
+
+        r = Tool({"check", PickedFile()});
+        QCOMPARE(r.code, 1);
+        QVERIFY(r.out.contains(QStringLiteral("Cube 1: answers are already picked")));
+        QVERIFY(r.out.contains(QStringLiteral("Cube 2: ")));
+        QVERIFY(!r.out.contains(QStringLiteral("Cube 0: ")));
+    }
+
+    void badInput_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        const QString wrong = Path("wrong.srs"), tiny = Path("tiny.srs"), zero = Path("zero.srs"),
+                      cut = Path("cut.srs");
+        WriteAll(wrong, QByteArray("SRS\0\1\0", 6) + QByteArray(232, '\0'));
+        WriteAll(tiny, QByteArray("SR"));
+        WriteAll(zero, QByteArray("SRS \0\0", 6));
+        WriteAll(cut, QByteArray("SRS \2\0", 6) + QByteArray(232 + 100, '\0'));
+        const QString missing = Path("missing.srs");
+
+        QTest::newRow("no command") << QStringList{} << "no command";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command";
+        QTest::newRow("unknown option") << QStringList{"info", wrong, "--fast"} << "fast";
+        QTest::newRow("missing file") << QStringList{"info", missing} << "cannot open";
+        QTest::newRow("folder") << QStringList{"check", dir_.path()} << "cannot open";
+        QTest::newRow("wrong magic") << QStringList{"info", wrong} << "not a series file";
+        QTest::newRow("short file") << QStringList{"check", tiny} << "too short";
+        QTest::newRow("count 0") << QStringList{"info", zero} << "count is 0";
+        QTest::newRow("cut record")
+            << QStringList{"info", cut} << "announces 2 Cubes but holds 1 whole records";
+        QTest::newRow("count 0 Cubes") << QStringList{"generate", "0", "-o", missing} << "COUNT";
+        QTest::newRow("count too big")
+            << QStringList{"generate", "65536", "-o", missing} << "1 to 65535";
+        QTest::newRow("count not a number")
+            << QStringList{"generate", "ten", "-o", missing} << "COUNT";
+        QTest::newRow("bad seed") << QStringList{"generate", "3", "--seed", "soon", "-o", missing}
+                                  << "SECONDS";
+        QTest::newRow("no output") << QStringList{"generate", "3"} << "-o FILE";
+        QTest::newRow("unwritable output")
+            << QStringList{"generate", "3", "-o", Path("no/such/folder/x.srs")}
+            << "Error writing file.";
+        QTest::newRow("option of another command")
+            << QStringList{"check", wrong, "--json"} << "does not apply";
+        QTest::newRow("too many arguments") << QStringList{"info", wrong, wrong} << "usage";
+    }
+
+    void badInput() {
+        // One clear line on stderr, exit code 2, nothing on stdout, no crash.
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const Run r = Tool(args);
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY(r.err.startsWith(QStringLiteral("vexlor-series: ")));
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(!QFile::exists(Path("missing.srs")));
+    }
+};
+
+QTEST_GUILESS_MAIN(ToolTest)
+#include "tst_vexlor_series.moc"

@@ -1,0 +1,191 @@
+#include "commands.h"
+
+#include "cube/invariants.h"
+#include "cube/random.h"
+#include "cube/topology.h"
+#include "series/series_file.h"
+#include "test/datetime.h"
+#include "test/statistics.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace vexlor::tool {
+
+namespace {
+
+QTextStream& Out() {
+    static QTextStream out(stdout);
+    return out;
+}
+
+// Reads the series file at path into Current of store. On failure returns
+// one line saying what is wrong with the file.
+std::optional<QString> Load(const QString& path, SeriesStore& store) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+    // No valid file is longer; whatever follows is never read.
+    QByteArray bytes = file.read(static_cast<qint64>(SeriesFileSize(kMaxCubesPerFile)));
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    switch (ReadSeriesFromDevice(buffer, store)) {
+    case LoadResult::Ok:
+        return std::nullopt;
+    case LoadResult::WrongFormat:
+        if (bytes.size() < 4)
+            return QStringLiteral("%1 is too short to be a series file (%2 bytes)")
+                .arg(path)
+                .arg(bytes.size());
+        return QStringLiteral("%1 is not a series file: it does not start with \"SRS \"").arg(path);
+    case LoadResult::ReadError:
+        break;
+    }
+    if (bytes.size() < static_cast<qsizetype>(kSeriesHeaderSize))
+        return QStringLiteral("%1 ends before its count of Cubes").arg(path);
+    const int n = static_cast<std::uint8_t>(bytes[4]) | (static_cast<std::uint8_t>(bytes[5]) << 8);
+    if (n == 0)
+        return QStringLiteral("%1 holds no Cubes: its count is 0").arg(path);
+    return QStringLiteral("%1 is cut short: it announces %2 Cubes but holds %3 whole records")
+        .arg(path)
+        .arg(n)
+        .arg(store[SeriesKind::Current].count);
+}
+
+// The solving time a saved Cube carries: stop minus start when both are set.
+QString StoredTime(const CubeNode& c) {
+    const bool both = IsStampSet(c.tstart) && IsStampSet(c.tstop);
+    return QString::fromStdString(FormatSeconds(both ? c.tstop - c.tstart : 0.0));
+}
+
+QString Joined(const std::int8_t* values, int n) {
+    QStringList parts;
+    for (int i = 0; i < n; ++i)
+        parts << QString::number(values[i]);
+    return parts.join(QLatin1Char(','));
+}
+
+QJsonArray JsonList(const std::int8_t* values, int n) {
+    QJsonArray a;
+    for (int i = 0; i < n; ++i)
+        a.append(values[i]);
+    return a;
+}
+
+} // namespace
+
+int Fail(const QString& message) {
+    std::fprintf(stderr, "vexlor-series: %s\n", qUtf8Printable(message));
+    return kExitBadInput;
+}
+
+int Generate(const QString& countText, const std::optional<QString>& seedText,
+             const QString& output) {
+    bool ok = false;
+    const int count = countText.toInt(&ok);
+    if (!ok || count < 1 || count > kMaxCubesPerFile)
+        return Fail(QStringLiteral("COUNT must be a whole number from 1 to 65535, not '%1'")
+                        .arg(countText));
+    std::int64_t seconds = 0;
+    if (seedText) {
+        seconds = seedText->toLongLong(&ok);
+        if (!ok)
+            return Fail(QStringLiteral("SECONDS must be a whole number, not '%1'").arg(*seedText));
+    }
+
+    SetupTopology();
+    if (seedText)
+        SeedRandom(seconds);
+    else
+        SeedRandom();
+    SeriesStore store;
+    store.seriessize = count;
+    store.MakeRandomSeries();
+    // Saved as the program saves its Current series: without picks or times.
+    const WriteResult result = SaveSeriesFile(output, store.CurrentCube(), true);
+    if (result != WriteResult::Ok)
+        return Fail(QStringLiteral("cannot write %1: %2").arg(output, SaveMessage(result)));
+    return kExitOk;
+}
+
+int Info(const QString& file, bool json) {
+    SeriesStore store;
+    if (const auto error = Load(file, store))
+        return Fail(*error);
+    QJsonArray list;
+    int index = 0;
+    for (const CubeNode* c = store.CurrentCube(); c != nullptr; c = c->link, ++index) {
+        if (json) {
+            QJsonObject o;
+            o[QStringLiteral("index")] = index;
+            o[QStringLiteral("kind")] = c->kind;
+            o[QStringLiteral("correct")] = c->correct;
+            o[QStringLiteral("corfaces")] = JsonList(c->corfaces, kVisibleFaces);
+            o[QStringLiteral("chosen")] = JsonList(c->chosen, kAnswers);
+            o[QStringLiteral("time")] = StoredTime(*c).toDouble();
+            o[QStringLiteral("solved")] = IsSolved(*c);
+            list.append(o);
+            continue;
+        }
+        Out() << QStringLiteral("index=%1 kind=%2 correct=%3 corfaces=%4 chosen=%5 time=%6 "
+                                "solved=%7")
+                     .arg(index)
+                     .arg(c->kind)
+                     .arg(c->correct)
+                     .arg(Joined(c->corfaces, kVisibleFaces), Joined(c->chosen, kAnswers),
+                          StoredTime(*c),
+                          IsSolved(*c) ? QStringLiteral("yes") : QStringLiteral("no"))
+              << '\n';
+    }
+    if (json) {
+        // One Cube per line, so that the list reads well and diffs well.
+        Out() << "[";
+        for (qsizetype i = 0; i < list.size(); ++i)
+            Out() << (i == 0 ? "\n" : ",\n")
+                  << QJsonDocument(list[i].toObject()).toJson(QJsonDocument::Compact);
+        Out() << "\n]\n";
+    }
+    Out().flush();
+    return kExitOk;
+}
+
+int Check(const QString& file) {
+    SeriesStore store;
+    if (const auto error = Load(file, store))
+        return Fail(*error);
+    SetupTopology();
+    int broken = 0;
+    int index = 0;
+    for (const CubeNode* c = store.CurrentCube(); c != nullptr; c = c->link, ++index) {
+        const auto failures = InvariantFailures(*c);
+        if (failures.empty())
+            continue;
+        ++broken;
+        for (const auto& f : failures)
+            Out() << QStringLiteral("Cube %1: %2").arg(index).arg(QString::fromStdString(f))
+                  << '\n';
+    }
+    const int n = store[SeriesKind::Current].count;
+    if (broken == 0)
+        Out() << QStringLiteral("%1: all %2 Cubes hold every invariant").arg(file).arg(n) << '\n';
+    else
+        Out() << QStringLiteral("%1: %2 of %3 Cubes break invariants").arg(file).arg(broken).arg(n)
+              << '\n';
+    Out().flush();
+    return broken == 0 ? kExitOk : kExitCheckFailed;
+}
+
+int Render(const QString&, const QString&, const QString&) {
+    return Fail(QStringLiteral("render is not available in this build"));
+}
+
+} // namespace vexlor::tool

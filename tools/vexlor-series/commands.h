@@ -1,0 +1,23 @@
+// The subcommands of vexlor-series. Each returns the process exit code: 0
+// success, 1 a check found broken Cubes, 2 bad input or a failed write.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace vexlor::tool {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitCheckFailed = 1;
+inline constexpr int kExitBadInput = 2;
+
+// Prints "vexlor-series: message" on stderr and returns kExitBadInput.
+int Fail(const QString& message);
+
+int Generate(const QString& count, const std::optional<QString>& seed, const QString& output);
+int Info(const QString& file, bool json);
+int Check(const QString& file);
+int Render(const QString& file, const QString& index, const QString& output);
+
+} // namespace vexlor::tool
