@@ -1,0 +1,142 @@
+// libFuzzer target over the series file loader: any bytes load without a
+// fault, Current always matches its count, a loaded series saves back to the
+// same bytes, and everything that reads a loaded Cube copes with any value.
+#include "cube/invariants.h"
+#include "cube/topology.h"
+#include "series/series_format.h"
+#include "test/datetime.h"
+#include "test/statistics.h"
+#include "test/test_state.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+using namespace vexlor;
+
+namespace {
+
+class MemorySource final : public ByteSource {
+public:
+    MemorySource(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    std::size_t Read(std::uint8_t* out, std::size_t n) override {
+        const std::size_t take = n < size_ - pos_ ? n : size_ - pos_;
+        if (take != 0)
+            std::memcpy(out, data_ + pos_, take);
+        pos_ += take;
+        return take;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
+class MemorySink final : public ByteSink {
+public:
+    bool Write(const std::uint8_t* data, std::size_t n) override {
+        bytes.insert(bytes.end(), data, data + n);
+        return true;
+    }
+    std::vector<std::uint8_t> bytes;
+};
+
+class StillClock final : public Clock {
+public:
+    DateTime Now() const override { return 46'000.5; }
+};
+
+void Require(bool ok) {
+    if (!ok)
+        std::abort();
+}
+
+bool Consistent(const SeriesStore& store) {
+    for (SeriesKind k :
+         {SeriesKind::Current, SeriesKind::Skipped, SeriesKind::Mistakes, SeriesKind::Custom})
+        if (store[k].count != ChainLength(store[k].head))
+            return false;
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const StillClock clock;
+    static const bool ready = [] {
+        InstallClock(&clock);
+        SetupTopology();
+        return true;
+    }();
+    (void)ready;
+
+    SeriesStore store;
+    CubeNode marker{};
+    marker.kind = 99;
+    store.AppendCopy(SeriesKind::Current, marker);
+
+    MemorySource source(data, size);
+    const LoadResult result = ReadSeriesFile(source, store);
+    Require(Consistent(store));
+    const int n = size >= 6 ? data[4] | (data[5] << 8) : 0;
+    const int whole = size >= 6 ? static_cast<int>((size - 6) / kCubeRecordSize) : 0;
+    switch (result) {
+    case LoadResult::WrongFormat:
+        Require(size < 4 || std::memcmp(data, kSeriesMagic.data(), 4) != 0);
+        Require(store[SeriesKind::Current].count == 1 && store.CurrentCube()->kind == 99);
+        return 0;
+    case LoadResult::ReadError:
+        Require(n == 0 || whole < n);
+        Require(store[SeriesKind::Current].count == (n == 0 ? 0 : whole));
+        break;
+    case LoadResult::Ok:
+        Require(n > 0 && whole >= n && store[SeriesKind::Current].count == n);
+        break;
+    }
+
+    // A loaded series saves back to the bytes it came from (padding aside).
+    if (result == LoadResult::Ok) {
+        MemorySink sink;
+        Require(WriteSeriesFile(sink, store.CurrentCube(), false) == WriteResult::Ok);
+        Require(sink.bytes.size() == SeriesFileSize(static_cast<std::size_t>(n)));
+        for (std::size_t i = 0; i < sink.bytes.size(); ++i) {
+            const std::size_t inRecord = (i - kSeriesHeaderSize) % kCubeRecordSize;
+            const bool padding = i >= kSeriesHeaderSize && inRecord >= record::kPadding &&
+                                 inRecord < record::kTStart;
+            Require(padding ? sink.bytes[i] == 0 : sink.bytes[i] == data[i]);
+        }
+    }
+
+    // Everything that reads a Cube without drawing it.
+    TestState state;
+    ResetTestState(state);
+    for (const CubeNode* c = store.CurrentCube(); c != nullptr; c = c->link) {
+        (void)InvariantFailures(*c);
+        (void)IsSolved(*c);
+        (void)FormatSeconds(CubeTime(*c));
+    }
+
+    // Run the test over the loaded Cubes: file copies, skip one, pick on.
+    state.paused = 0;
+    int steps = 0;
+    while (store.CurrentCube() != nullptr && steps < 64) {
+        CubeNode& c = *store.CurrentCube();
+        ResumeClock(c.tstart, c.tstop);
+        (void)ComputeTimerTexts(state, store);
+        (void)ComputeLabelTexts(state, store);
+        store.AddCurrentCube(SeriesKind::Mistakes, true);
+        if (steps++ % 3 == 1) {
+            MarkNow(c.tstop);
+            store.AppendCopy(SeriesKind::Skipped, c);
+        }
+        store.AdvanceCurrent();
+        Require(Consistent(store));
+    }
+    if (store[SeriesKind::Mistakes].head != nullptr)
+        Require(store.CopyToCurrent(SeriesKind::Mistakes));
+    store.ClearAllSeries();
+    Require(Consistent(store));
+    return 0;
+}
