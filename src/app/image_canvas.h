@@ -1,0 +1,49 @@
+// The canvas over a persistent QImage: what the window's pictures and the
+// command-line tools draw into. The one place where 0x00BBGGRR colours turn
+// into Qt's.
+#pragma once
+
+#include "render/canvas.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+
+namespace vexlor {
+
+QRgb ToQRgb(Color color);
+Color FromQRgb(QRgb rgb);
+
+// Draws without antialiasing: fills and 1-pixel outlines have crisp edges
+// in exactly the colours asked for. A new image is white.
+class ImageCanvas final : public Canvas {
+public:
+    ImageCanvas(int width, int height);
+
+    const QImage& image() const { return image_; }
+    QImage& image() { return image_; }
+
+    // The colour of one pixel; 0 outside the image.
+    Color Pixel(int x, int y) const;
+
+    int Width() const override { return image_.width(); }
+    int Height() const override { return image_.height(); }
+
+    void SetBrushColor(Color color) override { brush_ = ToQRgb(color); }
+    void SetPenColor(Color color) override { pen_ = ToQRgb(color); }
+    void SetPenWidth(int width) override { penWidth_ = width; }
+
+    void FillRect(const Rect& rect) override;
+    void Polygon(const Point* points, int count) override;
+    void MoveTo(int x, int y) override { position_ = {x, y}; }
+    void LineTo(int x, int y) override;
+
+private:
+    QImage image_;
+    QRgb brush_;
+    QRgb pen_;
+    int penWidth_ = 1;
+    QPoint position_;
+};
+
+} // namespace vexlor

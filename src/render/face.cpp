@@ -1,0 +1,20 @@
+#include "face.h"
+
+#include "render/symbol.h"
+
+namespace vexlor {
+
+void DrawFace(Canvas& canvas, const FaceFrame& frame, SymbolKind kind, int turn, Color fill,
+              Color symbolColor) {
+    const Point o = frame.origin;
+    const Point u = frame.edgeU;
+    const Point v = frame.edgeV;
+    // The first corner is passed again at the end, as for every polygon drawn.
+    const Point corners[5] = {
+        o, {o.x + u.x, o.y + u.y}, {o.x + u.x + v.x, o.y + u.y + v.y}, {o.x + v.x, o.y + v.y}, o};
+    canvas.SetBrushColor(fill);
+    canvas.Polygon(corners, 5);
+    DrawSymbol(canvas, frame, kind, turn, fill, symbolColor);
+}
+
+} // namespace vexlor
