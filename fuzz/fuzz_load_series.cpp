@@ -17,23 +17,6 @@ using namespace vexlor;
 
 namespace {
 
-class MemorySource final : public ByteSource {
-public:
-    MemorySource(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    std::size_t Read(std::uint8_t* out, std::size_t n) override {
-        const std::size_t take = n < size_ - pos_ ? n : size_ - pos_;
-        if (take != 0)
-            std::memcpy(out, data_ + pos_, take);
-        pos_ += take;
-        return take;
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
-};
-
 class MemorySink final : public ByteSink {
 public:
     bool Write(const std::uint8_t* data, std::size_t n) override {

@@ -1,6 +1,15 @@
 #include "series_format.h"
 
+#include <algorithm>
+
 namespace vexlor {
+
+std::size_t MemorySource::Read(std::uint8_t* data, std::size_t n) {
+    const std::size_t take = std::min(n, size_ - pos_);
+    std::copy_n(data_ + pos_, take, data);
+    pos_ += take;
+    return take;
+}
 
 WriteResult WriteSeries(ByteSink& out, const CubeNode* head, bool strip) {
     // Counted by walking the chain, never taken from a count kept beside it,

@@ -33,6 +33,18 @@ public:
     virtual std::size_t Read(std::uint8_t* data, std::size_t n) = 0;
 };
 
+// Bytes held in memory, read from the start.
+class MemorySource final : public ByteSource {
+public:
+    MemorySource(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    std::size_t Read(std::uint8_t* data, std::size_t n) override;
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
 enum class WriteResult {
     Ok,
     Failed,  // a write failed; what was written before stays written

@@ -1,0 +1,114 @@
+// Series files at their largest: saving and loading 65,535 Cubes (on disk
+// through QSaveFile, and in memory for the format alone), and freeing them.
+#include "cube/generator.h"
+#include "cube/random.h"
+#include "cube/topology.h"
+#include "series/series_file.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+#include <vector>
+
+using namespace vexlor;
+
+namespace {
+
+constexpr int kCubes = kMaxCubesPerFile;
+
+// One store with a Current series of 65,535 generated Cubes, made once.
+SeriesStore& Full() {
+    static SeriesStore* store = [] {
+        SetupTopology();
+        SeedRandom(1'700'000'000);
+        auto* s = new SeriesStore;
+        s->seriessize = kCubes;
+        s->MakeRandomSeries();
+        return s;
+    }();
+    return *store;
+}
+
+class MemorySink final : public ByteSink {
+public:
+    bool Write(const std::uint8_t* data, std::size_t n) override {
+        bytes.insert(bytes.end(), data, data + n);
+        return true;
+    }
+    std::vector<std::uint8_t> bytes;
+};
+
+void BM_SaveFile65535(benchmark::State& state) {
+    const CubeNode* head = Full().CurrentCube();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("full.srs"));
+    for (auto _ : state) {
+        if (SaveSeriesFile(path, head, false) != WriteResult::Ok)
+            state.SkipWithError("save failed");
+    }
+    state.SetBytesProcessed(state.iterations() * std::int64_t(SeriesFileSize(kCubes)));
+}
+BENCHMARK(BM_SaveFile65535)->Unit(benchmark::kMillisecond);
+
+void BM_LoadFile65535(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("full.srs"));
+    SaveSeriesFile(path, Full().CurrentCube(), false);
+    SeriesStore store;
+    for (auto _ : state) {
+        state.PauseTiming();
+        store.ClearAllSeries();
+        state.ResumeTiming();
+        if (LoadSeriesFile(path, store) != LoadResult::Ok)
+            state.SkipWithError("load failed");
+    }
+    state.SetBytesProcessed(state.iterations() * std::int64_t(SeriesFileSize(kCubes)));
+}
+BENCHMARK(BM_LoadFile65535)->Unit(benchmark::kMillisecond);
+
+void BM_WriteMemory65535(benchmark::State& state) {
+    const CubeNode* head = Full().CurrentCube();
+    for (auto _ : state) {
+        MemorySink sink;
+        sink.bytes.reserve(SeriesFileSize(kCubes));
+        WriteSeriesFile(sink, head, false);
+        benchmark::DoNotOptimize(sink.bytes.data());
+    }
+}
+BENCHMARK(BM_WriteMemory65535)->Unit(benchmark::kMillisecond);
+
+void BM_ReadMemory65535(benchmark::State& state) {
+    MemorySink sink;
+    WriteSeriesFile(sink, Full().CurrentCube(), false);
+    SeriesStore store;
+    for (auto _ : state) {
+        state.PauseTiming();
+        store.ClearAllSeries();
+        state.ResumeTiming();
+        MemorySource source(sink.bytes.data(), sink.bytes.size());
+        ReadSeriesFile(source, store);
+    }
+}
+BENCHMARK(BM_ReadMemory65535)->Unit(benchmark::kMillisecond);
+
+void BM_Free65535(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        CubeNode* head = nullptr;
+        CubeNode* last = nullptr;
+        for (const CubeNode* c = Full().CurrentCube(); c != nullptr; c = c->link) {
+            auto* node = new CubeNode{};
+            CopyCube(*node, *c);
+            (last != nullptr ? last->link : head) = node;
+            last = node;
+        }
+        state.ResumeTiming();
+        FreeChain(head);
+    }
+}
+BENCHMARK(BM_Free65535)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
