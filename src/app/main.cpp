@@ -1,0 +1,26 @@
+// Vexlor: a trainer for the cube-folding test.
+
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStyleFactory>
+
+#include <exception>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vexlor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vexlor"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    try {
+        vexlor::TForm1 window;
+        window.show();
+        return QApplication::exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, QStringLiteral("Vexlor"), QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        QMessageBox::critical(nullptr, QStringLiteral("Vexlor"), QString());
+    }
+    return 0;
+}

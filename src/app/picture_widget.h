@@ -1,0 +1,52 @@
+#pragma once
+
+// A picture of the window: shows the persistent image behind a canvas and
+// reports clicks. What is drawn into the canvas shows at the next repaint.
+
+#include "app/image_canvas.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace vexlor {
+
+class PictureWidget final : public QWidget {
+    Q_OBJECT
+
+public:
+    PictureWidget(int width, int height, QWidget* parent);
+
+    ImageCanvas& canvas() { return canvas_; }
+    const ImageCanvas& canvas() const { return canvas_; }
+
+    // The answer number of an answer picture, read by the shared click
+    // handler.
+    int tag() const { return tag_; }
+    void setTag(int tag) { tag_ = tag; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    ImageCanvas canvas_;
+    int tag_ = 0;
+};
+
+// A separator line along the top or the left edge of its rectangle.
+class Bevel final : public QWidget {
+public:
+    enum class Edge { Top, Left };
+    Bevel(Edge edge, QWidget* parent) : QWidget(parent), edge_(edge) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Edge edge_;
+};
+
+} // namespace vexlor

@@ -1,0 +1,70 @@
+// The commands of the Series panel: make a random series, load, copy, add,
+// save and clear, with their questions and messages.
+#pragma once
+
+#include "app/dialogs.h"
+#include "series/series_store.h"
+#include "test/test_flow.h"
+#include "test/test_state.h"
+
+#include <QString>
+
+namespace vexlor {
+
+class SeriesCommands {
+public:
+    SeriesCommands(SeriesStore& store, TestState& state, TestFlow& flow, TestView& view,
+                   Dialogs& dialogs)
+        : store_(store), state_(state), flow_(flow), view_(view), dialogs_(dialogs) {}
+
+    // "Create random series".
+    void newseriesbClick();
+    // "Load": a file into Current.
+    void loadfromfileClick();
+    // "All": clears every series.
+    void Button2Click();
+    // CtCS: copies Skipped, Mistakes or Custom into Current.
+    void CopySeriesToCurrent(SeriesKind source);
+    // ACtS: files a copy of the current Cube into Skipped, Mistakes or Custom.
+    void AddCurrentCube(SeriesKind target);
+    // Save: writes a series to a file; asks about stripping when ask is set.
+    void SaveSeries(SeriesKind kind, bool ask);
+    // Clear of Current and of Skipped ask first; Mistakes and Custom do not.
+    void Button11Click();
+    void Button12Click();
+    void ClearWithoutAsking(SeriesKind kind);
+
+    // The folder both file dialogs open in, with a trailing separator.
+    QString lastdir;
+
+private:
+    // A running test whose Cube is not yet solved pauses before a command.
+    void PauseFirst();
+    static QString FolderOf(const QString& path);
+
+    SeriesStore& store_;
+    TestState& state_;
+    TestFlow& flow_;
+    TestView& view_;
+    Dialogs& dialogs_;
+};
+
+// Texts of the Series commands.
+namespace text {
+inline const QString kDeleteCurrentAndCreate =
+    QStringLiteral("Delete the Current series and create a new one?");
+inline const QString kNumberOfCubes = QStringLiteral("Number of Cubes for the new series:");
+inline const QString kWrongNumber = QStringLiteral("Wrong number of Cubes (max. 500).");
+inline const QString kClearSkipped = QStringLiteral("Clear the Skipped series?");
+inline const QString kDeleteCurrent = QStringLiteral("Delete the Current series?");
+inline const QString kDeleteAll = QStringLiteral("Delete all series?");
+inline const QString kSaveStripped =
+    QStringLiteral("Save without timing and solving information?\n(If you choose Yes, the Cubes "
+                   "will be saved with current time set to zero and no answers selected.)");
+inline const QString kOpenTitle = QStringLiteral("Open series or series set:");
+inline const QString kSaveTitle = QStringLiteral("Save the series:");
+inline const QString kFilter = QStringLiteral("Series (*.srs)");
+inline const QString kSuffix = QStringLiteral("srs");
+} // namespace text
+
+} // namespace vexlor

@@ -1,0 +1,70 @@
+// The flow of a test over the Current series: Start and Pause, picks,
+// skipping and moving on, with the Cube and total clocks.
+#pragma once
+
+#include "render/pictures.h"
+#include "series/series_store.h"
+#include "test_state.h"
+
+namespace vexlor {
+
+// What the flow needs from the window around it.
+class TestView {
+public:
+    virtual ~TestView() = default;
+    // The question and answer pictures.
+    virtual const Pictures& pictures() const = 0;
+    // Rewrites the count, caption and statistics labels from the state.
+    virtual void RefreshLabels() = 0;
+    // The "Create random series" command, as a click on its button runs it.
+    virtual void CreateRandomSeries() = 0;
+};
+
+// The four states a test can be in.
+enum class TestPhase {
+    Stopped,   // paused, a current Cube waits
+    Finished,  // paused, nothing left in Current
+    Answering, // running, the current Cube is not solved
+    Answered,  // running, the current Cube is solved; the next pick moves on
+};
+
+class TestFlow {
+public:
+    TestFlow(SeriesStore& store, TestState& state, TestView& view)
+        : store_(store), state_(state), view_(view) {}
+
+    TestPhase Phase() const;
+
+    // Start/Pause (the button, the key "0", losing activation, a close
+    // request, and the series commands).
+    void ststClick();
+
+    // Skip Cube (the button and the key "+"): files a copy of the current
+    // Cube into Skipped and moves on.
+    void skipClick();
+
+    // A pick of answer k (0-3) by mouse or key; in the Answered state any
+    // pick moves on.
+    void AnswerCube(int k);
+
+    // Finishes the current Cube and shows the next one, or ends the test.
+    void NextCube();
+
+    // Draws c and starts or resumes its clock (and the total clock) unless it
+    // is solved.
+    void ShowCube(CubeNode& c);
+
+    // After a change of series: statistics 0, total clock stopped at 0, test
+    // paused, pictures blank, labels refreshed.
+    void ResetTest();
+
+    // The application stopped being active: a running test pauses.
+    void AppDeactivate();
+
+private:
+    SeriesStore& store_;
+    TestState& state_;
+    TestView& view_;
+};
+
+} // namespace vexlor

@@ -1,0 +1,358 @@
+// The main window and the test flow driven as the user drives them: clicks,
+// keys and scripted answers, with a clock that moves only when told.
+#include "app/series_commands.h"
+#include "cube/cube_node.h"
+#include "series/series_store.h"
+#include "test/statistics.h"
+#include "window_fixture.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace vexlor;
+
+namespace {
+
+QString Text(QWidget* w) {
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->text();
+    if (auto* b = qobject_cast<QPushButton*>(w))
+        return b->text();
+    return {};
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsSitWhereTheyBelong_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("qu") << "qu" << QRect(8, 8, 500, 500) << "";
+        QTest::newRow("ans0") << "ans0" << QRect(516, 8, 250, 250) << "";
+        QTest::newRow("ans1") << "ans1" << QRect(766, 8, 250, 250) << "";
+        QTest::newRow("ans2") << "ans2" << QRect(516, 258, 250, 250) << "";
+        QTest::newRow("ans3") << "ans3" << QRect(766, 258, 250, 250) << "";
+        QTest::newRow("next") << "next" << QRect(520, 240, 493, 33) << "Next";
+        QTest::newRow("Label15") << "Label15" << QRect(656, 700, 361, 14) << "";
+        QTest::newRow("GroupBox1") << "GroupBox1" << QRect(8, 520, 489, 193) << "";
+        QTest::newRow("GroupBox3") << "GroupBox3" << QRect(504, 520, 145, 193) << "";
+        QTest::newRow("GroupBox2") << "GroupBox2" << QRect(656, 520, 361, 177) << "";
+        QTest::newRow("stst") << "stst" << QRect(8, 24, 129, 89) << "Start";
+        QTest::newRow("skip") << "skip" << QRect(8, 120, 129, 65) << "Skip Cube";
+        QTest::newRow("guzik") << "guzik" << QRect(240, 52, 49, 17) << "";
+        QTest::newRow("guzik2") << "guzik2" << QRect(304, 52, 49, 17) << "";
+        QTest::newRow("Button9") << "Button9" << QRect(368, 52, 49, 17) << "";
+        QTest::newRow("Button11") << "Button11" << QRect(432, 52, 49, 17) << "";
+        QTest::newRow("Button5") << "Button5" << QRect(240, 76, 49, 17) << "";
+        QTest::newRow("Button1") << "Button1" << QRect(304, 76, 49, 17) << "";
+        QTest::newRow("Button8") << "Button8" << QRect(368, 76, 49, 17) << "";
+        QTest::newRow("Button12") << "Button12" << QRect(432, 76, 49, 17) << "";
+        QTest::newRow("Button3") << "Button3" << QRect(240, 108, 49, 17) << "";
+        QTest::newRow("atmi") << "atmi" << QRect(304, 108, 49, 17) << "";
+        QTest::newRow("Button7") << "Button7" << QRect(368, 108, 49, 17) << "";
+        QTest::newRow("Button13") << "Button13" << QRect(432, 108, 49, 17) << "";
+        QTest::newRow("Button4") << "Button4" << QRect(240, 132, 49, 17) << "";
+        QTest::newRow("atcu") << "atcu" << QRect(304, 132, 49, 17) << "";
+        QTest::newRow("Button6") << "Button6" << QRect(368, 132, 49, 17) << "";
+        QTest::newRow("Button14") << "Button14" << QRect(432, 132, 49, 17) << "";
+        QTest::newRow("newseriesb")
+            << "newseriesb" << QRect(8, 164, 217, 17) << "Create random series";
+        QTest::newRow("loadfromfile") << "loadfromfile" << QRect(368, 164, 49, 17) << "Load";
+        QTest::newRow("Button2") << "Button2" << QRect(432, 164, 49, 17) << "All";
+        QTest::newRow("Bevel8") << "Bevel8" << QRect(8, 512, 1009, 9) << "";
+        QTest::newRow("Bevel3") << "Bevel3" << QRect(231, 24, 9, 157) << "";
+        QTest::newRow("Bevel1") << "Bevel1" << QRect(295, 24, 9, 132) << "";
+        QTest::newRow("Bevel7") << "Bevel7" << QRect(8, 98, 473, 9) << "";
+    }
+    void controlsSitWhereTheyBelong() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, text);
+        WindowFixture w;
+        auto* control = w.form->findChild<QWidget*>(name);
+        QVERIFY2(control != nullptr, qPrintable(name));
+        QCOMPARE(control->geometry(), geometry);
+        if (!text.isEmpty())
+            QCOMPARE(Text(control), text);
+        if (auto* button = qobject_cast<QPushButton*>(control))
+            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+    }
+
+    void windowIsFixed() {
+        WindowFixture w;
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("Vexlor"));
+        QCOMPARE(w.form->size(), QSize(1024, 721));
+        w.form->resize(800, 600);
+        QCOMPARE(w.form->size(), QSize(1024, 721));
+        w.form->resize(1400, 900);
+        QCOMPARE(w.form->size(), QSize(1024, 721));
+        QCOMPARE(w.form->palette().color(QPalette::Window), QColor(40, 98, 162));
+        QCOMPARE(w.form->font().pixelSize(), 21);
+        // A moved window goes back to its place once the drag has settled.
+        w.form->move(100, 100);
+        QTRY_COMPARE(w.form->pos(), QPoint(-3, -3));
+    }
+
+    void startUpShowsTheSolvedSample() {
+        WindowFixture w;
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.count(SeriesKind::Current), 30);
+        QCOMPARE(w.form->scurr->text(), QStringLiteral("30"));
+        w.form->ttTimer();
+        QCOMPARE(w.form->tcurr->text(), QStringLiteral("0.0"));
+        QCOMPARE(w.form->ttot->text(), QStringLiteral("0.0"));
+        QCOMPARE(w.form->tavr->text(), QStringLiteral("++"));
+        QCOMPARE(w.form->mpc->text(), QStringLiteral("++"));
+        QCOMPARE(w.form->mists->text(), QStringLiteral("0"));
+        QCOMPARE(w.form->socubes->text(), QStringLiteral("0"));
+        QCOMPARE(w.form->stst->text(), QStringLiteral("Start"));
+        QVERIFY(!w.form->next->isVisible());
+        QVERIFY(IsSolved(w.form->sampleCube()));
+        QVERIFY(!IsBlank(w.form->qu->canvas().image()));
+        for (int a = 0; a < 4; ++a)
+            QCOMPARE(w.form->anspic[a]->tag(), a);
+
+        // Nothing happens to picks, skips or answer keys while stopped.
+        const CubeNode* first = w.current();
+        for (int a = 0; a < 4; ++a)
+            w.click(a);
+        for (char k : {'8', '9', '5', '6', '+'})
+            w.key(k);
+        QCOMPARE(w.current(), first);
+        QCOMPARE(w.count(SeriesKind::Mistakes), 0);
+        QCOMPARE(w.count(SeriesKind::Skipped), 0);
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.current()->tstart, 0.0);
+
+        // "0" starts the test with the first Cube of Current.
+        w.key('0');
+        QCOMPARE(w.phase(), TestPhase::Answering);
+        QCOMPARE(w.form->stst->text(), QStringLiteral("Pause"));
+        QVERIFY(w.current()->tstart > 0);
+    }
+
+    void picksCountMistakesOnceAndFileCopies() {
+        WindowFixture w;
+        w.start();
+        CubeNode* c = w.current();
+        const int wrong1 = w.wrongAnswer(0);
+        const int wrong2 = w.wrongAnswer(1);
+
+        w.clock.AdvanceSeconds(2);
+        w.click(wrong1);
+        QCOMPARE(w.state.nmistakes, 1);
+        QCOMPARE(w.count(SeriesKind::Mistakes), 1);
+        QCOMPARE(w.form->smist->text(), QStringLiteral("1"));
+        QCOMPARE(w.form->mists->text(), QStringLiteral("1"));
+        // The copy holds the clock stopped at the pick and not the pick itself.
+        const CubeNode* copy1 = w.store[SeriesKind::Mistakes].head;
+        QVERIFY(copy1 != c);
+        QCOMPARE(int(copy1->chosen[wrong1]), 0);
+        QCOMPARE(copy1->tstop, w.clock.Now());
+        QCOMPARE(c->tstop, 0.0); // the Cube's own clock runs on
+
+        // The same wrong pick again changes nothing.
+        w.click(wrong1);
+        QCOMPARE(w.state.nmistakes, 1);
+        QCOMPARE(w.count(SeriesKind::Mistakes), 1);
+
+        // Another wrong pick files a second copy that shows the first pick.
+        w.click(wrong2);
+        QCOMPARE(w.state.nmistakes, 2);
+        QCOMPARE(w.count(SeriesKind::Mistakes), 2);
+        QCOMPARE(int(copy1->link->chosen[wrong1]), 1);
+        QCOMPARE(int(copy1->link->chosen[wrong2]), 0);
+        QCOMPARE(w.form->mpc->text(), QStringLiteral("++"));
+
+        // The right pick: Answered, next shown, clocks stopped.
+        w.clock.AdvanceSeconds(3);
+        w.click(c->correct);
+        QCOMPARE(w.phase(), TestPhase::Answered);
+        QVERIFY(w.form->next->isVisible());
+        QCOMPARE(w.state.nsolved, 1);
+        QCOMPARE(w.form->socubes->text(), QStringLiteral("1"));
+        QCOMPARE(w.form->mpc->text(), QStringLiteral("200%"));
+        w.form->ttTimer();
+        QCOMPARE(w.form->tcurr->text(), QStringLiteral("5.0"));
+        w.clock.AdvanceSeconds(7);
+        w.form->ttTimer();
+        QCOMPARE(w.form->tcurr->text(), QStringLiteral("5.0"));
+        QCOMPARE(w.form->ttot->text(), QStringLiteral("5.0"));
+
+        // Skip and Start/Pause do nothing now; any answer key moves on.
+        w.key('+');
+        w.start();
+        QCOMPARE(w.phase(), TestPhase::Answered);
+        QCOMPARE(w.count(SeriesKind::Skipped), 0);
+        w.key('6');
+        QCOMPARE(w.phase(), TestPhase::Answering);
+        QCOMPARE(w.count(SeriesKind::Current), 29);
+        QVERIFY(!w.form->next->isVisible());
+        // The Mistakes copies are untouched by moving on.
+        QCOMPARE(w.count(SeriesKind::Mistakes), 2);
+        QCOMPARE(ChainLength(w.store[SeriesKind::Mistakes].head), 2);
+    }
+
+    void nextLabelMovesOn() {
+        WindowFixture w;
+        w.start();
+        w.click(w.current()->correct);
+        QVERIFY(w.form->next->isVisible());
+        QTest::mouseClick(w.form->next, Qt::LeftButton);
+        QCOMPARE(w.phase(), TestPhase::Answering);
+        QCOMPARE(w.count(SeriesKind::Current), 29);
+    }
+
+    void pauseHidesTheCubeAndStopsTime() {
+        WindowFixture w;
+        w.start();
+        const int wrong = w.wrongAnswer();
+        w.click(wrong);
+        w.clock.AdvanceSeconds(4.25);
+        w.start(); // pause
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.form->stst->text(), QStringLiteral("Start"));
+        QVERIFY(IsBlank(w.form->qu->canvas().image()));
+        for (int a = 0; a < 4; ++a)
+            QVERIFY(IsBlank(w.form->anspic[a]->canvas().image()));
+        w.form->ttTimer();
+        QCOMPARE(w.form->tcurr->text(), QStringLiteral("4.2"));
+        w.clock.AdvanceSeconds(3600);
+        w.form->ttTimer();
+        QCOMPARE(w.form->tcurr->text(), QStringLiteral("4.2"));
+        QCOMPARE(w.form->ttot->text(), QStringLiteral("4.2"));
+
+        // Resuming redraws the Cube with its wrong pick and goes on.
+        w.key('0');
+        QVERIFY(!IsBlank(w.form->qu->canvas().image()));
+        QCOMPARE(int(w.current()->chosen[wrong]), 1);
+        w.clock.AdvanceSeconds(1);
+        w.form->ttTimer();
+        QCOMPARE(w.form->tcurr->text(), QStringLiteral("5.2"));
+        QCOMPARE(w.form->ttot->text(), QStringLiteral("5.2"));
+    }
+
+    void skippedCubesComeBackInOrder() {
+        WindowFixture w;
+        w.newSeries(3);
+        QCOMPARE(w.count(SeriesKind::Current), 3);
+        w.start();
+        CubeNode first = *w.current();
+        const int wrong = w.wrongAnswer();
+        w.click(wrong);
+        w.clock.AdvanceSeconds(2);
+        w.key('+');
+        QCOMPARE(w.count(SeriesKind::Skipped), 1);
+        QCOMPARE(w.count(SeriesKind::Current), 2);
+        w.clock.AdvanceSeconds(10);
+        w.click(w.current()->correct);
+        w.click(0);
+        w.clock.AdvanceSeconds(10);
+        w.click(w.current()->correct);
+        // The last Cube of Current is done: the skipped one comes back.
+        w.click(0);
+        QCOMPARE(w.count(SeriesKind::Current), 1);
+        QCOMPARE(w.count(SeriesKind::Skipped), 0);
+        QCOMPARE(w.store[SeriesKind::Skipped].head, nullptr);
+        QCOMPARE(w.current()->correct, first.correct);
+        QCOMPARE(int(w.current()->chosen[wrong]), 1);
+        // Its time goes on from the 2 s it had when skipped.
+        w.form->ttTimer();
+        QCOMPARE(w.form->tcurr->text(), QStringLiteral("2.0"));
+        // The earlier wrong pick stays picked and counts nothing again.
+        w.click(wrong);
+        QCOMPARE(w.state.nmistakes, 1);
+    }
+
+    void skippingTheLastCubeBringsItStraightBack() {
+        WindowFixture w;
+        w.newSeries(1);
+        w.start();
+        const CubeNode before = *w.current();
+        w.clock.AdvanceSeconds(3);
+        w.key('+');
+        QCOMPARE(w.phase(), TestPhase::Answering);
+        QCOMPARE(w.count(SeriesKind::Current), 1);
+        QCOMPARE(w.count(SeriesKind::Skipped), 0);
+        QCOMPARE(w.current()->correct, before.correct);
+        w.clock.AdvanceSeconds(1);
+        w.form->ttTimer();
+        QCOMPARE(w.form->tcurr->text(), QStringLiteral("4.0"));
+    }
+
+    void finishingAndStartingAgain() {
+        WindowFixture w;
+        w.newSeries(1);
+        w.start();
+        w.clock.AdvanceSeconds(6);
+        w.click(w.current()->correct);
+        w.click(2);
+        QCOMPARE(w.phase(), TestPhase::Finished);
+        QVERIFY(IsBlank(w.form->qu->canvas().image()));
+        QCOMPARE(w.form->stst->text(), QStringLiteral("Start"));
+        QVERIFY(!w.form->next->isVisible());
+        QCOMPARE(w.form->scurr->text(), QStringLiteral("0"));
+        QCOMPARE(w.form->socubes->text(), QStringLiteral("1"));
+        w.clock.AdvanceSeconds(50);
+        w.form->ttTimer();
+        QCOMPARE(w.form->ttot->text(), QStringLiteral("6.0"));
+        QCOMPARE(w.form->tavr->text(), QStringLiteral("6.0"));
+
+        // Start runs "Create random series": a cancelled input box leaves
+        // the test finished; a number starts the new series at once.
+        w.dialogs.QueueCancel();
+        w.start();
+        QCOMPARE(w.phase(), TestPhase::Finished);
+        w.dialogs.QueueText("2");
+        w.start();
+        QCOMPARE(w.phase(), TestPhase::Answering);
+        QCOMPARE(w.count(SeriesKind::Current), 2);
+        QCOMPARE(w.state.nsolved, 0);
+        QVERIFY(!w.dialogs.unexpected);
+    }
+
+    void closeQuestionPausesFirst() {
+        WindowFixture w;
+        w.start();
+        w.dialogs.QueueNo();
+        w.key(27);
+        QCOMPARE(w.dialogs.log.last(), QStringLiteral("ask: Close Vexlors?"));
+        QVERIFY(w.form->isVisible());
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QVERIFY(IsBlank(w.form->qu->canvas().image()));
+
+        // In the Answered state the test stays answered.
+        w.start();
+        w.click(w.current()->correct);
+        w.dialogs.QueueNo();
+        w.form->close();
+        QCOMPARE(w.phase(), TestPhase::Answered);
+        QVERIFY(w.form->isVisible());
+
+        w.dialogs.QueueYes();
+        QVERIFY(w.form->close());
+        QVERIFY(!w.form->isVisible());
+        // Closing frees every series.
+        QCOMPARE(w.store.CurrentCube(), nullptr);
+    }
+
+    void losingActivationPauses() {
+        WindowFixture w;
+        w.start();
+        QMetaObject::invokeMethod(qApp, "applicationStateChanged",
+                                  Q_ARG(Qt::ApplicationState, Qt::ApplicationInactive));
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QMetaObject::invokeMethod(qApp, "applicationStateChanged",
+                                  Q_ARG(Qt::ApplicationState, Qt::ApplicationActive));
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"
