@@ -1,12 +1,17 @@
 // The vexlor-series tool, run as a separate process: each subcommand, same
 // seed same bytes, and exit codes 0 (fine), 1 (broken Cubes), 2 (bad input).
+#include "app/image_canvas.h"
 #include "cube/generator.h"
 #include "cube/invariants.h"
 #include "cube/random.h"
 #include "cube/topology.h"
+#include "render/palette.h"
+#include "render/pictures.h"
+#include "render/projection.h"
 #include "series/series_file.h"
 
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,6 +43,20 @@ Run Tool(const QStringList& args) {
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+// How many pixels of a region carry one of the given colours.
+int CountColors(const QImage& image, QRect region, std::initializer_list<Color> colors) {
+    int n = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            for (Color c : colors)
+                n += FromQRgb(image.pixel(x, y)) == c ? 1 : 0;
+    return n;
+}
+
+QRect AnswerRegion(int a) {
+    return QRect(500 + 250 * (a % 2), 250 * (a / 2), 250, 250);
 }
 
 QByteArray ReadAll(const QString& path) {
@@ -178,6 +197,54 @@ private slots:
         QVERIFY(!r.out.contains(QStringLiteral("Cube 0: ")));
     }
 
+    void render() {
+        // The five pictures of a Cube in its stored state, each at its place
+        // in a 1000 x 500 sheet, drawn as the drawing layer draws them.
+        const QString path = PickedFile();
+        SeriesStore store;
+        QCOMPARE(LoadSeriesFile(path, store), LoadResult::Ok);
+        const CubeNode& solved = *store.CurrentCube()->link->link;
+        const CubeNode& wrong = *store.CurrentCube()->link;
+
+        const QString png = Path("solved.png");
+        QCOMPARE(Tool({"render", path, "2", "-o", png}).code, 0);
+        QImage sheet(png);
+        QCOMPARE(sheet.size(), QSize(1000, 500));
+        sheet = sheet.convertToFormat(QImage::Format_RGB32);
+
+        SetupProjection(250);
+        ImageCanvas question(500, 500), a0(250, 250), a1(250, 250), a2(250, 250), a3(250, 250);
+        const Pictures pictures{&question, {&a0, &a1, &a2, &a3}};
+        ClearPictures(pictures);
+        DrawNet(pictures, solved, true);
+        for (int a = 0; a < 4; ++a)
+            DrawAnswer(pictures, solved, a);
+        QCOMPARE(sheet.copy(0, 0, 500, 500), question.image());
+        const ImageCanvas* answers[] = {&a0, &a1, &a2, &a3};
+        for (int a = 0; a < 4; ++a)
+            QCOMPARE(sheet.copy(AnswerRegion(a)), answers[a]->image());
+
+        // Solved: highlight colours in the net and on the correct answer only.
+        const auto marks = {markcolor[0], markcolor[1], markcolor[2]};
+        QVERIFY(CountColors(sheet, QRect(0, 0, 500, 500), marks) > 3 * 5000);
+        for (int a = 0; a < 4; ++a) {
+            const auto lit = {markcolor[0] + shade, markcolor[1] - shade, markcolor[2]};
+            const int n = CountColors(sheet, AnswerRegion(a), lit);
+            QVERIFY2(a == solved.correct ? n > 3000 : n == 0, qPrintable(QString::number(a)));
+        }
+
+        // A wrong pick: dark red symbols on that answer only, no highlight.
+        QCOMPARE(Tool({"render", path, "1", "-o", png}).code, 0);
+        sheet = QImage(png).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(CountColors(sheet, QRect(0, 0, 1000, 500), marks), 0);
+        const int picked = (wrong.correct + 1) % 4;
+        for (int a = 0; a < 4; ++a) {
+            const auto red = {wrongcolor + shade, wrongcolor - shade, wrongcolor};
+            const int n = CountColors(sheet, AnswerRegion(a), red);
+            QVERIFY2(a == picked ? n > 100 : n == 0, qPrintable(QString::number(a)));
+        }
+    }
+
     void badInput_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
@@ -212,6 +279,16 @@ private slots:
             << "Error writing file.";
         QTest::newRow("option of another command")
             << QStringList{"check", wrong, "--json"} << "does not apply";
+        QTest::newRow("render index too big")
+            << QStringList{"render", PickedFile(), "3", "-o", Path("x.png")} << "from 0 to 2";
+        QTest::newRow("render index not a number")
+            << QStringList{"render", PickedFile(), "first", "-o", Path("x.png")} << "INDEX";
+        QTest::newRow("render without -o") << QStringList{"render", PickedFile(), "0"} << "-o PNG";
+        QTest::newRow("render to no folder")
+            << QStringList{"render", PickedFile(), "0", "-o", Path("no/such/x.png")}
+            << "cannot write";
+        QTest::newRow("render of a cut file")
+            << QStringList{"render", cut, "0", "-o", Path("x.png")} << "cut short";
         QTest::newRow("too many arguments") << QStringList{"info", wrong, wrong} << "usage";
     }
 
@@ -226,6 +303,7 @@ private slots:
         QVERIFY(r.err.startsWith(QStringLiteral("vexlor-series: ")));
         QVERIFY(r.out.isEmpty());
         QVERIFY(!QFile::exists(Path("missing.srs")));
+        QVERIFY(!QFile::exists(Path("x.png")));
     }
 };
 

@@ -1,8 +1,11 @@
 #include "commands.h"
 
+#include "app/image_canvas.h"
 #include "cube/invariants.h"
 #include "cube/random.h"
 #include "cube/topology.h"
+#include "render/pictures.h"
+#include "render/projection.h"
 #include "series/series_file.h"
 #include "test/datetime.h"
 #include "test/statistics.h"
@@ -12,6 +15,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
+#include <QSaveFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -184,8 +189,49 @@ int Check(const QString& file) {
     return broken == 0 ? kExitOk : kExitCheckFailed;
 }
 
-int Render(const QString&, const QString&, const QString&) {
-    return Fail(QStringLiteral("render is not available in this build"));
+int Render(const QString& file, const QString& indexText, const QString& output) {
+    SeriesStore store;
+    if (const auto error = Load(file, store))
+        return Fail(*error);
+    const int count = store[SeriesKind::Current].count;
+    bool ok = false;
+    const int index = indexText.toInt(&ok);
+    if (!ok || index < 0 || index >= count)
+        return Fail(QStringLiteral("INDEX must be a whole number from 0 to %1 for %2, not '%3'")
+                        .arg(count - 1)
+                        .arg(file, indexText));
+    const CubeNode* c = store.CurrentCube();
+    for (int i = 0; i < index; ++i)
+        c = c->link;
+
+    // The five pictures as the window shows a Cube: blank, then the net and
+    // the four answers in the colours of the Cube's stored picks. The
+    // highlight colours keep their unshuffled order.
+    constexpr int kQuestion = 500, kAnswer = 250;
+    SetupProjection(kAnswer);
+    ImageCanvas question(kQuestion, kQuestion);
+    ImageCanvas a0(kAnswer, kAnswer), a1(kAnswer, kAnswer), a2(kAnswer, kAnswer),
+        a3(kAnswer, kAnswer);
+    const Pictures pictures{&question, {&a0, &a1, &a2, &a3}};
+    ClearPictures(pictures);
+    DrawNet(pictures, *c, true);
+    for (int a = 0; a < kAnswers; ++a)
+        DrawAnswer(pictures, *c, a);
+
+    QImage sheet(kQuestion + 2 * kAnswer, kQuestion, QImage::Format_RGB32);
+    {
+        QPainter painter(&sheet);
+        painter.drawImage(0, 0, question.image());
+        const ImageCanvas* answers[kAnswers] = {&a0, &a1, &a2, &a3};
+        for (int a = 0; a < kAnswers; ++a)
+            painter.drawImage(kQuestion + kAnswer * (a % 2), kAnswer * (a / 2),
+                              answers[a]->image());
+    }
+    QSaveFile png(output);
+    if (!png.open(QIODevice::WriteOnly) || !sheet.save(&png, "PNG") || !png.flush() ||
+        !png.commit())
+        return Fail(QStringLiteral("cannot write %1: %2").arg(output, png.errorString()));
+    return kExitOk;
 }
 
 } // namespace vexlor::tool
