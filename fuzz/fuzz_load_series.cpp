@@ -1,8 +1,11 @@
 // libFuzzer target over the series file loader: any bytes load without a
 // fault, Current always matches its count, a loaded series saves back to the
-// same bytes, and everything that reads a loaded Cube copes with any value.
+// same bytes, and everything that reads a loaded Cube (the rules, the
+// statistics, the pictures) copes with any value.
 #include "cube/invariants.h"
 #include "cube/topology.h"
+#include "render/pictures.h"
+#include "render/projection.h"
 #include "series/series_format.h"
 #include "test/datetime.h"
 #include "test/statistics.h"
@@ -24,6 +27,27 @@ public:
         return true;
     }
     std::vector<std::uint8_t> bytes;
+};
+
+// Takes every drawing call and keeps nothing; ASan and UBSan watch the code
+// that computes them.
+class NullCanvas final : public Canvas {
+public:
+    int Width() const override { return 500; }
+    int Height() const override { return 500; }
+    void SetBrushColor(Color) override {}
+    void SetPenColor(Color) override {}
+    void SetPenWidth(int) override {}
+    void FillRect(const Rect&) override {}
+    void Polygon(const Point* points, int count) override {
+        for (int i = 0; i < count; ++i)
+            sum_ += points[i].x ^ points[i].y;
+    }
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+
+private:
+    unsigned sum_ = 0;
 };
 
 class StillClock final : public Clock {
@@ -51,6 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool ready = [] {
         InstallClock(&clock);
         SetupTopology();
+        SetupProjection(250);
         return true;
     }();
     (void)ready;
@@ -92,10 +117,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    // Everything that reads a Cube without drawing it.
+    // Everything that reads a Cube: pictures, rules, clocks.
     TestState state;
     ResetTestState(state);
+    NullCanvas canvas;
+    const Pictures pictures{&canvas, {&canvas, &canvas, &canvas, &canvas}};
     for (const CubeNode* c = store.CurrentCube(); c != nullptr; c = c->link) {
+        DrawNet(pictures, *c, true);
+        for (int a = 0; a < kAnswers; ++a)
+            DrawAnswer(pictures, *c, a);
         (void)InvariantFailures(*c);
         (void)IsSolved(*c);
         (void)FormatSeconds(CubeTime(*c));
