@@ -7,23 +7,15 @@
 
 namespace vexlor {
 
-namespace {
-
-QString Caption() {
-    return QApplication::applicationDisplayName();
-}
-
-} // namespace
-
 bool QtDialogs::AskYesNo(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, Caption(), text, QMessageBox::Yes | QMessageBox::No,
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Yes | QMessageBox::No,
                     parent_);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
 void QtDialogs::ShowError(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, Caption(), text, QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok, parent_);
     box.exec();
 }
 

@@ -11,6 +11,9 @@ class QWidget;
 
 namespace vexlor {
 
+// The caption of every box: the application's title.
+inline const QString kAppTitle = QStringLiteral("Vexlor");
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;

@@ -30,8 +30,7 @@ void SeriesCommands::newseriesbClick() {
     PauseFirst();
     if (store_[SeriesKind::Current].count != 0 && !dialogs_.AskYesNo(text::kDeleteCurrentAndCreate))
         return;
-    const auto answer =
-        dialogs_.InputBox(QApplication::applicationDisplayName(), text::kNumberOfCubes, offered);
+    const auto answer = dialogs_.InputBox(kAppTitle, text::kNumberOfCubes, offered);
     if (!answer)
         return;
     bool ok = false;

@@ -1,0 +1,157 @@
+// Thousands of random clicks, keys and dialog answers on the real window,
+// with file round trips in a temporary folder. After every step the window
+// must still tell the truth about the series and the test.
+#include "app/series_commands.h"
+#include "series/series_store.h"
+#include "test/datetime.h"
+#include "window_fixture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <random>
+
+using namespace vexlor;
+
+namespace {
+
+constexpr SeriesKind kKinds[] = {SeriesKind::Current, SeriesKind::Skipped, SeriesKind::Mistakes,
+                                 SeriesKind::Custom};
+
+} // namespace
+
+class RandomSessionTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Checks every promise the window makes; returns the first broken one.
+    static QString Broken(WindowFixture& w) {
+        QLabel* countLabels[] = {w.form->scurr, w.form->sskip, w.form->smist, w.form->scust};
+        for (int i = 0; i < 4; ++i) {
+            const Series& s = w.store[kKinds[i]];
+            if (s.count != ChainLength(s.head))
+                return QString("series %1 count %2 but %3 nodes")
+                    .arg(i)
+                    .arg(s.count)
+                    .arg(ChainLength(s.head));
+            if (countLabels[i]->text() != QString::number(s.count))
+                return QString("count label %1 shows %2").arg(i).arg(countLabels[i]->text());
+        }
+        if (w.state.paused != 0 && w.state.paused != 1)
+            return "paused is neither 0 nor 1";
+        if (w.state.paused == 0 && w.current() == nullptr)
+            return "running without a current Cube";
+        const bool answered = w.phase() == TestPhase::Answered;
+        if (w.form->next->isHidden() == answered)
+            return "next label visibility disagrees with the state";
+        if (w.form->stst->text() != (w.state.paused != 0 ? "Start" : "Pause"))
+            return "Start/Pause caption disagrees with the state";
+        if (w.form->mists->text() != QString::number(w.state.nmistakes) ||
+            w.form->socubes->text() != QString::number(w.state.nsolved))
+            return "statistics labels disagree with the state";
+        if (w.state.paused != 0 && IsStampSet(w.state.totstart) && w.state.totstop == 0.0)
+            return "total clock runs while paused";
+        return {};
+    }
+
+private slots:
+    void randomSession_data() {
+        QTest::addColumn<unsigned>("seed");
+        QTest::addColumn<int>("steps");
+        for (unsigned seed : {1u, 2u, 3u})
+            QTest::newRow(qPrintable(QString("seed %1").arg(seed))) << seed << 1500;
+    }
+
+    void randomSession() {
+        QFETCH(unsigned, seed);
+        QFETCH(int, steps);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        {
+            QFile junk(dir.filePath("junk.srs"));
+            QVERIFY(junk.open(QIODevice::WriteOnly));
+            junk.write("SRS \x05\x00 not really a series", 27);
+        }
+
+        std::mt19937 rng(seed);
+        auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+        const QStringList files = {dir.filePath("a.srs"), dir.filePath("b.srs"),
+                                   dir.filePath("junk.srs"), dir.filePath("missing.srs")};
+        const QStringList numbers = {"1", "2", "3", "4", "0", "501", "abc", "-3", " 2 "};
+
+        WindowFixture w;
+        w.dialogs.fallback = [&](const QString& box) -> std::optional<QString> {
+            if (box == "ask: Close Vexlors?")
+                return std::nullopt; // the window stays for the next step
+            if (box.startsWith("ask: "))
+                return pick(2) == 0 ? std::optional<QString>("yes") : std::nullopt;
+            if (pick(6) == 0)
+                return std::nullopt; // cancelled
+            if (box.startsWith("input: "))
+                return numbers[pick(int(numbers.size()))];
+            return files[pick(int(files.size()))];
+        };
+
+        QPushButton* panel[] = {w.form->newseriesb, w.form->loadfromfile, w.form->Button2,
+                                w.form->Button5,    w.form->Button3,      w.form->Button4,
+                                w.form->Button1,    w.form->atmi,         w.form->atcu,
+                                w.form->Button9,    w.form->Button8,      w.form->Button7,
+                                w.form->Button6,    w.form->Button11,     w.form->Button12,
+                                w.form->Button13,   w.form->Button14};
+        const char keys[] = {'8', '9', '5', '6', '0', '+', '1', 'x', 27};
+
+        int maxSolved = 0;
+        for (int step = 0; step < steps; ++step) {
+            w.clock.AdvanceSeconds(pick(50) / 10.0);
+            const int what = pick(100);
+            QString action;
+            if (what < 30) {
+                const int a = pick(4);
+                action = QString("click answer %1").arg(a);
+                w.click(a);
+            } else if (what < 40 && w.current() != nullptr && w.state.paused == 0) {
+                action = "pick the right answer";
+                w.click(w.current()->correct >= 0 ? w.current()->correct : 0);
+            } else if (what < 60) {
+                const char k = keys[pick(int(sizeof keys))];
+                action = QString("key %1").arg(int(k));
+                w.key(k);
+            } else if (what < 68) {
+                action = "Start/Pause";
+                w.start();
+            } else if (what < 72) {
+                action = "Skip";
+                QTest::mouseClick(w.form->skip, Qt::LeftButton);
+            } else if (what < 75) {
+                action = "Next";
+                QTest::mouseClick(w.form->next, Qt::LeftButton);
+            } else if (what < 78) {
+                action = "deactivate";
+                w.form->AppDeactivate();
+            } else {
+                QPushButton* b = panel[pick(int(sizeof panel / sizeof panel[0]))];
+                action = "panel " + b->objectName();
+                QTest::mouseClick(b, Qt::LeftButton);
+            }
+            w.form->ttTimer();
+            if (w.state.nsolved > maxSolved)
+                maxSolved = w.state.nsolved;
+            const QString broken = Broken(w);
+            if (!broken.isEmpty())
+                QFAIL(qPrintable(QString("step %1 (%2): %3").arg(step).arg(action, broken)));
+        }
+        QVERIFY(!w.dialogs.unexpected);
+        // The session must have reached the parts it is meant to stir.
+        QVERIFY2(w.dialogs.log.filter("open: ").size() > 10, "too few loads");
+        QVERIFY2(w.dialogs.log.filter("save: ").size() > 3, "too few saves");
+        QVERIFY2(w.dialogs.log.filter("input: ").size() > 10, "too few new series");
+        QVERIFY(QFile::exists(files[0]) || QFile::exists(files[1]));
+        QVERIFY2(maxSolved >= 3, "the test never got going");
+        qInfo("%d boxes, %d solved and %d mistakes since the last reset", int(w.dialogs.log.size()),
+              w.state.nsolved, w.state.nmistakes);
+    }
+};
+
+QTEST_MAIN(RandomSessionTest)
+#include "tst_random_session.moc"

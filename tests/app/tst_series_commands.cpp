@@ -1,0 +1,434 @@
+// The commands of the Series panel with every question answered both ways,
+// dialogs cancelled, bad numbers and bad files.
+#include "app/series_commands.h"
+#include "series/series_file.h"
+#include "window_fixture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+
+using namespace vexlor;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+double ReadDouble(const QByteArray& bytes, int offset) {
+    double v = 0;
+    std::memcpy(&v, bytes.constData() + offset, sizeof v);
+    return v;
+}
+
+constexpr int kRecord = 232;
+constexpr int kHeader = 6;
+
+} // namespace
+
+class SeriesCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void createRandomSeriesAsksAndChecksTheNumber() {
+        WindowFixture w;
+        w.start();
+
+        // No: the test is left paused and nothing else changes.
+        w.dialogs.QueueNo();
+        QTest::mouseClick(w.form->newseriesb, Qt::LeftButton);
+        QCOMPARE(w.dialogs.log.last(),
+                 QStringLiteral("ask: Delete the Current series and create a new one?"));
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.count(SeriesKind::Current), 30);
+
+        // Bad numbers are refused and the offered number stays the last good one.
+        for (const char* bad : {"0", "501", "-3", "abc", ""}) {
+            w.dialogs.log.clear();
+            w.dialogs.QueueYes();
+            w.dialogs.QueueText(QString::fromLatin1(bad));
+            QTest::mouseClick(w.form->newseriesb, Qt::LeftButton);
+            QCOMPARE(w.dialogs.log.size(), 3);
+            QCOMPARE(w.dialogs.log[1],
+                     QStringLiteral("input: Vexlor | Number of Cubes for the new series: | 30"));
+            QCOMPARE(w.dialogs.log[2], QStringLiteral("error: Wrong number of Cubes (max. 500)."));
+            QCOMPARE(w.count(SeriesKind::Current), 30);
+            QCOMPARE(w.store.seriessize, 30);
+        }
+
+        // Cancel changes nothing.
+        w.dialogs.QueueYes();
+        w.dialogs.QueueCancel();
+        QTest::mouseClick(w.form->newseriesb, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Current), 30);
+
+        // 500 with a non-empty Skipped: No keeps Skipped and still makes 500.
+        w.start();
+        w.key('+');
+        QCOMPARE(w.count(SeriesKind::Skipped), 1);
+        w.newSeries(500, false);
+        QCOMPARE(w.dialogs.log.last(), QStringLiteral("ask: Clear the Skipped series?"));
+        QCOMPARE(w.count(SeriesKind::Current), 500);
+        QCOMPARE(ChainLength(w.store[SeriesKind::Current].head), 500);
+        QCOMPARE(w.count(SeriesKind::Skipped), 1);
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.form->scurr->text(), QStringLiteral("500"));
+
+        // The next input box offers 500; Yes clears Skipped.
+        w.newSeries(7, true);
+        QVERIFY(w.dialogs.log.contains(
+            QStringLiteral("input: Vexlor | Number of Cubes for the new series: | 500")));
+        QCOMPARE(w.count(SeriesKind::Skipped), 0);
+        QCOMPARE(w.count(SeriesKind::Current), 7);
+        QVERIFY(!w.dialogs.unexpected);
+    }
+
+    void createWithEmptyCurrentAsksNothingFirst() {
+        WindowFixture w;
+        w.store.ClearSeries(SeriesKind::Current);
+        w.dialogs.QueueText("4");
+        QTest::mouseClick(w.form->newseriesb, Qt::LeftButton);
+        QCOMPARE(w.dialogs.log.size(), 1);
+        QVERIFY(w.dialogs.log[0].startsWith("input: "));
+        QCOMPARE(w.count(SeriesKind::Current), 4);
+    }
+
+    void commandsOnEmptySeriesDoNothing() {
+        WindowFixture w;
+        w.start();
+        for (QPushButton* b : {w.form->Button5, w.form->Button3, w.form->Button4, w.form->Button8,
+                               w.form->Button7, w.form->Button6, w.form->Button12})
+            QTest::mouseClick(b, Qt::LeftButton);
+        QVERIFY(w.dialogs.log.isEmpty());
+        QCOMPARE(w.phase(), TestPhase::Answering);
+
+        // Clearing Mistakes and Custom neither asks nor pauses.
+        w.click(w.wrongAnswer());
+        QCOMPARE(w.form->smist->text(), QStringLiteral("1"));
+        QTest::mouseClick(w.form->Button13, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Mistakes), 0);
+        QCOMPARE(w.form->smist->text(), QStringLiteral("0"));
+        QCOMPARE(w.phase(), TestPhase::Answering);
+        QVERIFY(w.dialogs.log.isEmpty());
+    }
+
+    void addingTheCurrentCube() {
+        WindowFixture w;
+        // Nothing while stopped.
+        QTest::mouseClick(w.form->atcu, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Custom), 0);
+        w.start();
+        w.clock.AdvanceSeconds(2);
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(w.form->atcu, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Custom), 3);
+        QCOMPARE(w.form->scust->text(), QStringLiteral("3"));
+        QCOMPARE(ChainLength(w.store[SeriesKind::Custom].head), 3);
+        // The copies carry the clock frozen now; the Cube's own clock runs on.
+        QCOMPARE(w.store[SeriesKind::Custom].head->tstop, w.clock.Now());
+        QCOMPARE(w.current()->tstop, 0.0);
+        QTest::mouseClick(w.form->Button1, Qt::LeftButton);
+        QTest::mouseClick(w.form->atmi, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Skipped), 1);
+        QCOMPARE(w.count(SeriesKind::Mistakes), 1);
+        QCOMPARE(w.phase(), TestPhase::Answering);
+        QVERIFY(w.dialogs.log.isEmpty());
+    }
+
+    void copyingIntoCurrent() {
+        WindowFixture w;
+        w.start();
+        w.click(w.wrongAnswer());
+        QCOMPARE(w.count(SeriesKind::Mistakes), 1);
+        // No: the test is paused and Current stays.
+        w.dialogs.QueueNo();
+        QTest::mouseClick(w.form->Button3, Qt::LeftButton);
+        QCOMPARE(w.dialogs.log.last(), QStringLiteral("ask: Delete the Current series?"));
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.count(SeriesKind::Current), 30);
+        // Yes: Current is a copy of Mistakes, which stays as it was.
+        w.dialogs.QueueYes();
+        QTest::mouseClick(w.form->Button3, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Current), 1);
+        QVERIFY(w.store[SeriesKind::Current].head != w.store[SeriesKind::Mistakes].head);
+        QCOMPARE(w.state.nmistakes, 0);
+        w.start();
+        w.click(w.current()->correct);
+        QCOMPARE(int(w.store[SeriesKind::Mistakes].head->chosen[w.current()->correct]), 0);
+    }
+
+    void clearingAskWhereItShould() {
+        WindowFixture w;
+        w.start();
+        w.key('+');
+        // Clear Skipped: No keeps it (the test is now paused).
+        w.dialogs.QueueNo();
+        QTest::mouseClick(w.form->Button12, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Skipped), 1);
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        w.dialogs.QueueYes();
+        QTest::mouseClick(w.form->Button12, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Skipped), 0);
+        QCOMPARE(w.form->sskip->text(), QStringLiteral("0"));
+
+        // Clear Current.
+        w.dialogs.QueueNo();
+        QTest::mouseClick(w.form->Button11, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Current), 29);
+        w.dialogs.QueueYes();
+        QTest::mouseClick(w.form->Button11, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Current), 0);
+        QCOMPARE(w.phase(), TestPhase::Finished);
+        // Empty Current: nothing at all.
+        QTest::mouseClick(w.form->Button11, Qt::LeftButton);
+        QCOMPARE(w.dialogs.log.size(), 4);
+
+        // "All" with only Custom non-empty.
+        w.store.AppendCopy(SeriesKind::Custom, w.form->sampleCube());
+        w.dialogs.QueueNo();
+        QTest::mouseClick(w.form->Button2, Qt::LeftButton);
+        QCOMPARE(w.dialogs.log.last(), QStringLiteral("ask: Delete all series?"));
+        QCOMPARE(w.count(SeriesKind::Custom), 1);
+        w.dialogs.QueueYes();
+        QTest::mouseClick(w.form->Button2, Qt::LeftButton);
+        for (auto k :
+             {SeriesKind::Current, SeriesKind::Skipped, SeriesKind::Mistakes, SeriesKind::Custom})
+            QCOMPARE(w.store[k].head, nullptr);
+        // All empty: nothing.
+        const int boxes = int(w.dialogs.log.size());
+        QTest::mouseClick(w.form->Button2, Qt::LeftButton);
+        QCOMPARE(int(w.dialogs.log.size()), boxes);
+    }
+
+    void savingFiles() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        WindowFixture w;
+        QCOMPARE(w.form->commands().lastdir, QCoreApplication::applicationDirPath() + "/");
+
+        // Save of Current: no question about timing, a stripped file.
+        w.start();
+        w.clock.AdvanceSeconds(3);
+        w.click(w.wrongAnswer());
+        const QString current = dir.filePath("current.srs");
+        w.dialogs.QueueFile(current);
+        QTest::mouseClick(w.form->Button9, Qt::LeftButton);
+        QCOMPARE(w.dialogs.log.size(), 1);
+        QCOMPARE(w.dialogs.log[0], "save: Save the series: | Series (*.srs) | srs | " +
+                                       QCoreApplication::applicationDirPath() + "/");
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.form->commands().lastdir, dir.path() + "/");
+        const QByteArray bytes = ReadAll(current);
+        QCOMPARE(bytes.size(), kHeader + 30 * kRecord);
+        QCOMPARE(bytes.left(6), QByteArray("SRS \x1e\x00", 6));
+        for (int i = 0; i < 30; ++i) {
+            const QByteArray rec = bytes.mid(kHeader + i * kRecord, kRecord);
+            QCOMPARE(rec.mid(207, 4), QByteArray(4, '\0'));
+            QCOMPARE(rec.mid(216, 16), QByteArray(16, '\0'));
+        }
+        // The Cube in memory keeps its pick and clock.
+        QVERIFY(w.current()->tstop > 0);
+
+        // Save of Mistakes answered No: picks and times stay in the file.
+        const QString mistakes = dir.filePath("mistakes.srs");
+        w.dialogs.QueueFile(mistakes);
+        w.dialogs.QueueNo();
+        QTest::mouseClick(w.form->Button7, Qt::LeftButton);
+        QVERIFY(w.dialogs.log.last().startsWith("ask: Save without timing and solving "
+                                                "information?\n(If you choose Yes, the Cubes "
+                                                "will be saved with current time set to zero "
+                                                "and no answers selected.)"));
+        const QByteArray kept = ReadAll(mistakes);
+        QCOMPARE(kept.size(), kHeader + kRecord);
+        QCOMPARE(ReadDouble(kept, kHeader + 216), w.store[SeriesKind::Mistakes].head->tstart);
+        QCOMPARE(ReadDouble(kept, kHeader + 224), w.store[SeriesKind::Mistakes].head->tstop);
+        QVERIFY(ReadDouble(kept, kHeader + 224) > 0);
+
+        // Yes strips.
+        const QString stripped = dir.filePath("stripped.srs");
+        w.dialogs.QueueFile(stripped);
+        w.dialogs.QueueYes();
+        QTest::mouseClick(w.form->Button7, Qt::LeftButton);
+        QCOMPARE(ReadAll(stripped).mid(kHeader + 216, 16), QByteArray(16, '\0'));
+
+        // A cancelled dialog writes nothing and keeps lastdir.
+        w.dialogs.QueueCancel();
+        QTest::mouseClick(w.form->Button7, Qt::LeftButton);
+        QCOMPARE(w.form->commands().lastdir, dir.path() + "/");
+
+        // A file that cannot be written: the error, and the series unchanged.
+        w.dialogs.QueueFile(dir.filePath("no/such/folder/x.srs"));
+        QTest::mouseClick(w.form->Button9, Qt::LeftButton);
+        QCOMPARE(w.dialogs.log.last(), QStringLiteral("error: Error writing file."));
+        QCOMPARE(w.count(SeriesKind::Current), 30);
+        QVERIFY(!w.dialogs.unexpected);
+    }
+
+    void savingATooLongSeriesIsRefused() {
+        QTemporaryDir dir;
+        WindowFixture w;
+        // 65,536 Cubes in Current, linked by hand (far beyond what the
+        // program makes in one go, but Mistakes and Custom can grow so).
+        CubeNode* head = nullptr;
+        CubeNode** tail = &head;
+        for (int i = 0; i < 65'536; ++i) {
+            *tail = new CubeNode{};
+            tail = &(*tail)->link;
+        }
+        w.store.ReplaceCurrent(head);
+        QCOMPARE(w.count(SeriesKind::Current), 65'536);
+        const QString path = dir.filePath("long.srs");
+        WriteAll(path, "earlier");
+        QTest::mouseClick(w.form->Button9, Qt::LeftButton);
+        QCOMPARE(w.dialogs.log.size(), 1);
+        QCOMPARE(w.dialogs.log[0], "error: " + QString::fromUtf8(kSeriesTooLong));
+        QVERIFY(w.dialogs.log[0].contains("65,535"));
+        QCOMPARE(ReadAll(path), QByteArray("earlier"));
+    }
+
+    void loadingFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("cubes"); // -1: Current as it was
+        QTest::newRow("no space after SRS")
+            << QByteArray("SRS\x01\x00", 5) << "Wrong file format." << -1;
+        QTest::newRow("three bytes") << QByteArray("SRS") << "Wrong file format." << -1;
+        QTest::newRow("magic only") << QByteArray("SRS ") << "Error reading file." << 0;
+        QTest::newRow("count 0") << QByteArray("SRS \x00\x00", 6) << "Error reading file." << 0;
+        QTest::newRow("count cut") << QByteArray("SRS \x02", 5) << "Error reading file." << 0;
+    }
+    void loadingFiles() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QFETCH(int, cubes);
+        QTemporaryDir dir;
+        WindowFixture w;
+        const QString path = dir.filePath("bad.srs");
+        WriteAll(path, bytes);
+        w.start();
+        w.dialogs.QueueYes();
+        w.dialogs.QueueFile(path);
+        QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);
+        QCOMPARE(w.dialogs.log[0], QStringLiteral("ask: Delete the Current series?"));
+        QCOMPARE(w.dialogs.log.last(), "error: " + message);
+        QCOMPARE(w.count(SeriesKind::Current), cubes < 0 ? 30 : cubes);
+        QCOMPARE(ChainLength(w.store[SeriesKind::Current].head), w.count(SeriesKind::Current));
+        QVERIFY(w.phase() == TestPhase::Stopped || w.phase() == TestPhase::Finished);
+        QVERIFY(IsBlank(w.form->qu->canvas().image()));
+        QCOMPARE(w.form->commands().lastdir, dir.path() + "/");
+    }
+
+    void loadingCutAndMissingFiles() {
+        QTemporaryDir dir;
+        WindowFixture w;
+        // A good file of 3 Cubes, cut inside the third record.
+        const QString good = dir.filePath("good.srs");
+        w.newSeries(3);
+        w.dialogs.QueueFile(good);
+        QTest::mouseClick(w.form->Button9, Qt::LeftButton);
+        QByteArray bytes = ReadAll(good);
+        QCOMPARE(bytes.size(), kHeader + 3 * kRecord);
+        const QString cut = dir.filePath("cut.srs");
+        WriteAll(cut, bytes.left(kHeader + 2 * kRecord + 100));
+        w.dialogs.QueueYes();
+        w.dialogs.QueueFile(cut);
+        QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);
+        QCOMPARE(w.dialogs.log.last(), QStringLiteral("error: Error reading file."));
+        QCOMPARE(w.count(SeriesKind::Current), 2);
+
+        // A missing file keeps Current.
+        w.dialogs.QueueYes();
+        w.dialogs.QueueFile(dir.filePath("missing.srs"));
+        QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);
+        QCOMPARE(w.dialogs.log.last(), QStringLiteral("error: Wrong file format."));
+        QCOMPARE(w.count(SeriesKind::Current), 2);
+
+        // Extra bytes after the last record are ignored; an empty Current
+        // asks nothing before the dialog.
+        w.store.ClearSeries(SeriesKind::Current);
+        WriteAll(good, bytes + QByteArray("trailing bytes"));
+        w.dialogs.log.clear();
+        w.dialogs.QueueFile(good);
+        QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);
+        QCOMPARE(w.dialogs.log.size(), 1);
+        QCOMPARE(w.dialogs.log[0],
+                 "open: Open series or series set: | Series (*.srs) | srs | " + dir.path() + "/");
+        QCOMPARE(w.count(SeriesKind::Current), 3);
+
+        // Cancelled: nothing changes but the pause.
+        w.start();
+        w.dialogs.QueueYes();
+        w.dialogs.QueueCancel();
+        QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Current), 3);
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QVERIFY(!w.dialogs.unexpected);
+    }
+
+    void mistakesSurviveAFileRoundTrip() {
+        // Solve with wrong picks, save Mistakes with its timing, clear
+        // everything, load the file and go on where the copies stood.
+        QTemporaryDir dir;
+        WindowFixture w;
+        w.newSeries(3);
+        w.start();
+        const int wrong0 = w.wrongAnswer(0);
+        const int wrong1 = w.wrongAnswer(1);
+        w.clock.AdvanceSeconds(1.5);
+        w.click(wrong0); // copy 1: no pick yet, 1.5 s
+        w.clock.AdvanceSeconds(2);
+        w.click(wrong1); // copy 2: wrong0 picked, 3.5 s
+        w.click(w.current()->correct);
+        w.click(0);
+        QCOMPARE(w.count(SeriesKind::Mistakes), 2);
+        const QString path = dir.filePath("mistakes.srs");
+        w.dialogs.QueueFile(path);
+        w.dialogs.QueueNo();
+        QTest::mouseClick(w.form->Button7, Qt::LeftButton);
+
+        w.dialogs.QueueYes();
+        QTest::mouseClick(w.form->Button2, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Mistakes), 0);
+
+        w.dialogs.QueueFile(path);
+        QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Current), 2);
+        w.clock.AdvanceSeconds(100);
+        w.start();
+        // The first copy's time goes on from 1.5 s.
+        w.form->ttTimer();
+        QCOMPARE(w.form->tcurr->text(), QStringLiteral("1.5"));
+        w.clock.AdvanceSeconds(1);
+        w.form->ttTimer();
+        QCOMPARE(w.form->tcurr->text(), QStringLiteral("2.5"));
+        w.click(w.current()->correct);
+        w.click(0);
+        // The second copy shows the earlier wrong pick, which counts nothing
+        // when picked again, and goes on from 3.5 s.
+        QCOMPARE(int(w.current()->chosen[wrong0]), 1);
+        QCOMPARE(int(w.current()->chosen[wrong1]), 0);
+        w.form->ttTimer();
+        QCOMPARE(w.form->tcurr->text(), QStringLiteral("3.5"));
+        w.click(wrong0);
+        QCOMPARE(w.state.nmistakes, 0);
+        QCOMPARE(w.count(SeriesKind::Mistakes), 0);
+        QVERIFY(!w.dialogs.unexpected);
+    }
+};
+
+QTEST_MAIN(SeriesCommandsTest)
+#include "tst_series_commands.moc"
