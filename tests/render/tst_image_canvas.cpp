@@ -1,0 +1,126 @@
+// The canvas over a QImage: colours arrive as asked, fills are clipped,
+// polygons fill by the even-odd rule inside crisp 1-pixel black outlines.
+#include "app/image_canvas.h"
+#include "render/palette.h"
+#include "render_checks.h"
+
+#include <QTest>
+
+#include <climits>
+
+using namespace vexlor;
+
+namespace {
+
+ImageCanvas Filled(int width, int height) {
+    ImageCanvas canvas(width, height);
+    canvas.SetBrushColor(backcolor);
+    canvas.FillRect({0, 0, width, height});
+    return canvas;
+}
+
+} // namespace
+
+class ImageCanvasTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // 0x00BBGGRR values land in the image as the red, green, blue they name.
+    void coloursArriveAsRgb_data() {
+        QTest::addColumn<Color>("color");
+        QTest::addColumn<QColor>("rgb");
+        QTest::newRow("back") << backcolor << QColor(207, 224, 243);
+        QTest::newRow("face") << facecolor << QColor(88, 168, 211);
+        QTest::newRow("symbol") << symcolor << QColor(16, 64, 48);
+        QTest::newRow("wrong") << wrongcolor << QColor(145, 16, 16);
+        QTest::newRow("mark 0") << markcolor[0] << QColor(239, 136, 145);
+        QTest::newRow("mark 1") << markcolor[1] << QColor(160, 239, 138);
+        QTest::newRow("mark 2") << markcolor[2] << QColor(239, 239, 131);
+        QTest::newRow("window") << windowcolor << QColor(40, 98, 162);
+    }
+    void coloursArriveAsRgb() {
+        QFETCH(Color, color);
+        QFETCH(QColor, rgb);
+        ImageCanvas canvas(4, 4);
+        canvas.SetBrushColor(color);
+        canvas.FillRect({0, 0, 4, 4});
+        QCOMPARE(canvas.image().pixel(2, 2), rgb.rgb());
+        QCOMPARE(canvas.Pixel(2, 2), color);
+    }
+
+    // FillRect covers left to right - 1 and top to bottom - 1, clipped to
+    // the image, without overflow at the ends of the int range.
+    void fillRectIsClipped_data() {
+        QTest::addColumn<Rect>("rect");
+        QTest::addColumn<QRect>("filled");
+        QTest::newRow("larger") << Rect{0, 0, 1000, 1000} << QRect(0, 0, 20, 10);
+        QTest::newRow("inside") << Rect{2, 3, 5, 7} << QRect(2, 3, 3, 4);
+        QTest::newRow("over top left") << Rect{-5, -5, 3, 2} << QRect(0, 0, 3, 2);
+        QTest::newRow("over bottom right") << Rect{18, 8, 30, 30} << QRect(18, 8, 2, 2);
+        QTest::newRow("empty") << Rect{4, 4, 4, 9} << QRect();
+        QTest::newRow("inverted") << Rect{9, 9, 2, 2} << QRect();
+        QTest::newRow("extreme") << Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX} << QRect(0, 0, 20, 10);
+    }
+    void fillRectIsClipped() {
+        QFETCH(Rect, rect);
+        QFETCH(QRect, filled);
+        ImageCanvas canvas = Filled(20, 10);
+        canvas.SetBrushColor(facecolor);
+        canvas.FillRect(rect);
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 20; ++x)
+                QCOMPARE(canvas.Pixel(x, y), filled.contains(x, y) ? facecolor : backcolor);
+    }
+
+    // A region the outline winds round twice stays unfilled; the outline is
+    // black, 1 pixel, through every corner; no other colours appear.
+    void polygonFillsEvenOddInsideCrispOutline() {
+        ImageCanvas canvas = Filled(40, 40);
+        canvas.SetBrushColor(facecolor);
+        const Point twice[11] = {{2, 2},   {36, 5},  {30, 36}, {2, 26},  {2, 2}, {10, 10},
+                                 {24, 10}, {24, 24}, {10, 24}, {10, 10}, {2, 2}};
+        canvas.Polygon(twice, 11);
+        QCOMPARE(canvas.Pixel(17, 17), backcolor);
+        QCOMPARE(canvas.Pixel(5, 17), facecolor);
+        QCOMPARE(canvas.Pixel(10, 17), Color{0});
+        QCOMPARE(canvas.Pixel(11, 17), backcolor);
+        QCOMPARE(canvas.Pixel(9, 17), facecolor);
+        for (Point p : twice)
+            QCOMPARE(canvas.Pixel(p.x, p.y), Color{0});
+        QCOMPARE(Colors(canvas), (std::set<Color>{backcolor, facecolor, 0}));
+    }
+
+    // Lines run on from the current position in the pen's colour and width.
+    void linesUsePenAndPosition() {
+        ImageCanvas canvas = Filled(40, 40);
+        canvas.SetPenColor(wrongcolor);
+        canvas.SetPenWidth(3);
+        canvas.MoveTo(5, 10);
+        canvas.LineTo(30, 10);
+        canvas.LineTo(30, 35);
+        for (int d = -1; d <= 1; ++d) {
+            QCOMPARE(canvas.Pixel(18, 10 + d), wrongcolor);
+            QCOMPARE(canvas.Pixel(30 + d, 22), wrongcolor);
+        }
+        QCOMPARE(canvas.Pixel(18, 13), backcolor);
+        QCOMPARE(canvas.Pixel(5, 30), backcolor);
+    }
+
+    // A canvas of no size and degenerate calls do no harm.
+    void degenerateCallsAreHarmless() {
+        const Point p[3] = {{0, 0}, {5, 5}, {0, 5}};
+        for (QSize size : {QSize(0, 0), QSize(-5, 10)}) {
+            ImageCanvas empty(size.width(), size.height());
+            empty.FillRect({0, 0, 100, 100});
+            empty.Polygon(p, 3);
+            empty.LineTo(4, 4);
+        }
+        ImageCanvas canvas = Filled(8, 8);
+        canvas.Polygon(nullptr, 4);
+        canvas.Polygon(p, -2);
+        QCOMPARE(Colors(canvas), std::set<Color>{backcolor});
+    }
+};
+
+QTEST_APPLESS_MAIN(ImageCanvasTest)
+#include "tst_image_canvas.moc"
