@@ -115,7 +115,7 @@ private slots:
         QFETCH(int, turn);
         QFETCH(QRect, tip);
         const Point p = Vertices(kArrow, turn).front();
-        QVERIFY2(tip.contains(p.x, p.y), toString(p));
+        QVERIFY2(tip.contains(p.x, p.y), qPrintable(QStringLiteral("(%1, %2)").arg(p.x).arg(p.y)));
         QCOMPARE(Vertices(kArrow, turn), Vertices(kArrow, (turn % 4 + 4) % 4));
     }
 
