@@ -29,25 +29,29 @@ std::optional<QString> QtDialogs::InputBox(const QString& caption, const QString
     return answer;
 }
 
-std::optional<QString> QtDialogs::OpenFile(const FileRequest& request) {
-    QFileDialog dialog(parent_, request.title, request.folder, request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+namespace {
+
+std::optional<QString> RunFileDialog(QWidget* parent, const Dialogs::FileRequest& request,
+                                     QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, request.title, request.folder, request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    // A save dialog asks before overwriting (QFileDialog's default).
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 
+} // namespace
+
+std::optional<QString> QtDialogs::OpenFile(const FileRequest& request) {
+    return RunFileDialog(parent_, request, QFileDialog::AcceptOpen);
+}
+
 std::optional<QString> QtDialogs::SaveFile(const FileRequest& request) {
-    QFileDialog dialog(parent_, request.title, request.folder, request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    // QFileDialog asks before overwriting by default (no DontConfirmOverwrite).
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return RunFileDialog(parent_, request, QFileDialog::AcceptSave);
 }
 
 } // namespace vexlor
