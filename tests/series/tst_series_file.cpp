@@ -49,7 +49,7 @@ public:
     explicit VectorSource(const Bytes& bytes) : VectorSource(bytes, bytes.size()) {}
     std::size_t Read(std::uint8_t* data, std::size_t n) override {
         const std::size_t take = std::min(n, length_ - pos_);
-        std::memcpy(data, bytes_.data() + pos_, take);
+        std::copy_n(bytes_.begin() + std::ptrdiff_t(pos_), take, data);
         pos_ += take;
         return take;
     }
