@@ -317,6 +317,38 @@ private slots:
         QVERIFY(!w.dialogs.unexpected);
     }
 
+    void aSolvedCubeStartsAnswered() {
+        // A solved Cube reaches Current through the Series panel: starting
+        // on it shows Next at once and leaves both clocks stopped.
+        WindowFixture w;
+        w.newSeries(1);
+        w.start();
+        w.clock.AdvanceSeconds(4);
+        w.click(w.current()->correct);
+        QTest::mouseClick(w.form->atcu, Qt::LeftButton);
+        QCOMPARE(w.count(SeriesKind::Custom), 1);
+        w.dialogs.QueueYes();
+        QTest::mouseClick(w.form->Button4, Qt::LeftButton);
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QVERIFY(IsSolved(*w.current()));
+
+        w.clock.AdvanceSeconds(30);
+        w.start();
+        QCOMPARE(w.phase(), TestPhase::Answered);
+        QVERIFY(w.form->next->isVisible());
+        QVERIFY(!IsBlank(w.form->qu->canvas().image()));
+        w.clock.AdvanceSeconds(30);
+        w.form->ttTimer();
+        QCOMPARE(w.form->tcurr->text(), QStringLiteral("4.0"));
+        QCOMPARE(w.form->ttot->text(), QStringLiteral("0.0"));
+        // Start/Pause does nothing here; a pick moves on and finishes.
+        w.key('0');
+        QCOMPARE(w.phase(), TestPhase::Answered);
+        w.key('5');
+        QCOMPARE(w.phase(), TestPhase::Finished);
+        QVERIFY(!w.dialogs.unexpected);
+    }
+
     void closeQuestionPausesFirst() {
         WindowFixture w;
         w.start();
