@@ -34,6 +34,8 @@ namespace {
 std::optional<QString> RunFileDialog(QWidget* parent, const Dialogs::FileRequest& request,
                                      QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, request.title, request.folder, request.filter);
+    dialog.setObjectName(mode == QFileDialog::AcceptOpen ? QStringLiteral("finder")
+                                                         : QStringLiteral("saver"));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
