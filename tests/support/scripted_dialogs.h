@@ -56,12 +56,12 @@ public:
 private:
     struct Answer {
         bool accepted;
-        std::optional<QString> text;
+        QString text;
     };
     Answer Next(const QString& what) {
         if (answers_.empty() && fallback) {
             const auto text = fallback(what);
-            return Answer{text.has_value(), text};
+            return Answer{text.has_value(), text.value_or(QString())};
         }
         if (answers_.empty()) {
             unexpected = true;
@@ -76,7 +76,7 @@ private:
         const Answer a = Next(what);
         if (!a.accepted)
             return std::nullopt;
-        return a.text.value_or(QString());
+        return a.text;
     }
     std::deque<Answer> answers_;
 };
