@@ -8,6 +8,8 @@ void CopyCube(CubeNode& dst, const CubeNode& src) {
     dst.link = link;
 }
 
-bool IsSolved(const CubeNode& c) { return HasValidCorrect(c) && c.chosen[c.correct] != 0; }
+bool IsSolved(const CubeNode& c) {
+    return HasValidCorrect(c) && c.chosen[c.correct] != 0;
+}
 
 } // namespace vexlor

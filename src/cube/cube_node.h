@@ -30,7 +30,9 @@ constexpr int turnmask(int kind) {
 
 // Two turns t and u of one symbol kind look the same. Every comparison of
 // turns goes through here; turns are never compared plainly.
-constexpr bool SameTurn(int kind, int t, int u) { return ((t + 4 - u) & turnmask(kind)) == 0; }
+constexpr bool SameTurn(int kind, int t, int u) {
+    return ((t + 4 - u) & turnmask(kind)) == 0;
+}
 
 // One cell of the net grid. An empty cell has face -1; its turn byte is then
 // meaningless and left as it was.
@@ -42,19 +44,19 @@ struct NetCell {
 // One test item: a Cube. Every field but `link` is the Cube's value and is
 // copied and saved with it.
 struct CubeNode {
-    NetCell net[kNetSize][kNetSize];               // [x][y]: column, row
-    SymbolKind sym[kFaces];                        // symbol on cube face f
-    Turn symturn[kFaces];                          // its turn from the face's edge 0
-    std::int8_t netbox[4];                         // x min, x max, y min, y max
-    SymbolKind anssym[kAnswers][kVisibleFaces];    // [answer][visible face]
-    Turn ansturn[kAnswers][kVisibleFaces];         // turn of that symbol
-    std::int8_t correct;                           // the answer that shows the cube
-    std::int8_t corfaces[kVisibleFaces];           // cube faces the correct answer shows
-    std::int8_t kind;                              // generator recipe 0-14
-    std::int8_t chosen[kAnswers];                  // 1 once the user picked answer a
-    double tstart;                                 // date-time the Cube's time counts from
-    double tstop;                                  // date-time its clock was stopped
-    CubeNode* link;                                // next Cube of the same series
+    NetCell net[kNetSize][kNetSize];            // [x][y]: column, row
+    SymbolKind sym[kFaces];                     // symbol on cube face f
+    Turn symturn[kFaces];                       // its turn from the face's edge 0
+    std::int8_t netbox[4];                      // x min, x max, y min, y max
+    SymbolKind anssym[kAnswers][kVisibleFaces]; // [answer][visible face]
+    Turn ansturn[kAnswers][kVisibleFaces];      // turn of that symbol
+    std::int8_t correct;                        // the answer that shows the cube
+    std::int8_t corfaces[kVisibleFaces];        // cube faces the correct answer shows
+    std::int8_t kind;                           // generator recipe 0-14
+    std::int8_t chosen[kAnswers];               // 1 once the user picked answer a
+    double tstart;                              // date-time the Cube's time counts from
+    double tstop;                               // date-time its clock was stopped
+    CubeNode* link;                             // next Cube of the same series
 };
 
 // Copies the Cube's value (every field but `link`) from src into dst.
@@ -65,6 +67,8 @@ void CopyCube(CubeNode& dst, const CubeNode& src);
 bool IsSolved(const CubeNode& c);
 
 // True when `correct` lies in 0-3, so that it may be used as an index.
-inline bool HasValidCorrect(const CubeNode& c) { return c.correct >= 0 && c.correct < kAnswers; }
+inline bool HasValidCorrect(const CubeNode& c) {
+    return c.correct >= 0 && c.correct < kAnswers;
+}
 
 } // namespace vexlor

@@ -9,7 +9,9 @@ namespace vexlor {
 
 namespace {
 
-std::int8_t i8(int v) { return static_cast<std::int8_t>(v); }
+std::int8_t i8(int v) {
+    return static_cast<std::int8_t>(v);
+}
 
 // Gives the six faces the kinds base .. base+5 in random order.
 void DealPermutation(CubeNode& c, int base) {
@@ -309,7 +311,9 @@ void FillAnswers(CubeNode& c, const std::int8_t fixed[kVisibleFaces],
     }
 }
 
-int GenerateTask(CubeNode& c) { return GenerateTaskOfKind(c, random(kRecipes)); }
+int GenerateTask(CubeNode& c) {
+    return GenerateTaskOfKind(c, random(kRecipes));
+}
 
 int GenerateTaskOfKind(CubeNode& c, int kind) {
     for (auto& ch : c.chosen)

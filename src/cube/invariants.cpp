@@ -9,7 +9,9 @@ namespace vexlor {
 
 namespace {
 
-bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
+bool InRange(int v, int lo, int hi) {
+    return v >= lo && v <= hi;
+}
 
 } // namespace
 
@@ -42,8 +44,7 @@ std::vector<std::string> InvariantFailures(const CubeNode& c) {
                           " times in the net");
     if (c.net[4][4].face < 0)
         out.emplace_back("centre cell (4, 4) is empty");
-    if (c.netbox[0] != minx || c.netbox[1] != maxx || c.netbox[2] != miny ||
-        c.netbox[3] != maxy)
+    if (c.netbox[0] != minx || c.netbox[1] != maxx || c.netbox[2] != miny || c.netbox[3] != maxy)
         out.emplace_back("netbox does not enclose exactly the occupied cells");
 
     bool symbolsOk = true;
@@ -89,8 +90,7 @@ std::vector<std::string> InvariantFailures(const CubeNode& c) {
         out.push_back("correct is " + std::to_string(c.correct) + " but answer " +
                       std::to_string(first) + " shows the cube");
     else if (matches == 1 &&
-             (c.corfaces[0] != faces[0] || c.corfaces[1] != faces[1] ||
-              c.corfaces[2] != faces[2]))
+             (c.corfaces[0] != faces[0] || c.corfaces[1] != faces[1] || c.corfaces[2] != faces[2]))
         out.emplace_back("corfaces do not name the faces of the correct view");
 
     if (!InRange(c.kind, 0, kRecipes - 1))

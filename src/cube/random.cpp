@@ -20,7 +20,9 @@ int random(int n) {
     return static_cast<int>(Generator()() % static_cast<std::uint32_t>(n));
 }
 
-void SeedRandom() { SeedRandom(static_cast<std::int64_t>(std::time(nullptr))); }
+void SeedRandom() {
+    SeedRandom(static_cast<std::int64_t>(std::time(nullptr)));
+}
 
 void SeedRandom(std::int64_t seconds) {
     // Fold the 64-bit time into the generator's 32-bit seed.

@@ -27,8 +27,12 @@ DateTime SystemClock::Now() const {
     return kUnixEpochDays + localMs / 86'400'000.0;
 }
 
-void InstallClock(const Clock* clock) { installed = clock != nullptr ? clock : &systemClock; }
+void InstallClock(const Clock* clock) {
+    installed = clock != nullptr ? clock : &systemClock;
+}
 
-DateTime Now() { return installed->Now(); }
+DateTime Now() {
+    return installed->Now();
+}
 
 } // namespace vexlor

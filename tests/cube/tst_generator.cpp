@@ -98,9 +98,8 @@ private slots:
             }
         }
         for (int k = 0; k < kRecipes; ++k)
-            QVERIFY2(perKind[k] > 700, qPrintable(QString("kind %1 seen %2 times")
-                                                      .arg(k)
-                                                      .arg(perKind[k])));
+            QVERIFY2(perKind[k] > 700,
+                     qPrintable(QString("kind %1 seen %2 times").arg(k).arg(perKind[k])));
         QCOMPARE(int(shapes.size()), 11);
     }
 

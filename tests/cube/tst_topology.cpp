@@ -112,12 +112,12 @@ private slots:
         QTest::addColumn<QList<int>>("kinds");
         QTest::addColumn<QList<int>>("turns");
         QTest::addColumn<QList<int>>("faces");
-        QTest::newRow("view (0, 0)") << QList<int>{0, 4, 3} << QList<int>{3, 0, 0}
-                                     << QList<int>{0, 4, 3};
-        QTest::newRow("view (4, 0)") << QList<int>{4, 0, 1} << QList<int>{3, 0, 3}
-                                     << QList<int>{4, 0, 1};
-        QTest::newRow("view (5, 1)") << QList<int>{5, 3, 2} << QList<int>{2, 2, 1}
-                                     << QList<int>{5, 3, 2};
+        QTest::newRow("view (0, 0)")
+            << QList<int>{0, 4, 3} << QList<int>{3, 0, 0} << QList<int>{0, 4, 3};
+        QTest::newRow("view (4, 0)")
+            << QList<int>{4, 0, 1} << QList<int>{3, 0, 3} << QList<int>{4, 0, 1};
+        QTest::newRow("view (5, 1)")
+            << QList<int>{5, 3, 2} << QList<int>{2, 2, 1} << QList<int>{5, 3, 2};
     }
     void viewRuleExamples() {
         QFETCH(QList<int>, kinds);
@@ -240,8 +240,7 @@ private slots:
         SetAnswer(c, 3, {0, 4, 3}, {2, 0, 0}); // wrong turn
         QCOMPARE(CheckAnswers(c), 1);
         QCOMPARE(int(c.correct), 1);
-        QCOMPARE(QList<int>({c.corfaces[0], c.corfaces[1], c.corfaces[2]}),
-                 QList<int>({0, 4, 3}));
+        QCOMPARE(QList<int>({c.corfaces[0], c.corfaces[1], c.corfaces[2]}), QList<int>({0, 4, 3}));
 
         CubeNode two = c;
         SetAnswer(two, 3, {4, 0, 1}, {3, 0, 3}); // a second true view
