@@ -30,15 +30,6 @@ SeriesStore& Full() {
     return *store;
 }
 
-class MemorySink final : public ByteSink {
-public:
-    bool Write(const std::uint8_t* data, std::size_t n) override {
-        bytes.insert(bytes.end(), data, data + n);
-        return true;
-    }
-    std::vector<std::uint8_t> bytes;
-};
-
 void BM_SaveFile65535(benchmark::State& state) {
     const CubeNode* head = Full().CurrentCube();
     QTemporaryDir dir;

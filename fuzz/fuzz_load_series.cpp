@@ -20,15 +20,6 @@ using namespace vexlor;
 
 namespace {
 
-class MemorySink final : public ByteSink {
-public:
-    bool Write(const std::uint8_t* data, std::size_t n) override {
-        bytes.insert(bytes.end(), data, data + n);
-        return true;
-    }
-    std::vector<std::uint8_t> bytes;
-};
-
 // Takes every drawing call and keeps nothing; ASan and UBSan watch the code
 // that computes them.
 class NullCanvas final : public Canvas {

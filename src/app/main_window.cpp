@@ -70,6 +70,14 @@ Bevel* MakeBevel(QWidget* parent, const char* name, Bevel::Edge edge, int x, int
     return bevel;
 }
 
+QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& caption, int x, int y,
+                        int w, int h) {
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(x, y, w, h);
+    return box;
+}
+
 PictureWidget* MakePicture(QWidget* parent, const char* name, int x, int y, int w, int h) {
     auto* picture = new PictureWidget(w, h, parent);
     picture->setObjectName(QString::fromLatin1(name));
@@ -123,9 +131,7 @@ void TForm1::BuildControls() {
     Label15->setFont(PixelFont(QStringLiteral("Arial"), 11));
 
     // Series panel.
-    GroupBox1 = new QGroupBox(QStringLiteral("Series"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(8, 520, 489, 193);
+    GroupBox1 = MakeGroupBox(this, "GroupBox1", QStringLiteral("Series"), 8, 520, 489, 193);
     QWidget* g1 = GroupBox1;
     Label1 = MakeLabel(g1, "Label1", QStringLiteral("Current:"), 8, 48);
     Label4 = MakeLabel(g1, "Label4", QStringLiteral("Skipped:"), 8, 72);
@@ -183,9 +189,7 @@ void TForm1::BuildControls() {
     Bevel4 = MakeBevel(g1, "Bevel4", Bevel::Edge::Left, 424, 24, 9, 157);
 
     // Test panel.
-    GroupBox3 = new QGroupBox(QStringLiteral("Test"), this);
-    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    GroupBox3->setGeometry(504, 520, 145, 193);
+    GroupBox3 = MakeGroupBox(this, "GroupBox3", QStringLiteral("Test"), 504, 520, 145, 193);
     const QFont big = PixelFont(QStringLiteral("Arial"), 21);
     stst = MakeButton(GroupBox3, "stst", QStringLiteral("Start"), 8, 24, 129, 89, big);
     skip = MakeButton(GroupBox3, "skip", QStringLiteral("Skip Cube"), 8, 120, 129, 65, big);
@@ -193,9 +197,7 @@ void TForm1::BuildControls() {
     skip->setToolTip(QStringLiteral("+"));
 
     // Statistics panel.
-    GroupBox2 = new QGroupBox(QStringLiteral("Statistics"), this);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(656, 520, 361, 177);
+    GroupBox2 = MakeGroupBox(this, "GroupBox2", QStringLiteral("Statistics"), 656, 520, 361, 177);
     QWidget* g2 = GroupBox2;
     Label2 = MakeLabel(g2, "Label2", QStringLiteral("Current Cube time:"), 8, 24);
     Label12 = MakeLabel(g2, "Label12", QStringLiteral("Solved Cubes:"), 8, 48);

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace vexlor {
 
@@ -31,6 +32,16 @@ class ByteSource {
 public:
     virtual ~ByteSource() = default;
     virtual std::size_t Read(std::uint8_t* data, std::size_t n) = 0;
+};
+
+// Bytes collected in memory.
+class MemorySink final : public ByteSink {
+public:
+    bool Write(const std::uint8_t* data, std::size_t n) override {
+        bytes.insert(bytes.end(), data, data + n);
+        return true;
+    }
+    std::vector<std::uint8_t> bytes;
 };
 
 // Bytes held in memory, read from the start.
