@@ -16,14 +16,8 @@ std::int8_t i8(int v) {
 // Gives the six faces the kinds base .. base+5 in random order.
 void DealPermutation(CubeNode& c, int base) {
     bool drawn[kFaces] = {};
-    for (int i = 0; i < kFaces; ++i) {
-        int s;
-        do {
-            s = random(6);
-        } while (drawn[s]);
-        drawn[s] = true;
-        c.sym[i] = i8(base + s);
-    }
+    for (int i = 0; i < kFaces; ++i)
+        c.sym[i] = i8(base + DrawUnused(6, drawn));
 }
 
 // Every face gets the one kind s, each in a random turn.
@@ -54,16 +48,12 @@ void FillAround(CubeNode& c, int m) {
 void RecipeThirdFace(CubeNode& c) {
     DealPermutation(c, 12);
     const int m = random(3);
-    bool dealt[kFaces] = {};
+    // Faces 0 and 1 count as dealt already: only faces 2 to 5 go out.
+    bool dealt[kFaces] = {true, true};
     for (int a = 0; a < kAnswers; ++a) {
         c.anssym[a][(m + 1) % 3] = c.sym[0];
         c.anssym[a][(m + 2) % 3] = c.sym[1];
-        int f;
-        do {
-            f = random(6);
-        } while (f < 2 || dealt[f]);
-        dealt[f] = true;
-        c.anssym[a][m] = c.sym[f];
+        c.anssym[a][m] = c.sym[DrawUnused(6, dealt)];
     }
 }
 
@@ -87,12 +77,7 @@ void RecipeTurnOnly(CubeNode& c) {
         c.anssym[a][(m + r + 3) % 3] = i8(A);
         c.anssym[a][(m + 2 * r + 3) % 3] = i8(B);
         c.anssym[a][m] = c.sym[5];
-        int t;
-        do {
-            t = random(4);
-        } while (drawn[t]);
-        drawn[t] = true;
-        c.ansturn[a][m] = i8(t);
+        c.ansturn[a][m] = i8(DrawUnused(4, drawn));
     }
 }
 
@@ -114,21 +99,13 @@ void RecipeHalfTurnParity(CubeNode& c) {
     const int D = 6 + random(6);
     bool drawn[4] = {};
     for (int a = 0; a < kAnswers; ++a) {
-        int t;
-        do {
-            t = random(4);
-        } while (drawn[t]);
-        drawn[t] = true;
+        const int t = DrawUnused(4, drawn);
         c.anssym[a][m] = i8(t < 2 ? C : D);
         c.ansturn[a][m] = i8(t % 2);
     }
-    bool taken[kFaces] = {};
+    bool taken[4] = {}; // faces 2 to 5
     for (int i = 0; i < 4; ++i) {
-        int f;
-        do {
-            f = 2 + random(4);
-        } while (taken[f]);
-        taken[f] = true;
+        const int f = 2 + DrawUnused(4, taken);
         c.sym[f] = i8(i % 2 != 0 ? C : D);
         c.symturn[f] = i8(random(2));
     }
@@ -300,12 +277,7 @@ void FillAnswers(CubeNode& c, const std::int8_t fixed[kVisibleFaces],
         for (int k = 0; k < kVisibleFaces; ++k) {
             if (fixed[k] != 0)
                 continue;
-            int f;
-            do {
-                f = random(6);
-            } while (used[f]);
-            used[f] = true;
-            c.anssym[a][k] = c.sym[f];
+            c.anssym[a][k] = c.sym[DrawUnused(6, used)];
             c.ansturn[a][k] = i8(random(4));
         }
     }

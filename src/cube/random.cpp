@@ -20,6 +20,15 @@ int random(int n) {
     return static_cast<int>(Generator()() % static_cast<std::uint32_t>(n));
 }
 
+int DrawUnused(int n, bool used[]) {
+    int r;
+    do {
+        r = random(n);
+    } while (used[r]);
+    used[r] = true;
+    return r;
+}
+
 void SeedRandom() {
     SeedRandom(static_cast<std::int64_t>(std::time(nullptr)));
 }

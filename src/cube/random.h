@@ -12,6 +12,11 @@ namespace vexlor {
 // returns 0 and draws nothing.
 int random(int n);
 
+// Draws random(n) again and again until it gives a value not yet marked in
+// used (n flags), marks that value and returns it. At least one value must
+// be unmarked.
+int DrawUnused(int n, bool used[]);
+
 // Seeds from the current calendar time in whole seconds.
 void SeedRandom();
 

@@ -10,8 +10,12 @@ namespace {
 
 constexpr int kCell = 90;
 
-// Larger than any picture, so that one fill blanks it whole.
-constexpr Rect kBlank = {0, 0, 1000, 1000};
+// Fills a picture with the background; the rectangle is larger than any
+// picture, so one fill blanks it whole.
+void Blank(Canvas& canvas) {
+    canvas.SetBrushColor(backcolor);
+    canvas.FillRect({0, 0, 1000, 1000});
+}
 
 } // namespace
 
@@ -19,14 +23,8 @@ std::array<int, kVisibleFaces> markorder = {0, 1, 2};
 
 void ShuffleMarks() {
     bool taken[3] = {};
-    for (int i = 0; i < kVisibleFaces; ++i) {
-        int r;
-        do {
-            r = random(3);
-        } while (taken[r]);
-        taken[r] = true;
-        markorder[i] = r;
-    }
+    for (int& colour : markorder)
+        colour = DrawUnused(3, taken);
 }
 
 Point NetOrigin(const CubeNode& c, int width, int height) {
@@ -44,10 +42,8 @@ void DrawNet(const Pictures& pictures, const CubeNode& c, bool clear) {
     Canvas* const canvas = pictures.question;
     if (canvas == nullptr)
         return;
-    if (clear) {
-        canvas->SetBrushColor(backcolor);
-        canvas->FillRect(kBlank);
-    }
+    if (clear)
+        Blank(*canvas);
     const Point origin = NetOrigin(c, canvas->Width(), canvas->Height());
     const bool solved = IsSolved(c);
     // Every cell of the grid, not only those inside netbox: a damaged box
@@ -84,14 +80,10 @@ void DrawAnswer(const Pictures& pictures, const CubeNode& c, int a) {
 
 void ClearPictures(const Pictures& pictures) {
     for (Canvas* canvas : pictures.answers)
-        if (canvas != nullptr) {
-            canvas->SetBrushColor(backcolor);
-            canvas->FillRect(kBlank);
-        }
-    if (pictures.question != nullptr) {
-        pictures.question->SetBrushColor(backcolor);
-        pictures.question->FillRect(kBlank);
-    }
+        if (canvas != nullptr)
+            Blank(*canvas);
+    if (pictures.question != nullptr)
+        Blank(*pictures.question);
 }
 
 void DrawCross(Canvas& canvas, Color windowColor) {

@@ -20,27 +20,6 @@ private:
     QIODevice& device_;
 };
 
-class DeviceSource final : public ByteSource {
-public:
-    explicit DeviceSource(QIODevice& device) : device_(device) {}
-    std::size_t Read(std::uint8_t* data, std::size_t n) override {
-        // QIODevice::read may return less than asked before the end; keep
-        // reading until the request is met, the data end, or an error.
-        std::size_t got = 0;
-        while (got < n) {
-            const qint64 r =
-                device_.read(reinterpret_cast<char*>(data + got), static_cast<qint64>(n - got));
-            if (r <= 0)
-                break;
-            got += static_cast<std::size_t>(r);
-        }
-        return got;
-    }
-
-private:
-    QIODevice& device_;
-};
-
 } // namespace
 
 WriteResult WriteSeriesToDevice(QIODevice& device, const CubeNode* head, bool strip) {
@@ -68,11 +47,6 @@ WriteResult SaveSeriesFile(const QString& path, const CubeNode* head, bool strip
         return WriteResult::Failed;
     }
     return file.commit() ? WriteResult::Ok : WriteResult::Failed;
-}
-
-LoadResult ReadSeriesFromDevice(QIODevice& device, SeriesStore& store) {
-    DeviceSource source(device);
-    return ReadSeriesFile(source, store);
 }
 
 LoadResult LoadSeriesFile(const QString& path, SeriesStore& store) {

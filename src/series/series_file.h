@@ -27,9 +27,6 @@ WriteResult WriteSeriesToDevice(QIODevice& device, const CubeNode* head, bool st
 // created.
 WriteResult SaveSeriesFile(const QString& path, const CubeNode* head, bool strip);
 
-// Reads a whole series file from an open device into Current.
-LoadResult ReadSeriesFromDevice(QIODevice& device, SeriesStore& store);
-
 // Loads the file at path into Current. A file that cannot be opened is
 // treated as one without the magic: Current stays as it was.
 LoadResult LoadSeriesFile(const QString& path, SeriesStore& store);

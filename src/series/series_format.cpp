@@ -46,10 +46,9 @@ ReadResult ReadSeries(ByteSource& in, SeriesStore& store) {
     if (n == 0)
         return ReadResult::Failed;
 
-    // Built aside and handed over at the end, so that the chain is appended
-    // to in constant time and Current's count always matches it.
-    CubeNode* head = nullptr;
-    CubeNode* last = nullptr;
+    // Built aside and handed over at the end, so that Current's count always
+    // matches its chain.
+    ChainBuilder chain;
     ReadResult result = ReadResult::Ok;
     CubeRecord record{};
     for (int i = 0; i < n; ++i) {
@@ -59,10 +58,9 @@ ReadResult ReadSeries(ByteSource& in, SeriesStore& store) {
         }
         auto* node = new CubeNode{};
         DecodeCube(record.data(), *node);
-        (last != nullptr ? last->link : head) = node;
-        last = node;
+        chain.Append(node);
     }
-    store.ReplaceCurrent(head);
+    store.ReplaceCurrent(chain.head);
     return result;
 }
 

@@ -51,33 +51,24 @@ void SeriesStore::AppendCopy(SeriesKind kind, const CubeNode& c) {
 }
 
 void SeriesStore::MakeRandomSeries() {
-    Series& cur = (*this)[SeriesKind::Current];
-    FreeChain(cur.head);
-    cur.count = 0;
-    CubeNode* last = nullptr;
+    ReplaceCurrent(nullptr);
+    ChainBuilder chain;
     for (int i = 0; i < seriessize; ++i) {
         auto* node = new CubeNode{};
         MakeCube(*node);
-        (last != nullptr ? last->link : cur.head) = node;
-        last = node;
-        ++cur.count;
+        chain.Append(node);
     }
+    ReplaceCurrent(chain.head);
 }
 
 bool SeriesStore::CopyToCurrent(SeriesKind source) {
     // Copying Current onto itself would free the nodes it copies from.
     if (source == SeriesKind::Current || (*this)[source].head == nullptr)
         return false;
-    Series& cur = (*this)[SeriesKind::Current];
-    FreeChain(cur.head);
-    cur.count = 0;
-    CubeNode* last = nullptr;
-    for (const CubeNode* c = (*this)[source].head; c != nullptr; c = c->link) {
-        CubeNode* const node = NewCopy(*c);
-        (last != nullptr ? last->link : cur.head) = node;
-        last = node;
-        ++cur.count;
-    }
+    ChainBuilder chain;
+    for (const CubeNode* c = (*this)[source].head; c != nullptr; c = c->link)
+        chain.Append(NewCopy(*c));
+    ReplaceCurrent(chain.head);
     return true;
 }
 

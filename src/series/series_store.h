@@ -27,6 +27,17 @@ void FreeChain(CubeNode*& head);
 // Number of nodes in a chain, by walking it.
 int ChainLength(const CubeNode* head);
 
+// Builds a chain node by node, each appended in constant time. The nodes
+// belong to whoever takes head (usually SeriesStore::ReplaceCurrent).
+struct ChainBuilder {
+    CubeNode* head = nullptr;
+    CubeNode* last = nullptr;
+    void Append(CubeNode* node) {
+        (last != nullptr ? last->link : head) = node;
+        last = node;
+    }
+};
+
 // The series store. Operations that the window follows with a refresh of the
 // labels or a reset of the test say so; the store itself never touches the
 // labels, the test state or the pictures.

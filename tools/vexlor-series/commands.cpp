@@ -10,7 +10,6 @@
 #include "test/datetime.h"
 #include "test/statistics.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -37,13 +36,13 @@ std::optional<QString> Load(const QString& path, SeriesStore& store) {
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
     // No valid file is longer; whatever follows is never read.
-    QByteArray bytes = file.read(static_cast<qint64>(SeriesFileSize(kMaxCubesPerFile)));
+    const QByteArray bytes = file.read(static_cast<qint64>(SeriesFileSize(kMaxCubesPerFile)));
     if (file.error() != QFileDevice::NoError)
         return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
 
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    switch (ReadSeriesFromDevice(buffer, store)) {
+    MemorySource source(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                        static_cast<std::size_t>(bytes.size()));
+    switch (ReadSeriesFile(source, store)) {
     case LoadResult::Ok:
         return std::nullopt;
     case LoadResult::WrongFormat:
