@@ -85,12 +85,21 @@ PictureWidget* MakePicture(QWidget* parent, const char* name, int x, int y, int 
     return picture;
 }
 
-} // namespace
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+// Writes a value label's text; the label keeps its right edge.
+void SetValueText(QLabel* label, const QString& text) {
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    const int right = label->property("rightEdge").toInt();
+    const int width = label->sizeHint().width();
+    label->setGeometry(right - width, label->y(), width, label->height());
 }
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
 
 void TForm1::BuildControls() {
     setObjectName(QStringLiteral("Form1"));
@@ -219,28 +228,6 @@ void TForm1::BuildControls() {
     anspic[3] = ans3;
 }
 
-} // namespace vexlor
-
-namespace vexlor {
-
-namespace {
-
-// Writes a value label's text; the label keeps its right edge.
-void SetValueText(QLabel* label, const QString& text) {
-    if (label->text() == text)
-        return;
-    label->setText(text);
-    const int right = label->property("rightEdge").toInt();
-    const int width = label->sizeHint().width();
-    label->setGeometry(right - width, label->y(), width, label->height());
-}
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-} // namespace
-
 TForm1::TForm1(Services services)
     : dialogs_(services.dialogs), store_(services.store != nullptr ? services.store : &TheStore()),
       state_(services.state != nullptr ? services.state : &TheTest()) {
@@ -289,41 +276,31 @@ void TForm1::ConnectControls() {
     connect(skip, &QPushButton::clicked, this, &TForm1::skipClick);
 
     SeriesCommands* c = commands_.get();
-    auto after = [this](auto f) {
-        return [this, f] {
-            f();
-            RepaintPictures();
-        };
-    };
-    connect(newseriesb, &QPushButton::clicked, this, after([c] { c->newseriesbClick(); }));
-    connect(loadfromfile, &QPushButton::clicked, this, after([c] { c->loadfromfileClick(); }));
-    connect(Button2, &QPushButton::clicked, this, after([c] { c->Button2Click(); }));
+    connect(newseriesb, &QPushButton::clicked, this, [c] { c->newseriesbClick(); });
+    connect(loadfromfile, &QPushButton::clicked, this, [c] { c->loadfromfileClick(); });
+    connect(Button2, &QPushButton::clicked, this, [c] { c->Button2Click(); });
     connect(Button5, &QPushButton::clicked, this,
-            after([c] { c->CopySeriesToCurrent(SeriesKind::Skipped); }));
+            [c] { c->CopySeriesToCurrent(SeriesKind::Skipped); });
     connect(Button3, &QPushButton::clicked, this,
-            after([c] { c->CopySeriesToCurrent(SeriesKind::Mistakes); }));
+            [c] { c->CopySeriesToCurrent(SeriesKind::Mistakes); });
     connect(Button4, &QPushButton::clicked, this,
-            after([c] { c->CopySeriesToCurrent(SeriesKind::Custom); }));
-    connect(Button1, &QPushButton::clicked, this,
-            after([c] { c->AddCurrentCube(SeriesKind::Skipped); }));
-    connect(atmi, &QPushButton::clicked, this,
-            after([c] { c->AddCurrentCube(SeriesKind::Mistakes); }));
-    connect(atcu, &QPushButton::clicked, this,
-            after([c] { c->AddCurrentCube(SeriesKind::Custom); }));
+            [c] { c->CopySeriesToCurrent(SeriesKind::Custom); });
+    connect(Button1, &QPushButton::clicked, this, [c] { c->AddCurrentCube(SeriesKind::Skipped); });
+    connect(atmi, &QPushButton::clicked, this, [c] { c->AddCurrentCube(SeriesKind::Mistakes); });
+    connect(atcu, &QPushButton::clicked, this, [c] { c->AddCurrentCube(SeriesKind::Custom); });
     connect(Button9, &QPushButton::clicked, this,
-            after([c] { c->SaveSeries(SeriesKind::Current, false); }));
+            [c] { c->SaveSeries(SeriesKind::Current, false); });
     connect(Button8, &QPushButton::clicked, this,
-            after([c] { c->SaveSeries(SeriesKind::Skipped, true); }));
+            [c] { c->SaveSeries(SeriesKind::Skipped, true); });
     connect(Button7, &QPushButton::clicked, this,
-            after([c] { c->SaveSeries(SeriesKind::Mistakes, true); }));
-    connect(Button6, &QPushButton::clicked, this,
-            after([c] { c->SaveSeries(SeriesKind::Custom, true); }));
-    connect(Button11, &QPushButton::clicked, this, after([c] { c->Button11Click(); }));
-    connect(Button12, &QPushButton::clicked, this, after([c] { c->Button12Click(); }));
+            [c] { c->SaveSeries(SeriesKind::Mistakes, true); });
+    connect(Button6, &QPushButton::clicked, this, [c] { c->SaveSeries(SeriesKind::Custom, true); });
+    connect(Button11, &QPushButton::clicked, this, [c] { c->Button11Click(); });
+    connect(Button12, &QPushButton::clicked, this, [c] { c->Button12Click(); });
     connect(Button13, &QPushButton::clicked, this,
-            after([c] { c->ClearWithoutAsking(SeriesKind::Mistakes); }));
+            [c] { c->ClearWithoutAsking(SeriesKind::Mistakes); });
     connect(Button14, &QPushButton::clicked, this,
-            after([c] { c->ClearWithoutAsking(SeriesKind::Custom); }));
+            [c] { c->ClearWithoutAsking(SeriesKind::Custom); });
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -386,7 +363,6 @@ void TForm1::RefreshLabels() {
 
 void TForm1::CreateRandomSeries() {
     commands_->newseriesbClick();
-    RepaintPictures();
 }
 
 void TForm1::ttTimer() {
@@ -417,31 +393,19 @@ void TForm1::AppDeactivate() {
 }
 
 void TForm1::FormKeyPress(QChar key) {
-    switch (key.unicode()) {
-    case 27:
+    // The answer keys lie as the answer pictures do on a numeric keypad.
+    static constexpr char16_t kAnswerKeys[kAnswers] = {u'8', u'9', u'5', u'6'};
+    for (int a = 0; a < kAnswers; ++a)
+        if (key == QChar(kAnswerKeys[a])) {
+            flow_->AnswerCube(a);
+            return;
+        }
+    if (key == QChar(27))
         close();
-        break;
-    case '8':
-        flow_->AnswerCube(0);
-        break;
-    case '9':
-        flow_->AnswerCube(1);
-        break;
-    case '5':
-        flow_->AnswerCube(2);
-        break;
-    case '6':
-        flow_->AnswerCube(3);
-        break;
-    case '0':
+    else if (key == QLatin1Char('0'))
         ststClick();
-        break;
-    case '+':
+    else if (key == QLatin1Char('+'))
         skipClick();
-        break;
-    default:
-        break;
-    }
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -3,6 +3,7 @@
 // The main window: the question and answer pictures, the Series, Test and
 // Statistics panels, the keyboard, and the window's fixed size and place.
 
+#include "app/controls.h"
 #include "app/dialogs.h"
 #include "app/picture_widget.h"
 #include "cube/cube_node.h"
@@ -12,7 +13,6 @@
 #include "test/test_state.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -24,18 +24,6 @@ class QGroupBox;
 namespace vexlor {
 
 class SeriesCommands;
-
-// A label that reports clicks.
-class ClickLabel final : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
 
 class TForm1 final : public QWidget, public TestView {
     Q_OBJECT

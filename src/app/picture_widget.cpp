@@ -21,21 +21,4 @@ void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-void Bevel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const QColor dark = palette().color(QPalette::Window).darker(160);
-    const QColor light = palette().color(QPalette::Window).lighter(150);
-    if (edge_ == Edge::Top) {
-        painter.setPen(dark);
-        painter.drawLine(0, 0, width() - 1, 0);
-        painter.setPen(light);
-        painter.drawLine(0, 1, width() - 1, 1);
-    } else {
-        painter.setPen(dark);
-        painter.drawLine(0, 0, 0, height() - 1);
-        painter.setPen(light);
-        painter.drawLine(1, 0, 1, height() - 1);
-    }
-}
-
 } // namespace vexlor

@@ -36,17 +36,4 @@ private:
     int tag_ = 0;
 };
 
-// A separator line along the top or the left edge of its rectangle.
-class Bevel final : public QWidget {
-public:
-    enum class Edge { Top, Left };
-    Bevel(Edge edge, QWidget* parent) : QWidget(parent), edge_(edge) {}
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    Edge edge_;
-};
-
 } // namespace vexlor

@@ -1,6 +1,7 @@
 // The commands of the Series panel with every question answered both ways,
 // dialogs cancelled, bad numbers and bad files.
 #include "app/series_commands.h"
+#include "file_util.h"
 #include "series/series_file.h"
 #include "window_fixture.h"
 
@@ -15,19 +16,6 @@
 using namespace vexlor;
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 double ReadDouble(const QByteArray& bytes, int offset) {
     double v = 0;
@@ -292,7 +280,7 @@ private slots:
         w.store.ReplaceCurrent(head);
         QCOMPARE(w.count(SeriesKind::Current), 65'536);
         const QString path = dir.filePath("long.srs");
-        WriteAll(path, "earlier");
+        QVERIFY(WriteAll(path, "earlier"));
         QTest::mouseClick(w.form->Button9, Qt::LeftButton);
         QCOMPARE(w.dialogs.log.size(), 1);
         QCOMPARE(w.dialogs.log[0], "error: " + QString::fromUtf8(kSeriesTooLong));
@@ -318,7 +306,7 @@ private slots:
         QTemporaryDir dir;
         WindowFixture w;
         const QString path = dir.filePath("bad.srs");
-        WriteAll(path, bytes);
+        QVERIFY(WriteAll(path, bytes));
         w.start();
         w.dialogs.QueueYes();
         w.dialogs.QueueFile(path);
@@ -343,7 +331,7 @@ private slots:
         QByteArray bytes = ReadAll(good);
         QCOMPARE(bytes.size(), kHeader + 3 * kRecord);
         const QString cut = dir.filePath("cut.srs");
-        WriteAll(cut, bytes.left(kHeader + 2 * kRecord + 100));
+        QVERIFY(WriteAll(cut, bytes.left(kHeader + 2 * kRecord + 100)));
         w.dialogs.QueueYes();
         w.dialogs.QueueFile(cut);
         QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);
@@ -360,7 +348,7 @@ private slots:
         // Extra bytes after the last record are ignored; an empty Current
         // asks nothing before the dialog.
         w.store.ClearSeries(SeriesKind::Current);
-        WriteAll(good, bytes + QByteArray("trailing bytes"));
+        QVERIFY(WriteAll(good, bytes + QByteArray("trailing bytes")));
         w.dialogs.log.clear();
         w.dialogs.QueueFile(good);
         QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);

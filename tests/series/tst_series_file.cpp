@@ -5,6 +5,7 @@
 #include "cube/random.h"
 #include "cube/topology.h"
 #include "cube_compare.h"
+#include "file_util.h"
 #include "series/series_file.h"
 #include "series/series_format.h"
 
@@ -129,18 +130,6 @@ void Preload(SeriesStore& store) {
     store.AppendCopy(SeriesKind::Current, c);
     c.kind = 101;
     store.AppendCopy(SeriesKind::Current, c);
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 QByteArray ToQt(const Bytes& b) {

@@ -5,6 +5,7 @@
 #include "cube/invariants.h"
 #include "cube/random.h"
 #include "cube/topology.h"
+#include "file_util.h"
 #include "render/palette.h"
 #include "render/pictures.h"
 #include "render/projection.h"
@@ -57,16 +58,6 @@ int CountColors(const QImage& image, QRect region, std::initializer_list<Color> 
 
 QRect AnswerRegion(int a) {
     return QRect(500 + 250 * (a % 2), 250 * (a / 2), 250, 250);
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace vexlor::tool;
@@ -59,62 +60,46 @@ int main(int argc, char* argv[]) {
         return Fail(QStringLiteral("no command given; try --help"));
     const QString command = args.front();
     const QStringList rest = args.mid(1);
-    const auto only = [&](std::initializer_list<const QCommandLineOption*> allowed) -> QString {
-        for (const QCommandLineOption* o : {&output, &seed, &json}) {
-            if (!parser.isSet(*o))
-                continue;
-            bool ok = false;
-            for (const QCommandLineOption* a : allowed)
-                ok = ok || a == o;
-            if (!ok)
-                return QStringLiteral("option --%1 does not apply to '%2'")
-                    .arg(o->names().constLast(), command);
-        }
-        return {};
-    };
-    const auto arity = [&](int n, const char* usage) -> QString {
-        if (rest.size() != n)
-            return QStringLiteral("usage: vexlor-series %1").arg(QLatin1String(usage));
-        return {};
-    };
 
-    if (command == QLatin1String("generate")) {
-        QString error = only({&output, &seed});
-        if (error.isEmpty())
-            error = arity(1, "generate COUNT [--seed SECONDS] -o FILE");
-        if (error.isEmpty() && !parser.isSet(output))
-            error = QStringLiteral("generate needs -o FILE");
-        if (!error.isEmpty())
-            return Fail(error);
+    // What each command takes: its arguments, the options that apply, and
+    // whether it writes a file named by -o.
+    struct Usage {
+        const char* name;
+        const char* synopsis;
+        int arguments;
+        std::initializer_list<const QCommandLineOption*> options;
+        bool needsOutput;
+    };
+    const Usage usages[] = {
+        {"generate", "generate COUNT [--seed SECONDS] -o FILE", 1, {&output, &seed}, true},
+        {"info", "info FILE [--json]", 1, {&json}, false},
+        {"check", "check FILE", 1, {}, false},
+        {"render", "render FILE INDEX -o PNG", 2, {&output}, true},
+    };
+    const Usage* usage = nullptr;
+    for (const Usage& u : usages)
+        if (command == QLatin1String(u.name))
+            usage = &u;
+    if (usage == nullptr)
+        return Fail(QStringLiteral("unknown command '%1'; try --help").arg(command));
+    for (const QCommandLineOption* o : {&output, &seed, &json})
+        if (parser.isSet(*o) &&
+            std::find(usage->options.begin(), usage->options.end(), o) == usage->options.end())
+            return Fail(QStringLiteral("option --%1 does not apply to '%2'")
+                            .arg(o->names().constLast(), command));
+    if (rest.size() != usage->arguments)
+        return Fail(QStringLiteral("usage: vexlor-series %1").arg(QLatin1String(usage->synopsis)));
+    if (usage->needsOutput && !parser.isSet(output))
+        return Fail(QStringLiteral("%1 needs -o %2")
+                        .arg(command, command == QLatin1String("render") ? "PNG" : "FILE"));
+
+    if (command == QLatin1String("generate"))
         return Generate(rest[0],
                         parser.isSet(seed) ? std::optional(parser.value(seed)) : std::nullopt,
                         parser.value(output));
-    }
-    if (command == QLatin1String("info")) {
-        QString error = only({&json});
-        if (error.isEmpty())
-            error = arity(1, "info FILE [--json]");
-        if (!error.isEmpty())
-            return Fail(error);
+    if (command == QLatin1String("info"))
         return Info(rest[0], parser.isSet(json));
-    }
-    if (command == QLatin1String("check")) {
-        QString error = only({});
-        if (error.isEmpty())
-            error = arity(1, "check FILE");
-        if (!error.isEmpty())
-            return Fail(error);
+    if (command == QLatin1String("check"))
         return Check(rest[0]);
-    }
-    if (command == QLatin1String("render")) {
-        QString error = only({&output});
-        if (error.isEmpty())
-            error = arity(2, "render FILE INDEX -o PNG");
-        if (error.isEmpty() && !parser.isSet(output))
-            error = QStringLiteral("render needs -o PNG");
-        if (!error.isEmpty())
-            return Fail(error);
-        return Render(rest[0], rest[1], parser.value(output));
-    }
-    return Fail(QStringLiteral("unknown command '%1'; try --help").arg(command));
+    return Render(rest[0], rest[1], parser.value(output));
 }
