@@ -18,6 +18,10 @@ void BM_MakeCubeOfKind(benchmark::State& state) {
     SeedRandom(1'700'000'000);
     const int kind = static_cast<int>(state.range(0));
     CubeNode c{};
+    if (kind < 0 || kind >= kRecipes) {
+        state.SkipWithError("no such recipe");
+        return;
+    }
     for (auto _ : state) {
         MakeNet(c);
         GenerateTaskOfKind(c, kind);

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <utility>
+
 namespace vexlor {
 
 void Bevel::paintEvent(QPaintEvent*) {
@@ -21,8 +23,19 @@ void Bevel::paintEvent(QPaintEvent*) {
     }
 }
 
+bool SingleClicks::released(const QMouseEvent& event, const QRect& area) {
+    const bool endsDoubleClick = std::exchange(inDoubleClick_, false);
+    return !endsDoubleClick && event.button() == Qt::LeftButton &&
+           area.contains(event.position().toPoint());
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    clicks_.doubleClicked();
+    event->accept();
+}
+
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (clicks_.released(*event, rect()))
         emit clicked();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // Small controls of the main window that Qt has no exact match for: the
-// separator lines and the clickable "Next" label.
+// separator lines and the clickable "Next" label, and the rule by which a
+// press and a release make one click.
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -22,6 +23,21 @@ private:
     Edge edge_;
 };
 
+// Tells the releases that make a click: of the left button, over the
+// control, and not ending the second press of a double-click. A double-click
+// is one click, so that a quick second press never picks an answer of a Cube
+// the user has not yet seen.
+class SingleClicks {
+public:
+    // The second press of a double-click arrived.
+    void doubleClicked() { inDoubleClick_ = true; }
+    // A button was released: true when this release completes a click.
+    bool released(const QMouseEvent& event, const QRect& area);
+
+private:
+    bool inDoubleClick_ = false;
+};
+
 // A label that reports clicks.
 class ClickLabel final : public QLabel {
     Q_OBJECT
@@ -31,7 +47,11 @@ signals:
     void clicked();
 
 protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    SingleClicks clicks_;
 };
 
 } // namespace vexlor

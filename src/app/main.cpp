@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Vexlor"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     try {
-        vexlor::TForm1 window;
+        vexlor::MainWindow window;
         window.show();
         return QApplication::exec();
     } catch (const std::exception& e) {

@@ -1,12 +1,14 @@
 #include "main_window.h"
 
+#include "app/image_canvas.h"
 #include "app/series_commands.h"
+#include "app/series_grid.h"
 #include "cube/generator.h"
 #include "cube/random.h"
 #include "cube/topology.h"
 #include "render/palette.h"
 #include "render/projection.h"
-#include "test/statistics.h"
+#include "session/statistics.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,13 +18,14 @@
 
 namespace vexlor {
 
-TForm1* Form1 = nullptr;
-
 namespace {
 
-// Colours of the window, as 0x00BBGGRR values turned into Qt colours.
-const QColor kWindowColor(40, 98, 162);  // 0xA26228
+const QColor kWindowColor = QColor::fromRgb(ToQRgb(windowcolor));
 const QColor kWindowText(207, 224, 243); // 0xF3E0CF
+
+// Where the window stays: it is neither resized nor moved.
+constexpr QPoint kWindowPlace(-3, -3);
+constexpr QSize kClientSize(1024, 721);
 
 QFont PixelFont(const QString& family, int pixels, bool bold = false) {
     QFont font(family);
@@ -40,13 +43,15 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
 }
 
 // A value label: right-aligned, sized to its text, keeping its right edge.
-QLabel* MakeValueLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w,
-                       int h) {
+QLabel* MakeValueLabel(QWidget* parent, const char* name, const QString& caption,
+                       const QString& text, int x, int y, int w, int h) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label->setGeometry(x, y, w, h);
     label->setProperty("rightEdge", x + w);
+    label->setProperty("caption", caption);
+    label->setAccessibleName(caption + QLatin1Char(' ') + text);
     return label;
 }
 
@@ -78,18 +83,22 @@ QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& captio
     return box;
 }
 
-PictureWidget* MakePicture(QWidget* parent, const char* name, int x, int y, int w, int h) {
+PictureWidget* MakePicture(QWidget* parent, const char* name, int x, int y, int w, int h,
+                           const QString& accessibleName) {
     auto* picture = new PictureWidget(w, h, parent);
     picture->setObjectName(QString::fromLatin1(name));
     picture->move(x, y);
+    picture->setAccessibleName(accessibleName);
     return picture;
 }
 
-// Writes a value label's text; the label keeps its right edge.
+// Writes a value label's text; the label keeps its right edge. A screen
+// reader hears the caption with the value.
 void SetValueText(QLabel* label, const QString& text) {
     if (label->text() == text)
         return;
     label->setText(text);
+    label->setAccessibleName(label->property("caption").toString() + QLatin1Char(' ') + text);
     const int right = label->property("rightEdge").toInt();
     const int width = label->sizeHint().width();
     label->setGeometry(right - width, label->y(), width, label->height());
@@ -101,10 +110,26 @@ QString Q(const std::string& s) {
 
 } // namespace
 
-void TForm1::BuildControls() {
+MainWindow::MainWindow(Services services)
+    : dialogs_(services.dialogs), store_(services.store), state_(services.state) {
+    if (dialogs_ == nullptr) {
+        ownDialogs_ = std::make_unique<QtDialogs>(this);
+        dialogs_ = ownDialogs_.get();
+    }
+    if (store_ == nullptr) {
+        ownStore_ = std::make_unique<SeriesStore>();
+        store_ = ownStore_.get();
+    }
+    if (state_ == nullptr) {
+        ownState_ = std::make_unique<TestState>();
+        state_ = ownState_.get();
+    }
+    flow_ = std::make_unique<TestFlow>(*store_, *state_, *this);
+    commands_ = std::make_unique<SeriesCommands>(*store_, *state_, *flow_, *this, *dialogs_);
+
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vexlor"));
-    setFixedSize(1024, 721);
+    setFixedSize(kClientSize);
     setFont(PixelFont(QStringLiteral("Arial"), 21));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -112,344 +137,362 @@ void TForm1::BuildControls() {
     pal.setColor(QPalette::WindowText, kWindowText);
     setPalette(pal);
 
-    // Pictures, in the order that decides which lies on top.
-    qu = MakePicture(this, "qu", 8, 8, 500, 500);
-    ans0 = MakePicture(this, "ans0", 516, 8, 250, 250);
-    ans2 = MakePicture(this, "ans2", 516, 258, 250, 250);
-    ans1 = MakePicture(this, "ans1", 766, 8, 250, 250);
-    ans3 = MakePicture(this, "ans3", 766, 258, 250, 250);
-    Bevel8 = MakeBevel(this, "Bevel8", Bevel::Edge::Top, 8, 512, 1009, 9);
+    buildPictures();
+    buildSeriesPanel();
+    buildTestPanel();
+    buildStatisticsPanel();
 
-    next = new ClickLabel(QStringLiteral("Next"), this);
-    next->setObjectName(QStringLiteral("next"));
-    next->setGeometry(520, 240, 493, 33);
-    next->setAlignment(Qt::AlignCenter);
-    next->setAutoFillBackground(true);
-    {
-        QPalette p = next->palette();
-        p.setColor(QPalette::Window, kWindowText);
-        p.setColor(QPalette::WindowText, kWindowColor);
-        next->setPalette(p);
-    }
-    next->setVisible(false);
-
-    Label15 = new QLabel(QStringLiteral("Vexlor \u2014 cube-folding trainer"), this);
-    Label15->setObjectName(QStringLiteral("Label15"));
-    Label15->setGeometry(656, 700, 361, 14);
-    Label15->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label15->setFont(PixelFont(QStringLiteral("Arial"), 11));
-
-    // Series panel.
-    GroupBox1 = MakeGroupBox(this, "GroupBox1", QStringLiteral("Series"), 8, 520, 489, 193);
-    QWidget* g1 = GroupBox1;
-    Label1 = MakeLabel(g1, "Label1", QStringLiteral("Current:"), 8, 48);
-    Label4 = MakeLabel(g1, "Label4", QStringLiteral("Skipped:"), 8, 72);
-    Label5 = MakeLabel(g1, "Label5", QStringLiteral("Mistakes:"), 8, 104);
-    Label6 = MakeLabel(g1, "Label6", QStringLiteral("Custom:"), 8, 128);
-    scurr = MakeValueLabel(g1, "scurr", QStringLiteral("0"), 213, 48, 12, 24);
-    sskip = MakeValueLabel(g1, "sskip", QStringLiteral("0"), 213, 72, 12, 24);
-    smist = MakeValueLabel(g1, "smist", QStringLiteral("0"), 213, 104, 12, 24);
-    scust = MakeValueLabel(g1, "scust", QStringLiteral("0"), 213, 128, 12, 24);
-
-    const QFont header = PixelFont(QStringLiteral("Arial"), 13, true);
-    Label8 = MakeLabel(g1, "Label8", QStringLiteral("CtCS:"), 240, 24);
-    Label14 = MakeLabel(g1, "Label14", QStringLiteral("ACtS:"), 304, 24);
-    Label9 = MakeLabel(g1, "Label9", QStringLiteral("Save:"), 368, 24);
-    Label10 = MakeLabel(g1, "Label10", QStringLiteral("Clear:"), 432, 24);
-    for (QLabel* l : {Label8, Label14, Label9, Label10}) {
-        l->setFont(header);
-        l->adjustSize();
-    }
-    Label8->setToolTip(QStringLiteral("Copy this series to the Current series"));
-    Label14->setToolTip(QStringLiteral("Add the current Cube to this series"));
-
-    const QFont sans = PixelFont(QStringLiteral("MS Sans Serif"), 11);
-    const QFont arial11 = PixelFont(QStringLiteral("Arial"), 11);
-    guzik = MakePicture(g1, "guzik", 240, 52, 49, 17);
-    guzik2 = MakePicture(g1, "guzik2", 304, 52, 49, 17);
-    Button9 = MakeButton(g1, "Button9", {}, 368, 52, 49, 17, sans);
-    Button11 = MakeButton(g1, "Button11", {}, 432, 52, 49, 17, sans);
-    Button5 = MakeButton(g1, "Button5", {}, 240, 76, 49, 17, sans);
-    Button1 = MakeButton(g1, "Button1", {}, 304, 76, 49, 17, arial11);
-    Button8 = MakeButton(g1, "Button8", {}, 368, 76, 49, 17, sans);
-    Button12 = MakeButton(g1, "Button12", {}, 432, 76, 49, 17, sans);
-    Button3 = MakeButton(g1, "Button3", {}, 240, 108, 49, 17, sans);
-    atmi = MakeButton(g1, "atmi", {}, 304, 108, 49, 17, arial11);
-    Button7 = MakeButton(g1, "Button7", {}, 368, 108, 49, 17, sans);
-    Button13 = MakeButton(g1, "Button13", {}, 432, 108, 49, 17, sans);
-    Button4 = MakeButton(g1, "Button4", {}, 240, 132, 49, 17, sans);
-    atcu = MakeButton(g1, "atcu", {}, 304, 132, 49, 17, arial11);
-    Button6 = MakeButton(g1, "Button6", {}, 368, 132, 49, 17, sans);
-    Button14 = MakeButton(g1, "Button14", {}, 432, 132, 49, 17, sans);
-    Button1->setToolTip(QStringLiteral("1"));
-    atcu->setToolTip(QStringLiteral("+"));
-    newseriesb = MakeButton(g1, "newseriesb", QStringLiteral("Create random series"), 8, 164, 217,
-                            17, arial11);
-    loadfromfile =
-        MakeButton(g1, "loadfromfile", QStringLiteral("Load"), 368, 164, 49, 17, arial11);
-    Button2 = MakeButton(g1, "Button2", QStringLiteral("All"), 432, 164, 49, 17, arial11);
-
-    Bevel6 = MakeBevel(g1, "Bevel6", Bevel::Edge::Top, 8, 42, 473, 9);
-    Bevel7 = MakeBevel(g1, "Bevel7", Bevel::Edge::Top, 8, 98, 473, 9);
-    Bevel5 = MakeBevel(g1, "Bevel5", Bevel::Edge::Top, 8, 154, 473, 9);
-    Bevel3 = MakeBevel(g1, "Bevel3", Bevel::Edge::Left, 231, 24, 9, 157);
-    Bevel1 = MakeBevel(g1, "Bevel1", Bevel::Edge::Left, 295, 24, 9, 132);
-    Bevel2 = MakeBevel(g1, "Bevel2", Bevel::Edge::Left, 359, 24, 9, 157);
-    Bevel4 = MakeBevel(g1, "Bevel4", Bevel::Edge::Left, 424, 24, 9, 157);
-
-    // Test panel.
-    GroupBox3 = MakeGroupBox(this, "GroupBox3", QStringLiteral("Test"), 504, 520, 145, 193);
-    const QFont big = PixelFont(QStringLiteral("Arial"), 21);
-    stst = MakeButton(GroupBox3, "stst", QStringLiteral("Start"), 8, 24, 129, 89, big);
-    skip = MakeButton(GroupBox3, "skip", QStringLiteral("Skip Cube"), 8, 120, 129, 65, big);
-    stst->setToolTip(QStringLiteral("0"));
-    skip->setToolTip(QStringLiteral("+"));
-
-    // Statistics panel.
-    GroupBox2 = MakeGroupBox(this, "GroupBox2", QStringLiteral("Statistics"), 656, 520, 361, 177);
-    QWidget* g2 = GroupBox2;
-    Label2 = MakeLabel(g2, "Label2", QStringLiteral("Current Cube time:"), 8, 24);
-    Label12 = MakeLabel(g2, "Label12", QStringLiteral("Solved Cubes:"), 8, 48);
-    Label3 = MakeLabel(g2, "Label3", QStringLiteral("Total time:"), 8, 72);
-    Label7 = MakeLabel(g2, "Label7", QStringLiteral("Average Cube time:"), 8, 96);
-    Label11 = MakeLabel(g2, "Label11", QStringLiteral("Total mistakes:"), 8, 120);
-    Label13 = MakeLabel(g2, "Label13", QStringLiteral("Aver. mistakes per Cube:"), 8, 144);
-    Label13->setToolTip(QStringLiteral("Average mistakes per Cube"));
-    tcurr = MakeValueLabel(g2, "tcurr", QStringLiteral("0.0"), 324, 24, 30, 24);
-    socubes = MakeValueLabel(g2, "socubes", QStringLiteral("0"), 342, 48, 12, 24);
-    ttot = MakeValueLabel(g2, "ttot", QStringLiteral("0.0"), 324, 72, 30, 24);
-    tavr = MakeValueLabel(g2, "tavr", QStringLiteral("++"), 330, 96, 24, 24);
-    mists = MakeValueLabel(g2, "mists", QStringLiteral("0"), 342, 120, 12, 24);
-    mpc = MakeValueLabel(g2, "mpc", QStringLiteral("++"), 330, 144, 24, 24);
-
-    anspic[0] = ans0;
-    anspic[1] = ans1;
-    anspic[2] = ans2;
-    anspic[3] = ans3;
-}
-
-TForm1::TForm1(Services services)
-    : dialogs_(services.dialogs), store_(services.store != nullptr ? services.store : &TheStore()),
-      state_(services.state != nullptr ? services.state : &TheTest()) {
-    if (dialogs_ == nullptr) {
-        ownDialogs_ = std::make_unique<QtDialogs>(this);
-        dialogs_ = ownDialogs_.get();
-    }
-    BuildControls();
-    pictures_.question = &qu->canvas();
+    pictures_.question = &questionPicture_->canvas();
     for (int a = 0; a < kAnswers; ++a)
-        pictures_.answers[a] = &anspic[a]->canvas();
-    flow_ = std::make_unique<TestFlow>(*store_, *state_, *this);
-    commands_ = std::make_unique<SeriesCommands>(*store_, *state_, *flow_, *this, *dialogs_);
+        pictures_.answers[a] = &answerPictures_[a]->canvas();
 
-    move(-3, -3);
-    ConnectControls();
+    move(kWindowPlace);
 
-    // The form previews every key before the control that has the focus.
+    // The window sees every key before the control that has the focus.
     installEventFilter(this);
 
-    tt = new QTimer(this);
-    tt->setObjectName(QStringLiteral("tt"));
-    tt->setInterval(10);
-    connect(tt, &QTimer::timeout, this, &TForm1::ttTimer);
-    tt->start();
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName(QStringLiteral("tt"));
+    clockTimer_->setInterval(10);
+    connect(clockTimer_, &QTimer::timeout, this, &MainWindow::updateClocks);
+    clockTimer_->start();
 
-    dockTimer_ = new QTimer(this);
-    dockTimer_->setSingleShot(true);
-    dockTimer_->setInterval(300);
-    connect(dockTimer_, &QTimer::timeout, this, &TForm1::FormEndDock);
-
-    Form1 = this;
+    returnTimer_ = new QTimer(this);
+    returnTimer_->setSingleShot(true);
+    returnTimer_->setInterval(300);
+    connect(returnTimer_, &QTimer::timeout, this, [this] { move(kWindowPlace); });
 }
 
-TForm1::~TForm1() {
-    FormClose();
-    if (Form1 == this)
-        Form1 = nullptr;
+MainWindow::~MainWindow() {
+    releaseSeries();
 }
 
-void TForm1::ConnectControls() {
-    for (PictureWidget* picture : anspic)
-        connect(picture, &PictureWidget::clicked, this, [this, picture] { ans0Click(picture); });
-    connect(next, &ClickLabel::clicked, this, &TForm1::nextClick);
-    connect(stst, &QPushButton::clicked, this, &TForm1::ststClick);
-    connect(skip, &QPushButton::clicked, this, &TForm1::skipClick);
+void MainWindow::buildPictures() {
+    // In answer order; created in the order that decides which lies on top.
+    struct AnswerPicture {
+        const char* objectName;
+        int answer;
+        int x, y;
+        const char* accessibleName;
+    };
+    static constexpr AnswerPicture kAnswerPictures[kAnswers] = {
+        {"ans0", 0, 516, 8, "Answer 1, top left"},
+        {"ans2", 2, 516, 258, "Answer 3, bottom left"},
+        {"ans1", 1, 766, 8, "Answer 2, top right"},
+        {"ans3", 3, 766, 258, "Answer 4, bottom right"},
+    };
+    questionPicture_ =
+        MakePicture(this, "qu", 8, 8, 500, 500, QStringLiteral("Question: the net of the cube"));
+    for (const AnswerPicture& p : kAnswerPictures) {
+        PictureWidget* picture = MakePicture(this, p.objectName, p.x, p.y, 250, 250,
+                                             QString::fromLatin1(p.accessibleName));
+        answerPictures_[p.answer] = picture;
+        connect(picture, &PictureWidget::clicked, this,
+                [this, answer = p.answer] { pick(answer); });
+    }
+    MakeBevel(this, "Bevel8", Bevel::Edge::Top, 8, 512, 1009, 9);
 
-    SeriesCommands* c = commands_.get();
-    connect(newseriesb, &QPushButton::clicked, this, [c] { c->newseriesbClick(); });
-    connect(loadfromfile, &QPushButton::clicked, this, [c] { c->loadfromfileClick(); });
-    connect(Button2, &QPushButton::clicked, this, [c] { c->Button2Click(); });
-    connect(Button5, &QPushButton::clicked, this,
-            [c] { c->CopySeriesToCurrent(SeriesKind::Skipped); });
-    connect(Button3, &QPushButton::clicked, this,
-            [c] { c->CopySeriesToCurrent(SeriesKind::Mistakes); });
-    connect(Button4, &QPushButton::clicked, this,
-            [c] { c->CopySeriesToCurrent(SeriesKind::Custom); });
-    connect(Button1, &QPushButton::clicked, this, [c] { c->AddCurrentCube(SeriesKind::Skipped); });
-    connect(atmi, &QPushButton::clicked, this, [c] { c->AddCurrentCube(SeriesKind::Mistakes); });
-    connect(atcu, &QPushButton::clicked, this, [c] { c->AddCurrentCube(SeriesKind::Custom); });
-    connect(Button9, &QPushButton::clicked, this,
-            [c] { c->SaveSeries(SeriesKind::Current, false); });
-    connect(Button8, &QPushButton::clicked, this,
-            [c] { c->SaveSeries(SeriesKind::Skipped, true); });
-    connect(Button7, &QPushButton::clicked, this,
-            [c] { c->SaveSeries(SeriesKind::Mistakes, true); });
-    connect(Button6, &QPushButton::clicked, this, [c] { c->SaveSeries(SeriesKind::Custom, true); });
-    connect(Button11, &QPushButton::clicked, this, [c] { c->Button11Click(); });
-    connect(Button12, &QPushButton::clicked, this, [c] { c->Button12Click(); });
-    connect(Button13, &QPushButton::clicked, this,
-            [c] { c->ClearWithoutAsking(SeriesKind::Mistakes); });
-    connect(Button14, &QPushButton::clicked, this,
-            [c] { c->ClearWithoutAsking(SeriesKind::Custom); });
+    nextLabel_ = new ClickLabel(QStringLiteral("Next"), this);
+    nextLabel_->setObjectName(QStringLiteral("next"));
+    nextLabel_->setGeometry(520, 240, 493, 33);
+    nextLabel_->setAlignment(Qt::AlignCenter);
+    nextLabel_->setAutoFillBackground(true);
+    QPalette p = nextLabel_->palette();
+    p.setColor(QPalette::Window, kWindowText);
+    p.setColor(QPalette::WindowText, kWindowColor);
+    nextLabel_->setPalette(p);
+    nextLabel_->setVisible(false);
+    connect(nextLabel_, &ClickLabel::clicked, this, &MainWindow::moveOn);
+
+    auto* credit = new QLabel(QStringLiteral("Vexlor \u2014 cube-folding trainer"), this);
+    credit->setObjectName(QStringLiteral("Label15"));
+    credit->setGeometry(656, 700, 361, 14);
+    credit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    credit->setFont(PixelFont(QStringLiteral("Arial"), 11));
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::buildSeriesPanel() {
+    QGroupBox* box = MakeGroupBox(this, "GroupBox1", QStringLiteral("Series"), 8, 520, 489, 193);
+
+    struct Row {
+        const char* captionName;
+        const char* caption;
+        const char* countName;
+        int y;
+    };
+    static constexpr Row kRows[kSeriesKinds] = {
+        {"Label1", "Current:", "scurr", 48},
+        {"Label4", "Skipped:", "sskip", 72},
+        {"Label5", "Mistakes:", "smist", 104},
+        {"Label6", "Custom:", "scust", 128},
+    };
+    for (const Row& row : kRows)
+        MakeLabel(box, row.captionName, QString::fromLatin1(row.caption), 8, row.y);
+    for (int k = 0; k < kSeriesKinds; ++k) {
+        const QString caption =
+            QString::fromLatin1(kRows[k].caption).chopped(1) + QStringLiteral(" series count");
+        seriesCountLabels_[k] = MakeValueLabel(box, kRows[k].countName, caption,
+                                               QStringLiteral("0"), 213, kRows[k].y, 12, 24);
+    }
+
+    struct Header {
+        const char* objectName;
+        const char* text;
+        int x;
+        const char* toolTip;
+    };
+    static constexpr Header kHeaders[] = {
+        {"Label8", "CtCS:", 240, "Copy this series to the Current series"},
+        {"Label14", "ACtS:", 304, "Add the current Cube to this series"},
+        {"Label9", "Save:", 368, ""},
+        {"Label10", "Clear:", 432, ""},
+    };
+    const QFont headerFont = PixelFont(QStringLiteral("Arial"), 13, true);
+    for (const Header& h : kHeaders) {
+        QLabel* label = MakeLabel(box, h.objectName, QString::fromLatin1(h.text), h.x, 24);
+        label->setFont(headerFont);
+        label->adjustSize();
+        label->setToolTip(QString::fromLatin1(h.toolTip));
+    }
+
+    std::size_t crosses = 0;
+    for (const SeriesGridCell& cell : kSeriesGrid) {
+        const QString accessibleName = QString::fromLatin1(cell.accessibleName);
+        if (cell.command == nullptr) {
+            gridCrosses_.at(crosses++) =
+                MakePicture(box, cell.objectName, cell.x, cell.y, kGridCellWidth, kGridCellHeight,
+                            accessibleName);
+            continue;
+        }
+        QPushButton* button =
+            MakeButton(box, cell.objectName, {}, cell.x, cell.y, kGridCellWidth, kGridCellHeight,
+                       PixelFont(QString::fromLatin1(cell.fontFamily), 11));
+        button->setToolTip(QString::fromLatin1(cell.toolTip));
+        button->setAccessibleName(accessibleName);
+        connect(button, &QPushButton::clicked, this,
+                [commands = commands_.get(), command = cell.command, row = cell.row] {
+                    (commands->*command)(row);
+                });
+    }
+
+    const QFont arial11 = PixelFont(QStringLiteral("Arial"), 11);
+    QPushButton* create = MakeButton(box, "newseriesb", QStringLiteral("Create random series"), 8,
+                                     164, 217, 17, arial11);
+    QPushButton* load =
+        MakeButton(box, "loadfromfile", QStringLiteral("Load"), 368, 164, 49, 17, arial11);
+    load->setAccessibleName(QStringLiteral("Load a series file into Current"));
+    QPushButton* clearAll =
+        MakeButton(box, "Button2", QStringLiteral("All"), 432, 164, 49, 17, arial11);
+    clearAll->setAccessibleName(QStringLiteral("Clear all series"));
+    SeriesCommands* commands = commands_.get();
+    connect(create, &QPushButton::clicked, this, [commands] { commands->createRandomSeries(); });
+    connect(load, &QPushButton::clicked, this, [commands] { commands->loadIntoCurrent(); });
+    connect(clearAll, &QPushButton::clicked, this, [commands] { commands->clearAll(); });
+
+    struct Separator {
+        const char* objectName;
+        Bevel::Edge edge;
+        int x, y, w, h;
+    };
+    static constexpr Separator kSeparators[] = {
+        {"Bevel6", Bevel::Edge::Top, 8, 42, 473, 9},
+        {"Bevel7", Bevel::Edge::Top, 8, 98, 473, 9},
+        {"Bevel5", Bevel::Edge::Top, 8, 154, 473, 9},
+        {"Bevel3", Bevel::Edge::Left, 231, 24, 9, 157},
+        {"Bevel1", Bevel::Edge::Left, 295, 24, 9, 132},
+        {"Bevel2", Bevel::Edge::Left, 359, 24, 9, 157},
+        {"Bevel4", Bevel::Edge::Left, 424, 24, 9, 157},
+    };
+    for (const Separator& s : kSeparators)
+        MakeBevel(box, s.objectName, s.edge, s.x, s.y, s.w, s.h);
+}
+
+void MainWindow::buildTestPanel() {
+    QGroupBox* box = MakeGroupBox(this, "GroupBox3", QStringLiteral("Test"), 504, 520, 145, 193);
+    const QFont big = PixelFont(QStringLiteral("Arial"), 21);
+    startPauseButton_ = MakeButton(box, "stst", QStringLiteral("Start"), 8, 24, 129, 89, big);
+    skipButton_ = MakeButton(box, "skip", QStringLiteral("Skip Cube"), 8, 120, 129, 65, big);
+    startPauseButton_->setToolTip(QStringLiteral("0"));
+    skipButton_->setToolTip(QStringLiteral("+"));
+    connect(startPauseButton_, &QPushButton::clicked, this, &MainWindow::startPause);
+    connect(skipButton_, &QPushButton::clicked, this, &MainWindow::skip);
+}
+
+void MainWindow::buildStatisticsPanel() {
+    QGroupBox* box =
+        MakeGroupBox(this, "GroupBox2", QStringLiteral("Statistics"), 656, 520, 361, 177);
+    struct Row {
+        const char* captionName;
+        const char* caption;
+        const char* toolTip;
+        const char* valueName;
+        QLabel* MainWindow::*value;
+        const char* initial;
+        int x, w;
+    };
+    static constexpr Row kRows[] = {
+        {"Label2", "Current Cube time:", "", "tcurr", &MainWindow::cubeTimeLabel_, "0.0", 324, 30},
+        {"Label12", "Solved Cubes:", "", "socubes", &MainWindow::solvedLabel_, "0", 342, 12},
+        {"Label3", "Total time:", "", "ttot", &MainWindow::totalTimeLabel_, "0.0", 324, 30},
+        {"Label7", "Average Cube time:", "", "tavr", &MainWindow::averageTimeLabel_, "++", 330, 24},
+        {"Label11", "Total mistakes:", "", "mists", &MainWindow::mistakesLabel_, "0", 342, 12},
+        {"Label13", "Aver. mistakes per Cube:", "Average mistakes per Cube", "mpc",
+         &MainWindow::mistakesPerCubeLabel_, "++", 330, 24},
+    };
+    int y = 24;
+    for (const Row& row : kRows) {
+        QLabel* caption = MakeLabel(box, row.captionName, QString::fromLatin1(row.caption), 8, y);
+        caption->setToolTip(QString::fromLatin1(row.toolTip));
+        y += 24;
+    }
+    y = 24;
+    for (const Row& row : kRows) {
+        // A reader hears the caption without its colon, spelled out.
+        QString spoken = QString::fromLatin1(*row.toolTip != '\0' ? row.toolTip : row.caption);
+        if (spoken.endsWith(QLatin1Char(':')))
+            spoken.chop(1);
+        this->*row.value = MakeValueLabel(box, row.valueName, spoken,
+                                          QString::fromLatin1(row.initial), row.x, y, row.w, 24);
+        y += 24;
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!shown_) {
         shown_ = true;
-        FormShow();
+        firstShow();
     }
 }
 
-void TForm1::FormShow() {
+void MainWindow::firstShow() {
     // The window keeps its fixed size and place rather than taking the
     // maximised state: window systems that honour that state resize the
     // window to the screen, which the fixed layout cannot follow.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s == Qt::ApplicationInactive)
-            AppDeactivate();
+            flow_->pauseOnDeactivation();
     });
     SeedRandom();
     ShuffleMarks();
-    SetupProjection(ans1->width());
-    for (int a = 0; a < kAnswers; ++a)
-        anspic[a]->setTag(a);
+    SetupProjection(answerPictures_[1]->width());
     ClearPictures(pictures_);
-    DrawCross(guzik->canvas(), windowcolor);
-    DrawCross(guzik2->canvas(), windowcolor);
+    for (PictureWidget* cross : gridCrosses_)
+        DrawCross(cross->canvas(), windowcolor);
     SetupTopology();
     store_->MakeRandomSeries();
-    flow_->ResetTest();
-    MakeCube(SampleCube);
-    if (HasValidCorrect(SampleCube))
-        SampleCube.chosen[SampleCube.correct] = 1;
-    flow_->ShowCube(SampleCube);
-    commands_->lastdir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    RepaintPictures();
-    guzik->update();
-    guzik2->update();
+    flow_->resetTest();
+    MakeCube(sampleCube_);
+    if (HasValidCorrect(sampleCube_))
+        sampleCube_.chosen[sampleCube_.correct] = 1;
+    flow_->showCube(sampleCube_);
+    commands_->setDialogFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    repaintPictures();
+    for (PictureWidget* cross : gridCrosses_)
+        cross->update();
 }
 
-void TForm1::RepaintPictures() {
-    qu->update();
-    for (PictureWidget* picture : anspic)
+void MainWindow::repaintPictures() {
+    questionPicture_->update();
+    for (PictureWidget* picture : answerPictures_)
         picture->update();
 }
 
-void TForm1::RefreshLabels() {
+void MainWindow::refreshLabels() {
     const LabelTexts t = ComputeLabelTexts(*state_, *store_);
-    SetValueText(scurr, Q(t.scurr));
-    SetValueText(sskip, Q(t.sskip));
-    SetValueText(smist, Q(t.smist));
-    SetValueText(scust, Q(t.scust));
-    stst->setText(Q(t.stst));
-    SetValueText(mists, Q(t.mists));
-    SetValueText(socubes, Q(t.socubes));
-    SetValueText(mpc, Q(t.mpc));
-    next->setVisible(t.nextVisible);
+    for (int k = 0; k < kSeriesKinds; ++k)
+        SetValueText(seriesCountLabels_[k], Q(t.seriesCounts[k]));
+    startPauseButton_->setText(Q(t.startPause));
+    SetValueText(mistakesLabel_, Q(t.mistakes));
+    SetValueText(solvedLabel_, Q(t.solved));
+    SetValueText(mistakesPerCubeLabel_, Q(t.mistakesPerCube));
+    nextLabel_->setVisible(t.nextVisible);
     // Every change of the test ends here, so the pictures are shown anew too.
-    RepaintPictures();
+    repaintPictures();
 }
 
-void TForm1::CreateRandomSeries() {
-    commands_->newseriesbClick();
+void MainWindow::createRandomSeries() {
+    commands_->createRandomSeries();
 }
 
-void TForm1::ttTimer() {
+void MainWindow::updateClocks() {
     const TimerTexts t = ComputeTimerTexts(*state_, *store_);
-    SetValueText(tcurr, Q(t.tcurr));
-    SetValueText(ttot, Q(t.ttot));
-    SetValueText(tavr, Q(t.tavr));
+    SetValueText(cubeTimeLabel_, Q(t.cubeTime));
+    SetValueText(totalTimeLabel_, Q(t.totalTime));
+    SetValueText(averageTimeLabel_, Q(t.averageTime));
 }
 
-void TForm1::ststClick() {
-    flow_->ststClick();
+void MainWindow::startPause() {
+    flow_->startPause();
 }
 
-void TForm1::skipClick() {
-    flow_->skipClick();
+void MainWindow::skip() {
+    flow_->skip();
 }
 
-void TForm1::ans0Click(PictureWidget* picture) {
-    flow_->AnswerCube(picture->tag());
+void MainWindow::pick(int answer) {
+    flow_->pick(answer);
 }
 
-void TForm1::nextClick() {
-    flow_->AnswerCube(0);
+void MainWindow::moveOn() {
+    // Next is shown only once the Cube is solved, where any pick moves on.
+    flow_->pick(0);
 }
 
-void TForm1::AppDeactivate() {
-    flow_->AppDeactivate();
-}
-
-void TForm1::FormKeyPress(QChar key) {
+void MainWindow::handleKey(QChar key) {
     // The answer keys lie as the answer pictures do on a numeric keypad.
     static constexpr char16_t kAnswerKeys[kAnswers] = {u'8', u'9', u'5', u'6'};
     for (int a = 0; a < kAnswers; ++a)
         if (key == QChar(kAnswerKeys[a])) {
-            flow_->AnswerCube(a);
+            pick(a);
             return;
         }
     if (key == QChar(27))
         close();
     else if (key == QLatin1Char('0'))
-        ststClick();
+        startPause();
     else if (key == QLatin1Char('+'))
-        skipClick();
+        skip();
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
         if (text.size() == 1)
-            FormKeyPress(text.front());
+            handleKey(text.front());
         else if (key->key() == Qt::Key_Escape)
-            FormKeyPress(QChar(27));
+            handleKey(QChar(27));
     }
     // The key is never consumed: it goes on to the control as it came.
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
-    // FormCloseQuery: a running test pauses before the question.
-    if (state_->paused == 0)
-        ststClick();
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // A running test pauses before the question.
+    if (!state_->paused)
+        startPause();
     if (!dialogs_->AskYesNo(QStringLiteral("Close Vexlors?"))) {
         event->ignore();
         return;
     }
     event->accept();
-    FormClose();
+    releaseSeries();
 }
 
-void TForm1::FormClose() {
-    if (closed_)
+void MainWindow::releaseSeries() {
+    if (seriesReleased_)
         return;
-    closed_ = true;
-    tt->stop();
-    store_->FreeAllSeries();
+    seriesReleased_ = true;
+    clockTimer_->stop();
+    store_->ClearAllSeries();
 }
 
-void TForm1::moveEvent(QMoveEvent* event) {
+void MainWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     // The window is not to be moved: once a drag has settled it goes back.
-    if (shown_ && pos() != QPoint(-3, -3))
-        dockTimer_->start();
-}
-
-void TForm1::FormEndDock() {
-    move(-3, -3);
+    if (shown_ && pos() != kWindowPlace)
+        returnTimer_->start();
 }
 
 } // namespace vexlor

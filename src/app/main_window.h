@@ -9,91 +9,60 @@
 #include "cube/cube_node.h"
 #include "render/pictures.h"
 #include "series/series_store.h"
-#include "test/test_flow.h"
-#include "test/test_state.h"
+#include "session/test_flow.h"
+#include "session/test_state.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <memory>
-
-class QGroupBox;
 
 namespace vexlor {
 
 class SeriesCommands;
 
-class TForm1 final : public QWidget, public TestView {
+class MainWindow final : public QWidget, public TestView {
     Q_OBJECT
 
 public:
-    // What the window works on. Null members mean the program-wide ones: the
-    // real dialogs, the one series store and the one test state. Tests pass
-    // scripted dialogs and fresh state.
+    // What the window works on. Null members are made and owned by the
+    // window: the real dialogs, a fresh series store and test state. Tests
+    // pass scripted dialogs and state they can inspect.
     struct Services {
         Dialogs* dialogs = nullptr;
         SeriesStore* store = nullptr;
         TestState* state = nullptr;
     };
-    TForm1() : TForm1(Services{}) {}
-    explicit TForm1(Services services);
-    ~TForm1() override;
+    MainWindow() : MainWindow(Services{}) {}
+    explicit MainWindow(Services services);
+    ~MainWindow() override;
 
     TestFlow& flow() { return *flow_; }
     SeriesCommands& commands() { return *commands_; }
     SeriesStore& store() { return *store_; }
     TestState& state() { return *state_; }
-    Dialogs& dialogs() { return *dialogs_; }
-    const CubeNode& sampleCube() const { return SampleCube; }
+    const CubeNode& sampleCube() const { return sampleCube_; }
 
-    // Handlers, public so that keys and commands can perform them.
-    void ststClick();
-    void skipClick();
-    void ans0Click(PictureWidget* picture);
-    void nextClick();
-    void AppDeactivate();
-    void ttTimer();
-    void FormKeyPress(QChar key);
+    // The actions of the Test panel, the answer pictures and the Next label,
+    // also performed by keys and commands.
+    void startPause();
+    void skip();
+    void pick(int answer);
+    void moveOn();
+
+    // Rewrites the three running clocks of the Statistics panel.
+    void updateClocks();
+
+    // A character typed anywhere in the window (Esc as U+001B).
+    void handleKey(QChar key);
 
     // TestView.
     const Pictures& pictures() const override { return pictures_; }
-    void RefreshLabels() override;
-    void CreateRandomSeries() override;
-
-    // The controls, named as the rest of the program knows them.
-    PictureWidget* qu;
-    PictureWidget* ans0;
-    PictureWidget* ans1;
-    PictureWidget* ans2;
-    PictureWidget* ans3;
-    PictureWidget* anspic[4];
-    ClickLabel* next;
-    QLabel* Label15;
-    Bevel* Bevel8;
-
-    QGroupBox* GroupBox1;
-    QLabel *Label1, *Label4, *Label5, *Label6;
-    QLabel *scurr, *sskip, *smist, *scust;
-    QLabel *Label8, *Label14, *Label9, *Label10;
-    PictureWidget *guzik, *guzik2;
-    QPushButton *Button9, *Button11;
-    QPushButton *Button5, *Button1, *Button8, *Button12;
-    QPushButton *Button3, *atmi, *Button7, *Button13;
-    QPushButton *Button4, *atcu, *Button6, *Button14;
-    QPushButton *newseriesb, *loadfromfile, *Button2;
-    Bevel *Bevel1, *Bevel2, *Bevel3, *Bevel4, *Bevel5, *Bevel6, *Bevel7;
-
-    QGroupBox* GroupBox3;
-    QPushButton* stst;
-    QPushButton* skip;
-
-    QGroupBox* GroupBox2;
-    QLabel *Label2, *Label12, *Label3, *Label7, *Label11, *Label13;
-    QLabel *tcurr, *socubes, *ttot, *tavr, *mists, *mpc;
-
-    QTimer* tt;
+    void refreshLabels() override;
+    void createRandomSeries() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -102,27 +71,43 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildControls();
-    void ConnectControls();
-    void FormShow();
-    void FormEndDock();
-    void FormClose();
-    void RepaintPictures();
+    void buildPictures();
+    void buildSeriesPanel();
+    void buildTestPanel();
+    void buildStatisticsPanel();
+    void firstShow();
+    void releaseSeries();
+    void repaintPictures();
 
     std::unique_ptr<Dialogs> ownDialogs_;
+    std::unique_ptr<SeriesStore> ownStore_;
+    std::unique_ptr<TestState> ownState_;
     Dialogs* dialogs_;
     SeriesStore* store_;
     TestState* state_;
     Pictures pictures_{};
     std::unique_ptr<TestFlow> flow_;
     std::unique_ptr<SeriesCommands> commands_;
-    CubeNode SampleCube{};
-    bool shown_ = false;
-    bool closed_ = false;
-    QTimer* dockTimer_ = nullptr;
-};
+    CubeNode sampleCube_{};
 
-// The program-wide main window, set while one exists.
-extern TForm1* Form1;
+    PictureWidget* questionPicture_ = nullptr;
+    std::array<PictureWidget*, kAnswers> answerPictures_{}; // in answer order
+    ClickLabel* nextLabel_ = nullptr;
+    std::array<PictureWidget*, 2> gridCrosses_{};
+    std::array<QLabel*, kSeriesKinds> seriesCountLabels_{}; // in SeriesKind order
+    QPushButton* startPauseButton_ = nullptr;
+    QPushButton* skipButton_ = nullptr;
+    QLabel* cubeTimeLabel_ = nullptr;
+    QLabel* solvedLabel_ = nullptr;
+    QLabel* totalTimeLabel_ = nullptr;
+    QLabel* averageTimeLabel_ = nullptr;
+    QLabel* mistakesLabel_ = nullptr;
+    QLabel* mistakesPerCubeLabel_ = nullptr;
+    QTimer* clockTimer_ = nullptr;
+    QTimer* returnTimer_ = nullptr;
+
+    bool shown_ = false;
+    bool seriesReleased_ = false;
+};
 
 } // namespace vexlor

@@ -16,8 +16,13 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, canvas_.image());
 }
 
+void PictureWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    clicks_.doubleClicked();
+    event->accept();
+}
+
 void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (clicks_.released(*event, rect()))
         emit clicked();
 }
 

@@ -3,6 +3,7 @@
 // A picture of the window: shows the persistent image behind a canvas and
 // reports clicks. What is drawn into the canvas shows at the next repaint.
 
+#include "app/controls.h"
 #include "app/image_canvas.h"
 
 #include <QMouseEvent>
@@ -19,21 +20,17 @@ public:
     ImageCanvas& canvas() { return canvas_; }
     const ImageCanvas& canvas() const { return canvas_; }
 
-    // The answer number of an answer picture, read by the shared click
-    // handler.
-    int tag() const { return tag_; }
-    void setTag(int tag) { tag_ = tag; }
-
 signals:
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     ImageCanvas canvas_;
-    int tag_ = 0;
+    SingleClicks clicks_;
 };
 
 } // namespace vexlor

@@ -13,22 +13,22 @@ constexpr int kMaxRandomSeries = 500;
 
 } // namespace
 
-void SeriesCommands::PauseFirst() {
-    if (state_.paused == 0)
-        flow_.ststClick();
+void SeriesCommands::pauseFirst() {
+    if (!state_.paused)
+        flow_.startPause();
 }
 
-QString SeriesCommands::FolderOf(const QString& path) {
+QString SeriesCommands::folderOf(const QString& path) {
     QString folder = QFileInfo(path).absolutePath();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     return folder;
 }
 
-void SeriesCommands::newseriesbClick() {
-    const QString offered = QString::number(store_.seriessize);
-    PauseFirst();
-    if (store_[SeriesKind::Current].count != 0 && !dialogs_.AskYesNo(text::kDeleteCurrentAndCreate))
+void SeriesCommands::createRandomSeries() {
+    const QString offered = QString::number(store_.seriesSize);
+    pauseFirst();
+    if (store_.count(SeriesKind::Current) != 0 && !dialogs_.AskYesNo(text::kDeleteCurrentAndCreate))
         return;
     const auto answer = dialogs_.InputBox(kAppTitle, text::kNumberOfCubes, offered);
     if (!answer)
@@ -41,99 +41,103 @@ void SeriesCommands::newseriesbClick() {
         dialogs_.ShowError(text::kWrongNumber);
         return;
     }
-    store_.seriessize = n;
-    if (store_[SeriesKind::Skipped].count != 0 && dialogs_.AskYesNo(text::kClearSkipped))
+    store_.seriesSize = n;
+    if (store_.count(SeriesKind::Skipped) != 0 && dialogs_.AskYesNo(text::kClearSkipped))
         store_.ClearSeries(SeriesKind::Skipped);
     store_.MakeRandomSeries();
-    flow_.ResetTest();
+    flow_.resetTest();
 }
 
-void SeriesCommands::loadfromfileClick() {
-    PauseFirst();
-    if (store_[SeriesKind::Current].count != 0 && !dialogs_.AskYesNo(text::kDeleteCurrent))
+void SeriesCommands::loadIntoCurrent() {
+    pauseFirst();
+    if (store_.count(SeriesKind::Current) != 0 && !dialogs_.AskYesNo(text::kDeleteCurrent))
         return;
-    const auto path = dialogs_.OpenFile({text::kOpenTitle, text::kFilter, text::kSuffix, lastdir});
+    const auto path =
+        dialogs_.OpenFile({text::kOpenTitle, text::kFilter, text::kSuffix, dialogFolder_});
     if (!path)
         return;
-    lastdir = FolderOf(*path);
+    dialogFolder_ = folderOf(*path);
     const LoadResult result = LoadSeriesFile(*path, store_);
     if (const char* message = LoadMessage(result); message != nullptr && *message != '\0')
         dialogs_.ShowError(QString::fromUtf8(message));
-    flow_.ResetTest();
+    flow_.resetTest();
 }
 
-void SeriesCommands::SaveSeries(SeriesKind kind, bool ask) {
+void SeriesCommands::save(SeriesKind kind) {
     const Series& series = store_[kind];
-    if (series.count == 0 || series.head == nullptr)
+    if (series.empty())
         return;
-    PauseFirst();
+    pauseFirst();
     // A series too long for the file's 16-bit count is refused before the
     // user picks a file, so nothing is created or replaced.
-    if (ChainLength(series.head) > kMaxCubesPerFile) {
+    if (series.size() > static_cast<std::size_t>(kMaxCubesPerFile)) {
         dialogs_.ShowError(QString::fromUtf8(kSeriesTooLong));
         return;
     }
-    const auto path = dialogs_.SaveFile({text::kSaveTitle, text::kFilter, text::kSuffix, lastdir});
+    const auto path =
+        dialogs_.SaveFile({text::kSaveTitle, text::kFilter, text::kSuffix, dialogFolder_});
     if (!path)
         return;
-    lastdir = FolderOf(*path);
-    const bool strip = !ask || dialogs_.AskYesNo(text::kSaveStripped);
-    const WriteResult result = SaveSeriesFile(*path, series.head, strip);
+    dialogFolder_ = folderOf(*path);
+    const bool strip = kind == SeriesKind::Current || dialogs_.AskYesNo(text::kSaveStripped);
+    const WriteResult result = SaveSeriesFile(*path, series, strip);
     if (const char* message = SaveMessage(result); message != nullptr && *message != '\0')
         dialogs_.ShowError(QString::fromUtf8(message));
 }
 
-void SeriesCommands::CopySeriesToCurrent(SeriesKind source) {
-    if (source == SeriesKind::Current || store_[source].count == 0)
+void SeriesCommands::copyToCurrent(SeriesKind source) {
+    if (source == SeriesKind::Current || store_.count(source) == 0)
         return;
-    PauseFirst();
-    if (store_[SeriesKind::Current].count != 0 && !dialogs_.AskYesNo(text::kDeleteCurrent))
+    pauseFirst();
+    if (store_.count(SeriesKind::Current) != 0 && !dialogs_.AskYesNo(text::kDeleteCurrent))
         return;
     store_.CopyToCurrent(source);
-    flow_.ResetTest();
+    flow_.resetTest();
 }
 
-void SeriesCommands::AddCurrentCube(SeriesKind target) {
-    if (store_.AddCurrentCube(target, state_.paused == 0))
-        view_.RefreshLabels();
+void SeriesCommands::addCurrentCube(SeriesKind target) {
+    if (store_.AddCurrentCube(target, !state_.paused))
+        view_.refreshLabels();
 }
 
-void SeriesCommands::Button11Click() {
-    if (store_[SeriesKind::Current].count == 0)
+void SeriesCommands::clear(SeriesKind kind) {
+    switch (kind) {
+    case SeriesKind::Current:
+        if (store_.count(kind) == 0)
+            return;
+        pauseFirst();
+        if (!dialogs_.AskYesNo(text::kDeleteCurrent))
+            return;
+        store_.ClearSeries(kind);
+        flow_.resetTest();
         return;
-    PauseFirst();
-    if (!dialogs_.AskYesNo(text::kDeleteCurrent))
+    case SeriesKind::Skipped:
+        if (store_.count(kind) == 0)
+            return;
+        pauseFirst();
+        if (dialogs_.AskYesNo(text::kClearSkipped))
+            store_.ClearSeries(kind);
+        view_.refreshLabels();
         return;
-    store_.ClearSeries(SeriesKind::Current);
-    flow_.ResetTest();
-}
-
-void SeriesCommands::Button12Click() {
-    if (store_[SeriesKind::Skipped].count == 0)
+    case SeriesKind::Mistakes:
+    case SeriesKind::Custom:
+        store_.ClearSeries(kind);
+        view_.refreshLabels();
         return;
-    PauseFirst();
-    if (dialogs_.AskYesNo(text::kClearSkipped))
-        store_.ClearSeries(SeriesKind::Skipped);
-    view_.RefreshLabels();
+    }
 }
 
-void SeriesCommands::ClearWithoutAsking(SeriesKind kind) {
-    store_.ClearSeries(kind);
-    view_.RefreshLabels();
-}
-
-void SeriesCommands::Button2Click() {
+void SeriesCommands::clearAll() {
     int total = 0;
-    for (SeriesKind k :
-         {SeriesKind::Current, SeriesKind::Skipped, SeriesKind::Mistakes, SeriesKind::Custom})
-        total += store_[k].count;
+    for (SeriesKind kind : kAllSeries)
+        total += store_.count(kind);
     if (total <= 0)
         return;
-    PauseFirst();
+    pauseFirst();
     if (!dialogs_.AskYesNo(text::kDeleteAll))
         return;
     store_.ClearAllSeries();
-    flow_.ResetTest();
+    flow_.resetTest();
 }
 
 } // namespace vexlor

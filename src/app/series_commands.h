@@ -4,8 +4,8 @@
 
 #include "app/dialogs.h"
 #include "series/series_store.h"
-#include "test/test_flow.h"
-#include "test/test_state.h"
+#include "session/test_flow.h"
+#include "session/test_state.h"
 
 #include <QString>
 
@@ -17,36 +17,41 @@ public:
                    Dialogs& dialogs)
         : store_(store), state_(state), flow_(flow), view_(view), dialogs_(dialogs) {}
 
-    // "Create random series".
-    void newseriesbClick();
-    // "Load": a file into Current.
-    void loadfromfileClick();
+    // "Create random series": asks for the number of Cubes and replaces
+    // Current.
+    void createRandomSeries();
+    // "Load": a file chosen in the open dialog replaces Current.
+    void loadIntoCurrent();
     // "All": clears every series.
-    void Button2Click();
-    // CtCS: copies Skipped, Mistakes or Custom into Current.
-    void CopySeriesToCurrent(SeriesKind source);
-    // ACtS: files a copy of the current Cube into Skipped, Mistakes or Custom.
-    void AddCurrentCube(SeriesKind target);
-    // Save: writes a series to a file; asks about stripping when ask is set.
-    void SaveSeries(SeriesKind kind, bool ask);
-    // Clear of Current and of Skipped ask first; Mistakes and Custom do not.
-    void Button11Click();
-    void Button12Click();
-    void ClearWithoutAsking(SeriesKind kind);
+    void clearAll();
+
+    // The commands of the Series grid, one per column, each for the series of
+    // its row.
+    // Copies Skipped, Mistakes or Custom into Current.
+    void copyToCurrent(SeriesKind source);
+    // Files a copy of the current Cube into Skipped, Mistakes or Custom.
+    void addCurrentCube(SeriesKind target);
+    // Writes a series to a file. Current is always saved without picks and
+    // times; the others ask whether to strip them.
+    void save(SeriesKind kind);
+    // Clearing Current or Skipped asks first; Mistakes and Custom do not.
+    void clear(SeriesKind kind);
 
     // The folder both file dialogs open in, with a trailing separator.
-    QString lastdir;
+    const QString& dialogFolder() const { return dialogFolder_; }
+    void setDialogFolder(const QString& folder) { dialogFolder_ = folder; }
 
 private:
     // A running test whose Cube is not yet solved pauses before a command.
-    void PauseFirst();
-    static QString FolderOf(const QString& path);
+    void pauseFirst();
+    static QString folderOf(const QString& path);
 
     SeriesStore& store_;
     TestState& state_;
     TestFlow& flow_;
     TestView& view_;
     Dialogs& dialogs_;
+    QString dialogFolder_;
 };
 
 // Texts of the Series commands.

@@ -41,8 +41,8 @@ struct NetCell {
     std::int8_t turn;
 };
 
-// One test item: a Cube. Every field but `link` is the Cube's value and is
-// copied and saved with it.
+// One test item: a Cube. A plain value: copied whole when it goes into
+// another series, and saved field by field.
 struct CubeNode {
     NetCell net[kNetSize][kNetSize];            // [x][y]: column, row
     SymbolKind sym[kFaces];                     // symbol on cube face f
@@ -56,11 +56,7 @@ struct CubeNode {
     std::int8_t chosen[kAnswers];               // 1 once the user picked answer a
     double tstart;                              // date-time the Cube's time counts from
     double tstop;                               // date-time its clock was stopped
-    CubeNode* link;                             // next Cube of the same series
 };
-
-// Copies the Cube's value (every field but `link`) from src into dst.
-void CopyCube(CubeNode& dst, const CubeNode& src);
 
 // True when `correct` names an answer and that answer has been picked.
 // A damaged `correct` outside 0-3 never counts as solved.

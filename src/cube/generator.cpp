@@ -288,6 +288,10 @@ int GenerateTask(CubeNode& c) {
 }
 
 int GenerateTaskOfKind(CubeNode& c, int kind) {
+    // No recipe would ever accept such a task: refused rather than retried
+    // for ever.
+    if (kind < 0 || kind >= kRecipes)
+        return 0;
     for (auto& ch : c.chosen)
         ch = 0;
     for (int f = 0; f < kFaces; ++f) {

@@ -6,7 +6,7 @@
 
 namespace vexlor {
 
-// Fills every field of c but `link` with a fresh random task: a random net,
+// Fills every field of c with a fresh random task: a random net,
 // then symbols and answers by one of the 15 recipes. SetupTopology must have
 // run first.
 void MakeCube(CubeNode& c);
@@ -26,7 +26,8 @@ void PlaceFace(NetCell net[kNetSize][kNetSize], std::int8_t placed[kFaces], std:
 int GenerateTask(CubeNode& c);
 
 // GenerateTask with the recipe given instead of drawn (0-14), for tools and
-// measurements that want one recipe.
+// measurements that want one recipe. A kind outside 0-14 is refused: c is
+// left as it was and the result is 0.
 int GenerateTaskOfKind(CubeNode& c, int kind);
 
 // Fills every answer position k whose fixed[k] is 0 with the symbol of a

@@ -1,5 +1,5 @@
 // The 232-byte record in which a Cube is stored in a series file: every field
-// but `link`, in field order, little-endian, written and read field by field.
+// in field order, little-endian, written and read field by field.
 #pragma once
 
 #include "cube/cube_node.h"
@@ -34,7 +34,7 @@ inline constexpr std::size_t kTStop = 224;   // IEEE 754 double
 // Cube itself is not changed). Padding bytes are 0.
 CubeRecord EncodeCube(const CubeNode& c, bool strip);
 
-// Fills every field of c but `link` from a record, each value as stored.
+// Fills every field of c from a record, each value as stored.
 void DecodeCube(const std::uint8_t* record, CubeNode& c);
 
 } // namespace vexlor

@@ -22,19 +22,19 @@ private:
 
 } // namespace
 
-WriteResult WriteSeriesToDevice(QIODevice& device, const CubeNode* head, bool strip) {
+WriteResult WriteSeriesToDevice(QIODevice& device, const Series& series, bool strip) {
     DeviceSink sink(device);
-    return WriteSeriesFile(sink, head, strip);
+    return WriteSeriesFile(sink, series, strip);
 }
 
-WriteResult SaveSeriesFile(const QString& path, const CubeNode* head, bool strip) {
+WriteResult SaveSeriesFile(const QString& path, const Series& series, bool strip) {
     // Refused before the file is even created.
-    if (ChainLength(head) > kMaxCubesPerFile)
+    if (series.size() > static_cast<std::size_t>(kMaxCubesPerFile))
         return WriteResult::TooLong;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return WriteResult::Failed;
-    const WriteResult result = WriteSeriesToDevice(file, head, strip);
+    const WriteResult result = WriteSeriesToDevice(file, series, strip);
     if (result != WriteResult::Ok) {
         file.cancelWriting();
         return result;

@@ -19,13 +19,13 @@ inline constexpr char kSeriesTooLong[] =
     "The series has more than 65,535 Cubes and cannot be saved in one file.";
 
 // Writes a whole series file to an open device (magic, N, records).
-WriteResult WriteSeriesToDevice(QIODevice& device, const CubeNode* head, bool strip);
+WriteResult WriteSeriesToDevice(QIODevice& device, const Series& series, bool strip);
 
-// Saves the chain as the file at path, atomically: on any failure an earlier
-// file at path is left byte for byte as it was, and no temporary is left
-// behind. A chain too long for one file is refused before anything is
+// Saves the series as the file at path, atomically: on any failure an
+// earlier file at path is left byte for byte as it was, and no temporary is
+// left behind. A series too long for one file is refused before anything is
 // created.
-WriteResult SaveSeriesFile(const QString& path, const CubeNode* head, bool strip);
+WriteResult SaveSeriesFile(const QString& path, const Series& series, bool strip);
 
 // Loads the file at path into Current. A file that cannot be opened is
 // treated as one without the magic: Current stays as it was.

@@ -11,19 +11,16 @@ std::size_t MemorySource::Read(std::uint8_t* data, std::size_t n) {
     return take;
 }
 
-WriteResult WriteSeries(ByteSink& out, const CubeNode* head, bool strip) {
-    // Counted by walking the chain, never taken from a count kept beside it,
-    // so N always agrees with the records that follow.
-    int n = 0;
-    for (const CubeNode* c = head; c != nullptr; c = c->link)
-        if (++n > kMaxCubesPerFile)
-            return WriteResult::TooLong;
+WriteResult WriteSeries(ByteSink& out, const Series& series, bool strip) {
+    if (series.size() > static_cast<std::size_t>(kMaxCubesPerFile))
+        return WriteResult::TooLong;
+    const int n = static_cast<int>(series.size());
     const std::uint8_t count[2] = {static_cast<std::uint8_t>(n & 0xff),
                                    static_cast<std::uint8_t>(n >> 8)};
     if (!out.Write(count, sizeof count))
         return WriteResult::Failed;
-    for (const CubeNode* c = head; c != nullptr; c = c->link) {
-        const CubeRecord record = EncodeCube(*c, strip);
+    for (const CubeNode& c : series) {
+        const CubeRecord record = EncodeCube(c, strip);
         if (!out.Write(record.data(), record.size()))
             return WriteResult::Failed;
     }
@@ -38,7 +35,7 @@ MagicResult CheckMagic(ByteSource& in) {
 }
 
 ReadResult ReadSeries(ByteSource& in, SeriesStore& store) {
-    store.ReplaceCurrent(nullptr);
+    store.ReplaceCurrent({});
     std::uint8_t count[2] = {};
     if (in.Read(count, sizeof count) < sizeof count)
         return ReadResult::Failed;
@@ -46,9 +43,8 @@ ReadResult ReadSeries(ByteSource& in, SeriesStore& store) {
     if (n == 0)
         return ReadResult::Failed;
 
-    // Built aside and handed over at the end, so that Current's count always
-    // matches its chain.
-    ChainBuilder chain;
+    // Built aside and handed over at the end.
+    Series cubes;
     ReadResult result = ReadResult::Ok;
     CubeRecord record{};
     for (int i = 0; i < n; ++i) {
@@ -56,20 +52,18 @@ ReadResult ReadSeries(ByteSource& in, SeriesStore& store) {
             result = ReadResult::Failed;
             break;
         }
-        auto* node = new CubeNode{};
-        DecodeCube(record.data(), *node);
-        chain.Append(node);
+        DecodeCube(record.data(), cubes.emplace_back());
     }
-    store.ReplaceCurrent(chain.head);
+    store.ReplaceCurrent(std::move(cubes));
     return result;
 }
 
-WriteResult WriteSeriesFile(ByteSink& out, const CubeNode* head, bool strip) {
-    if (ChainLength(head) > kMaxCubesPerFile)
+WriteResult WriteSeriesFile(ByteSink& out, const Series& series, bool strip) {
+    if (series.size() > static_cast<std::size_t>(kMaxCubesPerFile))
         return WriteResult::TooLong;
     if (!out.Write(kSeriesMagic.data(), kSeriesMagic.size()))
         return WriteResult::Failed;
-    return WriteSeries(out, head, strip);
+    return WriteSeries(out, series, strip);
 }
 
 LoadResult ReadSeriesFile(ByteSource& in, SeriesStore& store) {

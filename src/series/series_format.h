@@ -73,22 +73,22 @@ enum class ReadResult {
     Failed, // count missing or 0, or a record cut short
 };
 
-// Writes N (the chain's length, found by walking it) and the N records. A
-// chain too long for N writes nothing.
-WriteResult WriteSeries(ByteSink& out, const CubeNode* head, bool strip);
+// Writes N (the series' length) and the N records. A series too long for N
+// writes nothing.
+WriteResult WriteSeries(ByteSink& out, const Series& series, bool strip);
 
 // Reads 4 bytes and compares them with the magic.
 MagicResult CheckMagic(ByteSource& in);
 
 // Reads N and the records behind the magic and makes them Current: the
-// earlier Current is freed whatever happens. On failure Current holds the
+// earlier Current is dropped whatever happens. On failure Current holds the
 // Cubes read completely, in file order. Values are taken as stored; bytes
 // after the N-th record are not read.
 ReadResult ReadSeries(ByteSource& in, SeriesStore& store);
 
-// A whole file: the magic, then WriteSeries. A chain too long for one file
+// A whole file: the magic, then WriteSeries. A series too long for one file
 // writes nothing at all, the magic included.
-WriteResult WriteSeriesFile(ByteSink& out, const CubeNode* head, bool strip);
+WriteResult WriteSeriesFile(ByteSink& out, const Series& series, bool strip);
 
 enum class LoadResult {
     Ok,

@@ -1,74 +1,22 @@
 #include "series_store.h"
 
 #include "cube/generator.h"
-#include "test/datetime.h"
+#include "session/datetime.h"
 
 namespace vexlor {
 
-namespace {
-
-CubeNode* NewCopy(const CubeNode& c) {
-    auto* node = new CubeNode{};
-    CopyCube(*node, c);
-    return node;
-}
-
-CubeNode* LastNode(CubeNode* head) {
-    while (head != nullptr && head->link != nullptr)
-        head = head->link;
-    return head;
-}
-
-} // namespace
-
-void FreeChain(CubeNode*& head) {
-    while (head != nullptr) {
-        CubeNode* const next = head->link;
-        delete head;
-        head = next;
-    }
-}
-
-int ChainLength(const CubeNode* head) {
-    int n = 0;
-    for (; head != nullptr; head = head->link)
-        ++n;
-    return n;
-}
-
-SeriesStore::~SeriesStore() {
-    FreeAllSeries();
-}
-
-void SeriesStore::AppendCopy(SeriesKind kind, const CubeNode& c) {
-    Series& s = (*this)[kind];
-    CubeNode* const node = NewCopy(c);
-    if (CubeNode* last = LastNode(s.head))
-        last->link = node;
-    else
-        s.head = node;
-    ++s.count;
-}
-
 void SeriesStore::MakeRandomSeries() {
-    ReplaceCurrent(nullptr);
-    ChainBuilder chain;
-    for (int i = 0; i < seriessize; ++i) {
-        auto* node = new CubeNode{};
-        MakeCube(*node);
-        chain.Append(node);
-    }
-    ReplaceCurrent(chain.head);
+    // The old Current goes first, so that the two never live side by side.
+    Series& current = (*this)[SeriesKind::Current];
+    current.clear();
+    for (int i = 0; i < seriesSize; ++i)
+        MakeCube(current.emplace_back());
 }
 
 bool SeriesStore::CopyToCurrent(SeriesKind source) {
-    // Copying Current onto itself would free the nodes it copies from.
-    if (source == SeriesKind::Current || (*this)[source].head == nullptr)
+    if (source == SeriesKind::Current || (*this)[source].empty())
         return false;
-    ChainBuilder chain;
-    for (const CubeNode* c = (*this)[source].head; c != nullptr; c = c->link)
-        chain.Append(NewCopy(*c));
-    ReplaceCurrent(chain.head);
+    (*this)[SeriesKind::Current] = (*this)[source];
     return true;
 }
 
@@ -84,49 +32,19 @@ bool SeriesStore::AddCurrentCube(SeriesKind target, bool testRunning) {
     return true;
 }
 
-void SeriesStore::ClearSeries(SeriesKind kind) {
-    Series& s = (*this)[kind];
-    s.count = 0;
-    FreeChain(s.head);
-}
-
 void SeriesStore::ClearAllSeries() {
-    for (Series& s : series_) {
-        s.count = 0;
-        FreeChain(s.head);
-    }
-}
-
-void SeriesStore::FreeAllSeries() {
-    ClearAllSeries();
+    for (Series& s : series_)
+        s.clear();
 }
 
 bool SeriesStore::AdvanceCurrent() {
-    Series& cur = (*this)[SeriesKind::Current];
-    if (cur.head == nullptr)
+    Series& current = (*this)[SeriesKind::Current];
+    if (current.empty())
         return false;
-    CubeNode* const done = cur.head;
-    cur.head = done->link;
-    delete done;
-    --cur.count;
-    if (cur.head == nullptr) {
-        Series& skipped = (*this)[SeriesKind::Skipped];
-        cur = skipped;
-        skipped = Series{};
-    }
-    return cur.head != nullptr;
-}
-
-void SeriesStore::ReplaceCurrent(CubeNode* head) {
-    Series& cur = (*this)[SeriesKind::Current];
-    FreeChain(cur.head);
-    cur.head = head;
-    cur.count = ChainLength(head);
-}
-
-SeriesStore& TheStore() {
-    static SeriesStore store;
-    return store;
+    current.pop_front();
+    if (current.empty())
+        current.swap((*this)[SeriesKind::Skipped]);
+    return !current.empty();
 }
 
 } // namespace vexlor

@@ -1,42 +1,25 @@
 // The four series of Cubes and every change to them except file reading and
-// writing. The store owns every CubeNode of its chains.
+// writing. The store owns every Cube of its series.
 #pragma once
 
 #include "cube/cube_node.h"
 
 #include <array>
+#include <deque>
 
 namespace vexlor {
 
 // The four series, in the order of the rows of the Series panel.
 enum class SeriesKind { Current, Skipped, Mistakes, Custom };
 inline constexpr int kSeriesKinds = 4;
+inline constexpr std::array<SeriesKind, kSeriesKinds> kAllSeries = {
+    SeriesKind::Current, SeriesKind::Skipped, SeriesKind::Mistakes, SeriesKind::Custom};
 
-// A chain of Cubes linked through `link`, and its length. `count` is kept
-// beside the chain (never computed by walking it); every operation of the
-// store leaves it equal to the number of nodes.
-struct Series {
-    CubeNode* head = nullptr;
-    int count = 0;
-};
-
-// Frees every node of the chain, one at a time without recursion, and sets
-// head to null. Counts are the caller's business.
-void FreeChain(CubeNode*& head);
-
-// Number of nodes in a chain, by walking it.
-int ChainLength(const CubeNode* head);
-
-// Builds a chain node by node, each appended in constant time. The nodes
-// belong to whoever takes head (usually SeriesStore::ReplaceCurrent).
-struct ChainBuilder {
-    CubeNode* head = nullptr;
-    CubeNode* last = nullptr;
-    void Append(CubeNode* node) {
-        (last != nullptr ? last->link : head) = node;
-        last = node;
-    }
-};
+// A series: its Cubes in order, held by value. Adding at the end and taking
+// the first Cube are constant time, and neither moves the other Cubes, so a
+// reference to the current Cube stays valid while copies are filed into
+// another series. Its length is its size: there is no count to drift.
+using Series = std::deque<CubeNode>;
 
 // The series store. Operations that the window follows with a refresh of the
 // labels or a reset of the test say so; the store itself never touches the
@@ -48,24 +31,31 @@ public:
     static constexpr int kDefaultSeriesSize = 30;
 
     SeriesStore() = default;
-    ~SeriesStore();
     SeriesStore(const SeriesStore&) = delete;
     SeriesStore& operator=(const SeriesStore&) = delete;
 
     Series& operator[](SeriesKind kind) { return series_[static_cast<int>(kind)]; }
     const Series& operator[](SeriesKind kind) const { return series_[static_cast<int>(kind)]; }
 
+    // Number of Cubes in a series.
+    int count(SeriesKind kind) const { return static_cast<int>((*this)[kind].size()); }
+
     // The current Cube: the first Cube of Current, or null.
-    CubeNode* CurrentCube() const { return (*this)[SeriesKind::Current].head; }
+    CubeNode* CurrentCube() {
+        Series& current = (*this)[SeriesKind::Current];
+        return current.empty() ? nullptr : &current.front();
+    }
+    const CubeNode* CurrentCube() const {
+        const Series& current = (*this)[SeriesKind::Current];
+        return current.empty() ? nullptr : &current.front();
+    }
 
-    // Appends a new node holding a copy of c's value (link null) to the end of
-    // the series and counts it. The caller then refreshes the labels.
-    // The count is raised here rather than by each caller, so that a
-    // forgotten increase cannot leave count and chain apart.
-    void AppendCopy(SeriesKind kind, const CubeNode& c);
+    // Appends a copy of c to the end of the series. The caller then refreshes
+    // the labels.
+    void AppendCopy(SeriesKind kind, const CubeNode& c) { (*this)[kind].push_back(c); }
 
-    // Replaces Current by seriessize freshly generated Cubes (none when
-    // seriessize is below 1). The other series are untouched. SetupTopology
+    // Replaces Current by seriesSize freshly generated Cubes (none when
+    // seriesSize is below 1). The other series are untouched. SetupTopology
     // must have run. The caller then resets the test.
     void MakeRandomSeries();
 
@@ -81,35 +71,28 @@ public:
     // refreshes the labels.
     bool AddCurrentCube(SeriesKind target, bool testRunning);
 
-    // Empties one series, count 0. The caller decides what to refresh.
-    void ClearSeries(SeriesKind kind);
+    // Empties one series. The caller decides what to refresh.
+    void ClearSeries(SeriesKind kind) { (*this)[kind].clear(); }
 
-    // Empties all four series, counts 0. The caller then resets the test.
+    // Empties all four series. The caller then resets the test (or, when the
+    // program closes, nothing).
     void ClearAllSeries();
 
-    // Frees all four series when the program closes. Counts become 0 too, so
-    // that nothing read after closing sees Cubes that are gone.
-    void FreeAllSeries();
-
-    // The refill rule, applied when the current Cube is finished: frees it,
-    // and when Current runs out the whole Skipped chain becomes Current (same
-    // nodes, same order) and Skipped is left empty. Returns true while Current
+    // The refill rule, applied when the current Cube is finished: drops it,
+    // and when Current runs out the whole of Skipped becomes Current (same
+    // Cubes, same order) and Skipped is left empty. Returns true while Current
     // has a Cube; false means the test is finished. Does nothing but return
     // false when Current is already empty.
     bool AdvanceCurrent();
 
-    // Replaces Current by a chain built elsewhere (the file loader): frees the
-    // earlier Current, takes ownership of the nodes and counts them.
-    void ReplaceCurrent(CubeNode* head);
+    // Replaces Current by a series built elsewhere (the file loader).
+    void ReplaceCurrent(Series cubes) { (*this)[SeriesKind::Current] = std::move(cubes); }
 
     // Number of Cubes MakeRandomSeries makes; the user may change it.
-    int seriessize = kDefaultSeriesSize;
+    int seriesSize = kDefaultSeriesSize;
 
 private:
     std::array<Series, kSeriesKinds> series_{};
 };
-
-// The program's one store, living for the whole run.
-SeriesStore& TheStore();
 
 } // namespace vexlor

@@ -3,7 +3,7 @@
 #include "app/series_commands.h"
 #include "cube/cube_node.h"
 #include "series/series_store.h"
-#include "test/statistics.h"
+#include "session/statistics.h"
 #include "window_fixture.h"
 
 #include <QGroupBox>
@@ -103,20 +103,18 @@ private slots:
         WindowFixture w;
         QCOMPARE(w.phase(), TestPhase::Stopped);
         QCOMPARE(w.count(SeriesKind::Current), 30);
-        QCOMPARE(w.form->scurr->text(), QStringLiteral("30"));
-        w.form->ttTimer();
-        QCOMPARE(w.form->tcurr->text(), QStringLiteral("0.0"));
-        QCOMPARE(w.form->ttot->text(), QStringLiteral("0.0"));
-        QCOMPARE(w.form->tavr->text(), QStringLiteral("++"));
-        QCOMPARE(w.form->mpc->text(), QStringLiteral("++"));
-        QCOMPARE(w.form->mists->text(), QStringLiteral("0"));
-        QCOMPARE(w.form->socubes->text(), QStringLiteral("0"));
-        QCOMPARE(w.form->stst->text(), QStringLiteral("Start"));
-        QVERIFY(!w.form->next->isVisible());
+        QCOMPARE(w.label("scurr")->text(), QStringLiteral("30"));
+        w.form->updateClocks();
+        QCOMPARE(w.label("tcurr")->text(), QStringLiteral("0.0"));
+        QCOMPARE(w.label("ttot")->text(), QStringLiteral("0.0"));
+        QCOMPARE(w.label("tavr")->text(), QStringLiteral("++"));
+        QCOMPARE(w.label("mpc")->text(), QStringLiteral("++"));
+        QCOMPARE(w.label("mists")->text(), QStringLiteral("0"));
+        QCOMPARE(w.label("socubes")->text(), QStringLiteral("0"));
+        QCOMPARE(w.button("stst")->text(), QStringLiteral("Start"));
+        QVERIFY(!w.label("next")->isVisible());
         QVERIFY(IsSolved(w.form->sampleCube()));
-        QVERIFY(!IsBlank(w.form->qu->canvas().image()));
-        for (int a = 0; a < 4; ++a)
-            QCOMPARE(w.form->anspic[a]->tag(), a);
+        QVERIFY(!IsBlank(w.picture("qu")->canvas().image()));
 
         // Nothing happens to picks, skips or answer keys while stopped.
         const CubeNode* first = w.current();
@@ -133,7 +131,7 @@ private slots:
         // "0" starts the test with the first Cube of Current.
         w.key('0');
         QCOMPARE(w.phase(), TestPhase::Answering);
-        QCOMPARE(w.form->stst->text(), QStringLiteral("Pause"));
+        QCOMPARE(w.button("stst")->text(), QStringLiteral("Pause"));
         QVERIFY(w.current()->tstart > 0);
     }
 
@@ -146,12 +144,12 @@ private slots:
 
         w.clock.AdvanceSeconds(2);
         w.click(wrong1);
-        QCOMPARE(w.state.nmistakes, 1);
+        QCOMPARE(w.state.mistakes, 1);
         QCOMPARE(w.count(SeriesKind::Mistakes), 1);
-        QCOMPARE(w.form->smist->text(), QStringLiteral("1"));
-        QCOMPARE(w.form->mists->text(), QStringLiteral("1"));
+        QCOMPARE(w.label("smist")->text(), QStringLiteral("1"));
+        QCOMPARE(w.label("mists")->text(), QStringLiteral("1"));
         // The copy holds the clock stopped at the pick and not the pick itself.
-        const CubeNode* copy1 = w.store[SeriesKind::Mistakes].head;
+        const CubeNode* copy1 = &w.store[SeriesKind::Mistakes].front();
         QVERIFY(copy1 != c);
         QCOMPARE(int(copy1->chosen[wrong1]), 0);
         QCOMPARE(copy1->tstop, w.clock.Now());
@@ -159,31 +157,31 @@ private slots:
 
         // The same wrong pick again changes nothing.
         w.click(wrong1);
-        QCOMPARE(w.state.nmistakes, 1);
+        QCOMPARE(w.state.mistakes, 1);
         QCOMPARE(w.count(SeriesKind::Mistakes), 1);
 
         // Another wrong pick files a second copy that shows the first pick.
         w.click(wrong2);
-        QCOMPARE(w.state.nmistakes, 2);
+        QCOMPARE(w.state.mistakes, 2);
         QCOMPARE(w.count(SeriesKind::Mistakes), 2);
-        QCOMPARE(int(copy1->link->chosen[wrong1]), 1);
-        QCOMPARE(int(copy1->link->chosen[wrong2]), 0);
-        QCOMPARE(w.form->mpc->text(), QStringLiteral("++"));
+        QCOMPARE(int(w.store[SeriesKind::Mistakes][1].chosen[wrong1]), 1);
+        QCOMPARE(int(w.store[SeriesKind::Mistakes][1].chosen[wrong2]), 0);
+        QCOMPARE(w.label("mpc")->text(), QStringLiteral("++"));
 
         // The right pick: Answered, next shown, clocks stopped.
         w.clock.AdvanceSeconds(3);
         w.click(c->correct);
         QCOMPARE(w.phase(), TestPhase::Answered);
-        QVERIFY(w.form->next->isVisible());
-        QCOMPARE(w.state.nsolved, 1);
-        QCOMPARE(w.form->socubes->text(), QStringLiteral("1"));
-        QCOMPARE(w.form->mpc->text(), QStringLiteral("200%"));
-        w.form->ttTimer();
-        QCOMPARE(w.form->tcurr->text(), QStringLiteral("5.0"));
+        QVERIFY(w.label("next")->isVisible());
+        QCOMPARE(w.state.solved, 1);
+        QCOMPARE(w.label("socubes")->text(), QStringLiteral("1"));
+        QCOMPARE(w.label("mpc")->text(), QStringLiteral("200%"));
+        w.form->updateClocks();
+        QCOMPARE(w.label("tcurr")->text(), QStringLiteral("5.0"));
         w.clock.AdvanceSeconds(7);
-        w.form->ttTimer();
-        QCOMPARE(w.form->tcurr->text(), QStringLiteral("5.0"));
-        QCOMPARE(w.form->ttot->text(), QStringLiteral("5.0"));
+        w.form->updateClocks();
+        QCOMPARE(w.label("tcurr")->text(), QStringLiteral("5.0"));
+        QCOMPARE(w.label("ttot")->text(), QStringLiteral("5.0"));
 
         // Skip and Start/Pause do nothing now; any answer key moves on.
         w.key('+');
@@ -193,18 +191,18 @@ private slots:
         w.key('6');
         QCOMPARE(w.phase(), TestPhase::Answering);
         QCOMPARE(w.count(SeriesKind::Current), 29);
-        QVERIFY(!w.form->next->isVisible());
+        QVERIFY(!w.label("next")->isVisible());
         // The Mistakes copies are untouched by moving on.
         QCOMPARE(w.count(SeriesKind::Mistakes), 2);
-        QCOMPARE(ChainLength(w.store[SeriesKind::Mistakes].head), 2);
+        QCOMPARE(w.store[SeriesKind::Mistakes].size(), std::size_t{2});
     }
 
     void nextLabelMovesOn() {
         WindowFixture w;
         w.start();
         w.click(w.current()->correct);
-        QVERIFY(w.form->next->isVisible());
-        QTest::mouseClick(w.form->next, Qt::LeftButton);
+        QVERIFY(w.label("next")->isVisible());
+        QTest::mouseClick(w.label("next"), Qt::LeftButton);
         QCOMPARE(w.phase(), TestPhase::Answering);
         QCOMPARE(w.count(SeriesKind::Current), 29);
     }
@@ -217,25 +215,25 @@ private slots:
         w.clock.AdvanceSeconds(4.25);
         w.start(); // pause
         QCOMPARE(w.phase(), TestPhase::Stopped);
-        QCOMPARE(w.form->stst->text(), QStringLiteral("Start"));
-        QVERIFY(IsBlank(w.form->qu->canvas().image()));
+        QCOMPARE(w.button("stst")->text(), QStringLiteral("Start"));
+        QVERIFY(IsBlank(w.picture("qu")->canvas().image()));
         for (int a = 0; a < 4; ++a)
-            QVERIFY(IsBlank(w.form->anspic[a]->canvas().image()));
-        w.form->ttTimer();
-        QCOMPARE(w.form->tcurr->text(), QStringLiteral("4.2"));
+            QVERIFY(IsBlank(w.answerPicture(a)->canvas().image()));
+        w.form->updateClocks();
+        QCOMPARE(w.label("tcurr")->text(), QStringLiteral("4.2"));
         w.clock.AdvanceSeconds(3600);
-        w.form->ttTimer();
-        QCOMPARE(w.form->tcurr->text(), QStringLiteral("4.2"));
-        QCOMPARE(w.form->ttot->text(), QStringLiteral("4.2"));
+        w.form->updateClocks();
+        QCOMPARE(w.label("tcurr")->text(), QStringLiteral("4.2"));
+        QCOMPARE(w.label("ttot")->text(), QStringLiteral("4.2"));
 
         // Resuming redraws the Cube with its wrong pick and goes on.
         w.key('0');
-        QVERIFY(!IsBlank(w.form->qu->canvas().image()));
+        QVERIFY(!IsBlank(w.picture("qu")->canvas().image()));
         QCOMPARE(int(w.current()->chosen[wrong]), 1);
         w.clock.AdvanceSeconds(1);
-        w.form->ttTimer();
-        QCOMPARE(w.form->tcurr->text(), QStringLiteral("5.2"));
-        QCOMPARE(w.form->ttot->text(), QStringLiteral("5.2"));
+        w.form->updateClocks();
+        QCOMPARE(w.label("tcurr")->text(), QStringLiteral("5.2"));
+        QCOMPARE(w.label("ttot")->text(), QStringLiteral("5.2"));
     }
 
     void skippedCubesComeBackInOrder() {
@@ -259,15 +257,15 @@ private slots:
         w.click(0);
         QCOMPARE(w.count(SeriesKind::Current), 1);
         QCOMPARE(w.count(SeriesKind::Skipped), 0);
-        QCOMPARE(w.store[SeriesKind::Skipped].head, nullptr);
+        QVERIFY(w.store[SeriesKind::Skipped].empty());
         QCOMPARE(w.current()->correct, first.correct);
         QCOMPARE(int(w.current()->chosen[wrong]), 1);
         // Its time goes on from the 2 s it had when skipped.
-        w.form->ttTimer();
-        QCOMPARE(w.form->tcurr->text(), QStringLiteral("2.0"));
+        w.form->updateClocks();
+        QCOMPARE(w.label("tcurr")->text(), QStringLiteral("2.0"));
         // The earlier wrong pick stays picked and counts nothing again.
         w.click(wrong);
-        QCOMPARE(w.state.nmistakes, 1);
+        QCOMPARE(w.state.mistakes, 1);
     }
 
     void skippingTheLastCubeBringsItStraightBack() {
@@ -282,8 +280,8 @@ private slots:
         QCOMPARE(w.count(SeriesKind::Skipped), 0);
         QCOMPARE(w.current()->correct, before.correct);
         w.clock.AdvanceSeconds(1);
-        w.form->ttTimer();
-        QCOMPARE(w.form->tcurr->text(), QStringLiteral("4.0"));
+        w.form->updateClocks();
+        QCOMPARE(w.label("tcurr")->text(), QStringLiteral("4.0"));
     }
 
     void finishingAndStartingAgain() {
@@ -294,15 +292,15 @@ private slots:
         w.click(w.current()->correct);
         w.click(2);
         QCOMPARE(w.phase(), TestPhase::Finished);
-        QVERIFY(IsBlank(w.form->qu->canvas().image()));
-        QCOMPARE(w.form->stst->text(), QStringLiteral("Start"));
-        QVERIFY(!w.form->next->isVisible());
-        QCOMPARE(w.form->scurr->text(), QStringLiteral("0"));
-        QCOMPARE(w.form->socubes->text(), QStringLiteral("1"));
+        QVERIFY(IsBlank(w.picture("qu")->canvas().image()));
+        QCOMPARE(w.button("stst")->text(), QStringLiteral("Start"));
+        QVERIFY(!w.label("next")->isVisible());
+        QCOMPARE(w.label("scurr")->text(), QStringLiteral("0"));
+        QCOMPARE(w.label("socubes")->text(), QStringLiteral("1"));
         w.clock.AdvanceSeconds(50);
-        w.form->ttTimer();
-        QCOMPARE(w.form->ttot->text(), QStringLiteral("6.0"));
-        QCOMPARE(w.form->tavr->text(), QStringLiteral("6.0"));
+        w.form->updateClocks();
+        QCOMPARE(w.label("ttot")->text(), QStringLiteral("6.0"));
+        QCOMPARE(w.label("tavr")->text(), QStringLiteral("6.0"));
 
         // Start runs "Create random series": a cancelled input box leaves
         // the test finished; a number starts the new series at once.
@@ -313,7 +311,7 @@ private slots:
         w.start();
         QCOMPARE(w.phase(), TestPhase::Answering);
         QCOMPARE(w.count(SeriesKind::Current), 2);
-        QCOMPARE(w.state.nsolved, 0);
+        QCOMPARE(w.state.solved, 0);
         QVERIFY(!w.dialogs.unexpected);
     }
 
@@ -325,22 +323,22 @@ private slots:
         w.start();
         w.clock.AdvanceSeconds(4);
         w.click(w.current()->correct);
-        QTest::mouseClick(w.form->atcu, Qt::LeftButton);
+        QTest::mouseClick(w.button("atcu"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Custom), 1);
         w.dialogs.QueueYes();
-        QTest::mouseClick(w.form->Button4, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button4"), Qt::LeftButton);
         QCOMPARE(w.phase(), TestPhase::Stopped);
         QVERIFY(IsSolved(*w.current()));
 
         w.clock.AdvanceSeconds(30);
         w.start();
         QCOMPARE(w.phase(), TestPhase::Answered);
-        QVERIFY(w.form->next->isVisible());
-        QVERIFY(!IsBlank(w.form->qu->canvas().image()));
+        QVERIFY(w.label("next")->isVisible());
+        QVERIFY(!IsBlank(w.picture("qu")->canvas().image()));
         w.clock.AdvanceSeconds(30);
-        w.form->ttTimer();
-        QCOMPARE(w.form->tcurr->text(), QStringLiteral("4.0"));
-        QCOMPARE(w.form->ttot->text(), QStringLiteral("0.0"));
+        w.form->updateClocks();
+        QCOMPARE(w.label("tcurr")->text(), QStringLiteral("4.0"));
+        QCOMPARE(w.label("ttot")->text(), QStringLiteral("0.0"));
         // Start/Pause does nothing here; a pick moves on and finishes.
         w.key('0');
         QCOMPARE(w.phase(), TestPhase::Answered);
@@ -357,7 +355,7 @@ private slots:
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("ask: Close Vexlors?"));
         QVERIFY(w.form->isVisible());
         QCOMPARE(w.phase(), TestPhase::Stopped);
-        QVERIFY(IsBlank(w.form->qu->canvas().image()));
+        QVERIFY(IsBlank(w.picture("qu")->canvas().image()));
 
         // In the Answered state the test stays answered.
         w.start();

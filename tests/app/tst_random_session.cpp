@@ -5,7 +5,7 @@
 #include "cube/random.h"
 #include "series/series_file.h"
 #include "series/series_store.h"
-#include "test/datetime.h"
+#include "session/datetime.h"
 #include "window_fixture.h"
 
 #include <QFile>
@@ -29,30 +29,23 @@ class RandomSessionTest : public QObject {
 private:
     // Checks every promise the window makes; returns the first broken one.
     static QString Broken(WindowFixture& w) {
-        QLabel* countLabels[] = {w.form->scurr, w.form->sskip, w.form->smist, w.form->scust};
+        QLabel* countLabels[] = {w.label("scurr"), w.label("sskip"), w.label("smist"),
+                                 w.label("scust")};
         for (int i = 0; i < 4; ++i) {
-            const Series& s = w.store[kKinds[i]];
-            if (s.count != ChainLength(s.head))
-                return QString("series %1 count %2 but %3 nodes")
-                    .arg(i)
-                    .arg(s.count)
-                    .arg(ChainLength(s.head));
-            if (countLabels[i]->text() != QString::number(s.count))
+            if (countLabels[i]->text() != QString::number(w.store.count(kKinds[i])))
                 return QString("count label %1 shows %2").arg(i).arg(countLabels[i]->text());
         }
-        if (w.state.paused != 0 && w.state.paused != 1)
-            return "paused is neither 0 nor 1";
-        if (w.state.paused == 0 && w.current() == nullptr)
+        if (!w.state.paused && w.current() == nullptr)
             return "running without a current Cube";
         const bool answered = w.phase() == TestPhase::Answered;
-        if (w.form->next->isHidden() == answered)
+        if (w.label("next")->isHidden() == answered)
             return "next label visibility disagrees with the state";
-        if (w.form->stst->text() != (w.state.paused != 0 ? "Start" : "Pause"))
+        if (w.button("stst")->text() != (w.state.paused ? "Start" : "Pause"))
             return "Start/Pause caption disagrees with the state";
-        if (w.form->mists->text() != QString::number(w.state.nmistakes) ||
-            w.form->socubes->text() != QString::number(w.state.nsolved))
+        if (w.label("mists")->text() != QString::number(w.state.mistakes) ||
+            w.label("socubes")->text() != QString::number(w.state.solved))
             return "statistics labels disagree with the state";
-        if (w.state.paused != 0 && IsStampSet(w.state.totstart) && w.state.totstop == 0.0)
+        if (w.state.paused && IsStampSet(w.state.totalStart) && w.state.totalStop == 0.0)
             return "total clock runs while paused";
         return {};
     }
@@ -86,9 +79,9 @@ private slots:
         // Start from a series made from the seed, so that a run repeats.
         SeedRandom(seed);
         w.store.MakeRandomSeries();
-        w.form->flow().ResetTest();
+        w.form->flow().resetTest();
         // One good file to load from the start.
-        QCOMPARE(SaveSeriesFile(files[0], w.store.CurrentCube(), true), WriteResult::Ok);
+        QCOMPARE(SaveSeriesFile(files[0], w.store[SeriesKind::Current], true), WriteResult::Ok);
         w.dialogs.fallback = [&](const QString& box) -> std::optional<QString> {
             if (box == "ask: Close Vexlors?")
                 return std::nullopt; // the window stays for the next step
@@ -105,14 +98,15 @@ private slots:
             return files[pick(int(files.size()))];
         };
 
-        QPushButton* panel[] = {w.form->newseriesb, w.form->loadfromfile, w.form->Button2,
-                                w.form->Button5, w.form->Button3, w.form->Button4, w.form->Button1,
-                                w.form->atmi, w.form->atcu, w.form->Button9, w.form->Button8,
-                                w.form->Button7, w.form->Button6, w.form->Button11,
-                                w.form->Button12, w.form->Button13, w.form->Button14,
+        QPushButton* panel[] = {w.button("newseriesb"), w.button("loadfromfile"),
+                                w.button("Button2"), w.button("Button5"), w.button("Button3"),
+                                w.button("Button4"), w.button("Button1"), w.button("atmi"),
+                                w.button("atcu"), w.button("Button9"), w.button("Button8"),
+                                w.button("Button7"), w.button("Button6"), w.button("Button11"),
+                                w.button("Button12"), w.button("Button13"), w.button("Button14"),
                                 // Saves and loads twice as often as the rest.
-                                w.form->Button9, w.form->Button8, w.form->Button7, w.form->Button6,
-                                w.form->loadfromfile};
+                                w.button("Button9"), w.button("Button8"), w.button("Button7"),
+                                w.button("Button6"), w.button("loadfromfile")};
         const char keys[] = {'8', '9', '5', '6', '0', '+', '1', 'x', 27};
 
         int maxSolved = 0;
@@ -124,7 +118,7 @@ private slots:
                 const int a = pick(4);
                 action = QString("click answer %1").arg(a);
                 w.click(a);
-            } else if (what < 40 && w.current() != nullptr && w.state.paused == 0) {
+            } else if (what < 40 && w.current() != nullptr && !w.state.paused) {
                 action = "pick the right answer";
                 w.click(w.current()->correct >= 0 ? w.current()->correct : 0);
             } else if (what < 60) {
@@ -136,21 +130,21 @@ private slots:
                 w.start();
             } else if (what < 72) {
                 action = "Skip";
-                QTest::mouseClick(w.form->skip, Qt::LeftButton);
+                QTest::mouseClick(w.button("skip"), Qt::LeftButton);
             } else if (what < 75) {
                 action = "Next";
-                QTest::mouseClick(w.form->next, Qt::LeftButton);
+                QTest::mouseClick(w.label("next"), Qt::LeftButton);
             } else if (what < 78) {
                 action = "deactivate";
-                w.form->AppDeactivate();
+                w.form->flow().pauseOnDeactivation();
             } else {
                 QPushButton* b = panel[pick(int(sizeof panel / sizeof panel[0]))];
                 action = "panel " + b->objectName();
                 QTest::mouseClick(b, Qt::LeftButton);
             }
-            w.form->ttTimer();
-            if (w.state.nsolved > maxSolved)
-                maxSolved = w.state.nsolved;
+            w.form->updateClocks();
+            if (w.state.solved > maxSolved)
+                maxSolved = w.state.solved;
             const QString broken = Broken(w);
             if (!broken.isEmpty())
                 QFAIL(qPrintable(QString("step %1 (%2): %3").arg(step).arg(action, broken)));
@@ -164,8 +158,8 @@ private slots:
         QVERIFY2(maxSolved >= 3, "the test never got going");
         qInfo("%d saves, %d loads, %d boxes, %d solved and %d mistakes since the last reset",
               int(w.dialogs.log.filter("save: ").size()),
-              int(w.dialogs.log.filter("open: ").size()), int(w.dialogs.log.size()),
-              w.state.nsolved, w.state.nmistakes);
+              int(w.dialogs.log.filter("open: ").size()), int(w.dialogs.log.size()), w.state.solved,
+              w.state.mistakes);
     }
 };
 

@@ -38,7 +38,7 @@ private slots:
 
         // No: the test is left paused and nothing else changes.
         w.dialogs.QueueNo();
-        QTest::mouseClick(w.form->newseriesb, Qt::LeftButton);
+        QTest::mouseClick(w.button("newseriesb"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(),
                  QStringLiteral("ask: Delete the Current series and create a new one?"));
         QCOMPARE(w.phase(), TestPhase::Stopped);
@@ -49,19 +49,19 @@ private slots:
             w.dialogs.log.clear();
             w.dialogs.QueueYes();
             w.dialogs.QueueText(QString::fromLatin1(bad));
-            QTest::mouseClick(w.form->newseriesb, Qt::LeftButton);
+            QTest::mouseClick(w.button("newseriesb"), Qt::LeftButton);
             QCOMPARE(w.dialogs.log.size(), 3);
             QCOMPARE(w.dialogs.log[1],
                      QStringLiteral("input: Vexlor | Number of Cubes for the new series: | 30"));
             QCOMPARE(w.dialogs.log[2], QStringLiteral("error: Wrong number of Cubes (max. 500)."));
             QCOMPARE(w.count(SeriesKind::Current), 30);
-            QCOMPARE(w.store.seriessize, 30);
+            QCOMPARE(w.store.seriesSize, 30);
         }
 
         // Cancel changes nothing.
         w.dialogs.QueueYes();
         w.dialogs.QueueCancel();
-        QTest::mouseClick(w.form->newseriesb, Qt::LeftButton);
+        QTest::mouseClick(w.button("newseriesb"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Current), 30);
 
         // 500 with a non-empty Skipped: No keeps Skipped and still makes 500.
@@ -71,10 +71,10 @@ private slots:
         w.newSeries(500, false);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("ask: Clear the Skipped series?"));
         QCOMPARE(w.count(SeriesKind::Current), 500);
-        QCOMPARE(ChainLength(w.store[SeriesKind::Current].head), 500);
+        QCOMPARE(w.store[SeriesKind::Current].size(), std::size_t{500});
         QCOMPARE(w.count(SeriesKind::Skipped), 1);
         QCOMPARE(w.phase(), TestPhase::Stopped);
-        QCOMPARE(w.form->scurr->text(), QStringLiteral("500"));
+        QCOMPARE(w.label("scurr")->text(), QStringLiteral("500"));
 
         // The next input box offers 500; Yes clears Skipped.
         w.newSeries(7, true);
@@ -89,7 +89,7 @@ private slots:
         WindowFixture w;
         w.store.ClearSeries(SeriesKind::Current);
         w.dialogs.QueueText("4");
-        QTest::mouseClick(w.form->newseriesb, Qt::LeftButton);
+        QTest::mouseClick(w.button("newseriesb"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.size(), 1);
         QVERIFY(w.dialogs.log[0].startsWith("input: "));
         QCOMPARE(w.count(SeriesKind::Current), 4);
@@ -98,18 +98,19 @@ private slots:
     void commandsOnEmptySeriesDoNothing() {
         WindowFixture w;
         w.start();
-        for (QPushButton* b : {w.form->Button5, w.form->Button3, w.form->Button4, w.form->Button8,
-                               w.form->Button7, w.form->Button6, w.form->Button12})
+        for (QPushButton* b :
+             {w.button("Button5"), w.button("Button3"), w.button("Button4"), w.button("Button8"),
+              w.button("Button7"), w.button("Button6"), w.button("Button12")})
             QTest::mouseClick(b, Qt::LeftButton);
         QVERIFY(w.dialogs.log.isEmpty());
         QCOMPARE(w.phase(), TestPhase::Answering);
 
         // Clearing Mistakes and Custom neither asks nor pauses.
         w.click(w.wrongAnswer());
-        QCOMPARE(w.form->smist->text(), QStringLiteral("1"));
-        QTest::mouseClick(w.form->Button13, Qt::LeftButton);
+        QCOMPARE(w.label("smist")->text(), QStringLiteral("1"));
+        QTest::mouseClick(w.button("Button13"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Mistakes), 0);
-        QCOMPARE(w.form->smist->text(), QStringLiteral("0"));
+        QCOMPARE(w.label("smist")->text(), QStringLiteral("0"));
         QCOMPARE(w.phase(), TestPhase::Answering);
         QVERIFY(w.dialogs.log.isEmpty());
     }
@@ -117,20 +118,20 @@ private slots:
     void addingTheCurrentCube() {
         WindowFixture w;
         // Nothing while stopped.
-        QTest::mouseClick(w.form->atcu, Qt::LeftButton);
+        QTest::mouseClick(w.button("atcu"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Custom), 0);
         w.start();
         w.clock.AdvanceSeconds(2);
         for (int i = 0; i < 3; ++i)
-            QTest::mouseClick(w.form->atcu, Qt::LeftButton);
+            QTest::mouseClick(w.button("atcu"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Custom), 3);
-        QCOMPARE(w.form->scust->text(), QStringLiteral("3"));
-        QCOMPARE(ChainLength(w.store[SeriesKind::Custom].head), 3);
+        QCOMPARE(w.label("scust")->text(), QStringLiteral("3"));
+        QCOMPARE(w.store[SeriesKind::Custom].size(), std::size_t{3});
         // The copies carry the clock frozen now; the Cube's own clock runs on.
-        QCOMPARE(w.store[SeriesKind::Custom].head->tstop, w.clock.Now());
+        QCOMPARE(w.store[SeriesKind::Custom].front().tstop, w.clock.Now());
         QCOMPARE(w.current()->tstop, 0.0);
-        QTest::mouseClick(w.form->Button1, Qt::LeftButton);
-        QTest::mouseClick(w.form->atmi, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button1"), Qt::LeftButton);
+        QTest::mouseClick(w.button("atmi"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Skipped), 1);
         QCOMPARE(w.count(SeriesKind::Mistakes), 1);
         QCOMPARE(w.phase(), TestPhase::Answering);
@@ -144,19 +145,19 @@ private slots:
         QCOMPARE(w.count(SeriesKind::Mistakes), 1);
         // No: the test is paused and Current stays.
         w.dialogs.QueueNo();
-        QTest::mouseClick(w.form->Button3, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button3"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("ask: Delete the Current series?"));
         QCOMPARE(w.phase(), TestPhase::Stopped);
         QCOMPARE(w.count(SeriesKind::Current), 30);
         // Yes: Current is a copy of Mistakes, which stays as it was.
         w.dialogs.QueueYes();
-        QTest::mouseClick(w.form->Button3, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button3"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Current), 1);
-        QVERIFY(w.store[SeriesKind::Current].head != w.store[SeriesKind::Mistakes].head);
-        QCOMPARE(w.state.nmistakes, 0);
+        QVERIFY(&w.store[SeriesKind::Current].front() != &w.store[SeriesKind::Mistakes].front());
+        QCOMPARE(w.state.mistakes, 0);
         w.start();
         w.click(w.current()->correct);
-        QCOMPARE(int(w.store[SeriesKind::Mistakes].head->chosen[w.current()->correct]), 0);
+        QCOMPARE(int(w.store[SeriesKind::Mistakes].front().chosen[w.current()->correct]), 0);
     }
 
     void clearingAskWhereItShould() {
@@ -165,40 +166,40 @@ private slots:
         w.key('+');
         // Clear Skipped: No keeps it (the test is now paused).
         w.dialogs.QueueNo();
-        QTest::mouseClick(w.form->Button12, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button12"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Skipped), 1);
         QCOMPARE(w.phase(), TestPhase::Stopped);
         w.dialogs.QueueYes();
-        QTest::mouseClick(w.form->Button12, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button12"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Skipped), 0);
-        QCOMPARE(w.form->sskip->text(), QStringLiteral("0"));
+        QCOMPARE(w.label("sskip")->text(), QStringLiteral("0"));
 
         // Clear Current.
         w.dialogs.QueueNo();
-        QTest::mouseClick(w.form->Button11, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button11"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Current), 29);
         w.dialogs.QueueYes();
-        QTest::mouseClick(w.form->Button11, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button11"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Current), 0);
         QCOMPARE(w.phase(), TestPhase::Finished);
         // Empty Current: nothing at all.
-        QTest::mouseClick(w.form->Button11, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button11"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.size(), 4);
 
         // "All" with only Custom non-empty.
         w.store.AppendCopy(SeriesKind::Custom, w.form->sampleCube());
         w.dialogs.QueueNo();
-        QTest::mouseClick(w.form->Button2, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button2"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("ask: Delete all series?"));
         QCOMPARE(w.count(SeriesKind::Custom), 1);
         w.dialogs.QueueYes();
-        QTest::mouseClick(w.form->Button2, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button2"), Qt::LeftButton);
         for (auto k :
              {SeriesKind::Current, SeriesKind::Skipped, SeriesKind::Mistakes, SeriesKind::Custom})
-            QCOMPARE(w.store[k].head, nullptr);
+            QVERIFY(w.store[k].empty());
         // All empty: nothing.
         const int boxes = int(w.dialogs.log.size());
-        QTest::mouseClick(w.form->Button2, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button2"), Qt::LeftButton);
         QCOMPARE(int(w.dialogs.log.size()), boxes);
     }
 
@@ -206,7 +207,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         WindowFixture w;
-        QCOMPARE(w.form->commands().lastdir, QCoreApplication::applicationDirPath() + "/");
+        QCOMPARE(w.form->commands().dialogFolder(), QCoreApplication::applicationDirPath() + "/");
 
         // Save of Current: no question about timing, a stripped file.
         w.start();
@@ -214,12 +215,12 @@ private slots:
         w.click(w.wrongAnswer());
         const QString current = dir.filePath("current.srs");
         w.dialogs.QueueFile(current);
-        QTest::mouseClick(w.form->Button9, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button9"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.size(), 1);
         QCOMPARE(w.dialogs.log[0], "save: Save the series: | Series (*.srs) | srs | " +
                                        QCoreApplication::applicationDirPath() + "/");
         QCOMPARE(w.phase(), TestPhase::Stopped);
-        QCOMPARE(w.form->commands().lastdir, dir.path() + "/");
+        QCOMPARE(w.form->commands().dialogFolder(), dir.path() + "/");
         const QByteArray bytes = ReadAll(current);
         QCOMPARE(bytes.size(), kHeader + 30 * kRecord);
         QCOMPARE(bytes.left(6), QByteArray("SRS \x1e\x00", 6));
@@ -235,32 +236,32 @@ private slots:
         const QString mistakes = dir.filePath("mistakes.srs");
         w.dialogs.QueueFile(mistakes);
         w.dialogs.QueueNo();
-        QTest::mouseClick(w.form->Button7, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button7"), Qt::LeftButton);
         QVERIFY(w.dialogs.log.last().startsWith("ask: Save without timing and solving "
                                                 "information?\n(If you choose Yes, the Cubes "
                                                 "will be saved with current time set to zero "
                                                 "and no answers selected.)"));
         const QByteArray kept = ReadAll(mistakes);
         QCOMPARE(kept.size(), kHeader + kRecord);
-        QCOMPARE(ReadDouble(kept, kHeader + 216), w.store[SeriesKind::Mistakes].head->tstart);
-        QCOMPARE(ReadDouble(kept, kHeader + 224), w.store[SeriesKind::Mistakes].head->tstop);
+        QCOMPARE(ReadDouble(kept, kHeader + 216), w.store[SeriesKind::Mistakes].front().tstart);
+        QCOMPARE(ReadDouble(kept, kHeader + 224), w.store[SeriesKind::Mistakes].front().tstop);
         QVERIFY(ReadDouble(kept, kHeader + 224) > 0);
 
         // Yes strips.
         const QString stripped = dir.filePath("stripped.srs");
         w.dialogs.QueueFile(stripped);
         w.dialogs.QueueYes();
-        QTest::mouseClick(w.form->Button7, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button7"), Qt::LeftButton);
         QCOMPARE(ReadAll(stripped).mid(kHeader + 216, 16), QByteArray(16, '\0'));
 
         // A cancelled dialog writes nothing and keeps lastdir.
         w.dialogs.QueueCancel();
-        QTest::mouseClick(w.form->Button7, Qt::LeftButton);
-        QCOMPARE(w.form->commands().lastdir, dir.path() + "/");
+        QTest::mouseClick(w.button("Button7"), Qt::LeftButton);
+        QCOMPARE(w.form->commands().dialogFolder(), dir.path() + "/");
 
         // A file that cannot be written: the error, and the series unchanged.
         w.dialogs.QueueFile(dir.filePath("no/such/folder/x.srs"));
-        QTest::mouseClick(w.form->Button9, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button9"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("error: Error writing file."));
         QCOMPARE(w.count(SeriesKind::Current), 30);
         QVERIFY(!w.dialogs.unexpected);
@@ -271,17 +272,11 @@ private slots:
         WindowFixture w;
         // 65,536 Cubes in Current, linked by hand (far beyond what the
         // program makes in one go, but Mistakes and Custom can grow so).
-        CubeNode* head = nullptr;
-        CubeNode** tail = &head;
-        for (int i = 0; i < 65'536; ++i) {
-            *tail = new CubeNode{};
-            tail = &(*tail)->link;
-        }
-        w.store.ReplaceCurrent(head);
+        w.store.ReplaceCurrent(Series(65'536, CubeNode{}));
         QCOMPARE(w.count(SeriesKind::Current), 65'536);
         const QString path = dir.filePath("long.srs");
         QVERIFY(WriteAll(path, "earlier"));
-        QTest::mouseClick(w.form->Button9, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button9"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.size(), 1);
         QCOMPARE(w.dialogs.log[0], "error: " + QString::fromUtf8(kSeriesTooLong));
         QVERIFY(w.dialogs.log[0].contains("65,535"));
@@ -310,14 +305,13 @@ private slots:
         w.start();
         w.dialogs.QueueYes();
         w.dialogs.QueueFile(path);
-        QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);
+        QTest::mouseClick(w.button("loadfromfile"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log[0], QStringLiteral("ask: Delete the Current series?"));
         QCOMPARE(w.dialogs.log.last(), "error: " + message);
         QCOMPARE(w.count(SeriesKind::Current), cubes < 0 ? 30 : cubes);
-        QCOMPARE(ChainLength(w.store[SeriesKind::Current].head), w.count(SeriesKind::Current));
         QVERIFY(w.phase() == TestPhase::Stopped || w.phase() == TestPhase::Finished);
-        QVERIFY(IsBlank(w.form->qu->canvas().image()));
-        QCOMPARE(w.form->commands().lastdir, dir.path() + "/");
+        QVERIFY(IsBlank(w.picture("qu")->canvas().image()));
+        QCOMPARE(w.form->commands().dialogFolder(), dir.path() + "/");
     }
 
     void loadingCutAndMissingFiles() {
@@ -327,21 +321,21 @@ private slots:
         const QString good = dir.filePath("good.srs");
         w.newSeries(3);
         w.dialogs.QueueFile(good);
-        QTest::mouseClick(w.form->Button9, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button9"), Qt::LeftButton);
         QByteArray bytes = ReadAll(good);
         QCOMPARE(bytes.size(), kHeader + 3 * kRecord);
         const QString cut = dir.filePath("cut.srs");
         QVERIFY(WriteAll(cut, bytes.left(kHeader + 2 * kRecord + 100)));
         w.dialogs.QueueYes();
         w.dialogs.QueueFile(cut);
-        QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);
+        QTest::mouseClick(w.button("loadfromfile"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("error: Error reading file."));
         QCOMPARE(w.count(SeriesKind::Current), 2);
 
         // A missing file keeps Current.
         w.dialogs.QueueYes();
         w.dialogs.QueueFile(dir.filePath("missing.srs"));
-        QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);
+        QTest::mouseClick(w.button("loadfromfile"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("error: Wrong file format."));
         QCOMPARE(w.count(SeriesKind::Current), 2);
 
@@ -351,7 +345,7 @@ private slots:
         QVERIFY(WriteAll(good, bytes + QByteArray("trailing bytes")));
         w.dialogs.log.clear();
         w.dialogs.QueueFile(good);
-        QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);
+        QTest::mouseClick(w.button("loadfromfile"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.size(), 1);
         QCOMPARE(w.dialogs.log[0],
                  "open: Open series or series set: | Series (*.srs) | srs | " + dir.path() + "/");
@@ -361,7 +355,7 @@ private slots:
         w.start();
         w.dialogs.QueueYes();
         w.dialogs.QueueCancel();
-        QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);
+        QTest::mouseClick(w.button("loadfromfile"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Current), 3);
         QCOMPARE(w.phase(), TestPhase::Stopped);
         QVERIFY(!w.dialogs.unexpected);
@@ -386,33 +380,33 @@ private slots:
         const QString path = dir.filePath("mistakes.srs");
         w.dialogs.QueueFile(path);
         w.dialogs.QueueNo();
-        QTest::mouseClick(w.form->Button7, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button7"), Qt::LeftButton);
 
         w.dialogs.QueueYes();
-        QTest::mouseClick(w.form->Button2, Qt::LeftButton);
+        QTest::mouseClick(w.button("Button2"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Mistakes), 0);
 
         w.dialogs.QueueFile(path);
-        QTest::mouseClick(w.form->loadfromfile, Qt::LeftButton);
+        QTest::mouseClick(w.button("loadfromfile"), Qt::LeftButton);
         QCOMPARE(w.count(SeriesKind::Current), 2);
         w.clock.AdvanceSeconds(100);
         w.start();
         // The first copy's time goes on from 1.5 s.
-        w.form->ttTimer();
-        QCOMPARE(w.form->tcurr->text(), QStringLiteral("1.5"));
+        w.form->updateClocks();
+        QCOMPARE(w.label("tcurr")->text(), QStringLiteral("1.5"));
         w.clock.AdvanceSeconds(1);
-        w.form->ttTimer();
-        QCOMPARE(w.form->tcurr->text(), QStringLiteral("2.5"));
+        w.form->updateClocks();
+        QCOMPARE(w.label("tcurr")->text(), QStringLiteral("2.5"));
         w.click(w.current()->correct);
         w.click(0);
         // The second copy shows the earlier wrong pick, which counts nothing
         // when picked again, and goes on from 3.5 s.
         QCOMPARE(int(w.current()->chosen[wrong0]), 1);
         QCOMPARE(int(w.current()->chosen[wrong1]), 0);
-        w.form->ttTimer();
-        QCOMPARE(w.form->tcurr->text(), QStringLiteral("3.5"));
+        w.form->updateClocks();
+        QCOMPARE(w.label("tcurr")->text(), QStringLiteral("3.5"));
         w.click(wrong0);
-        QCOMPARE(w.state.nmistakes, 0);
+        QCOMPARE(w.state.mistakes, 0);
         QCOMPARE(w.count(SeriesKind::Mistakes), 0);
         QVERIFY(!w.dialogs.unexpected);
     }

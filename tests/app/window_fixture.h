@@ -8,9 +8,11 @@
 #include "render/palette.h"
 #include "scripted_dialogs.h"
 #include "series/series_store.h"
-#include "test/test_state.h"
+#include "session/test_state.h"
 
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -20,10 +22,11 @@ struct WindowFixture {
     ScriptedDialogs dialogs;
     vexlor::SeriesStore store;
     vexlor::TestState state;
-    std::unique_ptr<vexlor::TForm1> form;
+    std::unique_ptr<vexlor::MainWindow> form;
 
     WindowFixture() {
-        form = std::make_unique<vexlor::TForm1>(vexlor::TForm1::Services{&dialogs, &store, &state});
+        form = std::make_unique<vexlor::MainWindow>(
+            vexlor::MainWindow::Services{&dialogs, &store, &state});
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qWarning("window not exposed");
@@ -33,18 +36,38 @@ struct WindowFixture {
         form.reset();
     }
 
-    vexlor::CubeNode* current() const { return store.CurrentCube(); }
-    vexlor::TestPhase phase() const { return form->flow().Phase(); }
-    int count(vexlor::SeriesKind k) const { return store[k].count; }
+    vexlor::CubeNode* current() { return store.CurrentCube(); }
+    vexlor::TestPhase phase() const { return form->flow().phase(); }
+    int count(vexlor::SeriesKind k) const { return store.count(k); }
+
+    // Controls, found by the names tools and tests know them by. A missing
+    // one stops the test at once.
+    template <class T = QWidget> T* find(const QString& name) const {
+        T* widget = form->findChild<T*>(name);
+        if (widget == nullptr)
+            qFatal("no control named %s", qPrintable(name));
+        return widget;
+    }
+    QLabel* label(const char* name) const { return find<QLabel>(QString::fromLatin1(name)); }
+    QPushButton* button(const char* name) const {
+        return find<QPushButton>(QString::fromLatin1(name));
+    }
+    vexlor::PictureWidget* picture(const char* name) const {
+        return find<vexlor::PictureWidget>(QString::fromLatin1(name));
+    }
+    // The picture of answer 0-3, by its name.
+    vexlor::PictureWidget* answerPicture(int answer) const {
+        return find<vexlor::PictureWidget>(QStringLiteral("ans%1").arg(answer));
+    }
 
     // Picks by mouse, as the user clicks the picture.
     void click(int answer) {
-        QTest::mouseClick(form->anspic[answer], Qt::LeftButton, {}, QPoint(125, 125));
+        QTest::mouseClick(answerPicture(answer), Qt::LeftButton, {}, QPoint(125, 125));
     }
     void key(char c) { QTest::keyClick(form.get(), c); }
-    void start() { QTest::mouseClick(form->stst, Qt::LeftButton); }
+    void start() { QTest::mouseClick(button("stst"), Qt::LeftButton); }
 
-    int wrongAnswer(int nth = 0) const {
+    int wrongAnswer(int nth = 0) {
         const int correct = current()->correct;
         for (int a = 0; a < 4; ++a)
             if (a != correct && nth-- == 0)
@@ -63,7 +86,7 @@ struct WindowFixture {
             else
                 dialogs.QueueNo();
         }
-        QTest::mouseClick(form->newseriesb, Qt::LeftButton);
+        QTest::mouseClick(button("newseriesb"), Qt::LeftButton);
     }
 };
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <set>
 #include <vector>
 
@@ -166,18 +167,42 @@ private slots:
         QVERIFY(!SameCube(other, first[0]));
     }
 
-    void makeCubeLeavesTheLink() {
-        CubeNode next{};
+    void makeCubeClearsPicksAndClocks() {
         CubeNode c{};
-        c.link = &next;
         c.chosen[2] = 1;
         c.tstart = 45000.5;
         c.tstop = 45000.6;
         MakeCube(c);
-        QCOMPARE(c.link, &next);
         QCOMPARE(c.tstart, 0.0);
         QCOMPARE(c.tstop, 0.0);
         QCOMPARE(int(c.chosen[2]), 0);
+    }
+
+    void unknownKindIsRefused_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("-1") << -1;
+        QTest::newRow("15") << 15;
+        QTest::newRow("100") << 100;
+    }
+
+    void unknownKindIsRefused() {
+        // No recipe exists for the kind: nothing is generated, nothing is
+        // cleared, and the call returns at once.
+        QFETCH(int, kind);
+        CubeNode c;
+        std::memset(&c, 0xa5, sizeof c);
+        SeedRandom(31);
+        MakeCube(c);
+        c.chosen[(c.correct + 1) % kAnswers] = 1;
+        c.tstart = 46'000.25;
+        c.tstop = 46'000.5;
+        std::array<unsigned char, sizeof(CubeNode)> before{};
+        std::memcpy(before.data(), &c, sizeof c);
+
+        QCOMPARE(GenerateTaskOfKind(c, kind), 0);
+        std::array<unsigned char, sizeof(CubeNode)> after{};
+        std::memcpy(after.data(), &c, sizeof c);
+        QVERIFY(after == before);
     }
 };
 

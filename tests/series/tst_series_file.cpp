@@ -77,22 +77,6 @@ private:
     qint64 limit_;
 };
 
-// An owned chain, freed on scope exit.
-struct Chain {
-    CubeNode* head = nullptr;
-    CubeNode* last = nullptr;
-    Chain() = default;
-    Chain(const Chain&) = delete;
-    Chain& operator=(const Chain&) = delete;
-    ~Chain() { FreeChain(head); }
-    CubeNode& Add(const CubeNode& c) {
-        auto* n = new CubeNode{};
-        CopyCube(*n, c);
-        (last != nullptr ? last->link : head) = n;
-        return *(last = n);
-    }
-};
-
 CubeNode Generated(std::int64_t seed) {
     SeedRandom(seed);
     CubeNode c{};
@@ -109,17 +93,25 @@ CubeNode Picked(std::int64_t seed) {
     return c;
 }
 
-Bytes FileOf(const CubeNode* head, bool strip) {
+// A series of n Cubes made by make from the seeds first, first + 1, ...
+Series SeriesOf(CubeNode (*make)(std::int64_t), std::int64_t first, int n) {
+    Series out;
+    for (int i = 0; i < n; ++i)
+        out.push_back(make(first + i));
+    return out;
+}
+
+Bytes FileOf(const Series& series, bool strip) {
     VectorSink sink;
-    if (WriteSeriesFile(sink, head, strip) != WriteResult::Ok)
+    if (WriteSeriesFile(sink, series, strip) != WriteResult::Ok)
         qFatal("writing to memory failed");
     return sink.bytes;
 }
 
 std::vector<int> Kinds(const SeriesStore& store) {
     std::vector<int> out;
-    for (const CubeNode* c = store.CurrentCube(); c != nullptr; c = c->link)
-        out.push_back(c->kind);
+    for (const CubeNode& c : store[SeriesKind::Current])
+        out.push_back(c.kind);
     return out;
 }
 
@@ -216,23 +208,21 @@ private slots:
         DecodeCube(expected.data(), back);
         QVERIFY(SameCube(back, c));
         QCOMPARE(int(back.net[0][0].turn), 0x55);
-        QVERIFY(back.link == nullptr);
     }
 
     void fileSizeAndHeader() {
         // 470 bytes for 2 Cubes; N is little-endian (300 = 2C 01).
-        Chain chain;
-        chain.Add(Generated(1));
-        chain.Add(Generated(2));
-        const Bytes two = FileOf(chain.head, true);
+        Series series = SeriesOf(Generated, 1, 2);
+        const Bytes two = FileOf(series, true);
         QCOMPARE(two.size(), std::size_t{470});
         QCOMPARE(Bytes(two.begin(), two.begin() + 6), (Bytes{0x53, 0x52, 0x53, 0x20, 0x02, 0x00}));
-        QVERIFY(
-            std::equal(two.begin() + 6, two.begin() + 238, EncodeCube(*chain.head, true).begin()));
+        QVERIFY(std::equal(two.begin() + 6, two.begin() + 238,
+                           EncodeCube(series.front(), true).begin()));
+        QVERIFY(std::equal(two.begin() + 238, two.end(), EncodeCube(series[1], true).begin()));
 
         for (int i = 2; i < 300; ++i)
-            chain.Add(*chain.head);
-        const Bytes many = FileOf(chain.head, true);
+            series.push_back(series.front());
+        const Bytes many = FileOf(series, true);
         QCOMPARE(many.size(), SeriesFileSize(300));
         QCOMPARE(int(many[4]), 0x2c);
         QCOMPARE(int(many[5]), 0x01);
@@ -241,13 +231,11 @@ private slots:
     void stripping() {
         // Stripped records carry no picks and zero times; the Cubes in
         // memory keep theirs. Unstripped records keep everything.
-        Chain chain;
-        chain.Add(Picked(3));
-        chain.Add(Picked(4));
-        const CubeNode before = *chain.head;
-        const Bytes stripped = FileOf(chain.head, true);
-        const Bytes kept = FileOf(chain.head, false);
-        QVERIFY(SameCube(*chain.head, before));
+        const Series series = SeriesOf(Picked, 3, 2);
+        const CubeNode before = series.front();
+        const Bytes stripped = FileOf(series, true);
+        const Bytes kept = FileOf(series, false);
+        QVERIFY(SameCube(series.front(), before));
         QCOMPARE(stripped.size(), kept.size());
         for (int r = 0; r < 2; ++r) {
             const std::size_t base = 6 + 232 * r;
@@ -289,21 +277,19 @@ private slots:
         SeriesStore store;
         VectorSource source(file);
         QCOMPARE(ReadSeriesFile(source, store), LoadResult::Ok);
-        QCOMPARE(store[SeriesKind::Current].count, 5);
-        QVERIFY(FileOf(store.CurrentCube(), false) == file);
+        QCOMPARE(store.count(SeriesKind::Current), 5);
+        QVERIFY(FileOf(store[SeriesKind::Current], false) == file);
 
-        // Generated Cubes with picks and clocks come back as they were.
-        Chain chain;
-        for (int i = 0; i < 20; ++i)
-            chain.Add(Picked(100 + i));
-        const Bytes saved = FileOf(chain.head, false);
+        // Generated Cubes with picks and clocks come back as they were, in
+        // order.
+        const Series series = SeriesOf(Picked, 100, 20);
+        const Bytes saved = FileOf(series, false);
         VectorSource again(saved);
         QCOMPARE(ReadSeriesFile(again, store), LoadResult::Ok);
-        const CubeNode* a = chain.head;
-        const CubeNode* b = store.CurrentCube();
-        for (; a != nullptr && b != nullptr; a = a->link, b = b->link)
-            QVERIFY(SameCube(*a, *b));
-        QVERIFY(a == nullptr && b == nullptr);
+        const Series& loaded = store[SeriesKind::Current];
+        QCOMPARE(loaded.size(), series.size());
+        for (std::size_t i = 0; i < series.size(); ++i)
+            QVERIFY2(SameCube(loaded[i], series[i]), qPrintable(QString::number(i)));
     }
 
     void loadFailures_data() {
@@ -347,18 +333,22 @@ private slots:
         if (cubes < 0) {
             QCOMPARE(Kinds(store), (std::vector<int>{100, 101}));
         } else {
-            QCOMPARE(store[SeriesKind::Current].count, cubes);
+            QCOMPARE(store.count(SeriesKind::Current), cubes);
             QCOMPARE(Kinds(store), std::vector<int>(std::size_t(cubes), 1));
+            // Each loaded Cube is the record at its place in the file.
+            for (int i = 0; i < cubes; ++i) {
+                CubeNode expected{};
+                DecodeCube(data.data() + 6 + kCubeRecordSize * std::size_t(i), expected);
+                QVERIFY2(SameCube(store[SeriesKind::Current][std::size_t(i)], expected),
+                         qPrintable(QString::number(i)));
+            }
         }
-        QCOMPARE(store[SeriesKind::Current].count, ChainLength(store.CurrentCube()));
     }
 
     void everyPrefixOfAFile() {
         // Cut anywhere, a file loads exactly the records it holds whole.
-        Chain chain;
-        for (int i = 0; i < 3; ++i)
-            chain.Add(Picked(20 + i));
-        const Bytes file = FileOf(chain.head, false);
+        const Series series = SeriesOf(Picked, 20, 3);
+        const Bytes file = FileOf(series, false);
         for (std::size_t len = 0; len <= file.size(); ++len) {
             SeriesStore store;
             Preload(store);
@@ -372,34 +362,30 @@ private slots:
             }
             const int whole = len < 6 ? 0 : int((len - 6) / kCubeRecordSize);
             QVERIFY2(r == (len == file.size() ? LoadResult::Ok : LoadResult::ReadError), where);
-            QVERIFY2(store[SeriesKind::Current].count == whole, where);
-            QVERIFY2(ChainLength(store.CurrentCube()) == whole, where);
-            const CubeNode* c = chain.head;
-            for (const CubeNode* got = store.CurrentCube(); got != nullptr; got = got->link) {
-                QVERIFY2(SameCube(*got, *c), where);
-                c = c->link;
-            }
+            QVERIFY2(store.count(SeriesKind::Current) == whole, where);
+            const Series& loaded = store[SeriesKind::Current];
+            QVERIFY2(loaded.size() == std::size_t(whole), where);
+            for (std::size_t i = 0; i < loaded.size(); ++i)
+                QVERIFY2(SameCube(loaded[i], series[i]), where);
         }
     }
 
     void tooManyCubesWriteNothing() {
         // 65,535 Cubes fit (N = FF FF); one more is refused before a single
         // byte, so N never disagrees with the records.
-        Chain chain;
         const CubeNode c = Generated(7);
-        for (int i = 0; i < kMaxCubesPerFile; ++i)
-            chain.Add(c);
+        Series series(std::size_t(kMaxCubesPerFile), c);
         {
             VectorSink sink;
-            QCOMPARE(WriteSeriesFile(sink, chain.head, true), WriteResult::Ok);
+            QCOMPARE(WriteSeriesFile(sink, series, true), WriteResult::Ok);
             QCOMPARE(sink.bytes.size(), SeriesFileSize(65'535));
             QCOMPARE(int(sink.bytes[4]), 0xff);
             QCOMPARE(int(sink.bytes[5]), 0xff);
         }
-        chain.Add(c);
+        series.push_back(c);
         VectorSink sink;
-        QCOMPARE(WriteSeriesFile(sink, chain.head, true), WriteResult::TooLong);
-        QCOMPARE(WriteSeries(sink, chain.head, true), WriteResult::TooLong);
+        QCOMPARE(WriteSeriesFile(sink, series, true), WriteResult::TooLong);
+        QCOMPARE(WriteSeries(sink, series, true), WriteResult::TooLong);
         QVERIFY(sink.bytes.empty());
 
         QTemporaryDir dir;
@@ -407,9 +393,9 @@ private slots:
         const QString earlier = dir.filePath("earlier.srs");
         const QByteArray old("SRS \x00\x00", 6);
         QVERIFY(WriteAll(earlier, old));
-        QCOMPARE(SaveSeriesFile(earlier, chain.head, true), WriteResult::TooLong);
+        QCOMPARE(SaveSeriesFile(earlier, series, true), WriteResult::TooLong);
         QCOMPARE(ReadAll(earlier), old);
-        QCOMPARE(SaveSeriesFile(dir.filePath("new.srs"), chain.head, true), WriteResult::TooLong);
+        QCOMPARE(SaveSeriesFile(dir.filePath("new.srs"), series, true), WriteResult::TooLong);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"earlier.srs"});
         QCOMPARE(QString(SaveMessage(WriteResult::TooLong)),
                  QStringLiteral("The series has more than 65,535 Cubes and cannot be saved in "
@@ -430,20 +416,18 @@ private slots:
     void writeFailuresAreReported() {
         // A write that takes fewer bytes than asked, anywhere, is a failure.
         QFETCH(int, limit);
-        Chain chain;
-        chain.Add(Generated(8));
-        chain.Add(Generated(9));
+        const Series series = SeriesOf(Generated, 8, 2);
         VectorSink sink(static_cast<std::size_t>(limit));
-        QCOMPARE(WriteSeriesFile(sink, chain.head, true), WriteResult::Failed);
+        QCOMPARE(WriteSeriesFile(sink, series, true), WriteResult::Failed);
         FailDevice device(limit);
         QVERIFY(device.open(QIODevice::WriteOnly));
-        QCOMPARE(WriteSeriesToDevice(device, chain.head, true), WriteResult::Failed);
+        QCOMPARE(WriteSeriesToDevice(device, series, true), WriteResult::Failed);
         QCOMPARE(QString(SaveMessage(WriteResult::Failed)), QStringLiteral("Error writing file."));
 
         FailDevice roomy(470);
         QVERIFY(roomy.open(QIODevice::WriteOnly));
-        QCOMPARE(WriteSeriesToDevice(roomy, chain.head, true), WriteResult::Ok);
-        QCOMPARE(roomy.data(), ToQt(FileOf(chain.head, true)));
+        QCOMPARE(WriteSeriesToDevice(roomy, series, true), WriteResult::Ok);
+        QCOMPARE(roomy.data(), ToQt(FileOf(series, true)));
     }
 
     void saveReplacesAFile() {
@@ -451,18 +435,17 @@ private slots:
         QVERIFY(dir.isValid());
         const QString path = dir.filePath("series.srs");
         QVERIFY(WriteAll(path, QByteArray(10'000, 'x')));
-        Chain chain;
-        chain.Add(Picked(30));
-        chain.Add(Picked(31));
-        QCOMPARE(SaveSeriesFile(path, chain.head, false), WriteResult::Ok);
-        QCOMPARE(ReadAll(path), ToQt(FileOf(chain.head, false)));
+        const Series series = SeriesOf(Picked, 30, 2);
+        QCOMPARE(SaveSeriesFile(path, series, false), WriteResult::Ok);
+        QCOMPARE(ReadAll(path), ToQt(FileOf(series, false)));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"series.srs"});
 
         SeriesStore store;
         Preload(store);
         QCOMPARE(LoadSeriesFile(path, store), LoadResult::Ok);
-        QVERIFY(SameCube(*store.CurrentCube(), *chain.head));
-        QCOMPARE(store[SeriesKind::Current].count, 2);
+        QVERIFY(SameCube(*store.CurrentCube(), series.front()));
+        QVERIFY(SameCube(store[SeriesKind::Current][1], series[1]));
+        QCOMPARE(store.count(SeriesKind::Current), 2);
     }
 
     void failedSaveKeepsTheEarlierFile() {
@@ -472,16 +455,13 @@ private slots:
         // binds root too). Nothing is left behind.
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        Chain small, big;
-        small.Add(Generated(40));
-        small.Add(Generated(41));
-        for (int i = 0; i < 30; ++i)
-            big.Add(Picked(50 + i));
-        const QByteArray old = ToQt(FileOf(small.head, true));
+        const Series small = SeriesOf(Generated, 40, 2);
+        const Series big = SeriesOf(Picked, 50, 30);
+        const QByteArray old = ToQt(FileOf(small, true));
 
         const QString longName = dir.filePath(QString(251, 'n') + ".srs");
         QVERIFY(WriteAll(longName, old));
-        QCOMPARE(SaveSeriesFile(longName, big.head, false), WriteResult::Failed);
+        QCOMPARE(SaveSeriesFile(longName, big, false), WriteResult::Failed);
         QCOMPARE(ReadAll(longName), old);
 
         const QString path = dir.filePath("earlier.srs");
@@ -492,7 +472,7 @@ private slots:
         rlimit tight = saved;
         tight.rlim_cur = 1000;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-        const WriteResult r = SaveSeriesFile(path, big.head, false);
+        const WriteResult r = SaveSeriesFile(path, big, false);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previous);
         QCOMPARE(r, WriteResult::Failed);

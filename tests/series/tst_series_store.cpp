@@ -1,5 +1,5 @@
-// The series store: copies are never shared, counts always equal the chains,
-// the refill rule brings skipped Cubes back in order, and long chains free
+// The series store: copies are never shared, counts always equal the series,
+// the refill rule brings skipped Cubes back in order, and long series free
 // without deep recursion.
 #include "cube/generator.h"
 #include "cube/invariants.h"
@@ -13,16 +13,14 @@
 
 #include <pthread.h>
 
+#include <array>
 #include <functional>
-#include <set>
+#include <memory>
 #include <vector>
 
 using namespace vexlor;
 
 namespace {
-
-constexpr SeriesKind kAll[] = {SeriesKind::Current, SeriesKind::Skipped, SeriesKind::Mistakes,
-                               SeriesKind::Custom};
 
 // A Cube told apart from others by its marker (kept in `kind`).
 CubeNode Marked(int marker) {
@@ -34,33 +32,34 @@ CubeNode Marked(int marker) {
 
 std::vector<int> Markers(const SeriesStore& store, SeriesKind kind) {
     std::vector<int> out;
-    for (const CubeNode* c = store[kind].head; c != nullptr; c = c->link)
-        out.push_back(c->kind);
+    for (const CubeNode& c : store[kind])
+        out.push_back(c.kind);
     return out;
 }
 
-std::set<const CubeNode*> Nodes(const SeriesStore& store) {
-    std::set<const CubeNode*> out;
-    for (SeriesKind k : kAll)
-        for (const CubeNode* c = store[k].head; c != nullptr; c = c->link)
-            out.insert(c);
-    return out;
-}
-
-int TotalNodes(const SeriesStore& store) {
+int TotalCubes(const SeriesStore& store) {
     int n = 0;
-    for (SeriesKind k : kAll)
-        n += ChainLength(store[k].head);
+    for (SeriesKind k : kAllSeries)
+        n += int(store[k].size());
     return n;
 }
 
-// Every count equals the length of its chain, and no node stands in two
-// chains (or twice in one).
+// The sizes of the four series, in SeriesKind order.
+using Sizes = std::array<int, kSeriesKinds>;
+
+Sizes SizesOf(const SeriesStore& store) {
+    Sizes out{};
+    for (SeriesKind k : kAllSeries)
+        out[std::size_t(k)] = int(store[k].size());
+    return out;
+}
+
+// Every count equals the size of its own series.
 bool Consistent(const SeriesStore& store) {
-    for (SeriesKind k : kAll)
-        if (store[k].count != ChainLength(store[k].head))
+    for (SeriesKind k : kAllSeries)
+        if (store.count(k) != int(store[k].size()))
             return false;
-    return int(Nodes(store).size()) == TotalNodes(store);
+    return true;
 }
 
 void Fill(SeriesStore& store, SeriesKind kind, std::initializer_list<int> markers) {
@@ -68,9 +67,18 @@ void Fill(SeriesStore& store, SeriesKind kind, std::initializer_list<int> marker
         store.AppendCopy(kind, Marked(m));
 }
 
-void* FreeOnThread(void* chain) {
-    auto* head = static_cast<CubeNode**>(chain);
-    FreeChain(*head);
+// Empties Current, then destroys the store with Skipped still full.
+struct Teardown {
+    SeriesStore* store = nullptr;
+    int currentAfterClear = -1;
+};
+
+void* FreeOnThread(void* arg) {
+    auto* job = static_cast<Teardown*>(arg);
+    job->store->ClearSeries(SeriesKind::Current);
+    job->currentAfterClear = job->store->count(SeriesKind::Current);
+    delete job->store;
+    job->store = nullptr;
     return nullptr;
 }
 
@@ -84,97 +92,117 @@ private slots:
 
     void appendCopyMakesANewNode() {
         // A Cube put into a series is a copy: changing either side later
-        // never shows in the other, and the source's link is kept.
+        // never shows in the other, and the source is left as it was.
         SeriesStore store;
-        CubeNode next{};
         CubeNode source = Marked(7);
-        source.link = &next;
         source.chosen[2] = 1;
         source.tstart = 45000.25;
         source.tstop = 45000.5;
+        const CubeNode before = source;
         store.AppendCopy(SeriesKind::Custom, source);
         store.AppendCopy(SeriesKind::Custom, source);
 
-        const CubeNode* first = store[SeriesKind::Custom].head;
-        QVERIFY(first != nullptr && first != &source);
-        QVERIFY(first->link != nullptr && first->link != first);
-        QVERIFY(first->link->link == nullptr);
+        const Series& custom = store[SeriesKind::Custom];
+        QCOMPARE(custom.size(), std::size_t{2});
+        const CubeNode* first = &custom[0];
+        QVERIFY(first != &source);
+        QVERIFY(&custom[1] != first && &custom[1] != &source);
         QVERIFY(SameCube(*first, source));
-        QVERIFY(SameCube(*first->link, source));
-        QCOMPARE(source.link, &next);
-        QCOMPARE(store[SeriesKind::Custom].count, 2);
+        QVERIFY(SameCube(custom[1], source));
+        QVERIFY(SameCube(source, before));
+        QCOMPARE(store.count(SeriesKind::Custom), 2);
 
         source.chosen[0] = 1;
         source.kind = 9;
         QCOMPARE(int(first->chosen[0]), 0);
         QCOMPARE(int(first->kind), 7);
-        store[SeriesKind::Custom].head->chosen[3] = 1;
-        QCOMPARE(int(first->link->chosen[3]), 0);
+        store[SeriesKind::Custom].front().chosen[3] = 1;
+        QCOMPARE(int(custom[1].chosen[3]), 0);
         QVERIFY(Consistent(store));
     }
 
-    void countsFollowTheChains() {
-        // After every operation each count equals its chain's length and no
-        // node is shared.
+    void countsFollowTheSeries() {
+        // After every operation each count equals the size of its series,
+        // and each series has the size the operation leaves it with.
         SeriesStore store;
         FakeClock clock;
-        store.seriessize = 3;
-        const std::vector<std::pair<const char*, std::function<void()>>> steps = {
-            {"random series", [&] { store.MakeRandomSeries(); }},
+        store.seriesSize = 3;
+        struct Step {
+            const char* name;
+            std::function<void()> run;
+            Sizes sizes; // Current, Skipped, Mistakes, Custom
+        };
+        const std::vector<Step> steps = {
+            {"random series", [&] { store.MakeRandomSeries(); }, {3, 0, 0, 0}},
             {"append skipped",
-             [&] { store.AppendCopy(SeriesKind::Skipped, *store.CurrentCube()); }},
-            {"add to mistakes", [&] { store.AddCurrentCube(SeriesKind::Mistakes, true); }},
-            {"add to custom", [&] { store.AddCurrentCube(SeriesKind::Custom, true); }},
-            {"add while paused", [&] { store.AddCurrentCube(SeriesKind::Custom, false); }},
-            {"advance", [&] { store.AdvanceCurrent(); }},
-            {"advance", [&] { store.AdvanceCurrent(); }},
-            {"advance into skipped", [&] { store.AdvanceCurrent(); }},
-            {"copy mistakes", [&] { store.CopyToCurrent(SeriesKind::Mistakes); }},
-            {"copy current onto itself", [&] { store.CopyToCurrent(SeriesKind::Current); }},
-            {"clear custom", [&] { store.ClearSeries(SeriesKind::Custom); }},
-            {"copy empty custom", [&] { store.CopyToCurrent(SeriesKind::Custom); }},
-            {"advance to the end", [&] { store.AdvanceCurrent(); }},
-            {"advance when empty", [&] { store.AdvanceCurrent(); }},
-            {"add when empty", [&] { store.AddCurrentCube(SeriesKind::Custom, true); }},
+             [&] { store.AppendCopy(SeriesKind::Skipped, *store.CurrentCube()); },
+             {3, 1, 0, 0}},
+            {"add to mistakes",
+             [&] { store.AddCurrentCube(SeriesKind::Mistakes, true); },
+             {3, 1, 1, 0}},
+            {"add to custom",
+             [&] { store.AddCurrentCube(SeriesKind::Custom, true); },
+             {3, 1, 1, 1}},
+            {"add while paused",
+             [&] { store.AddCurrentCube(SeriesKind::Custom, false); },
+             {3, 1, 1, 1}},
+            {"advance", [&] { store.AdvanceCurrent(); }, {2, 1, 1, 1}},
+            {"advance", [&] { store.AdvanceCurrent(); }, {1, 1, 1, 1}},
+            {"advance into skipped", [&] { store.AdvanceCurrent(); }, {1, 0, 1, 1}},
+            {"copy mistakes", [&] { store.CopyToCurrent(SeriesKind::Mistakes); }, {1, 0, 1, 1}},
+            {"copy current onto itself",
+             [&] { store.CopyToCurrent(SeriesKind::Current); },
+             {1, 0, 1, 1}},
+            {"clear custom", [&] { store.ClearSeries(SeriesKind::Custom); }, {1, 0, 1, 0}},
+            {"copy empty custom", [&] { store.CopyToCurrent(SeriesKind::Custom); }, {1, 0, 1, 0}},
+            {"advance to the end", [&] { store.AdvanceCurrent(); }, {0, 0, 1, 0}},
+            {"advance when empty", [&] { store.AdvanceCurrent(); }, {0, 0, 1, 0}},
+            {"add when empty",
+             [&] { store.AddCurrentCube(SeriesKind::Custom, true); },
+             {0, 0, 1, 0}},
             {"random series of 0",
              [&] {
-                 store.seriessize = 0;
+                 store.seriesSize = 0;
                  store.MakeRandomSeries();
-             }},
+             },
+             {0, 0, 1, 0}},
             {"random series again",
              [&] {
-                 store.seriessize = 2;
+                 store.seriesSize = 2;
                  store.MakeRandomSeries();
-             }},
-            {"clear all", [&] { store.ClearAllSeries(); }},
-            {"random series after clear", [&] { store.MakeRandomSeries(); }},
-            {"free all", [&] { store.FreeAllSeries(); }},
+             },
+             {2, 0, 1, 0}},
+            {"clear all", [&] { store.ClearAllSeries(); }, {0, 0, 0, 0}},
+            {"random series after clear", [&] { store.MakeRandomSeries(); }, {2, 0, 0, 0}},
+            {"clear all at the end", [&] { store.ClearAllSeries(); }, {0, 0, 0, 0}},
         };
-        for (const auto& [name, step] : steps) {
-            step();
-            QVERIFY2(Consistent(store), name);
+        for (const Step& step : steps) {
+            step.run();
+            QVERIFY2(Consistent(store), step.name);
+            QVERIFY2(SizesOf(store) == step.sizes, step.name);
         }
-        QCOMPARE(TotalNodes(store), 0);
+        QCOMPARE(TotalCubes(store), 0);
     }
 
     void refillBringsSkippedBackInSkipOrder() {
-        // When the last Cube of Current is done, the Skipped chain itself
-        // (not copies) becomes Current in skip order, and Skipped empties.
+        // When the last Cube of Current is done, the skipped Cubes themselves
+        // (not copies) become Current in skip order, and Skipped empties.
         SeriesStore store;
         Fill(store, SeriesKind::Current, {1, 2});
         Fill(store, SeriesKind::Skipped, {10, 11, 12});
-        const CubeNode* skippedHead = store[SeriesKind::Skipped].head;
+        const CubeNode* skippedFirst = &store[SeriesKind::Skipped].front();
 
         QVERIFY(store.AdvanceCurrent());
         QCOMPARE(Markers(store, SeriesKind::Current), (std::vector<int>{2}));
-        QCOMPARE(store[SeriesKind::Skipped].count, 3);
+        QCOMPARE(store.count(SeriesKind::Skipped), 3);
 
         QVERIFY(store.AdvanceCurrent());
         QCOMPARE(Markers(store, SeriesKind::Current), (std::vector<int>{10, 11, 12}));
-        QCOMPARE(store[SeriesKind::Current].head, skippedHead);
-        QCOMPARE(store[SeriesKind::Current].count, 3);
-        QVERIFY(store[SeriesKind::Skipped].head == nullptr);
-        QCOMPARE(store[SeriesKind::Skipped].count, 0);
+        QCOMPARE(&store[SeriesKind::Current].front(), skippedFirst);
+        QCOMPARE(store.CurrentCube(), skippedFirst);
+        QCOMPARE(store.count(SeriesKind::Current), 3);
+        QVERIFY(store[SeriesKind::Skipped].empty());
+        QCOMPARE(store.count(SeriesKind::Skipped), 0);
 
         // Cubes skipped during this pass form the one after.
         store.AppendCopy(SeriesKind::Skipped, *store.CurrentCube());
@@ -186,32 +214,32 @@ private slots:
         // Nothing left: the test is finished.
         QVERIFY(!store.AdvanceCurrent());
         QVERIFY(store.CurrentCube() == nullptr);
-        QCOMPARE(store[SeriesKind::Current].count, 0);
+        QCOMPARE(store.count(SeriesKind::Current), 0);
         QVERIFY(!store.AdvanceCurrent());
         QVERIFY(Consistent(store));
     }
 
     void randomSeriesReplacesOnlyCurrent() {
         SeriesStore store;
-        QCOMPARE(store.seriessize, 30);
+        QCOMPARE(store.seriesSize, 30);
         Fill(store, SeriesKind::Current, {1, 2, 3});
         Fill(store, SeriesKind::Skipped, {4});
         Fill(store, SeriesKind::Mistakes, {5, 6});
         Fill(store, SeriesKind::Custom, {7});
         SeedRandom(1'700'000'123);
-        store.seriessize = 1;
+        store.seriesSize = 1;
         store.MakeRandomSeries();
-        QCOMPARE(store[SeriesKind::Current].count, 1);
+        QCOMPARE(store.count(SeriesKind::Current), 1);
         QVERIFY(InvariantFailures(*store.CurrentCube()).empty());
         QCOMPARE(Markers(store, SeriesKind::Skipped), (std::vector<int>{4}));
         QCOMPARE(Markers(store, SeriesKind::Mistakes), (std::vector<int>{5, 6}));
         QCOMPARE(Markers(store, SeriesKind::Custom), (std::vector<int>{7}));
 
-        store.seriessize = 500;
+        store.seriesSize = 500;
         store.MakeRandomSeries();
-        QCOMPARE(store[SeriesKind::Current].count, 500);
-        for (const CubeNode* c = store.CurrentCube(); c != nullptr; c = c->link)
-            QVERIFY(InvariantFailures(*c).empty());
+        QCOMPARE(store.count(SeriesKind::Current), 500);
+        for (const CubeNode& c : store[SeriesKind::Current])
+            QVERIFY(InvariantFailures(c).empty());
         QVERIFY(Consistent(store));
     }
 
@@ -230,9 +258,9 @@ private slots:
         QVERIFY(store.CopyToCurrent(SeriesKind::Mistakes));
         QCOMPARE(Markers(store, SeriesKind::Current), (std::vector<int>{5, 6}));
         QVERIFY(SameCube(*store.CurrentCube(), picked));
-        QVERIFY(store.CurrentCube() != store[SeriesKind::Mistakes].head);
+        QVERIFY(store.CurrentCube() != &store[SeriesKind::Mistakes].front());
         store.CurrentCube()->chosen[1] = 1;
-        QCOMPARE(int(store[SeriesKind::Mistakes].head->chosen[1]), 0);
+        QCOMPARE(int(store[SeriesKind::Mistakes].front().chosen[1]), 0);
         QVERIFY(store.AdvanceCurrent());
         QCOMPARE(Markers(store, SeriesKind::Mistakes), (std::vector<int>{5, 6}));
 
@@ -277,57 +305,62 @@ private slots:
 
         QCOMPARE(store.AddCurrentCube(SeriesKind::Custom, running), appended);
         QCOMPARE(store.AddCurrentCube(SeriesKind::Custom, running), appended);
-        QCOMPARE(store[SeriesKind::Custom].count, appended ? 3 : 1);
+        QCOMPARE(store.count(SeriesKind::Custom), appended ? 3 : 1);
         QVERIFY(Consistent(store));
         if (!appended)
             return;
         const CubeNode* cur = store.CurrentCube();
-        const CubeNode* copy = store[SeriesKind::Custom].head->link;
+        const CubeNode* copy = &store[SeriesKind::Custom][1];
         QCOMPARE(copy->tstop, solved ? 46'000.4 : 46'000.5);
         QCOMPARE(cur->tstop, solved ? 46'000.4 : 0.0);
         QCOMPARE(copy->tstart, 46'000.25);
         QCOMPARE(IsSolved(*copy), solved);
-        QVERIFY(SameCube(*copy, *copy->link));
+        QVERIFY(SameCube(*copy, store[SeriesKind::Custom][2]));
         // Adding to Current itself is not an operation of the store.
         QVERIFY(!store.AddCurrentCube(SeriesKind::Current, true));
-        QCOMPARE(store[SeriesKind::Current].count, 1);
+        QCOMPARE(store.count(SeriesKind::Current), 1);
     }
 
     void clearing() {
         SeriesStore store;
-        for (SeriesKind k : kAll)
+        for (SeriesKind k : kAllSeries)
             Fill(store, k, {1, 2});
         store.ClearSeries(SeriesKind::Mistakes);
-        QCOMPARE(store[SeriesKind::Mistakes].count, 0);
-        QVERIFY(store[SeriesKind::Mistakes].head == nullptr);
-        QCOMPARE(store[SeriesKind::Custom].count, 2);
+        QCOMPARE(store.count(SeriesKind::Mistakes), 0);
+        QVERIFY(store[SeriesKind::Mistakes].empty());
+        QCOMPARE(store.count(SeriesKind::Custom), 2);
         store.ClearAllSeries();
-        for (SeriesKind k : kAll) {
-            QCOMPARE(store[k].count, 0);
-            QVERIFY(store[k].head == nullptr);
+        for (SeriesKind k : kAllSeries) {
+            QCOMPARE(store.count(k), 0);
+            QVERIFY(store[k].empty());
         }
         // A cleared store is used again as a fresh one.
         Fill(store, SeriesKind::Custom, {3});
         QCOMPARE(Markers(store, SeriesKind::Custom), (std::vector<int>{3}));
     }
 
-    void longChainFreesOnASmallStack() {
-        // 65,535 nodes, the most a file can hold, freed on a thread with a
-        // 256 KiB stack: one stack frame per node would overflow it.
-        CubeNode* head = nullptr;
+    void longSeriesFreesOnASmallStack() {
+        // 65,535 Cubes, the most a file can hold, in each of two series,
+        // cleared and destroyed on a thread with a 256 KiB stack: one stack
+        // frame per Cube would overflow it.
+        auto store = std::make_unique<SeriesStore>();
         for (int i = 0; i < 65'535; ++i) {
-            auto* n = new CubeNode{};
-            n->link = head;
-            head = n;
+            store->AppendCopy(SeriesKind::Current, Marked(i % 100));
+            store->AppendCopy(SeriesKind::Skipped, Marked(i % 100));
         }
+        QCOMPARE(store->count(SeriesKind::Current), 65'535);
+        QCOMPARE(store->count(SeriesKind::Skipped), 65'535);
+        Teardown job;
+        job.store = store.release();
         pthread_attr_t attr;
         pthread_attr_init(&attr);
         pthread_attr_setstacksize(&attr, 256 * 1024);
         pthread_t thread;
-        QCOMPARE(pthread_create(&thread, &attr, FreeOnThread, &head), 0);
+        QCOMPARE(pthread_create(&thread, &attr, FreeOnThread, &job), 0);
         pthread_join(thread, nullptr);
         pthread_attr_destroy(&attr);
-        QVERIFY(head == nullptr);
+        QCOMPARE(job.currentAfterClear, 0);
+        QVERIFY(job.store == nullptr);
     }
 };
 

@@ -4,8 +4,9 @@
 
 #include <cstring>
 
-// True when two Cubes have the same value: every field but `link`. Compared
-// field by field, since the record has padding bytes of no value.
+// True when two Cubes have the same value: every field, an empty cell's
+// meaningless turn byte aside. Compared field by field, since the struct has
+// padding bytes of no value.
 inline bool SameCube(const vexlor::CubeNode& a, const vexlor::CubeNode& b) {
     for (int x = 0; x < vexlor::kNetSize; ++x)
         for (int y = 0; y < vexlor::kNetSize; ++y) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "test/clock.h"
+#include "session/clock.h"
 
 // A clock that stands still until a test moves it. Installs itself for its
 // lifetime.

@@ -75,18 +75,19 @@ private:
         SetupTopology();
         SeedRandom(77);
         SeriesStore store;
-        store.seriessize = 3;
+        store.seriesSize = 3;
         store.MakeRandomSeries();
-        CubeNode* second = store.CurrentCube()->link;
+        Series& cubes = store[SeriesKind::Current];
+        CubeNode* second = &cubes[1];
         second->chosen[(second->correct + 1) % 4] = 1;
         second->tstart = 46'000.5;
         second->tstop = 46'000.5 + 3.0 / 86'400;
-        CubeNode* third = second->link;
+        CubeNode* third = &cubes[2];
         third->chosen[third->correct] = 1;
         third->tstart = 46'001.25;
         third->tstop = 46'001.25 + 12.34 / 86'400;
         const QString path = Path("picked.srs");
-        if (SaveSeriesFile(path, store.CurrentCube(), false) != WriteResult::Ok)
+        if (SaveSeriesFile(path, cubes, false) != WriteResult::Ok)
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }
@@ -111,10 +112,10 @@ private slots:
         SetupTopology();
         SeedRandom(1'700'000'000);
         SeriesStore store;
-        store.seriessize = 5;
+        store.seriesSize = 5;
         store.MakeRandomSeries();
         const QString own = Path("own.srs");
-        QCOMPARE(SaveSeriesFile(own, store.CurrentCube(), true), WriteResult::Ok);
+        QCOMPARE(SaveSeriesFile(own, store[SeriesKind::Current], true), WriteResult::Ok);
         QCOMPARE(ReadAll(own), bytes);
     }
 
@@ -194,8 +195,9 @@ private slots:
         const QString path = PickedFile();
         SeriesStore store;
         QCOMPARE(LoadSeriesFile(path, store), LoadResult::Ok);
-        const CubeNode& solved = *store.CurrentCube()->link->link;
-        const CubeNode& wrong = *store.CurrentCube()->link;
+        QCOMPARE(store.count(SeriesKind::Current), 3);
+        const CubeNode& solved = store[SeriesKind::Current][2];
+        const CubeNode& wrong = store[SeriesKind::Current][1];
 
         const QString png = Path("solved.png");
         QCOMPARE(Tool({"render", path, "2", "-o", png}).code, 0);

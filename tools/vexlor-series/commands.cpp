@@ -7,8 +7,8 @@
 #include "render/pictures.h"
 #include "render/projection.h"
 #include "series/series_file.h"
-#include "test/datetime.h"
-#include "test/statistics.h"
+#include "session/datetime.h"
+#include "session/statistics.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -62,7 +62,7 @@ std::optional<QString> Load(const QString& path, SeriesStore& store) {
     return QStringLiteral("%1 is cut short: it announces %2 Cubes but holds %3 whole records")
         .arg(path)
         .arg(n)
-        .arg(store[SeriesKind::Current].count);
+        .arg(store.count(SeriesKind::Current));
 }
 
 // The solving time a saved Cube carries: stop minus start when both are set.
@@ -112,10 +112,10 @@ int Generate(const QString& countText, const std::optional<QString>& seedText,
     else
         SeedRandom();
     SeriesStore store;
-    store.seriessize = count;
+    store.seriesSize = count;
     store.MakeRandomSeries();
     // Saved as the program saves its Current series: without picks or times.
-    const WriteResult result = SaveSeriesFile(output, store.CurrentCube(), true);
+    const WriteResult result = SaveSeriesFile(output, store[SeriesKind::Current], true);
     if (result != WriteResult::Ok)
         return Fail(QStringLiteral("cannot write %1: %2").arg(output, SaveMessage(result)));
     return kExitOk;
@@ -126,8 +126,10 @@ int Info(const QString& file, bool json) {
     if (const auto error = Load(file, store))
         return Fail(*error);
     QJsonArray list;
-    int index = 0;
-    for (const CubeNode* c = store.CurrentCube(); c != nullptr; c = c->link, ++index) {
+    int next = 0;
+    for (const CubeNode& cube : store[SeriesKind::Current]) {
+        const CubeNode* c = &cube;
+        const int index = next++;
         if (json) {
             QJsonObject o;
             o[QStringLiteral("index")] = index;
@@ -168,9 +170,10 @@ int Check(const QString& file) {
         return Fail(*error);
     SetupTopology();
     int broken = 0;
-    int index = 0;
-    for (const CubeNode* c = store.CurrentCube(); c != nullptr; c = c->link, ++index) {
-        const auto failures = InvariantFailures(*c);
+    int next = 0;
+    for (const CubeNode& c : store[SeriesKind::Current]) {
+        const int index = next++;
+        const auto failures = InvariantFailures(c);
         if (failures.empty())
             continue;
         ++broken;
@@ -178,7 +181,7 @@ int Check(const QString& file) {
             Out() << QStringLiteral("Cube %1: %2").arg(index).arg(QString::fromStdString(f))
                   << '\n';
     }
-    const int n = store[SeriesKind::Current].count;
+    const int n = store.count(SeriesKind::Current);
     if (broken == 0)
         Out() << QStringLiteral("%1: all %2 Cubes hold every invariant").arg(file).arg(n) << '\n';
     else
@@ -192,16 +195,14 @@ int Render(const QString& file, const QString& indexText, const QString& output)
     SeriesStore store;
     if (const auto error = Load(file, store))
         return Fail(*error);
-    const int count = store[SeriesKind::Current].count;
+    const int count = store.count(SeriesKind::Current);
     bool ok = false;
     const int index = indexText.toInt(&ok);
     if (!ok || index < 0 || index >= count)
         return Fail(QStringLiteral("INDEX must be a whole number from 0 to %1 for %2, not '%3'")
                         .arg(count - 1)
                         .arg(file, indexText));
-    const CubeNode* c = store.CurrentCube();
-    for (int i = 0; i < index; ++i)
-        c = c->link;
+    const CubeNode* c = &store[SeriesKind::Current][static_cast<std::size_t>(index)];
 
     // The five pictures as the window shows a Cube: blank, then the net and
     // the four answers in the colours of the Cube's stored picks. The

@@ -2,9 +2,9 @@
 // days, tenths are cut, and the averages show "++" before the first solve.
 #include "fake_clock.h"
 #include "series/series_store.h"
-#include "test/datetime.h"
-#include "test/statistics.h"
-#include "test/test_state.h"
+#include "session/datetime.h"
+#include "session/statistics.h"
+#include "session/test_state.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -23,24 +23,29 @@ QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// The count label of one series.
+const std::string& Count(const LabelTexts& l, SeriesKind kind) {
+    return l.seriesCounts[static_cast<std::size_t>(kind)];
+}
+
 // Starts a Cube's clock and the total clock, as showing a fresh Cube does.
 void StartCube(CubeNode& c, TestState& st) {
     MarkNow(c.tstart);
     c.tstop = 0.0;
-    ResumeClock(st.totstart, st.totstop);
-    st.paused = 0;
+    ResumeClock(st.totalStart, st.totalStop);
+    st.paused = false;
 }
 
 void Pause(CubeNode& c, TestState& st) {
     MarkNow(c.tstop);
-    MarkNow(st.totstop);
-    st.paused = 1;
+    MarkNow(st.totalStop);
+    st.paused = true;
 }
 
 void Resume(CubeNode& c, TestState& st) {
     ResumeClock(c.tstart, c.tstop);
-    ResumeClock(st.totstart, st.totstop);
-    st.paused = 0;
+    ResumeClock(st.totalStart, st.totalStop);
+    st.paused = false;
 }
 
 } // namespace
@@ -143,21 +148,21 @@ private slots:
         Pause(c, st);
         clock.AdvanceSeconds(3 * 3600);
         auto t = ComputeTimerTexts(st, store);
-        QCOMPARE(Text(t.tcurr), QStringLiteral("5.0"));
-        QCOMPARE(Text(t.ttot), QStringLiteral("5.0"));
+        QCOMPARE(Text(t.cubeTime), QStringLiteral("5.0"));
+        QCOMPARE(Text(t.totalTime), QStringLiteral("5.0"));
 
         Resume(c, st);
         clock.AdvanceSeconds(2.5);
         t = ComputeTimerTexts(st, store);
-        QCOMPARE(Text(t.tcurr), QStringLiteral("7.5"));
-        QCOMPARE(Text(t.ttot), QStringLiteral("7.5"));
-        QCOMPARE(Text(t.tavr), QStringLiteral("++"));
+        QCOMPARE(Text(t.cubeTime), QStringLiteral("7.5"));
+        QCOMPARE(Text(t.totalTime), QStringLiteral("7.5"));
+        QCOMPARE(Text(t.averageTime), QStringLiteral("++"));
 
         // A running time past 24 hours starts again from 0.
         clock.AdvanceSeconds(86'400 - 7.5 + 3.25);
         t = ComputeTimerTexts(st, store);
-        QCOMPARE(Text(t.tcurr), QStringLiteral("3.2"));
-        QCOMPARE(Text(t.ttot), QStringLiteral("3.2"));
+        QCOMPARE(Text(t.cubeTime), QStringLiteral("3.2"));
+        QCOMPARE(Text(t.totalTime), QStringLiteral("3.2"));
     }
 
     void timerTexts() {
@@ -167,28 +172,28 @@ private slots:
         ResetTestState(st);
         // Right after a reset, with no current Cube.
         auto t = ComputeTimerTexts(st, store);
-        QCOMPARE(Text(t.tcurr), QStringLiteral("0.0"));
-        QCOMPARE(Text(t.ttot), QStringLiteral("0.0"));
-        QCOMPARE(Text(t.tavr), QStringLiteral("++"));
+        QCOMPARE(Text(t.cubeTime), QStringLiteral("0.0"));
+        QCOMPARE(Text(t.totalTime), QStringLiteral("0.0"));
+        QCOMPARE(Text(t.averageTime), QStringLiteral("++"));
 
         // A Cube never shown reads 0.0; one with a stored time shows it.
         store.AppendCopy(SeriesKind::Current, CubeNode{});
-        QCOMPARE(Text(ComputeTimerTexts(st, store).tcurr), QStringLiteral("0.0"));
+        QCOMPARE(Text(ComputeTimerTexts(st, store).cubeTime), QStringLiteral("0.0"));
         store.CurrentCube()->tstart = 45'000.5;
         store.CurrentCube()->tstop = 45'000.5 + 12.34 * kSecond;
         clock.AdvanceSeconds(100);
-        QCOMPARE(Text(ComputeTimerTexts(st, store).tcurr), QStringLiteral("12.3"));
+        QCOMPARE(Text(ComputeTimerTexts(st, store).cubeTime), QStringLiteral("12.3"));
 
         // 10 s over 3 solved Cubes: the exact span is divided, not the text.
-        st.totstart = 46'000.5;
-        st.totstop = 46'000.5 + 10 * kSecond;
-        st.nsolved = 3;
+        st.totalStart = 46'000.5;
+        st.totalStop = 46'000.5 + 10 * kSecond;
+        st.solved = 3;
         t = ComputeTimerTexts(st, store);
-        QCOMPARE(Text(t.ttot), QStringLiteral("10.0"));
-        QCOMPARE(Text(t.tavr), QStringLiteral("3.3"));
-        st.totstop = 46'000.5 + 10.29 * kSecond;
-        st.nsolved = 1;
-        QCOMPARE(Text(ComputeTimerTexts(st, store).tavr), QStringLiteral("10.2"));
+        QCOMPARE(Text(t.totalTime), QStringLiteral("10.0"));
+        QCOMPARE(Text(t.averageTime), QStringLiteral("3.3"));
+        st.totalStop = 46'000.5 + 10.29 * kSecond;
+        st.solved = 1;
+        QCOMPARE(Text(ComputeTimerTexts(st, store).averageTime), QStringLiteral("10.2"));
     }
 
     void mistakesPerCube_data() {
@@ -209,13 +214,13 @@ private slots:
         QFETCH(int, solved);
         QFETCH(QString, text);
         TestState st;
-        st.nmistakes = mistakes;
-        st.nsolved = solved;
+        st.mistakes = mistakes;
+        st.solved = solved;
         SeriesStore store;
         const LabelTexts l = ComputeLabelTexts(st, store);
-        QCOMPARE(Text(l.mpc), text);
-        QCOMPARE(Text(l.mists), QString::number(mistakes));
-        QCOMPARE(Text(l.socubes), QString::number(solved));
+        QCOMPARE(Text(l.mistakesPerCube), text);
+        QCOMPARE(Text(l.mistakes), QString::number(mistakes));
+        QCOMPARE(Text(l.solved), QString::number(solved));
     }
 
     void labelsAfterStartup() {
@@ -229,38 +234,38 @@ private slots:
         store.AppendCopy(SeriesKind::Custom, CubeNode{});
         ResetTestState(st);
         const LabelTexts l = ComputeLabelTexts(st, store);
-        QCOMPARE(Text(l.scurr), QStringLiteral("30"));
-        QCOMPARE(Text(l.sskip), QStringLiteral("0"));
-        QCOMPARE(Text(l.smist), QStringLiteral("1"));
-        QCOMPARE(Text(l.scust), QStringLiteral("2"));
-        QCOMPARE(Text(l.stst), QStringLiteral("Start"));
-        QCOMPARE(Text(l.mists), QStringLiteral("0"));
-        QCOMPARE(Text(l.socubes), QStringLiteral("0"));
-        QCOMPARE(Text(l.mpc), QStringLiteral("++"));
+        QCOMPARE(Text(Count(l, SeriesKind::Current)), QStringLiteral("30"));
+        QCOMPARE(Text(Count(l, SeriesKind::Skipped)), QStringLiteral("0"));
+        QCOMPARE(Text(Count(l, SeriesKind::Mistakes)), QStringLiteral("1"));
+        QCOMPARE(Text(Count(l, SeriesKind::Custom)), QStringLiteral("2"));
+        QCOMPARE(Text(l.startPause), QStringLiteral("Start"));
+        QCOMPARE(Text(l.mistakes), QStringLiteral("0"));
+        QCOMPARE(Text(l.solved), QStringLiteral("0"));
+        QCOMPARE(Text(l.mistakesPerCube), QStringLiteral("++"));
         QVERIFY(!l.nextVisible);
-        st.paused = 0;
-        QCOMPARE(Text(ComputeLabelTexts(st, store).stst), QStringLiteral("Pause"));
+        st.paused = false;
+        QCOMPARE(Text(ComputeLabelTexts(st, store).startPause), QStringLiteral("Pause"));
     }
 
     void nextVisibility_data() {
         QTest::addColumn<bool>("haveCube");
-        QTest::addColumn<int>("paused");
+        QTest::addColumn<bool>("paused");
         QTest::addColumn<int>("correct");
         QTest::addColumn<bool>("pickCorrect");
         QTest::addColumn<bool>("visible");
-        QTest::newRow("running, solved") << true << 0 << 2 << true << true;
-        QTest::newRow("paused, solved") << true << 1 << 2 << true << false;
-        QTest::newRow("running, wrong picks only") << true << 0 << 2 << false << false;
-        QTest::newRow("no current Cube") << false << 0 << 2 << false << false;
-        QTest::newRow("damaged correct") << true << 0 << 7 << true << false;
-        QTest::newRow("negative correct") << true << 0 << -1 << true << false;
+        QTest::newRow("running, solved") << true << false << 2 << true << true;
+        QTest::newRow("paused, solved") << true << true << 2 << true << false;
+        QTest::newRow("running, wrong picks only") << true << false << 2 << false << false;
+        QTest::newRow("no current Cube") << false << false << 2 << false << false;
+        QTest::newRow("damaged correct") << true << false << 7 << true << false;
+        QTest::newRow("negative correct") << true << false << -1 << true << false;
     }
 
     void nextVisibility() {
         // `next` shows exactly while the test runs on a solved Cube; a
         // damaged `correct` is never used as an index.
         QFETCH(bool, haveCube);
-        QFETCH(int, paused);
+        QFETCH(bool, paused);
         QFETCH(int, correct);
         QFETCH(bool, pickCorrect);
         QFETCH(bool, visible);
@@ -279,22 +284,22 @@ private slots:
 
     void resetLeavesCubesAndSeries() {
         FakeClock clock(46'000.5);
-        TestState st{0, 4, 3, 46'000.1, 0.0};
+        TestState st{false, 4, 3, 46'000.1, 0.0};
         SeriesStore store;
         CubeNode c{};
         c.tstart = 46'000.2;
         store.AppendCopy(SeriesKind::Current, c);
         store.AppendCopy(SeriesKind::Skipped, c);
         ResetTestState(st);
-        QCOMPARE(st.paused, 1);
-        QCOMPARE(st.nsolved, 0);
-        QCOMPARE(st.nmistakes, 0);
-        QCOMPARE(st.totstart, 46'000.5);
-        QCOMPARE(st.totstop, 46'000.5);
+        QCOMPARE(st.paused, true);
+        QCOMPARE(st.solved, 0);
+        QCOMPARE(st.mistakes, 0);
+        QCOMPARE(st.totalStart, 46'000.5);
+        QCOMPARE(st.totalStop, 46'000.5);
         clock.AdvanceSeconds(30);
         QCOMPARE(Text(FormatSeconds(TotalTime(st))), QStringLiteral("0.0"));
         QCOMPARE(store.CurrentCube()->tstart, 46'000.2);
-        QCOMPARE(store[SeriesKind::Skipped].count, 1);
+        QCOMPARE(store.count(SeriesKind::Skipped), 1);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "series/series_store.h"
 #include "test_state.h"
 
+#include <array>
 #include <string>
 
 namespace vexlor {
@@ -25,20 +26,20 @@ DateTime TotalTime(const TestState& state);
 
 // What the 10 ms timer writes.
 struct TimerTexts {
-    std::string tcurr; // current Cube time, "0.0" without a current Cube
-    std::string ttot;  // total time
-    std::string tavr;  // total time per solved Cube, "++" before the first
+    std::string cubeTime;    // current Cube time, "0.0" without a current Cube
+    std::string totalTime;   // total time
+    std::string averageTime; // total time per solved Cube, "++" before the first
 };
 TimerTexts ComputeTimerTexts(const TestState& state, const SeriesStore& store);
 
 // What a refresh of the labels writes.
 struct LabelTexts {
-    std::string scurr, sskip, smist, scust; // the four series counts
-    std::string stst;                       // "Start" while paused, else "Pause"
-    std::string mists;                      // mistakes
-    std::string socubes;                    // solved Cubes
-    std::string mpc;          // mistakes per 100 solved Cubes, "75%"; "++" before the first
-    bool nextVisible = false; // the test runs and the current Cube is solved
+    std::array<std::string, kSeriesKinds> seriesCounts; // in SeriesKind order
+    std::string startPause;                             // "Start" while paused, else "Pause"
+    std::string mistakes;                               // mistakes
+    std::string solved;                                 // solved Cubes
+    std::string mistakesPerCube; // per 100 solved Cubes, "75%"; "++" before the first
+    bool nextVisible = false;    // the test runs and the current Cube is solved
 };
 LabelTexts ComputeLabelTexts(const TestState& state, const SeriesStore& store);
 

@@ -4,29 +4,29 @@
 
 namespace vexlor {
 
-TestPhase TestFlow::Phase() const {
+TestPhase TestFlow::phase() const {
     const CubeNode* c = store_.CurrentCube();
-    if (state_.paused != 0)
+    if (state_.paused)
         return c != nullptr ? TestPhase::Stopped : TestPhase::Finished;
     return c != nullptr && IsSolved(*c) ? TestPhase::Answered : TestPhase::Answering;
 }
 
-void TestFlow::ststClick() {
+void TestFlow::startPause() {
     CubeNode* c = store_.CurrentCube();
-    if (state_.paused == 0) {
+    if (!state_.paused) {
         if (c != nullptr && IsSolved(*c))
             return;
         if (c != nullptr)
             MarkNow(c->tstop);
-        MarkNow(state_.totstop);
+        MarkNow(state_.totalStop);
         ClearPictures(view_.pictures());
-        state_.paused = 1;
-        view_.RefreshLabels();
+        state_.paused = true;
+        view_.refreshLabels();
         return;
     }
 
     if (c == nullptr) {
-        view_.CreateRandomSeries();
+        view_.createRandomSeries();
         c = store_.CurrentCube();
         if (c == nullptr)
             return;
@@ -34,19 +34,19 @@ void TestFlow::ststClick() {
     if (IsStampSet(c->tstart)) {
         if (!IsSolved(*c)) {
             ResumeClock(c->tstart, c->tstop);
-            ResumeClock(state_.totstart, state_.totstop);
+            ResumeClock(state_.totalStart, state_.totalStop);
         }
     } else {
         MarkNow(c->tstart);
         c->tstop = 0.0;
-        ResumeClock(state_.totstart, state_.totstop);
+        ResumeClock(state_.totalStart, state_.totalStop);
     }
-    state_.paused = 0;
-    ShowCube(*c);
-    view_.RefreshLabels();
+    state_.paused = false;
+    showCube(*c);
+    view_.refreshLabels();
 }
 
-void TestFlow::ShowCube(CubeNode& c) {
+void TestFlow::showCube(CubeNode& c) {
     const Pictures& pictures = view_.pictures();
     DrawNet(pictures, c, true);
     for (int a = 0; a < kAnswers; ++a)
@@ -54,70 +54,70 @@ void TestFlow::ShowCube(CubeNode& c) {
     MarkNow(c.tstart);
     if (!IsSolved(c)) {
         ResumeClock(c.tstart, c.tstop);
-        ResumeClock(state_.totstart, state_.totstop);
+        ResumeClock(state_.totalStart, state_.totalStop);
     }
 }
 
-void TestFlow::AnswerCube(int k) {
-    if (state_.paused != 0)
+void TestFlow::pick(int answer) {
+    if (state_.paused)
         return;
     CubeNode* c = store_.CurrentCube();
     if (c == nullptr)
         return;
     if (IsSolved(*c)) {
-        NextCube();
-        view_.RefreshLabels();
+        moveOn();
+        view_.refreshLabels();
         return;
     }
-    if (k < 0 || k >= kAnswers || c->chosen[k] != 0)
+    if (answer < 0 || answer >= kAnswers || c->chosen[answer] != 0)
         return;
 
     MarkNow(c->tstop);
-    if (k != c->correct) {
+    if (answer != c->correct) {
         // The copy carries the clock stopped now and the earlier picks only.
         store_.AppendCopy(SeriesKind::Mistakes, *c);
         c->tstop = 0.0;
-        c->chosen[k] = 1;
-        ++state_.nmistakes;
+        c->chosen[answer] = 1;
+        ++state_.mistakes;
     } else {
-        MarkNow(state_.totstop);
-        c->chosen[k] = 1;
+        MarkNow(state_.totalStop);
+        c->chosen[answer] = 1;
         DrawNet(view_.pictures(), *c, false);
-        ++state_.nsolved;
+        ++state_.solved;
     }
-    DrawAnswer(view_.pictures(), *c, k);
-    view_.RefreshLabels();
+    DrawAnswer(view_.pictures(), *c, answer);
+    view_.refreshLabels();
 }
 
-void TestFlow::NextCube() {
+void TestFlow::moveOn() {
     if (store_.AdvanceCurrent()) {
-        ShowCube(*store_.CurrentCube());
+        showCube(*store_.CurrentCube());
     } else {
         ClearPictures(view_.pictures());
-        MarkNow(state_.totstop);
-        state_.paused = 1;
+        MarkNow(state_.totalStop);
+        state_.paused = true;
     }
-    view_.RefreshLabels();
+    view_.refreshLabels();
 }
 
-void TestFlow::skipClick() {
+void TestFlow::skip() {
     CubeNode* c = store_.CurrentCube();
-    if (c == nullptr || state_.paused != 0 || IsSolved(*c))
+    if (c == nullptr || state_.paused || IsSolved(*c))
         return;
     MarkNow(c->tstop);
     store_.AppendCopy(SeriesKind::Skipped, *c);
-    NextCube();
+    moveOn();
 }
 
-void TestFlow::ResetTest() {
+void TestFlow::resetTest() {
     ResetTestState(state_);
     ClearPictures(view_.pictures());
-    view_.RefreshLabels();
+    view_.refreshLabels();
 }
 
-void TestFlow::AppDeactivate() {
-    if (state_.paused == 0)
-        ststClick();
+void TestFlow::pauseOnDeactivation() {
+    if (!state_.paused)
+        startPause();
 }
 
 } // namespace vexlor

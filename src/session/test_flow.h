@@ -15,9 +15,9 @@ public:
     // The question and answer pictures.
     virtual const Pictures& pictures() const = 0;
     // Rewrites the count, caption and statistics labels from the state.
-    virtual void RefreshLabels() = 0;
+    virtual void refreshLabels() = 0;
     // The "Create random series" command, as a click on its button runs it.
-    virtual void CreateRandomSeries() = 0;
+    virtual void createRandomSeries() = 0;
 };
 
 // The four states a test can be in.
@@ -33,33 +33,33 @@ public:
     TestFlow(SeriesStore& store, TestState& state, TestView& view)
         : store_(store), state_(state), view_(view) {}
 
-    TestPhase Phase() const;
+    TestPhase phase() const;
 
     // Start/Pause (the button, the key "0", losing activation, a close
     // request, and the series commands).
-    void ststClick();
+    void startPause();
 
     // Skip Cube (the button and the key "+"): files a copy of the current
     // Cube into Skipped and moves on.
-    void skipClick();
+    void skip();
 
-    // A pick of answer k (0-3) by mouse or key; in the Answered state any
-    // pick moves on.
-    void AnswerCube(int k);
+    // A pick of answer 0-3 by mouse or key; in the Answered state any pick
+    // moves on.
+    void pick(int answer);
 
     // Finishes the current Cube and shows the next one, or ends the test.
-    void NextCube();
+    void moveOn();
 
     // Draws c and starts or resumes its clock (and the total clock) unless it
     // is solved.
-    void ShowCube(CubeNode& c);
+    void showCube(CubeNode& c);
 
     // After a change of series: statistics 0, total clock stopped at 0, test
     // paused, pictures blank, labels refreshed.
-    void ResetTest();
+    void resetTest();
 
     // The application stopped being active: a running test pauses.
-    void AppDeactivate();
+    void pauseOnDeactivation();
 
 private:
     SeriesStore& store_;

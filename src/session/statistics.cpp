@@ -28,34 +28,32 @@ DateTime CubeTime(const CubeNode& c) {
 }
 
 DateTime TotalTime(const TestState& state) {
-    const DateTime end = IsStampSet(state.totstop) ? state.totstop : Now();
-    return end - state.totstart;
+    const DateTime end = IsStampSet(state.totalStop) ? state.totalStop : Now();
+    return end - state.totalStart;
 }
 
 TimerTexts ComputeTimerTexts(const TestState& state, const SeriesStore& store) {
     TimerTexts t;
     const CubeNode* current = store.CurrentCube();
-    t.tcurr = current != nullptr ? FormatSeconds(CubeTime(*current)) : "0.0";
+    t.cubeTime = current != nullptr ? FormatSeconds(CubeTime(*current)) : "0.0";
     const DateTime total = TotalTime(state);
-    t.ttot = FormatSeconds(total);
-    t.tavr = state.nsolved != 0 ? FormatSeconds(total / state.nsolved) : "++";
+    t.totalTime = FormatSeconds(total);
+    t.averageTime = state.solved != 0 ? FormatSeconds(total / state.solved) : "++";
     return t;
 }
 
 LabelTexts ComputeLabelTexts(const TestState& state, const SeriesStore& store) {
     LabelTexts l;
-    l.scurr = std::to_string(store[SeriesKind::Current].count);
-    l.sskip = std::to_string(store[SeriesKind::Skipped].count);
-    l.smist = std::to_string(store[SeriesKind::Mistakes].count);
-    l.scust = std::to_string(store[SeriesKind::Custom].count);
-    l.stst = state.paused != 0 ? "Start" : "Pause";
-    l.mists = std::to_string(state.nmistakes);
-    l.socubes = std::to_string(state.nsolved);
-    l.mpc = state.nsolved != 0
-                ? std::to_string(std::int64_t{state.nmistakes} * 100 / state.nsolved) + "%"
-                : "++";
+    for (SeriesKind kind : kAllSeries)
+        l.seriesCounts[static_cast<int>(kind)] = std::to_string(store.count(kind));
+    l.startPause = state.paused ? "Start" : "Pause";
+    l.mistakes = std::to_string(state.mistakes);
+    l.solved = std::to_string(state.solved);
+    l.mistakesPerCube =
+        state.solved != 0 ? std::to_string(std::int64_t{state.mistakes} * 100 / state.solved) + "%"
+                          : "++";
     const CubeNode* current = store.CurrentCube();
-    l.nextVisible = state.paused == 0 && current != nullptr && IsSolved(*current);
+    l.nextVisible = !state.paused && current != nullptr && IsSolved(*current);
     return l;
 }
 

@@ -1,0 +1,54 @@
+// The Series panel's grid of commands: a row per series, a column per
+// command. This one table says where each cell lies, what it is called and
+// what it does; the window builds and connects its buttons from it, and the
+// tests drive every cell through it.
+#pragma once
+
+#include "app/series_commands.h"
+#include "series/series_store.h"
+
+#include <array>
+
+namespace vexlor {
+
+enum class GridColumn { CopyToCurrent, AddCurrentCube, Save, Clear };
+
+struct SeriesGridCell {
+    using Command = void (SeriesCommands::*)(SeriesKind);
+
+    SeriesKind row;
+    GridColumn column;
+    int x, y;                   // top left within the Series box
+    const char* objectName;     // the name tools and tests find the cell by
+    Command command;            // null where the cell shows a cross instead
+    const char* fontFamily;     // of the uncaptioned button
+    const char* toolTip;        // empty for none
+    const char* accessibleName; // what a screen reader says
+};
+
+inline constexpr int kGridCellWidth = 49;
+inline constexpr int kGridCellHeight = 17;
+
+// Row by row, in the order the cells are created.
+inline constexpr std::array<SeriesGridCell, 16> kSeriesGrid = {{
+    // clang-format off
+    {SeriesKind::Current,  GridColumn::CopyToCurrent,  240,  52, "guzik",    nullptr,                         "",              "",  "Current has nothing to copy into itself"},
+    {SeriesKind::Current,  GridColumn::AddCurrentCube, 304,  52, "guzik2",   nullptr,                         "",              "",  "The current Cube is already in Current"},
+    {SeriesKind::Current,  GridColumn::Save,           368,  52, "Button9",  &SeriesCommands::save,           "MS Sans Serif", "",  "Save Current"},
+    {SeriesKind::Current,  GridColumn::Clear,          432,  52, "Button11", &SeriesCommands::clear,          "MS Sans Serif", "",  "Clear Current"},
+    {SeriesKind::Skipped,  GridColumn::CopyToCurrent,  240,  76, "Button5",  &SeriesCommands::copyToCurrent,  "MS Sans Serif", "",  "Copy Skipped to Current"},
+    {SeriesKind::Skipped,  GridColumn::AddCurrentCube, 304,  76, "Button1",  &SeriesCommands::addCurrentCube, "Arial",         "1", "Add the current Cube to Skipped"},
+    {SeriesKind::Skipped,  GridColumn::Save,           368,  76, "Button8",  &SeriesCommands::save,           "MS Sans Serif", "",  "Save Skipped"},
+    {SeriesKind::Skipped,  GridColumn::Clear,          432,  76, "Button12", &SeriesCommands::clear,          "MS Sans Serif", "",  "Clear Skipped"},
+    {SeriesKind::Mistakes, GridColumn::CopyToCurrent,  240, 108, "Button3",  &SeriesCommands::copyToCurrent,  "MS Sans Serif", "",  "Copy Mistakes to Current"},
+    {SeriesKind::Mistakes, GridColumn::AddCurrentCube, 304, 108, "atmi",     &SeriesCommands::addCurrentCube, "Arial",         "",  "Add the current Cube to Mistakes"},
+    {SeriesKind::Mistakes, GridColumn::Save,           368, 108, "Button7",  &SeriesCommands::save,           "MS Sans Serif", "",  "Save Mistakes"},
+    {SeriesKind::Mistakes, GridColumn::Clear,          432, 108, "Button13", &SeriesCommands::clear,          "MS Sans Serif", "",  "Clear Mistakes"},
+    {SeriesKind::Custom,   GridColumn::CopyToCurrent,  240, 132, "Button4",  &SeriesCommands::copyToCurrent,  "MS Sans Serif", "",  "Copy Custom to Current"},
+    {SeriesKind::Custom,   GridColumn::AddCurrentCube, 304, 132, "atcu",     &SeriesCommands::addCurrentCube, "Arial",         "+", "Add the current Cube to Custom"},
+    {SeriesKind::Custom,   GridColumn::Save,           368, 132, "Button6",  &SeriesCommands::save,           "MS Sans Serif", "",  "Save Custom"},
+    {SeriesKind::Custom,   GridColumn::Clear,          432, 132, "Button14", &SeriesCommands::clear,          "MS Sans Serif", "",  "Clear Custom"},
+    // clang-format on
+}};
+
+} // namespace vexlor

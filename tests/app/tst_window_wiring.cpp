@@ -1,0 +1,196 @@
+// How the window's controls, keys and pictures are wired to the test: every
+// listed control is there under its name, each key and each picture picks
+// the answer it shows, only a left click picks, a double-click counts once,
+// and what the pictures show matches a Cube drawn on its own.
+#include "app/image_canvas.h"
+#include "render/projection.h"
+#include "window_fixture.h"
+
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QSet>
+#include <QTest>
+
+using namespace vexlor;
+
+namespace {
+
+// A Cube's question or answer picture drawn alone, as the window should
+// show it.
+QImage Reference(const CubeNode& c, int answer) {
+    ImageCanvas question(500, 500);
+    std::array<ImageCanvas, kAnswers> answers{ImageCanvas(250, 250), ImageCanvas(250, 250),
+                                              ImageCanvas(250, 250), ImageCanvas(250, 250)};
+    const Pictures pictures{&question, {&answers[0], &answers[1], &answers[2], &answers[3]}};
+    ClearPictures(pictures);
+    SetupProjection(250);
+    if (answer < 0) {
+        DrawNet(pictures, c, true);
+        return question.image();
+    }
+    DrawAnswer(pictures, c, answer);
+    return answers[answer].image();
+}
+
+// A double-click at a point of the window, delivered as the window system
+// delivers it: a press and a release to the control under the pointer, then,
+// to whatever control lies there once that click has been handled, a second
+// press, the double-click and a release.
+void DoubleClickAt(QWidget* window, QPoint at) {
+    const auto send = [&](QEvent::Type type) {
+        QWidget* target = window->childAt(at);
+        const QPointF local(target->mapFrom(window, at));
+        const bool down = type != QEvent::MouseButtonRelease;
+        QMouseEvent event(type, local, QPointF(window->mapToGlobal(at)), Qt::LeftButton,
+                          down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    };
+    for (QEvent::Type type :
+         {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+          QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+        send(type);
+}
+
+} // namespace
+
+class WindowWiringTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The listed names survive as object names, each on a control of the
+    // listed kind, and no two controls share one.
+    void everyListedControlIsThere() {
+        WindowFixture w;
+        const QStringList pictures = {"qu", "ans0", "ans1", "ans2", "ans3", "guzik", "guzik2"};
+        const QStringList labels = {"next",    "Label15", "Label1", "Label4",  "Label5", "Label6",
+                                    "scurr",   "sskip",   "smist",  "scust",   "Label8", "Label14",
+                                    "Label9",  "Label10", "Label2", "Label12", "Label3", "Label7",
+                                    "Label11", "Label13", "tcurr",  "socubes", "ttot",   "tavr",
+                                    "mists",   "mpc"};
+        const QStringList buttons = {
+            "Button9",    "Button11",     "Button5",  "Button1", "Button8", "Button12", "Button3",
+            "atmi",       "Button7",      "Button13", "Button4", "atcu",    "Button6",  "Button14",
+            "newseriesb", "loadfromfile", "Button2",  "stst",    "skip"};
+        const QStringList boxes = {"GroupBox1", "GroupBox2", "GroupBox3"};
+        QCOMPARE(w.form->objectName(), QStringLiteral("Form1"));
+        for (const QString& name : pictures)
+            QVERIFY2(w.form->findChild<PictureWidget*>(name) != nullptr, qPrintable(name));
+        for (const QString& name : labels)
+            QVERIFY2(w.form->findChild<QLabel*>(name) != nullptr, qPrintable(name));
+        for (const QString& name : buttons)
+            QVERIFY2(w.form->findChild<QPushButton*>(name) != nullptr, qPrintable(name));
+        for (const QString& name : boxes)
+            QVERIFY2(w.form->findChild<QGroupBox*>(name) != nullptr, qPrintable(name));
+        for (int i = 1; i <= 8; ++i)
+            QVERIFY(w.form->findChild<QWidget*>(QStringLiteral("Bevel%1").arg(i)) != nullptr);
+        QVERIFY(w.form->findChild<QTimer*>("tt") != nullptr);
+
+        QSet<QString> seen;
+        for (const QWidget* child : w.form->findChildren<QWidget*>()) {
+            if (child->objectName().isEmpty() || child->objectName().startsWith("qt_"))
+                continue;
+            QVERIFY2(!seen.contains(child->objectName()), qPrintable(child->objectName()));
+            seen.insert(child->objectName());
+        }
+    }
+
+    // Answer a lies where the keypad key for it lies, shows answer a of the
+    // Cube, and a left click on it or its key picks answer a.
+    void eachAnswerIsWhereItsKeyIs_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QPoint>("place");
+        QTest::addColumn<char>("key");
+        QTest::newRow("top left") << 0 << QPoint(516, 8) << '8';
+        QTest::newRow("top right") << 1 << QPoint(766, 8) << '9';
+        QTest::newRow("bottom left") << 2 << QPoint(516, 258) << '5';
+        QTest::newRow("bottom right") << 3 << QPoint(766, 258) << '6';
+    }
+
+    void eachAnswerIsWhereItsKeyIs() {
+        QFETCH(int, answer);
+        QFETCH(QPoint, place);
+        QFETCH(char, key);
+        for (bool byKey : {false, true}) {
+            WindowFixture w;
+            PictureWidget* picture = w.answerPicture(answer);
+            QCOMPARE(picture->pos(), place);
+            w.start();
+            const CubeNode c = *w.current();
+            QVERIFY(picture->canvas().image() == Reference(c, answer));
+            if (byKey)
+                w.key(key);
+            else
+                QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(125, 125));
+            for (int a = 0; a < kAnswers; ++a)
+                QCOMPARE(int(w.current()->chosen[a]), a == answer ? 1 : 0);
+        }
+    }
+
+    // Only the left button picks.
+    void otherButtonsDoNotPick_data() {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
+
+    void otherButtonsDoNotPick() {
+        QFETCH(Qt::MouseButton, button);
+        WindowFixture w;
+        w.start();
+        for (int a = 0; a < kAnswers; ++a)
+            QTest::mouseClick(w.answerPicture(a), button, {}, QPoint(125, 125));
+        for (int a = 0; a < kAnswers; ++a)
+            QCOMPARE(int(w.current()->chosen[a]), 0);
+        QCOMPARE(w.count(SeriesKind::Mistakes), 0);
+    }
+
+    // Moving on blanks the question picture before the next net is drawn:
+    // nothing of the last net stays.
+    void theNextNetIsDrawnOnABlankPicture() {
+        WindowFixture w;
+        w.start();
+        for (int i = 0; i < 5; ++i) {
+            w.click(w.current()->correct);
+            QTest::mouseClick(w.label("next"), Qt::LeftButton);
+            QVERIFY(w.picture("qu")->canvas().image() == Reference(*w.current(), -1));
+        }
+    }
+
+    // A double-click is one click: its second press neither picks an answer
+    // of the Cube just solved nor one of the next Cube, which has only just
+    // appeared.
+    void aDoubleClickCountsOnce_data() {
+        QTest::addColumn<bool>("onNext");
+        QTest::newRow("on the correct answer") << false;
+        QTest::newRow("on Next") << true;
+    }
+
+    void aDoubleClickCountsOnce() {
+        QFETCH(bool, onNext);
+        WindowFixture w;
+        w.start();
+        if (onNext) {
+            w.click(w.current()->correct);
+            QVERIFY(w.label("next")->isVisible());
+            // Next lies across the answer pictures: once it hides, the second
+            // press lands on the picture beneath.
+            const QPoint at = w.label("next")->geometry().center();
+            const CubeNode* solved = w.current();
+            DoubleClickAt(w.form.get(), at);
+            QVERIFY(w.current() != solved);
+            QCOMPARE(w.phase(), TestPhase::Answering);
+            for (int a = 0; a < kAnswers; ++a)
+                QCOMPARE(int(w.current()->chosen[a]), 0);
+        } else {
+            const CubeNode* cube = w.current();
+            const QPoint at = w.answerPicture(cube->correct)->geometry().center();
+            DoubleClickAt(w.form.get(), at);
+            QCOMPARE(w.current(), cube);
+            QCOMPARE(w.phase(), TestPhase::Answered);
+        }
+        QCOMPARE(w.count(SeriesKind::Mistakes), 0);
+    }
+};
+
+QTEST_MAIN(WindowWiringTest)
+#include "tst_window_wiring.moc"
