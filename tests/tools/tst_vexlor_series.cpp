@@ -5,11 +5,13 @@
 #include "cube/invariants.h"
 #include "cube/random.h"
 #include "cube/topology.h"
+#include "fake_clock.h"
 #include "file_util.h"
 #include "render/palette.h"
 #include "render/pictures.h"
 #include "render/projection.h"
 #include "series/series_file.h"
+#include "test/test_flow.h"
 
 #include <QFile>
 #include <QImage>
@@ -17,6 +19,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,6 +62,17 @@ int CountColors(const QImage& image, QRect region, std::initializer_list<Color> 
 QRect AnswerRegion(int a) {
     return QRect(500 + 250 * (a % 2), 250 * (a / 2), 250, 250);
 }
+
+// A window that shows nothing: the flow runs on the store and state alone.
+class SilentView final : public TestView {
+public:
+    const Pictures& pictures() const override { return pictures_; }
+    void RefreshLabels() override {}
+    void CreateRandomSeries() override {}
+
+private:
+    Pictures pictures_{nullptr, {nullptr, nullptr, nullptr, nullptr}};
+};
 
 } // namespace
 
@@ -181,11 +195,149 @@ private slots:
         QVERIFY(!r.out.contains(QStringLiteral("Cube 0: ")));
         QVERIFY(r.out.contains(QStringLiteral("1 of 4 Cubes break invariants")));
 
-        r = Tool({"check", PickedFile()});
+        // Picks and times that agree pass; --stripped demands none at all.
+        QCOMPARE(Tool({"check", PickedFile()}).code, 0);
+        r = Tool({"check", PickedFile(), "--stripped"});
         QCOMPARE(r.code, 1);
         QVERIFY(r.out.contains(QStringLiteral("Cube 1: answers are already picked")));
         QVERIFY(r.out.contains(QStringLiteral("Cube 2: ")));
         QVERIFY(!r.out.contains(QStringLiteral("Cube 0: ")));
+    }
+
+    void checkJudgesProgress_data() {
+        QTest::addColumn<int>("wrongFlag");   // pick flag of one wrong answer
+        QTest::addColumn<int>("correctFlag"); // pick flag of the correct answer
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("stop");
+        QTest::addColumn<bool>("stripped");
+        QTest::addColumn<QString>("failure"); // empty: the Cube is sound
+        const double t = 46'000.5, later = t + 9.5 / 86'400;
+        QTest::newRow("fresh") << 0 << 0 << 0.0 << 0.0 << false << "";
+        QTest::newRow("wrong pick, clock stopped") << 1 << 0 << t << later << false << "";
+        QTest::newRow("wrong pick, clock running") << 1 << 0 << t << 0.0 << false << "";
+        QTest::newRow("solved after a wrong pick") << 1 << 1 << t << later << false << "";
+        QTest::newRow("stopped at its start") << 0 << 0 << t << t << false << "";
+        QTest::newRow("flag 2") << 2 << 0 << t << later << false << "answer";
+        QTest::newRow("flag -1") << -1 << 0 << t << later << false << "not 0 or 1";
+        QTest::newRow("solved, clock running")
+            << 0 << 1 << t << 0.0 << false << "clock was not stopped";
+        QTest::newRow("solved, stop only a fraction of a day")
+            << 0 << 1 << t << 0.75 << false << "clock was not stopped";
+        QTest::newRow("stop before start")
+            << 0 << 0 << later << t << false << "clock stops before it starts";
+        QTest::newRow("stop without start")
+            << 1 << 0 << 0.0 << later << false << "stopped but never started";
+        QTest::newRow("stripped: fresh") << 0 << 0 << 0.0 << 0.0 << true << "";
+        QTest::newRow("stripped: start of 5e-324 is not set")
+            << 0 << 0 << 5e-324 << 0.0 << true << "";
+        QTest::newRow("stripped: stop of -0.9 is not set") << 0 << 0 << 0.0 << -0.9 << true << "";
+        QTest::newRow("stripped: a pick")
+            << 1 << 0 << 0.0 << 0.0 << true << "answers are already picked";
+        QTest::newRow("stripped: a clock") << 0 << 0 << t << later << true << "clock is not zero";
+        QTest::newRow("stripped: only a stop")
+            << 0 << 0 << 0.0 << 2.0 << true << "clock is not zero";
+    }
+
+    void checkJudgesProgress() {
+        // Picks and times must agree with each other: flags 0 or 1, a solved
+        // Cube's clock stopped, a stop not before its start. --stripped allows
+        // neither picks nor a clock; date-times count by their whole part.
+        QFETCH(int, wrongFlag);
+        QFETCH(int, correctFlag);
+        QFETCH(double, start);
+        QFETCH(double, stop);
+        QFETCH(bool, stripped);
+        QFETCH(QString, failure);
+        SetupTopology();
+        SeedRandom(31);
+        SeriesStore store;
+        store.seriessize = 2;
+        store.MakeRandomSeries();
+        CubeNode& c = *store.CurrentCube()->link;
+        c.chosen[(c.correct + 2) % 4] = static_cast<std::int8_t>(wrongFlag);
+        c.chosen[c.correct] = static_cast<std::int8_t>(correctFlag);
+        c.tstart = start;
+        c.tstop = stop;
+        const QString path = Path("progress.srs");
+        QCOMPARE(SaveSeriesFile(path, store.CurrentCube(), false), WriteResult::Ok);
+
+        QStringList args{"check", path};
+        if (stripped)
+            args << "--stripped";
+        const Run r = Tool(args);
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+        QCOMPARE(r.code, failure.isEmpty() ? 0 : 1);
+        const QRegularExpression named(
+            QStringLiteral("^Cube 1: .*%1").arg(QRegularExpression::escape(failure)),
+            QRegularExpression::MultilineOption);
+        QVERIFY2(r.out.contains(named) == !failure.isEmpty(), qPrintable(r.out));
+        QVERIFY(!r.out.contains(QStringLiteral("Cube 0: ")));
+    }
+
+    void windowSavesPassCheck() {
+        // Series saved without stripping, as the window fills them: Mistakes
+        // (wrong picks), Skipped (skips, also of Cubes that come back with
+        // picks), Custom (the current Cube filed mid-answer and solved). A
+        // file the window writes never fails check; --stripped refuses the
+        // picks and times.
+        FakeClock clock;
+        SetupTopology();
+        SeedRandom(5);
+        SeriesStore store;
+        store.seriessize = 6;
+        store.MakeRandomSeries();
+        TestState state;
+        SilentView view;
+        TestFlow flow(store, state, view);
+        flow.ResetTest();
+        flow.ststClick();
+        for (int round = 0; round < 2; ++round) {
+            // The second round stops early, while Skipped still holds Cubes.
+            const int steps = round == 0 ? 40 : 7;
+            int step = 0;
+            while (store.CurrentCube() != nullptr && step < steps) {
+                const CubeNode& c = *store.CurrentCube();
+                clock.AdvanceSeconds(1.5 + step);
+                switch (step++ % 5) {
+                case 0:
+                    flow.AnswerCube((c.correct + 1) % 4);
+                    store.AddCurrentCube(SeriesKind::Custom, state.paused == 0);
+                    break;
+                case 1:
+                    flow.skipClick();
+                    break;
+                case 2:
+                    flow.ststClick(); // pause
+                    clock.AdvanceSeconds(30);
+                    flow.ststClick();
+                    flow.AnswerCube((c.correct + 3) % 4);
+                    break;
+                case 3:
+                    flow.AnswerCube(c.correct);
+                    store.AddCurrentCube(SeriesKind::Custom, state.paused == 0);
+                    break;
+                default:
+                    flow.AnswerCube(c.correct); // moves on once solved
+                }
+            }
+            if (round == 0) {
+                // The Mistakes come back as Current, with their picks.
+                QVERIFY(store.CopyToCurrent(SeriesKind::Mistakes));
+                flow.ResetTest();
+                flow.ststClick();
+            }
+        }
+        const std::pair<SeriesKind, const char*> saved[] = {{SeriesKind::Mistakes, "mistakes.srs"},
+                                                            {SeriesKind::Skipped, "skipped.srs"},
+                                                            {SeriesKind::Custom, "custom.srs"}};
+        for (const auto& [kind, name] : saved) {
+            QVERIFY2(store[kind].count > 0, name);
+            const QString path = Path(name);
+            QCOMPARE(SaveSeriesFile(path, store[kind].head, false), WriteResult::Ok);
+            const Run r = Tool({"check", path});
+            QVERIFY2(r.code == 0, qPrintable(name + (": " + r.out)));
+            QCOMPARE(Tool({"check", path, "--stripped"}).code, 1);
+        }
     }
 
     void render() {

@@ -162,7 +162,7 @@ int Info(const QString& file, bool json) {
     return kExitOk;
 }
 
-int Check(const QString& file) {
+int Check(const QString& file, bool stripped) {
     SeriesStore store;
     if (const auto error = Load(file, store))
         return Fail(*error);
@@ -170,7 +170,8 @@ int Check(const QString& file) {
     int broken = 0;
     int index = 0;
     for (const CubeNode* c = store.CurrentCube(); c != nullptr; c = c->link, ++index) {
-        const auto failures = InvariantFailures(*c);
+        const auto failures =
+            InvariantFailures(*c, stripped ? Progress::None : Progress::Consistent);
         if (failures.empty())
             continue;
         ++broken;

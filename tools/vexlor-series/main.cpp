@@ -24,8 +24,9 @@ int main(int argc, char* argv[]) {
                        "      program saves the Current series; one seed gives one file\n"
                        "  info FILE [--json]\n"
                        "      one line (or JSON object) per Cube\n"
-                       "  check FILE\n"
-                       "      checks every Cube against the generator's rules;\n"
+                       "  check FILE [--stripped]\n"
+                       "      checks every Cube against the generator's rules and its picks\n"
+                       "      and times for consistency (--stripped: no picks, no times);\n"
                        "      exit code 1 names each Cube that breaks one\n"
                        "  render FILE INDEX -o PNG\n"
                        "      the five pictures of Cube INDEX (from 0) in one 1000x500 image\n"
@@ -46,7 +47,10 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("SECONDS"));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("List the Cubes as a JSON array."));
-    parser.addOptions({output, seed, json});
+    const QCommandLineOption stripped(
+        QStringLiteral("stripped"),
+        QStringLiteral("Demand Cubes without picks or times, as generate writes them."));
+    parser.addOptions({output, seed, json, stripped});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return Fail(parser.errorText());
@@ -73,7 +77,7 @@ int main(int argc, char* argv[]) {
     const Usage usages[] = {
         {"generate", "generate COUNT [--seed SECONDS] -o FILE", 1, {&output, &seed}, true},
         {"info", "info FILE [--json]", 1, {&json}, false},
-        {"check", "check FILE", 1, {}, false},
+        {"check", "check FILE [--stripped]", 1, {&stripped}, false},
         {"render", "render FILE INDEX -o PNG", 2, {&output}, true},
     };
     const Usage* usage = nullptr;
@@ -82,7 +86,7 @@ int main(int argc, char* argv[]) {
             usage = &u;
     if (usage == nullptr)
         return Fail(QStringLiteral("unknown command '%1'; try --help").arg(command));
-    for (const QCommandLineOption* o : {&output, &seed, &json})
+    for (const QCommandLineOption* o : {&output, &seed, &json, &stripped})
         if (parser.isSet(*o) &&
             std::find(usage->options.begin(), usage->options.end(), o) == usage->options.end())
             return Fail(QStringLiteral("option --%1 does not apply to '%2'")
@@ -100,6 +104,6 @@ int main(int argc, char* argv[]) {
     if (command == QLatin1String("info"))
         return Info(rest[0], parser.isSet(json));
     if (command == QLatin1String("check"))
-        return Check(rest[0]);
+        return Check(rest[0], parser.isSet(stripped));
     return Render(rest[0], rest[1], parser.value(output));
 }
