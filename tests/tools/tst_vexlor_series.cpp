@@ -176,6 +176,47 @@ private slots:
             QVERIFY(cubes[1].toObject()[key].isDouble());
     }
 
+    void infoTimeAsStored_data() {
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("stop");
+        QTest::addColumn<QString>("time");
+        const double t = 46'000.5, s = 1.0 / 86'400;
+        QTest::newRow("12.34 s, tenths cut") << t << t + 12.34 * s << "12.3";
+        QTest::newRow("59.96 s, tenths cut") << t << t + 59.96 * s << "59.9";
+        QTest::newRow("2.5 days, not wrapped") << t << t + 2.5 << "216000.0";
+        QTest::newRow("a day exactly") << t << t + 1.0 << "86400.0";
+        QTest::newRow("negative") << t << t - 4.56 * s << "-4.5";
+        QTest::newRow("negative below a tenth") << t << t - 0.04 * s << "0.0";
+        QTest::newRow("clock running") << t << 0.0 << "0.0";
+        QTest::newRow("start only a fraction of a day") << 0.75 << t << "0.0";
+    }
+
+    void infoTimeAsStored() {
+        // info reports the span a Cube stores, whole days and sign included,
+        // in its text and in its JSON.
+        QFETCH(double, start);
+        QFETCH(double, stop);
+        QFETCH(QString, time);
+        SetupTopology();
+        SeedRandom(8);
+        SeriesStore store;
+        store.seriessize = 1;
+        store.MakeRandomSeries();
+        store.CurrentCube()->tstart = start;
+        store.CurrentCube()->tstop = stop;
+        const QString path = Path("timed.srs");
+        QCOMPARE(SaveSeriesFile(path, store.CurrentCube(), false), WriteResult::Ok);
+
+        const Run r = Tool({"info", path});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains(QStringLiteral(" time=%1 ").arg(time)), qPrintable(r.out));
+        const Run j = Tool({"info", path, "--json"});
+        QCOMPARE(j.code, 0);
+        const QJsonArray cubes = QJsonDocument::fromJson(j.out.toUtf8()).array();
+        QCOMPARE(cubes.size(), 1);
+        QCOMPARE(cubes[0].toObject()["time"].toDouble(), time.toDouble());
+    }
+
     void check() {
         // Sound Cubes pass; a Cube with picks, or with a damaged symbol,
         // fails and is named.

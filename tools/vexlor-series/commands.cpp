@@ -8,7 +8,6 @@
 #include "render/projection.h"
 #include "series/series_file.h"
 #include "test/datetime.h"
-#include "test/statistics.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -18,6 +17,7 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <cmath>
 #include <cstdio>
 
 namespace vexlor::tool {
@@ -65,10 +65,16 @@ std::optional<QString> Load(const QString& path, SeriesStore& store) {
         .arg(store[SeriesKind::Current].count);
 }
 
-// The solving time a saved Cube carries: stop minus start when both are set.
+// The solving time a saved Cube carries, in seconds: stop minus start when
+// both are set, as stored. Unlike the window's label it keeps whole days and
+// the sign, so that a damaged or odd clock shows as what it is; tenths are
+// cut as the label cuts them.
 QString StoredTime(const CubeNode& c) {
-    const bool both = IsStampSet(c.tstart) && IsStampSet(c.tstop);
-    return QString::fromStdString(FormatSeconds(both ? c.tstop - c.tstart : 0.0));
+    if (!IsStampSet(c.tstart) || !IsStampSet(c.tstop))
+        return QStringLiteral("0.0");
+    constexpr double kMsPerDay = 86'400'000.0;
+    const double tenths = std::trunc(std::round((c.tstop - c.tstart) * kMsPerDay) / 100.0);
+    return QString::number(tenths / 10.0, 'f', 1);
 }
 
 QString Joined(const std::int8_t* values, int n) {
