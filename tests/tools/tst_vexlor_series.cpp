@@ -13,6 +13,7 @@
 #include "series/series_file.h"
 #include "test/test_flow.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -23,6 +24,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstring>
 
 using namespace vexlor;
@@ -35,8 +39,16 @@ struct Run {
     QString err;
 };
 
-Run Tool(const QStringList& args) {
+// Runs the tool; with fileSizeLimit, its writes fail past that many bytes,
+// as on a full disk (the limit binds root too).
+Run Tool(const QStringList& args, qint64 fileSizeLimit = -1) {
     QProcess p;
+    if (fileSizeLimit >= 0)
+        p.setChildProcessModifier([fileSizeLimit] {
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+        });
     p.start(QStringLiteral(VEXLOR_SERIES_BIN), args);
     Run r;
     if (!p.waitForFinished(120'000) || p.exitStatus() != QProcess::NormalExit) {
@@ -234,7 +246,10 @@ private slots:
         QCOMPARE(r.code, 1);
         QVERIFY(r.out.contains(QStringLiteral("Cube 2: ")));
         QVERIFY(!r.out.contains(QStringLiteral("Cube 0: ")));
-        QVERIFY(r.out.contains(QStringLiteral("1 of 4 Cubes break invariants")));
+        QVERIFY(r.out.contains(QStringLiteral("1 of 4 Cubes breaks invariants")));
+        const QString one = Path("one.srs");
+        QCOMPARE(Tool({"generate", "1", "-o", one}).code, 0);
+        QVERIFY(Tool({"check", one}).out.contains(QStringLiteral("its 1 Cube holds every")));
 
         // Picks and times that agree pass; --stripped demands none at all.
         QCOMPARE(Tool({"check", PickedFile()}).code, 0);
@@ -429,15 +444,43 @@ private slots:
         }
     }
 
+    void failedWriteKeepsTheEarlierFile_data() {
+        QTest::addColumn<QStringList>("args"); // the output goes last
+        QTest::newRow("generate") << QStringList{"generate", "1000", "--seed", "4", "-o"};
+    }
+
+    void failedWriteKeepsTheEarlierFile() {
+        // A write the disk refuses half way: exit code 2 and the system's
+        // reason on one line; the earlier file stays byte for byte and no
+        // temporary file is left behind.
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString out = dir.filePath(QStringLiteral("earlier"));
+        const QByteArray earlier(3000, 'e');
+        QVERIFY(WriteAll(out, earlier));
+        args << out;
+        const Run r = Tool(args, 20'000);
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.err,
+                 QStringLiteral("vexlor-series: cannot write %1: File too large\n").arg(out));
+        QCOMPARE(ReadAll(out), earlier);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"earlier"});
+        // Without the limit the same command replaces the file.
+        QCOMPARE(Tool(args).code, 0);
+        QVERIFY(ReadAll(out) != earlier);
+    }
+
     void badInput_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
         const QString wrong = Path("wrong.srs"), tiny = Path("tiny.srs"), zero = Path("zero.srs"),
-                      cut = Path("cut.srs");
+                      cut = Path("cut.srs"), cutOne = Path("cut-one.srs");
         WriteAll(wrong, QByteArray("SRS\0\1\0", 6) + QByteArray(232, '\0'));
         WriteAll(tiny, QByteArray("SR"));
         WriteAll(zero, QByteArray("SRS \0\0", 6));
         WriteAll(cut, QByteArray("SRS \2\0", 6) + QByteArray(232 + 100, '\0'));
+        WriteAll(cutOne, QByteArray("SRS \1\0", 6) + QByteArray(100, '\0'));
         const QString missing = Path("missing.srs");
 
         QTest::newRow("no command") << QStringList{} << "no command";
@@ -448,8 +491,11 @@ private slots:
         QTest::newRow("wrong magic") << QStringList{"info", wrong} << "not a series file";
         QTest::newRow("short file") << QStringList{"check", tiny} << "too short";
         QTest::newRow("count 0") << QStringList{"info", zero} << "count is 0";
+        // The line ends with the message: "1 whole record", not "records".
         QTest::newRow("cut record")
-            << QStringList{"info", cut} << "announces 2 Cubes but holds 1 whole records";
+            << QStringList{"info", cut} << "announces 2 Cubes but holds 1 whole record\n";
+        QTest::newRow("cut single record")
+            << QStringList{"check", cutOne} << "announces 1 Cube but holds 0 whole records";
         QTest::newRow("count 0 Cubes") << QStringList{"generate", "0", "-o", missing} << "COUNT";
         QTest::newRow("count too big")
             << QStringList{"generate", "65536", "-o", missing} << "1 to 65535";
@@ -460,11 +506,16 @@ private slots:
         QTest::newRow("no output") << QStringList{"generate", "3"} << "-o FILE";
         QTest::newRow("unwritable output")
             << QStringList{"generate", "3", "-o", Path("no/such/folder/x.srs")}
-            << "Error writing file.";
+            << "cannot write " + Path("no/such/folder/x.srs") + ": No such file or directory";
+        QTest::newRow("negative count")
+            << QStringList{"generate", "-3", "-o", missing} << "COUNT must be a whole number";
         QTest::newRow("option of another command")
             << QStringList{"check", wrong, "--json"} << "does not apply";
         QTest::newRow("render index too big")
             << QStringList{"render", PickedFile(), "3", "-o", Path("x.png")} << "from 0 to 2";
+        QTest::newRow("render negative index")
+            << QStringList{"render", PickedFile(), "-1", "-o", Path("x.png")}
+            << "index out of range: " + PickedFile() + " holds 3 Cubes, so INDEX runs from 0 to 2";
         QTest::newRow("render index not a number")
             << QStringList{"render", PickedFile(), "first", "-o", Path("x.png")} << "INDEX";
         QTest::newRow("render without -o") << QStringList{"render", PickedFile(), "0"} << "-o PNG";

@@ -29,6 +29,11 @@ QTextStream& Out() {
     return out;
 }
 
+// "1 Cube", "2 Cubes": a count with its noun.
+QString Counted(int n, const char* noun) {
+    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(noun)).arg(n == 1 ? "" : "s");
+}
+
 // Reads the series file at path into Current of store. On failure returns
 // one line saying what is wrong with the file.
 std::optional<QString> Load(const QString& path, SeriesStore& store) {
@@ -59,10 +64,8 @@ std::optional<QString> Load(const QString& path, SeriesStore& store) {
     const int n = static_cast<std::uint8_t>(bytes[4]) | (static_cast<std::uint8_t>(bytes[5]) << 8);
     if (n == 0)
         return QStringLiteral("%1 holds no Cubes: its count is 0").arg(path);
-    return QStringLiteral("%1 is cut short: it announces %2 Cubes but holds %3 whole records")
-        .arg(path)
-        .arg(n)
-        .arg(store[SeriesKind::Current].count);
+    return QStringLiteral("%1 is cut short: it announces %2 but holds %3")
+        .arg(path, Counted(n, "Cube"), Counted(store[SeriesKind::Current].count, "whole record"));
 }
 
 // The solving time a saved Cube carries, in seconds: stop minus start when
@@ -121,9 +124,11 @@ int Generate(const QString& countText, const std::optional<QString>& seedText,
     store.seriessize = count;
     store.MakeRandomSeries();
     // Saved as the program saves its Current series: without picks or times.
-    const WriteResult result = SaveSeriesFile(output, store.CurrentCube(), true);
+    QString reason;
+    const WriteResult result = SaveSeriesFile(output, store.CurrentCube(), true, &reason);
     if (result != WriteResult::Ok)
-        return Fail(QStringLiteral("cannot write %1: %2").arg(output, SaveMessage(result)));
+        return Fail(QStringLiteral("cannot write %1: %2")
+                        .arg(output, reason.isEmpty() ? SaveMessage(result) : reason));
     return kExitOk;
 }
 
@@ -186,10 +191,16 @@ int Check(const QString& file, bool stripped) {
                   << '\n';
     }
     const int n = store[SeriesKind::Current].count;
-    if (broken == 0)
-        Out() << QStringLiteral("%1: all %2 Cubes hold every invariant").arg(file).arg(n) << '\n';
+    if (broken == 0 && n == 1)
+        Out() << QStringLiteral("%1: its 1 Cube holds every invariant").arg(file) << '\n';
+    else if (broken == 0)
+        Out() << QStringLiteral("%1: all %2 hold every invariant").arg(file, Counted(n, "Cube"))
+              << '\n';
     else
-        Out() << QStringLiteral("%1: %2 of %3 Cubes break invariants").arg(file).arg(broken).arg(n)
+        Out() << QStringLiteral("%1: %2 of %3 %4 invariants")
+                     .arg(file)
+                     .arg(broken)
+                     .arg(Counted(n, "Cube"), broken == 1 ? "breaks" : "break")
               << '\n';
     Out().flush();
     return broken == 0 ? kExitOk : kExitCheckFailed;
@@ -202,10 +213,14 @@ int Render(const QString& file, const QString& indexText, const QString& output)
     const int count = store[SeriesKind::Current].count;
     bool ok = false;
     const int index = indexText.toInt(&ok);
-    if (!ok || index < 0 || index >= count)
-        return Fail(QStringLiteral("INDEX must be a whole number from 0 to %1 for %2, not '%3'")
+    if (!ok)
+        return Fail(QStringLiteral("INDEX must be a whole number, not '%1'").arg(indexText));
+    if (index < 0 || index >= count)
+        return Fail(QStringLiteral("index out of range: %1 holds %2, so INDEX runs from 0 to %3, "
+                                   "not %4")
+                        .arg(file, Counted(count, "Cube"))
                         .arg(count - 1)
-                        .arg(file, indexText));
+                        .arg(index));
     const CubeNode* c = store.CurrentCube();
     for (int i = 0; i < index; ++i)
         c = c->link;

@@ -10,6 +10,45 @@
 
 using namespace vexlor::tool;
 
+namespace {
+
+// The parser takes every argument that starts with '-' for an option, and
+// would refuse a negative number ("render FILE -1") as the unknown option
+// "-1". No option starts with a digit, so such an argument is a value: the
+// options (each with the value it takes) are kept in front, and every other
+// argument follows behind "--", in its order.
+QStringList ArgumentsLast(const QStringList& args, const QList<QCommandLineOption>& options) {
+    const auto takesValue = [&](const QString& name) {
+        return std::any_of(options.begin(), options.end(), [&](const QCommandLineOption& o) {
+            return !o.valueName().isEmpty() && o.names().contains(name);
+        });
+    };
+    QStringList front = args.mid(0, 1), back;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--")) {
+            back += args.mid(i + 1);
+            break;
+        }
+        const bool isOption = a.size() > 1 && a[0] == QLatin1Char('-') && !a[1].isDigit();
+        if (!isOption) {
+            back << a;
+            continue;
+        }
+        front << a;
+        // "--seed 5" and "-o FILE" take the next argument, whatever it looks
+        // like; "--seed=5" and "-oFILE" carry their value.
+        const QString name = a.startsWith(QLatin1String("--")) ? a.mid(2) : a.mid(1);
+        const bool ownValue =
+            a.startsWith(QLatin1String("--")) ? name.contains(QLatin1Char('=')) : name.size() > 1;
+        if (!ownValue && takesValue(name) && i + 1 < args.size())
+            front << args[++i];
+    }
+    return front << QStringLiteral("--") << back;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vexlor-series"));
@@ -52,7 +91,7 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Demand Cubes without picks or times, as generate writes them."));
     parser.addOptions({output, seed, json, stripped});
 
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(ArgumentsLast(QCoreApplication::arguments(), {output, seed, json, stripped})))
         return Fail(parser.errorText());
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);
