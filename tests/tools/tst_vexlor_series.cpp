@@ -21,13 +21,16 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 using namespace vexlor;
 
@@ -75,6 +78,34 @@ QRect AnswerRegion(int a) {
     return QRect(500 + 250 * (a % 2), 250 * (a / 2), 250, 250);
 }
 
+// Runs one of poppler's tools, through which the tests read sheets back, and
+// returns what it printed; empty when it is missing or fails.
+QByteArray Poppler(const QString& tool, const QStringList& args) {
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty())
+        qWarning("%s not found: install poppler-utils", qPrintable(tool));
+    QProcess p;
+    p.start(program, args);
+    if (program.isEmpty() || !p.waitForFinished(120'000) || p.exitCode() != 0)
+        return {};
+    return p.readAllStandardOutput();
+}
+
+// The number of pages of a PDF as pdfinfo reads it; -1 when it cannot.
+int PdfPages(const QString& pdf) {
+    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)$"),
+                                   QRegularExpression::MultilineOption);
+    const auto m = pages.match(QString::fromUtf8(Poppler(QStringLiteral("pdfinfo"), {pdf})));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// Whether two colours differ by at most 2 in each channel: a PDF keeps its
+// colours as fractions, which come back rounded.
+bool Near(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) <= 2 && std::abs(qGreen(a) - qGreen(b)) <= 2 &&
+           std::abs(qBlue(a) - qBlue(b)) <= 2;
+}
+
 // A window that shows nothing: the flow runs on the store and state alone.
 class SilentView final : public TestView {
 public:
@@ -112,6 +143,26 @@ private:
         third->tstart = 46'001.25;
         third->tstop = 46'001.25 + 12.34 / 86'400;
         const QString path = Path("picked.srs");
+        if (SaveSeriesFile(path, store.CurrentCube(), false) != WriteResult::Ok)
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    // n generated Cubes, each solved after one wrong pick, as Mistakes and
+    // Custom may hold them.
+    QString SolvedFile(const char* name, int n, int seed) {
+        SetupTopology();
+        SeedRandom(seed);
+        SeriesStore store;
+        store.seriessize = n;
+        store.MakeRandomSeries();
+        for (CubeNode* c = store.CurrentCube(); c != nullptr; c = c->link) {
+            c->chosen[(c->correct + 1) % 4] = 1;
+            c->chosen[c->correct] = 1;
+            c->tstart = 46'000.5;
+            c->tstop = 46'000.5 + 7.0 / 86'400;
+        }
+        const QString path = Path(name);
         if (SaveSeriesFile(path, store.CurrentCube(), false) != WriteResult::Ok)
             qFatal("cannot write %s", qPrintable(path));
         return path;
@@ -444,9 +495,159 @@ private slots:
         }
     }
 
+    void sheetPages_data() {
+        QTest::addColumn<int>("cubes");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("size"); // as pdfinfo names it
+        const QString a4 = QStringLiteral("595 x 842 pts (A4)");
+        const QString letter = QStringLiteral("612 x 792 pts (letter)");
+        QTest::newRow("2 a page, one left over") << 7 << QStringList{} << 4 + 1 << a4;
+        QTest::newRow("1 a page") << 7 << QStringList{"--per-page", "1"} << 7 + 1 << a4;
+        QTest::newRow("3 a page") << 7 << QStringList{"--per-page", "3"} << 3 + 1 << a4;
+        QTest::newRow("4 a page, pages full") << 8 << QStringList{"--per-page", "4"} << 2 + 1 << a4;
+        QTest::newRow("a slice") << 7 << QStringList{"--from", "2", "--count", "3"} << 2 + 1 << a4;
+        QTest::newRow("to the end") << 7 << QStringList{"--from", "6"} << 1 + 1 << a4;
+        QTest::newRow("key only") << 7 << QStringList{"--key-only"} << 1 << a4;
+        QTest::newRow("Letter") << 7 << QStringList{"--page-size", "letter"} << 4 + 1 << letter;
+        // 42 lines in 6 columns fill an A4 key page, 39 in 6 a Letter page.
+        QTest::newRow("key of 252 on A4") << 252 << QStringList{"--key-only"} << 1 << a4;
+        QTest::newRow("key of 253 on A4") << 253 << QStringList{"--key-only"} << 2 << a4;
+        QTest::newRow("key of 235 on Letter")
+            << 235 << QStringList{"--key-only", "--page-size", "Letter"} << 2 << letter;
+        QTest::newRow("253 Cubes 4 a page")
+            << 253 << QStringList{"--per-page", "4"} << 64 + 2 << a4;
+    }
+
+    void sheetPages() {
+        // Items fill their pages in order, the key follows on pages of its
+        // own; the page size is the one asked for, portrait.
+        QFETCH(int, cubes);
+        QFETCH(QStringList, options);
+        QFETCH(int, pages);
+        QFETCH(QString, size);
+        const QString series = Path("pages.srs"), pdf = Path("pages.pdf");
+        QCOMPARE(Tool({"generate", QString::number(cubes), "--seed", "9", "-o", series}).code, 0);
+        const Run r = Tool(QStringList{"sheet", series, "-o", pdf} + options);
+        QVERIFY2(r.code == 0 && r.err.isEmpty(), qPrintable(r.err));
+        QCOMPARE(PdfPages(pdf), pages);
+        QVERIFY(Poppler(QStringLiteral("pdfinfo"), {pdf}).contains(size.toUtf8()));
+    }
+
+    void sheetKeyMatchesCubes_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("count");
+        QTest::newRow("whole series") << QStringList{} << 0 << 20;
+        QTest::newRow("a slice") << QStringList{"--from", "5", "--count", "9"} << 5 << 9;
+        QTest::newRow("key only") << QStringList{"--key-only", "--from", "12"} << 12 << 8;
+        QTest::newRow("Letter, 4 a page")
+            << QStringList{"--page-size", "Letter", "--per-page", "4"} << 0 << 20;
+    }
+
+    void sheetKeyMatchesCubes() {
+        // The key names every item once, numbered from 1 in sheet order,
+        // with the letter of its Cube's correct answer: A for 0, B for 1, C
+        // for 2, D for 3. Picks in the file change nothing.
+        QFETCH(QStringList, options);
+        QFETCH(int, from);
+        QFETCH(int, count);
+        const QString series = SolvedFile("key.srs", 20, 12), pdf = Path("key.pdf");
+        SeriesStore store;
+        QCOMPARE(LoadSeriesFile(series, store), LoadResult::Ok);
+        QString expected;
+        int index = 0;
+        for (const CubeNode* c = store.CurrentCube(); c != nullptr; c = c->link, ++index)
+            if (index >= from && index < from + count)
+                expected += QChar(u'A' + c->correct);
+        QCOMPARE(expected.size(), count);
+
+        const Run r = Tool(QStringList{"sheet", series, "-o", pdf} + options);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const QString text = QString::fromUtf8(Poppler(QStringLiteral("pdftotext"), {pdf, "-"}));
+        const qsizetype key = text.indexOf(QStringLiteral("Answer key"));
+        QVERIFY2(key >= 0, qPrintable(text));
+        QString letters(count, QLatin1Char('-'));
+        const QRegularExpression entry(QStringLiteral("(\\d+)\\.\\s+([A-D?])\\b"));
+        int entries = 0;
+        for (const auto& m : entry.globalMatch(text.mid(key))) {
+            const int item = m.captured(1).toInt();
+            QVERIFY2(item >= 1 && item <= count, qPrintable(m.captured()));
+            QCOMPARE(letters[item - 1], QLatin1Char('-'));
+            letters[item - 1] = m.captured(2)[0];
+            ++entries;
+        }
+        QCOMPARE(entries, count);
+        QCOMPARE(letters, expected);
+    }
+
+    void sheetHeadsEveryPage_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("the file's name") << QStringList{} << "heads.srs";
+        QTest::newRow("a title") << QStringList{"--title", "Class 4b: cubes"} << "Class 4b: cubes";
+        QTest::newRow("key only") << QStringList{"--key-only"} << "heads.srs";
+    }
+
+    void sheetHeadsEveryPage() {
+        // Every page carries the title (by default the file's name without
+        // its folder) and "Page i of n" at its foot.
+        QFETCH(QStringList, options);
+        QFETCH(QString, title);
+        const QString series = Path("heads.srs"), pdf = Path("heads.pdf");
+        QCOMPARE(Tool({"generate", "3", "--seed", "2", "-o", series}).code, 0);
+        QCOMPARE(Tool(QStringList{"sheet", series, "-o", pdf} + options).code, 0);
+        const int pages = PdfPages(pdf);
+        QVERIFY(pages >= 1);
+        for (int page = 1; page <= pages; ++page) {
+            const QString number = QString::number(page);
+            const QString text = QString::fromUtf8(
+                Poppler(QStringLiteral("pdftotext"), {"-f", number, "-l", number, pdf, "-"}));
+            QVERIFY2(text.startsWith(title + '\n'), qPrintable(text));
+            QVERIFY2(!text.contains(dir_.path()), qPrintable(text));
+            QVERIFY2(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)),
+                     qPrintable(text));
+        }
+    }
+
+    void sheetShowsCubesUnsolved() {
+        // Every Cube of the file is solved after a wrong pick, but the sheet
+        // shows none of it: no highlight, no dark red, only the unsolved
+        // colours, drawn as shapes rather than pasted images.
+        const QString series = SolvedFile("solved.srs", 4, 21), pdf = Path("solved.pdf");
+        QCOMPARE(Tool({"sheet", series, "-o", pdf}).code, 0);
+        const QByteArray bytes = ReadAll(pdf);
+        QVERIFY(bytes.startsWith("%PDF-"));
+        QVERIFY(!QString::fromLatin1(bytes).contains(
+            QRegularExpression(QStringLiteral("/Subtype\\s*/Image"))));
+
+        const QString prefix = Path("solved-page");
+        Poppler(QStringLiteral("pdftoppm"), {"-r", "50", "-aa", "no", "-aaVector", "no", "-png",
+                                             "-f", "1", "-l", "2", pdf, prefix});
+        std::vector<QRgb> solvedColours;
+        for (Color c : {markcolor[0], markcolor[1], markcolor[2], wrongcolor})
+            for (Color shaded : {c, c + shade, c - shade})
+                solvedColours.push_back(ToQRgb(shaded));
+        for (const char* page : {"-1.png", "-2.png"}) {
+            const QImage image = QImage(prefix + page).convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(!image.isNull(), page);
+            int faces = 0, solved = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QRgb pixel = image.pixel(x, y);
+                    faces += Near(pixel, ToQRgb(facecolor)) ? 1 : 0;
+                    for (QRgb c : solvedColours)
+                        solved += Near(pixel, c) ? 1 : 0;
+                }
+            QVERIFY2(faces > 1000, qPrintable(QString::number(faces)));
+            QCOMPARE(solved, 0);
+        }
+    }
+
     void failedWriteKeepsTheEarlierFile_data() {
         QTest::addColumn<QStringList>("args"); // the output goes last
         QTest::newRow("generate") << QStringList{"generate", "1000", "--seed", "4", "-o"};
+        QTest::newRow("sheet") << QStringList{"sheet", SolvedFile("many.srs", 40, 3), "-o"};
     }
 
     void failedWriteKeepsTheEarlierFile() {
@@ -525,6 +726,39 @@ private slots:
         QTest::newRow("render of a cut file")
             << QStringList{"render", cut, "0", "-o", Path("x.png")} << "cut short";
         QTest::newRow("too many arguments") << QStringList{"info", wrong, wrong} << "usage";
+
+        const QString good = Path("sheet-good.srs"), broken = Path("sheet-broken.srs");
+        const QString pdf = Path("x.pdf");
+        Tool({"generate", "3", "--seed", "5", "-o", good});
+        QByteArray bytes = ReadAll(good);
+        bytes[6 + 232 + 162] = char(40); // Cube 1: face 0 carries symbol 40
+        WriteAll(broken, bytes);
+        const auto sheet = [&](const QString& file, const QStringList& options) {
+            return QStringList{"sheet", file, "-o", pdf} + options;
+        };
+        QTest::newRow("sheet of an empty series") << sheet(zero, {}) << "count is 0";
+        QTest::newRow("sheet of a cut file") << sheet(cut, {}) << "cut short";
+        QTest::newRow("sheet of no series file") << sheet(wrong, {}) << "not a series file";
+        QTest::newRow("sheet of a missing file") << sheet(missing, {}) << "cannot open";
+        QTest::newRow("sheet of a broken Cube")
+            << sheet(broken, {}) << "Cube 1 of " + broken + " cannot be printed: face symbol";
+        QTest::newRow("sheet 0 a page") << sheet(good, {"--per-page", "0"}) << "from 1 to 4";
+        QTest::newRow("sheet 5 a page") << sheet(good, {"--per-page", "5"}) << "from 1 to 4";
+        QTest::newRow("sheet from -1")
+            << sheet(good, {"--from", "-1"})
+            << "index out of range: " + good + " holds 3 Cubes, so --from runs from 0 to 2, not -1";
+        QTest::newRow("sheet from past the end")
+            << sheet(good, {"--from", "3"}) << "index out of range";
+        QTest::newRow("sheet from not a number") << sheet(good, {"--from", "one"}) << "--from";
+        QTest::newRow("sheet count 0") << sheet(good, {"--count", "0"}) << "from 1 to 3";
+        QTest::newRow("sheet count past the end")
+            << sheet(good, {"--from", "1", "--count", "3"}) << "from 1 to 2 (the Cubes from 1 on)";
+        QTest::newRow("sheet on A5") << sheet(good, {"--page-size", "A5"}) << "A4 or Letter";
+        QTest::newRow("sheet without -o") << QStringList{"sheet", good} << "-o OUT.pdf";
+        QTest::newRow("sheet with --json") << sheet(good, {"--json"}) << "does not apply";
+        QTest::newRow("sheet to no folder")
+            << QStringList{"sheet", good, "-o", Path("no/such/x.pdf")}
+            << "No such file or directory";
     }
 
     void badInput() {
@@ -539,6 +773,7 @@ private slots:
         QVERIFY(r.out.isEmpty());
         QVERIFY(!QFile::exists(Path("missing.srs")));
         QVERIFY(!QFile::exists(Path("x.png")));
+        QVERIFY(!QFile::exists(Path("x.pdf")));
     }
 };
 

@@ -8,17 +8,22 @@
 #include "render/projection.h"
 #include "series/series_file.h"
 #include "test/datetime.h"
+#include "worksheet.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace vexlor::tool {
 
@@ -92,6 +97,60 @@ QJsonArray JsonList(const std::int8_t* values, int n) {
     for (int i = 0; i < n; ++i)
         a.append(values[i]);
     return a;
+}
+
+// The loaded Cubes in series order: the one walk over the series that the
+// sheet makes.
+std::vector<const CubeNode*> CubesOf(const SeriesStore& store) {
+    std::vector<const CubeNode*> cubes;
+    for (const CubeNode* c = store.CurrentCube(); c != nullptr; c = c->link)
+        cubes.push_back(c);
+    return cubes;
+}
+
+// A copy of c as it was generated: no picks, no clock. The sheet draws these,
+// so that every Cube shows unsolved whatever the file holds.
+CubeNode Unsolved(const CubeNode& c) {
+    CubeNode copy{};
+    CopyCube(copy, c);
+    std::fill(std::begin(copy.chosen), std::end(copy.chosen), std::int8_t{0});
+    copy.tstart = copy.tstop = 0.0;
+    return copy;
+}
+
+// A whole number from min to max read from text; nullopt when it is not.
+std::optional<int> WholeNumber(const QString& text, int min, int max) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+// The layout options of sheet, checked; on failure one line saying what is
+// wrong with them.
+std::optional<QString> ReadSheetOptions(const SheetArguments& arguments, const QString& file,
+                                        SheetOptions& options) {
+    if (arguments.perPage) {
+        const auto n = WholeNumber(*arguments.perPage, 1, kMaxItemsPerPage);
+        if (!n)
+            return QStringLiteral("--per-page must be a whole number from 1 to %1, not '%2'")
+                .arg(kMaxItemsPerPage)
+                .arg(*arguments.perPage);
+        options.itemsPerPage = *n;
+    }
+    if (arguments.pageSize) {
+        if (arguments.pageSize->compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
+            options.pageSize = QPageSize::A4;
+        else if (arguments.pageSize->compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
+            options.pageSize = QPageSize::Letter;
+        else
+            return QStringLiteral("--page-size must be A4 or Letter, not '%1'")
+                .arg(*arguments.pageSize);
+    }
+    options.keyOnly = arguments.keyOnly;
+    options.title = arguments.title.value_or(QFileInfo(file).fileName());
+    return std::nullopt;
 }
 
 } // namespace
@@ -252,6 +311,74 @@ int Render(const QString& file, const QString& indexText, const QString& output)
     if (!png.open(QIODevice::WriteOnly) || !sheet.save(&png, "PNG") || !png.flush() ||
         !png.commit())
         return Fail(QStringLiteral("cannot write %1: %2").arg(output, png.errorString()));
+    return kExitOk;
+}
+
+int Sheet(const QString& file, const SheetArguments& arguments, const QString& output) {
+    SheetOptions options;
+    if (const auto error = ReadSheetOptions(arguments, file, options))
+        return Fail(*error);
+
+    SeriesStore store;
+    if (const auto error = Load(file, store))
+        return Fail(*error);
+    const std::vector<const CubeNode*> all = CubesOf(store);
+    const int n = static_cast<int>(all.size());
+    int from = 0;
+    if (arguments.from) {
+        bool ok = false;
+        from = arguments.from->toInt(&ok);
+        if (!ok)
+            return Fail(
+                QStringLiteral("--from must be a whole number, not '%1'").arg(*arguments.from));
+        if (from < 0 || from >= n)
+            return Fail(QStringLiteral("index out of range: %1 holds %2, so --from runs from 0 to "
+                                       "%3, not %4")
+                            .arg(file, Counted(n, "Cube"))
+                            .arg(n - 1)
+                            .arg(from));
+    }
+    int count = n - from;
+    if (arguments.count) {
+        const auto k = WholeNumber(*arguments.count, 1, n - from);
+        if (!k)
+            return Fail(QStringLiteral("--count must be a whole number from 1 to %1 (the Cubes "
+                                       "from %2 on), not '%3'")
+                            .arg(n - from)
+                            .arg(from)
+                            .arg(*arguments.count));
+        count = *k;
+    }
+
+    // A Cube that breaks the generator's rules would print a puzzle without
+    // one right answer, or a wrong key.
+    std::vector<CubeNode> cubes;
+    cubes.reserve(static_cast<std::size_t>(count));
+    SetupTopology();
+    for (int i = from; i < from + count; ++i) {
+        cubes.push_back(Unsolved(*all[static_cast<std::size_t>(i)]));
+        const auto failures = InvariantFailures(cubes.back());
+        if (!failures.empty())
+            return Fail(QStringLiteral("Cube %1 of %2 cannot be printed: %3")
+                            .arg(i)
+                            .arg(file, QString::fromStdString(failures.front())));
+    }
+
+    QSaveFile pdf(output);
+    QString reason;
+    if (!OpenForSave(pdf, &reason))
+        return Fail(QStringLiteral("cannot write %1: %2").arg(output, reason));
+    bool printed = false;
+    {
+        QPdfWriter writer(&pdf);
+        printed = PrintSheet(writer, cubes, options);
+    }
+    if (!printed) {
+        pdf.cancelWriting();
+        return Fail(QStringLiteral("cannot write %1: the PDF could not be started").arg(output));
+    }
+    if (!FinishSave(pdf, &reason))
+        return Fail(QStringLiteral("cannot write %1: %2").arg(output, reason));
     return kExitOk;
 }
 

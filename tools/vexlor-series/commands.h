@@ -22,4 +22,16 @@ int Info(const QString& file, bool json);
 int Check(const QString& file, bool stripped);
 int Render(const QString& file, const QString& index, const QString& output);
 
+// The options of sheet as given on the command line; those not given take
+// their defaults.
+struct SheetArguments {
+    std::optional<QString> perPage;
+    std::optional<QString> from;
+    std::optional<QString> count;
+    std::optional<QString> title;
+    std::optional<QString> pageSize;
+    bool keyOnly = false;
+};
+int Sheet(const QString& file, const SheetArguments& arguments, const QString& output);
+
 } // namespace vexlor::tool
