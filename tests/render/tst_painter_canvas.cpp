@@ -123,8 +123,6 @@ private slots:
         painter.scale(scale, scale);
         {
             PainterCanvas canvas(painter, QSize(100, 80));
-            QCOMPARE(canvas.Width(), 100);
-            QCOMPARE(canvas.Height(), 80);
             canvas.SetBrushColor(backcolor);
             canvas.FillRect({-50, -50, 1000, 1000});
             canvas.SetBrushColor(facecolor);
