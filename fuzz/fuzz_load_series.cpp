@@ -109,6 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int a = 0; a < kAnswers; ++a)
             DrawAnswer(pictures, c, a);
         (void)InvariantFailures(c);
+        (void)InvariantFailures(c, Progress::Consistent);
         (void)IsSolved(c);
         (void)FormatSeconds(CubeTime(c));
     }

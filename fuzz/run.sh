@@ -19,7 +19,12 @@ echo "== replaying fuzz/corpus =="
 echo "== fuzzing for ${seconds} s =="
 work="$build/corpus-work"
 mkdir -p "$work"
-"$target" -max_total_time="$seconds" -print_final_stats=1 "$work" fuzz/corpus 2>&1 |
+# Inputs may grow to 5,000 Cubes (6 + 232 x 5000 bytes): libFuzzer's default
+# limit, taken from the largest seed, would keep every series tiny, and its
+# slow widening of the limit (-len_control) would not get far in a minute.
+max_len=$((6 + 232 * 5000))
+"$target" -max_total_time="$seconds" -max_len="$max_len" -len_control=0 -print_final_stats=1 \
+    "$work" fuzz/corpus 2>&1 |
     tee "$build/fuzz.log" | grep -E '^(#[0-9]+.*(INITED|DONE)|stat::|==[0-9]+==|SUMMARY)' || true
 # libFuzzer exits non-zero on a finding; tee hides that, so look at the log.
 if grep -qE 'ERROR: (libFuzzer|AddressSanitizer)|runtime error|SUMMARY:' "$build/fuzz.log"; then

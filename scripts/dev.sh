@@ -8,7 +8,7 @@ set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation libbenchmark-dev)
+packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation libbenchmark-dev poppler-utils)
 
 install_missing() {
     local missing=()

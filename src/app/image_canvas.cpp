@@ -1,31 +1,11 @@
 #include "image_canvas.h"
 
 #include <QPainter>
-#include <QPen>
 #include <QVarLengthArray>
 
 #include <algorithm>
 
 namespace vexlor {
-
-namespace {
-
-QPen MakePen(QRgb color, int width) {
-    // Round ends, as a wide pen's lines end on the platforms this program
-    // was first drawn on; a 1-pixel line looks the same with any cap.
-    return QPen(QColor(color), std::max(width, 1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-} // namespace
-
-QRgb ToQRgb(Color color) {
-    return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
-Color FromQRgb(QRgb rgb) {
-    return static_cast<Color>(qRed(rgb)) | static_cast<Color>(qGreen(rgb)) << 8 |
-           static_cast<Color>(qBlue(rgb)) << 16;
-}
 
 ImageCanvas::ImageCanvas(int width, int height)
     : image_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32),
@@ -60,7 +40,7 @@ void ImageCanvas::Polygon(const Point* points, int count) {
     for (int i = 0; i < count; ++i)
         polygon[i] = QPoint(points[i].x, points[i].y);
     QPainter painter(&image_);
-    painter.setPen(MakePen(pen_, penWidth_));
+    painter.setPen(CanvasPen(pen_, penWidth_));
     painter.setBrush(QColor(brush_));
     painter.drawPolygon(polygon.constData(), count, Qt::OddEvenFill);
     // Qt's 1-pixel outline can leave out the corner pixel where a slanted
@@ -73,7 +53,7 @@ void ImageCanvas::LineTo(int x, int y) {
     const QPoint to(x, y);
     if (!image_.isNull()) {
         QPainter painter(&image_);
-        painter.setPen(MakePen(pen_, penWidth_));
+        painter.setPen(CanvasPen(pen_, penWidth_));
         painter.drawLine(position_, to);
     }
     position_ = to;

@@ -1,8 +1,8 @@
 // The canvas over a persistent QImage: what the window's pictures and the
-// command-line tools draw into. The one place where 0x00BBGGRR colours turn
-// into Qt's.
+// command-line tools draw into.
 #pragma once
 
+#include "app/canvas_style.h"
 #include "render/canvas.h"
 
 #include <QColor>
@@ -10,9 +10,6 @@
 #include <QPoint>
 
 namespace vexlor {
-
-QRgb ToQRgb(Color color);
-Color FromQRgb(QRgb rgb);
 
 // Draws without antialiasing: fills and 1-pixel outlines have crisp edges
 // in exactly the colours asked for. A new image is white.

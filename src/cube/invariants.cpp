@@ -1,5 +1,6 @@
 #include "invariants.h"
 
+#include "session/datetime.h"
 #include "topology.h"
 
 #include <algorithm>
@@ -13,9 +14,32 @@ bool InRange(int v, int lo, int hi) {
     return v >= lo && v <= hi;
 }
 
+void CheckProgress(const CubeNode& c, Progress progress, std::vector<std::string>& out) {
+    const bool started = IsStampSet(c.tstart);
+    const bool stopped = IsStampSet(c.tstop);
+    if (progress == Progress::None) {
+        if (c.chosen[0] != 0 || c.chosen[1] != 0 || c.chosen[2] != 0 || c.chosen[3] != 0)
+            out.emplace_back("answers are already picked");
+        if (started || stopped)
+            out.emplace_back("clock is not zero");
+        return;
+    }
+    for (int a = 0; a < kAnswers; ++a)
+        if (!InRange(c.chosen[a], 0, 1))
+            out.push_back("pick flag of answer " + std::to_string(a) + " is " +
+                          std::to_string(c.chosen[a]) + ", not 0 or 1");
+    // The correct pick stops the Cube's clock for good.
+    if (IsSolved(c) && !stopped)
+        out.emplace_back("correct answer is picked but the clock was not stopped");
+    if (stopped && !started)
+        out.emplace_back("clock was stopped but never started");
+    else if (stopped && c.tstop < c.tstart)
+        out.emplace_back("clock stops before it starts");
+}
+
 } // namespace
 
-std::vector<std::string> InvariantFailures(const CubeNode& c) {
+std::vector<std::string> InvariantFailures(const CubeNode& c, Progress progress) {
     std::vector<std::string> out;
 
     int seen[kFaces] = {};
@@ -95,10 +119,7 @@ std::vector<std::string> InvariantFailures(const CubeNode& c) {
 
     if (!InRange(c.kind, 0, kRecipes - 1))
         out.emplace_back("kind out of range");
-    if (c.chosen[0] != 0 || c.chosen[1] != 0 || c.chosen[2] != 0 || c.chosen[3] != 0)
-        out.emplace_back("answers are already picked");
-    if (c.tstart != 0.0 || c.tstop != 0.0)
-        out.emplace_back("clock is not zero");
+    CheckProgress(c, progress, out);
     return out;
 }
 

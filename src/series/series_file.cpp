@@ -1,8 +1,13 @@
 #include "series_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vexlor {
 
@@ -20,33 +25,94 @@ private:
     QIODevice& device_;
 };
 
+// QSaveFile gives the temporary file the permissions of the file it
+// replaces, but reads them as the user's own rights: for root every file is
+// writable, so a 0444 file would come back as 0644. The mode bits are taken
+// from the file itself instead.
+void KeepPermissions(QSaveFile& file) {
+    struct stat target {};
+    if (::stat(QFile::encodeName(file.fileName()).constData(), &target) != 0 ||
+        !S_ISREG(target.st_mode))
+        return; // a new file: Qt's default, as for any file created
+    // Best effort, like Qt's own copy: a file that keeps Qt's choice is still
+    // a good file.
+    (void)::fchmod(file.handle(), target.st_mode & 07777);
+}
+
+// The rename that put the file in place lives in its folder; until the
+// folder reaches the disk a power cut can bring the earlier file back.
+void SyncFolder(const QString& path) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).canonicalPath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    // The file is in place and whole either way; a folder that cannot be
+    // synced does not make the save fail.
+    (void)::fsync(fd);
+    ::close(fd);
+}
+
+// Drops the temporary file after a failed write and says why it failed. A
+// write the disk took only in part leaves Qt without the system's reason
+// ("Unknown error"); trying the rest once more fails at once and brings it.
+QString Discard(QSaveFile& file) {
+    file.unsetError();
+    (void)file.flush();
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return reason;
+}
+
+void Report(const QString& what, QString* reason) {
+    if (reason != nullptr)
+        *reason = what;
+}
+
 } // namespace
+
+bool OpenForSave(QSaveFile& file, QString* reason) {
+    if (!file.open(QIODevice::WriteOnly)) {
+        Report(file.errorString(), reason);
+        return false;
+    }
+    KeepPermissions(file);
+    return true;
+}
+
+bool FinishSave(QSaveFile& file, QString* reason) {
+    // QSaveFile buffers; commit() flushes that buffer on closing but (Qt 6.4)
+    // does not notice when the flush fails, and would then put a truncated
+    // file in place of the earlier one. Flush here and check first.
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        Report(Discard(file), reason);
+        return false;
+    }
+    if (!file.commit()) {
+        Report(file.errorString(), reason);
+        return false;
+    }
+    SyncFolder(file.fileName());
+    return true;
+}
 
 WriteResult WriteSeriesToDevice(QIODevice& device, const Series& series, bool strip) {
     DeviceSink sink(device);
     return WriteSeriesFile(sink, series, strip);
 }
 
-WriteResult SaveSeriesFile(const QString& path, const Series& series, bool strip) {
+WriteResult SaveSeriesFile(const QString& path, const Series& series, bool strip, QString* reason) {
     // Refused before the file is even created.
     if (series.size() > static_cast<std::size_t>(kMaxCubesPerFile))
         return WriteResult::TooLong;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!OpenForSave(file, reason))
         return WriteResult::Failed;
     const WriteResult result = WriteSeriesToDevice(file, series, strip);
     if (result != WriteResult::Ok) {
-        file.cancelWriting();
+        Report(Discard(file), reason);
         return result;
     }
-    // QSaveFile buffers; commit() flushes that buffer on closing but (Qt 6.4)
-    // does not notice when the flush fails, and would then put a truncated
-    // file in place of the earlier one. Flush here and check first.
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return WriteResult::Failed;
-    }
-    return file.commit() ? WriteResult::Ok : WriteResult::Failed;
+    return FinishSave(file, reason) ? WriteResult::Ok : WriteResult::Failed;
 }
 
 LoadResult LoadSeriesFile(const QString& path, SeriesStore& store) {

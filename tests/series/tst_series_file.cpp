@@ -16,6 +16,8 @@
 #include <QTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstring>
@@ -446,6 +448,35 @@ private slots:
         QVERIFY(SameCube(*store.CurrentCube(), series.front()));
         QVERIFY(SameCube(store[SeriesKind::Current][1], series[1]));
         QCOMPARE(store.count(SeriesKind::Current), 2);
+    }
+
+    void saveKeepsPermissions_data() {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("read-only for everyone") << 0444;
+        QTest::newRow("read-only for its owner") << 0400;
+        QTest::newRow("writable for everyone") << 0666;
+        QTest::newRow("private") << 0600;
+        QTest::newRow("group reads") << 0640;
+    }
+
+    void saveKeepsPermissions() {
+        // A save over an existing file leaves its permission bits as they
+        // were, also when root saves over a file nobody may write.
+        QFETCH(int, mode);
+        if ((mode & 0200) == 0 && geteuid() != 0)
+            QSKIP("only root may save over a file without write permission");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath("series.srs");
+        QVERIFY(WriteAll(path, QByteArray(100, 'x')));
+        const QByteArray name = QFile::encodeName(path);
+        QCOMPARE(::chmod(name.constData(), static_cast<mode_t>(mode)), 0);
+        const Series series = SeriesOf(Generated, 60, 1);
+        QCOMPARE(SaveSeriesFile(path, series, true), WriteResult::Ok);
+        QCOMPARE(ReadAll(path), ToQt(FileOf(series, true)));
+        struct stat saved {};
+        QCOMPARE(::stat(name.constData(), &saved), 0);
+        QCOMPARE(QString::number(saved.st_mode & 07777, 8), QString::number(mode, 8));
     }
 
     void failedSaveKeepsTheEarlierFile() {

@@ -5,22 +5,32 @@
 #include "cube/invariants.h"
 #include "cube/random.h"
 #include "cube/topology.h"
+#include "fake_clock.h"
 #include "file_util.h"
 #include "render/palette.h"
 #include "render/pictures.h"
 #include "render/projection.h"
 #include "series/series_file.h"
+#include "session/test_flow.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 using namespace vexlor;
 
@@ -32,8 +42,16 @@ struct Run {
     QString err;
 };
 
-Run Tool(const QStringList& args) {
+// Runs the tool; with fileSizeLimit, its writes fail past that many bytes,
+// as on a full disk (the limit binds root too).
+Run Tool(const QStringList& args, qint64 fileSizeLimit = -1) {
     QProcess p;
+    if (fileSizeLimit >= 0)
+        p.setChildProcessModifier([fileSizeLimit] {
+            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+        });
     p.start(QStringLiteral(VEXLOR_SERIES_BIN), args);
     Run r;
     if (!p.waitForFinished(120'000) || p.exitStatus() != QProcess::NormalExit) {
@@ -59,6 +77,45 @@ int CountColors(const QImage& image, QRect region, std::initializer_list<Color> 
 QRect AnswerRegion(int a) {
     return QRect(500 + 250 * (a % 2), 250 * (a / 2), 250, 250);
 }
+
+// Runs one of poppler's tools, through which the tests read sheets back, and
+// returns what it printed; empty when it is missing or fails.
+QByteArray Poppler(const QString& tool, const QStringList& args) {
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty())
+        qWarning("%s not found: install poppler-utils", qPrintable(tool));
+    QProcess p;
+    p.start(program, args);
+    if (program.isEmpty() || !p.waitForFinished(120'000) || p.exitCode() != 0)
+        return {};
+    return p.readAllStandardOutput();
+}
+
+// The number of pages of a PDF as pdfinfo reads it; -1 when it cannot.
+int PdfPages(const QString& pdf) {
+    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)$"),
+                                   QRegularExpression::MultilineOption);
+    const auto m = pages.match(QString::fromUtf8(Poppler(QStringLiteral("pdfinfo"), {pdf})));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// Whether two colours differ by at most 2 in each channel: a PDF keeps its
+// colours as fractions, which come back rounded.
+bool Near(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) <= 2 && std::abs(qGreen(a) - qGreen(b)) <= 2 &&
+           std::abs(qBlue(a) - qBlue(b)) <= 2;
+}
+
+// A window that shows nothing: the flow runs on the store and state alone.
+class SilentView final : public TestView {
+public:
+    const Pictures& pictures() const override { return pictures_; }
+    void refreshLabels() override {}
+    void createRandomSeries() override {}
+
+private:
+    Pictures pictures_{nullptr, {nullptr, nullptr, nullptr, nullptr}};
+};
 
 } // namespace
 
@@ -88,6 +145,27 @@ private:
         third->tstop = 46'001.25 + 12.34 / 86'400;
         const QString path = Path("picked.srs");
         if (SaveSeriesFile(path, cubes, false) != WriteResult::Ok)
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    // n generated Cubes, each solved after one wrong pick, as Mistakes and
+    // Custom may hold them.
+    QString SolvedFile(const char* name, int n, int seed) {
+        SetupTopology();
+        SeedRandom(seed);
+        SeriesStore store;
+        store.seriesSize = n;
+        store.MakeRandomSeries();
+        for (CubeNode& cube : store[SeriesKind::Current]) {
+            CubeNode* c = &cube;
+            c->chosen[(c->correct + 1) % 4] = 1;
+            c->chosen[c->correct] = 1;
+            c->tstart = 46'000.5;
+            c->tstop = 46'000.5 + 7.0 / 86'400;
+        }
+        const QString path = Path(name);
+        if (SaveSeriesFile(path, store[SeriesKind::Current], false) != WriteResult::Ok)
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }
@@ -163,6 +241,46 @@ private slots:
             QVERIFY(cubes[1].toObject()[key].isDouble());
     }
 
+    void infoTimeAsStored_data() {
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("stop");
+        QTest::addColumn<QString>("time");
+        const double t = 46'000.5, s = 1.0 / 86'400;
+        QTest::newRow("12.34 s, tenths cut") << t << t + 12.34 * s << "12.3";
+        QTest::newRow("59.96 s, tenths cut") << t << t + 59.96 * s << "59.9";
+        QTest::newRow("2.5 days, not wrapped") << t << t + 2.5 << "216000.0";
+        QTest::newRow("negative") << t << t - 4.56 * s << "-4.5";
+        QTest::newRow("negative below a tenth") << t << t - 0.04 * s << "0.0";
+        QTest::newRow("clock running") << t << 0.0 << "0.0";
+        QTest::newRow("start only a fraction of a day") << 0.75 << t << "0.0";
+    }
+
+    void infoTimeAsStored() {
+        // info reports the span a Cube stores, whole days and sign included,
+        // in its text and in its JSON.
+        QFETCH(double, start);
+        QFETCH(double, stop);
+        QFETCH(QString, time);
+        SetupTopology();
+        SeedRandom(8);
+        SeriesStore store;
+        store.seriesSize = 1;
+        store.MakeRandomSeries();
+        store.CurrentCube()->tstart = start;
+        store.CurrentCube()->tstop = stop;
+        const QString path = Path("timed.srs");
+        QCOMPARE(SaveSeriesFile(path, store[SeriesKind::Current], false), WriteResult::Ok);
+
+        const Run r = Tool({"info", path});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains(QStringLiteral(" time=%1 ").arg(time)), qPrintable(r.out));
+        const Run j = Tool({"info", path, "--json"});
+        QCOMPARE(j.code, 0);
+        const QJsonArray cubes = QJsonDocument::fromJson(j.out.toUtf8()).array();
+        QCOMPARE(cubes.size(), 1);
+        QCOMPARE(cubes[0].toObject()["time"].toDouble(), time.toDouble());
+    }
+
     void check() {
         // Sound Cubes pass; a Cube with picks, or with a damaged symbol,
         // fails and is named.
@@ -180,13 +298,153 @@ private slots:
         QCOMPARE(r.code, 1);
         QVERIFY(r.out.contains(QStringLiteral("Cube 2: ")));
         QVERIFY(!r.out.contains(QStringLiteral("Cube 0: ")));
-        QVERIFY(r.out.contains(QStringLiteral("1 of 4 Cubes break invariants")));
+        QVERIFY(r.out.contains(QStringLiteral("1 of 4 Cubes breaks invariants")));
+        const QString one = Path("one.srs");
+        QCOMPARE(Tool({"generate", "1", "-o", one}).code, 0);
+        QVERIFY(Tool({"check", one}).out.contains(QStringLiteral("its 1 Cube holds every")));
 
-        r = Tool({"check", PickedFile()});
+        // Picks and times that agree pass; --stripped demands none at all.
+        QCOMPARE(Tool({"check", PickedFile()}).code, 0);
+        r = Tool({"check", PickedFile(), "--stripped"});
         QCOMPARE(r.code, 1);
         QVERIFY(r.out.contains(QStringLiteral("Cube 1: answers are already picked")));
         QVERIFY(r.out.contains(QStringLiteral("Cube 2: ")));
         QVERIFY(!r.out.contains(QStringLiteral("Cube 0: ")));
+    }
+
+    void checkJudgesProgress_data() {
+        QTest::addColumn<int>("wrongFlag");   // pick flag of one wrong answer
+        QTest::addColumn<int>("correctFlag"); // pick flag of the correct answer
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("stop");
+        QTest::addColumn<bool>("stripped");
+        QTest::addColumn<QString>("failure"); // empty: the Cube is sound
+        const double t = 46'000.5, later = t + 9.5 / 86'400;
+        QTest::newRow("fresh") << 0 << 0 << 0.0 << 0.0 << false << "";
+        QTest::newRow("wrong pick, clock stopped") << 1 << 0 << t << later << false << "";
+        QTest::newRow("wrong pick, clock running") << 1 << 0 << t << 0.0 << false << "";
+        QTest::newRow("solved after a wrong pick") << 1 << 1 << t << later << false << "";
+        QTest::newRow("stopped at its start") << 0 << 0 << t << t << false << "";
+        QTest::newRow("flag 2") << 2 << 0 << t << later << false << "answer";
+        QTest::newRow("flag -1") << -1 << 0 << t << later << false << "not 0 or 1";
+        QTest::newRow("solved, clock running")
+            << 0 << 1 << t << 0.0 << false << "clock was not stopped";
+        QTest::newRow("solved, stop only a fraction of a day")
+            << 0 << 1 << t << 0.75 << false << "clock was not stopped";
+        QTest::newRow("stop before start")
+            << 0 << 0 << later << t << false << "clock stops before it starts";
+        QTest::newRow("stop without start")
+            << 1 << 0 << 0.0 << later << false << "stopped but never started";
+        QTest::newRow("stripped: start of 5e-324 is not set")
+            << 0 << 0 << 5e-324 << 0.0 << true << "";
+        QTest::newRow("stripped: stop of -0.9 is not set") << 0 << 0 << 0.0 << -0.9 << true << "";
+        QTest::newRow("stripped: a pick")
+            << 1 << 0 << 0.0 << 0.0 << true << "answers are already picked";
+        QTest::newRow("stripped: a clock") << 0 << 0 << t << later << true << "clock is not zero";
+        QTest::newRow("stripped: only a stop")
+            << 0 << 0 << 0.0 << 2.0 << true << "clock is not zero";
+    }
+
+    void checkJudgesProgress() {
+        // Picks and times must agree with each other: flags 0 or 1, a solved
+        // Cube's clock stopped, a stop not before its start. --stripped allows
+        // neither picks nor a clock; date-times count by their whole part.
+        QFETCH(int, wrongFlag);
+        QFETCH(int, correctFlag);
+        QFETCH(double, start);
+        QFETCH(double, stop);
+        QFETCH(bool, stripped);
+        QFETCH(QString, failure);
+        SetupTopology();
+        SeedRandom(31);
+        SeriesStore store;
+        store.seriesSize = 2;
+        store.MakeRandomSeries();
+        CubeNode& c = store[SeriesKind::Current][1];
+        c.chosen[(c.correct + 2) % 4] = static_cast<std::int8_t>(wrongFlag);
+        c.chosen[c.correct] = static_cast<std::int8_t>(correctFlag);
+        c.tstart = start;
+        c.tstop = stop;
+        const QString path = Path("progress.srs");
+        QCOMPARE(SaveSeriesFile(path, store[SeriesKind::Current], false), WriteResult::Ok);
+
+        QStringList args{"check", path};
+        if (stripped)
+            args << "--stripped";
+        const Run r = Tool(args);
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+        QCOMPARE(r.code, failure.isEmpty() ? 0 : 1);
+        const QRegularExpression named(
+            QStringLiteral("^Cube 1: .*%1").arg(QRegularExpression::escape(failure)),
+            QRegularExpression::MultilineOption);
+        QVERIFY2(r.out.contains(named) == !failure.isEmpty(), qPrintable(r.out));
+        QVERIFY(!r.out.contains(QStringLiteral("Cube 0: ")));
+    }
+
+    void windowSavesPassCheck() {
+        // Series saved without stripping, as the window fills them: Mistakes
+        // (wrong picks), Skipped (skips, also of Cubes that come back with
+        // picks), Custom (the current Cube filed mid-answer and solved). A
+        // file the window writes never fails check; --stripped refuses the
+        // picks and times.
+        FakeClock clock;
+        SetupTopology();
+        SeedRandom(5);
+        SeriesStore store;
+        store.seriesSize = 6;
+        store.MakeRandomSeries();
+        TestState state;
+        SilentView view;
+        TestFlow flow(store, state, view);
+        flow.resetTest();
+        flow.startPause();
+        for (int round = 0; round < 2; ++round) {
+            // The second round stops early, while Skipped still holds Cubes.
+            const int steps = round == 0 ? 40 : 7;
+            int step = 0;
+            while (store.CurrentCube() != nullptr && step < steps) {
+                const CubeNode& c = *store.CurrentCube();
+                clock.AdvanceSeconds(1.5 + step);
+                switch (step++ % 5) {
+                case 0:
+                    flow.pick((c.correct + 1) % 4);
+                    store.AddCurrentCube(SeriesKind::Custom, state.paused == 0);
+                    break;
+                case 1:
+                    flow.skip();
+                    break;
+                case 2:
+                    flow.startPause(); // pause
+                    clock.AdvanceSeconds(30);
+                    flow.startPause();
+                    flow.pick((c.correct + 3) % 4);
+                    break;
+                case 3:
+                    flow.pick(c.correct);
+                    store.AddCurrentCube(SeriesKind::Custom, state.paused == 0);
+                    break;
+                default:
+                    flow.pick(c.correct); // moves on once solved
+                }
+            }
+            if (round == 0) {
+                // The Mistakes come back as Current, with their picks.
+                QVERIFY(store.CopyToCurrent(SeriesKind::Mistakes));
+                flow.resetTest();
+                flow.startPause();
+            }
+        }
+        const std::pair<SeriesKind, const char*> saved[] = {{SeriesKind::Mistakes, "mistakes.srs"},
+                                                            {SeriesKind::Skipped, "skipped.srs"},
+                                                            {SeriesKind::Custom, "custom.srs"}};
+        for (const auto& [kind, name] : saved) {
+            QVERIFY2(store.count(kind) > 0, name);
+            const QString path = Path(name);
+            QCOMPARE(SaveSeriesFile(path, store[kind], false), WriteResult::Ok);
+            const Run r = Tool({"check", path});
+            QVERIFY2(r.code == 0, qPrintable(name + (": " + r.out)));
+            QCOMPARE(Tool({"check", path, "--stripped"}).code, 1);
+        }
     }
 
     void render() {
@@ -238,15 +496,191 @@ private slots:
         }
     }
 
+    void sheetPages_data() {
+        QTest::addColumn<int>("cubes");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("size"); // as pdfinfo names it
+        const QString a4 = QStringLiteral("595 x 842 pts (A4)");
+        const QString letter = QStringLiteral("612 x 792 pts (letter)");
+        QTest::newRow("2 a page, one left over") << 7 << QStringList{} << 4 + 1 << a4;
+        QTest::newRow("1 a page") << 7 << QStringList{"--per-page", "1"} << 7 + 1 << a4;
+        QTest::newRow("4 a page, pages full") << 8 << QStringList{"--per-page", "4"} << 2 + 1 << a4;
+        QTest::newRow("a slice") << 7 << QStringList{"--from", "2", "--count", "3"} << 2 + 1 << a4;
+        QTest::newRow("to the end") << 7 << QStringList{"--from", "6"} << 1 + 1 << a4;
+        QTest::newRow("key only") << 7 << QStringList{"--key-only"} << 1 << a4;
+        QTest::newRow("Letter") << 7 << QStringList{"--page-size", "letter"} << 4 + 1 << letter;
+        // 42 lines in 6 columns fill an A4 key page, 39 in 6 a Letter page.
+        QTest::newRow("key of 252 on A4") << 252 << QStringList{"--key-only"} << 1 << a4;
+        QTest::newRow("key of 253 on A4") << 253 << QStringList{"--key-only"} << 2 << a4;
+        QTest::newRow("key of 235 on Letter")
+            << 235 << QStringList{"--key-only", "--page-size", "Letter"} << 2 << letter;
+        QTest::newRow("253 Cubes 4 a page")
+            << 253 << QStringList{"--per-page", "4"} << 64 + 2 << a4;
+    }
+
+    void sheetPages() {
+        // Items fill their pages in order, the key follows on pages of its
+        // own; the page size is the one asked for, portrait.
+        QFETCH(int, cubes);
+        QFETCH(QStringList, options);
+        QFETCH(int, pages);
+        QFETCH(QString, size);
+        const QString series = Path("pages.srs"), pdf = Path("pages.pdf");
+        QCOMPARE(Tool({"generate", QString::number(cubes), "--seed", "9", "-o", series}).code, 0);
+        const Run r = Tool(QStringList{"sheet", series, "-o", pdf} + options);
+        QVERIFY2(r.code == 0 && r.err.isEmpty(), qPrintable(r.err));
+        QCOMPARE(PdfPages(pdf), pages);
+        QVERIFY(Poppler(QStringLiteral("pdfinfo"), {pdf}).contains(size.toUtf8()));
+    }
+
+    void sheetKeyMatchesCubes_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("count");
+        QTest::newRow("whole series") << QStringList{} << 0 << 20;
+        QTest::newRow("a slice") << QStringList{"--from", "5", "--count", "9"} << 5 << 9;
+        QTest::newRow("key only") << QStringList{"--key-only", "--from", "12"} << 12 << 8;
+    }
+
+    void sheetKeyMatchesCubes() {
+        // The key names every item once, numbered from 1 in sheet order,
+        // with the letter of its Cube's correct answer: A for 0, B for 1, C
+        // for 2, D for 3. Picks in the file change nothing.
+        QFETCH(QStringList, options);
+        QFETCH(int, from);
+        QFETCH(int, count);
+        const QString series = SolvedFile("key.srs", 20, 12), pdf = Path("key.pdf");
+        SeriesStore store;
+        QCOMPARE(LoadSeriesFile(series, store), LoadResult::Ok);
+        QString expected;
+        int index = 0;
+        for (const CubeNode& c : store[SeriesKind::Current]) {
+            if (index >= from && index < from + count)
+                expected += QChar(u'A' + c.correct);
+            ++index;
+        }
+        QCOMPARE(expected.size(), count);
+
+        const Run r = Tool(QStringList{"sheet", series, "-o", pdf} + options);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const QString text = QString::fromUtf8(Poppler(QStringLiteral("pdftotext"), {pdf, "-"}));
+        const qsizetype key = text.indexOf(QStringLiteral("Answer key"));
+        QVERIFY2(key >= 0, qPrintable(text));
+        QString letters(count, QLatin1Char('-'));
+        const QRegularExpression entry(QStringLiteral("(\\d+)\\.\\s+([A-D?])\\b"));
+        int entries = 0;
+        for (const auto& m : entry.globalMatch(text.mid(key))) {
+            const int item = m.captured(1).toInt();
+            QVERIFY2(item >= 1 && item <= count, qPrintable(m.captured()));
+            QCOMPARE(letters[item - 1], QLatin1Char('-'));
+            letters[item - 1] = m.captured(2)[0];
+            ++entries;
+        }
+        QCOMPARE(entries, count);
+        QCOMPARE(letters, expected);
+    }
+
+    void sheetHeadsEveryPage_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("the file's name") << QStringList{} << "heads.srs";
+        QTest::newRow("a title") << QStringList{"--title", "Class 4b: cubes"} << "Class 4b: cubes";
+    }
+
+    void sheetHeadsEveryPage() {
+        // Every page carries the title (by default the file's name without
+        // its folder) and "Page i of n" at its foot.
+        QFETCH(QStringList, options);
+        QFETCH(QString, title);
+        const QString series = Path("heads.srs"), pdf = Path("heads.pdf");
+        QCOMPARE(Tool({"generate", "3", "--seed", "2", "-o", series}).code, 0);
+        QCOMPARE(Tool(QStringList{"sheet", series, "-o", pdf} + options).code, 0);
+        const int pages = PdfPages(pdf);
+        QVERIFY(pages >= 1);
+        for (int page = 1; page <= pages; ++page) {
+            const QString number = QString::number(page);
+            const QString text = QString::fromUtf8(
+                Poppler(QStringLiteral("pdftotext"), {"-f", number, "-l", number, pdf, "-"}));
+            QVERIFY2(text.startsWith(title + '\n'), qPrintable(text));
+            QVERIFY2(!text.contains(dir_.path()), qPrintable(text));
+            QVERIFY2(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)),
+                     qPrintable(text));
+        }
+    }
+
+    void sheetShowsCubesUnsolved() {
+        // Every Cube of the file is solved after a wrong pick, but the sheet
+        // shows none of it: no highlight, no dark red, only the unsolved
+        // colours, drawn as shapes rather than pasted images.
+        const QString series = SolvedFile("solved.srs", 4, 21), pdf = Path("solved.pdf");
+        QCOMPARE(Tool({"sheet", series, "-o", pdf}).code, 0);
+        const QByteArray bytes = ReadAll(pdf);
+        QVERIFY(bytes.startsWith("%PDF-"));
+        QVERIFY(!QString::fromLatin1(bytes).contains(
+            QRegularExpression(QStringLiteral("/Subtype\\s*/Image"))));
+
+        const QString prefix = Path("solved-page");
+        Poppler(QStringLiteral("pdftoppm"), {"-r", "50", "-aa", "no", "-aaVector", "no", "-png",
+                                             "-f", "1", "-l", "2", pdf, prefix});
+        std::vector<QRgb> solvedColours;
+        for (Color c : {markcolor[0], markcolor[1], markcolor[2], wrongcolor})
+            for (Color shaded : {c, c + shade, c - shade})
+                solvedColours.push_back(ToQRgb(shaded));
+        for (const char* page : {"-1.png", "-2.png"}) {
+            const QImage image = QImage(prefix + page).convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(!image.isNull(), page);
+            int faces = 0, solved = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QRgb pixel = image.pixel(x, y);
+                    faces += Near(pixel, ToQRgb(facecolor)) ? 1 : 0;
+                    for (QRgb c : solvedColours)
+                        solved += Near(pixel, c) ? 1 : 0;
+                }
+            QVERIFY2(faces > 1000, qPrintable(QString::number(faces)));
+            QCOMPARE(solved, 0);
+        }
+    }
+
+    void failedWriteKeepsTheEarlierFile_data() {
+        QTest::addColumn<QStringList>("args"); // the output goes last
+        QTest::newRow("generate") << QStringList{"generate", "1000", "--seed", "4", "-o"};
+        QTest::newRow("sheet") << QStringList{"sheet", SolvedFile("many.srs", 40, 3), "-o"};
+    }
+
+    void failedWriteKeepsTheEarlierFile() {
+        // A write the disk refuses half way: exit code 2 and the system's
+        // reason on one line; the earlier file stays byte for byte and no
+        // temporary file is left behind.
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString out = dir.filePath(QStringLiteral("earlier"));
+        const QByteArray earlier(3000, 'e');
+        QVERIFY(WriteAll(out, earlier));
+        args << out;
+        const Run r = Tool(args, 20'000);
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.err,
+                 QStringLiteral("vexlor-series: cannot write %1: File too large\n").arg(out));
+        QCOMPARE(ReadAll(out), earlier);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"earlier"});
+        // Without the limit the same command replaces the file.
+        QCOMPARE(Tool(args).code, 0);
+        QVERIFY(ReadAll(out) != earlier);
+    }
+
     void badInput_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
         const QString wrong = Path("wrong.srs"), tiny = Path("tiny.srs"), zero = Path("zero.srs"),
-                      cut = Path("cut.srs");
+                      cut = Path("cut.srs"), cutOne = Path("cut-one.srs");
         WriteAll(wrong, QByteArray("SRS\0\1\0", 6) + QByteArray(232, '\0'));
         WriteAll(tiny, QByteArray("SR"));
         WriteAll(zero, QByteArray("SRS \0\0", 6));
         WriteAll(cut, QByteArray("SRS \2\0", 6) + QByteArray(232 + 100, '\0'));
+        WriteAll(cutOne, QByteArray("SRS \1\0", 6) + QByteArray(100, '\0'));
         const QString missing = Path("missing.srs");
 
         QTest::newRow("no command") << QStringList{} << "no command";
@@ -257,8 +691,11 @@ private slots:
         QTest::newRow("wrong magic") << QStringList{"info", wrong} << "not a series file";
         QTest::newRow("short file") << QStringList{"check", tiny} << "too short";
         QTest::newRow("count 0") << QStringList{"info", zero} << "count is 0";
+        // The line ends with the message: "1 whole record", not "records".
         QTest::newRow("cut record")
-            << QStringList{"info", cut} << "announces 2 Cubes but holds 1 whole records";
+            << QStringList{"info", cut} << "announces 2 Cubes but holds 1 whole record\n";
+        QTest::newRow("cut single record")
+            << QStringList{"check", cutOne} << "announces 1 Cube but holds 0 whole records";
         QTest::newRow("count 0 Cubes") << QStringList{"generate", "0", "-o", missing} << "COUNT";
         QTest::newRow("count too big")
             << QStringList{"generate", "65536", "-o", missing} << "1 to 65535";
@@ -269,11 +706,16 @@ private slots:
         QTest::newRow("no output") << QStringList{"generate", "3"} << "-o FILE";
         QTest::newRow("unwritable output")
             << QStringList{"generate", "3", "-o", Path("no/such/folder/x.srs")}
-            << "Error writing file.";
+            << "cannot write " + Path("no/such/folder/x.srs") + ": No such file or directory";
+        QTest::newRow("negative count")
+            << QStringList{"generate", "-3", "-o", missing} << "COUNT must be a whole number";
         QTest::newRow("option of another command")
             << QStringList{"check", wrong, "--json"} << "does not apply";
         QTest::newRow("render index too big")
             << QStringList{"render", PickedFile(), "3", "-o", Path("x.png")} << "from 0 to 2";
+        QTest::newRow("render negative index")
+            << QStringList{"render", PickedFile(), "-1", "-o", Path("x.png")}
+            << "index out of range: " + PickedFile() + " holds 3 Cubes, so INDEX runs from 0 to 2";
         QTest::newRow("render index not a number")
             << QStringList{"render", PickedFile(), "first", "-o", Path("x.png")} << "INDEX";
         QTest::newRow("render without -o") << QStringList{"render", PickedFile(), "0"} << "-o PNG";
@@ -283,6 +725,39 @@ private slots:
         QTest::newRow("render of a cut file")
             << QStringList{"render", cut, "0", "-o", Path("x.png")} << "cut short";
         QTest::newRow("too many arguments") << QStringList{"info", wrong, wrong} << "usage";
+
+        const QString good = Path("sheet-good.srs"), broken = Path("sheet-broken.srs");
+        const QString pdf = Path("x.pdf");
+        Tool({"generate", "3", "--seed", "5", "-o", good});
+        QByteArray bytes = ReadAll(good);
+        bytes[6 + 232 + 162] = char(40); // Cube 1: face 0 carries symbol 40
+        WriteAll(broken, bytes);
+        const auto sheet = [&](const QString& file, const QStringList& options) {
+            return QStringList{"sheet", file, "-o", pdf} + options;
+        };
+        QTest::newRow("sheet of an empty series") << sheet(zero, {}) << "count is 0";
+        QTest::newRow("sheet of a cut file") << sheet(cut, {}) << "cut short";
+        QTest::newRow("sheet of no series file") << sheet(wrong, {}) << "not a series file";
+        QTest::newRow("sheet of a missing file") << sheet(missing, {}) << "cannot open";
+        QTest::newRow("sheet of a broken Cube")
+            << sheet(broken, {}) << "Cube 1 of " + broken + " cannot be printed: face symbol";
+        QTest::newRow("sheet 0 a page") << sheet(good, {"--per-page", "0"}) << "from 1 to 4";
+        QTest::newRow("sheet 5 a page") << sheet(good, {"--per-page", "5"}) << "from 1 to 4";
+        QTest::newRow("sheet from -1")
+            << sheet(good, {"--from", "-1"})
+            << "index out of range: " + good + " holds 3 Cubes, so --from runs from 0 to 2, not -1";
+        QTest::newRow("sheet from past the end")
+            << sheet(good, {"--from", "3"}) << "index out of range";
+        QTest::newRow("sheet from not a number") << sheet(good, {"--from", "one"}) << "--from";
+        QTest::newRow("sheet count 0") << sheet(good, {"--count", "0"}) << "from 1 to 3";
+        QTest::newRow("sheet count past the end")
+            << sheet(good, {"--from", "1", "--count", "3"}) << "from 1 to 2 (the Cubes from 1 on)";
+        QTest::newRow("sheet on A5") << sheet(good, {"--page-size", "A5"}) << "A4 or Letter";
+        QTest::newRow("sheet without -o") << QStringList{"sheet", good} << "-o OUT.pdf";
+        QTest::newRow("sheet with --json") << sheet(good, {"--json"}) << "does not apply";
+        QTest::newRow("sheet to no folder")
+            << QStringList{"sheet", good, "-o", Path("no/such/x.pdf")}
+            << "No such file or directory";
     }
 
     void badInput() {
@@ -297,6 +772,7 @@ private slots:
         QVERIFY(r.out.isEmpty());
         QVERIFY(!QFile::exists(Path("missing.srs")));
         QVERIFY(!QFile::exists(Path("x.png")));
+        QVERIFY(!QFile::exists(Path("x.pdf")));
     }
 };
 

@@ -8,17 +8,22 @@
 #include "render/projection.h"
 #include "series/series_file.h"
 #include "session/datetime.h"
-#include "session/statistics.h"
+#include "worksheet.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace vexlor::tool {
 
@@ -27,6 +32,11 @@ namespace {
 QTextStream& Out() {
     static QTextStream out(stdout);
     return out;
+}
+
+// "1 Cube", "2 Cubes": a count with its noun.
+QString Counted(int n, const char* noun) {
+    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(noun)).arg(n == 1 ? "" : "s");
 }
 
 // Reads the series file at path into Current of store. On failure returns
@@ -59,16 +69,20 @@ std::optional<QString> Load(const QString& path, SeriesStore& store) {
     const int n = static_cast<std::uint8_t>(bytes[4]) | (static_cast<std::uint8_t>(bytes[5]) << 8);
     if (n == 0)
         return QStringLiteral("%1 holds no Cubes: its count is 0").arg(path);
-    return QStringLiteral("%1 is cut short: it announces %2 Cubes but holds %3 whole records")
-        .arg(path)
-        .arg(n)
-        .arg(store.count(SeriesKind::Current));
+    return QStringLiteral("%1 is cut short: it announces %2 but holds %3")
+        .arg(path, Counted(n, "Cube"), Counted(store.count(SeriesKind::Current), "whole record"));
 }
 
-// The solving time a saved Cube carries: stop minus start when both are set.
+// The solving time a saved Cube carries, in seconds: stop minus start when
+// both are set, as stored. Unlike the window's label it keeps whole days and
+// the sign, so that a damaged or odd clock shows as what it is; tenths are
+// cut as the label cuts them.
 QString StoredTime(const CubeNode& c) {
-    const bool both = IsStampSet(c.tstart) && IsStampSet(c.tstop);
-    return QString::fromStdString(FormatSeconds(both ? c.tstop - c.tstart : 0.0));
+    if (!IsStampSet(c.tstart) || !IsStampSet(c.tstop))
+        return QStringLiteral("0.0");
+    constexpr double kMsPerDay = 86'400'000.0;
+    const double tenths = std::trunc(std::round((c.tstop - c.tstart) * kMsPerDay) / 100.0);
+    return QString::number(tenths / 10.0, 'f', 1);
 }
 
 QString Joined(const std::int8_t* values, int n) {
@@ -83,6 +97,59 @@ QJsonArray JsonList(const std::int8_t* values, int n) {
     for (int i = 0; i < n; ++i)
         a.append(values[i]);
     return a;
+}
+
+// The loaded Cubes in series order: the one walk over the series that the
+// sheet makes.
+std::vector<const CubeNode*> CubesOf(const SeriesStore& store) {
+    std::vector<const CubeNode*> cubes;
+    for (const CubeNode& c : store[SeriesKind::Current])
+        cubes.push_back(&c);
+    return cubes;
+}
+
+// A copy of c as it was generated: no picks, no clock. The sheet draws these,
+// so that every Cube shows unsolved whatever the file holds.
+CubeNode Unsolved(const CubeNode& c) {
+    CubeNode copy = c;
+    std::fill(std::begin(copy.chosen), std::end(copy.chosen), std::int8_t{0});
+    copy.tstart = copy.tstop = 0.0;
+    return copy;
+}
+
+// A whole number from min to max read from text; nullopt when it is not.
+std::optional<int> WholeNumber(const QString& text, int min, int max) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+// The layout options of sheet, checked; on failure one line saying what is
+// wrong with them.
+std::optional<QString> ReadSheetOptions(const SheetArguments& arguments, const QString& file,
+                                        SheetOptions& options) {
+    if (arguments.perPage) {
+        const auto n = WholeNumber(*arguments.perPage, 1, kMaxItemsPerPage);
+        if (!n)
+            return QStringLiteral("--per-page must be a whole number from 1 to %1, not '%2'")
+                .arg(kMaxItemsPerPage)
+                .arg(*arguments.perPage);
+        options.itemsPerPage = *n;
+    }
+    if (arguments.pageSize) {
+        if (arguments.pageSize->compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0)
+            options.pageSize = QPageSize::A4;
+        else if (arguments.pageSize->compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0)
+            options.pageSize = QPageSize::Letter;
+        else
+            return QStringLiteral("--page-size must be A4 or Letter, not '%1'")
+                .arg(*arguments.pageSize);
+    }
+    options.keyOnly = arguments.keyOnly;
+    options.title = arguments.title.value_or(QFileInfo(file).fileName());
+    return std::nullopt;
 }
 
 } // namespace
@@ -115,9 +182,11 @@ int Generate(const QString& countText, const std::optional<QString>& seedText,
     store.seriesSize = count;
     store.MakeRandomSeries();
     // Saved as the program saves its Current series: without picks or times.
-    const WriteResult result = SaveSeriesFile(output, store[SeriesKind::Current], true);
+    QString reason;
+    const WriteResult result = SaveSeriesFile(output, store[SeriesKind::Current], true, &reason);
     if (result != WriteResult::Ok)
-        return Fail(QStringLiteral("cannot write %1: %2").arg(output, SaveMessage(result)));
+        return Fail(QStringLiteral("cannot write %1: %2")
+                        .arg(output, reason.isEmpty() ? SaveMessage(result) : reason));
     return kExitOk;
 }
 
@@ -164,7 +233,7 @@ int Info(const QString& file, bool json) {
     return kExitOk;
 }
 
-int Check(const QString& file) {
+int Check(const QString& file, bool stripped) {
     SeriesStore store;
     if (const auto error = Load(file, store))
         return Fail(*error);
@@ -173,7 +242,8 @@ int Check(const QString& file) {
     int next = 0;
     for (const CubeNode& c : store[SeriesKind::Current]) {
         const int index = next++;
-        const auto failures = InvariantFailures(c);
+        const auto failures =
+            InvariantFailures(c, stripped ? Progress::None : Progress::Consistent);
         if (failures.empty())
             continue;
         ++broken;
@@ -182,10 +252,16 @@ int Check(const QString& file) {
                   << '\n';
     }
     const int n = store.count(SeriesKind::Current);
-    if (broken == 0)
-        Out() << QStringLiteral("%1: all %2 Cubes hold every invariant").arg(file).arg(n) << '\n';
+    if (broken == 0 && n == 1)
+        Out() << QStringLiteral("%1: its 1 Cube holds every invariant").arg(file) << '\n';
+    else if (broken == 0)
+        Out() << QStringLiteral("%1: all %2 hold every invariant").arg(file, Counted(n, "Cube"))
+              << '\n';
     else
-        Out() << QStringLiteral("%1: %2 of %3 Cubes break invariants").arg(file).arg(broken).arg(n)
+        Out() << QStringLiteral("%1: %2 of %3 %4 invariants")
+                     .arg(file)
+                     .arg(broken)
+                     .arg(Counted(n, "Cube"), broken == 1 ? "breaks" : "break")
               << '\n';
     Out().flush();
     return broken == 0 ? kExitOk : kExitCheckFailed;
@@ -198,10 +274,14 @@ int Render(const QString& file, const QString& indexText, const QString& output)
     const int count = store.count(SeriesKind::Current);
     bool ok = false;
     const int index = indexText.toInt(&ok);
-    if (!ok || index < 0 || index >= count)
-        return Fail(QStringLiteral("INDEX must be a whole number from 0 to %1 for %2, not '%3'")
+    if (!ok)
+        return Fail(QStringLiteral("INDEX must be a whole number, not '%1'").arg(indexText));
+    if (index < 0 || index >= count)
+        return Fail(QStringLiteral("index out of range: %1 holds %2, so INDEX runs from 0 to %3, "
+                                   "not %4")
+                        .arg(file, Counted(count, "Cube"))
                         .arg(count - 1)
-                        .arg(file, indexText));
+                        .arg(index));
     const CubeNode* c = &store[SeriesKind::Current][static_cast<std::size_t>(index)];
 
     // The five pictures as the window shows a Cube: blank, then the net and
@@ -231,6 +311,74 @@ int Render(const QString& file, const QString& indexText, const QString& output)
     if (!png.open(QIODevice::WriteOnly) || !sheet.save(&png, "PNG") || !png.flush() ||
         !png.commit())
         return Fail(QStringLiteral("cannot write %1: %2").arg(output, png.errorString()));
+    return kExitOk;
+}
+
+int Sheet(const QString& file, const SheetArguments& arguments, const QString& output) {
+    SheetOptions options;
+    if (const auto error = ReadSheetOptions(arguments, file, options))
+        return Fail(*error);
+
+    SeriesStore store;
+    if (const auto error = Load(file, store))
+        return Fail(*error);
+    const std::vector<const CubeNode*> all = CubesOf(store);
+    const int n = static_cast<int>(all.size());
+    int from = 0;
+    if (arguments.from) {
+        bool ok = false;
+        from = arguments.from->toInt(&ok);
+        if (!ok)
+            return Fail(
+                QStringLiteral("--from must be a whole number, not '%1'").arg(*arguments.from));
+        if (from < 0 || from >= n)
+            return Fail(QStringLiteral("index out of range: %1 holds %2, so --from runs from 0 to "
+                                       "%3, not %4")
+                            .arg(file, Counted(n, "Cube"))
+                            .arg(n - 1)
+                            .arg(from));
+    }
+    int count = n - from;
+    if (arguments.count) {
+        const auto k = WholeNumber(*arguments.count, 1, n - from);
+        if (!k)
+            return Fail(QStringLiteral("--count must be a whole number from 1 to %1 (the Cubes "
+                                       "from %2 on), not '%3'")
+                            .arg(n - from)
+                            .arg(from)
+                            .arg(*arguments.count));
+        count = *k;
+    }
+
+    // A Cube that breaks the generator's rules would print a puzzle without
+    // one right answer, or a wrong key.
+    std::vector<CubeNode> cubes;
+    cubes.reserve(static_cast<std::size_t>(count));
+    SetupTopology();
+    for (int i = from; i < from + count; ++i) {
+        cubes.push_back(Unsolved(*all[static_cast<std::size_t>(i)]));
+        const auto failures = InvariantFailures(cubes.back());
+        if (!failures.empty())
+            return Fail(QStringLiteral("Cube %1 of %2 cannot be printed: %3")
+                            .arg(i)
+                            .arg(file, QString::fromStdString(failures.front())));
+    }
+
+    QSaveFile pdf(output);
+    QString reason;
+    if (!OpenForSave(pdf, &reason))
+        return Fail(QStringLiteral("cannot write %1: %2").arg(output, reason));
+    bool printed = false;
+    {
+        QPdfWriter writer(&pdf);
+        printed = PrintSheet(writer, cubes, options);
+    }
+    if (!printed) {
+        pdf.cancelWriting();
+        return Fail(QStringLiteral("cannot write %1: the PDF could not be started").arg(output));
+    }
+    if (!FinishSave(pdf, &reason))
+        return Fail(QStringLiteral("cannot write %1: %2").arg(output, reason));
     return kExitOk;
 }
 

@@ -17,7 +17,21 @@ int Fail(const QString& message);
 
 int Generate(const QString& count, const std::optional<QString>& seed, const QString& output);
 int Info(const QString& file, bool json);
-int Check(const QString& file);
+// Without stripped, picks and times are allowed as long as they agree with
+// each other; with it, the Cubes must be as generate writes them.
+int Check(const QString& file, bool stripped);
 int Render(const QString& file, const QString& index, const QString& output);
+
+// The options of sheet as given on the command line; those not given take
+// their defaults.
+struct SheetArguments {
+    std::optional<QString> perPage;
+    std::optional<QString> from;
+    std::optional<QString> count;
+    std::optional<QString> title;
+    std::optional<QString> pageSize;
+    bool keyOnly = false;
+};
+int Sheet(const QString& file, const SheetArguments& arguments, const QString& output);
 
 } // namespace vexlor::tool

@@ -4,14 +4,81 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 using namespace vexlor::tool;
 
+namespace {
+
+// The parser takes every argument that starts with '-' for an option, and
+// would refuse a negative number ("render FILE -1") as the unknown option
+// "-1". No option starts with a digit, so such an argument is a value: the
+// options (each with the value it takes) are kept in front, and every other
+// argument follows behind "--", in its order.
+QStringList ArgumentsLast(const QStringList& args, const QList<QCommandLineOption>& options) {
+    const auto takesValue = [&](const QString& name) {
+        return std::any_of(options.begin(), options.end(), [&](const QCommandLineOption& o) {
+            return !o.valueName().isEmpty() && o.names().contains(name);
+        });
+    };
+    QStringList front = args.mid(0, 1), back;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--")) {
+            back += args.mid(i + 1);
+            break;
+        }
+        const bool isOption = a.size() > 1 && a[0] == QLatin1Char('-') && !a[1].isDigit();
+        if (!isOption) {
+            back << a;
+            continue;
+        }
+        front << a;
+        // "--seed 5" and "-o FILE" take the next argument, whatever it looks
+        // like; "--seed=5" and "-oFILE" carry their value.
+        const QString name = a.startsWith(QLatin1String("--")) ? a.mid(2) : a.mid(1);
+        const bool ownValue =
+            a.startsWith(QLatin1String("--")) ? name.contains(QLatin1Char('=')) : name.size() > 1;
+        if (!ownValue && takesValue(name) && i + 1 < args.size())
+            front << args[++i];
+    }
+    return front << QStringLiteral("--") << back;
+}
+
+QtMessageHandler defaultMessageHandler = nullptr;
+
+void WithoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext& context,
+                                  const QString& message) {
+    if (!message.startsWith(QLatin1String("QStandardPaths: ")))
+        defaultMessageHandler(type, context, message);
+}
+
+// Only sheet draws text, which needs the fonts of a GUI application. It
+// draws off screen, so it needs no display. Starting the platform, Qt looks
+// for the session's runtime folder, which the tool never uses, and warns on
+// stderr where there is none (root shells, cron, CI); stderr is kept for the
+// tool's own one line.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
+    const bool printing = std::any_of(argv + 1, argv + argc,
+                                      [](const char* a) { return std::strcmp(a, "sheet") == 0; });
+    if (!printing)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    defaultMessageHandler = qInstallMessageHandler(WithoutRuntimeFolderWarnings);
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    qInstallMessageHandler(defaultMessageHandler);
+    return app;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vexlor-series"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VEXLOR_VERSION));
 
@@ -24,17 +91,23 @@ int main(int argc, char* argv[]) {
                        "      program saves the Current series; one seed gives one file\n"
                        "  info FILE [--json]\n"
                        "      one line (or JSON object) per Cube\n"
-                       "  check FILE\n"
-                       "      checks every Cube against the generator's rules;\n"
+                       "  check FILE [--stripped]\n"
+                       "      checks every Cube against the generator's rules and its picks\n"
+                       "      and times for consistency (--stripped: no picks, no times);\n"
                        "      exit code 1 names each Cube that breaks one\n"
                        "  render FILE INDEX -o PNG\n"
                        "      the five pictures of Cube INDEX (from 0) in one 1000x500 image\n"
+                       "  sheet FILE -o OUT.pdf [--per-page N] [--from I] [--count K]\n"
+                       "        [--title TEXT] [--page-size A4|Letter] [--key-only]\n"
+                       "      a printable worksheet: the Cubes from index I (default 0) on,\n"
+                       "      K of them (default: the rest), N to a page (1 to 4, default\n"
+                       "      2), always unsolved, then an answer key\n"
                        "\n"
                        "Exit codes: 0 success, 1 a check failed, 2 bad input."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("generate, info, check or render"));
+                                 QStringLiteral("generate, info, check, render or sheet"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("the command's arguments"),
                                  QStringLiteral("[...]"));
@@ -46,9 +119,36 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("SECONDS"));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("List the Cubes as a JSON array."));
-    parser.addOptions({output, seed, json});
+    const QCommandLineOption stripped(
+        QStringLiteral("stripped"),
+        QStringLiteral("Demand Cubes without picks or times, as generate writes them."));
+    const QCommandLineOption perPage(QStringLiteral("per-page"),
+                                     QStringLiteral("Items on a page, 1 to 4 (default 2)."),
+                                     QStringLiteral("N"));
+    const QCommandLineOption from(QStringLiteral("from"),
+                                  QStringLiteral("Index of the first Cube to print (default 0)."),
+                                  QStringLiteral("I"));
+    const QCommandLineOption count(QStringLiteral("count"),
+                                   QStringLiteral("Number of Cubes to print (default: all from "
+                                                  "the first on)."),
+                                   QStringLiteral("K"));
+    const QCommandLineOption title(QStringLiteral("title"),
+                                   QStringLiteral("Header of every page (default: the file's "
+                                                  "name)."),
+                                   QStringLiteral("TEXT"));
+    const QCommandLineOption pageSize(QStringLiteral("page-size"),
+                                      QStringLiteral("A4 (default) or Letter, portrait."),
+                                      QStringLiteral("SIZE"));
+    const QCommandLineOption keyOnly(QStringLiteral("key-only"),
+                                     QStringLiteral("Print only the answer key."));
+    const QCommandLineOption* const allOptions[] = {&output, &seed,  &json,  &stripped, &perPage,
+                                                    &from,   &count, &title, &pageSize, &keyOnly};
+    QList<QCommandLineOption> options;
+    for (const QCommandLineOption* o : allOptions)
+        options << *o;
+    parser.addOptions(options);
 
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(ArgumentsLast(QCoreApplication::arguments(), options)))
         return Fail(parser.errorText());
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);
@@ -62,19 +162,25 @@ int main(int argc, char* argv[]) {
     const QStringList rest = args.mid(1);
 
     // What each command takes: its arguments, the options that apply, and
-    // whether it writes a file named by -o.
+    // what it writes to the file named by -o, if anything.
     struct Usage {
         const char* name;
         const char* synopsis;
         int arguments;
         std::initializer_list<const QCommandLineOption*> options;
-        bool needsOutput;
+        const char* output;
     };
     const Usage usages[] = {
-        {"generate", "generate COUNT [--seed SECONDS] -o FILE", 1, {&output, &seed}, true},
-        {"info", "info FILE [--json]", 1, {&json}, false},
-        {"check", "check FILE", 1, {}, false},
-        {"render", "render FILE INDEX -o PNG", 2, {&output}, true},
+        {"generate", "generate COUNT [--seed SECONDS] -o FILE", 1, {&output, &seed}, "FILE"},
+        {"info", "info FILE [--json]", 1, {&json}, nullptr},
+        {"check", "check FILE [--stripped]", 1, {&stripped}, nullptr},
+        {"render", "render FILE INDEX -o PNG", 2, {&output}, "PNG"},
+        {"sheet",
+         "sheet FILE -o OUT.pdf [--per-page N] [--from I] [--count K] [--title TEXT] "
+         "[--page-size A4|Letter] [--key-only]",
+         1,
+         {&output, &perPage, &from, &count, &title, &pageSize, &keyOnly},
+         "OUT.pdf"},
     };
     const Usage* usage = nullptr;
     for (const Usage& u : usages)
@@ -82,16 +188,15 @@ int main(int argc, char* argv[]) {
             usage = &u;
     if (usage == nullptr)
         return Fail(QStringLiteral("unknown command '%1'; try --help").arg(command));
-    for (const QCommandLineOption* o : {&output, &seed, &json})
+    for (const QCommandLineOption* o : allOptions)
         if (parser.isSet(*o) &&
             std::find(usage->options.begin(), usage->options.end(), o) == usage->options.end())
             return Fail(QStringLiteral("option --%1 does not apply to '%2'")
                             .arg(o->names().constLast(), command));
     if (rest.size() != usage->arguments)
         return Fail(QStringLiteral("usage: vexlor-series %1").arg(QLatin1String(usage->synopsis)));
-    if (usage->needsOutput && !parser.isSet(output))
-        return Fail(QStringLiteral("%1 needs -o %2")
-                        .arg(command, command == QLatin1String("render") ? "PNG" : "FILE"));
+    if (usage->output != nullptr && !parser.isSet(output))
+        return Fail(QStringLiteral("%1 needs -o %2").arg(command, QLatin1String(usage->output)));
 
     if (command == QLatin1String("generate"))
         return Generate(rest[0],
@@ -100,6 +205,14 @@ int main(int argc, char* argv[]) {
     if (command == QLatin1String("info"))
         return Info(rest[0], parser.isSet(json));
     if (command == QLatin1String("check"))
-        return Check(rest[0]);
-    return Render(rest[0], rest[1], parser.value(output));
+        return Check(rest[0], parser.isSet(stripped));
+    if (command == QLatin1String("render"))
+        return Render(rest[0], rest[1], parser.value(output));
+    const auto valueOf = [&](const QCommandLineOption& o) {
+        return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
+    };
+    return Sheet(rest[0],
+                 {valueOf(perPage), valueOf(from), valueOf(count), valueOf(title),
+                  valueOf(pageSize), parser.isSet(keyOnly)},
+                 parser.value(output));
 }
