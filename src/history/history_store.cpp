@@ -209,6 +209,7 @@ bool HistoryStore::openConnection() {
 
 void HistoryStore::closeConnection() {
     insert_.reset();
+    readable_ = false;
     if (!QSqlDatabase::contains(connectionName_))
         return;
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
@@ -227,8 +228,10 @@ bool HistoryStore::checkIntact() {
             damaged = true;
             detail_ = check.value(0).toString();
         }
-        if (!damaged)
+        if (!damaged) {
+            readable_ = true;
             return true;
+        }
         check = QSqlQuery();
         if (mode_ == Mode::ReadOnly) {
             state_ = State::CannotOpen;
@@ -377,18 +380,18 @@ bool HistoryStore::record(const SolvedCube& cube) {
 
 std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
     std::vector<SolvedRow> rows;
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-    if (!db.isOpen())
+    if (!readable_)
         return rows;
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.prepare(kSelectRows)) {
-        readError_ = q.lastError().text();
+        readError_ = q.lastError().databaseText();
         return rows;
     }
     q.addBindValue(after);
     if (!q.exec()) {
-        readError_ = q.lastError().text();
+        readError_ = q.lastError().databaseText();
         return rows;
     }
     while (q.next()) {
@@ -400,20 +403,20 @@ std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
         row.seconds = seconds.isNull() ? std::nan("") : seconds.toDouble();
         row.wrong = q.value(4).toInt();
     }
-    readError_ = q.lastError().isValid() ? q.lastError().text() : QString();
+    readError_ = q.lastError().isValid() ? q.lastError().databaseText() : QString();
     return rows;
 }
 
 bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>& visit) {
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-    if (!db.isOpen()) {
+    if (!readable_) {
         readError_ = detail_;
         return false;
     }
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.exec(kSelectStored)) {
-        readError_ = q.lastError().text();
+        readError_ = q.lastError().databaseText();
         return false;
     }
     StoredRow row;
@@ -426,7 +429,7 @@ bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>&
         visit(row);
     }
     if (q.lastError().isValid()) {
-        readError_ = q.lastError().text();
+        readError_ = q.lastError().databaseText();
         return false;
     }
     return true;

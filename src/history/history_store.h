@@ -125,6 +125,7 @@ private:
     QString setAsidePath_;
     QString readError_;
     int generation_ = 0;
+    bool readable_ = false; // open and found intact
     std::optional<QSqlQuery> insert_;
 };
 

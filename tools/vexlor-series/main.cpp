@@ -1,6 +1,7 @@
 // vexlor-series: makes, lists, checks and draws .srs series files from the
 // command line, with the program's own generator, rules and file code.
 #include "commands.h"
+#include "history_csv.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -29,12 +30,14 @@ int main(int argc, char* argv[]) {
                        "      exit code 1 names each Cube that breaks one\n"
                        "  render FILE INDEX -o PNG\n"
                        "      the five pictures of Cube INDEX (from 0) in one 1000x500 image\n"
+                       "  history [--db FILE] --csv\n"
+                       "      every Cube solved in the program, one CSV row each\n"
                        "\n"
                        "Exit codes: 0 success, 1 a check failed, 2 bad input."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("generate, info, check or render"));
+                                 QStringLiteral("generate, info, check, render or history"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("the command's arguments"),
                                  QStringLiteral("[...]"));
@@ -46,7 +49,13 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("SECONDS"));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("List the Cubes as a JSON array."));
-    parser.addOptions({output, seed, json});
+    const QCommandLineOption database(QStringLiteral("db"),
+                                      QStringLiteral("The history database (default: the "
+                                                     "program's own)."),
+                                      QStringLiteral("FILE"));
+    const QCommandLineOption csv(QStringLiteral("csv"),
+                                 QStringLiteral("Print the history as CSV."));
+    parser.addOptions({output, seed, json, database, csv});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return Fail(parser.errorText());
@@ -75,6 +84,7 @@ int main(int argc, char* argv[]) {
         {"info", "info FILE [--json]", 1, {&json}, false},
         {"check", "check FILE", 1, {}, false},
         {"render", "render FILE INDEX -o PNG", 2, {&output}, true},
+        {"history", "history [--db FILE] --csv", 0, {&database, &csv}, false},
     };
     const Usage* usage = nullptr;
     for (const Usage& u : usages)
@@ -82,7 +92,7 @@ int main(int argc, char* argv[]) {
             usage = &u;
     if (usage == nullptr)
         return Fail(QStringLiteral("unknown command '%1'; try --help").arg(command));
-    for (const QCommandLineOption* o : {&output, &seed, &json})
+    for (const QCommandLineOption* o : {&output, &seed, &json, &database, &csv})
         if (parser.isSet(*o) &&
             std::find(usage->options.begin(), usage->options.end(), o) == usage->options.end())
             return Fail(QStringLiteral("option --%1 does not apply to '%2'")
@@ -101,5 +111,11 @@ int main(int argc, char* argv[]) {
         return Info(rest[0], parser.isSet(json));
     if (command == QLatin1String("check"))
         return Check(rest[0]);
+    if (command == QLatin1String("history")) {
+        if (!parser.isSet(csv))
+            return Fail(QStringLiteral("history needs --csv"));
+        return HistoryCsv(parser.isSet(database) ? std::optional(parser.value(database))
+                                                 : std::nullopt);
+    }
     return Render(rest[0], rest[1], parser.value(output));
 }
