@@ -8,7 +8,7 @@ set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation libbenchmark-dev)
+packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite fonts-liberation libbenchmark-dev)
 
 install_missing() {
     local missing=()
