@@ -3,7 +3,8 @@
 
     scripts/make-sample-history.py FILE [DAYS] [SEED]
 
-FILE gets DAYS practice days (default 9) spread over the last three weeks,
+FILE gets DAYS practice days (default 6) of 5 to 14 Cubes each, spread over
+the last three weeks,
 with times that improve from day to day and three recipes that stay hard.
 Try it with XDG_DATA_HOME=/tmp/x and FILE=/tmp/x/Vexlor/history.sqlite.
 """
@@ -14,7 +15,7 @@ import sqlite3
 import sys
 
 path = sys.argv[1]
-days = int(sys.argv[2]) if len(sys.argv) > 2 else 9
+days = int(sys.argv[2]) if len(sys.argv) > 2 else 6
 rng = random.Random(int(sys.argv[3]) if len(sys.argv) > 3 else 12)
 
 os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
@@ -30,7 +31,7 @@ for n, ago in enumerate(practice_days):
     moment = datetime.datetime.combine(today - datetime.timedelta(days=ago),
                                        datetime.time(18, rng.randrange(60)))
     skill = 1.0 - 0.4 * n / max(1, days - 1)
-    for _ in range(rng.randrange(12, 40)):
+    for _ in range(rng.randrange(5, 15)):
         kind = rng.randrange(15)
         seconds = rng.lognormvariate(2.3, 0.35) * skill * hard.get(kind, 1.0)
         wrong = sum(rng.random() < 0.12 * hard.get(kind, 1.0) ** 2 * skill for _ in range(3))

@@ -3,8 +3,6 @@
 #include <QDate>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 #include <cmath>
@@ -27,14 +25,14 @@ QString Number(double value, int decimals) {
     return QString::number(value, 'f', decimals);
 }
 
-// Keyboard users see which chart has the focus.
+// Keyboard users see which chart has the focus: an outline that leaves the
+// chart itself as it is.
 void DrawFocus(QWidget* widget, QPainter& painter) {
     if (!widget->hasFocus())
         return;
-    QStyleOptionFocusRect option;
-    option.initFrom(widget);
-    option.rect = widget->rect().adjusted(1, 1, -1, -1);
-    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, widget);
+    painter.setPen(QPen(widget->palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(widget->rect()).adjusted(1, 1, -1, -1));
 }
 
 void DrawFrame(QWidget* widget, QPainter& painter) {
@@ -198,12 +196,13 @@ void RecipeChart::setRows(std::vector<Row> rows) {
             parts << r.name + QStringLiteral(": not tried");
             continue;
         }
-        parts << QStringLiteral("%1: %2 Cubes, median %3, %4 mistakes per Cube")
+        parts << QStringLiteral("%1: %2 Cubes, median %3, %4 mistakes per Cube%5")
                      .arg(r.name)
                      .arg(r.cubes)
                      .arg(std::isfinite(r.medianSeconds) ? Number(r.medianSeconds, 1) + " s"
                                                          : QStringLiteral("no time"))
-                     .arg(Number(r.mistakesPerCube, 2));
+                     .arg(Number(r.mistakesPerCube, 2))
+                     .arg(r.measured ? QString() : QStringLiteral(", too few to judge"));
     }
     setAccessibleDescription(QStringLiteral("Weakest: %1. %2.")
                                  .arg(weakest.isEmpty() ? QStringLiteral("none yet")
@@ -272,6 +271,10 @@ void RecipeChart::paintEvent(QPaintEvent*) {
             painter.setPen(kWeakColor);
             painter.drawText(QRect(8, y, markWidth - 8, h), Qt::AlignLeft | Qt::AlignVCenter,
                              QStringLiteral("weakest"));
+        } else if (r.cubes > 0 && !r.measured) {
+            painter.setPen(kMutedText);
+            painter.drawText(QRect(8, y, markWidth - 8, h), Qt::AlignLeft | Qt::AlignVCenter,
+                             QStringLiteral("few"));
         }
         painter.setFont(r.weakest ? Bold(font()) : font());
         painter.setPen(r.cubes == 0 ? kMutedText : text);

@@ -50,7 +50,7 @@ private:
 
 // One row per recipe: its name, bars of its median time and its mistakes per
 // Cube with their values, and its number of solved Cubes; the weakest rows
-// marked.
+// marked, and those solved too few times to be judged.
 class RecipeChart final : public QWidget {
 public:
     struct Row {
@@ -59,6 +59,7 @@ public:
         double medianSeconds = 0;   // not a finite number: no time yet
         double mistakesPerCube = 0; // not a finite number: not tried
         bool weakest = false;
+        bool measured = false; // solved often enough to be judged
     };
     explicit RecipeChart(QWidget* parent);
 

@@ -24,7 +24,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Selectable by mouse only, so that Tab goes from chart to chart.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
 
@@ -52,16 +53,14 @@ ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent)
     recipeChart_->setObjectName(QStringLiteral("recipeChart"));
 
     auto* rule = MakeLabel(this, "rule");
-    rule->setText(
-        QStringLiteral(
-            "Recipe figures cover the latest %1 solves of each. \"Practise weakest recipes\" makes "
-            "a "
-            "series of the offered number of Cubes, drawing each recipe in proportion to its "
-            "median "
-            "time \u00d7 (1 + mistakes per Cube); a recipe solved fewer than %2 times is drawn as "
-            "often as the weakest.")
-            .arg(kRecentSolves)
-            .arg(kMeasuredSolves));
+    rule->setText(QStringLiteral("Recipe figures cover the latest %1 solves of each. \"Practise "
+                                 "weakest recipes\" makes a series of the offered number of "
+                                 "Cubes, drawing each recipe in proportion to its median time "
+                                 "\u00d7 (1 + mistakes per Cube). A recipe marked \"few\" "
+                                 "(solved fewer than %2 times) or not tried is drawn as often as "
+                                 "the weakest.")
+                      .arg(kRecentSolves)
+                      .arg(kMeasuredSolves));
     QPalette muted = rule->palette();
     muted.setColor(QPalette::WindowText, QColor(90, 90, 90));
     rule->setPalette(muted);
@@ -145,7 +144,7 @@ void ProgressWindow::showSummary() {
         const RecipeFigures& r = summary_.recipes[static_cast<std::size_t>(k)];
         recipes.push_back({QString::fromUtf8(kRecipeNames[static_cast<std::size_t>(k)].data(),
                                              kRecipeNames[static_cast<std::size_t>(k)].size()),
-                           r.cubes, r.medianSeconds, r.mistakesPerCube, r.weakest});
+                           r.cubes, r.medianSeconds, r.mistakesPerCube, r.weakest, r.measured});
     }
     recipeChart_->setRows(std::move(recipes));
 

@@ -383,6 +383,7 @@ private slots:
         QTest::newRow("0.96 mistakes") << 0.96 << 0.2 << 5 << 1;
         QTest::newRow("0.07 mistakes") << 0.07 << 0.02 << 4 << 2;
         QTest::newRow("101 s") << 101.0 << 50.0 << 3 << 0;
+        QTest::newRow("28 s") << 28.0 << 10.0 << 3 << 0;
         QTest::newRow("nothing") << 0.0 << 1.0 << 1 << 0;
     }
     void valueAxis() {
