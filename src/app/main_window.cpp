@@ -7,6 +7,7 @@
 #include "cube/generator.h"
 #include "cube/random.h"
 #include "cube/topology.h"
+#include "history/history_store.h"
 #include "render/palette.h"
 #include "render/projection.h"
 #include "session/statistics.h"

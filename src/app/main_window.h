@@ -7,7 +7,6 @@
 #include "app/dialogs.h"
 #include "app/picture_widget.h"
 #include "cube/cube_node.h"
-#include "history/history_store.h"
 #include "render/pictures.h"
 #include "series/series_store.h"
 #include "session/test_flow.h"
@@ -23,6 +22,7 @@
 
 namespace vexlor {
 
+class HistoryStore;
 class ProgressWindow;
 class SeriesCommands;
 
