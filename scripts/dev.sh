@@ -8,7 +8,8 @@ set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation libbenchmark-dev poppler-utils)
+packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite fonts-liberation libbenchmark-dev
+          poppler-utils)
 
 install_missing() {
     local missing=()

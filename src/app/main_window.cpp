@@ -1,11 +1,13 @@
 #include "main_window.h"
 
 #include "app/image_canvas.h"
+#include "app/progress_window.h"
 #include "app/series_commands.h"
 #include "app/series_grid.h"
 #include "cube/generator.h"
 #include "cube/random.h"
 #include "cube/topology.h"
+#include "history/history_store.h"
 #include "render/palette.h"
 #include "render/projection.h"
 #include "session/statistics.h"
@@ -111,7 +113,8 @@ QString Q(const std::string& s) {
 } // namespace
 
 MainWindow::MainWindow(Services services)
-    : dialogs_(services.dialogs), store_(services.store), state_(services.state) {
+    : dialogs_(services.dialogs), store_(services.store), state_(services.state),
+      history_(services.history) {
     if (dialogs_ == nullptr) {
         ownDialogs_ = std::make_unique<QtDialogs>(this);
         dialogs_ = ownDialogs_.get();
@@ -123,6 +126,10 @@ MainWindow::MainWindow(Services services)
     if (state_ == nullptr) {
         ownState_ = std::make_unique<TestState>();
         state_ = ownState_.get();
+    }
+    if (history_ == nullptr) {
+        ownHistory_ = std::make_unique<HistoryStore>(HistoryStore::DefaultPath());
+        history_ = ownHistory_.get();
     }
     flow_ = std::make_unique<TestFlow>(*store_, *state_, *this);
     commands_ = std::make_unique<SeriesCommands>(*store_, *state_, *flow_, *this, *dialogs_);
@@ -204,11 +211,14 @@ void MainWindow::buildPictures() {
     nextLabel_->setVisible(false);
     connect(nextLabel_, &ClickLabel::clicked, this, &MainWindow::moveOn);
 
-    auto* credit = new QLabel(QStringLiteral("Vexlor \u2014 cube-folding trainer"), this);
+    auto* credit = new ClickLabel(QStringLiteral("Vexlor \u2014 progress (F2)"), this);
     credit->setObjectName(QStringLiteral("Label15"));
     credit->setGeometry(656, 700, 361, 14);
     credit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     credit->setFont(PixelFont(QStringLiteral("Arial"), 11));
+    credit->setCursor(Qt::PointingHandCursor);
+    credit->setToolTip(QStringLiteral("Show your progress (F2)"));
+    connect(credit, &ClickLabel::clicked, this, &MainWindow::showProgress);
 }
 
 void MainWindow::buildSeriesPanel() {
@@ -415,6 +425,30 @@ void MainWindow::createRandomSeries() {
     commands_->createRandomSeries();
 }
 
+void MainWindow::cubeSolved(const CubeNode& c) {
+    history_->record(SolvedCubeOf(c));
+    // After the pick has been shown, not as part of it.
+    if (progressWindow_ != nullptr && progressWindow_->isVisible())
+        QTimer::singleShot(0, progressWindow_, &ProgressWindow::refresh);
+}
+
+void MainWindow::showProgress() {
+    if (!state_->paused)
+        flow_->startPause();
+    if (progressWindow_ == nullptr) {
+        progressWindow_ = new ProgressWindow(*history_, this);
+        connect(progressWindow_, &ProgressWindow::practiseWeakestRequested, this, [this] {
+            // Once the series is made the window steps aside for the test.
+            if (commands_->practiseWeakest(progressWindow_->practiceWeights()))
+                progressWindow_->close();
+        });
+    }
+    progressWindow_->refresh();
+    progressWindow_->show();
+    progressWindow_->raise();
+    progressWindow_->activateWindow();
+}
+
 void MainWindow::updateClocks() {
     const TimerTexts t = ComputeTimerTexts(*state_, *store_);
     SetValueText(cubeTimeLabel_, Q(t.cubeTime));
@@ -463,6 +497,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             handleKey(text.front());
         else if (key->key() == Qt::Key_Escape)
             handleKey(QChar(27));
+        else if (key->key() == Qt::Key_F2)
+            showProgress();
     }
     // The key is never consumed: it goes on to the control as it came.
     return QWidget::eventFilter(watched, event);
@@ -477,6 +513,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    if (progressWindow_ != nullptr)
+        progressWindow_->close();
     releaseSeries();
 }
 

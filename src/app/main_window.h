@@ -22,6 +22,8 @@
 
 namespace vexlor {
 
+class HistoryStore;
+class ProgressWindow;
 class SeriesCommands;
 
 class MainWindow final : public QWidget, public TestView {
@@ -29,12 +31,14 @@ class MainWindow final : public QWidget, public TestView {
 
 public:
     // What the window works on. Null members are made and owned by the
-    // window: the real dialogs, a fresh series store and test state. Tests
-    // pass scripted dialogs and state they can inspect.
+    // window: the real dialogs, a fresh series store and test state, the
+    // history at its usual place. Tests pass scripted dialogs, state they can
+    // inspect and a history in a folder of their own.
     struct Services {
         Dialogs* dialogs = nullptr;
         SeriesStore* store = nullptr;
         TestState* state = nullptr;
+        HistoryStore* history = nullptr;
     };
     MainWindow() : MainWindow(Services{}) {}
     explicit MainWindow(Services services);
@@ -45,6 +49,13 @@ public:
     SeriesStore& store() { return *store_; }
     TestState& state() { return *state_; }
     const CubeNode& sampleCube() const { return sampleCube_; }
+    HistoryStore& history() { return *history_; }
+    // Null until the Progress window is first opened.
+    ProgressWindow* progressWindow() const { return progressWindow_; }
+
+    // F2 and a click on the credit line: pauses a running test and shows the
+    // Progress window.
+    void showProgress();
 
     // The actions of the Test panel, the answer pictures and the Next label,
     // also performed by keys and commands.
@@ -63,6 +74,7 @@ public:
     const Pictures& pictures() const override { return pictures_; }
     void refreshLabels() override;
     void createRandomSeries() override;
+    void cubeSolved(const CubeNode& c) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -82,9 +94,11 @@ private:
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<SeriesStore> ownStore_;
     std::unique_ptr<TestState> ownState_;
+    std::unique_ptr<HistoryStore> ownHistory_;
     Dialogs* dialogs_;
     SeriesStore* store_;
     TestState* state_;
+    HistoryStore* history_;
     Pictures pictures_{};
     std::unique_ptr<TestFlow> flow_;
     std::unique_ptr<SeriesCommands> commands_;
@@ -105,6 +119,7 @@ private:
     QLabel* mistakesPerCubeLabel_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     QTimer* returnTimer_ = nullptr;
+    ProgressWindow* progressWindow_ = nullptr;
 
     bool shown_ = false;
     bool seriesReleased_ = false;

@@ -26,26 +26,40 @@ QString SeriesCommands::folderOf(const QString& path) {
 }
 
 void SeriesCommands::createRandomSeries() {
+    makeNewSeries(nullptr);
+}
+
+bool SeriesCommands::practiseWeakest(const std::optional<RecipeWeights>& weights) {
+    return makeNewSeries(weights ? &*weights : nullptr);
+}
+
+bool SeriesCommands::makeNewSeries(const RecipeWeights* weights) {
     const QString offered = QString::number(store_.seriesSize);
     pauseFirst();
     if (store_.count(SeriesKind::Current) != 0 && !dialogs_.AskYesNo(text::kDeleteCurrentAndCreate))
-        return;
-    const auto answer = dialogs_.InputBox(kAppTitle, text::kNumberOfCubes, offered);
-    if (!answer)
-        return;
-    bool ok = false;
-    int n = answer->trimmed().toInt(&ok);
-    if (!ok)
-        n = 0;
-    if (n < 1 || n > kMaxRandomSeries) {
-        dialogs_.ShowError(text::kWrongNumber);
-        return;
+        return false;
+    if (weights == nullptr) {
+        const auto answer = dialogs_.InputBox(kAppTitle, text::kNumberOfCubes, offered);
+        if (!answer)
+            return false;
+        bool ok = false;
+        int n = answer->trimmed().toInt(&ok);
+        if (!ok)
+            n = 0;
+        if (n < 1 || n > kMaxRandomSeries) {
+            dialogs_.ShowError(text::kWrongNumber);
+            return false;
+        }
+        store_.seriesSize = n;
     }
-    store_.seriesSize = n;
     if (store_.count(SeriesKind::Skipped) != 0 && dialogs_.AskYesNo(text::kClearSkipped))
         store_.ClearSeries(SeriesKind::Skipped);
-    store_.MakeRandomSeries();
+    if (weights == nullptr)
+        store_.MakeRandomSeries();
+    else
+        MakeWeightedSeries(store_, *weights);
     flow_.resetTest();
+    return true;
 }
 
 void SeriesCommands::loadIntoCurrent() {

@@ -4,10 +4,13 @@
 
 #include "app/dialogs.h"
 #include "series/series_store.h"
+#include "series/weighted_series.h"
 #include "session/test_flow.h"
 #include "session/test_state.h"
 
 #include <QString>
+
+#include <optional>
 
 namespace vexlor {
 
@@ -20,6 +23,11 @@ public:
     // "Create random series": asks for the number of Cubes and replaces
     // Current.
     void createRandomSeries();
+    // "Practise weakest recipes": as "Create random series", but of the
+    // offered number of Cubes, without asking for it, and with the recipes
+    // drawn by weight. Without weights (no history) it is "Create random
+    // series" itself. True when a new series replaced Current.
+    bool practiseWeakest(const std::optional<RecipeWeights>& weights);
     // "Load": a file chosen in the open dialog replaces Current.
     void loadIntoCurrent();
     // "All": clears every series.
@@ -44,6 +52,9 @@ public:
 private:
     // A running test whose Cube is not yet solved pauses before a command.
     void pauseFirst();
+    // The path both new-series commands share; weights null draws every
+    // recipe alike after asking for the number of Cubes.
+    bool makeNewSeries(const RecipeWeights* weights);
     static QString folderOf(const QString& path);
 
     SeriesStore& store_;

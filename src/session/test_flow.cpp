@@ -87,6 +87,8 @@ void TestFlow::pick(int answer) {
     }
     DrawAnswer(view_.pictures(), *c, answer);
     view_.refreshLabels();
+    if (answer == c->correct)
+        view_.cubeSolved(*c);
 }
 
 void TestFlow::moveOn() {

@@ -18,6 +18,9 @@ public:
     virtual void refreshLabels() = 0;
     // The "Create random series" command, as a click on its button runs it.
     virtual void createRandomSeries() = 0;
+    // A Cube of Current was just solved by a pick: its clock is stopped and
+    // its picks are final.
+    virtual void cubeSolved(const CubeNode& /*c*/) {}
 };
 
 // The four states a test can be in.

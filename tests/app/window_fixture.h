@@ -24,9 +24,11 @@ struct WindowFixture {
     vexlor::TestState state;
     std::unique_ptr<vexlor::MainWindow> form;
 
-    WindowFixture() {
+    // Without a history of its own the window keeps one in the test's data
+    // folder.
+    explicit WindowFixture(vexlor::HistoryStore* history = nullptr) {
         form = std::make_unique<vexlor::MainWindow>(
-            vexlor::MainWindow::Services{&dialogs, &store, &state});
+            vexlor::MainWindow::Services{&dialogs, &store, &state, history});
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qWarning("window not exposed");

@@ -1,6 +1,7 @@
 // vexlor-series: makes, lists, checks and draws .srs series files from the
 // command line, with the program's own generator, rules and file code.
 #include "commands.h"
+#include "history_csv.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -102,12 +103,14 @@ int main(int argc, char* argv[]) {
                        "      a printable worksheet: the Cubes from index I (default 0) on,\n"
                        "      K of them (default: the rest), N to a page (1 to 4, default\n"
                        "      2), always unsolved, then an answer key\n"
+                       "  history [--db FILE] --csv\n"
+                       "      every Cube solved in the program, one CSV row each\n"
                        "\n"
                        "Exit codes: 0 success, 1 a check failed, 2 bad input."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("generate, info, check, render or sheet"));
+                                 QStringLiteral("generate, info, check, render, sheet or history"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("the command's arguments"),
                                  QStringLiteral("[...]"));
@@ -141,8 +144,15 @@ int main(int argc, char* argv[]) {
                                       QStringLiteral("SIZE"));
     const QCommandLineOption keyOnly(QStringLiteral("key-only"),
                                      QStringLiteral("Print only the answer key."));
-    const QCommandLineOption* const allOptions[] = {&output, &seed,  &json,  &stripped, &perPage,
-                                                    &from,   &count, &title, &pageSize, &keyOnly};
+    const QCommandLineOption database(QStringLiteral("db"),
+                                      QStringLiteral("The history database (default: the "
+                                                     "program's own)."),
+                                      QStringLiteral("FILE"));
+    const QCommandLineOption csv(QStringLiteral("csv"),
+                                 QStringLiteral("Print the history as CSV."));
+    const QCommandLineOption* const allOptions[] = {&output,   &seed,    &json,     &stripped,
+                                                    &perPage,  &from,    &count,    &title,
+                                                    &pageSize, &keyOnly, &database, &csv};
     QList<QCommandLineOption> options;
     for (const QCommandLineOption* o : allOptions)
         options << *o;
@@ -181,6 +191,7 @@ int main(int argc, char* argv[]) {
          1,
          {&output, &perPage, &from, &count, &title, &pageSize, &keyOnly},
          "OUT.pdf"},
+        {"history", "history [--db FILE] --csv", 0, {&database, &csv}, nullptr},
     };
     const Usage* usage = nullptr;
     for (const Usage& u : usages)
@@ -208,6 +219,12 @@ int main(int argc, char* argv[]) {
         return Check(rest[0], parser.isSet(stripped));
     if (command == QLatin1String("render"))
         return Render(rest[0], rest[1], parser.value(output));
+    if (command == QLatin1String("history")) {
+        if (!parser.isSet(csv))
+            return Fail(QStringLiteral("history needs --csv"));
+        return HistoryCsv(parser.isSet(database) ? std::optional(parser.value(database))
+                                                 : std::nullopt);
+    }
     const auto valueOf = [&](const QCommandLineOption& o) {
         return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
     };

@@ -1,0 +1,150 @@
+// The history's costs where a user would feel them: writing the row of a
+// solved Cube (part of the pick), opening the file at start-up, and opening
+// the Progress window on 100,000 rows (reading, summarising, drawing).
+#include "app/progress_window.h"
+#include "history/history_store.h"
+
+#include <QApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+
+using namespace vexlor;
+
+namespace {
+
+constexpr int kRows = 100'000;
+
+// A history of kRows solves over 400 days, made once for all benchmarks in
+// one transaction (row by row, every commit would wait for the disk).
+const QString& LargeHistory() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString file = dir.filePath(QStringLiteral("history.sqlite"));
+        { HistoryStore create(file); }
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
+            db.setDatabaseName(file);
+            db.open();
+            db.transaction();
+            QSqlQuery insert(db);
+            insert.prepare(QStringLiteral(
+                "INSERT INTO solved (at, kind, seconds, wrong) VALUES (?, ?, ?, ?)"));
+            std::mt19937 random(7);
+            const QDateTime first(QDate(2024, 1, 1), QTime(8, 0));
+            for (int i = 0; i < kRows; ++i) {
+                insert.bindValue(
+                    0, first.addSecs(i * 345LL).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+                insert.bindValue(1, static_cast<int>(random() % kRecipes));
+                insert.bindValue(2, 3.0 + (random() % 20'000) / 1000.0);
+                insert.bindValue(3, static_cast<int>(random() % 4 == 0));
+                insert.exec();
+            }
+            db.commit();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("fill"));
+        return file;
+    }();
+    return path;
+}
+
+// One row as a correct pick writes it: its own transaction, synced.
+void BM_RecordRow(benchmark::State& state) {
+    QTemporaryDir dir;
+    HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+    const SolvedCube cube{QDateTime(QDate(2025, 12, 9), QTime(12, 0)), 7, 8.5, 1};
+    for (auto _ : state)
+        if (!history.record(cube))
+            state.SkipWithError("the row was not written");
+}
+BENCHMARK(BM_RecordRow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Opening the file at start-up: its check, WAL, the schema, the prepared
+// insert.
+void BM_OpenStore100k(benchmark::State& state) {
+    const QString& path = LargeHistory();
+    for (auto _ : state) {
+        HistoryStore history(path);
+        if (!history.isRecording())
+            state.SkipWithError("the history did not open");
+    }
+}
+BENCHMARK(BM_OpenStore100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The parts of opening the Progress window: reading every row, and
+// summarising them.
+void BM_ReadRows100k(benchmark::State& state) {
+    HistoryStore history(LargeHistory());
+    for (auto _ : state) {
+        qint64 after = 0;
+        const std::vector<SolvedRow> rows = history.readRows(after);
+        if (rows.size() != kRows)
+            state.SkipWithError("not every row was read");
+    }
+}
+BENCHMARK(BM_ReadRows100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Summarize100k(benchmark::State& state) {
+    HistoryStore history(LargeHistory());
+    qint64 after = 0;
+    const std::vector<SolvedRow> rows = history.readRows(after);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SummarizeProgress(rows));
+}
+BENCHMARK(BM_Summarize100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Opening the Progress window for the first time: the window built, every
+// row read and summarised, and the window drawn once.
+void BM_OpenProgressWindow100k(benchmark::State& state) {
+    HistoryStore history(LargeHistory());
+    for (auto _ : state) {
+        ProgressWindow window(history, nullptr);
+        window.refresh();
+        benchmark::DoNotOptimize(window.grab().size());
+        if (window.summary().cubes != kRows)
+            state.SkipWithError("not every row was shown");
+    }
+}
+BENCHMARK(BM_OpenProgressWindow100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A Cube solved while the window is open: one new row read, all summarised
+// again, the window drawn.
+void BM_RefreshProgressWindow100k(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    QFile::copy(LargeHistory(), path);
+    HistoryStore history(path);
+    ProgressWindow window(history, nullptr);
+    window.refresh();
+    const SolvedCube cube{QDateTime(QDate(2025, 12, 9), QTime(12, 0)), 7, 8.5, 1};
+    for (auto _ : state) {
+        state.PauseTiming();
+        history.record(cube);
+        state.ResumeTiming();
+        window.refresh();
+        benchmark::DoNotOptimize(window.grab().size());
+    }
+}
+BENCHMARK(BM_RefreshProgressWindow100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Drawn offscreen: the benchmark needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,304 @@
+#include "charts.h"
+
+#include <QDate>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vexlor {
+
+namespace {
+
+const QColor kLineColor(40, 98, 162); // the main window's blue
+const QColor kGridColor(222, 226, 232);
+const QColor kWeakColor(196, 84, 16);
+const QColor kWeakBackground(253, 236, 222);
+const QColor kMutedText(110, 110, 110);
+
+QDate DateOf(int day) {
+    return QDate(1899, 12, 30).addDays(day);
+}
+
+QString Number(double value, int decimals) {
+    return QString::number(value, 'f', decimals);
+}
+
+// Keyboard users see which chart has the focus: an outline that leaves the
+// chart itself as it is.
+void DrawFocus(QWidget* widget, QPainter& painter) {
+    if (!widget->hasFocus())
+        return;
+    painter.setPen(QPen(widget->palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(widget->rect()).adjusted(1, 1, -1, -1));
+}
+
+void DrawFrame(QWidget* widget, QPainter& painter) {
+    painter.fillRect(widget->rect(), widget->palette().color(QPalette::Base));
+    painter.setPen(kGridColor);
+    painter.drawRect(widget->rect().adjusted(0, 0, -1, -1));
+}
+
+QFont Bold(QFont font) {
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+ValueAxis MakeValueAxis(double largest, int maxSteps) {
+    ValueAxis axis;
+    maxSteps = std::max(1, maxSteps);
+    if (!std::isfinite(largest) || largest <= 0.0)
+        return axis;
+    const double rough = largest / maxSteps;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (double m : {1.0, 2.0, 5.0, 10.0})
+        if (m * power >= rough * (1.0 - 1e-9)) {
+            axis.step = m * power;
+            break;
+        }
+    axis.steps = std::max(1, static_cast<int>(std::ceil(largest / axis.step - 1e-9)));
+    axis.decimals = std::max(0, -static_cast<int>(std::floor(std::log10(axis.step) + 1e-9)));
+    return axis;
+}
+
+DayChart::DayChart(const QString& title, const QString& unit, int decimals, QWidget* parent)
+    : QWidget(parent), title_(title), unit_(unit), decimals_(decimals) {
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(title_);
+    setPoints({});
+}
+
+void DayChart::setPoints(std::vector<Point> points) {
+    points_ = std::move(points);
+    QStringList parts;
+    for (const Point& p : points_)
+        parts << DateOf(p.day).toString(QStringLiteral("d MMM yyyy")) + QStringLiteral(": ") +
+                     (std::isfinite(p.value) ? Number(p.value, decimals_) + unit_
+                                             : QStringLiteral("no value"));
+    setAccessibleDescription(points_.empty()
+                                 ? QStringLiteral("No Cubes solved yet.")
+                                 : QStringLiteral("%1 on the latest %2 practice days: %3.")
+                                       .arg(title_)
+                                       .arg(points_.size())
+                                       .arg(parts.join(QStringLiteral("; "))));
+    update();
+}
+
+void DayChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawFrame(this, painter);
+    const QFontMetrics fm = fontMetrics();
+    const QColor text = palette().color(QPalette::Text);
+
+    painter.setFont(Bold(font()));
+    painter.setPen(text);
+    painter.drawText(QRect(10, 6, width() - 20, fm.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                     title_);
+    painter.setFont(font());
+
+    if (points_.empty()) {
+        painter.setPen(kMutedText);
+        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No Cubes solved yet"));
+        DrawFocus(this, painter);
+        return;
+    }
+
+    double largest = 0.0;
+    for (const Point& p : points_)
+        if (std::isfinite(p.value))
+            largest = std::max(largest, p.value);
+    const ValueAxis axis = MakeValueAxis(largest, 5);
+    int labelWidth = 0;
+    for (int i = 0; i <= axis.steps; ++i)
+        labelWidth =
+            std::max(labelWidth, fm.horizontalAdvance(Number(i * axis.step, axis.decimals)));
+
+    const QRect plot(labelWidth + 18, 14 + 2 * fm.height(), width() - labelWidth - 32,
+                     height() - 3 * fm.height() - 26);
+    const auto yOf = [&](double v) { return plot.bottom() - v / axis.top() * plot.height(); };
+    for (int i = 0; i <= axis.steps; ++i) {
+        const double y = yOf(i * axis.step);
+        painter.setPen(kGridColor);
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        painter.setPen(text);
+        painter.drawText(QRectF(4, y - fm.height() / 2.0, labelWidth + 8, fm.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, Number(i * axis.step, axis.decimals));
+    }
+
+    const int n = static_cast<int>(points_.size());
+    const double spacing = static_cast<double>(plot.width()) / n;
+    const auto xOf = [&](int i) { return plot.left() + (i + 0.5) * spacing; };
+
+    // Day labels: as many as fit side by side, always including the latest.
+    const int dayLabelWidth = fm.horizontalAdvance(QStringLiteral("30 May")) + 10;
+    const int every = std::max(1, static_cast<int>(std::ceil(dayLabelWidth / spacing)));
+    painter.setPen(text);
+    for (int i = n - 1; i >= 0; i -= every)
+        painter.drawText(
+            QRectF(xOf(i) - dayLabelWidth / 2.0, plot.bottom() + 6, dayLabelWidth, fm.height()),
+            Qt::AlignCenter, DateOf(points_[i].day).toString(QStringLiteral("d MMM")));
+
+    QPainterPath line;
+    bool drawing = false;
+    for (int i = 0; i < n; ++i) {
+        if (!std::isfinite(points_[i].value)) {
+            drawing = false;
+            continue;
+        }
+        const QPointF at(xOf(i), yOf(points_[i].value));
+        if (drawing)
+            line.lineTo(at);
+        else
+            line.moveTo(at);
+        drawing = true;
+    }
+    painter.setPen(QPen(kLineColor, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(line);
+    painter.setBrush(kLineColor);
+    for (int i = 0; i < n; ++i)
+        if (std::isfinite(points_[i].value))
+            painter.drawEllipse(QPointF(xOf(i), yOf(points_[i].value)), 3.0, 3.0);
+    DrawFocus(this, painter);
+}
+
+RecipeChart::RecipeChart(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QStringLiteral("Recipes"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+int RecipeChart::rowHeight() const {
+    return fontMetrics().height() + 7;
+}
+
+QSize RecipeChart::sizeHint() const {
+    return {860, rowHeight() * (static_cast<int>(rows_.size()) + 1) + 12};
+}
+
+QSize RecipeChart::minimumSizeHint() const {
+    return {620, sizeHint().height()};
+}
+
+void RecipeChart::setRows(std::vector<Row> rows) {
+    rows_ = std::move(rows);
+    QStringList weakest;
+    QStringList parts;
+    for (const Row& r : rows_) {
+        if (r.weakest)
+            weakest << r.name;
+        if (r.cubes == 0) {
+            parts << r.name + QStringLiteral(": not tried");
+            continue;
+        }
+        parts << QStringLiteral("%1: %2 Cubes, median %3, %4 mistakes per Cube%5")
+                     .arg(r.name)
+                     .arg(r.cubes)
+                     .arg(std::isfinite(r.medianSeconds) ? Number(r.medianSeconds, 1) + " s"
+                                                         : QStringLiteral("no time"))
+                     .arg(Number(r.mistakesPerCube, 2))
+                     .arg(r.measured ? QString() : QStringLiteral(", too few to judge"));
+    }
+    setAccessibleDescription(QStringLiteral("Weakest: %1. %2.")
+                                 .arg(weakest.isEmpty() ? QStringLiteral("none yet")
+                                                        : weakest.join(QStringLiteral(", ")),
+                                      parts.join(QStringLiteral("; "))));
+    setMinimumHeight(sizeHint().height());
+    update();
+}
+
+void RecipeChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    DrawFrame(this, painter);
+    const QFontMetrics fm = fontMetrics();
+    const QColor text = palette().color(QPalette::Text);
+    const int h = rowHeight();
+
+    // Columns: the weak mark, the name, the two bars with their values, the
+    // count of Cubes.
+    const int markWidth = fm.horizontalAdvance(QStringLiteral("weakest")) + 24;
+    int nameWidth = fm.horizontalAdvance(QStringLiteral("Recipe"));
+    for (const Row& r : rows_)
+        nameWidth = std::max(nameWidth, fm.horizontalAdvance(r.name));
+    nameWidth += 16;
+    const int countWidth = fm.horizontalAdvance(QStringLiteral("Cubes")) + 20;
+    const int barsLeft = markWidth + nameWidth;
+    const int barsWidth = width() - barsLeft - countWidth - 8;
+    const int timeWidth = barsWidth * 11 / 20;
+    const int mistakesLeft = barsLeft + timeWidth + 12;
+    const int mistakesWidth = barsWidth - timeWidth - 12;
+    const int valueWidth = fm.horizontalAdvance(QStringLiteral("888.8 s")) + 8;
+
+    double slowest = 0.0, mostMistakes = 0.0;
+    for (const Row& r : rows_) {
+        if (std::isfinite(r.medianSeconds))
+            slowest = std::max(slowest, r.medianSeconds);
+        if (std::isfinite(r.mistakesPerCube))
+            mostMistakes = std::max(mostMistakes, r.mistakesPerCube);
+    }
+
+    painter.setFont(Bold(font()));
+    painter.setPen(text);
+    const int headerY = 6;
+    const auto header = [&](int x, int w, const QString& s, Qt::Alignment a) {
+        painter.drawText(QRect(x, headerY, w, h), a | Qt::AlignVCenter, s);
+    };
+    header(markWidth, nameWidth, QStringLiteral("Recipe"), Qt::AlignLeft);
+    header(barsLeft, timeWidth, QStringLiteral("Median time"), Qt::AlignLeft);
+    header(mistakesLeft, mistakesWidth, QStringLiteral("Mistakes per Cube"), Qt::AlignLeft);
+    header(width() - countWidth - 8, countWidth, QStringLiteral("Cubes"), Qt::AlignRight);
+
+    const auto bar = [&](int left, int w, double value, double largest, const QString& label,
+                         const QColor& color, int y) {
+        const int room = std::max(0, w - valueWidth);
+        const int length = largest > 0.0 ? static_cast<int>(std::round(value / largest * room)) : 0;
+        painter.fillRect(QRect(left, y + 4, std::max(length, 1), h - 8), color);
+        painter.setPen(text);
+        painter.drawText(QRect(left + length + 6, y, valueWidth, h),
+                         Qt::AlignLeft | Qt::AlignVCenter, label);
+    };
+
+    int y = headerY + h;
+    for (const Row& r : rows_) {
+        if (r.weakest) {
+            painter.fillRect(QRect(1, y, width() - 2, h), kWeakBackground);
+            painter.setFont(Bold(font()));
+            painter.setPen(kWeakColor);
+            painter.drawText(QRect(8, y, markWidth - 8, h), Qt::AlignLeft | Qt::AlignVCenter,
+                             QStringLiteral("weakest"));
+        } else if (r.cubes > 0 && !r.measured) {
+            painter.setPen(kMutedText);
+            painter.drawText(QRect(8, y, markWidth - 8, h), Qt::AlignLeft | Qt::AlignVCenter,
+                             QStringLiteral("few"));
+        }
+        painter.setFont(r.weakest ? Bold(font()) : font());
+        painter.setPen(r.cubes == 0 ? kMutedText : text);
+        painter.drawText(QRect(markWidth, y, nameWidth, h), Qt::AlignLeft | Qt::AlignVCenter,
+                         r.name);
+        painter.setFont(font());
+        const QColor color = r.weakest ? kWeakColor : kLineColor;
+        if (r.cubes == 0) {
+            painter.setPen(kMutedText);
+            painter.drawText(QRect(barsLeft, y, timeWidth, h), Qt::AlignLeft | Qt::AlignVCenter,
+                             QStringLiteral("not tried"));
+        } else {
+            if (std::isfinite(r.medianSeconds))
+                bar(barsLeft, timeWidth, r.medianSeconds, slowest,
+                    Number(r.medianSeconds, 1) + QStringLiteral(" s"), color, y);
+            bar(mistakesLeft, mistakesWidth, r.mistakesPerCube, mostMistakes,
+                Number(r.mistakesPerCube, 2), color, y);
+        }
+        painter.setPen(r.cubes == 0 ? kMutedText : text);
+        painter.drawText(QRect(width() - countWidth - 8, y, countWidth, h),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(r.cubes));
+        y += h;
+    }
+    DrawFocus(this, painter);
+}
+
+} // namespace vexlor

@@ -1,0 +1,157 @@
+#include "progress_window.h"
+
+#include "app/charts.h"
+#include "history/recipe_names.h"
+
+#include <QDate>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace vexlor {
+
+namespace {
+
+QString DateText(int day) {
+    return QDate(1899, 12, 30).addDays(day).toString(QStringLiteral("d MMM yyyy"));
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    // Selectable by mouse only, so that Tab goes from chart to chart.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent)
+    : QDialog(parent), history_(history), generation_(history.generation()) {
+    setObjectName(QStringLiteral("progress"));
+    setWindowTitle(QStringLiteral("Progress"));
+    setModal(false);
+
+    notice_ = MakeLabel(this, "notice");
+    QPalette warning = notice_->palette();
+    warning.setColor(QPalette::WindowText, QColor(170, 40, 20));
+    notice_->setPalette(warning);
+    notice_->setVisible(false);
+    totals_ = MakeLabel(this, "totals");
+
+    timeChart_ =
+        new DayChart(QStringLiteral("Median time per Cube (s)"), QStringLiteral(" s"), 1, this);
+    timeChart_->setObjectName(QStringLiteral("timeChart"));
+    mistakesChart_ = new DayChart(QStringLiteral("Mistakes per Cube"), QString(), 2, this);
+    mistakesChart_->setObjectName(QStringLiteral("mistakesChart"));
+    recipeChart_ = new RecipeChart(this);
+    recipeChart_->setObjectName(QStringLiteral("recipeChart"));
+
+    auto* rule = MakeLabel(this, "rule");
+    rule->setText(QStringLiteral("Recipe figures cover the latest %1 solves of each. \"Practise "
+                                 "weakest recipes\" makes a series of the offered number of "
+                                 "Cubes, drawing each recipe in proportion to its median time "
+                                 "\u00d7 (1 + mistakes per Cube). A recipe marked \"few\" "
+                                 "(solved fewer than %2 times) or not tried is drawn as often as "
+                                 "the weakest.")
+                      .arg(kRecentSolves)
+                      .arg(kMeasuredSolves));
+    QPalette muted = rule->palette();
+    muted.setColor(QPalette::WindowText, QColor(90, 90, 90));
+    rule->setPalette(muted);
+
+    practiseButton_ = new QPushButton(QStringLiteral("&Practise weakest recipes"), this);
+    practiseButton_->setObjectName(QStringLiteral("practise"));
+    practiseButton_->setAutoDefault(false);
+    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    closeButton->setObjectName(QStringLiteral("close"));
+    closeButton->setAutoDefault(false);
+    connect(practiseButton_, &QPushButton::clicked, this,
+            &ProgressWindow::practiseWeakestRequested);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* charts = new QHBoxLayout;
+    charts->addWidget(timeChart_);
+    charts->addWidget(mistakesChart_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(practiseButton_);
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(notice_);
+    layout->addWidget(totals_);
+    layout->addLayout(charts, 1);
+    layout->addWidget(recipeChart_);
+    layout->addWidget(rule);
+    layout->addLayout(buttons);
+
+    setTabOrder(timeChart_, mistakesChart_);
+    setTabOrder(mistakesChart_, recipeChart_);
+    setTabOrder(recipeChart_, practiseButton_);
+    setTabOrder(practiseButton_, closeButton);
+    showSummary();
+    resize(sizeHint());
+}
+
+void ProgressWindow::refresh() {
+    // A damaged file was set aside since the last read: its rows are gone.
+    if (history_.generation() != generation_) {
+        generation_ = history_.generation();
+        rows_.clear();
+        lastRow_ = 0;
+    }
+    std::vector<SolvedRow> added = history_.readRows(lastRow_);
+    rows_.insert(rows_.end(), added.begin(), added.end());
+    summary_ = SummarizeProgress(rows_);
+    showSummary();
+}
+
+void ProgressWindow::showSummary() {
+    QStringList notices;
+    if (const QString notice = history_.notice(); !notice.isEmpty())
+        notices << notice;
+    if (!history_.readError().isEmpty())
+        notices << QStringLiteral("The history cannot be read: %1").arg(history_.readError());
+    notice_->setText(notices.join(QLatin1Char('\n')));
+    notice_->setVisible(!notices.isEmpty());
+
+    QString best = QStringLiteral("none yet (a day needs %1 Cubes)").arg(kBestDayCubes);
+    if (summary_.bestDay)
+        best = QStringLiteral("%1, median %2 s over %3 Cubes")
+                   .arg(DateText(summary_.bestDay->day))
+                   .arg(summary_.bestDay->medianSeconds, 0, 'f', 1)
+                   .arg(summary_.bestDay->cubes);
+    totals_->setText(QStringLiteral("Cubes solved: %1     Days practised: %2     Best day: %3")
+                         .arg(summary_.cubes)
+                         .arg(summary_.daysPractised)
+                         .arg(best));
+
+    std::vector<DayChart::Point> times, mistakes;
+    for (const DayFigures& d : summary_.days) {
+        times.push_back({d.day, d.medianSeconds});
+        mistakes.push_back({d.day, d.mistakesPerCube});
+    }
+    timeChart_->setPoints(std::move(times));
+    mistakesChart_->setPoints(std::move(mistakes));
+
+    std::vector<RecipeChart::Row> recipes;
+    for (int k = 0; k < kRecipes; ++k) {
+        const RecipeFigures& r = summary_.recipes[static_cast<std::size_t>(k)];
+        recipes.push_back({QString::fromUtf8(kRecipeNames[static_cast<std::size_t>(k)].data(),
+                                             kRecipeNames[static_cast<std::size_t>(k)].size()),
+                           r.cubes, r.medianSeconds, r.mistakesPerCube, r.weakest, r.measured});
+    }
+    recipeChart_->setRows(std::move(recipes));
+
+    // The layout's minimum leaves out what word-wrapped labels need at the
+    // window's width.
+    if (const int needed = layout()->totalHeightForWidth(width()); needed > height())
+        resize(width(), needed);
+}
+
+} // namespace vexlor

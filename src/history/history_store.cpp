@@ -1,0 +1,438 @@
+#include "history_store.h"
+
+#include "session/statistics.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QStandardPaths>
+#include <QVariant>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <iterator>
+
+namespace vexlor {
+
+namespace {
+
+const QString kDriver = QStringLiteral("QSQLITE");
+
+// A pick must never wait long on a database another program holds; a
+// writer that holds it longer than this has failed as far as we are
+// concerned.
+constexpr int kBusyTimeoutMs = 100;
+
+// SQLite's primary result codes, as Qt's driver reports them.
+enum SqliteCode {
+    kPerm = 3,
+    kBusy = 5,
+    kLocked = 6,
+    kReadOnly = 8,
+    kCorrupt = 11,
+    kFull = 13,
+    kCantOpen = 14,
+    kNotADatabase = 26,
+};
+
+int CodeOf(const QSqlError& error) {
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    // Extended codes carry the primary code in their low byte.
+    return ok ? code & 0xFF : -1;
+}
+
+// The step from each schema version to the next. Steps only ever add, so
+// that an older file keeps every row it has.
+const char* const kUpgrades[] = {
+    // 0 -> 1
+    "CREATE TABLE IF NOT EXISTS solved ("
+    " id INTEGER PRIMARY KEY,"
+    " at TEXT NOT NULL,"
+    " kind INTEGER NOT NULL,"
+    " seconds REAL,"
+    " wrong INTEGER NOT NULL)",
+};
+static_assert(std::size(kUpgrades) == HistoryStore::kSchemaVersion);
+
+// The local date is turned into a day number by SQLite itself, so that
+// reading a large history converts no text: julianday of 30 December 1899
+// is 2415018.5.
+const QString kSelectRows = QStringLiteral(
+    "SELECT id, CAST(julianday(substr(at, 1, 10)) - 2415018.5 AS INTEGER), kind, seconds, wrong"
+    " FROM solved WHERE id > ? ORDER BY id");
+const QString kSelectStored =
+    QStringLiteral("SELECT at, kind, seconds, wrong FROM solved ORDER BY id");
+const QString kInsert =
+    QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong) VALUES (?, ?, ?, ?)");
+
+// A free name beside path that says the file was set aside and when:
+// history.damaged-2025-03-01-102233.sqlite.
+QString SetAsideName(const QString& path) {
+    const QFileInfo info(path);
+    const QString stem = info.dir().filePath(
+        info.completeBaseName() + QStringLiteral(".damaged-") +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    QString name = stem + suffix;
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = stem + QLatin1Char('-') + QString::number(n) + suffix;
+    return name;
+}
+
+// The files SQLite keeps beside a database while it is in use.
+constexpr const char* kSideFiles[] = {"-wal", "-shm", "-journal"};
+
+std::atomic<int> connectionCount{0};
+
+} // namespace
+
+QDateTime LocalDateTime(DateTime t) {
+    constexpr qint64 kMsPerDay = 86'400'000;
+    const double days = std::floor(t);
+    const auto ms = std::clamp<qint64>(std::llround((t - days) * kMsPerDay), 0, kMsPerDay - 1);
+    return QDateTime(QDate(1899, 12, 30).addDays(static_cast<qint64>(days)),
+                     QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
+}
+
+SolvedCube SolvedCubeOf(const CubeNode& c) {
+    int wrong = 0;
+    for (int a = 0; a < kAnswers; ++a)
+        if (a != c.correct && c.chosen[a] != 0)
+            ++wrong;
+    return {LocalDateTime(Now()), c.kind, CubeTime(c) * 86'400.0, wrong};
+}
+
+HistoryStore::HistoryStore(const QString& path, Mode mode)
+    : path_(path), mode_(mode),
+      connectionName_(QStringLiteral("vexlor-history-%1").arg(++connectionCount)) {
+    open();
+}
+
+HistoryStore::~HistoryStore() {
+    closeConnection();
+    if (QSqlDatabase::contains(connectionName_))
+        QSqlDatabase::removeDatabase(connectionName_);
+}
+
+QString HistoryStore::DefaultPath() {
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty())
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return data + QStringLiteral("/Vexlor/history.sqlite");
+}
+
+QString HistoryStore::notice() const {
+    const QString file = QDir::toNativeSeparators(path_);
+    switch (state_) {
+    case State::Recording:
+        if (setAsidePath_.isEmpty())
+            return {};
+        return QStringLiteral("The history file %1 was damaged. It was set aside as %2 and a new "
+                              "history was started.")
+            .arg(file, QDir::toNativeSeparators(setAsidePath_));
+    case State::NoDriver:
+        return QStringLiteral("Progress is not recorded: the SQLite driver for Qt is not "
+                              "installed (Debian package libqt6sql6-sqlite).");
+    case State::CannotOpen:
+        return QStringLiteral("Progress is not recorded: %1 cannot be opened (%2).")
+            .arg(file, detail_);
+    case State::Locked:
+        return QStringLiteral("Progress is not recorded this run: %1 is in use by another "
+                              "program, perhaps a second Vexlor.")
+            .arg(file);
+    case State::ReadOnly:
+        return QStringLiteral("Progress is not recorded: %1 is read-only.").arg(file);
+    case State::Full:
+        return QStringLiteral("Progress is not recorded this run: the disk that holds %1 is full.")
+            .arg(file);
+    case State::Failed:
+        return QStringLiteral("Progress is not recorded this run: %1 cannot be written (%2).")
+            .arg(file, detail_);
+    }
+    return {};
+}
+
+bool HistoryStore::open() {
+    if (!QSqlDatabase::isDriverAvailable(kDriver)) {
+        state_ = State::NoDriver;
+        return false;
+    }
+    const QString folder = QFileInfo(path_).absolutePath();
+    if (mode_ == Mode::ReadOnly && !QFileInfo::exists(path_)) {
+        state_ = State::CannotOpen;
+        detail_ = QStringLiteral("there is no such file");
+        return false;
+    }
+    if (mode_ == Mode::ReadWrite && !QDir().mkpath(folder)) {
+        state_ = State::CannotOpen;
+        detail_ = QStringLiteral("its folder cannot be made");
+        return false;
+    }
+    if (!openConnection())
+        return false;
+    if (!checkIntact())
+        return false;
+    if (mode_ == Mode::ReadOnly) {
+        state_ = State::ReadOnly;
+        return true;
+    }
+    // SQLite writes its journal beside the file, so the folder must be
+    // writable too.
+    const QFileInfo file(path_);
+    if ((file.exists() && !file.isWritable()) || !QFileInfo(folder).isWritable()) {
+        state_ = State::ReadOnly;
+        return true;
+    }
+    return upgrade();
+}
+
+bool HistoryStore::openConnection() {
+    QSqlDatabase db = QSqlDatabase::contains(connectionName_)
+                          ? QSqlDatabase::database(connectionName_, false)
+                          : QSqlDatabase::addDatabase(kDriver, connectionName_);
+    db.setDatabaseName(path_);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+    if (mode_ == Mode::ReadOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
+    if (db.open())
+        return true;
+    takeFailure(db.lastError());
+    if (state_ != State::Locked)
+        state_ = State::CannotOpen;
+    return false;
+}
+
+void HistoryStore::closeConnection() {
+    insert_.reset();
+    readable_ = false;
+    if (!QSqlDatabase::contains(connectionName_))
+        return;
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+    db.close();
+}
+
+bool HistoryStore::checkIntact() {
+    for (bool again = true;; again = false) {
+        QSqlQuery check(QSqlDatabase::database(connectionName_, false));
+        bool damaged = false;
+        if (!check.exec(QStringLiteral("PRAGMA quick_check"))) {
+            damaged = takeFailure(check.lastError());
+            if (!damaged)
+                return false;
+        } else if (!check.next() || check.value(0).toString() != QLatin1String("ok")) {
+            damaged = true;
+            detail_ = check.value(0).toString();
+        }
+        if (!damaged) {
+            readable_ = true;
+            return true;
+        }
+        check = QSqlQuery();
+        if (mode_ == Mode::ReadOnly) {
+            state_ = State::CannotOpen;
+            detail_ = QStringLiteral("it is damaged or not a Vexlor history");
+            return false;
+        }
+        // A fresh file that is damaged at once is not ours to set aside too.
+        if (!again) {
+            state_ = State::CannotOpen;
+            return false;
+        }
+        if (!setAsideAndStartAgain())
+            return false;
+    }
+}
+
+bool HistoryStore::setAsideAndStartAgain() {
+    closeConnection();
+    const QString target = SetAsideName(path_);
+    // The side files go first: a journal left beside the fresh file would be
+    // taken for its own.
+    for (const char* side : kSideFiles) {
+        const QString from = path_ + QLatin1String(side);
+        if (QFileInfo::exists(from) && !QFile::rename(from, target + QLatin1String(side))) {
+            state_ = State::CannotOpen;
+            detail_ = QStringLiteral("it is damaged and cannot be set aside");
+            return false;
+        }
+    }
+    if (!QFile::rename(path_, target)) {
+        state_ = State::CannotOpen;
+        detail_ = QStringLiteral("it is damaged and cannot be set aside");
+        return false;
+    }
+    setAsidePath_ = target;
+    ++generation_;
+    return openConnection();
+}
+
+bool HistoryStore::upgrade() {
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+    QSqlQuery q(db);
+    // WAL lets the Progress window and a second Vexlor read while a row is
+    // written. synchronous=FULL makes every commit reach the disk before the
+    // pick returns, so that a power cut loses at most the Cube being solved;
+    // in WAL mode that costs one sync of the log per row.
+    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL"})
+        if (!q.exec(QLatin1String(pragma))) {
+            takeFailure(q.lastError());
+            return false;
+        }
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        takeFailure(q.lastError());
+        return false;
+    }
+    const int version = q.value(0).toInt();
+    q.finish();
+    // A newer program's file is used as it is: its rows keep the columns
+    // written here.
+    if (version < kSchemaVersion) {
+        if (!db.transaction()) {
+            takeFailure(db.lastError());
+            return false;
+        }
+        bool ok = true;
+        for (int step = version; ok && step < kSchemaVersion; ++step)
+            ok = q.exec(QLatin1String(kUpgrades[step]));
+        ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+        if (!ok) {
+            const QSqlError error = q.lastError();
+            db.rollback();
+            takeFailure(error);
+            return false;
+        }
+        if (!db.commit()) {
+            const QSqlError error = db.lastError();
+            db.rollback();
+            takeFailure(error);
+            return false;
+        }
+    }
+    insert_.emplace(db);
+    if (!insert_->prepare(kInsert)) {
+        takeFailure(insert_->lastError());
+        insert_.reset();
+        return false;
+    }
+    state_ = State::Recording;
+    return true;
+}
+
+bool HistoryStore::takeFailure(const QSqlError& error) {
+    detail_ = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    switch (CodeOf(error)) {
+    case kCorrupt:
+    case kNotADatabase:
+        return true;
+    case kBusy:
+    case kLocked:
+        state_ = State::Locked;
+        break;
+    case kReadOnly:
+    case kPerm:
+        state_ = State::ReadOnly;
+        break;
+    case kFull:
+        state_ = State::Full;
+        break;
+    case kCantOpen:
+        state_ = State::CannotOpen;
+        break;
+    default:
+        state_ = State::Failed;
+        break;
+    }
+    return false;
+}
+
+bool HistoryStore::record(const SolvedCube& cube) {
+    for (bool again = true;; again = false) {
+        if (state_ != State::Recording || !insert_)
+            return false;
+        insert_->bindValue(0, cube.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+        insert_->bindValue(1, cube.kind);
+        // Milliseconds are more than the clock can tell apart.
+        insert_->bindValue(2, std::isfinite(cube.seconds)
+                                  ? QVariant(std::round(cube.seconds * 1000.0) / 1000.0)
+                                  : QVariant(QMetaType::fromType<double>()));
+        insert_->bindValue(3, cube.wrong);
+        if (insert_->exec())
+            return true;
+        const bool damaged = takeFailure(insert_->lastError());
+        if (!damaged) {
+            insert_.reset();
+            return false;
+        }
+        // The row goes into a fresh file rather than being lost.
+        if (!again || !setAsideAndStartAgain() || !checkIntact() || !upgrade()) {
+            if (state_ == State::Recording)
+                state_ = State::Failed;
+            insert_.reset();
+            return false;
+        }
+    }
+}
+
+std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
+    std::vector<SolvedRow> rows;
+    if (!readable_)
+        return rows;
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.prepare(kSelectRows)) {
+        readError_ = q.lastError().databaseText();
+        return rows;
+    }
+    q.addBindValue(after);
+    if (!q.exec()) {
+        readError_ = q.lastError().databaseText();
+        return rows;
+    }
+    while (q.next()) {
+        SolvedRow& row = rows.emplace_back();
+        after = q.value(0).toLongLong();
+        row.day = q.value(1).toInt();
+        row.kind = q.value(2).toInt();
+        const QVariant seconds = q.value(3);
+        row.seconds = seconds.isNull() ? std::nan("") : seconds.toDouble();
+        row.wrong = q.value(4).toInt();
+    }
+    readError_ = q.lastError().isValid() ? q.lastError().databaseText() : QString();
+    return rows;
+}
+
+bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>& visit) {
+    if (!readable_) {
+        readError_ = detail_;
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(kSelectStored)) {
+        readError_ = q.lastError().databaseText();
+        return false;
+    }
+    StoredRow row;
+    while (q.next()) {
+        row.at = q.value(0).toString();
+        row.kind = q.value(1).toInt();
+        const QVariant seconds = q.value(2);
+        row.seconds = seconds.isNull() ? std::nullopt : std::optional(seconds.toDouble());
+        row.wrong = q.value(3).toInt();
+        visit(row);
+    }
+    if (q.lastError().isValid()) {
+        readError_ = q.lastError().databaseText();
+        return false;
+    }
+    return true;
+}
+
+} // namespace vexlor

@@ -1,0 +1,133 @@
+#include "progress_summary.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+
+namespace vexlor {
+
+namespace {
+
+constexpr double kUnknown = std::numeric_limits<double>::quiet_NaN();
+
+// A damaged row must not make the mistake figures negative.
+int WrongPicks(const SolvedRow& row) {
+    return std::max(0, row.wrong);
+}
+
+struct DayTally {
+    int cubes = 0;
+    long long wrong = 0;
+    std::vector<double> seconds;
+};
+
+void SummarizeDays(const std::vector<SolvedRow>& rows, ProgressSummary& summary) {
+    std::map<int, DayTally> days;
+    for (const SolvedRow& row : rows) {
+        if (row.day == 0)
+            continue;
+        DayTally& tally = days[row.day];
+        ++tally.cubes;
+        tally.wrong += WrongPicks(row);
+        tally.seconds.push_back(row.seconds);
+    }
+    summary.daysPractised = static_cast<int>(days.size());
+
+    std::vector<DayFigures> all;
+    all.reserve(days.size());
+    for (auto& [day, tally] : days)
+        all.push_back({day, tally.cubes, Median(std::move(tally.seconds)),
+                       static_cast<double>(tally.wrong) / tally.cubes});
+    for (const DayFigures& d : all)
+        if (d.cubes >= kBestDayCubes && std::isfinite(d.medianSeconds) &&
+            (!summary.bestDay || d.medianSeconds < summary.bestDay->medianSeconds))
+            summary.bestDay = d;
+
+    const auto first = all.size() > kChartDays ? all.end() - kChartDays : all.begin();
+    summary.days.assign(first, all.end());
+}
+
+void SummarizeRecipes(const std::vector<SolvedRow>& rows, ProgressSummary& summary) {
+    std::array<std::vector<const SolvedRow*>, kRecipes> byRecipe;
+    for (const SolvedRow& row : rows)
+        if (row.kind >= 0 && row.kind < kRecipes)
+            byRecipe[static_cast<std::size_t>(row.kind)].push_back(&row);
+
+    for (std::size_t k = 0; k < byRecipe.size(); ++k) {
+        const std::vector<const SolvedRow*>& solves = byRecipe[k];
+        RecipeFigures& figures = summary.recipes[k];
+        figures.cubes = static_cast<int>(solves.size());
+        figures.recent = std::min(figures.cubes, kRecentSolves);
+        std::vector<double> seconds;
+        long long wrong = 0;
+        for (auto it = solves.end() - figures.recent; it != solves.end(); ++it) {
+            wrong += WrongPicks(**it);
+            if (std::isfinite((*it)->seconds))
+                seconds.push_back((*it)->seconds);
+        }
+        figures.measured = static_cast<int>(seconds.size()) >= kMeasuredSolves;
+        figures.medianSeconds = Median(std::move(seconds));
+        figures.mistakesPerCube =
+            figures.recent > 0 ? static_cast<double>(wrong) / figures.recent : kUnknown;
+        if (figures.measured)
+            figures.cost = figures.medianSeconds * (1.0 + figures.mistakesPerCube);
+    }
+
+    std::array<int, kRecipes> order{};
+    for (int k = 0; k < kRecipes; ++k)
+        order[static_cast<std::size_t>(k)] = k;
+    const auto& recipes = summary.recipes;
+    std::stable_sort(order.begin(), order.end(), [&recipes](int a, int b) {
+        const RecipeFigures& x = recipes[static_cast<std::size_t>(a)];
+        const RecipeFigures& y = recipes[static_cast<std::size_t>(b)];
+        if (x.measured != y.measured)
+            return x.measured;
+        return x.cost > y.cost;
+    });
+    for (int i = 0; i < kWeakestMarked; ++i) {
+        RecipeFigures& figures = summary.recipes[static_cast<std::size_t>(order[i])];
+        figures.weakest = figures.measured;
+    }
+
+    if (rows.empty())
+        return;
+    double costliest = 0.0;
+    for (const RecipeFigures& figures : summary.recipes)
+        if (figures.measured && std::isfinite(figures.cost))
+            costliest = std::max(costliest, figures.cost);
+    RecipeWeights weights{};
+    for (std::size_t k = 0; k < weights.size(); ++k) {
+        const RecipeFigures& figures = summary.recipes[k];
+        if (costliest <= 0.0)
+            weights[k] = 1.0;
+        else
+            weights[k] = figures.measured ? figures.cost : costliest;
+    }
+    summary.practiceWeights = weights;
+}
+
+} // namespace
+
+double Median(std::vector<double> values) {
+    std::erase_if(values, [](double v) { return !std::isfinite(v); });
+    if (values.empty())
+        return kUnknown;
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    if (values.size() % 2 != 0)
+        return *middle;
+    // The largest of the lower half is the other middle value.
+    const double below = *std::max_element(values.begin(), middle);
+    return (below + *middle) / 2.0;
+}
+
+ProgressSummary SummarizeProgress(const std::vector<SolvedRow>& rows) {
+    ProgressSummary summary;
+    summary.cubes = static_cast<int>(rows.size());
+    SummarizeDays(rows, summary);
+    SummarizeRecipes(rows, summary);
+    return summary;
+}
+
+} // namespace vexlor

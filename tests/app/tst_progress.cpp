@@ -1,0 +1,403 @@
+// The history seen from the window: a solved Cube writes one row and nothing
+// else does; a history that cannot be kept never stops the test and is
+// reported only in the Progress window; F2 and the credit line open that
+// window; "Practise weakest recipes" takes the path of "Create random
+// series".
+#include "app/charts.h"
+#include "app/progress_window.h"
+#include "file_util.h"
+#include "window_fixture.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using namespace vexlor;
+
+namespace {
+
+int RowCount(HistoryStore& history) {
+    qint64 after = 0;
+    return static_cast<int>(history.readRows(after).size());
+}
+
+std::vector<StoredRow> StoredRows(HistoryStore& history) {
+    std::vector<StoredRow> rows;
+    history.forEachStoredRow([&rows](const StoredRow& r) { rows.push_back(r); });
+    return rows;
+}
+
+// Plays a script of user actions on the window: start, pause, right,
+// wrong, wrong2, skip, next, wait:SECONDS, series:N. Returns the recipe of
+// the last Cube solved.
+int Play(WindowFixture& w, const QString& script) {
+    int solvedKind = -1;
+    for (const QString& step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (step == QLatin1String("start") || step == QLatin1String("pause")) {
+            w.key('0');
+        } else if (step == QLatin1String("right")) {
+            solvedKind = w.current()->kind;
+            w.click(w.current()->correct);
+        } else if (step == QLatin1String("wrong")) {
+            w.click(w.wrongAnswer(0));
+        } else if (step == QLatin1String("wrong2")) {
+            w.click(w.wrongAnswer(1));
+        } else if (step == QLatin1String("skip")) {
+            w.key('+');
+        } else if (step == QLatin1String("next")) {
+            QTest::mouseClick(w.label("next"), Qt::LeftButton);
+        } else if (step.startsWith(QLatin1String("wait:"))) {
+            w.clock.AdvanceSeconds(step.mid(5).toDouble());
+        } else if (step.startsWith(QLatin1String("series:"))) {
+            w.newSeries(step.mid(7).toInt());
+        } else {
+            qFatal("unknown step %s", qPrintable(step));
+        }
+    }
+    return solvedKind;
+}
+
+// A file SQLite cannot read: a damaged header, or a damaged page inside a
+// sound file.
+void DamageHeader(const QString& path) {
+    WriteAll(path, QByteArray("this was a history once. ").repeated(200));
+}
+
+void DamagePage(const QString& path) {
+    {
+        HistoryStore store(path);
+        for (int i = 0; i < 2000; ++i)
+            store.record({QDateTime(QDate(2025, 12, 1), QTime(9, 0)), i % 15, 10.0, 0});
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite) || !file.seek(4096))
+        qFatal("cannot damage %s", qPrintable(path));
+    file.write(QByteArray(16, '\x7f')); // no valid page starts so
+}
+
+} // namespace
+
+class ProgressTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A correct pick writes one row: the Cube's recipe, its time as the
+    // statistics count it (pauses left out, the time before a skip kept),
+    // the wrong picks made on it, and the clock's local time. Wrong picks,
+    // skipping, pausing, moving on and picks while stopped write nothing.
+    void solvedCubesAreRecorded_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<double>("seconds"); // of the last row
+        QTest::addColumn<int>("wrong");
+        QTest::newRow("solved at once") << "start wait:4.5 right" << 1 << 4.5 << 0;
+        QTest::newRow("two wrong picks first")
+            << "start wait:2 wrong wait:1 wrong2 wait:3 right" << 1 << 6.0 << 2;
+        QTest::newRow("a pause does not count")
+            << "start wait:3 pause wait:100 start wait:2 right" << 1 << 5.0 << 0;
+        QTest::newRow("moving on adds nothing")
+            << "start wait:1 right wait:5 next wait:2 right next" << 2 << 2.0 << 0;
+        QTest::newRow("solved when it comes back from Skipped")
+            << "series:2 start wait:2 wrong wait:1 skip wait:60 right next wait:2 right" << 2 << 5.0
+            << 1;
+        QTest::newRow("skipped") << "start wait:3 skip" << 0 << 0.0 << 0;
+        QTest::newRow("a wrong pick") << "start wait:3 wrong" << 0 << 0.0 << 0;
+        QTest::newRow("picks while stopped") << "right" << 0 << 0.0 << 0;
+    }
+    void solvedCubesAreRecorded() {
+        QFETCH(QString, script);
+        QFETCH(int, rows);
+        QFETCH(double, seconds);
+        QFETCH(int, wrong);
+        QTemporaryDir dir;
+        HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+        WindowFixture w(&history);
+        const int kind = Play(w, script);
+        const std::vector<StoredRow> stored = StoredRows(history);
+        QCOMPARE(static_cast<int>(stored.size()), rows);
+        if (rows == 0)
+            return;
+        const StoredRow& last = stored.back();
+        QCOMPARE(last.kind, kind);
+        QVERIFY(last.seconds.has_value());
+        QCOMPARE(*last.seconds, seconds);
+        QCOMPARE(last.wrong, wrong);
+        // The FakeClock stands at noon of 9 December 2025, moved by the waits.
+        QCOMPARE(last.at, LocalDateTime(w.clock.Now()).toString(Qt::ISODate));
+        QVERIFY(last.at.startsWith(QLatin1String("2025-12-09T12:")));
+    }
+
+    // A history that is locked, read-only, damaged or cannot be made never
+    // stops the test and shows no box; the Progress window says what is
+    // wrong. A damaged file is set aside untouched and a fresh one takes the
+    // row.
+    void unusableHistoryLeavesTheTestWorking_data() {
+        QTest::addColumn<QString>("condition");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<int>("rowsAfter"); // in the file at path, once it is free
+        QTest::newRow("locked by another program") << "locked"
+                                                   << "in use by another program" << 1;
+        QTest::newRow("read-only") << "read-only"
+                                   << "is read-only" << 1;
+        QTest::newRow("damaged header") << "damaged header"
+                                        << "set aside" << 1;
+        QTest::newRow("damaged page") << "damaged page"
+                                      << "set aside" << 1;
+        QTest::newRow("its folder is a file") << "no folder"
+                                              << "cannot be opened" << -1;
+    }
+    void unusableHistoryLeavesTheTestWorking() {
+        QFETCH(QString, condition);
+        QFETCH(QString, notice);
+        QFETCH(int, rowsAfter);
+        QTemporaryDir dir;
+        QString folder = dir.filePath(QStringLiteral("Vexlor"));
+        QDir().mkpath(folder);
+        const QString path = folder + QStringLiteral("/history.sqlite");
+        const auto seedOneRow = [&path] {
+            HistoryStore seed(path);
+            seed.record({QDateTime(QDate(2025, 12, 1), QTime(9, 0)), 1, 10.0, 0});
+        };
+
+        QByteArray damagedBytes;
+        if (condition == QLatin1String("locked")) {
+            seedOneRow();
+        } else if (condition == QLatin1String("read-only")) {
+            seedOneRow();
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+            if (QFileInfo(path).isWritable()) {
+                QFile::setPermissions(folder,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                QSKIP("this user may write read-only files (root): nothing is read-only to it");
+            }
+        } else if (condition == QLatin1String("damaged header")) {
+            DamageHeader(path);
+        } else if (condition == QLatin1String("damaged page")) {
+            DamagePage(path);
+        } else {
+            QVERIFY(WriteAll(dir.filePath(QStringLiteral("file")), "not a folder"));
+            folder = dir.filePath(QStringLiteral("file"));
+        }
+        damagedBytes =
+            condition.startsWith(QLatin1String("damaged")) ? ReadAll(path) : QByteArray();
+        const QString storePath = folder + QStringLiteral("/history.sqlite");
+
+        std::optional<QSqlDatabase> blocker;
+        {
+            HistoryStore history(storePath);
+            if (condition == QLatin1String("locked")) {
+                blocker =
+                    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("blocker"));
+                blocker->setDatabaseName(path);
+                QVERIFY(blocker->open());
+                QVERIFY(QSqlQuery(*blocker).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            }
+            WindowFixture w(&history);
+            QElapsedTimer pickTime;
+            Play(w, QStringLiteral("start wait:2 wrong wait:1"));
+            pickTime.start();
+            Play(w, QStringLiteral("right"));
+            QVERIFY2(pickTime.elapsed() < 1000, "a pick waited on the database");
+            QCOMPARE(w.phase(), TestPhase::Answered);
+            QCOMPARE(w.label("socubes")->text(), QStringLiteral("1"));
+            QCOMPARE(w.label("mists")->text(), QStringLiteral("1"));
+            QCOMPARE(w.count(SeriesKind::Mistakes), 1);
+            Play(w, QStringLiteral("next wait:1 right"));
+            QCOMPARE(w.label("socubes")->text(), QStringLiteral("2"));
+            QVERIFY2(w.dialogs.log.isEmpty(), qPrintable(w.dialogs.log.join('\n')));
+
+            QTest::keyClick(w.form.get(), Qt::Key_F2);
+            ProgressWindow* progress = w.form->progressWindow();
+            QVERIFY(progress != nullptr && progress->isVisible());
+            QLabel* shown = progress->findChild<QLabel*>(QStringLiteral("notice"));
+            QVERIFY(shown->isVisible());
+            QVERIFY2(shown->text().contains(notice), qPrintable(shown->text()));
+            if (!damagedBytes.isEmpty()) {
+                QVERIFY(!history.setAsidePath().isEmpty());
+                QVERIFY(shown->text().contains(QDir::toNativeSeparators(history.setAsidePath())));
+            }
+        }
+        if (blocker) {
+            blocker->close();
+            blocker.reset();
+            QSqlDatabase::removeDatabase(QStringLiteral("blocker"));
+        }
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+
+        if (!damagedBytes.isEmpty()) {
+            const QStringList aside =
+                QDir(folder).entryList({QStringLiteral("history.damaged-*.sqlite")}, QDir::Files);
+            QCOMPARE(aside.size(), 1);
+            QCOMPARE(ReadAll(folder + QLatin1Char('/') + aside.front()), damagedBytes);
+            rowsAfter = 2; // the fresh file took both solves
+        }
+        if (rowsAfter >= 0) {
+            HistoryStore after(path, HistoryStore::Mode::ReadOnly);
+            QCOMPARE(RowCount(after), rowsAfter);
+        } else {
+            QVERIFY(!QFileInfo::exists(storePath));
+        }
+    }
+
+    // F2 and a click on the credit line pause a running test and show one
+    // Progress window, beside the test rather than blocking it, with the
+    // history's figures in its text and in what its charts tell a screen
+    // reader; a Cube solved while it is open shows at once; Esc closes it.
+    void theProgressWindowOpens_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("F2") << true;
+        QTest::newRow("a click on the credit line") << false;
+    }
+    void theProgressWindowOpens() {
+        QFETCH(bool, byKey);
+        QTemporaryDir dir;
+        HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+        for (double s : {10.0, 14.0, 12.0})
+            history.record({QDateTime(QDate(2025, 12, 8), QTime(18, 0)), 4, s, 1});
+        WindowFixture w(&history);
+        QCOMPARE(w.label("Label15")->text(), QStringLiteral("Vexlor \u2014 progress (F2)"));
+        const auto open = [&] {
+            if (byKey)
+                QTest::keyClick(w.form.get(), Qt::Key_F2);
+            else
+                QTest::mouseClick(w.label("Label15"), Qt::LeftButton);
+        };
+
+        w.start();
+        QCOMPARE(w.phase(), TestPhase::Answering);
+        open();
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        ProgressWindow* progress = w.form->progressWindow();
+        QVERIFY(progress != nullptr);
+        QVERIFY(progress->isVisible());
+        QVERIFY(!progress->isModal());
+        QCOMPARE(progress->windowTitle(), QStringLiteral("Progress"));
+        const auto* totals = progress->findChild<QLabel*>(QStringLiteral("totals"));
+        QVERIFY2(totals->text().startsWith(QLatin1String("Cubes solved: 3 ")),
+                 qPrintable(totals->text()));
+        const auto* times = progress->findChild<DayChart*>(QStringLiteral("timeChart"));
+        QVERIFY2(times->accessibleDescription().contains(QLatin1String("8 Dec 2025: 12.0 s")),
+                 qPrintable(times->accessibleDescription()));
+        const auto* mistakes = progress->findChild<DayChart*>(QStringLiteral("mistakesChart"));
+        QVERIFY(mistakes->accessibleDescription().contains(QLatin1String("8 Dec 2025: 1.00")));
+        const auto* recipes = progress->findChild<RecipeChart*>(QStringLiteral("recipeChart"));
+        QVERIFY2(recipes->accessibleDescription().contains(
+                     QLatin1String("Turn of one symbol: 3 Cubes, median 12.0 s, 1.00 mistakes")),
+                 qPrintable(recipes->accessibleDescription()));
+
+        // Open beside the window: the test goes on and its solve shows.
+        w.start();
+        Play(w, QStringLiteral("wait:3 right"));
+        QTRY_VERIFY2(totals->text().startsWith(QLatin1String("Cubes solved: 4 ")),
+                     qPrintable(totals->text()));
+        QVERIFY(times->accessibleDescription().contains(QLatin1String("9 Dec 2025: 3.0 s")));
+
+        open();
+        QCOMPARE(w.form->progressWindow(), progress);
+        QCOMPARE(w.form->findChildren<ProgressWindow*>().size(), 1);
+        QTest::keyClick(progress, Qt::Key_Escape);
+        QVERIFY(!progress->isVisible());
+        QCOMPARE(w.count(SeriesKind::Current), 30);
+    }
+
+    // "Practise weakest recipes" asks what "Create random series" asks and
+    // resets the test as it does, but makes the offered number of Cubes
+    // without asking for it; without any history it is "Create random
+    // series", number box and all. Once a series is made the window closes.
+    void practiseWeakestTakesTheCreatePath_data() {
+        QTest::addColumn<bool>("withHistory");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("skipped");
+        const QString ask = QStringLiteral("ask: Delete the Current series and create a new one?");
+        const QString skipped = QStringLiteral("ask: Clear the Skipped series?");
+        QTest::newRow("with history")
+            << true << QStringList{"yes", "yes"} << QStringList{ask, skipped} << 12 << 0;
+        QTest::newRow("Skipped kept")
+            << true << QStringList{"yes", "no"} << QStringList{ask, skipped} << 12 << 1;
+        QTest::newRow("answered No") << true << QStringList{"no"} << QStringList{ask} << 11 << 1;
+        QTest::newRow("no history")
+            << false << QStringList{"yes", "7", "yes"}
+            << QStringList{ask, "input: Vexlor | Number of Cubes for the new series: | 12", skipped}
+            << 7 << 0;
+    }
+    void practiseWeakestTakesTheCreatePath() {
+        QFETCH(bool, withHistory);
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, boxes);
+        QFETCH(int, current);
+        QFETCH(int, skipped);
+        QTemporaryDir dir;
+        HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+        if (withHistory)
+            for (int k = 0; k < kRecipes; ++k)
+                history.record({QDateTime(QDate(2025, 12, 8), QTime(18, 0)), k, 5.0 + k, 0});
+        WindowFixture w(&history);
+        w.newSeries(12);
+        Play(w, QStringLiteral("start wait:1 wrong skip"));
+        QCOMPARE(w.count(SeriesKind::Current), 11);
+        QCOMPARE(w.count(SeriesKind::Skipped), 1);
+
+        QTest::keyClick(w.form.get(), Qt::Key_F2);
+        ProgressWindow* progress = w.form->progressWindow();
+        QCOMPARE(progress->practiceWeights().has_value(), withHistory);
+        w.dialogs.log.clear();
+        for (const QString& a : answers) {
+            if (a == QLatin1String("yes"))
+                w.dialogs.QueueYes();
+            else if (a == QLatin1String("no"))
+                w.dialogs.QueueNo();
+            else
+                w.dialogs.QueueText(a);
+        }
+        QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("practise")),
+                          Qt::LeftButton);
+        QCOMPARE(w.dialogs.log, boxes);
+        QVERIFY(!w.dialogs.HasPending());
+        QCOMPARE(w.count(SeriesKind::Current), current);
+        QCOMPARE(w.count(SeriesKind::Skipped), skipped);
+        const bool made = answers.front() == QLatin1String("yes");
+        QCOMPARE(progress->isVisible(), !made);
+        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.state.mistakes, made ? 0 : 1);
+    }
+
+    // A chart's value axis reaches the largest value in at most the given
+    // number of round steps, labelled with the decimals its step needs.
+    void valueAxis_data() {
+        QTest::addColumn<double>("largest");
+        QTest::addColumn<double>("step");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<int>("decimals");
+        QTest::newRow("10 s") << 10.0 << 2.0 << 5 << 0;
+        QTest::newRow("13.8 s") << 13.8 << 5.0 << 3 << 0;
+        QTest::newRow("0.96 mistakes") << 0.96 << 0.2 << 5 << 1;
+        QTest::newRow("0.07 mistakes") << 0.07 << 0.02 << 4 << 2;
+        QTest::newRow("101 s") << 101.0 << 50.0 << 3 << 0;
+        QTest::newRow("28 s") << 28.0 << 10.0 << 3 << 0;
+        QTest::newRow("nothing") << 0.0 << 1.0 << 1 << 0;
+    }
+    void valueAxis() {
+        QFETCH(double, largest);
+        QFETCH(double, step);
+        QFETCH(int, steps);
+        QFETCH(int, decimals);
+        const ValueAxis axis = MakeValueAxis(largest, 5);
+        QVERIFY2(std::abs(axis.step - step) < 1e-12, qPrintable(QString::number(axis.step)));
+        QCOMPARE(axis.steps, steps);
+        QCOMPARE(axis.decimals, decimals);
+        QVERIFY(axis.top() >= largest);
+    }
+};
+
+QTEST_MAIN(ProgressTest)
+#include "tst_progress.moc"

@@ -1,0 +1,238 @@
+// The figures of the Progress window and the practice weights, computed from
+// plain rows: medians per day and per recipe, the best day, the weakness
+// rule, and a practice series that really draws the weak recipes more often.
+#include "cube/random.h"
+#include "cube/topology.h"
+#include "history/progress_summary.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace vexlor;
+
+namespace {
+
+using Rows = std::vector<SolvedRow>;
+constexpr double kNoTime = std::numeric_limits<double>::quiet_NaN();
+constexpr int kDay = 46'000;
+
+// n solves of one recipe on one day, all alike.
+void Add(Rows& rows, int n, int kind, double seconds, int wrong = 0, int day = kDay) {
+    for (int i = 0; i < n; ++i)
+        rows.push_back({day, kind, seconds, wrong});
+}
+
+bool Same(double a, double b) {
+    return (std::isnan(a) && std::isnan(b)) || std::abs(a - b) < 1e-9;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Rows)
+
+class ProgressSummaryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A practice day shows the median of its known times (the mean of the
+    // middle two for an even count) and its wrong picks per solved Cube; a
+    // row without a date counts in the totals but on no day.
+    void dayFigures_data() {
+        QTest::addColumn<Rows>("rows");
+        QTest::addColumn<double>("median");
+        QTest::addColumn<double>("mistakesPerCube");
+        QTest::addColumn<int>("cubes");
+        QTest::newRow("odd count")
+            << Rows{{kDay, 0, 30, 2}, {kDay, 1, 10, 0}, {kDay, 2, 20, 1}} << 20.0 << 1.0 << 3;
+        QTest::newRow("even count")
+            << Rows{{kDay, 0, 40, 0}, {kDay, 0, 10, 0}, {kDay, 0, 30, 0}, {kDay, 0, 20, 1}} << 25.0
+            << 0.25 << 4;
+        QTest::newRow("unknown time left out of the median")
+            << Rows{{kDay, 0, 10, 1}, {kDay, 0, kNoTime, 1}, {kDay, 0, 30, 1}} << 20.0 << 1.0 << 3;
+        QTest::newRow("no known time") << Rows{{kDay, 0, kNoTime, 0}} << kNoTime << 0.0 << 1;
+        QTest::newRow("undated row on no day")
+            << Rows{{kDay, 0, 10, 0}, {0, 0, 99, 5}, {kDay, 0, 12, 0}} << 11.0 << 0.0 << 2;
+    }
+    void dayFigures() {
+        QFETCH(Rows, rows);
+        QFETCH(double, median);
+        QFETCH(double, mistakesPerCube);
+        QFETCH(int, cubes);
+        const ProgressSummary s = SummarizeProgress(rows);
+        QCOMPARE(s.days.size(), std::size_t{1});
+        QCOMPARE(s.days[0].day, kDay);
+        QCOMPARE(s.days[0].cubes, cubes);
+        QVERIFY2(Same(s.days[0].medianSeconds, median),
+                 qPrintable(QString::number(s.days[0].medianSeconds)));
+        QVERIFY(Same(s.days[0].mistakesPerCube, mistakesPerCube));
+        QCOMPARE(s.cubes, static_cast<int>(rows.size()));
+        QCOMPARE(s.daysPractised, 1);
+    }
+
+    // The chart covers the latest 30 days with solves, oldest first, however
+    // far apart they lie and in whatever order the rows came.
+    void theChartKeepsTheLatestPracticeDays() {
+        Rows rows;
+        for (int i = 35; i >= 1; --i)
+            Add(rows, 1, 0, i, 0, kDay + 3 * i);
+        const ProgressSummary s = SummarizeProgress(rows);
+        QCOMPARE(s.daysPractised, 35);
+        QCOMPARE(s.days.size(), std::size_t{kChartDays});
+        for (std::size_t i = 0; i < s.days.size(); ++i)
+            QCOMPARE(s.days[i].day, kDay + 3 * (6 + static_cast<int>(i)));
+    }
+
+    // The best day has the lowest median among days with at least five
+    // Cubes; a quick day with fewer never wins, and without such a day there
+    // is none.
+    void bestDay_data() {
+        QTest::addColumn<Rows>("rows");
+        QTest::addColumn<int>("bestDay"); // 0: none
+        Rows mixed;
+        Add(mixed, 5, 0, 12, 0, kDay);
+        Add(mixed, 4, 0, 3, 0, kDay + 1);
+        Add(mixed, 6, 0, 9, 0, kDay + 2);
+        Add(mixed, 7, 0, 10, 0, kDay + 3);
+        QTest::newRow("lowest median of the full days") << mixed << kDay + 2;
+        Rows few;
+        Add(few, 4, 0, 5, 0, kDay);
+        Add(few, 4, 0, 6, 0, kDay + 1);
+        QTest::newRow("no day with five Cubes") << few << 0;
+    }
+    void bestDay() {
+        QFETCH(Rows, rows);
+        QFETCH(int, bestDay);
+        const ProgressSummary s = SummarizeProgress(rows);
+        QCOMPARE(s.bestDay.has_value(), bestDay != 0);
+        if (s.bestDay)
+            QCOMPARE(s.bestDay->day, bestDay);
+    }
+
+    // A recipe's figures are taken over its latest 50 solves while its count
+    // is of all of them; a row of no known recipe counts in the totals only.
+    void recipeFiguresFollowRecentSolves() {
+        Rows rows;
+        Add(rows, 20, 3, 100.0, 2);
+        Add(rows, kRecentSolves, 3, 10.0, 0);
+        Add(rows, 2, 15, 5.0);
+        Add(rows, 1, -1, 5.0);
+        const ProgressSummary s = SummarizeProgress(rows);
+        const RecipeFigures& r = s.recipes[3];
+        QCOMPARE(r.cubes, 20 + kRecentSolves);
+        QCOMPARE(r.recent, kRecentSolves);
+        QCOMPARE(r.medianSeconds, 10.0);
+        QCOMPARE(r.mistakesPerCube, 0.0);
+        QCOMPARE(s.cubes, 23 + kRecentSolves);
+        int counted = 0;
+        for (const RecipeFigures& f : s.recipes)
+            counted += f.cubes;
+        QCOMPARE(counted, 20 + kRecentSolves);
+    }
+
+    // Practice draws a measured recipe by median x (1 + mistakes per Cube),
+    // and a recipe with fewer than three timed solves (never tried included)
+    // as the costliest measured one; the three costliest measured recipes
+    // are marked weakest. Without any history there are no weights; with no
+    // recipe measured, all weigh alike.
+    void practiceWeights_data() {
+        QTest::addColumn<Rows>("rows");
+        QTest::addColumn<QList<double>>("weights"); // empty: none
+        QTest::addColumn<QList<int>>("weakest");
+        QTest::newRow("no history") << Rows{} << QList<double>{} << QList<int>{};
+
+        Rows unmeasured;
+        Add(unmeasured, 2, 0, 10.0);
+        Add(unmeasured, 5, 1, kNoTime);
+        QTest::newRow("nothing measured")
+            << unmeasured << QList<double>(kRecipes, 1.0) << QList<int>{};
+
+        Rows mixed;
+        Add(mixed, 3, 0, 10.0);    // 10
+        Add(mixed, 4, 1, 10.0, 1); // 20
+        Add(mixed, 3, 2, 30.0);    // 30
+        Add(mixed, 3, 3, 5.0);     // 5
+        Add(mixed, 2, 4, 8.0, 1);  // 8 x 1.5 = 12
+        Add(mixed, 2, 4, 8.0, 0);
+        Add(mixed, 2, 5, 1.0); // too few: as the costliest
+        QList<double> weights(kRecipes, 30.0);
+        weights[0] = 10;
+        weights[1] = 20;
+        weights[3] = 5;
+        weights[4] = 12;
+        QTest::newRow("measured and untried") << mixed << weights << QList<int>{2, 1, 4};
+
+        Rows two;
+        Add(two, 3, 7, 4.0);
+        Add(two, 3, 8, 6.0, 1);
+        QList<double> twoWeights(kRecipes, 12.0);
+        twoWeights[7] = 4;
+        QTest::newRow("fewer than three measured") << two << twoWeights << QList<int>{8, 7};
+    }
+    void practiceWeights() {
+        QFETCH(Rows, rows);
+        QFETCH(QList<double>, weights);
+        QFETCH(QList<int>, weakest);
+        const ProgressSummary s = SummarizeProgress(rows);
+        QCOMPARE(s.practiceWeights.has_value(), !weights.isEmpty());
+        for (int k = 0; k < weights.size(); ++k)
+            QVERIFY2(Same((*s.practiceWeights)[static_cast<std::size_t>(k)], weights[k]),
+                     qPrintable(QStringLiteral("recipe %1: %2")
+                                    .arg(k)
+                                    .arg((*s.practiceWeights)[static_cast<std::size_t>(k)])));
+        for (int k = 0; k < kRecipes; ++k)
+            QVERIFY2(s.recipes[static_cast<std::size_t>(k)].weakest == weakest.contains(k),
+                     qPrintable(QString::number(k)));
+    }
+
+    // A practice series draws each recipe in proportion to its weight. With
+    // a fixed seed, 3000 Cubes, three weak recipes at four times the weight
+    // of the others: every recipe's count lies within four standard
+    // deviations of its expected count, and each weak recipe comes more than
+    // twice as often as any other.
+    void practiceSeriesFavoursWeakRecipes() {
+        Rows rows;
+        for (int k = 0; k < kRecipes; ++k)
+            Add(rows, 5, k, (k == 4 || k == 10 || k == 13) ? 20.0 : 5.0);
+        const ProgressSummary s = SummarizeProgress(rows);
+        QVERIFY(s.practiceWeights.has_value());
+
+        SetupTopology();
+        SeedRandom(20'240'601);
+        SeriesStore store;
+        store.seriesSize = 3000;
+        MakeWeightedSeries(store, *s.practiceWeights);
+        QCOMPARE(store.count(SeriesKind::Current), 3000);
+
+        std::array<int, kRecipes> counts{};
+        for (const CubeNode& c : store[SeriesKind::Current]) {
+            QVERIFY(c.kind >= 0 && c.kind < kRecipes);
+            ++counts[static_cast<std::size_t>(c.kind)];
+        }
+        double total = 0;
+        for (double w : *s.practiceWeights)
+            total += w;
+        int rarestWeak = store.seriesSize, commonestOther = 0;
+        for (int k = 0; k < kRecipes; ++k) {
+            const double p = (*s.practiceWeights)[static_cast<std::size_t>(k)] / total;
+            const double expected = p * store.seriesSize;
+            const double sd = std::sqrt(store.seriesSize * p * (1 - p));
+            const int n = counts[static_cast<std::size_t>(k)];
+            QVERIFY2(std::abs(n - expected) <= 4 * sd,
+                     qPrintable(QStringLiteral("recipe %1: %2 Cubes, %3 expected")
+                                    .arg(k)
+                                    .arg(n)
+                                    .arg(expected)));
+            if (k == 4 || k == 10 || k == 13)
+                rarestWeak = std::min(rarestWeak, n);
+            else
+                commonestOther = std::max(commonestOther, n);
+        }
+        QVERIFY2(rarestWeak > 2 * commonestOther,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(rarestWeak).arg(commonestOther)));
+    }
+};
+
+QTEST_APPLESS_MAIN(ProgressSummaryTest)
+#include "tst_progress_summary.moc"

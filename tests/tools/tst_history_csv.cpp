@@ -1,0 +1,130 @@
+// vexlor-series history --csv, run as a separate process: every stored row
+// as CSV, from the program's own file by default; bad input is one line on
+// stderr, exit code 2, and leaves every file as it was.
+#include "file_util.h"
+#include "history/history_store.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using namespace vexlor;
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Run Tool(const QStringList& args, const QString& dataHome) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(VEXLOR_SERIES_BIN), args);
+    Run r;
+    if (!p.waitForFinished(60'000) || p.exitStatus() != QProcess::NormalExit) {
+        r.err = QStringLiteral("crashed or hung");
+        return r;
+    }
+    r.code = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+void Record(HistoryStore& store, const char* at, int kind, double seconds, int wrong) {
+    if (!store.record(
+            {QDateTime::fromString(QString::fromLatin1(at), Qt::ISODate), kind, seconds, wrong}))
+        qFatal("cannot record into %s", qPrintable(store.path()));
+}
+
+} // namespace
+
+class HistoryCsvTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // One line per solved Cube in the order solved, under the header; an
+    // unknown time is an empty field. Without --db the program's own file
+    // under XDG_DATA_HOME is read.
+    void exportsEveryRow() {
+        QTemporaryDir home;
+        const QString path = home.filePath(QStringLiteral("Vexlor/history.sqlite"));
+        {
+            HistoryStore store(path);
+            Record(store, "2025-12-09T12:34:56", 14, 7.1234, 2);
+            Record(store, "2025-12-09T12:35:10", 0, std::nan(""), 0);
+            Record(store, "2025-12-10T08:00:00", 3, 12.5, 1);
+        }
+        const QString expected = QStringLiteral("at,kind,seconds,wrong\n"
+                                                "2025-12-09T12:34:56,14,7.123,2\n"
+                                                "2025-12-09T12:35:10,0,,0\n"
+                                                "2025-12-10T08:00:00,3,12.500,1\n");
+        for (const QStringList& args :
+             {QStringList{"history", "--db", path, "--csv"}, QStringList{"history", "--csv"}}) {
+            const Run r = Tool(args, home.path());
+            QCOMPARE(r.err, QString());
+            QCOMPARE(r.code, 0);
+            QCOMPARE(r.out, expected);
+        }
+    }
+
+    // Bad input: one line on stderr, nothing on stdout, exit code 2, and no
+    // file made or changed; a damaged file is not set aside by the export.
+    void badInput_data() {
+        QTest::addColumn<QString>("file");     // written before the run: "", "garbage", "empty db"
+        QTest::addColumn<QStringList>("args"); // FILE stands for the database path
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no --csv") << "garbage" << QStringList{"history", "--db", "FILE"}
+                                  << "history needs --csv";
+        QTest::newRow("an argument") << "garbage" << QStringList{"history", "FILE", "--csv"}
+                                     << "usage: vexlor-series history";
+        QTest::newRow("no such file")
+            << "" << QStringList{"history", "--db", "FILE", "--csv"} << "no such file";
+        QTest::newRow("not a database")
+            << "garbage" << QStringList{"history", "--db", "FILE", "--csv"} << "damaged";
+        QTest::newRow("a database without a history")
+            << "empty db" << QStringList{"history", "--db", "FILE", "--csv"} << "solved";
+    }
+    void badInput() {
+        QFETCH(QString, file);
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        QTemporaryDir home;
+        const QString path = home.filePath(QStringLiteral("h.sqlite"));
+        if (file == QLatin1String("garbage")) {
+            QVERIFY(WriteAll(path, QByteArray("not a database at all\n").repeated(100)));
+        } else if (file == QLatin1String("empty db")) {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TABLE other (x INTEGER)")));
+            db.close();
+        }
+        const QByteArray before = ReadAll(path);
+        const QStringList entries =
+            QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        args.replaceInStrings(QStringLiteral("FILE"), path);
+
+        const Run r = Tool(args, home.path());
+        QCOMPARE(r.code, 2);
+        QVERIFY(r.out.isEmpty());
+        QVERIFY2(r.err.startsWith(QLatin1String("vexlor-series: ")) && r.err.count('\n') == 1,
+                 qPrintable(r.err));
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
+        QCOMPARE(ReadAll(path), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(HistoryCsvTest)
+#include "tst_history_csv.moc"

@@ -1,0 +1,15 @@
+// The history subcommand of vexlor-series: the solved Cubes of the
+// program's history as CSV, one row per Cube, for spreadsheets and papers.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace vexlor::tool {
+
+// Prints the history at database (default: the program's own) as CSV with
+// the header at,kind,seconds,wrong. Returns the exit code.
+int HistoryCsv(const std::optional<QString>& database);
+
+} // namespace vexlor::tool
