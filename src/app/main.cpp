@@ -1,5 +1,6 @@
 // Vexlor: a trainer for the cube-folding test.
 
+#include "app/app_icon.h"
 #include "app/main_window.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexlor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vexlor"));
+    QGuiApplication::setDesktopFileName(vexlor::kAppId);
+    QApplication::setWindowIcon(vexlor::AppIcon());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     try {
         vexlor::MainWindow window;

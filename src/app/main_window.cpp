@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "app/app_icon.h"
 #include "app/image_canvas.h"
 #include "app/series_commands.h"
 #include "app/series_grid.h"
@@ -129,6 +130,7 @@ MainWindow::MainWindow(Services services)
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vexlor"));
+    setWindowIcon(AppIcon());
     setFixedSize(kClientSize);
     setFont(PixelFont(QStringLiteral("Arial"), 21));
     setAutoFillBackground(true);
