@@ -76,6 +76,8 @@ private:
     void buildTestPanel();
     void buildStatisticsPanel();
     void firstShow();
+    const CubeNode* shownCube();
+    void describeAnswers();
     void releaseSeries();
     void repaintPictures();
 
@@ -107,6 +109,7 @@ private:
     QTimer* returnTimer_ = nullptr;
 
     bool shown_ = false;
+    bool sampleShown_ = false;
     bool seriesReleased_ = false;
 };
 
