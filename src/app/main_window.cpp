@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace vexlor {
 
@@ -418,6 +419,25 @@ void MainWindow::firstShow() {
     repaintPictures();
     for (PictureWidget* cross : gridCrosses_)
         cross->update();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // A start-up file's message needs the window on screen to sit over.
+    if (!startupFile_.isEmpty())
+        QTimer::singleShot(0, this, &MainWindow::openStartupFile);
+}
+
+void MainWindow::openStartupFile() {
+    const QString path = std::exchange(startupFile_, QString());
+    if (path.isEmpty())
+        return;
+    commands_->loadFile(path);
+    // Loading resets the test, which blanks the pictures; the sample is
+    // shown again, as at every start.
+    flow_->showCube(sampleCube_);
+    sampleShown_ = true;
+    refreshLabels();
 }
 
 const CubeNode* MainWindow::shownCube() {

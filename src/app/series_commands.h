@@ -22,6 +22,10 @@ public:
     void createRandomSeries();
     // "Load": a file chosen in the open dialog replaces Current.
     void loadIntoCurrent();
+    // A file chosen elsewhere (in the open dialog, or on the command line)
+    // replaces Current: the dialogs then open in its folder, a bad file is
+    // reported, and the test is reset.
+    void loadFile(const QString& path);
     // "All": clears every series.
     void clearAll();
 
