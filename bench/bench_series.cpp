@@ -72,7 +72,7 @@ BENCHMARK(BM_WriteMemory65535)->Unit(benchmark::kMillisecond);
 
 void BM_ReadMemory65535(benchmark::State& state) {
     MemorySink sink;
-    WriteSeriesFile(sink, Full().CurrentCube(), false);
+    WriteSeriesFile(sink, Full()[SeriesKind::Current], false);
     SeriesStore store;
     for (auto _ : state) {
         state.PauseTiming();
