@@ -53,7 +53,7 @@ echo "-- appstreamcli validate --no-net"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
 
 echo "-- update-mime-database"
-out=$(update-mime-database "$share/mime" 2>&1)
+out=$(XDG_DATA_DIRS="$share:/usr/share" update-mime-database "$share/mime" 2>&1)
 [[ -z $out ]] || fail "update-mime-database: $out"
 "$stage/usr/bin/vexlor-series" generate 2 --seed 1 -o "$stage/sample.srs"
 cp "$stage/sample.srs" "$stage/sample"
