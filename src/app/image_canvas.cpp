@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPen>
-#include <QPolygonF>
 #include <QVarLengthArray>
 
 #include <algorithm>

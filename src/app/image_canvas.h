@@ -27,7 +27,6 @@ public:
 
     const QImage& image() const { return image_; }
     QImage& image() { return image_; }
-    qreal devicePixelRatio() const { return image_.devicePixelRatio(); }
 
     // The colour of the logical pixel at x, y (of its top left device pixel);
     // 0 outside the image.

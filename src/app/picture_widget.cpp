@@ -25,7 +25,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     // An image of a higher ratio is drawn at its logical size, pixel for
     // device pixel.
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), canvas_.image());
+    painter.drawImage(0, 0, canvas_.image());
 }
 
 void PictureWidget::mouseDoubleClickEvent(QMouseEvent* event) {
