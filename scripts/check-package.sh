@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build/release}
 id=io.github.vexlor.Vexlor
 
-packages=(desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev)
+packages=(desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -50,8 +50,9 @@ test)
     ctest --preset debug
     ;;
 package)
-    # dpkg-shlibdeps reads the package's dependencies from the binaries.
-    packages+=(dpkg-dev)
+    # dpkg-shlibdeps reads the package's dependencies from the binaries
+    # that CPack finds with file.
+    packages+=(dpkg-dev file)
     install_missing
     build release
     (cd build/release && cpack -G DEB)
