@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing on a Debian 12 machine, builds, and then either
-# starts Vexlor ("run") or runs the whole test suite ("test").
+# starts Vexlor ("run"), runs the whole test suite ("test") or makes the
+# Debian package ("package").
 #
-#   scripts/dev.sh run     build the release preset and start the program
-#   scripts/dev.sh test    build the debug preset and run every test
+#   scripts/dev.sh run       build the release preset and start the program
+#   scripts/dev.sh test      build the debug preset and run every test
+#   scripts/dev.sh package   build the release preset and its .deb
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -48,8 +50,16 @@ test)
     build debug
     ctest --preset debug
     ;;
+package)
+    # dpkg-shlibdeps reads the package's dependencies from the binaries
+    # that CPack finds with file.
+    packages+=(dpkg-dev file)
+    install_missing
+    build release
+    (cd build/release && cpack -G DEB)
+    ;;
 *)
-    echo "usage: scripts/dev.sh run|test" >&2
+    echo "usage: scripts/dev.sh run|test|package" >&2
     exit 2
     ;;
 esac

@@ -13,18 +13,24 @@ namespace vexlor {
 
 // Draws without antialiasing: fills and 1-pixel outlines have crisp edges
 // in exactly the colours asked for. A new image is white.
+//
+// Drawing coordinates, Width() and Height() are logical pixels. On a screen
+// of device pixel ratio r above 1 the image has r times the pixels each way
+// (and that ratio set), so edges step by one device pixel while everything
+// keeps its logical place and size; at ratio 1 it is the plain image.
 class ImageCanvas final : public Canvas {
 public:
-    ImageCanvas(int width, int height);
+    ImageCanvas(int width, int height, qreal devicePixelRatio = 1.0);
 
     const QImage& image() const { return image_; }
     QImage& image() { return image_; }
 
-    // The colour of one pixel; 0 outside the image.
+    // The colour of the logical pixel at x, y (of its top left device pixel);
+    // 0 outside the image.
     Color Pixel(int x, int y) const;
 
-    int Width() const override { return image_.width(); }
-    int Height() const override { return image_.height(); }
+    int Width() const override { return width_; }
+    int Height() const override { return height_; }
 
     void SetBrushColor(Color color) override { brush_ = ToQRgb(color); }
     void SetPenColor(Color color) override { pen_ = ToQRgb(color); }
@@ -36,6 +42,10 @@ public:
     void LineTo(int x, int y) override;
 
 private:
+    bool scaled() const { return image_.devicePixelRatio() != 1.0; }
+
+    int width_;
+    int height_;
     QImage image_;
     QRgb brush_;
     QRgb pen_;

@@ -1,20 +1,67 @@
 // Vexlor: a trainer for the cube-folding test.
 
+#include "app/app_icon.h"
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMessageBox>
 #include <QStyleFactory>
 
+#include <cstdio>
 #include <exception>
 
+namespace {
+
+void DescribeCommandLine(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral("A trainer for the cube-folding test."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("A series file (.srs) to load into Current in place of a random series."),
+        QStringLiteral("[FILE]"));
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Vexlor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VEXLOR_VERSION));
+
+    // --help and --version are answered before a display is opened, so they
+    // work in a terminal without one. Everything else is read once the
+    // application has taken out its own options (-platform, -style, ...).
+    {
+        QCoreApplication core(argc, argv);
+        QCommandLineParser parser;
+        DescribeCommandLine(parser);
+        (void)parser.parse(QCoreApplication::arguments());
+        if (parser.isSet(QStringLiteral("help")))
+            parser.showHelp();
+        if (parser.isSet(QStringLiteral("version")))
+            parser.showVersion();
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vexlor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vexlor"));
+    QGuiApplication::setDesktopFileName(vexlor::kAppId);
+    QApplication::setWindowIcon(vexlor::AppIcon());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    QCommandLineParser parser;
+    DescribeCommandLine(parser);
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fputs("vexlor: give at most one FILE\n", stderr);
+        return 1;
+    }
+
     try {
         vexlor::MainWindow window;
+        if (!files.isEmpty())
+            window.setStartupFile(files.constFirst());
         window.show();
         return QApplication::exec();
     } catch (const std::exception& e) {

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "app/app_icon.h"
 #include "app/image_canvas.h"
 #include "app/progress_window.h"
 #include "app/series_commands.h"
@@ -17,6 +18,9 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
+
+#include <algorithm>
+#include <utility>
 
 namespace vexlor {
 
@@ -110,6 +114,18 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// True when a picture shows nothing but its background.
+bool IsBlank(const ImageCanvas& canvas) {
+    const QImage& image = canvas.image();
+    const QRgb back = ToQRgb(backcolor);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (std::any_of(line, line + image.width(), [back](QRgb p) { return p != back; }))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 MainWindow::MainWindow(Services services)
@@ -136,6 +152,7 @@ MainWindow::MainWindow(Services services)
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vexlor"));
+    setWindowIcon(AppIcon());
     setFixedSize(kClientSize);
     setFont(PixelFont(QStringLiteral("Arial"), 21));
     setAutoFillBackground(true);
@@ -197,7 +214,8 @@ void MainWindow::buildPictures() {
         connect(picture, &PictureWidget::clicked, this,
                 [this, answer = p.answer] { pick(answer); });
     }
-    MakeBevel(this, "Bevel8", Bevel::Edge::Top, 8, 512, 1009, 9);
+    MakeBevel(this, "Bevel8", Bevel::Edge::Top, 8, 512, 1009, 9)
+        ->setAccessibleName(QStringLiteral("Line between the pictures and the panels"));
 
     nextLabel_ = new ClickLabel(QStringLiteral("Next"), this);
     nextLabel_->setObjectName(QStringLiteral("next"));
@@ -250,12 +268,15 @@ void MainWindow::buildSeriesPanel() {
         const char* text;
         int x;
         const char* toolTip;
+        const char* accessibleName; // the abbreviations spelled out
     };
     static constexpr Header kHeaders[] = {
-        {"Label8", "CtCS:", 240, "Copy this series to the Current series"},
-        {"Label14", "ACtS:", 304, "Add the current Cube to this series"},
-        {"Label9", "Save:", 368, ""},
-        {"Label10", "Clear:", 432, ""},
+        {"Label8", "CtCS:", 240, "Copy this series to the Current series",
+         "Copy to Current column"},
+        {"Label14", "ACtS:", 304, "Add the current Cube to this series",
+         "Add the current Cube column"},
+        {"Label9", "Save:", 368, "", "Save column"},
+        {"Label10", "Clear:", 432, "", "Clear column"},
     };
     const QFont headerFont = PixelFont(QStringLiteral("Arial"), 13, true);
     for (const Header& h : kHeaders) {
@@ -263,6 +284,7 @@ void MainWindow::buildSeriesPanel() {
         label->setFont(headerFont);
         label->adjustSize();
         label->setToolTip(QString::fromLatin1(h.toolTip));
+        label->setAccessibleName(QString::fromLatin1(h.accessibleName));
     }
 
     std::size_t crosses = 0;
@@ -303,18 +325,20 @@ void MainWindow::buildSeriesPanel() {
         const char* objectName;
         Bevel::Edge edge;
         int x, y, w, h;
+        const char* accessibleName;
     };
     static constexpr Separator kSeparators[] = {
-        {"Bevel6", Bevel::Edge::Top, 8, 42, 473, 9},
-        {"Bevel7", Bevel::Edge::Top, 8, 98, 473, 9},
-        {"Bevel5", Bevel::Edge::Top, 8, 154, 473, 9},
-        {"Bevel3", Bevel::Edge::Left, 231, 24, 9, 157},
-        {"Bevel1", Bevel::Edge::Left, 295, 24, 9, 132},
-        {"Bevel2", Bevel::Edge::Left, 359, 24, 9, 157},
-        {"Bevel4", Bevel::Edge::Left, 424, 24, 9, 157},
+        {"Bevel6", Bevel::Edge::Top, 8, 42, 473, 9, "Line below the column headings"},
+        {"Bevel7", Bevel::Edge::Top, 8, 98, 473, 9, "Line between Skipped and Mistakes"},
+        {"Bevel5", Bevel::Edge::Top, 8, 154, 473, 9, "Line above the buttons for all series"},
+        {"Bevel3", Bevel::Edge::Left, 231, 24, 9, 157, "Line before the Copy column"},
+        {"Bevel1", Bevel::Edge::Left, 295, 24, 9, 132, "Line between the Copy and Add columns"},
+        {"Bevel2", Bevel::Edge::Left, 359, 24, 9, 157, "Line between the Add and Save columns"},
+        {"Bevel4", Bevel::Edge::Left, 424, 24, 9, 157, "Line between the Save and Clear columns"},
     };
     for (const Separator& s : kSeparators)
-        MakeBevel(box, s.objectName, s.edge, s.x, s.y, s.w, s.h);
+        MakeBevel(box, s.objectName, s.edge, s.x, s.y, s.w, s.h)
+            ->setAccessibleName(QString::fromLatin1(s.accessibleName));
 }
 
 void MainWindow::buildTestPanel() {
@@ -353,6 +377,9 @@ void MainWindow::buildStatisticsPanel() {
     for (const Row& row : kRows) {
         QLabel* caption = MakeLabel(box, row.captionName, QString::fromLatin1(row.caption), 8, y);
         caption->setToolTip(QString::fromLatin1(row.toolTip));
+        // An abbreviated caption is heard as its tooltip spells it out.
+        if (*row.toolTip != '\0')
+            caption->setAccessibleName(QString::fromLatin1(row.toolTip));
         y += 24;
     }
     y = 24;
@@ -396,10 +423,55 @@ void MainWindow::firstShow() {
     if (HasValidCorrect(sampleCube_))
         sampleCube_.chosen[sampleCube_.correct] = 1;
     flow_->showCube(sampleCube_);
+    sampleShown_ = true;
+    describeAnswers();
     commands_->setDialogFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     repaintPictures();
     for (PictureWidget* cross : gridCrosses_)
         cross->update();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // A start-up file's message needs the window on screen to sit over.
+    if (!startupFile_.isEmpty())
+        QTimer::singleShot(0, this, &MainWindow::openStartupFile);
+}
+
+void MainWindow::openStartupFile() {
+    const QString path = std::exchange(startupFile_, QString());
+    if (path.isEmpty())
+        return;
+    commands_->loadFile(path);
+    // Loading resets the test, which blanks the pictures; the sample is
+    // shown again, as at every start.
+    flow_->showCube(sampleCube_);
+    sampleShown_ = true;
+    refreshLabels();
+}
+
+const CubeNode* MainWindow::shownCube() {
+    if (!state_->paused) {
+        sampleShown_ = false;
+        return store_->CurrentCube();
+    }
+    // The sample stays until the test starts or a change of series blanks
+    // the pictures; nothing tells the window of the latter, so it looks.
+    if (sampleShown_ && IsBlank(questionPicture_->canvas()))
+        sampleShown_ = false;
+    return sampleShown_ ? &sampleCube_ : nullptr;
+}
+
+void MainWindow::describeAnswers() {
+    // What a reader hears of a picked answer, which the picture tells by its
+    // colours.
+    const CubeNode* cube = shownCube();
+    for (int a = 0; a < kAnswers; ++a) {
+        QString description;
+        if (cube != nullptr && cube->chosen[a] != 0)
+            description = a == cube->correct ? QStringLiteral("correct") : QStringLiteral("wrong");
+        answerPictures_[a]->setAccessibleDescription(description);
+    }
 }
 
 void MainWindow::repaintPictures() {
@@ -418,6 +490,7 @@ void MainWindow::refreshLabels() {
     SetValueText(mistakesPerCubeLabel_, Q(t.mistakesPerCube));
     nextLabel_->setVisible(t.nextVisible);
     // Every change of the test ends here, so the pictures are shown anew too.
+    describeAnswers();
     repaintPictures();
 }
 

@@ -44,6 +44,11 @@ public:
     explicit MainWindow(Services services);
     ~MainWindow() override;
 
+    // A series file named on the command line. Once the window is first
+    // painted it replaces Current as Load does, with Load's messages; the
+    // sample stays on show.
+    void setStartupFile(const QString& path) { startupFile_ = path; }
+
     TestFlow& flow() { return *flow_; }
     SeriesCommands& commands() { return *commands_; }
     SeriesStore& store() { return *store_; }
@@ -78,6 +83,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,6 +94,9 @@ private:
     void buildTestPanel();
     void buildStatisticsPanel();
     void firstShow();
+    void openStartupFile();
+    const CubeNode* shownCube();
+    void describeAnswers();
     void releaseSeries();
     void repaintPictures();
 
@@ -121,7 +130,9 @@ private:
     QTimer* returnTimer_ = nullptr;
     ProgressWindow* progressWindow_ = nullptr;
 
+    QString startupFile_;
     bool shown_ = false;
+    bool sampleShown_ = false;
     bool seriesReleased_ = false;
 };
 

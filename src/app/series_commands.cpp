@@ -68,10 +68,13 @@ void SeriesCommands::loadIntoCurrent() {
         return;
     const auto path =
         dialogs_.OpenFile({text::kOpenTitle, text::kFilter, text::kSuffix, dialogFolder_});
-    if (!path)
-        return;
-    dialogFolder_ = folderOf(*path);
-    const LoadResult result = LoadSeriesFile(*path, store_);
+    if (path)
+        loadFile(*path);
+}
+
+void SeriesCommands::loadFile(const QString& path) {
+    dialogFolder_ = folderOf(path);
+    const LoadResult result = LoadSeriesFile(path, store_);
     if (const char* message = LoadMessage(result); message != nullptr && *message != '\0')
         dialogs_.ShowError(QString::fromUtf8(message));
     flow_.resetTest();

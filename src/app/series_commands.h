@@ -30,6 +30,10 @@ public:
     bool practiseWeakest(const std::optional<RecipeWeights>& weights);
     // "Load": a file chosen in the open dialog replaces Current.
     void loadIntoCurrent();
+    // A file chosen elsewhere (in the open dialog, or on the command line)
+    // replaces Current: the dialogs then open in its folder, a bad file is
+    // reported, and the test is reset.
+    void loadFile(const QString& path);
     // "All": clears every series.
     void clearAll();
 

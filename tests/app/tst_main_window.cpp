@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -97,6 +98,24 @@ private slots:
         // A moved window goes back to its place once the drag has settled.
         w.form->move(100, 100);
         QTRY_COMPARE(w.form->pos(), QPoint(-3, -3));
+    }
+
+    // The window shows its 32 x 32 icon of at most 16 colours, and the boxes
+    // it opens show the same.
+    void windowAndItsBoxesShowTheIcon() {
+        WindowFixture w;
+        const QIcon icon = w.form->windowIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+        const QImage image = icon.pixmap(QSize(32, 32), 1.0).toImage();
+        QCOMPARE(image.size(), QSize(32, 32));
+        QSet<QRgb> colours;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                colours.insert(image.pixel(x, y));
+        QVERIFY2(colours.size() > 2 && colours.size() <= 16,
+                 qPrintable(QString::number(colours.size())));
+        QMessageBox box(w.form.get());
+        QCOMPARE(box.windowIcon().cacheKey(), icon.cacheKey());
     }
 
     void startUpShowsTheSolvedSample() {

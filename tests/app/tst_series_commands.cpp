@@ -1,15 +1,19 @@
 // The commands of the Series panel with every question answered both ways,
 // dialogs cancelled, bad numbers and bad files.
 #include "app/series_commands.h"
+#include "cube/random.h"
+#include "cube/topology.h"
 #include "file_util.h"
 #include "series/series_file.h"
 #include "window_fixture.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <cstring>
 
@@ -25,6 +29,25 @@ double ReadDouble(const QByteArray& bytes, int offset) {
 
 constexpr int kRecord = 232;
 constexpr int kHeader = 6;
+
+// A series file's bytes, written as the program writes the series.
+QByteArray FileBytes(const Series& series) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (WriteSeriesToDevice(buffer, series, false) != WriteResult::Ok)
+        qFatal("cannot write a series to memory");
+    return buffer.data();
+}
+
+// Three generated Cubes, as a file holds them.
+QByteArray ThreeCubes() {
+    SetupTopology();
+    SeedRandom(5);
+    SeriesStore store;
+    store.seriesSize = 3;
+    store.MakeRandomSeries();
+    return FileBytes(store[SeriesKind::Current]);
+}
 
 } // namespace
 
@@ -359,6 +382,54 @@ private slots:
         QCOMPARE(w.count(SeriesKind::Current), 3);
         QCOMPARE(w.phase(), TestPhase::Stopped);
         QVERIFY(!w.dialogs.unexpected);
+    }
+
+    // A file named on the command line replaces the random Current as Load
+    // does, with Load's message shown once the window is on screen; the
+    // program starts all the same, the sample on show.
+    void aStartUpFileLoadsAsLoadDoes_data() {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no such file
+        QTest::addColumn<QString>("message");  // empty: none
+        QTest::addColumn<int>("cubes");        // -1: the random 30 as they were
+        const QByteArray good = ThreeCubes();
+        QTest::newRow("good") << good << QString() << 3;
+        QTest::newRow("wrong format") << QByteArray("SRS\x01\x00", 5) << "Wrong file format." << -1;
+        QTest::newRow("cut") << good.left(kHeader + 2 * kRecord + 100) << "Error reading file."
+                             << 2;
+        QTest::newRow("missing") << QByteArray() << "Wrong file format." << -1;
+    }
+    void aStartUpFileLoadsAsLoadDoes() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QFETCH(int, cubes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("start.srs");
+        if (!bytes.isEmpty())
+            QVERIFY(WriteAll(path, bytes));
+        FakeClock clock;
+        ScriptedDialogs dialogs;
+        SeriesStore store;
+        TestState state;
+        MainWindow form(MainWindow::Services{&dialogs, &store, &state});
+        QList<bool> exposedAtBox;
+        dialogs.onOpen = [&] { exposedAtBox.append(form.windowHandle()->isExposed()); };
+        form.setStartupFile(path);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // Loading moves the dialogs to the file's folder, good file or bad.
+        QTRY_COMPARE(form.commands().dialogFolder(), dir.path() + "/");
+
+        if (message.isEmpty())
+            QCOMPARE(dialogs.log, QStringList());
+        else
+            QCOMPARE(dialogs.log, QStringList{"error: " + message});
+        QCOMPARE(exposedAtBox, QList<bool>(dialogs.log.size(), true));
+        QCOMPARE(store.count(SeriesKind::Current), cubes < 0 ? 30 : cubes);
+        if (cubes == 3)
+            QCOMPARE(FileBytes(store[SeriesKind::Current]), bytes);
+        QCOMPARE(form.flow().phase(), TestPhase::Stopped);
+        QVERIFY(!IsBlank(form.findChild<PictureWidget*>("qu")->canvas().image()));
+        QVERIFY(form.isVisible());
     }
 
     void mistakesSurviveAFileRoundTrip() {

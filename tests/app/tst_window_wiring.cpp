@@ -1,11 +1,13 @@
 // How the window's controls, keys and pictures are wired to the test: every
 // listed control is there under its name, each key and each picture picks
 // the answer it shows, only a left click picks, a double-click counts once,
-// and what the pictures show matches a Cube drawn on its own.
+// what the pictures show matches a Cube drawn on its own, and a screen
+// reader has a name for every control and hears how a pick went.
 #include "app/image_canvas.h"
 #include "render/projection.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QSet>
@@ -51,6 +53,12 @@ void DoubleClickAt(QWidget* window, QPoint at) {
         send(type);
 }
 
+// What a screen reader says of a widget.
+QString Spoken(QWidget* widget, QAccessible::Text text = QAccessible::Name) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face != nullptr ? face->text(text) : QString();
+}
+
 } // namespace
 
 class WindowWiringTest : public QObject {
@@ -92,6 +100,72 @@ private slots:
             QVERIFY2(!seen.contains(child->objectName()), qPrintable(child->objectName()));
             seen.insert(child->objectName());
         }
+    }
+
+    // Every control has a name a reader can speak, none the same as
+    // another's; a value is heard with its caption, and Start/Pause by what
+    // it does now.
+    void everyControlHasItsOwnSpokenName() {
+        WindowFixture w;
+        QHash<QString, QString> owner; // spoken name -> object name
+        QList<QWidget*> widgets = w.form->findChildren<QWidget*>();
+        widgets.prepend(w.form.get());
+        for (QWidget* widget : widgets) {
+            if (widget->objectName().startsWith("qt_"))
+                continue;
+            const QString name = Spoken(widget);
+            QVERIFY2(!name.trimmed().isEmpty(), qPrintable(widget->objectName()));
+            QVERIFY2(!owner.contains(name),
+                     qPrintable(QStringLiteral("%1 and %2: %3")
+                                    .arg(owner.value(name), widget->objectName(), name)));
+            owner.insert(name, widget->objectName());
+        }
+        w.start();
+        QCOMPARE(Spoken(w.button("stst")), QStringLiteral("Pause"));
+        w.clock.AdvanceSeconds(2.34);
+        w.form->updateClocks();
+        QCOMPARE(Spoken(w.label("tcurr")), QStringLiteral("Current Cube time 2.3"));
+    }
+
+    // A picked answer's picture is described as "wrong" or "correct", as its
+    // colours show; pictures not picked, or blank, are described not at all.
+    void pickedAnswersAreDescribed() {
+        WindowFixture w;
+        const auto described = [&w] {
+            QStringList d;
+            for (int a = 0; a < kAnswers; ++a)
+                d << Spoken(w.answerPicture(a), QAccessible::Description);
+            return d;
+        };
+        const auto only = [](int answer, const QString& text) {
+            QStringList d(kAnswers);
+            if (answer >= 0)
+                d[answer] = text;
+            return d;
+        };
+        // The solved sample at start.
+        QCOMPARE(described(), only(w.form->sampleCube().correct, "correct"));
+        w.start();
+        QCOMPARE(described(), only(-1, {}));
+        const int wrong = w.wrongAnswer();
+        const int correct = w.current()->correct;
+        w.click(wrong);
+        QCOMPARE(described(), only(wrong, "wrong"));
+        w.click(correct);
+        QStringList both = only(wrong, "wrong");
+        both[correct] = "correct";
+        QCOMPARE(described(), both);
+        w.click(0);
+        QCOMPARE(described(), only(-1, {}));
+        w.click(w.wrongAnswer());
+        w.key('0');
+        QCOMPARE(described(), only(-1, {}));
+
+        // A new series blanks the sample, and its description goes with it.
+        WindowFixture fresh;
+        fresh.newSeries(5);
+        for (int a = 0; a < kAnswers; ++a)
+            QCOMPARE(Spoken(fresh.answerPicture(a), QAccessible::Description), QString());
     }
 
     // Answer a lies where the keypad key for it lies, shows answer a of the

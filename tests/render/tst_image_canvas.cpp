@@ -1,11 +1,14 @@
 // The canvas over a QImage: colours arrive as asked, fills are clipped,
-// polygons fill by the even-odd rule inside crisp 1-pixel black outlines.
+// polygons fill by the even-odd rule inside crisp 1-pixel black outlines;
+// at a device pixel ratio above 1 the same drawing has that many times the
+// pixels.
 #include "app/image_canvas.h"
 #include "render/palette.h"
 #include "render_checks.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <climits>
 
 using namespace vexlor;
@@ -104,6 +107,76 @@ private slots:
         }
         QCOMPARE(canvas.Pixel(18, 13), backcolor);
         QCOMPARE(canvas.Pixel(5, 30), backcolor);
+    }
+
+    // At ratio r the image has r times the pixels each way, rounded up, and
+    // says so; sizes and coordinates stay logical, and a blanking fill
+    // leaves no device pixel out.
+    void aHigherRatioHasMorePixels_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QSize>("logical");
+        QTest::addColumn<QSize>("device");
+        QTest::newRow("1") << 1.0 << QSize(500, 500) << QSize(500, 500);
+        QTest::newRow("2") << 2.0 << QSize(500, 500) << QSize(1000, 1000);
+        QTest::newRow("1.5") << 1.5 << QSize(49, 17) << QSize(74, 26);
+        QTest::newRow("below 1") << 0.5 << QSize(49, 17) << QSize(49, 17);
+    }
+    void aHigherRatioHasMorePixels() {
+        QFETCH(qreal, ratio);
+        QFETCH(QSize, logical);
+        QFETCH(QSize, device);
+        ImageCanvas canvas(logical.width(), logical.height(), ratio);
+        QCOMPARE(QSize(canvas.Width(), canvas.Height()), logical);
+        QCOMPARE(canvas.image().size(), device);
+        QCOMPARE(canvas.image().devicePixelRatio(), std::max(ratio, 1.0));
+        canvas.SetBrushColor(backcolor);
+        canvas.FillRect({0, 0, 1000, 1000});
+        canvas.SetBrushColor(facecolor);
+        canvas.FillRect({1, 1, 4, 4});
+        QCOMPARE(canvas.Pixel(2, 2), facecolor);
+        QCOMPARE(canvas.Pixel(5, 2), backcolor);
+        int blank = 0;
+        for (int y = 0; y < device.height(); ++y)
+            for (int x = 0; x < device.width(); ++x)
+                blank += canvas.image().pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+        QCOMPARE(blank, 0);
+    }
+
+    // A slanted edge of a polygon steps by one device pixel at every ratio:
+    // at ratio 2 it is drawn anew, not as the staircase of 2 x 2 blocks of
+    // the 1x drawing; fill and outline keep their logical place.
+    void slantedEdgesStepByOneDevicePixel_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1") << 1.0;
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2") << 2.0;
+    }
+    void slantedEdgesStepByOneDevicePixel() {
+        QFETCH(qreal, ratio);
+        ImageCanvas canvas(60, 60, ratio);
+        canvas.SetBrushColor(backcolor);
+        canvas.FillRect({0, 0, 60, 60});
+        canvas.SetBrushColor(facecolor);
+        const Point triangle[4] = {{5, 5}, {55, 55}, {5, 55}, {5, 5}};
+        canvas.Polygon(triangle, 4);
+        // The last device pixel of each row that is not background follows
+        // the 45-degree edge: one device pixel further on every row.
+        const QImage& image = canvas.image();
+        const QRgb back = ToQRgb(backcolor);
+        int last = -1;
+        for (int y = qRound(10 * ratio); y < qRound(50 * ratio); ++y) {
+            int x = image.width() - 1;
+            while (x > 0 && image.pixel(x, y) == back)
+                --x;
+            if (last >= 0)
+                QVERIFY2(x - last == 1,
+                         qPrintable(QStringLiteral("row %1: %2 after %3").arg(y).arg(x).arg(last)));
+            last = x;
+        }
+        QCOMPARE(canvas.Pixel(30, 50), facecolor);
+        QCOMPARE(canvas.Pixel(20, 10), backcolor);
+        QCOMPARE(canvas.Pixel(5, 30), Color{0});
+        QCOMPARE(canvas.Pixel(30, 55), Color{0});
     }
 
     // A canvas of no size and degenerate calls do no harm.

@@ -22,22 +22,22 @@ public:
     void QueueFile(const QString& path) { answers_.push_back(Answer{true, path}); }
 
     bool AskYesNo(const QString& text) override {
-        log.append("ask: " + text);
+        Open("ask: " + text);
         return Next("ask: " + text).accepted;
     }
-    void ShowError(const QString& text) override { log.append("error: " + text); }
+    void ShowError(const QString& text) override { Open("error: " + text); }
     std::optional<QString> InputBox(const QString& caption, const QString& prompt,
                                     const QString& text) override {
-        log.append("input: " + caption + " | " + prompt + " | " + text);
+        Open("input: " + caption + " | " + prompt + " | " + text);
         return TextAnswer("input");
     }
     std::optional<QString> OpenFile(const FileRequest& r) override {
-        log.append("open: " + r.title + " | " + r.filter + " | " + r.defaultSuffix + " | " +
+        Open("open: " + r.title + " | " + r.filter + " | " + r.defaultSuffix + " | " +
                    r.folder);
         return TextAnswer("open");
     }
     std::optional<QString> SaveFile(const FileRequest& r) override {
-        log.append("save: " + r.title + " | " + r.filter + " | " + r.defaultSuffix + " | " +
+        Open("save: " + r.title + " | " + r.filter + " | " + r.defaultSuffix + " | " +
                    r.folder);
         return TextAnswer("save");
     }
@@ -50,10 +50,17 @@ public:
     std::function<std::optional<QString>(const QString& box)> fallback;
 
     QStringList log;
+    // When set, called as each box opens, once it is logged.
+    std::function<void()> onOpen;
     // Set when a box came with no answer queued (a test fault).
     bool unexpected = false;
 
 private:
+    void Open(const QString& line) {
+        log.append(line);
+        if (onOpen)
+            onOpen();
+    }
     struct Answer {
         bool accepted;
         QString text;

@@ -671,6 +671,25 @@ private slots:
         QVERIFY(ReadAll(out) != earlier);
     }
 
+    // At ratio 1 every pixel is the one drawn before screens of a higher
+    // ratio were served: the sheets of the three Cubes of PickedFile (not
+    // picked, picked wrongly, solved) as the program first drew them.
+    void renderKeepsItsPixels_data() {
+        QTest::addColumn<int>("index");
+        QTest::newRow("not picked") << 0;
+        QTest::newRow("picked wrongly") << 1;
+        QTest::newRow("solved") << 2;
+    }
+    void renderKeepsItsPixels() {
+        QFETCH(int, index);
+        const QString png = Path("sheet.png");
+        QCOMPARE(Tool({"render", PickedFile(), QString::number(index), "-o", png}).code, 0);
+        const QImage expected = QImage(QStringLiteral(VEXLOR_TEST_DATA "/picked-%1.png").arg(index))
+                                    .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(expected.size(), QSize(1000, 500));
+        QVERIFY(QImage(png).convertToFormat(QImage::Format_RGB32) == expected);
+    }
+
     void badInput_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");

@@ -1,0 +1,50 @@
+// The program's command line, run as a separate process: --help and
+// --version answer in a terminal without a display; anything beyond one
+// FILE is refused with a message.
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void answers_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("platform"); // xcb: there is no display to reach
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("--help") << QStringList{"--help"} << "xcb" << 0 << "[options] [FILE]";
+        QTest::newRow("-h") << QStringList{"-h"} << "xcb" << 0 << "A series file (.srs)";
+        QTest::newRow("--version")
+            << QStringList{"--version"} << "xcb" << 0 << "Vexlor " VEXLOR_VERSION;
+        QTest::newRow("-v after a file")
+            << QStringList{"a.srs", "-v"} << "xcb" << 0 << "Vexlor " VEXLOR_VERSION;
+        QTest::newRow("two files")
+            << QStringList{"a.srs", "b.srs"} << "offscreen" << 1 << "at most one FILE";
+        QTest::newRow("unknown option")
+            << QStringList{"--bogus"} << "offscreen" << 1 << "Unknown option 'bogus'";
+    }
+    void answers() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, platform);
+        QFETCH(int, code);
+        QFETCH(QString, says);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.insert("QT_QPA_PLATFORM", platform);
+        QProcess vexlor;
+        vexlor.setProcessEnvironment(env);
+        vexlor.start(QStringLiteral(VEXLOR_BIN), args);
+        QVERIFY(vexlor.waitForFinished(60'000));
+        const QString output =
+            QString::fromUtf8(vexlor.readAllStandardOutput() + vexlor.readAllStandardError());
+        QCOMPARE(vexlor.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(vexlor.exitCode() == code, qPrintable(output));
+        QVERIFY2(output.contains(says), qPrintable(output));
+    }
+};
+
+QTEST_APPLESS_MAIN(CommandLineTest)
+#include "tst_command_line.moc"
