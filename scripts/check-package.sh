@@ -12,22 +12,7 @@ build=${1:-build/release}
 id=io.github.vexlor.Vexlor
 
 packages=(desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev file)
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
-if ((${#missing[@]} > 0)); then
-    sudo=()
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo=(sudo)
-    fi
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
-fi
+scripts/install-missing.sh "${packages[@]}"
 
 fail() {
     echo "check-package: $*" >&2

@@ -14,23 +14,7 @@ packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite fonts-liberation 
           poppler-utils)
 
 install_missing() {
-    local missing=()
-    for p in "${packages[@]}"; do
-        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-            missing+=("$p")
-        fi
-    done
-    if ((${#missing[@]} == 0)); then
-        return
-    fi
-    local sudo=()
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo=(sudo)
-    fi
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
+    scripts/install-missing.sh "${packages[@]}"
 }
 
 build() {

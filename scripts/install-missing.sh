@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs with apt-get (through sudo when not root) those of the Debian
+# packages named on the command line that are not installed yet.
+#
+#   scripts/install-missing.sh PACKAGE...
+set -euo pipefail
+
+missing=()
+for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
