@@ -1,6 +1,7 @@
 # The Debian package: `cpack -G DEB` in a build folder. The libraries it
 # needs are read from the binaries (dpkg-shlibdeps); the fonts the window
-# asks for come from fonts-liberation. Debian's shared-mime-info and
+# asks for come from fonts-liberation, and the SQLite driver that keeps the
+# history, a plugin no binary links, from libqt6sql6-sqlite. Debian's shared-mime-info and
 # hicolor-icon-theme watch the folders the package installs into with dpkg
 # triggers, so the file type and icon caches are rebuilt when it is
 # installed or removed; depending on both makes sure the triggers are there.
@@ -12,7 +13,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Vexlor shows the net of a cube and four cubes seen from above a corner;\n\
 exactly one of them can be folded from the net. It times every item, counts\n\
 mistakes, keeps the skipped and missed items, makes random series and saves\n\
-and loads them as .srs files.")
+and loads them as .srs files. It remembers every Cube solved, shows the\n\
+progress and makes practice series of the hardest recipes.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/vexlor/vexlor")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
@@ -20,6 +22,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, shared-mime-info, hicolor-icon-theme")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation, libqt6sql6-sqlite, shared-mime-info, hicolor-icon-theme")
 
 include(CPack)

@@ -57,7 +57,8 @@ echo "$deb"
 dpkg-deb --info "$deb"
 dpkg-deb --contents "$deb"
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 fonts-liberation shared-mime-info; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6sql6-sqlite libstdc++6 fonts-liberation \
+    shared-mime-info; do
     grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 echo "check-package: all checks passed"
