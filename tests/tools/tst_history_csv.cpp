@@ -3,6 +3,7 @@
 // stderr, exit code 2, and leaves every file as it was.
 #include "file_util.h"
 #include "history/history_store.h"
+#include "tool_process.h"
 
 #include <QDir>
 #include <QProcess>
@@ -18,27 +19,12 @@ using namespace vexlor;
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
 Run Tool(const QStringList& args, const QString& dataHome) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(VEXLOR_SERIES_BIN), args);
-    Run r;
-    if (!p.waitForFinished(60'000) || p.exitStatus() != QProcess::NormalExit) {
-        r.err = QStringLiteral("crashed or hung");
-        return r;
-    }
-    r.code = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return RunProgram(QStringLiteral(VEXLOR_SERIES_BIN), args, 60'000, [&](QProcess& p) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+        p.setProcessEnvironment(env);
+    });
 }
 
 void Record(HistoryStore& store, const char* at, int kind, double seconds, int wrong) {

@@ -12,6 +12,7 @@
 #include "render/projection.h"
 #include "series/series_file.h"
 #include "session/test_flow.h"
+#include "tool_process.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,32 +37,17 @@ using namespace vexlor;
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
 // Runs the tool; with fileSizeLimit, its writes fail past that many bytes,
 // as on a full disk (the limit binds root too).
 Run Tool(const QStringList& args, qint64 fileSizeLimit = -1) {
-    QProcess p;
-    if (fileSizeLimit >= 0)
-        p.setChildProcessModifier([fileSizeLimit] {
-            const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
-        });
-    p.start(QStringLiteral(VEXLOR_SERIES_BIN), args);
-    Run r;
-    if (!p.waitForFinished(120'000) || p.exitStatus() != QProcess::NormalExit) {
-        r.err = QStringLiteral("crashed or hung");
-        return r;
-    }
-    r.code = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return RunProgram(QStringLiteral(VEXLOR_SERIES_BIN), args, 120'000, [&](QProcess& p) {
+        if (fileSizeLimit >= 0)
+            p.setChildProcessModifier([fileSizeLimit] {
+                const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+                setrlimit(RLIMIT_FSIZE, &limit);
+                std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+            });
+    });
 }
 
 // How many pixels of a region carry one of the given colours.

@@ -1,0 +1,36 @@
+#pragma once
+
+// Runs a command-line program of the project as a separate process and
+// collects what it said, for the tests of the tools.
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+// Runs program with args. setUp (when given) prepares the process before it
+// starts: its environment, limits for the child. A program that crashes or
+// does not finish within timeoutMs yields code -1 and says so in err.
+inline Run RunProgram(const QString& program, const QStringList& args, int timeoutMs,
+                      const std::function<void(QProcess&)>& setUp = {}) {
+    QProcess p;
+    if (setUp)
+        setUp(p);
+    p.start(program, args);
+    Run r;
+    if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit) {
+        r.err = QStringLiteral("crashed or hung");
+        return r;
+    }
+    r.code = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
