@@ -14,42 +14,42 @@ namespace {
 
 // One Cube of the given recipe: a net and the recipe's attempts.
 void BM_MakeCubeOfKind(benchmark::State& state) {
-    SetupTopology();
-    SeedRandom(1'700'000'000);
+    setupTopology();
+    seedRandom(1'700'000'000);
     const int kind = static_cast<int>(state.range(0));
-    CubeNode c{};
-    if (kind < 0 || kind >= kRecipes) {
+    Cube c{};
+    if (kind < 0 || kind >= kRecipeCount) {
         state.SkipWithError("no such recipe");
         return;
     }
     for (auto _ : state) {
-        MakeNet(c);
-        GenerateTaskOfKind(c, kind);
+        makeNet(c);
+        generateTaskOfRecipe(c, kind);
         benchmark::DoNotOptimize(c);
     }
 }
-BENCHMARK(BM_MakeCubeOfKind)->DenseRange(0, kRecipes - 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MakeCubeOfKind)->DenseRange(0, kRecipeCount - 1)->Unit(benchmark::kMicrosecond);
 
-// MakeCube alone, recipe drawn at random as in a real series.
+// makeCube alone, recipe drawn at random as in a real series.
 void BM_MakeCube(benchmark::State& state) {
-    SetupTopology();
-    SeedRandom(1'700'000'000);
-    CubeNode c{};
+    setupTopology();
+    seedRandom(1'700'000'000);
+    Cube c{};
     for (auto _ : state) {
-        MakeCube(c);
+        makeCube(c);
         benchmark::DoNotOptimize(c);
     }
 }
 BENCHMARK(BM_MakeCube)->Unit(benchmark::kMicrosecond);
 
 void BM_Series500(benchmark::State& state) {
-    SetupTopology();
-    std::vector<CubeNode> series(500);
+    setupTopology();
+    std::vector<Cube> series(500);
     std::int64_t seed = 1'700'000'000;
     for (auto _ : state) {
-        SeedRandom(seed++);
+        seedRandom(seed++);
         for (auto& c : series)
-            MakeCube(c);
+            makeCube(c);
         benchmark::DoNotOptimize(series.data());
     }
 }

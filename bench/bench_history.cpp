@@ -22,7 +22,7 @@ constexpr int kRows = 100'000;
 
 // A history of kRows solves over 400 days, made once for all benchmarks in
 // one transaction (row by row, every commit would wait for the disk).
-const QString& LargeHistory() {
+const QString& largeHistory() {
     static QTemporaryDir dir;
     static const QString path = [] {
         const QString file = dir.filePath(QStringLiteral("history.sqlite"));
@@ -41,7 +41,7 @@ const QString& LargeHistory() {
             for (int i = 0; i < kRows; ++i) {
                 insert.bindValue(
                     0, first.addSecs(i * 345LL).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-                insert.bindValue(1, static_cast<int>(random() % kRecipes));
+                insert.bindValue(1, static_cast<int>(random() % kRecipeCount));
                 insert.bindValue(2, 3.0 + (random() % 20'000) / 1000.0);
                 insert.bindValue(3, static_cast<int>(random() % 4 == 0));
                 insert.exec();
@@ -69,7 +69,7 @@ BENCHMARK(BM_RecordRow)->Unit(benchmark::kMillisecond)->UseRealTime();
 // Opening the file at start-up: its check, WAL, the schema, the prepared
 // insert.
 void BM_OpenStore100k(benchmark::State& state) {
-    const QString& path = LargeHistory();
+    const QString& path = largeHistory();
     for (auto _ : state) {
         HistoryStore history(path);
         if (!history.isRecording())
@@ -81,7 +81,7 @@ BENCHMARK(BM_OpenStore100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The parts of opening the Progress window: reading every row, and
 // summarising them.
 void BM_ReadRows100k(benchmark::State& state) {
-    HistoryStore history(LargeHistory());
+    HistoryStore history(largeHistory());
     for (auto _ : state) {
         qint64 after = 0;
         const std::vector<SolvedRow> rows = history.readRows(after);
@@ -92,18 +92,18 @@ void BM_ReadRows100k(benchmark::State& state) {
 BENCHMARK(BM_ReadRows100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Summarize100k(benchmark::State& state) {
-    HistoryStore history(LargeHistory());
+    HistoryStore history(largeHistory());
     qint64 after = 0;
     const std::vector<SolvedRow> rows = history.readRows(after);
     for (auto _ : state)
-        benchmark::DoNotOptimize(SummarizeProgress(rows));
+        benchmark::DoNotOptimize(summarizeProgress(rows));
 }
 BENCHMARK(BM_Summarize100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Opening the Progress window for the first time: the window built, every
 // row read and summarised, and the window drawn once.
 void BM_OpenProgressWindow100k(benchmark::State& state) {
-    HistoryStore history(LargeHistory());
+    HistoryStore history(largeHistory());
     for (auto _ : state) {
         ProgressWindow window(history, nullptr);
         window.refresh();
@@ -119,15 +119,15 @@ BENCHMARK(BM_OpenProgressWindow100k)->Unit(benchmark::kMillisecond)->UseRealTime
 void BM_RefreshProgressWindow100k(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("history.sqlite"));
-    QFile::copy(LargeHistory(), path);
+    QFile::copy(largeHistory(), path);
     HistoryStore history(path);
     ProgressWindow window(history, nullptr);
     window.refresh();
     const SolvedCube cube{QDateTime(QDate(2025, 12, 9), QTime(12, 0)), 7, 8.5, 1};
     for (auto _ : state) {
-        state.PauseTiming();
+        state.pauseTiming();
         history.record(cube);
-        state.ResumeTiming();
+        state.resumeTiming();
         window.refresh();
         benchmark::DoNotOptimize(window.grab().size());
     }

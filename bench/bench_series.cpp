@@ -1,4 +1,4 @@
-// Series files at their largest: saving and loading 65,535 Cubes (on disk
+// Series files at their largest: saving and loading 65,535 cubes (on disk
 // through QSaveFile, and in memory for the format alone), and freeing them.
 #include "cube/generator.h"
 #include "cube/random.h"
@@ -18,13 +18,13 @@ namespace {
 constexpr int kCubes = kMaxCubesPerFile;
 
 // One store with a Current series of 65,535 generated Cubes, made once.
-SeriesStore& Full() {
+SeriesStore& full() {
     static SeriesStore store;
     static const bool made = [] {
-        SetupTopology();
-        SeedRandom(1'700'000'000);
+        setupTopology();
+        seedRandom(1'700'000'000);
         store.seriesSize = kCubes;
-        store.MakeRandomSeries();
+        store.makeRandomSeries();
         return true;
     }();
     (void)made;
@@ -32,39 +32,39 @@ SeriesStore& Full() {
 }
 
 void BM_SaveFile65535(benchmark::State& state) {
-    const Series& series = Full()[SeriesKind::Current];
+    const Series& series = full()[SeriesId::Current];
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("full.srs"));
     for (auto _ : state) {
-        if (SaveSeriesFile(path, series, false) != WriteResult::Ok)
+        if (saveSeriesFile(path, series, false) != WriteResult::Ok)
             state.SkipWithError("save failed");
     }
-    state.SetBytesProcessed(state.iterations() * std::int64_t(SeriesFileSize(kCubes)));
+    state.SetBytesProcessed(state.iterations() * std::int64_t(seriesFileSize(kCubes)));
 }
 BENCHMARK(BM_SaveFile65535)->Unit(benchmark::kMillisecond);
 
 void BM_LoadFile65535(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("full.srs"));
-    SaveSeriesFile(path, Full()[SeriesKind::Current], false);
+    saveSeriesFile(path, full()[SeriesId::Current], false);
     SeriesStore store;
     for (auto _ : state) {
-        state.PauseTiming();
-        store.ClearAllSeries();
-        state.ResumeTiming();
-        if (LoadSeriesFile(path, store) != LoadResult::Ok)
+        state.pauseTiming();
+        store.clearAllSeries();
+        state.resumeTiming();
+        if (loadSeriesFile(path, store) != LoadResult::Ok)
             state.SkipWithError("load failed");
     }
-    state.SetBytesProcessed(state.iterations() * std::int64_t(SeriesFileSize(kCubes)));
+    state.SetBytesProcessed(state.iterations() * std::int64_t(seriesFileSize(kCubes)));
 }
 BENCHMARK(BM_LoadFile65535)->Unit(benchmark::kMillisecond);
 
 void BM_WriteMemory65535(benchmark::State& state) {
-    const Series& series = Full()[SeriesKind::Current];
+    const Series& series = full()[SeriesId::Current];
     for (auto _ : state) {
         MemorySink sink;
-        sink.bytes.reserve(SeriesFileSize(kCubes));
-        WriteSeriesFile(sink, series, false);
+        sink.bytes.reserve(seriesFileSize(kCubes));
+        writeSeriesFile(sink, series, false);
         benchmark::DoNotOptimize(sink.bytes.data());
     }
 }
@@ -72,23 +72,23 @@ BENCHMARK(BM_WriteMemory65535)->Unit(benchmark::kMillisecond);
 
 void BM_ReadMemory65535(benchmark::State& state) {
     MemorySink sink;
-    WriteSeriesFile(sink, Full()[SeriesKind::Current], false);
+    writeSeriesFile(sink, full()[SeriesId::Current], false);
     SeriesStore store;
     for (auto _ : state) {
-        state.PauseTiming();
-        store.ClearAllSeries();
-        state.ResumeTiming();
+        state.pauseTiming();
+        store.clearAllSeries();
+        state.resumeTiming();
         MemorySource source(sink.bytes.data(), sink.bytes.size());
-        ReadSeriesFile(source, store);
+        readSeriesFile(source, store);
     }
 }
 BENCHMARK(BM_ReadMemory65535)->Unit(benchmark::kMillisecond);
 
 void BM_Free65535(benchmark::State& state) {
     for (auto _ : state) {
-        state.PauseTiming();
-        Series copy = Full()[SeriesKind::Current];
-        state.ResumeTiming();
+        state.pauseTiming();
+        Series copy = full()[SeriesId::Current];
+        state.resumeTiming();
         copy.clear();
     }
 }

@@ -7,9 +7,9 @@
 #include "render/pictures.h"
 #include "render/projection.h"
 #include "series/series_format.h"
-#include "session/datetime.h"
+#include "session/session_state.h"
 #include "session/statistics.h"
-#include "session/test_state.h"
+#include "time/datetime.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -24,18 +24,18 @@ namespace {
 // that computes them.
 class NullCanvas final : public Canvas {
 public:
-    int Width() const override { return 500; }
-    int Height() const override { return 500; }
-    void SetBrushColor(Color) override {}
-    void SetPenColor(Color) override {}
-    void SetPenWidth(int) override {}
-    void FillRect(const Rect&) override {}
-    void Polygon(const Point* points, int count) override {
+    int width() const override { return 500; }
+    int height() const override { return 500; }
+    void setBrushColor(Color) override {}
+    void setPenColor(Color) override {}
+    void setPenWidth(int) override {}
+    void fillRect(const Rect&) override {}
+    void polygon(const Point* points, int count) override {
         for (int i = 0; i < count; ++i)
             sum_ += points[i].x ^ points[i].y;
     }
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
+    void moveTo(int, int) override {}
+    void lineTo(int, int) override {}
 
 private:
     unsigned sum_ = 0;
@@ -43,10 +43,10 @@ private:
 
 class StillClock final : public Clock {
 public:
-    DateTime Now() const override { return 46'000.5; }
+    DateTime now() const override { return 46'000.5; }
 };
 
-void Require(bool ok) {
+void require(bool ok) {
     if (!ok)
         std::abort();
 }
@@ -56,81 +56,81 @@ void Require(bool ok) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const StillClock clock;
     static const bool ready = [] {
-        InstallClock(&clock);
-        SetupTopology();
-        SetupProjection(250);
+        installClock(&clock);
+        setupTopology();
+        setupProjection(250);
         return true;
     }();
     (void)ready;
 
     SeriesStore store;
-    CubeNode marker{};
-    marker.kind = 99;
-    store.AppendCopy(SeriesKind::Current, marker);
+    Cube marker{};
+    marker.recipe = 99;
+    store.appendCopy(SeriesId::Current, marker);
 
     MemorySource source(data, size);
-    const LoadResult result = ReadSeriesFile(source, store);
+    const LoadResult result = readSeriesFile(source, store);
     const int n = size >= 6 ? data[4] | (data[5] << 8) : 0;
     const int whole = size >= 6 ? static_cast<int>((size - 6) / kCubeRecordSize) : 0;
     switch (result) {
     case LoadResult::WrongFormat:
-        Require(size < 4 || std::memcmp(data, kSeriesMagic.data(), 4) != 0);
-        Require(store.count(SeriesKind::Current) == 1 && store.CurrentCube()->kind == 99);
+        require(size < 4 || std::memcmp(data, kSeriesMagic.data(), 4) != 0);
+        require(store.count(SeriesId::Current) == 1 && store.currentCube()->recipe == 99);
         return 0;
     case LoadResult::ReadError:
-        Require(n == 0 || whole < n);
-        Require(store.count(SeriesKind::Current) == (n == 0 ? 0 : whole));
+        require(n == 0 || whole < n);
+        require(store.count(SeriesId::Current) == (n == 0 ? 0 : whole));
         break;
     case LoadResult::Ok:
-        Require(n > 0 && whole >= n && store.count(SeriesKind::Current) == n);
+        require(n > 0 && whole >= n && store.count(SeriesId::Current) == n);
         break;
     }
 
     // A loaded series saves back to the bytes it came from (padding aside).
     if (result == LoadResult::Ok) {
         MemorySink sink;
-        Require(WriteSeriesFile(sink, store[SeriesKind::Current], false) == WriteResult::Ok);
-        Require(sink.bytes.size() == SeriesFileSize(static_cast<std::size_t>(n)));
+        require(writeSeriesFile(sink, store[SeriesId::Current], false) == WriteResult::Ok);
+        require(sink.bytes.size() == seriesFileSize(static_cast<std::size_t>(n)));
         for (std::size_t i = 0; i < sink.bytes.size(); ++i) {
             const std::size_t inRecord = (i - kSeriesHeaderSize) % kCubeRecordSize;
             const bool padding = i >= kSeriesHeaderSize && inRecord >= record::kPadding &&
                                  inRecord < record::kTStart;
-            Require(padding ? sink.bytes[i] == 0 : sink.bytes[i] == data[i]);
+            require(padding ? sink.bytes[i] == 0 : sink.bytes[i] == data[i]);
         }
     }
 
     // Everything that reads a Cube: pictures, rules, clocks.
-    TestState state;
-    ResetTestState(state);
+    SessionState state;
+    resetSessionState(state);
     NullCanvas canvas;
     const Pictures pictures{&canvas, {&canvas, &canvas, &canvas, &canvas}};
-    for (const CubeNode& c : store[SeriesKind::Current]) {
-        DrawNet(pictures, c, true);
+    for (const Cube& c : store[SeriesId::Current]) {
+        drawNet(pictures, c, true);
         for (int a = 0; a < kAnswers; ++a)
-            DrawAnswer(pictures, c, a);
-        (void)InvariantFailures(c);
-        (void)InvariantFailures(c, Progress::Consistent);
-        (void)IsSolved(c);
-        (void)FormatSeconds(CubeTime(c));
+            drawAnswer(pictures, c, a);
+        (void)invariantFailures(c);
+        (void)invariantFailures(c, Progress::Consistent);
+        (void)isSolved(c);
+        (void)formatSeconds(cubeTime(c));
     }
 
     // Run the test over the loaded Cubes: file copies, skip one, pick on.
     state.paused = false;
     int steps = 0;
-    while (store.CurrentCube() != nullptr && steps < 64) {
-        CubeNode& c = *store.CurrentCube();
-        ResumeClock(c.tstart, c.tstop);
-        (void)ComputeTimerTexts(state, store);
-        (void)ComputeLabelTexts(state, store);
-        store.AddCurrentCube(SeriesKind::Mistakes, true);
+    while (store.currentCube() != nullptr && steps < 64) {
+        Cube& c = *store.currentCube();
+        resumeClock(c.clockStart, c.clockStop);
+        (void)computeTimerTexts(state, store);
+        (void)computeLabelTexts(state, store);
+        store.addCurrentCube(SeriesId::Mistakes, true);
         if (steps++ % 3 == 1) {
-            MarkNow(c.tstop);
-            store.AppendCopy(SeriesKind::Skipped, c);
+            markNow(c.clockStop);
+            store.appendCopy(SeriesId::Skipped, c);
         }
-        store.AdvanceCurrent();
+        store.advanceCurrent();
     }
-    if (!store[SeriesKind::Mistakes].empty())
-        Require(store.CopyToCurrent(SeriesKind::Mistakes));
-    store.ClearAllSeries();
+    if (!store[SeriesId::Mistakes].empty())
+        require(store.copyToCurrent(SeriesId::Mistakes));
+    store.clearAllSeries();
     return 0;
 }

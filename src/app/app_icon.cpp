@@ -2,7 +2,7 @@
 
 namespace vexlor {
 
-QIcon AppIcon() {
+QIcon appIcon() {
     QIcon icon;
     for (int size : {16, 32, 64, 128})
         icon.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png").arg(size).arg(kAppId),

@@ -12,6 +12,6 @@ inline const QString kAppId = QStringLiteral("io.github.vexlor.Vexlor");
 
 // The 32 x 32, 16-colour window icon with the other sizes of the same
 // design beside it, for menus and for screens of a higher pixel ratio.
-QIcon AppIcon();
+QIcon appIcon();
 
 } // namespace vexlor

@@ -17,17 +17,17 @@ const QColor kWeakColor(196, 84, 16);
 const QColor kWeakBackground(253, 236, 222);
 const QColor kMutedText(110, 110, 110);
 
-QDate DateOf(int day) {
+QDate dateOf(int day) {
     return QDate(1899, 12, 30).addDays(day);
 }
 
-QString Number(double value, int decimals) {
+QString number(double value, int decimals) {
     return QString::number(value, 'f', decimals);
 }
 
 // Keyboard users see which chart has the focus: an outline that leaves the
 // chart itself as it is.
-void DrawFocus(QWidget* widget, QPainter& painter) {
+void drawFocus(QWidget* widget, QPainter& painter) {
     if (!widget->hasFocus())
         return;
     painter.setPen(QPen(widget->palette().color(QPalette::Highlight), 2));
@@ -35,20 +35,20 @@ void DrawFocus(QWidget* widget, QPainter& painter) {
     painter.drawRect(QRectF(widget->rect()).adjusted(1, 1, -1, -1));
 }
 
-void DrawFrame(QWidget* widget, QPainter& painter) {
+void drawFrame(QWidget* widget, QPainter& painter) {
     painter.fillRect(widget->rect(), widget->palette().color(QPalette::Base));
     painter.setPen(kGridColor);
     painter.drawRect(widget->rect().adjusted(0, 0, -1, -1));
 }
 
-QFont Bold(QFont font) {
+QFont bold(QFont font) {
     font.setBold(true);
     return font;
 }
 
 } // namespace
 
-ValueAxis MakeValueAxis(double largest, int maxSteps) {
+ValueAxis makeValueAxis(double largest, int maxSteps) {
     ValueAxis axis;
     maxSteps = std::max(1, maxSteps);
     if (!std::isfinite(largest) || largest <= 0.0)
@@ -76,8 +76,8 @@ void DayChart::setPoints(std::vector<Point> points) {
     points_ = std::move(points);
     QStringList parts;
     for (const Point& p : points_)
-        parts << DateOf(p.day).toString(QStringLiteral("d MMM yyyy")) + QStringLiteral(": ") +
-                     (std::isfinite(p.value) ? Number(p.value, decimals_) + unit_
+        parts << dateOf(p.day).toString(QStringLiteral("d MMM yyyy")) + QStringLiteral(": ") +
+                     (std::isfinite(p.value) ? number(p.value, decimals_) + unit_
                                              : QStringLiteral("no value"));
     setAccessibleDescription(points_.empty()
                                  ? QStringLiteral("No Cubes solved yet.")
@@ -91,11 +91,11 @@ void DayChart::setPoints(std::vector<Point> points) {
 void DayChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    DrawFrame(this, painter);
+    drawFrame(this, painter);
     const QFontMetrics fm = fontMetrics();
     const QColor text = palette().color(QPalette::Text);
 
-    painter.setFont(Bold(font()));
+    painter.setFont(bold(font()));
     painter.setPen(text);
     painter.drawText(QRect(10, 6, width() - 20, fm.height()), Qt::AlignLeft | Qt::AlignVCenter,
                      title_);
@@ -104,7 +104,7 @@ void DayChart::paintEvent(QPaintEvent*) {
     if (points_.empty()) {
         painter.setPen(kMutedText);
         painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No Cubes solved yet"));
-        DrawFocus(this, painter);
+        drawFocus(this, painter);
         return;
     }
 
@@ -112,11 +112,11 @@ void DayChart::paintEvent(QPaintEvent*) {
     for (const Point& p : points_)
         if (std::isfinite(p.value))
             largest = std::max(largest, p.value);
-    const ValueAxis axis = MakeValueAxis(largest, 5);
+    const ValueAxis axis = makeValueAxis(largest, 5);
     int labelWidth = 0;
     for (int i = 0; i <= axis.steps; ++i)
         labelWidth =
-            std::max(labelWidth, fm.horizontalAdvance(Number(i * axis.step, axis.decimals)));
+            std::max(labelWidth, fm.horizontalAdvance(number(i * axis.step, axis.decimals)));
 
     const QRect plot(labelWidth + 18, 14 + 2 * fm.height(), width() - labelWidth - 32,
                      height() - 3 * fm.height() - 26);
@@ -127,7 +127,7 @@ void DayChart::paintEvent(QPaintEvent*) {
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(text);
         painter.drawText(QRectF(4, y - fm.height() / 2.0, labelWidth + 8, fm.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, Number(i * axis.step, axis.decimals));
+                         Qt::AlignRight | Qt::AlignVCenter, number(i * axis.step, axis.decimals));
     }
 
     const int n = static_cast<int>(points_.size());
@@ -141,7 +141,7 @@ void DayChart::paintEvent(QPaintEvent*) {
     for (int i = n - 1; i >= 0; i -= every)
         painter.drawText(
             QRectF(xOf(i) - dayLabelWidth / 2.0, plot.bottom() + 6, dayLabelWidth, fm.height()),
-            Qt::AlignCenter, DateOf(points_[i].day).toString(QStringLiteral("d MMM")));
+            Qt::AlignCenter, dateOf(points_[i].day).toString(QStringLiteral("d MMM")));
 
     QPainterPath line;
     bool drawing = false;
@@ -164,7 +164,7 @@ void DayChart::paintEvent(QPaintEvent*) {
     for (int i = 0; i < n; ++i)
         if (std::isfinite(points_[i].value))
             painter.drawEllipse(QPointF(xOf(i), yOf(points_[i].value)), 3.0, 3.0);
-    DrawFocus(this, painter);
+    drawFocus(this, painter);
 }
 
 RecipeChart::RecipeChart(QWidget* parent) : QWidget(parent) {
@@ -199,9 +199,9 @@ void RecipeChart::setRows(std::vector<Row> rows) {
         parts << QStringLiteral("%1: %2 Cubes, median %3, %4 mistakes per Cube%5")
                      .arg(r.name)
                      .arg(r.cubes)
-                     .arg(std::isfinite(r.medianSeconds) ? Number(r.medianSeconds, 1) + " s"
+                     .arg(std::isfinite(r.medianSeconds) ? number(r.medianSeconds, 1) + " s"
                                                          : QStringLiteral("no time"))
-                     .arg(Number(r.mistakesPerCube, 2))
+                     .arg(number(r.mistakesPerCube, 2))
                      .arg(r.measured ? QString() : QStringLiteral(", too few to judge"));
     }
     setAccessibleDescription(QStringLiteral("Weakest: %1. %2.")
@@ -214,7 +214,7 @@ void RecipeChart::setRows(std::vector<Row> rows) {
 
 void RecipeChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    DrawFrame(this, painter);
+    drawFrame(this, painter);
     const QFontMetrics fm = fontMetrics();
     const QColor text = palette().color(QPalette::Text);
     const int h = rowHeight();
@@ -242,7 +242,7 @@ void RecipeChart::paintEvent(QPaintEvent*) {
             mostMistakes = std::max(mostMistakes, r.mistakesPerCube);
     }
 
-    painter.setFont(Bold(font()));
+    painter.setFont(bold(font()));
     painter.setPen(text);
     const int headerY = 6;
     const auto header = [&](int x, int w, const QString& s, Qt::Alignment a) {
@@ -267,7 +267,7 @@ void RecipeChart::paintEvent(QPaintEvent*) {
     for (const Row& r : rows_) {
         if (r.weakest) {
             painter.fillRect(QRect(1, y, width() - 2, h), kWeakBackground);
-            painter.setFont(Bold(font()));
+            painter.setFont(bold(font()));
             painter.setPen(kWeakColor);
             painter.drawText(QRect(8, y, markWidth - 8, h), Qt::AlignLeft | Qt::AlignVCenter,
                              QStringLiteral("weakest"));
@@ -276,7 +276,7 @@ void RecipeChart::paintEvent(QPaintEvent*) {
             painter.drawText(QRect(8, y, markWidth - 8, h), Qt::AlignLeft | Qt::AlignVCenter,
                              QStringLiteral("few"));
         }
-        painter.setFont(r.weakest ? Bold(font()) : font());
+        painter.setFont(r.weakest ? bold(font()) : font());
         painter.setPen(r.cubes == 0 ? kMutedText : text);
         painter.drawText(QRect(markWidth, y, nameWidth, h), Qt::AlignLeft | Qt::AlignVCenter,
                          r.name);
@@ -289,16 +289,16 @@ void RecipeChart::paintEvent(QPaintEvent*) {
         } else {
             if (std::isfinite(r.medianSeconds))
                 bar(barsLeft, timeWidth, r.medianSeconds, slowest,
-                    Number(r.medianSeconds, 1) + QStringLiteral(" s"), color, y);
+                    number(r.medianSeconds, 1) + QStringLiteral(" s"), color, y);
             bar(mistakesLeft, mistakesWidth, r.mistakesPerCube, mostMistakes,
-                Number(r.mistakesPerCube, 2), color, y);
+                number(r.mistakesPerCube, 2), color, y);
         }
         painter.setPen(r.cubes == 0 ? kMutedText : text);
         painter.drawText(QRect(width() - countWidth - 8, y, countWidth, h),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(r.cubes));
         y += h;
     }
-    DrawFocus(this, painter);
+    drawFocus(this, painter);
 }
 
 } // namespace vexlor

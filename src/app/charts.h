@@ -17,7 +17,7 @@ struct ValueAxis {
     int decimals = 0; // what a label of the axis needs to show its step
     double top() const { return step * steps; }
 };
-ValueAxis MakeValueAxis(double largest, int maxSteps);
+ValueAxis makeValueAxis(double largest, int maxSteps);
 
 // A value per practice day, as a line through one point per day, the days
 // evenly spaced and labelled below, the values on a labelled axis at the

@@ -6,7 +6,7 @@
 
 namespace vexlor {
 
-void Bevel::paintEvent(QPaintEvent*) {
+void Separator::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QColor dark = palette().color(QPalette::Window).darker(160);
     const QColor light = palette().color(QPalette::Window).lighter(150);

@@ -11,10 +11,10 @@
 namespace vexlor {
 
 // A separator line along the top or the left edge of its rectangle.
-class Bevel final : public QWidget {
+class Separator final : public QWidget {
 public:
     enum class Edge { Top, Left };
-    Bevel(Edge edge, QWidget* parent) : QWidget(parent), edge_(edge) {}
+    Separator(Edge edge, QWidget* parent) : QWidget(parent), edge_(edge) {}
 
 protected:
     void paintEvent(QPaintEvent* event) override;

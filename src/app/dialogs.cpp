@@ -7,19 +7,19 @@
 
 namespace vexlor {
 
-bool QtDialogs::AskYesNo(const QString& text) {
+bool QtDialogs::askYesNo(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Yes | QMessageBox::No,
                     parent_);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtDialogs::ShowError(const QString& text) {
+void QtDialogs::showError(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok, parent_);
     box.exec();
 }
 
-std::optional<QString> QtDialogs::InputBox(const QString& caption, const QString& prompt,
+std::optional<QString> QtDialogs::inputBox(const QString& caption, const QString& prompt,
                                            const QString& text) {
     bool ok = false;
     const QString answer =
@@ -31,7 +31,7 @@ std::optional<QString> QtDialogs::InputBox(const QString& caption, const QString
 
 namespace {
 
-std::optional<QString> RunFileDialog(QWidget* parent, const Dialogs::FileRequest& request,
+std::optional<QString> runFileDialog(QWidget* parent, const Dialogs::FileRequest& request,
                                      QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, request.title, request.folder, request.filter);
     dialog.setObjectName(mode == QFileDialog::AcceptOpen ? QStringLiteral("finder")
@@ -48,12 +48,12 @@ std::optional<QString> RunFileDialog(QWidget* parent, const Dialogs::FileRequest
 
 } // namespace
 
-std::optional<QString> QtDialogs::OpenFile(const FileRequest& request) {
-    return RunFileDialog(parent_, request, QFileDialog::AcceptOpen);
+std::optional<QString> QtDialogs::openFile(const FileRequest& request) {
+    return runFileDialog(parent_, request, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> QtDialogs::SaveFile(const FileRequest& request) {
-    return RunFileDialog(parent_, request, QFileDialog::AcceptSave);
+std::optional<QString> QtDialogs::saveFile(const FileRequest& request) {
+    return runFileDialog(parent_, request, QFileDialog::AcceptSave);
 }
 
 } // namespace vexlor

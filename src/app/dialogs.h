@@ -20,14 +20,14 @@ public:
 
     // Yes and No, no icon, caption "Vexlor". True only when Yes was pressed;
     // closing the box any other way counts as No.
-    virtual bool AskYesNo(const QString& text) = 0;
+    virtual bool askYesNo(const QString& text) = 0;
 
     // One OK button, no icon, caption "Vexlor".
-    virtual void ShowError(const QString& text) = 0;
+    virtual void showError(const QString& text) = 0;
 
     // An input box with OK and Cancel. Returns the text on OK, nothing on
     // Cancel.
-    virtual std::optional<QString> InputBox(const QString& caption, const QString& prompt,
+    virtual std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                             const QString& text) = 0;
 
     // A file dialog opened in folder; returns the full path of the chosen
@@ -38,8 +38,8 @@ public:
         QString defaultSuffix; // e.g. "srs"
         QString folder;
     };
-    virtual std::optional<QString> OpenFile(const FileRequest& request) = 0;
-    virtual std::optional<QString> SaveFile(const FileRequest& request) = 0;
+    virtual std::optional<QString> openFile(const FileRequest& request) = 0;
+    virtual std::optional<QString> saveFile(const FileRequest& request) = 0;
 };
 
 // The real boxes, parented to a window.
@@ -47,12 +47,12 @@ class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent) : parent_(parent) {}
 
-    bool AskYesNo(const QString& text) override;
-    void ShowError(const QString& text) override;
-    std::optional<QString> InputBox(const QString& caption, const QString& prompt,
+    bool askYesNo(const QString& text) override;
+    void showError(const QString& text) override;
+    std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                     const QString& text) override;
-    std::optional<QString> OpenFile(const FileRequest& request) override;
-    std::optional<QString> SaveFile(const FileRequest& request) override;
+    std::optional<QString> openFile(const FileRequest& request) override;
+    std::optional<QString> saveFile(const FileRequest& request) override;
 
 private:
     QWidget* parent_;

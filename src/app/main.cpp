@@ -13,7 +13,7 @@
 
 namespace {
 
-void DescribeCommandLine(QCommandLineParser& parser) {
+void describeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("A trainer for the cube-folding test."));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     {
         QCoreApplication core(argc, argv);
         QCommandLineParser parser;
-        DescribeCommandLine(parser);
+        describeCommandLine(parser);
         (void)parser.parse(QCoreApplication::arguments());
         if (parser.isSet(QStringLiteral("help")))
             parser.showHelp();
@@ -46,11 +46,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Vexlor"));
     QGuiApplication::setDesktopFileName(vexlor::kAppId);
-    QApplication::setWindowIcon(vexlor::AppIcon());
+    QApplication::setWindowIcon(vexlor::appIcon());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QCommandLineParser parser;
-    DescribeCommandLine(parser);
+    describeCommandLine(parser);
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {

@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include "app/app_icon.h"
-#include "app/image_canvas.h"
 #include "app/progress_window.h"
 #include "app/series_commands.h"
 #include "app/series_grid.h"
@@ -9,6 +8,7 @@
 #include "cube/random.h"
 #include "cube/topology.h"
 #include "history/history_store.h"
+#include "printing/image_canvas.h"
 #include "render/palette.h"
 #include "render/projection.h"
 #include "session/statistics.h"
@@ -26,21 +26,21 @@ namespace vexlor {
 
 namespace {
 
-const QColor kWindowColor = QColor::fromRgb(ToQRgb(windowcolor));
+const QColor kWindowColor = QColor::fromRgb(toQRgb(windowcolor));
 const QColor kWindowText(207, 224, 243); // 0xF3E0CF
 
 // Where the window stays: it is neither resized nor moved.
 constexpr QPoint kWindowPlace(-3, -3);
 constexpr QSize kClientSize(1024, 721);
 
-QFont PixelFont(const QString& family, int pixels, bool bold = false) {
+QFont pixelFont(const QString& family, int pixels, bool bold = false) {
     QFont font(family);
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->move(x, y);
@@ -49,7 +49,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
 }
 
 // A value label: right-aligned, sized to its text, keeping its right edge.
-QLabel* MakeValueLabel(QWidget* parent, const char* name, const QString& caption,
+QLabel* makeValueLabel(QWidget* parent, const char* name, const QString& caption,
                        const QString& text, int x, int y, int w, int h) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -61,7 +61,7 @@ QLabel* MakeValueLabel(QWidget* parent, const char* name, const QString& caption
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int x, int y, int w,
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, int x, int y, int w,
                         int h, const QFont& font) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -74,14 +74,15 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
     return button;
 }
 
-Bevel* MakeBevel(QWidget* parent, const char* name, Bevel::Edge edge, int x, int y, int w, int h) {
-    auto* bevel = new Bevel(edge, parent);
+Separator* makeSeparator(QWidget* parent, const char* name, Separator::Edge edge, int x, int y,
+                         int w, int h) {
+    auto* bevel = new Separator(edge, parent);
     bevel->setObjectName(QString::fromLatin1(name));
     bevel->setGeometry(x, y, w, h);
     return bevel;
 }
 
-QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& caption, int x, int y,
+QGroupBox* makeGroupBox(QWidget* parent, const char* name, const QString& caption, int x, int y,
                         int w, int h) {
     auto* box = new QGroupBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -89,7 +90,7 @@ QGroupBox* MakeGroupBox(QWidget* parent, const char* name, const QString& captio
     return box;
 }
 
-PictureWidget* MakePicture(QWidget* parent, const char* name, int x, int y, int w, int h,
+PictureWidget* makePicture(QWidget* parent, const char* name, int x, int y, int w, int h,
                            const QString& accessibleName) {
     auto* picture = new PictureWidget(w, h, parent);
     picture->setObjectName(QString::fromLatin1(name));
@@ -100,7 +101,7 @@ PictureWidget* MakePicture(QWidget* parent, const char* name, int x, int y, int 
 
 // Writes a value label's text; the label keeps its right edge. A screen
 // reader hears the caption with the value.
-void SetValueText(QLabel* label, const QString& text) {
+void setValueText(QLabel* label, const QString& text) {
     if (label->text() == text)
         return;
     label->setText(text);
@@ -115,9 +116,9 @@ QString Q(const std::string& s) {
 }
 
 // True when a picture shows nothing but its background.
-bool IsBlank(const ImageCanvas& canvas) {
+bool isBlank(const ImageCanvas& canvas) {
     const QImage& image = canvas.image();
-    const QRgb back = ToQRgb(backcolor);
+    const QRgb back = toQRgb(backcolor);
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         if (std::any_of(line, line + image.width(), [back](QRgb p) { return p != back; }))
@@ -140,21 +141,21 @@ MainWindow::MainWindow(Services services)
         store_ = ownStore_.get();
     }
     if (state_ == nullptr) {
-        ownState_ = std::make_unique<TestState>();
+        ownState_ = std::make_unique<SessionState>();
         state_ = ownState_.get();
     }
     if (history_ == nullptr) {
-        ownHistory_ = std::make_unique<HistoryStore>(HistoryStore::DefaultPath());
+        ownHistory_ = std::make_unique<HistoryStore>(HistoryStore::defaultPath());
         history_ = ownHistory_.get();
     }
-    flow_ = std::make_unique<TestFlow>(*store_, *state_, *this);
+    flow_ = std::make_unique<SessionFlow>(*store_, *state_, *this);
     commands_ = std::make_unique<SeriesCommands>(*store_, *state_, *flow_, *this, *dialogs_);
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vexlor"));
-    setWindowIcon(AppIcon());
+    setWindowIcon(appIcon());
     setFixedSize(kClientSize);
-    setFont(PixelFont(QStringLiteral("Arial"), 21));
+    setFont(pixelFont(QStringLiteral("Arial"), 21));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kWindowColor);
@@ -206,15 +207,15 @@ void MainWindow::buildPictures() {
         {"ans3", 3, 766, 258, "Answer 4, bottom right"},
     };
     questionPicture_ =
-        MakePicture(this, "qu", 8, 8, 500, 500, QStringLiteral("Question: the net of the cube"));
+        makePicture(this, "qu", 8, 8, 500, 500, QStringLiteral("Question: the net of the cube"));
     for (const AnswerPicture& p : kAnswerPictures) {
-        PictureWidget* picture = MakePicture(this, p.objectName, p.x, p.y, 250, 250,
+        PictureWidget* picture = makePicture(this, p.objectName, p.x, p.y, 250, 250,
                                              QString::fromLatin1(p.accessibleName));
         answerPictures_[p.answer] = picture;
         connect(picture, &PictureWidget::clicked, this,
                 [this, answer = p.answer] { pick(answer); });
     }
-    MakeBevel(this, "Bevel8", Bevel::Edge::Top, 8, 512, 1009, 9)
+    makeSeparator(this, "Bevel8", Separator::Edge::Top, 8, 512, 1009, 9)
         ->setAccessibleName(QStringLiteral("Line between the pictures and the panels"));
 
     nextLabel_ = new ClickLabel(QStringLiteral("Next"), this);
@@ -233,14 +234,14 @@ void MainWindow::buildPictures() {
     credit->setObjectName(QStringLiteral("Label15"));
     credit->setGeometry(656, 700, 361, 14);
     credit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    credit->setFont(PixelFont(QStringLiteral("Arial"), 11));
+    credit->setFont(pixelFont(QStringLiteral("Arial"), 11));
     credit->setCursor(Qt::PointingHandCursor);
     credit->setToolTip(QStringLiteral("Show your progress (F2)"));
     connect(credit, &ClickLabel::clicked, this, &MainWindow::showProgress);
 }
 
 void MainWindow::buildSeriesPanel() {
-    QGroupBox* box = MakeGroupBox(this, "GroupBox1", QStringLiteral("Series"), 8, 520, 489, 193);
+    QGroupBox* box = makeGroupBox(this, "GroupBox1", QStringLiteral("Series"), 8, 520, 489, 193);
 
     struct Row {
         const char* captionName;
@@ -248,18 +249,18 @@ void MainWindow::buildSeriesPanel() {
         const char* countName;
         int y;
     };
-    static constexpr Row kRows[kSeriesKinds] = {
+    static constexpr Row kRows[kSeriesCount] = {
         {"Label1", "Current:", "scurr", 48},
         {"Label4", "Skipped:", "sskip", 72},
         {"Label5", "Mistakes:", "smist", 104},
         {"Label6", "Custom:", "scust", 128},
     };
     for (const Row& row : kRows)
-        MakeLabel(box, row.captionName, QString::fromLatin1(row.caption), 8, row.y);
-    for (int k = 0; k < kSeriesKinds; ++k) {
+        makeLabel(box, row.captionName, QString::fromLatin1(row.caption), 8, row.y);
+    for (int k = 0; k < kSeriesCount; ++k) {
         const QString caption =
             QString::fromLatin1(kRows[k].caption).chopped(1) + QStringLiteral(" series count");
-        seriesCountLabels_[k] = MakeValueLabel(box, kRows[k].countName, caption,
+        seriesCountLabels_[k] = makeValueLabel(box, kRows[k].countName, caption,
                                                QStringLiteral("0"), 213, kRows[k].y, 12, 24);
     }
 
@@ -278,9 +279,9 @@ void MainWindow::buildSeriesPanel() {
         {"Label9", "Save:", 368, "", "Save column"},
         {"Label10", "Clear:", 432, "", "Clear column"},
     };
-    const QFont headerFont = PixelFont(QStringLiteral("Arial"), 13, true);
+    const QFont headerFont = pixelFont(QStringLiteral("Arial"), 13, true);
     for (const Header& h : kHeaders) {
-        QLabel* label = MakeLabel(box, h.objectName, QString::fromLatin1(h.text), h.x, 24);
+        QLabel* label = makeLabel(box, h.objectName, QString::fromLatin1(h.text), h.x, 24);
         label->setFont(headerFont);
         label->adjustSize();
         label->setToolTip(QString::fromLatin1(h.toolTip));
@@ -292,13 +293,13 @@ void MainWindow::buildSeriesPanel() {
         const QString accessibleName = QString::fromLatin1(cell.accessibleName);
         if (cell.command == nullptr) {
             gridCrosses_.at(crosses++) =
-                MakePicture(box, cell.objectName, cell.x, cell.y, kGridCellWidth, kGridCellHeight,
+                makePicture(box, cell.objectName, cell.x, cell.y, kGridCellWidth, kGridCellHeight,
                             accessibleName);
             continue;
         }
         QPushButton* button =
-            MakeButton(box, cell.objectName, {}, cell.x, cell.y, kGridCellWidth, kGridCellHeight,
-                       PixelFont(QString::fromLatin1(cell.fontFamily), 11));
+            makeButton(box, cell.objectName, {}, cell.x, cell.y, kGridCellWidth, kGridCellHeight,
+                       pixelFont(QString::fromLatin1(cell.fontFamily), 11));
         button->setToolTip(QString::fromLatin1(cell.toolTip));
         button->setAccessibleName(accessibleName);
         connect(button, &QPushButton::clicked, this,
@@ -307,45 +308,46 @@ void MainWindow::buildSeriesPanel() {
                 });
     }
 
-    const QFont arial11 = PixelFont(QStringLiteral("Arial"), 11);
-    QPushButton* create = MakeButton(box, "newseriesb", QStringLiteral("Create random series"), 8,
+    const QFont arial11 = pixelFont(QStringLiteral("Arial"), 11);
+    QPushButton* create = makeButton(box, "newseriesb", QStringLiteral("Create random series"), 8,
                                      164, 217, 17, arial11);
     QPushButton* load =
-        MakeButton(box, "loadfromfile", QStringLiteral("Load"), 368, 164, 49, 17, arial11);
+        makeButton(box, "loadfromfile", QStringLiteral("Load"), 368, 164, 49, 17, arial11);
     load->setAccessibleName(QStringLiteral("Load a series file into Current"));
     QPushButton* clearAll =
-        MakeButton(box, "Button2", QStringLiteral("All"), 432, 164, 49, 17, arial11);
+        makeButton(box, "Button2", QStringLiteral("All"), 432, 164, 49, 17, arial11);
     clearAll->setAccessibleName(QStringLiteral("Clear all series"));
     SeriesCommands* commands = commands_.get();
     connect(create, &QPushButton::clicked, this, [commands] { commands->createRandomSeries(); });
     connect(load, &QPushButton::clicked, this, [commands] { commands->loadIntoCurrent(); });
     connect(clearAll, &QPushButton::clicked, this, [commands] { commands->clearAll(); });
 
-    struct Separator {
+    struct SeparatorPlace {
         const char* objectName;
-        Bevel::Edge edge;
+        Separator::Edge edge;
         int x, y, w, h;
         const char* accessibleName;
     };
-    static constexpr Separator kSeparators[] = {
-        {"Bevel6", Bevel::Edge::Top, 8, 42, 473, 9, "Line below the column headings"},
-        {"Bevel7", Bevel::Edge::Top, 8, 98, 473, 9, "Line between Skipped and Mistakes"},
-        {"Bevel5", Bevel::Edge::Top, 8, 154, 473, 9, "Line above the buttons for all series"},
-        {"Bevel3", Bevel::Edge::Left, 231, 24, 9, 157, "Line before the Copy column"},
-        {"Bevel1", Bevel::Edge::Left, 295, 24, 9, 132, "Line between the Copy and Add columns"},
-        {"Bevel2", Bevel::Edge::Left, 359, 24, 9, 157, "Line between the Add and Save columns"},
-        {"Bevel4", Bevel::Edge::Left, 424, 24, 9, 157, "Line between the Save and Clear columns"},
+    static constexpr SeparatorPlace kSeparators[] = {
+        {"Bevel6", Separator::Edge::Top, 8, 42, 473, 9, "Line below the column headings"},
+        {"Bevel7", Separator::Edge::Top, 8, 98, 473, 9, "Line between Skipped and Mistakes"},
+        {"Bevel5", Separator::Edge::Top, 8, 154, 473, 9, "Line above the buttons for all series"},
+        {"Bevel3", Separator::Edge::Left, 231, 24, 9, 157, "Line before the Copy column"},
+        {"Bevel1", Separator::Edge::Left, 295, 24, 9, 132, "Line between the Copy and Add columns"},
+        {"Bevel2", Separator::Edge::Left, 359, 24, 9, 157, "Line between the Add and Save columns"},
+        {"Bevel4", Separator::Edge::Left, 424, 24, 9, 157,
+         "Line between the Save and Clear columns"},
     };
-    for (const Separator& s : kSeparators)
-        MakeBevel(box, s.objectName, s.edge, s.x, s.y, s.w, s.h)
+    for (const SeparatorPlace& s : kSeparators)
+        makeSeparator(box, s.objectName, s.edge, s.x, s.y, s.w, s.h)
             ->setAccessibleName(QString::fromLatin1(s.accessibleName));
 }
 
 void MainWindow::buildTestPanel() {
-    QGroupBox* box = MakeGroupBox(this, "GroupBox3", QStringLiteral("Test"), 504, 520, 145, 193);
-    const QFont big = PixelFont(QStringLiteral("Arial"), 21);
-    startPauseButton_ = MakeButton(box, "stst", QStringLiteral("Start"), 8, 24, 129, 89, big);
-    skipButton_ = MakeButton(box, "skip", QStringLiteral("Skip Cube"), 8, 120, 129, 65, big);
+    QGroupBox* box = makeGroupBox(this, "GroupBox3", QStringLiteral("Test"), 504, 520, 145, 193);
+    const QFont big = pixelFont(QStringLiteral("Arial"), 21);
+    startPauseButton_ = makeButton(box, "stst", QStringLiteral("Start"), 8, 24, 129, 89, big);
+    skipButton_ = makeButton(box, "skip", QStringLiteral("Skip Cube"), 8, 120, 129, 65, big);
     startPauseButton_->setToolTip(QStringLiteral("0"));
     skipButton_->setToolTip(QStringLiteral("+"));
     connect(startPauseButton_, &QPushButton::clicked, this, &MainWindow::startPause);
@@ -354,7 +356,7 @@ void MainWindow::buildTestPanel() {
 
 void MainWindow::buildStatisticsPanel() {
     QGroupBox* box =
-        MakeGroupBox(this, "GroupBox2", QStringLiteral("Statistics"), 656, 520, 361, 177);
+        makeGroupBox(this, "GroupBox2", QStringLiteral("Statistics"), 656, 520, 361, 177);
     struct Row {
         const char* captionName;
         const char* caption;
@@ -375,7 +377,7 @@ void MainWindow::buildStatisticsPanel() {
     };
     int y = 24;
     for (const Row& row : kRows) {
-        QLabel* caption = MakeLabel(box, row.captionName, QString::fromLatin1(row.caption), 8, y);
+        QLabel* caption = makeLabel(box, row.captionName, QString::fromLatin1(row.caption), 8, y);
         caption->setToolTip(QString::fromLatin1(row.toolTip));
         // An abbreviated caption is heard as its tooltip spells it out.
         if (*row.toolTip != '\0')
@@ -388,7 +390,7 @@ void MainWindow::buildStatisticsPanel() {
         QString spoken = QString::fromLatin1(*row.toolTip != '\0' ? row.toolTip : row.caption);
         if (spoken.endsWith(QLatin1Char(':')))
             spoken.chop(1);
-        this->*row.value = MakeValueLabel(box, row.valueName, spoken,
+        this->*row.value = makeValueLabel(box, row.valueName, spoken,
                                           QString::fromLatin1(row.initial), row.x, y, row.w, 24);
         y += 24;
     }
@@ -410,18 +412,18 @@ void MainWindow::firstShow() {
         if (s == Qt::ApplicationInactive)
             flow_->pauseOnDeactivation();
     });
-    SeedRandom();
-    ShuffleMarks();
-    SetupProjection(answerPictures_[1]->width());
-    ClearPictures(pictures_);
+    seedRandom();
+    shuffleMarks();
+    setupProjection(answerPictures_[1]->width());
+    clearPictures(pictures_);
     for (PictureWidget* cross : gridCrosses_)
-        DrawCross(cross->canvas(), windowcolor);
-    SetupTopology();
-    store_->MakeRandomSeries();
+        drawCross(cross->canvas(), windowcolor);
+    setupTopology();
+    store_->makeRandomSeries();
     flow_->resetTest();
-    MakeCube(sampleCube_);
-    if (HasValidCorrect(sampleCube_))
-        sampleCube_.chosen[sampleCube_.correct] = 1;
+    makeCube(sampleCube_);
+    if (hasValidCorrectAnswer(sampleCube_))
+        sampleCube_.picked[sampleCube_.correctAnswer] = 1;
     flow_->showCube(sampleCube_);
     sampleShown_ = true;
     describeAnswers();
@@ -450,14 +452,14 @@ void MainWindow::openStartupFile() {
     refreshLabels();
 }
 
-const CubeNode* MainWindow::shownCube() {
+const Cube* MainWindow::shownCube() {
     if (!state_->paused) {
         sampleShown_ = false;
-        return store_->CurrentCube();
+        return store_->currentCube();
     }
     // The sample stays until the test starts or a change of series blanks
     // the pictures; nothing tells the window of the latter, so it looks.
-    if (sampleShown_ && IsBlank(questionPicture_->canvas()))
+    if (sampleShown_ && isBlank(questionPicture_->canvas()))
         sampleShown_ = false;
     return sampleShown_ ? &sampleCube_ : nullptr;
 }
@@ -465,11 +467,12 @@ const CubeNode* MainWindow::shownCube() {
 void MainWindow::describeAnswers() {
     // What a reader hears of a picked answer, which the picture tells by its
     // colours.
-    const CubeNode* cube = shownCube();
+    const Cube* cube = shownCube();
     for (int a = 0; a < kAnswers; ++a) {
         QString description;
-        if (cube != nullptr && cube->chosen[a] != 0)
-            description = a == cube->correct ? QStringLiteral("correct") : QStringLiteral("wrong");
+        if (cube != nullptr && cube->picked[a] != 0)
+            description =
+                a == cube->correctAnswer ? QStringLiteral("correct") : QStringLiteral("wrong");
         answerPictures_[a]->setAccessibleDescription(description);
     }
 }
@@ -481,13 +484,13 @@ void MainWindow::repaintPictures() {
 }
 
 void MainWindow::refreshLabels() {
-    const LabelTexts t = ComputeLabelTexts(*state_, *store_);
-    for (int k = 0; k < kSeriesKinds; ++k)
-        SetValueText(seriesCountLabels_[k], Q(t.seriesCounts[k]));
+    const LabelTexts t = computeLabelTexts(*state_, *store_);
+    for (int k = 0; k < kSeriesCount; ++k)
+        setValueText(seriesCountLabels_[k], Q(t.seriesCounts[k]));
     startPauseButton_->setText(Q(t.startPause));
-    SetValueText(mistakesLabel_, Q(t.mistakes));
-    SetValueText(solvedLabel_, Q(t.solved));
-    SetValueText(mistakesPerCubeLabel_, Q(t.mistakesPerCube));
+    setValueText(mistakesLabel_, Q(t.mistakes));
+    setValueText(solvedLabel_, Q(t.solved));
+    setValueText(mistakesPerCubeLabel_, Q(t.mistakesPerCube));
     nextLabel_->setVisible(t.nextVisible);
     // Every change of the test ends here, so the pictures are shown anew too.
     describeAnswers();
@@ -498,8 +501,8 @@ void MainWindow::createRandomSeries() {
     commands_->createRandomSeries();
 }
 
-void MainWindow::cubeSolved(const CubeNode& c) {
-    history_->record(SolvedCubeOf(c));
+void MainWindow::cubeSolved(const Cube& c) {
+    history_->record(solvedCubeOf(c));
     // After the pick has been shown, not as part of it.
     if (progressWindow_ != nullptr && progressWindow_->isVisible())
         QTimer::singleShot(0, progressWindow_, &ProgressWindow::refresh);
@@ -523,10 +526,10 @@ void MainWindow::showProgress() {
 }
 
 void MainWindow::updateClocks() {
-    const TimerTexts t = ComputeTimerTexts(*state_, *store_);
-    SetValueText(cubeTimeLabel_, Q(t.cubeTime));
-    SetValueText(totalTimeLabel_, Q(t.totalTime));
-    SetValueText(averageTimeLabel_, Q(t.averageTime));
+    const TimerTexts t = computeTimerTexts(*state_, *store_);
+    setValueText(cubeTimeLabel_, Q(t.cubeTime));
+    setValueText(totalTimeLabel_, Q(t.totalTime));
+    setValueText(averageTimeLabel_, Q(t.averageTime));
 }
 
 void MainWindow::startPause() {
@@ -581,7 +584,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // A running test pauses before the question.
     if (!state_->paused)
         startPause();
-    if (!dialogs_->AskYesNo(QStringLiteral("Close Vexlors?"))) {
+    if (!dialogs_->askYesNo(QStringLiteral("Close Vexlors?"))) {
         event->ignore();
         return;
     }
@@ -596,7 +599,7 @@ void MainWindow::releaseSeries() {
         return;
     seriesReleased_ = true;
     clockTimer_->stop();
-    store_->ClearAllSeries();
+    store_->clearAllSeries();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

@@ -6,11 +6,11 @@
 #include "app/controls.h"
 #include "app/dialogs.h"
 #include "app/picture_widget.h"
-#include "cube/cube_node.h"
+#include "cube/cube.h"
 #include "render/pictures.h"
 #include "series/series_store.h"
-#include "session/test_flow.h"
-#include "session/test_state.h"
+#include "session/session_flow.h"
+#include "session/session_state.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -26,7 +26,7 @@ class HistoryStore;
 class ProgressWindow;
 class SeriesCommands;
 
-class MainWindow final : public QWidget, public TestView {
+class MainWindow final : public QWidget, public SessionView {
     Q_OBJECT
 
 public:
@@ -37,7 +37,7 @@ public:
     struct Services {
         Dialogs* dialogs = nullptr;
         SeriesStore* store = nullptr;
-        TestState* state = nullptr;
+        SessionState* state = nullptr;
         HistoryStore* history = nullptr;
     };
     MainWindow() : MainWindow(Services{}) {}
@@ -49,11 +49,11 @@ public:
     // sample stays on show.
     void setStartupFile(const QString& path) { startupFile_ = path; }
 
-    TestFlow& flow() { return *flow_; }
+    SessionFlow& flow() { return *flow_; }
     SeriesCommands& commands() { return *commands_; }
     SeriesStore& store() { return *store_; }
-    TestState& state() { return *state_; }
-    const CubeNode& sampleCube() const { return sampleCube_; }
+    SessionState& state() { return *state_; }
+    const Cube& sampleCube() const { return sampleCube_; }
     HistoryStore& history() { return *history_; }
     // Null until the Progress window is first opened.
     ProgressWindow* progressWindow() const { return progressWindow_; }
@@ -75,11 +75,11 @@ public:
     // A character typed anywhere in the window (Esc as U+001B).
     void handleKey(QChar key);
 
-    // TestView.
+    // SessionView.
     const Pictures& pictures() const override { return pictures_; }
     void refreshLabels() override;
     void createRandomSeries() override;
-    void cubeSolved(const CubeNode& c) override;
+    void cubeSolved(const Cube& c) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -95,29 +95,29 @@ private:
     void buildStatisticsPanel();
     void firstShow();
     void openStartupFile();
-    const CubeNode* shownCube();
+    const Cube* shownCube();
     void describeAnswers();
     void releaseSeries();
     void repaintPictures();
 
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<SeriesStore> ownStore_;
-    std::unique_ptr<TestState> ownState_;
+    std::unique_ptr<SessionState> ownState_;
     std::unique_ptr<HistoryStore> ownHistory_;
     Dialogs* dialogs_;
     SeriesStore* store_;
-    TestState* state_;
+    SessionState* state_;
     HistoryStore* history_;
     Pictures pictures_{};
-    std::unique_ptr<TestFlow> flow_;
+    std::unique_ptr<SessionFlow> flow_;
     std::unique_ptr<SeriesCommands> commands_;
-    CubeNode sampleCube_{};
+    Cube sampleCube_{};
 
     PictureWidget* questionPicture_ = nullptr;
     std::array<PictureWidget*, kAnswers> answerPictures_{}; // in answer order
     ClickLabel* nextLabel_ = nullptr;
     std::array<PictureWidget*, 2> gridCrosses_{};
-    std::array<QLabel*, kSeriesKinds> seriesCountLabels_{}; // in SeriesKind order
+    std::array<QLabel*, kSeriesCount> seriesCountLabels_{}; // in SeriesId order
     QPushButton* startPauseButton_ = nullptr;
     QPushButton* skipButton_ = nullptr;
     QLabel* cubeTimeLabel_ = nullptr;

@@ -9,14 +9,14 @@ namespace vexlor {
 namespace {
 
 // The picture is drawn at the resolution of the screen the window opens on.
-qreal ScreenRatio(const QWidget* parent) {
+qreal screenRatio(const QWidget* parent) {
     return parent != nullptr ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
 }
 
 } // namespace
 
 PictureWidget::PictureWidget(int width, int height, QWidget* parent)
-    : QWidget(parent), canvas_(width, height, ScreenRatio(parent)) {
+    : QWidget(parent), canvas_(width, height, screenRatio(parent)) {
     setFixedSize(width, height);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

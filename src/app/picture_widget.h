@@ -4,7 +4,7 @@
 // reports clicks. What is drawn into the canvas shows at the next repaint.
 
 #include "app/controls.h"
-#include "app/image_canvas.h"
+#include "printing/image_canvas.h"
 
 #include <QMouseEvent>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "progress_window.h"
 
 #include "app/charts.h"
-#include "history/recipe_names.h"
+#include "cube/recipe.h"
 
 #include <QDate>
 #include <QHBoxLayout>
@@ -16,11 +16,11 @@ namespace vexlor {
 
 namespace {
 
-QString DateText(int day) {
+QString dateText(int day) {
     return QDate(1899, 12, 30).addDays(day).toString(QStringLiteral("d MMM yyyy"));
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name) {
+QLabel* makeLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
@@ -37,12 +37,12 @@ ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent)
     setWindowTitle(QStringLiteral("Progress"));
     setModal(false);
 
-    notice_ = MakeLabel(this, "notice");
+    notice_ = makeLabel(this, "notice");
     QPalette warning = notice_->palette();
     warning.setColor(QPalette::WindowText, QColor(170, 40, 20));
     notice_->setPalette(warning);
     notice_->setVisible(false);
-    totals_ = MakeLabel(this, "totals");
+    totals_ = makeLabel(this, "totals");
 
     timeChart_ =
         new DayChart(QStringLiteral("Median time per Cube (s)"), QStringLiteral(" s"), 1, this);
@@ -52,7 +52,7 @@ ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent)
     recipeChart_ = new RecipeChart(this);
     recipeChart_->setObjectName(QStringLiteral("recipeChart"));
 
-    auto* rule = MakeLabel(this, "rule");
+    auto* rule = makeLabel(this, "rule");
     rule->setText(QStringLiteral("Recipe figures cover the latest %1 solves of each. \"Practise "
                                  "weakest recipes\" makes a series of the offered number of "
                                  "Cubes, drawing each recipe in proportion to its median time "
@@ -107,7 +107,7 @@ void ProgressWindow::refresh() {
     }
     std::vector<SolvedRow> added = history_.readRows(lastRow_);
     rows_.insert(rows_.end(), added.begin(), added.end());
-    summary_ = SummarizeProgress(rows_);
+    summary_ = summarizeProgress(rows_);
     showSummary();
 }
 
@@ -123,7 +123,7 @@ void ProgressWindow::showSummary() {
     QString best = QStringLiteral("none yet (a day needs %1 Cubes)").arg(kBestDayCubes);
     if (summary_.bestDay)
         best = QStringLiteral("%1, median %2 s over %3 Cubes")
-                   .arg(DateText(summary_.bestDay->day))
+                   .arg(dateText(summary_.bestDay->day))
                    .arg(summary_.bestDay->medianSeconds, 0, 'f', 1)
                    .arg(summary_.bestDay->cubes);
     totals_->setText(QStringLiteral("Cubes solved: %1     Days practised: %2     Best day: %3")
@@ -140,7 +140,7 @@ void ProgressWindow::showSummary() {
     mistakesChart_->setPoints(std::move(mistakes));
 
     std::vector<RecipeChart::Row> recipes;
-    for (int k = 0; k < kRecipes; ++k) {
+    for (int k = 0; k < kRecipeCount; ++k) {
         const RecipeFigures& r = summary_.recipes[static_cast<std::size_t>(k)];
         recipes.push_back({QString::fromUtf8(kRecipeNames[static_cast<std::size_t>(k)].data(),
                                              kRecipeNames[static_cast<std::size_t>(k)].size()),

@@ -36,10 +36,10 @@ bool SeriesCommands::practiseWeakest(const std::optional<RecipeWeights>& weights
 bool SeriesCommands::makeNewSeries(const RecipeWeights* weights) {
     const QString offered = QString::number(store_.seriesSize);
     pauseFirst();
-    if (store_.count(SeriesKind::Current) != 0 && !dialogs_.AskYesNo(text::kDeleteCurrentAndCreate))
+    if (store_.count(SeriesId::Current) != 0 && !dialogs_.askYesNo(text::kDeleteCurrentAndCreate))
         return false;
     if (weights == nullptr) {
-        const auto answer = dialogs_.InputBox(kAppTitle, text::kNumberOfCubes, offered);
+        const auto answer = dialogs_.inputBox(kAppTitle, text::kNumberOfCubes, offered);
         if (!answer)
             return false;
         bool ok = false;
@@ -47,40 +47,40 @@ bool SeriesCommands::makeNewSeries(const RecipeWeights* weights) {
         if (!ok)
             n = 0;
         if (n < 1 || n > kMaxRandomSeries) {
-            dialogs_.ShowError(text::kWrongNumber);
+            dialogs_.showError(text::kWrongNumber);
             return false;
         }
         store_.seriesSize = n;
     }
-    if (store_.count(SeriesKind::Skipped) != 0 && dialogs_.AskYesNo(text::kClearSkipped))
-        store_.ClearSeries(SeriesKind::Skipped);
+    if (store_.count(SeriesId::Skipped) != 0 && dialogs_.askYesNo(text::kClearSkipped))
+        store_.clearSeries(SeriesId::Skipped);
     if (weights == nullptr)
-        store_.MakeRandomSeries();
+        store_.makeRandomSeries();
     else
-        MakeWeightedSeries(store_, *weights);
+        makeWeightedSeries(store_, *weights);
     flow_.resetTest();
     return true;
 }
 
 void SeriesCommands::loadIntoCurrent() {
     pauseFirst();
-    if (store_.count(SeriesKind::Current) != 0 && !dialogs_.AskYesNo(text::kDeleteCurrent))
+    if (store_.count(SeriesId::Current) != 0 && !dialogs_.askYesNo(text::kDeleteCurrent))
         return;
     const auto path =
-        dialogs_.OpenFile({text::kOpenTitle, text::kFilter, text::kSuffix, dialogFolder_});
+        dialogs_.openFile({text::kOpenTitle, text::kFilter, text::kSuffix, dialogFolder_});
     if (path)
         loadFile(*path);
 }
 
 void SeriesCommands::loadFile(const QString& path) {
     dialogFolder_ = folderOf(path);
-    const LoadResult result = LoadSeriesFile(path, store_);
-    if (const char* message = LoadMessage(result); message != nullptr && *message != '\0')
-        dialogs_.ShowError(QString::fromUtf8(message));
+    const LoadResult result = loadSeriesFile(path, store_);
+    if (const char* message = loadMessage(result); message != nullptr && *message != '\0')
+        dialogs_.showError(QString::fromUtf8(message));
     flow_.resetTest();
 }
 
-void SeriesCommands::save(SeriesKind kind) {
+void SeriesCommands::save(SeriesId kind) {
     const Series& series = store_[kind];
     if (series.empty())
         return;
@@ -88,57 +88,57 @@ void SeriesCommands::save(SeriesKind kind) {
     // A series too long for the file's 16-bit count is refused before the
     // user picks a file, so nothing is created or replaced.
     if (series.size() > static_cast<std::size_t>(kMaxCubesPerFile)) {
-        dialogs_.ShowError(QString::fromUtf8(kSeriesTooLong));
+        dialogs_.showError(QString::fromUtf8(kSeriesTooLong));
         return;
     }
     const auto path =
-        dialogs_.SaveFile({text::kSaveTitle, text::kFilter, text::kSuffix, dialogFolder_});
+        dialogs_.saveFile({text::kSaveTitle, text::kFilter, text::kSuffix, dialogFolder_});
     if (!path)
         return;
     dialogFolder_ = folderOf(*path);
-    const bool strip = kind == SeriesKind::Current || dialogs_.AskYesNo(text::kSaveStripped);
-    const WriteResult result = SaveSeriesFile(*path, series, strip);
-    if (const char* message = SaveMessage(result); message != nullptr && *message != '\0')
-        dialogs_.ShowError(QString::fromUtf8(message));
+    const bool strip = kind == SeriesId::Current || dialogs_.askYesNo(text::kSaveStripped);
+    const WriteResult result = saveSeriesFile(*path, series, strip);
+    if (const char* message = saveMessage(result); message != nullptr && *message != '\0')
+        dialogs_.showError(QString::fromUtf8(message));
 }
 
-void SeriesCommands::copyToCurrent(SeriesKind source) {
-    if (source == SeriesKind::Current || store_.count(source) == 0)
+void SeriesCommands::copyToCurrent(SeriesId source) {
+    if (source == SeriesId::Current || store_.count(source) == 0)
         return;
     pauseFirst();
-    if (store_.count(SeriesKind::Current) != 0 && !dialogs_.AskYesNo(text::kDeleteCurrent))
+    if (store_.count(SeriesId::Current) != 0 && !dialogs_.askYesNo(text::kDeleteCurrent))
         return;
-    store_.CopyToCurrent(source);
+    store_.copyToCurrent(source);
     flow_.resetTest();
 }
 
-void SeriesCommands::addCurrentCube(SeriesKind target) {
-    if (store_.AddCurrentCube(target, !state_.paused))
+void SeriesCommands::addCurrentCube(SeriesId target) {
+    if (store_.addCurrentCube(target, !state_.paused))
         view_.refreshLabels();
 }
 
-void SeriesCommands::clear(SeriesKind kind) {
+void SeriesCommands::clear(SeriesId kind) {
     switch (kind) {
-    case SeriesKind::Current:
+    case SeriesId::Current:
         if (store_.count(kind) == 0)
             return;
         pauseFirst();
-        if (!dialogs_.AskYesNo(text::kDeleteCurrent))
+        if (!dialogs_.askYesNo(text::kDeleteCurrent))
             return;
-        store_.ClearSeries(kind);
+        store_.clearSeries(kind);
         flow_.resetTest();
         return;
-    case SeriesKind::Skipped:
+    case SeriesId::Skipped:
         if (store_.count(kind) == 0)
             return;
         pauseFirst();
-        if (dialogs_.AskYesNo(text::kClearSkipped))
-            store_.ClearSeries(kind);
+        if (dialogs_.askYesNo(text::kClearSkipped))
+            store_.clearSeries(kind);
         view_.refreshLabels();
         return;
-    case SeriesKind::Mistakes:
-    case SeriesKind::Custom:
-        store_.ClearSeries(kind);
+    case SeriesId::Mistakes:
+    case SeriesId::Custom:
+        store_.clearSeries(kind);
         view_.refreshLabels();
         return;
     }
@@ -146,14 +146,14 @@ void SeriesCommands::clear(SeriesKind kind) {
 
 void SeriesCommands::clearAll() {
     int total = 0;
-    for (SeriesKind kind : kAllSeries)
+    for (SeriesId kind : kAllSeries)
         total += store_.count(kind);
     if (total <= 0)
         return;
     pauseFirst();
-    if (!dialogs_.AskYesNo(text::kDeleteAll))
+    if (!dialogs_.askYesNo(text::kDeleteAll))
         return;
-    store_.ClearAllSeries();
+    store_.clearAllSeries();
     flow_.resetTest();
 }
 

@@ -5,8 +5,8 @@
 #include "app/dialogs.h"
 #include "series/series_store.h"
 #include "series/weighted_series.h"
-#include "session/test_flow.h"
-#include "session/test_state.h"
+#include "session/session_flow.h"
+#include "session/session_state.h"
 
 #include <QString>
 
@@ -16,7 +16,7 @@ namespace vexlor {
 
 class SeriesCommands {
 public:
-    SeriesCommands(SeriesStore& store, TestState& state, TestFlow& flow, TestView& view,
+    SeriesCommands(SeriesStore& store, SessionState& state, SessionFlow& flow, SessionView& view,
                    Dialogs& dialogs)
         : store_(store), state_(state), flow_(flow), view_(view), dialogs_(dialogs) {}
 
@@ -40,14 +40,14 @@ public:
     // The commands of the Series grid, one per column, each for the series of
     // its row.
     // Copies Skipped, Mistakes or Custom into Current.
-    void copyToCurrent(SeriesKind source);
+    void copyToCurrent(SeriesId source);
     // Files a copy of the current Cube into Skipped, Mistakes or Custom.
-    void addCurrentCube(SeriesKind target);
+    void addCurrentCube(SeriesId target);
     // Writes a series to a file. Current is always saved without picks and
     // times; the others ask whether to strip them.
-    void save(SeriesKind kind);
+    void save(SeriesId kind);
     // Clearing Current or Skipped asks first; Mistakes and Custom do not.
-    void clear(SeriesKind kind);
+    void clear(SeriesId kind);
 
     // The folder both file dialogs open in, with a trailing separator.
     const QString& dialogFolder() const { return dialogFolder_; }
@@ -62,9 +62,9 @@ private:
     static QString folderOf(const QString& path);
 
     SeriesStore& store_;
-    TestState& state_;
-    TestFlow& flow_;
-    TestView& view_;
+    SessionState& state_;
+    SessionFlow& flow_;
+    SessionView& view_;
     Dialogs& dialogs_;
     QString dialogFolder_;
 };
@@ -74,7 +74,7 @@ namespace text {
 inline const QString kDeleteCurrentAndCreate =
     QStringLiteral("Delete the Current series and create a new one?");
 inline const QString kNumberOfCubes = QStringLiteral("Number of Cubes for the new series:");
-inline const QString kWrongNumber = QStringLiteral("Wrong number of Cubes (max. 500).");
+inline const QString kWrongNumber = QStringLiteral("Wrong number of cubes (max. 500).");
 inline const QString kClearSkipped = QStringLiteral("Clear the Skipped series?");
 inline const QString kDeleteCurrent = QStringLiteral("Delete the Current series?");
 inline const QString kDeleteAll = QStringLiteral("Delete all series?");

@@ -14,9 +14,9 @@ namespace vexlor {
 enum class GridColumn { CopyToCurrent, AddCurrentCube, Save, Clear };
 
 struct SeriesGridCell {
-    using Command = void (SeriesCommands::*)(SeriesKind);
+    using Command = void (SeriesCommands::*)(SeriesId);
 
-    SeriesKind row;
+    SeriesId row;
     GridColumn column;
     int x, y;                   // top left within the Series box
     const char* objectName;     // the name tools and tests find the cell by
@@ -32,22 +32,22 @@ inline constexpr int kGridCellHeight = 17;
 // Row by row, in the order the cells are created.
 inline constexpr std::array<SeriesGridCell, 16> kSeriesGrid = {{
     // clang-format off
-    {SeriesKind::Current,  GridColumn::CopyToCurrent,  240,  52, "guzik",    nullptr,                         "",              "",  "Current has nothing to copy into itself"},
-    {SeriesKind::Current,  GridColumn::AddCurrentCube, 304,  52, "guzik2",   nullptr,                         "",              "",  "The current Cube is already in Current"},
-    {SeriesKind::Current,  GridColumn::Save,           368,  52, "Button9",  &SeriesCommands::save,           "MS Sans Serif", "",  "Save Current"},
-    {SeriesKind::Current,  GridColumn::Clear,          432,  52, "Button11", &SeriesCommands::clear,          "MS Sans Serif", "",  "Clear Current"},
-    {SeriesKind::Skipped,  GridColumn::CopyToCurrent,  240,  76, "Button5",  &SeriesCommands::copyToCurrent,  "MS Sans Serif", "",  "Copy Skipped to Current"},
-    {SeriesKind::Skipped,  GridColumn::AddCurrentCube, 304,  76, "Button1",  &SeriesCommands::addCurrentCube, "Arial",         "1", "Add the current Cube to Skipped"},
-    {SeriesKind::Skipped,  GridColumn::Save,           368,  76, "Button8",  &SeriesCommands::save,           "MS Sans Serif", "",  "Save Skipped"},
-    {SeriesKind::Skipped,  GridColumn::Clear,          432,  76, "Button12", &SeriesCommands::clear,          "MS Sans Serif", "",  "Clear Skipped"},
-    {SeriesKind::Mistakes, GridColumn::CopyToCurrent,  240, 108, "Button3",  &SeriesCommands::copyToCurrent,  "MS Sans Serif", "",  "Copy Mistakes to Current"},
-    {SeriesKind::Mistakes, GridColumn::AddCurrentCube, 304, 108, "atmi",     &SeriesCommands::addCurrentCube, "Arial",         "",  "Add the current Cube to Mistakes"},
-    {SeriesKind::Mistakes, GridColumn::Save,           368, 108, "Button7",  &SeriesCommands::save,           "MS Sans Serif", "",  "Save Mistakes"},
-    {SeriesKind::Mistakes, GridColumn::Clear,          432, 108, "Button13", &SeriesCommands::clear,          "MS Sans Serif", "",  "Clear Mistakes"},
-    {SeriesKind::Custom,   GridColumn::CopyToCurrent,  240, 132, "Button4",  &SeriesCommands::copyToCurrent,  "MS Sans Serif", "",  "Copy Custom to Current"},
-    {SeriesKind::Custom,   GridColumn::AddCurrentCube, 304, 132, "atcu",     &SeriesCommands::addCurrentCube, "Arial",         "+", "Add the current Cube to Custom"},
-    {SeriesKind::Custom,   GridColumn::Save,           368, 132, "Button6",  &SeriesCommands::save,           "MS Sans Serif", "",  "Save Custom"},
-    {SeriesKind::Custom,   GridColumn::Clear,          432, 132, "Button14", &SeriesCommands::clear,          "MS Sans Serif", "",  "Clear Custom"},
+    {SeriesId::Current,  GridColumn::CopyToCurrent,  240,  52, "guzik",    nullptr,                         "",              "",  "Current has nothing to copy into itself"},
+    {SeriesId::Current,  GridColumn::AddCurrentCube, 304,  52, "guzik2",   nullptr,                         "",              "",  "The current Cube is already in Current"},
+    {SeriesId::Current,  GridColumn::Save,           368,  52, "Button9",  &SeriesCommands::save,           "MS Sans Serif", "",  "Save Current"},
+    {SeriesId::Current,  GridColumn::Clear,          432,  52, "Button11", &SeriesCommands::clear,          "MS Sans Serif", "",  "Clear Current"},
+    {SeriesId::Skipped,  GridColumn::CopyToCurrent,  240,  76, "Button5",  &SeriesCommands::copyToCurrent,  "MS Sans Serif", "",  "Copy Skipped to Current"},
+    {SeriesId::Skipped,  GridColumn::AddCurrentCube, 304,  76, "Button1",  &SeriesCommands::addCurrentCube, "Arial",         "1", "Add the current Cube to Skipped"},
+    {SeriesId::Skipped,  GridColumn::Save,           368,  76, "Button8",  &SeriesCommands::save,           "MS Sans Serif", "",  "Save Skipped"},
+    {SeriesId::Skipped,  GridColumn::Clear,          432,  76, "Button12", &SeriesCommands::clear,          "MS Sans Serif", "",  "Clear Skipped"},
+    {SeriesId::Mistakes, GridColumn::CopyToCurrent,  240, 108, "Button3",  &SeriesCommands::copyToCurrent,  "MS Sans Serif", "",  "Copy Mistakes to Current"},
+    {SeriesId::Mistakes, GridColumn::AddCurrentCube, 304, 108, "atmi",     &SeriesCommands::addCurrentCube, "Arial",         "",  "Add the current Cube to Mistakes"},
+    {SeriesId::Mistakes, GridColumn::Save,           368, 108, "Button7",  &SeriesCommands::save,           "MS Sans Serif", "",  "Save Mistakes"},
+    {SeriesId::Mistakes, GridColumn::Clear,          432, 108, "Button13", &SeriesCommands::clear,          "MS Sans Serif", "",  "Clear Mistakes"},
+    {SeriesId::Custom,   GridColumn::CopyToCurrent,  240, 132, "Button4",  &SeriesCommands::copyToCurrent,  "MS Sans Serif", "",  "Copy Custom to Current"},
+    {SeriesId::Custom,   GridColumn::AddCurrentCube, 304, 132, "atcu",     &SeriesCommands::addCurrentCube, "Arial",         "+", "Add the current Cube to Custom"},
+    {SeriesId::Custom,   GridColumn::Save,           368, 132, "Button6",  &SeriesCommands::save,           "MS Sans Serif", "",  "Save Custom"},
+    {SeriesId::Custom,   GridColumn::Clear,          432, 132, "Button14", &SeriesCommands::clear,          "MS Sans Serif", "",  "Clear Custom"},
     // clang-format on
 }};
 

@@ -13,203 +13,205 @@ std::int8_t i8(int v) {
     return static_cast<std::int8_t>(v);
 }
 
-// Gives the six faces the kinds base .. base+5 in random order.
-void DealPermutation(CubeNode& c, int base) {
+// Gives the six faces the symbols base .. base+5 in random order.
+void dealPermutation(Cube& c, int base) {
     bool drawn[kFaces] = {};
     for (int i = 0; i < kFaces; ++i)
-        c.sym[i] = i8(base + DrawUnused(6, drawn));
+        c.faceSymbol[i] = i8(base + drawUnused(6, drawn));
 }
 
-// Every face gets the one kind s, each in a random turn.
-void SameSymbolEverywhere(CubeNode& c, int s) {
+// Every face gets the one symbol s, each in a random turn.
+void sameSymbolEverywhere(Cube& c, int s) {
     for (int f = 0; f < kFaces; ++f) {
-        c.sym[f] = i8(s);
-        c.symturn[f] = i8(random(4));
+        c.faceSymbol[f] = i8(s);
+        c.faceTurn[f] = i8(random(4));
     }
 }
 
-void Fill(CubeNode& c) {
+void fill(Cube& c) {
     const std::int8_t fixed[kVisibleFaces] = {};
     const std::int8_t excluded[kFaces] = {};
-    FillAnswers(c, fixed, excluded);
+    fillAnswers(c, fixed, excluded);
 }
 
 // Fills the two free positions of every answer, keeping position m and never
 // showing face 0 again.
-void FillAround(CubeNode& c, int m) {
+void fillAround(Cube& c, int m) {
     std::int8_t fixed[kVisibleFaces] = {};
     fixed[m] = 1;
     const std::int8_t excluded[kFaces] = {1, 0, 0, 0, 0, 0};
-    FillAnswers(c, fixed, excluded);
+    fillAnswers(c, fixed, excluded);
 }
 
-// Kind 0: six different quarter-turn symbols; the answers share faces 0 and 1
+// Which third face: six different quarter-turn symbols; the answers share faces 0 and 1
 // and differ only in the third face, so that only one shows the real corner.
-void RecipeThirdFace(CubeNode& c) {
-    DealPermutation(c, 12);
+void recipeThirdFace(Cube& c) {
+    dealPermutation(c, 12);
     const int m = random(3);
     // Faces 0 and 1 count as dealt already: only faces 2 to 5 go out.
     bool dealt[kFaces] = {true, true};
     for (int a = 0; a < kAnswers; ++a) {
-        c.anssym[a][(m + 1) % 3] = c.sym[0];
-        c.anssym[a][(m + 2) % 3] = c.sym[1];
-        c.anssym[a][m] = c.sym[DrawUnused(6, dealt)];
+        c.answerSymbol[a][(m + 1) % 3] = c.faceSymbol[0];
+        c.answerSymbol[a][(m + 2) % 3] = c.faceSymbol[1];
+        c.answerSymbol[a][m] = c.faceSymbol[drawUnused(6, dealt)];
     }
 }
 
-// Kind 4: one asymmetric symbol everywhere but on faces 0 and 1; the answers
+// Turn of one symbol: one asymmetric symbol everywhere but on faces 0 and 1; the answers
 // differ only in its turn.
-void RecipeTurnOnly(CubeNode& c) {
+void recipeTurnOnly(Cube& c) {
     const int s = random(6);
-    SameSymbolEverywhere(c, s);
+    sameSymbolEverywhere(c, s);
     int A, B;
     do {
         A = 12 + random(6);
         B = 12 + random(6);
     } while (A == B);
-    c.sym[0] = i8(A);
-    c.sym[1] = i8(B);
+    c.faceSymbol[0] = i8(A);
+    c.faceSymbol[1] = i8(B);
 
     const int r = random(2) != 0 ? 1 : -1;
     const int m = random(3);
     bool drawn[4] = {};
     for (int a = 0; a < kAnswers; ++a) {
-        c.anssym[a][(m + r + 3) % 3] = i8(A);
-        c.anssym[a][(m + 2 * r + 3) % 3] = i8(B);
-        c.anssym[a][m] = c.sym[5];
-        c.ansturn[a][m] = i8(DrawUnused(4, drawn));
+        c.answerSymbol[a][(m + r + 3) % 3] = i8(A);
+        c.answerSymbol[a][(m + 2 * r + 3) % 3] = i8(B);
+        c.answerSymbol[a][m] = c.faceSymbol[5];
+        c.answerTurn[a][m] = i8(drawUnused(4, drawn));
     }
 }
 
-// Kind 10: two quarter-turn symbols on faces 0 and 1, half-turn symbols C and
+// Half-turn parity: two quarter-turn symbols on faces 0 and 1, half-turn symbols C and
 // D on the rest; the answers differ in the third symbol and its turn parity.
-void RecipeHalfTurnParity(CubeNode& c) {
+void recipeHalfTurnParity(Cube& c) {
     const int A = 12 + random(6);
     const int B = 12 + random(6);
-    c.sym[0] = i8(A);
-    c.sym[1] = i8(B);
+    c.faceSymbol[0] = i8(A);
+    c.faceSymbol[1] = i8(B);
 
     const int r = random(2) != 0 ? 1 : -1;
     const int m = random(3);
     for (int a = 0; a < kAnswers; ++a) {
-        c.anssym[a][(m + r + 3) % 3] = i8(A);
-        c.anssym[a][(m + 2 * r + 3) % 3] = i8(B);
+        c.answerSymbol[a][(m + r + 3) % 3] = i8(A);
+        c.answerSymbol[a][(m + 2 * r + 3) % 3] = i8(B);
     }
     const int C = 6 + random(6);
     const int D = 6 + random(6);
     bool drawn[4] = {};
     for (int a = 0; a < kAnswers; ++a) {
-        const int t = DrawUnused(4, drawn);
-        c.anssym[a][m] = i8(t < 2 ? C : D);
-        c.ansturn[a][m] = i8(t % 2);
+        const int t = drawUnused(4, drawn);
+        c.answerSymbol[a][m] = i8(t < 2 ? C : D);
+        c.answerTurn[a][m] = i8(t % 2);
     }
     bool taken[4] = {}; // faces 2 to 5
     for (int i = 0; i < 4; ++i) {
-        const int f = 2 + DrawUnused(4, taken);
-        c.sym[f] = i8(i % 2 != 0 ? C : D);
-        c.symturn[f] = i8(random(2));
+        const int f = 2 + drawUnused(4, taken);
+        c.faceSymbol[f] = i8(i % 2 != 0 ? C : D);
+        c.faceTurn[f] = i8(random(2));
     }
 }
 
-// One attempt of a recipe that is repeated until CheckAnswers accepts it.
-void RunRetriedRecipe(CubeNode& c, int kind) {
-    switch (kind) {
-    case 1: // six different quarter-turn symbols
-        DealPermutation(c, 12);
-        Fill(c);
+// One attempt of a recipe that is repeated until checkAnswers accepts it.
+void runRetriedRecipe(Cube& c, Recipe recipe) {
+    switch (recipe) {
+    case Recipe::DistinctSymmetric: // six different quarter-turn symbols
+        dealPermutation(c, 12);
+        fill(c);
         break;
-    case 2: // quarter-turn symbols, repeats allowed
+    case Recipe::RepeatedSymmetric: // quarter-turn symbols, repeats allowed
         for (int f = 0; f < kFaces; ++f)
-            c.sym[f] = i8(12 + random(6));
-        Fill(c);
+            c.faceSymbol[f] = i8(12 + random(6));
+        fill(c);
         break;
-    case 3: { // quarter-turn symbols and one asymmetric symbol on face 0
+    case Recipe::SharedTurnedFace: { // quarter-turn symbols and one asymmetric symbol on face 0
         for (int f = 0; f < kFaces; ++f)
-            c.sym[f] = i8(12 + random(6));
-        c.sym[0] = i8(random(6));
-        c.symturn[0] = i8(random(4));
+            c.faceSymbol[f] = i8(12 + random(6));
+        c.faceSymbol[0] = i8(random(6));
+        c.faceTurn[0] = i8(random(4));
         const int m = random(3);
         const int t = random(4);
         for (int a = 0; a < kAnswers; ++a) {
-            c.anssym[a][m] = c.sym[0];
-            c.ansturn[a][m] = i8(t);
+            c.answerSymbol[a][m] = c.faceSymbol[0];
+            c.answerTurn[a][m] = i8(t);
         }
-        FillAround(c, m);
+        fillAround(c, m);
         break;
     }
-    case 5: // one asymmetric symbol everywhere
-        SameSymbolEverywhere(c, random(6));
-        Fill(c);
+    case Recipe::OneSymbolEverywhere: // one asymmetric symbol everywhere
+        sameSymbolEverywhere(c, random(6));
+        fill(c);
         break;
-    case 6: { // two half-turn symbols mixed at random
+    case Recipe::TwoHalfTurnSymbols: { // two half-turn symbols mixed at random
         const int P0 = 6 + random(6);
         const int P1 = 6 + random(6);
         for (int f = 0; f < kFaces; ++f) {
-            c.sym[f] = i8(random(2) == 0 ? P0 : P1);
-            c.symturn[f] = i8(random(2));
+            c.faceSymbol[f] = i8(random(2) == 0 ? P0 : P1);
+            c.faceTurn[f] = i8(random(2));
         }
-        Fill(c);
+        fill(c);
         break;
     }
-    case 7: // asymmetric symbols, repeats allowed, unturned
+    case Recipe::RepeatedTurned: // asymmetric symbols, repeats allowed, unturned
         for (int f = 0; f < kFaces; ++f)
-            c.sym[f] = i8(random(6));
-        Fill(c);
+            c.faceSymbol[f] = i8(random(6));
+        fill(c);
         break;
-    case 8: // half-turn symbols, repeats allowed, unturned
+    case Recipe::RepeatedHalfTurn: // half-turn symbols, repeats allowed, unturned
         for (int f = 0; f < kFaces; ++f)
-            c.sym[f] = i8(6 + random(6));
-        Fill(c);
+            c.faceSymbol[f] = i8(6 + random(6));
+        fill(c);
         break;
-    case 9: // any symbols
+    case Recipe::AnySymbols: // any symbols
         for (int f = 0; f < kFaces; ++f)
-            c.sym[f] = i8(random(18));
-        Fill(c);
+            c.faceSymbol[f] = i8(random(18));
+        fill(c);
         break;
-    case 10:
-        RecipeHalfTurnParity(c);
+    case Recipe::HalfTurnParity:
+        recipeHalfTurnParity(c);
         break;
-    case 11: // six different half-turn symbols
-        DealPermutation(c, 6);
-        Fill(c);
+    case Recipe::DistinctHalfTurn: // six different half-turn symbols
+        dealPermutation(c, 6);
+        fill(c);
         break;
-    case 12: { // one quarter-turn symbol on face 0, one asymmetric one elsewhere
+    case Recipe::SymmetricAmongTurned: { // one quarter-turn symbol on face 0, one asymmetric one
+                                         // elsewhere
         const int A = 12 + random(6);
-        c.sym[0] = i8(A);
+        c.faceSymbol[0] = i8(A);
         const int s = random(6);
         for (int f = 1; f < kFaces; ++f) {
-            c.sym[f] = i8(s);
-            c.symturn[f] = i8(random(4));
+            c.faceSymbol[f] = i8(s);
+            c.faceTurn[f] = i8(random(4));
         }
         const int m = random(3);
         for (int a = 0; a < kAnswers; ++a)
-            c.anssym[a][m] = i8(A);
-        FillAround(c, m);
+            c.answerSymbol[a][m] = i8(A);
+        fillAround(c, m);
         break;
     }
-    case 13: // six different asymmetric symbols
-        DealPermutation(c, 0);
-        Fill(c);
+    case Recipe::DistinctTurned: // six different asymmetric symbols
+        dealPermutation(c, 0);
+        fill(c);
         break;
-    case 14: { // one asymmetric symbol everywhere, another one on face 0
+    case Recipe::OddAmongTurned: { // one asymmetric symbol everywhere, another one on face 0
         const int s = random(6);
-        SameSymbolEverywhere(c, s);
+        sameSymbolEverywhere(c, s);
         int s1;
         do {
             s1 = random(6);
         } while (s1 == s);
-        c.sym[0] = i8(s1);
-        c.symturn[0] = i8(random(4));
+        c.faceSymbol[0] = i8(s1);
+        c.faceTurn[0] = i8(random(4));
         const int m = random(3);
         const int t = random(4);
         for (int a = 0; a < kAnswers; ++a) {
-            c.anssym[a][m] = i8(s1);
-            c.ansturn[a][m] = i8(t);
+            c.answerSymbol[a][m] = i8(s1);
+            c.answerTurn[a][m] = i8(t);
         }
-        FillAround(c, m);
+        fillAround(c, m);
         break;
     }
-    default:
+    case Recipe::ThirdFace:
+    case Recipe::TurnOfOneSymbol:
         assert(false && "not a retried recipe");
         break;
     }
@@ -217,12 +219,12 @@ void RunRetriedRecipe(CubeNode& c, int kind) {
 
 } // namespace
 
-void MakeCube(CubeNode& c) {
-    MakeNet(c);
-    GenerateTask(c);
+void makeCube(Cube& c) {
+    makeNet(c);
+    generateTask(c);
 }
 
-void MakeNet(CubeNode& c) {
+void makeNet(Cube& c) {
     std::int8_t placed[kFaces];
     do {
         for (auto& column : c.net)
@@ -230,16 +232,16 @@ void MakeNet(CubeNode& c) {
                 cell.face = -1;
         for (auto& p : placed)
             p = 0;
-        for (auto& b : c.netbox)
+        for (auto& b : c.netBounds)
             b = 4;
         const int d0 = random(4);
         const int f0 = random(6);
-        PlaceFace(c.net, placed, i8(f0), i8(d0), 4, 4, c.netbox);
+        placeFace(c.net, placed, i8(f0), i8(d0), 4, 4, c.netBounds);
     } while (placed[0] == 0 || placed[1] == 0 || placed[2] == 0 || placed[3] == 0 ||
              placed[4] == 0 || placed[5] == 0);
 }
 
-void PlaceFace(NetCell net[kNetSize][kNetSize], std::int8_t placed[kFaces], std::int8_t face,
+void placeFace(NetCell net[kNetSize][kNetSize], std::int8_t placed[kFaces], std::int8_t face,
                std::int8_t turn, std::int8_t x, std::int8_t y, std::int8_t box[4]) {
     // The placed test must come first: a step that would leave the grid always
     // leads back to a face already placed.
@@ -262,13 +264,13 @@ void PlaceFace(NetCell net[kNetSize][kNetSize], std::int8_t placed[kFaces], std:
     while (random(2) != 0) {
         const int k = random(4);
         std::int8_t nx, ny;
-        StepCell(x, y, nx, ny, i8(d + k));
+        stepCell(x, y, nx, ny, i8(d + k));
         const EdgeLink n = adj[face][k];
-        PlaceFace(net, placed, n.face, i8(d + k + 2 - n.edge), nx, ny, box);
+        placeFace(net, placed, n.face, i8(d + k + 2 - n.edge), nx, ny, box);
     }
 }
 
-void FillAnswers(CubeNode& c, const std::int8_t fixed[kVisibleFaces],
+void fillAnswers(Cube& c, const std::int8_t fixed[kVisibleFaces],
                  const std::int8_t excluded[kFaces]) {
     for (int a = 0; a < kAnswers; ++a) {
         bool used[kFaces];
@@ -277,52 +279,53 @@ void FillAnswers(CubeNode& c, const std::int8_t fixed[kVisibleFaces],
         for (int k = 0; k < kVisibleFaces; ++k) {
             if (fixed[k] != 0)
                 continue;
-            c.anssym[a][k] = c.sym[DrawUnused(6, used)];
-            c.ansturn[a][k] = i8(random(4));
+            c.answerSymbol[a][k] = c.faceSymbol[drawUnused(6, used)];
+            c.answerTurn[a][k] = i8(random(4));
         }
     }
 }
 
-int GenerateTask(CubeNode& c) {
-    return GenerateTaskOfKind(c, random(kRecipes));
+int generateTask(Cube& c) {
+    return generateTaskOfRecipe(c, random(kRecipeCount));
 }
 
-int GenerateTaskOfKind(CubeNode& c, int kind) {
+int generateTaskOfRecipe(Cube& c, int recipeNumber) {
     // No recipe would ever accept such a task: refused rather than retried
     // for ever.
-    if (kind < 0 || kind >= kRecipes)
+    if (!isRecipe(recipeNumber))
         return 0;
-    for (auto& ch : c.chosen)
+    const auto recipe = static_cast<Recipe>(recipeNumber);
+    for (auto& ch : c.picked)
         ch = 0;
     for (int f = 0; f < kFaces; ++f) {
-        c.symturn[f] = 0;
-        c.sym[f] = 0;
+        c.faceTurn[f] = 0;
+        c.faceSymbol[f] = 0;
     }
     for (int a = 0; a < kAnswers; ++a)
         for (int k = 0; k < kVisibleFaces; ++k) {
-            c.ansturn[a][k] = 0;
-            c.anssym[a][k] = 0;
+            c.answerTurn[a][k] = 0;
+            c.answerSymbol[a][k] = 0;
         }
-    c.tstart = 0.0;
-    c.tstop = 0.0;
+    c.clockStart = 0.0;
+    c.clockStop = 0.0;
 
     int attempts = 1;
-    if (kind == 0 || kind == 4) {
-        if (kind == 0)
-            RecipeThirdFace(c);
+    if (recipe == Recipe::ThirdFace || recipe == Recipe::TurnOfOneSymbol) {
+        if (recipe == Recipe::ThirdFace)
+            recipeThirdFace(c);
         else
-            RecipeTurnOnly(c);
-        [[maybe_unused]] const int accepted = CheckAnswers(c);
+            recipeTurnOnly(c);
+        [[maybe_unused]] const int accepted = checkAnswers(c);
         assert(accepted == 1);
     } else {
         for (;;) {
-            RunRetriedRecipe(c, kind);
-            if (CheckAnswers(c) == 1)
+            runRetriedRecipe(c, recipe);
+            if (checkAnswers(c) == 1)
                 break;
             ++attempts;
         }
     }
-    c.kind = i8(kind);
+    c.recipe = i8(recipeNumber);
     return attempts;
 }
 

@@ -1,38 +1,38 @@
 #pragma once
 
-#include "cube_node.h"
+#include "cube.h"
 
 #include <cstdint>
 
 namespace vexlor {
 
 // Fills every field of c with a fresh random task: a random net,
-// then symbols and answers by one of the 15 recipes. SetupTopology must have
+// then symbols and answers by one of the 15 recipes. setupTopology must have
 // run first.
-void MakeCube(CubeNode& c);
+void makeCube(Cube& c);
 
-// Fills `net` and `netbox` with a random net of the six faces, grown from the
+// Fills `net` and `netBounds` with a random net of the six faces, grown from the
 // centre cell (4, 4). Draws again until all six faces are placed.
-void MakeNet(CubeNode& c);
+void makeNet(Cube& c);
 
-// One recursive step of MakeNet: places face with turn at cell (x, y) unless
+// One recursive step of makeNet: places face with turn at cell (x, y) unless
 // the face is placed or the cell taken, then grows random branches from it.
-void PlaceFace(NetCell net[kNetSize][kNetSize], std::int8_t placed[kFaces], std::int8_t face,
+void placeFace(NetCell net[kNetSize][kNetSize], std::int8_t placed[kFaces], std::int8_t face,
                std::int8_t turn, std::int8_t x, std::int8_t y, std::int8_t box[4]);
 
-// Fills symbols, answers, `kind`, clears picks and clocks, and sets `correct`
-// and `corfaces` through CheckAnswers. Returns how many attempts the recipe
+// Fills symbols, answers, `recipe`, clears picks and clocks, and sets the correct answer
+// and `correctFaces` through checkAnswers. Returns how many attempts the recipe
 // needed (always 1 for kinds 0 and 4).
-int GenerateTask(CubeNode& c);
+int generateTask(Cube& c);
 
-// GenerateTask with the recipe given instead of drawn (0-14), for tools and
+// generateTask with the recipe given instead of drawn (0-14), for tools and
 // measurements that want one recipe. A kind outside 0-14 is refused: c is
 // left as it was and the result is 0.
-int GenerateTaskOfKind(CubeNode& c, int kind);
+int generateTaskOfRecipe(Cube& c, int kind);
 
 // Fills every answer position k whose fixed[k] is 0 with the symbol of a
 // random face not excluded and not yet shown by that answer, in a random turn.
-void FillAnswers(CubeNode& c, const std::int8_t fixed[kVisibleFaces],
+void fillAnswers(Cube& c, const std::int8_t fixed[kVisibleFaces],
                  const std::int8_t excluded[kFaces]);
 
 } // namespace vexlor

@@ -1,6 +1,6 @@
 #include "invariants.h"
 
-#include "session/datetime.h"
+#include "time/datetime.h"
 #include "topology.h"
 
 #include <algorithm>
@@ -10,36 +10,36 @@ namespace vexlor {
 
 namespace {
 
-bool InRange(int v, int lo, int hi) {
+bool inRange(int v, int lo, int hi) {
     return v >= lo && v <= hi;
 }
 
-void CheckProgress(const CubeNode& c, Progress progress, std::vector<std::string>& out) {
-    const bool started = IsStampSet(c.tstart);
-    const bool stopped = IsStampSet(c.tstop);
+void checkProgress(const Cube& c, Progress progress, std::vector<std::string>& out) {
+    const bool started = isStampSet(c.clockStart);
+    const bool stopped = isStampSet(c.clockStop);
     if (progress == Progress::None) {
-        if (c.chosen[0] != 0 || c.chosen[1] != 0 || c.chosen[2] != 0 || c.chosen[3] != 0)
+        if (c.picked[0] != 0 || c.picked[1] != 0 || c.picked[2] != 0 || c.picked[3] != 0)
             out.emplace_back("answers are already picked");
         if (started || stopped)
             out.emplace_back("clock is not zero");
         return;
     }
     for (int a = 0; a < kAnswers; ++a)
-        if (!InRange(c.chosen[a], 0, 1))
+        if (!inRange(c.picked[a], 0, 1))
             out.push_back("pick flag of answer " + std::to_string(a) + " is " +
-                          std::to_string(c.chosen[a]) + ", not 0 or 1");
+                          std::to_string(c.picked[a]) + ", not 0 or 1");
     // The correct pick stops the Cube's clock for good.
-    if (IsSolved(c) && !stopped)
+    if (isSolved(c) && !stopped)
         out.emplace_back("correct answer is picked but the clock was not stopped");
     if (stopped && !started)
         out.emplace_back("clock was stopped but never started");
-    else if (stopped && c.tstop < c.tstart)
+    else if (stopped && c.clockStop < c.clockStart)
         out.emplace_back("clock stops before it starts");
 }
 
 } // namespace
 
-std::vector<std::string> InvariantFailures(const CubeNode& c, Progress progress) {
+std::vector<std::string> invariantFailures(const Cube& c, Progress progress) {
     std::vector<std::string> out;
 
     int seen[kFaces] = {};
@@ -50,7 +50,7 @@ std::vector<std::string> InvariantFailures(const CubeNode& c, Progress progress)
             const NetCell cell = c.net[x][y];
             if (cell.face == -1)
                 continue;
-            if (!InRange(cell.face, 0, kFaces - 1) || !InRange(cell.turn, 0, 3)) {
+            if (!inRange(cell.face, 0, kFaces - 1) || !inRange(cell.turn, 0, 3)) {
                 badCell = true;
                 continue;
             }
@@ -68,12 +68,13 @@ std::vector<std::string> InvariantFailures(const CubeNode& c, Progress progress)
                           " times in the net");
     if (c.net[4][4].face < 0)
         out.emplace_back("centre cell (4, 4) is empty");
-    if (c.netbox[0] != minx || c.netbox[1] != maxx || c.netbox[2] != miny || c.netbox[3] != maxy)
+    if (c.netBounds[0] != minx || c.netBounds[1] != maxx || c.netBounds[2] != miny ||
+        c.netBounds[3] != maxy)
         out.emplace_back("netbox does not enclose exactly the occupied cells");
 
     bool symbolsOk = true;
     for (int f = 0; f < kFaces; ++f)
-        if (!InRange(c.sym[f], 0, kSymbolKinds - 1) || !InRange(c.symturn[f], 0, 3))
+        if (!inRange(c.faceSymbol[f], 0, kSymbolCount - 1) || !inRange(c.faceTurn[f], 0, 3))
             symbolsOk = false;
     if (!symbolsOk)
         out.emplace_back("face symbol or turn out of range");
@@ -82,8 +83,8 @@ std::vector<std::string> InvariantFailures(const CubeNode& c, Progress progress)
         for (int k = 0; k < kVisibleFaces; ++k) {
             bool onCube = false;
             for (int f = 0; f < kFaces; ++f)
-                onCube = onCube || c.sym[f] == c.anssym[a][k];
-            if (!onCube || !InRange(c.ansturn[a][k], 0, 3)) {
+                onCube = onCube || c.faceSymbol[f] == c.answerSymbol[a][k];
+            if (!onCube || !inRange(c.answerTurn[a][k], 0, 3)) {
                 out.push_back("answer " + std::to_string(a) + " position " + std::to_string(k) +
                               " shows no symbol of the cube or a turn out of range");
             }
@@ -91,7 +92,7 @@ std::vector<std::string> InvariantFailures(const CubeNode& c, Progress progress)
 
     for (int i = 0; i < kAnswers; ++i)
         for (int j = i + 1; j < kAnswers; ++j)
-            if (SameView(c, i, j))
+            if (sameView(c, i, j))
                 out.push_back("answers " + std::to_string(i) + " and " + std::to_string(j) +
                               " show the same view");
 
@@ -100,7 +101,7 @@ std::vector<std::string> InvariantFailures(const CubeNode& c, Progress progress)
     std::int8_t faces[kVisibleFaces] = {-1, -1, -1};
     for (int a = 0; a < kAnswers; ++a) {
         std::int8_t f[kVisibleFaces];
-        if (AnswerShowsCube(c, a, f)) {
+        if (answerShowsCube(c, a, f)) {
             if (matches++ == 0) {
                 first = a;
                 for (int k = 0; k < kVisibleFaces; ++k)
@@ -110,16 +111,16 @@ std::vector<std::string> InvariantFailures(const CubeNode& c, Progress progress)
     }
     if (matches != 1)
         out.push_back(std::to_string(matches) + " answers show the cube, not 1");
-    if (c.correct != first)
-        out.push_back("correct is " + std::to_string(c.correct) + " but answer " +
+    if (c.correctAnswer != first)
+        out.push_back("correct is " + std::to_string(c.correctAnswer) + " but answer " +
                       std::to_string(first) + " shows the cube");
-    else if (matches == 1 &&
-             (c.corfaces[0] != faces[0] || c.corfaces[1] != faces[1] || c.corfaces[2] != faces[2]))
+    else if (matches == 1 && (c.correctFaces[0] != faces[0] || c.correctFaces[1] != faces[1] ||
+                              c.correctFaces[2] != faces[2]))
         out.emplace_back("corfaces do not name the faces of the correct view");
 
-    if (!InRange(c.kind, 0, kRecipes - 1))
+    if (!inRange(c.recipe, 0, kRecipeCount - 1))
         out.emplace_back("kind out of range");
-    CheckProgress(c, progress, out);
+    checkProgress(c, progress, out);
     return out;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cube_node.h"
+#include "cube.h"
 
 #include <string>
 #include <vector>
@@ -20,11 +20,11 @@ enum class Progress {
 };
 
 // Checks a Cube against everything the generator promises: each face once in
-// the net, the centre cell taken, `netbox` exact, symbols and turns in range,
+// the net, the centre cell taken, `netBounds` exact, symbols and turns in range,
 // answers built from the cube's symbols, four distinct views of which exactly
-// `correct` shows the cube with `corfaces` as its faces, and picks and clock
+// the correct answer shows the cube with `correctFaces` as its faces, and picks and clock
 // as `progress` allows. Returns one line per broken promise; empty when the
 // Cube is sound. Safe on any bytes, such as a record read from a damaged file.
-std::vector<std::string> InvariantFailures(const CubeNode& c, Progress progress = Progress::None);
+std::vector<std::string> invariantFailures(const Cube& c, Progress progress = Progress::None);
 
 } // namespace vexlor

@@ -15,12 +15,12 @@ int random(int n);
 // Draws random(n) again and again until it gives a value not yet marked in
 // used (n flags), marks that value and returns it. At least one value must
 // be unmarked.
-int DrawUnused(int n, bool used[]);
+int drawUnused(int n, bool used[]);
 
 // Seeds from the current calendar time in whole seconds.
-void SeedRandom();
+void seedRandom();
 
 // Seeds from the given calendar time in whole seconds.
-void SeedRandom(std::int64_t seconds);
+void seedRandom(std::int64_t seconds);
 
 } // namespace vexlor

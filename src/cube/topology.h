@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cube_node.h"
+#include "cube.h"
 
 #include <cstdint>
 
@@ -14,31 +14,31 @@ struct EdgeLink {
 };
 
 // The cube's topology: for face f and edge e, the face across that edge.
-// Filled once by SetupTopology before the first Cube is generated.
+// Filled once by setupTopology before the first Cube is generated.
 extern EdgeLink adj[kFaces][4];
 
 // Links edge ea of face a with edge eb of face b, both ways.
-void LinkEdges(std::int8_t a, std::int8_t ea, std::int8_t b, std::int8_t eb);
+void linkEdges(std::int8_t a, std::int8_t ea, std::int8_t b, std::int8_t eb);
 
 // Builds `adj`: faces 0-3 form a ring, 4 and 5 are its caps.
-void SetupTopology();
+void setupTopology();
 
 // The grid cell one step from (x, y) toward screen direction dir (taken
 // modulo 4, never negative): 0 up, 1 right, 2 down, 3 left.
-void StepCell(std::int8_t x, std::int8_t y, std::int8_t& nx, std::int8_t& ny, std::int8_t dir);
+void stepCell(std::int8_t x, std::int8_t y, std::int8_t& nx, std::int8_t& ny, std::int8_t dir);
 
 // The view rule: does answer a show the cube? On a match writes the view's
 // three faces (visible faces 0, 1, 2) into faces and returns true. The first
 // match in ascending face, then ascending edge, counts.
-bool AnswerShowsCube(const CubeNode& c, int a, std::int8_t faces[kVisibleFaces]);
+bool answerShowsCube(const Cube& c, int a, std::int8_t faces[kVisibleFaces]);
 
 // The same-view rule: answers i and j show the same view, possibly with
 // another of its three faces on top.
-bool SameView(const CubeNode& c, int i, int j);
+bool sameView(const Cube& c, int i, int j);
 
 // Accepts the four answers when no two show the same view and exactly one
-// shows the cube; then sets `correct` and `corfaces` and returns 1. Returns 0
-// otherwise, leaving `correct` and `corfaces` without meaning.
-int CheckAnswers(CubeNode& c);
+// shows the cube; then sets the correct answer and `correctFaces` and returns 1. Returns 0
+// otherwise, leaving the correct answer and `correctFaces` without meaning.
+int checkAnswers(Cube& c);
 
 } // namespace vexlor

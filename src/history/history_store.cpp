@@ -38,7 +38,7 @@ enum SqliteCode {
     kNotADatabase = 26,
 };
 
-int CodeOf(const QSqlError& error) {
+int codeOf(const QSqlError& error) {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
     // Extended codes carry the primary code in their low byte.
@@ -71,7 +71,7 @@ const QString kInsert =
 
 // A free name beside path that says the file was set aside and when:
 // history.damaged-2025-03-01-102233.sqlite.
-QString SetAsideName(const QString& path) {
+QString setAsideName(const QString& path) {
     const QFileInfo info(path);
     const QString stem = info.dir().filePath(
         info.completeBaseName() + QStringLiteral(".damaged-") +
@@ -90,7 +90,7 @@ std::atomic<int> connectionCount{0};
 
 } // namespace
 
-QDateTime LocalDateTime(DateTime t) {
+QDateTime localDateTime(DateTime t) {
     constexpr qint64 kMsPerDay = 86'400'000;
     const double days = std::floor(t);
     const auto ms = std::clamp<qint64>(std::llround((t - days) * kMsPerDay), 0, kMsPerDay - 1);
@@ -98,12 +98,12 @@ QDateTime LocalDateTime(DateTime t) {
                      QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
 }
 
-SolvedCube SolvedCubeOf(const CubeNode& c) {
+SolvedCube solvedCubeOf(const Cube& c) {
     int wrong = 0;
     for (int a = 0; a < kAnswers; ++a)
-        if (a != c.correct && c.chosen[a] != 0)
+        if (a != c.correctAnswer && c.picked[a] != 0)
             ++wrong;
-    return {LocalDateTime(Now()), c.kind, CubeTime(c) * 86'400.0, wrong};
+    return {localDateTime(now()), c.recipe, cubeTime(c) * 86'400.0, wrong};
 }
 
 HistoryStore::HistoryStore(const QString& path, Mode mode)
@@ -118,7 +118,7 @@ HistoryStore::~HistoryStore() {
         QSqlDatabase::removeDatabase(connectionName_);
 }
 
-QString HistoryStore::DefaultPath() {
+QString HistoryStore::defaultPath() {
     QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty())
         data = QDir::homePath() + QStringLiteral("/.local/share");
@@ -250,7 +250,7 @@ bool HistoryStore::checkIntact() {
 
 bool HistoryStore::setAsideAndStartAgain() {
     closeConnection();
-    const QString target = SetAsideName(path_);
+    const QString target = setAsideName(path_);
     // The side files go first: a journal left beside the fresh file would be
     // taken for its own.
     for (const char* side : kSideFiles) {
@@ -325,7 +325,7 @@ bool HistoryStore::upgrade() {
 
 bool HistoryStore::takeFailure(const QSqlError& error) {
     detail_ = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    switch (CodeOf(error)) {
+    switch (codeOf(error)) {
     case kCorrupt:
     case kNotADatabase:
         return true;
@@ -355,7 +355,7 @@ bool HistoryStore::record(const SolvedCube& cube) {
         if (state_ != State::Recording || !insert_)
             return false;
         insert_->bindValue(0, cube.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-        insert_->bindValue(1, cube.kind);
+        insert_->bindValue(1, cube.recipe);
         // Milliseconds are more than the clock can tell apart.
         insert_->bindValue(2, std::isfinite(cube.seconds)
                                   ? QVariant(std::round(cube.seconds * 1000.0) / 1000.0)
@@ -398,7 +398,7 @@ std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
         SolvedRow& row = rows.emplace_back();
         after = q.value(0).toLongLong();
         row.day = q.value(1).toInt();
-        row.kind = q.value(2).toInt();
+        row.recipe = q.value(2).toInt();
         const QVariant seconds = q.value(3);
         row.seconds = seconds.isNull() ? std::nan("") : seconds.toDouble();
         row.wrong = q.value(4).toInt();
@@ -422,7 +422,7 @@ bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>&
     StoredRow row;
     while (q.next()) {
         row.at = q.value(0).toString();
-        row.kind = q.value(1).toInt();
+        row.recipe = q.value(1).toInt();
         const QVariant seconds = q.value(2);
         row.seconds = seconds.isNull() ? std::nullopt : std::optional(seconds.toDouble());
         row.wrong = q.value(3).toInt();

@@ -3,9 +3,9 @@
 // tell the user when the history cannot be kept.
 #pragma once
 
-#include "cube/cube_node.h"
+#include "cube/cube.h"
 #include "progress_summary.h"
-#include "session/clock.h"
+#include "time/clock.h"
 
 #include <QDateTime>
 #include <QSqlQuery>
@@ -22,22 +22,22 @@ namespace vexlor {
 // One Cube solved in the window.
 struct SolvedCube {
     QDateTime at;       // local date and time of the correct pick
-    int kind = 0;       // its recipe
+    int recipe = 0;     // its recipe
     double seconds = 0; // its solving time; not a finite number when unknown
     int wrong = 0;      // wrong picks made on it before the correct one
 };
 
 // The local date and time of a moment of the program's clock.
-QDateTime LocalDateTime(DateTime t);
+QDateTime localDateTime(DateTime t);
 
 // The row for c, solved just now: its recipe, its time as the statistics
 // count it, the wrong picks made on it, and the clock's now.
-SolvedCube SolvedCubeOf(const CubeNode& c);
+SolvedCube solvedCubeOf(const Cube& c);
 
 // A row as it is stored, for export.
 struct StoredRow {
     QString at;
-    int kind = 0;
+    int recipe = 0;
     std::optional<double> seconds;
     int wrong = 0;
 };
@@ -76,7 +76,7 @@ public:
     // Where the program keeps its history: history.sqlite in its data folder
     // ($XDG_DATA_HOME/Vexlor, by default ~/.local/share/Vexlor), the same for
     // the program and the tools.
-    static QString DefaultPath();
+    static QString defaultPath();
 
     const QString& path() const { return path_; }
     State state() const { return state_; }

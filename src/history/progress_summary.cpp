@@ -12,7 +12,7 @@ namespace {
 constexpr double kUnknown = std::numeric_limits<double>::quiet_NaN();
 
 // A damaged row must not make the mistake figures negative.
-int WrongPicks(const SolvedRow& row) {
+int wrongPicks(const SolvedRow& row) {
     return std::max(0, row.wrong);
 }
 
@@ -22,14 +22,14 @@ struct DayTally {
     std::vector<double> seconds;
 };
 
-void SummarizeDays(const std::vector<SolvedRow>& rows, ProgressSummary& summary) {
+void summarizeDays(const std::vector<SolvedRow>& rows, ProgressSummary& summary) {
     std::map<int, DayTally> days;
     for (const SolvedRow& row : rows) {
         if (row.day == 0)
             continue;
         DayTally& tally = days[row.day];
         ++tally.cubes;
-        tally.wrong += WrongPicks(row);
+        tally.wrong += wrongPicks(row);
         tally.seconds.push_back(row.seconds);
     }
     summary.daysPractised = static_cast<int>(days.size());
@@ -37,7 +37,7 @@ void SummarizeDays(const std::vector<SolvedRow>& rows, ProgressSummary& summary)
     std::vector<DayFigures> all;
     all.reserve(days.size());
     for (auto& [day, tally] : days)
-        all.push_back({day, tally.cubes, Median(std::move(tally.seconds)),
+        all.push_back({day, tally.cubes, median(std::move(tally.seconds)),
                        static_cast<double>(tally.wrong) / tally.cubes});
     for (const DayFigures& d : all)
         if (d.cubes >= kBestDayCubes && std::isfinite(d.medianSeconds) &&
@@ -48,11 +48,11 @@ void SummarizeDays(const std::vector<SolvedRow>& rows, ProgressSummary& summary)
     summary.days.assign(first, all.end());
 }
 
-void SummarizeRecipes(const std::vector<SolvedRow>& rows, ProgressSummary& summary) {
-    std::array<std::vector<const SolvedRow*>, kRecipes> byRecipe;
+void summarizeRecipes(const std::vector<SolvedRow>& rows, ProgressSummary& summary) {
+    std::array<std::vector<const SolvedRow*>, kRecipeCount> byRecipe;
     for (const SolvedRow& row : rows)
-        if (row.kind >= 0 && row.kind < kRecipes)
-            byRecipe[static_cast<std::size_t>(row.kind)].push_back(&row);
+        if (row.recipe >= 0 && row.recipe < kRecipeCount)
+            byRecipe[static_cast<std::size_t>(row.recipe)].push_back(&row);
 
     for (std::size_t k = 0; k < byRecipe.size(); ++k) {
         const std::vector<const SolvedRow*>& solves = byRecipe[k];
@@ -62,20 +62,20 @@ void SummarizeRecipes(const std::vector<SolvedRow>& rows, ProgressSummary& summa
         std::vector<double> seconds;
         long long wrong = 0;
         for (auto it = solves.end() - figures.recent; it != solves.end(); ++it) {
-            wrong += WrongPicks(**it);
+            wrong += wrongPicks(**it);
             if (std::isfinite((*it)->seconds))
                 seconds.push_back((*it)->seconds);
         }
         figures.measured = static_cast<int>(seconds.size()) >= kMeasuredSolves;
-        figures.medianSeconds = Median(std::move(seconds));
+        figures.medianSeconds = median(std::move(seconds));
         figures.mistakesPerCube =
             figures.recent > 0 ? static_cast<double>(wrong) / figures.recent : kUnknown;
         if (figures.measured)
             figures.cost = figures.medianSeconds * (1.0 + figures.mistakesPerCube);
     }
 
-    std::array<int, kRecipes> order{};
-    for (int k = 0; k < kRecipes; ++k)
+    std::array<int, kRecipeCount> order{};
+    for (int k = 0; k < kRecipeCount; ++k)
         order[static_cast<std::size_t>(k)] = k;
     const auto& recipes = summary.recipes;
     std::stable_sort(order.begin(), order.end(), [&recipes](int a, int b) {
@@ -109,7 +109,7 @@ void SummarizeRecipes(const std::vector<SolvedRow>& rows, ProgressSummary& summa
 
 } // namespace
 
-double Median(std::vector<double> values) {
+double median(std::vector<double> values) {
     std::erase_if(values, [](double v) { return !std::isfinite(v); });
     if (values.empty())
         return kUnknown;
@@ -122,11 +122,11 @@ double Median(std::vector<double> values) {
     return (below + *middle) / 2.0;
 }
 
-ProgressSummary SummarizeProgress(const std::vector<SolvedRow>& rows) {
+ProgressSummary summarizeProgress(const std::vector<SolvedRow>& rows) {
     ProgressSummary summary;
     summary.cubes = static_cast<int>(rows.size());
-    SummarizeDays(rows, summary);
-    SummarizeRecipes(rows, summary);
+    summarizeDays(rows, summary);
+    summarizeRecipes(rows, summary);
     return summary;
 }
 

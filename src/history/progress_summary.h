@@ -4,7 +4,7 @@
 // no Qt and no database, so every rule can be checked on a few rows.
 #pragma once
 
-#include "series/weighted_series.h"
+#include "cube/recipe.h"
 
 #include <array>
 #include <optional>
@@ -15,7 +15,7 @@ namespace vexlor {
 // One solved Cube as the history keeps it.
 struct SolvedRow {
     int day = 0;        // local date, in days since 30 December 1899; 0 when unknown
-    int kind = 0;       // the recipe, 0-14; a row with another kind counts in the totals only
+    int recipe = 0;     // 0-14; a row with another number counts in the totals only
     double seconds = 0; // solving time; not a finite number when unknown
     int wrong = 0;      // wrong picks made before the correct one
 };
@@ -51,7 +51,7 @@ struct RecipeFigures {
 
 struct ProgressSummary {
     std::vector<DayFigures> days; // the latest kChartDays practice days, oldest first
-    std::array<RecipeFigures, kRecipes> recipes{};
+    std::array<RecipeFigures, kRecipeCount> recipes{};
     int cubes = 0;
     int daysPractised = 0;
     std::optional<DayFigures> bestDay; // lowest median of the days with kBestDayCubes Cubes
@@ -63,9 +63,9 @@ struct ProgressSummary {
 };
 
 // Rows in the order they were solved, oldest first.
-ProgressSummary SummarizeProgress(const std::vector<SolvedRow>& rows);
+ProgressSummary summarizeProgress(const std::vector<SolvedRow>& rows);
 
 // The median of the finite values; not a finite number when there are none.
-double Median(std::vector<double> values);
+double median(std::vector<double> values);
 
 } // namespace vexlor

@@ -29,22 +29,22 @@ class Canvas {
 public:
     virtual ~Canvas() = default;
 
-    virtual int Width() const = 0;
-    virtual int Height() const = 0;
+    virtual int width() const = 0;
+    virtual int height() const = 0;
 
-    virtual void SetBrushColor(Color color) = 0;
-    virtual void SetPenColor(Color color) = 0;
-    virtual void SetPenWidth(int width) = 0;
+    virtual void setBrushColor(Color color) = 0;
+    virtual void setPenColor(Color color) = 0;
+    virtual void setPenWidth(int width) = 0;
 
     // Fills with the brush; whatever lies outside the bitmap is clipped.
-    virtual void FillRect(const Rect& rect) = 0;
+    virtual void fillRect(const Rect& rect) = 0;
 
     // Fills with the brush by the even-odd rule and outlines with the pen.
-    virtual void Polygon(const Point* points, int count) = 0;
+    virtual void polygon(const Point* points, int count) = 0;
 
     // A line in the pen colour and width from the current position.
-    virtual void MoveTo(int x, int y) = 0;
-    virtual void LineTo(int x, int y) = 0;
+    virtual void moveTo(int x, int y) = 0;
+    virtual void lineTo(int x, int y) = 0;
 
 protected:
     Canvas() = default;

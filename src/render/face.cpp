@@ -4,7 +4,7 @@
 
 namespace vexlor {
 
-void DrawFace(Canvas& canvas, const FaceFrame& frame, SymbolKind kind, int turn, Color fill,
+void drawFace(Canvas& canvas, const FaceFrame& frame, Symbol kind, int turn, Color fill,
               Color symbolColor) {
     const Point o = frame.origin;
     const Point u = frame.edgeU;
@@ -12,9 +12,9 @@ void DrawFace(Canvas& canvas, const FaceFrame& frame, SymbolKind kind, int turn,
     // The first corner is passed again at the end, as for every polygon drawn.
     const Point corners[5] = {
         o, {o.x + u.x, o.y + u.y}, {o.x + u.x + v.x, o.y + u.y + v.y}, {o.x + v.x, o.y + v.y}, o};
-    canvas.SetBrushColor(fill);
-    canvas.Polygon(corners, 5);
-    DrawSymbol(canvas, frame, kind, turn, fill, symbolColor);
+    canvas.setBrushColor(fill);
+    canvas.polygon(corners, 5);
+    drawSymbol(canvas, frame, kind, turn, fill, symbolColor);
 }
 
 } // namespace vexlor

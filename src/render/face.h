@@ -2,7 +2,7 @@
 // with a colour, outlined with the pen, and carrying one symbol.
 #pragma once
 
-#include "cube/cube_node.h"
+#include "cube/cube.h"
 #include "render/canvas.h"
 
 namespace vexlor {
@@ -21,7 +21,7 @@ struct FaceFrame {
 // Fills the face with fill, outlines it, and draws the symbol of kind at turn
 // on it: the symbol in symbolColor, its holes in fill. A kind outside 0-17
 // leaves the face bare. The brush stays at the last colour the symbol set.
-void DrawFace(Canvas& canvas, const FaceFrame& frame, SymbolKind kind, int turn, Color fill,
+void drawFace(Canvas& canvas, const FaceFrame& frame, Symbol kind, int turn, Color fill,
               Color symbolColor);
 
 } // namespace vexlor

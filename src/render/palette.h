@@ -20,7 +20,7 @@ inline constexpr Color shade = 0x101010;
 
 // Shading as a plain integer sum only works while no channel carries into
 // its neighbour; every colour it is applied to must leave room for it.
-constexpr bool LeavesRoomForShade(Color c) {
+constexpr bool leavesRoomForShade(Color c) {
     for (int shift = 0; shift < 24; shift += 8) {
         const Color channel = (c >> shift) & 0xFF;
         if (channel < 0x10 || channel > 0xEF)
@@ -28,8 +28,8 @@ constexpr bool LeavesRoomForShade(Color c) {
     }
     return true;
 }
-static_assert(LeavesRoomForShade(facecolor) && LeavesRoomForShade(symcolor) &&
-              LeavesRoomForShade(wrongcolor) && LeavesRoomForShade(markcolor[0]) &&
-              LeavesRoomForShade(markcolor[1]) && LeavesRoomForShade(markcolor[2]));
+static_assert(leavesRoomForShade(facecolor) && leavesRoomForShade(symcolor) &&
+              leavesRoomForShade(wrongcolor) && leavesRoomForShade(markcolor[0]) &&
+              leavesRoomForShade(markcolor[1]) && leavesRoomForShade(markcolor[2]));
 
 } // namespace vexlor

@@ -6,7 +6,7 @@ namespace vexlor {
 
 Projection projection{};
 
-void SetupProjection(int answerWidth) {
+void setupProjection(int answerWidth) {
     // A cube of edge L seen turned by alpha about the vertical and tilted by
     // beta towards the viewer. Truncated toward zero, not rounded.
     constexpr double alpha = 0.7;
@@ -33,7 +33,7 @@ void SetupProjection(int answerWidth) {
     }
 }
 
-FaceFrame AnswerFaceFrame(int a, int k) {
+FaceFrame answerFaceFrame(int a, int k) {
     return {projection.origin[a], projection.axis[k], projection.axis[(k + 1) % 3]};
 }
 

@@ -2,7 +2,7 @@
 // from above its top front corner, three faces meeting there.
 #pragma once
 
-#include "cube/cube_node.h"
+#include "cube/cube.h"
 #include "render/canvas.h"
 #include "render/face.h"
 
@@ -18,18 +18,18 @@ struct Projection {
     std::array<Point, kAnswers> origin;
 };
 
-// Set once at start by SetupProjection and only read afterwards.
+// Set once at start by setupProjection and only read afterwards.
 extern Projection projection;
 
 // Computes the axes and places each answer's cube in its square picture of
 // the given side, pushed a little towards the middle of the 2 x 2 block of
 // answer pictures.
-void SetupProjection(int answerWidth);
+void setupProjection(int answerWidth);
 
 // The frame of visible face k (0 top, 1 right, 2 left) of answer a, for a in
 // 0-3 and k in 0-2. The three faces share the origin, and each face's left
 // side (u = 0) is the next face's top side (v = 0): the orientation rules
 // rely on exactly this pairing.
-FaceFrame AnswerFaceFrame(int a, int k);
+FaceFrame answerFaceFrame(int a, int k);
 
 } // namespace vexlor

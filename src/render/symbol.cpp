@@ -30,7 +30,7 @@ struct Shape {
 // different at every turn, 6-11 the same after a half turn, 12-17 the same
 // after any quarter turn; the generator's turn rules rely on that.
 // clang-format off
-constexpr std::array<Shape, kSymbolKinds> kShapes = {{
+constexpr std::array<Shape, kSymbolCount> kShapes = {{
     // 0 Arrow: points up, shaft 0.08 wide.
     {{7, {{{0.5, 0.1}, {0.7, 0.4}, {0.54, 0.33}, {0.54, 0.9}, {0.46, 0.9}, {0.46, 0.33},
            {0.3, 0.4}}}}, {}},
@@ -88,24 +88,24 @@ constexpr std::array<Shape, kSymbolKinds> kShapes = {{
 
 // Maps one outline through the frame and draws it, its first vertex passed
 // again at the end. The points live on the stack: drawing allocates nothing.
-void DrawOutline(Canvas& canvas, const FaceFrame& frame, const Outline& outline) {
+void drawOutline(Canvas& canvas, const FaceFrame& frame, const Outline& outline) {
     std::array<Point, 30> points;
     static_assert(kMaxVertices + 1 <= static_cast<int>(points.size()));
     for (int i = 0; i < outline.count; ++i)
-        points[i] = FacePoint(frame, outline.vertex[i].u, outline.vertex[i].v);
+        points[i] = facePoint(frame, outline.vertex[i].u, outline.vertex[i].v);
     points[outline.count] = points[0];
-    canvas.Polygon(points.data(), outline.count + 1);
+    canvas.polygon(points.data(), outline.count + 1);
 }
 
 } // namespace
 
-Point FacePoint(const FaceFrame& frame, double u, double v) {
+Point facePoint(const FaceFrame& frame, double u, double v) {
     const double x = (frame.edgeU.x * u + frame.origin.x) + frame.edgeV.x * v;
     const double y = (frame.edgeU.y * u + frame.origin.y) + frame.edgeV.y * v;
     return {static_cast<int>(x), static_cast<int>(y)};
 }
 
-void DrawSymbol(Canvas& canvas, FaceFrame frame, SymbolKind kind, int turn, Color fill,
+void drawSymbol(Canvas& canvas, FaceFrame frame, Symbol kind, int turn, Color fill,
                 Color symbolColor) {
     // Each quarter turn moves the origin to the old (1, 0) corner and turns
     // both edges: a point (u, v) of the turned frame lands on (1 - v, u).
@@ -114,14 +114,14 @@ void DrawSymbol(Canvas& canvas, FaceFrame frame, SymbolKind kind, int turn, Colo
         frame.origin = {frame.origin.x + frame.edgeU.x, frame.origin.y + frame.edgeU.y};
         frame = {frame.origin, frame.edgeV, {-frame.edgeU.x, -frame.edgeU.y}};
     }
-    canvas.SetBrushColor(symbolColor);
-    if (kind < 0 || kind >= kSymbolKinds)
+    canvas.setBrushColor(symbolColor);
+    if (kind < 0 || kind >= kSymbolCount)
         return;
     const Shape& shape = kShapes[kind];
-    DrawOutline(canvas, frame, shape.body);
+    drawOutline(canvas, frame, shape.body);
     if (shape.hole.count > 0) {
-        canvas.SetBrushColor(fill);
-        DrawOutline(canvas, frame, shape.hole);
+        canvas.setBrushColor(fill);
+        drawOutline(canvas, frame, shape.hole);
     }
 }
 

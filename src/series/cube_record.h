@@ -2,7 +2,7 @@
 // in field order, little-endian, written and read field by field.
 #pragma once
 
-#include "cube/cube_node.h"
+#include "cube/cube.h"
 
 #include <array>
 #include <cstddef>
@@ -32,9 +32,9 @@ inline constexpr std::size_t kTStop = 224;   // IEEE 754 double
 
 // The record of c. With strip, the picks are 0 and both date-times 0.0 (the
 // Cube itself is not changed). Padding bytes are 0.
-CubeRecord EncodeCube(const CubeNode& c, bool strip);
+CubeRecord encodeCube(const Cube& c, bool strip);
 
 // Fills every field of c from a record, each value as stored.
-void DecodeCube(const std::uint8_t* record, CubeNode& c);
+void decodeCube(const std::uint8_t* record, Cube& c);
 
 } // namespace vexlor

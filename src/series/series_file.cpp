@@ -16,7 +16,7 @@ namespace {
 class DeviceSink final : public ByteSink {
 public:
     explicit DeviceSink(QIODevice& device) : device_(device) {}
-    bool Write(const std::uint8_t* data, std::size_t n) override {
+    bool write(const std::uint8_t* data, std::size_t n) override {
         const auto size = static_cast<qint64>(n);
         return device_.write(reinterpret_cast<const char*>(data), size) == size;
     }
@@ -29,7 +29,7 @@ private:
 // replaces, but reads them as the user's own rights: for root every file is
 // writable, so a 0444 file would come back as 0644. The mode bits are taken
 // from the file itself instead.
-void KeepPermissions(QSaveFile& file) {
+void keepPermissions(QSaveFile& file) {
     struct stat target {};
     if (::stat(QFile::encodeName(file.fileName()).constData(), &target) != 0 ||
         !S_ISREG(target.st_mode))
@@ -41,7 +41,7 @@ void KeepPermissions(QSaveFile& file) {
 
 // The rename that put the file in place lives in its folder; until the
 // folder reaches the disk a power cut can bring the earlier file back.
-void SyncFolder(const QString& path) {
+void syncFolder(const QString& path) {
     const QByteArray folder = QFile::encodeName(QFileInfo(path).canonicalPath());
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -55,7 +55,7 @@ void SyncFolder(const QString& path) {
 // Drops the temporary file after a failed write and says why it failed. A
 // write the disk took only in part leaves Qt without the system's reason
 // ("Unknown error"); trying the rest once more fails at once and brings it.
-QString Discard(QSaveFile& file) {
+QString discard(QSaveFile& file) {
     file.unsetError();
     (void)file.flush();
     const QString reason = file.errorString();
@@ -63,71 +63,71 @@ QString Discard(QSaveFile& file) {
     return reason;
 }
 
-void Report(const QString& what, QString* reason) {
+void report(const QString& what, QString* reason) {
     if (reason != nullptr)
         *reason = what;
 }
 
 } // namespace
 
-bool OpenForSave(QSaveFile& file, QString* reason) {
+bool openForSave(QSaveFile& file, QString* reason) {
     if (!file.open(QIODevice::WriteOnly)) {
-        Report(file.errorString(), reason);
+        report(file.errorString(), reason);
         return false;
     }
-    KeepPermissions(file);
+    keepPermissions(file);
     return true;
 }
 
-bool FinishSave(QSaveFile& file, QString* reason) {
+bool finishSave(QSaveFile& file, QString* reason) {
     // QSaveFile buffers; commit() flushes that buffer on closing but (Qt 6.4)
     // does not notice when the flush fails, and would then put a truncated
     // file in place of the earlier one. Flush here and check first.
     if (!file.flush() || file.error() != QFileDevice::NoError) {
-        Report(Discard(file), reason);
+        report(discard(file), reason);
         return false;
     }
     if (!file.commit()) {
-        Report(file.errorString(), reason);
+        report(file.errorString(), reason);
         return false;
     }
-    SyncFolder(file.fileName());
+    syncFolder(file.fileName());
     return true;
 }
 
-WriteResult WriteSeriesToDevice(QIODevice& device, const Series& series, bool strip) {
+WriteResult writeSeriesToDevice(QIODevice& device, const Series& series, bool strip) {
     DeviceSink sink(device);
-    return WriteSeriesFile(sink, series, strip);
+    return writeSeriesFile(sink, series, strip);
 }
 
-WriteResult SaveSeriesFile(const QString& path, const Series& series, bool strip, QString* reason) {
+WriteResult saveSeriesFile(const QString& path, const Series& series, bool strip, QString* reason) {
     // Refused before the file is even created.
     if (series.size() > static_cast<std::size_t>(kMaxCubesPerFile))
         return WriteResult::TooLong;
     QSaveFile file(path);
-    if (!OpenForSave(file, reason))
+    if (!openForSave(file, reason))
         return WriteResult::Failed;
-    const WriteResult result = WriteSeriesToDevice(file, series, strip);
+    const WriteResult result = writeSeriesToDevice(file, series, strip);
     if (result != WriteResult::Ok) {
-        Report(Discard(file), reason);
+        report(discard(file), reason);
         return result;
     }
-    return FinishSave(file, reason) ? WriteResult::Ok : WriteResult::Failed;
+    return finishSave(file, reason) ? WriteResult::Ok : WriteResult::Failed;
 }
 
-LoadResult LoadSeriesFile(const QString& path, SeriesStore& store) {
+LoadResult loadSeriesFile(const QString& path, SeriesStore& store) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return LoadResult::WrongFormat;
     // Read in one go (at most the size of the largest file) and parse from
     // memory: one device read per record costs ten times the parsing.
-    const QByteArray bytes = file.read(static_cast<qint64>(SeriesFileSize(kMaxCubesPerFile)));
+    const QByteArray bytes = file.read(static_cast<qint64>(seriesFileSize(kMaxCubesPerFile)));
     MemorySource source(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                         static_cast<std::size_t>(bytes.size()));
-    return ReadSeriesFile(source, store);
+    return readSeriesFile(source, store);
 }
 
-const char* SaveMessage(WriteResult result) {
+const char* saveMessage(WriteResult result) {
     switch (result) {
     case WriteResult::Ok:
         return "";
@@ -139,7 +139,7 @@ const char* SaveMessage(WriteResult result) {
     return kErrorWritingFile;
 }
 
-const char* LoadMessage(LoadResult result) {
+const char* loadMessage(LoadResult result) {
     switch (result) {
     case LoadResult::Ok:
         return "";

@@ -20,32 +20,32 @@ inline constexpr char kSeriesTooLong[] =
     "The series has more than 65,535 Cubes and cannot be saved in one file.";
 
 // Writes a whole series file to an open device (magic, N, records).
-WriteResult WriteSeriesToDevice(QIODevice& device, const Series& series, bool strip);
+WriteResult writeSeriesToDevice(QIODevice& device, const Series& series, bool strip);
 
 // Saves the series as the file at path, atomically: on any failure an
 // earlier file at path is left byte for byte as it was, and no temporary is
 // left behind. A series too long for one file is refused before anything is
 // created. When a save fails and reason is given, it receives what the
 // system said (a missing folder, a full disk, ...).
-WriteResult SaveSeriesFile(const QString& path, const Series& series, bool strip,
+WriteResult saveSeriesFile(const QString& path, const Series& series, bool strip,
                            QString* reason = nullptr);
 
 // The two ends of every save of the program, series files and worksheets
-// alike. OpenForSave opens the temporary file; a file it will replace keeps
-// its permission bits. FinishSave writes out what is buffered and, only if
+// alike. openForSave opens the temporary file; a file it will replace keeps
+// its permission bits. finishSave writes out what is buffered and, only if
 // every byte got to the disk, puts the file in place of the target and syncs
 // the folder, so that a power cut right after the save keeps the new file;
 // otherwise it discards the temporary. On false, reason (when given)
 // receives what the system reported.
-bool OpenForSave(QSaveFile& file, QString* reason = nullptr);
-bool FinishSave(QSaveFile& file, QString* reason = nullptr);
+bool openForSave(QSaveFile& file, QString* reason = nullptr);
+bool finishSave(QSaveFile& file, QString* reason = nullptr);
 
 // Loads the file at path into Current. A file that cannot be opened is
 // treated as one without the magic: Current stays as it was.
-LoadResult LoadSeriesFile(const QString& path, SeriesStore& store);
+LoadResult loadSeriesFile(const QString& path, SeriesStore& store);
 
 // The message for a result; empty for success.
-const char* SaveMessage(WriteResult result);
-const char* LoadMessage(LoadResult result);
+const char* saveMessage(WriteResult result);
+const char* loadMessage(LoadResult result);
 
 } // namespace vexlor

@@ -23,7 +23,7 @@ inline constexpr int kMaxCubesPerFile = 65'535;
 class ByteSink {
 public:
     virtual ~ByteSink() = default;
-    virtual bool Write(const std::uint8_t* data, std::size_t n) = 0;
+    virtual bool write(const std::uint8_t* data, std::size_t n) = 0;
 };
 
 // Where bytes come from. Read returns how many bytes it put into data (fewer
@@ -31,13 +31,13 @@ public:
 class ByteSource {
 public:
     virtual ~ByteSource() = default;
-    virtual std::size_t Read(std::uint8_t* data, std::size_t n) = 0;
+    virtual std::size_t read(std::uint8_t* data, std::size_t n) = 0;
 };
 
 // Bytes collected in memory.
 class MemorySink final : public ByteSink {
 public:
-    bool Write(const std::uint8_t* data, std::size_t n) override {
+    bool write(const std::uint8_t* data, std::size_t n) override {
         bytes.insert(bytes.end(), data, data + n);
         return true;
     }
@@ -48,7 +48,7 @@ public:
 class MemorySource final : public ByteSource {
 public:
     MemorySource(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    std::size_t Read(std::uint8_t* data, std::size_t n) override;
+    std::size_t read(std::uint8_t* data, std::size_t n) override;
 
 private:
     const std::uint8_t* data_;
@@ -75,32 +75,32 @@ enum class ReadResult {
 
 // Writes N (the series' length) and the N records. A series too long for N
 // writes nothing.
-WriteResult WriteSeries(ByteSink& out, const Series& series, bool strip);
+WriteResult writeSeries(ByteSink& out, const Series& series, bool strip);
 
 // Reads 4 bytes and compares them with the magic.
-MagicResult CheckMagic(ByteSource& in);
+MagicResult checkMagic(ByteSource& in);
 
 // Reads N and the records behind the magic and makes them Current: the
 // earlier Current is dropped whatever happens. On failure Current holds the
 // Cubes read completely, in file order. Values are taken as stored; bytes
 // after the N-th record are not read.
-ReadResult ReadSeries(ByteSource& in, SeriesStore& store);
+ReadResult readSeries(ByteSource& in, SeriesStore& store);
 
-// A whole file: the magic, then WriteSeries. A series too long for one file
+// A whole file: the magic, then writeSeries. A series too long for one file
 // writes nothing at all, the magic included.
-WriteResult WriteSeriesFile(ByteSink& out, const Series& series, bool strip);
+WriteResult writeSeriesFile(ByteSink& out, const Series& series, bool strip);
 
 enum class LoadResult {
     Ok,
     WrongFormat, // no magic: Current is left as it was
-    ReadError,   // ReadSeries failed: Current holds what was read completely
+    ReadError,   // readSeries failed: Current holds what was read completely
 };
 
-// A whole file: CheckMagic, then ReadSeries when the magic is there.
-LoadResult ReadSeriesFile(ByteSource& in, SeriesStore& store);
+// A whole file: checkMagic, then readSeries when the magic is there.
+LoadResult readSeriesFile(ByteSource& in, SeriesStore& store);
 
 // The size of a file of n Cubes.
-constexpr std::size_t SeriesFileSize(std::size_t n) {
+constexpr std::size_t seriesFileSize(std::size_t n) {
     return kSeriesHeaderSize + kCubeRecordSize * n;
 }
 

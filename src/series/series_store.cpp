@@ -1,49 +1,49 @@
 #include "series_store.h"
 
 #include "cube/generator.h"
-#include "session/datetime.h"
+#include "time/datetime.h"
 
 namespace vexlor {
 
-void SeriesStore::MakeRandomSeries() {
+void SeriesStore::makeRandomSeries() {
     // The old Current goes first, so that the two never live side by side.
-    Series& current = (*this)[SeriesKind::Current];
+    Series& current = (*this)[SeriesId::Current];
     current.clear();
     for (int i = 0; i < seriesSize; ++i)
-        MakeCube(current.emplace_back());
+        makeCube(current.emplace_back());
 }
 
-bool SeriesStore::CopyToCurrent(SeriesKind source) {
-    if (source == SeriesKind::Current || (*this)[source].empty())
+bool SeriesStore::copyToCurrent(SeriesId source) {
+    if (source == SeriesId::Current || (*this)[source].empty())
         return false;
-    (*this)[SeriesKind::Current] = (*this)[source];
+    (*this)[SeriesId::Current] = (*this)[source];
     return true;
 }
 
-bool SeriesStore::AddCurrentCube(SeriesKind target, bool testRunning) {
-    CubeNode* const c = CurrentCube();
-    if (!testRunning || c == nullptr || target == SeriesKind::Current)
+bool SeriesStore::addCurrentCube(SeriesId target, bool testRunning) {
+    Cube* const c = currentCube();
+    if (!testRunning || c == nullptr || target == SeriesId::Current)
         return false;
     // The copy gets the clock stopped now; the Cube itself keeps running.
-    const DateTime stop = c->tstop;
-    MarkNow(c->tstop);
-    AppendCopy(target, *c);
-    c->tstop = stop;
+    const DateTime stop = c->clockStop;
+    markNow(c->clockStop);
+    appendCopy(target, *c);
+    c->clockStop = stop;
     return true;
 }
 
-void SeriesStore::ClearAllSeries() {
+void SeriesStore::clearAllSeries() {
     for (Series& s : series_)
         s.clear();
 }
 
-bool SeriesStore::AdvanceCurrent() {
-    Series& current = (*this)[SeriesKind::Current];
+bool SeriesStore::advanceCurrent() {
+    Series& current = (*this)[SeriesId::Current];
     if (current.empty())
         return false;
     current.pop_front();
     if (current.empty())
-        current.swap((*this)[SeriesKind::Skipped]);
+        current.swap((*this)[SeriesId::Skipped]);
     return !current.empty();
 }
 

@@ -15,25 +15,25 @@ namespace {
 // stay far inside random's range.
 constexpr double kTicketScale = 10'000.0;
 
-bool Counts(double w) {
+bool counts(double w) {
     return std::isfinite(w) && w > 0.0;
 }
 
 } // namespace
 
-int DrawRecipe(const RecipeWeights& weights) {
+int drawRecipe(const RecipeWeights& weights) {
     double heaviest = 0.0;
     for (double w : weights)
-        if (Counts(w))
+        if (counts(w))
             heaviest = std::max(heaviest, w);
     if (heaviest <= 0.0)
-        return random(kRecipes);
+        return random(kRecipeCount);
 
-    std::array<int, kRecipes> tickets{};
+    std::array<int, kRecipeCount> tickets{};
     int total = 0;
-    for (int k = 0; k < kRecipes; ++k) {
+    for (int k = 0; k < kRecipeCount; ++k) {
         const double w = weights[static_cast<std::size_t>(k)];
-        if (!Counts(w))
+        if (!counts(w))
             continue;
         // A recipe with any weight at all keeps at least one ticket.
         tickets[static_cast<std::size_t>(k)] =
@@ -41,21 +41,21 @@ int DrawRecipe(const RecipeWeights& weights) {
         total += tickets[static_cast<std::size_t>(k)];
     }
     int ticket = random(total);
-    for (int k = 0; k < kRecipes; ++k) {
+    for (int k = 0; k < kRecipeCount; ++k) {
         ticket -= tickets[static_cast<std::size_t>(k)];
         if (ticket < 0)
             return k;
     }
-    return kRecipes - 1;
+    return kRecipeCount - 1;
 }
 
-void MakeWeightedSeries(SeriesStore& store, const RecipeWeights& weights) {
-    Series& current = store[SeriesKind::Current];
+void makeWeightedSeries(SeriesStore& store, const RecipeWeights& weights) {
+    Series& current = store[SeriesId::Current];
     current.clear();
     for (int i = 0; i < store.seriesSize; ++i) {
-        CubeNode& c = current.emplace_back();
-        MakeNet(c);
-        GenerateTaskOfKind(c, DrawRecipe(weights));
+        Cube& c = current.emplace_back();
+        makeNet(c);
+        generateTaskOfRecipe(c, drawRecipe(weights));
     }
 }
 

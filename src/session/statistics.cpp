@@ -1,6 +1,6 @@
 #include "statistics.h"
 
-#include "datetime.h"
+#include "time/datetime.h"
 
 #include <cmath>
 #include <cstdint>
@@ -13,7 +13,7 @@ constexpr double kMsPerDay = 86'400'000.0;
 
 } // namespace
 
-std::string FormatSeconds(DateTime span) {
+std::string formatSeconds(DateTime span) {
     const double ms = std::round(std::fabs(span) * kMsPerDay);
     if (!std::isfinite(ms))
         return "0.0";
@@ -23,28 +23,28 @@ std::string FormatSeconds(DateTime span) {
     return std::to_string(dayMs / 1000) + "." + std::to_string(dayMs % 1000 / 100);
 }
 
-DateTime CubeTime(const CubeNode& c) {
-    return ClockSpan(c.tstart, c.tstop);
+DateTime cubeTime(const Cube& c) {
+    return clockSpan(c.clockStart, c.clockStop);
 }
 
-DateTime TotalTime(const TestState& state) {
-    const DateTime end = IsStampSet(state.totalStop) ? state.totalStop : Now();
+DateTime totalTime(const SessionState& state) {
+    const DateTime end = isStampSet(state.totalStop) ? state.totalStop : now();
     return end - state.totalStart;
 }
 
-TimerTexts ComputeTimerTexts(const TestState& state, const SeriesStore& store) {
+TimerTexts computeTimerTexts(const SessionState& state, const SeriesStore& store) {
     TimerTexts t;
-    const CubeNode* current = store.CurrentCube();
-    t.cubeTime = current != nullptr ? FormatSeconds(CubeTime(*current)) : "0.0";
-    const DateTime total = TotalTime(state);
-    t.totalTime = FormatSeconds(total);
-    t.averageTime = state.solved != 0 ? FormatSeconds(total / state.solved) : "++";
+    const Cube* current = store.currentCube();
+    t.cubeTime = current != nullptr ? formatSeconds(cubeTime(*current)) : "0.0";
+    const DateTime total = totalTime(state);
+    t.totalTime = formatSeconds(total);
+    t.averageTime = state.solved != 0 ? formatSeconds(total / state.solved) : "++";
     return t;
 }
 
-LabelTexts ComputeLabelTexts(const TestState& state, const SeriesStore& store) {
+LabelTexts computeLabelTexts(const SessionState& state, const SeriesStore& store) {
     LabelTexts l;
-    for (SeriesKind kind : kAllSeries)
+    for (SeriesId kind : kAllSeries)
         l.seriesCounts[static_cast<int>(kind)] = std::to_string(store.count(kind));
     l.startPause = state.paused ? "Start" : "Pause";
     l.mistakes = std::to_string(state.mistakes);
@@ -52,8 +52,8 @@ LabelTexts ComputeLabelTexts(const TestState& state, const SeriesStore& store) {
     l.mistakesPerCube =
         state.solved != 0 ? std::to_string(std::int64_t{state.mistakes} * 100 / state.solved) + "%"
                           : "++";
-    const CubeNode* current = store.CurrentCube();
-    l.nextVisible = !state.paused && current != nullptr && IsSolved(*current);
+    const Cube* current = store.currentCube();
+    l.nextVisible = !state.paused && current != nullptr && isSolved(*current);
     return l;
 }
 

@@ -3,9 +3,9 @@
 // its labels; nothing here changes any state.
 #pragma once
 
-#include "clock.h"
 #include "series/series_store.h"
-#include "test_state.h"
+#include "session_state.h"
+#include "time/clock.h"
 
 #include <array>
 #include <string>
@@ -15,14 +15,14 @@ namespace vexlor {
 // A span in whole seconds and tenths ("3725.9"): whole days dropped, the sign
 // dropped, tenths cut rather than rounded. A span that is not a finite number
 // (only possible from a damaged file) shows as "0.0".
-std::string FormatSeconds(DateTime span);
+std::string formatSeconds(DateTime span);
 
 // Time on a Cube's clock: its stop (or now, while it runs) minus its start;
 // 0 for a Cube never shown.
-DateTime CubeTime(const CubeNode& c);
+DateTime cubeTime(const Cube& c);
 
 // Time on the total clock: its stop (or now, while it runs) minus its start.
-DateTime TotalTime(const TestState& state);
+DateTime totalTime(const SessionState& state);
 
 // What the 10 ms timer writes.
 struct TimerTexts {
@@ -30,17 +30,17 @@ struct TimerTexts {
     std::string totalTime;   // total time
     std::string averageTime; // total time per solved Cube, "++" before the first
 };
-TimerTexts ComputeTimerTexts(const TestState& state, const SeriesStore& store);
+TimerTexts computeTimerTexts(const SessionState& state, const SeriesStore& store);
 
 // What a refresh of the labels writes.
 struct LabelTexts {
-    std::array<std::string, kSeriesKinds> seriesCounts; // in SeriesKind order
+    std::array<std::string, kSeriesCount> seriesCounts; // in SeriesId order
     std::string startPause;                             // "Start" while paused, else "Pause"
     std::string mistakes;                               // mistakes
     std::string solved;                                 // solved Cubes
     std::string mistakesPerCube; // per 100 solved Cubes, "75%"; "++" before the first
     bool nextVisible = false;    // the test runs and the current Cube is solved
 };
-LabelTexts ComputeLabelTexts(const TestState& state, const SeriesStore& store);
+LabelTexts computeLabelTexts(const SessionState& state, const SeriesStore& store);
 
 } // namespace vexlor

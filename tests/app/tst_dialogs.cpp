@@ -17,7 +17,7 @@ using namespace vexlor;
 namespace {
 
 // Runs act on the modal box once it is up.
-void WhenModal(std::function<void(QWidget*)> act) {
+void whenModal(std::function<void(QWidget*)> act) {
     QTimer::singleShot(0, [act] {
         QWidget* box = QApplication::activeModalWidget();
         QVERIFY(box != nullptr);
@@ -45,7 +45,7 @@ private slots:
         QtDialogs dialogs(nullptr);
         QString caption, text;
         QMessageBox::Icon icon = QMessageBox::Critical;
-        WhenModal([&](QWidget* w) {
+        whenModal([&](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
             QVERIFY(box != nullptr);
             caption = box->windowTitle();
@@ -66,7 +66,7 @@ private slots:
                 break;
             }
         });
-        QCOMPARE(dialogs.AskYesNo("Delete all series?"), answer);
+        QCOMPARE(dialogs.askYesNo("Delete all series?"), answer);
         QCOMPARE(caption, QStringLiteral("Vexlor"));
         QCOMPARE(text, QStringLiteral("Delete all series?"));
         QCOMPARE(icon, QMessageBox::NoIcon);
@@ -76,7 +76,7 @@ private slots:
         QtDialogs dialogs(nullptr);
         int buttons = 0;
         QString caption;
-        WhenModal([&](QWidget* w) {
+        whenModal([&](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
             QVERIFY(box != nullptr);
             buttons = int(box->buttons().size());
@@ -84,14 +84,14 @@ private slots:
             QCOMPARE(box->icon(), QMessageBox::NoIcon);
             box->button(QMessageBox::Ok)->click();
         });
-        dialogs.ShowError("Wrong file format.");
+        dialogs.showError("Wrong file format.");
         QCOMPARE(buttons, 1);
         QCOMPARE(caption, QStringLiteral("Vexlor"));
     }
 
     void inputBoxReturnsTextOnlyOnOk() {
         QtDialogs dialogs(nullptr);
-        WhenModal([](QWidget* w) {
+        whenModal([](QWidget* w) {
             auto* input = qobject_cast<QInputDialog*>(w);
             QVERIFY(input != nullptr);
             QCOMPARE(input->textValue(), QStringLiteral("30"));
@@ -99,11 +99,11 @@ private slots:
             input->setTextValue("12");
             input->accept();
         });
-        QCOMPARE(dialogs.InputBox("Vexlor", "Number of Cubes for the new series:", "30"),
+        QCOMPARE(dialogs.inputBox("Vexlor", "Number of Cubes for the new series:", "30"),
                  std::optional<QString>("12"));
 
-        WhenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
-        QCOMPARE(dialogs.InputBox("Vexlor", "Number of Cubes for the new series:", "30"),
+        whenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+        QCOMPARE(dialogs.inputBox("Vexlor", "Number of Cubes for the new series:", "30"),
                  std::optional<QString>());
     }
 };

@@ -1,7 +1,7 @@
 // The main window and the test flow driven as the user drives them: clicks,
 // keys and scripted answers, with a clock that moves only when told.
 #include "app/series_commands.h"
-#include "cube/cube_node.h"
+#include "cube/cube.h"
 #include "series/series_store.h"
 #include "session/statistics.h"
 #include "window_fixture.h"
@@ -16,7 +16,7 @@ using namespace vexlor;
 
 namespace {
 
-QString Text(QWidget* w) {
+QString textOf(QWidget* w) {
     if (auto* l = qobject_cast<QLabel*>(w))
         return l->text();
     if (auto* b = qobject_cast<QPushButton*>(w))
@@ -80,7 +80,7 @@ private slots:
         QVERIFY2(control != nullptr, qPrintable(name));
         QCOMPARE(control->geometry(), geometry);
         if (!text.isEmpty())
-            QCOMPARE(Text(control), text);
+            QCOMPARE(textOf(control), text);
         if (auto* button = qobject_cast<QPushButton*>(control))
             QCOMPARE(button->focusPolicy(), Qt::NoFocus);
     }
@@ -120,8 +120,8 @@ private slots:
 
     void startUpShowsTheSolvedSample() {
         WindowFixture w;
-        QCOMPARE(w.phase(), TestPhase::Stopped);
-        QCOMPARE(w.count(SeriesKind::Current), 30);
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
+        QCOMPARE(w.count(SeriesId::Current), 30);
         QCOMPARE(w.label("scurr")->text(), QStringLiteral("30"));
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("0.0"));
@@ -132,72 +132,72 @@ private slots:
         QCOMPARE(w.label("socubes")->text(), QStringLiteral("0"));
         QCOMPARE(w.button("stst")->text(), QStringLiteral("Start"));
         QVERIFY(!w.label("next")->isVisible());
-        QVERIFY(IsSolved(w.form->sampleCube()));
-        QVERIFY(!IsBlank(w.picture("qu")->canvas().image()));
+        QVERIFY(isSolved(w.form->sampleCube()));
+        QVERIFY(!isBlank(w.picture("qu")->canvas().image()));
 
         // Nothing happens to picks, skips or answer keys while stopped.
-        const CubeNode* first = w.current();
+        const Cube* first = w.current();
         for (int a = 0; a < 4; ++a)
             w.click(a);
         for (char k : {'8', '9', '5', '6', '+'})
             w.key(k);
         QCOMPARE(w.current(), first);
-        QCOMPARE(w.count(SeriesKind::Mistakes), 0);
-        QCOMPARE(w.count(SeriesKind::Skipped), 0);
-        QCOMPARE(w.phase(), TestPhase::Stopped);
-        QCOMPARE(w.current()->tstart, 0.0);
+        QCOMPARE(w.count(SeriesId::Mistakes), 0);
+        QCOMPARE(w.count(SeriesId::Skipped), 0);
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
+        QCOMPARE(w.current()->clockStart, 0.0);
 
         // "0" starts the test with the first Cube of Current.
         w.key('0');
-        QCOMPARE(w.phase(), TestPhase::Answering);
+        QCOMPARE(w.phase(), SessionPhase::Answering);
         QCOMPARE(w.button("stst")->text(), QStringLiteral("Pause"));
-        QVERIFY(w.current()->tstart > 0);
+        QVERIFY(w.current()->clockStart > 0);
     }
 
     void picksCountMistakesOnceAndFileCopies() {
         WindowFixture w;
         w.start();
-        CubeNode* c = w.current();
+        Cube* c = w.current();
         const int wrong1 = w.wrongAnswer(0);
         const int wrong2 = w.wrongAnswer(1);
 
-        w.clock.AdvanceSeconds(2);
+        w.clock.advanceSeconds(2);
         w.click(wrong1);
         QCOMPARE(w.state.mistakes, 1);
-        QCOMPARE(w.count(SeriesKind::Mistakes), 1);
+        QCOMPARE(w.count(SeriesId::Mistakes), 1);
         QCOMPARE(w.label("smist")->text(), QStringLiteral("1"));
         QCOMPARE(w.label("mists")->text(), QStringLiteral("1"));
         // The copy holds the clock stopped at the pick and not the pick itself.
-        const CubeNode* copy1 = &w.store[SeriesKind::Mistakes].front();
+        const Cube* copy1 = &w.store[SeriesId::Mistakes].front();
         QVERIFY(copy1 != c);
-        QCOMPARE(int(copy1->chosen[wrong1]), 0);
-        QCOMPARE(copy1->tstop, w.clock.Now());
-        QCOMPARE(c->tstop, 0.0); // the Cube's own clock runs on
+        QCOMPARE(int(copy1->picked[wrong1]), 0);
+        QCOMPARE(copy1->clockStop, w.clock.now());
+        QCOMPARE(c->clockStop, 0.0); // the Cube's own clock runs on
 
         // The same wrong pick again changes nothing.
         w.click(wrong1);
         QCOMPARE(w.state.mistakes, 1);
-        QCOMPARE(w.count(SeriesKind::Mistakes), 1);
+        QCOMPARE(w.count(SeriesId::Mistakes), 1);
 
         // Another wrong pick files a second copy that shows the first pick.
         w.click(wrong2);
         QCOMPARE(w.state.mistakes, 2);
-        QCOMPARE(w.count(SeriesKind::Mistakes), 2);
-        QCOMPARE(int(w.store[SeriesKind::Mistakes][1].chosen[wrong1]), 1);
-        QCOMPARE(int(w.store[SeriesKind::Mistakes][1].chosen[wrong2]), 0);
+        QCOMPARE(w.count(SeriesId::Mistakes), 2);
+        QCOMPARE(int(w.store[SeriesId::Mistakes][1].picked[wrong1]), 1);
+        QCOMPARE(int(w.store[SeriesId::Mistakes][1].picked[wrong2]), 0);
         QCOMPARE(w.label("mpc")->text(), QStringLiteral("++"));
 
         // The right pick: Answered, next shown, clocks stopped.
-        w.clock.AdvanceSeconds(3);
-        w.click(c->correct);
-        QCOMPARE(w.phase(), TestPhase::Answered);
+        w.clock.advanceSeconds(3);
+        w.click(c->correctAnswer);
+        QCOMPARE(w.phase(), SessionPhase::Answered);
         QVERIFY(w.label("next")->isVisible());
         QCOMPARE(w.state.solved, 1);
         QCOMPARE(w.label("socubes")->text(), QStringLiteral("1"));
         QCOMPARE(w.label("mpc")->text(), QStringLiteral("200%"));
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("5.0"));
-        w.clock.AdvanceSeconds(7);
+        w.clock.advanceSeconds(7);
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("5.0"));
         QCOMPARE(w.label("ttot")->text(), QStringLiteral("5.0"));
@@ -205,25 +205,25 @@ private slots:
         // Skip and Start/Pause do nothing now; any answer key moves on.
         w.key('+');
         w.start();
-        QCOMPARE(w.phase(), TestPhase::Answered);
-        QCOMPARE(w.count(SeriesKind::Skipped), 0);
+        QCOMPARE(w.phase(), SessionPhase::Answered);
+        QCOMPARE(w.count(SeriesId::Skipped), 0);
         w.key('6');
-        QCOMPARE(w.phase(), TestPhase::Answering);
-        QCOMPARE(w.count(SeriesKind::Current), 29);
+        QCOMPARE(w.phase(), SessionPhase::Answering);
+        QCOMPARE(w.count(SeriesId::Current), 29);
         QVERIFY(!w.label("next")->isVisible());
         // The Mistakes copies are untouched by moving on.
-        QCOMPARE(w.count(SeriesKind::Mistakes), 2);
-        QCOMPARE(w.store[SeriesKind::Mistakes].size(), std::size_t{2});
+        QCOMPARE(w.count(SeriesId::Mistakes), 2);
+        QCOMPARE(w.store[SeriesId::Mistakes].size(), std::size_t{2});
     }
 
     void nextLabelMovesOn() {
         WindowFixture w;
         w.start();
-        w.click(w.current()->correct);
+        w.click(w.current()->correctAnswer);
         QVERIFY(w.label("next")->isVisible());
         QTest::mouseClick(w.label("next"), Qt::LeftButton);
-        QCOMPARE(w.phase(), TestPhase::Answering);
-        QCOMPARE(w.count(SeriesKind::Current), 29);
+        QCOMPARE(w.phase(), SessionPhase::Answering);
+        QCOMPARE(w.count(SeriesId::Current), 29);
     }
 
     void pauseHidesTheCubeAndStopsTime() {
@@ -231,25 +231,25 @@ private slots:
         w.start();
         const int wrong = w.wrongAnswer();
         w.click(wrong);
-        w.clock.AdvanceSeconds(4.25);
+        w.clock.advanceSeconds(4.25);
         w.start(); // pause
-        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
         QCOMPARE(w.button("stst")->text(), QStringLiteral("Start"));
-        QVERIFY(IsBlank(w.picture("qu")->canvas().image()));
+        QVERIFY(isBlank(w.picture("qu")->canvas().image()));
         for (int a = 0; a < 4; ++a)
-            QVERIFY(IsBlank(w.answerPicture(a)->canvas().image()));
+            QVERIFY(isBlank(w.answerPicture(a)->canvas().image()));
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("4.2"));
-        w.clock.AdvanceSeconds(3600);
+        w.clock.advanceSeconds(3600);
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("4.2"));
         QCOMPARE(w.label("ttot")->text(), QStringLiteral("4.2"));
 
         // Resuming redraws the Cube with its wrong pick and goes on.
         w.key('0');
-        QVERIFY(!IsBlank(w.picture("qu")->canvas().image()));
-        QCOMPARE(int(w.current()->chosen[wrong]), 1);
-        w.clock.AdvanceSeconds(1);
+        QVERIFY(!isBlank(w.picture("qu")->canvas().image()));
+        QCOMPARE(int(w.current()->picked[wrong]), 1);
+        w.clock.advanceSeconds(1);
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("5.2"));
         QCOMPARE(w.label("ttot")->text(), QStringLiteral("5.2"));
@@ -258,27 +258,27 @@ private slots:
     void skippedCubesComeBackInOrder() {
         WindowFixture w;
         w.newSeries(3);
-        QCOMPARE(w.count(SeriesKind::Current), 3);
+        QCOMPARE(w.count(SeriesId::Current), 3);
         w.start();
-        CubeNode first = *w.current();
+        Cube first = *w.current();
         const int wrong = w.wrongAnswer();
         w.click(wrong);
-        w.clock.AdvanceSeconds(2);
+        w.clock.advanceSeconds(2);
         w.key('+');
-        QCOMPARE(w.count(SeriesKind::Skipped), 1);
-        QCOMPARE(w.count(SeriesKind::Current), 2);
-        w.clock.AdvanceSeconds(10);
-        w.click(w.current()->correct);
+        QCOMPARE(w.count(SeriesId::Skipped), 1);
+        QCOMPARE(w.count(SeriesId::Current), 2);
+        w.clock.advanceSeconds(10);
+        w.click(w.current()->correctAnswer);
         w.click(0);
-        w.clock.AdvanceSeconds(10);
-        w.click(w.current()->correct);
+        w.clock.advanceSeconds(10);
+        w.click(w.current()->correctAnswer);
         // The last Cube of Current is done: the skipped one comes back.
         w.click(0);
-        QCOMPARE(w.count(SeriesKind::Current), 1);
-        QCOMPARE(w.count(SeriesKind::Skipped), 0);
-        QVERIFY(w.store[SeriesKind::Skipped].empty());
-        QCOMPARE(w.current()->correct, first.correct);
-        QCOMPARE(int(w.current()->chosen[wrong]), 1);
+        QCOMPARE(w.count(SeriesId::Current), 1);
+        QCOMPARE(w.count(SeriesId::Skipped), 0);
+        QVERIFY(w.store[SeriesId::Skipped].empty());
+        QCOMPARE(w.current()->correctAnswer, first.correctAnswer);
+        QCOMPARE(int(w.current()->picked[wrong]), 1);
         // Its time goes on from the 2 s it had when skipped.
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("2.0"));
@@ -291,14 +291,14 @@ private slots:
         WindowFixture w;
         w.newSeries(1);
         w.start();
-        const CubeNode before = *w.current();
-        w.clock.AdvanceSeconds(3);
+        const Cube before = *w.current();
+        w.clock.advanceSeconds(3);
         w.key('+');
-        QCOMPARE(w.phase(), TestPhase::Answering);
-        QCOMPARE(w.count(SeriesKind::Current), 1);
-        QCOMPARE(w.count(SeriesKind::Skipped), 0);
-        QCOMPARE(w.current()->correct, before.correct);
-        w.clock.AdvanceSeconds(1);
+        QCOMPARE(w.phase(), SessionPhase::Answering);
+        QCOMPARE(w.count(SeriesId::Current), 1);
+        QCOMPARE(w.count(SeriesId::Skipped), 0);
+        QCOMPARE(w.current()->correctAnswer, before.correctAnswer);
+        w.clock.advanceSeconds(1);
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("4.0"));
     }
@@ -307,29 +307,29 @@ private slots:
         WindowFixture w;
         w.newSeries(1);
         w.start();
-        w.clock.AdvanceSeconds(6);
-        w.click(w.current()->correct);
+        w.clock.advanceSeconds(6);
+        w.click(w.current()->correctAnswer);
         w.click(2);
-        QCOMPARE(w.phase(), TestPhase::Finished);
-        QVERIFY(IsBlank(w.picture("qu")->canvas().image()));
+        QCOMPARE(w.phase(), SessionPhase::Finished);
+        QVERIFY(isBlank(w.picture("qu")->canvas().image()));
         QCOMPARE(w.button("stst")->text(), QStringLiteral("Start"));
         QVERIFY(!w.label("next")->isVisible());
         QCOMPARE(w.label("scurr")->text(), QStringLiteral("0"));
         QCOMPARE(w.label("socubes")->text(), QStringLiteral("1"));
-        w.clock.AdvanceSeconds(50);
+        w.clock.advanceSeconds(50);
         w.form->updateClocks();
         QCOMPARE(w.label("ttot")->text(), QStringLiteral("6.0"));
         QCOMPARE(w.label("tavr")->text(), QStringLiteral("6.0"));
 
         // Start runs "Create random series": a cancelled input box leaves
         // the test finished; a number starts the new series at once.
-        w.dialogs.QueueCancel();
+        w.dialogs.queueCancel();
         w.start();
-        QCOMPARE(w.phase(), TestPhase::Finished);
-        w.dialogs.QueueText("2");
+        QCOMPARE(w.phase(), SessionPhase::Finished);
+        w.dialogs.queueText("2");
         w.start();
-        QCOMPARE(w.phase(), TestPhase::Answering);
-        QCOMPARE(w.count(SeriesKind::Current), 2);
+        QCOMPARE(w.phase(), SessionPhase::Answering);
+        QCOMPARE(w.count(SeriesId::Current), 2);
         QCOMPARE(w.state.solved, 0);
         QVERIFY(!w.dialogs.unexpected);
     }
@@ -340,55 +340,55 @@ private slots:
         WindowFixture w;
         w.newSeries(1);
         w.start();
-        w.clock.AdvanceSeconds(4);
-        w.click(w.current()->correct);
+        w.clock.advanceSeconds(4);
+        w.click(w.current()->correctAnswer);
         QTest::mouseClick(w.button("atcu"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Custom), 1);
-        w.dialogs.QueueYes();
+        QCOMPARE(w.count(SeriesId::Custom), 1);
+        w.dialogs.queueYes();
         QTest::mouseClick(w.button("Button4"), Qt::LeftButton);
-        QCOMPARE(w.phase(), TestPhase::Stopped);
-        QVERIFY(IsSolved(*w.current()));
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
+        QVERIFY(isSolved(*w.current()));
 
-        w.clock.AdvanceSeconds(30);
+        w.clock.advanceSeconds(30);
         w.start();
-        QCOMPARE(w.phase(), TestPhase::Answered);
+        QCOMPARE(w.phase(), SessionPhase::Answered);
         QVERIFY(w.label("next")->isVisible());
-        QVERIFY(!IsBlank(w.picture("qu")->canvas().image()));
-        w.clock.AdvanceSeconds(30);
+        QVERIFY(!isBlank(w.picture("qu")->canvas().image()));
+        w.clock.advanceSeconds(30);
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("4.0"));
         QCOMPARE(w.label("ttot")->text(), QStringLiteral("0.0"));
         // Start/Pause does nothing here; a pick moves on and finishes.
         w.key('0');
-        QCOMPARE(w.phase(), TestPhase::Answered);
+        QCOMPARE(w.phase(), SessionPhase::Answered);
         w.key('5');
-        QCOMPARE(w.phase(), TestPhase::Finished);
+        QCOMPARE(w.phase(), SessionPhase::Finished);
         QVERIFY(!w.dialogs.unexpected);
     }
 
     void closeQuestionPausesFirst() {
         WindowFixture w;
         w.start();
-        w.dialogs.QueueNo();
+        w.dialogs.queueNo();
         w.key(27);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("ask: Close Vexlors?"));
         QVERIFY(w.form->isVisible());
-        QCOMPARE(w.phase(), TestPhase::Stopped);
-        QVERIFY(IsBlank(w.picture("qu")->canvas().image()));
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
+        QVERIFY(isBlank(w.picture("qu")->canvas().image()));
 
         // In the Answered state the test stays answered.
         w.start();
-        w.click(w.current()->correct);
-        w.dialogs.QueueNo();
+        w.click(w.current()->correctAnswer);
+        w.dialogs.queueNo();
         w.form->close();
-        QCOMPARE(w.phase(), TestPhase::Answered);
+        QCOMPARE(w.phase(), SessionPhase::Answered);
         QVERIFY(w.form->isVisible());
 
-        w.dialogs.QueueYes();
+        w.dialogs.queueYes();
         QVERIFY(w.form->close());
         QVERIFY(!w.form->isVisible());
         // Closing frees every series.
-        QCOMPARE(w.store.CurrentCube(), nullptr);
+        QCOMPARE(w.store.currentCube(), nullptr);
     }
 
     void losingActivationPauses() {
@@ -396,10 +396,10 @@ private slots:
         w.start();
         QMetaObject::invokeMethod(qApp, "applicationStateChanged",
                                   Q_ARG(Qt::ApplicationState, Qt::ApplicationInactive));
-        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
         QMetaObject::invokeMethod(qApp, "applicationStateChanged",
                                   Q_ARG(Qt::ApplicationState, Qt::ApplicationActive));
-        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
     }
 };
 

@@ -22,12 +22,12 @@ using namespace vexlor;
 
 namespace {
 
-int RowCount(HistoryStore& history) {
+int rowCount(HistoryStore& history) {
     qint64 after = 0;
     return static_cast<int>(history.readRows(after).size());
 }
 
-std::vector<StoredRow> StoredRows(HistoryStore& history) {
+std::vector<StoredRow> storedRows(HistoryStore& history) {
     std::vector<StoredRow> rows;
     history.forEachStoredRow([&rows](const StoredRow& r) { rows.push_back(r); });
     return rows;
@@ -36,14 +36,14 @@ std::vector<StoredRow> StoredRows(HistoryStore& history) {
 // Plays a script of user actions on the window: start, pause, right,
 // wrong, wrong2, skip, next, wait:SECONDS, series:N. Returns the recipe of
 // the last Cube solved.
-int Play(WindowFixture& w, const QString& script) {
+int play(WindowFixture& w, const QString& script) {
     int solvedKind = -1;
     for (const QString& step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (step == QLatin1String("start") || step == QLatin1String("pause")) {
             w.key('0');
         } else if (step == QLatin1String("right")) {
-            solvedKind = w.current()->kind;
-            w.click(w.current()->correct);
+            solvedKind = w.current()->recipe;
+            w.click(w.current()->correctAnswer);
         } else if (step == QLatin1String("wrong")) {
             w.click(w.wrongAnswer(0));
         } else if (step == QLatin1String("wrong2")) {
@@ -53,7 +53,7 @@ int Play(WindowFixture& w, const QString& script) {
         } else if (step == QLatin1String("next")) {
             QTest::mouseClick(w.label("next"), Qt::LeftButton);
         } else if (step.startsWith(QLatin1String("wait:"))) {
-            w.clock.AdvanceSeconds(step.mid(5).toDouble());
+            w.clock.advanceSeconds(step.mid(5).toDouble());
         } else if (step.startsWith(QLatin1String("series:"))) {
             w.newSeries(step.mid(7).toInt());
         } else {
@@ -65,11 +65,11 @@ int Play(WindowFixture& w, const QString& script) {
 
 // A file SQLite cannot read: a damaged header, or a damaged page inside a
 // sound file.
-void DamageHeader(const QString& path) {
-    WriteAll(path, QByteArray("this was a history once. ").repeated(200));
+void damageHeader(const QString& path) {
+    writeAll(path, QByteArray("this was a history once. ").repeated(200));
 }
 
-void DamagePage(const QString& path) {
+void damagePage(const QString& path) {
     {
         HistoryStore store(path);
         for (int i = 0; i < 2000; ++i)
@@ -118,18 +118,18 @@ private slots:
         QTemporaryDir dir;
         HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
         WindowFixture w(&history);
-        const int kind = Play(w, script);
-        const std::vector<StoredRow> stored = StoredRows(history);
+        const int kind = play(w, script);
+        const std::vector<StoredRow> stored = storedRows(history);
         QCOMPARE(static_cast<int>(stored.size()), rows);
         if (rows == 0)
             return;
         const StoredRow& last = stored.back();
-        QCOMPARE(last.kind, kind);
+        QCOMPARE(last.recipe, kind);
         QVERIFY(last.seconds.has_value());
         QCOMPARE(*last.seconds, seconds);
         QCOMPARE(last.wrong, wrong);
         // The FakeClock stands at noon of 9 December 2025, moved by the waits.
-        QCOMPARE(last.at, LocalDateTime(w.clock.Now()).toString(Qt::ISODate));
+        QCOMPARE(last.at, localDateTime(w.clock.now()).toString(Qt::ISODate));
         QVERIFY(last.at.startsWith(QLatin1String("2025-12-09T12:")));
     }
 
@@ -178,15 +178,15 @@ private slots:
                 QSKIP("this user may write read-only files (root): nothing is read-only to it");
             }
         } else if (condition == QLatin1String("damaged header")) {
-            DamageHeader(path);
+            damageHeader(path);
         } else if (condition == QLatin1String("damaged page")) {
-            DamagePage(path);
+            damagePage(path);
         } else {
-            QVERIFY(WriteAll(dir.filePath(QStringLiteral("file")), "not a folder"));
+            QVERIFY(writeAll(dir.filePath(QStringLiteral("file")), "not a folder"));
             folder = dir.filePath(QStringLiteral("file"));
         }
         damagedBytes =
-            condition.startsWith(QLatin1String("damaged")) ? ReadAll(path) : QByteArray();
+            condition.startsWith(QLatin1String("damaged")) ? readAll(path) : QByteArray();
         const QString storePath = folder + QStringLiteral("/history.sqlite");
 
         std::optional<QSqlDatabase> blocker;
@@ -201,15 +201,15 @@ private slots:
             }
             WindowFixture w(&history);
             QElapsedTimer pickTime;
-            Play(w, QStringLiteral("start wait:2 wrong wait:1"));
+            play(w, QStringLiteral("start wait:2 wrong wait:1"));
             pickTime.start();
-            Play(w, QStringLiteral("right"));
+            play(w, QStringLiteral("right"));
             QVERIFY2(pickTime.elapsed() < 1000, "a pick waited on the database");
-            QCOMPARE(w.phase(), TestPhase::Answered);
+            QCOMPARE(w.phase(), SessionPhase::Answered);
             QCOMPARE(w.label("socubes")->text(), QStringLiteral("1"));
             QCOMPARE(w.label("mists")->text(), QStringLiteral("1"));
-            QCOMPARE(w.count(SeriesKind::Mistakes), 1);
-            Play(w, QStringLiteral("next wait:1 right"));
+            QCOMPARE(w.count(SeriesId::Mistakes), 1);
+            play(w, QStringLiteral("next wait:1 right"));
             QCOMPARE(w.label("socubes")->text(), QStringLiteral("2"));
             QVERIFY2(w.dialogs.log.isEmpty(), qPrintable(w.dialogs.log.join('\n')));
 
@@ -236,12 +236,12 @@ private slots:
             const QStringList aside =
                 QDir(folder).entryList({QStringLiteral("history.damaged-*.sqlite")}, QDir::Files);
             QCOMPARE(aside.size(), 1);
-            QCOMPARE(ReadAll(folder + QLatin1Char('/') + aside.front()), damagedBytes);
+            QCOMPARE(readAll(folder + QLatin1Char('/') + aside.front()), damagedBytes);
             rowsAfter = 2; // the fresh file took both solves
         }
         if (rowsAfter >= 0) {
             HistoryStore after(path, HistoryStore::Mode::ReadOnly);
-            QCOMPARE(RowCount(after), rowsAfter);
+            QCOMPARE(rowCount(after), rowsAfter);
         } else {
             QVERIFY(!QFileInfo::exists(storePath));
         }
@@ -272,9 +272,9 @@ private slots:
         };
 
         w.start();
-        QCOMPARE(w.phase(), TestPhase::Answering);
+        QCOMPARE(w.phase(), SessionPhase::Answering);
         open();
-        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
         ProgressWindow* progress = w.form->progressWindow();
         QVERIFY(progress != nullptr);
         QVERIFY(progress->isVisible());
@@ -295,7 +295,7 @@ private slots:
 
         // Open beside the window: the test goes on and its solve shows.
         w.start();
-        Play(w, QStringLiteral("wait:3 right"));
+        play(w, QStringLiteral("wait:3 right"));
         QTRY_VERIFY2(totals->text().startsWith(QLatin1String("Cubes solved: 4 ")),
                      qPrintable(totals->text()));
         QVERIFY(times->accessibleDescription().contains(QLatin1String("9 Dec 2025: 3.0 s")));
@@ -305,7 +305,7 @@ private slots:
         QCOMPARE(w.form->findChildren<ProgressWindow*>().size(), 1);
         QTest::keyClick(progress, Qt::Key_Escape);
         QVERIFY(!progress->isVisible());
-        QCOMPARE(w.count(SeriesKind::Current), 30);
+        QCOMPARE(w.count(SeriesId::Current), 30);
     }
 
     // "Practise weakest recipes" asks what "Create random series" asks and
@@ -339,13 +339,13 @@ private slots:
         QTemporaryDir dir;
         HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
         if (withHistory)
-            for (int k = 0; k < kRecipes; ++k)
+            for (int k = 0; k < kRecipeCount; ++k)
                 history.record({QDateTime(QDate(2025, 12, 8), QTime(18, 0)), k, 5.0 + k, 0});
         WindowFixture w(&history);
         w.newSeries(12);
-        Play(w, QStringLiteral("start wait:1 wrong skip"));
-        QCOMPARE(w.count(SeriesKind::Current), 11);
-        QCOMPARE(w.count(SeriesKind::Skipped), 1);
+        play(w, QStringLiteral("start wait:1 wrong skip"));
+        QCOMPARE(w.count(SeriesId::Current), 11);
+        QCOMPARE(w.count(SeriesId::Skipped), 1);
 
         QTest::keyClick(w.form.get(), Qt::Key_F2);
         ProgressWindow* progress = w.form->progressWindow();
@@ -353,21 +353,21 @@ private slots:
         w.dialogs.log.clear();
         for (const QString& a : answers) {
             if (a == QLatin1String("yes"))
-                w.dialogs.QueueYes();
+                w.dialogs.queueYes();
             else if (a == QLatin1String("no"))
-                w.dialogs.QueueNo();
+                w.dialogs.queueNo();
             else
-                w.dialogs.QueueText(a);
+                w.dialogs.queueText(a);
         }
         QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("practise")),
                           Qt::LeftButton);
         QCOMPARE(w.dialogs.log, boxes);
-        QVERIFY(!w.dialogs.HasPending());
-        QCOMPARE(w.count(SeriesKind::Current), current);
-        QCOMPARE(w.count(SeriesKind::Skipped), skipped);
+        QVERIFY(!w.dialogs.hasPending());
+        QCOMPARE(w.count(SeriesId::Current), current);
+        QCOMPARE(w.count(SeriesId::Skipped), skipped);
         const bool made = answers.front() == QLatin1String("yes");
         QCOMPARE(progress->isVisible(), !made);
-        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
         QCOMPARE(w.state.mistakes, made ? 0 : 1);
     }
 
@@ -391,7 +391,7 @@ private slots:
         QFETCH(double, step);
         QFETCH(int, steps);
         QFETCH(int, decimals);
-        const ValueAxis axis = MakeValueAxis(largest, 5);
+        const ValueAxis axis = makeValueAxis(largest, 5);
         QVERIFY2(std::abs(axis.step - step) < 1e-12, qPrintable(QString::number(axis.step)));
         QCOMPARE(axis.steps, steps);
         QCOMPARE(axis.decimals, decimals);

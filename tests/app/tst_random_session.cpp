@@ -5,7 +5,7 @@
 #include "cube/random.h"
 #include "series/series_file.h"
 #include "series/series_store.h"
-#include "session/datetime.h"
+#include "time/datetime.h"
 #include "window_fixture.h"
 
 #include <QFile>
@@ -18,8 +18,8 @@ using namespace vexlor;
 
 namespace {
 
-constexpr SeriesKind kKinds[] = {SeriesKind::Current, SeriesKind::Skipped, SeriesKind::Mistakes,
-                                 SeriesKind::Custom};
+constexpr SeriesId kKinds[] = {SeriesId::Current, SeriesId::Skipped, SeriesId::Mistakes,
+                               SeriesId::Custom};
 
 } // namespace
 
@@ -28,7 +28,7 @@ class RandomSessionTest : public QObject {
 
 private:
     // Checks every promise the window makes; returns the first broken one.
-    static QString Broken(WindowFixture& w) {
+    static QString brokenRule(WindowFixture& w) {
         QLabel* countLabels[] = {w.label("scurr"), w.label("sskip"), w.label("smist"),
                                  w.label("scust")};
         for (int i = 0; i < 4; ++i) {
@@ -37,7 +37,7 @@ private:
         }
         if (!w.state.paused && w.current() == nullptr)
             return "running without a current Cube";
-        const bool answered = w.phase() == TestPhase::Answered;
+        const bool answered = w.phase() == SessionPhase::Answered;
         if (w.label("next")->isHidden() == answered)
             return "next label visibility disagrees with the state";
         if (w.button("stst")->text() != (w.state.paused ? "Start" : "Pause"))
@@ -45,7 +45,7 @@ private:
         if (w.label("mists")->text() != QString::number(w.state.mistakes) ||
             w.label("socubes")->text() != QString::number(w.state.solved))
             return "statistics labels disagree with the state";
-        if (w.state.paused && IsStampSet(w.state.totalStart) && w.state.totalStop == 0.0)
+        if (w.state.paused && isStampSet(w.state.totalStart) && w.state.totalStop == 0.0)
             return "total clock runs while paused";
         return {};
     }
@@ -77,11 +77,11 @@ private slots:
 
         WindowFixture w;
         // Start from a series made from the seed, so that a run repeats.
-        SeedRandom(seed);
-        w.store.MakeRandomSeries();
+        seedRandom(seed);
+        w.store.makeRandomSeries();
         w.form->flow().resetTest();
         // One good file to load from the start.
-        QCOMPARE(SaveSeriesFile(files[0], w.store[SeriesKind::Current], true), WriteResult::Ok);
+        QCOMPARE(saveSeriesFile(files[0], w.store[SeriesId::Current], true), WriteResult::Ok);
         w.dialogs.fallback = [&](const QString& box) -> std::optional<QString> {
             if (box == "ask: Close Vexlors?")
                 return std::nullopt; // the window stays for the next step
@@ -111,7 +111,7 @@ private slots:
 
         int maxSolved = 0;
         for (int step = 0; step < steps; ++step) {
-            w.clock.AdvanceSeconds(pick(50) / 10.0);
+            w.clock.advanceSeconds(pick(50) / 10.0);
             const int what = pick(100);
             QString action;
             if (what < 30) {
@@ -120,7 +120,7 @@ private slots:
                 w.click(a);
             } else if (what < 40 && w.current() != nullptr && !w.state.paused) {
                 action = "pick the right answer";
-                w.click(w.current()->correct >= 0 ? w.current()->correct : 0);
+                w.click(w.current()->correctAnswer >= 0 ? w.current()->correctAnswer : 0);
             } else if (what < 60) {
                 const char k = keys[pick(int(sizeof keys))];
                 action = QString("key %1").arg(int(k));
@@ -145,7 +145,7 @@ private slots:
             w.form->updateClocks();
             if (w.state.solved > maxSolved)
                 maxSolved = w.state.solved;
-            const QString broken = Broken(w);
+            const QString broken = brokenRule(w);
             if (!broken.isEmpty())
                 QFAIL(qPrintable(QString("step %1 (%2): %3").arg(step).arg(action, broken)));
         }

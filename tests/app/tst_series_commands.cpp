@@ -21,7 +21,7 @@ using namespace vexlor;
 
 namespace {
 
-double ReadDouble(const QByteArray& bytes, int offset) {
+double readDouble(const QByteArray& bytes, int offset) {
     double v = 0;
     std::memcpy(&v, bytes.constData() + offset, sizeof v);
     return v;
@@ -31,22 +31,22 @@ constexpr int kRecord = 232;
 constexpr int kHeader = 6;
 
 // A series file's bytes, written as the program writes the series.
-QByteArray FileBytes(const Series& series) {
+QByteArray fileBytes(const Series& series) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (WriteSeriesToDevice(buffer, series, false) != WriteResult::Ok)
+    if (writeSeriesToDevice(buffer, series, false) != WriteResult::Ok)
         qFatal("cannot write a series to memory");
     return buffer.data();
 }
 
 // Three generated Cubes, as a file holds them.
-QByteArray ThreeCubes() {
-    SetupTopology();
-    SeedRandom(5);
+QByteArray threeCubes() {
+    setupTopology();
+    seedRandom(5);
     SeriesStore store;
     store.seriesSize = 3;
-    store.MakeRandomSeries();
-    return FileBytes(store[SeriesKind::Current]);
+    store.makeRandomSeries();
+    return fileBytes(store[SeriesId::Current]);
 }
 
 } // namespace
@@ -60,62 +60,62 @@ private slots:
         w.start();
 
         // No: the test is left paused and nothing else changes.
-        w.dialogs.QueueNo();
+        w.dialogs.queueNo();
         QTest::mouseClick(w.button("newseriesb"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(),
                  QStringLiteral("ask: Delete the Current series and create a new one?"));
-        QCOMPARE(w.phase(), TestPhase::Stopped);
-        QCOMPARE(w.count(SeriesKind::Current), 30);
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
+        QCOMPARE(w.count(SeriesId::Current), 30);
 
         // Bad numbers are refused and the offered number stays the last good one.
         for (const char* bad : {"0", "501", "-3", "abc", ""}) {
             w.dialogs.log.clear();
-            w.dialogs.QueueYes();
-            w.dialogs.QueueText(QString::fromLatin1(bad));
+            w.dialogs.queueYes();
+            w.dialogs.queueText(QString::fromLatin1(bad));
             QTest::mouseClick(w.button("newseriesb"), Qt::LeftButton);
             QCOMPARE(w.dialogs.log.size(), 3);
             QCOMPARE(w.dialogs.log[1],
                      QStringLiteral("input: Vexlor | Number of Cubes for the new series: | 30"));
-            QCOMPARE(w.dialogs.log[2], QStringLiteral("error: Wrong number of Cubes (max. 500)."));
-            QCOMPARE(w.count(SeriesKind::Current), 30);
+            QCOMPARE(w.dialogs.log[2], QStringLiteral("error: Wrong number of cubes (max. 500)."));
+            QCOMPARE(w.count(SeriesId::Current), 30);
             QCOMPARE(w.store.seriesSize, 30);
         }
 
         // Cancel changes nothing.
-        w.dialogs.QueueYes();
-        w.dialogs.QueueCancel();
+        w.dialogs.queueYes();
+        w.dialogs.queueCancel();
         QTest::mouseClick(w.button("newseriesb"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Current), 30);
+        QCOMPARE(w.count(SeriesId::Current), 30);
 
         // 500 with a non-empty Skipped: No keeps Skipped and still makes 500.
         w.start();
         w.key('+');
-        QCOMPARE(w.count(SeriesKind::Skipped), 1);
+        QCOMPARE(w.count(SeriesId::Skipped), 1);
         w.newSeries(500, false);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("ask: Clear the Skipped series?"));
-        QCOMPARE(w.count(SeriesKind::Current), 500);
-        QCOMPARE(w.store[SeriesKind::Current].size(), std::size_t{500});
-        QCOMPARE(w.count(SeriesKind::Skipped), 1);
-        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.count(SeriesId::Current), 500);
+        QCOMPARE(w.store[SeriesId::Current].size(), std::size_t{500});
+        QCOMPARE(w.count(SeriesId::Skipped), 1);
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
         QCOMPARE(w.label("scurr")->text(), QStringLiteral("500"));
 
         // The next input box offers 500; Yes clears Skipped.
         w.newSeries(7, true);
         QVERIFY(w.dialogs.log.contains(
             QStringLiteral("input: Vexlor | Number of Cubes for the new series: | 500")));
-        QCOMPARE(w.count(SeriesKind::Skipped), 0);
-        QCOMPARE(w.count(SeriesKind::Current), 7);
+        QCOMPARE(w.count(SeriesId::Skipped), 0);
+        QCOMPARE(w.count(SeriesId::Current), 7);
         QVERIFY(!w.dialogs.unexpected);
     }
 
     void createWithEmptyCurrentAsksNothingFirst() {
         WindowFixture w;
-        w.store.ClearSeries(SeriesKind::Current);
-        w.dialogs.QueueText("4");
+        w.store.clearSeries(SeriesId::Current);
+        w.dialogs.queueText("4");
         QTest::mouseClick(w.button("newseriesb"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.size(), 1);
         QVERIFY(w.dialogs.log[0].startsWith("input: "));
-        QCOMPARE(w.count(SeriesKind::Current), 4);
+        QCOMPARE(w.count(SeriesId::Current), 4);
     }
 
     void commandsOnEmptySeriesDoNothing() {
@@ -126,15 +126,15 @@ private slots:
               w.button("Button7"), w.button("Button6"), w.button("Button12")})
             QTest::mouseClick(b, Qt::LeftButton);
         QVERIFY(w.dialogs.log.isEmpty());
-        QCOMPARE(w.phase(), TestPhase::Answering);
+        QCOMPARE(w.phase(), SessionPhase::Answering);
 
         // Clearing Mistakes and Custom neither asks nor pauses.
         w.click(w.wrongAnswer());
         QCOMPARE(w.label("smist")->text(), QStringLiteral("1"));
         QTest::mouseClick(w.button("Button13"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Mistakes), 0);
+        QCOMPARE(w.count(SeriesId::Mistakes), 0);
         QCOMPARE(w.label("smist")->text(), QStringLiteral("0"));
-        QCOMPARE(w.phase(), TestPhase::Answering);
+        QCOMPARE(w.phase(), SessionPhase::Answering);
         QVERIFY(w.dialogs.log.isEmpty());
     }
 
@@ -142,22 +142,22 @@ private slots:
         WindowFixture w;
         // Nothing while stopped.
         QTest::mouseClick(w.button("atcu"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Custom), 0);
+        QCOMPARE(w.count(SeriesId::Custom), 0);
         w.start();
-        w.clock.AdvanceSeconds(2);
+        w.clock.advanceSeconds(2);
         for (int i = 0; i < 3; ++i)
             QTest::mouseClick(w.button("atcu"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Custom), 3);
+        QCOMPARE(w.count(SeriesId::Custom), 3);
         QCOMPARE(w.label("scust")->text(), QStringLiteral("3"));
-        QCOMPARE(w.store[SeriesKind::Custom].size(), std::size_t{3});
+        QCOMPARE(w.store[SeriesId::Custom].size(), std::size_t{3});
         // The copies carry the clock frozen now; the Cube's own clock runs on.
-        QCOMPARE(w.store[SeriesKind::Custom].front().tstop, w.clock.Now());
-        QCOMPARE(w.current()->tstop, 0.0);
+        QCOMPARE(w.store[SeriesId::Custom].front().clockStop, w.clock.now());
+        QCOMPARE(w.current()->clockStop, 0.0);
         QTest::mouseClick(w.button("Button1"), Qt::LeftButton);
         QTest::mouseClick(w.button("atmi"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Skipped), 1);
-        QCOMPARE(w.count(SeriesKind::Mistakes), 1);
-        QCOMPARE(w.phase(), TestPhase::Answering);
+        QCOMPARE(w.count(SeriesId::Skipped), 1);
+        QCOMPARE(w.count(SeriesId::Mistakes), 1);
+        QCOMPARE(w.phase(), SessionPhase::Answering);
         QVERIFY(w.dialogs.log.isEmpty());
     }
 
@@ -165,22 +165,22 @@ private slots:
         WindowFixture w;
         w.start();
         w.click(w.wrongAnswer());
-        QCOMPARE(w.count(SeriesKind::Mistakes), 1);
+        QCOMPARE(w.count(SeriesId::Mistakes), 1);
         // No: the test is paused and Current stays.
-        w.dialogs.QueueNo();
+        w.dialogs.queueNo();
         QTest::mouseClick(w.button("Button3"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("ask: Delete the Current series?"));
-        QCOMPARE(w.phase(), TestPhase::Stopped);
-        QCOMPARE(w.count(SeriesKind::Current), 30);
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
+        QCOMPARE(w.count(SeriesId::Current), 30);
         // Yes: Current is a copy of Mistakes, which stays as it was.
-        w.dialogs.QueueYes();
+        w.dialogs.queueYes();
         QTest::mouseClick(w.button("Button3"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Current), 1);
-        QVERIFY(&w.store[SeriesKind::Current].front() != &w.store[SeriesKind::Mistakes].front());
+        QCOMPARE(w.count(SeriesId::Current), 1);
+        QVERIFY(&w.store[SeriesId::Current].front() != &w.store[SeriesId::Mistakes].front());
         QCOMPARE(w.state.mistakes, 0);
         w.start();
-        w.click(w.current()->correct);
-        QCOMPARE(int(w.store[SeriesKind::Mistakes].front().chosen[w.current()->correct]), 0);
+        w.click(w.current()->correctAnswer);
+        QCOMPARE(int(w.store[SeriesId::Mistakes].front().picked[w.current()->correctAnswer]), 0);
     }
 
     void clearingAskWhereItShould() {
@@ -188,37 +188,36 @@ private slots:
         w.start();
         w.key('+');
         // Clear Skipped: No keeps it (the test is now paused).
-        w.dialogs.QueueNo();
+        w.dialogs.queueNo();
         QTest::mouseClick(w.button("Button12"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Skipped), 1);
-        QCOMPARE(w.phase(), TestPhase::Stopped);
-        w.dialogs.QueueYes();
+        QCOMPARE(w.count(SeriesId::Skipped), 1);
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
+        w.dialogs.queueYes();
         QTest::mouseClick(w.button("Button12"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Skipped), 0);
+        QCOMPARE(w.count(SeriesId::Skipped), 0);
         QCOMPARE(w.label("sskip")->text(), QStringLiteral("0"));
 
         // Clear Current.
-        w.dialogs.QueueNo();
+        w.dialogs.queueNo();
         QTest::mouseClick(w.button("Button11"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Current), 29);
-        w.dialogs.QueueYes();
+        QCOMPARE(w.count(SeriesId::Current), 29);
+        w.dialogs.queueYes();
         QTest::mouseClick(w.button("Button11"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Current), 0);
-        QCOMPARE(w.phase(), TestPhase::Finished);
+        QCOMPARE(w.count(SeriesId::Current), 0);
+        QCOMPARE(w.phase(), SessionPhase::Finished);
         // Empty Current: nothing at all.
         QTest::mouseClick(w.button("Button11"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.size(), 4);
 
         // "All" with only Custom non-empty.
-        w.store.AppendCopy(SeriesKind::Custom, w.form->sampleCube());
-        w.dialogs.QueueNo();
+        w.store.appendCopy(SeriesId::Custom, w.form->sampleCube());
+        w.dialogs.queueNo();
         QTest::mouseClick(w.button("Button2"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("ask: Delete all series?"));
-        QCOMPARE(w.count(SeriesKind::Custom), 1);
-        w.dialogs.QueueYes();
+        QCOMPARE(w.count(SeriesId::Custom), 1);
+        w.dialogs.queueYes();
         QTest::mouseClick(w.button("Button2"), Qt::LeftButton);
-        for (auto k :
-             {SeriesKind::Current, SeriesKind::Skipped, SeriesKind::Mistakes, SeriesKind::Custom})
+        for (auto k : {SeriesId::Current, SeriesId::Skipped, SeriesId::Mistakes, SeriesId::Custom})
             QVERIFY(w.store[k].empty());
         // All empty: nothing.
         const int boxes = int(w.dialogs.log.size());
@@ -234,17 +233,17 @@ private slots:
 
         // Save of Current: no question about timing, a stripped file.
         w.start();
-        w.clock.AdvanceSeconds(3);
+        w.clock.advanceSeconds(3);
         w.click(w.wrongAnswer());
         const QString current = dir.filePath("current.srs");
-        w.dialogs.QueueFile(current);
+        w.dialogs.queueFile(current);
         QTest::mouseClick(w.button("Button9"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.size(), 1);
         QCOMPARE(w.dialogs.log[0], "save: Save the series: | Series (*.srs) | srs | " +
                                        QCoreApplication::applicationDirPath() + "/");
-        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
         QCOMPARE(w.form->commands().dialogFolder(), dir.path() + "/");
-        const QByteArray bytes = ReadAll(current);
+        const QByteArray bytes = readAll(current);
         QCOMPARE(bytes.size(), kHeader + 30 * kRecord);
         QCOMPARE(bytes.left(6), QByteArray("SRS \x1e\x00", 6));
         for (int i = 0; i < 30; ++i) {
@@ -253,40 +252,40 @@ private slots:
             QCOMPARE(rec.mid(216, 16), QByteArray(16, '\0'));
         }
         // The Cube in memory keeps its pick and clock.
-        QVERIFY(w.current()->tstop > 0);
+        QVERIFY(w.current()->clockStop > 0);
 
         // Save of Mistakes answered No: picks and times stay in the file.
         const QString mistakes = dir.filePath("mistakes.srs");
-        w.dialogs.QueueFile(mistakes);
-        w.dialogs.QueueNo();
+        w.dialogs.queueFile(mistakes);
+        w.dialogs.queueNo();
         QTest::mouseClick(w.button("Button7"), Qt::LeftButton);
         QVERIFY(w.dialogs.log.last().startsWith("ask: Save without timing and solving "
                                                 "information?\n(If you choose Yes, the Cubes "
                                                 "will be saved with current time set to zero "
                                                 "and no answers selected.)"));
-        const QByteArray kept = ReadAll(mistakes);
+        const QByteArray kept = readAll(mistakes);
         QCOMPARE(kept.size(), kHeader + kRecord);
-        QCOMPARE(ReadDouble(kept, kHeader + 216), w.store[SeriesKind::Mistakes].front().tstart);
-        QCOMPARE(ReadDouble(kept, kHeader + 224), w.store[SeriesKind::Mistakes].front().tstop);
-        QVERIFY(ReadDouble(kept, kHeader + 224) > 0);
+        QCOMPARE(readDouble(kept, kHeader + 216), w.store[SeriesId::Mistakes].front().clockStart);
+        QCOMPARE(readDouble(kept, kHeader + 224), w.store[SeriesId::Mistakes].front().clockStop);
+        QVERIFY(readDouble(kept, kHeader + 224) > 0);
 
         // Yes strips.
         const QString stripped = dir.filePath("stripped.srs");
-        w.dialogs.QueueFile(stripped);
-        w.dialogs.QueueYes();
+        w.dialogs.queueFile(stripped);
+        w.dialogs.queueYes();
         QTest::mouseClick(w.button("Button7"), Qt::LeftButton);
-        QCOMPARE(ReadAll(stripped).mid(kHeader + 216, 16), QByteArray(16, '\0'));
+        QCOMPARE(readAll(stripped).mid(kHeader + 216, 16), QByteArray(16, '\0'));
 
         // A cancelled dialog writes nothing and keeps lastdir.
-        w.dialogs.QueueCancel();
+        w.dialogs.queueCancel();
         QTest::mouseClick(w.button("Button7"), Qt::LeftButton);
         QCOMPARE(w.form->commands().dialogFolder(), dir.path() + "/");
 
         // A file that cannot be written: the error, and the series unchanged.
-        w.dialogs.QueueFile(dir.filePath("no/such/folder/x.srs"));
+        w.dialogs.queueFile(dir.filePath("no/such/folder/x.srs"));
         QTest::mouseClick(w.button("Button9"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("error: Error writing file."));
-        QCOMPARE(w.count(SeriesKind::Current), 30);
+        QCOMPARE(w.count(SeriesId::Current), 30);
         QVERIFY(!w.dialogs.unexpected);
     }
 
@@ -295,15 +294,15 @@ private slots:
         WindowFixture w;
         // 65,536 Cubes in Current, linked by hand (far beyond what the
         // program makes in one go, but Mistakes and Custom can grow so).
-        w.store.ReplaceCurrent(Series(65'536, CubeNode{}));
-        QCOMPARE(w.count(SeriesKind::Current), 65'536);
+        w.store.replaceCurrent(Series(65'536, Cube{}));
+        QCOMPARE(w.count(SeriesId::Current), 65'536);
         const QString path = dir.filePath("long.srs");
-        QVERIFY(WriteAll(path, "earlier"));
+        QVERIFY(writeAll(path, "earlier"));
         QTest::mouseClick(w.button("Button9"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.size(), 1);
         QCOMPARE(w.dialogs.log[0], "error: " + QString::fromUtf8(kSeriesTooLong));
         QVERIFY(w.dialogs.log[0].contains("65,535"));
-        QCOMPARE(ReadAll(path), QByteArray("earlier"));
+        QCOMPARE(readAll(path), QByteArray("earlier"));
     }
 
     void loadingFiles_data() {
@@ -324,16 +323,16 @@ private slots:
         QTemporaryDir dir;
         WindowFixture w;
         const QString path = dir.filePath("bad.srs");
-        QVERIFY(WriteAll(path, bytes));
+        QVERIFY(writeAll(path, bytes));
         w.start();
-        w.dialogs.QueueYes();
-        w.dialogs.QueueFile(path);
+        w.dialogs.queueYes();
+        w.dialogs.queueFile(path);
         QTest::mouseClick(w.button("loadfromfile"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log[0], QStringLiteral("ask: Delete the Current series?"));
         QCOMPARE(w.dialogs.log.last(), "error: " + message);
-        QCOMPARE(w.count(SeriesKind::Current), cubes < 0 ? 30 : cubes);
-        QVERIFY(w.phase() == TestPhase::Stopped || w.phase() == TestPhase::Finished);
-        QVERIFY(IsBlank(w.picture("qu")->canvas().image()));
+        QCOMPARE(w.count(SeriesId::Current), cubes < 0 ? 30 : cubes);
+        QVERIFY(w.phase() == SessionPhase::Stopped || w.phase() == SessionPhase::Finished);
+        QVERIFY(isBlank(w.picture("qu")->canvas().image()));
         QCOMPARE(w.form->commands().dialogFolder(), dir.path() + "/");
     }
 
@@ -343,44 +342,44 @@ private slots:
         // A good file of 3 Cubes, cut inside the third record.
         const QString good = dir.filePath("good.srs");
         w.newSeries(3);
-        w.dialogs.QueueFile(good);
+        w.dialogs.queueFile(good);
         QTest::mouseClick(w.button("Button9"), Qt::LeftButton);
-        QByteArray bytes = ReadAll(good);
+        QByteArray bytes = readAll(good);
         QCOMPARE(bytes.size(), kHeader + 3 * kRecord);
         const QString cut = dir.filePath("cut.srs");
-        QVERIFY(WriteAll(cut, bytes.left(kHeader + 2 * kRecord + 100)));
-        w.dialogs.QueueYes();
-        w.dialogs.QueueFile(cut);
+        QVERIFY(writeAll(cut, bytes.left(kHeader + 2 * kRecord + 100)));
+        w.dialogs.queueYes();
+        w.dialogs.queueFile(cut);
         QTest::mouseClick(w.button("loadfromfile"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("error: Error reading file."));
-        QCOMPARE(w.count(SeriesKind::Current), 2);
+        QCOMPARE(w.count(SeriesId::Current), 2);
 
         // A missing file keeps Current.
-        w.dialogs.QueueYes();
-        w.dialogs.QueueFile(dir.filePath("missing.srs"));
+        w.dialogs.queueYes();
+        w.dialogs.queueFile(dir.filePath("missing.srs"));
         QTest::mouseClick(w.button("loadfromfile"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("error: Wrong file format."));
-        QCOMPARE(w.count(SeriesKind::Current), 2);
+        QCOMPARE(w.count(SeriesId::Current), 2);
 
         // Extra bytes after the last record are ignored; an empty Current
         // asks nothing before the dialog.
-        w.store.ClearSeries(SeriesKind::Current);
-        QVERIFY(WriteAll(good, bytes + QByteArray("trailing bytes")));
+        w.store.clearSeries(SeriesId::Current);
+        QVERIFY(writeAll(good, bytes + QByteArray("trailing bytes")));
         w.dialogs.log.clear();
-        w.dialogs.QueueFile(good);
+        w.dialogs.queueFile(good);
         QTest::mouseClick(w.button("loadfromfile"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.size(), 1);
         QCOMPARE(w.dialogs.log[0],
                  "open: Open series or series set: | Series (*.srs) | srs | " + dir.path() + "/");
-        QCOMPARE(w.count(SeriesKind::Current), 3);
+        QCOMPARE(w.count(SeriesId::Current), 3);
 
         // Cancelled: nothing changes but the pause.
         w.start();
-        w.dialogs.QueueYes();
-        w.dialogs.QueueCancel();
+        w.dialogs.queueYes();
+        w.dialogs.queueCancel();
         QTest::mouseClick(w.button("loadfromfile"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Current), 3);
-        QCOMPARE(w.phase(), TestPhase::Stopped);
+        QCOMPARE(w.count(SeriesId::Current), 3);
+        QCOMPARE(w.phase(), SessionPhase::Stopped);
         QVERIFY(!w.dialogs.unexpected);
     }
 
@@ -391,7 +390,7 @@ private slots:
         QTest::addColumn<QByteArray>("bytes"); // empty: no such file
         QTest::addColumn<QString>("message");  // empty: none
         QTest::addColumn<int>("cubes");        // -1: the random 30 as they were
-        const QByteArray good = ThreeCubes();
+        const QByteArray good = threeCubes();
         QTest::newRow("good") << good << QString() << 3;
         QTest::newRow("wrong format") << QByteArray("SRS\x01\x00", 5) << "Wrong file format." << -1;
         QTest::newRow("cut") << good.left(kHeader + 2 * kRecord + 100) << "Error reading file."
@@ -405,11 +404,11 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("start.srs");
         if (!bytes.isEmpty())
-            QVERIFY(WriteAll(path, bytes));
+            QVERIFY(writeAll(path, bytes));
         FakeClock clock;
         ScriptedDialogs dialogs;
         SeriesStore store;
-        TestState state;
+        SessionState state;
         MainWindow form(MainWindow::Services{&dialogs, &store, &state});
         QList<bool> exposedAtBox;
         dialogs.onOpen = [&] { exposedAtBox.append(form.windowHandle()->isExposed()); };
@@ -424,11 +423,11 @@ private slots:
         else
             QCOMPARE(dialogs.log, QStringList{"error: " + message});
         QCOMPARE(exposedAtBox, QList<bool>(dialogs.log.size(), true));
-        QCOMPARE(store.count(SeriesKind::Current), cubes < 0 ? 30 : cubes);
+        QCOMPARE(store.count(SeriesId::Current), cubes < 0 ? 30 : cubes);
         if (cubes == 3)
-            QCOMPARE(FileBytes(store[SeriesKind::Current]), bytes);
-        QCOMPARE(form.flow().phase(), TestPhase::Stopped);
-        QVERIFY(!IsBlank(form.findChild<PictureWidget*>("qu")->canvas().image()));
+            QCOMPARE(fileBytes(store[SeriesId::Current]), bytes);
+        QCOMPARE(form.flow().phase(), SessionPhase::Stopped);
+        QVERIFY(!isBlank(form.findChild<PictureWidget*>("qu")->canvas().image()));
         QVERIFY(form.isVisible());
     }
 
@@ -441,44 +440,44 @@ private slots:
         w.start();
         const int wrong0 = w.wrongAnswer(0);
         const int wrong1 = w.wrongAnswer(1);
-        w.clock.AdvanceSeconds(1.5);
+        w.clock.advanceSeconds(1.5);
         w.click(wrong0); // copy 1: no pick yet, 1.5 s
-        w.clock.AdvanceSeconds(2);
+        w.clock.advanceSeconds(2);
         w.click(wrong1); // copy 2: wrong0 picked, 3.5 s
-        w.click(w.current()->correct);
+        w.click(w.current()->correctAnswer);
         w.click(0);
-        QCOMPARE(w.count(SeriesKind::Mistakes), 2);
+        QCOMPARE(w.count(SeriesId::Mistakes), 2);
         const QString path = dir.filePath("mistakes.srs");
-        w.dialogs.QueueFile(path);
-        w.dialogs.QueueNo();
+        w.dialogs.queueFile(path);
+        w.dialogs.queueNo();
         QTest::mouseClick(w.button("Button7"), Qt::LeftButton);
 
-        w.dialogs.QueueYes();
+        w.dialogs.queueYes();
         QTest::mouseClick(w.button("Button2"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Mistakes), 0);
+        QCOMPARE(w.count(SeriesId::Mistakes), 0);
 
-        w.dialogs.QueueFile(path);
+        w.dialogs.queueFile(path);
         QTest::mouseClick(w.button("loadfromfile"), Qt::LeftButton);
-        QCOMPARE(w.count(SeriesKind::Current), 2);
-        w.clock.AdvanceSeconds(100);
+        QCOMPARE(w.count(SeriesId::Current), 2);
+        w.clock.advanceSeconds(100);
         w.start();
         // The first copy's time goes on from 1.5 s.
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("1.5"));
-        w.clock.AdvanceSeconds(1);
+        w.clock.advanceSeconds(1);
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("2.5"));
-        w.click(w.current()->correct);
+        w.click(w.current()->correctAnswer);
         w.click(0);
         // The second copy shows the earlier wrong pick, which counts nothing
         // when picked again, and goes on from 3.5 s.
-        QCOMPARE(int(w.current()->chosen[wrong0]), 1);
-        QCOMPARE(int(w.current()->chosen[wrong1]), 0);
+        QCOMPARE(int(w.current()->picked[wrong0]), 1);
+        QCOMPARE(int(w.current()->picked[wrong1]), 0);
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("3.5"));
         w.click(wrong0);
         QCOMPARE(w.state.mistakes, 0);
-        QCOMPARE(w.count(SeriesKind::Mistakes), 0);
+        QCOMPARE(w.count(SeriesId::Mistakes), 0);
         QVERIFY(!w.dialogs.unexpected);
     }
 };

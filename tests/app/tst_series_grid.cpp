@@ -14,37 +14,37 @@ using namespace vexlor;
 
 namespace {
 
-enum class Action { None, CopyToCurrent, AddCurrentCube, Save, Clear, ClearAll };
+enum class Action { None, copyToCurrent, addCurrentCube, Save, Clear, ClearAll };
 
 // Each series other than Current holds two Cubes marked by their kind, so
 // that a copy or a file shows where its Cubes came from.
-constexpr std::int8_t kMarker[kSeriesKinds] = {-1, 101, 102, 103};
+constexpr std::int8_t kMarker[kSeriesCount] = {-1, 101, 102, 103};
 
 const QString kDeleteCurrent = "ask: Delete the Current series?";
 const QString kClearSkipped = "ask: Clear the Skipped series?";
 const QString kStrip = "ask: " + text::kSaveStripped;
 const QString kDeleteAll = "ask: Delete all series?";
 
-std::vector<int> Kinds(const Series& s) {
+std::vector<int> kinds(const Series& s) {
     std::vector<int> kinds;
-    for (const CubeNode& c : s)
-        kinds.push_back(c.kind);
+    for (const Cube& c : s)
+        kinds.push_back(c.recipe);
     return kinds;
 }
 
-using Snapshot = std::array<std::vector<int>, kSeriesKinds>;
+using Snapshot = std::array<std::vector<int>, kSeriesCount>;
 
-Snapshot Take(const SeriesStore& store) {
+Snapshot take(const SeriesStore& store) {
     Snapshot s;
-    for (SeriesKind k : kAllSeries)
-        s[static_cast<int>(k)] = Kinds(store[k]);
+    for (SeriesId k : kAllSeries)
+        s[static_cast<int>(k)] = kinds(store[k]);
     return s;
 }
 
 } // namespace
 
 Q_DECLARE_METATYPE(Action)
-Q_DECLARE_METATYPE(SeriesKind)
+Q_DECLARE_METATYPE(SeriesId)
 
 class SeriesGridTest : public QObject {
     Q_OBJECT
@@ -52,17 +52,17 @@ class SeriesGridTest : public QObject {
 private:
     // A running test over 30 fresh Cubes, each other series holding two
     // marked Cubes with a clock on them.
-    static void Prepare(WindowFixture& w, SeriesKind emptied, bool empty) {
-        for (SeriesKind k : {SeriesKind::Skipped, SeriesKind::Mistakes, SeriesKind::Custom}) {
-            CubeNode c = *w.current();
-            c.kind = kMarker[static_cast<int>(k)];
-            c.tstart = 46'000.25;
-            c.tstop = 46'000.5;
-            w.store.AppendCopy(k, c);
-            w.store.AppendCopy(k, c);
+    static void prepare(WindowFixture& w, SeriesId emptied, bool empty) {
+        for (SeriesId k : {SeriesId::Skipped, SeriesId::Mistakes, SeriesId::Custom}) {
+            Cube c = *w.current();
+            c.recipe = kMarker[static_cast<int>(k)];
+            c.clockStart = 46'000.25;
+            c.clockStop = 46'000.5;
+            w.store.appendCopy(k, c);
+            w.store.appendCopy(k, c);
         }
         if (empty)
-            w.store.ClearSeries(emptied);
+            w.store.clearSeries(emptied);
         w.form->refreshLabels();
         if (w.current() != nullptr)
             w.start();
@@ -71,28 +71,28 @@ private:
 private slots:
     void everyCellActsOnItsRow_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<SeriesKind>("series");
+        QTest::addColumn<SeriesId>("series");
         QTest::addColumn<Action>("action");
         QTest::addColumn<bool>("pausesFirst");
         QTest::addColumn<QString>("question");
 
-        const auto C = SeriesKind::Current, S = SeriesKind::Skipped, M = SeriesKind::Mistakes,
-                   U = SeriesKind::Custom;
+        const auto C = SeriesId::Current, S = SeriesId::Skipped, M = SeriesId::Mistakes,
+                   U = SeriesId::Custom;
         // clang-format off
         QTest::newRow("guzik")    << "guzik"    << C << Action::None           << false << "";
         QTest::newRow("guzik2")   << "guzik2"   << C << Action::None           << false << "";
         QTest::newRow("Button9")  << "Button9"  << C << Action::Save           << true  << "";
         QTest::newRow("Button11") << "Button11" << C << Action::Clear          << true  << kDeleteCurrent;
-        QTest::newRow("Button5")  << "Button5"  << S << Action::CopyToCurrent  << true  << kDeleteCurrent;
-        QTest::newRow("Button1")  << "Button1"  << S << Action::AddCurrentCube << false << "";
+        QTest::newRow("Button5")  << "Button5"  << S << Action::copyToCurrent  << true  << kDeleteCurrent;
+        QTest::newRow("Button1")  << "Button1"  << S << Action::addCurrentCube << false << "";
         QTest::newRow("Button8")  << "Button8"  << S << Action::Save           << true  << kStrip;
         QTest::newRow("Button12") << "Button12" << S << Action::Clear          << true  << kClearSkipped;
-        QTest::newRow("Button3")  << "Button3"  << M << Action::CopyToCurrent  << true  << kDeleteCurrent;
-        QTest::newRow("atmi")     << "atmi"     << M << Action::AddCurrentCube << false << "";
+        QTest::newRow("Button3")  << "Button3"  << M << Action::copyToCurrent  << true  << kDeleteCurrent;
+        QTest::newRow("atmi")     << "atmi"     << M << Action::addCurrentCube << false << "";
         QTest::newRow("Button7")  << "Button7"  << M << Action::Save           << true  << kStrip;
         QTest::newRow("Button13") << "Button13" << M << Action::Clear          << false << "";
-        QTest::newRow("Button4")  << "Button4"  << U << Action::CopyToCurrent  << true  << kDeleteCurrent;
-        QTest::newRow("atcu")     << "atcu"     << U << Action::AddCurrentCube << false << "";
+        QTest::newRow("Button4")  << "Button4"  << U << Action::copyToCurrent  << true  << kDeleteCurrent;
+        QTest::newRow("atcu")     << "atcu"     << U << Action::addCurrentCube << false << "";
         QTest::newRow("Button6")  << "Button6"  << U << Action::Save           << true  << kStrip;
         QTest::newRow("Button14") << "Button14" << U << Action::Clear          << false << "";
         QTest::newRow("All")      << "Button2"  << C << Action::ClearAll       << true  << kDeleteAll;
@@ -101,7 +101,7 @@ private slots:
 
     void everyCellActsOnItsRow() {
         QFETCH(QString, name);
-        QFETCH(SeriesKind, series);
+        QFETCH(SeriesId, series);
         QFETCH(Action, action);
         QFETCH(bool, pausesFirst);
         QFETCH(QString, question);
@@ -110,20 +110,20 @@ private slots:
         for (bool yes : {true, false}) {
             const QByteArray answer = yes ? "after Yes" : "after No";
             WindowFixture w;
-            Prepare(w, series, false);
-            QCOMPARE(w.phase(), TestPhase::Answering);
-            const Snapshot before = Take(w.store);
-            const int currentKind = w.current()->kind;
+            prepare(w, series, false);
+            QCOMPARE(w.phase(), SessionPhase::Answering);
+            const Snapshot before = take(w.store);
+            const int currentKind = w.current()->recipe;
 
             QTemporaryDir dir;
             const QString path = dir.filePath("saved.srs");
             if (action == Action::Save)
-                w.dialogs.QueueFile(path);
+                w.dialogs.queueFile(path);
             if (!question.isEmpty())
-                yes ? w.dialogs.QueueYes() : w.dialogs.QueueNo();
+                yes ? w.dialogs.queueYes() : w.dialogs.queueNo();
             QTest::mouseClick(w.find(name), Qt::LeftButton);
 
-            QVERIFY2(!w.dialogs.unexpected && !w.dialogs.HasPending(), answer);
+            QVERIFY2(!w.dialogs.unexpected && !w.dialogs.hasPending(), answer);
             const QStringList asked = w.dialogs.log.filter(QRegularExpression("^ask: "));
             QCOMPARE(asked, question.isEmpty() ? QStringList{} : QStringList{question});
             QVERIFY2(w.state.paused == pausesFirst, answer);
@@ -133,19 +133,19 @@ private slots:
             switch (action) {
             case Action::None:
                 break;
-            case Action::CopyToCurrent:
+            case Action::copyToCurrent:
                 if (accepted)
                     expected[0] = before[row];
                 break;
-            case Action::AddCurrentCube:
+            case Action::addCurrentCube:
                 expected[row].push_back(currentKind);
                 break;
             case Action::Save: {
                 SeriesStore saved;
-                QCOMPARE(LoadSeriesFile(path, saved), LoadResult::Ok);
-                QCOMPARE(Kinds(saved[SeriesKind::Current]), before[row]);
-                const bool stripped = series == SeriesKind::Current || yes;
-                QVERIFY2((saved.CurrentCube()->tstart == 0.0) == stripped, answer);
+                QCOMPARE(loadSeriesFile(path, saved), LoadResult::Ok);
+                QCOMPARE(kinds(saved[SeriesId::Current]), before[row]);
+                const bool stripped = series == SeriesId::Current || yes;
+                QVERIFY2((saved.currentCube()->clockStart == 0.0) == stripped, answer);
                 break;
             }
             case Action::Clear:
@@ -157,7 +157,7 @@ private slots:
                     expected = {};
                 break;
             }
-            QCOMPARE(Take(w.store), expected);
+            QCOMPARE(take(w.store), expected);
         }
     }
 
@@ -165,12 +165,12 @@ private slots:
     // all: no question, no dialog, not even a pause.
     void nothingOnAnEmptySeries_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<SeriesKind>("emptied");
+        QTest::addColumn<SeriesId>("emptied");
         for (const SeriesGridCell& cell : kSeriesGrid) {
-            const bool silent =
-                cell.column == GridColumn::CopyToCurrent || cell.column == GridColumn::Save ||
-                (cell.column == GridColumn::Clear &&
-                 (cell.row == SeriesKind::Current || cell.row == SeriesKind::Skipped));
+            const bool silent = cell.column == GridColumn::CopyToCurrent ||
+                                cell.column == GridColumn::Save ||
+                                (cell.column == GridColumn::Clear &&
+                                 (cell.row == SeriesId::Current || cell.row == SeriesId::Skipped));
             if (cell.command != nullptr && silent)
                 QTest::newRow(cell.objectName) << cell.objectName << cell.row;
         }
@@ -178,21 +178,21 @@ private slots:
 
     void nothingOnAnEmptySeries() {
         QFETCH(QString, name);
-        QFETCH(SeriesKind, emptied);
+        QFETCH(SeriesId, emptied);
         WindowFixture w;
-        Prepare(w, emptied, true);
+        prepare(w, emptied, true);
         const bool running = !w.state.paused;
-        const Snapshot before = Take(w.store);
+        const Snapshot before = take(w.store);
         QTest::mouseClick(w.find(name), Qt::LeftButton);
         QCOMPARE(w.dialogs.log, QStringList{});
         QCOMPARE(!w.state.paused, running);
-        QCOMPARE(Take(w.store), before);
+        QCOMPARE(take(w.store), before);
     }
 
     void allOnEmptySeriesDoesNothing() {
         WindowFixture w;
         w.start();
-        w.store.ClearAllSeries();
+        w.store.clearAllSeries();
         QTest::mouseClick(w.button("Button2"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log, QStringList{});
         QVERIFY(!w.state.paused);

@@ -3,7 +3,7 @@
 // the answer it shows, only a left click picks, a double-click counts once,
 // what the pictures show matches a Cube drawn on its own, and a screen
 // reader has a name for every control and hears how a pick went.
-#include "app/image_canvas.h"
+#include "printing/image_canvas.h"
 #include "render/projection.h"
 #include "window_fixture.h"
 
@@ -19,18 +19,18 @@ namespace {
 
 // A Cube's question or answer picture drawn alone, as the window should
 // show it.
-QImage Reference(const CubeNode& c, int answer) {
+QImage reference(const Cube& c, int answer) {
     ImageCanvas question(500, 500);
     std::array<ImageCanvas, kAnswers> answers{ImageCanvas(250, 250), ImageCanvas(250, 250),
                                               ImageCanvas(250, 250), ImageCanvas(250, 250)};
     const Pictures pictures{&question, {&answers[0], &answers[1], &answers[2], &answers[3]}};
-    ClearPictures(pictures);
-    SetupProjection(250);
+    clearPictures(pictures);
+    setupProjection(250);
     if (answer < 0) {
-        DrawNet(pictures, c, true);
+        drawNet(pictures, c, true);
         return question.image();
     }
-    DrawAnswer(pictures, c, answer);
+    drawAnswer(pictures, c, answer);
     return answers[answer].image();
 }
 
@@ -38,7 +38,7 @@ QImage Reference(const CubeNode& c, int answer) {
 // delivers it: a press and a release to the control under the pointer, then,
 // to whatever control lies there once that click has been handled, a second
 // press, the double-click and a release.
-void DoubleClickAt(QWidget* window, QPoint at) {
+void doubleClickAt(QWidget* window, QPoint at) {
     const auto send = [&](QEvent::Type type) {
         QWidget* target = window->childAt(at);
         const QPointF local(target->mapFrom(window, at));
@@ -54,7 +54,7 @@ void DoubleClickAt(QWidget* window, QPoint at) {
 }
 
 // What a screen reader says of a widget.
-QString Spoken(QWidget* widget, QAccessible::Text text = QAccessible::Name) {
+QString spoken(QWidget* widget, QAccessible::Text text = QAccessible::Name) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
     return face != nullptr ? face->text(text) : QString();
 }
@@ -113,7 +113,7 @@ private slots:
         for (QWidget* widget : widgets) {
             if (widget->objectName().startsWith("qt_"))
                 continue;
-            const QString name = Spoken(widget);
+            const QString name = spoken(widget);
             QVERIFY2(!name.trimmed().isEmpty(), qPrintable(widget->objectName()));
             QVERIFY2(!owner.contains(name),
                      qPrintable(QStringLiteral("%1 and %2: %3")
@@ -121,10 +121,10 @@ private slots:
             owner.insert(name, widget->objectName());
         }
         w.start();
-        QCOMPARE(Spoken(w.button("stst")), QStringLiteral("Pause"));
-        w.clock.AdvanceSeconds(2.34);
+        QCOMPARE(spoken(w.button("stst")), QStringLiteral("Pause"));
+        w.clock.advanceSeconds(2.34);
         w.form->updateClocks();
-        QCOMPARE(Spoken(w.label("tcurr")), QStringLiteral("Current Cube time 2.3"));
+        QCOMPARE(spoken(w.label("tcurr")), QStringLiteral("Current Cube time 2.3"));
     }
 
     // A picked answer's picture is described as "wrong" or "correct", as its
@@ -134,7 +134,7 @@ private slots:
         const auto described = [&w] {
             QStringList d;
             for (int a = 0; a < kAnswers; ++a)
-                d << Spoken(w.answerPicture(a), QAccessible::Description);
+                d << spoken(w.answerPicture(a), QAccessible::Description);
             return d;
         };
         const auto only = [](int answer, const QString& text) {
@@ -144,11 +144,11 @@ private slots:
             return d;
         };
         // The solved sample at start.
-        QCOMPARE(described(), only(w.form->sampleCube().correct, "correct"));
+        QCOMPARE(described(), only(w.form->sampleCube().correctAnswer, "correct"));
         w.start();
         QCOMPARE(described(), only(-1, {}));
         const int wrong = w.wrongAnswer();
-        const int correct = w.current()->correct;
+        const int correct = w.current()->correctAnswer;
         w.click(wrong);
         QCOMPARE(described(), only(wrong, "wrong"));
         w.click(correct);
@@ -165,7 +165,7 @@ private slots:
         WindowFixture fresh;
         fresh.newSeries(5);
         for (int a = 0; a < kAnswers; ++a)
-            QCOMPARE(Spoken(fresh.answerPicture(a), QAccessible::Description), QString());
+            QCOMPARE(spoken(fresh.answerPicture(a), QAccessible::Description), QString());
     }
 
     // Answer a lies where the keypad key for it lies, shows answer a of the
@@ -189,14 +189,14 @@ private slots:
             PictureWidget* picture = w.answerPicture(answer);
             QCOMPARE(picture->pos(), place);
             w.start();
-            const CubeNode c = *w.current();
-            QVERIFY(picture->canvas().image() == Reference(c, answer));
+            const Cube c = *w.current();
+            QVERIFY(picture->canvas().image() == reference(c, answer));
             if (byKey)
                 w.key(key);
             else
                 QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(125, 125));
             for (int a = 0; a < kAnswers; ++a)
-                QCOMPARE(int(w.current()->chosen[a]), a == answer ? 1 : 0);
+                QCOMPARE(int(w.current()->picked[a]), a == answer ? 1 : 0);
         }
     }
 
@@ -214,8 +214,8 @@ private slots:
         for (int a = 0; a < kAnswers; ++a)
             QTest::mouseClick(w.answerPicture(a), button, {}, QPoint(125, 125));
         for (int a = 0; a < kAnswers; ++a)
-            QCOMPARE(int(w.current()->chosen[a]), 0);
-        QCOMPARE(w.count(SeriesKind::Mistakes), 0);
+            QCOMPARE(int(w.current()->picked[a]), 0);
+        QCOMPARE(w.count(SeriesId::Mistakes), 0);
     }
 
     // Moving on blanks the question picture before the next net is drawn:
@@ -224,9 +224,9 @@ private slots:
         WindowFixture w;
         w.start();
         for (int i = 0; i < 5; ++i) {
-            w.click(w.current()->correct);
+            w.click(w.current()->correctAnswer);
             QTest::mouseClick(w.label("next"), Qt::LeftButton);
-            QVERIFY(w.picture("qu")->canvas().image() == Reference(*w.current(), -1));
+            QVERIFY(w.picture("qu")->canvas().image() == reference(*w.current(), -1));
         }
     }
 
@@ -244,25 +244,25 @@ private slots:
         WindowFixture w;
         w.start();
         if (onNext) {
-            w.click(w.current()->correct);
+            w.click(w.current()->correctAnswer);
             QVERIFY(w.label("next")->isVisible());
             // Next lies across the answer pictures: once it hides, the second
             // press lands on the picture beneath.
             const QPoint at = w.label("next")->geometry().center();
-            const CubeNode* solved = w.current();
-            DoubleClickAt(w.form.get(), at);
+            const Cube* solved = w.current();
+            doubleClickAt(w.form.get(), at);
             QVERIFY(w.current() != solved);
-            QCOMPARE(w.phase(), TestPhase::Answering);
+            QCOMPARE(w.phase(), SessionPhase::Answering);
             for (int a = 0; a < kAnswers; ++a)
-                QCOMPARE(int(w.current()->chosen[a]), 0);
+                QCOMPARE(int(w.current()->picked[a]), 0);
         } else {
-            const CubeNode* cube = w.current();
-            const QPoint at = w.answerPicture(cube->correct)->geometry().center();
-            DoubleClickAt(w.form.get(), at);
+            const Cube* cube = w.current();
+            const QPoint at = w.answerPicture(cube->correctAnswer)->geometry().center();
+            doubleClickAt(w.form.get(), at);
             QCOMPARE(w.current(), cube);
-            QCOMPARE(w.phase(), TestPhase::Answered);
+            QCOMPARE(w.phase(), SessionPhase::Answered);
         }
-        QCOMPARE(w.count(SeriesKind::Mistakes), 0);
+        QCOMPARE(w.count(SeriesId::Mistakes), 0);
     }
 };
 

@@ -8,7 +8,7 @@
 #include "render/palette.h"
 #include "scripted_dialogs.h"
 #include "series/series_store.h"
-#include "session/test_state.h"
+#include "session/session_state.h"
 
 #include <QImage>
 #include <QLabel>
@@ -21,7 +21,7 @@ struct WindowFixture {
     FakeClock clock;
     ScriptedDialogs dialogs;
     vexlor::SeriesStore store;
-    vexlor::TestState state;
+    vexlor::SessionState state;
     std::unique_ptr<vexlor::MainWindow> form;
 
     // Without a history of its own the window keeps one in the test's data
@@ -38,9 +38,9 @@ struct WindowFixture {
         form.reset();
     }
 
-    vexlor::CubeNode* current() { return store.CurrentCube(); }
-    vexlor::TestPhase phase() const { return form->flow().phase(); }
-    int count(vexlor::SeriesKind k) const { return store.count(k); }
+    vexlor::Cube* current() { return store.currentCube(); }
+    vexlor::SessionPhase phase() const { return form->flow().phase(); }
+    int count(vexlor::SeriesId k) const { return store.count(k); }
 
     // Controls, found by the names tools and tests know them by. A missing
     // one stops the test at once.
@@ -70,7 +70,7 @@ struct WindowFixture {
     void start() { QTest::mouseClick(button("stst"), Qt::LeftButton); }
 
     int wrongAnswer(int nth = 0) {
-        const int correct = current()->correct;
+        const int correct = current()->correctAnswer;
         for (int a = 0; a < 4; ++a)
             if (a != correct && nth-- == 0)
                 return a;
@@ -79,21 +79,21 @@ struct WindowFixture {
 
     // Make Current a fresh random series of n Cubes through the command.
     void newSeries(int n, bool clearSkipped = true) {
-        if (count(vexlor::SeriesKind::Current) != 0)
-            dialogs.QueueYes();
-        dialogs.QueueText(QString::number(n));
-        if (count(vexlor::SeriesKind::Skipped) != 0) {
+        if (count(vexlor::SeriesId::Current) != 0)
+            dialogs.queueYes();
+        dialogs.queueText(QString::number(n));
+        if (count(vexlor::SeriesId::Skipped) != 0) {
             if (clearSkipped)
-                dialogs.QueueYes();
+                dialogs.queueYes();
             else
-                dialogs.QueueNo();
+                dialogs.queueNo();
         }
         QTest::mouseClick(button("newseriesb"), Qt::LeftButton);
     }
 };
 
 // True when every pixel of the image is the picture background.
-inline bool IsBlank(const QImage& image) {
+inline bool isBlank(const QImage& image) {
     const QRgb back = qRgb(207, 224, 243);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)

@@ -20,7 +20,7 @@ namespace {
 
 // The occupied cells of a net, moved to the origin and brought to one
 // orientation out of the eight rotations and reflections of the grid.
-std::vector<std::pair<int, int>> NetShape(const CubeNode& c) {
+std::vector<std::pair<int, int>> netShape(const Cube& c) {
     std::vector<std::pair<int, int>> cells;
     for (int x = 0; x < kNetSize; ++x)
         for (int y = 0; y < kNetSize; ++y)
@@ -58,13 +58,13 @@ class GeneratorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { SetupTopology(); }
+    void initTestCase() { setupTopology(); }
 
     void randomZeroDrawsNothing() {
-        SeedRandom(1234);
+        seedRandom(1234);
         const int a = random(1000);
         const int b = random(1000);
-        SeedRandom(1234);
+        seedRandom(1234);
         QCOMPARE(random(0), 0);
         QCOMPARE(random(-5), 0);
         QCOMPARE(random(1000), a);
@@ -80,39 +80,39 @@ private slots:
     void everyRecipeMakesSoundCubes() {
         // Thousands of Cubes from many seeds; every one keeps every promise,
         // and each of the 15 recipes is seen many times.
-        std::array<int, kRecipes> perKind{};
+        std::array<int, kRecipeCount> perKind{};
         std::set<std::vector<std::pair<int, int>>> shapes;
         for (int seed = 0; seed < 300; ++seed) {
-            SeedRandom(1'700'000'000 + seed * 7919);
+            seedRandom(1'700'000'000 + seed * 7919);
             for (int i = 0; i < 50; ++i) {
-                CubeNode c{};
-                MakeCube(c);
-                const auto failures = InvariantFailures(c);
+                Cube c{};
+                makeCube(c);
+                const auto failures = invariantFailures(c);
                 if (!failures.empty())
                     QFAIL(qPrintable(QStringLiteral("seed %1 cube %2 kind %3: %4")
                                          .arg(seed)
                                          .arg(i)
-                                         .arg(c.kind)
+                                         .arg(c.recipe)
                                          .arg(QString::fromStdString(failures.front()))));
-                ++perKind[c.kind];
-                shapes.insert(NetShape(c));
+                ++perKind[c.recipe];
+                shapes.insert(netShape(c));
             }
         }
-        for (int k = 0; k < kRecipes; ++k)
+        for (int k = 0; k < kRecipeCount; ++k)
             QVERIFY2(perKind[k] > 700,
                      qPrintable(QString("kind %1 seen %2 times").arg(k).arg(perKind[k])));
         QCOMPARE(int(shapes.size()), 11);
     }
 
     void constructedRecipesPassAtOnce() {
-        SeedRandom(42);
+        seedRandom(42);
         int seen[2] = {};
         for (int i = 0; i < 5000; ++i) {
-            CubeNode c{};
-            MakeNet(c);
-            const int attempts = GenerateTask(c);
-            if (c.kind == 0 || c.kind == 4) {
-                ++seen[c.kind == 4];
+            Cube c{};
+            makeNet(c);
+            const int attempts = generateTask(c);
+            if (c.recipe == 0 || c.recipe == 4) {
+                ++seen[c.recipe == 4];
                 QCOMPARE(attempts, 1);
             }
         }
@@ -122,26 +122,26 @@ private slots:
 
     void recipesShapeTheirAnswers() {
         // Spot checks of what the recipes are meant to test.
-        SeedRandom(99);
+        seedRandom(99);
         int checked = 0;
         for (int i = 0; i < 3000; ++i) {
-            CubeNode c{};
-            MakeCube(c);
-            if (c.kind == 0) {
+            Cube c{};
+            makeCube(c);
+            if (c.recipe == 0) {
                 // Six different quarter-turn symbols; answers differ only in
                 // one position.
-                std::set<int> kinds(std::begin(c.sym), std::end(c.sym));
+                std::set<int> kinds(std::begin(c.faceSymbol), std::end(c.faceSymbol));
                 QCOMPARE(int(kinds.size()), 6);
                 QVERIFY(*kinds.begin() >= 12);
                 ++checked;
-            } else if (c.kind == 4) {
+            } else if (c.recipe == 4) {
                 // All answers show the same three symbols; only one turn varies.
                 for (int a = 1; a < 4; ++a)
                     for (int k = 0; k < 3; ++k)
-                        QCOMPARE(c.anssym[a][k], c.anssym[0][k]);
+                        QCOMPARE(c.answerSymbol[a][k], c.answerSymbol[0][k]);
                 ++checked;
-            } else if (c.kind == 13) {
-                std::set<int> kinds(std::begin(c.sym), std::end(c.sym));
+            } else if (c.recipe == 13) {
+                std::set<int> kinds(std::begin(c.faceSymbol), std::end(c.faceSymbol));
                 QCOMPARE(int(kinds.size()), 6);
                 QVERIFY(*kinds.rbegin() < 6);
                 ++checked;
@@ -151,31 +151,31 @@ private slots:
     }
 
     void equalSeedsGiveEqualCubes() {
-        std::vector<CubeNode> first(40), second(40);
-        SeedRandom(1'765'000'000);
+        std::vector<Cube> first(40), second(40);
+        seedRandom(1'765'000'000);
         for (auto& c : first)
-            MakeCube(c);
-        SeedRandom(1'765'000'000);
+            makeCube(c);
+        seedRandom(1'765'000'000);
         for (auto& c : second)
-            MakeCube(c);
+            makeCube(c);
         for (size_t i = 0; i < first.size(); ++i)
-            QVERIFY(SameCube(first[i], second[i]));
+            QVERIFY(sameCube(first[i], second[i]));
 
-        SeedRandom(1'765'000'001);
-        CubeNode other{};
-        MakeCube(other);
-        QVERIFY(!SameCube(other, first[0]));
+        seedRandom(1'765'000'001);
+        Cube other{};
+        makeCube(other);
+        QVERIFY(!sameCube(other, first[0]));
     }
 
     void makeCubeClearsPicksAndClocks() {
-        CubeNode c{};
-        c.chosen[2] = 1;
-        c.tstart = 45000.5;
-        c.tstop = 45000.6;
-        MakeCube(c);
-        QCOMPARE(c.tstart, 0.0);
-        QCOMPARE(c.tstop, 0.0);
-        QCOMPARE(int(c.chosen[2]), 0);
+        Cube c{};
+        c.picked[2] = 1;
+        c.clockStart = 45000.5;
+        c.clockStop = 45000.6;
+        makeCube(c);
+        QCOMPARE(c.clockStart, 0.0);
+        QCOMPARE(c.clockStop, 0.0);
+        QCOMPARE(int(c.picked[2]), 0);
     }
 
     void unknownKindIsRefused_data() {
@@ -189,18 +189,18 @@ private slots:
         // No recipe exists for the kind: nothing is generated, nothing is
         // cleared, and the call returns at once.
         QFETCH(int, kind);
-        CubeNode c;
+        Cube c;
         std::memset(&c, 0xa5, sizeof c);
-        SeedRandom(31);
-        MakeCube(c);
-        c.chosen[(c.correct + 1) % kAnswers] = 1;
-        c.tstart = 46'000.25;
-        c.tstop = 46'000.5;
-        std::array<unsigned char, sizeof(CubeNode)> before{};
+        seedRandom(31);
+        makeCube(c);
+        c.picked[(c.correctAnswer + 1) % kAnswers] = 1;
+        c.clockStart = 46'000.25;
+        c.clockStop = 46'000.5;
+        std::array<unsigned char, sizeof(Cube)> before{};
         std::memcpy(before.data(), &c, sizeof c);
 
-        QCOMPARE(GenerateTaskOfKind(c, kind), 0);
-        std::array<unsigned char, sizeof(CubeNode)> after{};
+        QCOMPARE(generateTaskOfRecipe(c, kind), 0);
+        std::array<unsigned char, sizeof(Cube)> after{};
         std::memcpy(after.data(), &c, sizeof c);
         QVERIFY(after == before);
     }

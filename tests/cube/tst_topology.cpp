@@ -10,21 +10,20 @@ namespace {
 
 // A cube with symbol kind f on face f (six different asymmetric kinds when
 // base is 0), every symbol unturned, and all answers blank.
-CubeNode DistinctCube(int base = 0) {
-    CubeNode c{};
+Cube distinctCube(int base = 0) {
+    Cube c{};
     for (int f = 0; f < kFaces; ++f)
-        c.sym[f] = static_cast<SymbolKind>(base + f);
+        c.faceSymbol[f] = static_cast<Symbol>(base + f);
     return c;
 }
 
-void SetAnswer(CubeNode& c, int a, std::initializer_list<int> kinds,
-               std::initializer_list<int> turns) {
+void setAnswer(Cube& c, int a, std::initializer_list<int> kinds, std::initializer_list<int> turns) {
     int k = 0;
     for (int s : kinds)
-        c.anssym[a][k++] = static_cast<SymbolKind>(s);
+        c.answerSymbol[a][k++] = static_cast<Symbol>(s);
     k = 0;
     for (int t : turns)
-        c.ansturn[a][k++] = static_cast<Turn>(t);
+        c.answerTurn[a][k++] = static_cast<Turn>(t);
 }
 
 } // namespace
@@ -33,7 +32,7 @@ class TopologyTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { SetupTopology(); }
+    void initTestCase() { setupTopology(); }
 
     void tableMatchesTheCube() {
         const int expected[6][4][2] = {
@@ -85,7 +84,7 @@ private slots:
         QFETCH(int, nx);
         QFETCH(int, ny);
         std::int8_t x = 0, y = 0;
-        StepCell(4, 4, x, y, static_cast<std::int8_t>(dir));
+        stepCell(4, 4, x, y, static_cast<std::int8_t>(dir));
         QCOMPARE(int(x), nx);
         QCOMPARE(int(y), ny);
     }
@@ -99,7 +98,7 @@ private slots:
                                     {1, 3, 4, 0}};
         for (int k = 0; k < 4; ++k) {
             std::int8_t x = 0, y = 0;
-            StepCell(4, 4, x, y, static_cast<std::int8_t>(k));
+            stepCell(4, 4, x, y, static_cast<std::int8_t>(k));
             const EdgeLink n = adj[0][k];
             QCOMPARE(int(n.face), expected[k][0]);
             QCOMPARE(int(x), expected[k][1]);
@@ -123,52 +122,54 @@ private slots:
         QFETCH(QList<int>, kinds);
         QFETCH(QList<int>, turns);
         QFETCH(QList<int>, faces);
-        CubeNode c = DistinctCube();
-        SetAnswer(c, 0, {kinds[0], kinds[1], kinds[2]}, {turns[0], turns[1], turns[2]});
+        Cube c = distinctCube();
+        setAnswer(c, 0, {kinds[0], kinds[1], kinds[2]}, {turns[0], turns[1], turns[2]});
         std::int8_t got[3] = {};
-        QVERIFY(AnswerShowsCube(c, 0, got));
+        QVERIFY(answerShowsCube(c, 0, got));
         QCOMPARE(QList<int>({got[0], got[1], got[2]}), faces);
 
         // Any other turn of an asymmetric symbol breaks the match.
         for (int k = 0; k < 3; ++k) {
-            CubeNode d = c;
-            d.ansturn[0][k] = static_cast<Turn>((d.ansturn[0][k] + 1) % 4);
-            QVERIFY(!AnswerShowsCube(d, 0, got));
+            Cube d = c;
+            d.answerTurn[0][k] = static_cast<Turn>((d.answerTurn[0][k] + 1) % 4);
+            QVERIFY(!answerShowsCube(d, 0, got));
         }
 
         // The mirror corner (visible faces 1 and 2 swapped) never matches.
         for (int t = 0; t < 64; ++t) {
-            SetAnswer(c, 0, {kinds[0], kinds[2], kinds[1]}, {t % 4, t / 4 % 4, t / 16});
-            QVERIFY(!AnswerShowsCube(c, 0, got));
+            setAnswer(c, 0, {kinds[0], kinds[2], kinds[1]}, {t % 4, t / 4 % 4, t / 16});
+            QVERIFY(!answerShowsCube(c, 0, got));
         }
     }
 
     void everyCornerOfTheCubeIsAView() {
         // Each of the 24 (face, edge) names gives a matching answer, and all
         // three names of one corner give views with the same turns shifted.
-        CubeNode c = DistinctCube();
+        Cube c = distinctCube();
         for (int f = 0; f < 6; ++f)
-            c.symturn[f] = static_cast<Turn>((f * 3 + 1) % 4);
+            c.faceTurn[f] = static_cast<Turn>((f * 3 + 1) % 4);
         int matched = 0;
         for (int f = 0; f < 6; ++f)
             for (int e = 0; e < 4; ++e) {
                 const EdgeLink g1 = adj[f][e];
                 const EdgeLink g2 = adj[f][(e + 1) % 4];
                 for (int t = 0; t < 64; ++t) {
-                    SetAnswer(c, 0, {c.sym[f], c.sym[g1.face], c.sym[g2.face]},
+                    setAnswer(c, 0, {c.faceSymbol[f], c.faceSymbol[g1.face], c.faceSymbol[g2.face]},
                               {t % 4, t / 4 % 4, t / 16});
                     std::int8_t got[3];
-                    if (AnswerShowsCube(c, 0, got)) {
+                    if (answerShowsCube(c, 0, got)) {
                         ++matched;
                         QCOMPARE(int(got[0]), f);
                         QCOMPARE(int(got[1]), int(g1.face));
                         QCOMPARE(int(got[2]), int(g2.face));
                         // The same view with another face on top also matches.
-                        CubeNode d = c;
-                        SetAnswer(d, 1, {d.anssym[0][1], d.anssym[0][2], d.anssym[0][0]},
-                                  {d.ansturn[0][1], d.ansturn[0][2], d.ansturn[0][0]});
-                        QVERIFY(AnswerShowsCube(d, 1, got));
-                        QVERIFY(SameView(d, 0, 1));
+                        Cube d = c;
+                        setAnswer(
+                            d, 1,
+                            {d.answerSymbol[0][1], d.answerSymbol[0][2], d.answerSymbol[0][0]},
+                            {d.answerTurn[0][1], d.answerTurn[0][2], d.answerTurn[0][0]});
+                        QVERIFY(answerShowsCube(d, 1, got));
+                        QVERIFY(sameView(d, 0, 1));
                     }
                 }
             }
@@ -178,39 +179,39 @@ private slots:
 
     void symmetricSymbolsIgnoreTheirTurns() {
         // Quarter-turn symbols: every turn matches.
-        CubeNode c = DistinctCube(12);
+        Cube c = distinctCube(12);
         for (int t = 0; t < 64; ++t) {
-            SetAnswer(c, 0, {12, 16, 15}, {t % 4, t / 4 % 4, t / 16});
+            setAnswer(c, 0, {12, 16, 15}, {t % 4, t / 4 % 4, t / 16});
             std::int8_t got[3];
-            QVERIFY(AnswerShowsCube(c, 0, got));
-            SetAnswer(c, 0, {12, 15, 16}, {t % 4, t / 4 % 4, t / 16});
-            QVERIFY(!AnswerShowsCube(c, 0, got));
+            QVERIFY(answerShowsCube(c, 0, got));
+            setAnswer(c, 0, {12, 15, 16}, {t % 4, t / 4 % 4, t / 16});
+            QVERIFY(!answerShowsCube(c, 0, got));
         }
         // Half-turn symbols: t and t + 2 match alike, t + 1 does not.
-        CubeNode h = DistinctCube(6);
-        SetAnswer(h, 0, {6, 10, 9}, {3, 0, 0});
+        Cube h = distinctCube(6);
+        setAnswer(h, 0, {6, 10, 9}, {3, 0, 0});
         std::int8_t got[3];
-        QVERIFY(AnswerShowsCube(h, 0, got));
-        SetAnswer(h, 0, {6, 10, 9}, {1, 2, 0});
-        QVERIFY(AnswerShowsCube(h, 0, got));
-        SetAnswer(h, 0, {6, 10, 9}, {0, 0, 0});
-        QVERIFY(!AnswerShowsCube(h, 0, got));
-        QVERIFY(SameTurn(6, 1, 3));
-        QVERIFY(!SameTurn(6, 1, 2));
-        QVERIFY(SameTurn(17, 0, 3));
-        QVERIFY(!SameTurn(5, 0, 2));
+        QVERIFY(answerShowsCube(h, 0, got));
+        setAnswer(h, 0, {6, 10, 9}, {1, 2, 0});
+        QVERIFY(answerShowsCube(h, 0, got));
+        setAnswer(h, 0, {6, 10, 9}, {0, 0, 0});
+        QVERIFY(!answerShowsCube(h, 0, got));
+        QVERIFY(sameTurn(6, 1, 3));
+        QVERIFY(!sameTurn(6, 1, 2));
+        QVERIFY(sameTurn(17, 0, 3));
+        QVERIFY(!sameTurn(5, 0, 2));
     }
 
     void firstMatchingCornerNamesTheView() {
         // The same asymmetric symbol on every face: the first (f, e) in order
         // that fits wins.
-        CubeNode c{};
+        Cube c{};
         for (int f = 0; f < 6; ++f)
-            c.sym[f] = 2;
+            c.faceSymbol[f] = 2;
         std::int8_t got[3];
         for (int t = 0; t < 64; ++t) {
-            SetAnswer(c, 0, {2, 2, 2}, {t % 4, t / 4 % 4, t / 16});
-            if (!AnswerShowsCube(c, 0, got))
+            setAnswer(c, 0, {2, 2, 2}, {t % 4, t / 4 % 4, t / 16});
+            if (!answerShowsCube(c, 0, got))
                 continue;
             // Find the first (f, e) by brute force.
             bool found = false;
@@ -218,9 +219,9 @@ private slots:
                 for (int e = 0; e < 4 && !found; ++e) {
                     const EdgeLink g1 = adj[f][e];
                     const EdgeLink g2 = adj[f][(e + 1) % 4];
-                    const int d0 = (11 - e - c.ansturn[0][0]) & 3;
-                    const int d1 = (8 - g1.edge - c.ansturn[0][1]) & 3;
-                    const int d2 = (11 - g2.edge - c.ansturn[0][2]) & 3;
+                    const int d0 = (11 - e - c.answerTurn[0][0]) & 3;
+                    const int d1 = (8 - g1.edge - c.answerTurn[0][1]) & 3;
+                    const int d2 = (11 - g2.edge - c.answerTurn[0][2]) & 3;
                     if (d0 + d1 + d2 == 0) {
                         found = true;
                         QCOMPARE(int(got[0]), f);
@@ -233,63 +234,64 @@ private slots:
     }
 
     void checkAnswersAcceptsExactlyOneMatch() {
-        CubeNode c = DistinctCube();
-        SetAnswer(c, 0, {1, 2, 3}, {0, 0, 0}); // faces 1 and 3 are opposite
-        SetAnswer(c, 1, {0, 4, 3}, {3, 0, 0}); // the cube, view (0, 0)
-        SetAnswer(c, 2, {0, 3, 4}, {3, 0, 0}); // mirror corner
-        SetAnswer(c, 3, {0, 4, 3}, {2, 0, 0}); // wrong turn
-        QCOMPARE(CheckAnswers(c), 1);
-        QCOMPARE(int(c.correct), 1);
-        QCOMPARE(QList<int>({c.corfaces[0], c.corfaces[1], c.corfaces[2]}), QList<int>({0, 4, 3}));
+        Cube c = distinctCube();
+        setAnswer(c, 0, {1, 2, 3}, {0, 0, 0}); // faces 1 and 3 are opposite
+        setAnswer(c, 1, {0, 4, 3}, {3, 0, 0}); // the cube, view (0, 0)
+        setAnswer(c, 2, {0, 3, 4}, {3, 0, 0}); // mirror corner
+        setAnswer(c, 3, {0, 4, 3}, {2, 0, 0}); // wrong turn
+        QCOMPARE(checkAnswers(c), 1);
+        QCOMPARE(int(c.correctAnswer), 1);
+        QCOMPARE(QList<int>({c.correctFaces[0], c.correctFaces[1], c.correctFaces[2]}),
+                 QList<int>({0, 4, 3}));
 
-        CubeNode two = c;
-        SetAnswer(two, 3, {4, 0, 1}, {3, 0, 3}); // a second true view
-        QCOMPARE(CheckAnswers(two), 0);
+        Cube two = c;
+        setAnswer(two, 3, {4, 0, 1}, {3, 0, 3}); // a second true view
+        QCOMPARE(checkAnswers(two), 0);
 
-        CubeNode none = c;
-        SetAnswer(none, 1, {0, 4, 3}, {1, 0, 0});
-        QCOMPARE(CheckAnswers(none), 0);
+        Cube none = c;
+        setAnswer(none, 1, {0, 4, 3}, {1, 0, 0});
+        QCOMPARE(checkAnswers(none), 0);
     }
 
     void checkAnswersRejectsDuplicateViews() {
-        CubeNode c = DistinctCube();
-        SetAnswer(c, 0, {1, 2, 3}, {0, 1, 2});
-        SetAnswer(c, 1, {0, 4, 3}, {3, 0, 0});
-        SetAnswer(c, 2, {2, 3, 1}, {1, 2, 0}); // answer 0 shifted cyclically
-        SetAnswer(c, 3, {0, 3, 4}, {3, 0, 0});
-        QVERIFY(SameView(c, 0, 2));
-        QCOMPARE(CheckAnswers(c), 0);
-        QCOMPARE(int(c.correct), -1);
+        Cube c = distinctCube();
+        setAnswer(c, 0, {1, 2, 3}, {0, 1, 2});
+        setAnswer(c, 1, {0, 4, 3}, {3, 0, 0});
+        setAnswer(c, 2, {2, 3, 1}, {1, 2, 0}); // answer 0 shifted cyclically
+        setAnswer(c, 3, {0, 3, 4}, {3, 0, 0});
+        QVERIFY(sameView(c, 0, 2));
+        QCOMPARE(checkAnswers(c), 0);
+        QCOMPARE(int(c.correctAnswer), -1);
 
         // The same symbols in the opposite cyclic order are another view.
-        SetAnswer(c, 2, {3, 2, 1}, {2, 1, 0});
-        QVERIFY(!SameView(c, 0, 2));
-        QCOMPARE(CheckAnswers(c), 1);
+        setAnswer(c, 2, {3, 2, 1}, {2, 1, 0});
+        QVERIFY(!sameView(c, 0, 2));
+        QCOMPARE(checkAnswers(c), 1);
 
         // Half-turn symbols: turns two apart are the same view.
-        CubeNode h = DistinctCube(6);
-        SetAnswer(h, 0, {6, 7, 8}, {0, 1, 0});
-        SetAnswer(h, 1, {6, 7, 8}, {2, 3, 2});
-        QVERIFY(SameView(h, 0, 1));
-        SetAnswer(h, 1, {6, 7, 8}, {1, 1, 0});
-        QVERIFY(!SameView(h, 0, 1));
+        Cube h = distinctCube(6);
+        setAnswer(h, 0, {6, 7, 8}, {0, 1, 0});
+        setAnswer(h, 1, {6, 7, 8}, {2, 3, 2});
+        QVERIFY(sameView(h, 0, 1));
+        setAnswer(h, 1, {6, 7, 8}, {1, 1, 0});
+        QVERIFY(!sameView(h, 0, 1));
     }
 
     void damagedValuesAreSafe() {
         // Values outside their ranges, as in a damaged file: no crash, no
         // out-of-range index, and an unknown kind shows no turn.
-        CubeNode c{};
+        Cube c{};
         for (int f = 0; f < 6; ++f) {
-            c.sym[f] = static_cast<SymbolKind>(-100 + 40 * f);
-            c.symturn[f] = static_cast<Turn>(-128 + 50 * f);
+            c.faceSymbol[f] = static_cast<Symbol>(-100 + 40 * f);
+            c.faceTurn[f] = static_cast<Turn>(-128 + 50 * f);
         }
-        SetAnswer(c, 0, {-100, -60, -20}, {127, -128, 99});
-        SetAnswer(c, 1, {-60, -100, -20}, {-1, 5, 99});
-        SetAnswer(c, 2, {20, 60, 100}, {127, -128, 99});
-        SetAnswer(c, 3, {60, 20, 100}, {3, -3, 0});
-        QCOMPARE(turnmask(-1), 0);
-        QCOMPARE(turnmask(18), 0);
-        QCOMPARE(CheckAnswers(c), 0);
+        setAnswer(c, 0, {-100, -60, -20}, {127, -128, 99});
+        setAnswer(c, 1, {-60, -100, -20}, {-1, 5, 99});
+        setAnswer(c, 2, {20, 60, 100}, {127, -128, 99});
+        setAnswer(c, 3, {60, 20, 100}, {3, -3, 0});
+        QCOMPARE(turnMask(-1), 0);
+        QCOMPARE(turnMask(18), 0);
+        QCOMPARE(checkAnswers(c), 0);
     }
 };
 

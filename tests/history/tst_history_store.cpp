@@ -40,7 +40,7 @@ struct Peek {
     const QString name = QStringLiteral("peek");
 };
 
-SolvedCube Cube(const char* at, int kind, double seconds, int wrong) {
+SolvedCube solvedAt(const char* at, int kind, double seconds, int wrong) {
     return {QDateTime::fromString(QString::fromLatin1(at), Qt::ISODate), kind, seconds, wrong};
 }
 
@@ -60,23 +60,23 @@ private slots:
         HistoryStore store(path);
         QVERIFY(store.isRecording());
         QVERIFY(store.notice().isEmpty());
-        QVERIFY(store.record(Cube("2025-12-09T12:34:56", 14, 7.12345, 2)));
-        QVERIFY(store.record(Cube("2025-12-10T00:00:01", 0, std::nan(""), 0)));
+        QVERIFY(store.record(solvedAt("2025-12-09T12:34:56", 14, 7.12345, 2)));
+        QVERIFY(store.record(solvedAt("2025-12-10T00:00:01", 0, std::nan(""), 0)));
 
         qint64 after = 0;
         const std::vector<SolvedRow> rows = store.readRows(after);
         QCOMPARE(rows.size(), std::size_t{2});
         QCOMPARE(rows[0].day, 46'000); // 9 December 2025
-        QCOMPARE(rows[0].kind, 14);
+        QCOMPARE(rows[0].recipe, 14);
         QCOMPARE(rows[0].seconds, 7.123);
         QCOMPARE(rows[0].wrong, 2);
         QCOMPARE(rows[1].day, 46'001);
         QVERIFY(std::isnan(rows[1].seconds));
         QVERIFY(store.readRows(after).empty());
-        QVERIFY(store.record(Cube("2025-12-11T08:00:00", 3, 1.5, 1)));
+        QVERIFY(store.record(solvedAt("2025-12-11T08:00:00", 3, 1.5, 1)));
         const std::vector<SolvedRow> more = store.readRows(after);
         QCOMPARE(more.size(), std::size_t{1});
-        QCOMPARE(more[0].kind, 3);
+        QCOMPARE(more[0].recipe, 3);
     }
 
     // Opening a file again keeps its rows and never lowers its version: a
@@ -93,7 +93,7 @@ private slots:
         {
             HistoryStore store(path);
             for (int i = 0; i < 3; ++i)
-                QVERIFY(store.record(Cube("2025-12-09T12:00:00", i, 5, 0)));
+                QVERIFY(store.record(solvedAt("2025-12-09T12:00:00", i, 5, 0)));
         }
         {
             Peek peek(path);
@@ -104,7 +104,7 @@ private slots:
         {
             HistoryStore store(path);
             QVERIFY(store.isRecording());
-            QVERIFY(store.record(Cube("2025-12-10T12:00:00", 9, 5, 0)));
+            QVERIFY(store.record(solvedAt("2025-12-10T12:00:00", 9, 5, 0)));
         }
         Peek peek(path);
         QCOMPARE(peek.value(QStringLiteral("SELECT count(*) FROM solved")).toInt(), 4);

@@ -4,6 +4,7 @@
 #include "cube/random.h"
 #include "cube/topology.h"
 #include "history/progress_summary.h"
+#include "series/weighted_series.h"
 
 #include <QTest>
 
@@ -19,12 +20,12 @@ constexpr double kNoTime = std::numeric_limits<double>::quiet_NaN();
 constexpr int kDay = 46'000;
 
 // n solves of one recipe on one day, all alike.
-void Add(Rows& rows, int n, int kind, double seconds, int wrong = 0, int day = kDay) {
+void add(Rows& rows, int n, int kind, double seconds, int wrong = 0, int day = kDay) {
     for (int i = 0; i < n; ++i)
         rows.push_back({day, kind, seconds, wrong});
 }
 
-bool Same(double a, double b) {
+bool same(double a, double b) {
     return (std::isnan(a) && std::isnan(b)) || std::abs(a - b) < 1e-9;
 }
 
@@ -60,13 +61,13 @@ private slots:
         QFETCH(double, median);
         QFETCH(double, mistakesPerCube);
         QFETCH(int, cubes);
-        const ProgressSummary s = SummarizeProgress(rows);
+        const ProgressSummary s = summarizeProgress(rows);
         QCOMPARE(s.days.size(), std::size_t{1});
         QCOMPARE(s.days[0].day, kDay);
         QCOMPARE(s.days[0].cubes, cubes);
-        QVERIFY2(Same(s.days[0].medianSeconds, median),
+        QVERIFY2(same(s.days[0].medianSeconds, median),
                  qPrintable(QString::number(s.days[0].medianSeconds)));
-        QVERIFY(Same(s.days[0].mistakesPerCube, mistakesPerCube));
+        QVERIFY(same(s.days[0].mistakesPerCube, mistakesPerCube));
         QCOMPARE(s.cubes, static_cast<int>(rows.size()));
         QCOMPARE(s.daysPractised, 1);
     }
@@ -76,8 +77,8 @@ private slots:
     void theChartKeepsTheLatestPracticeDays() {
         Rows rows;
         for (int i = 35; i >= 1; --i)
-            Add(rows, 1, 0, i, 0, kDay + 3 * i);
-        const ProgressSummary s = SummarizeProgress(rows);
+            add(rows, 1, 0, i, 0, kDay + 3 * i);
+        const ProgressSummary s = summarizeProgress(rows);
         QCOMPARE(s.daysPractised, 35);
         QCOMPARE(s.days.size(), std::size_t{kChartDays});
         for (std::size_t i = 0; i < s.days.size(); ++i)
@@ -91,20 +92,20 @@ private slots:
         QTest::addColumn<Rows>("rows");
         QTest::addColumn<int>("bestDay"); // 0: none
         Rows mixed;
-        Add(mixed, 5, 0, 12, 0, kDay);
-        Add(mixed, 4, 0, 3, 0, kDay + 1);
-        Add(mixed, 6, 0, 9, 0, kDay + 2);
-        Add(mixed, 7, 0, 10, 0, kDay + 3);
+        add(mixed, 5, 0, 12, 0, kDay);
+        add(mixed, 4, 0, 3, 0, kDay + 1);
+        add(mixed, 6, 0, 9, 0, kDay + 2);
+        add(mixed, 7, 0, 10, 0, kDay + 3);
         QTest::newRow("lowest median of the full days") << mixed << kDay + 2;
         Rows few;
-        Add(few, 4, 0, 5, 0, kDay);
-        Add(few, 4, 0, 6, 0, kDay + 1);
+        add(few, 4, 0, 5, 0, kDay);
+        add(few, 4, 0, 6, 0, kDay + 1);
         QTest::newRow("no day with five Cubes") << few << 0;
     }
     void bestDay() {
         QFETCH(Rows, rows);
         QFETCH(int, bestDay);
-        const ProgressSummary s = SummarizeProgress(rows);
+        const ProgressSummary s = summarizeProgress(rows);
         QCOMPARE(s.bestDay.has_value(), bestDay != 0);
         if (s.bestDay)
             QCOMPARE(s.bestDay->day, bestDay);
@@ -114,11 +115,11 @@ private slots:
     // is of all of them; a row of no known recipe counts in the totals only.
     void recipeFiguresFollowRecentSolves() {
         Rows rows;
-        Add(rows, 20, 3, 100.0, 2);
-        Add(rows, kRecentSolves, 3, 10.0, 0);
-        Add(rows, 2, 15, 5.0);
-        Add(rows, 1, -1, 5.0);
-        const ProgressSummary s = SummarizeProgress(rows);
+        add(rows, 20, 3, 100.0, 2);
+        add(rows, kRecentSolves, 3, 10.0, 0);
+        add(rows, 2, 15, 5.0);
+        add(rows, 1, -1, 5.0);
+        const ProgressSummary s = summarizeProgress(rows);
         const RecipeFigures& r = s.recipes[3];
         QCOMPARE(r.cubes, 20 + kRecentSolves);
         QCOMPARE(r.recent, kRecentSolves);
@@ -143,20 +144,20 @@ private slots:
         QTest::newRow("no history") << Rows{} << QList<double>{} << QList<int>{};
 
         Rows unmeasured;
-        Add(unmeasured, 2, 0, 10.0);
-        Add(unmeasured, 5, 1, kNoTime);
+        add(unmeasured, 2, 0, 10.0);
+        add(unmeasured, 5, 1, kNoTime);
         QTest::newRow("nothing measured")
-            << unmeasured << QList<double>(kRecipes, 1.0) << QList<int>{};
+            << unmeasured << QList<double>(kRecipeCount, 1.0) << QList<int>{};
 
         Rows mixed;
-        Add(mixed, 3, 0, 10.0);    // 10
-        Add(mixed, 4, 1, 10.0, 1); // 20
-        Add(mixed, 3, 2, 30.0);    // 30
-        Add(mixed, 3, 3, 5.0);     // 5
-        Add(mixed, 2, 4, 8.0, 1);  // 8 x 1.5 = 12
-        Add(mixed, 2, 4, 8.0, 0);
-        Add(mixed, 2, 5, 1.0); // too few: as the costliest
-        QList<double> weights(kRecipes, 30.0);
+        add(mixed, 3, 0, 10.0);    // 10
+        add(mixed, 4, 1, 10.0, 1); // 20
+        add(mixed, 3, 2, 30.0);    // 30
+        add(mixed, 3, 3, 5.0);     // 5
+        add(mixed, 2, 4, 8.0, 1);  // 8 x 1.5 = 12
+        add(mixed, 2, 4, 8.0, 0);
+        add(mixed, 2, 5, 1.0); // too few: as the costliest
+        QList<double> weights(kRecipeCount, 30.0);
         weights[0] = 10;
         weights[1] = 20;
         weights[3] = 5;
@@ -164,9 +165,9 @@ private slots:
         QTest::newRow("measured and untried") << mixed << weights << QList<int>{2, 1, 4};
 
         Rows two;
-        Add(two, 3, 7, 4.0);
-        Add(two, 3, 8, 6.0, 1);
-        QList<double> twoWeights(kRecipes, 12.0);
+        add(two, 3, 7, 4.0);
+        add(two, 3, 8, 6.0, 1);
+        QList<double> twoWeights(kRecipeCount, 12.0);
         twoWeights[7] = 4;
         QTest::newRow("fewer than three measured") << two << twoWeights << QList<int>{8, 7};
     }
@@ -174,14 +175,14 @@ private slots:
         QFETCH(Rows, rows);
         QFETCH(QList<double>, weights);
         QFETCH(QList<int>, weakest);
-        const ProgressSummary s = SummarizeProgress(rows);
+        const ProgressSummary s = summarizeProgress(rows);
         QCOMPARE(s.practiceWeights.has_value(), !weights.isEmpty());
         for (int k = 0; k < weights.size(); ++k)
-            QVERIFY2(Same((*s.practiceWeights)[static_cast<std::size_t>(k)], weights[k]),
+            QVERIFY2(same((*s.practiceWeights)[static_cast<std::size_t>(k)], weights[k]),
                      qPrintable(QStringLiteral("recipe %1: %2")
                                     .arg(k)
                                     .arg((*s.practiceWeights)[static_cast<std::size_t>(k)])));
-        for (int k = 0; k < kRecipes; ++k)
+        for (int k = 0; k < kRecipeCount; ++k)
             QVERIFY2(s.recipes[static_cast<std::size_t>(k)].weakest == weakest.contains(k),
                      qPrintable(QString::number(k)));
     }
@@ -193,28 +194,28 @@ private slots:
     // twice as often as any other.
     void practiceSeriesFavoursWeakRecipes() {
         Rows rows;
-        for (int k = 0; k < kRecipes; ++k)
-            Add(rows, 5, k, (k == 4 || k == 10 || k == 13) ? 20.0 : 5.0);
-        const ProgressSummary s = SummarizeProgress(rows);
+        for (int k = 0; k < kRecipeCount; ++k)
+            add(rows, 5, k, (k == 4 || k == 10 || k == 13) ? 20.0 : 5.0);
+        const ProgressSummary s = summarizeProgress(rows);
         QVERIFY(s.practiceWeights.has_value());
 
-        SetupTopology();
-        SeedRandom(20'240'601);
+        setupTopology();
+        seedRandom(20'240'601);
         SeriesStore store;
         store.seriesSize = 3000;
-        MakeWeightedSeries(store, *s.practiceWeights);
-        QCOMPARE(store.count(SeriesKind::Current), 3000);
+        makeWeightedSeries(store, *s.practiceWeights);
+        QCOMPARE(store.count(SeriesId::Current), 3000);
 
-        std::array<int, kRecipes> counts{};
-        for (const CubeNode& c : store[SeriesKind::Current]) {
-            QVERIFY(c.kind >= 0 && c.kind < kRecipes);
-            ++counts[static_cast<std::size_t>(c.kind)];
+        std::array<int, kRecipeCount> counts{};
+        for (const Cube& c : store[SeriesId::Current]) {
+            QVERIFY(c.recipe >= 0 && c.recipe < kRecipeCount);
+            ++counts[static_cast<std::size_t>(c.recipe)];
         }
         double total = 0;
         for (double w : *s.practiceWeights)
             total += w;
         int rarestWeak = store.seriesSize, commonestOther = 0;
-        for (int k = 0; k < kRecipes; ++k) {
+        for (int k = 0; k < kRecipeCount; ++k) {
             const double p = (*s.practiceWeights)[static_cast<std::size_t>(k)] / total;
             const double expected = p * store.seriesSize;
             const double sd = std::sqrt(store.seriesSize * p * (1 - p));

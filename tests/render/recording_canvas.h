@@ -15,18 +15,18 @@ public:
         std::vector<Point> points;
     };
 
-    int Width() const override { return 500; }
-    int Height() const override { return 500; }
-    void SetBrushColor(Color color) override { ++calls, brush = color; }
-    void SetPenColor(Color) override { ++calls; }
-    void SetPenWidth(int) override { ++calls; }
-    void FillRect(const Rect&) override { ++calls; }
-    void Polygon(const Point* p, int count) override {
+    int width() const override { return 500; }
+    int height() const override { return 500; }
+    void setBrushColor(Color color) override { ++calls, brush = color; }
+    void setPenColor(Color) override { ++calls; }
+    void setPenWidth(int) override { ++calls; }
+    void fillRect(const Rect&) override { ++calls; }
+    void polygon(const Point* p, int count) override {
         ++calls;
         polygons.push_back({brush, {p, p + count}});
     }
-    void MoveTo(int, int) override { ++calls; }
-    void LineTo(int, int) override { ++calls; }
+    void moveTo(int, int) override { ++calls; }
+    void lineTo(int, int) override { ++calls; }
 
     int calls = 0;
     Color brush = 0;

@@ -2,7 +2,7 @@
 // and the colours of drawn pixels.
 #pragma once
 
-#include "app/image_canvas.h"
+#include "printing/image_canvas.h"
 #include "render/symbol.h"
 
 #include <QString>
@@ -17,16 +17,16 @@ inline char* toString(const Point& p) {
 }
 
 // The colour at face coordinates (u, v) of frame.
-inline Color ColorAt(const ImageCanvas& canvas, const FaceFrame& frame, double u, double v) {
-    const Point p = FacePoint(frame, u, v);
-    return canvas.Pixel(p.x, p.y);
+inline Color colorAt(const ImageCanvas& canvas, const FaceFrame& frame, double u, double v) {
+    const Point p = facePoint(frame, u, v);
+    return canvas.pixel(p.x, p.y);
 }
 
-inline std::set<Color> Colors(const ImageCanvas& canvas) {
+inline std::set<Color> colors(const ImageCanvas& canvas) {
     std::set<Color> result;
-    for (int y = 0; y < canvas.Height(); ++y)
-        for (int x = 0; x < canvas.Width(); ++x)
-            result.insert(canvas.Pixel(x, y));
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            result.insert(canvas.pixel(x, y));
     return result;
 }
 

@@ -1,9 +1,9 @@
 // The question and answer pictures of a Cube: where the net lands, the
 // colours of each solving state, and which picture each call touches.
-#include "app/image_canvas.h"
 #include "cube/generator.h"
 #include "cube/random.h"
 #include "cube/topology.h"
+#include "printing/image_canvas.h"
 #include "recording_canvas.h"
 #include "render/palette.h"
 #include "render/pictures.h"
@@ -38,16 +38,16 @@ struct Recordings {
 };
 using Images = Set<ImageCanvas>;
 
-CubeNode Generated(std::int64_t seed) {
-    SeedRandom(seed);
-    CubeNode c{};
-    MakeCube(c);
+Cube generated(std::int64_t seed) {
+    seedRandom(seed);
+    Cube c{};
+    makeCube(c);
     return c;
 }
 
 // The fill of a face, taken in its margin, which no symbol covers.
-Color FillOf(const ImageCanvas& canvas, const FaceFrame& frame) {
-    return ColorAt(canvas, frame, 0.05, 0.5);
+Color fillOf(const ImageCanvas& canvas, const FaceFrame& frame) {
+    return colorAt(canvas, frame, 0.05, 0.5);
 }
 
 } // namespace
@@ -57,8 +57,8 @@ class PicturesTest : public QObject {
 
 private slots:
     void initTestCase() {
-        SetupTopology();
-        SetupProjection(250);
+        setupTopology();
+        setupProjection(250);
     }
     void init() { markorder = {2, 0, 1}; }
 
@@ -80,18 +80,18 @@ private slots:
         QFETCH(int, rmin);
         QFETCH(int, rmax);
         QFETCH(Point, origin);
-        CubeNode c{};
-        c.netbox[0] = std::int8_t(cmin), c.netbox[1] = std::int8_t(cmax);
-        c.netbox[2] = std::int8_t(rmin), c.netbox[3] = std::int8_t(rmax);
-        QCOMPARE(NetOrigin(c, 500, 500), origin);
+        Cube c{};
+        c.netBounds[0] = std::int8_t(cmin), c.netBounds[1] = std::int8_t(cmax);
+        c.netBounds[2] = std::int8_t(rmin), c.netBounds[3] = std::int8_t(rmax);
+        QCOMPARE(netOrigin(c, 500, 500), origin);
     }
 
-    // Cell (4, 4) of a net boxed in columns 3-6, rows 3-5 covers (160, 205)
+    // cell (4, 4) of a net boxed in columns 3-6, rows 3-5 covers (160, 205)
     // to (250, 295).
     void netCell() {
-        const FaceFrame cell = NetCellFrame({-200, -155}, 4, 4);
+        const FaceFrame cell = netCellFrame({-200, -155}, 4, 4);
         QCOMPARE(cell.origin, (Point{160, 205}));
-        QCOMPARE(FacePoint(cell, 1, 1), (Point{250, 295}));
+        QCOMPARE(facePoint(cell, 1, 1), (Point{250, 295}));
     }
 
     // A net cell shows its face's symbol turned by the cell's turn plus the
@@ -109,14 +109,14 @@ private slots:
         QFETCH(int, cellTurn);
         QFETCH(int, symTurn);
         QFETCH(int, shown);
-        CubeNode c{};
+        Cube c{};
         std::fill_n(&c.net[0][0], kNetSize * kNetSize, NetCell{-1, 0});
         c.net[4][4] = {0, std::int8_t(cellTurn)};
-        c.symturn[0] = std::int8_t(symTurn); // sym[0] is 0, the Arrow
-        std::fill_n(c.netbox, 4, std::int8_t{4});
+        c.faceTurn[0] = std::int8_t(symTurn); // sym[0] is 0, the Arrow
+        std::fill_n(c.netBounds, 4, std::int8_t{4});
         Recordings net, expected;
-        DrawNet(net.pictures(), c, false);
-        DrawSymbol(expected.question, NetCellFrame({-155, -155}, 4, 4), 0, shown, 0, 0);
+        drawNet(net.pictures(), c, false);
+        drawSymbol(expected.question, netCellFrame({-155, -155}, 4, 4), 0, shown, 0, 0);
         QCOMPARE(net.question.polygons.at(1).points, expected.question.polygons.at(0).points);
     }
 
@@ -143,15 +143,15 @@ private slots:
         QFETCH(int, face);
         QFETCH(Color, fill);
         QFETCH(Color, symbol);
-        CubeNode c{};
-        std::fill_n(&c.anssym[0][0], kAnswers * kVisibleFaces, SymbolKind{17}); // Square
-        c.correct = 1;
+        Cube c{};
+        std::fill_n(&c.answerSymbol[0][0], kAnswers * kVisibleFaces, Symbol{17}); // Square
+        c.correctAnswer = 1;
         const int a = picked == 2 ? 1 : 2;
-        c.chosen[a] = picked != 0;
+        c.picked[a] = picked != 0;
         Images images;
-        DrawAnswer(images.pictures(), c, a);
-        QCOMPARE(FillOf(images.answers[a], AnswerFaceFrame(a, face)), fill);
-        QCOMPARE(ColorAt(images.answers[a], AnswerFaceFrame(a, face), 0.5, 0.5), symbol);
+        drawAnswer(images.pictures(), c, a);
+        QCOMPARE(fillOf(images.answers[a], answerFaceFrame(a, face)), fill);
+        QCOMPARE(colorAt(images.answers[a], answerFaceFrame(a, face), 0.5, 0.5), symbol);
     }
 
     // A wrong pick, then the right one. Exactly the three net cells showing
@@ -161,56 +161,57 @@ private slots:
     // two others stay as they were.
     void wrongThenRightPick() {
         for (std::int64_t seed = 100; seed < 110; ++seed) {
-            SeedRandom(seed);
-            ShuffleMarks();
-            CubeNode c = Generated(seed);
-            const int wrong = (c.correct + 1) % kAnswers;
+            seedRandom(seed);
+            shuffleMarks();
+            Cube c = generated(seed);
+            const int wrong = (c.correctAnswer + 1) % kAnswers;
             Images images;
             const Pictures p = images.pictures();
-            ClearPictures(p);
-            DrawNet(p, c, true);
+            clearPictures(p);
+            drawNet(p, c, true);
             const QImage unsolved = images.question.image().copy();
-            c.chosen[wrong] = 1;
-            DrawAnswer(p, c, wrong);
-            c.chosen[c.correct] = 1;
-            DrawNet(p, c, false);
+            c.picked[wrong] = 1;
+            drawAnswer(p, c, wrong);
+            c.picked[c.correctAnswer] = 1;
+            drawNet(p, c, false);
             for (int a = 0; a < kAnswers; ++a)
                 if (a != wrong)
-                    DrawAnswer(p, c, a);
+                    drawAnswer(p, c, a);
 
-            const Point origin = NetOrigin(c, 500, 500);
+            const Point origin = netOrigin(c, 500, 500);
             int highlighted = 0;
             for (int i = 0; i < kNetSize; ++i)
                 for (int j = 0; j < kNetSize; ++j) {
-                    const FaceFrame cell = NetCellFrame(origin, i, j);
-                    const auto k =
-                        std::find(c.corfaces, c.corfaces + 3, c.net[i][j].face) - c.corfaces;
+                    const FaceFrame cell = netCellFrame(origin, i, j);
+                    const auto k = std::find(c.correctFaces, c.correctFaces + 3, c.net[i][j].face) -
+                                   c.correctFaces;
                     if (c.net[i][j].face < 0 || k == 3) {
                         const QRect inside(cell.origin.x + 1, cell.origin.y + 1, 89, 89);
                         QCOMPARE(images.question.image().copy(inside), unsolved.copy(inside));
                         continue;
                     }
                     ++highlighted;
-                    const Color fill = FillOf(images.question, cell);
+                    const Color fill = fillOf(images.question, cell);
                     QCOMPARE(fill, markcolor[markorder[k]]);
-                    const FaceFrame answerFace = AnswerFaceFrame(c.correct, int(k));
-                    QCOMPARE(FillOf(images.answers[c.correct], answerFace) - kShadeOf[k], fill);
+                    const FaceFrame answerFace = answerFaceFrame(c.correctAnswer, int(k));
+                    QCOMPARE(fillOf(images.answers[c.correctAnswer], answerFace) - kShadeOf[k],
+                             fill);
                 }
             QCOMPARE(highlighted, 3);
             for (int a = 0; a < kAnswers; ++a) {
-                const bool dark = Colors(images.answers[a]).count(wrongcolor) == 1;
+                const bool dark = colors(images.answers[a]).count(wrongcolor) == 1;
                 QCOMPARE(dark, a == wrong);
             }
         }
     }
 
-    // DrawAnswer draws into its own picture only; a number outside 0-3
+    // drawAnswer draws into its own picture only; a number outside 0-3
     // draws nothing.
     void drawAnswerTouchesOnlyItsPicture() {
-        const CubeNode c = Generated(3);
+        const Cube c = generated(3);
         for (int answer : {0, 1, 2, 3, -1, 4, 127}) {
             Recordings r;
-            DrawAnswer(r.pictures(), c, answer);
+            drawAnswer(r.pictures(), c, answer);
             QCOMPARE(r.question.calls, 0);
             for (int a = 0; a < kAnswers; ++a)
                 QCOMPARE(r.answers[a].calls != 0, a == answer);
@@ -218,25 +219,25 @@ private slots:
     }
 
     // A damaged record never reads out of bounds: cells with faces outside
-    // 0-5 are skipped, symbols outside 0-17 left out, and a `correct`
+    // 0-5 are skipped, symbols outside 0-17 left out, and a the correct answer
     // outside 0-3 leaves the Cube unsolved, so every pick shows as wrong.
     void damagedCube() {
         for (int correct : {-1, 4, 9, -128, 127}) {
-            CubeNode c = Generated(5);
+            Cube c = generated(5);
             QVERIFY(c.net[0][0].face < 0 && c.net[8][8].face < 0 && c.net[0][8].face < 0);
             c.net[0][0] = {6, 0};
             c.net[8][8] = {127, 3};
             c.net[0][8] = {-128, 3};
-            c.sym[c.net[4][4].face] = 99;
-            c.correct = std::int8_t(correct);
-            std::fill_n(c.chosen, kAnswers, std::int8_t{1});
-            c.anssym[1][2] = -50;
-            c.ansturn[1][2] = 127;
+            c.faceSymbol[c.net[4][4].face] = 99;
+            c.correctAnswer = std::int8_t(correct);
+            std::fill_n(c.picked, kAnswers, std::int8_t{1});
+            c.answerSymbol[1][2] = -50;
+            c.answerTurn[1][2] = 127;
 
             Recordings r;
-            DrawNet(r.pictures(), c, true);
+            drawNet(r.pictures(), c, true);
             for (int a = 0; a < kAnswers; ++a)
-                DrawAnswer(r.pictures(), c, a);
+                drawAnswer(r.pictures(), c, a);
             int cells = 0, symbols = 0;
             for (const auto& polygon : r.question.polygons) {
                 const auto& pt = polygon.points;
@@ -260,8 +261,8 @@ private slots:
     void shuffleMarksMakesEveryPermutation() {
         std::set<std::array<int, 3>> seen;
         for (std::int64_t seed = 0; seed < 60; ++seed) {
-            SeedRandom(seed);
-            ShuffleMarks();
+            seedRandom(seed);
+            shuffleMarks();
             QVERIFY(std::is_permutation(markorder.begin(), markorder.end(),
                                         std::array{0, 1, 2}.begin()));
             seen.insert(markorder);
@@ -269,26 +270,26 @@ private slots:
         QCOMPARE(seen.size(), 6u);
     }
 
-    // ClearPictures blanks all five pictures; the cross is two 2-pixel
+    // clearPictures blanks all five pictures; the cross is two 2-pixel
     // diagonals in the background colour over the window's colour.
     void clearAndCross() {
         Images images;
-        DrawNet(images.pictures(), Generated(9), true);
-        ClearPictures(images.pictures());
-        QCOMPARE(Colors(images.question), std::set<Color>{backcolor});
+        drawNet(images.pictures(), generated(9), true);
+        clearPictures(images.pictures());
+        QCOMPARE(colors(images.question), std::set<Color>{backcolor});
         for (const auto& answer : images.answers)
-            QCOMPARE(Colors(answer), std::set<Color>{backcolor});
+            QCOMPARE(colors(answer), std::set<Color>{backcolor});
 
         ImageCanvas cross(49, 17);
-        DrawCross(cross, windowcolor);
-        QCOMPARE(Colors(cross), (std::set<Color>{windowcolor, backcolor}));
+        drawCross(cross, windowcolor);
+        QCOMPARE(colors(cross), (std::set<Color>{windowcolor, backcolor}));
         for (Point p : {Point{0, 0}, Point{48, 16}, Point{48, 0}, Point{0, 16}, Point{24, 8}})
-            QCOMPARE(cross.Pixel(p.x, p.y), backcolor);
+            QCOMPARE(cross.pixel(p.x, p.y), backcolor);
         for (Point p : {Point{24, 0}, Point{24, 16}, Point{0, 8}, Point{48, 8}})
-            QCOMPARE(cross.Pixel(p.x, p.y), windowcolor);
+            QCOMPARE(cross.pixel(p.x, p.y), windowcolor);
         int lit = 0;
         for (int y = 0; y < 17; ++y)
-            lit += cross.Pixel(6, y) == backcolor;
+            lit += cross.pixel(6, y) == backcolor;
         QVERIFY(lit >= 4);
     }
 };

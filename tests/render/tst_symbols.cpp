@@ -1,6 +1,6 @@
 // Faces and symbols: the projection of the answer cubes, how face
 // coordinates become pixels, how turns move a symbol, and the holes.
-#include "app/image_canvas.h"
+#include "printing/image_canvas.h"
 #include "recording_canvas.h"
 #include "render/palette.h"
 #include "render/projection.h"
@@ -15,14 +15,13 @@ using namespace vexlor;
 
 namespace {
 
-constexpr SymbolKind kArrow = 0, kCornerSquare = 5, kDiamondRing = 8, kSquareRing = 14,
-                     kWindow = 16;
+constexpr Symbol kArrow = 0, kCornerSquare = 5, kDiamondRing = 8, kSquareRing = 14, kWindow = 16;
 constexpr FaceFrame kCell{{205, 205}, {90, 0}, {0, 90}};
 
 // The vertices of the symbol's polygons, without each closing repeat.
-std::vector<Point> Vertices(int kind, int turn) {
+std::vector<Point> vertices(int kind, int turn) {
     RecordingCanvas canvas;
-    DrawSymbol(canvas, kCell, static_cast<SymbolKind>(kind), turn, facecolor, symcolor);
+    drawSymbol(canvas, kCell, static_cast<Symbol>(kind), turn, facecolor, symcolor);
     std::vector<Point> result;
     for (const auto& polygon : canvas.polygons)
         result.insert(result.end(), polygon.points.begin(), polygon.points.end() - 1);
@@ -31,7 +30,7 @@ std::vector<Point> Vertices(int kind, int turn) {
 
 // Every vertex of a lies within a pixel of one of b: truncation may land a
 // turned vertex a pixel off, never more.
-bool Covered(const std::vector<Point>& a, const std::vector<Point>& b) {
+bool covered(const std::vector<Point>& a, const std::vector<Point>& b) {
     return std::all_of(a.begin(), a.end(), [&](Point p) {
         return std::any_of(b.begin(), b.end(), [&](Point q) {
             return std::abs(p.x - q.x) <= 1 && std::abs(p.y - q.y) <= 1;
@@ -41,12 +40,12 @@ bool Covered(const std::vector<Point>& a, const std::vector<Point>& b) {
 
 // A 250 x 250 picture with one face drawn: a net cell (face -1) or visible
 // face k of answer 0.
-ImageCanvas DrawOne(int face, int kind, int turn, FaceFrame& frame) {
+ImageCanvas drawOne(int face, int kind, int turn, FaceFrame& frame) {
     ImageCanvas canvas(250, 250);
-    canvas.SetBrushColor(backcolor);
-    canvas.FillRect({0, 0, 250, 250});
-    frame = face < 0 ? FaceFrame{{10, 10}, {90, 0}, {0, 90}} : AnswerFaceFrame(0, face);
-    DrawFace(canvas, frame, static_cast<SymbolKind>(kind), turn, facecolor, symcolor);
+    canvas.setBrushColor(backcolor);
+    canvas.fillRect({0, 0, 250, 250});
+    frame = face < 0 ? FaceFrame{{10, 10}, {90, 0}, {0, 90}} : answerFaceFrame(0, face);
+    drawFace(canvas, frame, static_cast<Symbol>(kind), turn, facecolor, symcolor);
     return canvas;
 }
 
@@ -56,7 +55,7 @@ class SymbolsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { SetupProjection(250); }
+    void initTestCase() { setupProjection(250); }
 
     // The axes are truncated, not rounded (70.86 to 70, 96.53 to 96), and
     // each answer cube is pushed towards the middle of the 2 x 2 block.
@@ -80,7 +79,7 @@ private slots:
     // A face is one closed polygon in the fill colour, before its symbol.
     void topFaceOfAnswerZero() {
         RecordingCanvas canvas;
-        DrawFace(canvas, AnswerFaceFrame(0, 0), 17, 0, facecolor, symcolor);
+        drawFace(canvas, answerFaceFrame(0, 0), 17, 0, facecolor, symcolor);
         QCOMPARE(canvas.polygons.size(), 2u);
         QCOMPARE(canvas.polygons[0].brush, facecolor);
         const std::vector<Point> top = {{148, 127}, {64, 94}, {134, 54}, {218, 87}, {148, 127}};
@@ -88,12 +87,12 @@ private slots:
         QCOMPARE(canvas.polygons[1].brush, symcolor);
     }
 
-    // FacePoint truncates toward zero, negative coordinates included.
+    // facePoint truncates toward zero, negative coordinates included.
     void facePointTruncatesTowardZero() {
         const FaceFrame frame{{0, 0}, {-84, -33}, {70, -40}};
-        QCOMPARE(FacePoint(frame, 0.1, 0.0), (Point{-8, -3}));
-        QCOMPARE(FacePoint(frame, 0.5, 0.0), (Point{-42, -16}));
-        QCOMPARE(FacePoint(frame, 0.25, 0.75), (Point{31, -38}));
+        QCOMPARE(facePoint(frame, 0.1, 0.0), (Point{-8, -3}));
+        QCOMPARE(facePoint(frame, 0.5, 0.0), (Point{-42, -16}));
+        QCOMPARE(facePoint(frame, 0.25, 0.75), (Point{31, -38}));
     }
 
     // A quarter turn turns the symbol a quarter clockwise, and only the turn
@@ -114,22 +113,22 @@ private slots:
     void arrowTipFollowsTurn() {
         QFETCH(int, turn);
         QFETCH(QRect, tip);
-        const Point p = Vertices(kArrow, turn).front();
+        const Point p = vertices(kArrow, turn).front();
         QVERIFY2(tip.contains(p.x, p.y), qPrintable(QStringLiteral("(%1, %2)").arg(p.x).arg(p.y)));
-        QCOMPARE(Vertices(kArrow, turn), Vertices(kArrow, (turn % 4 + 4) % 4));
+        QCOMPARE(vertices(kArrow, turn), vertices(kArrow, (turn % 4 + 4) % 4));
     }
 
-    // Two turns of a kind look alike exactly when the generator's SameTurn
+    // Two turns of a kind look alike exactly when the generator's sameTurn
     // says so: kinds 0-5 differ at every turn, 6-11 repeat after a half
     // turn, 12-17 after a quarter.
     void turnsLookAlikeByKindGroup() {
-        for (int kind = 0; kind < kSymbolKinds; ++kind)
+        for (int kind = 0; kind < kSymbolCount; ++kind)
             for (int t = 0; t < 4; ++t)
                 for (int u = 0; u < 4; ++u) {
-                    const auto a = Vertices(kind, t), b = Vertices(kind, u);
-                    const bool alike = a.size() == b.size() && Covered(a, b) && Covered(b, a);
+                    const auto a = vertices(kind, t), b = vertices(kind, u);
+                    const bool alike = a.size() == b.size() && covered(a, b) && covered(b, a);
                     QVERIFY2(
-                        alike == SameTurn(kind, t, u),
+                        alike == sameTurn(kind, t, u),
                         qPrintable(
                             QStringLiteral("kind %1, turns %2 and %3").arg(kind).arg(t).arg(u)));
                 }
@@ -142,9 +141,9 @@ private slots:
         for (int face = -1; face < kVisibleFaces; ++face)
             for (int turn = 0; turn < 4; ++turn) {
                 FaceFrame frame{};
-                const ImageCanvas canvas = DrawOne(face, kCornerSquare, turn, frame);
+                const ImageCanvas canvas = drawOne(face, kCornerSquare, turn, frame);
                 for (int q = 0; q < 4; ++q)
-                    QCOMPARE(ColorAt(canvas, frame, middle[q][0], middle[q][1]),
+                    QCOMPARE(colorAt(canvas, frame, middle[q][0], middle[q][1]),
                              q == turn ? symcolor : facecolor);
             }
     }
@@ -154,15 +153,15 @@ private slots:
     void windowOpenings() {
         for (int face = -1; face < kVisibleFaces; ++face) {
             FaceFrame frame{};
-            const ImageCanvas canvas = DrawOne(face, kWindow, 0, frame);
+            const ImageCanvas canvas = drawOne(face, kWindow, 0, frame);
             for (double u : {0.325, 0.675})
                 for (double v : {0.325, 0.675})
-                    QCOMPARE(ColorAt(canvas, frame, u, v), facecolor);
+                    QCOMPARE(colorAt(canvas, frame, u, v), facecolor);
             for (double at : {0.15, 0.5, 0.85}) {
-                QCOMPARE(ColorAt(canvas, frame, at, 0.5), symcolor);
-                QCOMPARE(ColorAt(canvas, frame, 0.5, at), symcolor);
+                QCOMPARE(colorAt(canvas, frame, at, 0.5), symcolor);
+                QCOMPARE(colorAt(canvas, frame, 0.5, at), symcolor);
             }
-            QCOMPARE(ColorAt(canvas, frame, 0.15, 0.15), facecolor); // the bars stop short
+            QCOMPARE(colorAt(canvas, frame, 0.15, 0.15), facecolor); // the bars stop short
         }
     }
 
@@ -173,11 +172,11 @@ private slots:
         for (auto [kind, turn] :
              {std::pair{kDiamondRing, 0}, {kDiamondRing, 1}, {kSquareRing, 0}}) {
             FaceFrame frame{};
-            const ImageCanvas canvas = DrawOne(-1, kind, turn, frame);
+            const ImageCanvas canvas = drawOne(-1, kind, turn, frame);
             std::vector<Color> runs;
             for (int x = 55; x <= 100; ++x)
-                if (runs.empty() || runs.back() != canvas.Pixel(x, 55))
-                    runs.push_back(canvas.Pixel(x, 55));
+                if (runs.empty() || runs.back() != canvas.pixel(x, 55))
+                    runs.push_back(canvas.pixel(x, 55));
             QCOMPARE(runs, (std::vector<Color>{facecolor, 0, symcolor, 0, facecolor, 0}));
         }
     }
@@ -187,11 +186,11 @@ private slots:
     void kindOutOfRangeDrawsNoSymbol() {
         for (int kind : {18, -1, 127, -128}) {
             RecordingCanvas recording;
-            DrawFace(recording, kCell, static_cast<SymbolKind>(kind), 1, facecolor, symcolor);
+            drawFace(recording, kCell, static_cast<Symbol>(kind), 1, facecolor, symcolor);
             QCOMPARE(recording.polygons.size(), 1u);
             QCOMPARE(recording.brush, symcolor);
             FaceFrame frame{};
-            QCOMPARE(Colors(DrawOne(-1, kind, 1, frame)),
+            QCOMPARE(colors(drawOne(-1, kind, 1, frame)),
                      (std::set<Color>{backcolor, facecolor, 0}));
         }
     }

@@ -34,7 +34,7 @@ class VectorSink final : public ByteSink {
 public:
     explicit VectorSink(std::size_t limit = SIZE_MAX) : limit_(limit) {}
     // Takes bytes up to the limit, then fails, keeping what fitted.
-    bool Write(const std::uint8_t* data, std::size_t n) override {
+    bool write(const std::uint8_t* data, std::size_t n) override {
         const std::size_t take = std::min(n, limit_ - bytes.size());
         bytes.insert(bytes.end(), data, data + take);
         return take == n;
@@ -50,7 +50,7 @@ public:
     explicit VectorSource(const Bytes& bytes, std::size_t length)
         : bytes_(bytes), length_(std::min(length, bytes.size())) {}
     explicit VectorSource(const Bytes& bytes) : VectorSource(bytes, bytes.size()) {}
-    std::size_t Read(std::uint8_t* data, std::size_t n) override {
+    std::size_t read(std::uint8_t* data, std::size_t n) override {
         const std::size_t take = std::min(n, length_ - pos_);
         std::copy_n(bytes_.begin() + std::ptrdiff_t(pos_), take, data);
         pos_ += take;
@@ -79,54 +79,54 @@ private:
     qint64 limit_;
 };
 
-CubeNode Generated(std::int64_t seed) {
-    SeedRandom(seed);
-    CubeNode c{};
-    MakeCube(c);
+Cube generated(std::int64_t seed) {
+    seedRandom(seed);
+    Cube c{};
+    makeCube(c);
     return c;
 }
 
 // A generated Cube with picks and a stopped clock, as Mistakes holds them.
-CubeNode Picked(std::int64_t seed) {
-    CubeNode c = Generated(seed);
-    c.chosen[(c.correct + 1) % 4] = 1;
-    c.tstart = 46'000.25 + double(seed % 100) / 1000;
-    c.tstop = c.tstart + 0.0001;
+Cube Picked(std::int64_t seed) {
+    Cube c = generated(seed);
+    c.picked[(c.correctAnswer + 1) % 4] = 1;
+    c.clockStart = 46'000.25 + double(seed % 100) / 1000;
+    c.clockStop = c.clockStart + 0.0001;
     return c;
 }
 
 // A series of n Cubes made by make from the seeds first, first + 1, ...
-Series SeriesOf(CubeNode (*make)(std::int64_t), std::int64_t first, int n) {
+Series seriesOf(Cube (*make)(std::int64_t), std::int64_t first, int n) {
     Series out;
     for (int i = 0; i < n; ++i)
         out.push_back(make(first + i));
     return out;
 }
 
-Bytes FileOf(const Series& series, bool strip) {
+Bytes fileOf(const Series& series, bool strip) {
     VectorSink sink;
-    if (WriteSeriesFile(sink, series, strip) != WriteResult::Ok)
+    if (writeSeriesFile(sink, series, strip) != WriteResult::Ok)
         qFatal("writing to memory failed");
     return sink.bytes;
 }
 
-std::vector<int> Kinds(const SeriesStore& store) {
+std::vector<int> kinds(const SeriesStore& store) {
     std::vector<int> out;
-    for (const CubeNode& c : store[SeriesKind::Current])
-        out.push_back(c.kind);
+    for (const Cube& c : store[SeriesId::Current])
+        out.push_back(c.recipe);
     return out;
 }
 
 // Current of a store that already holds two Cubes marked 100 and 101.
-void Preload(SeriesStore& store) {
-    CubeNode c{};
-    c.kind = 100;
-    store.AppendCopy(SeriesKind::Current, c);
-    c.kind = 101;
-    store.AppendCopy(SeriesKind::Current, c);
+void preload(SeriesStore& store) {
+    Cube c{};
+    c.recipe = 100;
+    store.appendCopy(SeriesId::Current, c);
+    c.recipe = 101;
+    store.appendCopy(SeriesId::Current, c);
 }
 
-QByteArray ToQt(const Bytes& b) {
+QByteArray toQt(const Bytes& b) {
     return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
 }
 
@@ -136,12 +136,12 @@ class SeriesFileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { SetupTopology(); }
+    void initTestCase() { setupTopology(); }
 
     void recordLayout() {
         // The record of a known Cube, byte by byte as laid down for .srs
         // files. Empty cells keep whatever their turn byte held.
-        CubeNode c{};
+        Cube c{};
         for (auto& column : c.net)
             for (auto& cell : column)
                 cell = {-1, 0x55};
@@ -153,24 +153,24 @@ private slots:
         c.net[4][6] = {5, 2};
         const std::int8_t sym[6] = {0, 5, 6, 11, 12, 17};
         const std::int8_t symturn[6] = {0, 1, 2, 3, 0, 1};
-        std::memcpy(c.sym, sym, 6);
-        std::memcpy(c.symturn, symturn, 6);
+        std::memcpy(c.faceSymbol, sym, 6);
+        std::memcpy(c.faceTurn, symturn, 6);
         const std::int8_t box[4] = {3, 5, 3, 6};
-        std::memcpy(c.netbox, box, 4);
+        std::memcpy(c.netBounds, box, 4);
         for (int a = 0; a < 4; ++a)
             for (int k = 0; k < 3; ++k) {
-                c.anssym[a][k] = static_cast<std::int8_t>(3 * a + k);
-                c.ansturn[a][k] = static_cast<std::int8_t>((a + k) % 4);
+                c.answerSymbol[a][k] = static_cast<std::int8_t>(3 * a + k);
+                c.answerTurn[a][k] = static_cast<std::int8_t>((a + k) % 4);
             }
-        c.correct = 2;
-        c.corfaces[0] = 4;
-        c.corfaces[1] = 1;
-        c.corfaces[2] = 0;
-        c.kind = 14;
-        c.chosen[0] = 1;
-        c.chosen[2] = 1;
-        c.tstart = 45000.5;
-        c.tstop = -1.5;
+        c.correctAnswer = 2;
+        c.correctFaces[0] = 4;
+        c.correctFaces[1] = 1;
+        c.correctFaces[2] = 0;
+        c.recipe = 14;
+        c.picked[0] = 1;
+        c.picked[2] = 1;
+        c.clockStart = 45000.5;
+        c.clockStop = -1.5;
 
         CubeRecord expected;
         for (int i = 0; i < 162; i += 2) {
@@ -201,31 +201,31 @@ private slots:
         static_assert(162 + sizeof tail == kCubeRecordSize);
         std::memcpy(expected.data() + 162, tail, sizeof tail);
 
-        const CubeRecord record = EncodeCube(c, false);
+        const CubeRecord record = encodeCube(c, false);
         for (std::size_t i = 0; i < kCubeRecordSize; ++i)
             QVERIFY2(record[i] == expected[i], qPrintable(QStringLiteral("byte %1").arg(i)));
 
-        CubeNode back{};
+        Cube back{};
         back.net[0][0].turn = 3;
-        DecodeCube(expected.data(), back);
-        QVERIFY(SameCube(back, c));
+        decodeCube(expected.data(), back);
+        QVERIFY(sameCube(back, c));
         QCOMPARE(int(back.net[0][0].turn), 0x55);
     }
 
     void fileSizeAndHeader() {
         // 470 bytes for 2 Cubes; N is little-endian (300 = 2C 01).
-        Series series = SeriesOf(Generated, 1, 2);
-        const Bytes two = FileOf(series, true);
+        Series series = seriesOf(generated, 1, 2);
+        const Bytes two = fileOf(series, true);
         QCOMPARE(two.size(), std::size_t{470});
         QCOMPARE(Bytes(two.begin(), two.begin() + 6), (Bytes{0x53, 0x52, 0x53, 0x20, 0x02, 0x00}));
         QVERIFY(std::equal(two.begin() + 6, two.begin() + 238,
-                           EncodeCube(series.front(), true).begin()));
-        QVERIFY(std::equal(two.begin() + 238, two.end(), EncodeCube(series[1], true).begin()));
+                           encodeCube(series.front(), true).begin()));
+        QVERIFY(std::equal(two.begin() + 238, two.end(), encodeCube(series[1], true).begin()));
 
         for (int i = 2; i < 300; ++i)
             series.push_back(series.front());
-        const Bytes many = FileOf(series, true);
-        QCOMPARE(many.size(), SeriesFileSize(300));
+        const Bytes many = fileOf(series, true);
+        QCOMPARE(many.size(), seriesFileSize(300));
         QCOMPARE(int(many[4]), 0x2c);
         QCOMPARE(int(many[5]), 0x01);
     }
@@ -233,11 +233,11 @@ private slots:
     void stripping() {
         // Stripped records carry no picks and zero times; the Cubes in
         // memory keep theirs. Unstripped records keep everything.
-        const Series series = SeriesOf(Picked, 3, 2);
-        const CubeNode before = series.front();
-        const Bytes stripped = FileOf(series, true);
-        const Bytes kept = FileOf(series, false);
-        QVERIFY(SameCube(series.front(), before));
+        const Series series = seriesOf(Picked, 3, 2);
+        const Cube before = series.front();
+        const Bytes stripped = fileOf(series, true);
+        const Bytes kept = fileOf(series, false);
+        QVERIFY(sameCube(series.front(), before));
         QCOMPARE(stripped.size(), kept.size());
         for (int r = 0; r < 2; ++r) {
             const std::size_t base = 6 + 232 * r;
@@ -256,10 +256,10 @@ private slots:
 
         SeriesStore store;
         VectorSource source(stripped);
-        QCOMPARE(ReadSeriesFile(source, store), LoadResult::Ok);
-        QVERIFY(!IsSolved(*store.CurrentCube()));
-        QCOMPARE(store.CurrentCube()->tstart, 0.0);
-        QCOMPARE(store.CurrentCube()->tstop, 0.0);
+        QCOMPARE(readSeriesFile(source, store), LoadResult::Ok);
+        QVERIFY(!isSolved(*store.currentCube()));
+        QCOMPARE(store.currentCube()->clockStart, 0.0);
+        QCOMPARE(store.currentCube()->clockStop, 0.0);
     }
 
     void roundTripKeepsEveryByte() {
@@ -278,20 +278,20 @@ private slots:
 
         SeriesStore store;
         VectorSource source(file);
-        QCOMPARE(ReadSeriesFile(source, store), LoadResult::Ok);
-        QCOMPARE(store.count(SeriesKind::Current), 5);
-        QVERIFY(FileOf(store[SeriesKind::Current], false) == file);
+        QCOMPARE(readSeriesFile(source, store), LoadResult::Ok);
+        QCOMPARE(store.count(SeriesId::Current), 5);
+        QVERIFY(fileOf(store[SeriesId::Current], false) == file);
 
         // Generated Cubes with picks and clocks come back as they were, in
         // order.
-        const Series series = SeriesOf(Picked, 100, 20);
-        const Bytes saved = FileOf(series, false);
+        const Series series = seriesOf(Picked, 100, 20);
+        const Bytes saved = fileOf(series, false);
         VectorSource again(saved);
-        QCOMPARE(ReadSeriesFile(again, store), LoadResult::Ok);
-        const Series& loaded = store[SeriesKind::Current];
+        QCOMPARE(readSeriesFile(again, store), LoadResult::Ok);
+        const Series& loaded = store[SeriesId::Current];
         QCOMPARE(loaded.size(), series.size());
         for (std::size_t i = 0; i < series.size(); ++i)
-            QVERIFY2(SameCube(loaded[i], series[i]), qPrintable(QString::number(i)));
+            QVERIFY2(sameCube(loaded[i], series[i]), qPrintable(QString::number(i)));
     }
 
     void loadFailures_data() {
@@ -328,20 +328,20 @@ private slots:
         QFETCH(int, result);
         QFETCH(int, cubes);
         SeriesStore store;
-        Preload(store);
+        preload(store);
         const Bytes data(bytes.begin(), bytes.end());
         VectorSource source(data);
-        QCOMPARE(int(ReadSeriesFile(source, store)), result);
+        QCOMPARE(int(readSeriesFile(source, store)), result);
         if (cubes < 0) {
-            QCOMPARE(Kinds(store), (std::vector<int>{100, 101}));
+            QCOMPARE(kinds(store), (std::vector<int>{100, 101}));
         } else {
-            QCOMPARE(store.count(SeriesKind::Current), cubes);
-            QCOMPARE(Kinds(store), std::vector<int>(std::size_t(cubes), 1));
+            QCOMPARE(store.count(SeriesId::Current), cubes);
+            QCOMPARE(kinds(store), std::vector<int>(std::size_t(cubes), 1));
             // Each loaded Cube is the record at its place in the file.
             for (int i = 0; i < cubes; ++i) {
-                CubeNode expected{};
-                DecodeCube(data.data() + 6 + kCubeRecordSize * std::size_t(i), expected);
-                QVERIFY2(SameCube(store[SeriesKind::Current][std::size_t(i)], expected),
+                Cube expected{};
+                decodeCube(data.data() + 6 + kCubeRecordSize * std::size_t(i), expected);
+                QVERIFY2(sameCube(store[SeriesId::Current][std::size_t(i)], expected),
                          qPrintable(QString::number(i)));
             }
         }
@@ -349,57 +349,57 @@ private slots:
 
     void everyPrefixOfAFile() {
         // Cut anywhere, a file loads exactly the records it holds whole.
-        const Series series = SeriesOf(Picked, 20, 3);
-        const Bytes file = FileOf(series, false);
+        const Series series = seriesOf(Picked, 20, 3);
+        const Bytes file = fileOf(series, false);
         for (std::size_t len = 0; len <= file.size(); ++len) {
             SeriesStore store;
-            Preload(store);
+            preload(store);
             VectorSource source(file, len);
-            const LoadResult r = ReadSeriesFile(source, store);
+            const LoadResult r = readSeriesFile(source, store);
             const QByteArray where = QByteArray::number(qulonglong(len));
             if (len < 4) {
                 QVERIFY2(r == LoadResult::WrongFormat, where);
-                QVERIFY2(Kinds(store) == (std::vector<int>{100, 101}), where);
+                QVERIFY2(kinds(store) == (std::vector<int>{100, 101}), where);
                 continue;
             }
             const int whole = len < 6 ? 0 : int((len - 6) / kCubeRecordSize);
             QVERIFY2(r == (len == file.size() ? LoadResult::Ok : LoadResult::ReadError), where);
-            QVERIFY2(store.count(SeriesKind::Current) == whole, where);
-            const Series& loaded = store[SeriesKind::Current];
+            QVERIFY2(store.count(SeriesId::Current) == whole, where);
+            const Series& loaded = store[SeriesId::Current];
             QVERIFY2(loaded.size() == std::size_t(whole), where);
             for (std::size_t i = 0; i < loaded.size(); ++i)
-                QVERIFY2(SameCube(loaded[i], series[i]), where);
+                QVERIFY2(sameCube(loaded[i], series[i]), where);
         }
     }
 
     void tooManyCubesWriteNothing() {
         // 65,535 Cubes fit (N = FF FF); one more is refused before a single
         // byte, so N never disagrees with the records.
-        const CubeNode c = Generated(7);
+        const Cube c = generated(7);
         Series series(std::size_t(kMaxCubesPerFile), c);
         {
             VectorSink sink;
-            QCOMPARE(WriteSeriesFile(sink, series, true), WriteResult::Ok);
-            QCOMPARE(sink.bytes.size(), SeriesFileSize(65'535));
+            QCOMPARE(writeSeriesFile(sink, series, true), WriteResult::Ok);
+            QCOMPARE(sink.bytes.size(), seriesFileSize(65'535));
             QCOMPARE(int(sink.bytes[4]), 0xff);
             QCOMPARE(int(sink.bytes[5]), 0xff);
         }
         series.push_back(c);
         VectorSink sink;
-        QCOMPARE(WriteSeriesFile(sink, series, true), WriteResult::TooLong);
-        QCOMPARE(WriteSeries(sink, series, true), WriteResult::TooLong);
+        QCOMPARE(writeSeriesFile(sink, series, true), WriteResult::TooLong);
+        QCOMPARE(writeSeries(sink, series, true), WriteResult::TooLong);
         QVERIFY(sink.bytes.empty());
 
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString earlier = dir.filePath("earlier.srs");
         const QByteArray old("SRS \x00\x00", 6);
-        QVERIFY(WriteAll(earlier, old));
-        QCOMPARE(SaveSeriesFile(earlier, series, true), WriteResult::TooLong);
-        QCOMPARE(ReadAll(earlier), old);
-        QCOMPARE(SaveSeriesFile(dir.filePath("new.srs"), series, true), WriteResult::TooLong);
+        QVERIFY(writeAll(earlier, old));
+        QCOMPARE(saveSeriesFile(earlier, series, true), WriteResult::TooLong);
+        QCOMPARE(readAll(earlier), old);
+        QCOMPARE(saveSeriesFile(dir.filePath("new.srs"), series, true), WriteResult::TooLong);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"earlier.srs"});
-        QCOMPARE(QString(SaveMessage(WriteResult::TooLong)),
+        QCOMPARE(QString(saveMessage(WriteResult::TooLong)),
                  QStringLiteral("The series has more than 65,535 Cubes and cannot be saved in "
                                 "one file."));
     }
@@ -418,36 +418,36 @@ private slots:
     void writeFailuresAreReported() {
         // A write that takes fewer bytes than asked, anywhere, is a failure.
         QFETCH(int, limit);
-        const Series series = SeriesOf(Generated, 8, 2);
+        const Series series = seriesOf(generated, 8, 2);
         VectorSink sink(static_cast<std::size_t>(limit));
-        QCOMPARE(WriteSeriesFile(sink, series, true), WriteResult::Failed);
+        QCOMPARE(writeSeriesFile(sink, series, true), WriteResult::Failed);
         FailDevice device(limit);
         QVERIFY(device.open(QIODevice::WriteOnly));
-        QCOMPARE(WriteSeriesToDevice(device, series, true), WriteResult::Failed);
-        QCOMPARE(QString(SaveMessage(WriteResult::Failed)), QStringLiteral("Error writing file."));
+        QCOMPARE(writeSeriesToDevice(device, series, true), WriteResult::Failed);
+        QCOMPARE(QString(saveMessage(WriteResult::Failed)), QStringLiteral("Error writing file."));
 
         FailDevice roomy(470);
         QVERIFY(roomy.open(QIODevice::WriteOnly));
-        QCOMPARE(WriteSeriesToDevice(roomy, series, true), WriteResult::Ok);
-        QCOMPARE(roomy.data(), ToQt(FileOf(series, true)));
+        QCOMPARE(writeSeriesToDevice(roomy, series, true), WriteResult::Ok);
+        QCOMPARE(roomy.data(), toQt(fileOf(series, true)));
     }
 
     void saveReplacesAFile() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString path = dir.filePath("series.srs");
-        QVERIFY(WriteAll(path, QByteArray(10'000, 'x')));
-        const Series series = SeriesOf(Picked, 30, 2);
-        QCOMPARE(SaveSeriesFile(path, series, false), WriteResult::Ok);
-        QCOMPARE(ReadAll(path), ToQt(FileOf(series, false)));
+        QVERIFY(writeAll(path, QByteArray(10'000, 'x')));
+        const Series series = seriesOf(Picked, 30, 2);
+        QCOMPARE(saveSeriesFile(path, series, false), WriteResult::Ok);
+        QCOMPARE(readAll(path), toQt(fileOf(series, false)));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"series.srs"});
 
         SeriesStore store;
-        Preload(store);
-        QCOMPARE(LoadSeriesFile(path, store), LoadResult::Ok);
-        QVERIFY(SameCube(*store.CurrentCube(), series.front()));
-        QVERIFY(SameCube(store[SeriesKind::Current][1], series[1]));
-        QCOMPARE(store.count(SeriesKind::Current), 2);
+        preload(store);
+        QCOMPARE(loadSeriesFile(path, store), LoadResult::Ok);
+        QVERIFY(sameCube(*store.currentCube(), series.front()));
+        QVERIFY(sameCube(store[SeriesId::Current][1], series[1]));
+        QCOMPARE(store.count(SeriesId::Current), 2);
     }
 
     void saveKeepsPermissions_data() {
@@ -468,12 +468,12 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString path = dir.filePath("series.srs");
-        QVERIFY(WriteAll(path, QByteArray(100, 'x')));
+        QVERIFY(writeAll(path, QByteArray(100, 'x')));
         const QByteArray name = QFile::encodeName(path);
         QCOMPARE(::chmod(name.constData(), static_cast<mode_t>(mode)), 0);
-        const Series series = SeriesOf(Generated, 60, 1);
-        QCOMPARE(SaveSeriesFile(path, series, true), WriteResult::Ok);
-        QCOMPARE(ReadAll(path), ToQt(FileOf(series, true)));
+        const Series series = seriesOf(generated, 60, 1);
+        QCOMPARE(saveSeriesFile(path, series, true), WriteResult::Ok);
+        QCOMPARE(readAll(path), toQt(fileOf(series, true)));
         struct stat saved {};
         QCOMPARE(::stat(name.constData(), &saved), 0);
         QCOMPARE(QString::number(saved.st_mode & 07777, 8), QString::number(mode, 8));
@@ -486,28 +486,28 @@ private slots:
         // binds root too). Nothing is left behind.
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const Series small = SeriesOf(Generated, 40, 2);
-        const Series big = SeriesOf(Picked, 50, 30);
-        const QByteArray old = ToQt(FileOf(small, true));
+        const Series small = seriesOf(generated, 40, 2);
+        const Series big = seriesOf(Picked, 50, 30);
+        const QByteArray old = toQt(fileOf(small, true));
 
         const QString longName = dir.filePath(QString(251, 'n') + ".srs");
-        QVERIFY(WriteAll(longName, old));
-        QCOMPARE(SaveSeriesFile(longName, big, false), WriteResult::Failed);
-        QCOMPARE(ReadAll(longName), old);
+        QVERIFY(writeAll(longName, old));
+        QCOMPARE(saveSeriesFile(longName, big, false), WriteResult::Failed);
+        QCOMPARE(readAll(longName), old);
 
         const QString path = dir.filePath("earlier.srs");
-        QVERIFY(WriteAll(path, old));
+        QVERIFY(writeAll(path, old));
         rlimit saved{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         auto* previous = std::signal(SIGXFSZ, SIG_IGN);
         rlimit tight = saved;
         tight.rlim_cur = 1000;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-        const WriteResult r = SaveSeriesFile(path, big, false);
+        const WriteResult r = saveSeriesFile(path, big, false);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previous);
         QCOMPARE(r, WriteResult::Failed);
-        QCOMPARE(ReadAll(path), old);
+        QCOMPARE(readAll(path), old);
 
         QStringList expected{QFileInfo(longName).fileName(), "earlier.srs"};
         expected.sort();
@@ -519,18 +519,18 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         SeriesStore store;
-        Preload(store);
-        QCOMPARE(LoadSeriesFile(dir.filePath("missing.srs"), store), LoadResult::WrongFormat);
-        QCOMPARE(LoadSeriesFile(dir.path(), store), LoadResult::WrongFormat);
-        QCOMPARE(Kinds(store), (std::vector<int>{100, 101}));
-        QCOMPARE(QString(LoadMessage(LoadResult::WrongFormat)),
+        preload(store);
+        QCOMPARE(loadSeriesFile(dir.filePath("missing.srs"), store), LoadResult::WrongFormat);
+        QCOMPARE(loadSeriesFile(dir.path(), store), LoadResult::WrongFormat);
+        QCOMPARE(kinds(store), (std::vector<int>{100, 101}));
+        QCOMPARE(QString(loadMessage(LoadResult::WrongFormat)),
                  QStringLiteral("Wrong file format."));
 
         const QString cut = dir.filePath("cut.srs");
-        QVERIFY(WriteAll(cut, QByteArray("SRS \x03\x00", 6) + QByteArray(2 * 232 + 17, '\x02')));
-        QCOMPARE(LoadSeriesFile(cut, store), LoadResult::ReadError);
-        QCOMPARE(Kinds(store), (std::vector<int>{2, 2}));
-        QCOMPARE(QString(LoadMessage(LoadResult::ReadError)),
+        QVERIFY(writeAll(cut, QByteArray("SRS \x03\x00", 6) + QByteArray(2 * 232 + 17, '\x02')));
+        QCOMPARE(loadSeriesFile(cut, store), LoadResult::ReadError);
+        QCOMPARE(kinds(store), (std::vector<int>{2, 2}));
+        QCOMPARE(QString(loadMessage(LoadResult::ReadError)),
                  QStringLiteral("Error reading file."));
     }
 };

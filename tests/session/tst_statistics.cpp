@@ -2,9 +2,9 @@
 // days, tenths are cut, and the averages show "++" before the first solve.
 #include "fake_clock.h"
 #include "series/series_store.h"
-#include "session/datetime.h"
+#include "session/session_state.h"
 #include "session/statistics.h"
-#include "session/test_state.h"
+#include "time/datetime.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -19,32 +19,32 @@ namespace {
 constexpr double kDay = 1.0;
 constexpr double kSecond = 1.0 / 86'400.0;
 
-QString Text(const std::string& s) {
+QString toQString(const std::string& s) {
     return QString::fromStdString(s);
 }
 
 // The count label of one series.
-const std::string& Count(const LabelTexts& l, SeriesKind kind) {
+const std::string& count(const LabelTexts& l, SeriesId kind) {
     return l.seriesCounts[static_cast<std::size_t>(kind)];
 }
 
 // Starts a Cube's clock and the total clock, as showing a fresh Cube does.
-void StartCube(CubeNode& c, TestState& st) {
-    MarkNow(c.tstart);
-    c.tstop = 0.0;
-    ResumeClock(st.totalStart, st.totalStop);
+void startCube(Cube& c, SessionState& st) {
+    markNow(c.clockStart);
+    c.clockStop = 0.0;
+    vexlor::resumeClock(st.totalStart, st.totalStop);
     st.paused = false;
 }
 
-void Pause(CubeNode& c, TestState& st) {
-    MarkNow(c.tstop);
-    MarkNow(st.totalStop);
+void pause(Cube& c, SessionState& st) {
+    markNow(c.clockStop);
+    markNow(st.totalStop);
     st.paused = true;
 }
 
-void Resume(CubeNode& c, TestState& st) {
-    ResumeClock(c.tstart, c.tstop);
-    ResumeClock(st.totalStart, st.totalStop);
+void resume(Cube& c, SessionState& st) {
+    vexlor::resumeClock(c.clockStart, c.clockStop);
+    vexlor::resumeClock(st.totalStart, st.totalStop);
     st.paused = false;
 }
 
@@ -70,12 +70,12 @@ private slots:
         // Only the whole-day part decides; a damaged NaN is never a moment.
         QFETCH(double, value);
         QFETCH(bool, set);
-        QCOMPARE(IsStampSet(value), set);
+        QCOMPARE(isStampSet(value), set);
 
-        // MarkNow replaces exactly the unset values.
+        // markNow replaces exactly the unset values.
         FakeClock clock(46'100.5);
         DateTime field = value;
-        MarkNow(field);
+        markNow(field);
         if (set)
             QCOMPARE(field, value);
         else
@@ -86,16 +86,16 @@ private slots:
         FakeClock clock(46'000.5);
         DateTime start = 46'000.25;
         DateTime stop = 46'000.375;
-        ResumeClock(start, stop);
+        vexlor::resumeClock(start, stop);
         QCOMPARE(start, 46'000.375);
         QCOMPARE(stop, 0.0);
         // A running clock is left alone.
-        ResumeClock(start, stop);
+        vexlor::resumeClock(start, stop);
         QCOMPARE(start, 46'000.375);
         QCOMPARE(stop, 0.0);
         // A stop holding only a fraction of a day is not a stop.
         stop = 0.25;
-        ResumeClock(start, stop);
+        vexlor::resumeClock(start, stop);
         QCOMPARE(start, 46'000.375);
         QCOMPARE(stop, 0.25);
     }
@@ -119,14 +119,14 @@ private slots:
     void formatSeconds() {
         QFETCH(double, span);
         QFETCH(QString, text);
-        QCOMPARE(Text(FormatSeconds(span)), text);
+        QCOMPARE(toQString(vexlor::formatSeconds(span)), text);
     }
 
     void absurdSpansStayInADay() {
         // Any finite span from a damaged file still gives a time of day.
         const QRegularExpression shape(QStringLiteral("^(\\d+)\\.\\d$"));
         for (double span : {1e300, -1e300, 1e15, 123456.789, 5e-324}) {
-            const QString text = Text(FormatSeconds(span));
+            const QString text = toQString(vexlor::formatSeconds(span));
             const auto m = shape.match(text);
             QVERIFY2(m.hasMatch(), qPrintable(text));
             QVERIFY2(m.captured(1).toLongLong() < 86'400, qPrintable(text));
@@ -137,63 +137,63 @@ private slots:
         // 5 s, a long pause, 2.5 s more: both clocks read 7.5 s, and while
         // paused both stand at 5.0.
         FakeClock clock(46'000.5);
-        TestState st;
-        ResetTestState(st);
+        SessionState st;
+        resetSessionState(st);
         SeriesStore store;
-        store.AppendCopy(SeriesKind::Current, CubeNode{});
-        CubeNode& c = *store.CurrentCube();
+        store.appendCopy(SeriesId::Current, Cube{});
+        Cube& c = *store.currentCube();
 
-        StartCube(c, st);
-        clock.AdvanceSeconds(5);
-        Pause(c, st);
-        clock.AdvanceSeconds(3 * 3600);
-        auto t = ComputeTimerTexts(st, store);
-        QCOMPARE(Text(t.cubeTime), QStringLiteral("5.0"));
-        QCOMPARE(Text(t.totalTime), QStringLiteral("5.0"));
+        startCube(c, st);
+        clock.advanceSeconds(5);
+        pause(c, st);
+        clock.advanceSeconds(3 * 3600);
+        auto t = computeTimerTexts(st, store);
+        QCOMPARE(toQString(t.cubeTime), QStringLiteral("5.0"));
+        QCOMPARE(toQString(t.totalTime), QStringLiteral("5.0"));
 
-        Resume(c, st);
-        clock.AdvanceSeconds(2.5);
-        t = ComputeTimerTexts(st, store);
-        QCOMPARE(Text(t.cubeTime), QStringLiteral("7.5"));
-        QCOMPARE(Text(t.totalTime), QStringLiteral("7.5"));
-        QCOMPARE(Text(t.averageTime), QStringLiteral("++"));
+        resume(c, st);
+        clock.advanceSeconds(2.5);
+        t = computeTimerTexts(st, store);
+        QCOMPARE(toQString(t.cubeTime), QStringLiteral("7.5"));
+        QCOMPARE(toQString(t.totalTime), QStringLiteral("7.5"));
+        QCOMPARE(toQString(t.averageTime), QStringLiteral("++"));
 
         // A running time past 24 hours starts again from 0.
-        clock.AdvanceSeconds(86'400 - 7.5 + 3.25);
-        t = ComputeTimerTexts(st, store);
-        QCOMPARE(Text(t.cubeTime), QStringLiteral("3.2"));
-        QCOMPARE(Text(t.totalTime), QStringLiteral("3.2"));
+        clock.advanceSeconds(86'400 - 7.5 + 3.25);
+        t = computeTimerTexts(st, store);
+        QCOMPARE(toQString(t.cubeTime), QStringLiteral("3.2"));
+        QCOMPARE(toQString(t.totalTime), QStringLiteral("3.2"));
     }
 
     void timerTexts() {
         FakeClock clock(46'000.5);
-        TestState st;
+        SessionState st;
         SeriesStore store;
-        ResetTestState(st);
+        resetSessionState(st);
         // Right after a reset, with no current Cube.
-        auto t = ComputeTimerTexts(st, store);
-        QCOMPARE(Text(t.cubeTime), QStringLiteral("0.0"));
-        QCOMPARE(Text(t.totalTime), QStringLiteral("0.0"));
-        QCOMPARE(Text(t.averageTime), QStringLiteral("++"));
+        auto t = computeTimerTexts(st, store);
+        QCOMPARE(toQString(t.cubeTime), QStringLiteral("0.0"));
+        QCOMPARE(toQString(t.totalTime), QStringLiteral("0.0"));
+        QCOMPARE(toQString(t.averageTime), QStringLiteral("++"));
 
         // A Cube never shown reads 0.0; one with a stored time shows it.
-        store.AppendCopy(SeriesKind::Current, CubeNode{});
-        QCOMPARE(Text(ComputeTimerTexts(st, store).cubeTime), QStringLiteral("0.0"));
-        store.CurrentCube()->tstart = 45'000.5;
-        store.CurrentCube()->tstop = 45'000.5 + 12.34 * kSecond;
-        clock.AdvanceSeconds(100);
-        QCOMPARE(Text(ComputeTimerTexts(st, store).cubeTime), QStringLiteral("12.3"));
+        store.appendCopy(SeriesId::Current, Cube{});
+        QCOMPARE(toQString(computeTimerTexts(st, store).cubeTime), QStringLiteral("0.0"));
+        store.currentCube()->clockStart = 45'000.5;
+        store.currentCube()->clockStop = 45'000.5 + 12.34 * kSecond;
+        clock.advanceSeconds(100);
+        QCOMPARE(toQString(computeTimerTexts(st, store).cubeTime), QStringLiteral("12.3"));
 
         // 10 s over 3 solved Cubes: the exact span is divided, not the text.
         st.totalStart = 46'000.5;
         st.totalStop = 46'000.5 + 10 * kSecond;
         st.solved = 3;
-        t = ComputeTimerTexts(st, store);
-        QCOMPARE(Text(t.totalTime), QStringLiteral("10.0"));
-        QCOMPARE(Text(t.averageTime), QStringLiteral("3.3"));
+        t = computeTimerTexts(st, store);
+        QCOMPARE(toQString(t.totalTime), QStringLiteral("10.0"));
+        QCOMPARE(toQString(t.averageTime), QStringLiteral("3.3"));
         st.totalStop = 46'000.5 + 10.29 * kSecond;
         st.solved = 1;
-        QCOMPARE(Text(ComputeTimerTexts(st, store).averageTime), QStringLiteral("10.2"));
+        QCOMPARE(toQString(computeTimerTexts(st, store).averageTime), QStringLiteral("10.2"));
     }
 
     void mistakesPerCube_data() {
@@ -213,38 +213,38 @@ private slots:
         QFETCH(int, mistakes);
         QFETCH(int, solved);
         QFETCH(QString, text);
-        TestState st;
+        SessionState st;
         st.mistakes = mistakes;
         st.solved = solved;
         SeriesStore store;
-        const LabelTexts l = ComputeLabelTexts(st, store);
-        QCOMPARE(Text(l.mistakesPerCube), text);
-        QCOMPARE(Text(l.mistakes), QString::number(mistakes));
-        QCOMPARE(Text(l.solved), QString::number(solved));
+        const LabelTexts l = computeLabelTexts(st, store);
+        QCOMPARE(toQString(l.mistakesPerCube), text);
+        QCOMPARE(toQString(l.mistakes), QString::number(mistakes));
+        QCOMPARE(toQString(l.solved), QString::number(solved));
     }
 
     void labelsAfterStartup() {
         FakeClock clock;
-        TestState st;
+        SessionState st;
         SeriesStore store;
         for (int i = 0; i < 30; ++i)
-            store.AppendCopy(SeriesKind::Current, CubeNode{});
-        store.AppendCopy(SeriesKind::Mistakes, CubeNode{});
-        store.AppendCopy(SeriesKind::Custom, CubeNode{});
-        store.AppendCopy(SeriesKind::Custom, CubeNode{});
-        ResetTestState(st);
-        const LabelTexts l = ComputeLabelTexts(st, store);
-        QCOMPARE(Text(Count(l, SeriesKind::Current)), QStringLiteral("30"));
-        QCOMPARE(Text(Count(l, SeriesKind::Skipped)), QStringLiteral("0"));
-        QCOMPARE(Text(Count(l, SeriesKind::Mistakes)), QStringLiteral("1"));
-        QCOMPARE(Text(Count(l, SeriesKind::Custom)), QStringLiteral("2"));
-        QCOMPARE(Text(l.startPause), QStringLiteral("Start"));
-        QCOMPARE(Text(l.mistakes), QStringLiteral("0"));
-        QCOMPARE(Text(l.solved), QStringLiteral("0"));
-        QCOMPARE(Text(l.mistakesPerCube), QStringLiteral("++"));
+            store.appendCopy(SeriesId::Current, Cube{});
+        store.appendCopy(SeriesId::Mistakes, Cube{});
+        store.appendCopy(SeriesId::Custom, Cube{});
+        store.appendCopy(SeriesId::Custom, Cube{});
+        resetSessionState(st);
+        const LabelTexts l = computeLabelTexts(st, store);
+        QCOMPARE(toQString(count(l, SeriesId::Current)), QStringLiteral("30"));
+        QCOMPARE(toQString(count(l, SeriesId::Skipped)), QStringLiteral("0"));
+        QCOMPARE(toQString(count(l, SeriesId::Mistakes)), QStringLiteral("1"));
+        QCOMPARE(toQString(count(l, SeriesId::Custom)), QStringLiteral("2"));
+        QCOMPARE(toQString(l.startPause), QStringLiteral("Start"));
+        QCOMPARE(toQString(l.mistakes), QStringLiteral("0"));
+        QCOMPARE(toQString(l.solved), QStringLiteral("0"));
+        QCOMPARE(toQString(l.mistakesPerCube), QStringLiteral("++"));
         QVERIFY(!l.nextVisible);
         st.paused = false;
-        QCOMPARE(Text(ComputeLabelTexts(st, store).startPause), QStringLiteral("Pause"));
+        QCOMPARE(toQString(computeLabelTexts(st, store).startPause), QStringLiteral("Pause"));
     }
 
     void nextVisibility_data() {
@@ -263,7 +263,7 @@ private slots:
 
     void nextVisibility() {
         // `next` shows exactly while the test runs on a solved Cube; a
-        // damaged `correct` is never used as an index.
+        // damaged the correct answer is never used as an index.
         QFETCH(bool, haveCube);
         QFETCH(bool, paused);
         QFETCH(int, correct);
@@ -271,35 +271,35 @@ private slots:
         QFETCH(bool, visible);
         SeriesStore store;
         if (haveCube) {
-            CubeNode c{};
-            c.correct = static_cast<std::int8_t>(correct);
+            Cube c{};
+            c.correctAnswer = static_cast<std::int8_t>(correct);
             for (int a = 0; a < kAnswers; ++a)
-                c.chosen[a] = (a == correct) == pickCorrect ? 1 : 0;
-            store.AppendCopy(SeriesKind::Current, c);
+                c.picked[a] = (a == correct) == pickCorrect ? 1 : 0;
+            store.appendCopy(SeriesId::Current, c);
         }
-        TestState st;
+        SessionState st;
         st.paused = paused;
-        QCOMPARE(ComputeLabelTexts(st, store).nextVisible, visible);
+        QCOMPARE(computeLabelTexts(st, store).nextVisible, visible);
     }
 
     void resetLeavesCubesAndSeries() {
         FakeClock clock(46'000.5);
-        TestState st{false, 4, 3, 46'000.1, 0.0};
+        SessionState st{false, 4, 3, 46'000.1, 0.0};
         SeriesStore store;
-        CubeNode c{};
-        c.tstart = 46'000.2;
-        store.AppendCopy(SeriesKind::Current, c);
-        store.AppendCopy(SeriesKind::Skipped, c);
-        ResetTestState(st);
+        Cube c{};
+        c.clockStart = 46'000.2;
+        store.appendCopy(SeriesId::Current, c);
+        store.appendCopy(SeriesId::Skipped, c);
+        resetSessionState(st);
         QCOMPARE(st.paused, true);
         QCOMPARE(st.solved, 0);
         QCOMPARE(st.mistakes, 0);
         QCOMPARE(st.totalStart, 46'000.5);
         QCOMPARE(st.totalStop, 46'000.5);
-        clock.AdvanceSeconds(30);
-        QCOMPARE(Text(FormatSeconds(TotalTime(st))), QStringLiteral("0.0"));
-        QCOMPARE(store.CurrentCube()->tstart, 46'000.2);
-        QCOMPARE(store.count(SeriesKind::Skipped), 1);
+        clock.advanceSeconds(30);
+        QCOMPARE(toQString(vexlor::formatSeconds(totalTime(st))), QStringLiteral("0.0"));
+        QCOMPARE(store.currentCube()->clockStart, 46'000.2);
+        QCOMPARE(store.count(SeriesId::Skipped), 1);
     }
 };
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "cube/cube_node.h"
+#include "cube/cube.h"
 
 #include <cstring>
 
 // True when two Cubes have the same value: every field, an empty cell's
 // meaningless turn byte aside. Compared field by field, since the struct has
 // padding bytes of no value.
-inline bool SameCube(const vexlor::CubeNode& a, const vexlor::CubeNode& b) {
+inline bool sameCube(const vexlor::Cube& a, const vexlor::Cube& b) {
     for (int x = 0; x < vexlor::kNetSize; ++x)
         for (int y = 0; y < vexlor::kNetSize; ++y) {
             if (a.net[x][y].face != b.net[x][y].face)
@@ -15,12 +15,13 @@ inline bool SameCube(const vexlor::CubeNode& a, const vexlor::CubeNode& b) {
             if (a.net[x][y].face >= 0 && a.net[x][y].turn != b.net[x][y].turn)
                 return false;
         }
-    return std::memcmp(a.sym, b.sym, sizeof a.sym) == 0 &&
-           std::memcmp(a.symturn, b.symturn, sizeof a.symturn) == 0 &&
-           std::memcmp(a.netbox, b.netbox, sizeof a.netbox) == 0 &&
-           std::memcmp(a.anssym, b.anssym, sizeof a.anssym) == 0 &&
-           std::memcmp(a.ansturn, b.ansturn, sizeof a.ansturn) == 0 && a.correct == b.correct &&
-           std::memcmp(a.corfaces, b.corfaces, sizeof a.corfaces) == 0 && a.kind == b.kind &&
-           std::memcmp(a.chosen, b.chosen, sizeof a.chosen) == 0 && a.tstart == b.tstart &&
-           a.tstop == b.tstop;
+    return std::memcmp(a.faceSymbol, b.faceSymbol, sizeof a.faceSymbol) == 0 &&
+           std::memcmp(a.faceTurn, b.faceTurn, sizeof a.faceTurn) == 0 &&
+           std::memcmp(a.netBounds, b.netBounds, sizeof a.netBounds) == 0 &&
+           std::memcmp(a.answerSymbol, b.answerSymbol, sizeof a.answerSymbol) == 0 &&
+           std::memcmp(a.answerTurn, b.answerTurn, sizeof a.answerTurn) == 0 &&
+           a.correctAnswer == b.correctAnswer &&
+           std::memcmp(a.correctFaces, b.correctFaces, sizeof a.correctFaces) == 0 &&
+           a.recipe == b.recipe && std::memcmp(a.picked, b.picked, sizeof a.picked) == 0 &&
+           a.clockStart == b.clockStart && a.clockStop == b.clockStop;
 }

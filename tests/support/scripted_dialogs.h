@@ -15,34 +15,32 @@
 class ScriptedDialogs final : public vexlor::Dialogs {
 public:
     // Answers, consumed in order by whichever box comes next.
-    void QueueYes() { answers_.push_back(Answer{true, {}}); }
-    void QueueNo() { answers_.push_back(Answer{false, {}}); }
-    void QueueText(const QString& text) { answers_.push_back(Answer{true, text}); }
-    void QueueCancel() { answers_.push_back(Answer{false, {}}); }
-    void QueueFile(const QString& path) { answers_.push_back(Answer{true, path}); }
+    void queueYes() { answers_.push_back(Answer{true, {}}); }
+    void queueNo() { answers_.push_back(Answer{false, {}}); }
+    void queueText(const QString& text) { answers_.push_back(Answer{true, text}); }
+    void queueCancel() { answers_.push_back(Answer{false, {}}); }
+    void queueFile(const QString& path) { answers_.push_back(Answer{true, path}); }
 
-    bool AskYesNo(const QString& text) override {
-        Open("ask: " + text);
-        return Next("ask: " + text).accepted;
+    bool askYesNo(const QString& text) override {
+        open("ask: " + text);
+        return next("ask: " + text).accepted;
     }
-    void ShowError(const QString& text) override { Open("error: " + text); }
-    std::optional<QString> InputBox(const QString& caption, const QString& prompt,
+    void showError(const QString& text) override { open("error: " + text); }
+    std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                     const QString& text) override {
-        Open("input: " + caption + " | " + prompt + " | " + text);
-        return TextAnswer("input");
+        open("input: " + caption + " | " + prompt + " | " + text);
+        return textAnswer("input");
     }
-    std::optional<QString> OpenFile(const FileRequest& r) override {
-        Open("open: " + r.title + " | " + r.filter + " | " + r.defaultSuffix + " | " +
-                   r.folder);
-        return TextAnswer("open");
+    std::optional<QString> openFile(const FileRequest& r) override {
+        open("open: " + r.title + " | " + r.filter + " | " + r.defaultSuffix + " | " + r.folder);
+        return textAnswer("open");
     }
-    std::optional<QString> SaveFile(const FileRequest& r) override {
-        Open("save: " + r.title + " | " + r.filter + " | " + r.defaultSuffix + " | " +
-                   r.folder);
-        return TextAnswer("save");
+    std::optional<QString> saveFile(const FileRequest& r) override {
+        open("save: " + r.title + " | " + r.filter + " | " + r.defaultSuffix + " | " + r.folder);
+        return textAnswer("save");
     }
 
-    bool HasPending() const { return !answers_.empty(); }
+    bool hasPending() const { return !answers_.empty(); }
 
     // When set, answers every box that has no queued answer (randomized
     // tests). It gets the log line of the box; for boxes that want a text,
@@ -56,7 +54,7 @@ public:
     bool unexpected = false;
 
 private:
-    void Open(const QString& line) {
+    void open(const QString& line) {
         log.append(line);
         if (onOpen)
             onOpen();
@@ -65,7 +63,7 @@ private:
         bool accepted;
         QString text;
     };
-    Answer Next(const QString& what) {
+    Answer next(const QString& what) {
         if (answers_.empty() && fallback) {
             const auto text = fallback(what);
             return Answer{text.has_value(), text.value_or(QString())};
@@ -79,8 +77,8 @@ private:
         answers_.pop_front();
         return a;
     }
-    std::optional<QString> TextAnswer(const QString& what) {
-        const Answer a = Next(what);
+    std::optional<QString> textAnswer(const QString& what) {
+        const Answer a = next(what);
         if (!a.accepted)
             return std::nullopt;
         return a.text;

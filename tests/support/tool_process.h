@@ -18,7 +18,7 @@ struct Run {
 // Runs program with args. setUp (when given) prepares the process before it
 // starts: its environment, limits for the child. A program that crashes or
 // does not finish within timeoutMs yields code -1 and says so in err.
-inline Run RunProgram(const QString& program, const QStringList& args, int timeoutMs,
+inline Run runProgram(const QString& program, const QStringList& args, int timeoutMs,
                       const std::function<void(QProcess&)>& setUp = {}) {
     QProcess p;
     if (setUp)

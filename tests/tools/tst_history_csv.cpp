@@ -19,15 +19,15 @@ using namespace vexlor;
 
 namespace {
 
-Run Tool(const QStringList& args, const QString& dataHome) {
-    return RunProgram(QStringLiteral(VEXLOR_SERIES_BIN), args, 60'000, [&](QProcess& p) {
+Run tool(const QStringList& args, const QString& dataHome) {
+    return runProgram(QStringLiteral(VEXLOR_SERIES_BIN), args, 60'000, [&](QProcess& p) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
         p.setProcessEnvironment(env);
     });
 }
 
-void Record(HistoryStore& store, const char* at, int kind, double seconds, int wrong) {
+void record(HistoryStore& store, const char* at, int kind, double seconds, int wrong) {
     if (!store.record(
             {QDateTime::fromString(QString::fromLatin1(at), Qt::ISODate), kind, seconds, wrong}))
         qFatal("cannot record into %s", qPrintable(store.path()));
@@ -47,9 +47,9 @@ private slots:
         const QString path = home.filePath(QStringLiteral("Vexlor/history.sqlite"));
         {
             HistoryStore store(path);
-            Record(store, "2025-12-09T12:34:56", 14, 7.1234, 2);
-            Record(store, "2025-12-09T12:35:10", 0, std::nan(""), 0);
-            Record(store, "2025-12-10T08:00:00", 3, 12.5, 1);
+            record(store, "2025-12-09T12:34:56", 14, 7.1234, 2);
+            record(store, "2025-12-09T12:35:10", 0, std::nan(""), 0);
+            record(store, "2025-12-10T08:00:00", 3, 12.5, 1);
         }
         const QString expected = QStringLiteral("at,kind,seconds,wrong\n"
                                                 "2025-12-09T12:34:56,14,7.123,2\n"
@@ -57,7 +57,7 @@ private slots:
                                                 "2025-12-10T08:00:00,3,12.500,1\n");
         for (const QStringList& args :
              {QStringList{"history", "--db", path, "--csv"}, QStringList{"history", "--csv"}}) {
-            const Run r = Tool(args, home.path());
+            const Run r = tool(args, home.path());
             QCOMPARE(r.err, QString());
             QCOMPARE(r.code, 0);
             QCOMPARE(r.out, expected);
@@ -88,7 +88,7 @@ private slots:
         QTemporaryDir home;
         const QString path = home.filePath(QStringLiteral("h.sqlite"));
         if (file == QLatin1String("garbage")) {
-            QVERIFY(WriteAll(path, QByteArray("not a database at all\n").repeated(100)));
+            QVERIFY(writeAll(path, QByteArray("not a database at all\n").repeated(100)));
         } else if (file == QLatin1String("empty db")) {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
             db.setDatabaseName(path);
@@ -96,19 +96,19 @@ private slots:
             QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TABLE other (x INTEGER)")));
             db.close();
         }
-        const QByteArray before = ReadAll(path);
+        const QByteArray before = readAll(path);
         const QStringList entries =
             QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         args.replaceInStrings(QStringLiteral("FILE"), path);
 
-        const Run r = Tool(args, home.path());
+        const Run r = tool(args, home.path());
         QCOMPARE(r.code, 2);
         QVERIFY(r.out.isEmpty());
         QVERIFY2(r.err.startsWith(QLatin1String("vexlor-series: ")) && r.err.count('\n') == 1,
                  qPrintable(r.err));
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
-        QCOMPARE(ReadAll(path), before);
+        QCOMPARE(readAll(path), before);
     }
 };
 

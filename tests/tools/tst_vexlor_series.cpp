@@ -1,17 +1,17 @@
 // The vexlor-series tool, run as a separate process: each subcommand, same
 // seed same bytes, and exit codes 0 (fine), 1 (broken Cubes), 2 (bad input).
-#include "app/image_canvas.h"
 #include "cube/generator.h"
 #include "cube/invariants.h"
 #include "cube/random.h"
 #include "cube/topology.h"
 #include "fake_clock.h"
 #include "file_util.h"
+#include "printing/image_canvas.h"
 #include "render/palette.h"
 #include "render/pictures.h"
 #include "render/projection.h"
 #include "series/series_file.h"
-#include "session/test_flow.h"
+#include "session/session_flow.h"
 #include "tool_process.h"
 
 #include <QDir>
@@ -39,8 +39,8 @@ namespace {
 
 // Runs the tool; with fileSizeLimit, its writes fail past that many bytes,
 // as on a full disk (the limit binds root too).
-Run Tool(const QStringList& args, qint64 fileSizeLimit = -1) {
-    return RunProgram(QStringLiteral(VEXLOR_SERIES_BIN), args, 120'000, [&](QProcess& p) {
+Run tool(const QStringList& args, qint64 fileSizeLimit = -1) {
+    return runProgram(QStringLiteral(VEXLOR_SERIES_BIN), args, 120'000, [&](QProcess& p) {
         if (fileSizeLimit >= 0)
             p.setChildProcessModifier([fileSizeLimit] {
                 const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
@@ -51,22 +51,22 @@ Run Tool(const QStringList& args, qint64 fileSizeLimit = -1) {
 }
 
 // How many pixels of a region carry one of the given colours.
-int CountColors(const QImage& image, QRect region, std::initializer_list<Color> colors) {
+int countColors(const QImage& image, QRect region, std::initializer_list<Color> colors) {
     int n = 0;
     for (int y = region.top(); y <= region.bottom(); ++y)
         for (int x = region.left(); x <= region.right(); ++x)
             for (Color c : colors)
-                n += FromQRgb(image.pixel(x, y)) == c ? 1 : 0;
+                n += fromQRgb(image.pixel(x, y)) == c ? 1 : 0;
     return n;
 }
 
-QRect AnswerRegion(int a) {
+QRect answerRegion(int a) {
     return QRect(500 + 250 * (a % 2), 250 * (a / 2), 250, 250);
 }
 
 // Runs one of poppler's tools, through which the tests read sheets back, and
 // returns what it printed; empty when it is missing or fails.
-QByteArray Poppler(const QString& tool, const QStringList& args) {
+QByteArray poppler(const QString& tool, const QStringList& args) {
     const QString program = QStandardPaths::findExecutable(tool);
     if (program.isEmpty())
         qWarning("%s not found: install poppler-utils", qPrintable(tool));
@@ -78,22 +78,22 @@ QByteArray Poppler(const QString& tool, const QStringList& args) {
 }
 
 // The number of pages of a PDF as pdfinfo reads it; -1 when it cannot.
-int PdfPages(const QString& pdf) {
+int pdfPages(const QString& pdf) {
     const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)$"),
                                    QRegularExpression::MultilineOption);
-    const auto m = pages.match(QString::fromUtf8(Poppler(QStringLiteral("pdfinfo"), {pdf})));
+    const auto m = pages.match(QString::fromUtf8(poppler(QStringLiteral("pdfinfo"), {pdf})));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
 // Whether two colours differ by at most 2 in each channel: a PDF keeps its
 // colours as fractions, which come back rounded.
-bool Near(QRgb a, QRgb b) {
+bool near(QRgb a, QRgb b) {
     return std::abs(qRed(a) - qRed(b)) <= 2 && std::abs(qGreen(a) - qGreen(b)) <= 2 &&
            std::abs(qBlue(a) - qBlue(b)) <= 2;
 }
 
 // A window that shows nothing: the flow runs on the store and state alone.
-class SilentView final : public TestView {
+class SilentView final : public SessionView {
 public:
     const Pictures& pictures() const override { return pictures_; }
     void refreshLabels() override {}
@@ -110,48 +110,48 @@ class ToolTest : public QObject {
 
 private:
     QTemporaryDir dir_;
-    QString Path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+    QString pathOf(const char* name) const { return dir_.filePath(QLatin1String(name)); }
 
     // A series of three generated Cubes; the second wrongly picked, the
     // third solved after 12.34 s, as Mistakes would save them.
-    QString PickedFile() {
-        SetupTopology();
-        SeedRandom(77);
+    QString pickedFile() {
+        setupTopology();
+        seedRandom(77);
         SeriesStore store;
         store.seriesSize = 3;
-        store.MakeRandomSeries();
-        Series& cubes = store[SeriesKind::Current];
-        CubeNode* second = &cubes[1];
-        second->chosen[(second->correct + 1) % 4] = 1;
-        second->tstart = 46'000.5;
-        second->tstop = 46'000.5 + 3.0 / 86'400;
-        CubeNode* third = &cubes[2];
-        third->chosen[third->correct] = 1;
-        third->tstart = 46'001.25;
-        third->tstop = 46'001.25 + 12.34 / 86'400;
-        const QString path = Path("picked.srs");
-        if (SaveSeriesFile(path, cubes, false) != WriteResult::Ok)
+        store.makeRandomSeries();
+        Series& cubes = store[SeriesId::Current];
+        Cube* second = &cubes[1];
+        second->picked[(second->correctAnswer + 1) % 4] = 1;
+        second->clockStart = 46'000.5;
+        second->clockStop = 46'000.5 + 3.0 / 86'400;
+        Cube* third = &cubes[2];
+        third->picked[third->correctAnswer] = 1;
+        third->clockStart = 46'001.25;
+        third->clockStop = 46'001.25 + 12.34 / 86'400;
+        const QString path = pathOf("picked.srs");
+        if (saveSeriesFile(path, cubes, false) != WriteResult::Ok)
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }
 
     // n generated Cubes, each solved after one wrong pick, as Mistakes and
     // Custom may hold them.
-    QString SolvedFile(const char* name, int n, int seed) {
-        SetupTopology();
-        SeedRandom(seed);
+    QString solvedFile(const char* name, int n, int seed) {
+        setupTopology();
+        seedRandom(seed);
         SeriesStore store;
         store.seriesSize = n;
-        store.MakeRandomSeries();
-        for (CubeNode& cube : store[SeriesKind::Current]) {
-            CubeNode* c = &cube;
-            c->chosen[(c->correct + 1) % 4] = 1;
-            c->chosen[c->correct] = 1;
-            c->tstart = 46'000.5;
-            c->tstop = 46'000.5 + 7.0 / 86'400;
+        store.makeRandomSeries();
+        for (Cube& cube : store[SeriesId::Current]) {
+            Cube* c = &cube;
+            c->picked[(c->correctAnswer + 1) % 4] = 1;
+            c->picked[c->correctAnswer] = 1;
+            c->clockStart = 46'000.5;
+            c->clockStop = 46'000.5 + 7.0 / 86'400;
         }
-        const QString path = Path(name);
-        if (SaveSeriesFile(path, store[SeriesKind::Current], false) != WriteResult::Ok)
+        const QString path = pathOf(name);
+        if (saveSeriesFile(path, store[SeriesId::Current], false) != WriteResult::Ok)
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }
@@ -162,42 +162,42 @@ private slots:
     void generateWritesAsSaveDoes() {
         // Same seed, same bytes: the bytes the program's own Save of a fresh
         // Current series would write.
-        const QString a = Path("a.srs"), b = Path("b.srs"), c = Path("c.srs");
-        Run r = Tool({"generate", "5", "--seed", "1700000000", "-o", a});
+        const QString a = pathOf("a.srs"), b = pathOf("b.srs"), c = pathOf("c.srs");
+        Run r = tool({"generate", "5", "--seed", "1700000000", "-o", a});
         QCOMPARE(r.code, 0);
         QVERIFY(r.err.isEmpty());
-        QCOMPARE(Tool({"generate", "5", "--seed", "1700000000", "--output", b}).code, 0);
-        QCOMPARE(Tool({"generate", "5", "--seed", "1700000001", "-o", c}).code, 0);
-        const QByteArray bytes = ReadAll(a);
-        QCOMPARE(bytes.size(), qsizetype(SeriesFileSize(5)));
-        QCOMPARE(ReadAll(b), bytes);
-        QVERIFY(ReadAll(c) != bytes);
+        QCOMPARE(tool({"generate", "5", "--seed", "1700000000", "--output", b}).code, 0);
+        QCOMPARE(tool({"generate", "5", "--seed", "1700000001", "-o", c}).code, 0);
+        const QByteArray bytes = readAll(a);
+        QCOMPARE(bytes.size(), qsizetype(seriesFileSize(5)));
+        QCOMPARE(readAll(b), bytes);
+        QVERIFY(readAll(c) != bytes);
 
-        SetupTopology();
-        SeedRandom(1'700'000'000);
+        setupTopology();
+        seedRandom(1'700'000'000);
         SeriesStore store;
         store.seriesSize = 5;
-        store.MakeRandomSeries();
-        const QString own = Path("own.srs");
-        QCOMPARE(SaveSeriesFile(own, store[SeriesKind::Current], true), WriteResult::Ok);
-        QCOMPARE(ReadAll(own), bytes);
+        store.makeRandomSeries();
+        const QString own = pathOf("own.srs");
+        QCOMPARE(saveSeriesFile(own, store[SeriesId::Current], true), WriteResult::Ok);
+        QCOMPARE(readAll(own), bytes);
     }
 
     void generateBounds() {
-        QCOMPARE(Tool({"generate", "1", "-o", Path("one.srs")}).code, 0);
-        QCOMPARE(ReadAll(Path("one.srs")).size(), qsizetype(SeriesFileSize(1)));
-        QCOMPARE(Tool({"generate", "65535", "--seed", "3", "-o", Path("max.srs")}).code, 0);
-        const QByteArray max = ReadAll(Path("max.srs"));
-        QCOMPARE(max.size(), qsizetype(SeriesFileSize(65'535)));
+        QCOMPARE(tool({"generate", "1", "-o", pathOf("one.srs")}).code, 0);
+        QCOMPARE(readAll(pathOf("one.srs")).size(), qsizetype(seriesFileSize(1)));
+        QCOMPARE(tool({"generate", "65535", "--seed", "3", "-o", pathOf("max.srs")}).code, 0);
+        const QByteArray max = readAll(pathOf("max.srs"));
+        QCOMPARE(max.size(), qsizetype(seriesFileSize(65'535)));
         QCOMPARE(max.mid(4, 2), QByteArray("\xff\xff", 2));
-        const Run r = Tool({"check", Path("max.srs")});
+        const Run r = tool({"check", pathOf("max.srs")});
         QCOMPARE(r.code, 0);
         QVERIFY(r.out.contains(QStringLiteral("all 65535 Cubes")));
     }
 
     void info() {
-        const QString path = PickedFile();
-        const Run r = Tool({"info", path});
+        const QString path = pickedFile();
+        const Run r = tool({"info", path});
         QCOMPARE(r.code, 0);
         const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 3);
@@ -207,7 +207,7 @@ private slots:
         QVERIFY(lines[2].startsWith(QStringLiteral("index=2 ")));
         QVERIFY(lines[2].contains(QStringLiteral(" time=12.3 solved=yes")));
 
-        const Run j = Tool({"info", path, "--json"});
+        const Run j = tool({"info", path, "--json"});
         QCOMPARE(j.code, 0);
         QJsonParseError error{};
         const QJsonDocument doc = QJsonDocument::fromJson(j.out.toUtf8(), &error);
@@ -247,20 +247,20 @@ private slots:
         QFETCH(double, start);
         QFETCH(double, stop);
         QFETCH(QString, time);
-        SetupTopology();
-        SeedRandom(8);
+        setupTopology();
+        seedRandom(8);
         SeriesStore store;
         store.seriesSize = 1;
-        store.MakeRandomSeries();
-        store.CurrentCube()->tstart = start;
-        store.CurrentCube()->tstop = stop;
-        const QString path = Path("timed.srs");
-        QCOMPARE(SaveSeriesFile(path, store[SeriesKind::Current], false), WriteResult::Ok);
+        store.makeRandomSeries();
+        store.currentCube()->clockStart = start;
+        store.currentCube()->clockStop = stop;
+        const QString path = pathOf("timed.srs");
+        QCOMPARE(saveSeriesFile(path, store[SeriesId::Current], false), WriteResult::Ok);
 
-        const Run r = Tool({"info", path});
+        const Run r = tool({"info", path});
         QCOMPARE(r.code, 0);
         QVERIFY2(r.out.contains(QStringLiteral(" time=%1 ").arg(time)), qPrintable(r.out));
-        const Run j = Tool({"info", path, "--json"});
+        const Run j = tool({"info", path, "--json"});
         QCOMPARE(j.code, 0);
         const QJsonArray cubes = QJsonDocument::fromJson(j.out.toUtf8()).array();
         QCOMPARE(cubes.size(), 1);
@@ -270,28 +270,28 @@ private slots:
     void check() {
         // Sound Cubes pass; a Cube with picks, or with a damaged symbol,
         // fails and is named.
-        const QString good = Path("good.srs");
-        QCOMPARE(Tool({"generate", "4", "--seed", "11", "-o", good}).code, 0);
-        Run r = Tool({"check", good});
+        const QString good = pathOf("good.srs");
+        QCOMPARE(tool({"generate", "4", "--seed", "11", "-o", good}).code, 0);
+        Run r = tool({"check", good});
         QCOMPARE(r.code, 0);
         QVERIFY(r.out.contains(QStringLiteral("all 4 Cubes hold every invariant")));
 
-        QByteArray bytes = ReadAll(good);
+        QByteArray bytes = readAll(good);
         bytes[6 + 232 * 2 + 162] = char(40); // Cube 2: face 0 carries symbol 40
-        const QString damaged = Path("damaged.srs");
-        QVERIFY(WriteAll(damaged, bytes));
-        r = Tool({"check", damaged});
+        const QString damaged = pathOf("damaged.srs");
+        QVERIFY(writeAll(damaged, bytes));
+        r = tool({"check", damaged});
         QCOMPARE(r.code, 1);
         QVERIFY(r.out.contains(QStringLiteral("Cube 2: ")));
         QVERIFY(!r.out.contains(QStringLiteral("Cube 0: ")));
         QVERIFY(r.out.contains(QStringLiteral("1 of 4 Cubes breaks invariants")));
-        const QString one = Path("one.srs");
-        QCOMPARE(Tool({"generate", "1", "-o", one}).code, 0);
-        QVERIFY(Tool({"check", one}).out.contains(QStringLiteral("its 1 Cube holds every")));
+        const QString one = pathOf("one.srs");
+        QCOMPARE(tool({"generate", "1", "-o", one}).code, 0);
+        QVERIFY(tool({"check", one}).out.contains(QStringLiteral("its 1 Cube holds every")));
 
         // Picks and times that agree pass; --stripped demands none at all.
-        QCOMPARE(Tool({"check", PickedFile()}).code, 0);
-        r = Tool({"check", PickedFile(), "--stripped"});
+        QCOMPARE(tool({"check", pickedFile()}).code, 0);
+        r = tool({"check", pickedFile(), "--stripped"});
         QCOMPARE(r.code, 1);
         QVERIFY(r.out.contains(QStringLiteral("Cube 1: answers are already picked")));
         QVERIFY(r.out.contains(QStringLiteral("Cube 2: ")));
@@ -341,23 +341,23 @@ private slots:
         QFETCH(double, stop);
         QFETCH(bool, stripped);
         QFETCH(QString, failure);
-        SetupTopology();
-        SeedRandom(31);
+        setupTopology();
+        seedRandom(31);
         SeriesStore store;
         store.seriesSize = 2;
-        store.MakeRandomSeries();
-        CubeNode& c = store[SeriesKind::Current][1];
-        c.chosen[(c.correct + 2) % 4] = static_cast<std::int8_t>(wrongFlag);
-        c.chosen[c.correct] = static_cast<std::int8_t>(correctFlag);
-        c.tstart = start;
-        c.tstop = stop;
-        const QString path = Path("progress.srs");
-        QCOMPARE(SaveSeriesFile(path, store[SeriesKind::Current], false), WriteResult::Ok);
+        store.makeRandomSeries();
+        Cube& c = store[SeriesId::Current][1];
+        c.picked[(c.correctAnswer + 2) % 4] = static_cast<std::int8_t>(wrongFlag);
+        c.picked[c.correctAnswer] = static_cast<std::int8_t>(correctFlag);
+        c.clockStart = start;
+        c.clockStop = stop;
+        const QString path = pathOf("progress.srs");
+        QCOMPARE(saveSeriesFile(path, store[SeriesId::Current], false), WriteResult::Ok);
 
         QStringList args{"check", path};
         if (stripped)
             args << "--stripped";
-        const Run r = Tool(args);
+        const Run r = tool(args);
         QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
         QCOMPARE(r.code, failure.isEmpty() ? 0 : 1);
         const QRegularExpression named(
@@ -374,110 +374,110 @@ private slots:
         // file the window writes never fails check; --stripped refuses the
         // picks and times.
         FakeClock clock;
-        SetupTopology();
-        SeedRandom(5);
+        setupTopology();
+        seedRandom(5);
         SeriesStore store;
         store.seriesSize = 6;
-        store.MakeRandomSeries();
-        TestState state;
+        store.makeRandomSeries();
+        SessionState state;
         SilentView view;
-        TestFlow flow(store, state, view);
+        SessionFlow flow(store, state, view);
         flow.resetTest();
         flow.startPause();
         for (int round = 0; round < 2; ++round) {
             // The second round stops early, while Skipped still holds Cubes.
             const int steps = round == 0 ? 40 : 7;
             int step = 0;
-            while (store.CurrentCube() != nullptr && step < steps) {
-                const CubeNode& c = *store.CurrentCube();
-                clock.AdvanceSeconds(1.5 + step);
+            while (store.currentCube() != nullptr && step < steps) {
+                const Cube& c = *store.currentCube();
+                clock.advanceSeconds(1.5 + step);
                 switch (step++ % 5) {
                 case 0:
-                    flow.pick((c.correct + 1) % 4);
-                    store.AddCurrentCube(SeriesKind::Custom, state.paused == 0);
+                    flow.pick((c.correctAnswer + 1) % 4);
+                    store.addCurrentCube(SeriesId::Custom, state.paused == 0);
                     break;
                 case 1:
                     flow.skip();
                     break;
                 case 2:
                     flow.startPause(); // pause
-                    clock.AdvanceSeconds(30);
+                    clock.advanceSeconds(30);
                     flow.startPause();
-                    flow.pick((c.correct + 3) % 4);
+                    flow.pick((c.correctAnswer + 3) % 4);
                     break;
                 case 3:
-                    flow.pick(c.correct);
-                    store.AddCurrentCube(SeriesKind::Custom, state.paused == 0);
+                    flow.pick(c.correctAnswer);
+                    store.addCurrentCube(SeriesId::Custom, state.paused == 0);
                     break;
                 default:
-                    flow.pick(c.correct); // moves on once solved
+                    flow.pick(c.correctAnswer); // moves on once solved
                 }
             }
             if (round == 0) {
                 // The Mistakes come back as Current, with their picks.
-                QVERIFY(store.CopyToCurrent(SeriesKind::Mistakes));
+                QVERIFY(store.copyToCurrent(SeriesId::Mistakes));
                 flow.resetTest();
                 flow.startPause();
             }
         }
-        const std::pair<SeriesKind, const char*> saved[] = {{SeriesKind::Mistakes, "mistakes.srs"},
-                                                            {SeriesKind::Skipped, "skipped.srs"},
-                                                            {SeriesKind::Custom, "custom.srs"}};
+        const std::pair<SeriesId, const char*> saved[] = {{SeriesId::Mistakes, "mistakes.srs"},
+                                                          {SeriesId::Skipped, "skipped.srs"},
+                                                          {SeriesId::Custom, "custom.srs"}};
         for (const auto& [kind, name] : saved) {
             QVERIFY2(store.count(kind) > 0, name);
-            const QString path = Path(name);
-            QCOMPARE(SaveSeriesFile(path, store[kind], false), WriteResult::Ok);
-            const Run r = Tool({"check", path});
+            const QString path = pathOf(name);
+            QCOMPARE(saveSeriesFile(path, store[kind], false), WriteResult::Ok);
+            const Run r = tool({"check", path});
             QVERIFY2(r.code == 0, qPrintable(name + (": " + r.out)));
-            QCOMPARE(Tool({"check", path, "--stripped"}).code, 1);
+            QCOMPARE(tool({"check", path, "--stripped"}).code, 1);
         }
     }
 
     void render() {
         // The five pictures of a Cube in its stored state, each at its place
         // in a 1000 x 500 sheet, drawn as the drawing layer draws them.
-        const QString path = PickedFile();
+        const QString path = pickedFile();
         SeriesStore store;
-        QCOMPARE(LoadSeriesFile(path, store), LoadResult::Ok);
-        QCOMPARE(store.count(SeriesKind::Current), 3);
-        const CubeNode& solved = store[SeriesKind::Current][2];
-        const CubeNode& wrong = store[SeriesKind::Current][1];
+        QCOMPARE(loadSeriesFile(path, store), LoadResult::Ok);
+        QCOMPARE(store.count(SeriesId::Current), 3);
+        const Cube& solved = store[SeriesId::Current][2];
+        const Cube& wrong = store[SeriesId::Current][1];
 
-        const QString png = Path("solved.png");
-        QCOMPARE(Tool({"render", path, "2", "-o", png}).code, 0);
+        const QString png = pathOf("solved.png");
+        QCOMPARE(tool({"render", path, "2", "-o", png}).code, 0);
         QImage sheet(png);
         QCOMPARE(sheet.size(), QSize(1000, 500));
         sheet = sheet.convertToFormat(QImage::Format_RGB32);
 
-        SetupProjection(250);
+        setupProjection(250);
         ImageCanvas question(500, 500), a0(250, 250), a1(250, 250), a2(250, 250), a3(250, 250);
         const Pictures pictures{&question, {&a0, &a1, &a2, &a3}};
-        ClearPictures(pictures);
-        DrawNet(pictures, solved, true);
+        clearPictures(pictures);
+        drawNet(pictures, solved, true);
         for (int a = 0; a < 4; ++a)
-            DrawAnswer(pictures, solved, a);
+            drawAnswer(pictures, solved, a);
         QCOMPARE(sheet.copy(0, 0, 500, 500), question.image());
         const ImageCanvas* answers[] = {&a0, &a1, &a2, &a3};
         for (int a = 0; a < 4; ++a)
-            QCOMPARE(sheet.copy(AnswerRegion(a)), answers[a]->image());
+            QCOMPARE(sheet.copy(answerRegion(a)), answers[a]->image());
 
         // Solved: highlight colours in the net and on the correct answer only.
         const auto marks = {markcolor[0], markcolor[1], markcolor[2]};
-        QVERIFY(CountColors(sheet, QRect(0, 0, 500, 500), marks) > 3 * 5000);
+        QVERIFY(countColors(sheet, QRect(0, 0, 500, 500), marks) > 3 * 5000);
         for (int a = 0; a < 4; ++a) {
             const auto lit = {markcolor[0] + shade, markcolor[1] - shade, markcolor[2]};
-            const int n = CountColors(sheet, AnswerRegion(a), lit);
-            QVERIFY2(a == solved.correct ? n > 3000 : n == 0, qPrintable(QString::number(a)));
+            const int n = countColors(sheet, answerRegion(a), lit);
+            QVERIFY2(a == solved.correctAnswer ? n > 3000 : n == 0, qPrintable(QString::number(a)));
         }
 
         // A wrong pick: dark red symbols on that answer only, no highlight.
-        QCOMPARE(Tool({"render", path, "1", "-o", png}).code, 0);
+        QCOMPARE(tool({"render", path, "1", "-o", png}).code, 0);
         sheet = QImage(png).convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(CountColors(sheet, QRect(0, 0, 1000, 500), marks), 0);
-        const int picked = (wrong.correct + 1) % 4;
+        QCOMPARE(countColors(sheet, QRect(0, 0, 1000, 500), marks), 0);
+        const int picked = (wrong.correctAnswer + 1) % 4;
         for (int a = 0; a < 4; ++a) {
             const auto red = {wrongcolor + shade, wrongcolor - shade, wrongcolor};
-            const int n = CountColors(sheet, AnswerRegion(a), red);
+            const int n = countColors(sheet, answerRegion(a), red);
             QVERIFY2(a == picked ? n > 100 : n == 0, qPrintable(QString::number(a)));
         }
     }
@@ -512,12 +512,12 @@ private slots:
         QFETCH(QStringList, options);
         QFETCH(int, pages);
         QFETCH(QString, size);
-        const QString series = Path("pages.srs"), pdf = Path("pages.pdf");
-        QCOMPARE(Tool({"generate", QString::number(cubes), "--seed", "9", "-o", series}).code, 0);
-        const Run r = Tool(QStringList{"sheet", series, "-o", pdf} + options);
+        const QString series = pathOf("pages.srs"), pdf = pathOf("pages.pdf");
+        QCOMPARE(tool({"generate", QString::number(cubes), "--seed", "9", "-o", series}).code, 0);
+        const Run r = tool(QStringList{"sheet", series, "-o", pdf} + options);
         QVERIFY2(r.code == 0 && r.err.isEmpty(), qPrintable(r.err));
-        QCOMPARE(PdfPages(pdf), pages);
-        QVERIFY(Poppler(QStringLiteral("pdfinfo"), {pdf}).contains(size.toUtf8()));
+        QCOMPARE(pdfPages(pdf), pages);
+        QVERIFY(poppler(QStringLiteral("pdfinfo"), {pdf}).contains(size.toUtf8()));
     }
 
     void sheetKeyMatchesCubes_data() {
@@ -536,21 +536,21 @@ private slots:
         QFETCH(QStringList, options);
         QFETCH(int, from);
         QFETCH(int, count);
-        const QString series = SolvedFile("key.srs", 20, 12), pdf = Path("key.pdf");
+        const QString series = solvedFile("key.srs", 20, 12), pdf = pathOf("key.pdf");
         SeriesStore store;
-        QCOMPARE(LoadSeriesFile(series, store), LoadResult::Ok);
+        QCOMPARE(loadSeriesFile(series, store), LoadResult::Ok);
         QString expected;
         int index = 0;
-        for (const CubeNode& c : store[SeriesKind::Current]) {
+        for (const Cube& c : store[SeriesId::Current]) {
             if (index >= from && index < from + count)
-                expected += QChar(u'A' + c.correct);
+                expected += QChar(u'A' + c.correctAnswer);
             ++index;
         }
         QCOMPARE(expected.size(), count);
 
-        const Run r = Tool(QStringList{"sheet", series, "-o", pdf} + options);
+        const Run r = tool(QStringList{"sheet", series, "-o", pdf} + options);
         QVERIFY2(r.code == 0, qPrintable(r.err));
-        const QString text = QString::fromUtf8(Poppler(QStringLiteral("pdftotext"), {pdf, "-"}));
+        const QString text = QString::fromUtf8(poppler(QStringLiteral("pdftotext"), {pdf, "-"}));
         const qsizetype key = text.indexOf(QStringLiteral("Answer key"));
         QVERIFY2(key >= 0, qPrintable(text));
         QString letters(count, QLatin1Char('-'));
@@ -579,15 +579,15 @@ private slots:
         // its folder) and "Page i of n" at its foot.
         QFETCH(QStringList, options);
         QFETCH(QString, title);
-        const QString series = Path("heads.srs"), pdf = Path("heads.pdf");
-        QCOMPARE(Tool({"generate", "3", "--seed", "2", "-o", series}).code, 0);
-        QCOMPARE(Tool(QStringList{"sheet", series, "-o", pdf} + options).code, 0);
-        const int pages = PdfPages(pdf);
+        const QString series = pathOf("heads.srs"), pdf = pathOf("heads.pdf");
+        QCOMPARE(tool({"generate", "3", "--seed", "2", "-o", series}).code, 0);
+        QCOMPARE(tool(QStringList{"sheet", series, "-o", pdf} + options).code, 0);
+        const int pages = pdfPages(pdf);
         QVERIFY(pages >= 1);
         for (int page = 1; page <= pages; ++page) {
             const QString number = QString::number(page);
             const QString text = QString::fromUtf8(
-                Poppler(QStringLiteral("pdftotext"), {"-f", number, "-l", number, pdf, "-"}));
+                poppler(QStringLiteral("pdftotext"), {"-f", number, "-l", number, pdf, "-"}));
             QVERIFY2(text.startsWith(title + '\n'), qPrintable(text));
             QVERIFY2(!text.contains(dir_.path()), qPrintable(text));
             QVERIFY2(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)),
@@ -599,20 +599,20 @@ private slots:
         // Every Cube of the file is solved after a wrong pick, but the sheet
         // shows none of it: no highlight, no dark red, only the unsolved
         // colours, drawn as shapes rather than pasted images.
-        const QString series = SolvedFile("solved.srs", 4, 21), pdf = Path("solved.pdf");
-        QCOMPARE(Tool({"sheet", series, "-o", pdf}).code, 0);
-        const QByteArray bytes = ReadAll(pdf);
+        const QString series = solvedFile("solved.srs", 4, 21), pdf = pathOf("solved.pdf");
+        QCOMPARE(tool({"sheet", series, "-o", pdf}).code, 0);
+        const QByteArray bytes = readAll(pdf);
         QVERIFY(bytes.startsWith("%PDF-"));
         QVERIFY(!QString::fromLatin1(bytes).contains(
             QRegularExpression(QStringLiteral("/Subtype\\s*/Image"))));
 
-        const QString prefix = Path("solved-page");
-        Poppler(QStringLiteral("pdftoppm"), {"-r", "50", "-aa", "no", "-aaVector", "no", "-png",
+        const QString prefix = pathOf("solved-page");
+        poppler(QStringLiteral("pdftoppm"), {"-r", "50", "-aa", "no", "-aaVector", "no", "-png",
                                              "-f", "1", "-l", "2", pdf, prefix});
         std::vector<QRgb> solvedColours;
         for (Color c : {markcolor[0], markcolor[1], markcolor[2], wrongcolor})
             for (Color shaded : {c, c + shade, c - shade})
-                solvedColours.push_back(ToQRgb(shaded));
+                solvedColours.push_back(toQRgb(shaded));
         for (const char* page : {"-1.png", "-2.png"}) {
             const QImage image = QImage(prefix + page).convertToFormat(QImage::Format_RGB32);
             QVERIFY2(!image.isNull(), page);
@@ -620,9 +620,9 @@ private slots:
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) {
                     const QRgb pixel = image.pixel(x, y);
-                    faces += Near(pixel, ToQRgb(facecolor)) ? 1 : 0;
+                    faces += near(pixel, toQRgb(facecolor)) ? 1 : 0;
                     for (QRgb c : solvedColours)
-                        solved += Near(pixel, c) ? 1 : 0;
+                        solved += near(pixel, c) ? 1 : 0;
                 }
             QVERIFY2(faces > 1000, qPrintable(QString::number(faces)));
             QCOMPARE(solved, 0);
@@ -632,7 +632,7 @@ private slots:
     void failedWriteKeepsTheEarlierFile_data() {
         QTest::addColumn<QStringList>("args"); // the output goes last
         QTest::newRow("generate") << QStringList{"generate", "1000", "--seed", "4", "-o"};
-        QTest::newRow("sheet") << QStringList{"sheet", SolvedFile("many.srs", 40, 3), "-o"};
+        QTest::newRow("sheet") << QStringList{"sheet", solvedFile("many.srs", 40, 3), "-o"};
     }
 
     void failedWriteKeepsTheEarlierFile() {
@@ -644,21 +644,21 @@ private slots:
         QVERIFY(dir.isValid());
         const QString out = dir.filePath(QStringLiteral("earlier"));
         const QByteArray earlier(3000, 'e');
-        QVERIFY(WriteAll(out, earlier));
+        QVERIFY(writeAll(out, earlier));
         args << out;
-        const Run r = Tool(args, 20'000);
+        const Run r = tool(args, 20'000);
         QCOMPARE(r.code, 2);
         QCOMPARE(r.err,
                  QStringLiteral("vexlor-series: cannot write %1: File too large\n").arg(out));
-        QCOMPARE(ReadAll(out), earlier);
+        QCOMPARE(readAll(out), earlier);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"earlier"});
         // Without the limit the same command replaces the file.
-        QCOMPARE(Tool(args).code, 0);
-        QVERIFY(ReadAll(out) != earlier);
+        QCOMPARE(tool(args).code, 0);
+        QVERIFY(readAll(out) != earlier);
     }
 
     // At ratio 1 every pixel is the one drawn before screens of a higher
-    // ratio were served: the sheets of the three Cubes of PickedFile (not
+    // ratio were served: the sheets of the three Cubes of pickedFile (not
     // picked, picked wrongly, solved) as the program first drew them.
     void renderKeepsItsPixels_data() {
         QTest::addColumn<int>("index");
@@ -668,8 +668,8 @@ private slots:
     }
     void renderKeepsItsPixels() {
         QFETCH(int, index);
-        const QString png = Path("sheet.png");
-        QCOMPARE(Tool({"render", PickedFile(), QString::number(index), "-o", png}).code, 0);
+        const QString png = pathOf("sheet.png");
+        QCOMPARE(tool({"render", pickedFile(), QString::number(index), "-o", png}).code, 0);
         const QImage expected = QImage(QStringLiteral(VEXLOR_TEST_DATA "/picked-%1.png").arg(index))
                                     .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(expected.size(), QSize(1000, 500));
@@ -679,14 +679,15 @@ private slots:
     void badInput_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
-        const QString wrong = Path("wrong.srs"), tiny = Path("tiny.srs"), zero = Path("zero.srs"),
-                      cut = Path("cut.srs"), cutOne = Path("cut-one.srs");
-        WriteAll(wrong, QByteArray("SRS\0\1\0", 6) + QByteArray(232, '\0'));
-        WriteAll(tiny, QByteArray("SR"));
-        WriteAll(zero, QByteArray("SRS \0\0", 6));
-        WriteAll(cut, QByteArray("SRS \2\0", 6) + QByteArray(232 + 100, '\0'));
-        WriteAll(cutOne, QByteArray("SRS \1\0", 6) + QByteArray(100, '\0'));
-        const QString missing = Path("missing.srs");
+        const QString wrong = pathOf("wrong.srs"), tiny = pathOf("tiny.srs"),
+                      zero = pathOf("zero.srs"), cut = pathOf("cut.srs"),
+                      cutOne = pathOf("cut-one.srs");
+        writeAll(wrong, QByteArray("SRS\0\1\0", 6) + QByteArray(232, '\0'));
+        writeAll(tiny, QByteArray("SR"));
+        writeAll(zero, QByteArray("SRS \0\0", 6));
+        writeAll(cut, QByteArray("SRS \2\0", 6) + QByteArray(232 + 100, '\0'));
+        writeAll(cutOne, QByteArray("SRS \1\0", 6) + QByteArray(100, '\0'));
+        const QString missing = pathOf("missing.srs");
 
         QTest::newRow("no command") << QStringList{} << "no command";
         QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command";
@@ -710,33 +711,33 @@ private slots:
                                   << "SECONDS";
         QTest::newRow("no output") << QStringList{"generate", "3"} << "-o FILE";
         QTest::newRow("unwritable output")
-            << QStringList{"generate", "3", "-o", Path("no/such/folder/x.srs")}
-            << "cannot write " + Path("no/such/folder/x.srs") + ": No such file or directory";
+            << QStringList{"generate", "3", "-o", pathOf("no/such/folder/x.srs")}
+            << "cannot write " + pathOf("no/such/folder/x.srs") + ": No such file or directory";
         QTest::newRow("negative count")
             << QStringList{"generate", "-3", "-o", missing} << "COUNT must be a whole number";
         QTest::newRow("option of another command")
             << QStringList{"check", wrong, "--json"} << "does not apply";
         QTest::newRow("render index too big")
-            << QStringList{"render", PickedFile(), "3", "-o", Path("x.png")} << "from 0 to 2";
+            << QStringList{"render", pickedFile(), "3", "-o", pathOf("x.png")} << "from 0 to 2";
         QTest::newRow("render negative index")
-            << QStringList{"render", PickedFile(), "-1", "-o", Path("x.png")}
-            << "index out of range: " + PickedFile() + " holds 3 Cubes, so INDEX runs from 0 to 2";
+            << QStringList{"render", pickedFile(), "-1", "-o", pathOf("x.png")}
+            << "index out of range: " + pickedFile() + " holds 3 Cubes, so INDEX runs from 0 to 2";
         QTest::newRow("render index not a number")
-            << QStringList{"render", PickedFile(), "first", "-o", Path("x.png")} << "INDEX";
-        QTest::newRow("render without -o") << QStringList{"render", PickedFile(), "0"} << "-o PNG";
+            << QStringList{"render", pickedFile(), "first", "-o", pathOf("x.png")} << "INDEX";
+        QTest::newRow("render without -o") << QStringList{"render", pickedFile(), "0"} << "-o PNG";
         QTest::newRow("render to no folder")
-            << QStringList{"render", PickedFile(), "0", "-o", Path("no/such/x.png")}
+            << QStringList{"render", pickedFile(), "0", "-o", pathOf("no/such/x.png")}
             << "cannot write";
         QTest::newRow("render of a cut file")
-            << QStringList{"render", cut, "0", "-o", Path("x.png")} << "cut short";
+            << QStringList{"render", cut, "0", "-o", pathOf("x.png")} << "cut short";
         QTest::newRow("too many arguments") << QStringList{"info", wrong, wrong} << "usage";
 
-        const QString good = Path("sheet-good.srs"), broken = Path("sheet-broken.srs");
-        const QString pdf = Path("x.pdf");
-        Tool({"generate", "3", "--seed", "5", "-o", good});
-        QByteArray bytes = ReadAll(good);
+        const QString good = pathOf("sheet-good.srs"), broken = pathOf("sheet-broken.srs");
+        const QString pdf = pathOf("x.pdf");
+        tool({"generate", "3", "--seed", "5", "-o", good});
+        QByteArray bytes = readAll(good);
         bytes[6 + 232 + 162] = char(40); // Cube 1: face 0 carries symbol 40
-        WriteAll(broken, bytes);
+        writeAll(broken, bytes);
         const auto sheet = [&](const QString& file, const QStringList& options) {
             return QStringList{"sheet", file, "-o", pdf} + options;
         };
@@ -761,7 +762,7 @@ private slots:
         QTest::newRow("sheet without -o") << QStringList{"sheet", good} << "-o OUT.pdf";
         QTest::newRow("sheet with --json") << sheet(good, {"--json"}) << "does not apply";
         QTest::newRow("sheet to no folder")
-            << QStringList{"sheet", good, "-o", Path("no/such/x.pdf")}
+            << QStringList{"sheet", good, "-o", pathOf("no/such/x.pdf")}
             << "No such file or directory";
     }
 
@@ -769,15 +770,15 @@ private slots:
         // One clear line on stderr, exit code 2, nothing on stdout, no crash.
         QFETCH(QStringList, args);
         QFETCH(QString, message);
-        const Run r = Tool(args);
+        const Run r = tool(args);
         QCOMPARE(r.code, 2);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QCOMPARE(r.err.count('\n'), 1);
         QVERIFY(r.err.startsWith(QStringLiteral("vexlor-series: ")));
         QVERIFY(r.out.isEmpty());
-        QVERIFY(!QFile::exists(Path("missing.srs")));
-        QVERIFY(!QFile::exists(Path("x.png")));
-        QVERIFY(!QFile::exists(Path("x.pdf")));
+        QVERIFY(!QFile::exists(pathOf("missing.srs")));
+        QVERIFY(!QFile::exists(pathOf("x.png")));
+        QVERIFY(!QFile::exists(pathOf("x.pdf")));
     }
 };
 

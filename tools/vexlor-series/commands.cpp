@@ -1,14 +1,14 @@
 #include "commands.h"
 
-#include "app/image_canvas.h"
 #include "cube/invariants.h"
 #include "cube/random.h"
 #include "cube/topology.h"
+#include "printing/image_canvas.h"
+#include "printing/worksheet.h"
 #include "render/pictures.h"
 #include "render/projection.h"
 #include "series/series_file.h"
-#include "session/datetime.h"
-#include "worksheet.h"
+#include "time/datetime.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -29,30 +29,30 @@ namespace vexlor::tool {
 
 namespace {
 
-QTextStream& Out() {
+QTextStream& out() {
     static QTextStream out(stdout);
     return out;
 }
 
 // "1 Cube", "2 Cubes": a count with its noun.
-QString Counted(int n, const char* noun) {
+QString counted(int n, const char* noun) {
     return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(noun)).arg(n == 1 ? "" : "s");
 }
 
 // Reads the series file at path into Current of store. On failure returns
 // one line saying what is wrong with the file.
-std::optional<QString> Load(const QString& path, SeriesStore& store) {
+std::optional<QString> load(const QString& path, SeriesStore& store) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
     // No valid file is longer; whatever follows is never read.
-    const QByteArray bytes = file.read(static_cast<qint64>(SeriesFileSize(kMaxCubesPerFile)));
+    const QByteArray bytes = file.read(static_cast<qint64>(seriesFileSize(kMaxCubesPerFile)));
     if (file.error() != QFileDevice::NoError)
         return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
 
     MemorySource source(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                         static_cast<std::size_t>(bytes.size()));
-    switch (ReadSeriesFile(source, store)) {
+    switch (readSeriesFile(source, store)) {
     case LoadResult::Ok:
         return std::nullopt;
     case LoadResult::WrongFormat:
@@ -70,29 +70,29 @@ std::optional<QString> Load(const QString& path, SeriesStore& store) {
     if (n == 0)
         return QStringLiteral("%1 holds no Cubes: its count is 0").arg(path);
     return QStringLiteral("%1 is cut short: it announces %2 but holds %3")
-        .arg(path, Counted(n, "Cube"), Counted(store.count(SeriesKind::Current), "whole record"));
+        .arg(path, counted(n, "Cube"), counted(store.count(SeriesId::Current), "whole record"));
 }
 
 // The solving time a saved Cube carries, in seconds: stop minus start when
 // both are set, as stored. Unlike the window's label it keeps whole days and
 // the sign, so that a damaged or odd clock shows as what it is; tenths are
 // cut as the label cuts them.
-QString StoredTime(const CubeNode& c) {
-    if (!IsStampSet(c.tstart) || !IsStampSet(c.tstop))
+QString storedTime(const Cube& c) {
+    if (!isStampSet(c.clockStart) || !isStampSet(c.clockStop))
         return QStringLiteral("0.0");
     constexpr double kMsPerDay = 86'400'000.0;
-    const double tenths = std::trunc(std::round((c.tstop - c.tstart) * kMsPerDay) / 100.0);
+    const double tenths = std::trunc(std::round((c.clockStop - c.clockStart) * kMsPerDay) / 100.0);
     return QString::number(tenths / 10.0, 'f', 1);
 }
 
-QString Joined(const std::int8_t* values, int n) {
+QString joined(const std::int8_t* values, int n) {
     QStringList parts;
     for (int i = 0; i < n; ++i)
         parts << QString::number(values[i]);
     return parts.join(QLatin1Char(','));
 }
 
-QJsonArray JsonList(const std::int8_t* values, int n) {
+QJsonArray jsonList(const std::int8_t* values, int n) {
     QJsonArray a;
     for (int i = 0; i < n; ++i)
         a.append(values[i]);
@@ -101,24 +101,24 @@ QJsonArray JsonList(const std::int8_t* values, int n) {
 
 // The loaded Cubes in series order: the one walk over the series that the
 // sheet makes.
-std::vector<const CubeNode*> CubesOf(const SeriesStore& store) {
-    std::vector<const CubeNode*> cubes;
-    for (const CubeNode& c : store[SeriesKind::Current])
+std::vector<const Cube*> cubesOf(const SeriesStore& store) {
+    std::vector<const Cube*> cubes;
+    for (const Cube& c : store[SeriesId::Current])
         cubes.push_back(&c);
     return cubes;
 }
 
 // A copy of c as it was generated: no picks, no clock. The sheet draws these,
 // so that every Cube shows unsolved whatever the file holds.
-CubeNode Unsolved(const CubeNode& c) {
-    CubeNode copy = c;
-    std::fill(std::begin(copy.chosen), std::end(copy.chosen), std::int8_t{0});
-    copy.tstart = copy.tstop = 0.0;
+Cube unsolved(const Cube& c) {
+    Cube copy = c;
+    std::fill(std::begin(copy.picked), std::end(copy.picked), std::int8_t{0});
+    copy.clockStart = copy.clockStop = 0.0;
     return copy;
 }
 
 // A whole number from min to max read from text; nullopt when it is not.
-std::optional<int> WholeNumber(const QString& text, int min, int max) {
+std::optional<int> wholeNumber(const QString& text, int min, int max) {
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok || value < min || value > max)
@@ -128,10 +128,10 @@ std::optional<int> WholeNumber(const QString& text, int min, int max) {
 
 // The layout options of sheet, checked; on failure one line saying what is
 // wrong with them.
-std::optional<QString> ReadSheetOptions(const SheetArguments& arguments, const QString& file,
+std::optional<QString> readSheetOptions(const SheetArguments& arguments, const QString& file,
                                         SheetOptions& options) {
     if (arguments.perPage) {
-        const auto n = WholeNumber(*arguments.perPage, 1, kMaxItemsPerPage);
+        const auto n = wholeNumber(*arguments.perPage, 1, kMaxItemsPerPage);
         if (!n)
             return QStringLiteral("--per-page must be a whole number from 1 to %1, not '%2'")
                 .arg(kMaxItemsPerPage)
@@ -154,149 +154,149 @@ std::optional<QString> ReadSheetOptions(const SheetArguments& arguments, const Q
 
 } // namespace
 
-int Fail(const QString& message) {
+int fail(const QString& message) {
     std::fprintf(stderr, "vexlor-series: %s\n", qUtf8Printable(message));
     return kExitBadInput;
 }
 
-int Generate(const QString& countText, const std::optional<QString>& seedText,
+int generate(const QString& countText, const std::optional<QString>& seedText,
              const QString& output) {
     bool ok = false;
     const int count = countText.toInt(&ok);
     if (!ok || count < 1 || count > kMaxCubesPerFile)
-        return Fail(QStringLiteral("COUNT must be a whole number from 1 to 65535, not '%1'")
+        return fail(QStringLiteral("COUNT must be a whole number from 1 to 65535, not '%1'")
                         .arg(countText));
     std::int64_t seconds = 0;
     if (seedText) {
         seconds = seedText->toLongLong(&ok);
         if (!ok)
-            return Fail(QStringLiteral("SECONDS must be a whole number, not '%1'").arg(*seedText));
+            return fail(QStringLiteral("SECONDS must be a whole number, not '%1'").arg(*seedText));
     }
 
-    SetupTopology();
+    setupTopology();
     if (seedText)
-        SeedRandom(seconds);
+        seedRandom(seconds);
     else
-        SeedRandom();
+        seedRandom();
     SeriesStore store;
     store.seriesSize = count;
-    store.MakeRandomSeries();
+    store.makeRandomSeries();
     // Saved as the program saves its Current series: without picks or times.
     QString reason;
-    const WriteResult result = SaveSeriesFile(output, store[SeriesKind::Current], true, &reason);
+    const WriteResult result = saveSeriesFile(output, store[SeriesId::Current], true, &reason);
     if (result != WriteResult::Ok)
-        return Fail(QStringLiteral("cannot write %1: %2")
-                        .arg(output, reason.isEmpty() ? SaveMessage(result) : reason));
+        return fail(QStringLiteral("cannot write %1: %2")
+                        .arg(output, reason.isEmpty() ? saveMessage(result) : reason));
     return kExitOk;
 }
 
-int Info(const QString& file, bool json) {
+int info(const QString& file, bool json) {
     SeriesStore store;
-    if (const auto error = Load(file, store))
-        return Fail(*error);
+    if (const auto error = load(file, store))
+        return fail(*error);
     QJsonArray list;
     int next = 0;
-    for (const CubeNode& cube : store[SeriesKind::Current]) {
-        const CubeNode* c = &cube;
+    for (const Cube& cube : store[SeriesId::Current]) {
+        const Cube* c = &cube;
         const int index = next++;
         if (json) {
             QJsonObject o;
             o[QStringLiteral("index")] = index;
-            o[QStringLiteral("kind")] = c->kind;
-            o[QStringLiteral("correct")] = c->correct;
-            o[QStringLiteral("corfaces")] = JsonList(c->corfaces, kVisibleFaces);
-            o[QStringLiteral("chosen")] = JsonList(c->chosen, kAnswers);
-            o[QStringLiteral("time")] = StoredTime(*c).toDouble();
-            o[QStringLiteral("solved")] = IsSolved(*c);
+            o[QStringLiteral("kind")] = c->recipe;
+            o[QStringLiteral("correct")] = c->correctAnswer;
+            o[QStringLiteral("corfaces")] = jsonList(c->correctFaces, kVisibleFaces);
+            o[QStringLiteral("chosen")] = jsonList(c->picked, kAnswers);
+            o[QStringLiteral("time")] = storedTime(*c).toDouble();
+            o[QStringLiteral("solved")] = isSolved(*c);
             list.append(o);
             continue;
         }
-        Out() << QStringLiteral("index=%1 kind=%2 correct=%3 corfaces=%4 chosen=%5 time=%6 "
+        out() << QStringLiteral("index=%1 kind=%2 correct=%3 corfaces=%4 chosen=%5 time=%6 "
                                 "solved=%7")
                      .arg(index)
-                     .arg(c->kind)
-                     .arg(c->correct)
-                     .arg(Joined(c->corfaces, kVisibleFaces), Joined(c->chosen, kAnswers),
-                          StoredTime(*c),
-                          IsSolved(*c) ? QStringLiteral("yes") : QStringLiteral("no"))
+                     .arg(c->recipe)
+                     .arg(c->correctAnswer)
+                     .arg(joined(c->correctFaces, kVisibleFaces), joined(c->picked, kAnswers),
+                          storedTime(*c),
+                          isSolved(*c) ? QStringLiteral("yes") : QStringLiteral("no"))
               << '\n';
     }
     if (json) {
         // One Cube per line, so that the list reads well and diffs well.
-        Out() << "[";
+        out() << "[";
         for (qsizetype i = 0; i < list.size(); ++i)
-            Out() << (i == 0 ? "\n" : ",\n")
+            out() << (i == 0 ? "\n" : ",\n")
                   << QJsonDocument(list[i].toObject()).toJson(QJsonDocument::Compact);
-        Out() << "\n]\n";
+        out() << "\n]\n";
     }
-    Out().flush();
+    out().flush();
     return kExitOk;
 }
 
-int Check(const QString& file, bool stripped) {
+int check(const QString& file, bool stripped) {
     SeriesStore store;
-    if (const auto error = Load(file, store))
-        return Fail(*error);
-    SetupTopology();
+    if (const auto error = load(file, store))
+        return fail(*error);
+    setupTopology();
     int broken = 0;
     int next = 0;
-    for (const CubeNode& c : store[SeriesKind::Current]) {
+    for (const Cube& c : store[SeriesId::Current]) {
         const int index = next++;
         const auto failures =
-            InvariantFailures(c, stripped ? Progress::None : Progress::Consistent);
+            invariantFailures(c, stripped ? Progress::None : Progress::Consistent);
         if (failures.empty())
             continue;
         ++broken;
         for (const auto& f : failures)
-            Out() << QStringLiteral("Cube %1: %2").arg(index).arg(QString::fromStdString(f))
+            out() << QStringLiteral("Cube %1: %2").arg(index).arg(QString::fromStdString(f))
                   << '\n';
     }
-    const int n = store.count(SeriesKind::Current);
+    const int n = store.count(SeriesId::Current);
     if (broken == 0 && n == 1)
-        Out() << QStringLiteral("%1: its 1 Cube holds every invariant").arg(file) << '\n';
+        out() << QStringLiteral("%1: its 1 Cube holds every invariant").arg(file) << '\n';
     else if (broken == 0)
-        Out() << QStringLiteral("%1: all %2 hold every invariant").arg(file, Counted(n, "Cube"))
+        out() << QStringLiteral("%1: all %2 hold every invariant").arg(file, counted(n, "Cube"))
               << '\n';
     else
-        Out() << QStringLiteral("%1: %2 of %3 %4 invariants")
+        out() << QStringLiteral("%1: %2 of %3 %4 invariants")
                      .arg(file)
                      .arg(broken)
-                     .arg(Counted(n, "Cube"), broken == 1 ? "breaks" : "break")
+                     .arg(counted(n, "Cube"), broken == 1 ? "breaks" : "break")
               << '\n';
-    Out().flush();
+    out().flush();
     return broken == 0 ? kExitOk : kExitCheckFailed;
 }
 
-int Render(const QString& file, const QString& indexText, const QString& output) {
+int render(const QString& file, const QString& indexText, const QString& output) {
     SeriesStore store;
-    if (const auto error = Load(file, store))
-        return Fail(*error);
-    const int count = store.count(SeriesKind::Current);
+    if (const auto error = load(file, store))
+        return fail(*error);
+    const int count = store.count(SeriesId::Current);
     bool ok = false;
     const int index = indexText.toInt(&ok);
     if (!ok)
-        return Fail(QStringLiteral("INDEX must be a whole number, not '%1'").arg(indexText));
+        return fail(QStringLiteral("INDEX must be a whole number, not '%1'").arg(indexText));
     if (index < 0 || index >= count)
-        return Fail(QStringLiteral("index out of range: %1 holds %2, so INDEX runs from 0 to %3, "
+        return fail(QStringLiteral("index out of range: %1 holds %2, so INDEX runs from 0 to %3, "
                                    "not %4")
-                        .arg(file, Counted(count, "Cube"))
+                        .arg(file, counted(count, "Cube"))
                         .arg(count - 1)
                         .arg(index));
-    const CubeNode* c = &store[SeriesKind::Current][static_cast<std::size_t>(index)];
+    const Cube* c = &store[SeriesId::Current][static_cast<std::size_t>(index)];
 
     // The five pictures as the window shows a Cube: blank, then the net and
     // the four answers in the colours of the Cube's stored picks. The
     // highlight colours keep their unshuffled order.
     constexpr int kQuestion = 500, kAnswer = 250;
-    SetupProjection(kAnswer);
+    setupProjection(kAnswer);
     ImageCanvas question(kQuestion, kQuestion);
     ImageCanvas a0(kAnswer, kAnswer), a1(kAnswer, kAnswer), a2(kAnswer, kAnswer),
         a3(kAnswer, kAnswer);
     const Pictures pictures{&question, {&a0, &a1, &a2, &a3}};
-    ClearPictures(pictures);
-    DrawNet(pictures, *c, true);
+    clearPictures(pictures);
+    drawNet(pictures, *c, true);
     for (int a = 0; a < kAnswers; ++a)
-        DrawAnswer(pictures, *c, a);
+        drawAnswer(pictures, *c, a);
 
     QImage sheet(kQuestion + 2 * kAnswer, kQuestion, QImage::Format_RGB32);
     {
@@ -310,39 +310,39 @@ int Render(const QString& file, const QString& indexText, const QString& output)
     QSaveFile png(output);
     if (!png.open(QIODevice::WriteOnly) || !sheet.save(&png, "PNG") || !png.flush() ||
         !png.commit())
-        return Fail(QStringLiteral("cannot write %1: %2").arg(output, png.errorString()));
+        return fail(QStringLiteral("cannot write %1: %2").arg(output, png.errorString()));
     return kExitOk;
 }
 
-int Sheet(const QString& file, const SheetArguments& arguments, const QString& output) {
+int sheet(const QString& file, const SheetArguments& arguments, const QString& output) {
     SheetOptions options;
-    if (const auto error = ReadSheetOptions(arguments, file, options))
-        return Fail(*error);
+    if (const auto error = readSheetOptions(arguments, file, options))
+        return fail(*error);
 
     SeriesStore store;
-    if (const auto error = Load(file, store))
-        return Fail(*error);
-    const std::vector<const CubeNode*> all = CubesOf(store);
+    if (const auto error = load(file, store))
+        return fail(*error);
+    const std::vector<const Cube*> all = cubesOf(store);
     const int n = static_cast<int>(all.size());
     int from = 0;
     if (arguments.from) {
         bool ok = false;
         from = arguments.from->toInt(&ok);
         if (!ok)
-            return Fail(
+            return fail(
                 QStringLiteral("--from must be a whole number, not '%1'").arg(*arguments.from));
         if (from < 0 || from >= n)
-            return Fail(QStringLiteral("index out of range: %1 holds %2, so --from runs from 0 to "
+            return fail(QStringLiteral("index out of range: %1 holds %2, so --from runs from 0 to "
                                        "%3, not %4")
-                            .arg(file, Counted(n, "Cube"))
+                            .arg(file, counted(n, "Cube"))
                             .arg(n - 1)
                             .arg(from));
     }
     int count = n - from;
     if (arguments.count) {
-        const auto k = WholeNumber(*arguments.count, 1, n - from);
+        const auto k = wholeNumber(*arguments.count, 1, n - from);
         if (!k)
-            return Fail(QStringLiteral("--count must be a whole number from 1 to %1 (the Cubes "
+            return fail(QStringLiteral("--count must be a whole number from 1 to %1 (the Cubes "
                                        "from %2 on), not '%3'")
                             .arg(n - from)
                             .arg(from)
@@ -352,33 +352,33 @@ int Sheet(const QString& file, const SheetArguments& arguments, const QString& o
 
     // A Cube that breaks the generator's rules would print a puzzle without
     // one right answer, or a wrong key.
-    std::vector<CubeNode> cubes;
+    std::vector<Cube> cubes;
     cubes.reserve(static_cast<std::size_t>(count));
-    SetupTopology();
+    setupTopology();
     for (int i = from; i < from + count; ++i) {
-        cubes.push_back(Unsolved(*all[static_cast<std::size_t>(i)]));
-        const auto failures = InvariantFailures(cubes.back());
+        cubes.push_back(unsolved(*all[static_cast<std::size_t>(i)]));
+        const auto failures = invariantFailures(cubes.back());
         if (!failures.empty())
-            return Fail(QStringLiteral("Cube %1 of %2 cannot be printed: %3")
+            return fail(QStringLiteral("Cube %1 of %2 cannot be printed: %3")
                             .arg(i)
                             .arg(file, QString::fromStdString(failures.front())));
     }
 
     QSaveFile pdf(output);
     QString reason;
-    if (!OpenForSave(pdf, &reason))
-        return Fail(QStringLiteral("cannot write %1: %2").arg(output, reason));
+    if (!openForSave(pdf, &reason))
+        return fail(QStringLiteral("cannot write %1: %2").arg(output, reason));
     bool printed = false;
     {
         QPdfWriter writer(&pdf);
-        printed = PrintSheet(writer, cubes, options);
+        printed = printSheet(writer, cubes, options);
     }
     if (!printed) {
         pdf.cancelWriting();
-        return Fail(QStringLiteral("cannot write %1: the PDF could not be started").arg(output));
+        return fail(QStringLiteral("cannot write %1: the PDF could not be started").arg(output));
     }
-    if (!FinishSave(pdf, &reason))
-        return Fail(QStringLiteral("cannot write %1: %2").arg(output, reason));
+    if (!finishSave(pdf, &reason))
+        return fail(QStringLiteral("cannot write %1: %2").arg(output, reason));
     return kExitOk;
 }
 

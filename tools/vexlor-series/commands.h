@@ -13,14 +13,14 @@ inline constexpr int kExitCheckFailed = 1;
 inline constexpr int kExitBadInput = 2;
 
 // Prints "vexlor-series: message" on stderr and returns kExitBadInput.
-int Fail(const QString& message);
+int fail(const QString& message);
 
-int Generate(const QString& count, const std::optional<QString>& seed, const QString& output);
-int Info(const QString& file, bool json);
+int generate(const QString& count, const std::optional<QString>& seed, const QString& output);
+int info(const QString& file, bool json);
 // Without stripped, picks and times are allowed as long as they agree with
 // each other; with it, the Cubes must be as generate writes them.
-int Check(const QString& file, bool stripped);
-int Render(const QString& file, const QString& index, const QString& output);
+int check(const QString& file, bool stripped);
+int render(const QString& file, const QString& index, const QString& output);
 
 // The options of sheet as given on the command line; those not given take
 // their defaults.
@@ -32,6 +32,6 @@ struct SheetArguments {
     std::optional<QString> pageSize;
     bool keyOnly = false;
 };
-int Sheet(const QString& file, const SheetArguments& arguments, const QString& output);
+int sheet(const QString& file, const SheetArguments& arguments, const QString& output);
 
 } // namespace vexlor::tool

@@ -10,6 +10,6 @@ namespace vexlor::tool {
 
 // Prints the history at database (default: the program's own) as CSV with
 // the header at,kind,seconds,wrong. Returns the exit code.
-int HistoryCsv(const std::optional<QString>& database);
+int historyCsv(const std::optional<QString>& database);
 
 } // namespace vexlor::tool

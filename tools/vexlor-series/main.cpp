@@ -21,7 +21,7 @@ namespace {
 // "-1". No option starts with a digit, so such an argument is a value: the
 // options (each with the value it takes) are kept in front, and every other
 // argument follows behind "--", in its order.
-QStringList ArgumentsLast(const QStringList& args, const QList<QCommandLineOption>& options) {
+QStringList argumentsLast(const QStringList& args, const QList<QCommandLineOption>& options) {
     const auto takesValue = [&](const QString& name) {
         return std::any_of(options.begin(), options.end(), [&](const QCommandLineOption& o) {
             return !o.valueName().isEmpty() && o.names().contains(name);
@@ -53,7 +53,7 @@ QStringList ArgumentsLast(const QStringList& args, const QList<QCommandLineOptio
 
 QtMessageHandler defaultMessageHandler = nullptr;
 
-void WithoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext& context,
+void withoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext& context,
                                   const QString& message) {
     if (!message.startsWith(QLatin1String("QStandardPaths: ")))
         defaultMessageHandler(type, context, message);
@@ -64,13 +64,13 @@ void WithoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext& cont
 // for the session's runtime folder, which the tool never uses, and warns on
 // stderr where there is none (root shells, cron, CI); stderr is kept for the
 // tool's own one line.
-std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
     const bool printing = std::any_of(argv + 1, argv + argc,
                                       [](const char* a) { return std::strcmp(a, "sheet") == 0; });
     if (!printing)
         return std::make_unique<QCoreApplication>(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    defaultMessageHandler = qInstallMessageHandler(WithoutRuntimeFolderWarnings);
+    defaultMessageHandler = qInstallMessageHandler(withoutRuntimeFolderWarnings);
     auto app = std::make_unique<QGuiApplication>(argc, argv);
     qInstallMessageHandler(defaultMessageHandler);
     return app;
@@ -79,7 +79,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vexlor-series"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VEXLOR_VERSION));
 
@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Makes, lists, checks and draws Vexlor series files (.srs).\n"
                        "\n"
                        "  generate COUNT [--seed SECONDS] -o FILE\n"
-                       "      a random series of COUNT Cubes (1 to 65535), saved as the\n"
+                       "      a random series of COUNT cubes (1 to 65535), saved as the\n"
                        "      program saves the Current series; one seed gives one file\n"
                        "  info FILE [--json]\n"
                        "      one line (or JSON object) per Cube\n"
@@ -158,8 +158,8 @@ int main(int argc, char* argv[]) {
         options << *o;
     parser.addOptions(options);
 
-    if (!parser.parse(ArgumentsLast(QCoreApplication::arguments(), options)))
-        return Fail(parser.errorText());
+    if (!parser.parse(argumentsLast(QCoreApplication::arguments(), options)))
+        return fail(parser.errorText());
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);
     if (parser.isSet(QStringLiteral("version")))
@@ -167,7 +167,7 @@ int main(int argc, char* argv[]) {
 
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
-        return Fail(QStringLiteral("no command given; try --help"));
+        return fail(QStringLiteral("no command given; try --help"));
     const QString command = args.front();
     const QStringList rest = args.mid(1);
 
@@ -198,37 +198,37 @@ int main(int argc, char* argv[]) {
         if (command == QLatin1String(u.name))
             usage = &u;
     if (usage == nullptr)
-        return Fail(QStringLiteral("unknown command '%1'; try --help").arg(command));
+        return fail(QStringLiteral("unknown command '%1'; try --help").arg(command));
     for (const QCommandLineOption* o : allOptions)
         if (parser.isSet(*o) &&
             std::find(usage->options.begin(), usage->options.end(), o) == usage->options.end())
-            return Fail(QStringLiteral("option --%1 does not apply to '%2'")
+            return fail(QStringLiteral("option --%1 does not apply to '%2'")
                             .arg(o->names().constLast(), command));
     if (rest.size() != usage->arguments)
-        return Fail(QStringLiteral("usage: vexlor-series %1").arg(QLatin1String(usage->synopsis)));
+        return fail(QStringLiteral("usage: vexlor-series %1").arg(QLatin1String(usage->synopsis)));
     if (usage->output != nullptr && !parser.isSet(output))
-        return Fail(QStringLiteral("%1 needs -o %2").arg(command, QLatin1String(usage->output)));
+        return fail(QStringLiteral("%1 needs -o %2").arg(command, QLatin1String(usage->output)));
 
     if (command == QLatin1String("generate"))
-        return Generate(rest[0],
+        return generate(rest[0],
                         parser.isSet(seed) ? std::optional(parser.value(seed)) : std::nullopt,
                         parser.value(output));
     if (command == QLatin1String("info"))
-        return Info(rest[0], parser.isSet(json));
+        return info(rest[0], parser.isSet(json));
     if (command == QLatin1String("check"))
-        return Check(rest[0], parser.isSet(stripped));
+        return check(rest[0], parser.isSet(stripped));
     if (command == QLatin1String("render"))
-        return Render(rest[0], rest[1], parser.value(output));
+        return render(rest[0], rest[1], parser.value(output));
     if (command == QLatin1String("history")) {
         if (!parser.isSet(csv))
-            return Fail(QStringLiteral("history needs --csv"));
-        return HistoryCsv(parser.isSet(database) ? std::optional(parser.value(database))
+            return fail(QStringLiteral("history needs --csv"));
+        return historyCsv(parser.isSet(database) ? std::optional(parser.value(database))
                                                  : std::nullopt);
     }
     const auto valueOf = [&](const QCommandLineOption& o) {
         return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
     };
-    return Sheet(rest[0],
+    return sheet(rest[0],
                  {valueOf(perPage), valueOf(from), valueOf(count), valueOf(title),
                   valueOf(pageSize), parser.isSet(keyOnly)},
                  parser.value(output));

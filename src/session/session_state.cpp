@@ -1,9 +1,9 @@
-#include "test_state.h"
+#include "session_state.h"
 
 namespace vexlor {
 
-void ResetTestState(TestState& state) {
-    state.totalStop = Now();
+void resetSessionState(SessionState& state) {
+    state.totalStop = now();
     state.totalStart = state.totalStop;
     state.solved = 0;
     state.mistakes = 0;

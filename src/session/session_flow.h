@@ -4,14 +4,14 @@
 
 #include "render/pictures.h"
 #include "series/series_store.h"
-#include "test_state.h"
+#include "session_state.h"
 
 namespace vexlor {
 
 // What the flow needs from the window around it.
-class TestView {
+class SessionView {
 public:
-    virtual ~TestView() = default;
+    virtual ~SessionView() = default;
     // The question and answer pictures.
     virtual const Pictures& pictures() const = 0;
     // Rewrites the count, caption and statistics labels from the state.
@@ -20,25 +20,25 @@ public:
     virtual void createRandomSeries() = 0;
     // A Cube of Current was just solved by a pick: its clock is stopped and
     // its picks are final.
-    virtual void cubeSolved(const CubeNode& /*c*/) {}
+    virtual void cubeSolved(const Cube& /*c*/) {}
 };
 
 // The four states a test can be in.
-enum class TestPhase {
+enum class SessionPhase {
     Stopped,   // paused, a current Cube waits
     Finished,  // paused, nothing left in Current
     Answering, // running, the current Cube is not solved
     Answered,  // running, the current Cube is solved; the next pick moves on
 };
 
-class TestFlow {
+class SessionFlow {
 public:
-    TestFlow(SeriesStore& store, TestState& state, TestView& view)
+    SessionFlow(SeriesStore& store, SessionState& state, SessionView& view)
         : store_(store), state_(state), view_(view) {}
 
-    TestPhase phase() const;
+    SessionPhase phase() const;
 
-    // Start/Pause (the button, the key "0", losing activation, a close
+    // Start/pause (the button, the key "0", losing activation, a close
     // request, and the series commands).
     void startPause();
 
@@ -55,7 +55,7 @@ public:
 
     // Draws c and starts or resumes its clock (and the total clock) unless it
     // is solved.
-    void showCube(CubeNode& c);
+    void showCube(Cube& c);
 
     // After a change of series: statistics 0, total clock stopped at 0, test
     // paused, pictures blank, labels refreshed.
@@ -66,8 +66,8 @@ public:
 
 private:
     SeriesStore& store_;
-    TestState& state_;
-    TestView& view_;
+    SessionState& state_;
+    SessionView& view_;
 };
 
 } // namespace vexlor

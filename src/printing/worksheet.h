@@ -3,7 +3,7 @@
 // page, and an answer key behind them.
 #pragma once
 
-#include "cube/cube_node.h"
+#include "cube/cube.h"
 
 #include <QChar>
 #include <QPageSize>
@@ -32,24 +32,23 @@ struct SheetPages {
     int keyLinesPerPage = 1;
     bool keyOnly = false;
 
-    int ItemPages() const { return keyOnly ? 0 : (items + itemsPerPage - 1) / itemsPerPage; }
-    int KeyPages() const { return (items + keyLinesPerPage - 1) / keyLinesPerPage; }
-    int Count() const { return ItemPages() + KeyPages(); }
+    int itemPages() const { return keyOnly ? 0 : (items + itemsPerPage - 1) / itemsPerPage; }
+    int keyPages() const { return (items + keyLinesPerPage - 1) / keyLinesPerPage; }
+    int count() const { return itemPages() + keyPages(); }
 };
 
 // The pages of a sheet of that many items.
-SheetPages PagesOf(int items, const SheetOptions& options);
+SheetPages pagesOf(int items, const SheetOptions& options);
 
 // The letter that names answer a on paper, where the answers lie as on the
 // screen: A top left, B top right, C bottom left, D bottom right. '?' for a
 // number that names no answer.
-QChar AnswerLetter(int answer);
+QChar answerLetter(int answer);
 
 // Prints the sheet of the Cubes, in their order and numbered from 1, onto
 // the writer, which it sets up (page size, portrait, margins, title). Each
 // Cube is drawn as it is, picks included: the caller hands in unpicked
 // copies. Returns false when painting on the writer could not start.
-bool PrintSheet(QPdfWriter& writer, const std::vector<CubeNode>& cubes,
-                const SheetOptions& options);
+bool printSheet(QPdfWriter& writer, const std::vector<Cube>& cubes, const SheetOptions& options);
 
 } // namespace vexlor::tool

@@ -8,17 +8,17 @@ namespace vexlor {
 
 // A date-time counts as set when its whole-day part is not 0. A span shorter
 // than a day, 0.0 and a damaged value that is not a number are all unset.
-bool IsStampSet(DateTime t);
+bool isStampSet(DateTime t);
 
 // Sets the field to now unless it is already set.
-void MarkNow(DateTime& field);
+void markNow(DateTime& field);
 
 // Restarts a stopped clock: moves start forward over the stopped span and
 // clears stop. A clock that runs (stop not set) is left alone.
-void ResumeClock(DateTime& start, DateTime& stop);
+void resumeClock(DateTime& start, DateTime& stop);
 
 // Time on a clock: stop minus start, where a running clock (stop not set)
 // reads now. A clock never started (start not set either) reads 0.
-DateTime ClockSpan(DateTime start, DateTime stop);
+DateTime clockSpan(DateTime start, DateTime stop);
 
 } // namespace vexlor

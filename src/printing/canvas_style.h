@@ -10,11 +10,11 @@
 namespace vexlor {
 
 // 0x00BBGGRR to Qt's RGB and back.
-QRgb ToQRgb(Color color);
-Color FromQRgb(QRgb rgb);
+QRgb toQRgb(Color color);
+Color fromQRgb(QRgb rgb);
 
 // A solid pen of the given colour and width (at least 1) in canvas units,
 // with round ends and joins.
-QPen CanvasPen(QRgb color, int width);
+QPen canvasPen(QRgb color, int width);
 
 } // namespace vexlor

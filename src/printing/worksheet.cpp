@@ -1,7 +1,7 @@
 #include "worksheet.h"
 
-#include "app/canvas_style.h"
-#include "app/painter_canvas.h"
+#include "printing/canvas_style.h"
+#include "printing/painter_canvas.h"
 #include "render/palette.h"
 #include "render/pictures.h"
 #include "render/projection.h"
@@ -38,7 +38,7 @@ constexpr int kItemWidth = kQuestion + kGap + 2 * kAnswer;
 constexpr int kItemHeight = kQuestion;
 constexpr int kLetterBox = 44; // the corner of an answer picture that holds its letter
 
-QSizeF PrintableArea(QPageSize::PageSizeId id) {
+QSizeF printableArea(QPageSize::PageSizeId id) {
     const QSizeF page = QPageSize(id).size(QPageSize::Millimeter);
     return {page.width() - 2 * kMargin, page.height() - 2 * kMargin};
 }
@@ -48,14 +48,14 @@ struct KeyGrid {
     int columns;
 };
 
-KeyGrid KeyGridOf(QPageSize::PageSizeId id) {
-    const QSizeF area = PrintableArea(id);
+KeyGrid keyGridOf(QPageSize::PageSizeId id) {
+    const QSizeF area = printableArea(id);
     const double height = area.height() - kHeader - kFooter - kKeyHeading;
     return {std::max(1, static_cast<int>(height / kKeyLine)),
             std::max(1, static_cast<int>(area.width() / kKeyColumn))};
 }
 
-QFont SheetFont(double points, bool bold = false) {
+QFont sheetFont(double points, bool bold = false) {
     // Arial as in the window; the Liberation fonts stand in for it.
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(points);
@@ -70,13 +70,13 @@ struct Paper {
     double unitsPerMm;
     QSizeF area; // the printable area, in millimetres
 
-    double Width() const { return area.width(); }
-    double Height() const { return area.height(); }
+    double width() const { return area.width(); }
+    double height() const { return area.height(); }
     double Units(double mm) const { return mm * unitsPerMm; }
 
     // One line of black text in a box given in millimetres, cut short with
     // an ellipsis where it does not fit.
-    void Text(const QRectF& mm, const QString& text, const QFont& font, int flags) {
+    void text(const QRectF& mm, const QString& text, const QFont& font, int flags) {
         const QRectF box(Units(mm.x()), Units(mm.y()), Units(mm.width()), Units(mm.height()));
         painter.setFont(font);
         painter.setPen(Qt::black);
@@ -87,21 +87,20 @@ struct Paper {
 };
 
 // The title over a thin rule, and the page number at the foot.
-void DrawPageFrame(Paper& paper, const QString& title, int page, int pages) {
-    paper.Text({0, 0, paper.Width(), kHeader - 4}, title, SheetFont(12, true),
+void drawPageFrame(Paper& paper, const QString& title, int page, int pages) {
+    paper.text({0, 0, paper.width(), kHeader - 4}, title, sheetFont(12, true),
                Qt::AlignLeft | Qt::AlignVCenter);
     paper.painter.setPen(QPen(Qt::gray, paper.Units(0.3)));
     paper.painter.drawLine(QPointF(0, paper.Units(kHeader - 3)),
-                           QPointF(paper.Units(paper.Width()), paper.Units(kHeader - 3)));
-    paper.Text({0, paper.Height() - kFooter, paper.Width(), kFooter},
-               QStringLiteral("Page %1 of %2").arg(page).arg(pages), SheetFont(9),
+                           QPointF(paper.Units(paper.width()), paper.Units(kHeader - 3)));
+    paper.text({0, paper.height() - kFooter, paper.width(), kFooter},
+               QStringLiteral("Page %1 of %2").arg(page).arg(pages), sheetFont(9),
                Qt::AlignHCenter | Qt::AlignBottom);
 }
 
 // Draws one picture of the Cube through the program's own drawing code: the
 // painter places and scales a canvas of the picture's size at origin.
-void DrawPicture(Paper& paper, QPointF origin, double scale, int size, const CubeNode& c,
-                 int answer) {
+void drawPicture(Paper& paper, QPointF origin, double scale, int size, const Cube& c, int answer) {
     QPainter& painter = paper.painter;
     painter.save();
     painter.translate(origin);
@@ -113,11 +112,11 @@ void DrawPicture(Paper& paper, QPointF origin, double scale, int size, const Cub
             pictures.question = &canvas;
         else
             pictures.answers[answer] = &canvas;
-        ClearPictures(pictures);
+        clearPictures(pictures);
         if (answer < 0)
-            DrawNet(pictures, c, true);
+            drawNet(pictures, c, true);
         else
-            DrawAnswer(pictures, c, answer);
+            drawAnswer(pictures, c, answer);
     }
     painter.restore();
 }
@@ -125,27 +124,27 @@ void DrawPicture(Paper& paper, QPointF origin, double scale, int size, const Cub
 // Item `number` in the slot from top, height high: the number, then the
 // pictures as large as fit, centred, each answer lettered in the corner of
 // its picture that lies at the outside of the block.
-void DrawItem(Paper& paper, double top, double height, int number, const CubeNode& c) {
+void drawItem(Paper& paper, double top, double height, int number, const Cube& c) {
     const double room = height - kNumberBand - kItemGap;
-    const double mmPerUnit = std::min(paper.Width() / kItemWidth, room / kItemHeight);
-    const double left = (paper.Width() - kItemWidth * mmPerUnit) / 2;
-    paper.Text({left, top, 40, kNumberBand - 1}, QStringLiteral("%1.").arg(number),
-               SheetFont(12, true), Qt::AlignLeft | Qt::AlignVCenter);
+    const double mmPerUnit = std::min(paper.width() / kItemWidth, room / kItemHeight);
+    const double left = (paper.width() - kItemWidth * mmPerUnit) / 2;
+    paper.text({left, top, 40, kNumberBand - 1}, QStringLiteral("%1.").arg(number),
+               sheetFont(12, true), Qt::AlignLeft | Qt::AlignVCenter);
 
     const double scale = paper.Units(mmPerUnit); // device units per picture unit
     const QPointF block(paper.Units(left), paper.Units(top + kNumberBand));
-    DrawPicture(paper, block, scale, kQuestion, c, -1);
+    drawPicture(paper, block, scale, kQuestion, c, -1);
     // The answers' common background goes down once under their pictures:
     // where two pictures meet, a viewer that smooths edges would otherwise
     // show a pale seam.
     const QPointF answers = block + QPointF(kQuestion + kGap, 0) * scale;
     paper.painter.fillRect(QRectF(answers, QSizeF(2 * kAnswer, 2 * kAnswer) * scale),
-                           QColor(ToQRgb(backcolor)));
-    const QFont letterFont = SheetFont(0.55 * kLetterBox * mmPerUnit / kMmPerPoint, true);
+                           QColor(toQRgb(backcolor)));
+    const QFont letterFont = sheetFont(0.55 * kLetterBox * mmPerUnit / kMmPerPoint, true);
     for (int a = 0; a < kAnswers; ++a) {
         const int column = a % 2, row = a / 2;
         const QPointF corner = answers + QPointF(kAnswer * column, kAnswer * row) * scale;
-        DrawPicture(paper, corner, scale, kAnswer, c, a);
+        drawPicture(paper, corner, scale, kAnswer, c, a);
         // The cubes are pushed towards the middle of the block, which leaves
         // its outer corners free.
         const QPointF box =
@@ -153,44 +152,43 @@ void DrawItem(Paper& paper, double top, double height, int number, const CubeNod
         paper.painter.setFont(letterFont);
         paper.painter.setPen(Qt::black);
         paper.painter.drawText(QRectF(box, QSizeF(kLetterBox, kLetterBox) * scale), Qt::AlignCenter,
-                               QString(AnswerLetter(a)));
+                               QString(answerLetter(a)));
     }
 }
 
 // Key lines first to first + count - 1, down the columns.
-void DrawKey(Paper& paper, const std::vector<CubeNode>& cubes, int first, int count,
+void drawKey(Paper& paper, const std::vector<Cube>& cubes, int first, int count,
              const KeyGrid& grid) {
-    paper.Text({0, kHeader, paper.Width(), kKeyHeading - 3},
+    paper.text({0, kHeader, paper.width(), kKeyHeading - 3},
                first == 0 ? QStringLiteral("Answer key") : QStringLiteral("Answer key (continued)"),
-               SheetFont(14, true), Qt::AlignLeft | Qt::AlignVCenter);
-    const QFont numberFont = SheetFont(10);
-    const QFont letterFont = SheetFont(10, true);
+               sheetFont(14, true), Qt::AlignLeft | Qt::AlignVCenter);
+    const QFont numberFont = sheetFont(10);
+    const QFont letterFont = sheetFont(10, true);
     for (int i = 0; i < count; ++i) {
         const double x = (i / grid.rows) * kKeyColumn;
         const double y = kHeader + kKeyHeading + (i % grid.rows) * kKeyLine;
         const int item = first + i;
         // Room for "65535." before the letter.
-        paper.Text({x, y, 14, kKeyLine}, QStringLiteral("%1.").arg(item + 1), numberFont,
+        paper.text({x, y, 14, kKeyLine}, QStringLiteral("%1.").arg(item + 1), numberFont,
                    Qt::AlignRight | Qt::AlignVCenter);
-        paper.Text({x + 16, y, 10, kKeyLine}, QString(AnswerLetter(cubes[item].correct)),
+        paper.text({x + 16, y, 10, kKeyLine}, QString(answerLetter(cubes[item].correctAnswer)),
                    letterFont, Qt::AlignLeft | Qt::AlignVCenter);
     }
 }
 
 } // namespace
 
-SheetPages PagesOf(int items, const SheetOptions& options) {
-    const KeyGrid grid = KeyGridOf(options.pageSize);
+SheetPages pagesOf(int items, const SheetOptions& options) {
+    const KeyGrid grid = keyGridOf(options.pageSize);
     return {std::max(items, 0), std::clamp(options.itemsPerPage, 1, kMaxItemsPerPage),
             grid.rows * grid.columns, options.keyOnly};
 }
 
-QChar AnswerLetter(int answer) {
+QChar answerLetter(int answer) {
     return answer >= 0 && answer < kAnswers ? QChar(u'A' + answer) : QChar(u'?');
 }
 
-bool PrintSheet(QPdfWriter& writer, const std::vector<CubeNode>& cubes,
-                const SheetOptions& options) {
+bool printSheet(QPdfWriter& writer, const std::vector<Cube>& cubes, const SheetOptions& options) {
     writer.setPageSize(QPageSize(options.pageSize));
     writer.setPageOrientation(QPageLayout::Portrait);
     writer.setPageMargins(QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Millimeter);
@@ -199,30 +197,30 @@ bool PrintSheet(QPdfWriter& writer, const std::vector<CubeNode>& cubes,
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    SetupProjection(kAnswer);
-    Paper paper{painter, writer.resolution() / 25.4, PrintableArea(options.pageSize)};
+    setupProjection(kAnswer);
+    Paper paper{painter, writer.resolution() / 25.4, printableArea(options.pageSize)};
 
-    const SheetPages pages = PagesOf(static_cast<int>(cubes.size()), options);
-    const double slot = (paper.Height() - kHeader - kFooter) / pages.itemsPerPage;
+    const SheetPages pages = pagesOf(static_cast<int>(cubes.size()), options);
+    const double slot = (paper.height() - kHeader - kFooter) / pages.itemsPerPage;
     int page = 0;
     const auto nextPage = [&] {
         if (page++ > 0)
             writer.newPage();
-        DrawPageFrame(paper, options.title, page, pages.Count());
+        drawPageFrame(paper, options.title, page, pages.count());
     };
-    for (int p = 0; p < pages.ItemPages(); ++p) {
+    for (int p = 0; p < pages.itemPages(); ++p) {
         nextPage();
         for (int k = 0; k < pages.itemsPerPage; ++k) {
             const int item = p * pages.itemsPerPage + k;
             if (item < pages.items)
-                DrawItem(paper, kHeader + k * slot, slot, item + 1, cubes[item]);
+                drawItem(paper, kHeader + k * slot, slot, item + 1, cubes[item]);
         }
     }
-    const KeyGrid grid = KeyGridOf(options.pageSize);
-    for (int p = 0; p < pages.KeyPages(); ++p) {
+    const KeyGrid grid = keyGridOf(options.pageSize);
+    for (int p = 0; p < pages.keyPages(); ++p) {
         nextPage();
         const int first = p * pages.keyLinesPerPage;
-        DrawKey(paper, cubes, first, std::min(pages.keyLinesPerPage, pages.items - first), grid);
+        drawKey(paper, cubes, first, std::min(pages.keyLinesPerPage, pages.items - first), grid);
     }
     return painter.end();
 }

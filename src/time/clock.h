@@ -11,20 +11,20 @@ using DateTime = double;
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual DateTime Now() const = 0;
+    virtual DateTime now() const = 0;
 };
 
 // Local wall-clock time.
 class SystemClock final : public Clock {
 public:
-    DateTime Now() const override;
+    DateTime now() const override;
 };
 
 // The clock every part of the program reads. Installing nullptr restores the
 // system clock. The caller keeps ownership of an installed clock.
-void InstallClock(const Clock* clock);
+void installClock(const Clock* clock);
 
 // The current local date-time from the installed clock.
-DateTime Now();
+DateTime now();
 
 } // namespace vexlor

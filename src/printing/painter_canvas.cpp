@@ -1,6 +1,6 @@
 #include "painter_canvas.h"
 
-#include "app/canvas_style.h"
+#include "printing/canvas_style.h"
 
 #include <QPainter>
 #include <QVarLengthArray>
@@ -21,15 +21,15 @@ PainterCanvas::~PainterCanvas() {
     painter_.restore();
 }
 
-void PainterCanvas::SetBrushColor(Color color) {
-    brush_ = ToQRgb(color);
+void PainterCanvas::setBrushColor(Color color) {
+    brush_ = toQRgb(color);
 }
 
-void PainterCanvas::SetPenColor(Color color) {
-    pen_ = ToQRgb(color);
+void PainterCanvas::setPenColor(Color color) {
+    pen_ = toQRgb(color);
 }
 
-void PainterCanvas::FillRect(const Rect& rect) {
+void PainterCanvas::fillRect(const Rect& rect) {
     // Clipped here, in plain ints, as ImageCanvas does: QRect's own
     // arithmetic overflows near the ends of the int range.
     const int left = std::max(rect.left, 0);
@@ -41,20 +41,20 @@ void PainterCanvas::FillRect(const Rect& rect) {
     painter_.fillRect(QRect(left, top, right - left, bottom - top), QColor(brush_));
 }
 
-void PainterCanvas::Polygon(const Point* points, int count) {
+void PainterCanvas::polygon(const Point* points, int count) {
     if (points == nullptr || count <= 0)
         return;
     QVarLengthArray<QPoint, 32> polygon(count);
     for (int i = 0; i < count; ++i)
         polygon[i] = QPoint(points[i].x, points[i].y);
-    painter_.setPen(CanvasPen(pen_, penWidth_));
+    painter_.setPen(canvasPen(pen_, penWidth_));
     painter_.setBrush(QColor(brush_));
     painter_.drawPolygon(polygon.constData(), count, Qt::OddEvenFill);
 }
 
-void PainterCanvas::LineTo(int x, int y) {
+void PainterCanvas::lineTo(int x, int y) {
     const QPoint to(x, y);
-    painter_.setPen(CanvasPen(pen_, penWidth_));
+    painter_.setPen(canvasPen(pen_, penWidth_));
     painter_.drawLine(position_, to);
     position_ = to;
 }

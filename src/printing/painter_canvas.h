@@ -26,17 +26,17 @@ public:
     PainterCanvas(const PainterCanvas&) = delete;
     PainterCanvas& operator=(const PainterCanvas&) = delete;
 
-    int Width() const override { return size_.width(); }
-    int Height() const override { return size_.height(); }
+    int width() const override { return size_.width(); }
+    int height() const override { return size_.height(); }
 
-    void SetBrushColor(Color color) override;
-    void SetPenColor(Color color) override;
-    void SetPenWidth(int width) override { penWidth_ = width; }
+    void setBrushColor(Color color) override;
+    void setPenColor(Color color) override;
+    void setPenWidth(int width) override { penWidth_ = width; }
 
-    void FillRect(const Rect& rect) override;
-    void Polygon(const Point* points, int count) override;
-    void MoveTo(int x, int y) override { position_ = {x, y}; }
-    void LineTo(int x, int y) override;
+    void fillRect(const Rect& rect) override;
+    void polygon(const Point* points, int count) override;
+    void moveTo(int x, int y) override { position_ = {x, y}; }
+    void lineTo(int x, int y) override;
 
 private:
     QPainter& painter_;

@@ -1,6 +1,6 @@
 // The system clock reads the calendar: days since 30 December 1899 with the
 // local time of day as the fraction, in whatever zone the machine keeps.
-#include "session/clock.h"
+#include "time/clock.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -18,7 +18,7 @@ namespace {
 constexpr double kMsPerDay = 86'400'000.0;
 
 // The local date-time Qt reports, counted from 30 December 1899.
-DateTime CalendarNow() {
+DateTime calendarNow() {
     const QDateTime now = QDateTime::currentDateTime();
     return static_cast<double>(QDate(1899, 12, 30).daysTo(now.date())) +
            now.time().msecsSinceStartOfDay() / kMsPerDay;
@@ -70,15 +70,15 @@ private slots:
         const ZoneOverride override(zone);
         const double tolerance = 2000.0 / kMsPerDay; // 2 s
 
-        const DateTime expected = CalendarNow();
-        const DateTime got = SystemClock().Now();
+        const DateTime expected = calendarNow();
+        const DateTime got = SystemClock().now();
         QVERIFY2(std::fabs(got - expected) <= tolerance,
                  qPrintable(QStringLiteral("off by %1 s").arg((got - expected) * 86'400.0)));
 
         // With no clock installed, the program reads the same.
-        InstallClock(nullptr);
-        const DateTime program = Now();
-        const DateTime again = CalendarNow();
+        installClock(nullptr);
+        const DateTime program = now();
+        const DateTime again = calendarNow();
         QVERIFY2(std::fabs(program - again) <= tolerance,
                  qPrintable(QStringLiteral("off by %1 s").arg((program - again) * 86'400.0)));
     }

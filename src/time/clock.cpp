@@ -15,7 +15,7 @@ const Clock* installed = &systemClock;
 
 } // namespace
 
-DateTime SystemClock::Now() const {
+DateTime SystemClock::now() const {
     using namespace std::chrono;
     const auto now = system_clock::now();
     const auto ms = duration_cast<milliseconds>(now.time_since_epoch()).count();
@@ -27,12 +27,12 @@ DateTime SystemClock::Now() const {
     return kUnixEpochDays + localMs / 86'400'000.0;
 }
 
-void InstallClock(const Clock* clock) {
+void installClock(const Clock* clock) {
     installed = clock != nullptr ? clock : &systemClock;
 }
 
-DateTime Now() {
-    return installed->Now();
+DateTime now() {
+    return installed->now();
 }
 
 } // namespace vexlor

@@ -11,7 +11,7 @@ namespace vexlor {
 namespace {
 
 // Device pixels for a logical length: enough to cover it whole.
-int DeviceLength(int logical, qreal ratio) {
+int deviceLength(int logical, qreal ratio) {
     return static_cast<int>(std::ceil(logical * ratio - 1e-9));
 }
 
@@ -23,22 +23,22 @@ ImageCanvas::ImageCanvas(int width, int height, qreal devicePixelRatio)
     // Below 1 the logical image is kept and the screen scales it down.
     const qreal ratio = std::isfinite(devicePixelRatio) ? std::max(devicePixelRatio, 1.0) : 1.0;
     image_ =
-        QImage(DeviceLength(width_, ratio), DeviceLength(height_, ratio), QImage::Format_RGB32);
+        QImage(deviceLength(width_, ratio), deviceLength(height_, ratio), QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     image_.fill(Qt::white);
 }
 
-Color ImageCanvas::Pixel(int x, int y) const {
+Color ImageCanvas::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return 0;
     const qreal ratio = image_.devicePixelRatio();
     const QPoint device(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
     if (!image_.valid(device))
         return 0;
-    return FromQRgb(image_.pixel(device));
+    return fromQRgb(image_.pixel(device));
 }
 
-void ImageCanvas::FillRect(const Rect& rect) {
+void ImageCanvas::fillRect(const Rect& rect) {
     // Clipped here, in plain ints: QRect's own arithmetic overflows on
     // rectangles near the ends of the int range.
     const int left = std::max(rect.left, 0);
@@ -61,7 +61,7 @@ void ImageCanvas::FillRect(const Rect& rect) {
     painter.fillRect(QRectF(left, top, r - left, b - top), QColor(brush_));
 }
 
-void ImageCanvas::Polygon(const Point* points, int count) {
+void ImageCanvas::polygon(const Point* points, int count) {
     if (points == nullptr || count <= 0 || image_.isNull())
         return;
     QPainter painter(&image_);
@@ -70,7 +70,7 @@ void ImageCanvas::Polygon(const Point* points, int count) {
         QVarLengthArray<QPoint, 32> polygon(count);
         for (int i = 0; i < count; ++i)
             polygon[i] = QPoint(points[i].x, points[i].y);
-        painter.setPen(CanvasPen(pen_, penWidth_));
+        painter.setPen(canvasPen(pen_, penWidth_));
         painter.setBrush(QColor(brush_));
         painter.drawPolygon(polygon.constData(), count, Qt::OddEvenFill);
         // Qt's 1-pixel outline can leave out the corner pixel where a slanted
@@ -87,16 +87,16 @@ void ImageCanvas::Polygon(const Point* points, int count) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(brush_));
     painter.drawPolygon(polygon.constData(), count, Qt::OddEvenFill);
-    painter.setPen(CanvasPen(pen_, penWidth_));
+    painter.setPen(canvasPen(pen_, penWidth_));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolygon(polygon.constData(), count, Qt::OddEvenFill);
 }
 
-void ImageCanvas::LineTo(int x, int y) {
+void ImageCanvas::lineTo(int x, int y) {
     const QPoint to(x, y);
     if (!image_.isNull()) {
         QPainter painter(&image_);
-        painter.setPen(CanvasPen(pen_, penWidth_));
+        painter.setPen(canvasPen(pen_, penWidth_));
         painter.drawLine(position_, to);
     }
     position_ = to;

@@ -2,11 +2,11 @@
 // missed since the last reset, and the total clock.
 #pragma once
 
-#include "clock.h"
+#include "time/clock.h"
 
 namespace vexlor {
 
-struct TestState {
+struct SessionState {
     bool paused = true;        // the test does not run
     int solved = 0;            // Cubes solved since the last reset
     int mistakes = 0;          // first picks of wrong answers since the last reset
@@ -18,6 +18,6 @@ struct TestState {
 // total clock stopped, statistics 0, test paused. The Cubes' clocks and the
 // series are not touched. The window then blanks the pictures and refreshes
 // the labels.
-void ResetTestState(TestState& state);
+void resetSessionState(SessionState& state);
 
 } // namespace vexlor

@@ -1,11 +1,11 @@
 // The canvas over a QPainter draws every picture as the canvas over a QImage
 // does, wherever the painter places and scales it, and nothing outside its
 // own area.
-#include "app/image_canvas.h"
-#include "app/painter_canvas.h"
 #include "cube/generator.h"
 #include "cube/random.h"
 #include "cube/topology.h"
+#include "printing/image_canvas.h"
+#include "printing/painter_canvas.h"
 #include "render/palette.h"
 #include "render/pictures.h"
 #include "render/projection.h"
@@ -27,8 +27,8 @@ struct BothWays {
                                       ImageCanvas(250, 250)};
     std::array<QImage, 5> painted;
 
-    explicit BothWays(const CubeNode& c) {
-        Draw(c, {&images[0], {&images[1], &images[2], &images[3], &images[4]}});
+    explicit BothWays(const Cube& c) {
+        draw(c, {&images[0], {&images[1], &images[2], &images[3], &images[4]}});
         std::array<std::unique_ptr<QPainter>, 5> painters;
         std::array<std::unique_ptr<PainterCanvas>, 5> canvases;
         for (int i = 0; i < 5; ++i) {
@@ -37,15 +37,15 @@ struct BothWays {
             painters[i] = std::make_unique<QPainter>(&painted[i]);
             canvases[i] = std::make_unique<PainterCanvas>(*painters[i], painted[i].size());
         }
-        Draw(c, {canvases[0].get(),
+        draw(c, {canvases[0].get(),
                  {canvases[1].get(), canvases[2].get(), canvases[3].get(), canvases[4].get()}});
     }
 
-    static void Draw(const CubeNode& c, const Pictures& pictures) {
-        ClearPictures(pictures);
-        DrawNet(pictures, c, true);
+    static void draw(const Cube& c, const Pictures& pictures) {
+        clearPictures(pictures);
+        drawNet(pictures, c, true);
         for (int a = 0; a < kAnswers; ++a)
-            DrawAnswer(pictures, c, a);
+            drawAnswer(pictures, c, a);
     }
 };
 
@@ -56,8 +56,8 @@ class PainterCanvasTest : public QObject {
 
 private slots:
     void initTestCase() {
-        SetupTopology();
-        SetupProjection(250);
+        setupTopology();
+        setupProjection(250);
     }
 
     void drawsAsImageCanvas_data() {
@@ -79,14 +79,14 @@ private slots:
         QFETCH(int, wrong);
         QFETCH(bool, solved);
         QFETCH(int, shift);
-        SeedRandom(seed);
-        CubeNode c{};
-        MakeCube(c);
+        seedRandom(seed);
+        Cube c{};
+        makeCube(c);
         if (wrong >= 0)
-            c.chosen[(c.correct + 1 + wrong) % kAnswers] = 1;
-        c.chosen[c.correct] = solved ? 1 : 0;
-        c.netbox[0] = static_cast<std::int8_t>(c.netbox[0] - shift);
-        c.netbox[1] = static_cast<std::int8_t>(c.netbox[1] - shift);
+            c.picked[(c.correctAnswer + 1 + wrong) % kAnswers] = 1;
+        c.picked[c.correctAnswer] = solved ? 1 : 0;
+        c.netBounds[0] = static_cast<std::int8_t>(c.netBounds[0] - shift);
+        c.netBounds[1] = static_cast<std::int8_t>(c.netBounds[1] - shift);
 
         const BothWays drawn(c);
         for (int i = 0; i < 5; ++i) {
@@ -123,11 +123,11 @@ private slots:
         painter.scale(scale, scale);
         {
             PainterCanvas canvas(painter, QSize(100, 80));
-            canvas.SetBrushColor(backcolor);
-            canvas.FillRect({-50, -50, 1000, 1000});
-            canvas.SetBrushColor(facecolor);
+            canvas.setBrushColor(backcolor);
+            canvas.fillRect({-50, -50, 1000, 1000});
+            canvas.setBrushColor(facecolor);
             const Point diamond[] = {{50, -20}, {130, 40}, {50, 100}, {-30, 40}, {50, -20}};
-            canvas.Polygon(diamond, 5);
+            canvas.polygon(diamond, 5);
         }
         painter.resetTransform();
         painter.fillRect(QRect(395, 295, 5, 5), Qt::red);
@@ -146,8 +146,8 @@ private slots:
                     QVERIFY2(pixel == white, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
             }
         // The diamond reaches past every side but leaves the corners out.
-        QCOMPARE(FromQRgb(image.pixel(area.center())), facecolor);
-        QCOMPARE(FromQRgb(image.pixel(area.topLeft() + QPoint(1, 1))), backcolor);
+        QCOMPARE(fromQRgb(image.pixel(area.center())), facecolor);
+        QCOMPARE(fromQRgb(image.pixel(area.topLeft() + QPoint(1, 1))), backcolor);
     }
 };
 

@@ -2,7 +2,7 @@
 // command-line tools draw into.
 #pragma once
 
-#include "app/canvas_style.h"
+#include "printing/canvas_style.h"
 #include "render/canvas.h"
 
 #include <QColor>
@@ -14,7 +14,7 @@ namespace vexlor {
 // Draws without antialiasing: fills and 1-pixel outlines have crisp edges
 // in exactly the colours asked for. A new image is white.
 //
-// Drawing coordinates, Width() and Height() are logical pixels. On a screen
+// Drawing coordinates, width() and height() are logical pixels. On a screen
 // of device pixel ratio r above 1 the image has r times the pixels each way
 // (and that ratio set), so edges step by one device pixel while everything
 // keeps its logical place and size; at ratio 1 it is the plain image.
@@ -27,19 +27,19 @@ public:
 
     // The colour of the logical pixel at x, y (of its top left device pixel);
     // 0 outside the image.
-    Color Pixel(int x, int y) const;
+    Color pixel(int x, int y) const;
 
-    int Width() const override { return width_; }
-    int Height() const override { return height_; }
+    int width() const override { return width_; }
+    int height() const override { return height_; }
 
-    void SetBrushColor(Color color) override { brush_ = ToQRgb(color); }
-    void SetPenColor(Color color) override { pen_ = ToQRgb(color); }
-    void SetPenWidth(int width) override { penWidth_ = width; }
+    void setBrushColor(Color color) override { brush_ = toQRgb(color); }
+    void setPenColor(Color color) override { pen_ = toQRgb(color); }
+    void setPenWidth(int width) override { penWidth_ = width; }
 
-    void FillRect(const Rect& rect) override;
-    void Polygon(const Point* points, int count) override;
-    void MoveTo(int x, int y) override { position_ = {x, y}; }
-    void LineTo(int x, int y) override;
+    void fillRect(const Rect& rect) override;
+    void polygon(const Point* points, int count) override;
+    void moveTo(int x, int y) override { position_ = {x, y}; }
+    void lineTo(int x, int y) override;
 
 private:
     bool scaled() const { return image_.devicePixelRatio() != 1.0; }

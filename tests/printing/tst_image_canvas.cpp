@@ -2,7 +2,7 @@
 // polygons fill by the even-odd rule inside crisp 1-pixel black outlines;
 // at a device pixel ratio above 1 the same drawing has that many times the
 // pixels.
-#include "app/image_canvas.h"
+#include "printing/image_canvas.h"
 #include "render/palette.h"
 #include "render_checks.h"
 
@@ -15,10 +15,10 @@ using namespace vexlor;
 
 namespace {
 
-ImageCanvas Filled(int width, int height) {
+ImageCanvas blankCanvas(int width, int height) {
     ImageCanvas canvas(width, height);
-    canvas.SetBrushColor(backcolor);
-    canvas.FillRect({0, 0, width, height});
+    canvas.setBrushColor(backcolor);
+    canvas.fillRect({0, 0, width, height});
     return canvas;
 }
 
@@ -45,13 +45,13 @@ private slots:
         QFETCH(Color, color);
         QFETCH(QColor, rgb);
         ImageCanvas canvas(4, 4);
-        canvas.SetBrushColor(color);
-        canvas.FillRect({0, 0, 4, 4});
+        canvas.setBrushColor(color);
+        canvas.fillRect({0, 0, 4, 4});
         QCOMPARE(canvas.image().pixel(2, 2), rgb.rgb());
-        QCOMPARE(canvas.Pixel(2, 2), color);
+        QCOMPARE(canvas.pixel(2, 2), color);
     }
 
-    // FillRect covers left to right - 1 and top to bottom - 1, clipped to
+    // fillRect covers left to right - 1 and top to bottom - 1, clipped to
     // the image, without overflow at the ends of the int range.
     void fillRectIsClipped_data() {
         QTest::addColumn<Rect>("rect");
@@ -67,46 +67,46 @@ private slots:
     void fillRectIsClipped() {
         QFETCH(Rect, rect);
         QFETCH(QRect, filled);
-        ImageCanvas canvas = Filled(20, 10);
-        canvas.SetBrushColor(facecolor);
-        canvas.FillRect(rect);
+        ImageCanvas canvas = blankCanvas(20, 10);
+        canvas.setBrushColor(facecolor);
+        canvas.fillRect(rect);
         for (int y = 0; y < 10; ++y)
             for (int x = 0; x < 20; ++x)
-                QCOMPARE(canvas.Pixel(x, y), filled.contains(x, y) ? facecolor : backcolor);
+                QCOMPARE(canvas.pixel(x, y), filled.contains(x, y) ? facecolor : backcolor);
     }
 
     // A region the outline winds round twice stays unfilled; the outline is
     // black, 1 pixel, through every corner; no other colours appear.
     void polygonFillsEvenOddInsideCrispOutline() {
-        ImageCanvas canvas = Filled(40, 40);
-        canvas.SetBrushColor(facecolor);
+        ImageCanvas canvas = blankCanvas(40, 40);
+        canvas.setBrushColor(facecolor);
         const Point twice[11] = {{2, 2},   {36, 5},  {30, 36}, {2, 26},  {2, 2}, {10, 10},
                                  {24, 10}, {24, 24}, {10, 24}, {10, 10}, {2, 2}};
-        canvas.Polygon(twice, 11);
-        QCOMPARE(canvas.Pixel(17, 17), backcolor);
-        QCOMPARE(canvas.Pixel(5, 17), facecolor);
-        QCOMPARE(canvas.Pixel(10, 17), Color{0});
-        QCOMPARE(canvas.Pixel(11, 17), backcolor);
-        QCOMPARE(canvas.Pixel(9, 17), facecolor);
+        canvas.polygon(twice, 11);
+        QCOMPARE(canvas.pixel(17, 17), backcolor);
+        QCOMPARE(canvas.pixel(5, 17), facecolor);
+        QCOMPARE(canvas.pixel(10, 17), Color{0});
+        QCOMPARE(canvas.pixel(11, 17), backcolor);
+        QCOMPARE(canvas.pixel(9, 17), facecolor);
         for (Point p : twice)
-            QCOMPARE(canvas.Pixel(p.x, p.y), Color{0});
-        QCOMPARE(Colors(canvas), (std::set<Color>{backcolor, facecolor, 0}));
+            QCOMPARE(canvas.pixel(p.x, p.y), Color{0});
+        QCOMPARE(colors(canvas), (std::set<Color>{backcolor, facecolor, 0}));
     }
 
     // Lines run on from the current position in the pen's colour and width.
     void linesUsePenAndPosition() {
-        ImageCanvas canvas = Filled(40, 40);
-        canvas.SetPenColor(wrongcolor);
-        canvas.SetPenWidth(3);
-        canvas.MoveTo(5, 10);
-        canvas.LineTo(30, 10);
-        canvas.LineTo(30, 35);
+        ImageCanvas canvas = blankCanvas(40, 40);
+        canvas.setPenColor(wrongcolor);
+        canvas.setPenWidth(3);
+        canvas.moveTo(5, 10);
+        canvas.lineTo(30, 10);
+        canvas.lineTo(30, 35);
         for (int d = -1; d <= 1; ++d) {
-            QCOMPARE(canvas.Pixel(18, 10 + d), wrongcolor);
-            QCOMPARE(canvas.Pixel(30 + d, 22), wrongcolor);
+            QCOMPARE(canvas.pixel(18, 10 + d), wrongcolor);
+            QCOMPARE(canvas.pixel(30 + d, 22), wrongcolor);
         }
-        QCOMPARE(canvas.Pixel(18, 13), backcolor);
-        QCOMPARE(canvas.Pixel(5, 30), backcolor);
+        QCOMPARE(canvas.pixel(18, 13), backcolor);
+        QCOMPARE(canvas.pixel(5, 30), backcolor);
     }
 
     // At ratio r the image has r times the pixels each way, rounded up, and
@@ -126,15 +126,15 @@ private slots:
         QFETCH(QSize, logical);
         QFETCH(QSize, device);
         ImageCanvas canvas(logical.width(), logical.height(), ratio);
-        QCOMPARE(QSize(canvas.Width(), canvas.Height()), logical);
+        QCOMPARE(QSize(canvas.width(), canvas.height()), logical);
         QCOMPARE(canvas.image().size(), device);
         QCOMPARE(canvas.image().devicePixelRatio(), std::max(ratio, 1.0));
-        canvas.SetBrushColor(backcolor);
-        canvas.FillRect({0, 0, 1000, 1000});
-        canvas.SetBrushColor(facecolor);
-        canvas.FillRect({1, 1, 4, 4});
-        QCOMPARE(canvas.Pixel(2, 2), facecolor);
-        QCOMPARE(canvas.Pixel(5, 2), backcolor);
+        canvas.setBrushColor(backcolor);
+        canvas.fillRect({0, 0, 1000, 1000});
+        canvas.setBrushColor(facecolor);
+        canvas.fillRect({1, 1, 4, 4});
+        QCOMPARE(canvas.pixel(2, 2), facecolor);
+        QCOMPARE(canvas.pixel(5, 2), backcolor);
         int blank = 0;
         for (int y = 0; y < device.height(); ++y)
             for (int x = 0; x < device.width(); ++x)
@@ -154,15 +154,15 @@ private slots:
     void slantedEdgesStepByOneDevicePixel() {
         QFETCH(qreal, ratio);
         ImageCanvas canvas(60, 60, ratio);
-        canvas.SetBrushColor(backcolor);
-        canvas.FillRect({0, 0, 60, 60});
-        canvas.SetBrushColor(facecolor);
+        canvas.setBrushColor(backcolor);
+        canvas.fillRect({0, 0, 60, 60});
+        canvas.setBrushColor(facecolor);
         const Point triangle[4] = {{5, 5}, {55, 55}, {5, 55}, {5, 5}};
-        canvas.Polygon(triangle, 4);
+        canvas.polygon(triangle, 4);
         // The last device pixel of each row that is not background follows
         // the 45-degree edge: one device pixel further on every row.
         const QImage& image = canvas.image();
-        const QRgb back = ToQRgb(backcolor);
+        const QRgb back = toQRgb(backcolor);
         int last = -1;
         for (int y = qRound(10 * ratio); y < qRound(50 * ratio); ++y) {
             int x = image.width() - 1;
@@ -173,10 +173,10 @@ private slots:
                          qPrintable(QStringLiteral("row %1: %2 after %3").arg(y).arg(x).arg(last)));
             last = x;
         }
-        QCOMPARE(canvas.Pixel(30, 50), facecolor);
-        QCOMPARE(canvas.Pixel(20, 10), backcolor);
-        QCOMPARE(canvas.Pixel(5, 30), Color{0});
-        QCOMPARE(canvas.Pixel(30, 55), Color{0});
+        QCOMPARE(canvas.pixel(30, 50), facecolor);
+        QCOMPARE(canvas.pixel(20, 10), backcolor);
+        QCOMPARE(canvas.pixel(5, 30), Color{0});
+        QCOMPARE(canvas.pixel(30, 55), Color{0});
     }
 
     // A canvas of no size and degenerate calls do no harm.
@@ -184,14 +184,14 @@ private slots:
         const Point p[3] = {{0, 0}, {5, 5}, {0, 5}};
         for (QSize size : {QSize(0, 0), QSize(-5, 10)}) {
             ImageCanvas empty(size.width(), size.height());
-            empty.FillRect({0, 0, 100, 100});
-            empty.Polygon(p, 3);
-            empty.LineTo(4, 4);
+            empty.fillRect({0, 0, 100, 100});
+            empty.polygon(p, 3);
+            empty.lineTo(4, 4);
         }
-        ImageCanvas canvas = Filled(8, 8);
-        canvas.Polygon(nullptr, 4);
-        canvas.Polygon(p, -2);
-        QCOMPARE(Colors(canvas), std::set<Color>{backcolor});
+        ImageCanvas canvas = blankCanvas(8, 8);
+        canvas.polygon(nullptr, 4);
+        canvas.polygon(p, -2);
+        QCOMPARE(colors(canvas), std::set<Color>{backcolor});
     }
 };
 

@@ -1,0 +1,125 @@
+#include "session_flow.h"
+
+#include "time/datetime.h"
+
+namespace vexlor {
+
+SessionPhase SessionFlow::phase() const {
+    const Cube* c = store_.currentCube();
+    if (state_.paused)
+        return c != nullptr ? SessionPhase::Stopped : SessionPhase::Finished;
+    return c != nullptr && isSolved(*c) ? SessionPhase::Answered : SessionPhase::Answering;
+}
+
+void SessionFlow::startPause() {
+    Cube* c = store_.currentCube();
+    if (!state_.paused) {
+        if (c != nullptr && isSolved(*c))
+            return;
+        if (c != nullptr)
+            markNow(c->clockStop);
+        markNow(state_.totalStop);
+        clearPictures(view_.pictures());
+        state_.paused = true;
+        view_.refreshLabels();
+        return;
+    }
+
+    if (c == nullptr) {
+        view_.createRandomSeries();
+        c = store_.currentCube();
+        if (c == nullptr)
+            return;
+    }
+    if (isStampSet(c->clockStart)) {
+        if (!isSolved(*c)) {
+            resumeClock(c->clockStart, c->clockStop);
+            resumeClock(state_.totalStart, state_.totalStop);
+        }
+    } else {
+        markNow(c->clockStart);
+        c->clockStop = 0.0;
+        resumeClock(state_.totalStart, state_.totalStop);
+    }
+    state_.paused = false;
+    showCube(*c);
+    view_.refreshLabels();
+}
+
+void SessionFlow::showCube(Cube& c) {
+    const Pictures& pictures = view_.pictures();
+    drawNet(pictures, c, true);
+    for (int a = 0; a < kAnswers; ++a)
+        drawAnswer(pictures, c, a);
+    markNow(c.clockStart);
+    if (!isSolved(c)) {
+        resumeClock(c.clockStart, c.clockStop);
+        resumeClock(state_.totalStart, state_.totalStop);
+    }
+}
+
+void SessionFlow::pick(int answer) {
+    if (state_.paused)
+        return;
+    Cube* c = store_.currentCube();
+    if (c == nullptr)
+        return;
+    if (isSolved(*c)) {
+        moveOn();
+        view_.refreshLabels();
+        return;
+    }
+    if (answer < 0 || answer >= kAnswers || c->picked[answer] != 0)
+        return;
+
+    markNow(c->clockStop);
+    if (answer != c->correctAnswer) {
+        // The copy carries the clock stopped now and the earlier picks only.
+        store_.appendCopy(SeriesId::Mistakes, *c);
+        c->clockStop = 0.0;
+        c->picked[answer] = 1;
+        ++state_.mistakes;
+    } else {
+        markNow(state_.totalStop);
+        c->picked[answer] = 1;
+        drawNet(view_.pictures(), *c, false);
+        ++state_.solved;
+    }
+    drawAnswer(view_.pictures(), *c, answer);
+    view_.refreshLabels();
+    if (answer == c->correctAnswer)
+        view_.cubeSolved(*c);
+}
+
+void SessionFlow::moveOn() {
+    if (store_.advanceCurrent()) {
+        showCube(*store_.currentCube());
+    } else {
+        clearPictures(view_.pictures());
+        markNow(state_.totalStop);
+        state_.paused = true;
+    }
+    view_.refreshLabels();
+}
+
+void SessionFlow::skip() {
+    Cube* c = store_.currentCube();
+    if (c == nullptr || state_.paused || isSolved(*c))
+        return;
+    markNow(c->clockStop);
+    store_.appendCopy(SeriesId::Skipped, *c);
+    moveOn();
+}
+
+void SessionFlow::resetTest() {
+    resetSessionState(state_);
+    clearPictures(view_.pictures());
+    view_.refreshLabels();
+}
+
+void SessionFlow::pauseOnDeactivation() {
+    if (!state_.paused)
+        startPause();
+}
+
+} // namespace vexlor
