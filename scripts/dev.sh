@@ -3,31 +3,35 @@
 # starts Vexlor ("run"), runs the whole test suite ("test") or makes the
 # Debian package ("package").
 #
-#   scripts/dev.sh run       build the release preset and start the program
-#   scripts/dev.sh test      build the debug preset and run every test
+#   scripts/dev.sh run       build the program alone and start it
+#   scripts/dev.sh test      build everything and run every test
 #   scripts/dev.sh package   build the release preset and its .deb
+#
+# run and test share the debug build folder, so that running the tests after
+# starting the program compiles only what the program did not need.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite fonts-liberation libbenchmark-dev
-          poppler-utils)
+packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite fonts-liberation poppler-utils)
 
 install_missing() {
     scripts/install-missing.sh "${packages[@]}"
 }
 
+# build PRESET [TARGET]: configures once and builds TARGET (default: all).
 build() {
     local preset=$1
+    shift
     cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset"
+    cmake --build --preset "$preset" ${1:+--target "$1"}
 }
 
 case "${1:-}" in
 run)
     install_missing
-    build release
-    exec build/release/src/app/vexlor
+    build debug vexlor
+    exec build/debug/src/app/vexlor
     ;;
 test)
     install_missing
