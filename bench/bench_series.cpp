@@ -49,9 +49,9 @@ void BM_LoadFile65535(benchmark::State& state) {
     saveSeriesFile(path, full()[SeriesId::Current], false);
     SeriesStore store;
     for (auto _ : state) {
-        state.pauseTiming();
+        state.PauseTiming();
         store.clearAllSeries();
-        state.resumeTiming();
+        state.ResumeTiming();
         if (loadSeriesFile(path, store) != LoadResult::Ok)
             state.SkipWithError("load failed");
     }
@@ -75,9 +75,9 @@ void BM_ReadMemory65535(benchmark::State& state) {
     writeSeriesFile(sink, full()[SeriesId::Current], false);
     SeriesStore store;
     for (auto _ : state) {
-        state.pauseTiming();
+        state.PauseTiming();
         store.clearAllSeries();
-        state.resumeTiming();
+        state.ResumeTiming();
         MemorySource source(sink.bytes.data(), sink.bytes.size());
         readSeriesFile(source, store);
     }
@@ -86,9 +86,9 @@ BENCHMARK(BM_ReadMemory65535)->Unit(benchmark::kMillisecond);
 
 void BM_Free65535(benchmark::State& state) {
     for (auto _ : state) {
-        state.pauseTiming();
+        state.PauseTiming();
         Series copy = full()[SeriesId::Current];
-        state.resumeTiming();
+        state.ResumeTiming();
         copy.clear();
     }
 }
