@@ -2,7 +2,6 @@
 // through QSaveFile, and in memory for the format alone), and freeing them.
 #include "cube/generator.h"
 #include "cube/random.h"
-#include "cube/topology.h"
 #include "series/series_file.h"
 
 #include <benchmark/benchmark.h>
@@ -21,10 +20,9 @@ constexpr int kCubes = kMaxCubesPerFile;
 SeriesStore& full() {
     static SeriesStore store;
     static const bool made = [] {
-        setupTopology();
-        seedRandom(1'700'000'000);
+        RandomSource randomSource(1'700'000'000);
         store.seriesSize = kCubes;
-        store.makeRandomSeries();
+        store.makeRandomSeries(randomSource);
         return true;
     }();
     (void)made;
