@@ -107,7 +107,7 @@ void drawPicture(Paper& paper, QPointF origin, double scale, int size, const Cub
     painter.scale(scale, scale);
     {
         PainterCanvas canvas(painter, QSize(size, size));
-        Pictures pictures{nullptr, {nullptr, nullptr, nullptr, nullptr}};
+        Pictures pictures{nullptr, {nullptr, nullptr, nullptr, nullptr}, makeProjection(kAnswer)};
         if (answer < 0)
             pictures.question = &canvas;
         else
@@ -197,7 +197,6 @@ bool printSheet(QPdfWriter& writer, const std::vector<Cube>& cubes, const SheetO
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    setupProjection(kAnswer);
     Paper paper{painter, writer.resolution() / 25.4, printableArea(options.pageSize)};
 
     const SheetPages pages = pagesOf(static_cast<int>(cubes.size()), options);

@@ -1,8 +1,6 @@
 #include "pictures.h"
 
-#include "cube/random.h"
 #include "render/palette.h"
-#include "render/projection.h"
 
 namespace vexlor {
 
@@ -19,12 +17,12 @@ void blank(Canvas& canvas) {
 
 } // namespace
 
-std::array<int, kVisibleFaces> markorder = {0, 1, 2};
-
-void shuffleMarks() {
+MarkOrder shuffledMarks(RandomSource& randomSource) {
+    MarkOrder order{};
     bool taken[3] = {};
-    for (int& colour : markorder)
-        colour = drawUnused(3, taken);
+    for (int& colour : order)
+        colour = randomSource.drawUnused(3, taken);
+    return order;
 }
 
 Point netOrigin(const Cube& c, int width, int height) {
@@ -57,7 +55,7 @@ void drawNet(const Pictures& pictures, const Cube& c, bool clear) {
             if (solved)
                 for (int k = 0; k < kVisibleFaces; ++k)
                     if (c.correctFaces[k] == cell.face)
-                        fill = markcolor[markorder[k]];
+                        fill = markcolor[pictures.markOrder[k]];
             drawFace(*canvas, netCellFrame(origin, i, j), c.faceSymbol[cell.face],
                      cell.turn + c.faceTurn[cell.face], fill, symcolor);
         }
@@ -72,9 +70,10 @@ void drawAnswer(const Pictures& pictures, const Cube& c, int a) {
     constexpr Color add[kVisibleFaces] = {shade, 0u - shade, 0};
     for (int k = 0; k < kVisibleFaces; ++k) {
         const Color symbol = add[k] + (picked && !right ? wrongcolor : symcolor);
-        const Color fill = add[k] + (picked && right ? markcolor[markorder[k]] : facecolor);
-        drawFace(*pictures.answers[a], answerFaceFrame(a, k), c.answerSymbol[a][k],
-                 c.answerTurn[a][k], fill, symbol);
+        const Color fill =
+            add[k] + (picked && right ? markcolor[pictures.markOrder[k]] : facecolor);
+        drawFace(*pictures.answers[a], answerFaceFrame(pictures.projection, a, k),
+                 c.answerSymbol[a][k], c.answerTurn[a][k], fill, symbol);
     }
 }
 
