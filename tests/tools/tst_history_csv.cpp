@@ -1,4 +1,4 @@
-// vexlor-series history --csv, run as a separate process: every stored row
+// vexlor-series history, run as a separate process: every stored row
 // as CSV, from the program's own file by default; bad input is one line on
 // stderr, exit code 2, and leaves every file as it was.
 #include "file_util.h"
@@ -55,8 +55,10 @@ private slots:
                                                 "2025-12-09T12:34:56,14,7.123,2\n"
                                                 "2025-12-09T12:35:10,0,,0\n"
                                                 "2025-12-10T08:00:00,3,12.500,1\n");
+        // CSV is the only format: --csv may be left out.
         for (const QStringList& args :
-             {QStringList{"history", "--db", path, "--csv"}, QStringList{"history", "--csv"}}) {
+             {QStringList{"history", "--db", path, "--csv"}, QStringList{"history", "--csv"},
+              QStringList{"history", "--db", path}, QStringList{"history"}}) {
             const Run r = tool(args, home.path());
             QCOMPARE(r.err, QString());
             QCOMPARE(r.code, 0);
@@ -70,8 +72,8 @@ private slots:
         QTest::addColumn<QString>("file");     // written before the run: "", "garbage", "empty db"
         QTest::addColumn<QStringList>("args"); // FILE stands for the database path
         QTest::addColumn<QString>("message");
-        QTest::newRow("no --csv") << "garbage" << QStringList{"history", "--db", "FILE"}
-                                  << "history needs --csv";
+        QTest::newRow("without --csv")
+            << "garbage" << QStringList{"history", "--db", "FILE"} << "damaged";
         QTest::newRow("an argument") << "garbage" << QStringList{"history", "FILE", "--csv"}
                                      << "usage: vexlor-series history";
         QTest::newRow("no such file")

@@ -151,6 +151,17 @@ std::optional<QString> readSheetOptions(const SheetArguments& arguments, const Q
     return std::nullopt;
 }
 
+// Standard output in place of a file, for a series or a picture piped on.
+bool isStandardOutput(const QString& output) {
+    return output == QLatin1String("-");
+}
+
+// Writes bytes to standard output; false when they did not all get there.
+bool writeStandardOutput(const QByteArray& bytes) {
+    const std::size_t size = static_cast<std::size_t>(bytes.size());
+    return std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0;
+}
+
 } // namespace
 
 int fail(const QString& message) {
@@ -177,6 +188,15 @@ int generate(const QString& countText, const std::optional<QString>& seedText,
     store.seriesSize = count;
     store.makeRandomSeries(randomSource);
     // Saved as the program saves its Current series: without picks or times.
+    if (isStandardOutput(output)) {
+        MemorySink bytes;
+        if (writeSeriesFile(bytes, store[SeriesId::Current], true) != WriteResult::Ok ||
+            !writeStandardOutput(
+                QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.bytes.data()),
+                                        static_cast<qsizetype>(bytes.bytes.size()))))
+            return fail(QStringLiteral("cannot write the series to standard output"));
+        return kExitOk;
+    }
     QString reason;
     const WriteResult result = saveSeriesFile(output, store[SeriesId::Current], true, &reason);
     if (result != WriteResult::Ok)

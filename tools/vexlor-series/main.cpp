@@ -89,7 +89,8 @@ int main(int argc, char* argv[]) {
                        "\n"
                        "  generate COUNT [--seed SECONDS] -o FILE\n"
                        "      a random series of COUNT cubes (1 to 65535), saved as the\n"
-                       "      program saves the Current series; one seed gives one file\n"
+                       "      program saves the Current series; one seed gives one file;\n"
+                       "      -o - writes it to standard output\n"
                        "  info FILE [--json]\n"
                        "      one line (or JSON object) per Cube\n"
                        "  check FILE [--stripped]\n"
@@ -103,8 +104,9 @@ int main(int argc, char* argv[]) {
                        "      a printable worksheet: the Cubes from index I (default 0) on,\n"
                        "      K of them (default: the rest), N to a page (1 to 4, default\n"
                        "      2), always unsolved, then an answer key\n"
-                       "  history [--db FILE] --csv\n"
-                       "      every Cube solved in the program, one CSV row each\n"
+                       "  history [--db FILE] [--csv]\n"
+                       "      every Cube solved in the program, one CSV row each, on\n"
+                       "      standard output\n"
                        "\n"
                        "Exit codes: 0 success, 1 a check failed, 2 bad input."));
     parser.addHelpOption();
@@ -148,8 +150,9 @@ int main(int argc, char* argv[]) {
                                       QStringLiteral("The history database (default: the "
                                                      "program's own)."),
                                       QStringLiteral("FILE"));
-    const QCommandLineOption csv(QStringLiteral("csv"),
-                                 QStringLiteral("Print the history as CSV."));
+    const QCommandLineOption csv(
+        QStringLiteral("csv"), QStringLiteral("Print the history as CSV (the default, and the only "
+                                              "format)."));
     const QCommandLineOption* const allOptions[] = {&output,   &seed,    &json,     &stripped,
                                                     &perPage,  &from,    &count,    &title,
                                                     &pageSize, &keyOnly, &database, &csv};
@@ -191,7 +194,7 @@ int main(int argc, char* argv[]) {
          1,
          {&output, &perPage, &from, &count, &title, &pageSize, &keyOnly},
          "OUT.pdf"},
-        {"history", "history [--db FILE] --csv", 0, {&database, &csv}, nullptr},
+        {"history", "history [--db FILE] [--csv]", 0, {&database, &csv}, nullptr},
     };
     const Usage* usage = nullptr;
     for (const Usage& u : usages)
@@ -219,12 +222,9 @@ int main(int argc, char* argv[]) {
         return check(rest[0], parser.isSet(stripped));
     if (command == QLatin1String("render"))
         return render(rest[0], rest[1], parser.value(output));
-    if (command == QLatin1String("history")) {
-        if (!parser.isSet(csv))
-            return fail(QStringLiteral("history needs --csv"));
+    if (command == QLatin1String("history"))
         return historyCsv(parser.isSet(database) ? std::optional(parser.value(database))
                                                  : std::nullopt);
-    }
     const auto valueOf = [&](const QCommandLineOption& o) {
         return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
     };
