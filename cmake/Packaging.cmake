@@ -24,5 +24,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation, libqt6sql6-sqlite, shared-mime-info, hicolor-icon-theme")
+# Qt's own buttons and dialogs (Yes, No, the file dialogs) in German and
+# Polish; Vexlor's texts are built in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

@@ -13,7 +13,11 @@ set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite fonts-liberation poppler-utils)
+# qt6-tools-dev holds the CMake side of Qt's linguist tools, qt6-l10n-tools
+# lrelease and lupdate themselves; qt6-translations-l10n translates Qt's own
+# buttons and dialogs.
+packages=(g++ cmake ninja-build qt6-base-dev libqt6sql6-sqlite fonts-liberation poppler-utils
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 install_missing() {
     scripts/install-missing.sh "${packages[@]}"

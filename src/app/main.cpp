@@ -2,6 +2,7 @@
 
 #include "app/app_icon.h"
 #include "app/main_window.h"
+#include "printing/language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -44,6 +45,9 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    // The translations are built in, so loading one cannot fail.
+    (void)vexlor::installLanguage(app,
+                                  vexlor::chooseLanguage(vexlor::LocaleEnvironment::ofProcess()));
     QApplication::setApplicationDisplayName(QStringLiteral("Vexlor"));
     QGuiApplication::setDesktopFileName(vexlor::kAppId);
     QApplication::setWindowIcon(vexlor::appIcon());
