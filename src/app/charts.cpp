@@ -1,5 +1,7 @@
 #include "charts.h"
 
+#include "render/palette.h"
+
 #include <QDate>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,11 +13,11 @@ namespace vexlor {
 
 namespace {
 
-const QColor kLineColor(40, 98, 162); // the main window's blue
-const QColor kGridColor(222, 226, 232);
-const QColor kWeakColor(196, 84, 16);
-const QColor kWeakBackground(253, 236, 222);
-const QColor kMutedText(110, 110, 110);
+const QColor kLineColor(kChartLineColor);
+const QColor kGridColor(kChartGridColor);
+const QColor kWeakColor(kWeakRecipeColor);
+const QColor kWeakBackground(kWeakRecipeBackground);
+const QColor kMutedText(kMutedChartTextColor);
 
 QDate dateOf(int day) {
     return QDate(1899, 12, 30).addDays(day);

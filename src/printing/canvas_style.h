@@ -9,9 +9,14 @@
 
 namespace vexlor {
 
-// 0x00BBGGRR to Qt's RGB and back.
-QRgb toQRgb(Color color);
-Color fromQRgb(QRgb rgb);
+// A canvas colour is Qt's RGB without the alpha byte: opaque on the way in,
+// dropped on the way out.
+constexpr QRgb toQRgb(Color color) {
+    return 0xFF000000u | color;
+}
+constexpr Color fromQRgb(QRgb rgb) {
+    return rgb & 0xFFFFFFu;
+}
 
 // A solid pen of the given colour and width (at least 1) in canvas units,
 // with round ends and joins.

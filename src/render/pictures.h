@@ -18,7 +18,7 @@ struct Pictures {
 };
 
 // Which highlight colour marks visible face k of the correct answer (and the
-// net cell of the same cube face): markcolor[markorder[k]]. A permutation of
+// net cell of the same cube face): kHighlightColors[markorder[k]]. A permutation of
 // 0, 1, 2, made once at start by shuffleMarks.
 extern std::array<int, kVisibleFaces> markorder;
 

@@ -462,10 +462,11 @@ private slots:
             QCOMPARE(sheet.copy(answerRegion(a)), answers[a]->image());
 
         // Solved: highlight colours in the net and on the correct answer only.
-        const auto marks = {markcolor[0], markcolor[1], markcolor[2]};
+        const auto marks = {kHighlightColors[0], kHighlightColors[1], kHighlightColors[2]};
         QVERIFY(countColors(sheet, QRect(0, 0, 500, 500), marks) > 3 * 5000);
         for (int a = 0; a < 4; ++a) {
-            const auto lit = {markcolor[0] + shade, markcolor[1] - shade, markcolor[2]};
+            const auto lit = {kHighlightColors[0] + kShade, kHighlightColors[1] - kShade,
+                              kHighlightColors[2]};
             const int n = countColors(sheet, answerRegion(a), lit);
             QVERIFY2(a == solved.correctAnswer ? n > 3000 : n == 0, qPrintable(QString::number(a)));
         }
@@ -476,7 +477,7 @@ private slots:
         QCOMPARE(countColors(sheet, QRect(0, 0, 1000, 500), marks), 0);
         const int picked = (wrong.correctAnswer + 1) % 4;
         for (int a = 0; a < 4; ++a) {
-            const auto red = {wrongcolor + shade, wrongcolor - shade, wrongcolor};
+            const auto red = {kWrongColor + kShade, kWrongColor - kShade, kWrongColor};
             const int n = countColors(sheet, answerRegion(a), red);
             QVERIFY2(a == picked ? n > 100 : n == 0, qPrintable(QString::number(a)));
         }
@@ -610,8 +611,8 @@ private slots:
         poppler(QStringLiteral("pdftoppm"), {"-r", "50", "-aa", "no", "-aaVector", "no", "-png",
                                              "-f", "1", "-l", "2", pdf, prefix});
         std::vector<QRgb> solvedColours;
-        for (Color c : {markcolor[0], markcolor[1], markcolor[2], wrongcolor})
-            for (Color shaded : {c, c + shade, c - shade})
+        for (Color c : {kHighlightColors[0], kHighlightColors[1], kHighlightColors[2], kWrongColor})
+            for (Color shaded : {c, c + kShade, c - kShade})
                 solvedColours.push_back(toQRgb(shaded));
         for (const char* page : {"-1.png", "-2.png"}) {
             const QImage image = QImage(prefix + page).convertToFormat(QImage::Format_RGB32);
@@ -620,7 +621,7 @@ private slots:
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) {
                     const QRgb pixel = image.pixel(x, y);
-                    faces += near(pixel, toQRgb(facecolor)) ? 1 : 0;
+                    faces += near(pixel, toQRgb(kFaceColor)) ? 1 : 0;
                     for (QRgb c : solvedColours)
                         solved += near(pixel, c) ? 1 : 0;
                 }
