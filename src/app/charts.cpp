@@ -1,8 +1,8 @@
 #include "charts.h"
 
+#include "history/qt_calendar.h"
 #include "render/palette.h"
 
-#include <QDate>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -18,10 +18,6 @@ const QColor kGridColor(kChartGridColor);
 const QColor kWeakColor(kWeakRecipeColor);
 const QColor kWeakBackground(kWeakRecipeBackground);
 const QColor kMutedText(kMutedChartTextColor);
-
-QDate dateOf(int day) {
-    return QDate(1899, 12, 30).addDays(day);
-}
 
 QString number(double value, int decimals) {
     return QString::number(value, 'f', decimals);
@@ -78,7 +74,8 @@ void DayChart::setPoints(std::vector<Point> points) {
     points_ = std::move(points);
     QStringList parts;
     for (const Point& p : points_)
-        parts << dateOf(p.day).toString(QStringLiteral("d MMM yyyy")) + QStringLiteral(": ") +
+        parts << dateOfDayNumber(p.day).toString(QStringLiteral("d MMM yyyy")) +
+                     QStringLiteral(": ") +
                      (std::isfinite(p.value) ? number(p.value, decimals_) + unit_
                                              : QStringLiteral("no value"));
     setAccessibleDescription(points_.empty()
@@ -143,7 +140,7 @@ void DayChart::paintEvent(QPaintEvent*) {
     for (int i = n - 1; i >= 0; i -= every)
         painter.drawText(
             QRectF(xOf(i) - dayLabelWidth / 2.0, plot.bottom() + 6, dayLabelWidth, fm.height()),
-            Qt::AlignCenter, dateOf(points_[i].day).toString(QStringLiteral("d MMM")));
+            Qt::AlignCenter, dateOfDayNumber(points_[i].day).toString(QStringLiteral("d MMM")));
 
     QPainterPath line;
     bool drawing = false;

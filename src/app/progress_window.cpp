@@ -2,9 +2,9 @@
 
 #include "app/charts.h"
 #include "cube/recipe.h"
+#include "history/qt_calendar.h"
 #include "render/palette.h"
 
-#include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
@@ -18,7 +18,7 @@ namespace vexlor {
 namespace {
 
 QString dateText(int day) {
-    return QDate(1899, 12, 30).addDays(day).toString(QStringLiteral("d MMM yyyy"));
+    return dateOfDayNumber(day).toString(QStringLiteral("d MMM yyyy"));
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name) {
