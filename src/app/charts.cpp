@@ -1,6 +1,8 @@
 #include "charts.h"
 
-#include <QDate>
+#include "history/qt_calendar.h"
+#include "render/palette.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -11,15 +13,11 @@ namespace vexlor {
 
 namespace {
 
-const QColor kLineColor(40, 98, 162); // the main window's blue
-const QColor kGridColor(222, 226, 232);
-const QColor kWeakColor(196, 84, 16);
-const QColor kWeakBackground(253, 236, 222);
-const QColor kMutedText(110, 110, 110);
-
-QDate dateOf(int day) {
-    return QDate(1899, 12, 30).addDays(day);
-}
+const QColor kLineColor(kChartLineColor);
+const QColor kGridColor(kChartGridColor);
+const QColor kWeakColor(kWeakRecipeColor);
+const QColor kWeakBackground(kWeakRecipeBackground);
+const QColor kMutedText(kMutedChartTextColor);
 
 QString number(double value, int decimals) {
     return QString::number(value, 'f', decimals);
@@ -76,7 +74,8 @@ void DayChart::setPoints(std::vector<Point> points) {
     points_ = std::move(points);
     QStringList parts;
     for (const Point& p : points_)
-        parts << dateOf(p.day).toString(QStringLiteral("d MMM yyyy")) + QStringLiteral(": ") +
+        parts << dateOfDayNumber(p.day).toString(QStringLiteral("d MMM yyyy")) +
+                     QStringLiteral(": ") +
                      (std::isfinite(p.value) ? number(p.value, decimals_) + unit_
                                              : QStringLiteral("no value"));
     setAccessibleDescription(points_.empty()
@@ -141,7 +140,7 @@ void DayChart::paintEvent(QPaintEvent*) {
     for (int i = n - 1; i >= 0; i -= every)
         painter.drawText(
             QRectF(xOf(i) - dayLabelWidth / 2.0, plot.bottom() + 6, dayLabelWidth, fm.height()),
-            Qt::AlignCenter, dateOf(points_[i].day).toString(QStringLiteral("d MMM")));
+            Qt::AlignCenter, dateOfDayNumber(points_[i].day).toString(QStringLiteral("d MMM")));
 
     QPainterPath line;
     bool drawing = false;

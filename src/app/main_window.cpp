@@ -23,9 +23,6 @@ namespace vexlor {
 
 namespace {
 
-const QColor kWindowColor = QColor::fromRgb(toQRgb(windowcolor));
-const QColor kWindowText(207, 224, 243); // 0xF3E0CF
-
 // Where the window stays: it is neither resized nor moved.
 constexpr QPoint kWindowPlace(-3, -3);
 constexpr QSize kClientSize(1024, 721);
@@ -115,7 +112,7 @@ QString Q(const std::string& s) {
 // True when a picture shows nothing but its background.
 bool isBlank(const ImageCanvas& canvas) {
     const QImage& image = canvas.image();
-    const QRgb back = toQRgb(backcolor);
+    const QRgb back = toQRgb(kBackgroundColor);
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         if (std::any_of(line, line + image.width(), [back](QRgb p) { return p != back; }))
@@ -164,8 +161,8 @@ MainWindow::MainWindow(Services services)
     setFont(pixelFont(QStringLiteral("Arial"), 21));
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kWindowColor);
-    pal.setColor(QPalette::WindowText, kWindowText);
+    pal.setColor(QPalette::Window, QColor(kWindowColor));
+    pal.setColor(QPalette::WindowText, QColor(kWindowTextColor));
     setPalette(pal);
 
     buildPictures();
@@ -233,8 +230,8 @@ void MainWindow::buildPictures() {
     nextLabel_->setAlignment(Qt::AlignCenter);
     nextLabel_->setAutoFillBackground(true);
     QPalette p = nextLabel_->palette();
-    p.setColor(QPalette::Window, kWindowText);
-    p.setColor(QPalette::WindowText, kWindowColor);
+    p.setColor(QPalette::Window, QColor(kWindowTextColor));
+    p.setColor(QPalette::WindowText, QColor(kWindowColor));
     nextLabel_->setPalette(p);
     nextLabel_->setVisible(false);
     connect(nextLabel_, &ClickLabel::clicked, this, &MainWindow::moveOn);
@@ -423,7 +420,7 @@ void MainWindow::firstShow() {
     });
     clearPictures(pictures_);
     for (PictureWidget* cross : gridCrosses_)
-        drawCross(cross->canvas(), windowcolor);
+        drawCross(cross->canvas(), kWindowColor);
     store_->makeRandomSeries(*randomSource_);
     flow_->resetTest();
     makeCube(sampleCube_, *randomSource_);

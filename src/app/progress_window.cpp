@@ -2,8 +2,9 @@
 
 #include "app/charts.h"
 #include "cube/recipe.h"
+#include "history/qt_calendar.h"
+#include "render/palette.h"
 
-#include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
@@ -17,7 +18,7 @@ namespace vexlor {
 namespace {
 
 QString dateText(int day) {
-    return QDate(1899, 12, 30).addDays(day).toString(QStringLiteral("d MMM yyyy"));
+    return dateOfDayNumber(day).toString(QStringLiteral("d MMM yyyy"));
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name) {
@@ -39,7 +40,7 @@ ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent)
 
     notice_ = makeLabel(this, "notice");
     QPalette warning = notice_->palette();
-    warning.setColor(QPalette::WindowText, QColor(170, 40, 20));
+    warning.setColor(QPalette::WindowText, QColor(kNoticeColor));
     notice_->setPalette(warning);
     notice_->setVisible(false);
     totals_ = makeLabel(this, "totals");
@@ -62,7 +63,7 @@ ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent)
                       .arg(kRecentSolves)
                       .arg(kMeasuredSolves));
     QPalette muted = rule->palette();
-    muted.setColor(QPalette::WindowText, QColor(90, 90, 90));
+    muted.setColor(QPalette::WindowText, QColor(kRuleTextColor));
     rule->setPalette(muted);
 
     practiseButton_ = new QPushButton(QStringLiteral("&Practise weakest recipes"), this);

@@ -59,11 +59,11 @@ const char* const kUpgrades[] = {
 static_assert(std::size(kUpgrades) == HistoryStore::kSchemaVersion);
 
 // The local date is turned into a day number by SQLite itself, so that
-// reading a large history converts no text: julianday of 30 December 1899
-// is 2415018.5.
-const QString kSelectRows = QStringLiteral(
-    "SELECT id, CAST(julianday(substr(at, 1, 10)) - 2415018.5 AS INTEGER), kind, seconds, wrong"
-    " FROM solved WHERE id > ? ORDER BY id");
+// reading a large history converts no text.
+const QString kSelectRows =
+    QStringLiteral("SELECT id, CAST(julianday(substr(at, 1, 10)) - julianday('%1') AS INTEGER),"
+                   " kind, seconds, wrong FROM solved WHERE id > ? ORDER BY id")
+        .arg(dateOfDayNumber(0).toString(Qt::ISODate));
 const QString kSelectStored =
     QStringLiteral("SELECT at, kind, seconds, wrong FROM solved ORDER BY id");
 const QString kInsert =
@@ -87,14 +87,6 @@ QString setAsideName(const QString& path) {
 constexpr const char* kSideFiles[] = {"-wal", "-shm", "-journal"};
 
 } // namespace
-
-QDateTime localDateTime(DateTime t) {
-    constexpr qint64 kMsPerDay = 86'400'000;
-    const double days = std::floor(t);
-    const auto ms = std::clamp<qint64>(std::llround((t - days) * kMsPerDay), 0, kMsPerDay - 1);
-    return QDateTime(QDate(1899, 12, 30).addDays(static_cast<qint64>(days)),
-                     QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
-}
 
 SolvedCube solvedCubeOf(const Cube& c, const Clock& clock) {
     int wrong = 0;

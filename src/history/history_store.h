@@ -5,6 +5,7 @@
 
 #include "cube/cube.h"
 #include "progress_summary.h"
+#include "qt_calendar.h"
 #include "time/clock.h"
 
 #include <QDateTime>
@@ -26,9 +27,6 @@ struct SolvedCube {
     double seconds = 0; // its solving time; not a finite number when unknown
     int wrong = 0;      // wrong picks made on it before the correct one
 };
-
-// The local date and time of a moment of the program's clock.
-QDateTime localDateTime(DateTime t);
 
 // The row for c, solved just now: its recipe, its time as the statistics
 // count it, the wrong picks made on it, and the clock's now.

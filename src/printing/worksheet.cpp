@@ -139,7 +139,7 @@ void drawItem(Paper& paper, double top, double height, int number, const Cube& c
     // show a pale seam.
     const QPointF answers = block + QPointF(kQuestion + kGap, 0) * scale;
     paper.painter.fillRect(QRectF(answers, QSizeF(2 * kAnswer, 2 * kAnswer) * scale),
-                           QColor(toQRgb(backcolor)));
+                           QColor(kBackgroundColor));
     const QFont letterFont = sheetFont(0.55 * kLetterBox * mmPerUnit / kMmPerPoint, true);
     for (int a = 0; a < kAnswers; ++a) {
         const int column = a % 2, row = a / 2;

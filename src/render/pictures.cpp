@@ -11,7 +11,7 @@ constexpr int kCell = 90;
 // Fills a picture with the background; the rectangle is larger than any
 // picture, so one fill blanks it whole.
 void blank(Canvas& canvas) {
-    canvas.setBrushColor(backcolor);
+    canvas.setBrushColor(kBackgroundColor);
     canvas.fillRect({0, 0, 1000, 1000});
 }
 
@@ -51,13 +51,13 @@ void drawNet(const Pictures& pictures, const Cube& c, bool clear) {
             const NetCell cell = c.net[i][j];
             if (cell.face < 0 || cell.face >= kFaces)
                 continue;
-            Color fill = facecolor;
+            Color fill = kFaceColor;
             if (solved)
                 for (int k = 0; k < kVisibleFaces; ++k)
                     if (c.correctFaces[k] == cell.face)
-                        fill = markcolor[pictures.markOrder[k]];
+                        fill = kHighlightColors[pictures.markOrder[k]];
             drawFace(*canvas, netCellFrame(origin, i, j), c.faceSymbol[cell.face],
-                     cell.turn + c.faceTurn[cell.face], fill, symcolor);
+                     cell.turn + c.faceTurn[cell.face], fill, kSymbolColor);
         }
 }
 
@@ -67,11 +67,11 @@ void drawAnswer(const Pictures& pictures, const Cube& c, int a) {
     const bool picked = c.picked[a] != 0;
     const bool right = a == c.correctAnswer;
     // Lit from above: the top face lighter, the right face darker.
-    constexpr Color add[kVisibleFaces] = {shade, 0u - shade, 0};
+    constexpr Color add[kVisibleFaces] = {kShade, 0u - kShade, 0};
     for (int k = 0; k < kVisibleFaces; ++k) {
-        const Color symbol = add[k] + (picked && !right ? wrongcolor : symcolor);
+        const Color symbol = add[k] + (picked && !right ? kWrongColor : kSymbolColor);
         const Color fill =
-            add[k] + (picked && right ? markcolor[pictures.markOrder[k]] : facecolor);
+            add[k] + (picked && right ? kHighlightColors[pictures.markOrder[k]] : kFaceColor);
         drawFace(*pictures.answers[a], answerFaceFrame(pictures.projection, a, k),
                  c.answerSymbol[a][k], c.answerTurn[a][k], fill, symbol);
     }
@@ -88,7 +88,7 @@ void clearPictures(const Pictures& pictures) {
 void drawCross(Canvas& canvas, Color windowColor) {
     canvas.setBrushColor(windowColor);
     canvas.fillRect({0, 0, 100, 100});
-    canvas.setPenColor(backcolor);
+    canvas.setPenColor(kBackgroundColor);
     canvas.setPenWidth(2);
     const int right = canvas.width() - 1;
     const int bottom = canvas.height() - 1;

@@ -13,7 +13,7 @@
 namespace vexlor {
 
 // Which highlight colour marks visible face k of the correct answer (and the
-// net cell of the same cube face): markcolor[order[k]]. A permutation of 0, 1,
+// net cell of the same cube face): kHighlightColors[order[k]]. A permutation of 0, 1,
 // 2, fixed for a run, so that the top face is always lit in the same colour.
 using MarkOrder = std::array<int, kVisibleFaces>;
 

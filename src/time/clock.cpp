@@ -1,5 +1,7 @@
 #include "clock.h"
 
+#include "calendar.h"
+
 #include <chrono>
 #include <ctime>
 
@@ -7,8 +9,8 @@ namespace vexlor {
 
 namespace {
 
-// Days from 30 December 1899 to 1 January 1970.
-constexpr double kUnixEpochDays = 25569.0;
+constexpr double kUnixEpochDays =
+    dayNumber({std::chrono::year{1970}, std::chrono::January, std::chrono::day{1}});
 
 } // namespace
 

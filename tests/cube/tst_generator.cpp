@@ -147,6 +147,26 @@ private slots:
         QVERIFY(checked > 300);
     }
 
+    // Where every answer shares one face, each shows face 0's symbol once:
+    // its other two faces are dealt from the rest.
+    void sharedFaceShowsOnce_data() {
+        QTest::addColumn<Recipe>("recipe");
+        QTest::newRow("shared turned face") << Recipe::SharedTurnedFace;
+        QTest::newRow("symmetric among turned") << Recipe::SymmetricAmongTurned;
+        QTest::newRow("odd among turned") << Recipe::OddAmongTurned;
+    }
+    void sharedFaceShowsOnce() {
+        QFETCH(Recipe, recipe);
+        RandomSource randomSource(5);
+        for (int i = 0; i < 500; ++i) {
+            Cube c{};
+            makeNet(c, randomSource);
+            generateTaskOfRecipe(c, static_cast<int>(recipe), randomSource);
+            for (const auto& shown : c.answerSymbol)
+                QCOMPARE(std::count(std::begin(shown), std::end(shown), c.faceSymbol[0]), 1);
+        }
+    }
+
     void equalSeedsGiveEqualCubes() {
         std::vector<Cube> first(40), second(40);
         RandomSource firstSource(1'765'000'000);

@@ -96,6 +96,10 @@ private slots:
         add(mixed, 6, 0, 9, 0, kDay + 2);
         add(mixed, 7, 0, 10, 0, kDay + 3);
         QTest::newRow("lowest median of the full days") << mixed << kDay + 2;
+        Rows five;
+        add(five, 5, 0, 8, 0, kDay);
+        add(five, 6, 0, 9, 0, kDay + 1);
+        QTest::newRow("a day of exactly five Cubes") << five << kDay;
         Rows few;
         add(few, 4, 0, 5, 0, kDay);
         add(few, 4, 0, 6, 0, kDay + 1);

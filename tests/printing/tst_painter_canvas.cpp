@@ -117,9 +117,9 @@ private slots:
         painter.scale(scale, scale);
         {
             PainterCanvas canvas(painter, QSize(100, 80));
-            canvas.setBrushColor(backcolor);
+            canvas.setBrushColor(kBackgroundColor);
             canvas.fillRect({-50, -50, 1000, 1000});
-            canvas.setBrushColor(facecolor);
+            canvas.setBrushColor(kFaceColor);
             const Point diamond[] = {{50, -20}, {130, 40}, {50, 100}, {-30, 40}, {50, -20}};
             canvas.polygon(diamond, 5);
         }
@@ -140,8 +140,8 @@ private slots:
                     QVERIFY2(pixel == white, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
             }
         // The diamond reaches past every side but leaves the corners out.
-        QCOMPARE(fromQRgb(image.pixel(area.center())), facecolor);
-        QCOMPARE(fromQRgb(image.pixel(area.topLeft() + QPoint(1, 1))), backcolor);
+        QCOMPARE(fromQRgb(image.pixel(area.center())), kFaceColor);
+        QCOMPARE(fromQRgb(image.pixel(area.topLeft() + QPoint(1, 1))), kBackgroundColor);
     }
 };
 

@@ -448,6 +448,30 @@ private slots:
         QCOMPARE(store.count(SeriesId::Current), 2);
     }
 
+    void largeSeriesLoadsWhole_data() {
+        QTest::addColumn<int>("cubes");
+        QTest::newRow("just past 64 KiB") << 283;
+        QTest::newRow("500") << 500;
+        QTest::newRow("2000") << 2000;
+    }
+
+    void largeSeriesLoadsWhole() {
+        // Saved to disk and loaded back, a long series returns Cube for Cube.
+        QFETCH(int, cubes);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath("long.srs");
+        const Series series = seriesOf(Picked, 1000, cubes);
+        QCOMPARE(saveSeriesFile(path, series, false), WriteResult::Ok);
+        QCOMPARE(QFileInfo(path).size(), qint64(seriesFileSize(series.size())));
+        SeriesStore store;
+        QCOMPARE(loadSeriesFile(path, store), LoadResult::Ok);
+        const Series& loaded = store[SeriesId::Current];
+        QCOMPARE(loaded.size(), series.size());
+        for (std::size_t i = 0; i < series.size(); ++i)
+            QVERIFY2(sameCube(loaded[i], series[i]), qPrintable(QString::number(i)));
+    }
+
     void saveKeepsPermissions_data() {
         QTest::addColumn<int>("mode");
         QTest::newRow("read-only for everyone") << 0444;

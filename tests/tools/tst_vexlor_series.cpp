@@ -488,10 +488,11 @@ private slots:
             QCOMPARE(sheet.copy(answerRegion(a)), answers[a]->image());
 
         // Solved: highlight colours in the net and on the correct answer only.
-        const auto marks = {markcolor[0], markcolor[1], markcolor[2]};
+        const auto marks = {kHighlightColors[0], kHighlightColors[1], kHighlightColors[2]};
         QVERIFY(countColors(sheet, QRect(0, 0, 500, 500), marks) > 3 * 5000);
         for (int a = 0; a < 4; ++a) {
-            const auto lit = {markcolor[0] + shade, markcolor[1] - shade, markcolor[2]};
+            const auto lit = {kHighlightColors[0] + kShade, kHighlightColors[1] - kShade,
+                              kHighlightColors[2]};
             const int n = countColors(sheet, answerRegion(a), lit);
             QVERIFY2(a == solved.correctAnswer ? n > 3000 : n == 0, qPrintable(QString::number(a)));
         }
@@ -502,7 +503,7 @@ private slots:
         QCOMPARE(countColors(sheet, QRect(0, 0, 1000, 500), marks), 0);
         const int picked = (wrong.correctAnswer + 1) % 4;
         for (int a = 0; a < 4; ++a) {
-            const auto red = {wrongcolor + shade, wrongcolor - shade, wrongcolor};
+            const auto red = {kWrongColor + kShade, kWrongColor - kShade, kWrongColor};
             const int n = countColors(sheet, answerRegion(a), red);
             QVERIFY2(a == picked ? n > 100 : n == 0, qPrintable(QString::number(a)));
         }
@@ -593,6 +594,40 @@ private slots:
         QCOMPARE(letters, expected);
     }
 
+    void sheetNumbersItemsAcrossPages_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("items");
+        QTest::addColumn<int>("perPage");
+        QTest::newRow("1 a page") << QStringList{"--per-page", "1"} << 7 << 1;
+        QTest::newRow("3 a page, one left over") << QStringList{"--per-page", "3"} << 7 << 3;
+        QTest::newRow("a slice") << QStringList{"--from", "2", "--count", "5"} << 5 << 2;
+    }
+
+    void sheetNumbersItemsAcrossPages() {
+        // Each page of items goes on counting where the one before stopped;
+        // the last page holds the key.
+        QFETCH(QStringList, options);
+        QFETCH(int, items);
+        QFETCH(int, perPage);
+        const QString series = pathOf("numbers.srs"), pdf = pathOf("numbers.pdf");
+        QCOMPARE(tool({"generate", "7", "--seed", "4", "-o", series}).code, 0);
+        QCOMPARE(tool(QStringList{"sheet", series, "-o", pdf} + options).code, 0);
+        const QRegularExpression number(QStringLiteral("^(\\d+)\\.$"),
+                                        QRegularExpression::MultilineOption);
+        int item = 0;
+        for (int page = 1; page < pdfPages(pdf); ++page) {
+            const QString at = QString::number(page);
+            QStringList numbers, expected;
+            for (const auto& m : number.globalMatch(QString::fromUtf8(
+                     poppler(QStringLiteral("pdftotext"), {"-f", at, "-l", at, pdf, "-"}))))
+                numbers << m.captured(1);
+            for (int k = 0; k < perPage && item < items; ++k)
+                expected << QString::number(++item);
+            QCOMPARE(numbers, expected);
+        }
+        QCOMPARE(item, items);
+    }
+
     void sheetHeadsEveryPage_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("title");
@@ -636,8 +671,8 @@ private slots:
         poppler(QStringLiteral("pdftoppm"), {"-r", "50", "-aa", "no", "-aaVector", "no", "-png",
                                              "-f", "1", "-l", "2", pdf, prefix});
         std::vector<QRgb> solvedColours;
-        for (Color c : {markcolor[0], markcolor[1], markcolor[2], wrongcolor})
-            for (Color shaded : {c, c + shade, c - shade})
+        for (Color c : {kHighlightColors[0], kHighlightColors[1], kHighlightColors[2], kWrongColor})
+            for (Color shaded : {c, c + kShade, c - kShade})
                 solvedColours.push_back(toQRgb(shaded));
         for (const char* page : {"-1.png", "-2.png"}) {
             const QImage image = QImage(prefix + page).convertToFormat(QImage::Format_RGB32);
@@ -646,7 +681,7 @@ private slots:
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) {
                     const QRgb pixel = image.pixel(x, y);
-                    faces += near(pixel, toQRgb(facecolor)) ? 1 : 0;
+                    faces += near(pixel, toQRgb(kFaceColor)) ? 1 : 0;
                     for (QRgb c : solvedColours)
                         solved += near(pixel, c) ? 1 : 0;
                 }
