@@ -1,7 +1,9 @@
 // The 15 recipes by which the generator makes a task: what each is called
 // and what its wrong answers vary, for anything that names a recipe to the
-// user.
+// user (in English; the window shows them translated, context "Recipe").
 #pragma once
+
+#include "cube/translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -39,52 +41,78 @@ constexpr bool isRecipe(int number) {
 }
 
 inline constexpr std::array<std::string_view, kRecipeCount> kRecipeNames = {
-    "Which third face",
-    "6 distinct symmetric symbols",
-    "Symmetric symbols, repeated",
-    "One turned face shared",
-    "Turn of one symbol",
-    "One symbol in four turns",
-    "Two half-turn symbols",
-    "Turned symbols, repeated",
-    "Half-turn symbols, repeated",
-    "All kinds of symbols",
-    "Half-turn parity",
-    "6 distinct half-turn symbols",
-    "Symmetric face among turns",
-    "6 distinct turned symbols",
-    "Odd face among turns",
+    VEXLOR_TEXT("Recipe", "Which third face"),
+    VEXLOR_TEXT("Recipe", "6 distinct symmetric symbols"),
+    VEXLOR_TEXT("Recipe", "Symmetric symbols, repeated"),
+    VEXLOR_TEXT("Recipe", "One turned face shared"),
+    VEXLOR_TEXT("Recipe", "Turn of one symbol"),
+    VEXLOR_TEXT("Recipe", "One symbol in four turns"),
+    VEXLOR_TEXT("Recipe", "Two half-turn symbols"),
+    VEXLOR_TEXT("Recipe", "Turned symbols, repeated"),
+    VEXLOR_TEXT("Recipe", "Half-turn symbols, repeated"),
+    VEXLOR_TEXT("Recipe", "All kinds of symbols"),
+    VEXLOR_TEXT("Recipe", "Half-turn parity"),
+    VEXLOR_TEXT("Recipe", "6 distinct half-turn symbols"),
+    VEXLOR_TEXT("Recipe", "Symmetric face among turns"),
+    VEXLOR_TEXT("Recipe", "6 distinct turned symbols"),
+    VEXLOR_TEXT("Recipe", "Odd face among turns"),
 };
 
 // What the wrong answers of each recipe vary, in one sentence.
 inline constexpr std::array<std::string_view, kRecipeCount> kRecipeDescriptions = {
-    "Every answer shows the same two faces; the wrong ones show another symbol as the third face.",
-    "Six different symmetric symbols; the wrong answers show three that do not meet at one "
-    "corner, or meet in the other order.",
-    "Symmetric symbols, some repeated; the wrong answers put together symbols that do not meet "
-    "at one corner, or meet in the other order.",
-    "Every answer shows face 0's turned symbol in the same turn; the wrong ones vary the two "
-    "symmetric faces beside it.",
-    "Every answer shows the same three symbols; the wrong ones differ only in the turn of one.",
-    "One turned symbol on every face; the wrong answers differ in which way the symbols lie.",
-    "Two half-turn symbols mixed over the faces; the wrong answers vary which lies where and "
-    "which way.",
-    "Turned symbols, some repeated; the wrong answers vary which symbols meet at the corner and "
-    "how they are turned.",
-    "Half-turn symbols, some repeated; the wrong answers vary which symbols meet at the corner "
-    "and which way they lie.",
-    "Any of the 18 symbols; the wrong answers vary the symbols at the corner, their order and "
-    "their turns.",
-    "Two symmetric symbols shared by every answer; the wrong ones vary the third, half-turn "
-    "symbol and which way it lies.",
-    "Six different half-turn symbols; the wrong answers vary which meet at the corner, their "
-    "order and which way they lie.",
-    "Every answer shows the same symmetric face; the wrong ones vary the turned symbols beside "
-    "it.",
-    "Six different turned symbols; the wrong answers vary which meet at the corner, their order "
-    "and their turns.",
-    "Every answer shows one odd turned symbol in the same turn; the wrong ones vary the other "
-    "turned faces beside it.",
+    VEXLOR_TEXT("Recipe", "Every answer shows the same two faces; the wrong ones show another "
+                          "symbol as the third face."),
+    VEXLOR_TEXT(
+        "Recipe",
+        "Six different symmetric symbols; the wrong answers show three that do not meet at one "
+        "corner, or meet in the other order."),
+    VEXLOR_TEXT(
+        "Recipe",
+        "Symmetric symbols, some repeated; the wrong answers put together symbols that do not meet "
+        "at one corner, or meet in the other order."),
+    VEXLOR_TEXT(
+        "Recipe",
+        "Every answer shows face 0's turned symbol in the same turn; the wrong ones vary the two "
+        "symmetric faces beside it."),
+    VEXLOR_TEXT("Recipe", "Every answer shows the same three symbols; the wrong ones differ only "
+                          "in the turn of one."),
+    VEXLOR_TEXT(
+        "Recipe",
+        "One turned symbol on every face; the wrong answers differ in which way the symbols lie."),
+    VEXLOR_TEXT(
+        "Recipe",
+        "Two half-turn symbols mixed over the faces; the wrong answers vary which lies where and "
+        "which way."),
+    VEXLOR_TEXT("Recipe", "Turned symbols, some repeated; the wrong answers vary which symbols "
+                          "meet at the corner and "
+                          "how they are turned."),
+    VEXLOR_TEXT(
+        "Recipe",
+        "Half-turn symbols, some repeated; the wrong answers vary which symbols meet at the corner "
+        "and which way they lie."),
+    VEXLOR_TEXT(
+        "Recipe",
+        "Any of the 18 symbols; the wrong answers vary the symbols at the corner, their order and "
+        "their turns."),
+    VEXLOR_TEXT(
+        "Recipe",
+        "Two symmetric symbols shared by every answer; the wrong ones vary the third, half-turn "
+        "symbol and which way it lies."),
+    VEXLOR_TEXT(
+        "Recipe",
+        "Six different half-turn symbols; the wrong answers vary which meet at the corner, their "
+        "order and which way they lie."),
+    VEXLOR_TEXT(
+        "Recipe",
+        "Every answer shows the same symmetric face; the wrong ones vary the turned symbols beside "
+        "it."),
+    VEXLOR_TEXT("Recipe", "Six different turned symbols; the wrong answers vary which meet at the "
+                          "corner, their order "
+                          "and their turns."),
+    VEXLOR_TEXT(
+        "Recipe",
+        "Every answer shows one odd turned symbol in the same turn; the wrong ones vary the other "
+        "turned faces beside it."),
 };
 
 constexpr std::string_view recipeName(Recipe recipe) {

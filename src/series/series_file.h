@@ -3,6 +3,7 @@
 // the target only once every byte is written and flushed.
 #pragma once
 
+#include "cube/translatable.h"
 #include "series_format.h"
 
 #include <QString>
@@ -12,12 +13,13 @@ class QSaveFile;
 
 namespace vexlor {
 
-// The messages the Series commands show for the results below.
-inline constexpr char kErrorWritingFile[] = "Error writing file.";
-inline constexpr char kWrongFileFormat[] = "Wrong file format.";
-inline constexpr char kErrorReadingFile[] = "Error reading file.";
-inline constexpr char kSeriesTooLong[] =
-    "The series has more than 65,535 Cubes and cannot be saved in one file.";
+// The messages the Series commands show for the results below, in English;
+// the window shows them translated (context "SeriesFile").
+inline constexpr char kErrorWritingFile[] = VEXLOR_TEXT("SeriesFile", "Error writing file.");
+inline constexpr char kWrongFileFormat[] = VEXLOR_TEXT("SeriesFile", "Wrong file format.");
+inline constexpr char kErrorReadingFile[] = VEXLOR_TEXT("SeriesFile", "Error reading file.");
+inline constexpr char kSeriesTooLong[] = VEXLOR_TEXT(
+    "SeriesFile", "The series has more than 65,535 Cubes and cannot be saved in one file.");
 
 // Writes a whole series file to an open device (magic, N, records).
 WriteResult writeSeriesToDevice(QIODevice& device, const Series& series, bool strip);

@@ -1,5 +1,6 @@
 #include "statistics.h"
 
+#include "cube/translatable.h"
 #include "time/datetime.h"
 
 #include <cmath>
@@ -47,7 +48,7 @@ LabelTexts computeLabelTexts(const SessionState& state, const SeriesStore& store
     LabelTexts l;
     for (SeriesId kind : kAllSeries)
         l.seriesCounts[static_cast<int>(kind)] = std::to_string(store.count(kind));
-    l.startPause = state.paused ? "Start" : "Pause";
+    l.startPause = state.paused ? VEXLOR_TEXT("Test", "Start") : VEXLOR_TEXT("Test", "Pause");
     l.mistakes = std::to_string(state.mistakes);
     l.solved = std::to_string(state.solved);
     l.mistakesPerCube =
