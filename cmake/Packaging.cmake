@@ -25,4 +25,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation, libqt6sql6-sqlite, shared-mime-info, hicolor-icon-theme")
 
+# What Debian asks of every package besides its programs: the copyright
+# file (machine-readable, the licence of LICENSE) and the changelog,
+# compressed, in the package's documentation folder. That folder is named
+# after the package, not after the project as CMAKE_INSTALL_DOCDIR is.
+include(${PROJECT_SOURCE_DIR}/cmake/Gzip.cmake)
+vexlor_gzip(changelog cmake/debian/changelog)
+install(FILES cmake/debian/copyright ${changelog_FILES}
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${CPACK_PACKAGE_NAME})
+
 include(CPack)
