@@ -34,4 +34,16 @@ vexlor_gzip(changelog cmake/debian/changelog)
 install(FILES cmake/debian/copyright ${changelog_FILES}
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${CPACK_PACKAGE_NAME})
 
+# CPack strips the programs with plain strip, which keeps the compiler's
+# .comment section; Debian's packages leave it out, as dh_strip does. This
+# runs after the programs are installed (and stripped).
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        foreach(program vexlor vexlor-series)
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()
+    endif()")
+
 include(CPack)
