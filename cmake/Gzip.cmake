@@ -16,7 +16,7 @@ function(vexlor_gzip target)
             OUTPUT ${copy}.gz
             COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/${file} ${copy}
             COMMAND ${GZIP_EXECUTABLE} -9nf ${copy}
-            DEPENDS ${file}
+            DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${file}
             COMMENT "Compressing ${file}"
             VERBATIM)
         list(APPEND outputs ${copy}.gz)
