@@ -198,8 +198,9 @@ void RecipeChart::setRows(std::vector<Row> rows) {
         parts << QStringLiteral("%1: %2 Cubes, median %3, %4 mistakes per Cube%5")
                      .arg(r.name)
                      .arg(r.cubes)
-                     .arg(std::isfinite(r.medianSeconds) ? number(r.medianSeconds, 1) + " s"
-                                                         : QStringLiteral("no time"))
+                     .arg(std::isfinite(r.medianSeconds)
+                              ? number(r.medianSeconds, 1) + QStringLiteral(" s")
+                              : QStringLiteral("no time"))
                      .arg(number(r.mistakesPerCube, 2))
                      .arg(r.measured ? QString() : QStringLiteral(", too few to judge"));
     }

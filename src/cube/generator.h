@@ -23,13 +23,13 @@ void placeFace(NetCell net[kNetSize][kNetSize], std::int8_t placed[kFaces], std:
 
 // Fills symbols, answers, `recipe`, clears picks and clocks, and sets the correct answer
 // and `correctFaces` through checkAnswers. Returns how many attempts the recipe
-// needed (always 1 for kinds 0 and 4).
+// needed (always 1 for Which third face and Turn of one symbol).
 int generateTask(Cube& c, RandomSource& randomSource);
 
 // generateTask with the recipe given instead of drawn (0-14), for tools and
-// measurements that want one recipe. A kind outside 0-14 is refused: c is
+// measurements that want one recipe. A recipe number outside 0-14 is refused: c is
 // left as it was and the result is 0.
-int generateTaskOfRecipe(Cube& c, int kind, RandomSource& randomSource);
+int generateTaskOfRecipe(Cube& c, int recipeNumber, RandomSource& randomSource);
 
 // Fills every answer position k whose fixed[k] is 0 with the symbol of a
 // random face not excluded and not yet shown by that answer, in a random turn.

@@ -46,8 +46,8 @@ TimerTexts computeTimerTexts(const SessionState& state, const SeriesStore& store
 
 LabelTexts computeLabelTexts(const SessionState& state, const SeriesStore& store) {
     LabelTexts l;
-    for (SeriesId kind : kAllSeries)
-        l.seriesCounts[static_cast<int>(kind)] = std::to_string(store.count(kind));
+    for (SeriesId series : kAllSeries)
+        l.seriesCounts[static_cast<int>(series)] = std::to_string(store.count(series));
     l.startPause = state.paused ? VEXLOR_TEXT("Test", "Start") : VEXLOR_TEXT("Test", "Pause");
     l.mistakes = std::to_string(state.mistakes);
     l.solved = std::to_string(state.solved);

@@ -35,7 +35,10 @@ QTextStream& out() {
 
 // "1 Cube", "2 Cubes": a count with its noun.
 QString counted(int n, const char* noun) {
-    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(noun)).arg(n == 1 ? "" : "s");
+    return QStringLiteral("%1 %2%3")
+        .arg(n)
+        .arg(QLatin1String(noun))
+        .arg(n == 1 ? QString() : QStringLiteral("s"));
 }
 
 // Reads the series file at path into Current of store. On failure returns
@@ -200,8 +203,9 @@ int generate(const QString& countText, const std::optional<QString>& seedText,
     QString reason;
     const WriteResult result = saveSeriesFile(output, store[SeriesId::Current], true, &reason);
     if (result != WriteResult::Ok)
-        return fail(QStringLiteral("cannot write %1: %2")
-                        .arg(output, reason.isEmpty() ? saveMessage(result) : reason));
+        return fail(
+            QStringLiteral("cannot write %1: %2")
+                .arg(output, reason.isEmpty() ? QString::fromUtf8(saveMessage(result)) : reason));
     return kExitOk;
 }
 
@@ -275,7 +279,8 @@ int check(const QString& file, bool stripped) {
         out() << QStringLiteral("%1: %2 of %3 %4 invariants")
                      .arg(file)
                      .arg(broken)
-                     .arg(counted(n, "Cube"), broken == 1 ? "breaks" : "break")
+                     .arg(counted(n, "Cube"),
+                          broken == 1 ? QStringLiteral("breaks") : QStringLiteral("break"))
               << '\n';
     out().flush();
     return broken == 0 ? kExitOk : kExitCheckFailed;
