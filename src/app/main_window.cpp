@@ -42,16 +42,10 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x,
     return label;
 }
 
-// A value label: right-aligned, sized to its text, keeping its right edge.
-QLabel* makeValueLabel(QWidget* parent, const char* name, const QString& caption,
-                       const QString& text, int x, int y, int w, int h) {
-    auto* label = new QLabel(text, parent);
+ValueLabel* makeValueLabel(QWidget* parent, const char* name, const QString& caption,
+                           const QString& text, int x, int y, int w, int h) {
+    auto* label = new ValueLabel(caption, text, QRect(x, y, w, h), parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    label->setGeometry(x, y, w, h);
-    label->setProperty("rightEdge", x + w);
-    label->setProperty("caption", caption);
-    label->setAccessibleName(caption + QLatin1Char(' ') + text);
     return label;
 }
 
@@ -91,18 +85,6 @@ PictureWidget* makePicture(QWidget* parent, const char* name, int x, int y, int 
     picture->move(x, y);
     picture->setAccessibleName(accessibleName);
     return picture;
-}
-
-// Writes a value label's text; the label keeps its right edge. A screen
-// reader hears the caption with the value.
-void setValueText(QLabel* label, const QString& text) {
-    if (label->text() == text)
-        return;
-    label->setText(text);
-    label->setAccessibleName(label->property("caption").toString() + QLatin1Char(' ') + text);
-    const int right = label->property("rightEdge").toInt();
-    const int width = label->sizeHint().width();
-    label->setGeometry(right - width, label->y(), width, label->height());
 }
 
 QString Q(const std::string& s) {
@@ -368,7 +350,7 @@ void MainWindow::buildStatisticsPanel() {
         const char* caption;
         const char* toolTip;
         const char* valueName;
-        QLabel* MainWindow::*value;
+        ValueLabel* MainWindow::*value;
         const char* initial;
         int x, w;
     };
@@ -488,11 +470,11 @@ void MainWindow::repaintPictures() {
 void MainWindow::refreshLabels() {
     const LabelTexts t = computeLabelTexts(*state_, *store_);
     for (int k = 0; k < kSeriesCount; ++k)
-        setValueText(seriesCountLabels_[k], Q(t.seriesCounts[k]));
+        seriesCountLabels_[k]->setValue(Q(t.seriesCounts[k]));
     startPauseButton_->setText(Q(t.startPause));
-    setValueText(mistakesLabel_, Q(t.mistakes));
-    setValueText(solvedLabel_, Q(t.solved));
-    setValueText(mistakesPerCubeLabel_, Q(t.mistakesPerCube));
+    mistakesLabel_->setValue(Q(t.mistakes));
+    solvedLabel_->setValue(Q(t.solved));
+    mistakesPerCubeLabel_->setValue(Q(t.mistakesPerCube));
     nextLabel_->setVisible(t.nextVisible);
     // Every change of the test ends here, so the pictures are shown anew too.
     describeAnswers();
@@ -529,9 +511,9 @@ void MainWindow::showProgress() {
 
 void MainWindow::updateClocks() {
     const TimerTexts t = computeTimerTexts(*state_, *store_, *clock_);
-    setValueText(cubeTimeLabel_, Q(t.cubeTime));
-    setValueText(totalTimeLabel_, Q(t.totalTime));
-    setValueText(averageTimeLabel_, Q(t.averageTime));
+    cubeTimeLabel_->setValue(Q(t.cubeTime));
+    totalTimeLabel_->setValue(Q(t.totalTime));
+    averageTimeLabel_->setValue(Q(t.averageTime));
 }
 
 void MainWindow::startPause() {

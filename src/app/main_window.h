@@ -126,15 +126,15 @@ private:
     std::array<PictureWidget*, kAnswers> answerPictures_{}; // in answer order
     ClickLabel* nextLabel_ = nullptr;
     std::array<PictureWidget*, 2> gridCrosses_{};
-    std::array<QLabel*, kSeriesCount> seriesCountLabels_{}; // in SeriesId order
+    std::array<ValueLabel*, kSeriesCount> seriesCountLabels_{}; // in SeriesId order
     QPushButton* startPauseButton_ = nullptr;
     QPushButton* skipButton_ = nullptr;
-    QLabel* cubeTimeLabel_ = nullptr;
-    QLabel* solvedLabel_ = nullptr;
-    QLabel* totalTimeLabel_ = nullptr;
-    QLabel* averageTimeLabel_ = nullptr;
-    QLabel* mistakesLabel_ = nullptr;
-    QLabel* mistakesPerCubeLabel_ = nullptr;
+    ValueLabel* cubeTimeLabel_ = nullptr;
+    ValueLabel* solvedLabel_ = nullptr;
+    ValueLabel* totalTimeLabel_ = nullptr;
+    ValueLabel* averageTimeLabel_ = nullptr;
+    ValueLabel* mistakesLabel_ = nullptr;
+    ValueLabel* mistakesPerCubeLabel_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     QTimer* returnTimer_ = nullptr;
     ProgressWindow* progressWindow_ = nullptr;

@@ -70,6 +70,12 @@ private slots:
         QTest::newRow("Bevel3") << "Bevel3" << QRect(231, 24, 9, 157) << "";
         QTest::newRow("Bevel1") << "Bevel1" << QRect(295, 24, 9, 132) << "";
         QTest::newRow("Bevel7") << "Bevel7" << QRect(8, 98, 473, 9) << "";
+        QTest::newRow("tcurr") << "tcurr" << QRect(324, 24, 30, 24) << "0.0";
+        QTest::newRow("socubes") << "socubes" << QRect(342, 48, 12, 24) << "0";
+        QTest::newRow("ttot") << "ttot" << QRect(324, 72, 30, 24) << "0.0";
+        QTest::newRow("tavr") << "tavr" << QRect(330, 96, 24, 24) << "++";
+        QTest::newRow("mists") << "mists" << QRect(342, 120, 12, 24) << "0";
+        QTest::newRow("mpc") << "mpc" << QRect(330, 144, 24, 24) << "++";
     }
     void controlsSitWhereTheyBelong() {
         QFETCH(QString, name);
@@ -123,6 +129,8 @@ private slots:
         QCOMPARE(w.phase(), SessionPhase::Stopped);
         QCOMPARE(w.count(SeriesId::Current), 30);
         QCOMPARE(w.label("scurr")->text(), QStringLiteral("30"));
+        // A value grown wider than its place keeps the place's right edge.
+        QCOMPARE(w.label("scurr")->geometry().right() + 1, 225);
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("0.0"));
         QCOMPARE(w.label("ttot")->text(), QStringLiteral("0.0"));
