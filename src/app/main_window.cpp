@@ -533,33 +533,32 @@ void MainWindow::moveOn() {
     flow_->pick(0);
 }
 
-void MainWindow::handleKey(QChar key) {
-    // The answer keys lie as the answer pictures do on a numeric keypad.
-    static constexpr char16_t kAnswerKeys[kAnswers] = {u'8', u'9', u'5', u'6'};
-    for (int a = 0; a < kAnswers; ++a)
-        if (key == QChar(kAnswerKeys[a])) {
-            pick(a);
-            return;
-        }
-    if (key == QChar(27))
-        close();
-    else if (key == QLatin1Char('0'))
-        startPause();
-    else if (key == QLatin1Char('+'))
-        skip();
+void MainWindow::handleKey(int key) {
+    // The answer keys lie as the answer pictures do on a numeric keypad; the
+    // keypad's own digits, which come with the keypad modifier, count alike.
+    struct KeyBinding {
+        Qt::Key key;
+        void (*action)(MainWindow&);
+    };
+    static constexpr std::array<KeyBinding, 8> kKeyMap{{
+        {Qt::Key_Escape, [](MainWindow& w) { w.close(); }},
+        {Qt::Key_8, [](MainWindow& w) { w.pick(0); }},
+        {Qt::Key_9, [](MainWindow& w) { w.pick(1); }},
+        {Qt::Key_5, [](MainWindow& w) { w.pick(2); }},
+        {Qt::Key_6, [](MainWindow& w) { w.pick(3); }},
+        {Qt::Key_0, [](MainWindow& w) { w.startPause(); }},
+        {Qt::Key_Plus, [](MainWindow& w) { w.skip(); }},
+        {Qt::Key_F2, [](MainWindow& w) { w.showProgress(); }},
+    }};
+    const auto binding = std::find_if(kKeyMap.begin(), kKeyMap.end(),
+                                      [key](const KeyBinding& b) { return b.key == key; });
+    if (binding != kKeyMap.end())
+        binding->action(*this);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        if (text.size() == 1)
-            handleKey(text.front());
-        else if (key->key() == Qt::Key_Escape)
-            handleKey(QChar(27));
-        else if (key->key() == Qt::Key_F2)
-            showProgress();
-    }
+    if (event->type() == QEvent::KeyPress)
+        handleKey(static_cast<QKeyEvent*>(event)->key());
     // The key is never consumed: it goes on to the control as it came.
     return QWidget::eventFilter(watched, event);
 }

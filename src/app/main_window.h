@@ -77,8 +77,8 @@ public:
     // Rewrites the three running clocks of the Statistics panel.
     void updateClocks();
 
-    // A character typed anywhere in the window (Esc as U+001B).
-    void handleKey(QChar key);
+    // A key (a Qt::Key) pressed anywhere in the window.
+    void handleKey(int key);
 
     // SessionView.
     const Pictures& pictures() const override { return pictures_; }

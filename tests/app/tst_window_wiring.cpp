@@ -171,21 +171,25 @@ private slots:
     }
 
     // Answer a lies where the keypad key for it lies, shows answer a of the
-    // Cube, and a left click on it or its key picks answer a.
+    // Cube, and a left click on it or its key, on the main row or the
+    // keypad, picks answer a.
     void eachAnswerIsWhereItsKeyIs_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<QPoint>("place");
         QTest::addColumn<char>("key");
-        QTest::newRow("top left") << 0 << QPoint(516, 8) << '8';
-        QTest::newRow("top right") << 1 << QPoint(766, 8) << '9';
-        QTest::newRow("bottom left") << 2 << QPoint(516, 258) << '5';
-        QTest::newRow("bottom right") << 3 << QPoint(766, 258) << '6';
+        QTest::addColumn<bool>("onKeypad");
+        QTest::newRow("top left") << 0 << QPoint(516, 8) << '8' << false;
+        QTest::newRow("top right") << 1 << QPoint(766, 8) << '9' << false;
+        QTest::newRow("bottom left") << 2 << QPoint(516, 258) << '5' << false;
+        QTest::newRow("bottom right") << 3 << QPoint(766, 258) << '6' << false;
+        QTest::newRow("bottom right on the keypad") << 3 << QPoint(766, 258) << '6' << true;
     }
 
     void eachAnswerIsWhereItsKeyIs() {
         QFETCH(int, answer);
         QFETCH(QPoint, place);
         QFETCH(char, key);
+        QFETCH(bool, onKeypad);
         for (bool byKey : {false, true}) {
             WindowFixture w;
             PictureWidget* picture = w.answerPicture(answer);
@@ -194,7 +198,8 @@ private slots:
             const Cube c = *w.current();
             QVERIFY(picture->canvas().image() == reference(w, c, answer));
             if (byKey)
-                w.key(key);
+                QTest::keyClick(w.form.get(), Qt::Key(key),
+                                onKeypad ? Qt::KeypadModifier : Qt::NoModifier);
             else
                 QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(125, 125));
             for (int a = 0; a < kAnswers; ++a)
