@@ -91,18 +91,6 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// True when a picture shows nothing but its background.
-bool isBlank(const ImageCanvas& canvas) {
-    const QImage& image = canvas.image();
-    const QRgb back = toQRgb(kBackgroundColor);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        if (std::any_of(line, line + image.width(), [back](QRgb p) { return p != back; }))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 MainWindow::MainWindow(Services services)
@@ -405,11 +393,10 @@ void MainWindow::firstShow() {
         drawCross(cross->canvas(), kWindowColor);
     store_->makeRandomSeries(*randomSource_);
     flow_->resetTest();
-    makeCube(sampleCube_, *randomSource_);
-    if (hasValidCorrectAnswer(sampleCube_))
-        sampleCube_.picked[sampleCube_.correctAnswer] = 1;
-    flow_->showCube(sampleCube_);
-    sampleShown_ = true;
+    Cube sample{};
+    makeCube(sample, *randomSource_);
+    flow_->setSample(sample);
+    flow_->showSample();
     describeAnswers();
     commands_->setDialogFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     repaintPictures();
@@ -431,27 +418,14 @@ void MainWindow::openStartupFile() {
     commands_->loadFile(path);
     // Loading resets the test, which blanks the pictures; the sample is
     // shown again, as at every start.
-    flow_->showCube(sampleCube_);
-    sampleShown_ = true;
+    flow_->showSample();
     refreshLabels();
-}
-
-const Cube* MainWindow::shownCube() {
-    if (!state_->paused) {
-        sampleShown_ = false;
-        return store_->currentCube();
-    }
-    // The sample stays until the test starts or a change of series blanks
-    // the pictures; nothing tells the window of the latter, so it looks.
-    if (sampleShown_ && isBlank(questionPicture_->canvas()))
-        sampleShown_ = false;
-    return sampleShown_ ? &sampleCube_ : nullptr;
 }
 
 void MainWindow::describeAnswers() {
     // What a reader hears of a picked answer, which the picture tells by its
     // colours.
-    const Cube* cube = shownCube();
+    const Cube* cube = flow_->shownCube();
     for (int a = 0; a < kAnswers; ++a) {
         QString description;
         if (cube != nullptr && cube->picked[a] != 0)

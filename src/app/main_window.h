@@ -58,7 +58,7 @@ public:
     SeriesCommands& commands() { return *commands_; }
     SeriesStore& store() { return *store_; }
     SessionState& state() { return *state_; }
-    const Cube& sampleCube() const { return sampleCube_; }
+    const Cube& sampleCube() const { return flow_->sample(); }
     HistoryStore& history() { return *history_; }
     // Null until the Progress window is first opened.
     ProgressWindow* progressWindow() const { return progressWindow_; }
@@ -100,7 +100,6 @@ private:
     void buildStatisticsPanel();
     void firstShow();
     void openStartupFile();
-    const Cube* shownCube();
     void describeAnswers();
     void releaseSeries();
     void repaintPictures();
@@ -120,7 +119,6 @@ private:
     Pictures pictures_{};
     std::unique_ptr<SessionFlow> flow_;
     std::unique_ptr<SeriesCommands> commands_;
-    Cube sampleCube_{};
 
     PictureWidget* questionPicture_ = nullptr;
     std::array<PictureWidget*, kAnswers> answerPictures_{}; // in answer order
@@ -141,7 +139,6 @@ private:
 
     QString startupFile_;
     bool shown_ = false;
-    bool sampleShown_ = false;
     bool seriesReleased_ = false;
 };
 

@@ -64,11 +64,28 @@ public:
     // The application stopped being active: a running test pauses.
     void pauseOnDeactivation();
 
+    // The sample: a Cube outside every series that shows, solved, what a
+    // test looks like before it first starts. setSample takes a fresh Cube
+    // and solves it; showSample draws it, and it stays on show until the
+    // test starts or the pictures are blanked.
+    void setSample(const Cube& sample);
+    const Cube& sample() const { return sample_; }
+    void showSample();
+
+    // The Cube the pictures show: the current Cube while the test runs, the
+    // sample while it is on show, none while the pictures are blank.
+    const Cube* shownCube() const;
+
 private:
+    // Blanks the pictures, which takes the sample off show.
+    void blankPictures();
+
     SeriesStore& store_;
     SessionState& state_;
     SessionView& view_;
     const Clock& clock_;
+    Cube sample_{};
+    bool sampleOnShow_ = false;
 };
 
 } // namespace vexlor
