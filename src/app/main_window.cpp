@@ -503,8 +503,7 @@ void MainWindow::pick(int answer) {
 }
 
 void MainWindow::moveOn() {
-    // Next is shown only once the Cube is solved, where any pick moves on.
-    flow_->pick(0);
+    flow_->moveOn();
 }
 
 void MainWindow::handleKey(int key) {

@@ -66,7 +66,7 @@ void SessionFlow::pick(int answer) {
     if (c == nullptr)
         return;
     if (isSolved(*c)) {
-        moveOn();
+        advance();
         view_.refreshLabels();
         return;
     }
@@ -93,6 +93,11 @@ void SessionFlow::pick(int answer) {
 }
 
 void SessionFlow::moveOn() {
+    if (phase() == SessionPhase::Answered)
+        advance();
+}
+
+void SessionFlow::advance() {
     if (store_.advanceCurrent()) {
         showCube(*store_.currentCube());
     } else {
@@ -109,7 +114,7 @@ void SessionFlow::skip() {
         return;
     markNow(c->clockStop, clock_);
     store_.appendCopy(SeriesId::Skipped, *c);
-    moveOn();
+    advance();
 }
 
 void SessionFlow::resetTest() {

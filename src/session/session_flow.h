@@ -50,7 +50,9 @@ public:
     // moves on.
     void pick(int answer);
 
-    // Finishes the current Cube and shows the next one, or ends the test.
+    // Next: once the current Cube is answered, finishes it and shows the
+    // next one, or ends the test. Before that it does nothing, so that no
+    // Cube leaves Current unsolved but by Skip.
     void moveOn();
 
     // Draws c and starts or resumes its clock (and the total clock) unless it
@@ -77,6 +79,8 @@ public:
     const Cube* shownCube() const;
 
 private:
+    // Drops the current Cube, solved or filed elsewhere, and goes on.
+    void advance();
     // Blanks the pictures, which takes the sample off show.
     void blankPictures();
 

@@ -24,6 +24,21 @@ QString textOf(QWidget* w) {
     return {};
 }
 
+// Plays steps on the window, the fake clock moving 1.26 s before each: c
+// picks the correct answer, w a wrong one, n makes a series of one Cube, and
+// any other character is typed.
+void play(WindowFixture& w, const QString& steps) {
+    for (const QChar step : steps) {
+        w.clock.advanceSeconds(1.26);
+        if (step == u'c' || step == u'w')
+            w.click(step == u'c' ? w.current()->correctAnswer : w.wrongAnswer());
+        else if (step == u'n')
+            w.newSeries(1);
+        else
+            w.key(step.toLatin1());
+    }
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -232,6 +247,29 @@ private slots:
         QTest::mouseClick(w.label("next"), Qt::LeftButton);
         QCOMPARE(w.phase(), SessionPhase::Answering);
         QCOMPARE(w.count(SeriesId::Current), 29);
+    }
+
+    // Next moves on from an answered Cube only: elsewhere it neither picks
+    // nor moves on.
+    void nextMovesOnOnlyFromAnAnsweredCube_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("left"); // Cubes in Current after Next
+        QTest::newRow("stopped") << "" << 30;
+        QTest::newRow("answering") << "0" << 30;
+        QTest::newRow("after a wrong pick") << "0w" << 30;
+        QTest::newRow("paused") << "00" << 30;
+        QTest::newRow("answered") << "0c" << 29;
+    }
+    void nextMovesOnOnlyFromAnAnsweredCube() {
+        QFETCH(QString, steps);
+        QFETCH(int, left);
+        WindowFixture w;
+        play(w, steps);
+        const Cube before = *w.current();
+        w.form->moveOn();
+        QCOMPARE(w.count(SeriesId::Current), left);
+        if (left == 30)
+            QVERIFY(std::equal(before.picked, before.picked + 4, w.current()->picked));
     }
 
     void pauseHidesTheCubeAndStopsTime() {
