@@ -225,6 +225,26 @@ private slots:
         QCOMPARE(w.count(SeriesId::Mistakes), 0);
     }
 
+    // A press on a picture released outside it picks nothing: the user let
+    // go elsewhere to take it back.
+    void aPressReleasedOutsidePicksNothing_data() {
+        QTest::addColumn<QPoint>("release");
+        QTest::newRow("beside") << QPoint(260, 125);
+        QTest::newRow("above") << QPoint(125, -1);
+    }
+
+    void aPressReleasedOutsidePicksNothing() {
+        QFETCH(QPoint, release);
+        WindowFixture w;
+        w.start();
+        for (int a = 0; a < kAnswers; ++a) {
+            QTest::mousePress(w.answerPicture(a), Qt::LeftButton, {}, QPoint(125, 125));
+            QTest::mouseRelease(w.answerPicture(a), Qt::LeftButton, {}, release);
+        }
+        // Any pick would have counted a mistake or a solved Cube.
+        QCOMPARE(w.state.mistakes + w.state.solved, 0);
+    }
+
     // Moving on blanks the question picture before the next net is drawn:
     // nothing of the last net stays.
     void theNextNetIsDrawnOnABlankPicture() {
