@@ -156,7 +156,6 @@ MainWindow::MainWindow(Services services)
     clockTimer_->setObjectName(QStringLiteral("tt"));
     clockTimer_->setInterval(10);
     connect(clockTimer_, &QTimer::timeout, this, &MainWindow::updateClocks);
-    clockTimer_->start();
 
     returnTimer_ = new QTimer(this);
     returnTimer_->setSingleShot(true);
@@ -450,6 +449,14 @@ void MainWindow::refreshLabels() {
     solvedLabel_->setValue(Q(t.solved));
     mistakesPerCubeLabel_->setValue(Q(t.mistakesPerCube));
     nextLabel_->setVisible(t.nextVisible);
+    // The clocks are written now, and every 10 ms only while one of them
+    // runs: a program left paused is not woken a hundred times a second, and
+    // a clock that just stopped still shows its last tenths.
+    updateClocks();
+    if (!anyClockRuns(*state_, *store_))
+        clockTimer_->stop();
+    else if (!clockTimer_->isActive())
+        clockTimer_->start();
     // Every change of the test ends here, so the pictures are shown anew too.
     describeAnswers();
     repaintPictures();

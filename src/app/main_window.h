@@ -74,7 +74,8 @@ public:
     void pick(int answer);
     void moveOn();
 
-    // Rewrites the three running clocks of the Statistics panel.
+    // Rewrites the three clocks of the Statistics panel; the clock timer's
+    // tick, which runs only while a clock does.
     void updateClocks();
 
     // A key (a Qt::Key) pressed anywhere in the window.

@@ -272,6 +272,32 @@ private slots:
             QVERIFY(std::equal(before.picked, before.picked + 4, w.current()->picked));
     }
 
+    // The clock timer runs only while a clock runs; once the clocks stop,
+    // the labels show their final tenths.
+    void clockTimerRunsOnlyWithTheClocks_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("active");
+        QTest::newRow("before Start") << "" << false;
+        QTest::newRow("running") << "0" << true;
+        QTest::newRow("after a wrong pick") << "0w" << true;
+        QTest::newRow("paused") << "00" << false;
+        QTest::newRow("resumed") << "000" << true;
+        QTest::newRow("answered") << "0wc" << false;
+        QTest::newRow("moved on") << "0c8" << true;
+        QTest::newRow("finished") << "n0c8" << false;
+    }
+    void clockTimerRunsOnlyWithTheClocks() {
+        QFETCH(QString, steps);
+        QFETCH(bool, active);
+        WindowFixture w;
+        play(w, steps);
+        QCOMPARE(w.form->findChild<QTimer*>("tt")->isActive(), active);
+        const TimerTexts t = computeTimerTexts(w.state, w.store, w.clock);
+        if (!active)
+            QCOMPARE(w.label("tcurr")->text() + w.label("ttot")->text() + w.label("tavr")->text(),
+                     QString::fromStdString(t.cubeTime + t.totalTime + t.averageTime));
+    }
+
     void pauseHidesTheCubeAndStopsTime() {
         WindowFixture w;
         w.start();
