@@ -72,21 +72,32 @@ private slots:
         QCOMPARE(icon, QMessageBox::NoIcon);
     }
 
+    // An error box has one button; what the system said of the failure, if
+    // anything, stands under the text.
+    void showErrorHasOneButton_data() {
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("without a detail") << QString();
+        QTest::newRow("with the system's reason") << "No space left on device";
+    }
     void showErrorHasOneButton() {
+        QFETCH(QString, detail);
         QtDialogs dialogs(nullptr);
         int buttons = 0;
         QString caption;
+        QString shown;
         whenModal([&](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
             QVERIFY(box != nullptr);
             buttons = int(box->buttons().size());
             caption = box->windowTitle();
+            shown = box->text() + "|" + box->informativeText();
             QCOMPARE(box->icon(), QMessageBox::NoIcon);
             box->button(QMessageBox::Ok)->click();
         });
-        dialogs.showError("Wrong file format.");
+        dialogs.showError("Wrong file format.", detail);
         QCOMPARE(buttons, 1);
         QCOMPARE(caption, QStringLiteral("Vexlor"));
+        QCOMPARE(shown, "Wrong file format.|" + detail);
     }
 
     void inputBoxReturnsTextOnlyOnOk() {
