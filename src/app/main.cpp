@@ -41,6 +41,12 @@ int main(int argc, char* argv[]) {
             parser.showHelp();
         if (parser.isSet(QStringLiteral("version")))
             parser.showVersion();
+        // Without a window system Qt aborts and advises reinstalling; the
+        // user is better told what is missing.
+        if (!vexlor::displayReachable(QCoreApplication::arguments())) {
+            std::fputs(vexlor::kNoDisplay, stderr);
+            return 1;
+        }
     }
 
     QApplication app(argc, argv);

@@ -1,6 +1,6 @@
 // The program's command line, run as a separate process: --help and
 // --version answer in a terminal without a display; anything beyond one
-// FILE is refused with a message.
+// FILE is refused with a message, and so is a start without a display.
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -11,7 +11,7 @@ class CommandLineTest : public QObject {
 private slots:
     void answers_data() {
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("platform"); // xcb: there is no display to reach
+        QTest::addColumn<QString>("platform"); // xcb: there is no display to reach; "": unset
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("says");
         QTest::newRow("--help") << QStringList{"--help"} << "xcb" << 0 << "[options] [FILE]";
@@ -24,6 +24,9 @@ private slots:
             << QStringList{"a.srs", "b.srs"} << "offscreen" << 1 << "at most one FILE";
         QTest::newRow("unknown option")
             << QStringList{"--bogus"} << "offscreen" << 1 << "Unknown option 'bogus'";
+        QTest::newRow("no display")
+            << QStringList{} << "" << 1 << "vexlor: cannot open a display; Vexlor needs a desktop";
+        QTest::newRow("xcb without a display") << QStringList{} << "xcb" << 1 << "(DISPLAY or";
     }
     void answers() {
         QFETCH(QStringList, args);
@@ -33,7 +36,10 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
-        env.insert("QT_QPA_PLATFORM", platform);
+        if (platform.isEmpty())
+            env.remove("QT_QPA_PLATFORM");
+        else
+            env.insert("QT_QPA_PLATFORM", platform);
         QProcess vexlor;
         vexlor.setProcessEnvironment(env);
         vexlor.start(QStringLiteral(VEXLOR_BIN), args);
