@@ -25,7 +25,6 @@ public:
         open("ask: " + text);
         return next("ask: " + text).accepted;
     }
-    using vexlor::Dialogs::showError;
     void showError(const QString& text, const QString& detail) override {
         errorDetails.append(detail);
         open("error: " + text);
