@@ -14,8 +14,9 @@ bool QtDialogs::askYesNo(const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtDialogs::showError(const QString& text) {
+void QtDialogs::showError(const QString& text, const QString& detail) {
     QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok, parent_);
+    box.setInformativeText(detail);
     box.exec();
 }
 

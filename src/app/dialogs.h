@@ -22,8 +22,10 @@ public:
     // closing the box any other way counts as No.
     virtual bool askYesNo(const QString& text) = 0;
 
-    // One OK button, no icon, caption "Vexlor".
-    virtual void showError(const QString& text) = 0;
+    // One OK button, no icon, caption "Vexlor". A detail, where there is
+    // one, is what the system said of the failure, shown under the text.
+    virtual void showError(const QString& text, const QString& detail) = 0;
+    void showError(const QString& text) { showError(text, QString()); }
 
     // An input box with OK and Cancel. Returns the text on OK, nothing on
     // Cancel.
@@ -47,8 +49,9 @@ class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent) : parent_(parent) {}
 
+    using Dialogs::showError;
     bool askYesNo(const QString& text) override;
-    void showError(const QString& text) override;
+    void showError(const QString& text, const QString& detail) override;
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                     const QString& text) override;
     std::optional<QString> openFile(const FileRequest& request) override;

@@ -42,16 +42,10 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x,
     return label;
 }
 
-// A value label: right-aligned, sized to its text, keeping its right edge.
-QLabel* makeValueLabel(QWidget* parent, const char* name, const QString& caption,
-                       const QString& text, int x, int y, int w, int h) {
-    auto* label = new QLabel(text, parent);
+ValueLabel* makeValueLabel(QWidget* parent, const char* name, const QString& caption,
+                           const QString& text, int x, int y, int w, int h) {
+    auto* label = new ValueLabel(caption, text, QRect(x, y, w, h), parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    label->setGeometry(x, y, w, h);
-    label->setProperty("rightEdge", x + w);
-    label->setProperty("caption", caption);
-    label->setAccessibleName(caption + QLatin1Char(' ') + text);
     return label;
 }
 
@@ -93,32 +87,8 @@ PictureWidget* makePicture(QWidget* parent, const char* name, int x, int y, int 
     return picture;
 }
 
-// Writes a value label's text; the label keeps its right edge. A screen
-// reader hears the caption with the value.
-void setValueText(QLabel* label, const QString& text) {
-    if (label->text() == text)
-        return;
-    label->setText(text);
-    label->setAccessibleName(label->property("caption").toString() + QLatin1Char(' ') + text);
-    const int right = label->property("rightEdge").toInt();
-    const int width = label->sizeHint().width();
-    label->setGeometry(right - width, label->y(), width, label->height());
-}
-
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// True when a picture shows nothing but its background.
-bool isBlank(const ImageCanvas& canvas) {
-    const QImage& image = canvas.image();
-    const QRgb back = toQRgb(kBackgroundColor);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        if (std::any_of(line, line + image.width(), [back](QRgb p) { return p != back; }))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -186,7 +156,6 @@ MainWindow::MainWindow(Services services)
     clockTimer_->setObjectName(QStringLiteral("tt"));
     clockTimer_->setInterval(10);
     connect(clockTimer_, &QTimer::timeout, this, &MainWindow::updateClocks);
-    clockTimer_->start();
 
     returnTimer_ = new QTimer(this);
     returnTimer_->setSingleShot(true);
@@ -368,7 +337,7 @@ void MainWindow::buildStatisticsPanel() {
         const char* caption;
         const char* toolTip;
         const char* valueName;
-        QLabel* MainWindow::*value;
+        ValueLabel* MainWindow::*value;
         const char* initial;
         int x, w;
     };
@@ -423,11 +392,10 @@ void MainWindow::firstShow() {
         drawCross(cross->canvas(), kWindowColor);
     store_->makeRandomSeries(*randomSource_);
     flow_->resetTest();
-    makeCube(sampleCube_, *randomSource_);
-    if (hasValidCorrectAnswer(sampleCube_))
-        sampleCube_.picked[sampleCube_.correctAnswer] = 1;
-    flow_->showCube(sampleCube_);
-    sampleShown_ = true;
+    Cube sample{};
+    makeCube(sample, *randomSource_);
+    flow_->setSample(sample);
+    flow_->showSample();
     describeAnswers();
     commands_->setDialogFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     repaintPictures();
@@ -449,27 +417,14 @@ void MainWindow::openStartupFile() {
     commands_->loadFile(path);
     // Loading resets the test, which blanks the pictures; the sample is
     // shown again, as at every start.
-    flow_->showCube(sampleCube_);
-    sampleShown_ = true;
+    flow_->showSample();
     refreshLabels();
-}
-
-const Cube* MainWindow::shownCube() {
-    if (!state_->paused) {
-        sampleShown_ = false;
-        return store_->currentCube();
-    }
-    // The sample stays until the test starts or a change of series blanks
-    // the pictures; nothing tells the window of the latter, so it looks.
-    if (sampleShown_ && isBlank(questionPicture_->canvas()))
-        sampleShown_ = false;
-    return sampleShown_ ? &sampleCube_ : nullptr;
 }
 
 void MainWindow::describeAnswers() {
     // What a reader hears of a picked answer, which the picture tells by its
     // colours.
-    const Cube* cube = shownCube();
+    const Cube* cube = flow_->shownCube();
     for (int a = 0; a < kAnswers; ++a) {
         QString description;
         if (cube != nullptr && cube->picked[a] != 0)
@@ -488,12 +443,20 @@ void MainWindow::repaintPictures() {
 void MainWindow::refreshLabels() {
     const LabelTexts t = computeLabelTexts(*state_, *store_);
     for (int k = 0; k < kSeriesCount; ++k)
-        setValueText(seriesCountLabels_[k], Q(t.seriesCounts[k]));
+        seriesCountLabels_[k]->setValue(Q(t.seriesCounts[k]));
     startPauseButton_->setText(Q(t.startPause));
-    setValueText(mistakesLabel_, Q(t.mistakes));
-    setValueText(solvedLabel_, Q(t.solved));
-    setValueText(mistakesPerCubeLabel_, Q(t.mistakesPerCube));
+    mistakesLabel_->setValue(Q(t.mistakes));
+    solvedLabel_->setValue(Q(t.solved));
+    mistakesPerCubeLabel_->setValue(Q(t.mistakesPerCube));
     nextLabel_->setVisible(t.nextVisible);
+    // The clocks are written now, and every 10 ms only while one of them
+    // runs: a program left paused is not woken a hundred times a second, and
+    // a clock that just stopped still shows its last tenths.
+    updateClocks();
+    if (!anyClockRuns(*state_, *store_))
+        clockTimer_->stop();
+    else if (!clockTimer_->isActive())
+        clockTimer_->start();
     // Every change of the test ends here, so the pictures are shown anew too.
     describeAnswers();
     repaintPictures();
@@ -529,9 +492,9 @@ void MainWindow::showProgress() {
 
 void MainWindow::updateClocks() {
     const TimerTexts t = computeTimerTexts(*state_, *store_, *clock_);
-    setValueText(cubeTimeLabel_, Q(t.cubeTime));
-    setValueText(totalTimeLabel_, Q(t.totalTime));
-    setValueText(averageTimeLabel_, Q(t.averageTime));
+    cubeTimeLabel_->setValue(Q(t.cubeTime));
+    totalTimeLabel_->setValue(Q(t.totalTime));
+    averageTimeLabel_->setValue(Q(t.averageTime));
 }
 
 void MainWindow::startPause() {
@@ -547,37 +510,35 @@ void MainWindow::pick(int answer) {
 }
 
 void MainWindow::moveOn() {
-    // Next is shown only once the Cube is solved, where any pick moves on.
-    flow_->pick(0);
+    flow_->moveOn();
 }
 
-void MainWindow::handleKey(QChar key) {
-    // The answer keys lie as the answer pictures do on a numeric keypad.
-    static constexpr char16_t kAnswerKeys[kAnswers] = {u'8', u'9', u'5', u'6'};
-    for (int a = 0; a < kAnswers; ++a)
-        if (key == QChar(kAnswerKeys[a])) {
-            pick(a);
-            return;
-        }
-    if (key == QChar(27))
-        close();
-    else if (key == QLatin1Char('0'))
-        startPause();
-    else if (key == QLatin1Char('+'))
-        skip();
+void MainWindow::handleKey(int key) {
+    // The answer keys lie as the answer pictures do on a numeric keypad; the
+    // keypad's own digits, which come with the keypad modifier, count alike.
+    struct KeyBinding {
+        Qt::Key key;
+        void (*action)(MainWindow&);
+    };
+    static constexpr std::array<KeyBinding, 8> kKeyMap{{
+        {Qt::Key_Escape, [](MainWindow& w) { w.close(); }},
+        {Qt::Key_8, [](MainWindow& w) { w.pick(0); }},
+        {Qt::Key_9, [](MainWindow& w) { w.pick(1); }},
+        {Qt::Key_5, [](MainWindow& w) { w.pick(2); }},
+        {Qt::Key_6, [](MainWindow& w) { w.pick(3); }},
+        {Qt::Key_0, [](MainWindow& w) { w.startPause(); }},
+        {Qt::Key_Plus, [](MainWindow& w) { w.skip(); }},
+        {Qt::Key_F2, [](MainWindow& w) { w.showProgress(); }},
+    }};
+    const auto binding = std::find_if(kKeyMap.begin(), kKeyMap.end(),
+                                      [key](const KeyBinding& b) { return b.key == key; });
+    if (binding != kKeyMap.end())
+        binding->action(*this);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        if (text.size() == 1)
-            handleKey(text.front());
-        else if (key->key() == Qt::Key_Escape)
-            handleKey(QChar(27));
-        else if (key->key() == Qt::Key_F2)
-            showProgress();
-    }
+    if (event->type() == QEvent::KeyPress)
+        handleKey(static_cast<QKeyEvent*>(event)->key());
     // The key is never consumed: it goes on to the control as it came.
     return QWidget::eventFilter(watched, event);
 }

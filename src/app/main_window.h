@@ -58,7 +58,7 @@ public:
     SeriesCommands& commands() { return *commands_; }
     SeriesStore& store() { return *store_; }
     SessionState& state() { return *state_; }
-    const Cube& sampleCube() const { return sampleCube_; }
+    const Cube& sampleCube() const { return flow_->sample(); }
     HistoryStore& history() { return *history_; }
     // Null until the Progress window is first opened.
     ProgressWindow* progressWindow() const { return progressWindow_; }
@@ -74,11 +74,12 @@ public:
     void pick(int answer);
     void moveOn();
 
-    // Rewrites the three running clocks of the Statistics panel.
+    // Rewrites the three clocks of the Statistics panel; the clock timer's
+    // tick, which runs only while a clock does.
     void updateClocks();
 
-    // A character typed anywhere in the window (Esc as U+001B).
-    void handleKey(QChar key);
+    // A key (a Qt::Key) pressed anywhere in the window.
+    void handleKey(int key);
 
     // SessionView.
     const Pictures& pictures() const override { return pictures_; }
@@ -100,7 +101,6 @@ private:
     void buildStatisticsPanel();
     void firstShow();
     void openStartupFile();
-    const Cube* shownCube();
     void describeAnswers();
     void releaseSeries();
     void repaintPictures();
@@ -120,28 +120,26 @@ private:
     Pictures pictures_{};
     std::unique_ptr<SessionFlow> flow_;
     std::unique_ptr<SeriesCommands> commands_;
-    Cube sampleCube_{};
 
     PictureWidget* questionPicture_ = nullptr;
     std::array<PictureWidget*, kAnswers> answerPictures_{}; // in answer order
     ClickLabel* nextLabel_ = nullptr;
     std::array<PictureWidget*, 2> gridCrosses_{};
-    std::array<QLabel*, kSeriesCount> seriesCountLabels_{}; // in SeriesId order
+    std::array<ValueLabel*, kSeriesCount> seriesCountLabels_{}; // in SeriesId order
     QPushButton* startPauseButton_ = nullptr;
     QPushButton* skipButton_ = nullptr;
-    QLabel* cubeTimeLabel_ = nullptr;
-    QLabel* solvedLabel_ = nullptr;
-    QLabel* totalTimeLabel_ = nullptr;
-    QLabel* averageTimeLabel_ = nullptr;
-    QLabel* mistakesLabel_ = nullptr;
-    QLabel* mistakesPerCubeLabel_ = nullptr;
+    ValueLabel* cubeTimeLabel_ = nullptr;
+    ValueLabel* solvedLabel_ = nullptr;
+    ValueLabel* totalTimeLabel_ = nullptr;
+    ValueLabel* averageTimeLabel_ = nullptr;
+    ValueLabel* mistakesLabel_ = nullptr;
+    ValueLabel* mistakesPerCubeLabel_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     QTimer* returnTimer_ = nullptr;
     ProgressWindow* progressWindow_ = nullptr;
 
     QString startupFile_;
     bool shown_ = false;
-    bool sampleShown_ = false;
     bool seriesReleased_ = false;
 };
 

@@ -97,9 +97,10 @@ void SeriesCommands::save(SeriesId kind) {
         return;
     dialogFolder_ = folderOf(*path);
     const bool strip = kind == SeriesId::Current || dialogs_.askYesNo(text::kSaveStripped);
-    const WriteResult result = saveSeriesFile(*path, series, strip);
+    QString reason;
+    const WriteResult result = saveSeriesFile(*path, series, strip, &reason);
     if (const char* message = saveMessage(result); message != nullptr && *message != '\0')
-        dialogs_.showError(QString::fromUtf8(message));
+        dialogs_.showError(QString::fromUtf8(message), reason);
 }
 
 void SeriesCommands::copyToCurrent(SeriesId source) {

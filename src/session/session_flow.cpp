@@ -19,7 +19,7 @@ void SessionFlow::startPause() {
         if (c != nullptr)
             markNow(c->clockStop, clock_);
         markNow(state_.totalStop, clock_);
-        clearPictures(view_.pictures());
+        blankPictures();
         state_.paused = true;
         view_.refreshLabels();
         return;
@@ -42,6 +42,7 @@ void SessionFlow::startPause() {
         resumeClock(state_.totalStart, state_.totalStop, clock_);
     }
     state_.paused = false;
+    sampleOnShow_ = false;
     showCube(*c);
     view_.refreshLabels();
 }
@@ -65,7 +66,7 @@ void SessionFlow::pick(int answer) {
     if (c == nullptr)
         return;
     if (isSolved(*c)) {
-        moveOn();
+        advance();
         view_.refreshLabels();
         return;
     }
@@ -92,10 +93,15 @@ void SessionFlow::pick(int answer) {
 }
 
 void SessionFlow::moveOn() {
+    if (phase() == SessionPhase::Answered)
+        advance();
+}
+
+void SessionFlow::advance() {
     if (store_.advanceCurrent()) {
         showCube(*store_.currentCube());
     } else {
-        clearPictures(view_.pictures());
+        blankPictures();
         markNow(state_.totalStop, clock_);
         state_.paused = true;
     }
@@ -108,18 +114,40 @@ void SessionFlow::skip() {
         return;
     markNow(c->clockStop, clock_);
     store_.appendCopy(SeriesId::Skipped, *c);
-    moveOn();
+    advance();
 }
 
 void SessionFlow::resetTest() {
     resetSessionState(state_, clock_);
-    clearPictures(view_.pictures());
+    blankPictures();
     view_.refreshLabels();
 }
 
 void SessionFlow::pauseOnDeactivation() {
     if (!state_.paused)
         startPause();
+}
+
+void SessionFlow::setSample(const Cube& sample) {
+    sample_ = sample;
+    if (hasValidCorrectAnswer(sample_))
+        sample_.picked[sample_.correctAnswer] = 1;
+}
+
+void SessionFlow::showSample() {
+    showCube(sample_);
+    sampleOnShow_ = true;
+}
+
+const Cube* SessionFlow::shownCube() const {
+    if (!state_.paused)
+        return store_.currentCube();
+    return sampleOnShow_ ? &sample_ : nullptr;
+}
+
+void SessionFlow::blankPictures() {
+    clearPictures(view_.pictures());
+    sampleOnShow_ = false;
 }
 
 } // namespace vexlor

@@ -44,6 +44,13 @@ TimerTexts computeTimerTexts(const SessionState& state, const SeriesStore& store
     return t;
 }
 
+bool anyClockRuns(const SessionState& state, const SeriesStore& store) {
+    const Cube* current = store.currentCube();
+    const bool cubeClockRuns =
+        current != nullptr && isStampSet(current->clockStart) && !isStampSet(current->clockStop);
+    return cubeClockRuns || !isStampSet(state.totalStop);
+}
+
 LabelTexts computeLabelTexts(const SessionState& state, const SeriesStore& store) {
     LabelTexts l;
     for (SeriesId series : kAllSeries)

@@ -33,6 +33,10 @@ struct TimerTexts {
 TimerTexts computeTimerTexts(const SessionState& state, const SeriesStore& store,
                              const Clock& clock);
 
+// True while the total clock or the current Cube's clock runs: only then can
+// the timer's texts change from one tick to the next.
+bool anyClockRuns(const SessionState& state, const SeriesStore& store);
+
 // What a refresh of the labels writes.
 struct LabelTexts {
     std::array<std::string, kSeriesCount> seriesCounts; // in SeriesId order

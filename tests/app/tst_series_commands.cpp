@@ -284,6 +284,7 @@ private slots:
         w.dialogs.queueFile(dir.filePath("no/such/folder/x.srs"));
         QTest::mouseClick(w.button("Button9"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("error: Error writing file."));
+        QCOMPARE(w.dialogs.errorDetails.last(), QStringLiteral("No such file or directory"));
         QCOMPARE(w.count(SeriesId::Current), 30);
         QVERIFY(!w.dialogs.unexpected);
     }

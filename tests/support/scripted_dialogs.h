@@ -25,7 +25,10 @@ public:
         open("ask: " + text);
         return next("ask: " + text).accepted;
     }
-    void showError(const QString& text) override { open("error: " + text); }
+    void showError(const QString& text, const QString& detail) override {
+        errorDetails.append(detail);
+        open("error: " + text);
+    }
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                     const QString& text) override {
         open("input: " + caption + " | " + prompt + " | " + text);
@@ -48,6 +51,8 @@ public:
     std::function<std::optional<QString>(const QString& box)> fallback;
 
     QStringList log;
+    // What each error box said under its text; empty where it said nothing.
+    QStringList errorDetails;
     // When set, called as each box opens, once it is logged.
     std::function<void()> onOpen;
     // Set when a box came with no answer queued (a test fault).
