@@ -1,168 +1,560 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
-<context>
-    <name>Recipe</name>
-    <message>
-        <source>Which third face</source>
-        <translation>Welche dritte Seite</translation>
-    </message>
-    <message>
-        <source>6 distinct symmetric symbols</source>
-        <translation>6 verschiedene symmetrische Symbole</translation>
-    </message>
-    <message>
-        <source>Symmetric symbols, repeated</source>
-        <translation>Symmetrische Symbole mit Wiederholung</translation>
-    </message>
-    <message>
-        <source>One turned face shared</source>
-        <translation>Eine gemeinsame gerichtete Seite</translation>
-    </message>
-    <message>
-        <source>Turn of one symbol</source>
-        <translation>Drehung eines Symbols</translation>
-    </message>
-    <message>
-        <source>One symbol in four turns</source>
-        <translation>Ein Symbol in vier Drehungen</translation>
-    </message>
-    <message>
-        <source>Two half-turn symbols</source>
-        <translation>Zwei punktsymmetrische Symbole</translation>
-    </message>
-    <message>
-        <source>Turned symbols, repeated</source>
-        <translation>Gerichtete Symbole mit Wiederholung</translation>
-    </message>
-    <message>
-        <source>Half-turn symbols, repeated</source>
-        <translation>Punktsymmetrische mit Wiederholung</translation>
-    </message>
-    <message>
-        <source>All kinds of symbols</source>
-        <translation>Alle Arten von Symbolen</translation>
-    </message>
-    <message>
-        <source>Half-turn parity</source>
-        <translation>Lage eines punktsymmetrischen</translation>
-    </message>
-    <message>
-        <source>6 distinct half-turn symbols</source>
-        <translation>6 verschiedene punktsymmetrische</translation>
-    </message>
-    <message>
-        <source>Symmetric face among turns</source>
-        <translation>Symmetrische unter gerichteten</translation>
-    </message>
-    <message>
-        <source>6 distinct turned symbols</source>
-        <translation>6 verschiedene gerichtete Symbole</translation>
-    </message>
-    <message>
-        <source>Odd face among turns</source>
-        <translation>Abweichende unter gerichteten</translation>
-    </message>
-    <message>
-        <source>Every answer shows the same two faces; the wrong ones show another symbol as the third face.</source>
-        <translation>Alle Antworten zeigen dieselben zwei Seiten; die falschen zeigen als dritte Seite ein anderes Symbol.</translation>
-    </message>
-    <message>
-        <source>Six different symmetric symbols; the wrong answers show three that do not meet at one corner, or meet in the other order.</source>
-        <translation>Sechs verschiedene symmetrische Symbole; die falschen Antworten zeigen drei, die nicht an einer Ecke zusammentreffen oder dort in umgekehrter Reihenfolge liegen.</translation>
-    </message>
-    <message>
-        <source>Symmetric symbols, some repeated; the wrong answers put together symbols that do not meet at one corner, or meet in the other order.</source>
-        <translation>Symmetrische Symbole, manche mehrfach; die falschen Antworten kombinieren Symbole, die nicht an einer Ecke zusammentreffen oder dort in umgekehrter Reihenfolge liegen.</translation>
-    </message>
-    <message>
-        <source>Every answer shows face 0&apos;s turned symbol in the same turn; the wrong ones vary the two symmetric faces beside it.</source>
-        <translation>Alle Antworten zeigen das gerichtete Symbol von Seite 0 in derselben Drehung; die falschen ändern die zwei symmetrischen Seiten daneben.</translation>
-    </message>
-    <message>
-        <source>Every answer shows the same three symbols; the wrong ones differ only in the turn of one.</source>
-        <translation>Alle Antworten zeigen dieselben drei Symbole; die falschen unterscheiden sich nur in der Drehung eines davon.</translation>
-    </message>
-    <message>
-        <source>One turned symbol on every face; the wrong answers differ in which way the symbols lie.</source>
-        <translation>Dasselbe gerichtete Symbol auf jeder Seite; die falschen Antworten unterscheiden sich darin, wie die Symbole liegen.</translation>
-    </message>
-    <message>
-        <source>Two half-turn symbols mixed over the faces; the wrong answers vary which lies where and which way.</source>
-        <translation>Zwei punktsymmetrische Symbole, über die Seiten verteilt; die falschen Antworten ändern, welches wo und wie herum liegt.</translation>
-    </message>
-    <message>
-        <source>Turned symbols, some repeated; the wrong answers vary which symbols meet at the corner and how they are turned.</source>
-        <translation>Gerichtete Symbole, manche mehrfach; die falschen Antworten ändern, welche Symbole an der Ecke zusammentreffen und wie sie gedreht sind.</translation>
-    </message>
-    <message>
-        <source>Half-turn symbols, some repeated; the wrong answers vary which symbols meet at the corner and which way they lie.</source>
-        <translation>Punktsymmetrische Symbole, manche mehrfach; die falschen Antworten ändern, welche Symbole an der Ecke zusammentreffen und wie herum sie liegen.</translation>
-    </message>
-    <message>
-        <source>Any of the 18 symbols; the wrong answers vary the symbols at the corner, their order and their turns.</source>
-        <translation>Beliebige der 18 Symbole; die falschen Antworten ändern die Symbole an der Ecke, ihre Reihenfolge und ihre Drehungen.</translation>
-    </message>
-    <message>
-        <source>Two symmetric symbols shared by every answer; the wrong ones vary the third, half-turn symbol and which way it lies.</source>
-        <translation>Zwei symmetrische Symbole in allen Antworten; die falschen ändern das dritte, punktsymmetrische Symbol und wie herum es liegt.</translation>
-    </message>
-    <message>
-        <source>Six different half-turn symbols; the wrong answers vary which meet at the corner, their order and which way they lie.</source>
-        <translation>Sechs verschiedene punktsymmetrische Symbole; die falschen Antworten ändern, welche an der Ecke zusammentreffen, ihre Reihenfolge und wie herum sie liegen.</translation>
-    </message>
-    <message>
-        <source>Every answer shows the same symmetric face; the wrong ones vary the turned symbols beside it.</source>
-        <translation>Alle Antworten zeigen dieselbe symmetrische Seite; die falschen ändern die gerichteten Symbole daneben.</translation>
-    </message>
-    <message>
-        <source>Six different turned symbols; the wrong answers vary which meet at the corner, their order and their turns.</source>
-        <translation>Sechs verschiedene gerichtete Symbole; die falschen Antworten ändern, welche an der Ecke zusammentreffen, ihre Reihenfolge und ihre Drehungen.</translation>
-    </message>
-    <message>
-        <source>Every answer shows one odd turned symbol in the same turn; the wrong ones vary the other turned faces beside it.</source>
-        <translation>Alle Antworten zeigen ein abweichendes gerichtetes Symbol in derselben Drehung; die falschen ändern die anderen gerichteten Seiten daneben.</translation>
-    </message>
-</context>
-<context>
-    <name>SeriesFile</name>
-    <message>
-        <source>Error writing file.</source>
-        <translation>Fehler beim Schreiben der Datei.</translation>
-    </message>
-    <message>
-        <source>Wrong file format.</source>
-        <translation>Falsches Dateiformat.</translation>
-    </message>
-    <message>
-        <source>Error reading file.</source>
-        <translation>Fehler beim Lesen der Datei.</translation>
-    </message>
-    <message>
-        <source>The series has more than 65,535 Cubes and cannot be saved in one file.</source>
-        <translation>Die Serie hat mehr als 65.535 Würfel und lässt sich nicht in einer Datei speichern.</translation>
-    </message>
-</context>
-<context>
-    <name>Test</name>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-</context>
-<context>
-    <name>vexlor::KeysWindow</name>
-    <message>
-        <source>Keys</source>
-        <translation>Tasten</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-</context>
+    <context>
+        <name>Recipe</name>
+        <message>
+            <source>Which third face</source>
+            <translation>Welche dritte Seite</translation>
+        </message>
+        <message>
+            <source>6 distinct symmetric symbols</source>
+            <translation>6 verschiedene symmetrische Symbole</translation>
+        </message>
+        <message>
+            <source>Symmetric symbols, repeated</source>
+            <translation>Symmetrische Symbole mit Wiederholung</translation>
+        </message>
+        <message>
+            <source>One turned face shared</source>
+            <translation>Eine gemeinsame gerichtete Seite</translation>
+        </message>
+        <message>
+            <source>Turn of one symbol</source>
+            <translation>Drehung eines Symbols</translation>
+        </message>
+        <message>
+            <source>One symbol in four turns</source>
+            <translation>Ein Symbol in vier Drehungen</translation>
+        </message>
+        <message>
+            <source>Two half-turn symbols</source>
+            <translation>Zwei punktsymmetrische Symbole</translation>
+        </message>
+        <message>
+            <source>Turned symbols, repeated</source>
+            <translation>Gerichtete Symbole mit Wiederholung</translation>
+        </message>
+        <message>
+            <source>Half-turn symbols, repeated</source>
+            <translation>Punktsymmetrische mit Wiederholung</translation>
+        </message>
+        <message>
+            <source>All kinds of symbols</source>
+            <translation>Alle Arten von Symbolen</translation>
+        </message>
+        <message>
+            <source>Half-turn parity</source>
+            <translation>Lage eines punktsymmetrischen</translation>
+        </message>
+        <message>
+            <source>6 distinct half-turn symbols</source>
+            <translation>6 verschiedene punktsymmetrische</translation>
+        </message>
+        <message>
+            <source>Symmetric face among turns</source>
+            <translation>Symmetrische unter gerichteten</translation>
+        </message>
+        <message>
+            <source>6 distinct turned symbols</source>
+            <translation>6 verschiedene gerichtete Symbole</translation>
+        </message>
+        <message>
+            <source>Odd face among turns</source>
+            <translation>Abweichende unter gerichteten</translation>
+        </message>
+        <message>
+            <source>Every answer shows the same two faces; the wrong ones show another symbol as the third face.</source>
+            <translation>Alle Antworten zeigen dieselben zwei Seiten; die falschen zeigen als dritte Seite ein anderes Symbol.</translation>
+        </message>
+        <message>
+            <source>Six different symmetric symbols; the wrong answers show three that do not meet at one corner, or meet in the other order.</source>
+            <translation>Sechs verschiedene symmetrische Symbole; die falschen Antworten zeigen drei, die nicht an einer Ecke zusammentreffen oder dort in umgekehrter Reihenfolge liegen.</translation>
+        </message>
+        <message>
+            <source>Symmetric symbols, some repeated; the wrong answers put together symbols that do not meet at one corner, or meet in the other order.</source>
+            <translation>Symmetrische Symbole, manche mehrfach; die falschen Antworten kombinieren Symbole, die nicht an einer Ecke zusammentreffen oder dort in umgekehrter Reihenfolge liegen.</translation>
+        </message>
+        <message>
+            <source>Every answer shows face 0's turned symbol in the same turn; the wrong ones vary the two symmetric faces beside it.</source>
+            <translation>Alle Antworten zeigen das gerichtete Symbol von Seite 0 in derselben Drehung; die falschen ändern die zwei symmetrischen Seiten daneben.</translation>
+        </message>
+        <message>
+            <source>Every answer shows the same three symbols; the wrong ones differ only in the turn of one.</source>
+            <translation>Alle Antworten zeigen dieselben drei Symbole; die falschen unterscheiden sich nur in der Drehung eines davon.</translation>
+        </message>
+        <message>
+            <source>One turned symbol on every face; the wrong answers differ in which way the symbols lie.</source>
+            <translation>Dasselbe gerichtete Symbol auf jeder Seite; die falschen Antworten unterscheiden sich darin, wie die Symbole liegen.</translation>
+        </message>
+        <message>
+            <source>Two half-turn symbols mixed over the faces; the wrong answers vary which lies where and which way.</source>
+            <translation>Zwei punktsymmetrische Symbole, über die Seiten verteilt; die falschen Antworten ändern, welches wo und wie herum liegt.</translation>
+        </message>
+        <message>
+            <source>Turned symbols, some repeated; the wrong answers vary which symbols meet at the corner and how they are turned.</source>
+            <translation>Gerichtete Symbole, manche mehrfach; die falschen Antworten ändern, welche Symbole an der Ecke zusammentreffen und wie sie gedreht sind.</translation>
+        </message>
+        <message>
+            <source>Half-turn symbols, some repeated; the wrong answers vary which symbols meet at the corner and which way they lie.</source>
+            <translation>Punktsymmetrische Symbole, manche mehrfach; die falschen Antworten ändern, welche Symbole an der Ecke zusammentreffen und wie herum sie liegen.</translation>
+        </message>
+        <message>
+            <source>Any of the 18 symbols; the wrong answers vary the symbols at the corner, their order and their turns.</source>
+            <translation>Beliebige der 18 Symbole; die falschen Antworten ändern die Symbole an der Ecke, ihre Reihenfolge und ihre Drehungen.</translation>
+        </message>
+        <message>
+            <source>Two symmetric symbols shared by every answer; the wrong ones vary the third, half-turn symbol and which way it lies.</source>
+            <translation>Zwei symmetrische Symbole in allen Antworten; die falschen ändern das dritte, punktsymmetrische Symbol und wie herum es liegt.</translation>
+        </message>
+        <message>
+            <source>Six different half-turn symbols; the wrong answers vary which meet at the corner, their order and which way they lie.</source>
+            <translation>Sechs verschiedene punktsymmetrische Symbole; die falschen Antworten ändern, welche an der Ecke zusammentreffen, ihre Reihenfolge und wie herum sie liegen.</translation>
+        </message>
+        <message>
+            <source>Every answer shows the same symmetric face; the wrong ones vary the turned symbols beside it.</source>
+            <translation>Alle Antworten zeigen dieselbe symmetrische Seite; die falschen ändern die gerichteten Symbole daneben.</translation>
+        </message>
+        <message>
+            <source>Six different turned symbols; the wrong answers vary which meet at the corner, their order and their turns.</source>
+            <translation>Sechs verschiedene gerichtete Symbole; die falschen Antworten ändern, welche an der Ecke zusammentreffen, ihre Reihenfolge und ihre Drehungen.</translation>
+        </message>
+        <message>
+            <source>Every answer shows one odd turned symbol in the same turn; the wrong ones vary the other turned faces beside it.</source>
+            <translation>Alle Antworten zeigen ein abweichendes gerichtetes Symbol in derselben Drehung; die falschen ändern die anderen gerichteten Seiten daneben.</translation>
+        </message>
+    </context>
+    <context>
+        <name>SeriesCommands</name>
+        <message>
+            <source>Delete the Current series and create a new one?</source>
+            <translation>Die Serie Aktuell löschen und eine neue erstellen?</translation>
+        </message>
+        <message>
+            <source>Number of Cubes for the new series:</source>
+            <translation>Anzahl der Würfel in der neuen Serie:</translation>
+        </message>
+        <message>
+            <source>Wrong number of cubes (max. 500).</source>
+            <translation>Ungültige Anzahl Würfel (höchstens 500).</translation>
+        </message>
+        <message>
+            <source>Clear the Skipped series?</source>
+            <translation>Die Serie Übersprungen leeren?</translation>
+        </message>
+        <message>
+            <source>Delete the Current series?</source>
+            <translation>Die Serie Aktuell löschen?</translation>
+        </message>
+        <message>
+            <source>Delete all series?</source>
+            <translation>Alle Serien löschen?</translation>
+        </message>
+        <message>
+            <source>Save without timing and solving information?
+(If you choose Yes, the Cubes will be saved with current time set to zero and no answers selected.)</source>
+            <translation>Ohne Zeiten und Lösungen speichern?
+(Bei „Ja“ werden die Würfel mit der Zeit null und ohne gewählte Antworten gespeichert.)</translation>
+        </message>
+        <message>
+            <source>Open series or series set:</source>
+            <translation>Serie öffnen:</translation>
+        </message>
+        <message>
+            <source>Save the series:</source>
+            <translation>Serie speichern:</translation>
+        </message>
+        <message>
+            <source>Series (*.srs)</source>
+            <translation>Serien (*.srs)</translation>
+        </message>
+    </context>
+    <context>
+        <name>SeriesFile</name>
+        <message>
+            <source>Error writing file.</source>
+            <translation>Fehler beim Schreiben der Datei.</translation>
+        </message>
+        <message>
+            <source>Wrong file format.</source>
+            <translation>Falsches Dateiformat.</translation>
+        </message>
+        <message>
+            <source>Error reading file.</source>
+            <translation>Fehler beim Lesen der Datei.</translation>
+        </message>
+        <message>
+            <source>The series has more than 65,535 Cubes and cannot be saved in one file.</source>
+            <translation>Die Serie hat mehr als 65.535 Würfel und lässt sich nicht in einer Datei speichern.</translation>
+        </message>
+    </context>
+    <context>
+        <name>SeriesGrid</name>
+        <message>
+            <source>Current has nothing to copy into itself</source>
+            <translation>Aktuell kann nicht in sich selbst kopiert werden</translation>
+        </message>
+        <message>
+            <source>The current Cube is already in Current</source>
+            <translation>Der aktuelle Würfel ist schon in Aktuell</translation>
+        </message>
+        <message>
+            <source>Save Current</source>
+            <translation>Aktuell speichern</translation>
+        </message>
+        <message>
+            <source>Clear Current</source>
+            <translation>Aktuell leeren</translation>
+        </message>
+        <message>
+            <source>Copy Skipped to Current</source>
+            <translation>Übersprungen nach Aktuell kopieren</translation>
+        </message>
+        <message>
+            <source>Add the current Cube to Skipped</source>
+            <translation>Aktuellen Würfel zu Übersprungen hinzufügen</translation>
+        </message>
+        <message>
+            <source>Save Skipped</source>
+            <translation>Übersprungen speichern</translation>
+        </message>
+        <message>
+            <source>Clear Skipped</source>
+            <translation>Übersprungen leeren</translation>
+        </message>
+        <message>
+            <source>Copy Mistakes to Current</source>
+            <translation>Fehler nach Aktuell kopieren</translation>
+        </message>
+        <message>
+            <source>Add the current Cube to Mistakes</source>
+            <translation>Aktuellen Würfel zu Fehler hinzufügen</translation>
+        </message>
+        <message>
+            <source>Save Mistakes</source>
+            <translation>Fehler speichern</translation>
+        </message>
+        <message>
+            <source>Clear Mistakes</source>
+            <translation>Fehler leeren</translation>
+        </message>
+        <message>
+            <source>Copy Custom to Current</source>
+            <translation>Eigene nach Aktuell kopieren</translation>
+        </message>
+        <message>
+            <source>Add the current Cube to Custom</source>
+            <translation>Aktuellen Würfel zu Eigene hinzufügen</translation>
+        </message>
+        <message>
+            <source>Save Custom</source>
+            <translation>Eigene speichern</translation>
+        </message>
+        <message>
+            <source>Clear Custom</source>
+            <translation>Eigene leeren</translation>
+        </message>
+    </context>
+    <context>
+        <name>Test</name>
+        <message>
+            <source>Start</source>
+            <translation>Start</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>Pause</translation>
+        </message>
+    </context>
+    <context>
+        <name>vexlor::KeysWindow</name>
+        <message>
+            <source>Keys</source>
+            <translation>Tasten</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+    </context>
+    <context>
+        <name>vexlor::MainWindow</name>
+        <message>
+            <source>Answer 1, top left</source>
+            <translation>Antwort 1, oben links</translation>
+        </message>
+        <message>
+            <source>Answer 3, bottom left</source>
+            <translation>Antwort 3, unten links</translation>
+        </message>
+        <message>
+            <source>Answer 2, top right</source>
+            <translation>Antwort 2, oben rechts</translation>
+        </message>
+        <message>
+            <source>Answer 4, bottom right</source>
+            <translation>Antwort 4, unten rechts</translation>
+        </message>
+        <message>
+            <source>Question: the net of the cube</source>
+            <translation>Frage: das Netz des Würfels</translation>
+        </message>
+        <message>
+            <source>Line between the pictures and the panels</source>
+            <translation>Linie zwischen den Bildern und den Bereichen</translation>
+        </message>
+        <message>
+            <source>Next</source>
+            <translation>Weiter</translation>
+        </message>
+        <message>
+            <source>Vexlor — progress (F2)</source>
+            <translation>Vexlor — Fortschritt (F2)</translation>
+        </message>
+        <message>
+            <source>Show your progress (F2)</source>
+            <translation>Fortschritt anzeigen (F2)</translation>
+        </message>
+        <message>
+            <source>Series</source>
+            <translation>Serien</translation>
+        </message>
+        <message>
+            <source>Current:</source>
+            <translation>Aktuell:</translation>
+        </message>
+        <message>
+            <source>Current series count</source>
+            <translation>Würfel in Aktuell</translation>
+        </message>
+        <message>
+            <source>Skipped:</source>
+            <translation>Übersprungen:</translation>
+        </message>
+        <message>
+            <source>Skipped series count</source>
+            <translation>Würfel in Übersprungen</translation>
+        </message>
+        <message>
+            <source>Mistakes:</source>
+            <translation>Fehler:</translation>
+        </message>
+        <message>
+            <source>Mistakes series count</source>
+            <translation>Würfel in Fehler</translation>
+        </message>
+        <message>
+            <source>Custom:</source>
+            <translation>Eigene:</translation>
+        </message>
+        <message>
+            <source>Custom series count</source>
+            <translation>Würfel in Eigene</translation>
+        </message>
+        <message>
+            <source>CtCS:</source>
+            <translation>Kopie:</translation>
+        </message>
+        <message>
+            <source>Copy this series to the Current series</source>
+            <translation>Diese Serie nach Aktuell kopieren</translation>
+        </message>
+        <message>
+            <source>Copy to Current column</source>
+            <translation>Spalte: nach Aktuell kopieren</translation>
+        </message>
+        <message>
+            <source>ACtS:</source>
+            <translation>Dazu:</translation>
+        </message>
+        <message>
+            <source>Add the current Cube to this series</source>
+            <translation>Den aktuellen Würfel zu dieser Serie hinzufügen</translation>
+        </message>
+        <message>
+            <source>Add the current Cube column</source>
+            <translation>Spalte: aktuellen Würfel hinzufügen</translation>
+        </message>
+        <message>
+            <source>Save:</source>
+            <translation>Speich.:</translation>
+        </message>
+        <message>
+            <source>Save column</source>
+            <translation>Spalte: speichern</translation>
+        </message>
+        <message>
+            <source>Clear:</source>
+            <translation>Leeren:</translation>
+        </message>
+        <message>
+            <source>Clear column</source>
+            <translation>Spalte: leeren</translation>
+        </message>
+        <message>
+            <source>Create random series</source>
+            <translation>Zufallsserie erstellen</translation>
+        </message>
+        <message>
+            <source>Load</source>
+            <translation>Laden</translation>
+        </message>
+        <message>
+            <source>Load a series file into Current</source>
+            <translation>Eine Seriendatei nach Aktuell laden</translation>
+        </message>
+        <message>
+            <source>All</source>
+            <translation>Alle</translation>
+        </message>
+        <message>
+            <source>Clear all series</source>
+            <translation>Alle Serien leeren</translation>
+        </message>
+        <message>
+            <source>Line below the column headings</source>
+            <translation>Linie unter den Spaltenköpfen</translation>
+        </message>
+        <message>
+            <source>Line between Skipped and Mistakes</source>
+            <translation>Linie zwischen Übersprungen und Fehler</translation>
+        </message>
+        <message>
+            <source>Line above the buttons for all series</source>
+            <translation>Linie über den Schaltflächen für alle Serien</translation>
+        </message>
+        <message>
+            <source>Line before the Copy column</source>
+            <translation>Linie vor der Spalte Kopie</translation>
+        </message>
+        <message>
+            <source>Line between the Copy and Add columns</source>
+            <translation>Linie zwischen den Spalten Kopie und Dazu</translation>
+        </message>
+        <message>
+            <source>Line between the Add and Save columns</source>
+            <translation>Linie zwischen den Spalten Dazu und Speichern</translation>
+        </message>
+        <message>
+            <source>Line between the Save and Clear columns</source>
+            <translation>Linie zwischen den Spalten Speichern und Leeren</translation>
+        </message>
+        <message>
+            <source>Test</source>
+            <translation>Test</translation>
+        </message>
+        <message>
+            <source>Skip Cube</source>
+            <translation>Würfel
+überspringen</translation>
+        </message>
+        <message>
+            <source>Statistics</source>
+            <translation>Statistik</translation>
+        </message>
+        <message>
+            <source>Current Cube time:</source>
+            <translation>Zeit für diesen Würfel:</translation>
+        </message>
+        <message>
+            <source>Current Cube time</source>
+            <translation>Zeit für diesen Würfel</translation>
+        </message>
+        <message>
+            <source>Solved Cubes:</source>
+            <translation>Gelöste Würfel:</translation>
+        </message>
+        <message>
+            <source>Solved Cubes</source>
+            <translation>Gelöste Würfel</translation>
+        </message>
+        <message>
+            <source>Total time:</source>
+            <translation>Gesamtzeit:</translation>
+        </message>
+        <message>
+            <source>Total time</source>
+            <translation>Gesamtzeit</translation>
+        </message>
+        <message>
+            <source>Average Cube time:</source>
+            <translation>Mittlere Zeit je Würfel:</translation>
+        </message>
+        <message>
+            <source>Average Cube time</source>
+            <translation>Mittlere Zeit je Würfel</translation>
+        </message>
+        <message>
+            <source>Total mistakes:</source>
+            <translation>Fehler insgesamt:</translation>
+        </message>
+        <message>
+            <source>Total mistakes</source>
+            <translation>Fehler insgesamt</translation>
+        </message>
+        <message>
+            <source>Aver. mistakes per Cube:</source>
+            <translation>Mittl. Fehler je Würfel:</translation>
+        </message>
+        <message>
+            <source>Average mistakes per Cube</source>
+            <translation>Mittlere Fehlerzahl je Würfel</translation>
+        </message>
+        <message>
+            <source>correct</source>
+            <translation>richtig</translation>
+        </message>
+        <message>
+            <source>wrong</source>
+            <translation>falsch</translation>
+        </message>
+        <message>
+            <source>Pick the top left answer</source>
+            <translation>Antwort oben links wählen</translation>
+        </message>
+        <message>
+            <source>Pick the top right answer</source>
+            <translation>Antwort oben rechts wählen</translation>
+        </message>
+        <message>
+            <source>Pick the bottom left answer</source>
+            <translation>Antwort unten links wählen</translation>
+        </message>
+        <message>
+            <source>Pick the bottom right answer</source>
+            <translation>Antwort unten rechts wählen</translation>
+        </message>
+        <message>
+            <source>Start or pause the test</source>
+            <translation>Test starten oder anhalten</translation>
+        </message>
+        <message>
+            <source>Skip the Cube</source>
+            <translation>Würfel überspringen</translation>
+        </message>
+        <message>
+            <source>Save Current</source>
+            <translation>Aktuell speichern</translation>
+        </message>
+        <message>
+            <source>Print a series</source>
+            <translation>Eine Serie drucken</translation>
+        </message>
+        <message>
+            <source>Show your progress</source>
+            <translation>Fortschritt anzeigen</translation>
+        </message>
+        <message>
+            <source>Show this list of keys</source>
+            <translation>Diese Tastenliste anzeigen</translation>
+        </message>
+        <message>
+            <source>Close Vexlor</source>
+            <translation>Vexlor beenden</translation>
+        </message>
+        <message>
+            <source>Close Vexlors?</source>
+            <translation>Vexlor beenden?</translation>
+        </message>
+    </context>
 </TS>

@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -34,11 +35,14 @@ QFont pixelFont(const QString& family, int pixels, bool bold = false) {
     return font;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+// A caption: as high as its text, as wide as the room it has in the layout,
+// which a translation must fit.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int room) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->move(x, y);
     label->adjustSize();
+    label->resize(room, label->height());
     return label;
 }
 
@@ -89,6 +93,12 @@ PictureWidget* makePicture(QWidget* parent, const char* name, int x, int y, int 
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// A time of the Statistics panel ("12.5") with the decimal separator of the
+// user's language ("12,5").
+QString localTime(const std::string& s) {
+    return QString::fromStdString(s).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 } // namespace
@@ -176,24 +186,23 @@ void MainWindow::buildPictures() {
         const char* accessibleName;
     };
     static constexpr AnswerPicture kAnswerPictures[kAnswers] = {
-        {"ans0", 0, 516, 8, "Answer 1, top left"},
-        {"ans2", 2, 516, 258, "Answer 3, bottom left"},
-        {"ans1", 1, 766, 8, "Answer 2, top right"},
-        {"ans3", 3, 766, 258, "Answer 4, bottom right"},
+        {"ans0", 0, 516, 8, QT_TR_NOOP("Answer 1, top left")},
+        {"ans2", 2, 516, 258, QT_TR_NOOP("Answer 3, bottom left")},
+        {"ans1", 1, 766, 8, QT_TR_NOOP("Answer 2, top right")},
+        {"ans3", 3, 766, 258, QT_TR_NOOP("Answer 4, bottom right")},
     };
-    questionPicture_ =
-        makePicture(this, "qu", 8, 8, 500, 500, QStringLiteral("Question: the net of the cube"));
+    questionPicture_ = makePicture(this, "qu", 8, 8, 500, 500, tr("Question: the net of the cube"));
     for (const AnswerPicture& p : kAnswerPictures) {
-        PictureWidget* picture = makePicture(this, p.objectName, p.x, p.y, 250, 250,
-                                             QString::fromLatin1(p.accessibleName));
+        PictureWidget* picture =
+            makePicture(this, p.objectName, p.x, p.y, 250, 250, tr(p.accessibleName));
         answerPictures_[p.answer] = picture;
         connect(picture, &PictureWidget::clicked, this,
                 [this, answer = p.answer] { pick(answer); });
     }
     makeSeparator(this, "Bevel8", Separator::Edge::Top, 8, 512, 1009, 9)
-        ->setAccessibleName(QStringLiteral("Line between the pictures and the panels"));
+        ->setAccessibleName(tr("Line between the pictures and the panels"));
 
-    nextLabel_ = new ClickLabel(QStringLiteral("Next"), this);
+    nextLabel_ = new ClickLabel(tr("Next"), this);
     nextLabel_->setObjectName(QStringLiteral("next"));
     nextLabel_->setGeometry(520, 240, 493, 33);
     nextLabel_->setAlignment(Qt::AlignCenter);
@@ -205,67 +214,70 @@ void MainWindow::buildPictures() {
     nextLabel_->setVisible(false);
     connect(nextLabel_, &ClickLabel::clicked, this, &MainWindow::moveOn);
 
-    auto* credit = new ClickLabel(QStringLiteral("Vexlor \u2014 progress (F2)"), this);
+    auto* credit = new ClickLabel(tr("Vexlor \u2014 progress (F2)"), this);
     credit->setObjectName(QStringLiteral("Label15"));
     credit->setGeometry(656, 700, 361, 14);
     credit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     credit->setFont(pixelFont(QStringLiteral("Arial"), 11));
     credit->setCursor(Qt::PointingHandCursor);
-    credit->setToolTip(QStringLiteral("Show your progress (F2)"));
+    credit->setToolTip(tr("Show your progress (F2)"));
     connect(credit, &ClickLabel::clicked, this, &MainWindow::showProgress);
 }
 
 void MainWindow::buildSeriesPanel() {
-    QGroupBox* box = makeGroupBox(this, "GroupBox1", QStringLiteral("Series"), 8, 520, 489, 193);
+    QGroupBox* box = makeGroupBox(this, "GroupBox1", tr("Series"), 8, 520, 489, 193);
 
     struct Row {
         const char* captionName;
         const char* caption;
         const char* countName;
+        const char* spoken; // what a reader hears before the count
         int y;
     };
     static constexpr Row kRows[kSeriesCount] = {
-        {"Label1", "Current:", "scurr", 48},
-        {"Label4", "Skipped:", "sskip", 72},
-        {"Label5", "Mistakes:", "smist", 104},
-        {"Label6", "Custom:", "scust", 128},
+        {"Label1", QT_TR_NOOP("Current:"), "scurr", QT_TR_NOOP("Current series count"), 48},
+        {"Label4", QT_TR_NOOP("Skipped:"), "sskip", QT_TR_NOOP("Skipped series count"), 72},
+        {"Label5", QT_TR_NOOP("Mistakes:"), "smist", QT_TR_NOOP("Mistakes series count"), 104},
+        {"Label6", QT_TR_NOOP("Custom:"), "scust", QT_TR_NOOP("Custom series count"), 128},
     };
+    // A caption has the room up to the count, which grows to the left.
     for (const Row& row : kRows)
-        makeLabel(box, row.captionName, QString::fromLatin1(row.caption), 8, row.y);
-    for (int k = 0; k < kSeriesCount; ++k) {
-        const QString caption =
-            QString::fromLatin1(kRows[k].caption).chopped(1) + QStringLiteral(" series count");
-        seriesCountLabels_[k] = makeValueLabel(box, kRows[k].countName, caption,
+        makeLabel(box, row.captionName, tr(row.caption), 8, row.y, 150);
+    for (int k = 0; k < kSeriesCount; ++k)
+        seriesCountLabels_[k] = makeValueLabel(box, kRows[k].countName, tr(kRows[k].spoken),
                                                QStringLiteral("0"), 213, kRows[k].y, 12, 24);
-    }
 
     struct Header {
         const char* objectName;
         const char* text;
         int x;
+        int room; // up to the line that ends the column, or the box's edge
         const char* toolTip;
         const char* accessibleName; // the abbreviations spelled out
     };
     static constexpr Header kHeaders[] = {
-        {"Label8", "CtCS:", 240, "Copy this series to the Current series",
-         "Copy to Current column"},
-        {"Label14", "ACtS:", 304, "Add the current Cube to this series",
-         "Add the current Cube column"},
-        {"Label9", "Save:", 368, "", "Save column"},
-        {"Label10", "Clear:", 432, "", "Clear column"},
+        {"Label8", QT_TR_NOOP("CtCS:"), 240, 55,
+         QT_TR_NOOP("Copy this series to the Current series"),
+         QT_TR_NOOP("Copy to Current column")},
+        {"Label14", QT_TR_NOOP("ACtS:"), 304, 55, QT_TR_NOOP("Add the current Cube to this series"),
+         QT_TR_NOOP("Add the current Cube column")},
+        {"Label9", QT_TR_NOOP("Save:"), 368, 56, "", QT_TR_NOOP("Save column")},
+        {"Label10", QT_TR_NOOP("Clear:"), 432, 49, "", QT_TR_NOOP("Clear column")},
     };
     const QFont headerFont = pixelFont(QStringLiteral("Arial"), 13, true);
     for (const Header& h : kHeaders) {
-        QLabel* label = makeLabel(box, h.objectName, QString::fromLatin1(h.text), h.x, 24);
+        QLabel* label = makeLabel(box, h.objectName, tr(h.text), h.x, 24, h.room);
         label->setFont(headerFont);
         label->adjustSize();
-        label->setToolTip(QString::fromLatin1(h.toolTip));
-        label->setAccessibleName(QString::fromLatin1(h.accessibleName));
+        label->resize(h.room, label->height());
+        label->setToolTip(*h.toolTip != '\0' ? tr(h.toolTip) : QString());
+        label->setAccessibleName(tr(h.accessibleName));
     }
 
     std::size_t crosses = 0;
     for (const SeriesGridCell& cell : kSeriesGrid) {
-        const QString accessibleName = QString::fromLatin1(cell.accessibleName);
+        const QString accessibleName =
+            QCoreApplication::translate("SeriesGrid", cell.accessibleName);
         if (cell.command == nullptr) {
             gridCrosses_.at(crosses++) =
                 makePicture(box, cell.objectName, cell.x, cell.y, kGridCellWidth, kGridCellHeight,
@@ -275,7 +287,7 @@ void MainWindow::buildSeriesPanel() {
         QPushButton* button =
             makeButton(box, cell.objectName, {}, cell.x, cell.y, kGridCellWidth, kGridCellHeight,
                        pixelFont(QString::fromLatin1(cell.fontFamily), 11));
-        button->setToolTip(QString::fromLatin1(cell.toolTip));
+        button->setToolTip(QString::fromLatin1(cell.toolTip)); // a key, never translated
         button->setAccessibleName(accessibleName);
         connect(button, &QPushButton::clicked, this,
                 [commands = commands_.get(), command = cell.command, row = cell.row] {
@@ -284,14 +296,12 @@ void MainWindow::buildSeriesPanel() {
     }
 
     const QFont arial11 = pixelFont(QStringLiteral("Arial"), 11);
-    QPushButton* create = makeButton(box, "newseriesb", QStringLiteral("Create random series"), 8,
-                                     164, 217, 17, arial11);
-    QPushButton* load =
-        makeButton(box, "loadfromfile", QStringLiteral("Load"), 368, 164, 49, 17, arial11);
-    load->setAccessibleName(QStringLiteral("Load a series file into Current"));
-    QPushButton* clearAll =
-        makeButton(box, "Button2", QStringLiteral("All"), 432, 164, 49, 17, arial11);
-    clearAll->setAccessibleName(QStringLiteral("Clear all series"));
+    QPushButton* create =
+        makeButton(box, "newseriesb", tr("Create random series"), 8, 164, 217, 17, arial11);
+    QPushButton* load = makeButton(box, "loadfromfile", tr("Load"), 368, 164, 49, 17, arial11);
+    load->setAccessibleName(tr("Load a series file into Current"));
+    QPushButton* clearAll = makeButton(box, "Button2", tr("All"), 432, 164, 49, 17, arial11);
+    clearAll->setAccessibleName(tr("Clear all series"));
     SeriesCommands* commands = commands_.get();
     connect(create, &QPushButton::clicked, this, [commands] { commands->createRandomSeries(); });
     connect(load, &QPushButton::clicked, this, [commands] { commands->loadIntoCurrent(); });
@@ -304,25 +314,32 @@ void MainWindow::buildSeriesPanel() {
         const char* accessibleName;
     };
     static constexpr SeparatorPlace kSeparators[] = {
-        {"Bevel6", Separator::Edge::Top, 8, 42, 473, 9, "Line below the column headings"},
-        {"Bevel7", Separator::Edge::Top, 8, 98, 473, 9, "Line between Skipped and Mistakes"},
-        {"Bevel5", Separator::Edge::Top, 8, 154, 473, 9, "Line above the buttons for all series"},
-        {"Bevel3", Separator::Edge::Left, 231, 24, 9, 157, "Line before the Copy column"},
-        {"Bevel1", Separator::Edge::Left, 295, 24, 9, 132, "Line between the Copy and Add columns"},
-        {"Bevel2", Separator::Edge::Left, 359, 24, 9, 157, "Line between the Add and Save columns"},
+        {"Bevel6", Separator::Edge::Top, 8, 42, 473, 9,
+         QT_TR_NOOP("Line below the column headings")},
+        {"Bevel7", Separator::Edge::Top, 8, 98, 473, 9,
+         QT_TR_NOOP("Line between Skipped and Mistakes")},
+        {"Bevel5", Separator::Edge::Top, 8, 154, 473, 9,
+         QT_TR_NOOP("Line above the buttons for all series")},
+        {"Bevel3", Separator::Edge::Left, 231, 24, 9, 157,
+         QT_TR_NOOP("Line before the Copy column")},
+        {"Bevel1", Separator::Edge::Left, 295, 24, 9, 132,
+         QT_TR_NOOP("Line between the Copy and Add columns")},
+        {"Bevel2", Separator::Edge::Left, 359, 24, 9, 157,
+         QT_TR_NOOP("Line between the Add and Save columns")},
         {"Bevel4", Separator::Edge::Left, 424, 24, 9, 157,
-         "Line between the Save and Clear columns"},
+         QT_TR_NOOP("Line between the Save and Clear columns")},
     };
     for (const SeparatorPlace& s : kSeparators)
         makeSeparator(box, s.objectName, s.edge, s.x, s.y, s.w, s.h)
-            ->setAccessibleName(QString::fromLatin1(s.accessibleName));
+            ->setAccessibleName(tr(s.accessibleName));
 }
 
 void MainWindow::buildTestPanel() {
-    QGroupBox* box = makeGroupBox(this, "GroupBox3", QStringLiteral("Test"), 504, 520, 145, 193);
+    QGroupBox* box = makeGroupBox(this, "GroupBox3", tr("Test"), 504, 520, 145, 193);
     const QFont big = pixelFont(QStringLiteral("Arial"), 21);
-    startPauseButton_ = makeButton(box, "stst", QStringLiteral("Start"), 8, 24, 129, 89, big);
-    skipButton_ = makeButton(box, "skip", QStringLiteral("Skip Cube"), 8, 120, 129, 65, big);
+    startPauseButton_ =
+        makeButton(box, "stst", QCoreApplication::translate("Test", "Start"), 8, 24, 129, 89, big);
+    skipButton_ = makeButton(box, "skip", tr("Skip Cube"), 8, 120, 129, 65, big);
     startPauseButton_->setToolTip(QStringLiteral("0"));
     skipButton_->setToolTip(QStringLiteral("+"));
     connect(startPauseButton_, &QPushButton::clicked, this, &MainWindow::startPause);
@@ -330,42 +347,46 @@ void MainWindow::buildTestPanel() {
 }
 
 void MainWindow::buildStatisticsPanel() {
-    QGroupBox* box =
-        makeGroupBox(this, "GroupBox2", QStringLiteral("Statistics"), 656, 520, 361, 177);
+    QGroupBox* box = makeGroupBox(this, "GroupBox2", tr("Statistics"), 656, 520, 361, 177);
     struct Row {
         const char* captionName;
         const char* caption;
         const char* toolTip;
+        const char* spoken; // the caption without its colon, spelled out
         const char* valueName;
         ValueLabel* MainWindow::*value;
         const char* initial;
         int x, w;
     };
     static constexpr Row kRows[] = {
-        {"Label2", "Current Cube time:", "", "tcurr", &MainWindow::cubeTimeLabel_, "0.0", 324, 30},
-        {"Label12", "Solved Cubes:", "", "socubes", &MainWindow::solvedLabel_, "0", 342, 12},
-        {"Label3", "Total time:", "", "ttot", &MainWindow::totalTimeLabel_, "0.0", 324, 30},
-        {"Label7", "Average Cube time:", "", "tavr", &MainWindow::averageTimeLabel_, "++", 330, 24},
-        {"Label11", "Total mistakes:", "", "mists", &MainWindow::mistakesLabel_, "0", 342, 12},
-        {"Label13", "Aver. mistakes per Cube:", "Average mistakes per Cube", "mpc",
-         &MainWindow::mistakesPerCubeLabel_, "++", 330, 24},
+        {"Label2", QT_TR_NOOP("Current Cube time:"), "", QT_TR_NOOP("Current Cube time"), "tcurr",
+         &MainWindow::cubeTimeLabel_, "0.0", 324, 30},
+        {"Label12", QT_TR_NOOP("Solved Cubes:"), "", QT_TR_NOOP("Solved Cubes"), "socubes",
+         &MainWindow::solvedLabel_, "0", 342, 12},
+        {"Label3", QT_TR_NOOP("Total time:"), "", QT_TR_NOOP("Total time"), "ttot",
+         &MainWindow::totalTimeLabel_, "0.0", 324, 30},
+        {"Label7", QT_TR_NOOP("Average Cube time:"), "", QT_TR_NOOP("Average Cube time"), "tavr",
+         &MainWindow::averageTimeLabel_, "++", 330, 24},
+        {"Label11", QT_TR_NOOP("Total mistakes:"), "", QT_TR_NOOP("Total mistakes"), "mists",
+         &MainWindow::mistakesLabel_, "0", 342, 12},
+        {"Label13", QT_TR_NOOP("Aver. mistakes per Cube:"), QT_TR_NOOP("Average mistakes per Cube"),
+         QT_TR_NOOP("Average mistakes per Cube"), "mpc", &MainWindow::mistakesPerCubeLabel_, "++",
+         330, 24},
     };
     int y = 24;
     for (const Row& row : kRows) {
-        QLabel* caption = makeLabel(box, row.captionName, QString::fromLatin1(row.caption), 8, y);
-        caption->setToolTip(QString::fromLatin1(row.toolTip));
+        // A caption has the room up to its value, which grows to the left.
+        QLabel* caption = makeLabel(box, row.captionName, tr(row.caption), 8, y, 270);
         // An abbreviated caption is heard as its tooltip spells it out.
-        if (*row.toolTip != '\0')
-            caption->setAccessibleName(QString::fromLatin1(row.toolTip));
+        if (*row.toolTip != '\0') {
+            caption->setToolTip(tr(row.toolTip));
+            caption->setAccessibleName(tr(row.toolTip));
+        }
         y += 24;
     }
     y = 24;
     for (const Row& row : kRows) {
-        // A reader hears the caption without its colon, spelled out.
-        QString spoken = QString::fromLatin1(*row.toolTip != '\0' ? row.toolTip : row.caption);
-        if (spoken.endsWith(QLatin1Char(':')))
-            spoken.chop(1);
-        this->*row.value = makeValueLabel(box, row.valueName, spoken,
+        this->*row.value = makeValueLabel(box, row.valueName, tr(row.spoken),
                                           QString::fromLatin1(row.initial), row.x, y, row.w, 24);
         y += 24;
     }
@@ -428,8 +449,7 @@ void MainWindow::describeAnswers() {
     for (int a = 0; a < kAnswers; ++a) {
         QString description;
         if (cube != nullptr && cube->picked[a] != 0)
-            description =
-                a == cube->correctAnswer ? QStringLiteral("correct") : QStringLiteral("wrong");
+            description = a == cube->correctAnswer ? tr("correct") : tr("wrong");
         answerPictures_[a]->setAccessibleDescription(description);
     }
 }
@@ -444,7 +464,7 @@ void MainWindow::refreshLabels() {
     const LabelTexts t = computeLabelTexts(*state_, *store_);
     for (int k = 0; k < kSeriesCount; ++k)
         seriesCountLabels_[k]->setValue(Q(t.seriesCounts[k]));
-    startPauseButton_->setText(Q(t.startPause));
+    startPauseButton_->setText(QCoreApplication::translate("Test", t.startPause.c_str()));
     mistakesLabel_->setValue(Q(t.mistakes));
     solvedLabel_->setValue(Q(t.solved));
     mistakesPerCubeLabel_->setValue(Q(t.mistakesPerCube));
@@ -492,9 +512,9 @@ void MainWindow::showProgress() {
 
 void MainWindow::updateClocks() {
     const TimerTexts t = computeTimerTexts(*state_, *store_, *clock_);
-    cubeTimeLabel_->setValue(Q(t.cubeTime));
-    totalTimeLabel_->setValue(Q(t.totalTime));
-    averageTimeLabel_->setValue(Q(t.averageTime));
+    cubeTimeLabel_->setValue(localTime(t.cubeTime));
+    totalTimeLabel_->setValue(localTime(t.totalTime));
+    averageTimeLabel_->setValue(localTime(t.averageTime));
 }
 
 void MainWindow::startPause() {
@@ -547,7 +567,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // A running test pauses before the question.
     if (!state_->paused)
         startPause();
-    if (!dialogs_->askYesNo(QStringLiteral("Close Vexlors?"))) {
+    if (!dialogs_->askYesNo(tr("Close Vexlors?"))) {
         event->ignore();
         return;
     }

@@ -76,7 +76,7 @@ void SeriesCommands::loadFile(const QString& path) {
     dialogFolder_ = folderOf(path);
     const LoadResult result = loadSeriesFile(path, store_);
     if (const char* message = loadMessage(result); message != nullptr && *message != '\0')
-        dialogs_.showError(QString::fromUtf8(message));
+        dialogs_.showError(QCoreApplication::translate("SeriesFile", message));
     flow_.resetTest();
 }
 
@@ -88,7 +88,7 @@ void SeriesCommands::save(SeriesId kind) {
     // A series too long for the file's 16-bit count is refused before the
     // user picks a file, so nothing is created or replaced.
     if (series.size() > static_cast<std::size_t>(kMaxCubesPerFile)) {
-        dialogs_.showError(QString::fromUtf8(kSeriesTooLong));
+        dialogs_.showError(QCoreApplication::translate("SeriesFile", kSeriesTooLong));
         return;
     }
     const auto path =
@@ -100,7 +100,7 @@ void SeriesCommands::save(SeriesId kind) {
     QString reason;
     const WriteResult result = saveSeriesFile(*path, series, strip, &reason);
     if (const char* message = saveMessage(result); message != nullptr && *message != '\0')
-        dialogs_.showError(QString::fromUtf8(message), reason);
+        dialogs_.showError(QCoreApplication::translate("SeriesFile", message), reason);
 }
 
 void SeriesCommands::copyToCurrent(SeriesId source) {

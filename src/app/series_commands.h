@@ -8,6 +8,7 @@
 #include "session/session_flow.h"
 #include "session/session_state.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -72,21 +73,33 @@ private:
     QString dialogFolder_;
 };
 
-// Texts of the Series commands.
+// Texts of the Series commands. Each is kept in English and becomes the
+// user's language where it turns into a QString, once the translation is
+// loaded.
 namespace text {
-inline const QString kDeleteCurrentAndCreate =
-    QStringLiteral("Delete the Current series and create a new one?");
-inline const QString kNumberOfCubes = QStringLiteral("Number of Cubes for the new series:");
-inline const QString kWrongNumber = QStringLiteral("Wrong number of cubes (max. 500).");
-inline const QString kClearSkipped = QStringLiteral("Clear the Skipped series?");
-inline const QString kDeleteCurrent = QStringLiteral("Delete the Current series?");
-inline const QString kDeleteAll = QStringLiteral("Delete all series?");
-inline const QString kSaveStripped =
-    QStringLiteral("Save without timing and solving information?\n(If you choose Yes, the Cubes "
-                   "will be saved with current time set to zero and no answers selected.)");
-inline const QString kOpenTitle = QStringLiteral("Open series or series set:");
-inline const QString kSaveTitle = QStringLiteral("Save the series:");
-inline const QString kFilter = QStringLiteral("Series (*.srs)");
+struct CommandText {
+    const char* source;
+    operator QString() const { return QCoreApplication::translate("SeriesCommands", source); }
+};
+inline constexpr CommandText kDeleteCurrentAndCreate{
+    QT_TRANSLATE_NOOP("SeriesCommands", "Delete the Current series and create a new one?")};
+inline constexpr CommandText kNumberOfCubes{
+    QT_TRANSLATE_NOOP("SeriesCommands", "Number of Cubes for the new series:")};
+inline constexpr CommandText kWrongNumber{
+    QT_TRANSLATE_NOOP("SeriesCommands", "Wrong number of cubes (max. 500).")};
+inline constexpr CommandText kClearSkipped{
+    QT_TRANSLATE_NOOP("SeriesCommands", "Clear the Skipped series?")};
+inline constexpr CommandText kDeleteCurrent{
+    QT_TRANSLATE_NOOP("SeriesCommands", "Delete the Current series?")};
+inline constexpr CommandText kDeleteAll{QT_TRANSLATE_NOOP("SeriesCommands", "Delete all series?")};
+inline constexpr CommandText kSaveStripped{QT_TRANSLATE_NOOP(
+    "SeriesCommands",
+    "Save without timing and solving information?\n(If you choose Yes, the Cubes will be saved "
+    "with current time set to zero and no answers selected.)")};
+inline constexpr CommandText kOpenTitle{
+    QT_TRANSLATE_NOOP("SeriesCommands", "Open series or series set:")};
+inline constexpr CommandText kSaveTitle{QT_TRANSLATE_NOOP("SeriesCommands", "Save the series:")};
+inline constexpr CommandText kFilter{QT_TRANSLATE_NOOP("SeriesCommands", "Series (*.srs)")};
 inline const QString kSuffix = QStringLiteral("srs");
 } // namespace text
 

@@ -1,0 +1,158 @@
+// The texts of the window in every language: in English exactly as they
+// always were, and in German and Polish within the controls that show them,
+// whose sizes never change.
+#include "file_util.h"
+#include "window_fixture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLocale>
+#include <QStyleOptionButton>
+#include <QTranslator>
+
+using namespace vexlor;
+
+namespace {
+
+// A language installed for the life of the object, as the program installs
+// it at start.
+class Speaking {
+public:
+    explicit Speaking(const QString& language) {
+        if (!language.isEmpty() &&
+            translator_.load(QStringLiteral(":/i18n/vexlor_%1.qm").arg(language))) {
+            QCoreApplication::installTranslator(&translator_);
+            QLocale::setDefault(QLocale(language));
+        }
+    }
+    ~Speaking() {
+        QCoreApplication::removeTranslator(&translator_);
+        QLocale::setDefault(QLocale::c());
+    }
+    bool loaded() const { return !translator_.isEmpty(); }
+
+private:
+    QTranslator translator_;
+};
+
+QString textOf(const QWidget* w) {
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->text();
+    if (const auto* box = qobject_cast<const QGroupBox*>(w))
+        return box->title();
+    return {};
+}
+
+// Every text of a window and its controls, one line each, in the order the
+// controls were made: what is shown, the tooltip and what a screen reader
+// hears.
+QStringList textsOf(const QWidget* window) {
+    QStringList lines;
+    QList<const QWidget*> widgets{window};
+    for (const QWidget* w : window->findChildren<QWidget*>())
+        widgets << w;
+    for (const QWidget* w : widgets) {
+        const QString name = w->objectName();
+        const auto add = [&](const char* what, const QString& text) {
+            if (!text.isEmpty())
+                lines << name + QLatin1Char(' ') + QLatin1String(what) + QStringLiteral(": ") +
+                             text;
+        };
+        if (w->isWindow())
+            add("title", w->windowTitle());
+        add("text", textOf(w));
+        add("tooltip", w->toolTip());
+        add("name", w->accessibleName());
+        add("description", w->accessibleDescription());
+    }
+    return lines;
+}
+
+// The room a control gives its text: a button's inside its bevel, less a
+// pixel on either side so that the text does not touch it; any other
+// control's inside its frame.
+int roomOf(const QWidget* w) {
+    if (const auto* button = qobject_cast<const QPushButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect inside =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        return inside.width() - 2;
+    }
+    return w->contentsRect().width();
+}
+
+// The widest line of a text as the control's font draws it.
+int widthOf(const QWidget* w, const QString& text) {
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, w->fontMetrics().horizontalAdvance(line));
+    return widest;
+}
+
+constexpr std::int64_t kSeed = 1'700'000'000;
+
+} // namespace
+
+class WindowTextsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Under the C locale every text of the window is what it was before the
+    // window could speak another language, byte for byte.
+    void englishAsBefore() {
+        const QStringList expected =
+            QString::fromUtf8(readAll(QStringLiteral(VEXLOR_TEST_DATA "/english_texts.txt")))
+                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        Speaking english{QString()};
+        WindowFixture w(nullptr, kSeed);
+        const QStringList actual = textsOf(w.form.get());
+        if (actual != expected) {
+            // Where a text changes on purpose, this file becomes the new list.
+            const QString now = QDir::current().filePath(QStringLiteral("english_texts.txt"));
+            QVERIFY(writeAll(now, (actual.join('\n') + '\n').toUtf8()));
+            for (const QString& line : actual)
+                if (!expected.contains(line))
+                    qWarning("new: %s", qPrintable(line));
+            for (const QString& line : expected)
+                if (!actual.contains(line))
+                    qWarning("gone: %s", qPrintable(line));
+            qWarning("the texts as they are now: %s", qPrintable(now));
+        }
+        QCOMPARE(actual, expected);
+    }
+
+    // In every language each text fits the control that shows it.
+    void textsFit_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << QString();
+        QTest::newRow("de") << "de";
+        QTest::newRow("pl") << "pl";
+    }
+    void textsFit() {
+        QFETCH(QString, language);
+        Speaking speaking(language);
+        QVERIFY(language.isEmpty() || speaking.loaded());
+        WindowFixture w(nullptr, kSeed);
+        QStringList faults;
+        for (const QWidget* control : w.form->findChildren<QWidget*>()) {
+            const QString text = textOf(control);
+            // A value label grows to its number, keeping its right edge.
+            if (text.isEmpty() || qobject_cast<const ValueLabel*>(control) != nullptr)
+                continue;
+            const int width = widthOf(control, text);
+            if (width > roomOf(control))
+                faults << QStringLiteral("%1 \"%2\": %3 px in %4")
+                              .arg(control->objectName(), text)
+                              .arg(width)
+                              .arg(roomOf(control));
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+};
+
+QTEST_MAIN(WindowTextsTest)
+#include "tst_window_texts.moc"
