@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "app/app_icon.h"
+#include "app/keys_window.h"
 #include "app/progress_window.h"
 #include "app/series_commands.h"
 #include "app/series_grid.h"
@@ -533,32 +534,79 @@ void MainWindow::moveOn() {
     flow_->moveOn();
 }
 
-void MainWindow::handleKey(int key) {
-    // The answer keys lie as the answer pictures do on a numeric keypad; the
-    // keypad's own digits, which come with the keypad modifier, count alike.
-    struct KeyBinding {
-        Qt::Key key;
-        void (*action)(MainWindow&);
-    };
-    static constexpr std::array<KeyBinding, 8> kKeyMap{{
-        {Qt::Key_Escape, [](MainWindow& w) { w.close(); }},
-        {Qt::Key_8, [](MainWindow& w) { w.pick(0); }},
-        {Qt::Key_9, [](MainWindow& w) { w.pick(1); }},
-        {Qt::Key_5, [](MainWindow& w) { w.pick(2); }},
-        {Qt::Key_6, [](MainWindow& w) { w.pick(3); }},
-        {Qt::Key_0, [](MainWindow& w) { w.startPause(); }},
-        {Qt::Key_Plus, [](MainWindow& w) { w.skip(); }},
-        {Qt::Key_F2, [](MainWindow& w) { w.showProgress(); }},
-    }};
-    const auto binding = std::find_if(kKeyMap.begin(), kKeyMap.end(),
-                                      [key](const KeyBinding& b) { return b.key == key; });
+namespace {
+
+// Every key of the window, with what F1 lists for it, in the order F1 lists
+// them. The controls never take the focus, so the window answers each key
+// wherever the mouse is. The Series commands pause a running test
+// themselves, as from their buttons; so do Progress and the list of keys.
+struct KeyBinding {
+    QKeyCombination keys;
+    const char* help;
+    void (*action)(MainWindow&);
+};
+constexpr std::array<KeyBinding, 12> kKeyMap{{
+    // The answer keys lie as the answer pictures do on a numeric keypad.
+    {Qt::Key_8, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Pick the top left answer"),
+     [](MainWindow& w) { w.pick(0); }},
+    {Qt::Key_9, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Pick the top right answer"),
+     [](MainWindow& w) { w.pick(1); }},
+    {Qt::Key_5, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Pick the bottom left answer"),
+     [](MainWindow& w) { w.pick(2); }},
+    {Qt::Key_6, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Pick the bottom right answer"),
+     [](MainWindow& w) { w.pick(3); }},
+    {Qt::Key_0, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Start or pause the test"),
+     [](MainWindow& w) { w.startPause(); }},
+    {Qt::Key_Plus, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Skip the Cube"),
+     [](MainWindow& w) { w.skip(); }},
+    {Qt::CTRL | Qt::Key_N, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Create random series"),
+     [](MainWindow& w) { w.commands().createRandomSeries(); }},
+    {Qt::CTRL | Qt::Key_O,
+     QT_TRANSLATE_NOOP("vexlor::MainWindow", "Load a series file into Current"),
+     [](MainWindow& w) { w.commands().loadIntoCurrent(); }},
+    {Qt::CTRL | Qt::Key_S, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Save Current"),
+     [](MainWindow& w) { w.commands().save(SeriesId::Current); }},
+    {Qt::Key_F2, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Show your progress"),
+     [](MainWindow& w) { w.showProgress(); }},
+    {Qt::Key_F1, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Show this list of keys"),
+     [](MainWindow& w) { w.showKeys(); }},
+    {Qt::Key_Escape, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Close Vexlor"),
+     [](MainWindow& w) { w.close(); }},
+}};
+
+// Shift and the keypad do not count: "+" comes with Shift on many keyboards,
+// and the keypad's digits pick as the others do.
+constexpr Qt::KeyboardModifiers kCounted = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+
+} // namespace
+
+void MainWindow::handleKey(QKeyCombination pressed) {
+    const auto binding =
+        std::find_if(kKeyMap.begin(), kKeyMap.end(), [pressed](const KeyBinding& b) {
+            return b.keys.key() == pressed.key() && (b.keys.keyboardModifiers() & kCounted) ==
+                                                        (pressed.keyboardModifiers() & kCounted);
+        });
     if (binding != kKeyMap.end())
         binding->action(*this);
 }
 
+void MainWindow::showKeys() {
+    if (!state_->paused)
+        flow_->startPause();
+    if (keysWindow_ == nullptr) {
+        std::vector<KeysWindow::Row> rows;
+        for (const KeyBinding& b : kKeyMap)
+            rows.push_back({b.keys, tr(b.help)});
+        keysWindow_ = new KeysWindow(rows, this);
+    }
+    keysWindow_->show();
+    keysWindow_->raise();
+    keysWindow_->activateWindow();
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress)
-        handleKey(static_cast<QKeyEvent*>(event)->key());
+        handleKey(static_cast<QKeyEvent*>(event)->keyCombination());
     // The key is never consumed: it goes on to the control as it came.
     return QWidget::eventFilter(watched, event);
 }

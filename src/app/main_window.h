@@ -25,6 +25,7 @@
 namespace vexlor {
 
 class HistoryStore;
+class KeysWindow;
 class ProgressWindow;
 class SeriesCommands;
 
@@ -78,8 +79,11 @@ public:
     // tick, which runs only while a clock does.
     void updateClocks();
 
-    // A key (a Qt::Key) pressed anywhere in the window.
-    void handleKey(int key);
+    // A key pressed anywhere in the window, with its modifiers.
+    void handleKey(QKeyCombination pressed);
+
+    // F1: pauses a running test and shows the list of every key.
+    void showKeys();
 
     // SessionView.
     const Pictures& pictures() const override { return pictures_; }
@@ -137,6 +141,7 @@ private:
     QTimer* clockTimer_ = nullptr;
     QTimer* returnTimer_ = nullptr;
     ProgressWindow* progressWindow_ = nullptr;
+    KeysWindow* keysWindow_ = nullptr;
 
     QString startupFile_;
     bool shown_ = false;
