@@ -44,7 +44,7 @@ void drawNet(const Pictures& pictures, const Cube& c, bool clear) {
         blank(*canvas);
     const Point origin = netOrigin(c, canvas->width(), canvas->height());
     const bool solved = isSolved(c);
-    // Every cell of the grid, not only those inside netbox: a damaged box
+    // Every cell of the grid, not only those inside netBounds: a damaged box
     // must not hide a face.
     for (int i = 0; i < kNetSize; ++i)
         for (int j = 0; j < kNetSize; ++j) {
