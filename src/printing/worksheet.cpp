@@ -179,8 +179,11 @@ void drawPicture(Paper& paper, QPointF origin, double scale, int size, const Cub
 // unit and centred: the number and the box for the pupil's letter above
 // them, each answer lettered in the corner of its picture that lies at the
 // outside of the block.
-void drawItem(Paper& paper, double top, double mmPerUnit, int number, const Cube& c,
+void drawItem(Paper& paper, double top, double mmPerUnit, int number, const Cube& cube,
               const PictureColors& colors) {
+    // A pupil sees every Cube unsolved, whatever picks the series carries.
+    Cube c = cube;
+    std::fill(std::begin(c.picked), std::end(c.picked), std::int8_t{0});
     const double width = kItemWidth * mmPerUnit;
     const double left = (paper.width() - width) / 2;
     paper.text({left, top, 40, kNumberBand - 1}, QStringLiteral("%1.").arg(number),

@@ -69,9 +69,8 @@ QChar answerLetter(int answer);
 void setUpSheetPage(QPagedPaintDevice& device, const SheetOptions& options);
 
 // Prints the sheet of the Cubes, in their order and numbered from 1, onto
-// the device's pages. Each Cube is drawn as it is, picks included: the
-// caller hands in unpicked copies. Returns false when painting on the
-// device could not start or finish.
+// the device's pages, each Cube unsolved whatever its picks. Returns false
+// when painting on the device could not start or finish.
 bool printSheet(QPagedPaintDevice& device, const std::vector<Cube>& cubes,
                 const SheetOptions& options);
 
