@@ -43,6 +43,8 @@ PrintDialog::PrintDialog(const std::array<int, kSeriesCount>& counts, QWidget* p
             chosen = k;
     }
     series_->setCurrentIndex(std::max(chosen, 0));
+    buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("printPreviewButton"));
+    buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("printCancelButton"));
     buttons_->button(QDialogButtonBox::Ok)->setText(tr("Preview"));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(chosen >= 0);
 

@@ -94,19 +94,16 @@ QString pageText(const QString& pdf, int page) {
     return QString::fromUtf8(poppler(QStringLiteral("pdftotext"), {"-f", n, "-l", n, pdf, "-"}));
 }
 
-// The key's letters in item order, read from the key pages of a PDF; '-' for
-// an item the key skips.
+// The key's letters in item order, read from the key pages of a PDF; '!'
+// where an item is missing or out of order.
 QString keyLetters(const QString& pdf) {
     const QString text = QString::fromUtf8(poppler(QStringLiteral("pdftotext"), {pdf, "-"}));
-    QString letters;
     const QRegularExpression entry(QStringLiteral("^(\\d+)\\.\\s+([A-D?])$"),
                                    QRegularExpression::MultilineOption);
-    for (const auto& m : entry.globalMatch(text.mid(text.indexOf(QStringLiteral("Answer key"))))) {
-        const int item = m.captured(1).toInt();
-        if (letters.size() < item)
-            letters.resize(item, QLatin1Char('-'));
-        letters[item - 1] = m.captured(2)[0];
-    }
+    QString letters;
+    for (const auto& m : entry.globalMatch(text.mid(text.indexOf(QStringLiteral("Answer key")))))
+        letters +=
+            m.captured(1).toInt() == letters.size() + 1 ? m.captured(2) : QStringLiteral("!");
     return letters;
 }
 
@@ -597,26 +594,25 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("pupilPages");
         QTest::addColumn<int>("keyPages");
-        const QStringList noTitle;
-        QTest::newRow("default title") << noTitle << "Cube folding" << 2 << 1;
-        QTest::newRow("a title") << QStringList{"--title", "Class 4b: cubes"} << "Class 4b: cubes"
-                                 << 2 << 1;
+        QTest::newRow("default title") << QStringList{} << "Cube folding" << 2 << 1;
+        QTest::newRow("a title") << QStringList{"--title", "Class 4b"} << "Class 4b" << 2 << 1;
         QTest::newRow("no key") << QStringList{"--no-key"} << "Cube folding" << 2 << 0;
-        QTest::newRow("key only") << QStringList{"--key-only"} << "Cube folding" << 0 << 1;
-        QTest::newRow("1 a page") << QStringList{"--per-page", "1"} << "Cube folding" << 3 << 1;
+        QTest::newRow("key only, to stdout")
+            << QStringList{"--key-only", "-o", "-"} << "Cube folding" << 0 << 1;
     }
 
     void sheetHeadsEveryPage() {
         // Every page carries the title (by default "Cube folding", never the
         // file's name) and its number at its foot, the pupils' pages and the
-        // key's pages each counted on their own.
+        // key's counted apart; only the first asks for the pupil's name.
         QFETCH(QStringList, options);
         QFETCH(QString, title);
         QFETCH(int, pupilPages);
         QFETCH(int, keyPages);
         const QString series = pathOf("heads.srs"), pdf = pathOf("heads.pdf");
         QCOMPARE(tool({"generate", "3", "--seed", "2", "-o", series}).code, 0);
-        QCOMPARE(tool(QStringList{"sheet", series, "-o", pdf} + options).code, 0);
+        const Run r = tool(QStringList{"sheet", series, "-o", pdf} + options);
+        QVERIFY(r.code == 0 && (!options.contains("-") || writeAll(pdf, r.outBytes)));
         const int pages = pdfPages(pdf);
         QCOMPARE(pages, pupilPages + keyPages);
         for (int page = 1; page <= pages; ++page) {
@@ -625,12 +621,9 @@ private slots:
             QVERIFY2(!text.contains(dir_.path()), qPrintable(text));
             const QString foot =
                 page <= pupilPages
-                    ? QStringLiteral("Page %1 of %2").arg(page).arg(pupilPages)
-                    : QStringLiteral("Key, page %1 of %2").arg(page - pupilPages).arg(keyPages);
-            QVERIFY2(text.contains(
-                         QRegularExpression('^' + foot + '$', QRegularExpression::MultilineOption)),
-                     qPrintable(text));
-            // Only the first pupils' page asks for the pupil's name.
+                    ? QStringLiteral("\nPage %1 of %2\n").arg(page).arg(pupilPages)
+                    : QStringLiteral("\nKey, page %1 of %2\n").arg(page - pupilPages).arg(keyPages);
+            QVERIFY2(text.contains(foot), qPrintable(text));
             QCOMPARE(text.contains(QStringLiteral("Name:")), page == 1 && pupilPages > 0);
         }
     }
@@ -640,16 +633,15 @@ private slots:
         QTest::addColumn<int>("perPage");
         QTest::addColumn<int>("items");
         QTest::newRow("2 a page") << QStringList{} << 2 << 20;
-        QTest::newRow("3 a page") << QStringList{"--per-page", "3"} << 3 << 20;
-        QTest::newRow("1 a page from 14")
-            << QStringList{"--per-page", "1", "--from", "14"} << 1 << 6;
+        QTest::newRow("3 a page from 14")
+            << QStringList{"--per-page", "3", "--from", "14"} << 3 << 6;
         QTest::newRow("4 a page, a slice")
             << QStringList{"--per-page", "4", "--from", "3", "--count", "9"} << 4 << 9;
     }
 
     void sheetNumbersItemsAcrossPages() {
         // Items are numbered on from page to page, from 1 for the first Cube
-        // printed, and each has its box for the pupil's letter.
+        // printed, each with its box for the pupil's letter.
         QFETCH(QStringList, options);
         QFETCH(int, perPage);
         QFETCH(int, items);
@@ -659,16 +651,12 @@ private slots:
         QCOMPARE(pdfPages(pdf), (items + perPage - 1) / perPage);
         const QRegularExpression number(QStringLiteral("^(\\d+)\\.$"),
                                         QRegularExpression::MultilineOption);
-        for (int page = 1; page <= pdfPages(pdf); ++page) {
-            QList<int> expected, found;
-            for (int item = (page - 1) * perPage + 1; item <= std::min(page * perPage, items);
-                 ++item)
-                expected << item;
+        for (int page = 1, item = 1; page <= pdfPages(pdf); ++page) {
             const QString text = pageText(pdf, page);
             for (const auto& m : number.globalMatch(text))
-                found << m.captured(1).toInt();
-            QCOMPARE(found, expected);
-            QCOMPARE(text.count(QStringLiteral("Answer:")), expected.size());
+                QCOMPARE(m.captured(1).toInt(), item++);
+            QCOMPARE(item - 1, std::min(page * perPage, items));
+            QCOMPARE(text.count(QStringLiteral("Answer:")), item - 1 - (page - 1) * perPage);
         }
     }
 
@@ -676,98 +664,76 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("versions");
         QTest::newRow("2 versions") << QStringList{"--versions", "2"} << 2;
-        QTest::newRow("3 versions, a slice")
-            << QStringList{"--versions", "3", "--from", "4", "--count", "7"} << 3;
-        QTest::newRow("4 versions, key only") << QStringList{"--versions", "4", "--key-only"} << 4;
+        QTest::newRow("3, a slice") << QStringList{"--versions", "3", "--from", "4"} << 3;
+        QTest::newRow("4, key only") << QStringList{"--versions", "4", "--key-only"} << 4;
     }
 
     void sheetVersions() {
-        // Each version holds the same Cubes, unsolved, with the four answers
-        // rearranged (A as given) and the correct one in another place in
-        // every version; its key names the answer its own Cube marks
-        // correct, which still shows the cube; its PDF draws the series it
-        // saved; one seed gives the same versions again.
+        // Each version holds the same Cubes, unsolved, with the answers
+        // rearranged (A as given) and the correct one in a place no other
+        // version uses; its key names the answer its own Cube marks correct,
+        // which still shows the cube; one seed gives the same versions again.
         QFETCH(QStringList, options);
         QFETCH(int, versions);
         const QString series = solvedFile("versions.srs", 12, 4);
         const auto run = [&](const QString& out, const char* seed) {
             return tool(QStringList{"sheet", series, "-o", out, "--save-series", "--seed", seed} +
-                        options);
+                        options)
+                .code;
         };
-        QCOMPARE(run(pathOf("ver.pdf"), "5").code, 0);
-        QCOMPARE(run(pathOf("again"), "5").code, 0);
-        QCOMPARE(run(pathOf("other.pdf"), "6").code, 0);
-        SeriesStore original;
-        QCOMPARE(loadSeriesFile(series, original), LoadResult::Ok);
+        QCOMPARE(run(pathOf("ver.pdf"), "5") + run(pathOf("again"), "5") +
+                     run(pathOf("other.pdf"), "6"),
+                 0);
+        SeriesStore given;
+        QCOMPARE(loadSeriesFile(series, given), LoadResult::Ok);
         const int from = options.contains("--from") ? 4 : 0;
         std::vector<std::set<int>> keyPlaces(12);
         bool otherSeedDiffers = false;
         for (int v = 0; v < versions; ++v) {
-            const QString letter(QChar(u'A' + v));
-            const QString srs = pathOf("ver-") + letter + ".srs",
-                          pdf = pathOf("ver-") + letter + ".pdf";
-            QCOMPARE(readAll(pathOf("again-") + letter + ".srs"), readAll(srs));
-            otherSeedDiffers |= readAll(pathOf("other-") + letter + ".srs") != readAll(srs);
+            const QString name = pathOf("ver-") + QChar(u'A' + v);
+            QCOMPARE(readAll(pathOf("again-") + QChar(u'A' + v) + ".srs"), readAll(name + ".srs"));
+            otherSeedDiffers |=
+                readAll(pathOf("other-") + QChar(u'A' + v) + ".srs") != readAll(name + ".srs");
             SeriesStore store;
-            QCOMPARE(loadSeriesFile(srs, store), LoadResult::Ok);
-            const Series& cubes = store[SeriesId::Current];
+            QCOMPARE(loadSeriesFile(name + ".srs", store), LoadResult::Ok);
             QString key;
-            for (std::size_t i = 0; i < cubes.size(); ++i) {
-                const Cube& c = cubes[i];
-                const Cube& given = original[SeriesId::Current][from + i];
+            for (std::size_t i = 0; i < store[SeriesId::Current].size(); ++i) {
+                const Cube& c = store[SeriesId::Current][i];
+                const Cube& g = given[SeriesId::Current][from + i];
                 QVERIFY(invariantFailures(c, Progress::None).empty());
-                Cube moved = c; // back to the order given, answer by answer
+                Cube back = c; // each answer put back where the series had it
                 for (int a = 0; a < 4; ++a)
                     for (int b = 0; b < 4; ++b)
-                        if (std::memcmp(c.answerSymbol[a], given.answerSymbol[b], 3) == 0 &&
-                            std::memcmp(c.answerTurn[a], given.answerTurn[b], 3) == 0) {
-                            std::memcpy(moved.answerSymbol[b], c.answerSymbol[a], 3);
-                            std::memcpy(moved.answerTurn[b], c.answerTurn[a], 3);
-                            if (a == c.correctAnswer)
-                                moved.correctAnswer = static_cast<std::int8_t>(b);
+                        if (std::memcmp(c.answerSymbol[a], g.answerSymbol[b], 3) == 0 &&
+                            std::memcmp(c.answerTurn[a], g.answerTurn[b], 3) == 0) {
+                            std::memcpy(back.answerSymbol[b], c.answerSymbol[a], 3);
+                            std::memcpy(back.answerTurn[b], c.answerTurn[a], 3);
+                            back.correctAnswer = a == c.correctAnswer ? b : back.correctAnswer;
+                            QVERIFY(v > 0 || a == b);
                         }
-                std::copy(std::begin(given.picked), std::end(given.picked), moved.picked);
-                moved.clockStart = given.clockStart;
-                moved.clockStop = given.clockStop;
-                QVERIFY(sameCube(moved, given));
-                QVERIFY(v > 0 || (std::memcmp(c.answerSymbol, given.answerSymbol, 12) == 0 &&
-                                  std::memcmp(c.answerTurn, given.answerTurn, 12) == 0));
+                std::memcpy(back.picked, g.picked, 4);
+                back.clockStart = g.clockStart;
+                back.clockStop = g.clockStop;
+                QVERIFY(sameCube(back, g));
                 QVERIFY2(keyPlaces[i].insert(c.correctAnswer).second, "a key letter repeats");
                 key += QChar(u'A' + c.correctAnswer);
             }
-            QCOMPARE(keyLetters(pdf), key);
-            QVERIFY(pageText(pdf, 1).contains(QStringLiteral("Version ") + letter));
-            if (v == 1 && !options.contains("--key-only")) {
-                // The version's PDF shows the Cubes it saved: below its header
-                // it is the sheet of its series file.
-                const QString plain = pathOf("plain.pdf");
-                QCOMPARE(tool(QStringList{"sheet", srs, "-o", plain, "--no-key"}).code, 0);
-                const auto page = [&](const QString& file) {
-                    poppler(QStringLiteral("pdftoppm"),
-                            {"-r", "40", "-png", "-f", "1", "-l", "1", file, pathOf("page")});
-                    const QImage image(pathOf("page-01.png"));
-                    return image.copy(0, 100, image.width(), image.height() - 100);
-                };
-                QCOMPARE(page(pdf), page(plain));
-            }
+            QCOMPARE(keyLetters(name + ".pdf"), key);
+            QVERIFY(pageText(name + ".pdf", 1)
+                        .contains(QStringLiteral("Version %1").arg(QChar(u'A' + v))));
         }
         QVERIFY(otherSeedDiffers);
     }
 
     void refusesToWriteOverItsInput_data() {
-        QTest::addColumn<QStringList>("args"); // "IN" stands for the series read
+        QTest::addColumn<QStringList>("args"); // IN: the series read
         QTest::addColumn<QString>("output");   // the name the refusal gives
+        const QString dotted = dir_.path() + "/./in.srs", link = pathOf("link.pdf"),
+                      hard = pathOf("hard.pdf");
         QTest::newRow("sheet, same path") << QStringList{"sheet", "IN", "-o", "IN"} << "IN";
-        QTest::newRow("sheet, through ./")
-            << QStringList{"sheet", "IN", "-o", dir_.path() + "/./in.srs"}
-            << dir_.path() + "/./in.srs";
-        QTest::newRow("sheet, symlink")
-            << QStringList{"sheet", "IN", "-o", pathOf("link.pdf")} << pathOf("link.pdf");
-        QTest::newRow("sheet, hard link")
-            << QStringList{"sheet", "IN", "--mono", "-o", pathOf("hard.pdf")} << pathOf("hard.pdf");
-        QTest::newRow("render, same path") << QStringList{"render", "IN", "0", "-o", "IN"} << "IN";
-        QTest::newRow("render, hard link")
-            << QStringList{"render", "IN", "1", "-o", pathOf("hard.pdf")} << pathOf("hard.pdf");
+        QTest::newRow("sheet, through ./") << QStringList{"sheet", "IN", "-o", dotted} << dotted;
+        QTest::newRow("sheet, symlink") << QStringList{"sheet", "IN", "-o", link} << link;
+        QTest::newRow("render, hard link") << QStringList{"render", "IN", "1", "-o", hard} << hard;
         QTest::newRow("a version's series")
             << QStringList{"sheet",         "IN", "--versions",    "3",
                            "--save-series", "-o", pathOf("in.pdf")}
@@ -779,85 +745,50 @@ private slots:
         // exit code 2 before anything is written: the series stays whole.
         QFETCH(QStringList, args);
         QFETCH(QString, output);
-        const QString in = args.contains("--save-series") ? pathOf("in-B.srs") : pathOf("in.srs");
+        const QString in = pathOf(args.contains("--versions") ? "in-B.srs" : "in.srs");
         QCOMPARE(tool({"generate", "3", "--seed", "8", "-o", in}).code, 0);
         const QByteArray bytes = readAll(in);
         QFile::remove(pathOf("link.pdf"));
         QFile::remove(pathOf("hard.pdf"));
         QVERIFY(QFile::link(in, pathOf("link.pdf")));
-        QCOMPARE(::link(QFile::encodeName(in).constData(),
-                        QFile::encodeName(pathOf("hard.pdf")).constData()),
-                 0);
+        QCOMPARE(::link(qPrintable(in), qPrintable(pathOf("hard.pdf"))), 0);
         args.replaceInStrings(QRegularExpression(QStringLiteral("^IN$")), in);
-        output.replace(QRegularExpression(QStringLiteral("^IN$")), in);
         const Run r = tool(args);
         QCOMPARE(r.code, 2);
         QCOMPARE(r.err, QStringLiteral("vexlor-series: cannot write %1: it is %2, the file being "
                                        "read\n")
-                            .arg(output, in));
+                            .arg(output == "IN" ? in : output, in));
         QCOMPARE(readAll(in), bytes);
         QVERIFY(!QFile::exists(pathOf("in-A.pdf")));
-    }
-
-    void writesToStandardOutput_data() {
-        QTest::addColumn<QStringList>("args"); // the output goes last
-        QTest::newRow("render") << QStringList{"render", pickedFile(), "2", "-o"};
-        QTest::newRow("sheet") << QStringList{"sheet", pickedFile(), "--mono", "-o"};
-    }
-
-    void writesToStandardOutput() {
-        // -o - writes what the file would hold, and nothing else, to stdout.
-        QFETCH(QStringList, args);
-        const QString file = pathOf("written");
-        QCOMPARE(tool(args + QStringList{file}).code, 0);
-        const Run r = tool(args + QStringList{"-"});
-        QCOMPARE(r.code, 0);
-        QVERIFY(r.err.isEmpty());
-        QVERIFY(!QFile::exists(pathOf("-")));
-        const QString piped = pathOf("piped");
-        QVERIFY(writeAll(piped, r.outBytes));
-        if (args[0] == "render")
-            QCOMPARE(r.outBytes, readAll(file));
-        else // a PDF carries its time of making
-            QCOMPARE(pdfPages(piped), pdfPages(file));
-        QVERIFY(pdfPages(piped) == 3 || args[0] == "render");
     }
 
     void monoHoldsOnlyGreys_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<bool>("grey");
-        QTest::newRow("mono") << QStringList{"--mono"} << true;
         QTest::newRow("mono, 4 a page") << QStringList{"--mono", "--per-page", "4"} << true;
-        QTest::newRow("mono versions") << QStringList{"--mono", "--versions", "2"} << true;
         QTest::newRow("colour") << QStringList{} << false;
     }
 
     void monoHoldsOnlyGreys() {
-        // With --mono every pixel of every page is a grey (the PDF's
-        // rounding aside); the faces are white. Without it the faces are
-        // tinted.
+        // With --mono every pixel of every page is a grey, the PDF's
+        // rounding aside; without it the faces are tinted.
         QFETCH(QStringList, options);
         QFETCH(bool, grey);
         const QString series = solvedFile("mono.srs", 5, 9), pdf = pathOf("mono.pdf");
         QCOMPARE(tool(QStringList{"sheet", series, "-o", pdf} + options).code, 0);
-        const QString written = QFile::exists(pdf) ? pdf : pathOf("mono-B.pdf");
-        const QString prefix = pathOf("mono-page");
-        for (const QString& old : QDir(dir_.path()).entryList({"mono-page*"}))
-            QFile::remove(dir_.filePath(old));
-        poppler(QStringLiteral("pdftoppm"), {"-r", "30", "-png", written, prefix});
-        const QStringList pages = QDir(dir_.path()).entryList({"mono-page*.png"});
-        QCOMPARE(pages.size(), pdfPages(written));
+        QDir folder(dir_.path() + "/mono-pages");
+        QVERIFY(folder.removeRecursively() && folder.mkpath("."));
+        poppler(QStringLiteral("pdftoppm"), {"-r", "30", "-png", pdf, folder.filePath("p")});
+        QCOMPARE(int(folder.entryList(QDir::Files).size()), pdfPages(pdf));
         int tinted = 0;
-        for (const QString& page : pages) {
-            const QImage image = QImage(dir_.filePath(page)).convertToFormat(QImage::Format_RGB32);
+        for (const QString& page : folder.entryList(QDir::Files)) {
+            const QImage image =
+                QImage(folder.filePath(page)).convertToFormat(QImage::Format_RGB32);
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) {
                     const QRgb p = image.pixel(x, y);
-                    tinted += std::max({qRed(p), qGreen(p), qBlue(p)}) -
-                                          std::min({qRed(p), qGreen(p), qBlue(p)}) >
-                                      2
-                                  ? 1
-                                  : 0;
+                    const auto [lo, hi] = std::minmax({qRed(p), qGreen(p), qBlue(p)});
+                    tinted += hi - lo > 2 ? 1 : 0;
                 }
         }
         QCOMPARE(tinted == 0, grey);
@@ -1034,24 +965,15 @@ private slots:
             << "No such file or directory";
         QTest::newRow("1 version") << sheet(good, {"--versions", "1"}) << "from 2 to 4, not '1'";
         QTest::newRow("5 versions") << sheet(good, {"--versions", "5"}) << "from 2 to 4, not '5'";
-        QTest::newRow("versions not a number")
-            << sheet(good, {"--versions", "two"}) << "from 2 to 4";
         QTest::newRow("series without versions")
-            << sheet(good, {"--save-series"}) << "--save-series needs --versions";
+            << sheet(good, {"--save-series"}) << "needs --versions";
         QTest::newRow("seed without versions") << sheet(good, {"--seed", "3"}) << "--seed needs";
-        QTest::newRow("versions, bad seed")
-            << sheet(good, {"--versions", "2", "--seed", "soon"}) << "--seed must be";
         QTest::newRow("versions to no folder")
-            << QStringList{"sheet",         good, "--versions",           "2",
-                           "--save-series", "-o", pathOf("no/such/x.pdf")}
+            << QStringList{"sheet", good, "--versions", "2", "-o", pathOf("no/such/x.pdf")}
             << "cannot write " + pathOf("no/such/x-A.pdf") + ": No such file or directory";
         QTest::newRow("versions to stdout")
             << QStringList{"sheet", good, "--versions", "2", "-o", "-"} << "-o - cannot take";
-        QTest::newRow("no key and key only")
-            << sheet(good, {"--no-key", "--key-only"}) << "leave nothing to print";
-        QTest::newRow("mono for render")
-            << QStringList{"render", good, "0", "--mono", "-o", pathOf("x.png")}
-            << "does not apply";
+        QTest::newRow("no key, key only") << sheet(good, {"--no-key", "--key-only"}) << "nothing";
     }
 
     void badInput() {
