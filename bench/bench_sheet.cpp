@@ -5,7 +5,6 @@
 // process start and an empty preview, so that a slow machine shows as such.
 #include "app/print_dialog.h"
 #include "cube/random.h"
-#include "cube/topology.h"
 #include "printing/worksheet.h"
 #include "series/series_file.h"
 
@@ -28,11 +27,10 @@ using namespace vexlor;
 namespace {
 
 std::vector<Cube> generated(int n) {
-    setupTopology();
-    seedRandom(1'700'000'000);
+    RandomSource randomSource(1'700'000'000);
     SeriesStore store;
     store.seriesSize = n;
-    store.makeRandomSeries();
+    store.makeRandomSeries(randomSource);
     const Series& s = store[SeriesId::Current];
     return {s.begin(), s.end()};
 }

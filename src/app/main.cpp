@@ -59,7 +59,14 @@ int main(int argc, char* argv[]) {
     }
 
     try {
-        vexlor::MainWindow window;
+        // The run's clock and its one random source, seeded from the second
+        // the run starts in.
+        const vexlor::SystemClock clock;
+        vexlor::RandomSource randomSource(vexlor::RandomSource::secondsNow());
+        vexlor::MainWindow::Services services;
+        services.clock = &clock;
+        services.randomSource = &randomSource;
+        vexlor::MainWindow window(services);
         if (!files.isEmpty())
             window.setStartupFile(files.constFirst());
         window.show();

@@ -5,12 +5,9 @@
 #include "app/series_commands.h"
 #include "app/series_grid.h"
 #include "cube/generator.h"
-#include "cube/random.h"
-#include "cube/topology.h"
 #include "history/history_store.h"
 #include "printing/image_canvas.h"
 #include "render/palette.h"
-#include "render/projection.h"
 #include "session/statistics.h"
 
 #include <QApplication>
@@ -132,7 +129,7 @@ bool isBlank(const ImageCanvas& canvas) {
 
 MainWindow::MainWindow(Services services)
     : dialogs_(services.dialogs), store_(services.store), state_(services.state),
-      history_(services.history) {
+      history_(services.history), clock_(services.clock), randomSource_(services.randomSource) {
     if (dialogs_ == nullptr) {
         ownDialogs_ = std::make_unique<QtDialogs>(this);
         dialogs_ = ownDialogs_.get();
@@ -149,8 +146,17 @@ MainWindow::MainWindow(Services services)
         ownHistory_ = std::make_unique<HistoryStore>(HistoryStore::defaultPath());
         history_ = ownHistory_.get();
     }
-    flow_ = std::make_unique<SessionFlow>(*store_, *state_, *this);
-    commands_ = std::make_unique<SeriesCommands>(*store_, *state_, *flow_, *this, *dialogs_);
+    if (clock_ == nullptr) {
+        ownClock_ = std::make_unique<SystemClock>();
+        clock_ = ownClock_.get();
+    }
+    if (randomSource_ == nullptr) {
+        ownRandomSource_ = std::make_unique<RandomSource>(RandomSource::secondsNow());
+        randomSource_ = ownRandomSource_.get();
+    }
+    flow_ = std::make_unique<SessionFlow>(*store_, *state_, *this, *clock_);
+    commands_ = std::make_unique<SeriesCommands>(*store_, *state_, *flow_, *this, *dialogs_,
+                                                 *randomSource_, *clock_);
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vexlor"));
@@ -171,6 +177,9 @@ MainWindow::MainWindow(Services services)
     pictures_.question = &questionPicture_->canvas();
     for (int a = 0; a < kAnswers; ++a)
         pictures_.answers[a] = &answerPictures_[a]->canvas();
+    pictures_.projection = makeProjection(answerPictures_[1]->width());
+    // The highlight colours take the first numbers the source gives.
+    pictures_.markOrder = shuffledMarks(*randomSource_);
 
     move(kWindowPlace);
 
@@ -418,16 +427,12 @@ void MainWindow::firstShow() {
         if (s == Qt::ApplicationInactive)
             flow_->pauseOnDeactivation();
     });
-    seedRandom();
-    shuffleMarks();
-    setupProjection(answerPictures_[1]->width());
     clearPictures(pictures_);
     for (PictureWidget* cross : gridCrosses_)
         drawCross(cross->canvas(), windowcolor);
-    setupTopology();
-    store_->makeRandomSeries();
+    store_->makeRandomSeries(*randomSource_);
     flow_->resetTest();
-    makeCube(sampleCube_);
+    makeCube(sampleCube_, *randomSource_);
     if (hasValidCorrectAnswer(sampleCube_))
         sampleCube_.picked[sampleCube_.correctAnswer] = 1;
     flow_->showCube(sampleCube_);
@@ -508,7 +513,7 @@ void MainWindow::createRandomSeries() {
 }
 
 void MainWindow::cubeSolved(const Cube& c) {
-    history_->record(solvedCubeOf(c));
+    history_->record(solvedCubeOf(c, *clock_));
     // After the pick has been shown, not as part of it.
     if (progressWindow_ != nullptr && progressWindow_->isVisible())
         QTimer::singleShot(0, progressWindow_, &ProgressWindow::refresh);
@@ -532,7 +537,7 @@ void MainWindow::showProgress() {
 }
 
 void MainWindow::updateClocks() {
-    const TimerTexts t = computeTimerTexts(*state_, *store_);
+    const TimerTexts t = computeTimerTexts(*state_, *store_, *clock_);
     setValueText(cubeTimeLabel_, Q(t.cubeTime));
     setValueText(totalTimeLabel_, Q(t.totalTime));
     setValueText(averageTimeLabel_, Q(t.averageTime));

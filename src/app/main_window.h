@@ -7,10 +7,12 @@
 #include "app/dialogs.h"
 #include "app/picture_widget.h"
 #include "cube/cube.h"
+#include "cube/random.h"
 #include "render/pictures.h"
 #include "series/series_store.h"
 #include "session/session_flow.h"
 #include "session/session_state.h"
+#include "time/clock.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -32,13 +34,16 @@ class MainWindow final : public QWidget, public SessionView {
 public:
     // What the window works on. Null members are made and owned by the
     // window: the real dialogs, a fresh series store and test state, the
-    // history at its usual place. Tests pass scripted dialogs, state they can
-    // inspect and a history in a folder of their own.
+    // history at its usual place, the system clock and a random source
+    // seeded now. Tests pass scripted dialogs, state they can inspect, a
+    // history in a folder of their own, a clock they move and a seed.
     struct Services {
         Dialogs* dialogs = nullptr;
         SeriesStore* store = nullptr;
         SessionState* state = nullptr;
         HistoryStore* history = nullptr;
+        const Clock* clock = nullptr;
+        RandomSource* randomSource = nullptr;
     };
     MainWindow() : MainWindow(Services{}) {}
     explicit MainWindow(Services services);
@@ -104,10 +109,14 @@ private:
     std::unique_ptr<SeriesStore> ownStore_;
     std::unique_ptr<SessionState> ownState_;
     std::unique_ptr<HistoryStore> ownHistory_;
+    std::unique_ptr<Clock> ownClock_;
+    std::unique_ptr<RandomSource> ownRandomSource_;
     Dialogs* dialogs_;
     SeriesStore* store_;
     SessionState* state_;
     HistoryStore* history_;
+    const Clock* clock_;
+    RandomSource* randomSource_;
     Pictures pictures_{};
     std::unique_ptr<SessionFlow> flow_;
     std::unique_ptr<SeriesCommands> commands_;

@@ -58,9 +58,9 @@ bool SeriesCommands::makeNewSeries(const RecipeWeights* weights) {
     if (store_.count(SeriesId::Skipped) != 0 && dialogs_.askYesNo(text::kClearSkipped))
         store_.clearSeries(SeriesId::Skipped);
     if (weights == nullptr)
-        store_.makeRandomSeries();
+        store_.makeRandomSeries(randomSource_);
     else
-        makeWeightedSeries(store_, *weights);
+        makeWeightedSeries(store_, *weights, randomSource_);
     flow_.resetTest();
     return true;
 }
@@ -116,7 +116,7 @@ void SeriesCommands::copyToCurrent(SeriesId source) {
 }
 
 void SeriesCommands::addCurrentCube(SeriesId target) {
-    if (store_.addCurrentCube(target, !state_.paused))
+    if (store_.addCurrentCube(target, !state_.paused, clock_))
         view_.refreshLabels();
 }
 

@@ -17,8 +17,9 @@ namespace vexlor {
 class SeriesCommands {
 public:
     SeriesCommands(SeriesStore& store, SessionState& state, SessionFlow& flow, SessionView& view,
-                   Dialogs& dialogs)
-        : store_(store), state_(state), flow_(flow), view_(view), dialogs_(dialogs) {}
+                   Dialogs& dialogs, RandomSource& randomSource, const Clock& clock)
+        : store_(store), state_(state), flow_(flow), view_(view), dialogs_(dialogs),
+          randomSource_(randomSource), clock_(clock) {}
 
     // "Create random series": asks for the number of Cubes and replaces
     // Current.
@@ -70,6 +71,8 @@ private:
     SessionFlow& flow_;
     SessionView& view_;
     Dialogs& dialogs_;
+    RandomSource& randomSource_;
+    const Clock& clock_;
     QString dialogFolder_;
 };
 

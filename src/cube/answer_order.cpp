@@ -1,7 +1,5 @@
 #include "answer_order.h"
 
-#include "cube/random.h"
-
 #include <algorithm>
 
 namespace vexlor {
@@ -32,7 +30,7 @@ Cube withAnswerOrder(const Cube& c, const AnswerOrder& order) {
     return out;
 }
 
-std::vector<AnswerOrder> versionOrders(int correct, int versions) {
+std::vector<AnswerOrder> versionOrders(int correct, int versions, RandomSource& randomSource) {
     versions = std::clamp(versions, 1, kMaxVersions);
     std::vector<AnswerOrder> orders{kAnswersAsGiven};
     // Places the correct answer has taken so far.
@@ -45,14 +43,14 @@ std::vector<AnswerOrder> versionOrders(int correct, int versions) {
         bool placeTaken[kAnswers] = {};
         bool answerPlaced[kAnswers] = {};
         if (known) {
-            const int place = drawUnused(kAnswers, keyTaken);
+            const int place = randomSource.drawUnused(kAnswers, keyTaken);
             order[place] = correct;
             placeTaken[place] = true;
             answerPlaced[correct] = true;
         }
         for (int place = 0; place < kAnswers; ++place)
             if (!placeTaken[place])
-                order[place] = drawUnused(kAnswers, answerPlaced);
+                order[place] = randomSource.drawUnused(kAnswers, answerPlaced);
         orders.push_back(order);
     }
     return orders;

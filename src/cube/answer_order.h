@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cube/cube.h"
+#include "cube/random.h"
 
 #include <array>
 #include <vector>
@@ -27,10 +28,10 @@ bool isAnswerOrder(const AnswerOrder& order);
 Cube withAnswerOrder(const Cube& c, const AnswerOrder& order);
 
 // The orders of `versions` versions (1 to kMaxVersions) of a Cube whose
-// correct answer is `correct`, drawn from the random source: the first
+// correct answer is `correct`, drawn from randomSource: the first
 // version is the Cube as given, and every version puts the correct answer
 // in a place of its own, so that no two versions share the key letter. The
 // other answers fill the remaining places in random order.
-std::vector<AnswerOrder> versionOrders(int correct, int versions);
+std::vector<AnswerOrder> versionOrders(int correct, int versions, RandomSource& randomSource);
 
 } // namespace vexlor

@@ -8,10 +8,10 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QStandardPaths>
+#include <QUuid>
 #include <QVariant>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <iterator>
 
@@ -86,8 +86,6 @@ QString setAsideName(const QString& path) {
 // The files SQLite keeps beside a database while it is in use.
 constexpr const char* kSideFiles[] = {"-wal", "-shm", "-journal"};
 
-std::atomic<int> connectionCount{0};
-
 } // namespace
 
 QDateTime localDateTime(DateTime t) {
@@ -98,17 +96,20 @@ QDateTime localDateTime(DateTime t) {
                      QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
 }
 
-SolvedCube solvedCubeOf(const Cube& c) {
+SolvedCube solvedCubeOf(const Cube& c, const Clock& clock) {
     int wrong = 0;
     for (int a = 0; a < kAnswers; ++a)
         if (a != c.correctAnswer && c.picked[a] != 0)
             ++wrong;
-    return {localDateTime(now()), c.recipe, cubeTime(c) * 86'400.0, wrong};
+    return {localDateTime(clock.now()), c.recipe, cubeTime(c, clock) * 86'400.0, wrong};
 }
 
 HistoryStore::HistoryStore(const QString& path, Mode mode)
     : path_(path), mode_(mode),
-      connectionName_(QStringLiteral("vexlor-history-%1").arg(++connectionCount)) {
+      // Qt keeps connections by name for the whole process: each store
+      // needs a name no other store, now or later, can have.
+      connectionName_(QStringLiteral("vexlor-history-") +
+                      QUuid::createUuid().toString(QUuid::WithoutBraces)) {
     open();
 }
 

@@ -32,7 +32,7 @@ QDateTime localDateTime(DateTime t);
 
 // The row for c, solved just now: its recipe, its time as the statistics
 // count it, the wrong picks made on it, and the clock's now.
-SolvedCube solvedCubeOf(const Cube& c);
+SolvedCube solvedCubeOf(const Cube& c, const Clock& clock);
 
 // A row as it is stored, for export.
 struct StoredRow {

@@ -161,7 +161,7 @@ void drawPicture(Paper& paper, QPointF origin, double scale, int size, const Cub
     painter.scale(scale, scale);
     {
         PainterCanvas canvas(painter, QSize(size, size));
-        Pictures pictures{nullptr, {nullptr, nullptr, nullptr, nullptr}};
+        Pictures pictures{nullptr, {nullptr, nullptr, nullptr, nullptr}, makeProjection(kAnswer)};
         if (answer < 0)
             pictures.question = &canvas;
         else
@@ -272,7 +272,6 @@ bool printSheet(QPagedPaintDevice& device, const std::vector<Cube>& cubes,
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    setupProjection(kAnswer);
     Paper paper{painter, device.width() / area.width(), area};
     const PictureColors& colors = options.mono ? kMonoColors : kScreenColors;
 

@@ -1,8 +1,6 @@
 #include "pictures.h"
 
-#include "cube/random.h"
 #include "render/palette.h"
-#include "render/projection.h"
 
 namespace vexlor {
 
@@ -19,12 +17,12 @@ void blank(Canvas& canvas, Color back) {
 
 } // namespace
 
-std::array<int, kVisibleFaces> markorder = {0, 1, 2};
-
-void shuffleMarks() {
+MarkOrder shuffledMarks(RandomSource& randomSource) {
+    MarkOrder order{};
     bool taken[3] = {};
-    for (int& colour : markorder)
-        colour = drawUnused(3, taken);
+    for (int& colour : order)
+        colour = randomSource.drawUnused(3, taken);
+    return order;
 }
 
 Point netOrigin(const Cube& c, int width, int height) {
@@ -57,7 +55,7 @@ void drawNet(const Pictures& pictures, const Cube& c, bool clear, const PictureC
             if (solved)
                 for (int k = 0; k < kVisibleFaces; ++k)
                     if (c.correctFaces[k] == cell.face)
-                        fill = colors.mark[markorder[k]];
+                        fill = colors.mark[pictures.markOrder[k]];
             drawFace(*canvas, netCellFrame(origin, i, j), c.faceSymbol[cell.face],
                      cell.turn + c.faceTurn[cell.face], fill, colors.symbol);
         }
@@ -72,9 +70,10 @@ void drawAnswer(const Pictures& pictures, const Cube& c, int a, const PictureCol
     const Color add[kVisibleFaces] = {colors.shade, 0u - colors.shade, 0};
     for (int k = 0; k < kVisibleFaces; ++k) {
         const Color symbol = add[k] + (picked && !right ? colors.wrong : colors.symbol);
-        const Color fill = add[k] + (picked && right ? colors.mark[markorder[k]] : colors.face);
-        drawFace(*pictures.answers[a], answerFaceFrame(a, k), c.answerSymbol[a][k],
-                 c.answerTurn[a][k], fill, symbol);
+        const Color fill =
+            add[k] + (picked && right ? colors.mark[pictures.markOrder[k]] : colors.face);
+        drawFace(*pictures.answers[a], answerFaceFrame(pictures.projection, a, k),
+                 c.answerSymbol[a][k], c.answerTurn[a][k], fill, symbol);
     }
 }
 

@@ -3,28 +3,37 @@
 #pragma once
 
 #include "cube/cube.h"
+#include "cube/random.h"
 #include "render/canvas.h"
 #include "render/face.h"
 #include "render/palette.h"
+#include "render/projection.h"
 
 #include <array>
 
 namespace vexlor {
 
-// The five drawing surfaces: the question picture and the answer pictures in
-// answer order. A null canvas is left alone.
-struct Pictures {
-    Canvas* question;
-    Canvas* answers[kAnswers];
-};
-
 // Which highlight colour marks visible face k of the correct answer (and the
-// net cell of the same cube face): markcolor[markorder[k]]. A permutation of
-// 0, 1, 2, made once at start by shuffleMarks.
-extern std::array<int, kVisibleFaces> markorder;
+// net cell of the same cube face): markcolor[order[k]]. A permutation of 0, 1,
+// 2, fixed for a run, so that the top face is always lit in the same colour.
+using MarkOrder = std::array<int, kVisibleFaces>;
 
-// Makes markorder from the random source; called once, right after seeding.
-void shuffleMarks();
+// The order of the palette itself, for pictures drawn outside a run.
+inline constexpr MarkOrder kUnshuffledMarks = {0, 1, 2};
+
+// A mark order made by drawing from the random source. A run makes its one
+// order right after seeding, so that it takes the first numbers drawn.
+MarkOrder shuffledMarks(RandomSource& randomSource);
+
+// The five drawing surfaces, the question picture and the answer pictures in
+// answer order, with how the answer cubes lie in theirs and the run's
+// highlight colours. A null canvas is left alone.
+struct Pictures {
+    Canvas* question = nullptr;
+    Canvas* answers[kAnswers] = {};
+    Projection projection = makeProjection(kAnswerSide);
+    MarkOrder markOrder = kUnshuffledMarks;
+};
 
 // Where grid cell (0, 0) of the net lies, so that the box of the occupied
 // cells (`netBounds`) is centred in a picture of the given size.

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "cube/cube.h"
+#include "cube/random.h"
+#include "time/clock.h"
 
 #include <array>
 #include <deque>
@@ -55,9 +57,9 @@ public:
     void appendCopy(SeriesId kind, const Cube& c) { (*this)[kind].push_back(c); }
 
     // Replaces Current by seriesSize freshly generated cubes (none when
-    // seriesSize is below 1). The other series are untouched. setupTopology
-    // must have run. The caller then resets the test.
-    void makeRandomSeries();
+    // seriesSize is below 1), drawn from the random source. The other series
+    // are untouched. The caller then resets the test.
+    void makeRandomSeries(RandomSource& randomSource);
 
     // Replaces Current by copies of every Cube of source, in order, picks and
     // clocks included; source is unchanged. Returns false and changes nothing
@@ -69,7 +71,7 @@ public:
     // clock goes on unchanged. Returns false and changes nothing when the test
     // does not run, Current is empty, or target is Current. On true the caller
     // refreshes the labels.
-    bool addCurrentCube(SeriesId target, bool testRunning);
+    bool addCurrentCube(SeriesId target, bool testRunning, const Clock& clock);
 
     // Empties one series. The caller decides what to refresh.
     void clearSeries(SeriesId kind) { (*this)[kind].clear(); }

@@ -9,14 +9,15 @@
 
 namespace vexlor {
 
-// A recipe drawn from the program's random source with a chance in
-// proportion to its weight. A weight that is not a positive finite number
-// counts as 0; when no weight is positive, every recipe has the same chance.
-int drawRecipe(const RecipeWeights& weights);
+// A recipe drawn from the random source with a chance in proportion to its
+// weight. A weight that is not a positive finite number counts as 0; when no
+// weight is positive, every recipe has the same chance.
+int drawRecipe(const RecipeWeights& weights, RandomSource& randomSource);
 
 // Replaces Current by store.seriesSize freshly generated Cubes, as
 // makeRandomSeries does, but with each Cube's recipe drawn by drawRecipe.
-// setupTopology must have run. The caller then resets the test.
-void makeWeightedSeries(SeriesStore& store, const RecipeWeights& weights);
+// The caller then resets the test.
+void makeWeightedSeries(SeriesStore& store, const RecipeWeights& weights,
+                        RandomSource& randomSource);
 
 } // namespace vexlor

@@ -17,8 +17,8 @@ void SessionFlow::startPause() {
         if (c != nullptr && isSolved(*c))
             return;
         if (c != nullptr)
-            markNow(c->clockStop);
-        markNow(state_.totalStop);
+            markNow(c->clockStop, clock_);
+        markNow(state_.totalStop, clock_);
         clearPictures(view_.pictures());
         state_.paused = true;
         view_.refreshLabels();
@@ -33,13 +33,13 @@ void SessionFlow::startPause() {
     }
     if (isStampSet(c->clockStart)) {
         if (!isSolved(*c)) {
-            resumeClock(c->clockStart, c->clockStop);
-            resumeClock(state_.totalStart, state_.totalStop);
+            resumeClock(c->clockStart, c->clockStop, clock_);
+            resumeClock(state_.totalStart, state_.totalStop, clock_);
         }
     } else {
-        markNow(c->clockStart);
+        markNow(c->clockStart, clock_);
         c->clockStop = 0.0;
-        resumeClock(state_.totalStart, state_.totalStop);
+        resumeClock(state_.totalStart, state_.totalStop, clock_);
     }
     state_.paused = false;
     showCube(*c);
@@ -51,10 +51,10 @@ void SessionFlow::showCube(Cube& c) {
     drawNet(pictures, c, true);
     for (int a = 0; a < kAnswers; ++a)
         drawAnswer(pictures, c, a);
-    markNow(c.clockStart);
+    markNow(c.clockStart, clock_);
     if (!isSolved(c)) {
-        resumeClock(c.clockStart, c.clockStop);
-        resumeClock(state_.totalStart, state_.totalStop);
+        resumeClock(c.clockStart, c.clockStop, clock_);
+        resumeClock(state_.totalStart, state_.totalStop, clock_);
     }
 }
 
@@ -72,7 +72,7 @@ void SessionFlow::pick(int answer) {
     if (answer < 0 || answer >= kAnswers || c->picked[answer] != 0)
         return;
 
-    markNow(c->clockStop);
+    markNow(c->clockStop, clock_);
     if (answer != c->correctAnswer) {
         // The copy carries the clock stopped now and the earlier picks only.
         store_.appendCopy(SeriesId::Mistakes, *c);
@@ -80,7 +80,7 @@ void SessionFlow::pick(int answer) {
         c->picked[answer] = 1;
         ++state_.mistakes;
     } else {
-        markNow(state_.totalStop);
+        markNow(state_.totalStop, clock_);
         c->picked[answer] = 1;
         drawNet(view_.pictures(), *c, false);
         ++state_.solved;
@@ -96,7 +96,7 @@ void SessionFlow::moveOn() {
         showCube(*store_.currentCube());
     } else {
         clearPictures(view_.pictures());
-        markNow(state_.totalStop);
+        markNow(state_.totalStop, clock_);
         state_.paused = true;
     }
     view_.refreshLabels();
@@ -106,13 +106,13 @@ void SessionFlow::skip() {
     Cube* c = store_.currentCube();
     if (c == nullptr || state_.paused || isSolved(*c))
         return;
-    markNow(c->clockStop);
+    markNow(c->clockStop, clock_);
     store_.appendCopy(SeriesId::Skipped, *c);
     moveOn();
 }
 
 void SessionFlow::resetTest() {
-    resetSessionState(state_);
+    resetSessionState(state_, clock_);
     clearPictures(view_.pictures());
     view_.refreshLabels();
 }

@@ -33,8 +33,8 @@ enum class SessionPhase {
 
 class SessionFlow {
 public:
-    SessionFlow(SeriesStore& store, SessionState& state, SessionView& view)
-        : store_(store), state_(state), view_(view) {}
+    SessionFlow(SeriesStore& store, SessionState& state, SessionView& view, const Clock& clock)
+        : store_(store), state_(state), view_(view), clock_(clock) {}
 
     SessionPhase phase() const;
 
@@ -68,6 +68,7 @@ private:
     SeriesStore& store_;
     SessionState& state_;
     SessionView& view_;
+    const Clock& clock_;
 };
 
 } // namespace vexlor

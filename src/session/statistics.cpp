@@ -23,20 +23,21 @@ std::string formatSeconds(DateTime span) {
     return std::to_string(dayMs / 1000) + "." + std::to_string(dayMs % 1000 / 100);
 }
 
-DateTime cubeTime(const Cube& c) {
-    return clockSpan(c.clockStart, c.clockStop);
+DateTime cubeTime(const Cube& c, const Clock& clock) {
+    return clockSpan(c.clockStart, c.clockStop, clock);
 }
 
-DateTime totalTime(const SessionState& state) {
-    const DateTime end = isStampSet(state.totalStop) ? state.totalStop : now();
+DateTime totalTime(const SessionState& state, const Clock& clock) {
+    const DateTime end = isStampSet(state.totalStop) ? state.totalStop : clock.now();
     return end - state.totalStart;
 }
 
-TimerTexts computeTimerTexts(const SessionState& state, const SeriesStore& store) {
+TimerTexts computeTimerTexts(const SessionState& state, const SeriesStore& store,
+                             const Clock& clock) {
     TimerTexts t;
     const Cube* current = store.currentCube();
-    t.cubeTime = current != nullptr ? formatSeconds(cubeTime(*current)) : "0.0";
-    const DateTime total = totalTime(state);
+    t.cubeTime = current != nullptr ? formatSeconds(cubeTime(*current, clock)) : "0.0";
+    const DateTime total = totalTime(state, clock);
     t.totalTime = formatSeconds(total);
     t.averageTime = state.solved != 0 ? formatSeconds(total / state.solved) : "++";
     return t;

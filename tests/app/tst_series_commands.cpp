@@ -41,11 +41,10 @@ QByteArray fileBytes(const Series& series) {
 
 // Three generated Cubes, as a file holds them.
 QByteArray threeCubes() {
-    setupTopology();
-    seedRandom(5);
+    RandomSource randomSource(5);
     SeriesStore store;
     store.seriesSize = 3;
-    store.makeRandomSeries();
+    store.makeRandomSeries(randomSource);
     return fileBytes(store[SeriesId::Current]);
 }
 
@@ -409,7 +408,7 @@ private slots:
         ScriptedDialogs dialogs;
         SeriesStore store;
         SessionState state;
-        MainWindow form(MainWindow::Services{&dialogs, &store, &state});
+        MainWindow form(MainWindow::Services{&dialogs, &store, &state, nullptr, &clock});
         QList<bool> exposedAtBox;
         dialogs.onOpen = [&] { exposedAtBox.append(form.windowHandle()->isExposed()); };
         form.setStartupFile(path);

@@ -18,14 +18,16 @@ using namespace vexlor;
 namespace {
 
 // A Cube's question or answer picture drawn alone, as the window should
-// show it.
-QImage reference(const Cube& c, int answer) {
+// show it: in the window's highlight colours.
+QImage reference(const WindowFixture& w, const Cube& c, int answer) {
     ImageCanvas question(500, 500);
     std::array<ImageCanvas, kAnswers> answers{ImageCanvas(250, 250), ImageCanvas(250, 250),
                                               ImageCanvas(250, 250), ImageCanvas(250, 250)};
-    const Pictures pictures{&question, {&answers[0], &answers[1], &answers[2], &answers[3]}};
+    const Pictures pictures{&question,
+                            {&answers[0], &answers[1], &answers[2], &answers[3]},
+                            makeProjection(250),
+                            w.form->pictures().markOrder};
     clearPictures(pictures);
-    setupProjection(250);
     if (answer < 0) {
         drawNet(pictures, c, true);
         return question.image();
@@ -190,7 +192,7 @@ private slots:
             QCOMPARE(picture->pos(), place);
             w.start();
             const Cube c = *w.current();
-            QVERIFY(picture->canvas().image() == reference(c, answer));
+            QVERIFY(picture->canvas().image() == reference(w, c, answer));
             if (byKey)
                 w.key(key);
             else
@@ -226,7 +228,7 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             w.click(w.current()->correctAnswer);
             QTest::mouseClick(w.label("next"), Qt::LeftButton);
-            QVERIFY(w.picture("qu")->canvas().image() == reference(*w.current(), -1));
+            QVERIFY(w.picture("qu")->canvas().image() == reference(w, *w.current(), -1));
         }
     }
 

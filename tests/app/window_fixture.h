@@ -1,7 +1,7 @@
 #pragma once
 
 // A real main window on the offscreen platform with scripted dialogs, a fake
-// clock and its own series store and test state.
+// clock, a random source and its own series store and test state.
 
 #include "app/main_window.h"
 #include "fake_clock.h"
@@ -19,16 +19,19 @@
 
 struct WindowFixture {
     FakeClock clock;
+    vexlor::RandomSource randomSource;
     ScriptedDialogs dialogs;
     vexlor::SeriesStore store;
     vexlor::SessionState state;
     std::unique_ptr<vexlor::MainWindow> form;
 
     // Without a history of its own the window keeps one in the test's data
-    // folder.
-    explicit WindowFixture(vexlor::HistoryStore* history = nullptr) {
+    // folder. Without a seed it draws as the program does, seeded now.
+    explicit WindowFixture(vexlor::HistoryStore* history = nullptr,
+                           std::int64_t seed = vexlor::RandomSource::secondsNow())
+        : randomSource(seed) {
         form = std::make_unique<vexlor::MainWindow>(
-            vexlor::MainWindow::Services{&dialogs, &store, &state, history});
+            vexlor::MainWindow::Services{&dialogs, &store, &state, history, &clock, &randomSource});
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qWarning("window not exposed");

@@ -2,7 +2,6 @@
 // plain rows: medians per day and per recipe, the best day, the weakness
 // rule, and a practice series that really draws the weak recipes more often.
 #include "cube/random.h"
-#include "cube/topology.h"
 #include "history/progress_summary.h"
 #include "series/weighted_series.h"
 
@@ -199,11 +198,10 @@ private slots:
         const ProgressSummary s = summarizeProgress(rows);
         QVERIFY(s.practiceWeights.has_value());
 
-        setupTopology();
-        seedRandom(20'240'601);
+        RandomSource randomSource(20'240'601);
         SeriesStore store;
         store.seriesSize = 3000;
-        makeWeightedSeries(store, *s.practiceWeights);
+        makeWeightedSeries(store, *s.practiceWeights, randomSource);
         QCOMPARE(store.count(SeriesId::Current), 3000);
 
         std::array<int, kRecipeCount> counts{};

@@ -3,7 +3,6 @@
 // own area.
 #include "cube/generator.h"
 #include "cube/random.h"
-#include "cube/topology.h"
 #include "printing/image_canvas.h"
 #include "printing/painter_canvas.h"
 #include "render/palette.h"
@@ -55,11 +54,6 @@ class PainterCanvasTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        setupTopology();
-        setupProjection(250);
-    }
-
     void drawsAsImageCanvas_data() {
         QTest::addColumn<int>("seed");
         QTest::addColumn<int>("wrong"); // a wrongly picked answer, or -1
@@ -79,9 +73,9 @@ private slots:
         QFETCH(int, wrong);
         QFETCH(bool, solved);
         QFETCH(int, shift);
-        seedRandom(seed);
+        RandomSource randomSource(seed);
         Cube c{};
-        makeCube(c);
+        makeCube(c, randomSource);
         if (wrong >= 0)
             c.picked[(c.correctAnswer + 1 + wrong) % kAnswers] = 1;
         c.picked[c.correctAnswer] = solved ? 1 : 0;

@@ -19,14 +19,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s out.png\n", argv[0]);
         return 2;
     }
-    setupProjection(250);
     constexpr int kRow = 180, kCellStep = 100, kCubeStep = 170;
     constexpr int kCubesLeft = 4 * kCellStep + 20;
     ImageCanvas sheet(kCubesLeft + 4 * kCubeStep, kSymbolCount * kRow);
     sheet.setBrushColor(backcolor);
     sheet.fillRect({0, 0, sheet.width(), sheet.height()});
 
-    const auto& axis = projection.axis;
+    const auto axis = makeProjection(250).axis;
     const Color add[3] = {shade, 0u - shade, 0};
     for (int kind = 0; kind < kSymbolCount; ++kind) {
         const int top = kind * kRow;

@@ -2,7 +2,6 @@
 // colours of each solving state, and which picture each call touches.
 #include "cube/generator.h"
 #include "cube/random.h"
-#include "cube/topology.h"
 #include "printing/image_canvas.h"
 #include "recording_canvas.h"
 #include "render/palette.h"
@@ -21,27 +20,38 @@ namespace {
 
 constexpr Color kShadeOf[kVisibleFaces] = {shade, 0u - shade, 0};
 
+// A highlight order other than the palette's own, so that a picture that
+// ignores the order shows.
+constexpr MarkOrder kTestMarks = {2, 0, 1};
+
 // The five pictures of the window over canvases of type C.
 template <typename C> struct Set {
     C question{500, 500};
     std::array<C, kAnswers> answers{{{250, 250}, {250, 250}, {250, 250}, {250, 250}}};
+    MarkOrder markOrder = kTestMarks;
     Pictures pictures() {
-        return {&question, {&answers[0], &answers[1], &answers[2], &answers[3]}};
+        return {&question,
+                {&answers[0], &answers[1], &answers[2], &answers[3]},
+                makeProjection(250),
+                markOrder};
     }
 };
 struct Recordings {
     RecordingCanvas question;
     std::array<RecordingCanvas, kAnswers> answers;
     Pictures pictures() {
-        return {&question, {&answers[0], &answers[1], &answers[2], &answers[3]}};
+        return {&question,
+                {&answers[0], &answers[1], &answers[2], &answers[3]},
+                makeProjection(250),
+                kTestMarks};
     }
 };
 using Images = Set<ImageCanvas>;
 
 Cube generated(std::int64_t seed) {
-    seedRandom(seed);
+    RandomSource randomSource(seed);
     Cube c{};
-    makeCube(c);
+    makeCube(c, randomSource);
     return c;
 }
 
@@ -56,11 +66,6 @@ class PicturesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        setupTopology();
-        setupProjection(250);
-    }
-    void init() { markorder = {2, 0, 1}; }
 
     // The box of the occupied cells is centred in the question picture.
     void netPlacement_data() {
@@ -122,7 +127,7 @@ private slots:
 
     // Answer faces by state: the top face lit by the shade, the right face
     // darkened, the left as is; a wrong pick has dark red symbols, the right
-    // pick the highlight colours markcolor[markorder[k]] (here {2, 0, 1}).
+    // pick the highlight colours markcolor[markOrder[k]] (here {2, 0, 1}).
     void answerFaceColours_data() {
         QTest::addColumn<int>("picked"); // 0 none, 1 a wrong answer, 2 the correct one
         QTest::addColumn<int>("face");
@@ -150,8 +155,9 @@ private slots:
         c.picked[a] = picked != 0;
         Images images;
         drawAnswer(images.pictures(), c, a);
-        QCOMPARE(fillOf(images.answers[a], answerFaceFrame(a, face)), fill);
-        QCOMPARE(colorAt(images.answers[a], answerFaceFrame(a, face), 0.5, 0.5), symbol);
+        const FaceFrame frame = answerFaceFrame(images.pictures().projection, a, face);
+        QCOMPARE(fillOf(images.answers[a], frame), fill);
+        QCOMPARE(colorAt(images.answers[a], frame, 0.5, 0.5), symbol);
     }
 
     // A wrong pick, then the right one. Exactly the three net cells showing
@@ -161,11 +167,12 @@ private slots:
     // two others stay as they were.
     void wrongThenRightPick() {
         for (std::int64_t seed = 100; seed < 110; ++seed) {
-            seedRandom(seed);
-            shuffleMarks();
+            RandomSource randomSource(seed);
+            const MarkOrder markOrder = shuffledMarks(randomSource);
             Cube c = generated(seed);
             const int wrong = (c.correctAnswer + 1) % kAnswers;
             Images images;
+            images.markOrder = markOrder;
             const Pictures p = images.pictures();
             clearPictures(p);
             drawNet(p, c, true);
@@ -192,8 +199,9 @@ private slots:
                     }
                     ++highlighted;
                     const Color fill = fillOf(images.question, cell);
-                    QCOMPARE(fill, markcolor[markorder[k]]);
-                    const FaceFrame answerFace = answerFaceFrame(c.correctAnswer, int(k));
+                    QCOMPARE(fill, markcolor[markOrder[k]]);
+                    const FaceFrame answerFace =
+                        answerFaceFrame(p.projection, c.correctAnswer, int(k));
                     QCOMPARE(fillOf(images.answers[c.correctAnswer], answerFace) - kShadeOf[k],
                              fill);
                 }
@@ -258,14 +266,14 @@ private slots:
 
     // The highlight order is a permutation of the three colours, and every
     // order occurs.
-    void shuffleMarksMakesEveryPermutation() {
+    void shuffledMarksMakeEveryPermutation() {
         std::set<std::array<int, 3>> seen;
         for (std::int64_t seed = 0; seed < 60; ++seed) {
-            seedRandom(seed);
-            shuffleMarks();
-            QVERIFY(std::is_permutation(markorder.begin(), markorder.end(),
+            RandomSource randomSource(seed);
+            const MarkOrder markOrder = shuffledMarks(randomSource);
+            QVERIFY(std::is_permutation(markOrder.begin(), markOrder.end(),
                                         std::array{0, 1, 2}.begin()));
-            seen.insert(markorder);
+            seen.insert(markOrder);
         }
         QCOMPARE(seen.size(), 6u);
     }

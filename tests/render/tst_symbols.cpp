@@ -18,6 +18,9 @@ namespace {
 constexpr Symbol kArrow = 0, kCornerSquare = 5, kDiamondRing = 8, kSquareRing = 14, kWindow = 16;
 constexpr FaceFrame kCell{{205, 205}, {90, 0}, {0, 90}};
 
+// The answer cubes as the window's 250 x 250 pictures hold them.
+const Projection kProjection = makeProjection(250);
+
 // The vertices of the symbol's polygons, without each closing repeat.
 std::vector<Point> vertices(int kind, int turn) {
     RecordingCanvas canvas;
@@ -44,7 +47,8 @@ ImageCanvas drawOne(int face, int kind, int turn, FaceFrame& frame) {
     ImageCanvas canvas(250, 250);
     canvas.setBrushColor(backcolor);
     canvas.fillRect({0, 0, 250, 250});
-    frame = face < 0 ? FaceFrame{{10, 10}, {90, 0}, {0, 90}} : answerFaceFrame(0, face);
+    frame =
+        face < 0 ? FaceFrame{{10, 10}, {90, 0}, {0, 90}} : answerFaceFrame(kProjection, 0, face);
     drawFace(canvas, frame, static_cast<Symbol>(kind), turn, facecolor, symcolor);
     return canvas;
 }
@@ -55,20 +59,18 @@ class SymbolsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setupProjection(250); }
-
     // The axes are truncated, not rounded (70.86 to 70, 96.53 to 96), and
     // each answer cube is pushed towards the middle of the 2 x 2 block.
     void axesAndOrigins_data() {
         QTest::addColumn<Point>("actual");
         QTest::addColumn<Point>("expected");
-        QTest::newRow("axis 0") << projection.axis[0] << Point{-84, -33};
-        QTest::newRow("axis 1") << projection.axis[1] << Point{70, -40};
-        QTest::newRow("axis 2") << projection.axis[2] << Point{0, 96};
-        QTest::newRow("origin 0") << projection.origin[0] << Point{148, 127};
-        QTest::newRow("origin 1") << projection.origin[1] << Point{116, 127};
-        QTest::newRow("origin 2") << projection.origin[2] << Point{148, 101};
-        QTest::newRow("origin 3") << projection.origin[3] << Point{116, 101};
+        QTest::newRow("axis 0") << kProjection.axis[0] << Point{-84, -33};
+        QTest::newRow("axis 1") << kProjection.axis[1] << Point{70, -40};
+        QTest::newRow("axis 2") << kProjection.axis[2] << Point{0, 96};
+        QTest::newRow("origin 0") << kProjection.origin[0] << Point{148, 127};
+        QTest::newRow("origin 1") << kProjection.origin[1] << Point{116, 127};
+        QTest::newRow("origin 2") << kProjection.origin[2] << Point{148, 101};
+        QTest::newRow("origin 3") << kProjection.origin[3] << Point{116, 101};
     }
     void axesAndOrigins() {
         QFETCH(Point, actual);
@@ -79,7 +81,7 @@ private slots:
     // A face is one closed polygon in the fill colour, before its symbol.
     void topFaceOfAnswerZero() {
         RecordingCanvas canvas;
-        drawFace(canvas, answerFaceFrame(0, 0), 17, 0, facecolor, symcolor);
+        drawFace(canvas, answerFaceFrame(kProjection, 0, 0), 17, 0, facecolor, symcolor);
         QCOMPARE(canvas.polygons.size(), 2u);
         QCOMPARE(canvas.polygons[0].brush, facecolor);
         const std::vector<Point> top = {{148, 127}, {64, 94}, {134, 54}, {218, 87}, {148, 127}};

@@ -80,9 +80,9 @@ private:
 };
 
 Cube generated(std::int64_t seed) {
-    seedRandom(seed);
+    RandomSource randomSource(seed);
     Cube c{};
-    makeCube(c);
+    makeCube(c, randomSource);
     return c;
 }
 
@@ -136,8 +136,6 @@ class SeriesFileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setupTopology(); }
-
     void recordLayout() {
         // The record of a known Cube, byte by byte as laid down for .srs
         // files. Empty cells keep whatever their turn byte held.

@@ -3,7 +3,6 @@
 #include "cube/answer_order.h"
 #include "cube/invariants.h"
 #include "cube/random.h"
-#include "cube/topology.h"
 #include "printing/image_canvas.h"
 #include "printing/worksheet.h"
 #include "render/pictures.h"
@@ -267,14 +266,10 @@ int generate(const QString& countText, const std::optional<QString>& seedText,
             return fail(QStringLiteral("SECONDS must be a whole number, not '%1'").arg(*seedText));
     }
 
-    setupTopology();
-    if (seedText)
-        seedRandom(seconds);
-    else
-        seedRandom();
+    RandomSource randomSource(seedText ? seconds : RandomSource::secondsNow());
     SeriesStore store;
     store.seriesSize = count;
-    store.makeRandomSeries();
+    store.makeRandomSeries(randomSource);
     // Saved as the program saves its Current series: without picks or times.
     QString reason;
     const WriteResult result = saveSeriesFile(output, store[SeriesId::Current], true, &reason);
@@ -331,7 +326,6 @@ int check(const QString& file, bool stripped) {
     SeriesStore store;
     if (const auto error = load(file, store))
         return fail(*error);
-    setupTopology();
     int broken = 0;
     int next = 0;
     for (const Cube& c : store[SeriesId::Current]) {
@@ -383,12 +377,11 @@ int render(const QString& file, const QString& indexText, const QString& output)
     // The five pictures as the window shows a Cube: blank, then the net and
     // the four answers in the colours of the Cube's stored picks. The
     // highlight colours keep their unshuffled order.
-    constexpr int kQuestion = 500, kAnswer = 250;
-    setupProjection(kAnswer);
+    constexpr int kQuestion = 500, kAnswer = kAnswerSide;
     ImageCanvas question(kQuestion, kQuestion);
     ImageCanvas a0(kAnswer, kAnswer), a1(kAnswer, kAnswer), a2(kAnswer, kAnswer),
         a3(kAnswer, kAnswer);
-    const Pictures pictures{&question, {&a0, &a1, &a2, &a3}};
+    const Pictures pictures{&question, {&a0, &a1, &a2, &a3}, makeProjection(kAnswer)};
     clearPictures(pictures);
     drawNet(pictures, *c, true);
     for (int a = 0; a < kAnswers; ++a)
@@ -495,7 +488,6 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
     // one right answer, or a wrong key.
     std::vector<Cube> cubes;
     cubes.reserve(static_cast<std::size_t>(count));
-    setupTopology();
     for (int i = from; i < from + count; ++i) {
         cubes.push_back(unsolved(*all[static_cast<std::size_t>(i)]));
         const auto failures = invariantFailures(cubes.back());
@@ -513,14 +505,11 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
 
     // Each Cube's orders are drawn in sheet order, all versions at once, so
     // that one seed always gives the same versions.
-    if (arguments.seed)
-        seedRandom(seed);
-    else
-        seedRandom();
+    RandomSource randomSource(arguments.seed ? seed : RandomSource::secondsNow());
     std::vector<std::vector<AnswerOrder>> orders;
     orders.reserve(cubes.size());
     for (const Cube& c : cubes)
-        orders.push_back(versionOrders(c.correctAnswer, versions));
+        orders.push_back(versionOrders(c.correctAnswer, versions, randomSource));
     for (int v = 0; v < versions; ++v) {
         Series version;
         for (std::size_t i = 0; i < cubes.size(); ++i)
