@@ -545,7 +545,7 @@ struct KeyBinding {
     const char* help;
     void (*action)(MainWindow&);
 };
-constexpr std::array<KeyBinding, 12> kKeyMap{{
+constexpr std::array<KeyBinding, 13> kKeyMap{{
     // The answer keys lie as the answer pictures do on a numeric keypad.
     {Qt::Key_8, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Pick the top left answer"),
      [](MainWindow& w) { w.pick(0); }},
@@ -566,6 +566,8 @@ constexpr std::array<KeyBinding, 12> kKeyMap{{
      [](MainWindow& w) { w.commands().loadIntoCurrent(); }},
     {Qt::CTRL | Qt::Key_S, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Save Current"),
      [](MainWindow& w) { w.commands().save(SeriesId::Current); }},
+    {Qt::CTRL | Qt::Key_P, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Print a worksheet"),
+     [](MainWindow& w) { w.commands().print(); }},
     {Qt::Key_F2, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Show your progress"),
      [](MainWindow& w) { w.showProgress(); }},
     {Qt::Key_F1, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Show this list of keys"),

@@ -24,6 +24,8 @@ private slots:
                                      << "";
         QTest::newRow("Ctrl+S save Current") << (Qt::CTRL | Qt::Key_S) << "save: Save the series:"
                                              << "";
+        QTest::newRow("Ctrl+P print") << (Qt::CTRL | Qt::Key_P) << "print: 30,0,0,0"
+                                      << "";
         QTest::newRow("F2 progress") << QKeyCombination(Qt::Key_F2) << ""
                                      << "progress";
         QTest::newRow("F1 keys") << QKeyCombination(Qt::Key_F1) << ""
@@ -75,8 +77,8 @@ private slots:
         for (const QLabel* label : keys->findChildren<QLabel*>())
             if (label->objectName().startsWith(QLatin1String("key")))
                 listed << label->text();
-        const QStringList expected{"8",      "9",      "5",      "6",  "0",  "+",
-                                   "Ctrl+N", "Ctrl+O", "Ctrl+S", "F2", "F1", "Esc"};
+        const QStringList expected{"8",      "9",      "5",      "6",  "0",  "+",  "Ctrl+N",
+                                   "Ctrl+O", "Ctrl+S", "Ctrl+P", "F2", "F1", "Esc"};
         QCOMPARE(listed, expected);
     }
 };
