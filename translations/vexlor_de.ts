@@ -1,560 +1,886 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
-    <context>
-        <name>Recipe</name>
-        <message>
-            <source>Which third face</source>
-            <translation>Welche dritte Seite</translation>
-        </message>
-        <message>
-            <source>6 distinct symmetric symbols</source>
-            <translation>6 verschiedene symmetrische Symbole</translation>
-        </message>
-        <message>
-            <source>Symmetric symbols, repeated</source>
-            <translation>Symmetrische Symbole mit Wiederholung</translation>
-        </message>
-        <message>
-            <source>One turned face shared</source>
-            <translation>Eine gemeinsame gerichtete Seite</translation>
-        </message>
-        <message>
-            <source>Turn of one symbol</source>
-            <translation>Drehung eines Symbols</translation>
-        </message>
-        <message>
-            <source>One symbol in four turns</source>
-            <translation>Ein Symbol in vier Drehungen</translation>
-        </message>
-        <message>
-            <source>Two half-turn symbols</source>
-            <translation>Zwei punktsymmetrische Symbole</translation>
-        </message>
-        <message>
-            <source>Turned symbols, repeated</source>
-            <translation>Gerichtete Symbole mit Wiederholung</translation>
-        </message>
-        <message>
-            <source>Half-turn symbols, repeated</source>
-            <translation>Punktsymmetrische mit Wiederholung</translation>
-        </message>
-        <message>
-            <source>All kinds of symbols</source>
-            <translation>Alle Arten von Symbolen</translation>
-        </message>
-        <message>
-            <source>Half-turn parity</source>
-            <translation>Lage eines punktsymmetrischen</translation>
-        </message>
-        <message>
-            <source>6 distinct half-turn symbols</source>
-            <translation>6 verschiedene punktsymmetrische</translation>
-        </message>
-        <message>
-            <source>Symmetric face among turns</source>
-            <translation>Symmetrische unter gerichteten</translation>
-        </message>
-        <message>
-            <source>6 distinct turned symbols</source>
-            <translation>6 verschiedene gerichtete Symbole</translation>
-        </message>
-        <message>
-            <source>Odd face among turns</source>
-            <translation>Abweichende unter gerichteten</translation>
-        </message>
-        <message>
-            <source>Every answer shows the same two faces; the wrong ones show another symbol as the third face.</source>
-            <translation>Alle Antworten zeigen dieselben zwei Seiten; die falschen zeigen als dritte Seite ein anderes Symbol.</translation>
-        </message>
-        <message>
-            <source>Six different symmetric symbols; the wrong answers show three that do not meet at one corner, or meet in the other order.</source>
-            <translation>Sechs verschiedene symmetrische Symbole; die falschen Antworten zeigen drei, die nicht an einer Ecke zusammentreffen oder dort in umgekehrter Reihenfolge liegen.</translation>
-        </message>
-        <message>
-            <source>Symmetric symbols, some repeated; the wrong answers put together symbols that do not meet at one corner, or meet in the other order.</source>
-            <translation>Symmetrische Symbole, manche mehrfach; die falschen Antworten kombinieren Symbole, die nicht an einer Ecke zusammentreffen oder dort in umgekehrter Reihenfolge liegen.</translation>
-        </message>
-        <message>
-            <source>Every answer shows face 0's turned symbol in the same turn; the wrong ones vary the two symmetric faces beside it.</source>
-            <translation>Alle Antworten zeigen das gerichtete Symbol von Seite 0 in derselben Drehung; die falschen ändern die zwei symmetrischen Seiten daneben.</translation>
-        </message>
-        <message>
-            <source>Every answer shows the same three symbols; the wrong ones differ only in the turn of one.</source>
-            <translation>Alle Antworten zeigen dieselben drei Symbole; die falschen unterscheiden sich nur in der Drehung eines davon.</translation>
-        </message>
-        <message>
-            <source>One turned symbol on every face; the wrong answers differ in which way the symbols lie.</source>
-            <translation>Dasselbe gerichtete Symbol auf jeder Seite; die falschen Antworten unterscheiden sich darin, wie die Symbole liegen.</translation>
-        </message>
-        <message>
-            <source>Two half-turn symbols mixed over the faces; the wrong answers vary which lies where and which way.</source>
-            <translation>Zwei punktsymmetrische Symbole, über die Seiten verteilt; die falschen Antworten ändern, welches wo und wie herum liegt.</translation>
-        </message>
-        <message>
-            <source>Turned symbols, some repeated; the wrong answers vary which symbols meet at the corner and how they are turned.</source>
-            <translation>Gerichtete Symbole, manche mehrfach; die falschen Antworten ändern, welche Symbole an der Ecke zusammentreffen und wie sie gedreht sind.</translation>
-        </message>
-        <message>
-            <source>Half-turn symbols, some repeated; the wrong answers vary which symbols meet at the corner and which way they lie.</source>
-            <translation>Punktsymmetrische Symbole, manche mehrfach; die falschen Antworten ändern, welche Symbole an der Ecke zusammentreffen und wie herum sie liegen.</translation>
-        </message>
-        <message>
-            <source>Any of the 18 symbols; the wrong answers vary the symbols at the corner, their order and their turns.</source>
-            <translation>Beliebige der 18 Symbole; die falschen Antworten ändern die Symbole an der Ecke, ihre Reihenfolge und ihre Drehungen.</translation>
-        </message>
-        <message>
-            <source>Two symmetric symbols shared by every answer; the wrong ones vary the third, half-turn symbol and which way it lies.</source>
-            <translation>Zwei symmetrische Symbole in allen Antworten; die falschen ändern das dritte, punktsymmetrische Symbol und wie herum es liegt.</translation>
-        </message>
-        <message>
-            <source>Six different half-turn symbols; the wrong answers vary which meet at the corner, their order and which way they lie.</source>
-            <translation>Sechs verschiedene punktsymmetrische Symbole; die falschen Antworten ändern, welche an der Ecke zusammentreffen, ihre Reihenfolge und wie herum sie liegen.</translation>
-        </message>
-        <message>
-            <source>Every answer shows the same symmetric face; the wrong ones vary the turned symbols beside it.</source>
-            <translation>Alle Antworten zeigen dieselbe symmetrische Seite; die falschen ändern die gerichteten Symbole daneben.</translation>
-        </message>
-        <message>
-            <source>Six different turned symbols; the wrong answers vary which meet at the corner, their order and their turns.</source>
-            <translation>Sechs verschiedene gerichtete Symbole; die falschen Antworten ändern, welche an der Ecke zusammentreffen, ihre Reihenfolge und ihre Drehungen.</translation>
-        </message>
-        <message>
-            <source>Every answer shows one odd turned symbol in the same turn; the wrong ones vary the other turned faces beside it.</source>
-            <translation>Alle Antworten zeigen ein abweichendes gerichtetes Symbol in derselben Drehung; die falschen ändern die anderen gerichteten Seiten daneben.</translation>
-        </message>
-    </context>
-    <context>
-        <name>SeriesCommands</name>
-        <message>
-            <source>Delete the Current series and create a new one?</source>
-            <translation>Die Serie Aktuell löschen und eine neue erstellen?</translation>
-        </message>
-        <message>
-            <source>Number of Cubes for the new series:</source>
-            <translation>Anzahl der Würfel in der neuen Serie:</translation>
-        </message>
-        <message>
-            <source>Wrong number of cubes (max. 500).</source>
-            <translation>Ungültige Anzahl Würfel (höchstens 500).</translation>
-        </message>
-        <message>
-            <source>Clear the Skipped series?</source>
-            <translation>Die Serie Übersprungen leeren?</translation>
-        </message>
-        <message>
-            <source>Delete the Current series?</source>
-            <translation>Die Serie Aktuell löschen?</translation>
-        </message>
-        <message>
-            <source>Delete all series?</source>
-            <translation>Alle Serien löschen?</translation>
-        </message>
-        <message>
-            <source>Save without timing and solving information?
+<context>
+    <name>Charts</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <translation>d. MMM yyyy</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>kein Wert</translation>
+    </message>
+    <message>
+        <source>No Cubes solved yet.</source>
+        <translation>Noch keine Würfel gelöst.</translation>
+    </message>
+    <message>
+        <source>No Cubes solved yet</source>
+        <translation>Noch keine Würfel gelöst</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Aufgabentypen</translation>
+    </message>
+    <message>
+        <source>%1: not tried</source>
+        <translation>%1: noch nicht versucht</translation>
+    </message>
+    <message>
+        <source>no time</source>
+        <translation>keine Zeit</translation>
+    </message>
+    <message>
+        <source>, too few to judge</source>
+        <translation>, zu wenige für ein Urteil</translation>
+    </message>
+    <message>
+        <source>Weakest: %1. %2.</source>
+        <translation>Am schwächsten: %1. %2.</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>noch keiner</translation>
+    </message>
+    <message>
+        <source>weakest</source>
+        <translation>schwächster</translation>
+    </message>
+    <message>
+        <source>few</source>
+        <translation>wenige</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Aufgabentyp</translation>
+    </message>
+    <message>
+        <source>Cubes</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation>Mediandauer</translation>
+    </message>
+    <message>
+        <source>Mistakes per Cube</source>
+        <translation>Fehler je Würfel</translation>
+    </message>
+    <message>
+        <source>not tried</source>
+        <translation>noch nicht versucht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 on the latest %Ln practice days: %2.</source>
+        <translation>
+            <numerusform>%1 am letzten %Ln Übungstag: %2.</numerusform>
+            <numerusform>%1 an den letzten %Ln Übungstagen: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln Cubes, median %2, %3 mistakes per Cube%4</source>
+        <translation>
+            <numerusform>%1: %Ln Würfel, Median %2, %3 Fehler je Würfel%4</numerusform>
+            <numerusform>%1: %Ln Würfel, Median %2, %3 Fehler je Würfel%4</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>The history file %1 was damaged. It was set aside as %2 and a new history was started.</source>
+        <translation>Die Verlaufsdatei %1 war beschädigt. Sie wurde als %2 beiseitegelegt, und ein neuer Verlauf wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded: the SQLite driver for Qt is not installed (Debian package libqt6sql6-sqlite).</source>
+        <translation>Der Fortschritt wird nicht aufgezeichnet: Der SQLite-Treiber für Qt ist nicht installiert (Debian-Paket libqt6sql6-sqlite).</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded: %1 cannot be opened (%2).</source>
+        <translation>Der Fortschritt wird nicht aufgezeichnet: %1 lässt sich nicht öffnen (%2).</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded this run: %1 is in use by another program, perhaps a second Vexlor.</source>
+        <translation>Der Fortschritt wird diesmal nicht aufgezeichnet: %1 wird von einem anderen Programm benutzt, vielleicht von einem zweiten Vexlor.</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded: %1 is read-only.</source>
+        <translation>Der Fortschritt wird nicht aufgezeichnet: %1 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded this run: the disk that holds %1 is full.</source>
+        <translation>Der Fortschritt wird diesmal nicht aufgezeichnet: Der Datenträger mit %1 ist voll.</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded this run: %1 cannot be written (%2).</source>
+        <translation>Der Fortschritt wird diesmal nicht aufgezeichnet: %1 lässt sich nicht schreiben (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>Recipe</name>
+    <message>
+        <source>Which third face</source>
+        <translation>Welche dritte Seite</translation>
+    </message>
+    <message>
+        <source>6 distinct symmetric symbols</source>
+        <translation>6 verschiedene symmetrische Symbole</translation>
+    </message>
+    <message>
+        <source>Symmetric symbols, repeated</source>
+        <translation>Symmetrische Symbole mit Wiederholung</translation>
+    </message>
+    <message>
+        <source>One turned face shared</source>
+        <translation>Eine gemeinsame gerichtete Seite</translation>
+    </message>
+    <message>
+        <source>Turn of one symbol</source>
+        <translation>Drehung eines Symbols</translation>
+    </message>
+    <message>
+        <source>One symbol in four turns</source>
+        <translation>Ein Symbol in vier Drehungen</translation>
+    </message>
+    <message>
+        <source>Two half-turn symbols</source>
+        <translation>Zwei punktsymmetrische Symbole</translation>
+    </message>
+    <message>
+        <source>Turned symbols, repeated</source>
+        <translation>Gerichtete Symbole mit Wiederholung</translation>
+    </message>
+    <message>
+        <source>Half-turn symbols, repeated</source>
+        <translation>Punktsymmetrische mit Wiederholung</translation>
+    </message>
+    <message>
+        <source>All kinds of symbols</source>
+        <translation>Alle Arten von Symbolen</translation>
+    </message>
+    <message>
+        <source>Half-turn parity</source>
+        <translation>Lage eines punktsymmetrischen</translation>
+    </message>
+    <message>
+        <source>6 distinct half-turn symbols</source>
+        <translation>6 verschiedene punktsymmetrische</translation>
+    </message>
+    <message>
+        <source>Symmetric face among turns</source>
+        <translation>Symmetrische unter gerichteten</translation>
+    </message>
+    <message>
+        <source>6 distinct turned symbols</source>
+        <translation>6 verschiedene gerichtete Symbole</translation>
+    </message>
+    <message>
+        <source>Odd face among turns</source>
+        <translation>Abweichende unter gerichteten</translation>
+    </message>
+    <message>
+        <source>Every answer shows the same two faces; the wrong ones show another symbol as the third face.</source>
+        <translation>Alle Antworten zeigen dieselben zwei Seiten; die falschen zeigen als dritte Seite ein anderes Symbol.</translation>
+    </message>
+    <message>
+        <source>Six different symmetric symbols; the wrong answers show three that do not meet at one corner, or meet in the other order.</source>
+        <translation>Sechs verschiedene symmetrische Symbole; die falschen Antworten zeigen drei, die nicht an einer Ecke zusammentreffen oder dort in umgekehrter Reihenfolge liegen.</translation>
+    </message>
+    <message>
+        <source>Symmetric symbols, some repeated; the wrong answers put together symbols that do not meet at one corner, or meet in the other order.</source>
+        <translation>Symmetrische Symbole, manche mehrfach; die falschen Antworten kombinieren Symbole, die nicht an einer Ecke zusammentreffen oder dort in umgekehrter Reihenfolge liegen.</translation>
+    </message>
+    <message>
+        <source>Every answer shows face 0&apos;s turned symbol in the same turn; the wrong ones vary the two symmetric faces beside it.</source>
+        <translation>Alle Antworten zeigen das gerichtete Symbol von Seite 0 in derselben Drehung; die falschen ändern die zwei symmetrischen Seiten daneben.</translation>
+    </message>
+    <message>
+        <source>Every answer shows the same three symbols; the wrong ones differ only in the turn of one.</source>
+        <translation>Alle Antworten zeigen dieselben drei Symbole; die falschen unterscheiden sich nur in der Drehung eines davon.</translation>
+    </message>
+    <message>
+        <source>One turned symbol on every face; the wrong answers differ in which way the symbols lie.</source>
+        <translation>Dasselbe gerichtete Symbol auf jeder Seite; die falschen Antworten unterscheiden sich darin, wie die Symbole liegen.</translation>
+    </message>
+    <message>
+        <source>Two half-turn symbols mixed over the faces; the wrong answers vary which lies where and which way.</source>
+        <translation>Zwei punktsymmetrische Symbole, über die Seiten verteilt; die falschen Antworten ändern, welches wo und wie herum liegt.</translation>
+    </message>
+    <message>
+        <source>Turned symbols, some repeated; the wrong answers vary which symbols meet at the corner and how they are turned.</source>
+        <translation>Gerichtete Symbole, manche mehrfach; die falschen Antworten ändern, welche Symbole an der Ecke zusammentreffen und wie sie gedreht sind.</translation>
+    </message>
+    <message>
+        <source>Half-turn symbols, some repeated; the wrong answers vary which symbols meet at the corner and which way they lie.</source>
+        <translation>Punktsymmetrische Symbole, manche mehrfach; die falschen Antworten ändern, welche Symbole an der Ecke zusammentreffen und wie herum sie liegen.</translation>
+    </message>
+    <message>
+        <source>Any of the 18 symbols; the wrong answers vary the symbols at the corner, their order and their turns.</source>
+        <translation>Beliebige der 18 Symbole; die falschen Antworten ändern die Symbole an der Ecke, ihre Reihenfolge und ihre Drehungen.</translation>
+    </message>
+    <message>
+        <source>Two symmetric symbols shared by every answer; the wrong ones vary the third, half-turn symbol and which way it lies.</source>
+        <translation>Zwei symmetrische Symbole in allen Antworten; die falschen ändern das dritte, punktsymmetrische Symbol und wie herum es liegt.</translation>
+    </message>
+    <message>
+        <source>Six different half-turn symbols; the wrong answers vary which meet at the corner, their order and which way they lie.</source>
+        <translation>Sechs verschiedene punktsymmetrische Symbole; die falschen Antworten ändern, welche an der Ecke zusammentreffen, ihre Reihenfolge und wie herum sie liegen.</translation>
+    </message>
+    <message>
+        <source>Every answer shows the same symmetric face; the wrong ones vary the turned symbols beside it.</source>
+        <translation>Alle Antworten zeigen dieselbe symmetrische Seite; die falschen ändern die gerichteten Symbole daneben.</translation>
+    </message>
+    <message>
+        <source>Six different turned symbols; the wrong answers vary which meet at the corner, their order and their turns.</source>
+        <translation>Sechs verschiedene gerichtete Symbole; die falschen Antworten ändern, welche an der Ecke zusammentreffen, ihre Reihenfolge und ihre Drehungen.</translation>
+    </message>
+    <message>
+        <source>Every answer shows one odd turned symbol in the same turn; the wrong ones vary the other turned faces beside it.</source>
+        <translation>Alle Antworten zeigen ein abweichendes gerichtetes Symbol in derselben Drehung; die falschen ändern die anderen gerichteten Seiten daneben.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesCommands</name>
+    <message>
+        <source>Delete the Current series and create a new one?</source>
+        <translation>Die Serie Aktuell löschen und eine neue erstellen?</translation>
+    </message>
+    <message>
+        <source>Number of Cubes for the new series:</source>
+        <translation>Anzahl der Würfel in der neuen Serie:</translation>
+    </message>
+    <message>
+        <source>Wrong number of cubes (max. 500).</source>
+        <translation>Ungültige Anzahl Würfel (höchstens 500).</translation>
+    </message>
+    <message>
+        <source>Clear the Skipped series?</source>
+        <translation>Die Serie Übersprungen leeren?</translation>
+    </message>
+    <message>
+        <source>Delete the Current series?</source>
+        <translation>Die Serie Aktuell löschen?</translation>
+    </message>
+    <message>
+        <source>Delete all series?</source>
+        <translation>Alle Serien löschen?</translation>
+    </message>
+    <message>
+        <source>Save without timing and solving information?
 (If you choose Yes, the Cubes will be saved with current time set to zero and no answers selected.)</source>
-            <translation>Ohne Zeiten und Lösungen speichern?
+        <translation>Ohne Zeiten und Lösungen speichern?
 (Bei „Ja“ werden die Würfel mit der Zeit null und ohne gewählte Antworten gespeichert.)</translation>
-        </message>
-        <message>
-            <source>Open series or series set:</source>
-            <translation>Serie öffnen:</translation>
-        </message>
-        <message>
-            <source>Save the series:</source>
-            <translation>Serie speichern:</translation>
-        </message>
-        <message>
-            <source>Series (*.srs)</source>
-            <translation>Serien (*.srs)</translation>
-        </message>
-    </context>
-    <context>
-        <name>SeriesFile</name>
-        <message>
-            <source>Error writing file.</source>
-            <translation>Fehler beim Schreiben der Datei.</translation>
-        </message>
-        <message>
-            <source>Wrong file format.</source>
-            <translation>Falsches Dateiformat.</translation>
-        </message>
-        <message>
-            <source>Error reading file.</source>
-            <translation>Fehler beim Lesen der Datei.</translation>
-        </message>
-        <message>
-            <source>The series has more than 65,535 Cubes and cannot be saved in one file.</source>
-            <translation>Die Serie hat mehr als 65.535 Würfel und lässt sich nicht in einer Datei speichern.</translation>
-        </message>
-    </context>
-    <context>
-        <name>SeriesGrid</name>
-        <message>
-            <source>Current has nothing to copy into itself</source>
-            <translation>Aktuell kann nicht in sich selbst kopiert werden</translation>
-        </message>
-        <message>
-            <source>The current Cube is already in Current</source>
-            <translation>Der aktuelle Würfel ist schon in Aktuell</translation>
-        </message>
-        <message>
-            <source>Save Current</source>
-            <translation>Aktuell speichern</translation>
-        </message>
-        <message>
-            <source>Clear Current</source>
-            <translation>Aktuell leeren</translation>
-        </message>
-        <message>
-            <source>Copy Skipped to Current</source>
-            <translation>Übersprungen nach Aktuell kopieren</translation>
-        </message>
-        <message>
-            <source>Add the current Cube to Skipped</source>
-            <translation>Aktuellen Würfel zu Übersprungen hinzufügen</translation>
-        </message>
-        <message>
-            <source>Save Skipped</source>
-            <translation>Übersprungen speichern</translation>
-        </message>
-        <message>
-            <source>Clear Skipped</source>
-            <translation>Übersprungen leeren</translation>
-        </message>
-        <message>
-            <source>Copy Mistakes to Current</source>
-            <translation>Fehler nach Aktuell kopieren</translation>
-        </message>
-        <message>
-            <source>Add the current Cube to Mistakes</source>
-            <translation>Aktuellen Würfel zu Fehler hinzufügen</translation>
-        </message>
-        <message>
-            <source>Save Mistakes</source>
-            <translation>Fehler speichern</translation>
-        </message>
-        <message>
-            <source>Clear Mistakes</source>
-            <translation>Fehler leeren</translation>
-        </message>
-        <message>
-            <source>Copy Custom to Current</source>
-            <translation>Eigene nach Aktuell kopieren</translation>
-        </message>
-        <message>
-            <source>Add the current Cube to Custom</source>
-            <translation>Aktuellen Würfel zu Eigene hinzufügen</translation>
-        </message>
-        <message>
-            <source>Save Custom</source>
-            <translation>Eigene speichern</translation>
-        </message>
-        <message>
-            <source>Clear Custom</source>
-            <translation>Eigene leeren</translation>
-        </message>
-    </context>
-    <context>
-        <name>Test</name>
-        <message>
-            <source>Start</source>
-            <translation>Start</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>Pause</translation>
-        </message>
-    </context>
-    <context>
-        <name>vexlor::KeysWindow</name>
-        <message>
-            <source>Keys</source>
-            <translation>Tasten</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Schließen</translation>
-        </message>
-    </context>
-    <context>
-        <name>vexlor::MainWindow</name>
-        <message>
-            <source>Answer 1, top left</source>
-            <translation>Antwort 1, oben links</translation>
-        </message>
-        <message>
-            <source>Answer 3, bottom left</source>
-            <translation>Antwort 3, unten links</translation>
-        </message>
-        <message>
-            <source>Answer 2, top right</source>
-            <translation>Antwort 2, oben rechts</translation>
-        </message>
-        <message>
-            <source>Answer 4, bottom right</source>
-            <translation>Antwort 4, unten rechts</translation>
-        </message>
-        <message>
-            <source>Question: the net of the cube</source>
-            <translation>Frage: das Netz des Würfels</translation>
-        </message>
-        <message>
-            <source>Line between the pictures and the panels</source>
-            <translation>Linie zwischen den Bildern und den Bereichen</translation>
-        </message>
-        <message>
-            <source>Next</source>
-            <translation>Weiter</translation>
-        </message>
-        <message>
-            <source>Vexlor — progress (F2)</source>
-            <translation>Vexlor — Fortschritt (F2)</translation>
-        </message>
-        <message>
-            <source>Show your progress (F2)</source>
-            <translation>Fortschritt anzeigen (F2)</translation>
-        </message>
-        <message>
-            <source>Series</source>
-            <translation>Serien</translation>
-        </message>
-        <message>
-            <source>Current:</source>
-            <translation>Aktuell:</translation>
-        </message>
-        <message>
-            <source>Current series count</source>
-            <translation>Würfel in Aktuell</translation>
-        </message>
-        <message>
-            <source>Skipped:</source>
-            <translation>Übersprungen:</translation>
-        </message>
-        <message>
-            <source>Skipped series count</source>
-            <translation>Würfel in Übersprungen</translation>
-        </message>
-        <message>
-            <source>Mistakes:</source>
-            <translation>Fehler:</translation>
-        </message>
-        <message>
-            <source>Mistakes series count</source>
-            <translation>Würfel in Fehler</translation>
-        </message>
-        <message>
-            <source>Custom:</source>
-            <translation>Eigene:</translation>
-        </message>
-        <message>
-            <source>Custom series count</source>
-            <translation>Würfel in Eigene</translation>
-        </message>
-        <message>
-            <source>CtCS:</source>
-            <translation>Kopie:</translation>
-        </message>
-        <message>
-            <source>Copy this series to the Current series</source>
-            <translation>Diese Serie nach Aktuell kopieren</translation>
-        </message>
-        <message>
-            <source>Copy to Current column</source>
-            <translation>Spalte: nach Aktuell kopieren</translation>
-        </message>
-        <message>
-            <source>ACtS:</source>
-            <translation>Dazu:</translation>
-        </message>
-        <message>
-            <source>Add the current Cube to this series</source>
-            <translation>Den aktuellen Würfel zu dieser Serie hinzufügen</translation>
-        </message>
-        <message>
-            <source>Add the current Cube column</source>
-            <translation>Spalte: aktuellen Würfel hinzufügen</translation>
-        </message>
-        <message>
-            <source>Save:</source>
-            <translation>Speich.:</translation>
-        </message>
-        <message>
-            <source>Save column</source>
-            <translation>Spalte: speichern</translation>
-        </message>
-        <message>
-            <source>Clear:</source>
-            <translation>Leeren:</translation>
-        </message>
-        <message>
-            <source>Clear column</source>
-            <translation>Spalte: leeren</translation>
-        </message>
-        <message>
-            <source>Create random series</source>
-            <translation>Zufallsserie erstellen</translation>
-        </message>
-        <message>
-            <source>Load</source>
-            <translation>Laden</translation>
-        </message>
-        <message>
-            <source>Load a series file into Current</source>
-            <translation>Eine Seriendatei nach Aktuell laden</translation>
-        </message>
-        <message>
-            <source>All</source>
-            <translation>Alle</translation>
-        </message>
-        <message>
-            <source>Clear all series</source>
-            <translation>Alle Serien leeren</translation>
-        </message>
-        <message>
-            <source>Line below the column headings</source>
-            <translation>Linie unter den Spaltenköpfen</translation>
-        </message>
-        <message>
-            <source>Line between Skipped and Mistakes</source>
-            <translation>Linie zwischen Übersprungen und Fehler</translation>
-        </message>
-        <message>
-            <source>Line above the buttons for all series</source>
-            <translation>Linie über den Schaltflächen für alle Serien</translation>
-        </message>
-        <message>
-            <source>Line before the Copy column</source>
-            <translation>Linie vor der Spalte Kopie</translation>
-        </message>
-        <message>
-            <source>Line between the Copy and Add columns</source>
-            <translation>Linie zwischen den Spalten Kopie und Dazu</translation>
-        </message>
-        <message>
-            <source>Line between the Add and Save columns</source>
-            <translation>Linie zwischen den Spalten Dazu und Speichern</translation>
-        </message>
-        <message>
-            <source>Line between the Save and Clear columns</source>
-            <translation>Linie zwischen den Spalten Speichern und Leeren</translation>
-        </message>
-        <message>
-            <source>Test</source>
-            <translation>Test</translation>
-        </message>
-        <message>
-            <source>Skip Cube</source>
-            <translation>Würfel
+    </message>
+    <message>
+        <source>Open series or series set:</source>
+        <translation>Serie öffnen:</translation>
+    </message>
+    <message>
+        <source>Save the series:</source>
+        <translation>Serie speichern:</translation>
+    </message>
+    <message>
+        <source>Series (*.srs)</source>
+        <translation>Serien (*.srs)</translation>
+    </message>
+    <message>
+        <source>Every series is empty: there is nothing to print.</source>
+        <translation>Alle Serien sind leer, es gibt nichts zu drucken.</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>The %1 series is empty: there is nothing to print.</source>
+        <translation>Die Serie %1 ist leer, es gibt nichts zu drucken.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesFile</name>
+    <message>
+        <source>Error writing file.</source>
+        <translation>Fehler beim Schreiben der Datei.</translation>
+    </message>
+    <message>
+        <source>Wrong file format.</source>
+        <translation>Falsches Dateiformat.</translation>
+    </message>
+    <message>
+        <source>Error reading file.</source>
+        <translation>Fehler beim Lesen der Datei.</translation>
+    </message>
+    <message>
+        <source>The series has more than 65,535 Cubes and cannot be saved in one file.</source>
+        <translation>Die Serie hat mehr als 65.535 Würfel und lässt sich nicht in einer Datei speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesGrid</name>
+    <message>
+        <source>Current has nothing to copy into itself</source>
+        <translation>Aktuell kann nicht in sich selbst kopiert werden</translation>
+    </message>
+    <message>
+        <source>The current Cube is already in Current</source>
+        <translation>Der aktuelle Würfel ist schon in Aktuell</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Aktuell speichern</translation>
+    </message>
+    <message>
+        <source>Clear Current</source>
+        <translation>Aktuell leeren</translation>
+    </message>
+    <message>
+        <source>Copy Skipped to Current</source>
+        <translation>Übersprungen nach Aktuell kopieren</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Skipped</source>
+        <translation>Aktuellen Würfel zu Übersprungen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save Skipped</source>
+        <translation>Übersprungen speichern</translation>
+    </message>
+    <message>
+        <source>Clear Skipped</source>
+        <translation>Übersprungen leeren</translation>
+    </message>
+    <message>
+        <source>Copy Mistakes to Current</source>
+        <translation>Fehler nach Aktuell kopieren</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Mistakes</source>
+        <translation>Aktuellen Würfel zu Fehler hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save Mistakes</source>
+        <translation>Fehler speichern</translation>
+    </message>
+    <message>
+        <source>Clear Mistakes</source>
+        <translation>Fehler leeren</translation>
+    </message>
+    <message>
+        <source>Copy Custom to Current</source>
+        <translation>Eigene nach Aktuell kopieren</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Custom</source>
+        <translation>Aktuellen Würfel zu Eigene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save Custom</source>
+        <translation>Eigene speichern</translation>
+    </message>
+    <message>
+        <source>Clear Custom</source>
+        <translation>Eigene leeren</translation>
+    </message>
+</context>
+<context>
+    <name>Test</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation>Klasse:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Which of the four cubes can be folded from the net? Write A, B, C or D in the box.</source>
+        <translation>Welcher der vier Würfel lässt sich aus dem Netz falten? A, B, C oder D ins Kästchen schreiben.</translation>
+    </message>
+    <message>
+        <source>Answer:</source>
+        <translation>Antwort:</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Lösungsschlüssel</translation>
+    </message>
+    <message>
+        <source>Answer key (continued)</source>
+        <translation>Lösungsschlüssel (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>Cube folding</source>
+        <translation>Würfelfalten</translation>
+    </message>
+    <message>
+        <source>Page %L1 of %L2</source>
+        <translation>Seite %L1 von %L2</translation>
+    </message>
+    <message>
+        <source>Key, page %L1 of %L2</source>
+        <translation>Lösungsschlüssel, Seite %L1 von %L2</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::KeysWindow</name>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::MainWindow</name>
+    <message>
+        <source>Answer 1, top left</source>
+        <translation>Antwort 1, oben links</translation>
+    </message>
+    <message>
+        <source>Answer 3, bottom left</source>
+        <translation>Antwort 3, unten links</translation>
+    </message>
+    <message>
+        <source>Answer 2, top right</source>
+        <translation>Antwort 2, oben rechts</translation>
+    </message>
+    <message>
+        <source>Answer 4, bottom right</source>
+        <translation>Antwort 4, unten rechts</translation>
+    </message>
+    <message>
+        <source>Question: the net of the cube</source>
+        <translation>Frage: das Netz des Würfels</translation>
+    </message>
+    <message>
+        <source>Line between the pictures and the panels</source>
+        <translation>Linie zwischen den Bildern und den Bereichen</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Vexlor — progress (F2)</source>
+        <translation>Vexlor — Fortschritt (F2)</translation>
+    </message>
+    <message>
+        <source>Show your progress (F2)</source>
+        <translation>Fortschritt anzeigen (F2)</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serien</translation>
+    </message>
+    <message>
+        <source>Current:</source>
+        <translation>Aktuell:</translation>
+    </message>
+    <message>
+        <source>Current series count</source>
+        <translation>Würfel in Aktuell</translation>
+    </message>
+    <message>
+        <source>Skipped:</source>
+        <translation>Übersprungen:</translation>
+    </message>
+    <message>
+        <source>Skipped series count</source>
+        <translation>Würfel in Übersprungen</translation>
+    </message>
+    <message>
+        <source>Mistakes:</source>
+        <translation>Fehler:</translation>
+    </message>
+    <message>
+        <source>Mistakes series count</source>
+        <translation>Würfel in Fehler</translation>
+    </message>
+    <message>
+        <source>Custom:</source>
+        <translation>Eigene:</translation>
+    </message>
+    <message>
+        <source>Custom series count</source>
+        <translation>Würfel in Eigene</translation>
+    </message>
+    <message>
+        <source>CtCS:</source>
+        <translation>Kopie:</translation>
+    </message>
+    <message>
+        <source>Copy this series to the Current series</source>
+        <translation>Diese Serie nach Aktuell kopieren</translation>
+    </message>
+    <message>
+        <source>Copy to Current column</source>
+        <translation>Spalte: nach Aktuell kopieren</translation>
+    </message>
+    <message>
+        <source>ACtS:</source>
+        <translation>Dazu:</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to this series</source>
+        <translation>Den aktuellen Würfel zu dieser Serie hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the current Cube column</source>
+        <translation>Spalte: aktuellen Würfel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save:</source>
+        <translation>Speich.:</translation>
+    </message>
+    <message>
+        <source>Save column</source>
+        <translation>Spalte: speichern</translation>
+    </message>
+    <message>
+        <source>Clear:</source>
+        <translation>Leeren:</translation>
+    </message>
+    <message>
+        <source>Clear column</source>
+        <translation>Spalte: leeren</translation>
+    </message>
+    <message>
+        <source>Create random series</source>
+        <translation>Zufallsserie erstellen</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Load a series file into Current</source>
+        <translation>Eine Seriendatei nach Aktuell laden</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Clear all series</source>
+        <translation>Alle Serien leeren</translation>
+    </message>
+    <message>
+        <source>Line below the column headings</source>
+        <translation>Linie unter den Spaltenköpfen</translation>
+    </message>
+    <message>
+        <source>Line between Skipped and Mistakes</source>
+        <translation>Linie zwischen Übersprungen und Fehler</translation>
+    </message>
+    <message>
+        <source>Line above the buttons for all series</source>
+        <translation>Linie über den Schaltflächen für alle Serien</translation>
+    </message>
+    <message>
+        <source>Line before the Copy column</source>
+        <translation>Linie vor der Spalte Kopie</translation>
+    </message>
+    <message>
+        <source>Line between the Copy and Add columns</source>
+        <translation>Linie zwischen den Spalten Kopie und Dazu</translation>
+    </message>
+    <message>
+        <source>Line between the Add and Save columns</source>
+        <translation>Linie zwischen den Spalten Dazu und Speichern</translation>
+    </message>
+    <message>
+        <source>Line between the Save and Clear columns</source>
+        <translation>Linie zwischen den Spalten Speichern und Leeren</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Skip Cube</source>
+        <translation>Würfel
 überspringen</translation>
-        </message>
-        <message>
-            <source>Statistics</source>
-            <translation>Statistik</translation>
-        </message>
-        <message>
-            <source>Current Cube time:</source>
-            <translation>Zeit für diesen Würfel:</translation>
-        </message>
-        <message>
-            <source>Current Cube time</source>
-            <translation>Zeit für diesen Würfel</translation>
-        </message>
-        <message>
-            <source>Solved Cubes:</source>
-            <translation>Gelöste Würfel:</translation>
-        </message>
-        <message>
-            <source>Solved Cubes</source>
-            <translation>Gelöste Würfel</translation>
-        </message>
-        <message>
-            <source>Total time:</source>
-            <translation>Gesamtzeit:</translation>
-        </message>
-        <message>
-            <source>Total time</source>
-            <translation>Gesamtzeit</translation>
-        </message>
-        <message>
-            <source>Average Cube time:</source>
-            <translation>Mittlere Zeit je Würfel:</translation>
-        </message>
-        <message>
-            <source>Average Cube time</source>
-            <translation>Mittlere Zeit je Würfel</translation>
-        </message>
-        <message>
-            <source>Total mistakes:</source>
-            <translation>Fehler insgesamt:</translation>
-        </message>
-        <message>
-            <source>Total mistakes</source>
-            <translation>Fehler insgesamt</translation>
-        </message>
-        <message>
-            <source>Aver. mistakes per Cube:</source>
-            <translation>Mittl. Fehler je Würfel:</translation>
-        </message>
-        <message>
-            <source>Average mistakes per Cube</source>
-            <translation>Mittlere Fehlerzahl je Würfel</translation>
-        </message>
-        <message>
-            <source>correct</source>
-            <translation>richtig</translation>
-        </message>
-        <message>
-            <source>wrong</source>
-            <translation>falsch</translation>
-        </message>
-        <message>
-            <source>Pick the top left answer</source>
-            <translation>Antwort oben links wählen</translation>
-        </message>
-        <message>
-            <source>Pick the top right answer</source>
-            <translation>Antwort oben rechts wählen</translation>
-        </message>
-        <message>
-            <source>Pick the bottom left answer</source>
-            <translation>Antwort unten links wählen</translation>
-        </message>
-        <message>
-            <source>Pick the bottom right answer</source>
-            <translation>Antwort unten rechts wählen</translation>
-        </message>
-        <message>
-            <source>Start or pause the test</source>
-            <translation>Test starten oder anhalten</translation>
-        </message>
-        <message>
-            <source>Skip the Cube</source>
-            <translation>Würfel überspringen</translation>
-        </message>
-        <message>
-            <source>Save Current</source>
-            <translation>Aktuell speichern</translation>
-        </message>
-        <message>
-            <source>Print a series</source>
-            <translation>Eine Serie drucken</translation>
-        </message>
-        <message>
-            <source>Show your progress</source>
-            <translation>Fortschritt anzeigen</translation>
-        </message>
-        <message>
-            <source>Show this list of keys</source>
-            <translation>Diese Tastenliste anzeigen</translation>
-        </message>
-        <message>
-            <source>Close Vexlor</source>
-            <translation>Vexlor beenden</translation>
-        </message>
-        <message>
-            <source>Close Vexlors?</source>
-            <translation>Vexlor beenden?</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Current Cube time:</source>
+        <translation>Zeit für diesen Würfel:</translation>
+    </message>
+    <message>
+        <source>Current Cube time</source>
+        <translation>Zeit für diesen Würfel</translation>
+    </message>
+    <message>
+        <source>Solved Cubes:</source>
+        <translation>Gelöste Würfel:</translation>
+    </message>
+    <message>
+        <source>Solved Cubes</source>
+        <translation>Gelöste Würfel</translation>
+    </message>
+    <message>
+        <source>Total time:</source>
+        <translation>Gesamtzeit:</translation>
+    </message>
+    <message>
+        <source>Total time</source>
+        <translation>Gesamtzeit</translation>
+    </message>
+    <message>
+        <source>Average Cube time:</source>
+        <translation>Mittlere Zeit je Würfel:</translation>
+    </message>
+    <message>
+        <source>Average Cube time</source>
+        <translation>Mittlere Zeit je Würfel</translation>
+    </message>
+    <message>
+        <source>Total mistakes:</source>
+        <translation>Fehler insgesamt:</translation>
+    </message>
+    <message>
+        <source>Total mistakes</source>
+        <translation>Fehler insgesamt</translation>
+    </message>
+    <message>
+        <source>Aver. mistakes per Cube:</source>
+        <translation>Mittl. Fehler je Würfel:</translation>
+    </message>
+    <message>
+        <source>Average mistakes per Cube</source>
+        <translation>Mittlere Fehlerzahl je Würfel</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>Pick the top left answer</source>
+        <translation>Antwort oben links wählen</translation>
+    </message>
+    <message>
+        <source>Pick the top right answer</source>
+        <translation>Antwort oben rechts wählen</translation>
+    </message>
+    <message>
+        <source>Pick the bottom left answer</source>
+        <translation>Antwort unten links wählen</translation>
+    </message>
+    <message>
+        <source>Pick the bottom right answer</source>
+        <translation>Antwort unten rechts wählen</translation>
+    </message>
+    <message>
+        <source>Start or pause the test</source>
+        <translation>Test starten oder anhalten</translation>
+    </message>
+    <message>
+        <source>Skip the Cube</source>
+        <translation>Würfel überspringen</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Aktuell speichern</translation>
+    </message>
+    <message>
+        <source>Show your progress</source>
+        <translation>Fortschritt anzeigen</translation>
+    </message>
+    <message>
+        <source>Show this list of keys</source>
+        <translation>Diese Tastenliste anzeigen</translation>
+    </message>
+    <message>
+        <source>Close Vexlor</source>
+        <translation>Vexlor beenden</translation>
+    </message>
+    <message>
+        <source>Close Vexlors?</source>
+        <translation>Vexlor beenden?</translation>
+    </message>
+    <message>
+        <source>Print a worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::PrintDialog</name>
+    <message>
+        <source>Answer key</source>
+        <translation>Lösungsschlüssel</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>Print a worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>%1 (empty)</source>
+        <translation>%1 (leer)</translation>
+    </message>
+    <message>
+        <source>%1 (1 Cube)</source>
+        <translation>%1 (1 Würfel)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%Ln Cubes)</source>
+        <translation>
+            <numerusform>%1 (%Ln Würfel)</numerusform>
+            <numerusform>%1 (%Ln Würfel)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Serie:</translation>
+    </message>
+    <message>
+        <source>Items per page:</source>
+        <translation>Aufgaben je Seite:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ProgressWindow</name>
+    <message>
+        <source>d MMM yyyy</source>
+        <translation>d. MMM yyyy</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Median time per Cube (s)</source>
+        <translation>Mediandauer je Würfel (s)</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Mistakes per Cube</source>
+        <translation>Fehler je Würfel</translation>
+    </message>
+    <message>
+        <source>Recipe figures cover the latest %L1 solves of each. &quot;Practise weakest recipes&quot; makes a series of the offered number of Cubes, drawing each recipe in proportion to its median time × (1 + mistakes per Cube). A recipe marked &quot;few&quot; (solved fewer than %L2 times) or not tried is drawn as often as the weakest.</source>
+        <translation>Die Werte je Aufgabentyp beruhen auf seinen letzten %L1 Lösungen. „Schwächste Aufgabentypen üben“ stellt eine Serie mit der angebotenen Anzahl Würfel zusammen und zieht jeden Aufgabentyp im Verhältnis zu Mediandauer × (1 + Fehler je Würfel). Ein Aufgabentyp mit „wenige“ (seltener als %L2-mal gelöst) oder noch nicht versucht kommt so oft vor wie der schwächste.</translation>
+    </message>
+    <message>
+        <source>&amp;Practise weakest recipes</source>
+        <translation>&amp;Schwächste Aufgabentypen üben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Der Verlauf lässt sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>Cubes solved: %L1     Days practised: %L2     Best day: %3</source>
+        <translation>Gelöste Würfel: %L1     Übungstage: %L2     Bester Tag: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>none yet (a day needs %Ln Cubes)</source>
+        <translation>
+            <numerusform>noch keiner (ein Tag braucht %Ln Würfel)</numerusform>
+            <numerusform>noch keiner (ein Tag braucht %Ln Würfel)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, median %L2 s over %Ln Cubes</source>
+        <translation>
+            <numerusform>%1, Median %L2 s bei %Ln Würfel</numerusform>
+            <numerusform>%1, Median %L2 s bei %Ln Würfeln</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -1,560 +1,891 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="en">
-    <context>
-        <name>Recipe</name>
-        <message>
-            <source>Which third face</source>
-            <translation>Która trzecia ściana</translation>
-        </message>
-        <message>
-            <source>6 distinct symmetric symbols</source>
-            <translation>6 różnych symboli symetrycznych</translation>
-        </message>
-        <message>
-            <source>Symmetric symbols, repeated</source>
-            <translation>Symbole symetryczne z powtórzeniami</translation>
-        </message>
-        <message>
-            <source>One turned face shared</source>
-            <translation>Wspólna ściana kierunkowa</translation>
-        </message>
-        <message>
-            <source>Turn of one symbol</source>
-            <translation>Obrót jednego symbolu</translation>
-        </message>
-        <message>
-            <source>One symbol in four turns</source>
-            <translation>Jeden symbol w czterech obrotach</translation>
-        </message>
-        <message>
-            <source>Two half-turn symbols</source>
-            <translation>Dwa symbole środkowosymetryczne</translation>
-        </message>
-        <message>
-            <source>Turned symbols, repeated</source>
-            <translation>Symbole kierunkowe z powtórzeniami</translation>
-        </message>
-        <message>
-            <source>Half-turn symbols, repeated</source>
-            <translation>Środkowosymetryczne z powtórzeniami</translation>
-        </message>
-        <message>
-            <source>All kinds of symbols</source>
-            <translation>Symbole wszelkiego rodzaju</translation>
-        </message>
-        <message>
-            <source>Half-turn parity</source>
-            <translation>Ułożenie środkowosymetrycznego</translation>
-        </message>
-        <message>
-            <source>6 distinct half-turn symbols</source>
-            <translation>6 różnych środkowosymetrycznych</translation>
-        </message>
-        <message>
-            <source>Symmetric face among turns</source>
-            <translation>Symetryczna wśród kierunkowych</translation>
-        </message>
-        <message>
-            <source>6 distinct turned symbols</source>
-            <translation>6 różnych symboli kierunkowych</translation>
-        </message>
-        <message>
-            <source>Odd face among turns</source>
-            <translation>Odmienna wśród kierunkowych</translation>
-        </message>
-        <message>
-            <source>Every answer shows the same two faces; the wrong ones show another symbol as the third face.</source>
-            <translation>Każda odpowiedź pokazuje te same dwie ściany; błędne mają na trzeciej ścianie inny symbol.</translation>
-        </message>
-        <message>
-            <source>Six different symmetric symbols; the wrong answers show three that do not meet at one corner, or meet in the other order.</source>
-            <translation>Sześć różnych symboli symetrycznych; błędne odpowiedzi pokazują trzy, które nie stykają się w jednym wierzchołku albo stykają się w odwrotnej kolejności.</translation>
-        </message>
-        <message>
-            <source>Symmetric symbols, some repeated; the wrong answers put together symbols that do not meet at one corner, or meet in the other order.</source>
-            <translation>Symbole symetryczne, niektóre powtórzone; błędne odpowiedzi łączą symbole, które nie stykają się w jednym wierzchołku albo stykają się w odwrotnej kolejności.</translation>
-        </message>
-        <message>
-            <source>Every answer shows face 0's turned symbol in the same turn; the wrong ones vary the two symmetric faces beside it.</source>
-            <translation>Każda odpowiedź pokazuje symbol kierunkowy ściany 0 w tym samym obrocie; błędne zmieniają dwie sąsiednie ściany symetryczne.</translation>
-        </message>
-        <message>
-            <source>Every answer shows the same three symbols; the wrong ones differ only in the turn of one.</source>
-            <translation>Każda odpowiedź pokazuje te same trzy symbole; błędne różnią się tylko obrotem jednego z nich.</translation>
-        </message>
-        <message>
-            <source>One turned symbol on every face; the wrong answers differ in which way the symbols lie.</source>
-            <translation>Ten sam symbol kierunkowy na każdej ścianie; błędne odpowiedzi różnią się ułożeniem symboli.</translation>
-        </message>
-        <message>
-            <source>Two half-turn symbols mixed over the faces; the wrong answers vary which lies where and which way.</source>
-            <translation>Dwa symbole środkowosymetryczne rozłożone na ścianach; błędne odpowiedzi zmieniają, który leży gdzie i jak jest ułożony.</translation>
-        </message>
-        <message>
-            <source>Turned symbols, some repeated; the wrong answers vary which symbols meet at the corner and how they are turned.</source>
-            <translation>Symbole kierunkowe, niektóre powtórzone; błędne odpowiedzi zmieniają, które symbole stykają się w wierzchołku i jak są obrócone.</translation>
-        </message>
-        <message>
-            <source>Half-turn symbols, some repeated; the wrong answers vary which symbols meet at the corner and which way they lie.</source>
-            <translation>Symbole środkowosymetryczne, niektóre powtórzone; błędne odpowiedzi zmieniają, które symbole stykają się w wierzchołku i jak są ułożone.</translation>
-        </message>
-        <message>
-            <source>Any of the 18 symbols; the wrong answers vary the symbols at the corner, their order and their turns.</source>
-            <translation>Dowolne z 18 symboli; błędne odpowiedzi zmieniają symbole przy wierzchołku, ich kolejność i obroty.</translation>
-        </message>
-        <message>
-            <source>Two symmetric symbols shared by every answer; the wrong ones vary the third, half-turn symbol and which way it lies.</source>
-            <translation>Dwa symbole symetryczne wspólne dla wszystkich odpowiedzi; błędne zmieniają trzeci, środkowosymetryczny symbol i jego ułożenie.</translation>
-        </message>
-        <message>
-            <source>Six different half-turn symbols; the wrong answers vary which meet at the corner, their order and which way they lie.</source>
-            <translation>Sześć różnych symboli środkowosymetrycznych; błędne odpowiedzi zmieniają, które stykają się w wierzchołku, ich kolejność i ułożenie.</translation>
-        </message>
-        <message>
-            <source>Every answer shows the same symmetric face; the wrong ones vary the turned symbols beside it.</source>
-            <translation>Każda odpowiedź pokazuje tę samą ścianę symetryczną; błędne zmieniają sąsiednie symbole kierunkowe.</translation>
-        </message>
-        <message>
-            <source>Six different turned symbols; the wrong answers vary which meet at the corner, their order and their turns.</source>
-            <translation>Sześć różnych symboli kierunkowych; błędne odpowiedzi zmieniają, które stykają się w wierzchołku, ich kolejność i obroty.</translation>
-        </message>
-        <message>
-            <source>Every answer shows one odd turned symbol in the same turn; the wrong ones vary the other turned faces beside it.</source>
-            <translation>Każda odpowiedź pokazuje ten sam odmienny symbol kierunkowy w tym samym obrocie; błędne zmieniają pozostałe sąsiednie ściany kierunkowe.</translation>
-        </message>
-    </context>
-    <context>
-        <name>SeriesCommands</name>
-        <message>
-            <source>Delete the Current series and create a new one?</source>
-            <translation>Usunąć serię Bieżąca i utworzyć nową?</translation>
-        </message>
-        <message>
-            <source>Number of Cubes for the new series:</source>
-            <translation>Liczba kostek w nowej serii:</translation>
-        </message>
-        <message>
-            <source>Wrong number of cubes (max. 500).</source>
-            <translation>Nieprawidłowa liczba kostek (maks. 500).</translation>
-        </message>
-        <message>
-            <source>Clear the Skipped series?</source>
-            <translation>Wyczyścić serię Pominięte?</translation>
-        </message>
-        <message>
-            <source>Delete the Current series?</source>
-            <translation>Usunąć serię Bieżąca?</translation>
-        </message>
-        <message>
-            <source>Delete all series?</source>
-            <translation>Usunąć wszystkie serie?</translation>
-        </message>
-        <message>
-            <source>Save without timing and solving information?
+<context>
+    <name>Charts</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>brak wartości</translation>
+    </message>
+    <message>
+        <source>No Cubes solved yet.</source>
+        <translation>Nie rozwiązano jeszcze żadnej kostki.</translation>
+    </message>
+    <message>
+        <source>No Cubes solved yet</source>
+        <translation>Nie rozwiązano jeszcze żadnej kostki</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>Recipes</source>
+        <translation>Typy zadań</translation>
+    </message>
+    <message>
+        <source>%1: not tried</source>
+        <translation>%1: jeszcze nie próbowano</translation>
+    </message>
+    <message>
+        <source>no time</source>
+        <translation>brak czasu</translation>
+    </message>
+    <message>
+        <source>, too few to judge</source>
+        <translation>, za mało, by ocenić</translation>
+    </message>
+    <message>
+        <source>Weakest: %1. %2.</source>
+        <translation>Najsłabsze: %1. %2.</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>jeszcze brak</translation>
+    </message>
+    <message>
+        <source>weakest</source>
+        <translation>najsłabszy</translation>
+    </message>
+    <message>
+        <source>few</source>
+        <translation>mało</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Typ zadania</translation>
+    </message>
+    <message>
+        <source>Cubes</source>
+        <translation>Kostki</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation>Mediana czasu</translation>
+    </message>
+    <message>
+        <source>Mistakes per Cube</source>
+        <translation>Błędy na kostkę</translation>
+    </message>
+    <message>
+        <source>not tried</source>
+        <translation>jeszcze nie próbowano</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 on the latest %Ln practice days: %2.</source>
+        <translation>
+            <numerusform>%1 z ostatniego %Ln dnia ćwiczeń: %2.</numerusform>
+            <numerusform>%1 z ostatnich %Ln dni ćwiczeń: %2.</numerusform>
+            <numerusform>%1 z ostatnich %Ln dni ćwiczeń: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln Cubes, median %2, %3 mistakes per Cube%4</source>
+        <translation>
+            <numerusform>%1: %Ln kostka, mediana %2, %3 błędu na kostkę%4</numerusform>
+            <numerusform>%1: %Ln kostki, mediana %2, %3 błędu na kostkę%4</numerusform>
+            <numerusform>%1: %Ln kostek, mediana %2, %3 błędu na kostkę%4</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>The history file %1 was damaged. It was set aside as %2 and a new history was started.</source>
+        <translation>Plik historii %1 był uszkodzony. Odłożono go jako %2 i rozpoczęto nową historię.</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded: the SQLite driver for Qt is not installed (Debian package libqt6sql6-sqlite).</source>
+        <translation>Postępy nie są zapisywane: sterownik SQLite dla Qt nie jest zainstalowany (pakiet Debiana libqt6sql6-sqlite).</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded: %1 cannot be opened (%2).</source>
+        <translation>Postępy nie są zapisywane: nie można otworzyć %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded this run: %1 is in use by another program, perhaps a second Vexlor.</source>
+        <translation>Tym razem postępy nie są zapisywane: %1 jest używany przez inny program, być może drugi Vexlor.</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded: %1 is read-only.</source>
+        <translation>Postępy nie są zapisywane: %1 jest tylko do odczytu.</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded this run: the disk that holds %1 is full.</source>
+        <translation>Tym razem postępy nie są zapisywane: dysk z plikiem %1 jest pełny.</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded this run: %1 cannot be written (%2).</source>
+        <translation>Tym razem postępy nie są zapisywane: nie można zapisać %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>Recipe</name>
+    <message>
+        <source>Which third face</source>
+        <translation>Która trzecia ściana</translation>
+    </message>
+    <message>
+        <source>6 distinct symmetric symbols</source>
+        <translation>6 różnych symboli symetrycznych</translation>
+    </message>
+    <message>
+        <source>Symmetric symbols, repeated</source>
+        <translation>Symbole symetryczne z powtórzeniami</translation>
+    </message>
+    <message>
+        <source>One turned face shared</source>
+        <translation>Wspólna ściana kierunkowa</translation>
+    </message>
+    <message>
+        <source>Turn of one symbol</source>
+        <translation>Obrót jednego symbolu</translation>
+    </message>
+    <message>
+        <source>One symbol in four turns</source>
+        <translation>Jeden symbol w czterech obrotach</translation>
+    </message>
+    <message>
+        <source>Two half-turn symbols</source>
+        <translation>Dwa symbole środkowosymetryczne</translation>
+    </message>
+    <message>
+        <source>Turned symbols, repeated</source>
+        <translation>Symbole kierunkowe z powtórzeniami</translation>
+    </message>
+    <message>
+        <source>Half-turn symbols, repeated</source>
+        <translation>Środkowosymetryczne z powtórzeniami</translation>
+    </message>
+    <message>
+        <source>All kinds of symbols</source>
+        <translation>Symbole wszelkiego rodzaju</translation>
+    </message>
+    <message>
+        <source>Half-turn parity</source>
+        <translation>Ułożenie środkowosymetrycznego</translation>
+    </message>
+    <message>
+        <source>6 distinct half-turn symbols</source>
+        <translation>6 różnych środkowosymetrycznych</translation>
+    </message>
+    <message>
+        <source>Symmetric face among turns</source>
+        <translation>Symetryczna wśród kierunkowych</translation>
+    </message>
+    <message>
+        <source>6 distinct turned symbols</source>
+        <translation>6 różnych symboli kierunkowych</translation>
+    </message>
+    <message>
+        <source>Odd face among turns</source>
+        <translation>Odmienna wśród kierunkowych</translation>
+    </message>
+    <message>
+        <source>Every answer shows the same two faces; the wrong ones show another symbol as the third face.</source>
+        <translation>Każda odpowiedź pokazuje te same dwie ściany; błędne mają na trzeciej ścianie inny symbol.</translation>
+    </message>
+    <message>
+        <source>Six different symmetric symbols; the wrong answers show three that do not meet at one corner, or meet in the other order.</source>
+        <translation>Sześć różnych symboli symetrycznych; błędne odpowiedzi pokazują trzy, które nie stykają się w jednym wierzchołku albo stykają się w odwrotnej kolejności.</translation>
+    </message>
+    <message>
+        <source>Symmetric symbols, some repeated; the wrong answers put together symbols that do not meet at one corner, or meet in the other order.</source>
+        <translation>Symbole symetryczne, niektóre powtórzone; błędne odpowiedzi łączą symbole, które nie stykają się w jednym wierzchołku albo stykają się w odwrotnej kolejności.</translation>
+    </message>
+    <message>
+        <source>Every answer shows face 0&apos;s turned symbol in the same turn; the wrong ones vary the two symmetric faces beside it.</source>
+        <translation>Każda odpowiedź pokazuje symbol kierunkowy ściany 0 w tym samym obrocie; błędne zmieniają dwie sąsiednie ściany symetryczne.</translation>
+    </message>
+    <message>
+        <source>Every answer shows the same three symbols; the wrong ones differ only in the turn of one.</source>
+        <translation>Każda odpowiedź pokazuje te same trzy symbole; błędne różnią się tylko obrotem jednego z nich.</translation>
+    </message>
+    <message>
+        <source>One turned symbol on every face; the wrong answers differ in which way the symbols lie.</source>
+        <translation>Ten sam symbol kierunkowy na każdej ścianie; błędne odpowiedzi różnią się ułożeniem symboli.</translation>
+    </message>
+    <message>
+        <source>Two half-turn symbols mixed over the faces; the wrong answers vary which lies where and which way.</source>
+        <translation>Dwa symbole środkowosymetryczne rozłożone na ścianach; błędne odpowiedzi zmieniają, który leży gdzie i jak jest ułożony.</translation>
+    </message>
+    <message>
+        <source>Turned symbols, some repeated; the wrong answers vary which symbols meet at the corner and how they are turned.</source>
+        <translation>Symbole kierunkowe, niektóre powtórzone; błędne odpowiedzi zmieniają, które symbole stykają się w wierzchołku i jak są obrócone.</translation>
+    </message>
+    <message>
+        <source>Half-turn symbols, some repeated; the wrong answers vary which symbols meet at the corner and which way they lie.</source>
+        <translation>Symbole środkowosymetryczne, niektóre powtórzone; błędne odpowiedzi zmieniają, które symbole stykają się w wierzchołku i jak są ułożone.</translation>
+    </message>
+    <message>
+        <source>Any of the 18 symbols; the wrong answers vary the symbols at the corner, their order and their turns.</source>
+        <translation>Dowolne z 18 symboli; błędne odpowiedzi zmieniają symbole przy wierzchołku, ich kolejność i obroty.</translation>
+    </message>
+    <message>
+        <source>Two symmetric symbols shared by every answer; the wrong ones vary the third, half-turn symbol and which way it lies.</source>
+        <translation>Dwa symbole symetryczne wspólne dla wszystkich odpowiedzi; błędne zmieniają trzeci, środkowosymetryczny symbol i jego ułożenie.</translation>
+    </message>
+    <message>
+        <source>Six different half-turn symbols; the wrong answers vary which meet at the corner, their order and which way they lie.</source>
+        <translation>Sześć różnych symboli środkowosymetrycznych; błędne odpowiedzi zmieniają, które stykają się w wierzchołku, ich kolejność i ułożenie.</translation>
+    </message>
+    <message>
+        <source>Every answer shows the same symmetric face; the wrong ones vary the turned symbols beside it.</source>
+        <translation>Każda odpowiedź pokazuje tę samą ścianę symetryczną; błędne zmieniają sąsiednie symbole kierunkowe.</translation>
+    </message>
+    <message>
+        <source>Six different turned symbols; the wrong answers vary which meet at the corner, their order and their turns.</source>
+        <translation>Sześć różnych symboli kierunkowych; błędne odpowiedzi zmieniają, które stykają się w wierzchołku, ich kolejność i obroty.</translation>
+    </message>
+    <message>
+        <source>Every answer shows one odd turned symbol in the same turn; the wrong ones vary the other turned faces beside it.</source>
+        <translation>Każda odpowiedź pokazuje ten sam odmienny symbol kierunkowy w tym samym obrocie; błędne zmieniają pozostałe sąsiednie ściany kierunkowe.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesCommands</name>
+    <message>
+        <source>Delete the Current series and create a new one?</source>
+        <translation>Usunąć serię Bieżąca i utworzyć nową?</translation>
+    </message>
+    <message>
+        <source>Number of Cubes for the new series:</source>
+        <translation>Liczba kostek w nowej serii:</translation>
+    </message>
+    <message>
+        <source>Wrong number of cubes (max. 500).</source>
+        <translation>Nieprawidłowa liczba kostek (maks. 500).</translation>
+    </message>
+    <message>
+        <source>Clear the Skipped series?</source>
+        <translation>Wyczyścić serię Pominięte?</translation>
+    </message>
+    <message>
+        <source>Delete the Current series?</source>
+        <translation>Usunąć serię Bieżąca?</translation>
+    </message>
+    <message>
+        <source>Delete all series?</source>
+        <translation>Usunąć wszystkie serie?</translation>
+    </message>
+    <message>
+        <source>Save without timing and solving information?
 (If you choose Yes, the Cubes will be saved with current time set to zero and no answers selected.)</source>
-            <translation>Zapisać bez czasów i rozwiązań?
+        <translation>Zapisać bez czasów i rozwiązań?
 (Po wybraniu „Tak” kostki zostaną zapisane z czasem zerowym i bez zaznaczonych odpowiedzi.)</translation>
-        </message>
-        <message>
-            <source>Open series or series set:</source>
-            <translation>Otwórz serię:</translation>
-        </message>
-        <message>
-            <source>Save the series:</source>
-            <translation>Zapisz serię:</translation>
-        </message>
-        <message>
-            <source>Series (*.srs)</source>
-            <translation>Serie (*.srs)</translation>
-        </message>
-    </context>
-    <context>
-        <name>SeriesFile</name>
-        <message>
-            <source>Error writing file.</source>
-            <translation>Błąd zapisu pliku.</translation>
-        </message>
-        <message>
-            <source>Wrong file format.</source>
-            <translation>Nieprawidłowy format pliku.</translation>
-        </message>
-        <message>
-            <source>Error reading file.</source>
-            <translation>Błąd odczytu pliku.</translation>
-        </message>
-        <message>
-            <source>The series has more than 65,535 Cubes and cannot be saved in one file.</source>
-            <translation>Seria ma ponad 65 535 kostek i nie da się jej zapisać w jednym pliku.</translation>
-        </message>
-    </context>
-    <context>
-        <name>SeriesGrid</name>
-        <message>
-            <source>Current has nothing to copy into itself</source>
-            <translation>Serii Bieżąca nie można skopiować do niej samej</translation>
-        </message>
-        <message>
-            <source>The current Cube is already in Current</source>
-            <translation>Bieżąca kostka jest już w serii Bieżąca</translation>
-        </message>
-        <message>
-            <source>Save Current</source>
-            <translation>Zapisz serię Bieżąca</translation>
-        </message>
-        <message>
-            <source>Clear Current</source>
-            <translation>Wyczyść serię Bieżąca</translation>
-        </message>
-        <message>
-            <source>Copy Skipped to Current</source>
-            <translation>Skopiuj Pominięte do serii Bieżąca</translation>
-        </message>
-        <message>
-            <source>Add the current Cube to Skipped</source>
-            <translation>Dodaj bieżącą kostkę do Pominiętych</translation>
-        </message>
-        <message>
-            <source>Save Skipped</source>
-            <translation>Zapisz serię Pominięte</translation>
-        </message>
-        <message>
-            <source>Clear Skipped</source>
-            <translation>Wyczyść serię Pominięte</translation>
-        </message>
-        <message>
-            <source>Copy Mistakes to Current</source>
-            <translation>Skopiuj Błędy do serii Bieżąca</translation>
-        </message>
-        <message>
-            <source>Add the current Cube to Mistakes</source>
-            <translation>Dodaj bieżącą kostkę do Błędów</translation>
-        </message>
-        <message>
-            <source>Save Mistakes</source>
-            <translation>Zapisz serię Błędy</translation>
-        </message>
-        <message>
-            <source>Clear Mistakes</source>
-            <translation>Wyczyść serię Błędy</translation>
-        </message>
-        <message>
-            <source>Copy Custom to Current</source>
-            <translation>Skopiuj Własne do serii Bieżąca</translation>
-        </message>
-        <message>
-            <source>Add the current Cube to Custom</source>
-            <translation>Dodaj bieżącą kostkę do Własnych</translation>
-        </message>
-        <message>
-            <source>Save Custom</source>
-            <translation>Zapisz serię Własne</translation>
-        </message>
-        <message>
-            <source>Clear Custom</source>
-            <translation>Wyczyść serię Własne</translation>
-        </message>
-    </context>
-    <context>
-        <name>Test</name>
-        <message>
-            <source>Start</source>
-            <translation>Start</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>Pauza</translation>
-        </message>
-    </context>
-    <context>
-        <name>vexlor::KeysWindow</name>
-        <message>
-            <source>Keys</source>
-            <translation>Klawisze</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Zamknij</translation>
-        </message>
-    </context>
-    <context>
-        <name>vexlor::MainWindow</name>
-        <message>
-            <source>Answer 1, top left</source>
-            <translation>Odpowiedź 1, u góry po lewej</translation>
-        </message>
-        <message>
-            <source>Answer 3, bottom left</source>
-            <translation>Odpowiedź 3, u dołu po lewej</translation>
-        </message>
-        <message>
-            <source>Answer 2, top right</source>
-            <translation>Odpowiedź 2, u góry po prawej</translation>
-        </message>
-        <message>
-            <source>Answer 4, bottom right</source>
-            <translation>Odpowiedź 4, u dołu po prawej</translation>
-        </message>
-        <message>
-            <source>Question: the net of the cube</source>
-            <translation>Pytanie: siatka kostki</translation>
-        </message>
-        <message>
-            <source>Line between the pictures and the panels</source>
-            <translation>Linia między obrazkami a panelami</translation>
-        </message>
-        <message>
-            <source>Next</source>
-            <translation>Dalej</translation>
-        </message>
-        <message>
-            <source>Vexlor — progress (F2)</source>
-            <translation>Vexlor — postępy (F2)</translation>
-        </message>
-        <message>
-            <source>Show your progress (F2)</source>
-            <translation>Pokaż postępy (F2)</translation>
-        </message>
-        <message>
-            <source>Series</source>
-            <translation>Serie</translation>
-        </message>
-        <message>
-            <source>Current:</source>
-            <translation>Bieżąca:</translation>
-        </message>
-        <message>
-            <source>Current series count</source>
-            <translation>Kostki w serii Bieżąca</translation>
-        </message>
-        <message>
-            <source>Skipped:</source>
-            <translation>Pominięte:</translation>
-        </message>
-        <message>
-            <source>Skipped series count</source>
-            <translation>Kostki w serii Pominięte</translation>
-        </message>
-        <message>
-            <source>Mistakes:</source>
-            <translation>Błędy:</translation>
-        </message>
-        <message>
-            <source>Mistakes series count</source>
-            <translation>Kostki w serii Błędy</translation>
-        </message>
-        <message>
-            <source>Custom:</source>
-            <translation>Własne:</translation>
-        </message>
-        <message>
-            <source>Custom series count</source>
-            <translation>Kostki w serii Własne</translation>
-        </message>
-        <message>
-            <source>CtCS:</source>
-            <translation>Kopiuj</translation>
-        </message>
-        <message>
-            <source>Copy this series to the Current series</source>
-            <translation>Skopiuj tę serię do serii Bieżąca</translation>
-        </message>
-        <message>
-            <source>Copy to Current column</source>
-            <translation>Kolumna: kopiuj do serii Bieżąca</translation>
-        </message>
-        <message>
-            <source>ACtS:</source>
-            <translation>Dodaj</translation>
-        </message>
-        <message>
-            <source>Add the current Cube to this series</source>
-            <translation>Dodaj bieżącą kostkę do tej serii</translation>
-        </message>
-        <message>
-            <source>Add the current Cube column</source>
-            <translation>Kolumna: dodaj bieżącą kostkę</translation>
-        </message>
-        <message>
-            <source>Save:</source>
-            <translation>Zapisz</translation>
-        </message>
-        <message>
-            <source>Save column</source>
-            <translation>Kolumna: zapisz</translation>
-        </message>
-        <message>
-            <source>Clear:</source>
-            <translation>Czyść</translation>
-        </message>
-        <message>
-            <source>Clear column</source>
-            <translation>Kolumna: wyczyść</translation>
-        </message>
-        <message>
-            <source>Create random series</source>
-            <translation>Utwórz losową serię</translation>
-        </message>
-        <message>
-            <source>Load</source>
-            <translation>Wczytaj</translation>
-        </message>
-        <message>
-            <source>Load a series file into Current</source>
-            <translation>Wczytaj plik serii do serii Bieżąca</translation>
-        </message>
-        <message>
-            <source>All</source>
-            <translation>Całość</translation>
-        </message>
-        <message>
-            <source>Clear all series</source>
-            <translation>Wyczyść wszystkie serie</translation>
-        </message>
-        <message>
-            <source>Line below the column headings</source>
-            <translation>Linia pod nagłówkami kolumn</translation>
-        </message>
-        <message>
-            <source>Line between Skipped and Mistakes</source>
-            <translation>Linia między Pominiętymi a Błędami</translation>
-        </message>
-        <message>
-            <source>Line above the buttons for all series</source>
-            <translation>Linia nad przyciskami dla wszystkich serii</translation>
-        </message>
-        <message>
-            <source>Line before the Copy column</source>
-            <translation>Linia przed kolumną Kopiuj</translation>
-        </message>
-        <message>
-            <source>Line between the Copy and Add columns</source>
-            <translation>Linia między kolumnami Kopiuj i Dodaj</translation>
-        </message>
-        <message>
-            <source>Line between the Add and Save columns</source>
-            <translation>Linia między kolumnami Dodaj i Zapisz</translation>
-        </message>
-        <message>
-            <source>Line between the Save and Clear columns</source>
-            <translation>Linia między kolumnami Zapisz i Wyczyść</translation>
-        </message>
-        <message>
-            <source>Test</source>
-            <translation>Test</translation>
-        </message>
-        <message>
-            <source>Skip Cube</source>
-            <translation>Pomiń
+    </message>
+    <message>
+        <source>Open series or series set:</source>
+        <translation>Otwórz serię:</translation>
+    </message>
+    <message>
+        <source>Save the series:</source>
+        <translation>Zapisz serię:</translation>
+    </message>
+    <message>
+        <source>Series (*.srs)</source>
+        <translation>Serie (*.srs)</translation>
+    </message>
+    <message>
+        <source>Every series is empty: there is nothing to print.</source>
+        <translation>Wszystkie serie są puste, nie ma czego drukować.</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Bieżąca</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Pominięte</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Błędy</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Własne</translation>
+    </message>
+    <message>
+        <source>The %1 series is empty: there is nothing to print.</source>
+        <translation>Seria %1 jest pusta, nie ma czego drukować.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesFile</name>
+    <message>
+        <source>Error writing file.</source>
+        <translation>Błąd zapisu pliku.</translation>
+    </message>
+    <message>
+        <source>Wrong file format.</source>
+        <translation>Nieprawidłowy format pliku.</translation>
+    </message>
+    <message>
+        <source>Error reading file.</source>
+        <translation>Błąd odczytu pliku.</translation>
+    </message>
+    <message>
+        <source>The series has more than 65,535 Cubes and cannot be saved in one file.</source>
+        <translation>Seria ma ponad 65 535 kostek i nie da się jej zapisać w jednym pliku.</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesGrid</name>
+    <message>
+        <source>Current has nothing to copy into itself</source>
+        <translation>Serii Bieżąca nie można skopiować do niej samej</translation>
+    </message>
+    <message>
+        <source>The current Cube is already in Current</source>
+        <translation>Bieżąca kostka jest już w serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Zapisz serię Bieżąca</translation>
+    </message>
+    <message>
+        <source>Clear Current</source>
+        <translation>Wyczyść serię Bieżąca</translation>
+    </message>
+    <message>
+        <source>Copy Skipped to Current</source>
+        <translation>Skopiuj Pominięte do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Skipped</source>
+        <translation>Dodaj bieżącą kostkę do Pominiętych</translation>
+    </message>
+    <message>
+        <source>Save Skipped</source>
+        <translation>Zapisz serię Pominięte</translation>
+    </message>
+    <message>
+        <source>Clear Skipped</source>
+        <translation>Wyczyść serię Pominięte</translation>
+    </message>
+    <message>
+        <source>Copy Mistakes to Current</source>
+        <translation>Skopiuj Błędy do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Mistakes</source>
+        <translation>Dodaj bieżącą kostkę do Błędów</translation>
+    </message>
+    <message>
+        <source>Save Mistakes</source>
+        <translation>Zapisz serię Błędy</translation>
+    </message>
+    <message>
+        <source>Clear Mistakes</source>
+        <translation>Wyczyść serię Błędy</translation>
+    </message>
+    <message>
+        <source>Copy Custom to Current</source>
+        <translation>Skopiuj Własne do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Custom</source>
+        <translation>Dodaj bieżącą kostkę do Własnych</translation>
+    </message>
+    <message>
+        <source>Save Custom</source>
+        <translation>Zapisz serię Własne</translation>
+    </message>
+    <message>
+        <source>Clear Custom</source>
+        <translation>Wyczyść serię Własne</translation>
+    </message>
+</context>
+<context>
+    <name>Test</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauza</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Imię i nazwisko:</translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation>Klasa:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Which of the four cubes can be folded from the net? Write A, B, C or D in the box.</source>
+        <translation>Którą z czterech kostek można złożyć z siatki? Wpisz A, B, C lub D w kratkę.</translation>
+    </message>
+    <message>
+        <source>Answer:</source>
+        <translation>Odpowiedź:</translation>
+    </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Klucz odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Answer key (continued)</source>
+        <translation>Klucz odpowiedzi (ciąg dalszy)</translation>
+    </message>
+    <message>
+        <source>Cube folding</source>
+        <translation>Składanie kostki</translation>
+    </message>
+    <message>
+        <source>Page %L1 of %L2</source>
+        <translation>Strona %L1 z %L2</translation>
+    </message>
+    <message>
+        <source>Key, page %L1 of %L2</source>
+        <translation>Klucz odpowiedzi, strona %L1 z %L2</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::KeysWindow</name>
+    <message>
+        <source>Keys</source>
+        <translation>Klawisze</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::MainWindow</name>
+    <message>
+        <source>Answer 1, top left</source>
+        <translation>Odpowiedź 1, u góry po lewej</translation>
+    </message>
+    <message>
+        <source>Answer 3, bottom left</source>
+        <translation>Odpowiedź 3, u dołu po lewej</translation>
+    </message>
+    <message>
+        <source>Answer 2, top right</source>
+        <translation>Odpowiedź 2, u góry po prawej</translation>
+    </message>
+    <message>
+        <source>Answer 4, bottom right</source>
+        <translation>Odpowiedź 4, u dołu po prawej</translation>
+    </message>
+    <message>
+        <source>Question: the net of the cube</source>
+        <translation>Pytanie: siatka kostki</translation>
+    </message>
+    <message>
+        <source>Line between the pictures and the panels</source>
+        <translation>Linia między obrazkami a panelami</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Vexlor — progress (F2)</source>
+        <translation>Vexlor — postępy (F2)</translation>
+    </message>
+    <message>
+        <source>Show your progress (F2)</source>
+        <translation>Pokaż postępy (F2)</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Current:</source>
+        <translation>Bieżąca:</translation>
+    </message>
+    <message>
+        <source>Current series count</source>
+        <translation>Kostki w serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Skipped:</source>
+        <translation>Pominięte:</translation>
+    </message>
+    <message>
+        <source>Skipped series count</source>
+        <translation>Kostki w serii Pominięte</translation>
+    </message>
+    <message>
+        <source>Mistakes:</source>
+        <translation>Błędy:</translation>
+    </message>
+    <message>
+        <source>Mistakes series count</source>
+        <translation>Kostki w serii Błędy</translation>
+    </message>
+    <message>
+        <source>Custom:</source>
+        <translation>Własne:</translation>
+    </message>
+    <message>
+        <source>Custom series count</source>
+        <translation>Kostki w serii Własne</translation>
+    </message>
+    <message>
+        <source>CtCS:</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Copy this series to the Current series</source>
+        <translation>Skopiuj tę serię do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Copy to Current column</source>
+        <translation>Kolumna: kopiuj do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>ACtS:</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to this series</source>
+        <translation>Dodaj bieżącą kostkę do tej serii</translation>
+    </message>
+    <message>
+        <source>Add the current Cube column</source>
+        <translation>Kolumna: dodaj bieżącą kostkę</translation>
+    </message>
+    <message>
+        <source>Save:</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Save column</source>
+        <translation>Kolumna: zapisz</translation>
+    </message>
+    <message>
+        <source>Clear:</source>
+        <translation>Czyść</translation>
+    </message>
+    <message>
+        <source>Clear column</source>
+        <translation>Kolumna: wyczyść</translation>
+    </message>
+    <message>
+        <source>Create random series</source>
+        <translation>Utwórz losową serię</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Wczytaj</translation>
+    </message>
+    <message>
+        <source>Load a series file into Current</source>
+        <translation>Wczytaj plik serii do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Całość</translation>
+    </message>
+    <message>
+        <source>Clear all series</source>
+        <translation>Wyczyść wszystkie serie</translation>
+    </message>
+    <message>
+        <source>Line below the column headings</source>
+        <translation>Linia pod nagłówkami kolumn</translation>
+    </message>
+    <message>
+        <source>Line between Skipped and Mistakes</source>
+        <translation>Linia między Pominiętymi a Błędami</translation>
+    </message>
+    <message>
+        <source>Line above the buttons for all series</source>
+        <translation>Linia nad przyciskami dla wszystkich serii</translation>
+    </message>
+    <message>
+        <source>Line before the Copy column</source>
+        <translation>Linia przed kolumną Kopiuj</translation>
+    </message>
+    <message>
+        <source>Line between the Copy and Add columns</source>
+        <translation>Linia między kolumnami Kopiuj i Dodaj</translation>
+    </message>
+    <message>
+        <source>Line between the Add and Save columns</source>
+        <translation>Linia między kolumnami Dodaj i Zapisz</translation>
+    </message>
+    <message>
+        <source>Line between the Save and Clear columns</source>
+        <translation>Linia między kolumnami Zapisz i Wyczyść</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Skip Cube</source>
+        <translation>Pomiń
 kostkę</translation>
-        </message>
-        <message>
-            <source>Statistics</source>
-            <translation>Statystyka</translation>
-        </message>
-        <message>
-            <source>Current Cube time:</source>
-            <translation>Czas bieżącej kostki:</translation>
-        </message>
-        <message>
-            <source>Current Cube time</source>
-            <translation>Czas bieżącej kostki</translation>
-        </message>
-        <message>
-            <source>Solved Cubes:</source>
-            <translation>Rozwiązane kostki:</translation>
-        </message>
-        <message>
-            <source>Solved Cubes</source>
-            <translation>Rozwiązane kostki</translation>
-        </message>
-        <message>
-            <source>Total time:</source>
-            <translation>Czas łączny:</translation>
-        </message>
-        <message>
-            <source>Total time</source>
-            <translation>Czas łączny</translation>
-        </message>
-        <message>
-            <source>Average Cube time:</source>
-            <translation>Średni czas kostki:</translation>
-        </message>
-        <message>
-            <source>Average Cube time</source>
-            <translation>Średni czas kostki</translation>
-        </message>
-        <message>
-            <source>Total mistakes:</source>
-            <translation>Błędy łącznie:</translation>
-        </message>
-        <message>
-            <source>Total mistakes</source>
-            <translation>Błędy łącznie</translation>
-        </message>
-        <message>
-            <source>Aver. mistakes per Cube:</source>
-            <translation>Śr. liczba błędów:</translation>
-        </message>
-        <message>
-            <source>Average mistakes per Cube</source>
-            <translation>Średnia liczba błędów na kostkę</translation>
-        </message>
-        <message>
-            <source>correct</source>
-            <translation>poprawna</translation>
-        </message>
-        <message>
-            <source>wrong</source>
-            <translation>błędna</translation>
-        </message>
-        <message>
-            <source>Pick the top left answer</source>
-            <translation>Wybierz odpowiedź u góry po lewej</translation>
-        </message>
-        <message>
-            <source>Pick the top right answer</source>
-            <translation>Wybierz odpowiedź u góry po prawej</translation>
-        </message>
-        <message>
-            <source>Pick the bottom left answer</source>
-            <translation>Wybierz odpowiedź u dołu po lewej</translation>
-        </message>
-        <message>
-            <source>Pick the bottom right answer</source>
-            <translation>Wybierz odpowiedź u dołu po prawej</translation>
-        </message>
-        <message>
-            <source>Start or pause the test</source>
-            <translation>Rozpocznij lub wstrzymaj test</translation>
-        </message>
-        <message>
-            <source>Skip the Cube</source>
-            <translation>Pomiń kostkę</translation>
-        </message>
-        <message>
-            <source>Save Current</source>
-            <translation>Zapisz serię Bieżąca</translation>
-        </message>
-        <message>
-            <source>Print a series</source>
-            <translation>Wydrukuj serię</translation>
-        </message>
-        <message>
-            <source>Show your progress</source>
-            <translation>Pokaż postępy</translation>
-        </message>
-        <message>
-            <source>Show this list of keys</source>
-            <translation>Pokaż tę listę klawiszy</translation>
-        </message>
-        <message>
-            <source>Close Vexlor</source>
-            <translation>Zamknij Vexlor</translation>
-        </message>
-        <message>
-            <source>Close Vexlors?</source>
-            <translation>Zamknąć Vexlor?</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statystyka</translation>
+    </message>
+    <message>
+        <source>Current Cube time:</source>
+        <translation>Czas bieżącej kostki:</translation>
+    </message>
+    <message>
+        <source>Current Cube time</source>
+        <translation>Czas bieżącej kostki</translation>
+    </message>
+    <message>
+        <source>Solved Cubes:</source>
+        <translation>Rozwiązane kostki:</translation>
+    </message>
+    <message>
+        <source>Solved Cubes</source>
+        <translation>Rozwiązane kostki</translation>
+    </message>
+    <message>
+        <source>Total time:</source>
+        <translation>Czas łączny:</translation>
+    </message>
+    <message>
+        <source>Total time</source>
+        <translation>Czas łączny</translation>
+    </message>
+    <message>
+        <source>Average Cube time:</source>
+        <translation>Średni czas kostki:</translation>
+    </message>
+    <message>
+        <source>Average Cube time</source>
+        <translation>Średni czas kostki</translation>
+    </message>
+    <message>
+        <source>Total mistakes:</source>
+        <translation>Błędy łącznie:</translation>
+    </message>
+    <message>
+        <source>Total mistakes</source>
+        <translation>Błędy łącznie</translation>
+    </message>
+    <message>
+        <source>Aver. mistakes per Cube:</source>
+        <translation>Śr. liczba błędów:</translation>
+    </message>
+    <message>
+        <source>Average mistakes per Cube</source>
+        <translation>Średnia liczba błędów na kostkę</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <translation>poprawna</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>błędna</translation>
+    </message>
+    <message>
+        <source>Pick the top left answer</source>
+        <translation>Wybierz odpowiedź u góry po lewej</translation>
+    </message>
+    <message>
+        <source>Pick the top right answer</source>
+        <translation>Wybierz odpowiedź u góry po prawej</translation>
+    </message>
+    <message>
+        <source>Pick the bottom left answer</source>
+        <translation>Wybierz odpowiedź u dołu po lewej</translation>
+    </message>
+    <message>
+        <source>Pick the bottom right answer</source>
+        <translation>Wybierz odpowiedź u dołu po prawej</translation>
+    </message>
+    <message>
+        <source>Start or pause the test</source>
+        <translation>Rozpocznij lub wstrzymaj test</translation>
+    </message>
+    <message>
+        <source>Skip the Cube</source>
+        <translation>Pomiń kostkę</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Zapisz serię Bieżąca</translation>
+    </message>
+    <message>
+        <source>Show your progress</source>
+        <translation>Pokaż postępy</translation>
+    </message>
+    <message>
+        <source>Show this list of keys</source>
+        <translation>Pokaż tę listę klawiszy</translation>
+    </message>
+    <message>
+        <source>Close Vexlor</source>
+        <translation>Zamknij Vexlor</translation>
+    </message>
+    <message>
+        <source>Close Vexlors?</source>
+        <translation>Zamknąć Vexlor?</translation>
+    </message>
+    <message>
+        <source>Print a worksheet</source>
+        <translation>Drukuj kartę pracy</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::PrintDialog</name>
+    <message>
+        <source>Answer key</source>
+        <translation>Klucz odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Czarno-biało</translation>
+    </message>
+    <message>
+        <source>Print a worksheet</source>
+        <translation>Drukowanie karty pracy</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Bieżąca</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Pominięte</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Błędy</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Własne</translation>
+    </message>
+    <message>
+        <source>%1 (empty)</source>
+        <translation>%1 (brak kostek)</translation>
+    </message>
+    <message>
+        <source>%1 (1 Cube)</source>
+        <translation>%1 (1 kostka)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%Ln Cubes)</source>
+        <translation>
+            <numerusform>%1 (%Ln kostka)</numerusform>
+            <numerusform>%1 (%Ln kostki)</numerusform>
+            <numerusform>%1 (%Ln kostek)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Podgląd</translation>
+    </message>
+    <message>
+        <source>Series:</source>
+        <translation>Seria:</translation>
+    </message>
+    <message>
+        <source>Items per page:</source>
+        <translation>Zadań na stronę:</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Tytuł:</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Podgląd wydruku</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ProgressWindow</name>
+    <message>
+        <source>d MMM yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Postępy</translation>
+    </message>
+    <message>
+        <source>Median time per Cube (s)</source>
+        <translation>Mediana czasu na kostkę (s)</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Mistakes per Cube</source>
+        <translation>Błędy na kostkę</translation>
+    </message>
+    <message>
+        <source>Recipe figures cover the latest %L1 solves of each. &quot;Practise weakest recipes&quot; makes a series of the offered number of Cubes, drawing each recipe in proportion to its median time × (1 + mistakes per Cube). A recipe marked &quot;few&quot; (solved fewer than %L2 times) or not tried is drawn as often as the weakest.</source>
+        <translation>Dane każdego typu zadania obejmują jego ostatnie %L1 rozwiązań. „Ćwicz najsłabsze typy zadań” tworzy serię z proponowanej liczby kostek, losując każdy typ proporcjonalnie do mediany czasu × (1 + błędy na kostkę). Typ oznaczony jako „mało” (rozwiązany mniej niż %L2 razy) lub jeszcze niepróbowany pojawia się tak często jak najsłabszy.</translation>
+    </message>
+    <message>
+        <source>&amp;Practise weakest recipes</source>
+        <translation>Ć&amp;wicz najsłabsze typy zadań</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Nie można odczytać historii: %1</translation>
+    </message>
+    <message>
+        <source>Cubes solved: %L1     Days practised: %L2     Best day: %3</source>
+        <translation>Rozwiązane kostki: %L1     Dni ćwiczeń: %L2     Najlepszy dzień: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>none yet (a day needs %Ln Cubes)</source>
+        <translation>
+            <numerusform>jeszcze brak (dzień liczy się od %Ln kostki)</numerusform>
+            <numerusform>jeszcze brak (dzień liczy się od %Ln kostek)</numerusform>
+            <numerusform>jeszcze brak (dzień liczy się od %Ln kostek)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, median %L2 s over %Ln Cubes</source>
+        <translation>
+            <numerusform>%1, mediana %L2 s z %Ln kostki</numerusform>
+            <numerusform>%1, mediana %L2 s z %Ln kostek</numerusform>
+            <numerusform>%1, mediana %L2 s z %Ln kostek</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

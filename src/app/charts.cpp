@@ -3,6 +3,9 @@
 #include "history/qt_calendar.h"
 #include "render/palette.h"
 
+#include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -19,8 +22,19 @@ const QColor kWeakColor(kWeakRecipeColor);
 const QColor kWeakBackground(kWeakRecipeBackground);
 const QColor kMutedText(kMutedChartTextColor);
 
+// The charts' texts, translated under one name.
+class Charts {
+    Q_DECLARE_TR_FUNCTIONS(Charts)
+};
+
+// A figure with the decimal separator of the user's language.
 QString number(double value, int decimals) {
-    return QString::number(value, 'f', decimals);
+    return QLocale().toString(value, 'f', decimals);
+}
+
+// A time in seconds, "12.5 s".
+QString seconds(double value) {
+    return Charts::tr("%1 s").arg(number(value, 1));
 }
 
 // Keyboard users see which chart has the focus: an outline that leaves the
@@ -74,16 +88,13 @@ void DayChart::setPoints(std::vector<Point> points) {
     points_ = std::move(points);
     QStringList parts;
     for (const Point& p : points_)
-        parts << dateOfDayNumber(p.day).toString(QStringLiteral("d MMM yyyy")) +
-                     QStringLiteral(": ") +
-                     (std::isfinite(p.value) ? number(p.value, decimals_) + unit_
-                                             : QStringLiteral("no value"));
-    setAccessibleDescription(points_.empty()
-                                 ? QStringLiteral("No Cubes solved yet.")
-                                 : QStringLiteral("%1 on the latest %2 practice days: %3.")
-                                       .arg(title_)
-                                       .arg(points_.size())
-                                       .arg(parts.join(QStringLiteral("; "))));
+        parts << Charts::tr("%1: %2").arg(
+            QLocale().toString(dateOfDayNumber(p.day), Charts::tr("d MMM yyyy")),
+            std::isfinite(p.value) ? number(p.value, decimals_) + unit_ : Charts::tr("no value"));
+    setAccessibleDescription(points_.empty() ? Charts::tr("No Cubes solved yet.")
+                                             : Charts::tr("%1 on the latest %Ln practice days: %2.",
+                                                          nullptr, static_cast<int>(points_.size()))
+                                                   .arg(title_, parts.join(QStringLiteral("; "))));
     update();
 }
 
@@ -102,7 +113,7 @@ void DayChart::paintEvent(QPaintEvent*) {
 
     if (points_.empty()) {
         painter.setPen(kMutedText);
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No Cubes solved yet"));
+        painter.drawText(rect(), Qt::AlignCenter, Charts::tr("No Cubes solved yet"));
         drawFocus(this, painter);
         return;
     }
@@ -134,13 +145,15 @@ void DayChart::paintEvent(QPaintEvent*) {
     const auto xOf = [&](int i) { return plot.left() + (i + 0.5) * spacing; };
 
     // Day labels: as many as fit side by side, always including the latest.
-    const int dayLabelWidth = fm.horizontalAdvance(QStringLiteral("30 May")) + 10;
+    const QString dayFormat = Charts::tr("d MMM");
+    const int dayLabelWidth =
+        fm.horizontalAdvance(QLocale().toString(QDate(2000, 5, 30), dayFormat)) + 10;
     const int every = std::max(1, static_cast<int>(std::ceil(dayLabelWidth / spacing)));
     painter.setPen(text);
     for (int i = n - 1; i >= 0; i -= every)
         painter.drawText(
             QRectF(xOf(i) - dayLabelWidth / 2.0, plot.bottom() + 6, dayLabelWidth, fm.height()),
-            Qt::AlignCenter, dateOfDayNumber(points_[i].day).toString(QStringLiteral("d MMM")));
+            Qt::AlignCenter, QLocale().toString(dateOfDayNumber(points_[i].day), dayFormat));
 
     QPainterPath line;
     bool drawing = false;
@@ -168,7 +181,7 @@ void DayChart::paintEvent(QPaintEvent*) {
 
 RecipeChart::RecipeChart(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QStringLiteral("Recipes"));
+    setAccessibleName(Charts::tr("Recipes"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
@@ -192,22 +205,20 @@ void RecipeChart::setRows(std::vector<Row> rows) {
         if (r.weakest)
             weakest << r.name;
         if (r.cubes == 0) {
-            parts << r.name + QStringLiteral(": not tried");
+            parts << Charts::tr("%1: not tried").arg(r.name);
             continue;
         }
-        parts << QStringLiteral("%1: %2 Cubes, median %3, %4 mistakes per Cube%5")
+        parts << Charts::tr("%1: %Ln Cubes, median %2, %3 mistakes per Cube%4", nullptr, r.cubes)
                      .arg(r.name)
-                     .arg(r.cubes)
-                     .arg(std::isfinite(r.medianSeconds)
-                              ? number(r.medianSeconds, 1) + QStringLiteral(" s")
-                              : QStringLiteral("no time"))
+                     .arg(std::isfinite(r.medianSeconds) ? seconds(r.medianSeconds)
+                                                         : Charts::tr("no time"))
                      .arg(number(r.mistakesPerCube, 2))
-                     .arg(r.measured ? QString() : QStringLiteral(", too few to judge"));
+                     .arg(r.measured ? QString() : Charts::tr(", too few to judge"));
     }
-    setAccessibleDescription(QStringLiteral("Weakest: %1. %2.")
-                                 .arg(weakest.isEmpty() ? QStringLiteral("none yet")
-                                                        : weakest.join(QStringLiteral(", ")),
-                                      parts.join(QStringLiteral("; "))));
+    setAccessibleDescription(
+        Charts::tr("Weakest: %1. %2.")
+            .arg(weakest.isEmpty() ? Charts::tr("none yet") : weakest.join(QStringLiteral(", ")),
+                 parts.join(QStringLiteral("; "))));
     setMinimumHeight(sizeHint().height());
     update();
 }
@@ -221,18 +232,24 @@ void RecipeChart::paintEvent(QPaintEvent*) {
 
     // Columns: the weak mark, the name, the two bars with their values, the
     // count of Cubes.
-    const int markWidth = fm.horizontalAdvance(QStringLiteral("weakest")) + 24;
-    int nameWidth = fm.horizontalAdvance(QStringLiteral("Recipe"));
+    const QString weakestMark = Charts::tr("weakest");
+    const QString fewMark = Charts::tr("few");
+    const QString recipeHeading = Charts::tr("Recipe");
+    const QString cubesHeading = Charts::tr("Cubes");
+    const int markWidth = std::max(QFontMetrics(bold(font())).horizontalAdvance(weakestMark),
+                                   fm.horizontalAdvance(fewMark)) +
+                          24;
+    int nameWidth = fm.horizontalAdvance(recipeHeading);
     for (const Row& r : rows_)
         nameWidth = std::max(nameWidth, fm.horizontalAdvance(r.name));
     nameWidth += 16;
-    const int countWidth = fm.horizontalAdvance(QStringLiteral("Cubes")) + 20;
+    const int countWidth = fm.horizontalAdvance(cubesHeading) + 20;
     const int barsLeft = markWidth + nameWidth;
     const int barsWidth = width() - barsLeft - countWidth - 8;
     const int timeWidth = barsWidth * 11 / 20;
     const int mistakesLeft = barsLeft + timeWidth + 12;
     const int mistakesWidth = barsWidth - timeWidth - 12;
-    const int valueWidth = fm.horizontalAdvance(QStringLiteral("888.8 s")) + 8;
+    const int valueWidth = fm.horizontalAdvance(seconds(888.8)) + 8;
 
     double slowest = 0.0, mostMistakes = 0.0;
     for (const Row& r : rows_) {
@@ -248,10 +265,10 @@ void RecipeChart::paintEvent(QPaintEvent*) {
     const auto header = [&](int x, int w, const QString& s, Qt::Alignment a) {
         painter.drawText(QRect(x, headerY, w, h), a | Qt::AlignVCenter, s);
     };
-    header(markWidth, nameWidth, QStringLiteral("Recipe"), Qt::AlignLeft);
-    header(barsLeft, timeWidth, QStringLiteral("Median time"), Qt::AlignLeft);
-    header(mistakesLeft, mistakesWidth, QStringLiteral("Mistakes per Cube"), Qt::AlignLeft);
-    header(width() - countWidth - 8, countWidth, QStringLiteral("Cubes"), Qt::AlignRight);
+    header(markWidth, nameWidth, recipeHeading, Qt::AlignLeft);
+    header(barsLeft, timeWidth, Charts::tr("Median time"), Qt::AlignLeft);
+    header(mistakesLeft, mistakesWidth, Charts::tr("Mistakes per Cube"), Qt::AlignLeft);
+    header(width() - countWidth - 8, countWidth, cubesHeading, Qt::AlignRight);
 
     const auto bar = [&](int left, int w, double value, double largest, const QString& label,
                          const QColor& color, int y) {
@@ -270,11 +287,11 @@ void RecipeChart::paintEvent(QPaintEvent*) {
             painter.setFont(bold(font()));
             painter.setPen(kWeakColor);
             painter.drawText(QRect(8, y, markWidth - 8, h), Qt::AlignLeft | Qt::AlignVCenter,
-                             QStringLiteral("weakest"));
+                             weakestMark);
         } else if (r.cubes > 0 && !r.measured) {
             painter.setPen(kMutedText);
             painter.drawText(QRect(8, y, markWidth - 8, h), Qt::AlignLeft | Qt::AlignVCenter,
-                             QStringLiteral("few"));
+                             fewMark);
         }
         painter.setFont(r.weakest ? bold(font()) : font());
         painter.setPen(r.cubes == 0 ? kMutedText : text);
@@ -285,17 +302,17 @@ void RecipeChart::paintEvent(QPaintEvent*) {
         if (r.cubes == 0) {
             painter.setPen(kMutedText);
             painter.drawText(QRect(barsLeft, y, timeWidth, h), Qt::AlignLeft | Qt::AlignVCenter,
-                             QStringLiteral("not tried"));
+                             Charts::tr("not tried"));
         } else {
             if (std::isfinite(r.medianSeconds))
-                bar(barsLeft, timeWidth, r.medianSeconds, slowest,
-                    number(r.medianSeconds, 1) + QStringLiteral(" s"), color, y);
+                bar(barsLeft, timeWidth, r.medianSeconds, slowest, seconds(r.medianSeconds), color,
+                    y);
             bar(mistakesLeft, mistakesWidth, r.mistakesPerCube, mostMistakes,
                 number(r.mistakesPerCube, 2), color, y);
         }
         painter.setPen(r.cubes == 0 ? kMutedText : text);
         painter.drawText(QRect(width() - countWidth - 8, y, countWidth, h),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::number(r.cubes));
+                         Qt::AlignRight | Qt::AlignVCenter, QLocale().toString(r.cubes));
         y += h;
     }
     drawFocus(this, painter);

@@ -5,9 +5,11 @@
 #include "history/qt_calendar.h"
 #include "render/palette.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -18,7 +20,7 @@ namespace vexlor {
 namespace {
 
 QString dateText(int day) {
-    return dateOfDayNumber(day).toString(QStringLiteral("d MMM yyyy"));
+    return QLocale().toString(dateOfDayNumber(day), ProgressWindow::tr("d MMM yyyy"));
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name) {
@@ -35,7 +37,7 @@ QLabel* makeLabel(QWidget* parent, const char* name) {
 ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent)
     : QDialog(parent), history_(history), generation_(history.generation()) {
     setObjectName(QStringLiteral("progress"));
-    setWindowTitle(QStringLiteral("Progress"));
+    setWindowTitle(tr("Progress"));
     setModal(false);
 
     notice_ = makeLabel(this, "notice");
@@ -45,31 +47,30 @@ ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent)
     notice_->setVisible(false);
     totals_ = makeLabel(this, "totals");
 
-    timeChart_ =
-        new DayChart(QStringLiteral("Median time per Cube (s)"), QStringLiteral(" s"), 1, this);
+    timeChart_ = new DayChart(tr("Median time per Cube (s)"), tr(" s"), 1, this);
     timeChart_->setObjectName(QStringLiteral("timeChart"));
-    mistakesChart_ = new DayChart(QStringLiteral("Mistakes per Cube"), QString(), 2, this);
+    mistakesChart_ = new DayChart(tr("Mistakes per Cube"), QString(), 2, this);
     mistakesChart_->setObjectName(QStringLiteral("mistakesChart"));
     recipeChart_ = new RecipeChart(this);
     recipeChart_->setObjectName(QStringLiteral("recipeChart"));
 
     auto* rule = makeLabel(this, "rule");
-    rule->setText(QStringLiteral("Recipe figures cover the latest %1 solves of each. \"Practise "
-                                 "weakest recipes\" makes a series of the offered number of "
-                                 "Cubes, drawing each recipe in proportion to its median time "
-                                 "\u00d7 (1 + mistakes per Cube). A recipe marked \"few\" "
-                                 "(solved fewer than %2 times) or not tried is drawn as often as "
-                                 "the weakest.")
+    rule->setText(tr("Recipe figures cover the latest %L1 solves of each. \"Practise "
+                     "weakest recipes\" makes a series of the offered number of "
+                     "Cubes, drawing each recipe in proportion to its median time "
+                     "\u00d7 (1 + mistakes per Cube). A recipe marked \"few\" "
+                     "(solved fewer than %L2 times) or not tried is drawn as often as "
+                     "the weakest.")
                       .arg(kRecentSolves)
                       .arg(kMeasuredSolves));
     QPalette muted = rule->palette();
     muted.setColor(QPalette::WindowText, QColor(kRuleTextColor));
     rule->setPalette(muted);
 
-    practiseButton_ = new QPushButton(QStringLiteral("&Practise weakest recipes"), this);
+    practiseButton_ = new QPushButton(tr("&Practise weakest recipes"), this);
     practiseButton_->setObjectName(QStringLiteral("practise"));
     practiseButton_->setAutoDefault(false);
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    auto* closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("close"));
     closeButton->setAutoDefault(false);
     connect(practiseButton_, &QPushButton::clicked, this,
@@ -117,17 +118,16 @@ void ProgressWindow::showSummary() {
     if (const QString notice = history_.notice(); !notice.isEmpty())
         notices << notice;
     if (!history_.readError().isEmpty())
-        notices << QStringLiteral("The history cannot be read: %1").arg(history_.readError());
+        notices << tr("The history cannot be read: %1").arg(history_.readError());
     notice_->setText(notices.join(QLatin1Char('\n')));
     notice_->setVisible(!notices.isEmpty());
 
-    QString best = QStringLiteral("none yet (a day needs %1 Cubes)").arg(kBestDayCubes);
+    QString best = tr("none yet (a day needs %Ln Cubes)", nullptr, kBestDayCubes);
     if (summary_.bestDay)
-        best = QStringLiteral("%1, median %2 s over %3 Cubes")
+        best = tr("%1, median %L2 s over %Ln Cubes", nullptr, summary_.bestDay->cubes)
                    .arg(dateText(summary_.bestDay->day))
-                   .arg(summary_.bestDay->medianSeconds, 0, 'f', 1)
-                   .arg(summary_.bestDay->cubes);
-    totals_->setText(QStringLiteral("Cubes solved: %1     Days practised: %2     Best day: %3")
+                   .arg(summary_.bestDay->medianSeconds, 0, 'f', 1);
+    totals_->setText(tr("Cubes solved: %L1     Days practised: %L2     Best day: %3")
                          .arg(summary_.cubes)
                          .arg(summary_.daysPractised)
                          .arg(best));
@@ -143,8 +143,8 @@ void ProgressWindow::showSummary() {
     std::vector<RecipeChart::Row> recipes;
     for (int k = 0; k < kRecipeCount; ++k) {
         const RecipeFigures& r = summary_.recipes[static_cast<std::size_t>(k)];
-        recipes.push_back({QString::fromUtf8(kRecipeNames[static_cast<std::size_t>(k)].data(),
-                                             kRecipeNames[static_cast<std::size_t>(k)].size()),
+        recipes.push_back({QCoreApplication::translate(
+                               "Recipe", kRecipeNames[static_cast<std::size_t>(k)].data()),
                            r.cubes, r.medianSeconds, r.mistakesPerCube, r.weakest, r.measured});
     }
     recipeChart_->setRows(std::move(recipes));

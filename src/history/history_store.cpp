@@ -2,6 +2,7 @@
 
 #include "session/statistics.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -124,26 +125,36 @@ QString HistoryStore::notice() const {
     case State::Recording:
         if (setAsidePath_.isEmpty())
             return {};
-        return QStringLiteral("The history file %1 was damaged. It was set aside as %2 and a new "
-                              "history was started.")
+        return QCoreApplication::translate(
+                   "HistoryStore",
+                   "The history file %1 was damaged. It was set aside as %2 and a new "
+                   "history was started.")
             .arg(file, QDir::toNativeSeparators(setAsidePath_));
     case State::NoDriver:
-        return QStringLiteral("Progress is not recorded: the SQLite driver for Qt is not "
-                              "installed (Debian package libqt6sql6-sqlite).");
+        return QCoreApplication::translate(
+            "HistoryStore", "Progress is not recorded: the SQLite driver for Qt is not "
+                            "installed (Debian package libqt6sql6-sqlite).");
     case State::CannotOpen:
-        return QStringLiteral("Progress is not recorded: %1 cannot be opened (%2).")
+        return QCoreApplication::translate("HistoryStore",
+                                           "Progress is not recorded: %1 cannot be opened (%2).")
             .arg(file, detail_);
     case State::Locked:
-        return QStringLiteral("Progress is not recorded this run: %1 is in use by another "
-                              "program, perhaps a second Vexlor.")
+        return QCoreApplication::translate(
+                   "HistoryStore", "Progress is not recorded this run: %1 is in use by another "
+                                   "program, perhaps a second Vexlor.")
             .arg(file);
     case State::ReadOnly:
-        return QStringLiteral("Progress is not recorded: %1 is read-only.").arg(file);
+        return QCoreApplication::translate("HistoryStore",
+                                           "Progress is not recorded: %1 is read-only.")
+            .arg(file);
     case State::Full:
-        return QStringLiteral("Progress is not recorded this run: the disk that holds %1 is full.")
+        return QCoreApplication::translate(
+                   "HistoryStore",
+                   "Progress is not recorded this run: the disk that holds %1 is full.")
             .arg(file);
     case State::Failed:
-        return QStringLiteral("Progress is not recorded this run: %1 cannot be written (%2).")
+        return QCoreApplication::translate(
+                   "HistoryStore", "Progress is not recorded this run: %1 cannot be written (%2).")
             .arg(file, detail_);
     }
     return {};

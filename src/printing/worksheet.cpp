@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -19,9 +20,10 @@ namespace vexlor::tool {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Worksheet", text);
-}
+// The sheet's texts, translated under one name for the window and the tool.
+class Worksheet {
+    Q_DECLARE_TR_FUNCTIONS(Worksheet)
+};
 
 // The page, in millimetres. The printable area is the page less the margin
 // on every side; a header band and a footer band are taken off it. The
@@ -50,6 +52,15 @@ constexpr int kLetterBox = 44; // the corner of an answer picture that holds its
 
 // Neutral, so that a black-and-white sheet holds nothing but greys.
 const QColor kRuleColor(160, 160, 160);
+
+// An item's number as the language writes a numbered item: "12." in
+// English, German and Polish alike, in the language's digits and without a
+// thousands separator, which would read as a second full stop.
+QString itemNumber(int number) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return Worksheet::tr("%1.").arg(locale.toString(number));
+}
 
 struct KeyGrid {
     int rows;
@@ -103,7 +114,7 @@ struct Paper {
 void drawTitle(Paper& paper, const SheetOptions& options, double height, double points,
                double ruleY) {
     const QString version =
-        options.version.isEmpty() ? QString() : tr("Version %1").arg(options.version);
+        options.version.isEmpty() ? QString() : Worksheet::tr("Version %1").arg(options.version);
     const double versionWidth = version.isEmpty() ? 0 : 30;
     paper.text({0, 0, paper.width() - versionWidth, height}, options.title, sheetFont(points, true),
                Qt::AlignLeft | Qt::AlignVCenter);
@@ -134,7 +145,7 @@ void drawFirstHeader(Paper& paper, const SheetOptions& options) {
     const QFont fieldFont = sheetFont(11);
     constexpr double kFieldTop = 13, kFieldBottom = 20;
     for (const Field& f : kFields) {
-        const QString label = tr(f.label);
+        const QString label = Worksheet::tr(f.label);
         const double x = f.from * paper.width();
         const double labelWidth =
             QFontMetricsF(fieldFont, paper.painter.device()).horizontalAdvance(label) /
@@ -145,10 +156,11 @@ void drawFirstHeader(Paper& paper, const SheetOptions& options) {
         paper.line({x + labelWidth, kFieldBottom - 0.5}, {f.to * paper.width(), kFieldBottom - 0.5},
                    Qt::black, 0.25);
     }
-    paper.text({0, 22, paper.width(), 6},
-               tr("Which of the four cubes can be folded from the net? Write A, B, C or D in "
-                  "the box."),
-               sheetFont(10.5), Qt::AlignLeft | Qt::AlignVCenter);
+    paper.text(
+        {0, 22, paper.width(), 6},
+        Worksheet::tr("Which of the four cubes can be folded from the net? Write A, B, C or D in "
+                      "the box."),
+        sheetFont(10.5), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 // Draws one picture of the Cube through the program's own drawing code: the
@@ -186,11 +198,11 @@ void drawItem(Paper& paper, double top, double mmPerUnit, int number, const Cube
     std::fill(std::begin(c.picked), std::end(c.picked), std::int8_t{0});
     const double width = kItemWidth * mmPerUnit;
     const double left = (paper.width() - width) / 2;
-    paper.text({left, top, 40, kNumberBand - 1}, QStringLiteral("%1.").arg(number),
-               sheetFont(12, true), Qt::AlignLeft | Qt::AlignVCenter);
+    paper.text({left, top, 40, kNumberBand - 1}, itemNumber(number), sheetFont(12, true),
+               Qt::AlignLeft | Qt::AlignVCenter);
     const QRectF box(left + width - kMarkBox, top + (kNumberBand - 1 - kMarkBox) / 2, kMarkBox,
                      kMarkBox);
-    paper.text({box.left() - 42, top, 40, kNumberBand - 1}, tr("Answer:"), sheetFont(10),
+    paper.text({box.left() - 42, top, 40, kNumberBand - 1}, Worksheet::tr("Answer:"), sheetFont(10),
                Qt::AlignRight | Qt::AlignVCenter);
     paper.painter.setPen(QPen(Qt::black, paper.Units(0.3)));
     paper.painter.setBrush(Qt::NoBrush);
@@ -226,8 +238,8 @@ void drawItem(Paper& paper, double top, double mmPerUnit, int number, const Cube
 void drawKey(Paper& paper, const std::vector<Cube>& cubes, int first, int count,
              const KeyGrid& grid) {
     paper.text({0, kHeader, paper.width(), kKeyHeading - 3},
-               first == 0 ? tr("Answer key") : tr("Answer key (continued)"), sheetFont(14, true),
-               Qt::AlignLeft | Qt::AlignVCenter);
+               first == 0 ? Worksheet::tr("Answer key") : Worksheet::tr("Answer key (continued)"),
+               sheetFont(14, true), Qt::AlignLeft | Qt::AlignVCenter);
     const QFont numberFont = sheetFont(10);
     const QFont letterFont = sheetFont(10, true);
     for (int i = 0; i < count; ++i) {
@@ -235,7 +247,7 @@ void drawKey(Paper& paper, const std::vector<Cube>& cubes, int first, int count,
         const double y = kHeader + kKeyHeading + (i % grid.rows) * kKeyLine;
         const int item = first + i;
         // Room for "65535." before the letter.
-        paper.text({x, y, 14, kKeyLine}, QStringLiteral("%1.").arg(item + 1), numberFont,
+        paper.text({x, y, 14, kKeyLine}, itemNumber(item + 1), numberFont,
                    Qt::AlignRight | Qt::AlignVCenter);
         paper.text({x + 16, y, 10, kKeyLine}, QString(answerLetter(cubes[item].correctAnswer)),
                    letterFont, Qt::AlignLeft | Qt::AlignVCenter);
@@ -245,7 +257,7 @@ void drawKey(Paper& paper, const std::vector<Cube>& cubes, int first, int count,
 } // namespace
 
 QString defaultSheetTitle() {
-    return tr("Cube folding");
+    return Worksheet::tr("Cube folding");
 }
 
 SheetPages pagesOf(int items, const SheetOptions& options, QSizeF areaMm) {
@@ -297,7 +309,7 @@ bool printSheet(QPagedPaintDevice& device, const std::vector<Cube>& cubes,
             drawFirstHeader(paper, options);
         else
             drawTitle(paper, options, kHeader - 4, 12, kHeader - 3);
-        drawFooter(paper, tr("Page %1 of %2").arg(p + 1).arg(pages.pupilPages()));
+        drawFooter(paper, Worksheet::tr("Page %L1 of %L2").arg(p + 1).arg(pages.pupilPages()));
         const double slot = slotBelow(header);
         for (int k = 0; k < pages.itemsPerPage; ++k) {
             const int item = p * pages.itemsPerPage + k;
@@ -309,7 +321,7 @@ bool printSheet(QPagedPaintDevice& device, const std::vector<Cube>& cubes,
     for (int p = 0; p < pages.keyPages(); ++p) {
         nextPage();
         drawTitle(paper, options, kHeader - 4, 12, kHeader - 3);
-        drawFooter(paper, tr("Key, page %1 of %2").arg(p + 1).arg(pages.keyPages()));
+        drawFooter(paper, Worksheet::tr("Key, page %L1 of %L2").arg(p + 1).arg(pages.keyPages()));
         const int first = p * pages.keyLinesPerPage;
         drawKey(paper, cubes, first, std::min(pages.keyLinesPerPage, pages.items - first), grid);
     }

@@ -2,6 +2,7 @@
 // command line, with the program's own generator, rules and file code.
 #include "commands.h"
 #include "history_csv.h"
+#include "printing/language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -80,6 +81,10 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
+    // The worksheet speaks the user's language, as the window's print does;
+    // the tool's own lines stay English, for scripts that read them.
+    (void)vexlor::installLanguage(*app,
+                                  vexlor::chooseLanguage(vexlor::LocaleEnvironment::ofProcess()));
     QCoreApplication::setApplicationName(QStringLiteral("vexlor-series"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VEXLOR_VERSION));
 
