@@ -33,6 +33,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -42,8 +43,15 @@ namespace {
 
 // Runs the tool; with fileSizeLimit, its writes fail past that many bytes,
 // as on a full disk (the limit binds root too).
-Run tool(const QStringList& args, qint64 fileSizeLimit = -1) {
+Run tool(const QStringList& args, qint64 fileSizeLimit = -1, const QString& language = {}) {
     return runProgram(QStringLiteral(VEXLOR_SERIES_BIN), args, 120'000, [&](QProcess& p) {
+        if (!language.isEmpty()) {
+            // The language as a desktop session sets it.
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.remove(QStringLiteral("LC_ALL"));
+            environment.insert(QStringLiteral("LANG"), language + QStringLiteral(".UTF-8"));
+            p.setProcessEnvironment(environment);
+        }
         if (fileSizeLimit >= 0)
             p.setChildProcessModifier([fileSizeLimit] {
                 const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
@@ -521,6 +529,9 @@ private slots:
 
         // A wrong pick: dark red symbols on that answer only, no highlight.
         QCOMPARE(tool({"render", path, "1", "-o", png}).code, 0);
+        // -o - writes the same PNG to standard output, and no file "-".
+        const Run piped = tool({"render", path, "1", "-o", "-"});
+        QVERIFY(piped.code == 0 && piped.outBytes == readAll(png) && !QFile::exists("-"));
         sheet = QImage(png).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(countColors(sheet, QRect(0, 0, 1000, 500), marks), 0);
         const int picked = (wrong.correctAnswer + 1) % 4;
@@ -621,11 +632,16 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("pupilPages");
         QTest::addColumn<int>("keyPages");
-        QTest::newRow("default title") << QStringList{} << "Cube folding" << 2 << 1;
-        QTest::newRow("a title") << QStringList{"--title", "Class 4b"} << "Class 4b" << 2 << 1;
-        QTest::newRow("no key") << QStringList{"--no-key"} << "Cube folding" << 2 << 0;
+        QTest::addColumn<QString>("language"); // LANG without its encoding; none: C
+        QTest::newRow("default title") << QStringList{} << "Cube folding" << 2 << 1 << "";
+        QTest::newRow("a title") << QStringList{"--title", "Class 4b"} << "Class 4b" << 2 << 1
+                                 << "";
+        QTest::newRow("no key") << QStringList{"--no-key"} << "Cube folding" << 2 << 0 << "";
         QTest::newRow("key only, to stdout")
-            << QStringList{"--key-only", "-o", "-"} << "Cube folding" << 0 << 1;
+            << QStringList{"--key-only", "-o", "-"} << "Cube folding" << 0 << 1 << "";
+        QTest::newRow("German") << QStringList{} << "Würfelfalten" << 2 << 1 << "de_DE";
+        QTest::newRow("Polish, to stdout")
+            << QStringList{"-o", "-"} << "Składanie kostki" << 2 << 1 << "pl_PL";
     }
 
     void sheetHeadsEveryPage() {
@@ -636,9 +652,32 @@ private slots:
         QFETCH(QString, title);
         QFETCH(int, pupilPages);
         QFETCH(int, keyPages);
+        QFETCH(QString, language);
+        // The page's own words in each language, written out by hand.
+        struct Words {
+            const char* page;
+            const char* keyPage;
+            const char* name;
+            const char* instruction;
+        };
+        const std::map<QString, Words> words{
+            {"",
+             {"Page %1 of %2", "Key, page %1 of %2", "Name:",
+              "Which of the four cubes can be folded from the net? Write A, B, C or D in the "
+              "box."}},
+            {"de_DE",
+             {"Seite %1 von %2", "Lösungsschlüssel, Seite %1 von %2", "Name:",
+              "Welcher der vier Würfel lässt sich aus dem Netz falten? A, B, C oder D "
+              "ins Kästchen schreiben."}},
+            {"pl_PL",
+             {"Strona %1 z %2", "Klucz odpowiedzi, strona %1 z %2", "Imię i nazwisko:",
+              "Którą z czterech kostek można złożyć z siatki? Wpisz A, B, C lub D w "
+              "kratkę."}},
+        };
+        const Words& w = words.at(language);
         const QString series = pathOf("heads.srs"), pdf = pathOf("heads.pdf");
         QCOMPARE(tool({"generate", "3", "--seed", "2", "-o", series}).code, 0);
-        const Run r = tool(QStringList{"sheet", series, "-o", pdf} + options);
+        const Run r = tool(QStringList{"sheet", series, "-o", pdf} + options, -1, language);
         QVERIFY(r.code == 0 && (!options.contains("-") || writeAll(pdf, r.outBytes)));
         const int pages = pdfPages(pdf);
         QCOMPARE(pages, pupilPages + keyPages);
@@ -648,10 +687,13 @@ private slots:
             QVERIFY2(!text.contains(dir_.path()), qPrintable(text));
             const QString foot =
                 page <= pupilPages
-                    ? QStringLiteral("\nPage %1 of %2\n").arg(page).arg(pupilPages)
-                    : QStringLiteral("\nKey, page %1 of %2\n").arg(page - pupilPages).arg(keyPages);
-            QVERIFY2(text.contains(foot), qPrintable(text));
-            QCOMPARE(text.contains(QStringLiteral("Name:")), page == 1 && pupilPages > 0);
+                    ? QString::fromUtf8(w.page).arg(page).arg(pupilPages)
+                    : QString::fromUtf8(w.keyPage).arg(page - pupilPages).arg(keyPages);
+            QVERIFY2(text.contains('\n' + foot + '\n'), qPrintable(text));
+            // The first page asks for the name, and its instruction fits the line.
+            const bool first = page == 1 && pupilPages > 0;
+            QCOMPARE(text.contains(QString::fromUtf8(w.name)), first);
+            QCOMPARE(text.contains('\n' + QString::fromUtf8(w.instruction) + '\n'), first);
         }
     }
 
