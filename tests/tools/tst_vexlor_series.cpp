@@ -200,10 +200,13 @@ private slots:
         QCOMPARE(bytes.size(), qsizetype(seriesFileSize(5)));
         QCOMPARE(readAll(b), bytes);
         QVERIFY(readAll(c) != bytes);
-        // -o - writes the same bytes to standard output, and no file "-".
-        r = tool({"generate", "5", "--seed", "1700000000", "-o", "-"});
-        QVERIFY(r.code == 0 && r.err.isEmpty() && !QFile::exists(QStringLiteral("-")));
-        QCOMPARE(r.outBytes, bytes);
+        // -o - (or /dev/stdout) writes the same bytes to standard output,
+        // and no file "-".
+        for (const char* out : {"-", "/dev/stdout"}) {
+            r = tool({"generate", "5", "--seed", "1700000000", "-o", out});
+            QVERIFY(r.code == 0 && r.err.isEmpty() && !QFile::exists(QStringLiteral("-")));
+            QCOMPARE(r.outBytes, bytes);
+        }
 
         RandomSource randomSource(1'700'000'000);
         SeriesStore store;

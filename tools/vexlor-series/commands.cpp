@@ -162,9 +162,12 @@ std::optional<QString> readSheetOptions(const SheetArguments& arguments, SheetOp
     return std::nullopt;
 }
 
-// Standard output in place of a file, for a series, a picture or a sheet piped on.
+// Standard output in place of a file, for a series, a picture or a sheet
+// piped on. /dev/stdout is a pipe or a terminal more often than a file, and
+// neither can take the finished file renamed over it, so it is written as
+// "-" is.
 bool isStandardOutput(const QString& output) {
-    return output == QLatin1String("-");
+    return output == QLatin1String("-") || output == QLatin1String("/dev/stdout");
 }
 
 // True when both paths name one existing file, whatever the names: the same
