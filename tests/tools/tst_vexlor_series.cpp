@@ -16,6 +16,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,6 +28,7 @@
 #include <QTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -821,6 +823,39 @@ private slots:
         QTest::newRow("sheet to no folder")
             << QStringList{"sheet", good, "-o", pathOf("no/such/x.pdf")}
             << "No such file or directory";
+    }
+
+    // Every command that reads a series refuses a FIFO, a device or a folder
+    // at once, naming the kind of file: nothing waits for a writer to come
+    // to the FIFO (a hang ends in the short time-out).
+    void onlyRegularFilesAreRead_data() {
+        QTest::addColumn<QStringList>("args"); // FIFO: a FIFO in the test's folder
+        QTest::addColumn<QString>("kind");
+        const QString fifo = QStringLiteral("a named pipe (FIFO)");
+        QTest::newRow("info of a FIFO") << QStringList{"info", "FIFO"} << fifo;
+        QTest::newRow("check of a FIFO") << QStringList{"check", "FIFO", "--stripped"} << fifo;
+        QTest::newRow("render of a FIFO")
+            << QStringList{"render", "FIFO", "0", "-o", pathOf("x.png")} << fifo;
+        QTest::newRow("sheet of a FIFO")
+            << QStringList{"sheet", "FIFO", "-o", pathOf("x.pdf")} << fifo;
+        QTest::newRow("info of a device")
+            << QStringList{"info", "/dev/zero"} << "a character device";
+        QTest::newRow("check of a folder") << QStringList{"check", dir_.path()} << "a folder";
+    }
+    void onlyRegularFilesAreRead() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, kind);
+        const QString fifo = pathOf("pipe.srs");
+        QVERIFY(QFileInfo::exists(fifo) ||
+                ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        args.replaceInStrings(QStringLiteral("FIFO"), fifo);
+        const Run r = runProgram(QStringLiteral(VEXLOR_SERIES_BIN), args, 20'000);
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.err,
+                 QStringLiteral("vexlor-series: cannot open %1: it is %2, not a series file\n")
+                     .arg(args[1], kind));
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(!QFile::exists(pathOf("x.png")) && !QFile::exists(pathOf("x.pdf")));
     }
 
     void badInput() {

@@ -44,9 +44,16 @@ QString counted(int n, const char* noun) {
 // Reads the series file at path into Current of store. On failure returns
 // one line saying what is wrong with the file.
 std::optional<QString> load(const QString& path, SeriesStore& store) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+    QFile file;
+    QString reason;
+    switch (openRegularFile(file, path, &reason)) {
+    case OpenResult::Opened:
+        break;
+    case OpenResult::NotRegular:
+        return QStringLiteral("cannot open %1: it is %2, not a series file").arg(path, reason);
+    case OpenResult::Failed:
+        return QStringLiteral("cannot open %1: %2").arg(path, reason);
+    }
     // No valid file is longer; whatever follows is never read.
     const QByteArray bytes = file.read(static_cast<qint64>(seriesFileSize(kMaxCubesPerFile)));
     if (file.error() != QFileDevice::NoError)
