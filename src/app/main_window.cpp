@@ -205,14 +205,33 @@ void MainWindow::buildPictures() {
     nextLabel_->setVisible(false);
     connect(nextLabel_, &ClickLabel::clicked, this, &MainWindow::moveOn);
 
-    auto* credit = new ClickLabel(QStringLiteral("Vexlor \u2014 progress (F2)"), this);
-    credit->setObjectName(QStringLiteral("Label15"));
-    credit->setGeometry(656, 700, 361, 14);
-    credit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    credit->setFont(pixelFont(QStringLiteral("Arial"), 11));
-    credit->setCursor(Qt::PointingHandCursor);
-    credit->setToolTip(QStringLiteral("Show your progress (F2)"));
-    connect(credit, &ClickLabel::clicked, this, &MainWindow::showProgress);
+    creditLabel_ = new ClickLabel(this);
+    creditLabel_->setObjectName(QStringLiteral("Label15"));
+    creditLabel_->setGeometry(656, 700, 361, 14);
+    creditLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    creditLabel_->setFont(pixelFont(QStringLiteral("Arial"), 11));
+    creditLabel_->setCursor(Qt::PointingHandCursor);
+    creditLabel_->setToolTip(QStringLiteral("Show your progress (F2)"));
+    connect(creditLabel_, &ClickLabel::clicked, this, &MainWindow::showProgress);
+    showHistoryState();
+}
+
+void MainWindow::showHistoryState() {
+    // Said on the window itself, without a box: the test goes on either way.
+    QString text = QStringLiteral("Vexlor \u2014 progress (F2)");
+    QString description;
+    if (const int waiting = history_->waitingCount(); waiting > 0) {
+        text += QStringLiteral(" \u00b7 %1 not yet saved").arg(countOfSolves(waiting));
+        description = QStringLiteral("%1 of this run not yet saved in your history. The Progress "
+                                     "window (F2) says why.")
+                          .arg(countOfSolves(waiting));
+    } else if (history_->hasGivenUp()) {
+        text += QStringLiteral(" \u00b7 solves are not saved");
+        description = QStringLiteral("Your solves are not saved in your history. The Progress "
+                                     "window (F2) says why.");
+    }
+    creditLabel_->setText(text);
+    creditLabel_->setAccessibleDescription(description);
 }
 
 void MainWindow::buildSeriesPanel() {
@@ -468,6 +487,7 @@ void MainWindow::createRandomSeries() {
 
 void MainWindow::cubeSolved(const Cube& c) {
     history_->record(solvedCubeOf(c, *clock_));
+    showHistoryState();
     // After the pick has been shown, not as part of it.
     if (progressWindow_ != nullptr && progressWindow_->isVisible())
         QTimer::singleShot(0, progressWindow_, &ProgressWindow::refresh);
@@ -554,6 +574,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (progressWindow_ != nullptr)
         progressWindow_->close();
+    history_->writeWaitingRows();
     releaseSeries();
 }
 
