@@ -205,14 +205,15 @@ void MainWindow::buildPictures() {
     nextLabel_->setVisible(false);
     connect(nextLabel_, &ClickLabel::clicked, this, &MainWindow::moveOn);
 
-    creditLabel_ = new ClickLabel(this);
-    creditLabel_->setObjectName(QStringLiteral("Label15"));
-    creditLabel_->setGeometry(656, 700, 361, 14);
-    creditLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    creditLabel_->setFont(pixelFont(QStringLiteral("Arial"), 11));
-    creditLabel_->setCursor(Qt::PointingHandCursor);
-    creditLabel_->setToolTip(QStringLiteral("Show your progress (F2)"));
-    connect(creditLabel_, &ClickLabel::clicked, this, &MainWindow::showProgress);
+    auto* credit = new ClickLabel(QStringLiteral("Vexlor \u2014 progress (F2)"), this);
+    credit->setObjectName(QStringLiteral("Label15"));
+    credit->setGeometry(656, 700, 361, 14);
+    credit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    credit->setFont(pixelFont(QStringLiteral("Arial"), 11));
+    credit->setCursor(Qt::PointingHandCursor);
+    credit->setToolTip(QStringLiteral("Show your progress (F2)"));
+    connect(credit, &ClickLabel::clicked, this, &MainWindow::showProgress);
+    creditLabel_ = credit;
     showHistoryState();
 }
 
@@ -222,9 +223,9 @@ void MainWindow::showHistoryState() {
     QString description;
     if (const int waiting = history_->waitingCount(); waiting > 0) {
         text += QStringLiteral(" \u00b7 %1 not yet saved").arg(countOfSolves(waiting));
-        description = QStringLiteral("%1 of this run not yet saved in your history. The Progress "
-                                     "window (F2) says why.")
-                          .arg(countOfSolves(waiting));
+        description = QStringLiteral("Solves of this run not yet saved in your history: %1. The "
+                                     "Progress window (F2) says why.")
+                          .arg(waiting);
     } else if (history_->hasGivenUp()) {
         text += QStringLiteral(" \u00b7 solves are not saved");
         description = QStringLiteral("Your solves are not saved in your history. The Progress "
