@@ -30,24 +30,29 @@ public:
 
     // Reads the rows from the id next on, oldest first, moving next past
     // each row read. True at the end of the table, false where a read
-    // failed. A row that reads without an error but lacks a value every row
-    // has is damaged too: it counts in unusable.
+    // failed. A broken cell can read without an error as values no row
+    // holds (a time of garbage, a kind in text): such a row is damaged too
+    // and counts in unusable.
     bool readFrom(qint64& next, std::vector<StoredValues>& rows, int& unusable) const {
         QSqlQuery q(db_);
         q.setForwardOnly(true);
-        if (!q.prepare(QStringLiteral("SELECT id, at, kind, seconds, wrong FROM solved"
-                                      " WHERE id >= ? ORDER BY id")))
+        if (!q.prepare(QStringLiteral(
+                "SELECT id, at, kind, seconds, wrong,"
+                " at GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]T[0-9][0-9]:[0-9][0-9]*'"
+                " AND typeof(kind) = 'integer' AND typeof(wrong) = 'integer' AND wrong >= 0"
+                " AND (seconds IS NULL OR (typeof(seconds) IN ('real', 'integer')"
+                "  AND seconds >= 0))"
+                " FROM solved WHERE id >= ? ORDER BY id")))
             return false;
         q.addBindValue(next);
         if (!q.exec())
             return false;
         while (q.next()) {
             next = q.value(0).toLongLong() + 1;
-            StoredValues row{q.value(1), q.value(2), q.value(3), q.value(4)};
-            if (row.at.isNull() || row.kind.isNull() || row.wrong.isNull())
-                ++unusable;
+            if (q.value(5).toBool())
+                rows.push_back({q.value(1), q.value(2), q.value(3), q.value(4)});
             else
-                rows.push_back(std::move(row));
+                ++unusable;
         }
         return !q.lastError().isValid();
     }

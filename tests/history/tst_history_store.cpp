@@ -145,14 +145,17 @@ private slots:
     // notice counts those saved and those lost (not known when the table's
     // last page is the broken one).
     void salvageKeepsTheReadablePages_data() {
-        QTest::addColumn<int>("page"); // of the file, from 1; 0: the last
+        QTest::addColumn<int>("page");   // of the file, from 1; 0: the last
+        QTest::addColumn<int>("offset"); // of the 16 broken bytes in the page
         QTest::addColumn<bool>("lostKnown");
-        QTest::newRow("a page in the middle") << 11 << true;
-        QTest::newRow("the first page of rows") << 3 << true;
-        QTest::newRow("the last page") << 0 << false;
+        QTest::newRow("a page in the middle") << 11 << 0 << true;
+        QTest::newRow("cells that read as garbage") << 11 << 1984 << true;
+        QTest::newRow("the first page of rows") << 3 << 0 << true;
+        QTest::newRow("the last page") << 0 << 0 << false;
     }
     void salvageKeepsTheReadablePages() {
         QFETCH(int, page);
+        QFETCH(int, offset);
         QFETCH(bool, lostKnown);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("history.sqlite"));
@@ -166,7 +169,7 @@ private slots:
         }
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.seek((page == 0 ? file.size() / 4096 - 1 : page - 1) * 4096));
+        QVERIFY(file.seek((page == 0 ? file.size() / 4096 - 1 : page - 1) * 4096 + offset));
         file.write(QByteArray(16, '\x7f')); // no page starts so
         file.close();
         const QByteArray damaged = readAll(path);
