@@ -21,9 +21,7 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <condition_variable>
 #include <cstring>
-#include <mutex>
 #include <thread>
 
 using namespace vexlor;
@@ -59,15 +57,12 @@ QByteArray threeCubes() {
 
 // Comes to the FIFO at path as a writer after a while, so that a read stuck
 // on it comes back and fails its test rather than hanging it.
-std::jthread unblockLater(const QString& path) {
-    return std::jthread([name = QFile::encodeName(path)](std::stop_token stop) {
-        std::mutex mutex;
-        std::unique_lock lock(mutex);
-        std::condition_variable_any().wait_for(lock, stop, std::chrono::seconds(5),
-                                               [] { return false; });
+void unblockLater(const QString& path) {
+    std::thread([name = QFile::encodeName(path)] {
+        std::this_thread::sleep_for(std::chrono::seconds(5));
         if (const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
             ::close(fd);
-    });
+    }).detach();
 }
 
 } // namespace
@@ -374,7 +369,7 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(path = dir.filePath(path)).constData(), 0600), 0);
         else if (path == QLatin1String("FOLDER"))
             QVERIFY(QDir().mkpath(path = dir.filePath(path)));
-        const std::jthread watchdog = unblockLater(path);
+        unblockLater(path);
         WindowFixture w;
         w.dialogs.queueYes();
         w.dialogs.queueFile(path);
