@@ -15,7 +15,9 @@ namespace vexlor {
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 100;
+// Nobody else has a file open that was set aside a moment ago: there is
+// no lock to wait for.
+constexpr int kBusyTimeoutMs = 0;
 
 // The columns of a row as stored, so that the copy keeps them as they were.
 struct StoredValues {

@@ -138,7 +138,8 @@ public:
     // before belong to the old file.
     int generation() const { return generation_; }
 
-    // How long a write waits for a lock held by another program.
+    // A pick waits no longer than this for a lock held by another program;
+    // what cannot be written by then waits in memory instead.
     static constexpr int kBusyTimeoutMs = 100;
 
 private:
