@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 
 #include <algorithm>
 #include <utility>
@@ -151,6 +152,11 @@ MainWindow::MainWindow(Services services)
 
     // The window sees every key before the control that has the focus.
     installEventFilter(this);
+    // The controls never take the focus, so the window itself answers Ctrl+P.
+    auto* print = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    print->setObjectName(QStringLiteral("printShortcut"));
+    print->setContext(Qt::WindowShortcut);
+    connect(print, &QShortcut::activated, this, [this] { commands_->print(); });
 
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName(QStringLiteral("tt"));

@@ -3,7 +3,10 @@
 #include "series/series_file.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace vexlor {
 
@@ -143,6 +146,41 @@ void SeriesCommands::clear(SeriesId kind) {
         view_.refreshLabels();
         return;
     }
+}
+
+void SeriesCommands::print() {
+    pauseFirst();
+    std::array<int, kSeriesCount> counts{};
+    for (SeriesId kind : kAllSeries)
+        counts[static_cast<std::size_t>(kind)] = store_.count(kind);
+    if (std::all_of(counts.begin(), counts.end(), [](int n) { return n == 0; })) {
+        dialogs_.showError(QCoreApplication::translate(
+            "SeriesCommands", "Every series is empty: there is nothing to print."));
+        return;
+    }
+    const auto choice = dialogs_.askPrint(counts);
+    if (!choice)
+        return;
+    const Series& series = store_[choice->series];
+    if (series.empty()) {
+        static constexpr const char* kNames[kSeriesCount] = {
+            QT_TRANSLATE_NOOP("SeriesCommands", "Current"),
+            QT_TRANSLATE_NOOP("SeriesCommands", "Skipped"),
+            QT_TRANSLATE_NOOP("SeriesCommands", "Mistakes"),
+            QT_TRANSLATE_NOOP("SeriesCommands", "Custom")};
+        dialogs_.showError(
+            QCoreApplication::translate("SeriesCommands",
+                                        "The %1 series is empty: there is nothing to print.")
+                .arg(QCoreApplication::translate("SeriesCommands",
+                                                 kNames[static_cast<int>(choice->series)])));
+        return;
+    }
+    tool::SheetOptions options;
+    options.itemsPerPage = std::clamp(choice->itemsPerPage, 1, tool::kMaxItemsPerPage);
+    options.title = choice->title.trimmed().isEmpty() ? tool::defaultSheetTitle() : choice->title;
+    options.parts = choice->key ? tool::SheetParts::PupilsAndKey : tool::SheetParts::PupilsOnly;
+    options.mono = choice->mono;
+    dialogs_.previewPrint(std::vector<Cube>(series.begin(), series.end()), options);
 }
 
 void SeriesCommands::clearAll() {

@@ -37,6 +37,10 @@ public:
     void loadFile(const QString& path);
     // "All": clears every series.
     void clearAll();
+    // Ctrl+P: pauses a running test, asks which series to print and how,
+    // and shows the print preview of its worksheet. An empty series is
+    // refused with a message.
+    void print();
 
     // The commands of the Series grid, one per column, each for the series of
     // its row.

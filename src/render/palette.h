@@ -46,4 +46,34 @@ static_assert(leavesRoomForShade(kFaceColor) && leavesRoomForShade(kSymbolColor)
               leavesRoomForShade(kWrongColor) && leavesRoomForShade(kHighlightColors[0]) &&
               leavesRoomForShade(kHighlightColors[1]) && leavesRoomForShade(kHighlightColors[2]));
 
+// The colours one drawing of the pictures uses. The screen's set is the
+// palette above; a black-and-white printer gets white faces with black
+// symbols (the outlines are the canvas's black pen either way) and nothing
+// tinted, so that no symbol loses contrast to a halftone.
+struct PictureColors {
+    Color back;
+    Color face;
+    Color symbol;
+    Color wrong;
+    std::array<Color, 3> mark;
+    Color shade; // added to the top face of an answer cube, taken from its right face
+};
+
+inline constexpr PictureColors kScreenColors = {kBackgroundColor, kFaceColor,       kSymbolColor,
+                                                kWrongColor,      kHighlightColors, kShade};
+
+// Only greys. White cannot be
+// shaded, so the answer cubes keep their faces apart by the outlines alone;
+// the solved state, never printed, still tells its three faces apart.
+inline constexpr PictureColors kMonoColors = {
+    0xFFFFFF, 0xFFFFFF, 0x000000, 0x000000, {0xC0C0C0, 0xA0A0A0, 0xE0E0E0}, 0};
+
+constexpr bool isGrey(Color c) {
+    return (c & 0xFF) == ((c >> 8) & 0xFF) && (c & 0xFF) == ((c >> 16) & 0xFF);
+}
+static_assert(isGrey(kMonoColors.back) && isGrey(kMonoColors.face) && isGrey(kMonoColors.symbol) &&
+              isGrey(kMonoColors.wrong) && isGrey(kMonoColors.mark[0]) &&
+              isGrey(kMonoColors.mark[1]) && isGrey(kMonoColors.mark[2]) &&
+              isGrey(kMonoColors.shade));
+
 } // namespace vexlor

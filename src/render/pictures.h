@@ -6,6 +6,7 @@
 #include "cube/random.h"
 #include "render/canvas.h"
 #include "render/face.h"
+#include "render/palette.h"
 #include "render/projection.h"
 
 #include <array>
@@ -44,16 +45,18 @@ FaceFrame netCellFrame(Point netOrigin, int column, int row);
 // Draws the net of c into the question picture, blanking it first when clear
 // is set. Once the Cube is solved, the three cells showing the correct
 // answer's faces are highlighted. Cells whose face is not 0-5 are skipped.
-void drawNet(const Pictures& pictures, const Cube& c, bool clear);
+void drawNet(const Pictures& pictures, const Cube& c, bool clear,
+             const PictureColors& colors = kScreenColors);
 
 // Draws answer cube a (0-3) of c over its picture, which it never blanks:
 // the three faces always cover the same pixels. Other answer numbers draw
 // nothing.
-void drawAnswer(const Pictures& pictures, const Cube& c, int a);
+void drawAnswer(const Pictures& pictures, const Cube& c, int a,
+                const PictureColors& colors = kScreenColors);
 
 // Fills the four answer pictures and then the question picture with the
 // background colour.
-void clearPictures(const Pictures& pictures);
+void clearPictures(const Pictures& pictures, const PictureColors& colors = kScreenColors);
 
 // Draws the cross that stands in for a missing button: two diagonals in the
 // background colour over the window's colour.

@@ -26,15 +26,15 @@ std::vector<std::pair<int, int>> netShape(const Cube& c) {
             if (c.net[x][y].face >= 0)
                 cells.emplace_back(x, y);
     std::vector<std::pair<int, int>> best;
-    for (int sym = 0; sym < 8; ++sym) {
+    for (int mirror = 0; mirror < 8; ++mirror) {
         std::vector<std::pair<int, int>> t;
         for (auto [x, y] : cells) {
             int u = x, v = y;
-            if (sym & 1)
+            if (mirror & 1)
                 u = -u;
-            if (sym & 2)
+            if (mirror & 2)
                 v = -v;
-            if (sym & 4)
+            if (mirror & 4)
                 std::swap(u, v);
             t.emplace_back(u, v);
         }

@@ -20,6 +20,7 @@ int info(const QString& file, bool json);
 // Without stripped, picks and times are allowed as long as they agree with
 // each other; with it, the Cubes must be as generate writes them.
 int check(const QString& file, bool stripped);
+// An output of "-" is standard output, for the commands that draw.
 int render(const QString& file, const QString& index, const QString& output);
 
 // The options of sheet as given on the command line; those not given take
@@ -31,6 +32,11 @@ struct SheetArguments {
     std::optional<QString> title;
     std::optional<QString> pageSize;
     bool keyOnly = false;
+    bool noKey = false;
+    std::optional<QString> versions; // 2 to 4 PDFs, OUT-A.pdf ...
+    std::optional<QString> seed;     // of the versions' answer orders
+    bool saveSeries = false;         // each version's series beside its PDF
+    bool mono = false;
 };
 int sheet(const QString& file, const SheetArguments& arguments, const QString& output);
 
