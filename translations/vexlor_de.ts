@@ -105,28 +105,82 @@
         <translation>Die Verlaufsdatei %1 war beschädigt. Sie wurde als %2 beiseitegelegt, und ein neuer Verlauf wurde begonnen.</translation>
     </message>
     <message>
-        <source>Progress is not recorded: the SQLite driver for Qt is not installed (Debian package libqt6sql6-sqlite).</source>
-        <translation>Der Fortschritt wird nicht aufgezeichnet: Der SQLite-Treiber für Qt ist nicht installiert (Debian-Paket libqt6sql6-sqlite).</translation>
+        <source>The file %1 was not a Vexlor history. It was set aside as %2 and a new history was started.</source>
+        <translation>Die Datei %1 war kein Vexlor-Verlauf. Sie wurde als %2 beiseitegelegt, und ein neuer Verlauf wurde begonnen.</translation>
     </message>
     <message>
-        <source>Progress is not recorded: %1 cannot be opened (%2).</source>
-        <translation>Der Fortschritt wird nicht aufgezeichnet: %1 lässt sich nicht öffnen (%2).</translation>
+        <source>Its solves could not be copied into the new history (%1); they are still in the file set aside.</source>
+        <translation>Seine Lösungen ließen sich nicht in den neuen Verlauf übernehmen (%1); sie stehen weiter in der beiseitegelegten Datei.</translation>
     </message>
     <message>
-        <source>Progress is not recorded this run: %1 is in use by another program, perhaps a second Vexlor.</source>
-        <translation>Der Fortschritt wird diesmal nicht aufgezeichnet: %1 wird von einem anderen Programm benutzt, vielleicht von einem zweiten Vexlor.</translation>
+        <source>Solves copied into the new history: %L1; solves that could not be read: %2.</source>
+        <translation>In den neuen Verlauf übernommene Lösungen: %L1; nicht lesbare Lösungen: %2.</translation>
     </message>
     <message>
-        <source>Progress is not recorded: %1 is read-only.</source>
-        <translation>Der Fortschritt wird nicht aufgezeichnet: %1 ist schreibgeschützt.</translation>
+        <source>an unknown number</source>
+        <translation>eine unbekannte Zahl</translation>
     </message>
     <message>
-        <source>Progress is not recorded this run: the disk that holds %1 is full.</source>
-        <translation>Der Fortschritt wird diesmal nicht aufgezeichnet: Der Datenträger mit %1 ist voll.</translation>
+        <source>the SQLite driver for Qt is not installed (Debian package libqt6sql6-sqlite)</source>
+        <translation>der SQLite-Treiber für Qt ist nicht installiert (Debian-Paket libqt6sql6-sqlite)</translation>
     </message>
     <message>
-        <source>Progress is not recorded this run: %1 cannot be written (%2).</source>
-        <translation>Der Fortschritt wird diesmal nicht aufgezeichnet: %1 lässt sich nicht schreiben (%2).</translation>
+        <source>%1 cannot be opened (%2)</source>
+        <translation>%1 lässt sich nicht öffnen (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, perhaps a second Vexlor</source>
+        <translation>%1 wird von einem anderen Programm benutzt, vielleicht von einem zweiten Vexlor</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the disk that holds %1 is full</source>
+        <translation>der Datenträger mit %1 ist voll</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 lässt sich nicht schreiben (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used by this version of Vexlor (%2)</source>
+        <translation>%1 lässt sich mit dieser Version von Vexlor nicht verwenden (%2)</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded: %1.</source>
+        <translation>Der Fortschritt wird nicht aufgezeichnet, denn %1.</translation>
+    </message>
+    <message>
+        <source>Progress is not saved just now: %1.</source>
+        <translation>Der Fortschritt wird gerade nicht gespeichert, denn %1.</translation>
+    </message>
+    <message>
+        <source>1 solve of this run waits for a last try when Vexlor closes.</source>
+        <translation>1 Lösung dieser Sitzung wartet auf einen letzten Versuch beim Beenden von Vexlor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln solves of this run wait for a last try when Vexlor closes.</source>
+        <translation>
+            <numerusform>%Ln Lösung dieser Sitzung wartet auf einen letzten Versuch beim Beenden von Vexlor.</numerusform>
+            <numerusform>%Ln Lösungen dieser Sitzung warten auf einen letzten Versuch beim Beenden von Vexlor.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 solve of this run waits in memory and will be saved with the next solve or when Vexlor closes.</source>
+        <translation>1 Lösung dieser Sitzung wartet im Speicher und wird mit der nächsten Lösung oder beim Beenden von Vexlor gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln solves of this run wait in memory and will be saved with the next solve or when Vexlor closes.</source>
+        <translation>
+            <numerusform>%Ln Lösung dieser Sitzung wartet im Speicher und wird mit der nächsten Lösung oder beim Beenden von Vexlor gespeichert.</numerusform>
+            <numerusform>%Ln Lösungen dieser Sitzung warten im Speicher und werden mit der nächsten Lösung oder beim Beenden von Vexlor gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Vexlor tries again with the next solve.</source>
+        <translation>Vexlor versucht es bei der nächsten Lösung erneut.</translation>
     </message>
 </context>
 <context>
@@ -759,6 +813,29 @@
         <source>Print a worksheet</source>
         <translation>Arbeitsblatt drucken</translation>
     </message>
+    <message>
+        <source> · 1 solve not yet saved</source>
+        <translation> · 1 Lösung noch nicht gespeichert</translation>
+    </message>
+    <message numerus="yes">
+        <source> · %Ln solves not yet saved</source>
+        <translation>
+            <numerusform> · %Ln Lösung noch nicht gespeichert</numerusform>
+            <numerusform> · %Ln Lösungen noch nicht gespeichert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Solves of this run not yet saved in your history: %L1. The Progress window (F2) says why.</source>
+        <translation>Noch nicht im Verlauf gespeicherte Lösungen dieser Sitzung: %L1. Warum, steht im Fenster Fortschritt (F2).</translation>
+    </message>
+    <message>
+        <source> · solves are not saved</source>
+        <translation> · Lösungen werden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Your solves are not saved in your history. The Progress window (F2) says why.</source>
+        <translation>Lösungen werden nicht im Verlauf gespeichert. Warum, steht im Fenster Fortschritt (F2).</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::PrintDialog</name>
@@ -881,6 +958,10 @@
             <numerusform>%1, Median %L2 s bei %Ln Würfel</numerusform>
             <numerusform>%1, Median %L2 s bei %Ln Würfeln</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Cubes solved: not known, as the history cannot be read now.</source>
+        <translation>Gelöste Würfel: unbekannt, da sich der Verlauf gerade nicht lesen lässt.</translation>
     </message>
 </context>
 </TS>

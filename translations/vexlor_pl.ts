@@ -107,28 +107,84 @@
         <translation>Plik historii %1 był uszkodzony. Odłożono go jako %2 i rozpoczęto nową historię.</translation>
     </message>
     <message>
-        <source>Progress is not recorded: the SQLite driver for Qt is not installed (Debian package libqt6sql6-sqlite).</source>
-        <translation>Postępy nie są zapisywane: sterownik SQLite dla Qt nie jest zainstalowany (pakiet Debiana libqt6sql6-sqlite).</translation>
+        <source>The file %1 was not a Vexlor history. It was set aside as %2 and a new history was started.</source>
+        <translation>Plik %1 nie był historią Vexlora. Odłożono go jako %2 i rozpoczęto nową historię.</translation>
     </message>
     <message>
-        <source>Progress is not recorded: %1 cannot be opened (%2).</source>
-        <translation>Postępy nie są zapisywane: nie można otworzyć %1 (%2).</translation>
+        <source>Its solves could not be copied into the new history (%1); they are still in the file set aside.</source>
+        <translation>Nie udało się przenieść jego rozwiązań do nowej historii (%1); nadal są w odłożonym pliku.</translation>
     </message>
     <message>
-        <source>Progress is not recorded this run: %1 is in use by another program, perhaps a second Vexlor.</source>
-        <translation>Tym razem postępy nie są zapisywane: %1 jest używany przez inny program, być może drugi Vexlor.</translation>
+        <source>Solves copied into the new history: %L1; solves that could not be read: %2.</source>
+        <translation>Rozwiązania przeniesione do nowej historii: %L1; rozwiązania, których nie dało się odczytać: %2.</translation>
     </message>
     <message>
-        <source>Progress is not recorded: %1 is read-only.</source>
-        <translation>Postępy nie są zapisywane: %1 jest tylko do odczytu.</translation>
+        <source>an unknown number</source>
+        <translation>nieznana liczba</translation>
     </message>
     <message>
-        <source>Progress is not recorded this run: the disk that holds %1 is full.</source>
-        <translation>Tym razem postępy nie są zapisywane: dysk z plikiem %1 jest pełny.</translation>
+        <source>the SQLite driver for Qt is not installed (Debian package libqt6sql6-sqlite)</source>
+        <translation>sterownik SQLite dla Qt nie jest zainstalowany (pakiet Debiana libqt6sql6-sqlite)</translation>
     </message>
     <message>
-        <source>Progress is not recorded this run: %1 cannot be written (%2).</source>
-        <translation>Tym razem postępy nie są zapisywane: nie można zapisać %1 (%2).</translation>
+        <source>%1 cannot be opened (%2)</source>
+        <translation>nie można otworzyć %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, perhaps a second Vexlor</source>
+        <translation>%1 jest używany przez inny program, być może drugi Vexlor</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>the disk that holds %1 is full</source>
+        <translation>dysk z plikiem %1 jest pełny</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>nie można zapisać %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used by this version of Vexlor (%2)</source>
+        <translation>ta wersja Vexlora nie może używać pliku %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded: %1.</source>
+        <translation>Postępy nie są zapisywane: %1.</translation>
+    </message>
+    <message>
+        <source>Progress is not saved just now: %1.</source>
+        <translation>Postępy nie są teraz zapisywane: %1.</translation>
+    </message>
+    <message>
+        <source>1 solve of this run waits for a last try when Vexlor closes.</source>
+        <translation>1 rozwiązanie z tej sesji czeka na ostatnią próbę przy zamykaniu Vexlora.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln solves of this run wait for a last try when Vexlor closes.</source>
+        <translation>
+            <numerusform>%Ln rozwiązanie z tej sesji czeka na ostatnią próbę przy zamykaniu Vexlora.</numerusform>
+            <numerusform>%Ln rozwiązania z tej sesji czekają na ostatnią próbę przy zamykaniu Vexlora.</numerusform>
+            <numerusform>%Ln rozwiązań z tej sesji czeka na ostatnią próbę przy zamykaniu Vexlora.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 solve of this run waits in memory and will be saved with the next solve or when Vexlor closes.</source>
+        <translation>1 rozwiązanie z tej sesji czeka w pamięci i zostanie zapisane przy następnym rozwiązaniu albo przy zamykaniu Vexlora.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln solves of this run wait in memory and will be saved with the next solve or when Vexlor closes.</source>
+        <translation>
+            <numerusform>%Ln rozwiązanie z tej sesji czeka w pamięci i zostanie zapisane przy następnym rozwiązaniu albo przy zamykaniu Vexlora.</numerusform>
+            <numerusform>%Ln rozwiązania z tej sesji czekają w pamięci i zostaną zapisane przy następnym rozwiązaniu albo przy zamykaniu Vexlora.</numerusform>
+            <numerusform>%Ln rozwiązań z tej sesji czeka w pamięci i zostanie zapisanych przy następnym rozwiązaniu albo przy zamykaniu Vexlora.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Vexlor tries again with the next solve.</source>
+        <translation>Vexlor spróbuje ponownie przy następnym rozwiązaniu.</translation>
     </message>
 </context>
 <context>
@@ -761,6 +817,30 @@ kostkę</translation>
         <source>Print a worksheet</source>
         <translation>Drukuj kartę pracy</translation>
     </message>
+    <message>
+        <source> · 1 solve not yet saved</source>
+        <translation> · 1 rozwiązanie jeszcze niezapisane</translation>
+    </message>
+    <message numerus="yes">
+        <source> · %Ln solves not yet saved</source>
+        <translation>
+            <numerusform> · %Ln rozwiązanie jeszcze niezapisane</numerusform>
+            <numerusform> · %Ln rozwiązania jeszcze niezapisane</numerusform>
+            <numerusform> · %Ln rozwiązań jeszcze niezapisanych</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Solves of this run not yet saved in your history: %L1. The Progress window (F2) says why.</source>
+        <translation>Rozwiązania z tej sesji jeszcze niezapisane w historii: %L1. Przyczynę podaje okno Postępy (F2).</translation>
+    </message>
+    <message>
+        <source> · solves are not saved</source>
+        <translation> · rozwiązania nie są zapisywane</translation>
+    </message>
+    <message>
+        <source>Your solves are not saved in your history. The Progress window (F2) says why.</source>
+        <translation>Rozwiązania nie są zapisywane w historii. Przyczynę podaje okno Postępy (F2).</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::PrintDialog</name>
@@ -886,6 +966,10 @@ kostkę</translation>
             <numerusform>%1, mediana %L2 s z %Ln kostek</numerusform>
             <numerusform>%1, mediana %L2 s z %Ln kostek</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Cubes solved: not known, as the history cannot be read now.</source>
+        <translation>Rozwiązane kostki: nieznane, bo nie można teraz odczytać historii.</translation>
     </message>
 </context>
 </TS>

@@ -223,6 +223,29 @@ void MainWindow::buildPictures() {
     credit->setCursor(Qt::PointingHandCursor);
     credit->setToolTip(tr("Show your progress (F2)"));
     connect(credit, &ClickLabel::clicked, this, &MainWindow::showProgress);
+    creditLabel_ = credit;
+    showHistoryState();
+}
+
+void MainWindow::showHistoryState() {
+    // Said on the window itself, without a box: the test goes on either way.
+    QString text = tr("Vexlor \u2014 progress (F2)");
+    QString description;
+    if (const int waiting = history_->waitingCount(); waiting > 0) {
+        // One solve has a text of its own, so that English keeps its "1
+        // solve"; the other counts take the language's plural forms.
+        text += waiting == 1 ? tr(" \u00b7 1 solve not yet saved")
+                             : tr(" \u00b7 %Ln solves not yet saved", nullptr, waiting);
+        description = tr("Solves of this run not yet saved in your history: %L1. The Progress "
+                         "window (F2) says why.")
+                          .arg(waiting);
+    } else if (history_->hasGivenUp()) {
+        text += tr(" \u00b7 solves are not saved");
+        description = tr("Your solves are not saved in your history. The Progress window (F2) "
+                         "says why.");
+    }
+    creditLabel_->setText(text);
+    creditLabel_->setAccessibleDescription(description);
 }
 
 void MainWindow::buildSeriesPanel() {
@@ -489,6 +512,7 @@ void MainWindow::createRandomSeries() {
 
 void MainWindow::cubeSolved(const Cube& c) {
     history_->record(solvedCubeOf(c, *clock_));
+    showHistoryState();
     // After the pick has been shown, not as part of it.
     if (progressWindow_ != nullptr && progressWindow_->isVisible())
         QTimer::singleShot(0, progressWindow_, &ProgressWindow::refresh);
@@ -624,6 +648,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (progressWindow_ != nullptr)
         progressWindow_->close();
+    history_->writeWaitingRows();
     releaseSeries();
 }
 

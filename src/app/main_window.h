@@ -108,6 +108,8 @@ private:
     void describeAnswers();
     void releaseSeries();
     void repaintPictures();
+    // The credit line says when solves wait to be saved or are not saved.
+    void showHistoryState();
 
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<SeriesStore> ownStore_;
@@ -128,6 +130,7 @@ private:
     PictureWidget* questionPicture_ = nullptr;
     std::array<PictureWidget*, kAnswers> answerPictures_{}; // in answer order
     ClickLabel* nextLabel_ = nullptr;
+    ClickLabel* creditLabel_ = nullptr;
     std::array<PictureWidget*, 2> gridCrosses_{};
     std::array<ValueLabel*, kSeriesCount> seriesCountLabels_{}; // in SeriesId order
     QPushButton* startPauseButton_ = nullptr;

@@ -109,7 +109,15 @@ void ProgressWindow::refresh() {
     }
     std::vector<SolvedRow> added = history_.readRows(lastRow_);
     rows_.insert(rows_.end(), added.begin(), added.end());
-    summary_ = summarizeProgress(rows_);
+    // Solves that wait to be written are solved all the same: they count,
+    // after the stored ones, as they will be stored.
+    std::vector<SolvedRow> waiting = history_.waitingRows();
+    if (waiting.empty()) {
+        summary_ = summarizeProgress(rows_);
+    } else {
+        waiting.insert(waiting.begin(), rows_.begin(), rows_.end());
+        summary_ = summarizeProgress(waiting);
+    }
     showSummary();
 }
 
@@ -127,10 +135,15 @@ void ProgressWindow::showSummary() {
         best = tr("%1, median %L2 s over %Ln Cubes", nullptr, summary_.bestDay->cubes)
                    .arg(dateText(summary_.bestDay->day))
                    .arg(summary_.bestDay->medianSeconds, 0, 'f', 1);
-    totals_->setText(tr("Cubes solved: %L1     Days practised: %L2     Best day: %3")
-                         .arg(summary_.cubes)
-                         .arg(summary_.daysPractised)
-                         .arg(best));
+    // Figures from a history that could not be read would pass for the
+    // user's: none are given.
+    if (!history_.readError().isEmpty())
+        totals_->setText(tr("Cubes solved: not known, as the history cannot be read now."));
+    else
+        totals_->setText(tr("Cubes solved: %L1     Days practised: %L2     Best day: %3")
+                             .arg(summary_.cubes)
+                             .arg(summary_.daysPractised)
+                             .arg(best));
 
     std::vector<DayChart::Point> times, mistakes;
     for (const DayFigures& d : summary_.days) {

@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QStandardPaths>
-#include <QUuid>
 #include <QVariant>
 
 #include <algorithm>
@@ -20,31 +20,16 @@ namespace vexlor {
 
 namespace {
 
-const QString kDriver = QStringLiteral("QSQLITE");
-
-// A pick must never wait long on a database another program holds; a
-// writer that holds it longer than this has failed as far as we are
-// concerned.
-constexpr int kBusyTimeoutMs = 100;
-
-// SQLite's primary result codes, as Qt's driver reports them.
-enum SqliteCode {
-    kPerm = 3,
-    kBusy = 5,
-    kLocked = 6,
-    kReadOnly = 8,
-    kCorrupt = 11,
-    kFull = 13,
-    kCantOpen = 14,
-    kNotADatabase = 26,
+// The notices' texts, translated under the store's name.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(HistoryStore)
 };
 
-int codeOf(const QSqlError& error) {
-    bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok);
-    // Extended codes carry the primary code in their low byte.
-    return ok ? code & 0xFF : -1;
-}
+const QString kDriver = QStringLiteral("QSQLITE");
+
+// At the close the window is gone: the last try may wait this long for a
+// lock before the rows that wait are given up.
+constexpr int kLastTryTimeoutMs = 2000;
 
 // The step from each schema version to the next. Steps only ever add, so
 // that an older file keeps every row it has.
@@ -70,12 +55,14 @@ const QString kSelectStored =
 const QString kInsert =
     QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong) VALUES (?, ?, ?, ?)");
 
-// A free name beside path that says the file was set aside and when:
+// A free name beside path that says why the file was set aside and when:
 // history.damaged-2025-03-01-102233.sqlite.
-QString setAsideName(const QString& path) {
+QString setAsideName(const QString& path, HistoryStore::SetAside reason) {
     const QFileInfo info(path);
     const QString stem = info.dir().filePath(
-        info.completeBaseName() + QStringLiteral(".damaged-") +
+        info.completeBaseName() +
+        (reason == HistoryStore::SetAside::Damaged ? QStringLiteral(".damaged-")
+                                                   : QStringLiteral(".foreign-")) +
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     QString name = stem + suffix;
@@ -87,6 +74,18 @@ QString setAsideName(const QString& path) {
 // The files SQLite keeps beside a database while it is in use.
 constexpr const char* kSideFiles[] = {"-wal", "-shm", "-journal"};
 
+// A file that this run created and could not fill holds nothing: it goes,
+// with what SQLite left beside it, so that a failed first creation leaves
+// no empty history behind.
+void removeEmptyFile(const QString& path) {
+    if (!QFileInfo::exists(path) || QFileInfo(path).size() != 0)
+        return;
+    for (const char* side : kSideFiles)
+        if (const QFileInfo file(path + QLatin1String(side)); file.exists() && file.size() == 0)
+            QFile::remove(file.filePath());
+    QFile::remove(path);
+}
+
 } // namespace
 
 SolvedCube solvedCubeOf(const Cube& c, const Clock& clock) {
@@ -97,19 +96,14 @@ SolvedCube solvedCubeOf(const Cube& c, const Clock& clock) {
     return {localDateTime(clock.now()), c.recipe, cubeTime(c, clock) * 86'400.0, wrong};
 }
 
-HistoryStore::HistoryStore(const QString& path, Mode mode)
-    : path_(path), mode_(mode),
-      // Qt keeps connections by name for the whole process: each store
-      // needs a name no other store, now or later, can have.
-      connectionName_(QStringLiteral("vexlor-history-") +
-                      QUuid::createUuid().toString(QUuid::WithoutBraces)) {
+HistoryStore::HistoryStore(const QString& path, Mode mode) : path_(path), mode_(mode) {
     open();
 }
 
 HistoryStore::~HistoryStore() {
+    if (!waiting_.empty())
+        writeWaiting(Attempt::Exit);
     closeConnection();
-    if (QSqlDatabase::contains(connectionName_))
-        QSqlDatabase::removeDatabase(connectionName_);
 }
 
 QString HistoryStore::defaultPath() {
@@ -119,165 +113,214 @@ QString HistoryStore::defaultPath() {
     return data + QStringLiteral("/Vexlor/history.sqlite");
 }
 
+bool HistoryStore::hasGivenUp() const {
+    return mode_ == Mode::ReadOnly || state_ == State::NoDriver || state_ == State::ReadOnly ||
+           state_ == State::Unusable;
+}
+
 QString HistoryStore::notice() const {
     const QString file = QDir::toNativeSeparators(path_);
+    QStringList sentences;
+    if (!setAsidePath_.isEmpty()) {
+        const QString aside = QDir::toNativeSeparators(setAsidePath_);
+        if (setAsideReason_ == SetAside::Foreign)
+            sentences << Texts::tr("The file %1 was not a Vexlor history. It was set aside as %2 "
+                                   "and a new history was started.")
+                             .arg(file, aside);
+        else
+            sentences << Texts::tr("The history file %1 was damaged. It was set aside as %2 and "
+                                   "a new history was started.")
+                             .arg(file, aside);
+        if (salvage_ && !salvage_->failure.isEmpty())
+            sentences << Texts::tr("Its solves could not be copied into the new history (%1); "
+                                   "they are still in the file set aside.")
+                             .arg(salvage_->failure);
+        else if (salvage_ && (salvage_->saved != 0 || salvage_->lost != 0))
+            sentences << Texts::tr("Solves copied into the new history: %L1; solves that could "
+                                   "not be read: %2.")
+                             .arg(salvage_->saved)
+                             .arg(salvage_->lost ? QLocale().toString(*salvage_->lost)
+                                                 : Texts::tr("an unknown number"));
+    }
+
+    QString why;
     switch (state_) {
     case State::Recording:
-        if (setAsidePath_.isEmpty())
-            return {};
-        return QCoreApplication::translate(
-                   "HistoryStore",
-                   "The history file %1 was damaged. It was set aside as %2 and a new "
-                   "history was started.")
-            .arg(file, QDir::toNativeSeparators(setAsidePath_));
+        break;
     case State::NoDriver:
-        return QCoreApplication::translate(
-            "HistoryStore", "Progress is not recorded: the SQLite driver for Qt is not "
-                            "installed (Debian package libqt6sql6-sqlite).");
+        why = Texts::tr("the SQLite driver for Qt is not installed (Debian package "
+                        "libqt6sql6-sqlite)");
+        break;
     case State::CannotOpen:
-        return QCoreApplication::translate("HistoryStore",
-                                           "Progress is not recorded: %1 cannot be opened (%2).")
-            .arg(file, detail_);
+        why = Texts::tr("%1 cannot be opened (%2)").arg(file, detail_);
+        break;
     case State::Locked:
-        return QCoreApplication::translate(
-                   "HistoryStore", "Progress is not recorded this run: %1 is in use by another "
-                                   "program, perhaps a second Vexlor.")
-            .arg(file);
+        why = Texts::tr("%1 is in use by another program, perhaps a second Vexlor").arg(file);
+        break;
     case State::ReadOnly:
-        return QCoreApplication::translate("HistoryStore",
-                                           "Progress is not recorded: %1 is read-only.")
-            .arg(file);
+        why = Texts::tr("%1 is read-only").arg(file);
+        break;
     case State::Full:
-        return QCoreApplication::translate(
-                   "HistoryStore",
-                   "Progress is not recorded this run: the disk that holds %1 is full.")
-            .arg(file);
+        why = Texts::tr("the disk that holds %1 is full").arg(file);
+        break;
     case State::Failed:
-        return QCoreApplication::translate(
-                   "HistoryStore", "Progress is not recorded this run: %1 cannot be written (%2).")
-            .arg(file, detail_);
+        why = Texts::tr("%1 cannot be written (%2)").arg(file, detail_);
+        break;
+    case State::Unusable:
+        why = Texts::tr("%1 cannot be used by this version of Vexlor (%2)").arg(file, detail_);
+        break;
     }
-    return {};
+    if (!why.isEmpty())
+        sentences << (hasGivenUp() ? Texts::tr("Progress is not recorded: %1.")
+                                   : Texts::tr("Progress is not saved just now: %1."))
+                         .arg(why);
+    // One solve has a sentence of its own, so that English keeps its "1
+    // solve ... waits"; the other counts take the language's plural forms.
+    const int waiting = waitingCount();
+    if (waiting > 0 && hasGivenUp())
+        sentences << (waiting == 1
+                          ? Texts::tr(
+                                "1 solve of this run waits for a last try when Vexlor closes.")
+                          : Texts::tr("%Ln solves of this run wait for a last try when Vexlor "
+                                      "closes.",
+                                      nullptr, waiting));
+    else if (waiting > 0)
+        sentences << (waiting == 1 ? Texts::tr("1 solve of this run waits in memory and will be "
+                                               "saved with the next solve or when Vexlor closes.")
+                                   : Texts::tr("%Ln solves of this run wait in memory and will be "
+                                               "saved with the next solve or when Vexlor closes.",
+                                               nullptr, waiting));
+    else if (!why.isEmpty() && !hasGivenUp())
+        sentences << Texts::tr("Vexlor tries again with the next solve.");
+    return sentences.join(QLatin1Char(' '));
 }
 
 bool HistoryStore::open() {
+    closeConnection();
     if (!QSqlDatabase::isDriverAvailable(kDriver)) {
         state_ = State::NoDriver;
         return false;
     }
-    const QString folder = QFileInfo(path_).absolutePath();
-    if (mode_ == Mode::ReadOnly && !QFileInfo::exists(path_)) {
+    const QFileInfo file(path_);
+    // SQLite would open a FIFO and wait there for a writer, and can make
+    // nothing of a folder or a device.
+    if (file.exists() && !file.isFile()) {
         state_ = State::CannotOpen;
-        detail_ = QStringLiteral("there is no such file");
+        detail_ = QStringLiteral("it is not a regular file");
         return false;
     }
-    if (mode_ == Mode::ReadWrite && !QDir().mkpath(folder)) {
+    if (mode_ == Mode::ReadOnly) {
+        if (!file.exists()) {
+            state_ = State::CannotOpen;
+            detail_ = QStringLiteral("there is no such file");
+            return false;
+        }
+        std::optional<SetAside> damaged;
+        if (!openIntact(SqliteConnection::Access::ReadOnly, damaged)) {
+            state_ = State::CannotOpen;
+            if (damaged)
+                detail_ = QStringLiteral("it is damaged or not a Vexlor history");
+            closeConnection();
+            return false;
+        }
+        state_ = State::ReadOnly;
+        return true;
+    }
+    const QString folder = file.absolutePath();
+    if (!QDir().mkpath(folder)) {
         state_ = State::CannotOpen;
         detail_ = QStringLiteral("its folder cannot be made");
         return false;
     }
-    if (!openConnection())
-        return false;
-    if (!checkIntact())
-        return false;
-    if (mode_ == Mode::ReadOnly) {
-        state_ = State::ReadOnly;
-        return true;
-    }
-    // SQLite writes its journal beside the file, so the folder must be
-    // writable too.
-    const QFileInfo file(path_);
+    // SQLite writes its log beside the file, so the folder must be writable
+    // too. Where it is not, nothing is opened for writing: the rows are read
+    // through a read-only connection.
     if ((file.exists() && !file.isWritable()) || !QFileInfo(folder).isWritable()) {
         state_ = State::ReadOnly;
-        return true;
+        return false;
     }
-    return upgrade();
-}
-
-bool HistoryStore::openConnection() {
-    QSqlDatabase db = QSqlDatabase::contains(connectionName_)
-                          ? QSqlDatabase::database(connectionName_, false)
-                          : QSqlDatabase::addDatabase(kDriver, connectionName_);
-    db.setDatabaseName(path_);
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
-    if (mode_ == Mode::ReadOnly)
-        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-    db.setConnectOptions(options);
-    if (db.open())
-        return true;
-    takeFailure(db.lastError());
-    if (state_ != State::Locked)
-        state_ = State::CannotOpen;
+    // At most one file is set aside: the fresh one that takes its place is
+    // neither damaged nor another program's.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const bool existed = QFileInfo::exists(path_);
+        std::optional<SetAside> setAside;
+        if (openIntact(SqliteConnection::Access::ReadWrite, setAside) && prepareSchema(setAside)) {
+            if (salvagePending_) {
+                salvagePending_ = false;
+                salvage_ = salvageRows(setAsidePath_, connection_->database());
+            }
+            state_ = State::Recording;
+            return true;
+        }
+        closeConnection();
+        if (!setAside) {
+            if (!existed)
+                removeEmptyFile(path_);
+            return false;
+        }
+        if (attempt > 0) {
+            state_ = State::Unusable;
+            detail_ = QStringLiteral("a new history cannot be started in its place");
+            return false;
+        }
+        if (!setAsideAndStartAgain(*setAside))
+            return false;
+    }
     return false;
 }
 
-void HistoryStore::closeConnection() {
-    insert_.reset();
-    readable_ = false;
-    if (!QSqlDatabase::contains(connectionName_))
-        return;
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-    db.close();
-}
-
-bool HistoryStore::checkIntact() {
-    for (bool again = true;; again = false) {
-        QSqlQuery check(QSqlDatabase::database(connectionName_, false));
-        bool damaged = false;
-        if (!check.exec(QStringLiteral("PRAGMA quick_check"))) {
-            damaged = takeFailure(check.lastError());
-            if (!damaged)
-                return false;
-        } else if (!check.next() || check.value(0).toString() != QLatin1String("ok")) {
-            damaged = true;
-            detail_ = check.value(0).toString();
-        }
-        if (!damaged) {
-            readable_ = true;
-            return true;
-        }
-        check = QSqlQuery();
-        if (mode_ == Mode::ReadOnly) {
-            state_ = State::CannotOpen;
-            detail_ = QStringLiteral("it is damaged or not a Vexlor history");
-            return false;
-        }
-        // A fresh file that is damaged at once is not ours to set aside too.
-        if (!again) {
-            state_ = State::CannotOpen;
-            return false;
-        }
-        if (!setAsideAndStartAgain())
-            return false;
-    }
-}
-
-bool HistoryStore::setAsideAndStartAgain() {
-    closeConnection();
-    const QString target = setAsideName(path_);
-    // The side files go first: a journal left beside the fresh file would be
-    // taken for its own.
-    for (const char* side : kSideFiles) {
-        const QString from = path_ + QLatin1String(side);
-        if (QFileInfo::exists(from) && !QFile::rename(from, target + QLatin1String(side))) {
-            state_ = State::CannotOpen;
-            detail_ = QStringLiteral("it is damaged and cannot be set aside");
-            return false;
-        }
-    }
-    if (!QFile::rename(path_, target)) {
-        state_ = State::CannotOpen;
-        detail_ = QStringLiteral("it is damaged and cannot be set aside");
+bool HistoryStore::openIntact(SqliteConnection::Access access, std::optional<SetAside>& damaged) {
+    connection_.emplace(path_, access, kBusyTimeoutMs);
+    if (!connection_->open()) {
+        if (faultOf(connection_->error()) == SqliteFault::Damaged)
+            damaged = SetAside::Damaged;
+        takeFailure(connection_->error());
         return false;
     }
-    setAsidePath_ = target;
-    ++generation_;
-    return openConnection();
+    QSqlQuery check(connection_->database());
+    if (!check.exec(QStringLiteral("PRAGMA quick_check"))) {
+        if (faultOf(check.lastError()) == SqliteFault::Damaged)
+            damaged = SetAside::Damaged;
+        takeFailure(check.lastError());
+        return false;
+    }
+    if (!check.next() || check.value(0).toString() != QLatin1String("ok")) {
+        damaged = SetAside::Damaged;
+        detail_ = check.value(0).toString();
+        return false;
+    }
+    intact_ = true;
+    return true;
 }
 
-bool HistoryStore::upgrade() {
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+bool HistoryStore::prepareSchema(std::optional<SetAside>& foreign) {
+    QSqlDatabase db = connection_->database();
     QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        takeFailure(q.lastError());
+        return false;
+    }
+    const int version = q.value(0).toInt();
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
+        takeFailure(q.lastError());
+        return false;
+    }
+    QStringList tables;
+    while (q.next())
+        tables << q.value(0).toString();
+    // Looked at before anything is written: another program's database is
+    // not ours to write into, not even its journal mode.
+    if (!tables.contains(QStringLiteral("solved"))) {
+        if (version == 0 && !tables.isEmpty()) {
+            foreign = SetAside::Foreign;
+            return false;
+        }
+        if (version != 0) {
+            state_ = State::Unusable;
+            detail_ = QStringLiteral("it has no table of solved Cubes");
+            return false;
+        }
+    }
     // WAL lets the Progress window and a second Vexlor read while a row is
     // written. synchronous=FULL makes every commit reach the disk before the
     // pick returns, so that a power cut loses at most the Cube being solved;
@@ -287,11 +330,6 @@ bool HistoryStore::upgrade() {
             takeFailure(q.lastError());
             return false;
         }
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        takeFailure(q.lastError());
-        return false;
-    }
-    const int version = q.value(0).toInt();
     q.finish();
     // A newer program's file is used as it is: its rows keep the columns
     // written here.
@@ -304,14 +342,9 @@ bool HistoryStore::upgrade() {
         for (int step = version; ok && step < kSchemaVersion; ++step)
             ok = q.exec(QLatin1String(kUpgrades[step]));
         ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
-        if (!ok) {
-            const QSqlError error = q.lastError();
-            db.rollback();
-            takeFailure(error);
-            return false;
-        }
-        if (!db.commit()) {
-            const QSqlError error = db.lastError();
+        if (!ok || !db.commit()) {
+            const QSqlError error = ok ? db.lastError() : q.lastError();
+            q.finish();
             db.rollback();
             takeFailure(error);
             return false;
@@ -323,79 +356,181 @@ bool HistoryStore::upgrade() {
         insert_.reset();
         return false;
     }
-    state_ = State::Recording;
     return true;
 }
 
-bool HistoryStore::takeFailure(const QSqlError& error) {
-    detail_ = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    switch (codeOf(error)) {
-    case kCorrupt:
-    case kNotADatabase:
-        return true;
-    case kBusy:
-    case kLocked:
+bool HistoryStore::setAsideAndStartAgain(SetAside reason) {
+    closeConnection();
+    const QString target = setAsideName(path_, reason);
+    const auto cannot = [this] {
+        state_ = State::Unusable;
+        detail_ = QStringLiteral("it cannot be set aside");
+        return false;
+    };
+    // The side files go first: a journal left beside the fresh file would be
+    // taken for its own.
+    for (const char* side : kSideFiles) {
+        const QString from = path_ + QLatin1String(side);
+        if (QFileInfo::exists(from) && !QFile::rename(from, target + QLatin1String(side)))
+            return cannot();
+    }
+    if (!QFile::rename(path_, target))
+        return cannot();
+    setAsidePath_ = target;
+    setAsideReason_ = reason;
+    salvage_.reset();
+    salvagePending_ = reason == SetAside::Damaged;
+    ++generation_;
+    return true;
+}
+
+void HistoryStore::closeConnection() {
+    insert_.reset();
+    intact_ = false;
+    connection_.reset();
+}
+
+void HistoryStore::takeFailure(const QSqlError& error) {
+    detail_ = describeFailure(error);
+    switch (faultOf(error)) {
+    case SqliteFault::Busy:
         state_ = State::Locked;
         break;
-    case kReadOnly:
-    case kPerm:
-        state_ = State::ReadOnly;
-        break;
-    case kFull:
+    case SqliteFault::Full:
         state_ = State::Full;
         break;
-    case kCantOpen:
+    case SqliteFault::ReadOnly:
+        state_ = State::ReadOnly;
+        break;
+    case SqliteFault::CannotOpen:
         state_ = State::CannotOpen;
         break;
-    default:
+    case SqliteFault::Damaged:
+    case SqliteFault::Unusable:
+        state_ = State::Unusable;
+        break;
+    case SqliteFault::Other:
         state_ = State::Failed;
         break;
     }
-    return false;
 }
 
 bool HistoryStore::record(const SolvedCube& cube) {
+    if (mode_ == Mode::ReadOnly)
+        return false;
+    waiting_.push_back(cube);
+    return writeWaiting(Attempt::Solve);
+}
+
+bool HistoryStore::writeWaitingRows() {
+    return writeWaiting(Attempt::Close);
+}
+
+bool HistoryStore::writeWaiting(Attempt attempt) {
+    if (waiting_.empty())
+        return true;
+    if (mode_ == Mode::ReadOnly || (hasGivenUp() && attempt == Attempt::Solve))
+        return false;
+    // The close's try opens the file afresh: what stopped the writing may
+    // have been mended meanwhile.
+    if (hasGivenUp())
+        closeConnection();
+    if (!insert_ && !open())
+        return false;
+    if (attempt == Attempt::Exit)
+        (void)QSqlQuery(connection_->database())
+            .exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(kLastTryTimeoutMs));
     for (bool again = true;; again = false) {
-        if (state_ != State::Recording || !insert_)
-            return false;
-        insert_->bindValue(0, cube.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-        insert_->bindValue(1, cube.recipe);
-        // Milliseconds are more than the clock can tell apart.
-        insert_->bindValue(2, std::isfinite(cube.seconds)
-                                  ? QVariant(std::round(cube.seconds * 1000.0) / 1000.0)
-                                  : QVariant(QMetaType::fromType<double>()));
-        insert_->bindValue(3, cube.wrong);
-        if (insert_->exec())
+        const std::optional<QSqlError> error = insertWaiting();
+        if (!error) {
+            waiting_.clear();
+            state_ = State::Recording;
             return true;
-        const bool damaged = takeFailure(insert_->lastError());
-        if (!damaged) {
-            insert_.reset();
+        }
+        // The rows go into a fresh file, after what can be saved of this one.
+        if (faultOf(*error) == SqliteFault::Damaged && again) {
+            if (setAsideAndStartAgain(SetAside::Damaged) && open())
+                continue;
             return false;
         }
-        // The row goes into a fresh file rather than being lost.
-        if (!again || !setAsideAndStartAgain() || !checkIntact() || !upgrade()) {
-            if (state_ == State::Recording)
-                state_ = State::Failed;
-            insert_.reset();
-            return false;
-        }
+        takeFailure(*error);
+        if (hasGivenUp())
+            closeConnection();
+        return false;
     }
+}
+
+std::optional<QSqlError> HistoryStore::insertWaiting() {
+    // The usual solve: one row, one synced INSERT of its own.
+    if (waiting_.size() == 1)
+        return insertRow(waiting_.front());
+    QSqlDatabase db = connection_->database();
+    if (!db.transaction())
+        return db.lastError();
+    for (const SolvedCube& cube : waiting_)
+        if (std::optional<QSqlError> error = insertRow(cube)) {
+            db.rollback();
+            return error;
+        }
+    if (!db.commit()) {
+        const QSqlError error = db.lastError();
+        db.rollback();
+        return error;
+    }
+    return std::nullopt;
+}
+
+std::optional<QSqlError> HistoryStore::insertRow(const SolvedCube& cube) {
+    insert_->bindValue(0, cube.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+    insert_->bindValue(1, cube.recipe);
+    // Milliseconds are more than the clock can tell apart.
+    insert_->bindValue(2, std::isfinite(cube.seconds)
+                              ? QVariant(std::round(cube.seconds * 1000.0) / 1000.0)
+                              : QVariant(QMetaType::fromType<double>()));
+    insert_->bindValue(3, cube.wrong);
+    if (insert_->exec())
+        return std::nullopt;
+    return insert_->lastError();
+}
+
+std::vector<SolvedRow> HistoryStore::waitingRows() const {
+    std::vector<SolvedRow> rows;
+    for (const SolvedCube& c : waiting_)
+        rows.push_back({static_cast<int>(dateOfDayNumber(0).daysTo(c.at.date())), c.recipe,
+                        c.seconds, c.wrong});
+    return rows;
+}
+
+std::optional<QSqlDatabase> HistoryStore::readingDatabase(std::optional<SqliteConnection>& reader) {
+    if (connection_ && intact_)
+        return connection_->database();
+    // No history yet: nothing to read, and nothing wrong with that.
+    if (!QFileInfo(path_).isFile())
+        return std::nullopt;
+    reader.emplace(path_, SqliteConnection::Access::ReadOnly, kBusyTimeoutMs);
+    if (!reader->open()) {
+        readError_ = describeFailure(reader->error());
+        return std::nullopt;
+    }
+    return reader->database();
 }
 
 std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
     std::vector<SolvedRow> rows;
-    if (!readable_)
+    readError_.clear();
+    std::optional<SqliteConnection> reader;
+    const std::optional<QSqlDatabase> db = readingDatabase(reader);
+    if (!db)
         return rows;
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-    QSqlQuery q(db);
+    QSqlQuery q(*db);
     q.setForwardOnly(true);
     if (!q.prepare(kSelectRows)) {
-        readError_ = q.lastError().databaseText();
+        readError_ = describeFailure(q.lastError());
         return rows;
     }
     q.addBindValue(after);
     if (!q.exec()) {
-        readError_ = q.lastError().databaseText();
+        readError_ = describeFailure(q.lastError());
         return rows;
     }
     while (q.next()) {
@@ -407,20 +542,25 @@ std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
         row.seconds = seconds.isNull() ? std::nan("") : seconds.toDouble();
         row.wrong = q.value(4).toInt();
     }
-    readError_ = q.lastError().isValid() ? q.lastError().databaseText() : QString();
+    if (q.lastError().isValid())
+        readError_ = describeFailure(q.lastError());
     return rows;
 }
 
 bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>& visit) {
-    if (!readable_) {
+    readError_.clear();
+    if (mode_ == Mode::ReadOnly && !intact_) {
         readError_ = detail_;
         return false;
     }
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-    QSqlQuery q(db);
+    std::optional<SqliteConnection> reader;
+    const std::optional<QSqlDatabase> db = readingDatabase(reader);
+    if (!db)
+        return readError_.isEmpty();
+    QSqlQuery q(*db);
     q.setForwardOnly(true);
     if (!q.exec(kSelectStored)) {
-        readError_ = q.lastError().databaseText();
+        readError_ = describeFailure(q.lastError());
         return false;
     }
     StoredRow row;
@@ -433,7 +573,7 @@ bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>&
         visit(row);
     }
     if (q.lastError().isValid()) {
-        readError_ = q.lastError().databaseText();
+        readError_ = describeFailure(q.lastError());
         return false;
     }
     return true;

@@ -28,6 +28,7 @@
 #include <QTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -964,7 +965,20 @@ private slots:
         QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command";
         QTest::newRow("unknown option") << QStringList{"info", wrong, "--fast"} << "fast";
         QTest::newRow("missing file") << QStringList{"info", missing} << "cannot open";
-        QTest::newRow("folder") << QStringList{"check", dir_.path()} << "cannot open";
+        QTest::newRow("folder") << QStringList{"check", dir_.path()}
+                                << "cannot open " + dir_.path() + ": it is a folder, not a series";
+        // Refused at once: nothing waits for a writer to come to the FIFO.
+        const QString fifo = pathOf("pipe.srs");
+        ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+        const QString isFifo = "cannot open " + fifo + ": it is a named pipe (FIFO), not a series";
+        QTest::newRow("info of a FIFO") << QStringList{"info", fifo} << isFifo;
+        QTest::newRow("check of a FIFO") << QStringList{"check", fifo} << isFifo;
+        QTest::newRow("render of a FIFO")
+            << QStringList{"render", fifo, "0", "-o", pathOf("x.png")} << isFifo;
+        QTest::newRow("sheet of a FIFO")
+            << QStringList{"sheet", fifo, "-o", pathOf("x.pdf")} << isFifo;
+        QTest::newRow("a device") << QStringList{"info", "/dev/zero"}
+                                  << "it is a character device, not a series";
         QTest::newRow("wrong magic") << QStringList{"info", wrong} << "not a series file";
         QTest::newRow("short file") << QStringList{"check", tiny} << "too short";
         QTest::newRow("count 0") << QStringList{"info", zero} << "count is 0";

@@ -48,9 +48,16 @@ QString counted(int n, const char* noun) {
 // Reads the series file at path into Current of store. On failure returns
 // one line saying what is wrong with the file.
 std::optional<QString> load(const QString& path, SeriesStore& store) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+    QFile file;
+    QString reason;
+    switch (openRegularFile(file, path, &reason)) {
+    case OpenResult::Opened:
+        break;
+    case OpenResult::NotRegular:
+        return QStringLiteral("cannot open %1: it is %2, not a series file").arg(path, reason);
+    case OpenResult::Failed:
+        return QStringLiteral("cannot open %1: %2").arg(path, reason);
+    }
     // No valid file is longer; whatever follows is never read.
     const QByteArray bytes = file.read(static_cast<qint64>(seriesFileSize(kMaxCubesPerFile)));
     if (file.error() != QFileDevice::NoError)
@@ -232,6 +239,27 @@ std::optional<QString> saveSheet(const QString& output, const std::vector<Cube>&
     return std::nullopt;
 }
 
+// Saves series to path as the program saves its Current series: without
+// picks or times.
+std::optional<QString> saveStripped(const QString& path, const Series& series) {
+    if (isStandardOutput(path)) {
+        MemorySink bytes;
+        if (writeSeriesFile(bytes, series, true) != WriteResult::Ok ||
+            !writeStandardOutput(
+                QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.bytes.data()),
+                                        static_cast<qsizetype>(bytes.bytes.size()))))
+            return QStringLiteral("cannot write the series to standard output");
+        return std::nullopt;
+    }
+    QString reason;
+    const WriteResult result = saveSeriesFile(path, series, true, &reason);
+    if (result == WriteResult::Ok)
+        return std::nullopt;
+    if (reason.isEmpty())
+        reason = QString::fromUtf8(saveMessage(result));
+    return QStringLiteral("cannot write %1: %2").arg(path, reason);
+}
+
 // The files one version is written to: OUT-A.pdf (and OUT-A.srs) for -o
 // OUT.pdf or -o OUT.
 struct VersionFiles {
@@ -276,22 +304,8 @@ int generate(const QString& countText, const std::optional<QString>& seedText,
     SeriesStore store;
     store.seriesSize = count;
     store.makeRandomSeries(randomSource);
-    // Saved as the program saves its Current series: without picks or times.
-    if (isStandardOutput(output)) {
-        MemorySink bytes;
-        if (writeSeriesFile(bytes, store[SeriesId::Current], true) != WriteResult::Ok ||
-            !writeStandardOutput(
-                QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.bytes.data()),
-                                        static_cast<qsizetype>(bytes.bytes.size()))))
-            return fail(QStringLiteral("cannot write the series to standard output"));
-        return kExitOk;
-    }
-    QString reason;
-    const WriteResult result = saveSeriesFile(output, store[SeriesId::Current], true, &reason);
-    if (result != WriteResult::Ok)
-        return fail(
-            QStringLiteral("cannot write %1: %2")
-                .arg(output, reason.isEmpty() ? QString::fromUtf8(saveMessage(result)) : reason));
+    if (const auto error = saveStripped(output, store[SeriesId::Current]))
+        return fail(*error);
     return kExitOk;
 }
 
@@ -538,12 +552,8 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
             return fail(*error);
         if (!arguments.saveSeries)
             continue;
-        QString reason;
-        const WriteResult result = saveSeriesFile(f.series, version, true, &reason);
-        if (result != WriteResult::Ok)
-            return fail(QStringLiteral("cannot write %1: %2")
-                            .arg(f.series, reason.isEmpty() ? QString::fromUtf8(saveMessage(result))
-                                                            : reason));
+        if (const auto error = saveStripped(f.series, version))
+            return fail(*error);
     }
     return kExitOk;
 }
