@@ -34,7 +34,8 @@ QList<Message> readTs(const QString& path, QString* error) {
         if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
         else if (xml.name() == QLatin1String("message")) {
-            messages.append({context, {}, xml.attributes().value("numerus") == QLatin1String("yes"), {}, {}});
+            messages.append(
+                {context, {}, xml.attributes().value("numerus") == QLatin1String("yes"), {}, {}});
         } else if (xml.name() == QLatin1String("source"))
             messages.last().source = xml.readElementText();
         else if (xml.name() == QLatin1String("translation")) {
@@ -139,110 +140,50 @@ private slots:
         }
     }
 
+    // The language as gettext would choose it from LANGUAGE, LC_ALL,
+    // LC_MESSAGES and LANG; English (empty) where no translation is wanted.
     void chooseLanguage_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("lcAll");
-        QTest::addColumn<QString>("lcMessages");
-        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QStringList>("environment"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("LANG") << ""
-                              << ""
-                              << ""
-                              << "de_DE.UTF-8"
-                              << "de";
-        QTest::newRow("LANG Polish") << ""
-                                     << ""
-                                     << ""
-                                     << "pl_PL.UTF-8"
-                                     << "pl";
-        QTest::newRow("nothing set") << ""
-                                     << ""
-                                     << ""
-                                     << ""
-                                     << "";
-        QTest::newRow("LANG=C") << ""
-                                << ""
-                                << ""
-                                << "C"
-                                << "";
-        QTest::newRow("C.UTF-8") << ""
-                                 << ""
-                                 << ""
-                                 << "C.UTF-8"
-                                 << "";
-        QTest::newRow("POSIX") << ""
-                               << ""
-                               << ""
-                               << "POSIX"
-                               << "";
-        QTest::newRow("English") << ""
-                                 << ""
-                                 << ""
-                                 << "en_GB.UTF-8"
-                                 << "";
-        QTest::newRow("unknown language") << ""
-                                          << ""
-                                          << ""
-                                          << "fr_FR.UTF-8"
-                                          << "";
-        QTest::newRow("modifier") << ""
-                                  << ""
-                                  << ""
-                                  << "de_DE@euro"
-                                  << "de";
-        QTest::newRow("LC_MESSAGES over LANG") << ""
-                                               << ""
-                                               << "pl_PL"
-                                               << "de_DE"
-                                               << "pl";
-        QTest::newRow("LC_ALL over both") << ""
-                                          << "de_AT"
-                                          << "pl_PL"
-                                          << "en_US"
-                                          << "de";
-        QTest::newRow("LC_ALL=C over LANG") << ""
-                                            << "C"
-                                            << ""
-                                            << "de_DE"
-                                            << "";
-        QTest::newRow("LANGUAGE first") << "pl"
-                                        << ""
-                                        << ""
-                                        << "de_DE"
-                                        << "pl";
-        QTest::newRow("LANGUAGE in order") << "fr:pl:de"
-                                           << ""
-                                           << ""
-                                           << "de_DE"
-                                           << "pl";
-        QTest::newRow("LANGUAGE English") << "en:de"
-                                          << ""
-                                          << ""
-                                          << "de_DE"
-                                          << "";
-        QTest::newRow("LANGUAGE unknown") << "fr"
-                                          << ""
-                                          << ""
-                                          << "de_DE"
-                                          << "de";
-        QTest::newRow("LANGUAGE under C") << "de"
-                                          << ""
-                                          << ""
-                                          << "C.UTF-8"
-                                          << "";
-        QTest::newRow("upper case") << ""
-                                    << ""
-                                    << ""
-                                    << "DE_de"
-                                    << "de";
+        const struct {
+            const char* name;
+            const char* language;
+            const char* lcAll;
+            const char* lcMessages;
+            const char* lang;
+            const char* chosen;
+        } rows[] = {
+            // clang-format off
+            {"LANG",                  "",         "",      "",      "de_DE.UTF-8", "de"},
+            {"LANG Polish",           "",         "",      "",      "pl_PL.UTF-8", "pl"},
+            {"nothing set",           "",         "",      "",      "",            ""},
+            {"LANG=C",                "",         "",      "",      "C",           ""},
+            {"C.UTF-8",               "",         "",      "",      "C.UTF-8",     ""},
+            {"POSIX",                 "",         "",      "",      "POSIX",       ""},
+            {"English",               "",         "",      "",      "en_GB.UTF-8", ""},
+            {"unknown language",      "",         "",      "",      "fr_FR.UTF-8", ""},
+            {"modifier",              "",         "",      "",      "de_DE@euro",  "de"},
+            {"LC_MESSAGES over LANG", "",         "",      "pl_PL", "de_DE",       "pl"},
+            {"LC_ALL over both",      "",         "de_AT", "pl_PL", "en_US",       "de"},
+            {"LC_ALL=C over LANG",    "",         "C",     "",      "de_DE",       ""},
+            {"LANGUAGE first",        "pl",       "",      "",      "de_DE",       "pl"},
+            {"LANGUAGE in order",     "fr:pl:de", "",      "",      "de_DE",       "pl"},
+            {"LANGUAGE English",      "en:de",    "",      "",      "de_DE",       ""},
+            {"LANGUAGE unknown",      "fr",       "",      "",      "de_DE",       "de"},
+            {"LANGUAGE under C",      "de",       "",      "",      "C.UTF-8",     ""},
+            {"upper case",            "",         "",      "",      "DE_de",       "de"},
+            // clang-format on
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.name) << QStringList{r.language, r.lcAll, r.lcMessages, r.lang}
+                                  << QString::fromLatin1(r.chosen);
     }
     void chooseLanguage() {
-        QFETCH(QString, language);
-        QFETCH(QString, lcAll);
-        QFETCH(QString, lcMessages);
-        QFETCH(QString, lang);
+        QFETCH(QStringList, environment);
         QFETCH(QString, chosen);
-        QCOMPARE(vexlor::chooseLanguage({language, lcAll, lcMessages, lang}), chosen);
+        QCOMPARE(vexlor::chooseLanguage(
+                     {environment[0], environment[1], environment[2], environment[3]}),
+                 chosen);
     }
 };
 
