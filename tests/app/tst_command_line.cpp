@@ -77,8 +77,9 @@ private slots:
         const int code = vexlor::runReportingFailure(body, err, {});
         char said[100] = {};
         std::rewind(err);
-        (void)std::fread(said, 1, sizeof said - 1, err);
+        const std::size_t read = std::fread(said, 1, sizeof said - 1, err);
         std::fclose(err);
+        QVERIFY(read < sizeof said);
         QCOMPARE(QString::number(code) + ' ' + said, outcome);
     }
 };

@@ -53,7 +53,7 @@ public:
         const Answer a = next(line);
         if (!a.accepted)
             return std::nullopt;
-        return a.print.value_or(PrintChoice{});
+        return a.print;
     }
     // The preview is not shown: what it would show is kept for the test.
     void previewPrint(const std::vector<vexlor::Cube>& cubes,
@@ -91,7 +91,9 @@ private:
     struct Answer {
         bool accepted;
         QString text;
-        std::optional<PrintChoice> print = std::nullopt;
+        // The dialog's defaults unless a choice was queued. A plain value: g++
+        // 12 at -O2 takes a copied optional of it for uninitialised.
+        PrintChoice print = {};
     };
     Answer next(const QString& what) {
         if (answers_.empty() && fallback) {
