@@ -53,7 +53,7 @@ public:
         const Answer a = next(line);
         if (!a.accepted)
             return std::nullopt;
-        return a.print.value_or(PrintChoice{});
+        return a.print;
     }
     // The preview is not shown: what it would show is kept for the test.
     void previewPrint(const std::vector<vexlor::Cube>& cubes,
@@ -91,7 +91,7 @@ private:
     struct Answer {
         bool accepted;
         QString text;
-        std::optional<PrintChoice> print = std::nullopt;
+        PrintChoice print{}; // the dialog's defaults unless a print choice was queued
     };
     Answer next(const QString& what) {
         if (answers_.empty() && fallback) {

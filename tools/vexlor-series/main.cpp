@@ -105,11 +105,11 @@ int main(int argc, char* argv[]) {
                        "      K of them (default: the rest), numbered from 1, N to a page\n"
                        "      (1 to 4, default 2), always unsolved, then an answer key;\n"
                        "      --versions writes OUT-A.pdf ... with the answers reordered\n"
+                       "  history [--db FILE] --csv\n"
+                       "      every Cube solved in the program, one CSV row each\n"
                        "\n"
                        "  -o - writes render's PNG or sheet's PDF to standard output; an\n"
                        "  output that is the file being read is refused.\n"
-                       "  history [--db FILE] --csv\n"
-                       "      every Cube solved in the program, one CSV row each\n"
                        "\n"
                        "Exit codes: 0 success, 1 a check failed, 2 bad input."));
     parser.addHelpOption();
