@@ -77,10 +77,11 @@ private slots:
         const int code = vexlor::runReportingFailure(body, err, {});
         char said[100] = {};
         std::rewind(err);
-        const std::size_t read = std::fread(said, 1, sizeof said - 1, err);
+        const std::size_t length = std::fread(said, 1, sizeof said - 1, err);
         std::fclose(err);
-        QVERIFY(read < sizeof said);
-        QCOMPARE(QString::number(code) + ' ' + said, outcome);
+        QCOMPARE(QString::number(code) + ' ' +
+                     QString::fromUtf8(said, static_cast<qsizetype>(length)),
+                 outcome);
     }
 };
 

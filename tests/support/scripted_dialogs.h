@@ -91,9 +91,7 @@ private:
     struct Answer {
         bool accepted;
         QString text;
-        // The dialog's defaults unless a choice was queued. A plain value: g++
-        // 12 at -O2 takes a copied optional of it for uninitialised.
-        PrintChoice print = {};
+        PrintChoice print{}; // the dialog's defaults unless a print choice was queued
     };
     Answer next(const QString& what) {
         if (answers_.empty() && fallback) {
