@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numeric>
 
 using namespace vexlor;
 
@@ -112,10 +113,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("history.sqlite"));
         const int solves = 1 + lockedSolves + (solveAfter ? 1 : 0);
-        const auto solve = [](int i) {
-            return SolvedCube{QDateTime(QDate(2025, 12, 9), QTime(12, 0).addSecs(i)), i, i + 1.0,
-                              0};
-        };
+        const auto solve = [](int i) { return solvedAt("2025-12-09T12:00:00", i, i + 1.0, 0); };
         {
             HistoryStore store(path);
             QVERIFY(store.record(solve(0)));
@@ -134,9 +132,8 @@ private slots:
             if (solveAfter)
                 QVERIFY(store.record(solve(solves - 1)));
         }
-        std::vector<double> expected;
-        for (int i = 0; i < solves; ++i)
-            expected.push_back(solve(i).seconds);
+        std::vector<double> expected(solves);
+        std::iota(expected.begin(), expected.end(), 1.0);
         QCOMPARE(storedSeconds(path), expected);
     }
 
