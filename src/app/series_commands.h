@@ -74,7 +74,7 @@ namespace text {
 inline const QString kDeleteCurrentAndCreate =
     QStringLiteral("Delete the Current series and create a new one?");
 inline const QString kNumberOfCubes = QStringLiteral("Number of Cubes for the new series:");
-inline const QString kWrongNumber = QStringLiteral("Wrong number of cubes (max. 500).");
+inline const QString kWrongNumber = QStringLiteral("Wrong number of Cubes (max. 500).");
 inline const QString kClearSkipped = QStringLiteral("Clear the Skipped series?");
 inline const QString kDeleteCurrent = QStringLiteral("Delete the Current series?");
 inline const QString kDeleteAll = QStringLiteral("Delete all series?");
