@@ -125,9 +125,9 @@ void BM_RefreshProgressWindow100k(benchmark::State& state) {
     window.refresh();
     const SolvedCube cube{QDateTime(QDate(2025, 12, 9), QTime(12, 0)), 7, 8.5, 1};
     for (auto _ : state) {
-        state.pauseTiming();
+        state.PauseTiming();
         history.record(cube);
-        state.resumeTiming();
+        state.ResumeTiming();
         window.refresh();
         benchmark::DoNotOptimize(window.grab().size());
     }
