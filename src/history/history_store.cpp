@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <initializer_list>
 #include <iterator>
 
 namespace vexlor {
@@ -45,29 +46,61 @@ int codeOf(const QSqlError& error) {
     return ok ? code & 0xFF : -1;
 }
 
-// The step from each schema version to the next. Steps only ever add, so
-// that an older file keeps every row it has.
-const char* const kUpgrades[] = {
+// The steps from each schema version to the next, each a list of
+// statements. Steps only ever add, so that an older file keeps every row it
+// has.
+const std::initializer_list<const char*> kUpgrades[] = {
     // 0 -> 1
-    "CREATE TABLE IF NOT EXISTS solved ("
-    " id INTEGER PRIMARY KEY,"
-    " at TEXT NOT NULL,"
-    " kind INTEGER NOT NULL,"
-    " seconds REAL,"
-    " wrong INTEGER NOT NULL)",
+    {"CREATE TABLE IF NOT EXISTS solved ("
+     " id INTEGER PRIMARY KEY,"
+     " at TEXT NOT NULL,"
+     " kind INTEGER NOT NULL,"
+     " seconds REAL,"
+     " wrong INTEGER NOT NULL)"},
+    // 1 -> 2: the local day as a number, so that reading a large history
+    // converts no text, and the offset from UTC in seconds, so that an export
+    // can tell which moment a local time meant. Julianday of 30 December 1899
+    // is 2415018.5. Rows written before keep no offset: it was never known.
+    {"ALTER TABLE solved ADD COLUMN day INTEGER",
+     "ALTER TABLE solved ADD COLUMN utc_offset INTEGER",
+     "UPDATE solved SET day = CAST(julianday(substr(at, 1, 10)) - 2415018.5 AS INTEGER)"},
 };
 static_assert(std::size(kUpgrades) == HistoryStore::kSchemaVersion);
 
-// The local date is turned into a day number by SQLite itself, so that
-// reading a large history converts no text: julianday of 30 December 1899
-// is 2415018.5.
-const QString kSelectRows = QStringLiteral(
-    "SELECT id, CAST(julianday(substr(at, 1, 10)) - 2415018.5 AS INTEGER), kind, seconds, wrong"
-    " FROM solved WHERE id > ? ORDER BY id");
-const QString kSelectStored =
-    QStringLiteral("SELECT at, kind, seconds, wrong FROM solved ORDER BY id");
-const QString kInsert =
-    QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong) VALUES (?, ?, ?, ?)");
+// The local day of a row worked out from its text, for rows that carry no
+// day number: those of a file not yet upgraded (read-only, or only being
+// exported), and those an older program wrote into an upgraded file.
+const QString kDayOfAt =
+    QStringLiteral("CAST(julianday(substr(at, 1, 10)) - 2415018.5 AS INTEGER)");
+
+// The query that reads the rows after one id up to another, for a file of
+// the given schema version. Qt's driver wraps every value of every row in a
+// QVariant, which costs more than SQLite's reading itself, so a row comes as
+// two values: its seconds, and one integer that packs its day (from bit 16),
+// its recipe (bits 8-15; 255 for a number no recipe has) and its wrong picks
+// (bits 0-7, at most 255, more than any Cube can have).
+QString selectRows(int version) {
+    const QString day = version >= 2 ? QStringLiteral("COALESCE(day, %1)").arg(kDayOfAt) : kDayOfAt;
+    return QStringLiteral("SELECT (COALESCE(%1, 0) << 16)"
+                          " | (CASE WHEN kind BETWEEN 0 AND 254 THEN kind ELSE 255 END << 8)"
+                          " | max(0, min(wrong, 255)), seconds"
+                          " FROM solved WHERE id > ? AND id <= ? ORDER BY id")
+        .arg(day);
+}
+
+SolvedRow unpackRow(qint64 packed, const QVariant& seconds) {
+    const int recipe = static_cast<int>((packed >> 8) & 0xFF);
+    return {static_cast<int>(packed >> 16), recipe == 0xFF ? -1 : recipe,
+            seconds.isNull() ? std::nan("") : seconds.toDouble(), static_cast<int>(packed & 0xFF)};
+}
+
+QString selectStored(int version) {
+    return QStringLiteral("SELECT at, kind, seconds, wrong, %1 FROM solved ORDER BY id")
+        .arg(version >= 2 ? QStringLiteral("utc_offset") : QStringLiteral("NULL"));
+}
+
+const QString kInsert = QStringLiteral(
+    "INSERT INTO solved (at, kind, seconds, wrong, day, utc_offset) VALUES (?, ?, ?, ?, ?, ?)");
 
 // A free name beside path that says the file was set aside and when:
 // history.damaged-2025-03-01-102233.sqlite.
@@ -89,6 +122,10 @@ constexpr const char* kSideFiles[] = {"-wal", "-shm", "-journal"};
 std::atomic<int> connectionCount{0};
 
 } // namespace
+
+int dayNumber(QDate date) {
+    return static_cast<int>(QDate(1899, 12, 30).daysTo(date));
+}
 
 QDateTime localDateTime(DateTime t) {
     constexpr qint64 kMsPerDay = 86'400'000;
@@ -296,10 +333,16 @@ bool HistoryStore::upgrade() {
             takeFailure(db.lastError());
             return false;
         }
-        bool ok = true;
-        for (int step = version; ok && step < kSchemaVersion; ++step)
-            ok = q.exec(QLatin1String(kUpgrades[step]));
-        ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+        // Read again inside the transaction: a second Vexlor may have
+        // upgraded the file meanwhile, and a column cannot be added twice.
+        bool ok = q.exec(QStringLiteral("PRAGMA user_version")) && q.next();
+        const int from = ok ? q.value(0).toInt() : version;
+        q.finish();
+        for (int step = from; ok && step < kSchemaVersion; ++step)
+            for (const char* statement : kUpgrades[step])
+                ok = ok && q.exec(QLatin1String(statement));
+        ok = ok && (from >= kSchemaVersion ||
+                    q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)));
         if (!ok) {
             const QSqlError error = q.lastError();
             db.rollback();
@@ -361,6 +404,8 @@ bool HistoryStore::record(const SolvedCube& cube) {
                                   ? QVariant(std::round(cube.seconds * 1000.0) / 1000.0)
                                   : QVariant(QMetaType::fromType<double>()));
         insert_->bindValue(3, cube.wrong);
+        insert_->bindValue(4, dayNumber(cube.at.date()));
+        insert_->bindValue(5, cube.at.offsetFromUtc());
         if (insert_->exec())
             return true;
         const bool damaged = takeFailure(insert_->lastError());
@@ -378,6 +423,11 @@ bool HistoryStore::record(const SolvedCube& cube) {
     }
 }
 
+int HistoryStore::fileVersion() const {
+    QSqlQuery q(QSqlDatabase::database(connectionName_, false));
+    return q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : 0;
+}
+
 std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
     std::vector<SolvedRow> rows;
     if (!readable_)
@@ -385,25 +435,32 @@ std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.prepare(kSelectRows)) {
+    const auto failed = [this, &q, &rows] {
         readError_ = q.lastError().databaseText();
+        rows.clear();
         return rows;
+    };
+    // The rows up to the last one there is now; a row written meanwhile
+    // comes with the next read.
+    if (!q.exec(QStringLiteral("SELECT max(id) FROM solved")) || !q.next())
+        return failed();
+    const qint64 last = q.value(0).toLongLong();
+    q.finish();
+    if (last > after) {
+        if (!q.prepare(selectRows(fileVersion())))
+            return failed();
+        q.addBindValue(after);
+        q.addBindValue(last);
+        if (!q.exec())
+            return failed();
+        rows.reserve(static_cast<std::size_t>(std::min<qint64>(last - after, 1 << 20)));
+        while (q.next())
+            rows.push_back(unpackRow(q.value(0).toLongLong(), q.value(1)));
+        if (q.lastError().isValid())
+            return failed();
+        after = last;
     }
-    q.addBindValue(after);
-    if (!q.exec()) {
-        readError_ = q.lastError().databaseText();
-        return rows;
-    }
-    while (q.next()) {
-        SolvedRow& row = rows.emplace_back();
-        after = q.value(0).toLongLong();
-        row.day = q.value(1).toInt();
-        row.recipe = q.value(2).toInt();
-        const QVariant seconds = q.value(3);
-        row.seconds = seconds.isNull() ? std::nan("") : seconds.toDouble();
-        row.wrong = q.value(4).toInt();
-    }
-    readError_ = q.lastError().isValid() ? q.lastError().databaseText() : QString();
+    readError_.clear();
     return rows;
 }
 
@@ -415,7 +472,7 @@ bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>&
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(kSelectStored)) {
+    if (!q.exec(selectStored(fileVersion()))) {
         readError_ = q.lastError().databaseText();
         return false;
     }
@@ -426,6 +483,8 @@ bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>&
         const QVariant seconds = q.value(2);
         row.seconds = seconds.isNull() ? std::nullopt : std::optional(seconds.toDouble());
         row.wrong = q.value(3).toInt();
+        const QVariant offset = q.value(4);
+        row.utcOffset = offset.isNull() ? std::nullopt : std::optional(offset.toInt());
         visit(row);
     }
     if (q.lastError().isValid()) {

@@ -27,6 +27,9 @@ struct SolvedCube {
     int wrong = 0;      // wrong picks made on it before the correct one
 };
 
+// A date as the history counts days: since 30 December 1899.
+int dayNumber(QDate date);
+
 // The local date and time of a moment of the program's clock.
 QDateTime localDateTime(DateTime t);
 
@@ -40,13 +43,14 @@ struct StoredRow {
     int recipe = 0;
     std::optional<double> seconds;
     int wrong = 0;
+    std::optional<int> utcOffset; // seconds east of UTC; none in rows written before it was kept
 };
 
 class HistoryStore {
 public:
     // The schema this program writes. Each later version upgrades older files
     // in place by adding to them; nothing is ever dropped.
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     enum class Mode {
         ReadWrite, // the program: creates, upgrades and records
@@ -111,6 +115,9 @@ private:
     bool openConnection();
     bool checkIntact();
     bool upgrade();
+    // The schema version of the open file, which a store that only reads
+    // leaves as it found it.
+    int fileVersion() const;
     bool setAsideAndStartAgain();
     void closeConnection();
     // Takes a failure in: sets the state from it and remembers its text.

@@ -110,6 +110,71 @@ private slots:
         QCOMPARE(peek.value(QStringLiteral("SELECT count(*) FROM solved")).toInt(), 4);
         QCOMPARE(peek.value(QStringLiteral("PRAGMA user_version")).toInt(), version);
     }
+
+    // A file of version 1 (no day, no offset) is upgraded in place to
+    // version 2: every row stays as it was, gains its day number, and is
+    // read back on its day; rows from then on carry their offset from UTC.
+    // A store that only reads leaves the file at version 1 and reads it as
+    // it is.
+    void upgradeFromVersion1KeepsEveryRow_data() {
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<int>("day"); // as read back
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("a local time") << "2025-12-09T12:34:56" << 46'000 << false;
+        QTest::newRow("New Year's Eve") << "2024-12-31T23:59:59" << 45'657 << false;
+        QTest::newRow("text that is no date") << "yesterday" << 0 << false;
+        QTest::newRow("read only") << "2025-12-09T12:34:56" << 46'000 << true;
+    }
+    void upgradeFromVersion1KeepsEveryRow() {
+        QFETCH(QString, at);
+        QFETCH(int, day);
+        QFETCH(bool, readOnly);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        {
+            Peek peek(path);
+            QVERIFY(peek.exec(QStringLiteral(
+                "CREATE TABLE solved (id INTEGER PRIMARY KEY, at TEXT NOT NULL, kind INTEGER NOT "
+                "NULL, seconds REAL, wrong INTEGER NOT NULL)")));
+            QVERIFY(peek.exec(QStringLiteral("PRAGMA user_version = 1")));
+            for (int i = 0; i < 3; ++i)
+                QVERIFY(peek.exec(QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong) "
+                                                 "VALUES ('%1', %2, 4.5, 1)")
+                                      .arg(at)
+                                      .arg(i)));
+        }
+        HistoryStore store(path,
+                           readOnly ? HistoryStore::Mode::ReadOnly : HistoryStore::Mode::ReadWrite);
+        QCOMPARE(store.isRecording(), !readOnly);
+        qint64 after = 0;
+        const std::vector<SolvedRow> rows = store.readRows(after);
+        QCOMPARE(rows.size(), std::size_t{3});
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(rows[i].day, day);
+            QCOMPARE(rows[i].recipe, i);
+            QCOMPARE(rows[i].seconds, 4.5);
+            QCOMPARE(rows[i].wrong, 1);
+        }
+        std::vector<StoredRow> stored;
+        QVERIFY(store.forEachStoredRow([&stored](const StoredRow& r) { stored.push_back(r); }));
+        QCOMPARE(stored.size(), std::size_t{3});
+        QCOMPARE(stored[0].at, at);
+        QVERIFY(!stored[0].utcOffset.has_value());
+        if (!readOnly) {
+            const SolvedCube cube = solvedAt("2025-12-10T08:00:00", 5, 2, 0);
+            QVERIFY(store.record(cube));
+            QVERIFY(store.forEachStoredRow([&stored](const StoredRow& r) { stored.push_back(r); }));
+            QCOMPARE(stored.back().utcOffset, std::optional(cube.at.offsetFromUtc()));
+            QCOMPARE(store.readRows(after).front().day, 46'001);
+        }
+        Peek peek(path);
+        QCOMPARE(peek.value(QStringLiteral("PRAGMA user_version")).toInt(), readOnly ? 1 : 2);
+        if (!readOnly) // kept as a number, so that reading converts no text
+            QCOMPARE(peek.value(QStringLiteral("SELECT day FROM solved WHERE id = 1")).toInt(),
+                     day);
+        QCOMPARE(peek.value(QStringLiteral("SELECT count(*) FROM solved")).toInt(),
+                 readOnly ? 3 : 4);
+    }
 };
 
 QTEST_GUILESS_MAIN(HistoryStoreTest)
