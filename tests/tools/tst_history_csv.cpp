@@ -51,10 +51,11 @@ private slots:
             record(store, "2025-12-09T12:35:10", 0, std::nan(""), 0);
             record(store, "2025-12-10T08:00:00", 3, 12.5, 1);
         }
-        const QString expected = QStringLiteral("at,kind,seconds,wrong\n"
-                                                "2025-12-09T12:34:56,14,7.123,2\n"
-                                                "2025-12-09T12:35:10,0,,0\n"
-                                                "2025-12-10T08:00:00,3,12.500,1\n");
+        const QString expected =
+            QStringLiteral("at,kind,seconds,wrong,recipe\n"
+                           "2025-12-09T12:34:56+01:00,14,7.123,2,Odd face among turns\n"
+                           "2025-12-09T12:35:10+01:00,0,,0,Which third face\n"
+                           "2025-12-10T08:00:00+01:00,3,12.500,1,One turned face shared\n");
         for (const QStringList& args :
              {QStringList{"history", "--db", path, "--csv"}, QStringList{"history", "--csv"}}) {
             const Run r = tool(args, home.path());
@@ -62,6 +63,56 @@ private slots:
             QCOMPARE(r.code, 0);
             QCOMPARE(r.out, expected);
         }
+    }
+
+    // The recipe's name follows the four columns of old, quoted where it
+    // holds a comma; `at` carries the offset from UTC the row was written
+    // with, or, for a row written before offsets were kept, the one the
+    // local time zone has on that day. Text that is no date stays as it is.
+    void newColumns_data() {
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<QString>("offset"); // SQL: NULL or seconds
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("summer time kept")
+            << "2025-07-01T09:00:00"
+            << "7200" << 4 << "2025-07-01T09:00:00+02:00,4,5.000,0,Turn of one symbol";
+        QTest::newRow("written elsewhere")
+            << "2025-07-01T09:00:00"
+            << "-16200" << 10 << "2025-07-01T09:00:00-04:30,10,5.000,0,Half-turn parity";
+        QTest::newRow("old row in winter")
+            << "2025-01-15T18:00:00"
+            << "NULL" << 2 << "2025-01-15T18:00:00+01:00,2,5.000,0,\"Symmetric symbols, repeated\"";
+        QTest::newRow("old row in summer")
+            << "2025-08-15T18:00:00"
+            << "NULL" << 0 << "2025-08-15T18:00:00+02:00,0,5.000,0,Which third face";
+        QTest::newRow("no date, no recipe") << "soon"
+                                            << "NULL" << 99 << "soon,99,5.000,0,";
+    }
+    void newColumns() {
+        QFETCH(QString, at);
+        QFETCH(QString, offset);
+        QFETCH(int, kind);
+        QFETCH(QString, line);
+        QTemporaryDir home;
+        const QString path = home.filePath(QStringLiteral("h.sqlite"));
+        { HistoryStore create(path); }
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("INSERT INTO solved (at, kind, seconds, "
+                                                      "wrong, utc_offset) VALUES ('%1', %2, 5, 0, "
+                                                      "%3)")
+                                           .arg(at)
+                                           .arg(kind)
+                                           .arg(offset)));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+        const Run r = tool({"history", "--db", path, "--csv"}, home.path());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("at,kind,seconds,wrong,recipe\n") + line + '\n');
     }
 
     // Bad input: one line on stderr, nothing on stdout, exit code 2, and no
