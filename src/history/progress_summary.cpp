@@ -22,6 +22,15 @@ struct DayTally {
     std::vector<double> seconds;
 };
 
+template <class It> std::optional<DayFigures> bestDayOf(It first, It last) {
+    std::optional<DayFigures> best;
+    for (It d = first; d != last; ++d)
+        if (d->cubes >= kBestDayCubes && std::isfinite(d->medianSeconds) &&
+            (!best || d->medianSeconds < best->medianSeconds))
+            best = *d;
+    return best;
+}
+
 void summarizeDays(const std::vector<SolvedRow>& rows, ProgressSummary& summary) {
     std::map<int, DayTally> days;
     for (const SolvedRow& row : rows) {
@@ -39,13 +48,28 @@ void summarizeDays(const std::vector<SolvedRow>& rows, ProgressSummary& summary)
     for (auto& [day, tally] : days)
         all.push_back({day, tally.cubes, median(std::move(tally.seconds)),
                        static_cast<double>(tally.wrong) / tally.cubes});
-    for (const DayFigures& d : all)
-        if (d.cubes >= kBestDayCubes && std::isfinite(d.medianSeconds) &&
-            (!summary.bestDay || d.medianSeconds < summary.bestDay->medianSeconds))
-            summary.bestDay = d;
+    summary.bestDay = bestDayOf(all.begin(), all.end());
 
     const auto first = all.size() > kChartDays ? all.end() - kChartDays : all.begin();
     summary.days.assign(first, all.end());
+    summary.allDays = std::move(all);
+}
+
+// The figures of the rows solved from day first to day last, both included.
+SpanFigures spanFigures(const std::vector<SolvedRow>& rows, int first, int last) {
+    SpanFigures span{first, last, 0, kUnknown, kUnknown};
+    std::vector<double> seconds;
+    long long wrong = 0;
+    for (const SolvedRow& row : rows)
+        if (row.day >= first && row.day <= last && row.day != 0) {
+            ++span.cubes;
+            wrong += wrongPicks(row);
+            seconds.push_back(row.seconds);
+        }
+    span.medianSeconds = median(std::move(seconds));
+    if (span.cubes > 0)
+        span.mistakesPerCube = static_cast<double>(wrong) / span.cubes;
+    return span;
 }
 
 void summarizeRecipes(const std::vector<SolvedRow>& rows, ProgressSummary& summary) {
@@ -120,6 +144,48 @@ double median(std::vector<double> values) {
     // The largest of the lower half is the other middle value.
     const double below = *std::max_element(values.begin(), middle);
     return (below + *middle) / 2.0;
+}
+
+std::optional<PracticePlan> practicePlan(const ProgressSummary& summary) {
+    if (!summary.practiceWeights)
+        return std::nullopt;
+    PracticePlan plan;
+    plan.weights = *summary.practiceWeights;
+    for (std::size_t k = 0; k < summary.recipes.size(); ++k) {
+        plan.weakest[k] = summary.recipes[k].weakest;
+        plan.unmeasured[k] = !summary.recipes[k].measured;
+    }
+    return plan;
+}
+
+RangeFigures rangeFigures(const std::vector<SolvedRow>& rows, const ProgressSummary& summary,
+                          ChartRange range, int today) {
+    RangeFigures figures;
+    const std::vector<DayFigures>& all = summary.allDays;
+    const int last = all.empty() ? today : std::max(today, all.back().day);
+    if (rangeDays(range) > 0) {
+        figures.firstDay = last - rangeDays(range) + 1;
+    } else if (!all.empty()) {
+        figures.firstDay = all.front().day;
+    } else {
+        return figures;
+    }
+    figures.lastDay = last;
+    const auto begin = std::lower_bound(all.begin(), all.end(), figures.firstDay,
+                                        [](const DayFigures& d, int day) { return d.day < day; });
+    figures.days.assign(begin, all.end());
+    figures.bestDay = bestDayOf(figures.days.begin(), figures.days.end());
+    if (figures.days.empty())
+        return figures;
+
+    const int firstPractised = figures.days.front().day;
+    const int lastPractised = figures.days.back().day;
+    figures.firstWeek = spanFigures(rows, firstPractised, firstPractised + kWeekDays - 1);
+    if (lastPractised >= firstPractised + kWeekDays)
+        figures.lastWeek =
+            spanFigures(rows, std::max(lastPractised - kWeekDays + 1, firstPractised + kWeekDays),
+                        lastPractised);
+    return figures;
 }
 
 ProgressSummary summarizeProgress(const std::vector<SolvedRow>& rows) {

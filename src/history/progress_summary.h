@@ -5,6 +5,7 @@
 #pragma once
 
 #include "cube/recipe.h"
+#include "series/weighted_series.h"
 
 #include <array>
 #include <optional>
@@ -50,7 +51,8 @@ struct RecipeFigures {
 };
 
 struct ProgressSummary {
-    std::vector<DayFigures> days; // the latest kChartDays practice days, oldest first
+    std::vector<DayFigures> allDays; // every practice day, oldest first
+    std::vector<DayFigures> days;    // the latest kChartDays practice days, oldest first
     std::array<RecipeFigures, kRecipeCount> recipes{};
     int cubes = 0;
     int daysPractised = 0;
@@ -64,6 +66,59 @@ struct ProgressSummary {
 
 // Rows in the order they were solved, oldest first.
 ProgressSummary summarizeProgress(const std::vector<SolvedRow>& rows);
+
+// How "Practise weakest recipes" shares out its Cubes; none without any
+// history, where practice is a plain random series.
+std::optional<PracticePlan> practicePlan(const ProgressSummary& summary);
+
+// The stretches of time the charts offer, shortest first. Each but All
+// ends today; All begins on the first practice day.
+enum class ChartRange { Days30, Days90, Year, All };
+inline constexpr std::array<ChartRange, 4> kChartRanges = {ChartRange::Days30, ChartRange::Days90,
+                                                           ChartRange::Year, ChartRange::All};
+// The calendar days a range covers; 0 for All.
+constexpr int rangeDays(ChartRange range) {
+    switch (range) {
+    case ChartRange::Days30:
+        return 30;
+    case ChartRange::Days90:
+        return 90;
+    case ChartRange::Year:
+        return 365;
+    case ChartRange::All:
+        break;
+    }
+    return 0;
+}
+
+// The figures of a stretch of days taken over all its Cubes together.
+struct SpanFigures {
+    int firstDay = 0;
+    int lastDay = 0;
+    int cubes = 0;
+    double medianSeconds = 0; // not a finite number when no Cube of it has a time
+    double mistakesPerCube = 0;
+};
+
+// What the charts show of one range.
+struct RangeFigures {
+    int firstDay = 0;                  // the calendar days shown, both included; no days when
+    int lastDay = 0;                   // there is nothing to show
+    std::vector<DayFigures> days;      // the practice days among them, oldest first
+    std::optional<DayFigures> bestDay; // lowest median of those with kBestDayCubes Cubes
+    // The week from the first practice day of the range, and the week up to
+    // its last practice day. The last week is none while every practice
+    // day lies within the first week, and never overlaps it.
+    std::optional<SpanFigures> firstWeek;
+    std::optional<SpanFigures> lastWeek;
+};
+inline constexpr int kWeekDays = 7;
+
+// The figures of range as of today (a day number), from the rows the
+// summary was made of. Days after today, from a clock that was set
+// forward, stretch the range to the last of them.
+RangeFigures rangeFigures(const std::vector<SolvedRow>& rows, const ProgressSummary& summary,
+                          ChartRange range, int today);
 
 // The median of the finite values; not a finite number when there are none.
 double median(std::vector<double> values);
