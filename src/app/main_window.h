@@ -18,7 +18,10 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
+
+class QSettings;
 
 namespace vexlor {
 
@@ -32,13 +35,15 @@ class MainWindow final : public QWidget, public SessionView {
 public:
     // What the window works on. Null members are made and owned by the
     // window: the real dialogs, a fresh series store and test state, the
-    // history at its usual place. Tests pass scripted dialogs, state they can
-    // inspect and a history in a folder of their own.
+    // history and the settings at their usual places. Tests pass scripted
+    // dialogs, state they can inspect, and a history and settings in a
+    // folder of their own.
     struct Services {
         Dialogs* dialogs = nullptr;
         SeriesStore* store = nullptr;
         SessionState* state = nullptr;
         HistoryStore* history = nullptr;
+        QSettings* settings = nullptr;
     };
     MainWindow() : MainWindow(Services{}) {}
     explicit MainWindow(Services services);
@@ -99,15 +104,21 @@ private:
     void describeAnswers();
     void releaseSeries();
     void repaintPictures();
+    // Runs a practice command, keeps the number of Cubes it was given for
+    // the next run, and lets the Progress window step aside for the test
+    // once a series is made.
+    void practise(const std::function<bool()>& command);
 
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<SeriesStore> ownStore_;
     std::unique_ptr<SessionState> ownState_;
     std::unique_ptr<HistoryStore> ownHistory_;
+    std::unique_ptr<QSettings> ownSettings_;
     Dialogs* dialogs_;
     SeriesStore* store_;
     SessionState* state_;
     HistoryStore* history_;
+    QSettings* settings_;
     Pictures pictures_{};
     std::unique_ptr<SessionFlow> flow_;
     std::unique_ptr<SeriesCommands> commands_;

@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -22,13 +24,20 @@ struct WindowFixture {
     ScriptedDialogs dialogs;
     vexlor::SeriesStore store;
     vexlor::SessionState state;
+    QTemporaryDir settingsFolder;
+    std::unique_ptr<QSettings> ownSettings;
     std::unique_ptr<vexlor::MainWindow> form;
 
     // Without a history of its own the window keeps one in the test's data
-    // folder.
-    explicit WindowFixture(vexlor::HistoryStore* history = nullptr) {
+    // folder; without settings, fresh ones of its own.
+    explicit WindowFixture(vexlor::HistoryStore* history = nullptr, QSettings* settings = nullptr) {
+        if (settings == nullptr) {
+            ownSettings = std::make_unique<QSettings>(
+                settingsFolder.filePath(QStringLiteral("Vexlor.conf")), QSettings::IniFormat);
+            settings = ownSettings.get();
+        }
         form = std::make_unique<vexlor::MainWindow>(
-            vexlor::MainWindow::Services{&dialogs, &store, &state, history});
+            vexlor::MainWindow::Services{&dialogs, &store, &state, history, settings});
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qWarning("window not exposed");
