@@ -6,8 +6,10 @@
 #include "tool_process.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -113,6 +115,46 @@ private slots:
         const Run r = tool({"history", "--db", path, "--csv"}, home.path());
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QStringLiteral("at,kind,seconds,wrong,recipe\n") + line + '\n');
+    }
+
+    // practise writes the series "Practise weakest recipes" makes; without
+    // any history, the bytes generate writes with the same seed. A missing
+    // or damaged history is bad input: exit code 2 and no file.
+    void practise_data() {
+        QTest::addColumn<QString>("file"); // "", "garbage", "no rows", "rows"
+        QTest::addColumn<int>("code");
+        QTest::newRow("no such file") << "" << 2;
+        QTest::newRow("damaged") << "garbage" << 2;
+        QTest::newRow("no history") << "no rows" << 0;
+        QTest::newRow("a history") << "rows" << 0;
+    }
+    void practise() {
+        QFETCH(QString, file);
+        QFETCH(int, code);
+        QTemporaryDir home;
+        const QString path = home.filePath(QStringLiteral("h.sqlite"));
+        const QString out = home.filePath(QStringLiteral("p.srs"));
+        if (file == QLatin1String("garbage")) {
+            QVERIFY(writeAll(path, QByteArray("not a database at all\n").repeated(100)));
+        } else if (!file.isEmpty()) {
+            HistoryStore store(path);
+            for (int i = 0; file == QLatin1String("rows") && i < 30; ++i)
+                record(store, "2025-12-09T12:00:00", i % 3, 3.0, 0);
+        }
+        const Run r = tool({"practise", "40", "--db", path, "--seed", "9", "-o", out}, home.path());
+        QCOMPARE(r.code, code);
+        QCOMPARE(QFileInfo::exists(out), code == 0);
+        if (code != 0)
+            return;
+        const QString random = home.filePath(QStringLiteral("g.srs"));
+        QCOMPARE(tool({"generate", "40", "--seed", "9", "-o", random}, home.path()).code, 0);
+        QCOMPARE(readAll(out) == readAll(random), file == QLatin1String("no rows"));
+        // The three recipes tried are the weakest: at least half of the Cubes.
+        if (file == QLatin1String("rows")) {
+            const Run info = tool({"info", out}, home.path());
+            QVERIFY2(info.out.count(QRegularExpression(QStringLiteral(" kind=[012] "))) >= 20,
+                     qPrintable(info.out));
+        }
     }
 
     // Bad input: one line on stderr, nothing on stdout, exit code 2, and no

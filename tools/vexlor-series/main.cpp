@@ -2,6 +2,7 @@
 // command line, with the program's own generator, rules and file code.
 #include "commands.h"
 #include "history_csv.h"
+#include "practise.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -105,12 +106,17 @@ int main(int argc, char* argv[]) {
                        "      2), always unsolved, then an answer key\n"
                        "  history [--db FILE] --csv\n"
                        "      every Cube solved in the program, one CSV row each\n"
+                       "  practise COUNT [--db FILE] [--seed SECONDS] -o FILE\n"
+                       "      a practice series of COUNT cubes that favours the weakest\n"
+                       "      recipes of the history, as \"Practise weakest recipes\" makes\n"
+                       "      it; without any history, the random series generate makes\n"
                        "\n"
                        "Exit codes: 0 success, 1 a check failed, 2 bad input."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("generate, info, check, render, sheet or history"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("generate, info, check, render, sheet, history or practise"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("the command's arguments"),
                                  QStringLiteral("[...]"));
@@ -192,6 +198,11 @@ int main(int argc, char* argv[]) {
          {&output, &perPage, &from, &count, &title, &pageSize, &keyOnly},
          "OUT.pdf"},
         {"history", "history [--db FILE] --csv", 0, {&database, &csv}, nullptr},
+        {"practise",
+         "practise COUNT [--db FILE] [--seed SECONDS] -o FILE",
+         1,
+         {&output, &database, &seed},
+         "FILE"},
     };
     const Usage* usage = nullptr;
     for (const Usage& u : usages)
@@ -228,6 +239,8 @@ int main(int argc, char* argv[]) {
     const auto valueOf = [&](const QCommandLineOption& o) {
         return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
     };
+    if (command == QLatin1String("practise"))
+        return practise(rest[0], valueOf(database), valueOf(seed), parser.value(output));
     return sheet(rest[0],
                  {valueOf(perPage), valueOf(from), valueOf(count), valueOf(title),
                   valueOf(pageSize), parser.isSet(keyOnly)},
