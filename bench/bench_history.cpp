@@ -1,6 +1,8 @@
 // The history's costs where a user would feel them: writing the row of a
-// solved Cube (part of the pick), opening the file at start-up, and opening
-// the Progress window on 100,000 rows (reading, summarising, drawing).
+// solved Cube (part of the pick), opening the file at start-up, opening the
+// Progress window on 100,000 rows (reading, summarising, drawing) against a
+// floor of plain libsqlite3 computing the same figures, and switching the
+// charts' range.
 #include "app/progress_window.h"
 #include "history/history_store.h"
 
@@ -10,7 +12,9 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
+#include <cmath>
 #include <memory>
 #include <random>
 
@@ -20,8 +24,9 @@ namespace {
 
 constexpr int kRows = 100'000;
 
-// A history of kRows solves over 400 days, made once for all benchmarks in
-// one transaction (row by row, every commit would wait for the disk).
+// A history of kRows solves over the 400 days up to today, made once for all
+// benchmarks in one transaction (row by row, every commit would wait for the
+// disk).
 const QString& largeHistory() {
     static QTemporaryDir dir;
     static const QString path = [] {
@@ -34,16 +39,18 @@ const QString& largeHistory() {
             db.open();
             db.transaction();
             QSqlQuery insert(db);
-            insert.prepare(QStringLiteral(
-                "INSERT INTO solved (at, kind, seconds, wrong) VALUES (?, ?, ?, ?)"));
+            insert.prepare(QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong, day, "
+                                          "utc_offset) VALUES (?, ?, ?, ?, ?, ?)"));
             std::mt19937 random(7);
-            const QDateTime first(QDate(2024, 1, 1), QTime(8, 0));
+            const QDateTime first(QDate::currentDate().addDays(-400), QTime(8, 0));
             for (int i = 0; i < kRows; ++i) {
-                insert.bindValue(
-                    0, first.addSecs(i * 345LL).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+                const QDateTime at = first.addSecs(i * 345LL);
+                insert.bindValue(0, at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
                 insert.bindValue(1, static_cast<int>(random() % kRecipeCount));
                 insert.bindValue(2, 3.0 + (random() % 20'000) / 1000.0);
                 insert.bindValue(3, static_cast<int>(random() % 4 == 0));
+                insert.bindValue(4, dayNumber(at.date()));
+                insert.bindValue(5, at.offsetFromUtc());
                 insert.exec();
             }
             db.commit();
@@ -113,6 +120,56 @@ void BM_OpenProgressWindow100k(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenProgressWindow100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor the window's first opening is measured against: a plain C
+// program over libsqlite3 reading the same rows and computing the same
+// figures (the summary and the range the window opens on), drawing nothing.
+void BM_FloorProgressFigures100k(benchmark::State& state) {
+    const QByteArray path = largeHistory().toUtf8();
+    const int today = dayNumber(QDate::currentDate());
+    for (auto _ : state) {
+        sqlite3* db = nullptr;
+        sqlite3_stmt* select = nullptr;
+        if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK ||
+            sqlite3_prepare_v2(db, "SELECT day, kind, seconds, wrong FROM solved ORDER BY id", -1,
+                               &select, nullptr) != SQLITE_OK) {
+            state.SkipWithError("the history did not open");
+            sqlite3_close(db);
+            break;
+        }
+        std::vector<SolvedRow> rows;
+        while (sqlite3_step(select) == SQLITE_ROW) {
+            SolvedRow& row = rows.emplace_back();
+            row.day = sqlite3_column_int(select, 0);
+            row.recipe = sqlite3_column_int(select, 1);
+            row.seconds = sqlite3_column_type(select, 2) == SQLITE_NULL
+                              ? std::nan("")
+                              : sqlite3_column_double(select, 2);
+            row.wrong = sqlite3_column_int(select, 3);
+        }
+        sqlite3_finalize(select);
+        sqlite3_close(db);
+        const ProgressSummary summary = summarizeProgress(rows);
+        benchmark::DoNotOptimize(rangeFigures(rows, summary, ChartRange::Days30, today));
+        if (summary.cubes != kRows)
+            state.SkipWithError("not every row was read");
+    }
+}
+BENCHMARK(BM_FloorProgressFigures100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Another range chosen in the open window: its figures, the charts and the
+// window drawn anew.
+void BM_SwitchRange100k(benchmark::State& state) {
+    HistoryStore history(largeHistory());
+    ProgressWindow window(history, nullptr);
+    window.refresh();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        window.setRange(kChartRanges[next++ % kChartRanges.size()]);
+        benchmark::DoNotOptimize(window.grab().size());
+    }
+}
+BENCHMARK(BM_SwitchRange100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A Cube solved while the window is open: one new row read, all summarised
 // again, the window drawn.
