@@ -56,7 +56,7 @@ std::size_t indexOf(ChartRange range) {
 } // namespace
 
 ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent, QSettings* settings)
-    : QDialog(parent), history_(history), settings_(settings), generation_(history.generation()) {
+    : QDialog(parent), history_(history), settings_(settings) {
     setObjectName(QStringLiteral("progress"));
     setWindowTitle(QStringLiteral("Progress"));
     setModal(false);
@@ -156,15 +156,9 @@ ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent, QSettings
 }
 
 void ProgressWindow::refresh() {
-    // A damaged file was set aside since the last read: its rows are gone.
-    if (history_.generation() != generation_) {
-        generation_ = history_.generation();
-        rows_.clear();
-        lastRow_ = 0;
-    }
-    std::vector<SolvedRow> added = history_.readRows(lastRow_);
-    rows_.insert(rows_.end(), added.begin(), added.end());
-    summary_ = summarizeProgress(rows_);
+    // Read whole each time: the tallies make that cheap, and a damaged file
+    // set aside since the last read takes its rows with it.
+    summary_ = summarizeProgress(history_.readFigures());
     showSummary();
 }
 
@@ -235,7 +229,9 @@ void ProgressWindow::showSummary() {
 
 void ProgressWindow::showRange() {
     const int today = dayNumber(localDateTime(now()).date());
-    rangeFigures_ = vexlor::rangeFigures(rows_, summary_, range_, today);
+    rangeFigures_ = vexlor::rangeFigures(summary_, range_, today, [this](int first, int last) {
+        return history_.readSpan(first, last);
+    });
     const RangeFigures& r = rangeFigures_;
     const bool any = !summary_.allDays.empty();
 

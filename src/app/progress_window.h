@@ -61,9 +61,6 @@ private:
 
     HistoryStore& history_;
     QSettings* settings_;
-    std::vector<SolvedRow> rows_;
-    qint64 lastRow_ = 0;
-    int generation_ = 0;
     ProgressSummary summary_;
     ChartRange range_ = ChartRange::Days30;
     RangeFigures rangeFigures_;

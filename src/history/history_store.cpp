@@ -46,6 +46,25 @@ int codeOf(const QSqlError& error) {
     return ok ? code & 0xFF : -1;
 }
 
+// SQL shared by the upgrade steps below. A time counts when it is a finite
+// number: NULL, text and infinities sort outside these bounds.
+#define VEXLOR_KNOWN_TIME "seconds BETWEEN -1e308 AND 1e308"
+#define VEXLOR_DAY_OF(at) "CAST(julianday(substr(" at ", 1, 10)) - 2415018.5 AS INTEGER)"
+// Sets the tally of day D (an SQL expression; NULL for rows whose date
+// cannot be read, tallied as day 0) anew from its rows: its Cubes, its wrong
+// picks and the median of its known times (the mean of the middle two for
+// an even count). A day without rows loses its tally.
+#define VEXLOR_TALLY_DAY(D)                                                                        \
+    "DELETE FROM day_tallies WHERE day = IFNULL(" D ", 0);"                                        \
+    " INSERT INTO day_tallies (day, cubes, wrong, median)"                                         \
+    " SELECT IFNULL(" D ", 0), count(*), total(max(wrong, 0)),"                                    \
+    " (SELECT avg(seconds) FROM (SELECT seconds FROM solved"                                       \
+    " WHERE day IS " D " AND " VEXLOR_KNOWN_TIME " ORDER BY seconds"                               \
+    " LIMIT 2 - (SELECT count(*) FROM solved WHERE day IS " D " AND " VEXLOR_KNOWN_TIME ") % 2"    \
+    " OFFSET ((SELECT count(*) FROM solved WHERE day IS " D " AND " VEXLOR_KNOWN_TIME              \
+    ") - 1) / 2))"                                                                                 \
+    " FROM solved WHERE day IS " D " HAVING count(*) > 0;"
+
 // The steps from each schema version to the next, each a list of
 // statements. Steps only ever add, so that an older file keeps every row it
 // has.
@@ -57,35 +76,78 @@ const std::initializer_list<const char*> kUpgrades[] = {
      " kind INTEGER NOT NULL,"
      " seconds REAL,"
      " wrong INTEGER NOT NULL)"},
-    // 1 -> 2: the local day as a number, so that reading a large history
-    // converts no text, and the offset from UTC in seconds, so that an export
-    // can tell which moment a local time meant. Julianday of 30 December 1899
-    // is 2415018.5. Rows written before keep no offset: it was never known.
+    // 1 -> 2: the local day as a number, and the offset from UTC in seconds,
+    // so that an export can tell which moment a local time meant (rows
+    // written before keep none: it was never known). Julianday of 30
+    // December 1899 is 2415018.5.
+    //
+    // And tallies per day and per recipe that SQLite keeps as rows are added
+    // or removed, by this program or any other (an older Vexlor writes no
+    // day: the trigger fills it in), so that the Progress window reads a row
+    // per day rather than every row; the indexes serve the tallies, a
+    // recipe's latest solves and a week's rows.
     {"ALTER TABLE solved ADD COLUMN day INTEGER",
      "ALTER TABLE solved ADD COLUMN utc_offset INTEGER",
-     "UPDATE solved SET day = CAST(julianday(substr(at, 1, 10)) - 2415018.5 AS INTEGER)"},
+     "UPDATE solved SET day = " VEXLOR_DAY_OF("at"),
+     "CREATE INDEX solved_by_day ON solved (day, seconds, wrong)",
+     "CREATE INDEX solved_by_kind ON solved (kind)",
+     "CREATE TABLE day_tallies (day PRIMARY KEY, cubes INTEGER NOT NULL, wrong INTEGER NOT NULL,"
+     " median REAL)",
+     "CREATE TABLE recipe_tallies (kind PRIMARY KEY, cubes INTEGER NOT NULL)",
+     "INSERT INTO day_tallies (day, cubes, wrong)"
+     " SELECT IFNULL(day, 0), count(*), total(max(wrong, 0)) FROM solved GROUP BY IFNULL(day, 0)",
+     "UPDATE day_tallies SET median = middle.median FROM"
+     " (SELECT d, avg(seconds) AS median FROM"
+     " (SELECT IFNULL(day, 0) AS d, seconds,"
+     " row_number() OVER (PARTITION BY IFNULL(day, 0) ORDER BY seconds) AS r,"
+     " count(*) OVER (PARTITION BY IFNULL(day, 0)) AS n"
+     " FROM solved WHERE " VEXLOR_KNOWN_TIME ")"
+     " WHERE r IN ((n + 1) / 2, n / 2 + 1) GROUP BY d) AS middle"
+     " WHERE day_tallies.day = middle.d",
+     "INSERT INTO recipe_tallies (kind, cubes) SELECT kind, count(*) FROM solved GROUP BY kind",
+     // clang-format off
+     "CREATE TRIGGER solved_added AFTER INSERT ON solved BEGIN"
+     " UPDATE solved SET day = " VEXLOR_DAY_OF("NEW.at") " WHERE id = NEW.id AND day IS NULL; "
+     VEXLOR_TALLY_DAY("COALESCE(NEW.day, " VEXLOR_DAY_OF("NEW.at") ")")
+     " INSERT INTO recipe_tallies (kind, cubes) VALUES (NEW.kind, 1)"
+     " ON CONFLICT (kind) DO UPDATE SET cubes = cubes + 1;"
+     " END",
+     "CREATE TRIGGER solved_removed AFTER DELETE ON solved BEGIN "
+     VEXLOR_TALLY_DAY("OLD.day")
+     " UPDATE recipe_tallies SET cubes = cubes - 1 WHERE kind = OLD.kind;"
+     " DELETE FROM recipe_tallies WHERE kind = OLD.kind AND cubes <= 0;"
+     " END"},
+    // clang-format on
 };
 static_assert(std::size(kUpgrades) == HistoryStore::kSchemaVersion);
 
+// The first version whose files carry the day and the tallies.
+constexpr int kTalliesVersion = 2;
+
 // The local day of a row worked out from its text, for rows that carry no
 // day number: those of a file not yet upgraded (read-only, or only being
-// exported), and those an older program wrote into an upgraded file.
-const QString kDayOfAt =
-    QStringLiteral("CAST(julianday(substr(at, 1, 10)) - 2415018.5 AS INTEGER)");
+// exported).
+const QString kDayOfAt = QStringLiteral(VEXLOR_DAY_OF("at"));
+// A row's time, or NULL when it is not a finite number.
+const QString kKnownTime = QStringLiteral("CASE WHEN " VEXLOR_KNOWN_TIME " THEN seconds END");
 
-// The query that reads the rows after one id up to another, for a file of
-// the given schema version. Qt's driver wraps every value of every row in a
-// QVariant, which costs more than SQLite's reading itself, so a row comes as
-// two values: its seconds, and one integer that packs its day (from bit 16),
-// its recipe (bits 8-15; 255 for a number no recipe has) and its wrong picks
-// (bits 0-7, at most 255, more than any Cube can have).
+// The day of a row in a file of the given schema version.
+QString dayOf(int version) {
+    return version >= kTalliesVersion ? QStringLiteral("day") : kDayOfAt;
+}
+
+// The query that reads the rows after one id up to another. Qt's driver
+// wraps every value of every row in a QVariant, which costs more than
+// SQLite's reading itself, so a row comes as two values: its time, and one
+// integer that packs its day (from bit 16), its recipe (bits 8-15; 255 for a
+// number no recipe has) and its wrong picks (bits 0-7, at most 255, more
+// than any Cube can have).
 QString selectRows(int version) {
-    const QString day = version >= 2 ? QStringLiteral("COALESCE(day, %1)").arg(kDayOfAt) : kDayOfAt;
-    return QStringLiteral("SELECT (COALESCE(%1, 0) << 16)"
+    return QStringLiteral("SELECT (IFNULL(%1, 0) << 16)"
                           " | (CASE WHEN kind BETWEEN 0 AND 254 THEN kind ELSE 255 END << 8)"
-                          " | max(0, min(wrong, 255)), seconds"
+                          " | max(0, min(wrong, 255)), %2"
                           " FROM solved WHERE id > ? AND id <= ? ORDER BY id")
-        .arg(day);
+        .arg(dayOf(version), kKnownTime);
 }
 
 SolvedRow unpackRow(qint64 packed, const QVariant& seconds) {
@@ -98,6 +160,10 @@ QString selectStored(int version) {
     return QStringLiteral("SELECT at, kind, seconds, wrong, %1 FROM solved ORDER BY id")
         .arg(version >= 2 ? QStringLiteral("utc_offset") : QStringLiteral("NULL"));
 }
+
+#undef VEXLOR_TALLY_DAY
+#undef VEXLOR_DAY_OF
+#undef VEXLOR_KNOWN_TIME
 
 const QString kInsert = QStringLiteral(
     "INSERT INTO solved (at, kind, seconds, wrong, day, utc_offset) VALUES (?, ?, ?, ?, ?, ?)");
@@ -462,6 +528,80 @@ std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
     }
     readError_.clear();
     return rows;
+}
+
+HistoryFigures HistoryStore::readFigures() {
+    if (!readable_)
+        return {};
+    const int version = fileVersion();
+    if (version < kTalliesVersion) {
+        qint64 after = 0;
+        return gatherFigures(readRows(after));
+    }
+    QSqlQuery q(QSqlDatabase::database(connectionName_, false));
+    q.setForwardOnly(true);
+    const auto failed = [this, &q] {
+        readError_ = q.lastError().databaseText();
+        return HistoryFigures{};
+    };
+    HistoryFigures figures;
+    if (!q.exec(QStringLiteral("SELECT day, cubes, wrong, median FROM day_tallies ORDER BY day")))
+        return failed();
+    while (q.next()) {
+        const int day = q.value(0).toInt();
+        const int cubes = q.value(1).toInt();
+        figures.cubes += cubes;
+        const QVariant median = q.value(3);
+        if (day != 0 && cubes > 0)
+            figures.days.push_back({day, cubes, median.isNull() ? std::nan("") : median.toDouble(),
+                                    q.value(2).toDouble() / cubes});
+    }
+    if (!q.exec(QStringLiteral("SELECT kind, cubes FROM recipe_tallies")))
+        return failed();
+    while (q.next()) {
+        bool isNumber = false;
+        const int kind = q.value(0).toInt(&isNumber);
+        if (isNumber && isRecipe(kind))
+            figures.recipeCubes[static_cast<std::size_t>(kind)] = q.value(1).toInt();
+    }
+    if (!q.prepare(QStringLiteral("SELECT %1, wrong FROM solved WHERE kind = ? ORDER BY id DESC"
+                                  " LIMIT %2")
+                       .arg(kKnownTime)
+                       .arg(kRecentSolves)))
+        return failed();
+    for (int k = 0; k < kRecipeCount; ++k) {
+        q.bindValue(0, k);
+        if (!q.exec())
+            return failed();
+        std::vector<SolvedRow>& recent = figures.recentSolves[static_cast<std::size_t>(k)];
+        while (q.next()) {
+            const QVariant seconds = q.value(0);
+            recent.push_back(
+                {0, k, seconds.isNull() ? std::nan("") : seconds.toDouble(), q.value(1).toInt()});
+        }
+        std::reverse(recent.begin(), recent.end());
+    }
+    readError_.clear();
+    return figures;
+}
+
+SpanFigures HistoryStore::readSpan(int first, int last) {
+    std::vector<SolvedRow> rows;
+    QSqlQuery q(QSqlDatabase::database(connectionName_, false));
+    q.setForwardOnly(true);
+    if (readable_ &&
+        q.prepare(QStringLiteral("SELECT %1, wrong FROM solved WHERE %2 BETWEEN ? AND ?")
+                      .arg(kKnownTime, dayOf(fileVersion())))) {
+        q.addBindValue(first);
+        q.addBindValue(last);
+        if (q.exec())
+            while (q.next()) {
+                const QVariant seconds = q.value(0);
+                rows.push_back({first, 0, seconds.isNull() ? std::nan("") : seconds.toDouble(),
+                                q.value(1).toInt()});
+            }
+    }
+    return spanFigures(rows, first, last);
 }
 
 bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>& visit) {

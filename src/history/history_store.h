@@ -101,6 +101,14 @@ public:
     // cannot be read.
     std::vector<SolvedRow> readRows(qint64& after);
 
+    // What the Progress window shows of the whole history, read from the
+    // tallies SQLite keeps in a file of version 2 on (or else gathered from
+    // every row). Empty, with the reason in readError(), when the database
+    // cannot be read.
+    HistoryFigures readFigures();
+    // The figures of the rows solved from day first to day last.
+    SpanFigures readSpan(int first, int last);
+
     // Calls visit for every row as stored, oldest first. False, with the
     // reason in readError(), when the rows cannot be read.
     bool forEachStoredRow(const std::function<void(const StoredRow&)>& visit);

@@ -8,6 +8,7 @@
 #include "series/weighted_series.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -64,7 +65,23 @@ struct ProgressSummary {
     std::optional<RecipeWeights> practiceWeights;
 };
 
+// What the history holds, in the form the summary takes it: per practice
+// day, and per recipe its count and latest solves. The history store reads
+// it from tallies SQLite keeps as rows are added; gatherFigures makes it
+// from the rows themselves.
+struct HistoryFigures {
+    int cubes = 0;                // every row, undated and unknown recipes included
+    std::vector<DayFigures> days; // every dated day with a solve, oldest first
+    std::array<int, kRecipeCount> recipeCubes{};
+    // Each recipe's latest kRecentSolves solves (at most), oldest first.
+    std::array<std::vector<SolvedRow>, kRecipeCount> recentSolves{};
+};
+
 // Rows in the order they were solved, oldest first.
+HistoryFigures gatherFigures(const std::vector<SolvedRow>& rows);
+
+ProgressSummary summarizeProgress(const HistoryFigures& history);
+// The same as summarizeProgress(gatherFigures(rows)).
 ProgressSummary summarizeProgress(const std::vector<SolvedRow>& rows);
 
 // How "Practise weakest recipes" shares out its Cubes; none without any
@@ -114,9 +131,17 @@ struct RangeFigures {
 };
 inline constexpr int kWeekDays = 7;
 
-// The figures of range as of today (a day number), from the rows the
-// summary was made of. Days after today, from a clock that was set
-// forward, stretch the range to the last of them.
+// The figures of the rows solved from day first to day last, both included.
+SpanFigures spanFigures(const std::vector<SolvedRow>& rows, int first, int last);
+// The same, read from wherever the rows are.
+using SpanReader = std::function<SpanFigures(int first, int last)>;
+
+// The figures of range as of today (a day number), with its weeks read by
+// span. Days after today, from a clock that was set forward, stretch the
+// range to the last of them.
+RangeFigures rangeFigures(const ProgressSummary& summary, ChartRange range, int today,
+                          const SpanReader& span);
+// The same, with the weeks taken from the rows the summary was made of.
 RangeFigures rangeFigures(const std::vector<SolvedRow>& rows, const ProgressSummary& summary,
                           ChartRange range, int today);
 

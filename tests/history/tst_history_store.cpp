@@ -44,6 +44,37 @@ SolvedCube solvedAt(const char* at, int kind, double seconds, int wrong) {
     return {QDateTime::fromString(QString::fromLatin1(at), Qt::ISODate), kind, seconds, wrong};
 }
 
+bool same(double a, double b) {
+    return (std::isnan(a) && std::isnan(b)) || std::abs(a - b) < 1e-9;
+}
+
+// The figures read from the tallies SQLite keeps are those of the rows.
+void compareWithRows(HistoryStore& store) {
+    qint64 after = 0;
+    const HistoryFigures fromRows = gatherFigures(store.readRows(after));
+    const HistoryFigures read = store.readFigures();
+    QCOMPARE(read.cubes, fromRows.cubes);
+    QCOMPARE(read.days.size(), fromRows.days.size());
+    for (std::size_t i = 0; i < read.days.size(); ++i) {
+        QCOMPARE(read.days[i].day, fromRows.days[i].day);
+        QCOMPARE(read.days[i].cubes, fromRows.days[i].cubes);
+        QVERIFY2(same(read.days[i].medianSeconds, fromRows.days[i].medianSeconds),
+                 qPrintable(QStringLiteral("day %1: median %2, not %3")
+                                .arg(read.days[i].day)
+                                .arg(read.days[i].medianSeconds)
+                                .arg(fromRows.days[i].medianSeconds)));
+        QVERIFY(same(read.days[i].mistakesPerCube, fromRows.days[i].mistakesPerCube));
+    }
+    QCOMPARE(read.recipeCubes, fromRows.recipeCubes);
+    for (std::size_t k = 0; k < read.recentSolves.size(); ++k) {
+        QCOMPARE(read.recentSolves[k].size(), fromRows.recentSolves[k].size());
+        for (std::size_t i = 0; i < read.recentSolves[k].size(); ++i) {
+            QVERIFY(same(read.recentSolves[k][i].seconds, fromRows.recentSolves[k][i].seconds));
+            QCOMPARE(read.recentSolves[k][i].wrong, fromRows.recentSolves[k][i].wrong);
+        }
+    }
+}
+
 } // namespace
 
 class HistoryStoreTest : public QObject {
@@ -167,6 +198,7 @@ private slots:
             QCOMPARE(stored.back().utcOffset, std::optional(cube.at.offsetFromUtc()));
             QCOMPARE(store.readRows(after).front().day, 46'001);
         }
+        compareWithRows(store);
         Peek peek(path);
         QCOMPARE(peek.value(QStringLiteral("PRAGMA user_version")).toInt(), readOnly ? 1 : 2);
         if (!readOnly) // kept as a number, so that reading converts no text
@@ -174,6 +206,42 @@ private slots:
                      day);
         QCOMPARE(peek.value(QStringLiteral("SELECT count(*) FROM solved")).toInt(),
                  readOnly ? 3 : 4);
+    }
+
+    // The Progress window reads tallies SQLite keeps per day and per recipe
+    // rather than every row; they always agree with the rows: medians of odd
+    // and even counts, unknown times, negative wrong picks, undated rows,
+    // rows written without a day (by an older Vexlor) and rows removed.
+    void talliesFollowTheRows_data() {
+        QTest::addColumn<QStringList>("changes"); // SQL run on the file after the store's rows
+        QTest::newRow("only the store's rows") << QStringList{};
+        QTest::newRow("an older Vexlor's rows")
+            << QStringList{"INSERT INTO solved (at, kind, seconds, wrong) VALUES "
+                           "('2025-12-09T20:00:00', 3, 1.25, 0), ('2025-12-11T20:00:00', 3, 9, 1)"};
+        QTest::newRow("odd values")
+            << QStringList{"INSERT INTO solved (at, kind, seconds, wrong) VALUES ('garbage', 2, 4, "
+                           "1), ('2025-12-09T21:00:00', 17, NULL, -3), ('2025-12-09T22:00:00', "
+                           "0, 1e999, 2)"};
+        QTest::newRow("rows removed") << QStringList{"DELETE FROM solved WHERE id % 3 = 0",
+                                                     "DELETE FROM solved WHERE kind = 1"};
+    }
+    void talliesFollowTheRows() {
+        QFETCH(QStringList, changes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        HistoryStore store(path);
+        for (int i = 0; i < 120; ++i) {
+            const QString at = QStringLiteral("2025-12-%1T12:00:00").arg(10 + i % 4);
+            QVERIFY(store.record({QDateTime::fromString(at, Qt::ISODate), i % 5,
+                                  i % 7 == 0 ? std::nan("") : 0.5 * ((i * 37) % 23), i % 3}));
+        }
+        {
+            Peek peek(path);
+            for (const QString& change : changes)
+                QVERIFY2(peek.exec(change), qPrintable(change));
+        }
+        compareWithRows(store);
+        QVERIFY(store.readError().isEmpty());
     }
 };
 
