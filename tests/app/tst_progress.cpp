@@ -499,10 +499,10 @@ private slots:
             QTest::keyClick(recipes, Qt::Key_Down);
             QTest::keyClick(recipes, Qt::Key_Return);
         } else {
-            int y = 0;
-            while (recipes->rowAt(QPoint(20, y)) != 2)
-                QVERIFY(++y < recipes->height());
-            QTest::mouseClick(recipes, Qt::LeftButton, {}, QPoint(20, y + 3));
+            // The heading and the 15 rows share the height evenly; the third
+            // row is the fourth line.
+            const int line = (recipes->sizeHint().height() - 12) / (kRecipeCount + 1);
+            QTest::mouseClick(recipes, Qt::LeftButton, {}, QPoint(20, 6 + line * 7 / 2));
         }
         RecipeGuide* guide = progress->guide();
         QVERIFY(guide != nullptr && guide->isVisible());
