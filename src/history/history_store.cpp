@@ -533,11 +533,12 @@ std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
 HistoryFigures HistoryStore::readFigures() {
     if (!readable_)
         return {};
-    const int version = fileVersion();
-    if (version < kTalliesVersion) {
+    const auto fromRows = [this] {
         qint64 after = 0;
         return gatherFigures(readRows(after));
-    }
+    };
+    if (fileVersion() < kTalliesVersion)
+        return fromRows();
     QSqlQuery q(QSqlDatabase::database(connectionName_, false));
     q.setForwardOnly(true);
     const auto failed = [this, &q] {
@@ -545,8 +546,10 @@ HistoryFigures HistoryStore::readFigures() {
         return HistoryFigures{};
     };
     HistoryFigures figures;
+    // A file whose tallies are gone (dropped by hand) is still read, row by
+    // row.
     if (!q.exec(QStringLiteral("SELECT day, cubes, wrong, median FROM day_tallies ORDER BY day")))
-        return failed();
+        return fromRows();
     while (q.next()) {
         const int day = q.value(0).toInt();
         const int cubes = q.value(1).toInt();
