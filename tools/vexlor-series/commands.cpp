@@ -159,28 +159,31 @@ int fail(const QString& message) {
     return kExitBadInput;
 }
 
-int generate(const QString& countText, const std::optional<QString>& seedText,
-             const QString& output) {
+std::optional<QString> readSeriesArguments(const QString& countText,
+                                           const std::optional<QString>& seedText,
+                                           SeriesArguments& arguments) {
     bool ok = false;
-    const int count = countText.toInt(&ok);
-    if (!ok || count < 1 || count > kMaxCubesPerFile)
-        return fail(QStringLiteral("COUNT must be a whole number from 1 to 65535, not '%1'")
-                        .arg(countText));
-    std::int64_t seconds = 0;
+    arguments.count = countText.toInt(&ok);
+    if (!ok || arguments.count < 1 || arguments.count > kMaxCubesPerFile)
+        return QStringLiteral("COUNT must be a whole number from 1 to 65535, not '%1'")
+            .arg(countText);
     if (seedText) {
-        seconds = seedText->toLongLong(&ok);
+        arguments.seed = seedText->toLongLong(&ok);
         if (!ok)
-            return fail(QStringLiteral("SECONDS must be a whole number, not '%1'").arg(*seedText));
+            return QStringLiteral("SECONDS must be a whole number, not '%1'").arg(*seedText);
     }
+    return std::nullopt;
+}
 
+void startRandomSource(const SeriesArguments& arguments) {
     setupTopology();
-    if (seedText)
-        seedRandom(seconds);
+    if (arguments.seed)
+        seedRandom(*arguments.seed);
     else
         seedRandom();
-    SeriesStore store;
-    store.seriesSize = count;
-    store.makeRandomSeries();
+}
+
+int saveGenerated(const SeriesStore& store, const QString& output) {
     // Saved as the program saves its Current series: without picks or times.
     QString reason;
     const WriteResult result = saveSeriesFile(output, store[SeriesId::Current], true, &reason);
@@ -188,6 +191,18 @@ int generate(const QString& countText, const std::optional<QString>& seedText,
         return fail(QStringLiteral("cannot write %1: %2")
                         .arg(output, reason.isEmpty() ? saveMessage(result) : reason));
     return kExitOk;
+}
+
+int generate(const QString& countText, const std::optional<QString>& seedText,
+             const QString& output) {
+    SeriesArguments arguments;
+    if (const auto error = readSeriesArguments(countText, seedText, arguments))
+        return fail(*error);
+    startRandomSource(arguments);
+    SeriesStore store;
+    store.seriesSize = arguments.count;
+    store.makeRandomSeries();
+    return saveGenerated(store, output);
 }
 
 int info(const QString& file, bool json) {

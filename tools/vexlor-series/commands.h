@@ -2,8 +2,11 @@
 // success, 1 a check found broken Cubes, 2 bad input or a failed write.
 #pragma once
 
+#include "series/series_store.h"
+
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 
 namespace vexlor::tool {
@@ -33,5 +36,19 @@ struct SheetArguments {
     bool keyOnly = false;
 };
 int sheet(const QString& file, const SheetArguments& arguments, const QString& output);
+
+// What the commands that make a series share (generate, practise): COUNT
+// and --seed read and checked, the random source started from the seed (or
+// the time), and the series saved as the program saves Current.
+struct SeriesArguments {
+    int count = 0;
+    std::optional<std::int64_t> seed;
+};
+// On failure one line saying what is wrong.
+std::optional<QString> readSeriesArguments(const QString& count, const std::optional<QString>& seed,
+                                           SeriesArguments& arguments);
+void startRandomSource(const SeriesArguments& arguments);
+// Writes Current of store to output; returns the exit code.
+int saveGenerated(const SeriesStore& store, const QString& output);
 
 } // namespace vexlor::tool

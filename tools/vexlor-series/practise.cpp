@@ -1,11 +1,8 @@
 #include "practise.h"
 
 #include "commands.h"
-#include "cube/random.h"
-#include "cube/topology.h"
 #include "history/history_store.h"
 #include "history/progress_summary.h"
-#include "series/series_file.h"
 #include "series/weighted_series.h"
 
 #include <cmath>
@@ -15,17 +12,9 @@ namespace vexlor::tool {
 
 int practise(const QString& countText, const std::optional<QString>& database,
              const std::optional<QString>& seedText, const QString& output) {
-    bool ok = false;
-    const int count = countText.toInt(&ok);
-    if (!ok || count < 1 || count > kMaxCubesPerFile)
-        return fail(QStringLiteral("COUNT must be a whole number from 1 to 65535, not '%1'")
-                        .arg(countText));
-    std::int64_t seconds = 0;
-    if (seedText) {
-        seconds = seedText->toLongLong(&ok);
-        if (!ok)
-            return fail(QStringLiteral("SECONDS must be a whole number, not '%1'").arg(*seedText));
-    }
+    SeriesArguments arguments;
+    if (const auto error = readSeriesArguments(countText, seedText, arguments))
+        return fail(*error);
 
     const QString path = database.value_or(HistoryStore::defaultPath());
     // Opened to read only: practice never creates, upgrades or sets aside.
@@ -39,25 +28,16 @@ int practise(const QString& countText, const std::optional<QString>& database,
         return fail(
             QStringLiteral("cannot read the history %1: %2").arg(path, history.readError()));
 
-    setupTopology();
-    if (seedText)
-        seedRandom(seconds);
-    else
-        seedRandom();
+    startRandomSource(arguments);
     SeriesStore store;
     if (const auto plan = practicePlan(summarizeProgress(rows))) {
-        makeSeriesOfRecipes(store, practiceRecipes(*plan, count));
+        makeSeriesOfRecipes(store, practiceRecipes(*plan, arguments.count));
     } else {
         // No history: the series "Create random series" makes.
-        store.seriesSize = count;
+        store.seriesSize = arguments.count;
         store.makeRandomSeries();
     }
-    QString reason;
-    const WriteResult result = saveSeriesFile(output, store[SeriesId::Current], true, &reason);
-    if (result != WriteResult::Ok)
-        return fail(QStringLiteral("cannot write %1: %2")
-                        .arg(output, reason.isEmpty() ? saveMessage(result) : reason));
-    return kExitOk;
+    return saveGenerated(store, output);
 }
 
 } // namespace vexlor::tool
