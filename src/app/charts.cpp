@@ -1,14 +1,13 @@
 #include "charts.h"
 
-#include <QDate>
-#include <QPainter>
-#include <QPainterPath>
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QDate>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
