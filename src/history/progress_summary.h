@@ -22,7 +22,8 @@ struct SolvedRow {
     int wrong = 0;      // wrong picks made before the correct one
 };
 
-// The days the chart covers: the latest days on which Cubes were solved.
+// How many of the latest practice days ProgressSummary::days lists. The
+// charts take their days from a calendar range instead (rangeFigures).
 inline constexpr int kChartDays = 30;
 // Per recipe, the figures are taken over its latest solves only, so that
 // they follow the user's progress rather than their first attempts.
