@@ -2,7 +2,6 @@
 // the "Create random series" command makes it.
 #include "cube/generator.h"
 #include "cube/random.h"
-#include "cube/topology.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,8 +13,7 @@ namespace {
 
 // One Cube of the given recipe: a net and the recipe's attempts.
 void BM_MakeCubeOfKind(benchmark::State& state) {
-    setupTopology();
-    seedRandom(1'700'000'000);
+    RandomSource randomSource(1'700'000'000);
     const int kind = static_cast<int>(state.range(0));
     Cube c{};
     if (kind < 0 || kind >= kRecipeCount) {
@@ -23,8 +21,8 @@ void BM_MakeCubeOfKind(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        makeNet(c);
-        generateTaskOfRecipe(c, kind);
+        makeNet(c, randomSource);
+        generateTaskOfRecipe(c, kind, randomSource);
         benchmark::DoNotOptimize(c);
     }
 }
@@ -32,24 +30,22 @@ BENCHMARK(BM_MakeCubeOfKind)->DenseRange(0, kRecipeCount - 1)->Unit(benchmark::k
 
 // makeCube alone, recipe drawn at random as in a real series.
 void BM_MakeCube(benchmark::State& state) {
-    setupTopology();
-    seedRandom(1'700'000'000);
+    RandomSource randomSource(1'700'000'000);
     Cube c{};
     for (auto _ : state) {
-        makeCube(c);
+        makeCube(c, randomSource);
         benchmark::DoNotOptimize(c);
     }
 }
 BENCHMARK(BM_MakeCube)->Unit(benchmark::kMicrosecond);
 
 void BM_Series500(benchmark::State& state) {
-    setupTopology();
     std::vector<Cube> series(500);
     std::int64_t seed = 1'700'000'000;
     for (auto _ : state) {
-        seedRandom(seed++);
+        RandomSource randomSource(seed++);
         for (auto& c : series)
-            makeCube(c);
+            makeCube(c, randomSource);
         benchmark::DoNotOptimize(series.data());
     }
 }

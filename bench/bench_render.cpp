@@ -3,7 +3,6 @@
 // 250 x 250 images.
 #include "cube/generator.h"
 #include "cube/random.h"
-#include "cube/topology.h"
 #include "printing/image_canvas.h"
 #include "render/pictures.h"
 #include "render/projection.h"
@@ -18,17 +17,18 @@ using namespace vexlor;
 namespace {
 
 void BM_ShowCube(benchmark::State& state) {
-    setupTopology();
-    seedRandom(1'700'000'000);
-    shuffleMarks();
-    setupProjection(250);
+    RandomSource randomSource(1'700'000'000);
+    const MarkOrder markOrder = shuffledMarks(randomSource);
     // A spread of Cubes, so that no one net shape or symbol mix decides.
     std::vector<Cube> cubes(64);
     for (auto& c : cubes)
-        makeCube(c);
+        makeCube(c, randomSource);
     ImageCanvas question(500, 500);
     std::array<ImageCanvas, kAnswers> answers{{{250, 250}, {250, 250}, {250, 250}, {250, 250}}};
-    const Pictures pictures{&question, {&answers[0], &answers[1], &answers[2], &answers[3]}};
+    const Pictures pictures{&question,
+                            {&answers[0], &answers[1], &answers[2], &answers[3]},
+                            makeProjection(250),
+                            markOrder};
     std::size_t next = 0;
     for (auto _ : state) {
         const Cube& c = cubes[next++ % cubes.size()];

@@ -2,7 +2,6 @@
 // through QSaveFile, and in memory for the format alone), and freeing them.
 #include "cube/generator.h"
 #include "cube/random.h"
-#include "cube/topology.h"
 #include "series/series_file.h"
 
 #include <benchmark/benchmark.h>
@@ -21,10 +20,9 @@ constexpr int kCubes = kMaxCubesPerFile;
 SeriesStore& full() {
     static SeriesStore store;
     static const bool made = [] {
-        setupTopology();
-        seedRandom(1'700'000'000);
+        RandomSource randomSource(1'700'000'000);
         store.seriesSize = kCubes;
-        store.makeRandomSeries();
+        store.makeRandomSeries(randomSource);
         return true;
     }();
     (void)made;
@@ -49,9 +47,9 @@ void BM_LoadFile65535(benchmark::State& state) {
     saveSeriesFile(path, full()[SeriesId::Current], false);
     SeriesStore store;
     for (auto _ : state) {
-        state.pauseTiming();
+        state.PauseTiming();
         store.clearAllSeries();
-        state.resumeTiming();
+        state.ResumeTiming();
         if (loadSeriesFile(path, store) != LoadResult::Ok)
             state.SkipWithError("load failed");
     }
@@ -75,9 +73,9 @@ void BM_ReadMemory65535(benchmark::State& state) {
     writeSeriesFile(sink, full()[SeriesId::Current], false);
     SeriesStore store;
     for (auto _ : state) {
-        state.pauseTiming();
+        state.PauseTiming();
         store.clearAllSeries();
-        state.resumeTiming();
+        state.ResumeTiming();
         MemorySource source(sink.bytes.data(), sink.bytes.size());
         readSeriesFile(source, store);
     }
@@ -86,9 +84,9 @@ BENCHMARK(BM_ReadMemory65535)->Unit(benchmark::kMillisecond);
 
 void BM_Free65535(benchmark::State& state) {
     for (auto _ : state) {
-        state.pauseTiming();
+        state.PauseTiming();
         Series copy = full()[SeriesId::Current];
-        state.resumeTiming();
+        state.ResumeTiming();
         copy.clear();
     }
 }

@@ -25,4 +25,25 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation, libqt6sql6-sqlite, shared-mime-info, hicolor-icon-theme")
 
+# What Debian asks of every package besides its programs: the copyright
+# file (machine-readable, the licence of LICENSE) and the changelog,
+# compressed, in the package's documentation folder. That folder is named
+# after the package, not after the project as CMAKE_INSTALL_DOCDIR is.
+include(${PROJECT_SOURCE_DIR}/cmake/Gzip.cmake)
+vexlor_gzip(changelog cmake/debian/changelog)
+install(FILES cmake/debian/copyright ${changelog_FILES}
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${CPACK_PACKAGE_NAME})
+
+# CPack strips the programs with plain strip, which keeps the compiler's
+# .comment section; Debian's packages leave it out, as dh_strip does. This
+# runs after the programs are installed (and stripped).
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        foreach(program vexlor vexlor-series)
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()
+    endif()")
+
 include(CPack)

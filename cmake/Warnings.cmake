@@ -5,6 +5,12 @@
 add_compile_options(-Wall -Wextra -Wpedantic)
 if(NOT TARGET vexlor_warnings)
     add_library(vexlor_warnings INTERFACE)
+    # No C-style casts (each says which conversion it means), no polymorphic
+    # class without a virtual destructor, no overload that hides a virtual;
+    # and no QString made from a char* without saying its encoding.
+    target_compile_options(vexlor_warnings INTERFACE -Wold-style-cast -Wnon-virtual-dtor
+                                                     -Woverloaded-virtual)
+    target_compile_definitions(vexlor_warnings INTERFACE QT_NO_CAST_FROM_ASCII)
 endif()
 
 set(VEXLOR_SOURCE_ROOT ${CMAKE_CURRENT_LIST_DIR}/../src)

@@ -3,7 +3,6 @@
 // same bytes, and everything that reads a loaded Cube (the rules, the
 // statistics, the pictures) copes with any value.
 #include "cube/invariants.h"
-#include "cube/topology.h"
 #include "render/pictures.h"
 #include "render/projection.h"
 #include "series/series_format.h"
@@ -54,14 +53,7 @@ void require(bool ok) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const StillClock clock;
-    static const bool ready = [] {
-        installClock(&clock);
-        setupTopology();
-        setupProjection(250);
-        return true;
-    }();
-    (void)ready;
+    const StillClock clock;
 
     SeriesStore store;
     Cube marker{};
@@ -101,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Everything that reads a Cube: pictures, rules, clocks.
     SessionState state;
-    resetSessionState(state);
+    resetSessionState(state, clock);
     NullCanvas canvas;
     const Pictures pictures{&canvas, {&canvas, &canvas, &canvas, &canvas}};
     for (const Cube& c : store[SeriesId::Current]) {
@@ -111,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)invariantFailures(c);
         (void)invariantFailures(c, Progress::Consistent);
         (void)isSolved(c);
-        (void)formatSeconds(cubeTime(c));
+        (void)formatSeconds(cubeTime(c, clock));
     }
 
     // Run the test over the loaded Cubes: file copies, skip one, pick on.
@@ -119,12 +111,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int steps = 0;
     while (store.currentCube() != nullptr && steps < 64) {
         Cube& c = *store.currentCube();
-        resumeClock(c.clockStart, c.clockStop);
-        (void)computeTimerTexts(state, store);
+        resumeClock(c.clockStart, c.clockStop, clock);
+        (void)computeTimerTexts(state, store, clock);
         (void)computeLabelTexts(state, store);
-        store.addCurrentCube(SeriesId::Mistakes, true);
+        store.addCurrentCube(SeriesId::Mistakes, true, clock);
         if (steps++ % 3 == 1) {
-            markNow(c.clockStop);
+            markNow(c.clockStop, clock);
             store.appendCopy(SeriesId::Skipped, c);
         }
         store.advanceCurrent();

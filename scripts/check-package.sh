@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs a build into a staging folder and checks what makes Vexlor a
 # desktop program there: the desktop entry, the metainfo, the file type
-# (recognised by name and, without the extension, by its first bytes) and
-# the icons. Then builds the Debian package and lists its dependencies and
-# contents.
+# (recognised by name and, without the extension, by its first bytes), the
+# icons and the manual pages. Then builds the Debian package, lists its
+# dependencies and contents, and has lintian check it.
 #
 #   scripts/check-package.sh [BUILD_DIR]    default: build/release
 set -euo pipefail
@@ -11,7 +11,8 @@ cd "$(dirname "$0")/.."
 build=${1:-build/release}
 id=io.github.vexlor.Vexlor
 
-packages=(desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev file)
+packages=(desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev file lintian
+          man-db groff-base)
 scripts/install-missing.sh "${packages[@]}"
 
 fail() {
@@ -49,6 +50,24 @@ for file in sample.srs sample; do
     [[ $type == application/x-vexlor-series ]] || fail "$file is not a Vexlor series: $type"
 done
 
+echo "-- manual pages"
+for program in vexlor vexlor-series; do
+    page=$share/man/man1/$program.1.gz
+    [[ -f $page ]] || fail "no manual page $program(1)"
+    out=$({ MANWIDTH=80 man --warnings -l "$page" >/dev/null; } 2>&1)
+    [[ -z $out ]] || fail "man: $program(1): $out"
+    out=$(zcat "$page" | groff -man -ww -z 2>&1)
+    [[ -z $out ]] || fail "groff: $program(1): $out"
+    # Every long option the program's help lists is described in its page;
+    # --help-all is the one Qt lists for every program.
+    text=$(zcat "$page" | groff -man -Tascii -P -cbou 2>/dev/null)
+    for option in $("$stage/usr/bin/$program" --help | grep -o -E -- '--[a-z][a-z-]*' |
+        grep -v -x -- --help-all | sort -u); do
+        grep -q -F -- "$option" <<<"$text" || fail "$program(1) does not describe $option"
+    done
+    echo "$program(1): renders without warnings, describes every option"
+done
+
 echo "-- cpack -G DEB"
 rm -f "$build"/vexlor_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
@@ -61,4 +80,11 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6sql6-sqlite libstdc++6
     shared-mime-info; do
     grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+version=$(dpkg-deb --field "$deb" Version)
+logged=$(zcat "$share/doc/vexlor/changelog.gz" | dpkg-parsechangelog -l- -SVersion)
+[[ $logged == "$version" ]] || fail "the changelog's latest entry is $logged, the package is $version"
+
+echo "-- lintian"
+# Errors and warnings fail the check; the notes below them are shown.
+lintian --fail-on error,warning --info --pedantic "$deb"
 echo "check-package: all checks passed"

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing on a Debian 12 machine, builds, and then either
-# starts Vexlor ("run"), runs the whole test suite ("test") or makes the
-# Debian package ("package").
+# starts Vexlor ("run"), runs the whole test suite ("test"), makes the
+# Debian package ("package") or makes and installs it ("install").
 #
 #   scripts/dev.sh run       build the program alone and start it
 #   scripts/dev.sh test      build everything and run every test
 #   scripts/dev.sh package   build the release preset and its .deb
+#   scripts/dev.sh install   the same, then install the .deb with apt-get
+#                            (through sudo when not root)
 #
 # run and test share the debug build folder, so that running the tests after
 # starting the program compiles only what the program did not need.
@@ -27,6 +29,17 @@ build() {
     cmake --build --preset "$preset" ${1:+--target "$1"}
 }
 
+# Makes build/release/vexlor_VERSION_ARCH.deb, the only .deb there.
+package() {
+    # dpkg-shlibdeps reads the package's dependencies from the binaries
+    # that CPack finds with file.
+    packages+=(dpkg-dev file)
+    install_missing
+    build release
+    rm -f build/release/vexlor_*.deb
+    (cd build/release && cpack -G DEB)
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -39,15 +52,21 @@ test)
     ctest --preset debug
     ;;
 package)
-    # dpkg-shlibdeps reads the package's dependencies from the binaries
-    # that CPack finds with file.
-    packages+=(dpkg-dev file)
-    install_missing
-    build release
-    (cd build/release && cpack -G DEB)
+    package
+    ;;
+install)
+    package
+    sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    # apt-get takes a package file by its path (./ in front) and installs
+    # what it depends on as well.
+    debs=(build/release/vexlor_*.deb)
+    "${sudo[@]}" apt-get install -y "./${debs[0]}"
     ;;
 *)
-    echo "usage: scripts/dev.sh run|test|package" >&2
+    echo "usage: scripts/dev.sh run|test|package|install" >&2
     exit 2
     ;;
 esac

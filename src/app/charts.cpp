@@ -1,9 +1,11 @@
 #include "charts.h"
 
+#include "history/qt_calendar.h"
+#include "render/palette.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
-#include <QDate>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,17 +18,13 @@ namespace vexlor {
 
 namespace {
 
-const QColor kLineColor(40, 98, 162); // the main window's blue
-const QColor kGridColor(222, 226, 232);
-const QColor kWeakColor(196, 84, 16);
-const QColor kWeakBackground(253, 236, 222);
-const QColor kMutedText(110, 110, 110);
-const QColor kBarColor(168, 196, 228); // the line's blue, lighter
-const QColor kMarkColor(22, 128, 60);
-
-QDate dateOf(int day) {
-    return QDate(1899, 12, 30).addDays(day);
-}
+const QColor kLineColor(kChartLineColor);
+const QColor kGridColor(kChartGridColor);
+const QColor kWeakColor(kWeakRecipeColor);
+const QColor kWeakBackground(kWeakRecipeBackground);
+const QColor kMutedText(kMutedChartTextColor);
+const QColor kBarColor(kCubeBarColor);
+const QColor kMarkColor(kBestDayColor);
 
 QString number(double value, int decimals) {
     return QString::number(value, 'f', decimals);
@@ -95,8 +93,8 @@ std::vector<CalendarTick> calendarTicks(int firstDay, int lastDay, double width,
         {Unit::Year, 1},  {Unit::Year, 2},  {Unit::Year, 5},  {Unit::Year, 10},
     };
     constexpr double kLabelGap = 8;
-    const QDate first = dateOf(firstDay);
-    const QDate last = dateOf(lastDay);
+    const QDate first = dateOfDayNumber(firstDay);
+    const QDate last = dateOfDayNumber(lastDay);
     const bool crossesYear = first.year() != last.year();
 
     for (const Step& step : kSteps) {
@@ -105,7 +103,7 @@ std::vector<CalendarTick> calendarTicks(int firstDay, int lastDay, double width,
         case Unit::Day:
             // Counted back from the last day, so that it always has its label.
             for (int day = lastDay; day >= firstDay; day -= step.count)
-                dates.insert(dates.begin(), dateOf(day));
+                dates.insert(dates.begin(), dateOfDayNumber(day));
             break;
         case Unit::Month:
             for (QDate d(first.year(), first.month(), 1); d <= last; d = d.addMonths(1))
@@ -126,7 +124,8 @@ std::vector<CalendarTick> calendarTicks(int firstDay, int lastDay, double width,
         bool apart = true;
         for (const QDate& date : dates) {
             const bool carry =
-                crossesYear && (ticks.empty() || date.year() != dateOf(ticks.back().day).year());
+                crossesYear &&
+                (ticks.empty() || date.year() != dateOfDayNumber(ticks.back().day).year());
             QString label;
             switch (step.unit) {
             case Unit::Day:
@@ -140,7 +139,7 @@ std::vector<CalendarTick> calendarTicks(int firstDay, int lastDay, double width,
                 label = date.toString(QStringLiteral("yyyy"));
                 break;
             }
-            const int day = static_cast<int>(QDate(1899, 12, 30).daysTo(date));
+            const int day = dayNumber(date);
             const double x = calendarX(day, firstDay, lastDay, width);
             const double w = textWidth(label);
             const double left = std::clamp(x - w / 2, 0.0, std::max(0.0, width - w));
@@ -200,7 +199,8 @@ void DayChart::describe() {
     }
     QStringList parts;
     for (const Point& p : points_) {
-        QString part = dateOf(p.day).toString(QStringLiteral("d MMM yyyy")) + QStringLiteral(": ") +
+        QString part = dateOfDayNumber(p.day).toString(QStringLiteral("d MMM yyyy")) +
+                       QStringLiteral(": ") +
                        (std::isfinite(p.value) ? number(p.value, decimals_) + unit_
                                                : QStringLiteral("no value"));
         if (cubeBars_)
@@ -208,15 +208,17 @@ void DayChart::describe() {
         parts << part;
     }
     const int n = static_cast<int>(points_.size());
-    QString text = tr("%1 from %2 to %3, %4: %5.")
-                       .arg(title_, dateOf(firstDay_).toString(QStringLiteral("d MMM yyyy")),
-                            dateOf(lastDay_).toString(QStringLiteral("d MMM yyyy")),
-                            n == 1 ? tr("1 practice day") : tr("%1 practice days").arg(n),
-                            n == 0 ? tr("no Cubes solved") : parts.join(QStringLiteral("; ")));
+    QString text =
+        tr("%1 from %2 to %3, %4: %5.")
+            .arg(title_, dateOfDayNumber(firstDay_).toString(QStringLiteral("d MMM yyyy")),
+                 dateOfDayNumber(lastDay_).toString(QStringLiteral("d MMM yyyy")),
+                 n == 1 ? tr("1 practice day") : tr("%1 practice days").arg(n),
+                 n == 0 ? tr("no Cubes solved") : parts.join(QStringLiteral("; ")));
     if (markedDay_)
         text += QLatin1Char(' ') +
                 tr("Marked: %1, %2.")
-                    .arg(dateOf(*markedDay_).toString(QStringLiteral("d MMM yyyy")), markNote_);
+                    .arg(dateOfDayNumber(*markedDay_).toString(QStringLiteral("d MMM yyyy")),
+                         markNote_);
     setAccessibleDescription(text);
 }
 
@@ -456,8 +458,9 @@ void RecipeChart::setRows(std::vector<Row> rows) {
         }
         parts << QStringLiteral("%1: %2, median %3, %4 mistakes per Cube%5")
                      .arg(r.name, cubesText(r.cubes),
-                          std::isfinite(r.medianSeconds) ? number(r.medianSeconds, 1) + " s"
-                                                         : QStringLiteral("no time"),
+                          std::isfinite(r.medianSeconds)
+                              ? number(r.medianSeconds, 1) + QStringLiteral(" s")
+                              : QStringLiteral("no time"),
                           number(r.mistakesPerCube, 2),
                           r.measured ? QString() : QStringLiteral(", too few to judge"));
     }

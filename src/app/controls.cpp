@@ -23,6 +23,25 @@ void Separator::paintEvent(QPaintEvent*) {
     }
 }
 
+ValueLabel::ValueLabel(const QString& caption, const QString& text, const QRect& geometry,
+                       QWidget* parent)
+    : QLabel(text, parent), caption_(caption), rightEdge_(geometry.x() + geometry.width()) {
+    setAlignment(Qt::AlignRight | Qt::AlignTop);
+    setGeometry(geometry);
+    setAccessibleName(caption_ + QLatin1Char(' ') + text);
+}
+
+void ValueLabel::setValue(const QString& text) {
+    // The timer writes the same text a hundred times a second; only a change
+    // is worth a new layout.
+    if (text == this->text())
+        return;
+    setText(text);
+    setAccessibleName(caption_ + QLatin1Char(' ') + text);
+    const int width = sizeHint().width();
+    setGeometry(rightEdge_ - width, y(), width, height());
+}
+
 bool SingleClicks::released(const QMouseEvent& event, const QRect& area) {
     const bool endsDoubleClick = std::exchange(inDoubleClick_, false);
     return !endsDoubleClick && event.button() == Qt::LeftButton &&

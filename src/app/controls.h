@@ -1,8 +1,8 @@
 #pragma once
 
 // Small controls of the main window that Qt has no exact match for: the
-// separator lines and the clickable "Next" label, and the rule by which a
-// press and a release make one click.
+// separator lines, the value labels, the clickable "Next" label, and the rule
+// by which a press and a release make one click.
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -21,6 +21,20 @@ protected:
 
 private:
     Edge edge_;
+};
+
+// A right-aligned value of a panel. It sizes itself to its text but keeps
+// its right edge, so a growing value grows to the left, away from the
+// panel's border. A screen reader hears the caption with the value.
+class ValueLabel final : public QLabel {
+    Q_OBJECT
+public:
+    ValueLabel(const QString& caption, const QString& text, const QRect& geometry, QWidget* parent);
+    void setValue(const QString& text);
+
+private:
+    QString caption_;
+    int rightEdge_;
 };
 
 // Tells the releases that make a click: of the left button, over the

@@ -1,9 +1,13 @@
 #include "dialogs.h"
 
+#include "app/print_dialog.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace vexlor {
 
@@ -14,8 +18,9 @@ bool QtDialogs::askYesNo(const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtDialogs::showError(const QString& text) {
+void QtDialogs::showError(const QString& text, const QString& detail) {
     QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok, parent_);
+    box.setInformativeText(detail);
     box.exec();
 }
 
@@ -54,6 +59,20 @@ std::optional<QString> QtDialogs::openFile(const FileRequest& request) {
 
 std::optional<QString> QtDialogs::saveFile(const FileRequest& request) {
     return runFileDialog(parent_, request, QFileDialog::AcceptSave);
+}
+
+std::optional<Dialogs::PrintChoice>
+QtDialogs::askPrint(const std::array<int, kSeriesCount>& counts) {
+    PrintDialog dialog(counts, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
+void QtDialogs::previewPrint(const std::vector<Cube>& cubes, const tool::SheetOptions& options) {
+    QPrinter printer(QPrinter::HighResolution);
+    const auto preview = makePrintPreview(printer, cubes, options, parent_);
+    preview->exec();
 }
 
 } // namespace vexlor

@@ -1,11 +1,18 @@
 #pragma once
 
-// The program's modal boxes: message boxes, the input box and the file
-// dialogs, behind one interface so that tests can script the answers.
+// The program's modal boxes: message boxes, the input box, the file
+// dialogs and printing, behind one interface so that tests can script the
+// answers.
+
+#include "cube/cube.h"
+#include "printing/worksheet.h"
+#include "series/series_store.h"
 
 #include <QString>
 
+#include <array>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -22,8 +29,10 @@ public:
     // closing the box any other way counts as No.
     virtual bool askYesNo(const QString& text) = 0;
 
-    // One OK button, no icon, caption "Vexlor".
-    virtual void showError(const QString& text) = 0;
+    // One OK button, no icon, caption "Vexlor". A detail, where there is
+    // one, is what the system said of the failure, shown under the text.
+    virtual void showError(const QString& text, const QString& detail) = 0;
+    void showError(const QString& text) { showError(text, QString()); }
 
     // An input box with OK and Cancel. Returns the text on OK, nothing on
     // Cancel.
@@ -40,6 +49,23 @@ public:
     };
     virtual std::optional<QString> openFile(const FileRequest& request) = 0;
     virtual std::optional<QString> saveFile(const FileRequest& request) = 0;
+
+    // What to print: a series, Current unless that is empty (an empty one
+    // cannot be chosen), and the sheet's options. counts holds the Cubes of
+    // each series in SeriesId order. Nothing when cancelled.
+    struct PrintChoice {
+        SeriesId series = SeriesId::Current;
+        int itemsPerPage = 2;
+        QString title;
+        bool key = true;
+        bool mono = false;
+    };
+    virtual std::optional<PrintChoice> askPrint(const std::array<int, kSeriesCount>& counts) = 0;
+
+    // Qt's print preview of the sheet, from which the user prints to a
+    // printer or to a PDF; returns once it is closed.
+    virtual void previewPrint(const std::vector<Cube>& cubes,
+                              const tool::SheetOptions& options) = 0;
 };
 
 // The real boxes, parented to a window.
@@ -47,12 +73,15 @@ class QtDialogs final : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent) : parent_(parent) {}
 
+    using Dialogs::showError;
     bool askYesNo(const QString& text) override;
-    void showError(const QString& text) override;
+    void showError(const QString& text, const QString& detail) override;
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                     const QString& text) override;
     std::optional<QString> openFile(const FileRequest& request) override;
     std::optional<QString> saveFile(const FileRequest& request) override;
+    std::optional<PrintChoice> askPrint(const std::array<int, kSeriesCount>& counts) override;
+    void previewPrint(const std::vector<Cube>& cubes, const tool::SheetOptions& options) override;
 
 private:
     QWidget* parent_;

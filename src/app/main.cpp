@@ -2,6 +2,7 @@
 
 #include "app/app_icon.h"
 #include "app/main_window.h"
+#include "app/program_start.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -9,7 +10,6 @@
 #include <QStyleFactory>
 
 #include <cstdio>
-#include <exception>
 
 namespace {
 
@@ -41,6 +41,12 @@ int main(int argc, char* argv[]) {
             parser.showHelp();
         if (parser.isSet(QStringLiteral("version")))
             parser.showVersion();
+        // Without a window system Qt aborts and advises reinstalling; the
+        // user is better told what is missing.
+        if (!vexlor::displayReachable(QCoreApplication::arguments())) {
+            std::fputs(vexlor::kNoDisplay, stderr);
+            return 1;
+        }
     }
 
     QApplication app(argc, argv);
@@ -58,16 +64,23 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    try {
-        vexlor::MainWindow window;
-        if (!files.isEmpty())
-            window.setStartupFile(files.constFirst());
-        window.show();
-        return QApplication::exec();
-    } catch (const std::exception& e) {
-        QMessageBox::critical(nullptr, QStringLiteral("Vexlor"), QString::fromLocal8Bit(e.what()));
-    } catch (...) {
-        QMessageBox::critical(nullptr, QStringLiteral("Vexlor"), QString());
-    }
-    return 0;
+    return vexlor::runReportingFailure(
+        [&files] {
+            // The run's clock and its one random source, seeded from the
+            // second the run starts in.
+            const vexlor::SystemClock clock;
+            vexlor::RandomSource randomSource(vexlor::RandomSource::secondsNow());
+            vexlor::MainWindow::Services services;
+            services.clock = &clock;
+            services.randomSource = &randomSource;
+            vexlor::MainWindow window(services);
+            if (!files.isEmpty())
+                window.setStartupFile(files.constFirst());
+            window.show();
+            return QApplication::exec();
+        },
+        stderr,
+        [](const QString& what) {
+            QMessageBox::critical(nullptr, QStringLiteral("Vexlor"), what);
+        });
 }

@@ -5,12 +5,9 @@
 #include "app/series_commands.h"
 #include "app/series_grid.h"
 #include "cube/generator.h"
-#include "cube/random.h"
-#include "cube/topology.h"
 #include "history/history_store.h"
 #include "printing/image_canvas.h"
 #include "render/palette.h"
-#include "render/projection.h"
 #include "session/statistics.h"
 
 #include <QApplication>
@@ -19,6 +16,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QShortcut>
 
 #include <algorithm>
 #include <utility>
@@ -26,9 +24,6 @@
 namespace vexlor {
 
 namespace {
-
-const QColor kWindowColor = QColor::fromRgb(toQRgb(windowcolor));
-const QColor kWindowText(207, 224, 243); // 0xF3E0CF
 
 const QString kPracticeCountKey = QStringLiteral("practice/count");
 
@@ -51,16 +46,10 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x,
     return label;
 }
 
-// A value label: right-aligned, sized to its text, keeping its right edge.
-QLabel* makeValueLabel(QWidget* parent, const char* name, const QString& caption,
-                       const QString& text, int x, int y, int w, int h) {
-    auto* label = new QLabel(text, parent);
+ValueLabel* makeValueLabel(QWidget* parent, const char* name, const QString& caption,
+                           const QString& text, int x, int y, int w, int h) {
+    auto* label = new ValueLabel(caption, text, QRect(x, y, w, h), parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    label->setGeometry(x, y, w, h);
-    label->setProperty("rightEdge", x + w);
-    label->setProperty("caption", caption);
-    label->setAccessibleName(caption + QLatin1Char(' ') + text);
     return label;
 }
 
@@ -102,39 +91,16 @@ PictureWidget* makePicture(QWidget* parent, const char* name, int x, int y, int 
     return picture;
 }
 
-// Writes a value label's text; the label keeps its right edge. A screen
-// reader hears the caption with the value.
-void setValueText(QLabel* label, const QString& text) {
-    if (label->text() == text)
-        return;
-    label->setText(text);
-    label->setAccessibleName(label->property("caption").toString() + QLatin1Char(' ') + text);
-    const int right = label->property("rightEdge").toInt();
-    const int width = label->sizeHint().width();
-    label->setGeometry(right - width, label->y(), width, label->height());
-}
-
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// True when a picture shows nothing but its background.
-bool isBlank(const ImageCanvas& canvas) {
-    const QImage& image = canvas.image();
-    const QRgb back = toQRgb(backcolor);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        if (std::any_of(line, line + image.width(), [back](QRgb p) { return p != back; }))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
 
 MainWindow::MainWindow(Services services)
     : dialogs_(services.dialogs), store_(services.store), state_(services.state),
-      history_(services.history), settings_(services.settings) {
+      history_(services.history), settings_(services.settings), clock_(services.clock),
+      randomSource_(services.randomSource) {
     if (dialogs_ == nullptr) {
         ownDialogs_ = std::make_unique<QtDialogs>(this);
         dialogs_ = ownDialogs_.get();
@@ -157,8 +123,17 @@ MainWindow::MainWindow(Services services)
             std::make_unique<QSettings>(QStringLiteral("Vexlor"), QStringLiteral("Vexlor"));
         settings_ = ownSettings_.get();
     }
-    flow_ = std::make_unique<SessionFlow>(*store_, *state_, *this);
-    commands_ = std::make_unique<SeriesCommands>(*store_, *state_, *flow_, *this, *dialogs_);
+    if (clock_ == nullptr) {
+        ownClock_ = std::make_unique<SystemClock>();
+        clock_ = ownClock_.get();
+    }
+    if (randomSource_ == nullptr) {
+        ownRandomSource_ = std::make_unique<RandomSource>(RandomSource::secondsNow());
+        randomSource_ = ownRandomSource_.get();
+    }
+    flow_ = std::make_unique<SessionFlow>(*store_, *state_, *this, *clock_);
+    commands_ = std::make_unique<SeriesCommands>(*store_, *state_, *flow_, *this, *dialogs_,
+                                                 *randomSource_, *clock_);
     commands_->setPracticeCount(
         settings_->value(kPracticeCountKey, commands_->practiceCount()).toInt());
 
@@ -169,8 +144,8 @@ MainWindow::MainWindow(Services services)
     setFont(pixelFont(QStringLiteral("Arial"), 21));
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kWindowColor);
-    pal.setColor(QPalette::WindowText, kWindowText);
+    pal.setColor(QPalette::Window, QColor(kWindowColor));
+    pal.setColor(QPalette::WindowText, QColor(kWindowTextColor));
     setPalette(pal);
 
     buildPictures();
@@ -181,17 +156,24 @@ MainWindow::MainWindow(Services services)
     pictures_.question = &questionPicture_->canvas();
     for (int a = 0; a < kAnswers; ++a)
         pictures_.answers[a] = &answerPictures_[a]->canvas();
+    pictures_.projection = makeProjection(answerPictures_[1]->width());
+    // The highlight colours take the first numbers the source gives.
+    pictures_.markOrder = shuffledMarks(*randomSource_);
 
     move(kWindowPlace);
 
     // The window sees every key before the control that has the focus.
     installEventFilter(this);
+    // The controls never take the focus, so the window itself answers Ctrl+P.
+    auto* print = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    print->setObjectName(QStringLiteral("printShortcut"));
+    print->setContext(Qt::WindowShortcut);
+    connect(print, &QShortcut::activated, this, [this] { commands_->print(); });
 
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName(QStringLiteral("tt"));
     clockTimer_->setInterval(10);
     connect(clockTimer_, &QTimer::timeout, this, &MainWindow::updateClocks);
-    clockTimer_->start();
 
     returnTimer_ = new QTimer(this);
     returnTimer_->setSingleShot(true);
@@ -235,8 +217,8 @@ void MainWindow::buildPictures() {
     nextLabel_->setAlignment(Qt::AlignCenter);
     nextLabel_->setAutoFillBackground(true);
     QPalette p = nextLabel_->palette();
-    p.setColor(QPalette::Window, kWindowText);
-    p.setColor(QPalette::WindowText, kWindowColor);
+    p.setColor(QPalette::Window, QColor(kWindowTextColor));
+    p.setColor(QPalette::WindowText, QColor(kWindowColor));
     nextLabel_->setPalette(p);
     nextLabel_->setVisible(false);
     connect(nextLabel_, &ClickLabel::clicked, this, &MainWindow::moveOn);
@@ -249,6 +231,26 @@ void MainWindow::buildPictures() {
     credit->setCursor(Qt::PointingHandCursor);
     credit->setToolTip(QStringLiteral("Show your progress (F2)"));
     connect(credit, &ClickLabel::clicked, this, &MainWindow::showProgress);
+    creditLabel_ = credit;
+    showHistoryState();
+}
+
+void MainWindow::showHistoryState() {
+    // Said on the window itself, without a box: the test goes on either way.
+    QString text = QStringLiteral("Vexlor \u2014 progress (F2)");
+    QString description;
+    if (const int waiting = history_->waitingCount(); waiting > 0) {
+        text += QStringLiteral(" \u00b7 %1 not yet saved").arg(countOfSolves(waiting));
+        description = QStringLiteral("Solves of this run not yet saved in your history: %1. The "
+                                     "Progress window (F2) says why.")
+                          .arg(waiting);
+    } else if (history_->hasGivenUp()) {
+        text += QStringLiteral(" \u00b7 solves are not saved");
+        description = QStringLiteral("Your solves are not saved in your history. The Progress "
+                                     "window (F2) says why.");
+    }
+    creditLabel_->setText(text);
+    creditLabel_->setAccessibleDescription(description);
 }
 
 void MainWindow::buildSeriesPanel() {
@@ -373,7 +375,7 @@ void MainWindow::buildStatisticsPanel() {
         const char* caption;
         const char* toolTip;
         const char* valueName;
-        QLabel* MainWindow::*value;
+        ValueLabel* MainWindow::*value;
         const char* initial;
         int x, w;
     };
@@ -423,20 +425,15 @@ void MainWindow::firstShow() {
         if (s == Qt::ApplicationInactive)
             flow_->pauseOnDeactivation();
     });
-    seedRandom();
-    shuffleMarks();
-    setupProjection(answerPictures_[1]->width());
     clearPictures(pictures_);
     for (PictureWidget* cross : gridCrosses_)
-        drawCross(cross->canvas(), windowcolor);
-    setupTopology();
-    store_->makeRandomSeries();
+        drawCross(cross->canvas(), kWindowColor);
+    store_->makeRandomSeries(*randomSource_);
     flow_->resetTest();
-    makeCube(sampleCube_);
-    if (hasValidCorrectAnswer(sampleCube_))
-        sampleCube_.picked[sampleCube_.correctAnswer] = 1;
-    flow_->showCube(sampleCube_);
-    sampleShown_ = true;
+    Cube sample{};
+    makeCube(sample, *randomSource_);
+    flow_->setSample(sample);
+    flow_->showSample();
     describeAnswers();
     commands_->setDialogFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     repaintPictures();
@@ -458,27 +455,14 @@ void MainWindow::openStartupFile() {
     commands_->loadFile(path);
     // Loading resets the test, which blanks the pictures; the sample is
     // shown again, as at every start.
-    flow_->showCube(sampleCube_);
-    sampleShown_ = true;
+    flow_->showSample();
     refreshLabels();
-}
-
-const Cube* MainWindow::shownCube() {
-    if (!state_->paused) {
-        sampleShown_ = false;
-        return store_->currentCube();
-    }
-    // The sample stays until the test starts or a change of series blanks
-    // the pictures; nothing tells the window of the latter, so it looks.
-    if (sampleShown_ && isBlank(questionPicture_->canvas()))
-        sampleShown_ = false;
-    return sampleShown_ ? &sampleCube_ : nullptr;
 }
 
 void MainWindow::describeAnswers() {
     // What a reader hears of a picked answer, which the picture tells by its
     // colours.
-    const Cube* cube = shownCube();
+    const Cube* cube = flow_->shownCube();
     for (int a = 0; a < kAnswers; ++a) {
         QString description;
         if (cube != nullptr && cube->picked[a] != 0)
@@ -497,12 +481,20 @@ void MainWindow::repaintPictures() {
 void MainWindow::refreshLabels() {
     const LabelTexts t = computeLabelTexts(*state_, *store_);
     for (int k = 0; k < kSeriesCount; ++k)
-        setValueText(seriesCountLabels_[k], Q(t.seriesCounts[k]));
+        seriesCountLabels_[k]->setValue(Q(t.seriesCounts[k]));
     startPauseButton_->setText(Q(t.startPause));
-    setValueText(mistakesLabel_, Q(t.mistakes));
-    setValueText(solvedLabel_, Q(t.solved));
-    setValueText(mistakesPerCubeLabel_, Q(t.mistakesPerCube));
+    mistakesLabel_->setValue(Q(t.mistakes));
+    solvedLabel_->setValue(Q(t.solved));
+    mistakesPerCubeLabel_->setValue(Q(t.mistakesPerCube));
     nextLabel_->setVisible(t.nextVisible);
+    // The clocks are written now, and every 10 ms only while one of them
+    // runs: a program left paused is not woken a hundred times a second, and
+    // a clock that just stopped still shows its last tenths.
+    updateClocks();
+    if (!anyClockRuns(*state_, *store_))
+        clockTimer_->stop();
+    else if (!clockTimer_->isActive())
+        clockTimer_->start();
     // Every change of the test ends here, so the pictures are shown anew too.
     describeAnswers();
     repaintPictures();
@@ -513,7 +505,8 @@ void MainWindow::createRandomSeries() {
 }
 
 void MainWindow::cubeSolved(const Cube& c) {
-    history_->record(solvedCubeOf(c));
+    history_->record(solvedCubeOf(c, *clock_));
+    showHistoryState();
     // After the pick has been shown, not as part of it.
     if (progressWindow_ != nullptr && progressWindow_->isVisible())
         QTimer::singleShot(0, progressWindow_, &ProgressWindow::refresh);
@@ -523,7 +516,7 @@ void MainWindow::showProgress() {
     if (!state_->paused)
         flow_->startPause();
     if (progressWindow_ == nullptr) {
-        progressWindow_ = new ProgressWindow(*history_, this, settings_);
+        progressWindow_ = new ProgressWindow(*history_, *clock_, *randomSource_, this, settings_);
         connect(progressWindow_, &ProgressWindow::practiseWeakestRequested, this, [this] {
             practise([this] {
                 return commands_->practiseWeakest(practicePlan(progressWindow_->summary()));
@@ -548,10 +541,10 @@ void MainWindow::practise(const std::function<bool()>& command) {
 }
 
 void MainWindow::updateClocks() {
-    const TimerTexts t = computeTimerTexts(*state_, *store_);
-    setValueText(cubeTimeLabel_, Q(t.cubeTime));
-    setValueText(totalTimeLabel_, Q(t.totalTime));
-    setValueText(averageTimeLabel_, Q(t.averageTime));
+    const TimerTexts t = computeTimerTexts(*state_, *store_, *clock_);
+    cubeTimeLabel_->setValue(Q(t.cubeTime));
+    totalTimeLabel_->setValue(Q(t.totalTime));
+    averageTimeLabel_->setValue(Q(t.averageTime));
 }
 
 void MainWindow::startPause() {
@@ -567,37 +560,35 @@ void MainWindow::pick(int answer) {
 }
 
 void MainWindow::moveOn() {
-    // Next is shown only once the Cube is solved, where any pick moves on.
-    flow_->pick(0);
+    flow_->moveOn();
 }
 
-void MainWindow::handleKey(QChar key) {
-    // The answer keys lie as the answer pictures do on a numeric keypad.
-    static constexpr char16_t kAnswerKeys[kAnswers] = {u'8', u'9', u'5', u'6'};
-    for (int a = 0; a < kAnswers; ++a)
-        if (key == QChar(kAnswerKeys[a])) {
-            pick(a);
-            return;
-        }
-    if (key == QChar(27))
-        close();
-    else if (key == QLatin1Char('0'))
-        startPause();
-    else if (key == QLatin1Char('+'))
-        skip();
+void MainWindow::handleKey(int key) {
+    // The answer keys lie as the answer pictures do on a numeric keypad; the
+    // keypad's own digits, which come with the keypad modifier, count alike.
+    struct KeyBinding {
+        Qt::Key key;
+        void (*action)(MainWindow&);
+    };
+    static constexpr std::array<KeyBinding, 8> kKeyMap{{
+        {Qt::Key_Escape, [](MainWindow& w) { w.close(); }},
+        {Qt::Key_8, [](MainWindow& w) { w.pick(0); }},
+        {Qt::Key_9, [](MainWindow& w) { w.pick(1); }},
+        {Qt::Key_5, [](MainWindow& w) { w.pick(2); }},
+        {Qt::Key_6, [](MainWindow& w) { w.pick(3); }},
+        {Qt::Key_0, [](MainWindow& w) { w.startPause(); }},
+        {Qt::Key_Plus, [](MainWindow& w) { w.skip(); }},
+        {Qt::Key_F2, [](MainWindow& w) { w.showProgress(); }},
+    }};
+    const auto binding = std::find_if(kKeyMap.begin(), kKeyMap.end(),
+                                      [key](const KeyBinding& b) { return b.key == key; });
+    if (binding != kKeyMap.end())
+        binding->action(*this);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        if (text.size() == 1)
-            handleKey(text.front());
-        else if (key->key() == Qt::Key_Escape)
-            handleKey(QChar(27));
-        else if (key->key() == Qt::Key_F2)
-            showProgress();
-    }
+    if (event->type() == QEvent::KeyPress)
+        handleKey(static_cast<QKeyEvent*>(event)->key());
     // The key is never consumed: it goes on to the control as it came.
     return QWidget::eventFilter(watched, event);
 }
@@ -613,6 +604,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (progressWindow_ != nullptr)
         progressWindow_->close();
+    history_->writeWaitingRows();
     releaseSeries();
 }
 

@@ -7,10 +7,12 @@
 #include "app/dialogs.h"
 #include "app/picture_widget.h"
 #include "cube/cube.h"
+#include "cube/random.h"
 #include "render/pictures.h"
 #include "series/series_store.h"
 #include "session/session_flow.h"
 #include "session/session_state.h"
+#include "time/clock.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -35,14 +37,17 @@ class MainWindow final : public QWidget, public SessionView {
 public:
     // What the window works on. Null members are made and owned by the
     // window: the real dialogs, a fresh series store and test state, the
-    // history and the settings at their usual places. Tests pass scripted
-    // dialogs, state they can inspect, and a history and settings in a
-    // folder of their own.
+    // history and the settings at their usual places, the system clock and
+    // a random source seeded now. Tests pass scripted dialogs, state they
+    // can inspect, a history and settings in a folder of their own, a clock
+    // they move and a seed.
     struct Services {
         Dialogs* dialogs = nullptr;
         SeriesStore* store = nullptr;
         SessionState* state = nullptr;
         HistoryStore* history = nullptr;
+        const Clock* clock = nullptr;
+        RandomSource* randomSource = nullptr;
         QSettings* settings = nullptr;
     };
     MainWindow() : MainWindow(Services{}) {}
@@ -58,7 +63,7 @@ public:
     SeriesCommands& commands() { return *commands_; }
     SeriesStore& store() { return *store_; }
     SessionState& state() { return *state_; }
-    const Cube& sampleCube() const { return sampleCube_; }
+    const Cube& sampleCube() const { return flow_->sample(); }
     HistoryStore& history() { return *history_; }
     // Null until the Progress window is first opened.
     ProgressWindow* progressWindow() const { return progressWindow_; }
@@ -74,11 +79,12 @@ public:
     void pick(int answer);
     void moveOn();
 
-    // Rewrites the three running clocks of the Statistics panel.
+    // Rewrites the three clocks of the Statistics panel; the clock timer's
+    // tick, which runs only while a clock does.
     void updateClocks();
 
-    // A character typed anywhere in the window (Esc as U+001B).
-    void handleKey(QChar key);
+    // A key (a Qt::Key) pressed anywhere in the window.
+    void handleKey(int key);
 
     // SessionView.
     const Pictures& pictures() const override { return pictures_; }
@@ -100,7 +106,6 @@ private:
     void buildStatisticsPanel();
     void firstShow();
     void openStartupFile();
-    const Cube* shownCube();
     void describeAnswers();
     void releaseSeries();
     void repaintPictures();
@@ -108,42 +113,47 @@ private:
     // the next run, and lets the Progress window step aside for the test
     // once a series is made.
     void practise(const std::function<bool()>& command);
+    // The credit line says when solves wait to be saved or are not saved.
+    void showHistoryState();
 
     std::unique_ptr<Dialogs> ownDialogs_;
     std::unique_ptr<SeriesStore> ownStore_;
     std::unique_ptr<SessionState> ownState_;
     std::unique_ptr<HistoryStore> ownHistory_;
     std::unique_ptr<QSettings> ownSettings_;
+    std::unique_ptr<Clock> ownClock_;
+    std::unique_ptr<RandomSource> ownRandomSource_;
     Dialogs* dialogs_;
     SeriesStore* store_;
     SessionState* state_;
     HistoryStore* history_;
     QSettings* settings_;
+    const Clock* clock_;
+    RandomSource* randomSource_;
     Pictures pictures_{};
     std::unique_ptr<SessionFlow> flow_;
     std::unique_ptr<SeriesCommands> commands_;
-    Cube sampleCube_{};
 
     PictureWidget* questionPicture_ = nullptr;
     std::array<PictureWidget*, kAnswers> answerPictures_{}; // in answer order
     ClickLabel* nextLabel_ = nullptr;
+    ClickLabel* creditLabel_ = nullptr;
     std::array<PictureWidget*, 2> gridCrosses_{};
-    std::array<QLabel*, kSeriesCount> seriesCountLabels_{}; // in SeriesId order
+    std::array<ValueLabel*, kSeriesCount> seriesCountLabels_{}; // in SeriesId order
     QPushButton* startPauseButton_ = nullptr;
     QPushButton* skipButton_ = nullptr;
-    QLabel* cubeTimeLabel_ = nullptr;
-    QLabel* solvedLabel_ = nullptr;
-    QLabel* totalTimeLabel_ = nullptr;
-    QLabel* averageTimeLabel_ = nullptr;
-    QLabel* mistakesLabel_ = nullptr;
-    QLabel* mistakesPerCubeLabel_ = nullptr;
+    ValueLabel* cubeTimeLabel_ = nullptr;
+    ValueLabel* solvedLabel_ = nullptr;
+    ValueLabel* totalTimeLabel_ = nullptr;
+    ValueLabel* averageTimeLabel_ = nullptr;
+    ValueLabel* mistakesLabel_ = nullptr;
+    ValueLabel* mistakesPerCubeLabel_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     QTimer* returnTimer_ = nullptr;
     ProgressWindow* progressWindow_ = nullptr;
 
     QString startupFile_;
     bool shown_ = false;
-    bool sampleShown_ = false;
     bool seriesReleased_ = false;
 };
 

@@ -3,10 +3,11 @@
 #include "app/charts.h"
 #include "app/recipe_guide.h"
 #include "cube/recipe.h"
+#include "history/qt_calendar.h"
+#include "render/palette.h"
 #include "time/clock.h"
 
 #include <QButtonGroup>
-#include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
@@ -23,7 +24,7 @@ namespace {
 const QString kRangeKey = QStringLiteral("progress/range");
 
 QString dateText(int day) {
-    return QDate(1899, 12, 30).addDays(day).toString(QStringLiteral("d MMM yyyy"));
+    return dateOfDayNumber(day).toString(QStringLiteral("d MMM yyyy"));
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name) {
@@ -55,15 +56,17 @@ std::size_t indexOf(ChartRange range) {
 
 } // namespace
 
-ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent, QSettings* settings)
-    : QDialog(parent), history_(history), settings_(settings) {
+ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
+                               RandomSource& randomSource, QWidget* parent, QSettings* settings)
+    : QDialog(parent), history_(history), clock_(clock), randomSource_(randomSource),
+      settings_(settings) {
     setObjectName(QStringLiteral("progress"));
     setWindowTitle(QStringLiteral("Progress"));
     setModal(false);
 
     notice_ = makeLabel(this, "notice");
     QPalette warning = notice_->palette();
-    warning.setColor(QPalette::WindowText, QColor(170, 40, 20));
+    warning.setColor(QPalette::WindowText, QColor(kNoticeColor));
     notice_->setPalette(warning);
     notice_->setVisible(false);
     totals_ = makeLabel(this, "totals");
@@ -115,7 +118,7 @@ ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent, QSettings
                       .arg(kRecentSolves)
                       .arg(kMeasuredSolves));
     QPalette muted = rule->palette();
-    muted.setColor(QPalette::WindowText, QColor(90, 90, 90));
+    muted.setColor(QPalette::WindowText, QColor(kRuleTextColor));
     rule->setPalette(muted);
 
     practiseButton_ = new QPushButton(QStringLiteral("&Practise weakest recipes"), this);
@@ -157,7 +160,8 @@ ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent, QSettings
 
 void ProgressWindow::refresh() {
     // Read whole each time: the tallies make that cheap, and a damaged file
-    // set aside since the last read takes its rows with it.
+    // set aside since the last read takes its rows with it. Solves that wait
+    // to be written count as well, after the stored ones.
     summary_ = summarizeProgress(history_.readFigures());
     showSummary();
 }
@@ -174,7 +178,7 @@ void ProgressWindow::showGuide(int recipe) {
     if (!isRecipe(recipe))
         return;
     if (guide_ == nullptr) {
-        guide_ = new RecipeGuide(this);
+        guide_ = new RecipeGuide(randomSource_, this);
         connect(guide_, &RecipeGuide::practiseRequested, this,
                 &ProgressWindow::practiseRecipeRequested);
     }
@@ -206,10 +210,16 @@ void ProgressWindow::showSummary() {
                    .arg(dateText(summary_.bestDay->day))
                    .arg(summary_.bestDay->medianSeconds, 0, 'f', 1)
                    .arg(summary_.bestDay->cubes);
-    totals_->setText(QStringLiteral("Cubes solved: %1     Days practised: %2     Best day: %3")
-                         .arg(summary_.cubes)
-                         .arg(summary_.daysPractised)
-                         .arg(best));
+    // Figures from a history that could not be read would pass for the
+    // user's: none are given.
+    if (!history_.readError().isEmpty())
+        totals_->setText(QStringLiteral("Cubes solved: not known, as the history cannot be read "
+                                        "now."));
+    else
+        totals_->setText(QStringLiteral("Cubes solved: %1     Days practised: %2     Best day: %3")
+                             .arg(summary_.cubes)
+                             .arg(summary_.daysPractised)
+                             .arg(best));
 
     std::vector<RecipeChart::Row> recipes;
     for (int k = 0; k < kRecipeCount; ++k) {
@@ -228,7 +238,7 @@ void ProgressWindow::showSummary() {
 }
 
 void ProgressWindow::showRange() {
-    const int today = dayNumber(localDateTime(now()).date());
+    const int today = dayNumber(localDateTime(clock_.now()).date());
     rangeFigures_ = vexlor::rangeFigures(summary_, range_, today, [this](int first, int last) {
         return history_.readSpan(first, last);
     });

@@ -4,8 +4,10 @@
 // Reads the history; writes nothing to it.
 #pragma once
 
+#include "cube/random.h"
 #include "history/history_store.h"
 #include "history/progress_summary.h"
+#include "time/clock.h"
 
 #include <QDialog>
 
@@ -28,10 +30,13 @@ class ProgressWindow final : public QDialog {
     Q_OBJECT
 
 public:
-    // settings, when given, keeps the chosen range from run to run.
-    ProgressWindow(HistoryStore& history, QWidget* parent, QSettings* settings = nullptr);
+    // clock tells which day is today, randomSource draws the guide's
+    // examples; settings, when given, keeps the chosen range from run to
+    // run.
+    ProgressWindow(HistoryStore& history, const Clock& clock, RandomSource& randomSource,
+                   QWidget* parent, QSettings* settings = nullptr);
 
-    // Reads the rows added since the last read and shows the figures anew.
+    // Reads the figures of the history and shows them anew.
     void refresh();
 
     const ProgressSummary& summary() const { return summary_; }
@@ -60,6 +65,8 @@ private:
     void showRange();
 
     HistoryStore& history_;
+    const Clock& clock_;
+    RandomSource& randomSource_;
     QSettings* settings_;
     ProgressSummary summary_;
     ChartRange range_ = ChartRange::Days30;

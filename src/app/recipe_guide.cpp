@@ -22,9 +22,9 @@ namespace vexlor {
 
 namespace {
 
-// The pictures are drawn at the window's sizes and scaled to the guide.
+// The net is drawn at the size of the window's question picture and
+// scaled to the guide.
 constexpr int kQuestionSize = 500;
-constexpr int kAnswerSize = 250;
 
 QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -39,19 +39,19 @@ QPolygonF faceOutline(const FaceFrame& f) {
 
 // The box of answer a's three faces in its picture: the cube sits off the
 // picture's middle, pushed towards the window's 2 x 2 block.
-QRectF answerBounds(int a) {
+QRectF answerBounds(const Projection& projection, int a) {
     QPolygonF all;
     for (int k = 0; k < kVisibleFaces; ++k)
-        all += faceOutline(answerFaceFrame(a, k));
+        all += faceOutline(answerFaceFrame(projection, a, k));
     return all.boundingRect();
 }
 
 } // namespace
 
-Cube makeExampleCube(int recipe) {
+Cube makeExampleCube(int recipe, RandomSource& randomSource) {
     Cube c{};
-    makeNet(c);
-    generateTaskOfRecipe(c, recipe);
+    makeNet(c, randomSource);
+    generateTaskOfRecipe(c, recipe, randomSource);
     if (hasValidCorrectAnswer(c))
         c.picked[c.correctAnswer] = 1;
     return c;
@@ -92,9 +92,6 @@ ExamplePicture::ExamplePicture(QWidget* parent) : QWidget(parent) {
 }
 
 void ExamplePicture::setCube(const Cube& c) {
-    // The projection of the window's answer pictures, whose size the
-    // pictures here are drawn at; the guide may come before the window.
-    setupProjection(kAnswerSize);
     cube_ = c;
     wrongAnswer_ = exampleWrongAnswer(c);
     differing_ = facesDiffering(c, wrongAnswer_);
@@ -126,7 +123,7 @@ void ExamplePicture::paintEvent(QPaintEvent*) {
     const QRectF correctBox(side + 12, answersTop, answerSide, answerSide);
     const QRectF wrongBox(correctBox.right() + 12, answersTop, answerSide, answerSide);
 
-    const QColor background = QColor(toQRgb(backcolor));
+    const QColor background = QColor(toQRgb(kBackgroundColor));
     for (const QRectF& box : {netBox, correctBox, wrongBox})
         painter.fillRect(box, background);
 
@@ -136,13 +133,15 @@ void ExamplePicture::paintEvent(QPaintEvent*) {
     painter.scale(side / kQuestionSize, side / kQuestionSize);
     {
         PainterCanvas canvas(painter, QSize(kQuestionSize, kQuestionSize));
-        drawNet({&canvas, {nullptr, nullptr, nullptr, nullptr}}, cube_, true);
+        Pictures pictures;
+        pictures.question = &canvas;
+        drawNet(pictures, cube_, true);
     }
     painter.restore();
 
-    const QPen outline(QColor(toQRgb(wrongcolor)), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const QPen outline(QColor(toQRgb(kWrongColor)), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     const auto drawAnswerIn = [&](const QRectF& box, int a) {
-        const QRectF bounds = answerBounds(a);
+        const QRectF bounds = answerBounds(projection_, a);
         const double scale =
             0.86 * std::min(box.width() / bounds.width(), box.height() / bounds.height());
         painter.save();
@@ -150,16 +149,17 @@ void ExamplePicture::paintEvent(QPaintEvent*) {
         painter.scale(scale, scale);
         painter.translate(-bounds.center());
         {
-            PainterCanvas canvas(painter, QSize(kAnswerSize, kAnswerSize));
-            Pictures pictures{nullptr, {nullptr, nullptr, nullptr, nullptr}};
+            PainterCanvas canvas(painter, QSize(kAnswerSide, kAnswerSide));
+            Pictures pictures;
             pictures.answers[a] = &canvas;
+            pictures.projection = projection_;
             drawAnswer(pictures, cube_, a);
         }
         painter.setPen(outline);
         painter.setBrush(Qt::NoBrush);
         for (int k = 0; k < kVisibleFaces; ++k)
             if (differing_[static_cast<std::size_t>(k)])
-                painter.drawPolygon(faceOutline(answerFaceFrame(a, k)));
+                painter.drawPolygon(faceOutline(answerFaceFrame(projection_, a, k)));
         painter.restore();
     };
     drawAnswerIn(correctBox, cube_.correctAnswer);
@@ -174,7 +174,8 @@ void ExamplePicture::paintEvent(QPaintEvent*) {
     caption(wrongBox, tr("Wrong"));
 }
 
-RecipeGuide::RecipeGuide(QWidget* parent) : QDialog(parent) {
+RecipeGuide::RecipeGuide(RandomSource& randomSource, QWidget* parent)
+    : QDialog(parent), randomSource_(randomSource) {
     setObjectName(QStringLiteral("recipeGuide"));
     setWindowTitle(tr("Recipe guide"));
     setModal(false);
@@ -228,7 +229,7 @@ void RecipeGuide::showRecipe(int recipe, const RecipeFigures& figures) {
     const auto r = static_cast<Recipe>(recipe);
     name_->setText(fromView(recipeName(r)));
     description_->setText(fromView(recipeDescription(r)));
-    example_ = makeExampleCube(recipe);
+    example_ = makeExampleCube(recipe, randomSource_);
     picture_->setCube(example_);
 
     QString own;

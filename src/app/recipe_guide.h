@@ -4,7 +4,9 @@
 #pragma once
 
 #include "cube/cube.h"
+#include "cube/random.h"
 #include "history/progress_summary.h"
+#include "render/projection.h"
 
 #include <QDialog>
 
@@ -16,8 +18,7 @@ class QPushButton;
 namespace vexlor {
 
 // A fresh Cube of the recipe, shown solved: its correct answer picked.
-// setupTopology must have run.
-Cube makeExampleCube(int recipe);
+Cube makeExampleCube(int recipe, RandomSource& randomSource);
 
 // Which of the three visible faces of answer a show another symbol, or
 // another turn of it, than the correct answer's face in the same place.
@@ -45,6 +46,9 @@ protected:
 
 private:
     Cube cube_{};
+    // The answer cubes as the window's answer pictures show them, at whose
+    // size they are drawn before being scaled to the guide.
+    Projection projection_ = makeProjection(kAnswerSide);
     int wrongAnswer_ = -1;
     std::array<bool, kVisibleFaces> differing_{};
 };
@@ -53,7 +57,8 @@ class RecipeGuide final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit RecipeGuide(QWidget* parent);
+    // The example Cubes are drawn from randomSource.
+    RecipeGuide(RandomSource& randomSource, QWidget* parent);
 
     // Shows the recipe with a fresh example and the user's figures for it.
     void showRecipe(int recipe, const RecipeFigures& figures);
@@ -65,6 +70,7 @@ signals:
     void practiseRequested(int recipe);
 
 private:
+    RandomSource& randomSource_;
     int recipe_ = 0;
     Cube example_{};
     QLabel* name_ = nullptr;

@@ -3,7 +3,10 @@
 #include "series/series_file.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace vexlor {
 
@@ -26,14 +29,15 @@ QString SeriesCommands::folderOf(const QString& path) {
 }
 
 void SeriesCommands::createRandomSeries() {
-    makeNewSeries(store_.seriesSize, [this](int) { store_.makeRandomSeries(); });
+    makeNewSeries(store_.seriesSize, [this](int) { store_.makeRandomSeries(randomSource_); });
 }
 
 bool SeriesCommands::practiseWeakest(const std::optional<PracticePlan>& plan) {
     if (!plan)
-        return makeNewSeries(store_.seriesSize, [this](int) { store_.makeRandomSeries(); });
+        return makeNewSeries(store_.seriesSize,
+                             [this](int) { store_.makeRandomSeries(randomSource_); });
     return makeNewSeries(practiceCount_, [this, &plan](int count) {
-        makeSeriesOfRecipes(store_, practiceRecipes(*plan, count));
+        makeSeriesOfRecipes(store_, practiceRecipes(*plan, count, randomSource_), randomSource_);
     });
 }
 
@@ -41,7 +45,8 @@ bool SeriesCommands::practiseRecipe(int recipe) {
     if (!isRecipe(recipe))
         return false;
     return makeNewSeries(practiceCount_, [this, recipe](int count) {
-        makeSeriesOfRecipes(store_, std::vector<int>(static_cast<std::size_t>(count), recipe));
+        makeSeriesOfRecipes(store_, std::vector<int>(static_cast<std::size_t>(count), recipe),
+                            randomSource_);
     });
 }
 
@@ -109,9 +114,10 @@ void SeriesCommands::save(SeriesId kind) {
         return;
     dialogFolder_ = folderOf(*path);
     const bool strip = kind == SeriesId::Current || dialogs_.askYesNo(text::kSaveStripped);
-    const WriteResult result = saveSeriesFile(*path, series, strip);
+    QString reason;
+    const WriteResult result = saveSeriesFile(*path, series, strip, &reason);
     if (const char* message = saveMessage(result); message != nullptr && *message != '\0')
-        dialogs_.showError(QString::fromUtf8(message));
+        dialogs_.showError(QString::fromUtf8(message), reason);
 }
 
 void SeriesCommands::copyToCurrent(SeriesId source) {
@@ -125,7 +131,7 @@ void SeriesCommands::copyToCurrent(SeriesId source) {
 }
 
 void SeriesCommands::addCurrentCube(SeriesId target) {
-    if (store_.addCurrentCube(target, !state_.paused))
+    if (store_.addCurrentCube(target, !state_.paused, clock_))
         view_.refreshLabels();
 }
 
@@ -154,6 +160,41 @@ void SeriesCommands::clear(SeriesId kind) {
         view_.refreshLabels();
         return;
     }
+}
+
+void SeriesCommands::print() {
+    pauseFirst();
+    std::array<int, kSeriesCount> counts{};
+    for (SeriesId kind : kAllSeries)
+        counts[static_cast<std::size_t>(kind)] = store_.count(kind);
+    if (std::all_of(counts.begin(), counts.end(), [](int n) { return n == 0; })) {
+        dialogs_.showError(QCoreApplication::translate(
+            "SeriesCommands", "Every series is empty: there is nothing to print."));
+        return;
+    }
+    const auto choice = dialogs_.askPrint(counts);
+    if (!choice)
+        return;
+    const Series& series = store_[choice->series];
+    if (series.empty()) {
+        static constexpr const char* kNames[kSeriesCount] = {
+            QT_TRANSLATE_NOOP("SeriesCommands", "Current"),
+            QT_TRANSLATE_NOOP("SeriesCommands", "Skipped"),
+            QT_TRANSLATE_NOOP("SeriesCommands", "Mistakes"),
+            QT_TRANSLATE_NOOP("SeriesCommands", "Custom")};
+        dialogs_.showError(
+            QCoreApplication::translate("SeriesCommands",
+                                        "The %1 series is empty: there is nothing to print.")
+                .arg(QCoreApplication::translate("SeriesCommands",
+                                                 kNames[static_cast<int>(choice->series)])));
+        return;
+    }
+    tool::SheetOptions options;
+    options.itemsPerPage = std::clamp(choice->itemsPerPage, 1, tool::kMaxItemsPerPage);
+    options.title = choice->title.trimmed().isEmpty() ? tool::defaultSheetTitle() : choice->title;
+    options.parts = choice->key ? tool::SheetParts::PupilsAndKey : tool::SheetParts::PupilsOnly;
+    options.mono = choice->mono;
+    dialogs_.previewPrint(std::vector<Cube>(series.begin(), series.end()), options);
 }
 
 void SeriesCommands::clearAll() {

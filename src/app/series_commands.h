@@ -18,8 +18,9 @@ namespace vexlor {
 class SeriesCommands {
 public:
     SeriesCommands(SeriesStore& store, SessionState& state, SessionFlow& flow, SessionView& view,
-                   Dialogs& dialogs)
-        : store_(store), state_(state), flow_(flow), view_(view), dialogs_(dialogs) {}
+                   Dialogs& dialogs, RandomSource& randomSource, const Clock& clock)
+        : store_(store), state_(state), flow_(flow), view_(view), dialogs_(dialogs),
+          randomSource_(randomSource), clock_(clock) {}
 
     // "Create random series": asks for the number of Cubes and replaces
     // Current.
@@ -44,6 +45,10 @@ public:
     void loadFile(const QString& path);
     // "All": clears every series.
     void clearAll();
+    // Ctrl+P: pauses a running test, asks which series to print and how,
+    // and shows the print preview of its worksheet. An empty series is
+    // refused with a message.
+    void print();
 
     // The commands of the Series grid, one per column, each for the series of
     // its row.
@@ -75,6 +80,8 @@ private:
     SessionFlow& flow_;
     SessionView& view_;
     Dialogs& dialogs_;
+    RandomSource& randomSource_;
+    const Clock& clock_;
     QString dialogFolder_;
     int practiceCount_ = SeriesStore::kDefaultSeriesSize;
 };

@@ -2,21 +2,6 @@
 
 namespace vexlor {
 
-EdgeLink adj[kFaces][4];
-
-void linkEdges(std::int8_t a, std::int8_t ea, std::int8_t b, std::int8_t eb) {
-    adj[a][ea] = {b, eb};
-    adj[b][eb] = {a, ea};
-}
-
-void setupTopology() {
-    for (std::int8_t i = 0; i < 4; ++i) {
-        linkEdges(i, 0, 4, i);
-        linkEdges(i, 2, 5, static_cast<std::int8_t>((4 - i) % 4));
-        linkEdges(i, 1, static_cast<std::int8_t>((i + 3) % 4), 3);
-    }
-}
-
 void stepCell(std::int8_t x, std::int8_t y, std::int8_t& nx, std::int8_t& ny, std::int8_t dir) {
     const int d = ((dir % 4) + 4) % 4;
     nx = static_cast<std::int8_t>(d == 1 ? x + 1 : d == 3 ? x - 1 : x);

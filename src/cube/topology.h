@@ -2,6 +2,7 @@
 
 #include "cube.h"
 
+#include <array>
 #include <cstdint>
 
 namespace vexlor {
@@ -13,15 +14,26 @@ struct EdgeLink {
     std::int8_t edge;
 };
 
-// The cube's topology: for face f and edge e, the face across that edge.
-// Filled once by setupTopology before the first Cube is generated.
-extern EdgeLink adj[kFaces][4];
+using EdgeLinks = std::array<std::array<EdgeLink, 4>, kFaces>;
 
-// Links edge ea of face a with edge eb of face b, both ways.
-void linkEdges(std::int8_t a, std::int8_t ea, std::int8_t b, std::int8_t eb);
+// The cube's topology: faces 0-3 form a ring, 4 and 5 are its caps. Each
+// call links edge ea of face a with edge eb of face b, both ways.
+constexpr EdgeLinks makeTopology() {
+    EdgeLinks table{};
+    const auto link = [&table](int a, int ea, int b, int eb) {
+        table[a][ea] = {static_cast<std::int8_t>(b), static_cast<std::int8_t>(eb)};
+        table[b][eb] = {static_cast<std::int8_t>(a), static_cast<std::int8_t>(ea)};
+    };
+    for (int i = 0; i < 4; ++i) {
+        link(i, 0, 4, i);
+        link(i, 2, 5, (4 - i) % 4);
+        link(i, 1, (i + 3) % 4, 3);
+    }
+    return table;
+}
 
-// Builds `adj`: faces 0-3 form a ring, 4 and 5 are its caps.
-void setupTopology();
+// For face f and edge e, the face across that edge.
+inline constexpr EdgeLinks adj = makeTopology();
 
 // The grid cell one step from (x, y) toward screen direction dir (taken
 // modulo 4, never negative): 0 up, 1 right, 2 down, 3 left.

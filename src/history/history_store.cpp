@@ -11,7 +11,6 @@
 #include <QVariant>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <initializer_list>
 #include <iterator>
@@ -22,29 +21,9 @@ namespace {
 
 const QString kDriver = QStringLiteral("QSQLITE");
 
-// A pick must never wait long on a database another program holds; a
-// writer that holds it longer than this has failed as far as we are
-// concerned.
-constexpr int kBusyTimeoutMs = 100;
-
-// SQLite's primary result codes, as Qt's driver reports them.
-enum SqliteCode {
-    kPerm = 3,
-    kBusy = 5,
-    kLocked = 6,
-    kReadOnly = 8,
-    kCorrupt = 11,
-    kFull = 13,
-    kCantOpen = 14,
-    kNotADatabase = 26,
-};
-
-int codeOf(const QSqlError& error) {
-    bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok);
-    // Extended codes carry the primary code in their low byte.
-    return ok ? code & 0xFF : -1;
-}
+// At the close the window is gone: the last try may wait this long for a
+// lock before the rows that wait are given up.
+constexpr int kLastTryTimeoutMs = 2000;
 
 // SQL shared by the upgrade steps below. A time counts when it is a finite
 // number: NULL, text and infinities sort outside these bounds.
@@ -158,7 +137,14 @@ SolvedRow unpackRow(qint64 packed, const QVariant& seconds) {
 
 QString selectStored(int version) {
     return QStringLiteral("SELECT at, kind, seconds, wrong, %1 FROM solved ORDER BY id")
-        .arg(version >= 2 ? QStringLiteral("utc_offset") : QStringLiteral("NULL"));
+        .arg(version >= kTalliesVersion ? QStringLiteral("utc_offset") : QStringLiteral("NULL"));
+}
+
+// The schema version of an open file, which a store that only reads leaves
+// as it found it.
+int fileVersion(const QSqlDatabase& db) {
+    QSqlQuery q(db);
+    return q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : 0;
 }
 
 #undef VEXLOR_TALLY_DAY
@@ -168,12 +154,14 @@ QString selectStored(int version) {
 const QString kInsert = QStringLiteral(
     "INSERT INTO solved (at, kind, seconds, wrong, day, utc_offset) VALUES (?, ?, ?, ?, ?, ?)");
 
-// A free name beside path that says the file was set aside and when:
+// A free name beside path that says why the file was set aside and when:
 // history.damaged-2025-03-01-102233.sqlite.
-QString setAsideName(const QString& path) {
+QString setAsideName(const QString& path, HistoryStore::SetAside reason) {
     const QFileInfo info(path);
     const QString stem = info.dir().filePath(
-        info.completeBaseName() + QStringLiteral(".damaged-") +
+        info.completeBaseName() +
+        (reason == HistoryStore::SetAside::Damaged ? QStringLiteral(".damaged-")
+                                                   : QStringLiteral(".foreign-")) +
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     QString name = stem + suffix;
@@ -185,40 +173,40 @@ QString setAsideName(const QString& path) {
 // The files SQLite keeps beside a database while it is in use.
 constexpr const char* kSideFiles[] = {"-wal", "-shm", "-journal"};
 
-std::atomic<int> connectionCount{0};
+// A file that this run created and could not fill holds nothing: it goes,
+// with what SQLite left beside it, so that a failed first creation leaves
+// no empty history behind.
+void removeEmptyFile(const QString& path) {
+    if (!QFileInfo::exists(path) || QFileInfo(path).size() != 0)
+        return;
+    for (const char* side : kSideFiles)
+        if (const QFileInfo file(path + QLatin1String(side)); file.exists() && file.size() == 0)
+            QFile::remove(file.filePath());
+    QFile::remove(path);
+}
 
 } // namespace
 
-int dayNumber(QDate date) {
-    return static_cast<int>(QDate(1899, 12, 30).daysTo(date));
+QString countOfSolves(int n) {
+    return n == 1 ? QStringLiteral("1 solve") : QStringLiteral("%1 solves").arg(n);
 }
 
-QDateTime localDateTime(DateTime t) {
-    constexpr qint64 kMsPerDay = 86'400'000;
-    const double days = std::floor(t);
-    const auto ms = std::clamp<qint64>(std::llround((t - days) * kMsPerDay), 0, kMsPerDay - 1);
-    return QDateTime(QDate(1899, 12, 30).addDays(static_cast<qint64>(days)),
-                     QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
-}
-
-SolvedCube solvedCubeOf(const Cube& c) {
+SolvedCube solvedCubeOf(const Cube& c, const Clock& clock) {
     int wrong = 0;
     for (int a = 0; a < kAnswers; ++a)
         if (a != c.correctAnswer && c.picked[a] != 0)
             ++wrong;
-    return {localDateTime(now()), c.recipe, cubeTime(c) * 86'400.0, wrong};
+    return {localDateTime(clock.now()), c.recipe, cubeTime(c, clock) * 86'400.0, wrong};
 }
 
-HistoryStore::HistoryStore(const QString& path, Mode mode)
-    : path_(path), mode_(mode),
-      connectionName_(QStringLiteral("vexlor-history-%1").arg(++connectionCount)) {
+HistoryStore::HistoryStore(const QString& path, Mode mode) : path_(path), mode_(mode) {
     open();
 }
 
 HistoryStore::~HistoryStore() {
+    if (!waiting_.empty())
+        writeWaiting(Attempt::Exit);
     closeConnection();
-    if (QSqlDatabase::contains(connectionName_))
-        QSqlDatabase::removeDatabase(connectionName_);
 }
 
 QString HistoryStore::defaultPath() {
@@ -228,155 +216,207 @@ QString HistoryStore::defaultPath() {
     return data + QStringLiteral("/Vexlor/history.sqlite");
 }
 
+bool HistoryStore::hasGivenUp() const {
+    return mode_ == Mode::ReadOnly || state_ == State::NoDriver || state_ == State::ReadOnly ||
+           state_ == State::Unusable;
+}
+
 QString HistoryStore::notice() const {
     const QString file = QDir::toNativeSeparators(path_);
+    QStringList sentences;
+    if (!setAsidePath_.isEmpty()) {
+        const QString aside = QDir::toNativeSeparators(setAsidePath_);
+        if (setAsideReason_ == SetAside::Foreign)
+            sentences << QStringLiteral("The file %1 was not a Vexlor history. It was set aside as "
+                                        "%2 and a new history was started.")
+                             .arg(file, aside);
+        else
+            sentences << QStringLiteral("The history file %1 was damaged. It was set aside as %2 "
+                                        "and a new history was started.")
+                             .arg(file, aside);
+        if (salvage_ && !salvage_->failure.isEmpty())
+            sentences << QStringLiteral("Its solves could not be copied into the new history "
+                                        "(%1); they are still in the file set aside.")
+                             .arg(salvage_->failure);
+        else if (salvage_ && (salvage_->saved != 0 || salvage_->lost != 0))
+            sentences << QStringLiteral("Solves copied into the new history: %1; solves that "
+                                        "could not be read: %2.")
+                             .arg(salvage_->saved)
+                             .arg(salvage_->lost ? QString::number(*salvage_->lost)
+                                                 : QStringLiteral("an unknown number"));
+    }
+
+    QString why;
     switch (state_) {
     case State::Recording:
-        if (setAsidePath_.isEmpty())
-            return {};
-        return QStringLiteral("The history file %1 was damaged. It was set aside as %2 and a new "
-                              "history was started.")
-            .arg(file, QDir::toNativeSeparators(setAsidePath_));
+        break;
     case State::NoDriver:
-        return QStringLiteral("Progress is not recorded: the SQLite driver for Qt is not "
-                              "installed (Debian package libqt6sql6-sqlite).");
+        why = QStringLiteral("the SQLite driver for Qt is not installed (Debian package "
+                             "libqt6sql6-sqlite)");
+        break;
     case State::CannotOpen:
-        return QStringLiteral("Progress is not recorded: %1 cannot be opened (%2).")
-            .arg(file, detail_);
+        why = QStringLiteral("%1 cannot be opened (%2)").arg(file, detail_);
+        break;
     case State::Locked:
-        return QStringLiteral("Progress is not recorded this run: %1 is in use by another "
-                              "program, perhaps a second Vexlor.")
-            .arg(file);
+        why = QStringLiteral("%1 is in use by another program, perhaps a second Vexlor").arg(file);
+        break;
     case State::ReadOnly:
-        return QStringLiteral("Progress is not recorded: %1 is read-only.").arg(file);
+        why = QStringLiteral("%1 is read-only").arg(file);
+        break;
     case State::Full:
-        return QStringLiteral("Progress is not recorded this run: the disk that holds %1 is full.")
-            .arg(file);
+        why = QStringLiteral("the disk that holds %1 is full").arg(file);
+        break;
     case State::Failed:
-        return QStringLiteral("Progress is not recorded this run: %1 cannot be written (%2).")
-            .arg(file, detail_);
+        why = QStringLiteral("%1 cannot be written (%2)").arg(file, detail_);
+        break;
+    case State::Unusable:
+        why = QStringLiteral("%1 cannot be used by this version of Vexlor (%2)").arg(file, detail_);
+        break;
     }
-    return {};
+    if (!why.isEmpty())
+        sentences << (hasGivenUp() ? QStringLiteral("Progress is not recorded: %1.")
+                                   : QStringLiteral("Progress is not saved just now: %1."))
+                         .arg(why);
+    const int waiting = waitingCount();
+    const QString verb = waiting == 1 ? QStringLiteral("waits") : QStringLiteral("wait");
+    if (waiting > 0 && hasGivenUp())
+        sentences << QStringLiteral("%1 of this run %2 for a last try when Vexlor closes.")
+                         .arg(countOfSolves(waiting), verb);
+    else if (waiting > 0)
+        sentences << QStringLiteral("%1 of this run %2 in memory and will be saved with the next "
+                                    "solve or when Vexlor closes.")
+                         .arg(countOfSolves(waiting), verb);
+    else if (!why.isEmpty() && !hasGivenUp())
+        sentences << QStringLiteral("Vexlor tries again with the next solve.");
+    return sentences.join(QLatin1Char(' '));
 }
 
 bool HistoryStore::open() {
+    closeConnection();
     if (!QSqlDatabase::isDriverAvailable(kDriver)) {
         state_ = State::NoDriver;
         return false;
     }
-    const QString folder = QFileInfo(path_).absolutePath();
-    if (mode_ == Mode::ReadOnly && !QFileInfo::exists(path_)) {
+    const QFileInfo file(path_);
+    // SQLite would open a FIFO and wait there for a writer, and can make
+    // nothing of a folder or a device.
+    if (file.exists() && !file.isFile()) {
         state_ = State::CannotOpen;
-        detail_ = QStringLiteral("there is no such file");
+        detail_ = QStringLiteral("it is not a regular file");
         return false;
     }
-    if (mode_ == Mode::ReadWrite && !QDir().mkpath(folder)) {
+    if (mode_ == Mode::ReadOnly) {
+        if (!file.exists()) {
+            state_ = State::CannotOpen;
+            detail_ = QStringLiteral("there is no such file");
+            return false;
+        }
+        std::optional<SetAside> damaged;
+        if (!openIntact(SqliteConnection::Access::ReadOnly, damaged)) {
+            state_ = State::CannotOpen;
+            if (damaged)
+                detail_ = QStringLiteral("it is damaged or not a Vexlor history");
+            closeConnection();
+            return false;
+        }
+        state_ = State::ReadOnly;
+        return true;
+    }
+    const QString folder = file.absolutePath();
+    if (!QDir().mkpath(folder)) {
         state_ = State::CannotOpen;
         detail_ = QStringLiteral("its folder cannot be made");
         return false;
     }
-    if (!openConnection())
-        return false;
-    if (!checkIntact())
-        return false;
-    if (mode_ == Mode::ReadOnly) {
-        state_ = State::ReadOnly;
-        return true;
-    }
-    // SQLite writes its journal beside the file, so the folder must be
-    // writable too.
-    const QFileInfo file(path_);
+    // SQLite writes its log beside the file, so the folder must be writable
+    // too. Where it is not, nothing is opened for writing: the rows are read
+    // through a read-only connection.
     if ((file.exists() && !file.isWritable()) || !QFileInfo(folder).isWritable()) {
         state_ = State::ReadOnly;
-        return true;
+        return false;
     }
-    return upgrade();
-}
-
-bool HistoryStore::openConnection() {
-    QSqlDatabase db = QSqlDatabase::contains(connectionName_)
-                          ? QSqlDatabase::database(connectionName_, false)
-                          : QSqlDatabase::addDatabase(kDriver, connectionName_);
-    db.setDatabaseName(path_);
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
-    if (mode_ == Mode::ReadOnly)
-        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-    db.setConnectOptions(options);
-    if (db.open())
-        return true;
-    takeFailure(db.lastError());
-    if (state_ != State::Locked)
-        state_ = State::CannotOpen;
+    // At most one file is set aside: the fresh one that takes its place is
+    // neither damaged nor another program's.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const bool existed = QFileInfo::exists(path_);
+        std::optional<SetAside> setAside;
+        if (openIntact(SqliteConnection::Access::ReadWrite, setAside) && prepareSchema(setAside)) {
+            if (salvagePending_) {
+                salvagePending_ = false;
+                salvage_ = salvageRows(setAsidePath_, connection_->database());
+            }
+            state_ = State::Recording;
+            return true;
+        }
+        closeConnection();
+        if (!setAside) {
+            if (!existed)
+                removeEmptyFile(path_);
+            return false;
+        }
+        if (attempt > 0) {
+            state_ = State::Unusable;
+            detail_ = QStringLiteral("a new history cannot be started in its place");
+            return false;
+        }
+        if (!setAsideAndStartAgain(*setAside))
+            return false;
+    }
     return false;
 }
 
-void HistoryStore::closeConnection() {
-    insert_.reset();
-    readable_ = false;
-    if (!QSqlDatabase::contains(connectionName_))
-        return;
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-    db.close();
-}
-
-bool HistoryStore::checkIntact() {
-    for (bool again = true;; again = false) {
-        QSqlQuery check(QSqlDatabase::database(connectionName_, false));
-        bool damaged = false;
-        if (!check.exec(QStringLiteral("PRAGMA quick_check"))) {
-            damaged = takeFailure(check.lastError());
-            if (!damaged)
-                return false;
-        } else if (!check.next() || check.value(0).toString() != QLatin1String("ok")) {
-            damaged = true;
-            detail_ = check.value(0).toString();
-        }
-        if (!damaged) {
-            readable_ = true;
-            return true;
-        }
-        check = QSqlQuery();
-        if (mode_ == Mode::ReadOnly) {
-            state_ = State::CannotOpen;
-            detail_ = QStringLiteral("it is damaged or not a Vexlor history");
-            return false;
-        }
-        // A fresh file that is damaged at once is not ours to set aside too.
-        if (!again) {
-            state_ = State::CannotOpen;
-            return false;
-        }
-        if (!setAsideAndStartAgain())
-            return false;
-    }
-}
-
-bool HistoryStore::setAsideAndStartAgain() {
-    closeConnection();
-    const QString target = setAsideName(path_);
-    // The side files go first: a journal left beside the fresh file would be
-    // taken for its own.
-    for (const char* side : kSideFiles) {
-        const QString from = path_ + QLatin1String(side);
-        if (QFileInfo::exists(from) && !QFile::rename(from, target + QLatin1String(side))) {
-            state_ = State::CannotOpen;
-            detail_ = QStringLiteral("it is damaged and cannot be set aside");
-            return false;
-        }
-    }
-    if (!QFile::rename(path_, target)) {
-        state_ = State::CannotOpen;
-        detail_ = QStringLiteral("it is damaged and cannot be set aside");
+bool HistoryStore::openIntact(SqliteConnection::Access access, std::optional<SetAside>& damaged) {
+    connection_.emplace(path_, access, kBusyTimeoutMs);
+    if (!connection_->open()) {
+        if (faultOf(connection_->error()) == SqliteFault::Damaged)
+            damaged = SetAside::Damaged;
+        takeFailure(connection_->error());
         return false;
     }
-    setAsidePath_ = target;
-    ++generation_;
-    return openConnection();
+    QSqlQuery check(connection_->database());
+    if (!check.exec(QStringLiteral("PRAGMA quick_check"))) {
+        if (faultOf(check.lastError()) == SqliteFault::Damaged)
+            damaged = SetAside::Damaged;
+        takeFailure(check.lastError());
+        return false;
+    }
+    if (!check.next() || check.value(0).toString() != QLatin1String("ok")) {
+        damaged = SetAside::Damaged;
+        detail_ = check.value(0).toString();
+        return false;
+    }
+    intact_ = true;
+    return true;
 }
 
-bool HistoryStore::upgrade() {
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+bool HistoryStore::prepareSchema(std::optional<SetAside>& foreign) {
+    QSqlDatabase db = connection_->database();
     QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        takeFailure(q.lastError());
+        return false;
+    }
+    const int version = q.value(0).toInt();
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
+        takeFailure(q.lastError());
+        return false;
+    }
+    QStringList tables;
+    while (q.next())
+        tables << q.value(0).toString();
+    // Looked at before anything is written: another program's database is
+    // not ours to write into, not even its journal mode.
+    if (!tables.contains(QStringLiteral("solved"))) {
+        if (version == 0 && !tables.isEmpty()) {
+            foreign = SetAside::Foreign;
+            return false;
+        }
+        if (version != 0) {
+            state_ = State::Unusable;
+            detail_ = QStringLiteral("it has no table of solved Cubes");
+            return false;
+        }
+    }
     // WAL lets the Progress window and a second Vexlor read while a row is
     // written. synchronous=FULL makes every commit reach the disk before the
     // pick returns, so that a power cut loses at most the Cube being solved;
@@ -386,11 +426,6 @@ bool HistoryStore::upgrade() {
             takeFailure(q.lastError());
             return false;
         }
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        takeFailure(q.lastError());
-        return false;
-    }
-    const int version = q.value(0).toInt();
     q.finish();
     // A newer program's file is used as it is: its rows keep the columns
     // written here.
@@ -409,14 +444,9 @@ bool HistoryStore::upgrade() {
                 ok = ok && q.exec(QLatin1String(statement));
         ok = ok && (from >= kSchemaVersion ||
                     q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)));
-        if (!ok) {
-            const QSqlError error = q.lastError();
-            db.rollback();
-            takeFailure(error);
-            return false;
-        }
-        if (!db.commit()) {
-            const QSqlError error = db.lastError();
+        if (!ok || !db.commit()) {
+            const QSqlError error = ok ? db.lastError() : q.lastError();
+            q.finish();
             db.rollback();
             takeFailure(error);
             return false;
@@ -428,81 +458,181 @@ bool HistoryStore::upgrade() {
         insert_.reset();
         return false;
     }
-    state_ = State::Recording;
     return true;
 }
 
-bool HistoryStore::takeFailure(const QSqlError& error) {
-    detail_ = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    switch (codeOf(error)) {
-    case kCorrupt:
-    case kNotADatabase:
-        return true;
-    case kBusy:
-    case kLocked:
+bool HistoryStore::setAsideAndStartAgain(SetAside reason) {
+    closeConnection();
+    const QString target = setAsideName(path_, reason);
+    const auto cannot = [this] {
+        state_ = State::Unusable;
+        detail_ = QStringLiteral("it cannot be set aside");
+        return false;
+    };
+    // The side files go first: a journal left beside the fresh file would be
+    // taken for its own.
+    for (const char* side : kSideFiles) {
+        const QString from = path_ + QLatin1String(side);
+        if (QFileInfo::exists(from) && !QFile::rename(from, target + QLatin1String(side)))
+            return cannot();
+    }
+    if (!QFile::rename(path_, target))
+        return cannot();
+    setAsidePath_ = target;
+    setAsideReason_ = reason;
+    salvage_.reset();
+    salvagePending_ = reason == SetAside::Damaged;
+    ++generation_;
+    return true;
+}
+
+void HistoryStore::closeConnection() {
+    insert_.reset();
+    intact_ = false;
+    connection_.reset();
+}
+
+void HistoryStore::takeFailure(const QSqlError& error) {
+    detail_ = describeFailure(error);
+    switch (faultOf(error)) {
+    case SqliteFault::Busy:
         state_ = State::Locked;
         break;
-    case kReadOnly:
-    case kPerm:
-        state_ = State::ReadOnly;
-        break;
-    case kFull:
+    case SqliteFault::Full:
         state_ = State::Full;
         break;
-    case kCantOpen:
+    case SqliteFault::ReadOnly:
+        state_ = State::ReadOnly;
+        break;
+    case SqliteFault::CannotOpen:
         state_ = State::CannotOpen;
         break;
-    default:
+    case SqliteFault::Damaged:
+    case SqliteFault::Unusable:
+        state_ = State::Unusable;
+        break;
+    case SqliteFault::Other:
         state_ = State::Failed;
         break;
     }
-    return false;
 }
 
 bool HistoryStore::record(const SolvedCube& cube) {
+    if (mode_ == Mode::ReadOnly)
+        return false;
+    waiting_.push_back(cube);
+    return writeWaiting(Attempt::Solve);
+}
+
+bool HistoryStore::writeWaitingRows() {
+    return writeWaiting(Attempt::Close);
+}
+
+bool HistoryStore::writeWaiting(Attempt attempt) {
+    if (waiting_.empty())
+        return true;
+    if (mode_ == Mode::ReadOnly || (hasGivenUp() && attempt == Attempt::Solve))
+        return false;
+    // The close's try opens the file afresh: what stopped the writing may
+    // have been mended meanwhile.
+    if (hasGivenUp())
+        closeConnection();
+    if (!insert_ && !open())
+        return false;
+    if (attempt == Attempt::Exit)
+        (void)QSqlQuery(connection_->database())
+            .exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(kLastTryTimeoutMs));
     for (bool again = true;; again = false) {
-        if (state_ != State::Recording || !insert_)
-            return false;
-        insert_->bindValue(0, cube.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-        insert_->bindValue(1, cube.recipe);
-        // Milliseconds are more than the clock can tell apart.
-        insert_->bindValue(2, std::isfinite(cube.seconds)
-                                  ? QVariant(std::round(cube.seconds * 1000.0) / 1000.0)
-                                  : QVariant(QMetaType::fromType<double>()));
-        insert_->bindValue(3, cube.wrong);
-        insert_->bindValue(4, dayNumber(cube.at.date()));
-        insert_->bindValue(5, cube.at.offsetFromUtc());
-        if (insert_->exec())
+        const std::optional<QSqlError> error = insertWaiting();
+        if (!error) {
+            waiting_.clear();
+            state_ = State::Recording;
             return true;
-        const bool damaged = takeFailure(insert_->lastError());
-        if (!damaged) {
-            insert_.reset();
+        }
+        // The rows go into a fresh file, after what can be saved of this one.
+        if (faultOf(*error) == SqliteFault::Damaged && again) {
+            if (setAsideAndStartAgain(SetAside::Damaged) && open())
+                continue;
             return false;
         }
-        // The row goes into a fresh file rather than being lost.
-        if (!again || !setAsideAndStartAgain() || !checkIntact() || !upgrade()) {
-            if (state_ == State::Recording)
-                state_ = State::Failed;
-            insert_.reset();
-            return false;
-        }
+        takeFailure(*error);
+        if (hasGivenUp())
+            closeConnection();
+        return false;
     }
 }
 
-int HistoryStore::fileVersion() const {
-    QSqlQuery q(QSqlDatabase::database(connectionName_, false));
-    return q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : 0;
+std::optional<QSqlError> HistoryStore::insertWaiting() {
+    // The usual solve: one row, one synced INSERT of its own.
+    if (waiting_.size() == 1)
+        return insertRow(waiting_.front());
+    QSqlDatabase db = connection_->database();
+    if (!db.transaction())
+        return db.lastError();
+    for (const SolvedCube& cube : waiting_)
+        if (std::optional<QSqlError> error = insertRow(cube)) {
+            db.rollback();
+            return error;
+        }
+    if (!db.commit()) {
+        const QSqlError error = db.lastError();
+        db.rollback();
+        return error;
+    }
+    return std::nullopt;
+}
+
+std::optional<QSqlError> HistoryStore::insertRow(const SolvedCube& cube) {
+    insert_->bindValue(0, cube.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+    insert_->bindValue(1, cube.recipe);
+    // Milliseconds are more than the clock can tell apart.
+    insert_->bindValue(2, std::isfinite(cube.seconds)
+                              ? QVariant(std::round(cube.seconds * 1000.0) / 1000.0)
+                              : QVariant(QMetaType::fromType<double>()));
+    insert_->bindValue(3, cube.wrong);
+    insert_->bindValue(4, dayNumber(cube.at.date()));
+    insert_->bindValue(5, cube.at.offsetFromUtc());
+    if (insert_->exec())
+        return std::nullopt;
+    return insert_->lastError();
+}
+
+std::vector<SolvedRow> HistoryStore::waitingRows() const {
+    std::vector<SolvedRow> rows;
+    for (const SolvedCube& c : waiting_)
+        rows.push_back({dayNumber(c.at.date()), c.recipe, c.seconds, c.wrong});
+    return rows;
+}
+
+std::optional<QSqlDatabase> HistoryStore::readingDatabase(std::optional<SqliteConnection>& reader) {
+    if (connection_ && intact_)
+        return connection_->database();
+    // No history yet: nothing to read, and nothing wrong with that.
+    if (!QFileInfo(path_).isFile())
+        return std::nullopt;
+    reader.emplace(path_, SqliteConnection::Access::ReadOnly, kBusyTimeoutMs);
+    if (!reader->open()) {
+        readError_ = describeFailure(reader->error());
+        return std::nullopt;
+    }
+    return reader->database();
 }
 
 std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
+    readError_.clear();
+    std::optional<SqliteConnection> reader;
+    const std::optional<QSqlDatabase> db = readingDatabase(reader);
+    if (!db)
+        return {};
+    return readRowsFrom(*db, after);
+}
+
+std::vector<SolvedRow> HistoryStore::readRowsFrom(const QSqlDatabase& db, qint64& after) {
     std::vector<SolvedRow> rows;
-    if (!readable_)
-        return rows;
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
     const auto failed = [this, &q, &rows] {
-        readError_ = q.lastError().databaseText();
+        readError_ = describeFailure(q.lastError());
         rows.clear();
         return rows;
     };
@@ -513,7 +643,7 @@ std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
     const qint64 last = q.value(0).toLongLong();
     q.finish();
     if (last > after) {
-        if (!q.prepare(selectRows(fileVersion())))
+        if (!q.prepare(selectRows(fileVersion(db))))
             return failed();
         q.addBindValue(after);
         q.addBindValue(last);
@@ -526,30 +656,41 @@ std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
             return failed();
         after = last;
     }
-    readError_.clear();
     return rows;
 }
 
 HistoryFigures HistoryStore::readFigures() {
-    if (!readable_)
-        return {};
-    const auto fromRows = [this] {
+    readError_.clear();
+    const std::vector<SolvedRow> waiting = waitingRows();
+    std::optional<SqliteConnection> reader;
+    const std::optional<QSqlDatabase> db = readingDatabase(reader);
+    if (!db)
+        return readError_.isEmpty() ? gatherFigures(waiting) : HistoryFigures{};
+    // A file that has no tallies is read row by row: one this store may not
+    // upgrade (it only reads, or its folder is read-only), or one whose
+    // tallies were dropped by hand.
+    const auto fromRows = [this, &db, &waiting] {
         qint64 after = 0;
-        return gatherFigures(readRows(after));
+        std::vector<SolvedRow> rows = readRowsFrom(*db, after);
+        if (!readError_.isEmpty())
+            return HistoryFigures{};
+        rows.insert(rows.end(), waiting.begin(), waiting.end());
+        return gatherFigures(rows);
     };
-    if (fileVersion() < kTalliesVersion)
+    if (fileVersion(*db) < kTalliesVersion)
         return fromRows();
-    QSqlQuery q(QSqlDatabase::database(connectionName_, false));
+    QSqlQuery q(*db);
     q.setForwardOnly(true);
     const auto failed = [this, &q] {
-        readError_ = q.lastError().databaseText();
+        readError_ = describeFailure(q.lastError());
         return HistoryFigures{};
     };
     HistoryFigures figures;
-    // A file whose tallies are gone (dropped by hand) is still read, row by
-    // row.
-    if (!q.exec(QStringLiteral("SELECT day, cubes, wrong, median FROM day_tallies ORDER BY day")))
+    if (!q.exec(QStringLiteral("SELECT day, cubes, wrong, median FROM day_tallies ORDER BY day"))) {
+        if (faultOf(q.lastError()) != SqliteFault::Unusable)
+            return failed();
         return fromRows();
+    }
     while (q.next()) {
         const int day = q.value(0).toInt();
         const int cubes = q.value(1).toInt();
@@ -559,6 +700,8 @@ HistoryFigures HistoryStore::readFigures() {
             figures.days.push_back({day, cubes, median.isNull() ? std::nan("") : median.toDouble(),
                                     q.value(2).toDouble() / cubes});
     }
+    if (q.lastError().isValid())
+        return failed();
     if (!q.exec(QStringLiteral("SELECT kind, cubes FROM recipe_tallies")))
         return failed();
     while (q.next()) {
@@ -567,6 +710,8 @@ HistoryFigures HistoryStore::readFigures() {
         if (isNumber && isRecipe(kind))
             figures.recipeCubes[static_cast<std::size_t>(kind)] = q.value(1).toInt();
     }
+    if (q.lastError().isValid())
+        return failed();
     if (!q.prepare(QStringLiteral("SELECT %1, wrong FROM solved WHERE kind = ? ORDER BY id DESC"
                                   " LIMIT %2")
                        .arg(kKnownTime)
@@ -582,41 +727,78 @@ HistoryFigures HistoryStore::readFigures() {
             recent.push_back(
                 {0, k, seconds.isNull() ? std::nan("") : seconds.toDouble(), q.value(1).toInt()});
         }
+        if (q.lastError().isValid())
+            return failed();
         std::reverse(recent.begin(), recent.end());
     }
-    readError_.clear();
+    if (waiting.empty())
+        return figures;
+    // The waiting rows' days are taken anew with the rows stored on them.
+    std::vector<int> days;
+    for (const SolvedRow& row : waiting)
+        if (std::find(days.begin(), days.end(), row.day) == days.end())
+            days.push_back(row.day);
+    std::vector<SolvedRow> sameDays;
+    if (!q.prepare(QStringLiteral("SELECT %1, wrong FROM solved WHERE day = ?").arg(kKnownTime)))
+        return failed();
+    for (int day : days) {
+        q.bindValue(0, day);
+        if (!q.exec())
+            return failed();
+        while (q.next()) {
+            const QVariant seconds = q.value(0);
+            sameDays.push_back({day, -1, seconds.isNull() ? std::nan("") : seconds.toDouble(),
+                                q.value(1).toInt()});
+        }
+        if (q.lastError().isValid())
+            return failed();
+    }
+    addRows(figures, sameDays, waiting);
     return figures;
 }
 
 SpanFigures HistoryStore::readSpan(int first, int last) {
     std::vector<SolvedRow> rows;
-    QSqlQuery q(QSqlDatabase::database(connectionName_, false));
-    q.setForwardOnly(true);
-    if (readable_ &&
-        q.prepare(QStringLiteral("SELECT %1, wrong FROM solved WHERE %2 BETWEEN ? AND ?")
-                      .arg(kKnownTime, dayOf(fileVersion())))) {
-        q.addBindValue(first);
-        q.addBindValue(last);
-        if (q.exec())
-            while (q.next()) {
-                const QVariant seconds = q.value(0);
-                rows.push_back({first, 0, seconds.isNull() ? std::nan("") : seconds.toDouble(),
-                                q.value(1).toInt()});
-            }
+    std::optional<SqliteConnection> reader;
+    if (const std::optional<QSqlDatabase> db = readingDatabase(reader)) {
+        QSqlQuery q(*db);
+        q.setForwardOnly(true);
+        if (q.prepare(QStringLiteral("SELECT %1, wrong FROM solved WHERE %2 BETWEEN ? AND ?")
+                          .arg(kKnownTime, dayOf(fileVersion(*db))))) {
+            q.addBindValue(first);
+            q.addBindValue(last);
+            if (q.exec())
+                while (q.next()) {
+                    const QVariant seconds = q.value(0);
+                    rows.push_back({first, 0, seconds.isNull() ? std::nan("") : seconds.toDouble(),
+                                    q.value(1).toInt()});
+                }
+        }
+        if (q.lastError().isValid()) {
+            readError_ = describeFailure(q.lastError());
+            rows.clear();
+        }
     }
+    for (const SolvedRow& row : waitingRows())
+        if (row.day >= first && row.day <= last)
+            rows.push_back(row);
     return spanFigures(rows, first, last);
 }
 
 bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>& visit) {
-    if (!readable_) {
+    readError_.clear();
+    if (mode_ == Mode::ReadOnly && !intact_) {
         readError_ = detail_;
         return false;
     }
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-    QSqlQuery q(db);
+    std::optional<SqliteConnection> reader;
+    const std::optional<QSqlDatabase> db = readingDatabase(reader);
+    if (!db)
+        return readError_.isEmpty();
+    QSqlQuery q(*db);
     q.setForwardOnly(true);
-    if (!q.exec(selectStored(fileVersion()))) {
-        readError_ = q.lastError().databaseText();
+    if (!q.exec(selectStored(fileVersion(*db)))) {
+        readError_ = describeFailure(q.lastError());
         return false;
     }
     StoredRow row;
@@ -631,7 +813,7 @@ bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>&
         visit(row);
     }
     if (q.lastError().isValid()) {
-        readError_ = q.lastError().databaseText();
+        readError_ = describeFailure(q.lastError());
         return false;
     }
     return true;

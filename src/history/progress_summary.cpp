@@ -126,6 +126,33 @@ HistoryFigures gatherFigures(const std::vector<SolvedRow>& rows) {
     return history;
 }
 
+void addRows(HistoryFigures& figures, const std::vector<SolvedRow>& sameDays,
+             const std::vector<SolvedRow>& added) {
+    std::vector<SolvedRow> rows = sameDays;
+    rows.insert(rows.end(), added.begin(), added.end());
+    const HistoryFigures days = gatherFigures(rows);
+    for (const DayFigures& day : days.days) {
+        const auto at =
+            std::lower_bound(figures.days.begin(), figures.days.end(), day.day,
+                             [](const DayFigures& d, int number) { return d.day < number; });
+        if (at != figures.days.end() && at->day == day.day)
+            *at = day;
+        else
+            figures.days.insert(at, day);
+    }
+    figures.cubes += static_cast<int>(added.size());
+    for (const SolvedRow& row : added) {
+        if (!isRecipe(row.recipe))
+            continue;
+        const auto k = static_cast<std::size_t>(row.recipe);
+        ++figures.recipeCubes[k];
+        std::vector<SolvedRow>& recent = figures.recentSolves[k];
+        recent.push_back(row);
+        if (recent.size() > static_cast<std::size_t>(kRecentSolves))
+            recent.erase(recent.begin(), recent.end() - kRecentSolves);
+    }
+}
+
 SpanFigures spanFigures(const std::vector<SolvedRow>& rows, int first, int last) {
     SpanFigures span{first, last, 0, kUnknown, kUnknown};
     std::vector<double> seconds;

@@ -80,6 +80,11 @@ struct HistoryFigures {
 
 // Rows in the order they were solved, oldest first.
 HistoryFigures gatherFigures(const std::vector<SolvedRow>& rows);
+// Adds rows solved after every row the figures hold, oldest first.
+// sameDays holds the rows already counted on the days the added rows fall
+// on, so that those days' medians are taken anew over all their rows.
+void addRows(HistoryFigures& figures, const std::vector<SolvedRow>& sameDays,
+             const std::vector<SolvedRow>& added);
 
 ProgressSummary summarizeProgress(const HistoryFigures& history);
 // The same as summarizeProgress(gatherFigures(rows)).

@@ -3,13 +3,7 @@
 // zoom.
 #pragma once
 
-#include "render/canvas.h"
-
-#include <QPoint>
-#include <QRgb>
-#include <QSize>
-
-class QPainter;
+#include "printing/canvas_style.h"
 
 namespace vexlor {
 
@@ -17,34 +11,19 @@ namespace vexlor {
 // caller places and scales it with the painter's transform before making
 // it. Nothing drawn leaves that area (a fill larger than the picture, a net
 // placed off it by a damaged file). Pen widths are in canvas units, so
-// outlines scale with the picture. Draws without antialiasing, as
-// ImageCanvas does. The painter's state is restored when the canvas goes.
-class PainterCanvas final : public Canvas {
+// outlines scale with the picture. The painter's state is restored when the
+// canvas goes.
+class PainterCanvas final : public QtCanvas {
 public:
     PainterCanvas(QPainter& painter, QSize size);
     ~PainterCanvas() override;
     PainterCanvas(const PainterCanvas&) = delete;
     PainterCanvas& operator=(const PainterCanvas&) = delete;
 
-    int width() const override { return size_.width(); }
-    int height() const override { return size_.height(); }
-
-    void setBrushColor(Color color) override;
-    void setPenColor(Color color) override;
-    void setPenWidth(int width) override { penWidth_ = width; }
-
-    void fillRect(const Rect& rect) override;
-    void polygon(const Point* points, int count) override;
-    void moveTo(int x, int y) override { position_ = {x, y}; }
-    void lineTo(int x, int y) override;
-
 private:
+    void paint(const std::function<void(QPainter&)>& draw) override { draw(painter_); }
+
     QPainter& painter_;
-    QSize size_;
-    QRgb brush_;
-    QRgb pen_;
-    int penWidth_ = 1;
-    QPoint position_;
 };
 
 } // namespace vexlor

@@ -6,26 +6,36 @@
 #include "render/pictures.h"
 #include "render/projection.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <algorithm>
+#include <utility>
 
 namespace vexlor::tool {
 
 namespace {
 
+QString tr(const char* text) {
+    return QCoreApplication::translate("Worksheet", text);
+}
+
 // The page, in millimetres. The printable area is the page less the margin
-// on every side; a header band and a footer band are taken off it.
+// on every side; a header band and a footer band are taken off it. The
+// first pupils' page has a taller header: the title, the lines for the
+// pupil's name, class and date, and the instruction.
 constexpr double kMargin = 15.0;
 constexpr double kHeader = 12.0;
+constexpr double kFirstHeader = 34.0;
 constexpr double kFooter = 8.0;
 constexpr double kKeyHeading = 12.0;
 constexpr double kKeyLine = 5.5;
 constexpr double kKeyColumn = 30.0;
-constexpr double kNumberBand = 8.0; // above an item's pictures
+constexpr double kNumberBand = 9.0; // above an item's pictures: its number and its box
+constexpr double kMarkBox = 7.0;    // the side of the box the pupil writes the letter in
 constexpr double kItemGap = 4.0;    // below an item's pictures
 constexpr double kMmPerPoint = 25.4 / 72.0;
 
@@ -38,18 +48,15 @@ constexpr int kItemWidth = kQuestion + kGap + 2 * kAnswer;
 constexpr int kItemHeight = kQuestion;
 constexpr int kLetterBox = 44; // the corner of an answer picture that holds its letter
 
-QSizeF printableArea(QPageSize::PageSizeId id) {
-    const QSizeF page = QPageSize(id).size(QPageSize::Millimeter);
-    return {page.width() - 2 * kMargin, page.height() - 2 * kMargin};
-}
+// Neutral, so that a black-and-white sheet holds nothing but greys.
+const QColor kRuleColor(160, 160, 160);
 
 struct KeyGrid {
     int rows;
     int columns;
 };
 
-KeyGrid keyGridOf(QPageSize::PageSizeId id) {
-    const QSizeF area = printableArea(id);
+KeyGrid keyGridOf(QSizeF area) {
     const double height = area.height() - kHeader - kFooter - kKeyHeading;
     return {std::max(1, static_cast<int>(height / kKeyLine)),
             std::max(1, static_cast<int>(area.width() / kKeyColumn))};
@@ -84,75 +91,134 @@ struct Paper {
             box, flags | Qt::TextSingleLine,
             QFontMetricsF(font, painter.device()).elidedText(text, Qt::ElideRight, box.width()));
     }
+
+    void line(QPointF fromMm, QPointF toMm, const QColor& color, double widthMm) {
+        painter.setPen(QPen(color, Units(widthMm)));
+        painter.drawLine(QPointF(Units(fromMm.x()), Units(fromMm.y())),
+                         QPointF(Units(toMm.x()), Units(toMm.y())));
+    }
 };
 
-// The title over a thin rule, and the page number at the foot.
-void drawPageFrame(Paper& paper, const QString& title, int page, int pages) {
-    paper.text({0, 0, paper.width(), kHeader - 4}, title, sheetFont(12, true),
+// The title with the version at its right, over a thin rule at ruleY.
+void drawTitle(Paper& paper, const SheetOptions& options, double height, double points,
+               double ruleY) {
+    const QString version =
+        options.version.isEmpty() ? QString() : tr("Version %1").arg(options.version);
+    const double versionWidth = version.isEmpty() ? 0 : 30;
+    paper.text({0, 0, paper.width() - versionWidth, height}, options.title, sheetFont(points, true),
                Qt::AlignLeft | Qt::AlignVCenter);
-    paper.painter.setPen(QPen(Qt::gray, paper.Units(0.3)));
-    paper.painter.drawLine(QPointF(0, paper.Units(kHeader - 3)),
-                           QPointF(paper.Units(paper.width()), paper.Units(kHeader - 3)));
-    paper.text({0, paper.height() - kFooter, paper.width(), kFooter},
-               QStringLiteral("Page %1 of %2").arg(page).arg(pages), sheetFont(9),
+    if (!version.isEmpty())
+        paper.text({paper.width() - versionWidth, 0, versionWidth, height}, version,
+                   sheetFont(12, true), Qt::AlignRight | Qt::AlignVCenter);
+    paper.line({0, ruleY}, {paper.width(), ruleY}, kRuleColor, 0.3);
+}
+
+void drawFooter(Paper& paper, const QString& text) {
+    paper.text({0, paper.height() - kFooter, paper.width(), kFooter}, text, sheetFont(9),
                Qt::AlignHCenter | Qt::AlignBottom);
+}
+
+// The head of the first pupils' page: the title, a line each for the
+// pupil's name, class and date, and what to do.
+void drawFirstHeader(Paper& paper, const SheetOptions& options) {
+    drawTitle(paper, options, 10, 16, kFirstHeader - 3);
+    struct Field {
+        const char* label;
+        double from, to; // share of the width
+    };
+    static constexpr Field kFields[] = {
+        {QT_TRANSLATE_NOOP("Worksheet", "Name:"), 0.0, 0.5},
+        {QT_TRANSLATE_NOOP("Worksheet", "Class:"), 0.53, 0.73},
+        {QT_TRANSLATE_NOOP("Worksheet", "Date:"), 0.76, 1.0},
+    };
+    const QFont fieldFont = sheetFont(11);
+    constexpr double kFieldTop = 13, kFieldBottom = 20;
+    for (const Field& f : kFields) {
+        const QString label = tr(f.label);
+        const double x = f.from * paper.width();
+        const double labelWidth =
+            QFontMetricsF(fieldFont, paper.painter.device()).horizontalAdvance(label) /
+                paper.unitsPerMm +
+            1.5;
+        paper.text({x, kFieldTop, labelWidth, kFieldBottom - kFieldTop}, label, fieldFont,
+                   Qt::AlignLeft | Qt::AlignBottom);
+        paper.line({x + labelWidth, kFieldBottom - 0.5}, {f.to * paper.width(), kFieldBottom - 0.5},
+                   Qt::black, 0.25);
+    }
+    paper.text({0, 22, paper.width(), 6},
+               tr("Which of the four cubes can be folded from the net? Write A, B, C or D in "
+                  "the box."),
+               sheetFont(10.5), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 // Draws one picture of the Cube through the program's own drawing code: the
 // painter places and scales a canvas of the picture's size at origin.
-void drawPicture(Paper& paper, QPointF origin, double scale, int size, const Cube& c, int answer) {
+void drawPicture(Paper& paper, QPointF origin, double scale, int size, const Cube& c, int answer,
+                 const PictureColors& colors) {
     QPainter& painter = paper.painter;
     painter.save();
     painter.translate(origin);
     painter.scale(scale, scale);
     {
         PainterCanvas canvas(painter, QSize(size, size));
-        Pictures pictures{nullptr, {nullptr, nullptr, nullptr, nullptr}};
+        Pictures pictures{nullptr, {nullptr, nullptr, nullptr, nullptr}, makeProjection(kAnswer)};
         if (answer < 0)
             pictures.question = &canvas;
         else
             pictures.answers[answer] = &canvas;
-        clearPictures(pictures);
+        clearPictures(pictures, colors);
         if (answer < 0)
-            drawNet(pictures, c, true);
+            drawNet(pictures, c, true, colors);
         else
-            drawAnswer(pictures, c, answer);
+            drawAnswer(pictures, c, answer, colors);
     }
     painter.restore();
 }
 
-// Item `number` in the slot from top, height high: the number, then the
-// pictures as large as fit, centred, each answer lettered in the corner of
-// its picture that lies at the outside of the block.
-void drawItem(Paper& paper, double top, double height, int number, const Cube& c) {
-    const double room = height - kNumberBand - kItemGap;
-    const double mmPerUnit = std::min(paper.width() / kItemWidth, room / kItemHeight);
-    const double left = (paper.width() - kItemWidth * mmPerUnit) / 2;
+// Item `number` at top, its pictures mmPerUnit millimetres to a picture
+// unit and centred: the number and the box for the pupil's letter above
+// them, each answer lettered in the corner of its picture that lies at the
+// outside of the block.
+void drawItem(Paper& paper, double top, double mmPerUnit, int number, const Cube& cube,
+              const PictureColors& colors) {
+    // A pupil sees every Cube unsolved, whatever picks the series carries.
+    Cube c = cube;
+    std::fill(std::begin(c.picked), std::end(c.picked), std::int8_t{0});
+    const double width = kItemWidth * mmPerUnit;
+    const double left = (paper.width() - width) / 2;
     paper.text({left, top, 40, kNumberBand - 1}, QStringLiteral("%1.").arg(number),
                sheetFont(12, true), Qt::AlignLeft | Qt::AlignVCenter);
+    const QRectF box(left + width - kMarkBox, top + (kNumberBand - 1 - kMarkBox) / 2, kMarkBox,
+                     kMarkBox);
+    paper.text({box.left() - 42, top, 40, kNumberBand - 1}, tr("Answer:"), sheetFont(10),
+               Qt::AlignRight | Qt::AlignVCenter);
+    paper.painter.setPen(QPen(Qt::black, paper.Units(0.3)));
+    paper.painter.setBrush(Qt::NoBrush);
+    paper.painter.drawRect(QRectF(paper.Units(box.x()), paper.Units(box.y()),
+                                  paper.Units(box.width()), paper.Units(box.height())));
 
     const double scale = paper.Units(mmPerUnit); // device units per picture unit
     const QPointF block(paper.Units(left), paper.Units(top + kNumberBand));
-    drawPicture(paper, block, scale, kQuestion, c, -1);
+    drawPicture(paper, block, scale, kQuestion, c, -1, colors);
     // The answers' common background goes down once under their pictures:
     // where two pictures meet, a viewer that smooths edges would otherwise
     // show a pale seam.
     const QPointF answers = block + QPointF(kQuestion + kGap, 0) * scale;
     paper.painter.fillRect(QRectF(answers, QSizeF(2 * kAnswer, 2 * kAnswer) * scale),
-                           QColor(toQRgb(backcolor)));
+                           QColor(toQRgb(colors.back)));
     const QFont letterFont = sheetFont(0.55 * kLetterBox * mmPerUnit / kMmPerPoint, true);
     for (int a = 0; a < kAnswers; ++a) {
         const int column = a % 2, row = a / 2;
         const QPointF corner = answers + QPointF(kAnswer * column, kAnswer * row) * scale;
-        drawPicture(paper, corner, scale, kAnswer, c, a);
+        drawPicture(paper, corner, scale, kAnswer, c, a, colors);
         // The cubes are pushed towards the middle of the block, which leaves
         // its outer corners free.
-        const QPointF box =
+        const QPointF letterBox =
             corner + QPointF(column * (kAnswer - kLetterBox), row * (kAnswer - kLetterBox)) * scale;
         paper.painter.setFont(letterFont);
         paper.painter.setPen(Qt::black);
-        paper.painter.drawText(QRectF(box, QSizeF(kLetterBox, kLetterBox) * scale), Qt::AlignCenter,
-                               QString(answerLetter(a)));
+        paper.painter.drawText(QRectF(letterBox, QSizeF(kLetterBox, kLetterBox) * scale),
+                               Qt::AlignCenter, QString(answerLetter(a)));
     }
 }
 
@@ -160,8 +226,8 @@ void drawItem(Paper& paper, double top, double height, int number, const Cube& c
 void drawKey(Paper& paper, const std::vector<Cube>& cubes, int first, int count,
              const KeyGrid& grid) {
     paper.text({0, kHeader, paper.width(), kKeyHeading - 3},
-               first == 0 ? QStringLiteral("Answer key") : QStringLiteral("Answer key (continued)"),
-               sheetFont(14, true), Qt::AlignLeft | Qt::AlignVCenter);
+               first == 0 ? tr("Answer key") : tr("Answer key (continued)"), sheetFont(14, true),
+               Qt::AlignLeft | Qt::AlignVCenter);
     const QFont numberFont = sheetFont(10);
     const QFont letterFont = sheetFont(10, true);
     for (int i = 0; i < count; ++i) {
@@ -178,47 +244,72 @@ void drawKey(Paper& paper, const std::vector<Cube>& cubes, int first, int count,
 
 } // namespace
 
-SheetPages pagesOf(int items, const SheetOptions& options) {
-    const KeyGrid grid = keyGridOf(options.pageSize);
+QString defaultSheetTitle() {
+    return tr("Cube folding");
+}
+
+SheetPages pagesOf(int items, const SheetOptions& options, QSizeF areaMm) {
+    const KeyGrid grid = keyGridOf(areaMm);
     return {std::max(items, 0), std::clamp(options.itemsPerPage, 1, kMaxItemsPerPage),
-            grid.rows * grid.columns, options.keyOnly};
+            grid.rows * grid.columns, options.parts};
 }
 
 QChar answerLetter(int answer) {
     return answer >= 0 && answer < kAnswers ? QChar(u'A' + answer) : QChar(u'?');
 }
 
-bool printSheet(QPdfWriter& writer, const std::vector<Cube>& cubes, const SheetOptions& options) {
-    writer.setPageSize(QPageSize(options.pageSize));
-    writer.setPageOrientation(QPageLayout::Portrait);
-    writer.setPageMargins(QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Millimeter);
-    writer.setTitle(options.title);
-    writer.setCreator(QStringLiteral("vexlor-series"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    setupProjection(kAnswer);
-    Paper paper{painter, writer.resolution() / 25.4, printableArea(options.pageSize)};
+void setUpSheetPage(QPagedPaintDevice& device, const SheetOptions& options) {
+    device.setPageLayout(QPageLayout(QPageSize(options.pageSize), QPageLayout::Portrait,
+                                     QMarginsF(kMargin, kMargin, kMargin, kMargin),
+                                     QPageLayout::Millimeter));
+}
 
-    const SheetPages pages = pagesOf(static_cast<int>(cubes.size()), options);
-    const double slot = (paper.height() - kHeader - kFooter) / pages.itemsPerPage;
-    int page = 0;
-    const auto nextPage = [&] {
-        if (page++ > 0)
-            writer.newPage();
-        drawPageFrame(paper, options.title, page, pages.count());
+bool printSheet(QPagedPaintDevice& device, const std::vector<Cube>& cubes,
+                const SheetOptions& options) {
+    const QSizeF area = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
+    if (area.width() <= 0 || area.height() <= 0)
+        return false;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    Paper paper{painter, device.width() / area.width(), area};
+    const PictureColors& colors = options.mono ? kMonoColors : kScreenColors;
+
+    const SheetPages pages = pagesOf(static_cast<int>(cubes.size()), options, area);
+    // Every item is drawn at one size: the largest that fits the slots of
+    // the first page, whose header is taller, and of the others.
+    const auto slotBelow = [&](double header) {
+        return (paper.height() - header - kFooter) / pages.itemsPerPage;
     };
-    for (int p = 0; p < pages.itemPages(); ++p) {
+    const double smallestSlot = std::min(slotBelow(kFirstHeader), slotBelow(kHeader));
+    const double mmPerUnit =
+        std::max(0.0, std::min(paper.width() / kItemWidth,
+                               (smallestSlot - kNumberBand - kItemGap) / kItemHeight));
+    bool started = false;
+    const auto nextPage = [&] {
+        if (std::exchange(started, true))
+            device.newPage();
+    };
+    for (int p = 0; p < pages.pupilPages(); ++p) {
         nextPage();
+        const double header = p == 0 ? kFirstHeader : kHeader;
+        if (p == 0)
+            drawFirstHeader(paper, options);
+        else
+            drawTitle(paper, options, kHeader - 4, 12, kHeader - 3);
+        drawFooter(paper, tr("Page %1 of %2").arg(p + 1).arg(pages.pupilPages()));
+        const double slot = slotBelow(header);
         for (int k = 0; k < pages.itemsPerPage; ++k) {
             const int item = p * pages.itemsPerPage + k;
             if (item < pages.items)
-                drawItem(paper, kHeader + k * slot, slot, item + 1, cubes[item]);
+                drawItem(paper, header + k * slot, mmPerUnit, item + 1, cubes[item], colors);
         }
     }
-    const KeyGrid grid = keyGridOf(options.pageSize);
+    const KeyGrid grid = keyGridOf(area);
     for (int p = 0; p < pages.keyPages(); ++p) {
         nextPage();
+        drawTitle(paper, options, kHeader - 4, 12, kHeader - 3);
+        drawFooter(paper, tr("Key, page %1 of %2").arg(p + 1).arg(pages.keyPages()));
         const int first = p * pages.keyLinesPerPage;
         drawKey(paper, cubes, first, std::min(pages.keyLinesPerPage, pages.items - first), grid);
     }

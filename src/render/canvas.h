@@ -7,7 +7,7 @@
 
 namespace vexlor {
 
-// A colour as 0x00BBGGRR: red in the low byte.
+// A colour as 0xRRGGBB: Qt's QRgb without its alpha byte.
 using Color = std::uint32_t;
 
 struct Point {

@@ -4,7 +4,7 @@
 
 namespace vexlor {
 
-void drawFace(Canvas& canvas, const FaceFrame& frame, Symbol kind, int turn, Color fill,
+void drawFace(Canvas& canvas, const FaceFrame& frame, Symbol symbol, int turn, Color fill,
               Color symbolColor) {
     const Point o = frame.origin;
     const Point u = frame.edgeU;
@@ -14,7 +14,7 @@ void drawFace(Canvas& canvas, const FaceFrame& frame, Symbol kind, int turn, Col
         o, {o.x + u.x, o.y + u.y}, {o.x + u.x + v.x, o.y + u.y + v.y}, {o.x + v.x, o.y + v.y}, o};
     canvas.setBrushColor(fill);
     canvas.polygon(corners, 5);
-    drawSymbol(canvas, frame, kind, turn, fill, symbolColor);
+    drawSymbol(canvas, frame, symbol, turn, fill, symbolColor);
 }
 
 } // namespace vexlor

@@ -18,10 +18,10 @@ struct FaceFrame {
     Point edgeV;
 };
 
-// Fills the face with fill, outlines it, and draws the symbol of kind at turn
-// on it: the symbol in symbolColor, its holes in fill. A kind outside 0-17
+// Fills the face with fill, outlines it, and draws the symbol of symbol at turn
+// on it: the symbol in symbolColor, its holes in fill. A symbol outside 0-17
 // leaves the face bare. The brush stays at the last colour the symbol set.
-void drawFace(Canvas& canvas, const FaceFrame& frame, Symbol kind, int turn, Color fill,
+void drawFace(Canvas& canvas, const FaceFrame& frame, Symbol symbol, int turn, Color fill,
               Color symbolColor);
 
 } // namespace vexlor

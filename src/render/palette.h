@@ -1,4 +1,5 @@
-// The colours of the question and answer pictures, as 0x00BBGGRR values.
+// Every colour the program shows, as 0xRRGGBB values: the question and
+// answer pictures, the main window around them, and the Progress window.
 #pragma once
 
 #include "render/canvas.h"
@@ -7,16 +8,31 @@
 
 namespace vexlor {
 
-inline constexpr Color backcolor = 0xF3E0CF;  // picture background, pen of the crosses
-inline constexpr Color facecolor = 0xD3A858;  // a face that is not highlighted
-inline constexpr Color symcolor = 0x304010;   // symbols
-inline constexpr Color wrongcolor = 0x101091; // symbols of a wrongly picked answer
-inline constexpr std::array<Color, 3> markcolor = {0x9188EF, 0x8AEFA0, 0x83EFEF}; // solved
-inline constexpr Color windowcolor = 0xA26228; // the main window, behind the crosses
+// The pictures.
+inline constexpr Color kBackgroundColor = 0xCFE0F3; // behind the faces; pen of the crosses
+inline constexpr Color kFaceColor = 0x58A8D3;       // a face that is not highlighted
+inline constexpr Color kSymbolColor = 0x104030;     // symbols
+inline constexpr Color kWrongColor = 0x911010;      // symbols of a wrongly picked answer
+inline constexpr std::array<Color, 3> kHighlightColors = {0xEF8891, 0xA0EF8A, 0xEFEF83}; // solved
 
 // Added to every colour of an answer cube's top face and subtracted from its
 // right face, as one integer: it lightens or darkens each channel by 16.
-inline constexpr Color shade = 0x101010;
+inline constexpr Color kShade = 0x101010;
+
+// The main window; its labels are written in the pictures' background.
+inline constexpr Color kWindowColor = 0x2862A2; // also behind the crosses
+inline constexpr Color kWindowTextColor = kBackgroundColor;
+
+// The Progress window.
+inline constexpr Color kChartLineColor = kWindowColor;
+inline constexpr Color kChartGridColor = 0xDEE2E8;
+inline constexpr Color kWeakRecipeColor = 0xC45410;
+inline constexpr Color kWeakRecipeBackground = 0xFDECDE;
+inline constexpr Color kMutedChartTextColor = 0x6E6E6E;
+inline constexpr Color kNoticeColor = 0xAA2814; // the history cannot be kept
+inline constexpr Color kRuleTextColor = 0x5A5A5A;
+inline constexpr Color kCubeBarColor = 0xA8C4E4; // the line's blue, lighter
+inline constexpr Color kBestDayColor = 0x16803C;
 
 // Shading as a plain integer sum only works while no channel carries into
 // its neighbour; every colour it is applied to must leave room for it.
@@ -28,8 +44,38 @@ constexpr bool leavesRoomForShade(Color c) {
     }
     return true;
 }
-static_assert(leavesRoomForShade(facecolor) && leavesRoomForShade(symcolor) &&
-              leavesRoomForShade(wrongcolor) && leavesRoomForShade(markcolor[0]) &&
-              leavesRoomForShade(markcolor[1]) && leavesRoomForShade(markcolor[2]));
+static_assert(leavesRoomForShade(kFaceColor) && leavesRoomForShade(kSymbolColor) &&
+              leavesRoomForShade(kWrongColor) && leavesRoomForShade(kHighlightColors[0]) &&
+              leavesRoomForShade(kHighlightColors[1]) && leavesRoomForShade(kHighlightColors[2]));
+
+// The colours one drawing of the pictures uses. The screen's set is the
+// palette above; a black-and-white printer gets white faces with black
+// symbols (the outlines are the canvas's black pen either way) and nothing
+// tinted, so that no symbol loses contrast to a halftone.
+struct PictureColors {
+    Color back;
+    Color face;
+    Color symbol;
+    Color wrong;
+    std::array<Color, 3> mark;
+    Color shade; // added to the top face of an answer cube, taken from its right face
+};
+
+inline constexpr PictureColors kScreenColors = {kBackgroundColor, kFaceColor,       kSymbolColor,
+                                                kWrongColor,      kHighlightColors, kShade};
+
+// Only greys. White cannot be
+// shaded, so the answer cubes keep their faces apart by the outlines alone;
+// the solved state, never printed, still tells its three faces apart.
+inline constexpr PictureColors kMonoColors = {
+    0xFFFFFF, 0xFFFFFF, 0x000000, 0x000000, {0xC0C0C0, 0xA0A0A0, 0xE0E0E0}, 0};
+
+constexpr bool isGrey(Color c) {
+    return (c & 0xFF) == ((c >> 8) & 0xFF) && (c & 0xFF) == ((c >> 16) & 0xFF);
+}
+static_assert(isGrey(kMonoColors.back) && isGrey(kMonoColors.face) && isGrey(kMonoColors.symbol) &&
+              isGrey(kMonoColors.wrong) && isGrey(kMonoColors.mark[0]) &&
+              isGrey(kMonoColors.mark[1]) && isGrey(kMonoColors.mark[2]) &&
+              isGrey(kMonoColors.shade));
 
 } // namespace vexlor

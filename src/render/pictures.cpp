@@ -1,8 +1,6 @@
 #include "pictures.h"
 
-#include "cube/random.h"
 #include "render/palette.h"
-#include "render/projection.h"
 
 namespace vexlor {
 
@@ -12,19 +10,19 @@ constexpr int kCell = 90;
 
 // Fills a picture with the background; the rectangle is larger than any
 // picture, so one fill blanks it whole.
-void blank(Canvas& canvas) {
-    canvas.setBrushColor(backcolor);
+void blank(Canvas& canvas, Color back) {
+    canvas.setBrushColor(back);
     canvas.fillRect({0, 0, 1000, 1000});
 }
 
 } // namespace
 
-std::array<int, kVisibleFaces> markorder = {0, 1, 2};
-
-void shuffleMarks() {
+MarkOrder shuffledMarks(RandomSource& randomSource) {
+    MarkOrder order{};
     bool taken[3] = {};
-    for (int& colour : markorder)
-        colour = drawUnused(3, taken);
+    for (int& colour : order)
+        colour = randomSource.drawUnused(3, taken);
+    return order;
 }
 
 Point netOrigin(const Cube& c, int width, int height) {
@@ -38,58 +36,59 @@ FaceFrame netCellFrame(Point netOrigin, int column, int row) {
     return {{netOrigin.x + kCell * column, netOrigin.y + kCell * row}, {kCell, 0}, {0, kCell}};
 }
 
-void drawNet(const Pictures& pictures, const Cube& c, bool clear) {
+void drawNet(const Pictures& pictures, const Cube& c, bool clear, const PictureColors& colors) {
     Canvas* const canvas = pictures.question;
     if (canvas == nullptr)
         return;
     if (clear)
-        blank(*canvas);
+        blank(*canvas, colors.back);
     const Point origin = netOrigin(c, canvas->width(), canvas->height());
     const bool solved = isSolved(c);
-    // Every cell of the grid, not only those inside netbox: a damaged box
+    // Every cell of the grid, not only those inside netBounds: a damaged box
     // must not hide a face.
     for (int i = 0; i < kNetSize; ++i)
         for (int j = 0; j < kNetSize; ++j) {
             const NetCell cell = c.net[i][j];
             if (cell.face < 0 || cell.face >= kFaces)
                 continue;
-            Color fill = facecolor;
+            Color fill = colors.face;
             if (solved)
                 for (int k = 0; k < kVisibleFaces; ++k)
                     if (c.correctFaces[k] == cell.face)
-                        fill = markcolor[markorder[k]];
+                        fill = colors.mark[pictures.markOrder[k]];
             drawFace(*canvas, netCellFrame(origin, i, j), c.faceSymbol[cell.face],
-                     cell.turn + c.faceTurn[cell.face], fill, symcolor);
+                     cell.turn + c.faceTurn[cell.face], fill, colors.symbol);
         }
 }
 
-void drawAnswer(const Pictures& pictures, const Cube& c, int a) {
+void drawAnswer(const Pictures& pictures, const Cube& c, int a, const PictureColors& colors) {
     if (a < 0 || a >= kAnswers || pictures.answers[a] == nullptr)
         return;
     const bool picked = c.picked[a] != 0;
     const bool right = a == c.correctAnswer;
     // Lit from above: the top face lighter, the right face darker.
-    constexpr Color add[kVisibleFaces] = {shade, 0u - shade, 0};
+    const Color add[kVisibleFaces] = {colors.shade, 0u - colors.shade, 0};
     for (int k = 0; k < kVisibleFaces; ++k) {
-        const Color symbol = add[k] + (picked && !right ? wrongcolor : symcolor);
-        const Color fill = add[k] + (picked && right ? markcolor[markorder[k]] : facecolor);
-        drawFace(*pictures.answers[a], answerFaceFrame(a, k), c.answerSymbol[a][k],
-                 c.answerTurn[a][k], fill, symbol);
+        const Color symbol = add[k] + (picked && !right ? colors.wrong : colors.symbol);
+        const Color fill =
+            add[k] + (picked && right ? colors.mark[pictures.markOrder[k]] : colors.face);
+        drawFace(*pictures.answers[a], answerFaceFrame(pictures.projection, a, k),
+                 c.answerSymbol[a][k], c.answerTurn[a][k], fill, symbol);
     }
 }
 
-void clearPictures(const Pictures& pictures) {
+void clearPictures(const Pictures& pictures, const PictureColors& colors) {
     for (Canvas* canvas : pictures.answers)
         if (canvas != nullptr)
-            blank(*canvas);
+            blank(*canvas, colors.back);
     if (pictures.question != nullptr)
-        blank(*pictures.question);
+        blank(*pictures.question, colors.back);
 }
 
 void drawCross(Canvas& canvas, Color windowColor) {
     canvas.setBrushColor(windowColor);
     canvas.fillRect({0, 0, 100, 100});
-    canvas.setPenColor(backcolor);
+    canvas.setPenColor(kBackgroundColor);
     canvas.setPenWidth(2);
     const int right = canvas.width() - 1;
     const int bottom = canvas.height() - 1;

@@ -4,14 +4,13 @@
 
 namespace vexlor {
 
-Projection projection{};
-
-void setupProjection(int answerWidth) {
+Projection makeProjection(int answerWidth) {
     // A cube of edge L seen turned by alpha about the vertical and tilted by
     // beta towards the viewer. Truncated toward zero, not rounded.
     constexpr double alpha = 0.7;
     constexpr double beta = 0.5;
     constexpr double L = 110.0;
+    Projection projection;
     auto& axis = projection.axis;
     axis[0] = {static_cast<int>(std::cos(alpha) * -L),
                static_cast<int>(std::sin(alpha) * -L * std::sin(beta))};
@@ -31,9 +30,10 @@ void setupProjection(int answerWidth) {
         const int sy = a < 2 ? 1 : -1;
         projection.origin[a] = {cx + sx * dx, cy + sy * dy};
     }
+    return projection;
 }
 
-FaceFrame answerFaceFrame(int a, int k) {
+FaceFrame answerFaceFrame(const Projection& projection, int a, int k) {
     return {projection.origin[a], projection.axis[k], projection.axis[(k + 1) % 3]};
 }
 

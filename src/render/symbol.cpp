@@ -26,7 +26,7 @@ struct Shape {
     Outline hole;
 };
 
-// The shapes by kind, as they look at turn 0 on a net cell. Kinds 0-5 look
+// The shapes by symbol, as they look at turn 0 on a net cell. Symbols 0-5 look
 // different at every turn, 6-11 the same after a half turn, 12-17 the same
 // after any quarter turn; the generator's turn rules rely on that.
 // clang-format off
@@ -105,7 +105,7 @@ Point facePoint(const FaceFrame& frame, double u, double v) {
     return {static_cast<int>(x), static_cast<int>(y)};
 }
 
-void drawSymbol(Canvas& canvas, FaceFrame frame, Symbol kind, int turn, Color fill,
+void drawSymbol(Canvas& canvas, FaceFrame frame, Symbol symbol, int turn, Color fill,
                 Color symbolColor) {
     // Each quarter turn moves the origin to the old (1, 0) corner and turns
     // both edges: a point (u, v) of the turned frame lands on (1 - v, u).
@@ -115,9 +115,9 @@ void drawSymbol(Canvas& canvas, FaceFrame frame, Symbol kind, int turn, Color fi
         frame = {frame.origin, frame.edgeV, {-frame.edgeU.x, -frame.edgeU.y}};
     }
     canvas.setBrushColor(symbolColor);
-    if (kind < 0 || kind >= kSymbolCount)
+    if (symbol < 0 || symbol >= kSymbolCount)
         return;
-    const Shape& shape = kShapes[kind];
+    const Shape& shape = kShapes[symbol];
     drawOutline(canvas, frame, shape.body);
     if (shape.hole.count > 0) {
         canvas.setBrushColor(fill);

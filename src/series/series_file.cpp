@@ -9,6 +9,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 namespace vexlor {
 
 namespace {
@@ -68,6 +71,20 @@ void report(const QString& what, QString* reason) {
         *reason = what;
 }
 
+QString kindOfFile(mode_t mode) {
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a named pipe (FIFO)");
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISCHR(mode))
+        return QStringLiteral("a character device");
+    if (S_ISBLK(mode))
+        return QStringLiteral("a block device");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("not a regular file");
+}
+
 } // namespace
 
 bool openForSave(QSaveFile& file, QString* reason) {
@@ -115,9 +132,40 @@ WriteResult saveSeriesFile(const QString& path, const Series& series, bool strip
     return finishSave(file, reason) ? WriteResult::Ok : WriteResult::Failed;
 }
 
+OpenResult openRegularFile(QFile& file, const QString& path, QString* reason) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    // Looked at before it is opened, since opening some devices acts on
+    // them (a tape rewinds, a modem line is taken).
+    if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        report(kindOfFile(info.st_mode), reason);
+        return OpenResult::NotRegular;
+    }
+    // Without blocking, for a FIFO put in its place since the look above;
+    // what was opened is then looked at once more.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        report(QString::fromLocal8Bit(std::strerror(errno)), reason);
+        return OpenResult::Failed;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        report(kindOfFile(info.st_mode), reason);
+        ::close(fd);
+        return OpenResult::NotRegular;
+    }
+    // A regular file reads alike either way; QFile expects blocking reads.
+    (void)::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        report(file.errorString(), reason);
+        ::close(fd);
+        return OpenResult::Failed;
+    }
+    return OpenResult::Opened;
+}
+
 LoadResult loadSeriesFile(const QString& path, SeriesStore& store) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (openRegularFile(file, path) != OpenResult::Opened)
         return LoadResult::WrongFormat;
     // Read in one go (at most the size of the largest file) and parse from
     // memory: one device read per record costs ten times the parsing.

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+class QFile;
 class QIODevice;
 class QSaveFile;
 
@@ -40,8 +41,17 @@ WriteResult saveSeriesFile(const QString& path, const Series& series, bool strip
 bool openForSave(QSaveFile& file, QString* reason = nullptr);
 bool finishSave(QSaveFile& file, QString* reason = nullptr);
 
-// Loads the file at path into Current. A file that cannot be opened is
-// treated as one without the magic: Current stays as it was.
+// Opens path to read a series from it, but only a regular file: a FIFO
+// would hold the caller until a writer came (for ever without one), and a
+// device or a folder holds no series. Nothing waits on such a path. On
+// NotRegular, reason (when given) names the kind of file ("a named pipe
+// (FIFO)"); on Failed, it receives what the system said.
+enum class OpenResult { Opened, NotRegular, Failed };
+OpenResult openRegularFile(QFile& file, const QString& path, QString* reason = nullptr);
+
+// Loads the file at path into Current. A file that cannot be opened, or is
+// not a regular file, is treated as one without the magic: Current stays as
+// it was.
 LoadResult loadSeriesFile(const QString& path, SeriesStore& store);
 
 // The message for a result; empty for success.

@@ -5,12 +5,12 @@
 
 namespace vexlor {
 
-void SeriesStore::makeRandomSeries() {
+void SeriesStore::makeRandomSeries(RandomSource& randomSource) {
     // The old Current goes first, so that the two never live side by side.
     Series& current = (*this)[SeriesId::Current];
     current.clear();
     for (int i = 0; i < seriesSize; ++i)
-        makeCube(current.emplace_back());
+        makeCube(current.emplace_back(), randomSource);
 }
 
 bool SeriesStore::copyToCurrent(SeriesId source) {
@@ -20,13 +20,13 @@ bool SeriesStore::copyToCurrent(SeriesId source) {
     return true;
 }
 
-bool SeriesStore::addCurrentCube(SeriesId target, bool testRunning) {
+bool SeriesStore::addCurrentCube(SeriesId target, bool testRunning, const Clock& clock) {
     Cube* const c = currentCube();
     if (!testRunning || c == nullptr || target == SeriesId::Current)
         return false;
     // The copy gets the clock stopped now; the Cube itself keeps running.
     const DateTime stop = c->clockStop;
-    markNow(c->clockStop);
+    markNow(c->clockStop, clock);
     appendCopy(target, *c);
     c->clockStop = stop;
     return true;

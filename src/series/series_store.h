@@ -3,6 +3,8 @@
 #pragma once
 
 #include "cube/cube.h"
+#include "cube/random.h"
+#include "time/clock.h"
 
 #include <array>
 #include <deque>
@@ -34,11 +36,11 @@ public:
     SeriesStore(const SeriesStore&) = delete;
     SeriesStore& operator=(const SeriesStore&) = delete;
 
-    Series& operator[](SeriesId kind) { return series_[static_cast<int>(kind)]; }
-    const Series& operator[](SeriesId kind) const { return series_[static_cast<int>(kind)]; }
+    Series& operator[](SeriesId series) { return series_[static_cast<int>(series)]; }
+    const Series& operator[](SeriesId series) const { return series_[static_cast<int>(series)]; }
 
     // Number of Cubes in a series.
-    int count(SeriesId kind) const { return static_cast<int>((*this)[kind].size()); }
+    int count(SeriesId series) const { return static_cast<int>((*this)[series].size()); }
 
     // The current Cube: the first Cube of Current, or null.
     Cube* currentCube() {
@@ -52,12 +54,12 @@ public:
 
     // Appends a copy of c to the end of the series. The caller then refreshes
     // the labels.
-    void appendCopy(SeriesId kind, const Cube& c) { (*this)[kind].push_back(c); }
+    void appendCopy(SeriesId series, const Cube& c) { (*this)[series].push_back(c); }
 
     // Replaces Current by seriesSize freshly generated cubes (none when
-    // seriesSize is below 1). The other series are untouched. setupTopology
-    // must have run. The caller then resets the test.
-    void makeRandomSeries();
+    // seriesSize is below 1), drawn from the random source. The other series
+    // are untouched. The caller then resets the test.
+    void makeRandomSeries(RandomSource& randomSource);
 
     // Replaces Current by copies of every Cube of source, in order, picks and
     // clocks included; source is unchanged. Returns false and changes nothing
@@ -69,10 +71,10 @@ public:
     // clock goes on unchanged. Returns false and changes nothing when the test
     // does not run, Current is empty, or target is Current. On true the caller
     // refreshes the labels.
-    bool addCurrentCube(SeriesId target, bool testRunning);
+    bool addCurrentCube(SeriesId target, bool testRunning, const Clock& clock);
 
     // Empties one series. The caller decides what to refresh.
-    void clearSeries(SeriesId kind) { (*this)[kind].clear(); }
+    void clearSeries(SeriesId series) { (*this)[series].clear(); }
 
     // Empties all four series. The caller then resets the test (or, when the
     // program closes, nothing).

@@ -1,7 +1,6 @@
 #include "weighted_series.h"
 
 #include "cube/generator.h"
-#include "cube/random.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +11,7 @@ namespace {
 
 // Tickets of the heaviest recipe. Fine enough that a weight ratio is kept to
 // within a hundredth of a percent, small enough that the fifteen together
-// stay far inside random's range.
+// stay far inside the range of a draw.
 constexpr double kTicketScale = 10'000.0;
 
 bool counts(double w) {
@@ -21,13 +20,13 @@ bool counts(double w) {
 
 } // namespace
 
-int drawRecipe(const RecipeWeights& weights) {
+int drawRecipe(const RecipeWeights& weights, RandomSource& randomSource) {
     double heaviest = 0.0;
     for (double w : weights)
         if (counts(w))
             heaviest = std::max(heaviest, w);
     if (heaviest <= 0.0)
-        return random(kRecipeCount);
+        return randomSource.draw(kRecipeCount);
 
     std::array<int, kRecipeCount> tickets{};
     int total = 0;
@@ -40,7 +39,7 @@ int drawRecipe(const RecipeWeights& weights) {
             std::max(1, static_cast<int>(std::lround(w / heaviest * kTicketScale)));
         total += tickets[static_cast<std::size_t>(k)];
     }
-    int ticket = random(total);
+    int ticket = randomSource.draw(total);
     for (int k = 0; k < kRecipeCount; ++k) {
         ticket -= tickets[static_cast<std::size_t>(k)];
         if (ticket < 0)
@@ -49,7 +48,7 @@ int drawRecipe(const RecipeWeights& weights) {
     return kRecipeCount - 1;
 }
 
-std::vector<int> practiceRecipes(const PracticePlan& plan, int count) {
+std::vector<int> practiceRecipes(const PracticePlan& plan, int count, RandomSource& randomSource) {
     // The weights of one share: its own recipes only, alike when none of
     // them has a weight that counts.
     const auto among = [&plan](const std::array<bool, kRecipeCount>& chosen, bool alike) {
@@ -80,31 +79,33 @@ std::vector<int> practiceRecipes(const PracticePlan& plan, int count) {
         const RecipeWeights& share = i < weakest                ? weakWeights
                                      : i < weakest + unmeasured ? unmeasuredWeights
                                                                 : plan.weights;
-        recipes.push_back(drawRecipe(share));
+        recipes.push_back(drawRecipe(share, randomSource));
     }
     for (int i = count - 1; i > 0; --i)
         std::swap(recipes[static_cast<std::size_t>(i)],
-                  recipes[static_cast<std::size_t>(random(i + 1))]);
+                  recipes[static_cast<std::size_t>(randomSource.draw(i + 1))]);
     return recipes;
 }
 
-void makeSeriesOfRecipes(SeriesStore& store, const std::vector<int>& recipes) {
+void makeSeriesOfRecipes(SeriesStore& store, const std::vector<int>& recipes,
+                         RandomSource& randomSource) {
     Series& current = store[SeriesId::Current];
     current.clear();
     for (int recipe : recipes) {
         Cube& c = current.emplace_back();
-        makeNet(c);
-        generateTaskOfRecipe(c, recipe);
+        makeNet(c, randomSource);
+        generateTaskOfRecipe(c, recipe, randomSource);
     }
 }
 
-void makeWeightedSeries(SeriesStore& store, const RecipeWeights& weights) {
+void makeWeightedSeries(SeriesStore& store, const RecipeWeights& weights,
+                        RandomSource& randomSource) {
     Series& current = store[SeriesId::Current];
     current.clear();
     for (int i = 0; i < store.seriesSize; ++i) {
         Cube& c = current.emplace_back();
-        makeNet(c);
-        generateTaskOfRecipe(c, drawRecipe(weights));
+        makeNet(c, randomSource);
+        generateTaskOfRecipe(c, drawRecipe(weights, randomSource), randomSource);
     }
 }
 

@@ -10,15 +10,16 @@
 
 namespace vexlor {
 
-// A recipe drawn from the program's random source with a chance in
-// proportion to its weight. A weight that is not a positive finite number
-// counts as 0; when no weight is positive, every recipe has the same chance.
-int drawRecipe(const RecipeWeights& weights);
+// A recipe drawn from the random source with a chance in proportion to its
+// weight. A weight that is not a positive finite number counts as 0; when no
+// weight is positive, every recipe has the same chance.
+int drawRecipe(const RecipeWeights& weights, RandomSource& randomSource);
 
 // Replaces Current by store.seriesSize freshly generated Cubes, as
 // makeRandomSeries does, but with each Cube's recipe drawn by drawRecipe.
-// setupTopology must have run. The caller then resets the test.
-void makeWeightedSeries(SeriesStore& store, const RecipeWeights& weights);
+// The caller then resets the test.
+void makeWeightedSeries(SeriesStore& store, const RecipeWeights& weights,
+                        RandomSource& randomSource);
 
 // How a practice series shares out its Cubes, so that it stays on the
 // recipes a user finds hardest: half of them (rounded up) from the recipes
@@ -32,12 +33,13 @@ struct PracticePlan {
 };
 
 // The recipe of each Cube of a practice series of count Cubes, drawn from
-// the program's random source. The shares are shuffled together, so that the
-// weakest recipes do not come in one block.
-std::vector<int> practiceRecipes(const PracticePlan& plan, int count);
+// randomSource. The shares are shuffled together, so that the weakest
+// recipes do not come in one block.
+std::vector<int> practiceRecipes(const PracticePlan& plan, int count, RandomSource& randomSource);
 
 // Replaces Current by one freshly generated Cube of each recipe given, in
-// that order. setupTopology must have run. The caller then resets the test.
-void makeSeriesOfRecipes(SeriesStore& store, const std::vector<int>& recipes);
+// that order. The caller then resets the test.
+void makeSeriesOfRecipes(SeriesStore& store, const std::vector<int>& recipes,
+                         RandomSource& randomSource);
 
 } // namespace vexlor

@@ -17,9 +17,9 @@ void SessionFlow::startPause() {
         if (c != nullptr && isSolved(*c))
             return;
         if (c != nullptr)
-            markNow(c->clockStop);
-        markNow(state_.totalStop);
-        clearPictures(view_.pictures());
+            markNow(c->clockStop, clock_);
+        markNow(state_.totalStop, clock_);
+        blankPictures();
         state_.paused = true;
         view_.refreshLabels();
         return;
@@ -33,15 +33,16 @@ void SessionFlow::startPause() {
     }
     if (isStampSet(c->clockStart)) {
         if (!isSolved(*c)) {
-            resumeClock(c->clockStart, c->clockStop);
-            resumeClock(state_.totalStart, state_.totalStop);
+            resumeClock(c->clockStart, c->clockStop, clock_);
+            resumeClock(state_.totalStart, state_.totalStop, clock_);
         }
     } else {
-        markNow(c->clockStart);
+        markNow(c->clockStart, clock_);
         c->clockStop = 0.0;
-        resumeClock(state_.totalStart, state_.totalStop);
+        resumeClock(state_.totalStart, state_.totalStop, clock_);
     }
     state_.paused = false;
+    sampleOnShow_ = false;
     showCube(*c);
     view_.refreshLabels();
 }
@@ -51,10 +52,10 @@ void SessionFlow::showCube(Cube& c) {
     drawNet(pictures, c, true);
     for (int a = 0; a < kAnswers; ++a)
         drawAnswer(pictures, c, a);
-    markNow(c.clockStart);
+    markNow(c.clockStart, clock_);
     if (!isSolved(c)) {
-        resumeClock(c.clockStart, c.clockStop);
-        resumeClock(state_.totalStart, state_.totalStop);
+        resumeClock(c.clockStart, c.clockStop, clock_);
+        resumeClock(state_.totalStart, state_.totalStop, clock_);
     }
 }
 
@@ -65,14 +66,14 @@ void SessionFlow::pick(int answer) {
     if (c == nullptr)
         return;
     if (isSolved(*c)) {
-        moveOn();
+        advance();
         view_.refreshLabels();
         return;
     }
     if (answer < 0 || answer >= kAnswers || c->picked[answer] != 0)
         return;
 
-    markNow(c->clockStop);
+    markNow(c->clockStop, clock_);
     if (answer != c->correctAnswer) {
         // The copy carries the clock stopped now and the earlier picks only.
         store_.appendCopy(SeriesId::Mistakes, *c);
@@ -80,7 +81,7 @@ void SessionFlow::pick(int answer) {
         c->picked[answer] = 1;
         ++state_.mistakes;
     } else {
-        markNow(state_.totalStop);
+        markNow(state_.totalStop, clock_);
         c->picked[answer] = 1;
         drawNet(view_.pictures(), *c, false);
         ++state_.solved;
@@ -92,11 +93,16 @@ void SessionFlow::pick(int answer) {
 }
 
 void SessionFlow::moveOn() {
+    if (phase() == SessionPhase::Answered)
+        advance();
+}
+
+void SessionFlow::advance() {
     if (store_.advanceCurrent()) {
         showCube(*store_.currentCube());
     } else {
-        clearPictures(view_.pictures());
-        markNow(state_.totalStop);
+        blankPictures();
+        markNow(state_.totalStop, clock_);
         state_.paused = true;
     }
     view_.refreshLabels();
@@ -106,20 +112,42 @@ void SessionFlow::skip() {
     Cube* c = store_.currentCube();
     if (c == nullptr || state_.paused || isSolved(*c))
         return;
-    markNow(c->clockStop);
+    markNow(c->clockStop, clock_);
     store_.appendCopy(SeriesId::Skipped, *c);
-    moveOn();
+    advance();
 }
 
 void SessionFlow::resetTest() {
-    resetSessionState(state_);
-    clearPictures(view_.pictures());
+    resetSessionState(state_, clock_);
+    blankPictures();
     view_.refreshLabels();
 }
 
 void SessionFlow::pauseOnDeactivation() {
     if (!state_.paused)
         startPause();
+}
+
+void SessionFlow::setSample(const Cube& sample) {
+    sample_ = sample;
+    if (hasValidCorrectAnswer(sample_))
+        sample_.picked[sample_.correctAnswer] = 1;
+}
+
+void SessionFlow::showSample() {
+    showCube(sample_);
+    sampleOnShow_ = true;
+}
+
+const Cube* SessionFlow::shownCube() const {
+    if (!state_.paused)
+        return store_.currentCube();
+    return sampleOnShow_ ? &sample_ : nullptr;
+}
+
+void SessionFlow::blankPictures() {
+    clearPictures(view_.pictures());
+    sampleOnShow_ = false;
 }
 
 } // namespace vexlor

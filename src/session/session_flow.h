@@ -33,8 +33,8 @@ enum class SessionPhase {
 
 class SessionFlow {
 public:
-    SessionFlow(SeriesStore& store, SessionState& state, SessionView& view)
-        : store_(store), state_(state), view_(view) {}
+    SessionFlow(SeriesStore& store, SessionState& state, SessionView& view, const Clock& clock)
+        : store_(store), state_(state), view_(view), clock_(clock) {}
 
     SessionPhase phase() const;
 
@@ -50,7 +50,9 @@ public:
     // moves on.
     void pick(int answer);
 
-    // Finishes the current Cube and shows the next one, or ends the test.
+    // Next: once the current Cube is answered, finishes it and shows the
+    // next one, or ends the test. Before that it does nothing, so that no
+    // Cube leaves Current unsolved but by Skip.
     void moveOn();
 
     // Draws c and starts or resumes its clock (and the total clock) unless it
@@ -64,10 +66,30 @@ public:
     // The application stopped being active: a running test pauses.
     void pauseOnDeactivation();
 
+    // The sample: a Cube outside every series that shows, solved, what a
+    // test looks like before it first starts. setSample takes a fresh Cube
+    // and solves it; showSample draws it, and it stays on show until the
+    // test starts or the pictures are blanked.
+    void setSample(const Cube& sample);
+    const Cube& sample() const { return sample_; }
+    void showSample();
+
+    // The Cube the pictures show: the current Cube while the test runs, the
+    // sample while it is on show, none while the pictures are blank.
+    const Cube* shownCube() const;
+
 private:
+    // Drops the current Cube, solved or filed elsewhere, and goes on.
+    void advance();
+    // Blanks the pictures, which takes the sample off show.
+    void blankPictures();
+
     SeriesStore& store_;
     SessionState& state_;
     SessionView& view_;
+    const Clock& clock_;
+    Cube sample_{};
+    bool sampleOnShow_ = false;
 };
 
 } // namespace vexlor

@@ -2,8 +2,8 @@
 
 namespace vexlor {
 
-void resetSessionState(SessionState& state) {
-    state.totalStop = now();
+void resetSessionState(SessionState& state, const Clock& clock) {
+    state.totalStop = clock.now();
     state.totalStart = state.totalStop;
     state.solved = 0;
     state.mistakes = 0;

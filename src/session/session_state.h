@@ -18,6 +18,6 @@ struct SessionState {
 // total clock stopped, statistics 0, test paused. The Cubes' clocks and the
 // series are not touched. The window then blanks the pictures and refreshes
 // the labels.
-void resetSessionState(SessionState& state);
+void resetSessionState(SessionState& state, const Clock& clock);
 
 } // namespace vexlor

@@ -23,29 +23,37 @@ std::string formatSeconds(DateTime span) {
     return std::to_string(dayMs / 1000) + "." + std::to_string(dayMs % 1000 / 100);
 }
 
-DateTime cubeTime(const Cube& c) {
-    return clockSpan(c.clockStart, c.clockStop);
+DateTime cubeTime(const Cube& c, const Clock& clock) {
+    return clockSpan(c.clockStart, c.clockStop, clock);
 }
 
-DateTime totalTime(const SessionState& state) {
-    const DateTime end = isStampSet(state.totalStop) ? state.totalStop : now();
+DateTime totalTime(const SessionState& state, const Clock& clock) {
+    const DateTime end = isStampSet(state.totalStop) ? state.totalStop : clock.now();
     return end - state.totalStart;
 }
 
-TimerTexts computeTimerTexts(const SessionState& state, const SeriesStore& store) {
+TimerTexts computeTimerTexts(const SessionState& state, const SeriesStore& store,
+                             const Clock& clock) {
     TimerTexts t;
     const Cube* current = store.currentCube();
-    t.cubeTime = current != nullptr ? formatSeconds(cubeTime(*current)) : "0.0";
-    const DateTime total = totalTime(state);
+    t.cubeTime = current != nullptr ? formatSeconds(cubeTime(*current, clock)) : "0.0";
+    const DateTime total = totalTime(state, clock);
     t.totalTime = formatSeconds(total);
     t.averageTime = state.solved != 0 ? formatSeconds(total / state.solved) : "++";
     return t;
 }
 
+bool anyClockRuns(const SessionState& state, const SeriesStore& store) {
+    const Cube* current = store.currentCube();
+    const bool cubeClockRuns =
+        current != nullptr && isStampSet(current->clockStart) && !isStampSet(current->clockStop);
+    return cubeClockRuns || !isStampSet(state.totalStop);
+}
+
 LabelTexts computeLabelTexts(const SessionState& state, const SeriesStore& store) {
     LabelTexts l;
-    for (SeriesId kind : kAllSeries)
-        l.seriesCounts[static_cast<int>(kind)] = std::to_string(store.count(kind));
+    for (SeriesId series : kAllSeries)
+        l.seriesCounts[static_cast<int>(series)] = std::to_string(store.count(series));
     l.startPause = state.paused ? "Start" : "Pause";
     l.mistakes = std::to_string(state.mistakes);
     l.solved = std::to_string(state.solved);

@@ -19,10 +19,10 @@ std::string formatSeconds(DateTime span);
 
 // Time on a Cube's clock: its stop (or now, while it runs) minus its start;
 // 0 for a Cube never shown.
-DateTime cubeTime(const Cube& c);
+DateTime cubeTime(const Cube& c, const Clock& clock);
 
 // Time on the total clock: its stop (or now, while it runs) minus its start.
-DateTime totalTime(const SessionState& state);
+DateTime totalTime(const SessionState& state, const Clock& clock);
 
 // What the 10 ms timer writes.
 struct TimerTexts {
@@ -30,7 +30,12 @@ struct TimerTexts {
     std::string totalTime;   // total time
     std::string averageTime; // total time per solved Cube, "++" before the first
 };
-TimerTexts computeTimerTexts(const SessionState& state, const SeriesStore& store);
+TimerTexts computeTimerTexts(const SessionState& state, const SeriesStore& store,
+                             const Clock& clock);
+
+// True while the total clock or the current Cube's clock runs: only then can
+// the timer's texts change from one tick to the next.
+bool anyClockRuns(const SessionState& state, const SeriesStore& store);
 
 // What a refresh of the labels writes.
 struct LabelTexts {

@@ -1,5 +1,7 @@
 #include "clock.h"
 
+#include "calendar.h"
+
 #include <chrono>
 #include <ctime>
 
@@ -7,11 +9,8 @@ namespace vexlor {
 
 namespace {
 
-// Days from 30 December 1899 to 1 January 1970.
-constexpr double kUnixEpochDays = 25569.0;
-
-const SystemClock systemClock;
-const Clock* installed = &systemClock;
+constexpr double kUnixEpochDays =
+    dayNumber({std::chrono::year{1970}, std::chrono::January, std::chrono::day{1}});
 
 } // namespace
 
@@ -25,14 +24,6 @@ DateTime SystemClock::now() const {
     // Shift to local time by the zone's offset at this moment.
     const double localMs = static_cast<double>(ms) + static_cast<double>(local.tm_gmtoff) * 1000.0;
     return kUnixEpochDays + localMs / 86'400'000.0;
-}
-
-void installClock(const Clock* clock) {
-    installed = clock != nullptr ? clock : &systemClock;
-}
-
-DateTime now() {
-    return installed->now();
 }
 
 } // namespace vexlor

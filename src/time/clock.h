@@ -6,8 +6,8 @@ namespace vexlor {
 // the local time of day. 0 means "not set".
 using DateTime = double;
 
-// The source of `Now`. The program uses the system clock; tests install a
-// clock they move by hand.
+// The source of `Now`, handed to whatever reads the time. The program uses
+// the system clock; tests hand in a clock they move by hand.
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -19,12 +19,5 @@ class SystemClock final : public Clock {
 public:
     DateTime now() const override;
 };
-
-// The clock every part of the program reads. Installing nullptr restores the
-// system clock. The caller keeps ownership of an installed clock.
-void installClock(const Clock* clock);
-
-// The current local date-time from the installed clock.
-DateTime now();
 
 } // namespace vexlor

@@ -10,23 +10,23 @@ bool isStampSet(DateTime t) {
     return std::fabs(t) >= 1.0;
 }
 
-void markNow(DateTime& field) {
+void markNow(DateTime& field, const Clock& clock) {
     if (!isStampSet(field))
-        field = now();
+        field = clock.now();
 }
 
-void resumeClock(DateTime& start, DateTime& stop) {
+void resumeClock(DateTime& start, DateTime& stop, const Clock& clock) {
     if (!isStampSet(stop))
         return;
-    start += now() - stop;
+    start += clock.now() - stop;
     stop = 0.0;
 }
 
-DateTime clockSpan(DateTime start, DateTime stop) {
+DateTime clockSpan(DateTime start, DateTime stop, const Clock& clock) {
     if (isStampSet(stop))
         return stop - start;
     if (isStampSet(start))
-        return now() - start;
+        return clock.now() - start;
     return 0.0;
 }
 

@@ -11,14 +11,14 @@ namespace vexlor {
 bool isStampSet(DateTime t);
 
 // Sets the field to now unless it is already set.
-void markNow(DateTime& field);
+void markNow(DateTime& field, const Clock& clock);
 
 // Restarts a stopped clock: moves start forward over the stopped span and
 // clears stop. A clock that runs (stop not set) is left alone.
-void resumeClock(DateTime& start, DateTime& stop);
+void resumeClock(DateTime& start, DateTime& stop, const Clock& clock);
 
 // Time on a clock: stop minus start, where a running clock (stop not set)
 // reads now. A clock never started (start not set either) reads 0.
-DateTime clockSpan(DateTime start, DateTime stop);
+DateTime clockSpan(DateTime start, DateTime stop, const Clock& clock);
 
 } // namespace vexlor

@@ -1,9 +1,14 @@
-// The program's command line, run as a separate process: --help and
-// --version answer in a terminal without a display; anything beyond one
-// FILE is refused with a message.
+// The program's start, run as a separate process: --help and --version
+// answer in a terminal without a display; anything beyond one FILE is
+// refused with a message, and so is a start without a display. A failure
+// nobody caught ends the run with exit code 1.
+#include "app/program_start.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
+
+#include <stdexcept>
 
 class CommandLineTest : public QObject {
     Q_OBJECT
@@ -11,7 +16,7 @@ class CommandLineTest : public QObject {
 private slots:
     void answers_data() {
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("platform"); // xcb: there is no display to reach
+        QTest::addColumn<QString>("platform"); // xcb: there is no display to reach; "": unset
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("says");
         QTest::newRow("--help") << QStringList{"--help"} << "xcb" << 0 << "[options] [FILE]";
@@ -24,6 +29,9 @@ private slots:
             << QStringList{"a.srs", "b.srs"} << "offscreen" << 1 << "at most one FILE";
         QTest::newRow("unknown option")
             << QStringList{"--bogus"} << "offscreen" << 1 << "Unknown option 'bogus'";
+        QTest::newRow("no display")
+            << QStringList{} << "" << 1 << "vexlor: cannot open a display; Vexlor needs a desktop";
+        QTest::newRow("xcb without a display") << QStringList{} << "xcb" << 1 << "(DISPLAY or";
     }
     void answers() {
         QFETCH(QStringList, args);
@@ -33,7 +41,10 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
         env.remove("WAYLAND_DISPLAY");
-        env.insert("QT_QPA_PLATFORM", platform);
+        if (platform.isEmpty())
+            env.remove("QT_QPA_PLATFORM");
+        else
+            env.insert("QT_QPA_PLATFORM", platform);
         QProcess vexlor;
         vexlor.setProcessEnvironment(env);
         vexlor.start(QStringLiteral(VEXLOR_BIN), args);
@@ -43,6 +54,32 @@ private slots:
         QCOMPARE(vexlor.exitStatus(), QProcess::NormalExit);
         QVERIFY2(vexlor.exitCode() == code, qPrintable(output));
         QVERIFY2(output.contains(says), qPrintable(output));
+    }
+
+    void uncaughtFailuresEndInCodeOne_data() {
+        QTest::addColumn<int>("failure");     // 0 none, 1 a std::exception, 2 anything else
+        QTest::addColumn<QString>("outcome"); // the exit code, then what standard error said
+        QTest::newRow("normal end") << 0 << "7 ";
+        QTest::newRow("std::exception") << 1 << "1 vexlor: unexpected error: disk full\n";
+        QTest::newRow("anything else") << 2 << "1 vexlor: unexpected error\n";
+    }
+    void uncaughtFailuresEndInCodeOne() {
+        QFETCH(int, failure);
+        QFETCH(QString, outcome);
+        std::FILE* err = std::tmpfile();
+        const auto body = [failure]() -> int {
+            if (failure == 1)
+                throw std::runtime_error("disk full");
+            if (failure == 2)
+                throw failure;
+            return 7;
+        };
+        const int code = vexlor::runReportingFailure(body, err, {});
+        char said[100] = {};
+        std::rewind(err);
+        (void)std::fread(said, 1, sizeof said - 1, err);
+        std::fclose(err);
+        QCOMPARE(QString::number(code) + ' ' + said, outcome);
     }
 };
 

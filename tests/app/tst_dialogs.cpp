@@ -76,17 +76,21 @@ private slots:
         QtDialogs dialogs(nullptr);
         int buttons = 0;
         QString caption;
+        QString shown;
         whenModal([&](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
             QVERIFY(box != nullptr);
             buttons = int(box->buttons().size());
             caption = box->windowTitle();
+            shown = box->text() + '|' + box->informativeText();
             QCOMPARE(box->icon(), QMessageBox::NoIcon);
             box->button(QMessageBox::Ok)->click();
         });
-        dialogs.showError("Wrong file format.");
+        dialogs.showError("Error writing file.", "Disk full");
         QCOMPARE(buttons, 1);
         QCOMPARE(caption, QStringLiteral("Vexlor"));
+        // What the system said stands under the text.
+        QCOMPARE(shown, "Error writing file.|Disk full");
     }
 
     void inputBoxReturnsTextOnlyOnOk() {

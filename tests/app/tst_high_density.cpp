@@ -1,5 +1,5 @@
 // The pictures on a screen of a higher device pixel ratio: run at scale
-// factors 1, 1.5 and 2 (QT_SCALE_FACTOR), they are drawn at the screen's
+// factors 1, 1.25, 1.5 and 2 (QT_SCALE_FACTOR), they are drawn at the screen's
 // resolution with the geometry they have at ratio 1, and shown pixel for
 // device pixel.
 #include "window_fixture.h"
@@ -39,6 +39,26 @@ private slots:
         const QRect both = QRect(QPoint(), shown.size()).intersected(image.rect());
         QVERIFY(both.width() >= image.width() - 1 && both.height() >= image.height() - 1);
         QVERIFY(shown.copy(both) == image.copy(both));
+    }
+
+    // Every device pixel of a cross is the window's or the line's colour,
+    // also where a fractional ratio ends the image part of a logical pixel
+    // past the picture.
+    void crossesLeaveNoDevicePixelUnpainted_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("guzik") << "guzik";
+        QTest::newRow("guzik2") << "guzik2";
+    }
+    void crossesLeaveNoDevicePixelUnpainted() {
+        QFETCH(QString, name);
+        WindowFixture w;
+        const QImage& image = w.picture(qPrintable(name))->canvas().image();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const Color pixel = fromQRgb(image.pixel(x, y));
+                QVERIFY2(pixel == kWindowColor || pixel == kBackgroundColor,
+                         qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+            }
     }
 
     // The top outline of an answer cube rises and falls by at most one

@@ -123,6 +123,7 @@ private slots:
         QCOMPARE(w.phase(), SessionPhase::Stopped);
         QCOMPARE(w.count(SeriesId::Current), 30);
         QCOMPARE(w.label("scurr")->text(), QStringLiteral("30"));
+        QCOMPARE(w.label("scurr")->geometry().right(), 224); // 213 + 12, kept as the text grew
         w.form->updateClocks();
         QCOMPARE(w.label("tcurr")->text(), QStringLiteral("0.0"));
         QCOMPARE(w.label("ttot")->text(), QStringLiteral("0.0"));
@@ -219,11 +220,39 @@ private slots:
     void nextLabelMovesOn() {
         WindowFixture w;
         w.start();
+        // Before the answer Next neither picks nor moves on.
+        w.form->moveOn();
+        QCOMPARE(w.state.mistakes + w.state.solved + w.count(SeriesId::Current), 30);
         w.click(w.current()->correctAnswer);
         QVERIFY(w.label("next")->isVisible());
         QTest::mouseClick(w.label("next"), Qt::LeftButton);
         QCOMPARE(w.phase(), SessionPhase::Answering);
         QCOMPARE(w.count(SeriesId::Current), 29);
+    }
+
+    // The clock timer runs only while a clock runs; once the clocks stop,
+    // the labels show their final tenths.
+    void clockTimerRunsOnlyWithTheClocks_data() {
+        QTest::addColumn<QString>("keys"); // typed 1.26 s apart
+        QTest::addColumn<bool>("active");
+        QTest::newRow("before Start") << "" << false;
+        QTest::newRow("running") << "0" << true;
+        QTest::newRow("paused") << "00" << false;
+        QTest::newRow("resumed") << "000" << true;
+    }
+    void clockTimerRunsOnlyWithTheClocks() {
+        QFETCH(QString, keys);
+        QFETCH(bool, active);
+        WindowFixture w;
+        for (const QChar key : keys) {
+            w.clock.advanceSeconds(1.26);
+            w.key(key.toLatin1());
+        }
+        QCOMPARE(w.form->findChild<QTimer*>("tt")->isActive(), active);
+        const TimerTexts t = computeTimerTexts(w.state, w.store, w.clock);
+        if (!active)
+            QCOMPARE(w.label("tcurr")->text() + w.label("ttot")->text() + w.label("tavr")->text(),
+                     QString::fromStdString(t.cubeTime + t.totalTime + t.averageTime));
     }
 
     void pauseHidesTheCubeAndStopsTime() {

@@ -19,8 +19,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 
 using namespace vexlor;
 
@@ -72,6 +75,19 @@ int play(WindowFixture& w, const QString& script) {
 void damageHeader(const QString& path) {
     writeAll(path, QByteArray("this was a history once. ").repeated(200));
 }
+
+// While it lives, a write past the start of any file fails, as on a full
+// disk (the limit binds root too), rather than killing the process.
+struct FullDisk {
+    FullDisk() {
+        getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit none{0, before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &none);
+        std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &before); }
+    rlimit before{};
+};
 
 void damagePage(const QString& path) {
     {
@@ -144,22 +160,27 @@ private slots:
     void unusableHistoryLeavesTheTestWorking_data() {
         QTest::addColumn<QString>("condition");
         QTest::addColumn<QString>("notice");
-        QTest::addColumn<int>("rowsAfter"); // in the file at path, once it is free
+        QTest::addColumn<int>("rowsAfter");  // in the file at path, once it is free
+        QTest::addColumn<QString>("credit"); // what the credit line adds, on the window itself
+        const QString waiting = QStringLiteral(" \u00b7 2 solves not yet saved");
         QTest::newRow("locked by another program") << "locked"
-                                                   << "in use by another program" << 1;
+                                                   << "in use by another program" << 1 << waiting;
         QTest::newRow("read-only") << "read-only"
-                                   << "is read-only" << 1;
+                                   << "is read-only" << 1 << waiting;
         QTest::newRow("damaged header") << "damaged header"
-                                        << "set aside" << 1;
+                                        << "set aside" << 1 << "";
         QTest::newRow("damaged page") << "damaged page"
-                                      << "set aside" << 1;
+                                      << "set aside" << 1 << "";
+        QTest::newRow("another program's database") << "foreign"
+                                                    << "was not a Vexlor history" << 1 << "";
         QTest::newRow("its folder is a file") << "no folder"
-                                              << "cannot be opened" << -1;
+                                              << "cannot be opened" << -1 << waiting;
     }
     void unusableHistoryLeavesTheTestWorking() {
         QFETCH(QString, condition);
         QFETCH(QString, notice);
         QFETCH(int, rowsAfter);
+        QFETCH(QString, credit);
         QTemporaryDir dir;
         QString folder = dir.filePath(QStringLiteral("Vexlor"));
         QDir().mkpath(folder);
@@ -185,12 +206,22 @@ private slots:
             damageHeader(path);
         } else if (condition == QLatin1String("damaged page")) {
             damagePage(path);
+        } else if (condition == QLatin1String("foreign")) {
+            {
+                QSqlDatabase db =
+                    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+                db.setDatabaseName(path);
+                QVERIFY(db.open() &&
+                        QSqlQuery(db).exec(QStringLiteral("CREATE TABLE notes (text TEXT)")));
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("other"));
         } else {
             QVERIFY(writeAll(dir.filePath(QStringLiteral("file")), "not a folder"));
             folder = dir.filePath(QStringLiteral("file"));
         }
-        damagedBytes =
-            condition.startsWith(QLatin1String("damaged")) ? readAll(path) : QByteArray();
+        const bool setAside =
+            condition.startsWith(QLatin1String("damaged")) || condition == QLatin1String("foreign");
+        damagedBytes = setAside ? readAll(path) : QByteArray();
         const QString storePath = folder + QStringLiteral("/history.sqlite");
 
         std::optional<QSqlDatabase> blocker;
@@ -216,6 +247,9 @@ private slots:
             play(w, QStringLiteral("next wait:1 right"));
             QCOMPARE(w.label("socubes")->text(), QStringLiteral("2"));
             QVERIFY2(w.dialogs.log.isEmpty(), qPrintable(w.dialogs.log.join('\n')));
+            QCOMPARE(w.label("Label15")->text(),
+                     QStringLiteral("Vexlor \u2014 progress (F2)") + credit);
+            QCOMPARE(w.label("Label15")->accessibleDescription().isEmpty(), credit.isEmpty());
 
             QTest::keyClick(w.form.get(), Qt::Key_F2);
             ProgressWindow* progress = w.form->progressWindow();
@@ -238,7 +272,10 @@ private slots:
 
         if (!damagedBytes.isEmpty()) {
             const QStringList aside =
-                QDir(folder).entryList({QStringLiteral("history.damaged-*.sqlite")}, QDir::Files);
+                QDir(folder).entryList({condition == QLatin1String("foreign")
+                                            ? QStringLiteral("history.foreign-*.sqlite")
+                                            : QStringLiteral("history.damaged-*.sqlite")},
+                                       QDir::Files);
             QCOMPARE(aside.size(), 1);
             QCOMPARE(readAll(folder + QLatin1Char('/') + aside.front()), damagedBytes);
             rowsAfter = 2; // the fresh file took both solves
@@ -249,6 +286,54 @@ private slots:
         } else {
             QVERIFY(!QFileInfo::exists(storePath));
         }
+    }
+
+    // A full disk at start-up: Progress gives the figures of a history it
+    // can read without room, says that it cannot read one whose latest rows
+    // are still in its log (reading those needs room), and counts 0 Cubes
+    // for neither; with no history yet, nothing is left behind.
+    void fullDiskAtStartUp_data() {
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<QString>("totals");
+        QTest::newRow("a closed history") << "closed"
+                                          << "Cubes solved: 30 ";
+        QTest::newRow("rows still in its log") << "log"
+                                               << "Cubes solved: not known";
+        QTest::newRow("no history yet") << "none"
+                                        << "Cubes solved: 0 ";
+    }
+    void fullDiskAtStartUp() {
+        QFETCH(QString, history);
+        QFETCH(QString, totals);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        const QString killed = dir.filePath(QStringLiteral("killed.sqlite"));
+        if (history != QLatin1String("none")) {
+            HistoryStore writer(path);
+            for (int i = 0; i < 30; ++i)
+                writer.record({QDateTime(QDate(2025, 12, 1), QTime(9, 0)), i % 15, 10.0, 0});
+            // As a killed Vexlor leaves it, less the index of its log.
+            for (const char* side : {"", "-wal"})
+                QVERIFY(QFile::copy(path + QLatin1String(side), killed + QLatin1String(side)));
+        }
+        if (history == QLatin1String("log"))
+            path = killed;
+        QString shownTotals, shownNotice;
+        {
+            const FullDisk full;
+            HistoryStore store(path);
+            FakeClock clock;
+            RandomSource randomSource(1);
+            ProgressWindow progress(store, clock, randomSource, nullptr);
+            progress.refresh();
+            shownTotals = progress.findChild<QLabel*>(QStringLiteral("totals"))->text();
+            shownNotice = progress.findChild<QLabel*>(QStringLiteral("notice"))->text();
+        }
+        QVERIFY2(shownTotals.startsWith(totals), qPrintable(shownTotals));
+        QVERIFY2(!shownNotice.contains(QLatin1String("no such table")), qPrintable(shownNotice));
+        QCOMPARE(shownNotice.contains(QLatin1String("The history cannot be read")),
+                 history == QLatin1String("log"));
+        QCOMPARE(QFileInfo::exists(path), history != QLatin1String("none"));
     }
 
     // F2 and a click on the credit line pause a running test and show one
@@ -537,9 +622,9 @@ private slots:
     }
     void guideExample() {
         QFETCH(int, recipe);
-        setupTopology();
+        RandomSource randomSource(20'251'209 + recipe);
         for (int i = 0; i < 20; ++i) {
-            const Cube c = makeExampleCube(recipe);
+            const Cube c = makeExampleCube(recipe, randomSource);
             QCOMPARE(int(c.recipe), recipe);
             QVERIFY(isSolved(c));
             int foldable = 0;

@@ -10,12 +10,19 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 using namespace vexlor;
 
@@ -41,12 +48,21 @@ QByteArray fileBytes(const Series& series) {
 
 // Three generated Cubes, as a file holds them.
 QByteArray threeCubes() {
-    setupTopology();
-    seedRandom(5);
+    RandomSource randomSource(5);
     SeriesStore store;
     store.seriesSize = 3;
-    store.makeRandomSeries();
+    store.makeRandomSeries(randomSource);
     return fileBytes(store[SeriesId::Current]);
+}
+
+// Comes to the FIFO at path as a writer after a while, so that a read stuck
+// on it comes back and fails its test rather than hanging it.
+void unblockLater(const QString& path) {
+    std::thread([name = QFile::encodeName(path)] {
+        std::this_thread::sleep_for(std::chrono::seconds(5));
+        if (const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+            ::close(fd);
+    }).detach();
 }
 
 } // namespace
@@ -285,6 +301,7 @@ private slots:
         w.dialogs.queueFile(dir.filePath("no/such/folder/x.srs"));
         QTest::mouseClick(w.button("Button9"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.last(), QStringLiteral("error: Error writing file."));
+        QCOMPARE(w.dialogs.errorDetails.last(), QStringLiteral("No such file or directory"));
         QCOMPARE(w.count(SeriesId::Current), 30);
         QVERIFY(!w.dialogs.unexpected);
     }
@@ -334,6 +351,34 @@ private slots:
         QVERIFY(w.phase() == SessionPhase::Stopped || w.phase() == SessionPhase::Finished);
         QVERIFY(isBlank(w.picture("qu")->canvas().image()));
         QCOMPARE(w.form->commands().dialogFolder(), dir.path() + "/");
+    }
+
+    // Load reads only a regular file: a FIFO, which would hold the window
+    // until a writer came, a device or a folder is "Wrong file format." at
+    // once.
+    void loadingRefusesWhatIsNoFile_data() {
+        QTest::addColumn<QString>("path"); // FIFO and FOLDER are made in the test's folder
+        QTest::newRow("a FIFO") << "FIFO";
+        QTest::newRow("a folder") << "FOLDER";
+        QTest::newRow("a device") << "/dev/zero";
+    }
+    void loadingRefusesWhatIsNoFile() {
+        QFETCH(QString, path);
+        QTemporaryDir dir;
+        if (path == QLatin1String("FIFO"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path = dir.filePath(path)).constData(), 0600), 0);
+        else if (path == QLatin1String("FOLDER"))
+            QVERIFY(QDir().mkpath(path = dir.filePath(path)));
+        unblockLater(path);
+        WindowFixture w;
+        w.dialogs.queueYes();
+        w.dialogs.queueFile(path);
+        QElapsedTimer loading;
+        loading.start();
+        QTest::mouseClick(w.button("loadfromfile"), Qt::LeftButton);
+        QVERIFY2(loading.elapsed() < 2000, "the load waited on the file");
+        QCOMPARE(w.dialogs.log.last(), QStringLiteral("error: Wrong file format."));
+        QCOMPARE(w.count(SeriesId::Current), 30);
     }
 
     void loadingCutAndMissingFiles() {
@@ -409,7 +454,7 @@ private slots:
         ScriptedDialogs dialogs;
         SeriesStore store;
         SessionState state;
-        MainWindow form(MainWindow::Services{&dialogs, &store, &state});
+        MainWindow form(MainWindow::Services{&dialogs, &store, &state, nullptr, &clock});
         QList<bool> exposedAtBox;
         dialogs.onOpen = [&] { exposedAtBox.append(form.windowHandle()->isExposed()); };
         form.setStartupFile(path);

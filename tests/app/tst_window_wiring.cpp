@@ -18,14 +18,16 @@ using namespace vexlor;
 namespace {
 
 // A Cube's question or answer picture drawn alone, as the window should
-// show it.
-QImage reference(const Cube& c, int answer) {
+// show it: in the window's highlight colours.
+QImage reference(const WindowFixture& w, const Cube& c, int answer) {
     ImageCanvas question(500, 500);
     std::array<ImageCanvas, kAnswers> answers{ImageCanvas(250, 250), ImageCanvas(250, 250),
                                               ImageCanvas(250, 250), ImageCanvas(250, 250)};
-    const Pictures pictures{&question, {&answers[0], &answers[1], &answers[2], &answers[3]}};
+    const Pictures pictures{&question,
+                            {&answers[0], &answers[1], &answers[2], &answers[3]},
+                            makeProjection(250),
+                            w.form->pictures().markOrder};
     clearPictures(pictures);
-    setupProjection(250);
     if (answer < 0) {
         drawNet(pictures, c, true);
         return question.image();
@@ -169,30 +171,35 @@ private slots:
     }
 
     // Answer a lies where the keypad key for it lies, shows answer a of the
-    // Cube, and a left click on it or its key picks answer a.
+    // Cube, and a left click on it or its key, on the main row or the
+    // keypad, picks answer a.
     void eachAnswerIsWhereItsKeyIs_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<QPoint>("place");
         QTest::addColumn<char>("key");
-        QTest::newRow("top left") << 0 << QPoint(516, 8) << '8';
-        QTest::newRow("top right") << 1 << QPoint(766, 8) << '9';
-        QTest::newRow("bottom left") << 2 << QPoint(516, 258) << '5';
-        QTest::newRow("bottom right") << 3 << QPoint(766, 258) << '6';
+        QTest::addColumn<bool>("onKeypad");
+        QTest::newRow("top left") << 0 << QPoint(516, 8) << '8' << false;
+        QTest::newRow("top right") << 1 << QPoint(766, 8) << '9' << false;
+        QTest::newRow("bottom left") << 2 << QPoint(516, 258) << '5' << false;
+        QTest::newRow("bottom right") << 3 << QPoint(766, 258) << '6' << false;
+        QTest::newRow("bottom right on the keypad") << 3 << QPoint(766, 258) << '6' << true;
     }
 
     void eachAnswerIsWhereItsKeyIs() {
         QFETCH(int, answer);
         QFETCH(QPoint, place);
         QFETCH(char, key);
+        QFETCH(bool, onKeypad);
         for (bool byKey : {false, true}) {
             WindowFixture w;
             PictureWidget* picture = w.answerPicture(answer);
             QCOMPARE(picture->pos(), place);
             w.start();
             const Cube c = *w.current();
-            QVERIFY(picture->canvas().image() == reference(c, answer));
+            QVERIFY(picture->canvas().image() == reference(w, c, answer));
             if (byKey)
-                w.key(key);
+                QTest::keyClick(w.form.get(), Qt::Key(key),
+                                onKeypad ? Qt::KeypadModifier : Qt::NoModifier);
             else
                 QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(125, 125));
             for (int a = 0; a < kAnswers; ++a)
@@ -200,22 +207,28 @@ private slots:
         }
     }
 
-    // Only the left button picks.
-    void otherButtonsDoNotPick_data() {
+    // Only a press of the left button let go over the same picture picks.
+    void onlyALeftClickOnThePicturePicks_data() {
         QTest::addColumn<Qt::MouseButton>("button");
-        QTest::newRow("right") << Qt::RightButton;
-        QTest::newRow("middle") << Qt::MiddleButton;
+        QTest::addColumn<QPoint>("release"); // where the press at 125, 125 is let go
+        QTest::newRow("right") << Qt::RightButton << QPoint(125, 125);
+        QTest::newRow("middle") << Qt::MiddleButton << QPoint(125, 125);
+        QTest::newRow("left, let go beside") << Qt::LeftButton << QPoint(260, 125);
+        QTest::newRow("left, let go above") << Qt::LeftButton << QPoint(125, -1);
     }
 
-    void otherButtonsDoNotPick() {
+    void onlyALeftClickOnThePicturePicks() {
         QFETCH(Qt::MouseButton, button);
+        QFETCH(QPoint, release);
         WindowFixture w;
         w.start();
-        for (int a = 0; a < kAnswers; ++a)
-            QTest::mouseClick(w.answerPicture(a), button, {}, QPoint(125, 125));
+        for (int a = 0; a < kAnswers; ++a) {
+            QTest::mousePress(w.answerPicture(a), button, {}, QPoint(125, 125));
+            QTest::mouseRelease(w.answerPicture(a), button, {}, release);
+        }
         for (int a = 0; a < kAnswers; ++a)
             QCOMPARE(int(w.current()->picked[a]), 0);
-        QCOMPARE(w.count(SeriesId::Mistakes), 0);
+        QCOMPARE(w.count(SeriesId::Mistakes) + w.state.solved, 0);
     }
 
     // Moving on blanks the question picture before the next net is drawn:
@@ -226,7 +239,7 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             w.click(w.current()->correctAnswer);
             QTest::mouseClick(w.label("next"), Qt::LeftButton);
-            QVERIFY(w.picture("qu")->canvas().image() == reference(*w.current(), -1));
+            QVERIFY(w.picture("qu")->canvas().image() == reference(w, *w.current(), -1));
         }
     }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // A real main window on the offscreen platform with scripted dialogs, a fake
-// clock and its own series store and test state.
+// clock, a random source and its own series store and test state.
 
 #include "app/main_window.h"
 #include "fake_clock.h"
@@ -21,6 +21,7 @@
 
 struct WindowFixture {
     FakeClock clock;
+    vexlor::RandomSource randomSource;
     ScriptedDialogs dialogs;
     vexlor::SeriesStore store;
     vexlor::SessionState state;
@@ -29,15 +30,21 @@ struct WindowFixture {
     std::unique_ptr<vexlor::MainWindow> form;
 
     // Without a history of its own the window keeps one in the test's data
-    // folder; without settings, fresh ones of its own.
-    explicit WindowFixture(vexlor::HistoryStore* history = nullptr, QSettings* settings = nullptr) {
+    // folder; without settings, fresh ones of its own. Without a seed it
+    // draws as the program does, seeded now.
+    explicit WindowFixture(vexlor::HistoryStore* history = nullptr,
+                           std::int64_t seed = vexlor::RandomSource::secondsNow())
+        : WindowFixture(history, nullptr, seed) {}
+    WindowFixture(vexlor::HistoryStore* history, QSettings* settings,
+                  std::int64_t seed = vexlor::RandomSource::secondsNow())
+        : randomSource(seed) {
         if (settings == nullptr) {
             ownSettings = std::make_unique<QSettings>(
                 settingsFolder.filePath(QStringLiteral("Vexlor.conf")), QSettings::IniFormat);
             settings = ownSettings.get();
         }
-        form = std::make_unique<vexlor::MainWindow>(
-            vexlor::MainWindow::Services{&dialogs, &store, &state, history, settings});
+        form = std::make_unique<vexlor::MainWindow>(vexlor::MainWindow::Services{
+            &dialogs, &store, &state, history, &clock, &randomSource, settings});
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qWarning("window not exposed");

@@ -3,12 +3,18 @@
 // later schema, keeps every row it holds.
 #include "history/history_store.h"
 
+#include "file_util.h"
+
+#include <QElapsedTimer>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 using namespace vexlor;
 
@@ -75,6 +81,15 @@ void compareWithRows(HistoryStore& store) {
     }
 }
 
+// The seconds of every stored row, in the order of the file.
+std::vector<double> storedSeconds(const QString& path) {
+    std::vector<double> seconds;
+    HistoryStore(path, HistoryStore::Mode::ReadOnly).forEachStoredRow([&](const StoredRow& r) {
+        seconds.push_back(r.seconds.value_or(-1));
+    });
+    return seconds;
+}
+
 } // namespace
 
 class HistoryStoreTest : public QObject {
@@ -108,6 +123,127 @@ private slots:
         const std::vector<SolvedRow> more = store.readRows(after);
         QCOMPARE(more.size(), std::size_t{1});
         QCOMPARE(more[0].recipe, 3);
+    }
+
+    // Solves made while another program holds the lock wait in memory, each
+    // for at most the busy time-out, and are written once the lock is gone,
+    // with the next solve or at the close: all, in order, none twice.
+    void lockedSolvesAreWrittenLater_data() {
+        QTest::addColumn<QString>("lock");
+        QTest::addColumn<int>("lockedSolves");
+        QTest::addColumn<bool>("solveAfter"); // else only the close comes after the lock
+        QTest::newRow("exclusive, then a solve") << "BEGIN EXCLUSIVE" << 3 << true;
+        QTest::newRow("exclusive, then the close") << "BEGIN EXCLUSIVE" << 3 << false;
+        QTest::newRow("a writer's lock over one solve") << "BEGIN IMMEDIATE" << 1 << true;
+    }
+    void lockedSolvesAreWrittenLater() {
+        QFETCH(QString, lock);
+        QFETCH(int, lockedSolves);
+        QFETCH(bool, solveAfter);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        const int solves = 1 + lockedSolves + (solveAfter ? 1 : 0);
+        const auto solve = [](int i) {
+            return SolvedCube{QDateTime(QDate(2025, 12, 9), QTime(12, 0).addSecs(i)), i, i + 1.0,
+                              0};
+        };
+        {
+            HistoryStore store(path);
+            QVERIFY(store.record(solve(0)));
+            Peek other(path);
+            QVERIFY(other.exec(lock));
+            for (int i = 1; i <= lockedSolves; ++i) {
+                QElapsedTimer waited;
+                waited.start();
+                QVERIFY(!store.record(solve(i)));
+                QVERIFY2(waited.elapsed() < 1000, "a solve waited long on the lock");
+            }
+            QCOMPARE(store.waitingCount(), lockedSolves);
+            QVERIFY2(store.notice().contains(QLatin1String("in use by another program")),
+                     qPrintable(store.notice()));
+            QVERIFY(other.exec(QStringLiteral("COMMIT")));
+            if (solveAfter)
+                QVERIFY(store.record(solve(solves - 1)));
+        }
+        std::vector<double> expected;
+        for (int i = 0; i < solves; ++i)
+            expected.push_back(solve(i).seconds);
+        QCOMPARE(storedSeconds(path), expected);
+    }
+
+    // A damaged history is set aside byte for byte, and the rows of every
+    // page that still reads are copied into the fresh one, in order; the
+    // notice counts those saved and those lost (not known when the table's
+    // last page is the broken one).
+    void salvageKeepsTheReadablePages_data() {
+        QTest::addColumn<QString>("leaf"); // of the table's pages of rows: first, middle, last
+        QTest::addColumn<int>("offset");   // of the 16 broken bytes in the page
+        QTest::addColumn<bool>("lostKnown");
+        QTest::newRow("a page in the middle") << "middle" << 0 << true;
+        QTest::newRow("cells that read as garbage") << "middle" << 1984 << true;
+        QTest::newRow("the first page of rows") << "first" << 0 << true;
+        QTest::newRow("the last page") << "last" << 0 << false;
+    }
+    void salvageKeepsTheReadablePages() {
+        QFETCH(QString, leaf);
+        QFETCH(int, offset);
+        QFETCH(bool, lostKnown);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        { HistoryStore create(path); }
+        QStringList leaves;
+        {
+            Peek fill(path);
+            QVERIFY(fill.exec(QStringLiteral(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
+                " INSERT INTO solved (at, kind, seconds, wrong, utc_offset)"
+                " SELECT date('2025-12-01', '+' || (i / 100) || ' days') || 'T09:00:00',"
+                " i % 15, i, 0, 3600 FROM n")));
+            // The table's pages of rows in the order of their ids; the
+            // indexes' and tallies' pages lie between them.
+            leaves = fill.value(QStringLiteral("SELECT group_concat(pageno) FROM (SELECT pageno"
+                                               " FROM dbstat WHERE name = 'solved' AND"
+                                               " pagetype = 'leaf' ORDER BY path)"))
+                         .toString()
+                         .split(QLatin1Char(','));
+        }
+        QVERIFY(leaves.size() > 4);
+        const int page = (leaf == QLatin1String("first")    ? leaves.front()
+                          : leaf == QLatin1String("middle") ? leaves[leaves.size() / 2]
+                                                            : leaves.back())
+                             .toInt();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek((page - 1) * 4096 + offset));
+        file.write(QByteArray(16, '\x7f')); // no page starts so
+        file.close();
+        const QByteArray damaged = readAll(path);
+
+        HistoryStore store(path);
+        QVERIFY(store.isRecording());
+        QCOMPARE(readAll(store.setAsidePath()), damaged);
+        const Salvage salvage = store.salvage().value();
+        QCOMPARE(salvage.lost.has_value(), lostKnown);
+        QVERIFY2(salvage.saved > 1000 && salvage.saved < 2000, qPrintable(store.notice()));
+        if (lostKnown)
+            QCOMPARE(salvage.saved + *salvage.lost, 2000);
+        QVERIFY(store.notice().contains(
+            QStringLiteral(
+                "Solves copied into the new history: %1; solves that could not be read: %2.")
+                .arg(salvage.saved)
+                .arg(lostKnown ? QString::number(*salvage.lost)
+                               : QStringLiteral("an unknown number"))));
+        // Copied into the schema of this version: the offset kept, the days
+        // and the tallies made anew.
+        compareWithRows(store);
+        HistoryStore(path, HistoryStore::Mode::ReadOnly).forEachStoredRow([](const StoredRow& r) {
+            QCOMPARE(r.utcOffset, std::optional(3600));
+        });
+        const std::vector<double> seconds = storedSeconds(path);
+        QCOMPARE(static_cast<int>(seconds.size()), salvage.saved);
+        QVERIFY(std::adjacent_find(seconds.begin(), seconds.end(), std::greater_equal<>()) ==
+                seconds.end());
+        QCOMPARE(seconds.back(), lostKnown ? 2000.0 : seconds.size());
     }
 
     // Opening a file again keeps its rows and never lowers its version: a

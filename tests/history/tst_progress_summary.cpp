@@ -2,7 +2,6 @@
 // plain rows: medians per day and per recipe, the best day, the weakness
 // rule, and a practice series that really draws the weak recipes more often.
 #include "cube/random.h"
-#include "cube/topology.h"
 #include "history/progress_summary.h"
 #include "series/weighted_series.h"
 
@@ -98,6 +97,10 @@ private slots:
         add(mixed, 6, 0, 9, 0, kDay + 2);
         add(mixed, 7, 0, 10, 0, kDay + 3);
         QTest::newRow("lowest median of the full days") << mixed << kDay + 2;
+        Rows five;
+        add(five, 5, 0, 8, 0, kDay);
+        add(five, 6, 0, 9, 0, kDay + 1);
+        QTest::newRow("a day of exactly five Cubes") << five << kDay;
         Rows few;
         add(few, 4, 0, 5, 0, kDay);
         add(few, 4, 0, 6, 0, kDay + 1);
@@ -200,11 +203,10 @@ private slots:
         const ProgressSummary s = summarizeProgress(rows);
         QVERIFY(s.practiceWeights.has_value());
 
-        setupTopology();
-        seedRandom(20'240'601);
+        RandomSource randomSource(20'240'601);
         SeriesStore store;
         store.seriesSize = 3000;
-        makeWeightedSeries(store, *s.practiceWeights);
+        makeWeightedSeries(store, *s.practiceWeights, randomSource);
         QCOMPARE(store.count(SeriesId::Current), 3000);
 
         std::array<int, kRecipeCount> counts{};
@@ -259,12 +261,11 @@ private slots:
         QFETCH(Rows, rows);
         const auto plan = practicePlan(summarizeProgress(rows));
         QVERIFY(plan.has_value());
-        setupTopology();
-        seedRandom(20'251'209);
+        RandomSource randomSource(20'251'209);
         constexpr int kCount = 500;
-        const std::vector<int> recipes = practiceRecipes(*plan, kCount);
+        const std::vector<int> recipes = practiceRecipes(*plan, kCount, randomSource);
         SeriesStore store;
-        makeSeriesOfRecipes(store, recipes);
+        makeSeriesOfRecipes(store, recipes, randomSource);
         QCOMPARE(store.count(SeriesId::Current), kCount);
 
         const auto inGroup = [](const std::array<bool, kRecipeCount>& group, int k) {

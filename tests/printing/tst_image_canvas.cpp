@@ -17,7 +17,7 @@ namespace {
 
 ImageCanvas blankCanvas(int width, int height) {
     ImageCanvas canvas(width, height);
-    canvas.setBrushColor(backcolor);
+    canvas.setBrushColor(kBackgroundColor);
     canvas.fillRect({0, 0, width, height});
     return canvas;
 }
@@ -28,18 +28,18 @@ class ImageCanvasTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // 0x00BBGGRR values land in the image as the red, green, blue they name.
+    // 0xRRGGBB values land in the image as the red, green, blue they name.
     void coloursArriveAsRgb_data() {
         QTest::addColumn<Color>("color");
         QTest::addColumn<QColor>("rgb");
-        QTest::newRow("back") << backcolor << QColor(207, 224, 243);
-        QTest::newRow("face") << facecolor << QColor(88, 168, 211);
-        QTest::newRow("symbol") << symcolor << QColor(16, 64, 48);
-        QTest::newRow("wrong") << wrongcolor << QColor(145, 16, 16);
-        QTest::newRow("mark 0") << markcolor[0] << QColor(239, 136, 145);
-        QTest::newRow("mark 1") << markcolor[1] << QColor(160, 239, 138);
-        QTest::newRow("mark 2") << markcolor[2] << QColor(239, 239, 131);
-        QTest::newRow("window") << windowcolor << QColor(40, 98, 162);
+        QTest::newRow("back") << kBackgroundColor << QColor(207, 224, 243);
+        QTest::newRow("face") << kFaceColor << QColor(88, 168, 211);
+        QTest::newRow("symbol") << kSymbolColor << QColor(16, 64, 48);
+        QTest::newRow("wrong") << kWrongColor << QColor(145, 16, 16);
+        QTest::newRow("mark 0") << kHighlightColors[0] << QColor(239, 136, 145);
+        QTest::newRow("mark 1") << kHighlightColors[1] << QColor(160, 239, 138);
+        QTest::newRow("mark 2") << kHighlightColors[2] << QColor(239, 239, 131);
+        QTest::newRow("window") << kWindowColor << QColor(40, 98, 162);
     }
     void coloursArriveAsRgb() {
         QFETCH(Color, color);
@@ -68,45 +68,45 @@ private slots:
         QFETCH(Rect, rect);
         QFETCH(QRect, filled);
         ImageCanvas canvas = blankCanvas(20, 10);
-        canvas.setBrushColor(facecolor);
+        canvas.setBrushColor(kFaceColor);
         canvas.fillRect(rect);
         for (int y = 0; y < 10; ++y)
             for (int x = 0; x < 20; ++x)
-                QCOMPARE(canvas.pixel(x, y), filled.contains(x, y) ? facecolor : backcolor);
+                QCOMPARE(canvas.pixel(x, y), filled.contains(x, y) ? kFaceColor : kBackgroundColor);
     }
 
     // A region the outline winds round twice stays unfilled; the outline is
     // black, 1 pixel, through every corner; no other colours appear.
     void polygonFillsEvenOddInsideCrispOutline() {
         ImageCanvas canvas = blankCanvas(40, 40);
-        canvas.setBrushColor(facecolor);
+        canvas.setBrushColor(kFaceColor);
         const Point twice[11] = {{2, 2},   {36, 5},  {30, 36}, {2, 26},  {2, 2}, {10, 10},
                                  {24, 10}, {24, 24}, {10, 24}, {10, 10}, {2, 2}};
         canvas.polygon(twice, 11);
-        QCOMPARE(canvas.pixel(17, 17), backcolor);
-        QCOMPARE(canvas.pixel(5, 17), facecolor);
+        QCOMPARE(canvas.pixel(17, 17), kBackgroundColor);
+        QCOMPARE(canvas.pixel(5, 17), kFaceColor);
         QCOMPARE(canvas.pixel(10, 17), Color{0});
-        QCOMPARE(canvas.pixel(11, 17), backcolor);
-        QCOMPARE(canvas.pixel(9, 17), facecolor);
+        QCOMPARE(canvas.pixel(11, 17), kBackgroundColor);
+        QCOMPARE(canvas.pixel(9, 17), kFaceColor);
         for (Point p : twice)
             QCOMPARE(canvas.pixel(p.x, p.y), Color{0});
-        QCOMPARE(colors(canvas), (std::set<Color>{backcolor, facecolor, 0}));
+        QCOMPARE(colors(canvas), (std::set<Color>{kBackgroundColor, kFaceColor, 0}));
     }
 
     // Lines run on from the current position in the pen's colour and width.
     void linesUsePenAndPosition() {
         ImageCanvas canvas = blankCanvas(40, 40);
-        canvas.setPenColor(wrongcolor);
+        canvas.setPenColor(kWrongColor);
         canvas.setPenWidth(3);
         canvas.moveTo(5, 10);
         canvas.lineTo(30, 10);
         canvas.lineTo(30, 35);
         for (int d = -1; d <= 1; ++d) {
-            QCOMPARE(canvas.pixel(18, 10 + d), wrongcolor);
-            QCOMPARE(canvas.pixel(30 + d, 22), wrongcolor);
+            QCOMPARE(canvas.pixel(18, 10 + d), kWrongColor);
+            QCOMPARE(canvas.pixel(30 + d, 22), kWrongColor);
         }
-        QCOMPARE(canvas.pixel(18, 13), backcolor);
-        QCOMPARE(canvas.pixel(5, 30), backcolor);
+        QCOMPARE(canvas.pixel(18, 13), kBackgroundColor);
+        QCOMPARE(canvas.pixel(5, 30), kBackgroundColor);
     }
 
     // At ratio r the image has r times the pixels each way, rounded up, and
@@ -129,12 +129,12 @@ private slots:
         QCOMPARE(QSize(canvas.width(), canvas.height()), logical);
         QCOMPARE(canvas.image().size(), device);
         QCOMPARE(canvas.image().devicePixelRatio(), std::max(ratio, 1.0));
-        canvas.setBrushColor(backcolor);
+        canvas.setBrushColor(kBackgroundColor);
         canvas.fillRect({0, 0, 1000, 1000});
-        canvas.setBrushColor(facecolor);
+        canvas.setBrushColor(kFaceColor);
         canvas.fillRect({1, 1, 4, 4});
-        QCOMPARE(canvas.pixel(2, 2), facecolor);
-        QCOMPARE(canvas.pixel(5, 2), backcolor);
+        QCOMPARE(canvas.pixel(2, 2), kFaceColor);
+        QCOMPARE(canvas.pixel(5, 2), kBackgroundColor);
         int blank = 0;
         for (int y = 0; y < device.height(); ++y)
             for (int x = 0; x < device.width(); ++x)
@@ -154,15 +154,15 @@ private slots:
     void slantedEdgesStepByOneDevicePixel() {
         QFETCH(qreal, ratio);
         ImageCanvas canvas(60, 60, ratio);
-        canvas.setBrushColor(backcolor);
+        canvas.setBrushColor(kBackgroundColor);
         canvas.fillRect({0, 0, 60, 60});
-        canvas.setBrushColor(facecolor);
+        canvas.setBrushColor(kFaceColor);
         const Point triangle[4] = {{5, 5}, {55, 55}, {5, 55}, {5, 5}};
         canvas.polygon(triangle, 4);
         // The last device pixel of each row that is not background follows
         // the 45-degree edge: one device pixel further on every row.
         const QImage& image = canvas.image();
-        const QRgb back = toQRgb(backcolor);
+        const QRgb back = toQRgb(kBackgroundColor);
         int last = -1;
         for (int y = qRound(10 * ratio); y < qRound(50 * ratio); ++y) {
             int x = image.width() - 1;
@@ -173,8 +173,8 @@ private slots:
                          qPrintable(QStringLiteral("row %1: %2 after %3").arg(y).arg(x).arg(last)));
             last = x;
         }
-        QCOMPARE(canvas.pixel(30, 50), facecolor);
-        QCOMPARE(canvas.pixel(20, 10), backcolor);
+        QCOMPARE(canvas.pixel(30, 50), kFaceColor);
+        QCOMPARE(canvas.pixel(20, 10), kBackgroundColor);
         QCOMPARE(canvas.pixel(5, 30), Color{0});
         QCOMPARE(canvas.pixel(30, 55), Color{0});
     }
@@ -191,7 +191,7 @@ private slots:
         ImageCanvas canvas = blankCanvas(8, 8);
         canvas.polygon(nullptr, 4);
         canvas.polygon(p, -2);
-        QCOMPARE(colors(canvas), std::set<Color>{backcolor});
+        QCOMPARE(colors(canvas), std::set<Color>{kBackgroundColor});
     }
 };
 

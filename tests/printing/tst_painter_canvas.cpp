@@ -3,7 +3,6 @@
 // own area.
 #include "cube/generator.h"
 #include "cube/random.h"
-#include "cube/topology.h"
 #include "printing/image_canvas.h"
 #include "printing/painter_canvas.h"
 #include "render/palette.h"
@@ -55,11 +54,6 @@ class PainterCanvasTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        setupTopology();
-        setupProjection(250);
-    }
-
     void drawsAsImageCanvas_data() {
         QTest::addColumn<int>("seed");
         QTest::addColumn<int>("wrong"); // a wrongly picked answer, or -1
@@ -79,9 +73,9 @@ private slots:
         QFETCH(int, wrong);
         QFETCH(bool, solved);
         QFETCH(int, shift);
-        seedRandom(seed);
+        RandomSource randomSource(seed);
         Cube c{};
-        makeCube(c);
+        makeCube(c, randomSource);
         if (wrong >= 0)
             c.picked[(c.correctAnswer + 1 + wrong) % kAnswers] = 1;
         c.picked[c.correctAnswer] = solved ? 1 : 0;
@@ -123,9 +117,9 @@ private slots:
         painter.scale(scale, scale);
         {
             PainterCanvas canvas(painter, QSize(100, 80));
-            canvas.setBrushColor(backcolor);
+            canvas.setBrushColor(kBackgroundColor);
             canvas.fillRect({-50, -50, 1000, 1000});
-            canvas.setBrushColor(facecolor);
+            canvas.setBrushColor(kFaceColor);
             const Point diamond[] = {{50, -20}, {130, 40}, {50, 100}, {-30, 40}, {50, -20}};
             canvas.polygon(diamond, 5);
         }
@@ -146,8 +140,8 @@ private slots:
                     QVERIFY2(pixel == white, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
             }
         // The diamond reaches past every side but leaves the corners out.
-        QCOMPARE(fromQRgb(image.pixel(area.center())), facecolor);
-        QCOMPARE(fromQRgb(image.pixel(area.topLeft() + QPoint(1, 1))), backcolor);
+        QCOMPARE(fromQRgb(image.pixel(area.center())), kFaceColor);
+        QCOMPARE(fromQRgb(image.pixel(area.topLeft() + QPoint(1, 1))), kBackgroundColor);
     }
 };
 

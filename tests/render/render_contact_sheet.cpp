@@ -19,27 +19,26 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s out.png\n", argv[0]);
         return 2;
     }
-    setupProjection(250);
     constexpr int kRow = 180, kCellStep = 100, kCubeStep = 170;
     constexpr int kCubesLeft = 4 * kCellStep + 20;
     ImageCanvas sheet(kCubesLeft + 4 * kCubeStep, kSymbolCount * kRow);
-    sheet.setBrushColor(backcolor);
+    sheet.setBrushColor(kBackgroundColor);
     sheet.fillRect({0, 0, sheet.width(), sheet.height()});
 
-    const auto& axis = projection.axis;
-    const Color add[3] = {shade, 0u - shade, 0};
+    const auto axis = makeProjection(250).axis;
+    const Color add[3] = {kShade, 0u - kShade, 0};
     for (int kind = 0; kind < kSymbolCount; ++kind) {
         const int top = kind * kRow;
         for (int turn = 0; turn < 4; ++turn) {
             const FaceFrame cell{{5 + turn * kCellStep, top + 45}, {90, 0}, {0, 90}};
-            drawFace(sheet, cell, static_cast<Symbol>(kind), turn, facecolor, symcolor);
+            drawFace(sheet, cell, static_cast<Symbol>(kind), turn, kFaceColor, kSymbolColor);
             // The cube's corner sits where its bounding box starts at the
             // left and top of its slot.
             const Point corner{kCubesLeft + turn * kCubeStep - axis[0].x,
                                top + 4 - axis[0].y - axis[1].y};
             for (int k = 0; k < kVisibleFaces; ++k)
                 drawFace(sheet, {corner, axis[k], axis[(k + 1) % 3]}, static_cast<Symbol>(kind),
-                         turn, facecolor + add[k], symcolor + add[k]);
+                         turn, kFaceColor + add[k], kSymbolColor + add[k]);
         }
     }
     if (!sheet.image().save(QString::fromLocal8Bit(argv[1]))) {

@@ -2,7 +2,6 @@
 // colours of each solving state, and which picture each call touches.
 #include "cube/generator.h"
 #include "cube/random.h"
-#include "cube/topology.h"
 #include "printing/image_canvas.h"
 #include "recording_canvas.h"
 #include "render/palette.h"
@@ -19,29 +18,40 @@ using namespace vexlor;
 
 namespace {
 
-constexpr Color kShadeOf[kVisibleFaces] = {shade, 0u - shade, 0};
+constexpr Color kShadeOf[kVisibleFaces] = {kShade, 0u - kShade, 0};
+
+// A highlight order other than the palette's own, so that a picture that
+// ignores the order shows.
+constexpr MarkOrder kTestMarks = {2, 0, 1};
 
 // The five pictures of the window over canvases of type C.
 template <typename C> struct Set {
     C question{500, 500};
     std::array<C, kAnswers> answers{{{250, 250}, {250, 250}, {250, 250}, {250, 250}}};
+    MarkOrder markOrder = kTestMarks;
     Pictures pictures() {
-        return {&question, {&answers[0], &answers[1], &answers[2], &answers[3]}};
+        return {&question,
+                {&answers[0], &answers[1], &answers[2], &answers[3]},
+                makeProjection(250),
+                markOrder};
     }
 };
 struct Recordings {
     RecordingCanvas question;
     std::array<RecordingCanvas, kAnswers> answers;
     Pictures pictures() {
-        return {&question, {&answers[0], &answers[1], &answers[2], &answers[3]}};
+        return {&question,
+                {&answers[0], &answers[1], &answers[2], &answers[3]},
+                makeProjection(250),
+                kTestMarks};
     }
 };
 using Images = Set<ImageCanvas>;
 
 Cube generated(std::int64_t seed) {
-    seedRandom(seed);
+    RandomSource randomSource(seed);
     Cube c{};
-    makeCube(c);
+    makeCube(c, randomSource);
     return c;
 }
 
@@ -56,11 +66,6 @@ class PicturesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        setupTopology();
-        setupProjection(250);
-    }
-    void init() { markorder = {2, 0, 1}; }
 
     // The box of the occupied cells is centred in the question picture.
     void netPlacement_data() {
@@ -120,23 +125,23 @@ private slots:
         QCOMPARE(net.question.polygons.at(1).points, expected.question.polygons.at(0).points);
     }
 
-    // Answer faces by state: the top face lit by the shade, the right face
+    // Answer faces by state: the top face lit by the kShade, the right face
     // darkened, the left as is; a wrong pick has dark red symbols, the right
-    // pick the highlight colours markcolor[markorder[k]] (here {2, 0, 1}).
+    // pick the highlight colours kHighlightColors[markOrder[k]] (here {2, 0, 1}).
     void answerFaceColours_data() {
         QTest::addColumn<int>("picked"); // 0 none, 1 a wrong answer, 2 the correct one
         QTest::addColumn<int>("face");
         QTest::addColumn<Color>("fill");
         QTest::addColumn<Color>("symbol");
-        QTest::newRow("unpicked top") << 0 << 0 << Color{0xE3B868} << Color{0x405020};
-        QTest::newRow("unpicked right") << 0 << 1 << Color{0xC39848} << Color{0x203000};
-        QTest::newRow("unpicked left") << 0 << 2 << Color{0xD3A858} << Color{0x304010};
-        QTest::newRow("wrong top") << 1 << 0 << Color{0xE3B868} << Color{0x2020A1};
-        QTest::newRow("wrong right") << 1 << 1 << Color{0xC39848} << Color{0x000081};
-        QTest::newRow("wrong left") << 1 << 2 << Color{0xD3A858} << Color{0x101091};
-        QTest::newRow("right top") << 2 << 0 << Color{0x93FFFF} << Color{0x405020};
-        QTest::newRow("right right") << 2 << 1 << Color{0x8178DF} << Color{0x203000};
-        QTest::newRow("right left") << 2 << 2 << Color{0x8AEFA0} << Color{0x304010};
+        QTest::newRow("unpicked top") << 0 << 0 << Color{0x68B8E3} << Color{0x205040};
+        QTest::newRow("unpicked right") << 0 << 1 << Color{0x4898C3} << Color{0x003020};
+        QTest::newRow("unpicked left") << 0 << 2 << Color{0x58A8D3} << Color{0x104030};
+        QTest::newRow("wrong top") << 1 << 0 << Color{0x68B8E3} << Color{0xA12020};
+        QTest::newRow("wrong right") << 1 << 1 << Color{0x4898C3} << Color{0x810000};
+        QTest::newRow("wrong left") << 1 << 2 << Color{0x58A8D3} << Color{0x911010};
+        QTest::newRow("right top") << 2 << 0 << Color{0xFFFF93} << Color{0x205040};
+        QTest::newRow("right right") << 2 << 1 << Color{0xDF7881} << Color{0x003020};
+        QTest::newRow("right left") << 2 << 2 << Color{0xA0EF8A} << Color{0x104030};
     }
     void answerFaceColours() {
         QFETCH(int, picked);
@@ -150,22 +155,24 @@ private slots:
         c.picked[a] = picked != 0;
         Images images;
         drawAnswer(images.pictures(), c, a);
-        QCOMPARE(fillOf(images.answers[a], answerFaceFrame(a, face)), fill);
-        QCOMPARE(colorAt(images.answers[a], answerFaceFrame(a, face), 0.5, 0.5), symbol);
+        const FaceFrame frame = answerFaceFrame(images.pictures().projection, a, face);
+        QCOMPARE(fillOf(images.answers[a], frame), fill);
+        QCOMPARE(colorAt(images.answers[a], frame, 0.5, 0.5), symbol);
     }
 
     // A wrong pick, then the right one. Exactly the three net cells showing
     // corfaces are highlighted, each in the colour of the correct answer's
-    // face showing the same cube face (less its shade), and redrawing the
+    // face showing the same cube face (less its kShade), and redrawing the
     // net changes nothing else; the wrong answer keeps dark red symbols, the
     // two others stay as they were.
     void wrongThenRightPick() {
         for (std::int64_t seed = 100; seed < 110; ++seed) {
-            seedRandom(seed);
-            shuffleMarks();
+            RandomSource randomSource(seed);
+            const MarkOrder markOrder = shuffledMarks(randomSource);
             Cube c = generated(seed);
             const int wrong = (c.correctAnswer + 1) % kAnswers;
             Images images;
+            images.markOrder = markOrder;
             const Pictures p = images.pictures();
             clearPictures(p);
             drawNet(p, c, true);
@@ -192,14 +199,15 @@ private slots:
                     }
                     ++highlighted;
                     const Color fill = fillOf(images.question, cell);
-                    QCOMPARE(fill, markcolor[markorder[k]]);
-                    const FaceFrame answerFace = answerFaceFrame(c.correctAnswer, int(k));
+                    QCOMPARE(fill, kHighlightColors[markOrder[k]]);
+                    const FaceFrame answerFace =
+                        answerFaceFrame(p.projection, c.correctAnswer, int(k));
                     QCOMPARE(fillOf(images.answers[c.correctAnswer], answerFace) - kShadeOf[k],
                              fill);
                 }
             QCOMPARE(highlighted, 3);
             for (int a = 0; a < kAnswers; ++a) {
-                const bool dark = colors(images.answers[a]).count(wrongcolor) == 1;
+                const bool dark = colors(images.answers[a]).count(kWrongColor) == 1;
                 QCOMPARE(dark, a == wrong);
             }
         }
@@ -242,30 +250,30 @@ private slots:
             for (const auto& polygon : r.question.polygons) {
                 const auto& pt = polygon.points;
                 if (pt.size() == 5 && pt[1].x - pt[0].x == 90 && pt[2].y - pt[1].y == 90) {
-                    QCOMPARE(polygon.brush, facecolor);
+                    QCOMPARE(polygon.brush, kFaceColor);
                     ++cells;
                 }
-                symbols += polygon.brush == symcolor;
+                symbols += polygon.brush == kSymbolColor;
             }
             QCOMPARE(cells, kFaces);
             QCOMPARE(symbols, kFaces - 1);
             for (const auto& answer : r.answers)
                 for (const auto& polygon : answer.polygons)
                     for (Color s : kShadeOf)
-                        QVERIFY(polygon.brush != symcolor + s);
+                        QVERIFY(polygon.brush != kSymbolColor + s);
         }
     }
 
     // The highlight order is a permutation of the three colours, and every
     // order occurs.
-    void shuffleMarksMakesEveryPermutation() {
+    void shuffledMarksMakeEveryPermutation() {
         std::set<std::array<int, 3>> seen;
         for (std::int64_t seed = 0; seed < 60; ++seed) {
-            seedRandom(seed);
-            shuffleMarks();
-            QVERIFY(std::is_permutation(markorder.begin(), markorder.end(),
+            RandomSource randomSource(seed);
+            const MarkOrder markOrder = shuffledMarks(randomSource);
+            QVERIFY(std::is_permutation(markOrder.begin(), markOrder.end(),
                                         std::array{0, 1, 2}.begin()));
-            seen.insert(markorder);
+            seen.insert(markOrder);
         }
         QCOMPARE(seen.size(), 6u);
     }
@@ -276,20 +284,20 @@ private slots:
         Images images;
         drawNet(images.pictures(), generated(9), true);
         clearPictures(images.pictures());
-        QCOMPARE(colors(images.question), std::set<Color>{backcolor});
+        QCOMPARE(colors(images.question), std::set<Color>{kBackgroundColor});
         for (const auto& answer : images.answers)
-            QCOMPARE(colors(answer), std::set<Color>{backcolor});
+            QCOMPARE(colors(answer), std::set<Color>{kBackgroundColor});
 
         ImageCanvas cross(49, 17);
-        drawCross(cross, windowcolor);
-        QCOMPARE(colors(cross), (std::set<Color>{windowcolor, backcolor}));
+        drawCross(cross, kWindowColor);
+        QCOMPARE(colors(cross), (std::set<Color>{kWindowColor, kBackgroundColor}));
         for (Point p : {Point{0, 0}, Point{48, 16}, Point{48, 0}, Point{0, 16}, Point{24, 8}})
-            QCOMPARE(cross.pixel(p.x, p.y), backcolor);
+            QCOMPARE(cross.pixel(p.x, p.y), kBackgroundColor);
         for (Point p : {Point{24, 0}, Point{24, 16}, Point{0, 8}, Point{48, 8}})
-            QCOMPARE(cross.pixel(p.x, p.y), windowcolor);
+            QCOMPARE(cross.pixel(p.x, p.y), kWindowColor);
         int lit = 0;
         for (int y = 0; y < 17; ++y)
-            lit += cross.pixel(6, y) == backcolor;
+            lit += cross.pixel(6, y) == kBackgroundColor;
         QVERIFY(lit >= 4);
     }
 };

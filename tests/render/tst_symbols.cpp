@@ -18,10 +18,13 @@ namespace {
 constexpr Symbol kArrow = 0, kCornerSquare = 5, kDiamondRing = 8, kSquareRing = 14, kWindow = 16;
 constexpr FaceFrame kCell{{205, 205}, {90, 0}, {0, 90}};
 
+// The answer cubes as the window's 250 x 250 pictures hold them.
+const Projection kProjection = makeProjection(250);
+
 // The vertices of the symbol's polygons, without each closing repeat.
 std::vector<Point> vertices(int kind, int turn) {
     RecordingCanvas canvas;
-    drawSymbol(canvas, kCell, static_cast<Symbol>(kind), turn, facecolor, symcolor);
+    drawSymbol(canvas, kCell, static_cast<Symbol>(kind), turn, kFaceColor, kSymbolColor);
     std::vector<Point> result;
     for (const auto& polygon : canvas.polygons)
         result.insert(result.end(), polygon.points.begin(), polygon.points.end() - 1);
@@ -42,10 +45,11 @@ bool covered(const std::vector<Point>& a, const std::vector<Point>& b) {
 // face k of answer 0.
 ImageCanvas drawOne(int face, int kind, int turn, FaceFrame& frame) {
     ImageCanvas canvas(250, 250);
-    canvas.setBrushColor(backcolor);
+    canvas.setBrushColor(kBackgroundColor);
     canvas.fillRect({0, 0, 250, 250});
-    frame = face < 0 ? FaceFrame{{10, 10}, {90, 0}, {0, 90}} : answerFaceFrame(0, face);
-    drawFace(canvas, frame, static_cast<Symbol>(kind), turn, facecolor, symcolor);
+    frame =
+        face < 0 ? FaceFrame{{10, 10}, {90, 0}, {0, 90}} : answerFaceFrame(kProjection, 0, face);
+    drawFace(canvas, frame, static_cast<Symbol>(kind), turn, kFaceColor, kSymbolColor);
     return canvas;
 }
 
@@ -55,20 +59,18 @@ class SymbolsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setupProjection(250); }
-
     // The axes are truncated, not rounded (70.86 to 70, 96.53 to 96), and
     // each answer cube is pushed towards the middle of the 2 x 2 block.
     void axesAndOrigins_data() {
         QTest::addColumn<Point>("actual");
         QTest::addColumn<Point>("expected");
-        QTest::newRow("axis 0") << projection.axis[0] << Point{-84, -33};
-        QTest::newRow("axis 1") << projection.axis[1] << Point{70, -40};
-        QTest::newRow("axis 2") << projection.axis[2] << Point{0, 96};
-        QTest::newRow("origin 0") << projection.origin[0] << Point{148, 127};
-        QTest::newRow("origin 1") << projection.origin[1] << Point{116, 127};
-        QTest::newRow("origin 2") << projection.origin[2] << Point{148, 101};
-        QTest::newRow("origin 3") << projection.origin[3] << Point{116, 101};
+        QTest::newRow("axis 0") << kProjection.axis[0] << Point{-84, -33};
+        QTest::newRow("axis 1") << kProjection.axis[1] << Point{70, -40};
+        QTest::newRow("axis 2") << kProjection.axis[2] << Point{0, 96};
+        QTest::newRow("origin 0") << kProjection.origin[0] << Point{148, 127};
+        QTest::newRow("origin 1") << kProjection.origin[1] << Point{116, 127};
+        QTest::newRow("origin 2") << kProjection.origin[2] << Point{148, 101};
+        QTest::newRow("origin 3") << kProjection.origin[3] << Point{116, 101};
     }
     void axesAndOrigins() {
         QFETCH(Point, actual);
@@ -79,12 +81,12 @@ private slots:
     // A face is one closed polygon in the fill colour, before its symbol.
     void topFaceOfAnswerZero() {
         RecordingCanvas canvas;
-        drawFace(canvas, answerFaceFrame(0, 0), 17, 0, facecolor, symcolor);
+        drawFace(canvas, answerFaceFrame(kProjection, 0, 0), 17, 0, kFaceColor, kSymbolColor);
         QCOMPARE(canvas.polygons.size(), 2u);
-        QCOMPARE(canvas.polygons[0].brush, facecolor);
+        QCOMPARE(canvas.polygons[0].brush, kFaceColor);
         const std::vector<Point> top = {{148, 127}, {64, 94}, {134, 54}, {218, 87}, {148, 127}};
         QCOMPARE(canvas.polygons[0].points, top);
-        QCOMPARE(canvas.polygons[1].brush, symcolor);
+        QCOMPARE(canvas.polygons[1].brush, kSymbolColor);
     }
 
     // facePoint truncates toward zero, negative coordinates included.
@@ -144,7 +146,7 @@ private slots:
                 const ImageCanvas canvas = drawOne(face, kCornerSquare, turn, frame);
                 for (int q = 0; q < 4; ++q)
                     QCOMPARE(colorAt(canvas, frame, middle[q][0], middle[q][1]),
-                             q == turn ? symcolor : facecolor);
+                             q == turn ? kSymbolColor : kFaceColor);
             }
     }
 
@@ -156,12 +158,12 @@ private slots:
             const ImageCanvas canvas = drawOne(face, kWindow, 0, frame);
             for (double u : {0.325, 0.675})
                 for (double v : {0.325, 0.675})
-                    QCOMPARE(colorAt(canvas, frame, u, v), facecolor);
+                    QCOMPARE(colorAt(canvas, frame, u, v), kFaceColor);
             for (double at : {0.15, 0.5, 0.85}) {
-                QCOMPARE(colorAt(canvas, frame, at, 0.5), symcolor);
-                QCOMPARE(colorAt(canvas, frame, 0.5, at), symcolor);
+                QCOMPARE(colorAt(canvas, frame, at, 0.5), kSymbolColor);
+                QCOMPARE(colorAt(canvas, frame, 0.5, at), kSymbolColor);
             }
-            QCOMPARE(colorAt(canvas, frame, 0.15, 0.15), facecolor); // the bars stop short
+            QCOMPARE(colorAt(canvas, frame, 0.15, 0.15), kFaceColor); // the bars stop short
         }
     }
 
@@ -177,7 +179,7 @@ private slots:
             for (int x = 55; x <= 100; ++x)
                 if (runs.empty() || runs.back() != canvas.pixel(x, 55))
                     runs.push_back(canvas.pixel(x, 55));
-            QCOMPARE(runs, (std::vector<Color>{facecolor, 0, symcolor, 0, facecolor, 0}));
+            QCOMPARE(runs, (std::vector<Color>{kFaceColor, 0, kSymbolColor, 0, kFaceColor, 0}));
         }
     }
 
@@ -186,12 +188,12 @@ private slots:
     void kindOutOfRangeDrawsNoSymbol() {
         for (int kind : {18, -1, 127, -128}) {
             RecordingCanvas recording;
-            drawFace(recording, kCell, static_cast<Symbol>(kind), 1, facecolor, symcolor);
+            drawFace(recording, kCell, static_cast<Symbol>(kind), 1, kFaceColor, kSymbolColor);
             QCOMPARE(recording.polygons.size(), 1u);
-            QCOMPARE(recording.brush, symcolor);
+            QCOMPARE(recording.brush, kSymbolColor);
             FaceFrame frame{};
             QCOMPARE(colors(drawOne(-1, kind, 1, frame)),
-                     (std::set<Color>{backcolor, facecolor, 0}));
+                     (std::set<Color>{kBackgroundColor, kFaceColor, 0}));
         }
     }
 };

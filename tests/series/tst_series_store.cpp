@@ -88,8 +88,6 @@ class SeriesStoreTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setupTopology(); }
-
     void appendCopyMakesANewNode() {
         // A Cube put into a series is a copy: changing either side later
         // never shows in the other, and the source is left as it was.
@@ -126,6 +124,7 @@ private slots:
         // and each series has the size the operation leaves it with.
         SeriesStore store;
         FakeClock clock;
+        RandomSource randomSource(1'700'000'000);
         store.seriesSize = 3;
         struct Step {
             const char* name;
@@ -133,16 +132,18 @@ private slots:
             Sizes sizes; // Current, Skipped, Mistakes, Custom
         };
         const std::vector<Step> steps = {
-            {"random series", [&] { store.makeRandomSeries(); }, {3, 0, 0, 0}},
+            {"random series", [&] { store.makeRandomSeries(randomSource); }, {3, 0, 0, 0}},
             {"append skipped",
              [&] { store.appendCopy(SeriesId::Skipped, *store.currentCube()); },
              {3, 1, 0, 0}},
             {"add to mistakes",
-             [&] { store.addCurrentCube(SeriesId::Mistakes, true); },
+             [&] { store.addCurrentCube(SeriesId::Mistakes, true, clock); },
              {3, 1, 1, 0}},
-            {"add to custom", [&] { store.addCurrentCube(SeriesId::Custom, true); }, {3, 1, 1, 1}},
+            {"add to custom",
+             [&] { store.addCurrentCube(SeriesId::Custom, true, clock); },
+             {3, 1, 1, 1}},
             {"add while paused",
-             [&] { store.addCurrentCube(SeriesId::Custom, false); },
+             [&] { store.addCurrentCube(SeriesId::Custom, false, clock); },
              {3, 1, 1, 1}},
             {"advance", [&] { store.advanceCurrent(); }, {2, 1, 1, 1}},
             {"advance", [&] { store.advanceCurrent(); }, {1, 1, 1, 1}},
@@ -155,21 +156,25 @@ private slots:
             {"copy empty custom", [&] { store.copyToCurrent(SeriesId::Custom); }, {1, 0, 1, 0}},
             {"advance to the end", [&] { store.advanceCurrent(); }, {0, 0, 1, 0}},
             {"advance when empty", [&] { store.advanceCurrent(); }, {0, 0, 1, 0}},
-            {"add when empty", [&] { store.addCurrentCube(SeriesId::Custom, true); }, {0, 0, 1, 0}},
+            {"add when empty",
+             [&] { store.addCurrentCube(SeriesId::Custom, true, clock); },
+             {0, 0, 1, 0}},
             {"random series of 0",
              [&] {
                  store.seriesSize = 0;
-                 store.makeRandomSeries();
+                 store.makeRandomSeries(randomSource);
              },
              {0, 0, 1, 0}},
             {"random series again",
              [&] {
                  store.seriesSize = 2;
-                 store.makeRandomSeries();
+                 store.makeRandomSeries(randomSource);
              },
              {2, 0, 1, 0}},
             {"clear all", [&] { store.clearAllSeries(); }, {0, 0, 0, 0}},
-            {"random series after clear", [&] { store.makeRandomSeries(); }, {2, 0, 0, 0}},
+            {"random series after clear",
+             [&] { store.makeRandomSeries(randomSource); },
+             {2, 0, 0, 0}},
             {"clear all at the end", [&] { store.clearAllSeries(); }, {0, 0, 0, 0}},
         };
         for (const Step& step : steps) {
@@ -222,9 +227,9 @@ private slots:
         fill(store, SeriesId::Skipped, {4});
         fill(store, SeriesId::Mistakes, {5, 6});
         fill(store, SeriesId::Custom, {7});
-        seedRandom(1'700'000'123);
+        RandomSource randomSource(1'700'000'123);
         store.seriesSize = 1;
-        store.makeRandomSeries();
+        store.makeRandomSeries(randomSource);
         QCOMPARE(store.count(SeriesId::Current), 1);
         QVERIFY(invariantFailures(*store.currentCube()).empty());
         QCOMPARE(markers(store, SeriesId::Skipped), (std::vector<int>{4}));
@@ -232,7 +237,7 @@ private slots:
         QCOMPARE(markers(store, SeriesId::Custom), (std::vector<int>{7}));
 
         store.seriesSize = 500;
-        store.makeRandomSeries();
+        store.makeRandomSeries(randomSource);
         QCOMPARE(store.count(SeriesId::Current), 500);
         for (const Cube& c : store[SeriesId::Current])
             QVERIFY(invariantFailures(c).empty());
@@ -299,8 +304,8 @@ private slots:
         }
         fill(store, SeriesId::Custom, {9});
 
-        QCOMPARE(store.addCurrentCube(SeriesId::Custom, running), appended);
-        QCOMPARE(store.addCurrentCube(SeriesId::Custom, running), appended);
+        QCOMPARE(store.addCurrentCube(SeriesId::Custom, running, clock), appended);
+        QCOMPARE(store.addCurrentCube(SeriesId::Custom, running, clock), appended);
         QCOMPARE(store.count(SeriesId::Custom), appended ? 3 : 1);
         QVERIFY(Consistent(store));
         if (!appended)
@@ -313,7 +318,7 @@ private slots:
         QCOMPARE(isSolved(*copy), solved);
         QVERIFY(sameCube(*copy, store[SeriesId::Custom][2]));
         // Adding to Current itself is not an operation of the store.
-        QVERIFY(!store.addCurrentCube(SeriesId::Current, true));
+        QVERIFY(!store.addCurrentCube(SeriesId::Current, true, clock));
         QCOMPARE(store.count(SeriesId::Current), 1);
     }
 

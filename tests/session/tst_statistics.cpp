@@ -29,22 +29,22 @@ const std::string& count(const LabelTexts& l, SeriesId kind) {
 }
 
 // Starts a Cube's clock and the total clock, as showing a fresh Cube does.
-void startCube(Cube& c, SessionState& st) {
-    markNow(c.clockStart);
+void startCube(Cube& c, SessionState& st, const Clock& clock) {
+    markNow(c.clockStart, clock);
     c.clockStop = 0.0;
-    vexlor::resumeClock(st.totalStart, st.totalStop);
+    vexlor::resumeClock(st.totalStart, st.totalStop, clock);
     st.paused = false;
 }
 
-void pause(Cube& c, SessionState& st) {
-    markNow(c.clockStop);
-    markNow(st.totalStop);
+void pause(Cube& c, SessionState& st, const Clock& clock) {
+    markNow(c.clockStop, clock);
+    markNow(st.totalStop, clock);
     st.paused = true;
 }
 
-void resume(Cube& c, SessionState& st) {
-    vexlor::resumeClock(c.clockStart, c.clockStop);
-    vexlor::resumeClock(st.totalStart, st.totalStop);
+void resume(Cube& c, SessionState& st, const Clock& clock) {
+    vexlor::resumeClock(c.clockStart, c.clockStop, clock);
+    vexlor::resumeClock(st.totalStart, st.totalStop, clock);
     st.paused = false;
 }
 
@@ -75,7 +75,7 @@ private slots:
         // markNow replaces exactly the unset values.
         FakeClock clock(46'100.5);
         DateTime field = value;
-        markNow(field);
+        markNow(field, clock);
         if (set)
             QCOMPARE(field, value);
         else
@@ -86,16 +86,16 @@ private slots:
         FakeClock clock(46'000.5);
         DateTime start = 46'000.25;
         DateTime stop = 46'000.375;
-        vexlor::resumeClock(start, stop);
+        vexlor::resumeClock(start, stop, clock);
         QCOMPARE(start, 46'000.375);
         QCOMPARE(stop, 0.0);
         // A running clock is left alone.
-        vexlor::resumeClock(start, stop);
+        vexlor::resumeClock(start, stop, clock);
         QCOMPARE(start, 46'000.375);
         QCOMPARE(stop, 0.0);
         // A stop holding only a fraction of a day is not a stop.
         stop = 0.25;
-        vexlor::resumeClock(start, stop);
+        vexlor::resumeClock(start, stop, clock);
         QCOMPARE(start, 46'000.375);
         QCOMPARE(stop, 0.25);
     }
@@ -138,29 +138,29 @@ private slots:
         // paused both stand at 5.0.
         FakeClock clock(46'000.5);
         SessionState st;
-        resetSessionState(st);
+        resetSessionState(st, clock);
         SeriesStore store;
         store.appendCopy(SeriesId::Current, Cube{});
         Cube& c = *store.currentCube();
 
-        startCube(c, st);
+        startCube(c, st, clock);
         clock.advanceSeconds(5);
-        pause(c, st);
+        pause(c, st, clock);
         clock.advanceSeconds(3 * 3600);
-        auto t = computeTimerTexts(st, store);
+        auto t = computeTimerTexts(st, store, clock);
         QCOMPARE(toQString(t.cubeTime), QStringLiteral("5.0"));
         QCOMPARE(toQString(t.totalTime), QStringLiteral("5.0"));
 
-        resume(c, st);
+        resume(c, st, clock);
         clock.advanceSeconds(2.5);
-        t = computeTimerTexts(st, store);
+        t = computeTimerTexts(st, store, clock);
         QCOMPARE(toQString(t.cubeTime), QStringLiteral("7.5"));
         QCOMPARE(toQString(t.totalTime), QStringLiteral("7.5"));
         QCOMPARE(toQString(t.averageTime), QStringLiteral("++"));
 
         // A running time past 24 hours starts again from 0.
         clock.advanceSeconds(86'400 - 7.5 + 3.25);
-        t = computeTimerTexts(st, store);
+        t = computeTimerTexts(st, store, clock);
         QCOMPARE(toQString(t.cubeTime), QStringLiteral("3.2"));
         QCOMPARE(toQString(t.totalTime), QStringLiteral("3.2"));
     }
@@ -169,31 +169,32 @@ private slots:
         FakeClock clock(46'000.5);
         SessionState st;
         SeriesStore store;
-        resetSessionState(st);
+        resetSessionState(st, clock);
         // Right after a reset, with no current Cube.
-        auto t = computeTimerTexts(st, store);
+        auto t = computeTimerTexts(st, store, clock);
         QCOMPARE(toQString(t.cubeTime), QStringLiteral("0.0"));
         QCOMPARE(toQString(t.totalTime), QStringLiteral("0.0"));
         QCOMPARE(toQString(t.averageTime), QStringLiteral("++"));
 
         // A Cube never shown reads 0.0; one with a stored time shows it.
         store.appendCopy(SeriesId::Current, Cube{});
-        QCOMPARE(toQString(computeTimerTexts(st, store).cubeTime), QStringLiteral("0.0"));
+        QCOMPARE(toQString(computeTimerTexts(st, store, clock).cubeTime), QStringLiteral("0.0"));
         store.currentCube()->clockStart = 45'000.5;
         store.currentCube()->clockStop = 45'000.5 + 12.34 * kSecond;
         clock.advanceSeconds(100);
-        QCOMPARE(toQString(computeTimerTexts(st, store).cubeTime), QStringLiteral("12.3"));
+        QCOMPARE(toQString(computeTimerTexts(st, store, clock).cubeTime), QStringLiteral("12.3"));
 
         // 10 s over 3 solved Cubes: the exact span is divided, not the text.
         st.totalStart = 46'000.5;
         st.totalStop = 46'000.5 + 10 * kSecond;
         st.solved = 3;
-        t = computeTimerTexts(st, store);
+        t = computeTimerTexts(st, store, clock);
         QCOMPARE(toQString(t.totalTime), QStringLiteral("10.0"));
         QCOMPARE(toQString(t.averageTime), QStringLiteral("3.3"));
         st.totalStop = 46'000.5 + 10.29 * kSecond;
         st.solved = 1;
-        QCOMPARE(toQString(computeTimerTexts(st, store).averageTime), QStringLiteral("10.2"));
+        QCOMPARE(toQString(computeTimerTexts(st, store, clock).averageTime),
+                 QStringLiteral("10.2"));
     }
 
     void mistakesPerCube_data() {
@@ -232,7 +233,7 @@ private slots:
         store.appendCopy(SeriesId::Mistakes, Cube{});
         store.appendCopy(SeriesId::Custom, Cube{});
         store.appendCopy(SeriesId::Custom, Cube{});
-        resetSessionState(st);
+        resetSessionState(st, clock);
         const LabelTexts l = computeLabelTexts(st, store);
         QCOMPARE(toQString(count(l, SeriesId::Current)), QStringLiteral("30"));
         QCOMPARE(toQString(count(l, SeriesId::Skipped)), QStringLiteral("0"));
@@ -290,14 +291,14 @@ private slots:
         c.clockStart = 46'000.2;
         store.appendCopy(SeriesId::Current, c);
         store.appendCopy(SeriesId::Skipped, c);
-        resetSessionState(st);
+        resetSessionState(st, clock);
         QCOMPARE(st.paused, true);
         QCOMPARE(st.solved, 0);
         QCOMPARE(st.mistakes, 0);
         QCOMPARE(st.totalStart, 46'000.5);
         QCOMPARE(st.totalStop, 46'000.5);
         clock.advanceSeconds(30);
-        QCOMPARE(toQString(vexlor::formatSeconds(totalTime(st))), QStringLiteral("0.0"));
+        QCOMPARE(toQString(vexlor::formatSeconds(totalTime(st, clock))), QStringLiteral("0.0"));
         QCOMPARE(store.currentCube()->clockStart, 46'000.2);
         QCOMPARE(store.count(SeriesId::Skipped), 1);
     }

@@ -2,14 +2,11 @@
 
 #include "time/clock.h"
 
-// A clock that stands still until a test moves it. Installs itself for its
-// lifetime.
+// A clock that stands still until a test moves it; handed to whatever reads
+// the time.
 class FakeClock final : public vexlor::Clock {
 public:
-    explicit FakeClock(vexlor::DateTime start = 46'000.5) : now_(start) {
-        vexlor::installClock(this);
-    }
-    ~FakeClock() override { vexlor::installClock(nullptr); }
+    explicit FakeClock(vexlor::DateTime start = 46'000.5) : now_(start) {}
     FakeClock(const FakeClock&) = delete;
     FakeClock& operator=(const FakeClock&) = delete;
 

@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class ScriptedDialogs final : public vexlor::Dialogs {
 public:
@@ -20,12 +21,16 @@ public:
     void queueText(const QString& text) { answers_.push_back(Answer{true, text}); }
     void queueCancel() { answers_.push_back(Answer{false, {}}); }
     void queueFile(const QString& path) { answers_.push_back(Answer{true, path}); }
+    void queuePrint(const PrintChoice& choice) { answers_.push_back(Answer{true, {}, choice}); }
 
     bool askYesNo(const QString& text) override {
         open("ask: " + text);
         return next("ask: " + text).accepted;
     }
-    void showError(const QString& text) override { open("error: " + text); }
+    void showError(const QString& text, const QString& detail) override {
+        errorDetails.append(detail);
+        open("error: " + text);
+    }
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                     const QString& text) override {
         open("input: " + caption + " | " + prompt + " | " + text);
@@ -39,6 +44,28 @@ public:
         open("save: " + r.title + " | " + r.filter + " | " + r.defaultSuffix + " | " + r.folder);
         return textAnswer("save");
     }
+    // A queued print choice answers; Cancel cancels. The fallback's any text
+    // takes the dialog's defaults.
+    std::optional<PrintChoice> askPrint(const std::array<int, vexlor::kSeriesCount>& c) override {
+        const QString line =
+            QStringLiteral("print: %1,%2,%3,%4").arg(c[0]).arg(c[1]).arg(c[2]).arg(c[3]);
+        open(line);
+        const Answer a = next(line);
+        if (!a.accepted)
+            return std::nullopt;
+        return a.print.value_or(PrintChoice{});
+    }
+    // The preview is not shown: what it would show is kept for the test.
+    void previewPrint(const std::vector<vexlor::Cube>& cubes,
+                      const vexlor::tool::SheetOptions& options) override {
+        previewed.push_back({cubes, options});
+        open(QStringLiteral("preview: %1 Cubes").arg(cubes.size()));
+    }
+    struct Preview {
+        std::vector<vexlor::Cube> cubes;
+        vexlor::tool::SheetOptions options;
+    };
+    std::vector<Preview> previewed;
 
     bool hasPending() const { return !answers_.empty(); }
 
@@ -48,6 +75,8 @@ public:
     std::function<std::optional<QString>(const QString& box)> fallback;
 
     QStringList log;
+    // What each error box said under its text; empty where it said nothing.
+    QStringList errorDetails;
     // When set, called as each box opens, once it is logged.
     std::function<void()> onOpen;
     // Set when a box came with no answer queued (a test fault).
@@ -62,6 +91,7 @@ private:
     struct Answer {
         bool accepted;
         QString text;
+        std::optional<PrintChoice> print = std::nullopt;
     };
     Answer next(const QString& what) {
         if (answers_.empty() && fallback) {

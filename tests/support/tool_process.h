@@ -13,6 +13,7 @@ struct Run {
     int code = -1;
     QString out;
     QString err;
+    QByteArray outBytes; // stdout as it came, for programs that write files there
 };
 
 // Runs program with args. setUp (when given) prepares the process before it
@@ -30,7 +31,8 @@ inline Run runProgram(const QString& program, const QStringList& args, int timeo
         return r;
     }
     r.code = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.outBytes = p.readAllStandardOutput();
+    r.out = QString::fromUtf8(r.outBytes);
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
 }

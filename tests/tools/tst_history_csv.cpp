@@ -15,7 +15,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <optional>
 
 using namespace vexlor;
 
@@ -155,6 +158,48 @@ private slots:
             QVERIFY2(info.out.count(QRegularExpression(QStringLiteral(" kind=[012] "))) >= 20,
                      qPrintable(info.out));
         }
+    }
+
+    // The export only reads: it leaves nothing beside the file that was not
+    // there, damaged file or not, and reads a history in a folder the user
+    // may not write; the log of a Vexlor that has the file open stays, and
+    // its rows are read too.
+    void exportOnlyReads_data() {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<int>("code");
+        QTest::newRow("a closed history") << "closed" << 0;
+        QTest::newRow("a history open in Vexlor") << "open" << 0;
+        QTest::newRow("a damaged history") << "damaged" << 2;
+        QTest::newRow("a folder it may not write") << "read-only" << 0;
+    }
+    void exportOnlyReads() {
+        QFETCH(QString, setting);
+        QFETCH(int, code);
+        QTemporaryDir home;
+        const QString folder = home.filePath(QStringLiteral("Vexlor"));
+        const QString path = folder + QStringLiteral("/history.sqlite");
+        std::optional<HistoryStore> writer(std::in_place, path);
+        for (int kind = 0; kind < 3; ++kind)
+            record(*writer, "2025-12-09T12:00:00", kind, 5, 0);
+        if (setting != QLatin1String("open"))
+            writer.reset();
+        if (setting == QLatin1String("damaged")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(4096));
+            file.write(QByteArray(16, '\x7f'));
+        } else if (setting == QLatin1String("read-only")) {
+            if (::geteuid() == 0)
+                QSKIP("root may write in any folder: nothing is read-only to it");
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        const QStringList files = QDir(folder).entryList(QDir::Files);
+        const QByteArray bytes = readAll(path);
+        const Run r = tool({"history", "--db", path, "--csv"}, home.path());
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(r.code, code);
+        QCOMPARE(r.out.count(QLatin1Char('\n')), code == 0 ? 4 : 0);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), files);
+        QCOMPARE(readAll(path), bytes);
     }
 
     // Bad input: one line on stderr, nothing on stdout, exit code 2, and no

@@ -3,7 +3,7 @@
 #include "cube/generator.h"
 #include "cube/invariants.h"
 #include "cube/random.h"
-#include "cube/topology.h"
+#include "cube_compare.h"
 #include "fake_clock.h"
 #include "file_util.h"
 #include "printing/image_canvas.h"
@@ -14,6 +14,7 @@
 #include "session/session_flow.h"
 #include "tool_process.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -27,10 +28,13 @@
 #include <QTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <vector>
 
 using namespace vexlor;
@@ -85,6 +89,25 @@ int pdfPages(const QString& pdf) {
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+// The text of one page of a PDF.
+QString pageText(const QString& pdf, int page) {
+    const QString n = QString::number(page);
+    return QString::fromUtf8(poppler(QStringLiteral("pdftotext"), {"-f", n, "-l", n, pdf, "-"}));
+}
+
+// The key's letters in item order, read from the key pages of a PDF; '!'
+// where an item is missing or out of order.
+QString keyLetters(const QString& pdf) {
+    const QString text = QString::fromUtf8(poppler(QStringLiteral("pdftotext"), {pdf, "-"}));
+    const QRegularExpression entry(QStringLiteral("^(\\d+)\\.\\s+([A-D?])$"),
+                                   QRegularExpression::MultilineOption);
+    QString letters;
+    for (const auto& m : entry.globalMatch(text.mid(text.indexOf(QStringLiteral("Answer key")))))
+        letters +=
+            m.captured(1).toInt() == letters.size() + 1 ? m.captured(2) : QStringLiteral("!");
+    return letters;
+}
+
 // Whether two colours differ by at most 2 in each channel: a PDF keeps its
 // colours as fractions, which come back rounded.
 bool near(QRgb a, QRgb b) {
@@ -115,11 +138,10 @@ private:
     // A series of three generated Cubes; the second wrongly picked, the
     // third solved after 12.34 s, as Mistakes would save them.
     QString pickedFile() {
-        setupTopology();
-        seedRandom(77);
+        RandomSource randomSource(77);
         SeriesStore store;
         store.seriesSize = 3;
-        store.makeRandomSeries();
+        store.makeRandomSeries(randomSource);
         Series& cubes = store[SeriesId::Current];
         Cube* second = &cubes[1];
         second->picked[(second->correctAnswer + 1) % 4] = 1;
@@ -138,11 +160,10 @@ private:
     // n generated Cubes, each solved after one wrong pick, as Mistakes and
     // Custom may hold them.
     QString solvedFile(const char* name, int n, int seed) {
-        setupTopology();
-        seedRandom(seed);
+        RandomSource randomSource(seed);
         SeriesStore store;
         store.seriesSize = n;
-        store.makeRandomSeries();
+        store.makeRandomSeries(randomSource);
         for (Cube& cube : store[SeriesId::Current]) {
             Cube* c = &cube;
             c->picked[(c->correctAnswer + 1) % 4] = 1;
@@ -173,14 +194,42 @@ private slots:
         QCOMPARE(readAll(b), bytes);
         QVERIFY(readAll(c) != bytes);
 
-        setupTopology();
-        seedRandom(1'700'000'000);
+        RandomSource randomSource(1'700'000'000);
         SeriesStore store;
         store.seriesSize = 5;
-        store.makeRandomSeries();
+        store.makeRandomSeries(randomSource);
         const QString own = pathOf("own.srs");
         QCOMPARE(saveSeriesFile(own, store[SeriesId::Current], true), WriteResult::Ok);
         QCOMPARE(readAll(own), bytes);
+    }
+
+    // Every seed keeps the series it has always given, byte for byte: a
+    // change to the generator or to the random source that shifts a single
+    // draw shows here.
+    void generateKeepsEachSeedsSeries_data() {
+        QTest::addColumn<QString>("seed");
+        QTest::addColumn<QByteArray>("sha256");
+        QTest::newRow("1") << "1"
+                           << QByteArray("95c1f6a49d1339089770b1682013da53"
+                                         "c9a02287d30c4b789b1be10326f303ca");
+        QTest::newRow("42") << "42"
+                            << QByteArray("ab8b484641a55350405e7ada84cec88c"
+                                          "a34b0ab95f177fd30948bfe9c472b726");
+        QTest::newRow("20261207") << "20261207"
+                                  << QByteArray("28099b69f531462db7ed5dee964074ca"
+                                                "fee4d608bc3db0c78200e042a56325cc");
+        // Past 32 bits the seconds are folded into the generator's seed.
+        QTest::newRow("2^32 + 20261207") << "4315228503"
+                                         << QByteArray("c517046ece1bf49079f662d12f7d8c0b"
+                                                       "885467af6daf7bb140a169d0708b0572");
+    }
+    void generateKeepsEachSeedsSeries() {
+        QFETCH(QString, seed);
+        QFETCH(QByteArray, sha256);
+        const QString path = pathOf("locked.srs");
+        QCOMPARE(tool({"generate", "500", "--seed", seed, "-o", path}).code, 0);
+        QCOMPARE(QCryptographicHash::hash(readAll(path), QCryptographicHash::Sha256).toHex(),
+                 sha256);
     }
 
     void generateBounds() {
@@ -247,11 +296,10 @@ private slots:
         QFETCH(double, start);
         QFETCH(double, stop);
         QFETCH(QString, time);
-        setupTopology();
-        seedRandom(8);
+        RandomSource randomSource(8);
         SeriesStore store;
         store.seriesSize = 1;
-        store.makeRandomSeries();
+        store.makeRandomSeries(randomSource);
         store.currentCube()->clockStart = start;
         store.currentCube()->clockStop = stop;
         const QString path = pathOf("timed.srs");
@@ -341,11 +389,10 @@ private slots:
         QFETCH(double, stop);
         QFETCH(bool, stripped);
         QFETCH(QString, failure);
-        setupTopology();
-        seedRandom(31);
+        RandomSource randomSource(31);
         SeriesStore store;
         store.seriesSize = 2;
-        store.makeRandomSeries();
+        store.makeRandomSeries(randomSource);
         Cube& c = store[SeriesId::Current][1];
         c.picked[(c.correctAnswer + 2) % 4] = static_cast<std::int8_t>(wrongFlag);
         c.picked[c.correctAnswer] = static_cast<std::int8_t>(correctFlag);
@@ -374,14 +421,13 @@ private slots:
         // file the window writes never fails check; --stripped refuses the
         // picks and times.
         FakeClock clock;
-        setupTopology();
-        seedRandom(5);
+        RandomSource randomSource(5);
         SeriesStore store;
         store.seriesSize = 6;
-        store.makeRandomSeries();
+        store.makeRandomSeries(randomSource);
         SessionState state;
         SilentView view;
-        SessionFlow flow(store, state, view);
+        SessionFlow flow(store, state, view, clock);
         flow.resetTest();
         flow.startPause();
         for (int round = 0; round < 2; ++round) {
@@ -394,7 +440,7 @@ private slots:
                 switch (step++ % 5) {
                 case 0:
                     flow.pick((c.correctAnswer + 1) % 4);
-                    store.addCurrentCube(SeriesId::Custom, state.paused == 0);
+                    store.addCurrentCube(SeriesId::Custom, state.paused == 0, clock);
                     break;
                 case 1:
                     flow.skip();
@@ -407,7 +453,7 @@ private slots:
                     break;
                 case 3:
                     flow.pick(c.correctAnswer);
-                    store.addCurrentCube(SeriesId::Custom, state.paused == 0);
+                    store.addCurrentCube(SeriesId::Custom, state.paused == 0, clock);
                     break;
                 default:
                     flow.pick(c.correctAnswer); // moves on once solved
@@ -449,9 +495,8 @@ private slots:
         QCOMPARE(sheet.size(), QSize(1000, 500));
         sheet = sheet.convertToFormat(QImage::Format_RGB32);
 
-        setupProjection(250);
         ImageCanvas question(500, 500), a0(250, 250), a1(250, 250), a2(250, 250), a3(250, 250);
-        const Pictures pictures{&question, {&a0, &a1, &a2, &a3}};
+        const Pictures pictures{&question, {&a0, &a1, &a2, &a3}, makeProjection(250)};
         clearPictures(pictures);
         drawNet(pictures, solved, true);
         for (int a = 0; a < 4; ++a)
@@ -462,10 +507,11 @@ private slots:
             QCOMPARE(sheet.copy(answerRegion(a)), answers[a]->image());
 
         // Solved: highlight colours in the net and on the correct answer only.
-        const auto marks = {markcolor[0], markcolor[1], markcolor[2]};
+        const auto marks = {kHighlightColors[0], kHighlightColors[1], kHighlightColors[2]};
         QVERIFY(countColors(sheet, QRect(0, 0, 500, 500), marks) > 3 * 5000);
         for (int a = 0; a < 4; ++a) {
-            const auto lit = {markcolor[0] + shade, markcolor[1] - shade, markcolor[2]};
+            const auto lit = {kHighlightColors[0] + kShade, kHighlightColors[1] - kShade,
+                              kHighlightColors[2]};
             const int n = countColors(sheet, answerRegion(a), lit);
             QVERIFY2(a == solved.correctAnswer ? n > 3000 : n == 0, qPrintable(QString::number(a)));
         }
@@ -476,7 +522,7 @@ private slots:
         QCOMPARE(countColors(sheet, QRect(0, 0, 1000, 500), marks), 0);
         const int picked = (wrong.correctAnswer + 1) % 4;
         for (int a = 0; a < 4; ++a) {
-            const auto red = {wrongcolor + shade, wrongcolor - shade, wrongcolor};
+            const auto red = {kWrongColor + kShade, kWrongColor - kShade, kWrongColor};
             const int n = countColors(sheet, answerRegion(a), red);
             QVERIFY2(a == picked ? n > 100 : n == 0, qPrintable(QString::number(a)));
         }
@@ -567,32 +613,243 @@ private slots:
         QCOMPARE(letters, expected);
     }
 
+    void sheetNumbersItemsAcrossPages_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("items");
+        QTest::addColumn<int>("perPage");
+        QTest::newRow("1 a page") << QStringList{"--per-page", "1"} << 7 << 1;
+        QTest::newRow("3 a page, one left over") << QStringList{"--per-page", "3"} << 7 << 3;
+        QTest::newRow("a slice") << QStringList{"--from", "2", "--count", "5"} << 5 << 2;
+    }
+
+    void sheetNumbersItemsAcrossPages() {
+        // Each page of items goes on counting where the one before stopped;
+        // the last page holds the key.
+        QFETCH(QStringList, options);
+        QFETCH(int, items);
+        QFETCH(int, perPage);
+        const QString series = pathOf("numbers.srs"), pdf = pathOf("numbers.pdf");
+        QCOMPARE(tool({"generate", "7", "--seed", "4", "-o", series}).code, 0);
+        QCOMPARE(tool(QStringList{"sheet", series, "-o", pdf} + options).code, 0);
+        const QRegularExpression number(QStringLiteral("^(\\d+)\\.$"),
+                                        QRegularExpression::MultilineOption);
+        int item = 0;
+        for (int page = 1; page < pdfPages(pdf); ++page) {
+            const QString at = QString::number(page);
+            QStringList numbers, expected;
+            for (const auto& m : number.globalMatch(QString::fromUtf8(
+                     poppler(QStringLiteral("pdftotext"), {"-f", at, "-l", at, pdf, "-"}))))
+                numbers << m.captured(1);
+            for (int k = 0; k < perPage && item < items; ++k)
+                expected << QString::number(++item);
+            QCOMPARE(numbers, expected);
+        }
+        QCOMPARE(item, items);
+    }
+
     void sheetHeadsEveryPage_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("title");
-        QTest::newRow("the file's name") << QStringList{} << "heads.srs";
-        QTest::newRow("a title") << QStringList{"--title", "Class 4b: cubes"} << "Class 4b: cubes";
+        QTest::addColumn<int>("pupilPages");
+        QTest::addColumn<int>("keyPages");
+        QTest::newRow("default title") << QStringList{} << "Cube folding" << 2 << 1;
+        QTest::newRow("a title") << QStringList{"--title", "Class 4b"} << "Class 4b" << 2 << 1;
+        QTest::newRow("no key") << QStringList{"--no-key"} << "Cube folding" << 2 << 0;
+        QTest::newRow("key only, to stdout")
+            << QStringList{"--key-only", "-o", "-"} << "Cube folding" << 0 << 1;
     }
 
     void sheetHeadsEveryPage() {
-        // Every page carries the title (by default the file's name without
-        // its folder) and "Page i of n" at its foot.
+        // Every page carries the title (by default "Cube folding", never the
+        // file's name) and its number at its foot, the pupils' pages and the
+        // key's counted apart; only the first asks for the pupil's name.
         QFETCH(QStringList, options);
         QFETCH(QString, title);
+        QFETCH(int, pupilPages);
+        QFETCH(int, keyPages);
         const QString series = pathOf("heads.srs"), pdf = pathOf("heads.pdf");
         QCOMPARE(tool({"generate", "3", "--seed", "2", "-o", series}).code, 0);
-        QCOMPARE(tool(QStringList{"sheet", series, "-o", pdf} + options).code, 0);
+        const Run r = tool(QStringList{"sheet", series, "-o", pdf} + options);
+        QVERIFY(r.code == 0 && (!options.contains("-") || writeAll(pdf, r.outBytes)));
         const int pages = pdfPages(pdf);
-        QVERIFY(pages >= 1);
+        QCOMPARE(pages, pupilPages + keyPages);
         for (int page = 1; page <= pages; ++page) {
-            const QString number = QString::number(page);
-            const QString text = QString::fromUtf8(
-                poppler(QStringLiteral("pdftotext"), {"-f", number, "-l", number, pdf, "-"}));
+            const QString text = pageText(pdf, page);
             QVERIFY2(text.startsWith(title + '\n'), qPrintable(text));
             QVERIFY2(!text.contains(dir_.path()), qPrintable(text));
-            QVERIFY2(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)),
-                     qPrintable(text));
+            const QString foot =
+                page <= pupilPages
+                    ? QStringLiteral("\nPage %1 of %2\n").arg(page).arg(pupilPages)
+                    : QStringLiteral("\nKey, page %1 of %2\n").arg(page - pupilPages).arg(keyPages);
+            QVERIFY2(text.contains(foot), qPrintable(text));
+            QCOMPARE(text.contains(QStringLiteral("Name:")), page == 1 && pupilPages > 0);
         }
+    }
+
+    void sheetNumbersItemsAcrossPages_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("perPage");
+        QTest::addColumn<int>("items");
+        QTest::newRow("2 a page") << QStringList{} << 2 << 20;
+        QTest::newRow("3 a page from 14")
+            << QStringList{"--per-page", "3", "--from", "14"} << 3 << 6;
+        QTest::newRow("4 a page, a slice")
+            << QStringList{"--per-page", "4", "--from", "3", "--count", "9"} << 4 << 9;
+    }
+
+    void sheetNumbersItemsAcrossPages() {
+        // Items are numbered on from page to page, from 1 for the first Cube
+        // printed, each with its box for the pupil's letter.
+        QFETCH(QStringList, options);
+        QFETCH(int, perPage);
+        QFETCH(int, items);
+        const QString series = pathOf("numbers.srs"), pdf = pathOf("numbers.pdf");
+        QCOMPARE(tool({"generate", "20", "--seed", "6", "-o", series}).code, 0);
+        QCOMPARE(tool(QStringList{"sheet", series, "-o", pdf, "--no-key"} + options).code, 0);
+        QCOMPARE(pdfPages(pdf), (items + perPage - 1) / perPage);
+        const QRegularExpression number(QStringLiteral("^(\\d+)\\.$"),
+                                        QRegularExpression::MultilineOption);
+        for (int page = 1, item = 1; page <= pdfPages(pdf); ++page) {
+            const QString text = pageText(pdf, page);
+            for (const auto& m : number.globalMatch(text))
+                QCOMPARE(m.captured(1).toInt(), item++);
+            QCOMPARE(item - 1, std::min(page * perPage, items));
+            QCOMPARE(text.count(QStringLiteral("Answer:")), item - 1 - (page - 1) * perPage);
+        }
+    }
+
+    void sheetVersions_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("versions");
+        QTest::newRow("2 versions") << QStringList{"--versions", "2"} << 2;
+        QTest::newRow("3, a slice") << QStringList{"--versions", "3", "--from", "4"} << 3;
+        QTest::newRow("4, key only") << QStringList{"--versions", "4", "--key-only"} << 4;
+    }
+
+    void sheetVersions() {
+        // Each version holds the same Cubes, unsolved, with the answers
+        // rearranged (A as given) and the correct one in a place no other
+        // version uses; its key names the answer its own Cube marks correct,
+        // which still shows the cube; one seed gives the same versions again.
+        QFETCH(QStringList, options);
+        QFETCH(int, versions);
+        const QString series = solvedFile("versions.srs", 12, 4);
+        const auto run = [&](const QString& out, const char* seed) {
+            return tool(QStringList{"sheet", series, "-o", out, "--save-series", "--seed", seed} +
+                        options)
+                .code;
+        };
+        QCOMPARE(run(pathOf("ver.pdf"), "5") + run(pathOf("again"), "5") +
+                     run(pathOf("other.pdf"), "6"),
+                 0);
+        SeriesStore given;
+        QCOMPARE(loadSeriesFile(series, given), LoadResult::Ok);
+        const int from = options.contains("--from") ? 4 : 0;
+        std::vector<std::set<int>> keyPlaces(12);
+        bool otherSeedDiffers = false;
+        for (int v = 0; v < versions; ++v) {
+            const QString name = pathOf("ver-") + QChar(u'A' + v);
+            QCOMPARE(readAll(pathOf("again-") + QChar(u'A' + v) + ".srs"), readAll(name + ".srs"));
+            otherSeedDiffers |=
+                readAll(pathOf("other-") + QChar(u'A' + v) + ".srs") != readAll(name + ".srs");
+            SeriesStore store;
+            QCOMPARE(loadSeriesFile(name + ".srs", store), LoadResult::Ok);
+            QString key;
+            for (std::size_t i = 0; i < store[SeriesId::Current].size(); ++i) {
+                const Cube& c = store[SeriesId::Current][i];
+                const Cube& g = given[SeriesId::Current][from + i];
+                QVERIFY(invariantFailures(c, Progress::None).empty());
+                Cube back = c; // each answer put back where the series had it
+                for (int a = 0; a < 4; ++a)
+                    for (int b = 0; b < 4; ++b)
+                        if (std::memcmp(c.answerSymbol[a], g.answerSymbol[b], 3) == 0 &&
+                            std::memcmp(c.answerTurn[a], g.answerTurn[b], 3) == 0) {
+                            std::memcpy(back.answerSymbol[b], c.answerSymbol[a], 3);
+                            std::memcpy(back.answerTurn[b], c.answerTurn[a], 3);
+                            back.correctAnswer = a == c.correctAnswer ? b : back.correctAnswer;
+                            QVERIFY(v > 0 || a == b);
+                        }
+                std::memcpy(back.picked, g.picked, 4);
+                back.clockStart = g.clockStart;
+                back.clockStop = g.clockStop;
+                QVERIFY(sameCube(back, g));
+                QVERIFY2(keyPlaces[i].insert(c.correctAnswer).second, "a key letter repeats");
+                key += QChar(u'A' + c.correctAnswer);
+            }
+            QCOMPARE(keyLetters(name + ".pdf"), key);
+            QVERIFY(pageText(name + ".pdf", 1)
+                        .contains(QStringLiteral("Version %1").arg(QChar(u'A' + v))));
+        }
+        QVERIFY(otherSeedDiffers);
+    }
+
+    void refusesToWriteOverItsInput_data() {
+        QTest::addColumn<QStringList>("args"); // IN: the series read
+        QTest::addColumn<QString>("output");   // the name the refusal gives
+        const QString dotted = dir_.path() + "/./in.srs", link = pathOf("link.pdf"),
+                      hard = pathOf("hard.pdf");
+        QTest::newRow("sheet, same path") << QStringList{"sheet", "IN", "-o", "IN"} << "IN";
+        QTest::newRow("sheet, through ./") << QStringList{"sheet", "IN", "-o", dotted} << dotted;
+        QTest::newRow("sheet, symlink") << QStringList{"sheet", "IN", "-o", link} << link;
+        QTest::newRow("render, hard link") << QStringList{"render", "IN", "1", "-o", hard} << hard;
+        QTest::newRow("a version's series")
+            << QStringList{"sheet",         "IN", "--versions",    "3",
+                           "--save-series", "-o", pathOf("in.pdf")}
+            << pathOf("in-B.srs");
+    }
+
+    void refusesToWriteOverItsInput() {
+        // An output that is the file being read, by any name, is refused with
+        // exit code 2 before anything is written: the series stays whole.
+        QFETCH(QStringList, args);
+        QFETCH(QString, output);
+        const QString in = pathOf(args.contains("--versions") ? "in-B.srs" : "in.srs");
+        QCOMPARE(tool({"generate", "3", "--seed", "8", "-o", in}).code, 0);
+        const QByteArray bytes = readAll(in);
+        QFile::remove(pathOf("link.pdf"));
+        QFile::remove(pathOf("hard.pdf"));
+        QVERIFY(QFile::link(in, pathOf("link.pdf")));
+        QCOMPARE(::link(qPrintable(in), qPrintable(pathOf("hard.pdf"))), 0);
+        args.replaceInStrings(QRegularExpression(QStringLiteral("^IN$")), in);
+        const Run r = tool(args);
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.err, QStringLiteral("vexlor-series: cannot write %1: it is %2, the file being "
+                                       "read\n")
+                            .arg(output == "IN" ? in : output, in));
+        QCOMPARE(readAll(in), bytes);
+        QVERIFY(!QFile::exists(pathOf("in-A.pdf")));
+    }
+
+    void monoHoldsOnlyGreys_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("grey");
+        QTest::newRow("mono, 4 a page") << QStringList{"--mono", "--per-page", "4"} << true;
+        QTest::newRow("colour") << QStringList{} << false;
+    }
+
+    void monoHoldsOnlyGreys() {
+        // With --mono every pixel of every page is a grey, the PDF's
+        // rounding aside; without it the faces are tinted.
+        QFETCH(QStringList, options);
+        QFETCH(bool, grey);
+        const QString series = solvedFile("mono.srs", 5, 9), pdf = pathOf("mono.pdf");
+        QCOMPARE(tool(QStringList{"sheet", series, "-o", pdf} + options).code, 0);
+        QDir folder(dir_.path() + "/mono-pages");
+        QVERIFY(folder.removeRecursively() && folder.mkpath("."));
+        poppler(QStringLiteral("pdftoppm"), {"-r", "30", "-png", pdf, folder.filePath("p")});
+        QCOMPARE(int(folder.entryList(QDir::Files).size()), pdfPages(pdf));
+        int tinted = 0;
+        for (const QString& page : folder.entryList(QDir::Files)) {
+            const QImage image =
+                QImage(folder.filePath(page)).convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QRgb p = image.pixel(x, y);
+                    const auto [lo, hi] = std::minmax({qRed(p), qGreen(p), qBlue(p)});
+                    tinted += hi - lo > 2 ? 1 : 0;
+                }
+        }
+        QCOMPARE(tinted == 0, grey);
     }
 
     void sheetShowsCubesUnsolved() {
@@ -610,8 +867,8 @@ private slots:
         poppler(QStringLiteral("pdftoppm"), {"-r", "50", "-aa", "no", "-aaVector", "no", "-png",
                                              "-f", "1", "-l", "2", pdf, prefix});
         std::vector<QRgb> solvedColours;
-        for (Color c : {markcolor[0], markcolor[1], markcolor[2], wrongcolor})
-            for (Color shaded : {c, c + shade, c - shade})
+        for (Color c : {kHighlightColors[0], kHighlightColors[1], kHighlightColors[2], kWrongColor})
+            for (Color shaded : {c, c + kShade, c - kShade})
                 solvedColours.push_back(toQRgb(shaded));
         for (const char* page : {"-1.png", "-2.png"}) {
             const QImage image = QImage(prefix + page).convertToFormat(QImage::Format_RGB32);
@@ -620,7 +877,7 @@ private slots:
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) {
                     const QRgb pixel = image.pixel(x, y);
-                    faces += near(pixel, toQRgb(facecolor)) ? 1 : 0;
+                    faces += near(pixel, toQRgb(kFaceColor)) ? 1 : 0;
                     for (QRgb c : solvedColours)
                         solved += near(pixel, c) ? 1 : 0;
                 }
@@ -693,7 +950,20 @@ private slots:
         QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command";
         QTest::newRow("unknown option") << QStringList{"info", wrong, "--fast"} << "fast";
         QTest::newRow("missing file") << QStringList{"info", missing} << "cannot open";
-        QTest::newRow("folder") << QStringList{"check", dir_.path()} << "cannot open";
+        QTest::newRow("folder") << QStringList{"check", dir_.path()}
+                                << "cannot open " + dir_.path() + ": it is a folder, not a series";
+        // Refused at once: nothing waits for a writer to come to the FIFO.
+        const QString fifo = pathOf("pipe.srs");
+        ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+        const QString isFifo = "cannot open " + fifo + ": it is a named pipe (FIFO), not a series";
+        QTest::newRow("info of a FIFO") << QStringList{"info", fifo} << isFifo;
+        QTest::newRow("check of a FIFO") << QStringList{"check", fifo} << isFifo;
+        QTest::newRow("render of a FIFO")
+            << QStringList{"render", fifo, "0", "-o", pathOf("x.png")} << isFifo;
+        QTest::newRow("sheet of a FIFO")
+            << QStringList{"sheet", fifo, "-o", pathOf("x.pdf")} << isFifo;
+        QTest::newRow("a device") << QStringList{"info", "/dev/zero"}
+                                  << "it is a character device, not a series";
         QTest::newRow("wrong magic") << QStringList{"info", wrong} << "not a series file";
         QTest::newRow("short file") << QStringList{"check", tiny} << "too short";
         QTest::newRow("count 0") << QStringList{"info", zero} << "count is 0";
@@ -764,6 +1034,17 @@ private slots:
         QTest::newRow("sheet to no folder")
             << QStringList{"sheet", good, "-o", pathOf("no/such/x.pdf")}
             << "No such file or directory";
+        QTest::newRow("1 version") << sheet(good, {"--versions", "1"}) << "from 2 to 4, not '1'";
+        QTest::newRow("5 versions") << sheet(good, {"--versions", "5"}) << "from 2 to 4, not '5'";
+        QTest::newRow("series without versions")
+            << sheet(good, {"--save-series"}) << "needs --versions";
+        QTest::newRow("seed without versions") << sheet(good, {"--seed", "3"}) << "--seed needs";
+        QTest::newRow("versions to no folder")
+            << QStringList{"sheet", good, "--versions", "2", "-o", pathOf("no/such/x.pdf")}
+            << "cannot write " + pathOf("no/such/x-A.pdf") + ": No such file or directory";
+        QTest::newRow("versions to stdout")
+            << QStringList{"sheet", good, "--versions", "2", "-o", "-"} << "-o - cannot take";
+        QTest::newRow("no key, key only") << sheet(good, {"--no-key", "--key-only"}) << "nothing";
     }
 
     void badInput() {
@@ -779,6 +1060,8 @@ private slots:
         QVERIFY(!QFile::exists(pathOf("missing.srs")));
         QVERIFY(!QFile::exists(pathOf("x.png")));
         QVERIFY(!QFile::exists(pathOf("x.pdf")));
+        QVERIFY(!QFile::exists(pathOf("x-A.pdf")));
+        QVERIFY(!QFile::exists(pathOf("x-A.srs")));
     }
 };
 

@@ -1,8 +1,8 @@
 #include "commands.h"
 
+#include "cube/answer_order.h"
 #include "cube/invariants.h"
 #include "cube/random.h"
-#include "cube/topology.h"
 #include "printing/image_canvas.h"
 #include "printing/worksheet.h"
 #include "render/pictures.h"
@@ -10,6 +10,7 @@
 #include "series/series_file.h"
 #include "time/datetime.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -19,6 +20,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextStream>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
@@ -36,15 +39,25 @@ QTextStream& out() {
 
 // "1 Cube", "2 Cubes": a count with its noun.
 QString counted(int n, const char* noun) {
-    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(noun)).arg(n == 1 ? "" : "s");
+    return QStringLiteral("%1 %2%3")
+        .arg(n)
+        .arg(QLatin1String(noun))
+        .arg(n == 1 ? QString() : QStringLiteral("s"));
 }
 
 // Reads the series file at path into Current of store. On failure returns
 // one line saying what is wrong with the file.
 std::optional<QString> load(const QString& path, SeriesStore& store) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+    QFile file;
+    QString reason;
+    switch (openRegularFile(file, path, &reason)) {
+    case OpenResult::Opened:
+        break;
+    case OpenResult::NotRegular:
+        return QStringLiteral("cannot open %1: it is %2, not a series file").arg(path, reason);
+    case OpenResult::Failed:
+        return QStringLiteral("cannot open %1: %2").arg(path, reason);
+    }
     // No valid file is longer; whatever follows is never read.
     const QByteArray bytes = file.read(static_cast<qint64>(seriesFileSize(kMaxCubesPerFile)));
     if (file.error() != QFileDevice::NoError)
@@ -128,8 +141,7 @@ std::optional<int> wholeNumber(const QString& text, int min, int max) {
 
 // The layout options of sheet, checked; on failure one line saying what is
 // wrong with them.
-std::optional<QString> readSheetOptions(const SheetArguments& arguments, const QString& file,
-                                        SheetOptions& options) {
+std::optional<QString> readSheetOptions(const SheetArguments& arguments, SheetOptions& options) {
     if (arguments.perPage) {
         const auto n = wholeNumber(*arguments.perPage, 1, kMaxItemsPerPage);
         if (!n)
@@ -147,9 +159,100 @@ std::optional<QString> readSheetOptions(const SheetArguments& arguments, const Q
             return QStringLiteral("--page-size must be A4 or Letter, not '%1'")
                 .arg(*arguments.pageSize);
     }
-    options.keyOnly = arguments.keyOnly;
-    options.title = arguments.title.value_or(QFileInfo(file).fileName());
+    if (arguments.keyOnly && arguments.noKey)
+        return QStringLiteral("--key-only and --no-key leave nothing to print");
+    options.parts = arguments.keyOnly ? SheetParts::KeyOnly
+                    : arguments.noKey ? SheetParts::PupilsOnly
+                                      : SheetParts::PupilsAndKey;
+    options.title = arguments.title.value_or(defaultSheetTitle());
+    options.mono = arguments.mono;
     return std::nullopt;
+}
+
+// Standard output in place of a file, for a picture or a sheet piped on.
+bool isStandardOutput(const QString& output) {
+    return output == QLatin1String("-");
+}
+
+// True when both paths name one existing file, whatever the names: the same
+// path, a symbolic link to it, or another hard link of it.
+bool sameFile(const QString& a, const QString& b) {
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+// Refuses an output that would replace the file being read: writing there
+// would lose the series it holds.
+std::optional<QString> refuseInput(const QString& output, const QString& input) {
+    if (isStandardOutput(output) || !sameFile(output, input))
+        return std::nullopt;
+    return QStringLiteral("cannot write %1: it is %2, the file being read").arg(output, input);
+}
+
+// Writes bytes to standard output; false when they did not all get there.
+bool writeStandardOutput(const QByteArray& bytes) {
+    const std::size_t size = static_cast<std::size_t>(bytes.size());
+    return std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0;
+}
+
+// The PDF of a sheet written to device; false when it could not be started.
+bool writeSheet(QIODevice& device, const std::vector<Cube>& cubes, const SheetOptions& options) {
+    QPdfWriter writer(&device);
+    setUpSheetPage(writer, options);
+    writer.setTitle(options.version.isEmpty()
+                        ? options.title
+                        : QStringLiteral("%1 (version %2)").arg(options.title, options.version));
+    writer.setCreator(QStringLiteral("vexlor-series"));
+    return printSheet(writer, cubes, options);
+}
+
+// The sheet saved as output: to standard output for "-", else in place of
+// the file only once every byte is on disk. On failure one line saying why.
+std::optional<QString> saveSheet(const QString& output, const std::vector<Cube>& cubes,
+                                 const SheetOptions& options) {
+    const QString started = QStringLiteral("cannot write %1: the PDF could not be started");
+    if (isStandardOutput(output)) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!writeSheet(buffer, cubes, options))
+            return started.arg(output);
+        if (!writeStandardOutput(buffer.data()))
+            return QStringLiteral("cannot write the PDF to standard output");
+        return std::nullopt;
+    }
+    QSaveFile pdf(output);
+    QString reason;
+    if (!openForSave(pdf, &reason))
+        return QStringLiteral("cannot write %1: %2").arg(output, reason);
+    if (!writeSheet(pdf, cubes, options)) {
+        pdf.cancelWriting();
+        return started.arg(output);
+    }
+    if (!finishSave(pdf, &reason))
+        return QStringLiteral("cannot write %1: %2").arg(output, reason);
+    return std::nullopt;
+}
+
+// The files one version is written to: OUT-A.pdf (and OUT-A.srs) for -o
+// OUT.pdf or -o OUT.
+struct VersionFiles {
+    QString pdf;
+    QString series;
+};
+
+std::vector<VersionFiles> versionFiles(const QString& output, int versions) {
+    QString base = output;
+    if (base.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        base.chop(4);
+    std::vector<VersionFiles> files;
+    for (int v = 0; v < versions; ++v) {
+        const QString stem = QStringLiteral("%1-%2").arg(base, QString(answerLetter(v)));
+        files.push_back({stem + QStringLiteral(".pdf"), stem + QStringLiteral(".srs")});
+    }
+    return files;
 }
 
 } // namespace
@@ -175,21 +278,14 @@ std::optional<QString> readSeriesArguments(const QString& countText,
     return std::nullopt;
 }
 
-void startRandomSource(const SeriesArguments& arguments) {
-    setupTopology();
-    if (arguments.seed)
-        seedRandom(*arguments.seed);
-    else
-        seedRandom();
-}
-
 int saveGenerated(const SeriesStore& store, const QString& output) {
     // Saved as the program saves its Current series: without picks or times.
     QString reason;
     const WriteResult result = saveSeriesFile(output, store[SeriesId::Current], true, &reason);
     if (result != WriteResult::Ok)
-        return fail(QStringLiteral("cannot write %1: %2")
-                        .arg(output, reason.isEmpty() ? saveMessage(result) : reason));
+        return fail(
+            QStringLiteral("cannot write %1: %2")
+                .arg(output, reason.isEmpty() ? QString::fromUtf8(saveMessage(result)) : reason));
     return kExitOk;
 }
 
@@ -198,10 +294,10 @@ int generate(const QString& countText, const std::optional<QString>& seedText,
     SeriesArguments arguments;
     if (const auto error = readSeriesArguments(countText, seedText, arguments))
         return fail(*error);
-    startRandomSource(arguments);
+    RandomSource randomSource(arguments.seedOrNow());
     SeriesStore store;
     store.seriesSize = arguments.count;
-    store.makeRandomSeries();
+    store.makeRandomSeries(randomSource);
     return saveGenerated(store, output);
 }
 
@@ -252,7 +348,6 @@ int check(const QString& file, bool stripped) {
     SeriesStore store;
     if (const auto error = load(file, store))
         return fail(*error);
-    setupTopology();
     int broken = 0;
     int next = 0;
     for (const Cube& c : store[SeriesId::Current]) {
@@ -276,13 +371,16 @@ int check(const QString& file, bool stripped) {
         out() << QStringLiteral("%1: %2 of %3 %4 invariants")
                      .arg(file)
                      .arg(broken)
-                     .arg(counted(n, "Cube"), broken == 1 ? "breaks" : "break")
+                     .arg(counted(n, "Cube"),
+                          broken == 1 ? QStringLiteral("breaks") : QStringLiteral("break"))
               << '\n';
     out().flush();
     return broken == 0 ? kExitOk : kExitCheckFailed;
 }
 
 int render(const QString& file, const QString& indexText, const QString& output) {
+    if (const auto refusal = refuseInput(output, file))
+        return fail(*refusal);
     SeriesStore store;
     if (const auto error = load(file, store))
         return fail(*error);
@@ -302,12 +400,11 @@ int render(const QString& file, const QString& indexText, const QString& output)
     // The five pictures as the window shows a Cube: blank, then the net and
     // the four answers in the colours of the Cube's stored picks. The
     // highlight colours keep their unshuffled order.
-    constexpr int kQuestion = 500, kAnswer = 250;
-    setupProjection(kAnswer);
+    constexpr int kQuestion = 500, kAnswer = kAnswerSide;
     ImageCanvas question(kQuestion, kQuestion);
     ImageCanvas a0(kAnswer, kAnswer), a1(kAnswer, kAnswer), a2(kAnswer, kAnswer),
         a3(kAnswer, kAnswer);
-    const Pictures pictures{&question, {&a0, &a1, &a2, &a3}};
+    const Pictures pictures{&question, {&a0, &a1, &a2, &a3}, makeProjection(kAnswer)};
     clearPictures(pictures);
     drawNet(pictures, *c, true);
     for (int a = 0; a < kAnswers; ++a)
@@ -322,6 +419,13 @@ int render(const QString& file, const QString& indexText, const QString& output)
             painter.drawImage(kQuestion + kAnswer * (a % 2), kAnswer * (a / 2),
                               answers[a]->image());
     }
+    if (isStandardOutput(output)) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!sheet.save(&buffer, "PNG") || !writeStandardOutput(buffer.data()))
+            return fail(QStringLiteral("cannot write the PNG to standard output"));
+        return kExitOk;
+    }
     QSaveFile png(output);
     if (!png.open(QIODevice::WriteOnly) || !sheet.save(&png, "PNG") || !png.flush() ||
         !png.commit())
@@ -331,8 +435,46 @@ int render(const QString& file, const QString& indexText, const QString& output)
 
 int sheet(const QString& file, const SheetArguments& arguments, const QString& output) {
     SheetOptions options;
-    if (const auto error = readSheetOptions(arguments, file, options))
+    if (const auto error = readSheetOptions(arguments, options))
         return fail(*error);
+    int versions = 1;
+    if (arguments.versions) {
+        const auto n = wholeNumber(*arguments.versions, 2, kMaxVersions);
+        if (!n)
+            return fail(QStringLiteral("--versions must be a whole number from 2 to %1, not '%2'")
+                            .arg(kMaxVersions)
+                            .arg(*arguments.versions));
+        versions = *n;
+        if (isStandardOutput(output))
+            return fail(QStringLiteral("--versions writes a file for each version; -o - cannot "
+                                       "take them"));
+    }
+    if (arguments.saveSeries && !arguments.versions)
+        return fail(QStringLiteral("--save-series needs --versions"));
+    if (arguments.seed && !arguments.versions)
+        return fail(QStringLiteral("--seed needs --versions: it orders the versions' answers"));
+    std::int64_t seed = 0;
+    if (arguments.seed) {
+        bool ok = false;
+        seed = arguments.seed->toLongLong(&ok);
+        if (!ok)
+            return fail(
+                QStringLiteral("--seed must be a whole number, not '%1'").arg(*arguments.seed));
+    }
+
+    // Every file this run would write, each checked before any is written.
+    const std::vector<VersionFiles> files = arguments.versions
+                                                ? versionFiles(output, versions)
+                                                : std::vector<VersionFiles>{{output, {}}};
+    for (const VersionFiles& f : files)
+        for (const QString& path : {f.pdf, f.series}) {
+            if (path.isEmpty() || (path == f.series && !arguments.saveSeries))
+                continue;
+            if (const auto refusal = refuseInput(path, file))
+                return fail(*refusal);
+            if (!isStandardOutput(path) && !QFileInfo(QFileInfo(path).absolutePath()).isDir())
+                return fail(QStringLiteral("cannot write %1: No such file or directory").arg(path));
+        }
 
     SeriesStore store;
     if (const auto error = load(file, store))
@@ -369,7 +511,6 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
     // one right answer, or a wrong key.
     std::vector<Cube> cubes;
     cubes.reserve(static_cast<std::size_t>(count));
-    setupTopology();
     for (int i = from; i < from + count; ++i) {
         cubes.push_back(unsolved(*all[static_cast<std::size_t>(i)]));
         const auto failures = invariantFailures(cubes.back());
@@ -379,21 +520,37 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
                             .arg(file, QString::fromStdString(failures.front())));
     }
 
-    QSaveFile pdf(output);
-    QString reason;
-    if (!openForSave(pdf, &reason))
-        return fail(QStringLiteral("cannot write %1: %2").arg(output, reason));
-    bool printed = false;
-    {
-        QPdfWriter writer(&pdf);
-        printed = printSheet(writer, cubes, options);
+    if (!arguments.versions) {
+        if (const auto error = saveSheet(output, cubes, options))
+            return fail(*error);
+        return kExitOk;
     }
-    if (!printed) {
-        pdf.cancelWriting();
-        return fail(QStringLiteral("cannot write %1: the PDF could not be started").arg(output));
+
+    // Each Cube's orders are drawn in sheet order, all versions at once, so
+    // that one seed always gives the same versions.
+    RandomSource randomSource(arguments.seed ? seed : RandomSource::secondsNow());
+    std::vector<std::vector<AnswerOrder>> orders;
+    orders.reserve(cubes.size());
+    for (const Cube& c : cubes)
+        orders.push_back(versionOrders(c.correctAnswer, versions, randomSource));
+    for (int v = 0; v < versions; ++v) {
+        Series version;
+        for (std::size_t i = 0; i < cubes.size(); ++i)
+            version.push_back(withAnswerOrder(cubes[i], orders[i][static_cast<std::size_t>(v)]));
+        options.version = QString(answerLetter(v));
+        const VersionFiles& f = files[static_cast<std::size_t>(v)];
+        if (const auto error =
+                saveSheet(f.pdf, std::vector<Cube>(version.begin(), version.end()), options))
+            return fail(*error);
+        if (!arguments.saveSeries)
+            continue;
+        QString reason;
+        const WriteResult result = saveSeriesFile(f.series, version, true, &reason);
+        if (result != WriteResult::Ok)
+            return fail(QStringLiteral("cannot write %1: %2")
+                            .arg(f.series, reason.isEmpty() ? QString::fromUtf8(saveMessage(result))
+                                                            : reason));
     }
-    if (!finishSave(pdf, &reason))
-        return fail(QStringLiteral("cannot write %1: %2").arg(output, reason));
     return kExitOk;
 }
 

@@ -2,6 +2,7 @@
 // success, 1 a check found broken Cubes, 2 bad input or a failed write.
 #pragma once
 
+#include "cube/random.h"
 #include "series/series_store.h"
 
 #include <QString>
@@ -23,6 +24,7 @@ int info(const QString& file, bool json);
 // Without stripped, picks and times are allowed as long as they agree with
 // each other; with it, the Cubes must be as generate writes them.
 int check(const QString& file, bool stripped);
+// An output of "-" is standard output, for the commands that draw.
 int render(const QString& file, const QString& index, const QString& output);
 
 // The options of sheet as given on the command line; those not given take
@@ -34,20 +36,26 @@ struct SheetArguments {
     std::optional<QString> title;
     std::optional<QString> pageSize;
     bool keyOnly = false;
+    bool noKey = false;
+    std::optional<QString> versions; // 2 to 4 PDFs, OUT-A.pdf ...
+    std::optional<QString> seed;     // of the versions' answer orders
+    bool saveSeries = false;         // each version's series beside its PDF
+    bool mono = false;
 };
 int sheet(const QString& file, const SheetArguments& arguments, const QString& output);
 
 // What the commands that make a series share (generate, practise): COUNT
-// and --seed read and checked, the random source started from the seed (or
+// and --seed read and checked, the random source's seed (the one given, or
 // the time), and the series saved as the program saves Current.
 struct SeriesArguments {
     int count = 0;
     std::optional<std::int64_t> seed;
+
+    std::int64_t seedOrNow() const { return seed ? *seed : RandomSource::secondsNow(); }
 };
 // On failure one line saying what is wrong.
 std::optional<QString> readSeriesArguments(const QString& count, const std::optional<QString>& seed,
                                            SeriesArguments& arguments);
-void startRandomSource(const SeriesArguments& arguments);
 // Writes Current of store to output; returns the exit code.
 int saveGenerated(const SeriesStore& store, const QString& output);
 

@@ -100,10 +100,15 @@ int main(int argc, char* argv[]) {
                        "  render FILE INDEX -o PNG\n"
                        "      the five pictures of Cube INDEX (from 0) in one 1000x500 image\n"
                        "  sheet FILE -o OUT.pdf [--per-page N] [--from I] [--count K]\n"
-                       "        [--title TEXT] [--page-size A4|Letter] [--key-only]\n"
-                       "      a printable worksheet: the Cubes from index I (default 0) on,\n"
-                       "      K of them (default: the rest), N to a page (1 to 4, default\n"
-                       "      2), always unsolved, then an answer key\n"
+                       "        [--title TEXT] [--page-size A4|Letter] [--key-only | --no-key]\n"
+                       "        [--mono] [--versions N [--seed S] [--save-series]]\n"
+                       "      a worksheet for pupils: the Cubes from index I (default 0) on,\n"
+                       "      K of them (default: the rest), numbered from 1, N to a page\n"
+                       "      (1 to 4, default 2), always unsolved, then an answer key;\n"
+                       "      --versions writes OUT-A.pdf ... with the answers reordered\n"
+                       "\n"
+                       "  -o - writes render's PNG or sheet's PDF to standard output; an\n"
+                       "  output that is the file being read is refused.\n"
                        "  history [--db FILE] --csv\n"
                        "      every Cube solved in the program, one CSV row each\n"
                        "  practise COUNT [--db FILE] [--seed SECONDS] -o FILE\n"
@@ -123,8 +128,8 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("File to write."), QStringLiteral("FILE"));
     const QCommandLineOption seed(QStringLiteral("seed"),
-                                  QStringLiteral("Seed of the random series, in seconds "
-                                                 "(default: the current time)."),
+                                  QStringLiteral("Seed of the random series, or of the versions' "
+                                                 "answer orders (default: the current time)."),
                                   QStringLiteral("SECONDS"));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("List the Cubes as a JSON array."));
@@ -142,23 +147,36 @@ int main(int argc, char* argv[]) {
                                                   "the first on)."),
                                    QStringLiteral("K"));
     const QCommandLineOption title(QStringLiteral("title"),
-                                   QStringLiteral("Header of every page (default: the file's "
-                                                  "name)."),
+                                   QStringLiteral("Header of every page (default: \"Cube "
+                                                  "folding\")."),
                                    QStringLiteral("TEXT"));
     const QCommandLineOption pageSize(QStringLiteral("page-size"),
                                       QStringLiteral("A4 (default) or Letter, portrait."),
                                       QStringLiteral("SIZE"));
     const QCommandLineOption keyOnly(QStringLiteral("key-only"),
                                      QStringLiteral("Print only the answer key."));
+    const QCommandLineOption noKey(QStringLiteral("no-key"),
+                                   QStringLiteral("Print only the pupils' pages."));
+    const QCommandLineOption versions(
+        QStringLiteral("versions"),
+        QStringLiteral("Write N versions, 2 to 4, as OUT-A.pdf, OUT-B.pdf, ..., each with the "
+                       "answers in another order and its own key."),
+        QStringLiteral("N"));
+    const QCommandLineOption saveSeries(
+        QStringLiteral("save-series"),
+        QStringLiteral("With --versions: also write each version's series as OUT-A.srs, ..."));
+    const QCommandLineOption mono(
+        QStringLiteral("mono"),
+        QStringLiteral("Black and white: white faces, black outlines and symbols."));
     const QCommandLineOption database(QStringLiteral("db"),
                                       QStringLiteral("The history database (default: the "
                                                      "program's own)."),
                                       QStringLiteral("FILE"));
     const QCommandLineOption csv(QStringLiteral("csv"),
                                  QStringLiteral("Print the history as CSV."));
-    const QCommandLineOption* const allOptions[] = {&output,   &seed,    &json,     &stripped,
-                                                    &perPage,  &from,    &count,    &title,
-                                                    &pageSize, &keyOnly, &database, &csv};
+    const QCommandLineOption* const allOptions[] = {
+        &output,   &seed,    &json,  &stripped, &perPage,    &from, &count,    &title,
+        &pageSize, &keyOnly, &noKey, &versions, &saveSeries, &mono, &database, &csv};
     QList<QCommandLineOption> options;
     for (const QCommandLineOption* o : allOptions)
         options << *o;
@@ -193,9 +211,11 @@ int main(int argc, char* argv[]) {
         {"render", "render FILE INDEX -o PNG", 2, {&output}, "PNG"},
         {"sheet",
          "sheet FILE -o OUT.pdf [--per-page N] [--from I] [--count K] [--title TEXT] "
-         "[--page-size A4|Letter] [--key-only]",
+         "[--page-size A4|Letter] [--key-only | --no-key] [--mono] "
+         "[--versions N [--seed S] [--save-series]]",
          1,
-         {&output, &perPage, &from, &count, &title, &pageSize, &keyOnly},
+         {&output, &perPage, &from, &count, &title, &pageSize, &keyOnly, &noKey, &versions, &seed,
+          &saveSeries, &mono},
          "OUT.pdf"},
         {"history", "history [--db FILE] --csv", 0, {&database, &csv}, nullptr},
         {"practise",
@@ -243,6 +263,7 @@ int main(int argc, char* argv[]) {
         return practise(rest[0], valueOf(database), valueOf(seed), parser.value(output));
     return sheet(rest[0],
                  {valueOf(perPage), valueOf(from), valueOf(count), valueOf(title),
-                  valueOf(pageSize), parser.isSet(keyOnly)},
+                  valueOf(pageSize), parser.isSet(keyOnly), parser.isSet(noKey), valueOf(versions),
+                  valueOf(seed), parser.isSet(saveSeries), parser.isSet(mono)},
                  parser.value(output));
 }

@@ -28,14 +28,15 @@ int practise(const QString& countText, const std::optional<QString>& database,
         return fail(
             QStringLiteral("cannot read the history %1: %2").arg(path, history.readError()));
 
-    startRandomSource(arguments);
+    RandomSource randomSource(arguments.seedOrNow());
     SeriesStore store;
     if (const auto plan = practicePlan(summarizeProgress(rows))) {
-        makeSeriesOfRecipes(store, practiceRecipes(*plan, arguments.count));
+        makeSeriesOfRecipes(store, practiceRecipes(*plan, arguments.count, randomSource),
+                            randomSource);
     } else {
         // No history: the series "Create random series" makes.
         store.seriesSize = arguments.count;
-        store.makeRandomSeries();
+        store.makeRandomSeries(randomSource);
     }
     return saveGenerated(store, output);
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+// What the program makes sure of around its start: that a window system can
+// be reached before Qt tries (Qt aborts when it cannot), and that a failure
+// nobody caught ends the run with an exit code that says so.
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <functional>
+
+namespace vexlor {
+
+// Whether the platform Qt would start on can reach its window system, judged
+// from the environment and from the -platform and -display options of the
+// command line. Platforms that need none (offscreen, vnc, ...) always can.
+bool displayReachable(const QStringList& arguments);
+
+inline constexpr char kNoDisplay[] = "vexlor: cannot open a display; Vexlor needs a desktop "
+                                     "session (DISPLAY or WAYLAND_DISPLAY).\n";
+
+// Runs body and returns its exit code. An exception that escapes it is told
+// in one line on err and then through show (the program's message box), and
+// the exit code is 1.
+int runReportingFailure(const std::function<int()>& body, std::FILE* err,
+                        const std::function<void(const QString& what)>& show);
+
+} // namespace vexlor
