@@ -97,8 +97,8 @@ void SeriesCommands::loadFile(const QString& path) {
     flow_.resetTest();
 }
 
-void SeriesCommands::save(SeriesId kind) {
-    const Series& series = store_[kind];
+void SeriesCommands::save(SeriesId id) {
+    const Series& series = store_[id];
     if (series.empty())
         return;
     pauseFirst();
@@ -113,7 +113,7 @@ void SeriesCommands::save(SeriesId kind) {
     if (!path)
         return;
     dialogFolder_ = folderOf(*path);
-    const bool strip = kind == SeriesId::Current || dialogs_.askYesNo(text::kSaveStripped);
+    const bool strip = id == SeriesId::Current || dialogs_.askYesNo(text::kSaveStripped);
     QString reason;
     const WriteResult result = saveSeriesFile(*path, series, strip, &reason);
     if (const char* message = saveMessage(result); message != nullptr && *message != '\0')
@@ -135,28 +135,28 @@ void SeriesCommands::addCurrentCube(SeriesId target) {
         view_.refreshLabels();
 }
 
-void SeriesCommands::clear(SeriesId kind) {
-    switch (kind) {
+void SeriesCommands::clear(SeriesId id) {
+    switch (id) {
     case SeriesId::Current:
-        if (store_.count(kind) == 0)
+        if (store_.count(id) == 0)
             return;
         pauseFirst();
         if (!dialogs_.askYesNo(text::kDeleteCurrent))
             return;
-        store_.clearSeries(kind);
+        store_.clearSeries(id);
         flow_.resetTest();
         return;
     case SeriesId::Skipped:
-        if (store_.count(kind) == 0)
+        if (store_.count(id) == 0)
             return;
         pauseFirst();
         if (dialogs_.askYesNo(text::kClearSkipped))
-            store_.clearSeries(kind);
+            store_.clearSeries(id);
         view_.refreshLabels();
         return;
     case SeriesId::Mistakes:
     case SeriesId::Custom:
-        store_.clearSeries(kind);
+        store_.clearSeries(id);
         view_.refreshLabels();
         return;
     }
@@ -165,8 +165,8 @@ void SeriesCommands::clear(SeriesId kind) {
 void SeriesCommands::print() {
     pauseFirst();
     std::array<int, kSeriesCount> counts{};
-    for (SeriesId kind : kAllSeries)
-        counts[static_cast<std::size_t>(kind)] = store_.count(kind);
+    for (SeriesId id : kAllSeries)
+        counts[static_cast<std::size_t>(id)] = store_.count(id);
     if (std::all_of(counts.begin(), counts.end(), [](int n) { return n == 0; })) {
         dialogs_.showError(QCoreApplication::translate(
             "SeriesCommands", "Every series is empty: there is nothing to print."));
@@ -199,8 +199,8 @@ void SeriesCommands::print() {
 
 void SeriesCommands::clearAll() {
     int total = 0;
-    for (SeriesId kind : kAllSeries)
-        total += store_.count(kind);
+    for (SeriesId id : kAllSeries)
+        total += store_.count(id);
     if (total <= 0)
         return;
     pauseFirst();

@@ -58,9 +58,9 @@ public:
     void addCurrentCube(SeriesId target);
     // Writes a series to a file. Current is always saved without picks and
     // times; the others ask whether to strip them.
-    void save(SeriesId kind);
+    void save(SeriesId id);
     // Clearing Current or Skipped asks first; Mistakes and Custom do not.
-    void clear(SeriesId kind);
+    void clear(SeriesId id);
 
     // The folder both file dialogs open in, with a trailing separator.
     const QString& dialogFolder() const { return dialogFolder_; }

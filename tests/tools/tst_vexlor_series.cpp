@@ -613,40 +613,6 @@ private slots:
         QCOMPARE(letters, expected);
     }
 
-    void sheetNumbersItemsAcrossPages_data() {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<int>("items");
-        QTest::addColumn<int>("perPage");
-        QTest::newRow("1 a page") << QStringList{"--per-page", "1"} << 7 << 1;
-        QTest::newRow("3 a page, one left over") << QStringList{"--per-page", "3"} << 7 << 3;
-        QTest::newRow("a slice") << QStringList{"--from", "2", "--count", "5"} << 5 << 2;
-    }
-
-    void sheetNumbersItemsAcrossPages() {
-        // Each page of items goes on counting where the one before stopped;
-        // the last page holds the key.
-        QFETCH(QStringList, options);
-        QFETCH(int, items);
-        QFETCH(int, perPage);
-        const QString series = pathOf("numbers.srs"), pdf = pathOf("numbers.pdf");
-        QCOMPARE(tool({"generate", "7", "--seed", "4", "-o", series}).code, 0);
-        QCOMPARE(tool(QStringList{"sheet", series, "-o", pdf} + options).code, 0);
-        const QRegularExpression number(QStringLiteral("^(\\d+)\\.$"),
-                                        QRegularExpression::MultilineOption);
-        int item = 0;
-        for (int page = 1; page < pdfPages(pdf); ++page) {
-            const QString at = QString::number(page);
-            QStringList numbers, expected;
-            for (const auto& m : number.globalMatch(QString::fromUtf8(
-                     poppler(QStringLiteral("pdftotext"), {"-f", at, "-l", at, pdf, "-"}))))
-                numbers << m.captured(1);
-            for (int k = 0; k < perPage && item < items; ++k)
-                expected << QString::number(++item);
-            QCOMPARE(numbers, expected);
-        }
-        QCOMPARE(item, items);
-    }
-
     void sheetHeadsEveryPage_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("title");

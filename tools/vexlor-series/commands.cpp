@@ -236,6 +236,18 @@ std::optional<QString> saveSheet(const QString& output, const std::vector<Cube>&
     return std::nullopt;
 }
 
+// Saves series to path as the program saves its Current series: without
+// picks or times.
+std::optional<QString> saveStripped(const QString& path, const Series& series) {
+    QString reason;
+    const WriteResult result = saveSeriesFile(path, series, true, &reason);
+    if (result == WriteResult::Ok)
+        return std::nullopt;
+    if (reason.isEmpty())
+        reason = QString::fromUtf8(saveMessage(result));
+    return QStringLiteral("cannot write %1: %2").arg(path, reason);
+}
+
 // The files one version is written to: OUT-A.pdf (and OUT-A.srs) for -o
 // OUT.pdf or -o OUT.
 struct VersionFiles {
@@ -279,13 +291,8 @@ std::optional<QString> readSeriesArguments(const QString& countText,
 }
 
 int saveGenerated(const SeriesStore& store, const QString& output) {
-    // Saved as the program saves its Current series: without picks or times.
-    QString reason;
-    const WriteResult result = saveSeriesFile(output, store[SeriesId::Current], true, &reason);
-    if (result != WriteResult::Ok)
-        return fail(
-            QStringLiteral("cannot write %1: %2")
-                .arg(output, reason.isEmpty() ? QString::fromUtf8(saveMessage(result)) : reason));
+    if (const auto error = saveStripped(output, store[SeriesId::Current]))
+        return fail(*error);
     return kExitOk;
 }
 
@@ -544,12 +551,8 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
             return fail(*error);
         if (!arguments.saveSeries)
             continue;
-        QString reason;
-        const WriteResult result = saveSeriesFile(f.series, version, true, &reason);
-        if (result != WriteResult::Ok)
-            return fail(QStringLiteral("cannot write %1: %2")
-                            .arg(f.series, reason.isEmpty() ? QString::fromUtf8(saveMessage(result))
-                                                            : reason));
+        if (const auto error = saveStripped(f.series, version))
+            return fail(*error);
     }
     return kExitOk;
 }
