@@ -77,7 +77,7 @@ private slots:
         const int code = vexlor::runReportingFailure(body, err, {});
         char said[100] = {};
         std::rewind(err);
-        (void)std::fread(said, 1, sizeof said - 1, err);
+        said[std::fread(said, 1, sizeof said - 1, err)] = '\0';
         std::fclose(err);
         QCOMPARE(QString::number(code) + ' ' + said, outcome);
     }

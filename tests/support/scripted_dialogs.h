@@ -53,7 +53,7 @@ public:
         const Answer a = next(line);
         if (!a.accepted)
             return std::nullopt;
-        return a.print.value_or(PrintChoice{});
+        return a.print;
     }
     // The preview is not shown: what it would show is kept for the test.
     void previewPrint(const std::vector<vexlor::Cube>& cubes,
@@ -91,7 +91,10 @@ private:
     struct Answer {
         bool accepted;
         QString text;
-        std::optional<PrintChoice> print = std::nullopt;
+        // The dialog's defaults unless a print choice was queued. Not an
+        // optional: GCC's optimiser takes the copy of an empty one for a
+        // read of its unset value.
+        PrintChoice print{};
     };
     Answer next(const QString& what) {
         if (answers_.empty() && fallback) {
