@@ -24,6 +24,11 @@ namespace {
 
 constexpr int kRows = 100'000;
 
+// What the window is handed: today from the system's clock, and a random
+// source for the guides it does not open here.
+const SystemClock systemClock;
+RandomSource randomSource(1);
+
 // A history of kRows solves over the 400 days up to today, made once for all
 // benchmarks: written in one transaction as the first program with a
 // history wrote its rows (row by row, every commit would wait for the disk),
@@ -116,7 +121,7 @@ BENCHMARK(BM_Summarize100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_OpenProgressWindow100k(benchmark::State& state) {
     HistoryStore history(largeHistory());
     for (auto _ : state) {
-        ProgressWindow window(history, nullptr);
+        ProgressWindow window(history, systemClock, randomSource, nullptr);
         window.refresh();
         benchmark::DoNotOptimize(window.grab().size());
         if (window.summary().cubes != kRows)
@@ -165,7 +170,7 @@ BENCHMARK(BM_FloorProgressFigures100k)->Unit(benchmark::kMillisecond)->UseRealTi
 // window drawn anew.
 void BM_SwitchRange100k(benchmark::State& state) {
     HistoryStore history(largeHistory());
-    ProgressWindow window(history, nullptr);
+    ProgressWindow window(history, systemClock, randomSource, nullptr);
     window.refresh();
     std::size_t next = 0;
     for (auto _ : state) {
@@ -182,7 +187,7 @@ void BM_RefreshProgressWindow100k(benchmark::State& state) {
     const QString path = dir.filePath(QStringLiteral("history.sqlite"));
     QFile::copy(largeHistory(), path);
     HistoryStore history(path);
-    ProgressWindow window(history, nullptr);
+    ProgressWindow window(history, systemClock, randomSource, nullptr);
     window.refresh();
     const SolvedCube cube{QDateTime(QDate(2025, 12, 9), QTime(12, 0)), 7, 8.5, 1};
     for (auto _ : state) {
