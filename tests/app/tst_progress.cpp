@@ -257,6 +257,10 @@ private slots:
             QLabel* shown = progress->findChild<QLabel*>(QStringLiteral("notice"));
             QVERIFY(shown->isVisible());
             QVERIFY2(shown->text().contains(notice), qPrintable(shown->text()));
+            // The stored solve and the two that wait.
+            const QString totals = progress->findChild<QLabel*>(QStringLiteral("totals"))->text();
+            if (condition == QLatin1String("locked"))
+                QVERIFY2(totals.startsWith(QLatin1String("Cubes solved: 3 ")), qPrintable(totals));
             if (!damagedBytes.isEmpty()) {
                 QVERIFY(!history.setAsidePath().isEmpty());
                 QVERIFY(shown->text().contains(QDir::toNativeSeparators(history.setAsidePath())));

@@ -54,11 +54,7 @@ bool same(double a, double b) {
     return (std::isnan(a) && std::isnan(b)) || std::abs(a - b) < 1e-9;
 }
 
-// The figures read from the tallies SQLite keeps are those of the rows.
-void compareWithRows(HistoryStore& store) {
-    qint64 after = 0;
-    const HistoryFigures fromRows = gatherFigures(store.readRows(after));
-    const HistoryFigures read = store.readFigures();
+void compareFigures(const HistoryFigures& read, const HistoryFigures& fromRows) {
     QCOMPARE(read.cubes, fromRows.cubes);
     QCOMPARE(read.days.size(), fromRows.days.size());
     for (std::size_t i = 0; i < read.days.size(); ++i) {
@@ -79,6 +75,12 @@ void compareWithRows(HistoryStore& store) {
             QCOMPARE(read.recentSolves[k][i].wrong, fromRows.recentSolves[k][i].wrong);
         }
     }
+}
+
+// The figures read from the tallies SQLite keeps are those of the rows.
+void compareWithRows(HistoryStore& store) {
+    qint64 after = 0;
+    compareFigures(store.readFigures(), gatherFigures(store.readRows(after)));
 }
 
 // The seconds of every stored row, in the order of the file.
@@ -159,6 +161,12 @@ private slots:
                 QVERIFY2(waited.elapsed() < 1000, "a solve waited long on the lock");
             }
             QCOMPARE(store.waitingCount(), lockedSolves);
+            // The figures count the waiting solves after the stored one.
+            std::vector<SolvedRow> all;
+            for (int i = 0; i <= lockedSolves; ++i)
+                all.push_back({46'000, i, solve(i).seconds, 0});
+            compareFigures(store.readFigures(), gatherFigures(all));
+            QCOMPARE(store.readSpan(46'000, 46'000).cubes, 1 + lockedSolves);
             QVERIFY2(store.notice().contains(QLatin1String("in use by another program")),
                      qPrintable(store.notice()));
             QVERIFY(other.exec(QStringLiteral("COMMIT")));
@@ -236,9 +244,15 @@ private slots:
         // Copied into the schema of this version: the offset kept, the days
         // and the tallies made anew.
         compareWithRows(store);
-        HistoryStore(path, HistoryStore::Mode::ReadOnly).forEachStoredRow([](const StoredRow& r) {
-            QCOMPARE(r.utcOffset, std::optional(3600));
-        });
+        std::vector<StoredRow> stored;
+        QVERIFY(store.forEachStoredRow([&stored](const StoredRow& r) { stored.push_back(r); }));
+        qint64 after = 0;
+        const std::vector<SolvedRow> rows = store.readRows(after);
+        QCOMPARE(rows.size(), stored.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            QCOMPARE(stored[i].utcOffset, std::optional(3600));
+            QCOMPARE(rows[i].day, dayNumber(QDate::fromString(stored[i].at.left(10), Qt::ISODate)));
+        }
         const std::vector<double> seconds = storedSeconds(path);
         QCOMPARE(static_cast<int>(seconds.size()), salvage.saved);
         QVERIFY(std::adjacent_find(seconds.begin(), seconds.end(), std::greater_equal<>()) ==
