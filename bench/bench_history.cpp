@@ -166,6 +166,90 @@ void BM_FloorProgressFigures100k(benchmark::State& state) {
 }
 BENCHMARK(BM_FloorProgressFigures100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// What the window reads and computes on its first opening, without the
+// window: the part to compare with the floors below.
+void BM_ProgressFigures100k(benchmark::State& state) {
+    HistoryStore history(largeHistory());
+    const int today = dayNumber(QDate::currentDate());
+    for (auto _ : state) {
+        const ProgressSummary summary = summarizeProgress(history.readFigures());
+        benchmark::DoNotOptimize(
+            rangeFigures(summary, ChartRange::Days30, today, [&history](int first, int last) {
+                return history.readSpan(first, last);
+            }));
+        if (summary.cubes != kRows)
+            state.SkipWithError("not every row was counted");
+    }
+}
+BENCHMARK(BM_ProgressFigures100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same floor reading what the window reads: the tallies, each recipe's
+// latest solves and the rows of the weeks compared, through plain
+// libsqlite3, drawing nothing.
+void BM_FloorProgressTallies100k(benchmark::State& state) {
+    const QByteArray path = largeHistory().toUtf8();
+    const int today = dayNumber(QDate::currentDate());
+    const auto known = [](sqlite3_stmt* q, int column) {
+        return sqlite3_column_type(q, column) == SQLITE_NULL ? std::nan("")
+                                                             : sqlite3_column_double(q, column);
+    };
+    for (auto _ : state) {
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+            state.SkipWithError("the history did not open");
+            sqlite3_close(db);
+            break;
+        }
+        const auto query = [db](const char* sql) {
+            sqlite3_stmt* q = nullptr;
+            sqlite3_prepare_v2(db, sql, -1, &q, nullptr);
+            return q;
+        };
+        HistoryFigures figures;
+        sqlite3_stmt* q = query("SELECT day, cubes, wrong, median FROM day_tallies ORDER BY day");
+        while (sqlite3_step(q) == SQLITE_ROW) {
+            const int day = sqlite3_column_int(q, 0);
+            const int cubes = sqlite3_column_int(q, 1);
+            figures.cubes += cubes;
+            if (day != 0 && cubes > 0)
+                figures.days.push_back(
+                    {day, cubes, known(q, 3), sqlite3_column_double(q, 2) / cubes});
+        }
+        sqlite3_finalize(q);
+        q = query("SELECT kind, cubes FROM recipe_tallies");
+        while (sqlite3_step(q) == SQLITE_ROW)
+            if (const int kind = sqlite3_column_int(q, 0); isRecipe(kind))
+                figures.recipeCubes[static_cast<std::size_t>(kind)] = sqlite3_column_int(q, 1);
+        sqlite3_finalize(q);
+        q = query("SELECT seconds, wrong FROM solved WHERE kind = ? ORDER BY id DESC LIMIT 50");
+        for (int k = 0; k < kRecipeCount; ++k) {
+            sqlite3_bind_int(q, 1, k);
+            auto& recent = figures.recentSolves[static_cast<std::size_t>(k)];
+            while (sqlite3_step(q) == SQLITE_ROW)
+                recent.insert(recent.begin(), {0, k, known(q, 0), sqlite3_column_int(q, 1)});
+            sqlite3_reset(q);
+        }
+        sqlite3_finalize(q);
+        q = query("SELECT seconds, wrong FROM solved WHERE day BETWEEN ? AND ?");
+        const ProgressSummary summary = summarizeProgress(figures);
+        benchmark::DoNotOptimize(
+            rangeFigures(summary, ChartRange::Days30, today, [q, &known](int first, int last) {
+                std::vector<SolvedRow> rows;
+                sqlite3_bind_int(q, 1, first);
+                sqlite3_bind_int(q, 2, last);
+                while (sqlite3_step(q) == SQLITE_ROW)
+                    rows.push_back({first, 0, known(q, 0), sqlite3_column_int(q, 1)});
+                sqlite3_reset(q);
+                return spanFigures(rows, first, last);
+            }));
+        sqlite3_finalize(q);
+        sqlite3_close(db);
+        if (summary.cubes != kRows)
+            state.SkipWithError("not every row was counted");
+    }
+}
+BENCHMARK(BM_FloorProgressTallies100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // Another range chosen in the open window: its figures, the charts and the
 // window drawn anew.
 void BM_SwitchRange100k(benchmark::State& state) {
