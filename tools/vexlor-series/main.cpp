@@ -2,6 +2,7 @@
 // command line, with the program's own generator, rules and file code.
 #include "commands.h"
 #include "history_csv.h"
+#include "practise.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -107,6 +108,10 @@ int main(int argc, char* argv[]) {
                        "      --versions writes OUT-A.pdf ... with the answers reordered\n"
                        "  history [--db FILE] --csv\n"
                        "      every Cube solved in the program, one CSV row each\n"
+                       "  practise COUNT [--db FILE] [--seed SECONDS] -o FILE\n"
+                       "      a practice series of COUNT cubes that favours the weakest\n"
+                       "      recipes of the history, as \"Practise weakest recipes\" makes\n"
+                       "      it; without any history, the random series generate makes\n"
                        "\n"
                        "  -o - writes render's PNG or sheet's PDF to standard output; an\n"
                        "  output that is the file being read is refused.\n"
@@ -114,8 +119,9 @@ int main(int argc, char* argv[]) {
                        "Exit codes: 0 success, 1 a check failed, 2 bad input."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("generate, info, check, render, sheet or history"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("generate, info, check, render, sheet, history or practise"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("the command's arguments"),
                                  QStringLiteral("[...]"));
@@ -212,6 +218,11 @@ int main(int argc, char* argv[]) {
           &saveSeries, &mono},
          "OUT.pdf"},
         {"history", "history [--db FILE] --csv", 0, {&database, &csv}, nullptr},
+        {"practise",
+         "practise COUNT [--db FILE] [--seed SECONDS] -o FILE",
+         1,
+         {&output, &database, &seed},
+         "FILE"},
     };
     const Usage* usage = nullptr;
     for (const Usage& u : usages)
@@ -248,6 +259,8 @@ int main(int argc, char* argv[]) {
     const auto valueOf = [&](const QCommandLineOption& o) {
         return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
     };
+    if (command == QLatin1String("practise"))
+        return practise(rest[0], valueOf(database), valueOf(seed), parser.value(output));
     return sheet(rest[0],
                  {valueOf(perPage), valueOf(from), valueOf(count), valueOf(title),
                   valueOf(pageSize), parser.isSet(keyOnly), parser.isSet(noKey), valueOf(versions),
