@@ -1,6 +1,8 @@
 // The history's costs where a user would feel them: writing the row of a
-// solved Cube (part of the pick), opening the file at start-up, and opening
-// the Progress window on 100,000 rows (reading, summarising, drawing).
+// solved Cube (part of the pick), opening the file at start-up, opening the
+// Progress window on 100,000 rows (reading, summarising, drawing) against a
+// floor of plain libsqlite3 computing the same figures, and switching the
+// charts' range.
 #include "app/progress_window.h"
 #include "history/history_store.h"
 
@@ -10,7 +12,9 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
+#include <cmath>
 #include <memory>
 #include <random>
 
@@ -20,24 +24,34 @@ namespace {
 
 constexpr int kRows = 100'000;
 
-// A history of kRows solves over 400 days, made once for all benchmarks in
-// one transaction (row by row, every commit would wait for the disk).
+// What the window is handed: today from the system's clock, and a random
+// source for the guides it does not open here.
+const SystemClock systemClock;
+RandomSource randomSource(1);
+
+// A history of kRows solves over the 400 days up to today, made once for all
+// benchmarks: written in one transaction as the first program with a
+// history wrote its rows (row by row, every commit would wait for the disk),
+// then upgraded by opening it, as a user's file is.
 const QString& largeHistory() {
     static QTemporaryDir dir;
     static const QString path = [] {
         const QString file = dir.filePath(QStringLiteral("history.sqlite"));
-        { HistoryStore create(file); }
         {
             QSqlDatabase db =
                 QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
             db.setDatabaseName(file);
             db.open();
+            QSqlQuery(db).exec(QStringLiteral(
+                "CREATE TABLE solved (id INTEGER PRIMARY KEY, at TEXT NOT NULL, kind INTEGER NOT "
+                "NULL, seconds REAL, wrong INTEGER NOT NULL)"));
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 1"));
             db.transaction();
             QSqlQuery insert(db);
             insert.prepare(QStringLiteral(
                 "INSERT INTO solved (at, kind, seconds, wrong) VALUES (?, ?, ?, ?)"));
             std::mt19937 random(7);
-            const QDateTime first(QDate(2024, 1, 1), QTime(8, 0));
+            const QDateTime first(QDate::currentDate().addDays(-400), QTime(8, 0));
             for (int i = 0; i < kRows; ++i) {
                 insert.bindValue(
                     0, first.addSecs(i * 345LL).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
@@ -50,6 +64,7 @@ const QString& largeHistory() {
             db.close();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("fill"));
+        { HistoryStore upgrade(file); }
         return file;
     }();
     return path;
@@ -78,8 +93,8 @@ void BM_OpenStore100k(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenStore100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The parts of opening the Progress window: reading every row, and
-// summarising them.
+// Reading every row, as the Progress window does on a file it cannot
+// upgrade (read-only, of version 1), and summarising them.
 void BM_ReadRows100k(benchmark::State& state) {
     HistoryStore history(largeHistory());
     for (auto _ : state) {
@@ -100,12 +115,13 @@ void BM_Summarize100k(benchmark::State& state) {
 }
 BENCHMARK(BM_Summarize100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Opening the Progress window for the first time: the window built, every
-// row read and summarised, and the window drawn once.
+// Opening the Progress window for the first time: the window built, the
+// history read (its tallies, each recipe's latest solves, the weeks
+// compared) and summarised, and the window drawn once.
 void BM_OpenProgressWindow100k(benchmark::State& state) {
     HistoryStore history(largeHistory());
     for (auto _ : state) {
-        ProgressWindow window(history, nullptr);
+        ProgressWindow window(history, systemClock, randomSource, nullptr);
         window.refresh();
         benchmark::DoNotOptimize(window.grab().size());
         if (window.summary().cubes != kRows)
@@ -114,6 +130,140 @@ void BM_OpenProgressWindow100k(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenProgressWindow100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The floor the window's first opening is measured against: a plain C
+// program over libsqlite3 reading the same rows and computing the same
+// figures (the summary and the range the window opens on), drawing nothing.
+void BM_FloorProgressFigures100k(benchmark::State& state) {
+    const QByteArray path = largeHistory().toUtf8();
+    const int today = dayNumber(QDate::currentDate());
+    for (auto _ : state) {
+        sqlite3* db = nullptr;
+        sqlite3_stmt* select = nullptr;
+        if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK ||
+            sqlite3_prepare_v2(db, "SELECT day, kind, seconds, wrong FROM solved ORDER BY id", -1,
+                               &select, nullptr) != SQLITE_OK) {
+            state.SkipWithError("the history did not open");
+            sqlite3_close(db);
+            break;
+        }
+        std::vector<SolvedRow> rows;
+        while (sqlite3_step(select) == SQLITE_ROW) {
+            SolvedRow& row = rows.emplace_back();
+            row.day = sqlite3_column_int(select, 0);
+            row.recipe = sqlite3_column_int(select, 1);
+            row.seconds = sqlite3_column_type(select, 2) == SQLITE_NULL
+                              ? std::nan("")
+                              : sqlite3_column_double(select, 2);
+            row.wrong = sqlite3_column_int(select, 3);
+        }
+        sqlite3_finalize(select);
+        sqlite3_close(db);
+        const ProgressSummary summary = summarizeProgress(rows);
+        benchmark::DoNotOptimize(rangeFigures(rows, summary, ChartRange::Days30, today));
+        if (summary.cubes != kRows)
+            state.SkipWithError("not every row was read");
+    }
+}
+BENCHMARK(BM_FloorProgressFigures100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What the window reads and computes on its first opening, without the
+// window: the part to compare with the floors below.
+void BM_ProgressFigures100k(benchmark::State& state) {
+    HistoryStore history(largeHistory());
+    const int today = dayNumber(QDate::currentDate());
+    for (auto _ : state) {
+        const ProgressSummary summary = summarizeProgress(history.readFigures());
+        benchmark::DoNotOptimize(
+            rangeFigures(summary, ChartRange::Days30, today, [&history](int first, int last) {
+                return history.readSpan(first, last);
+            }));
+        if (summary.cubes != kRows)
+            state.SkipWithError("not every row was counted");
+    }
+}
+BENCHMARK(BM_ProgressFigures100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same floor reading what the window reads: the tallies, each recipe's
+// latest solves and the rows of the weeks compared, through plain
+// libsqlite3, drawing nothing.
+void BM_FloorProgressTallies100k(benchmark::State& state) {
+    const QByteArray path = largeHistory().toUtf8();
+    const int today = dayNumber(QDate::currentDate());
+    const auto known = [](sqlite3_stmt* q, int column) {
+        return sqlite3_column_type(q, column) == SQLITE_NULL ? std::nan("")
+                                                             : sqlite3_column_double(q, column);
+    };
+    for (auto _ : state) {
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+            state.SkipWithError("the history did not open");
+            sqlite3_close(db);
+            break;
+        }
+        const auto query = [db](const char* sql) {
+            sqlite3_stmt* q = nullptr;
+            sqlite3_prepare_v2(db, sql, -1, &q, nullptr);
+            return q;
+        };
+        HistoryFigures figures;
+        sqlite3_stmt* q = query("SELECT day, cubes, wrong, median FROM day_tallies ORDER BY day");
+        while (sqlite3_step(q) == SQLITE_ROW) {
+            const int day = sqlite3_column_int(q, 0);
+            const int cubes = sqlite3_column_int(q, 1);
+            figures.cubes += cubes;
+            if (day != 0 && cubes > 0)
+                figures.days.push_back(
+                    {day, cubes, known(q, 3), sqlite3_column_double(q, 2) / cubes});
+        }
+        sqlite3_finalize(q);
+        q = query("SELECT kind, cubes FROM recipe_tallies");
+        while (sqlite3_step(q) == SQLITE_ROW)
+            if (const int kind = sqlite3_column_int(q, 0); isRecipe(kind))
+                figures.recipeCubes[static_cast<std::size_t>(kind)] = sqlite3_column_int(q, 1);
+        sqlite3_finalize(q);
+        q = query("SELECT seconds, wrong FROM solved WHERE kind = ? ORDER BY id DESC LIMIT 50");
+        for (int k = 0; k < kRecipeCount; ++k) {
+            sqlite3_bind_int(q, 1, k);
+            auto& recent = figures.recentSolves[static_cast<std::size_t>(k)];
+            while (sqlite3_step(q) == SQLITE_ROW)
+                recent.insert(recent.begin(), {0, k, known(q, 0), sqlite3_column_int(q, 1)});
+            sqlite3_reset(q);
+        }
+        sqlite3_finalize(q);
+        q = query("SELECT seconds, wrong FROM solved WHERE day BETWEEN ? AND ?");
+        const ProgressSummary summary = summarizeProgress(figures);
+        benchmark::DoNotOptimize(
+            rangeFigures(summary, ChartRange::Days30, today, [q, &known](int first, int last) {
+                std::vector<SolvedRow> rows;
+                sqlite3_bind_int(q, 1, first);
+                sqlite3_bind_int(q, 2, last);
+                while (sqlite3_step(q) == SQLITE_ROW)
+                    rows.push_back({first, 0, known(q, 0), sqlite3_column_int(q, 1)});
+                sqlite3_reset(q);
+                return spanFigures(rows, first, last);
+            }));
+        sqlite3_finalize(q);
+        sqlite3_close(db);
+        if (summary.cubes != kRows)
+            state.SkipWithError("not every row was counted");
+    }
+}
+BENCHMARK(BM_FloorProgressTallies100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Another range chosen in the open window: its figures, the charts and the
+// window drawn anew.
+void BM_SwitchRange100k(benchmark::State& state) {
+    HistoryStore history(largeHistory());
+    ProgressWindow window(history, systemClock, randomSource, nullptr);
+    window.refresh();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        window.setRange(kChartRanges[next++ % kChartRanges.size()]);
+        benchmark::DoNotOptimize(window.grab().size());
+    }
+}
+BENCHMARK(BM_SwitchRange100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // A Cube solved while the window is open: one new row read, all summarised
 // again, the window drawn.
 void BM_RefreshProgressWindow100k(benchmark::State& state) {
@@ -121,7 +271,7 @@ void BM_RefreshProgressWindow100k(benchmark::State& state) {
     const QString path = dir.filePath(QStringLiteral("history.sqlite"));
     QFile::copy(largeHistory(), path);
     HistoryStore history(path);
-    ProgressWindow window(history, nullptr);
+    ProgressWindow window(history, systemClock, randomSource, nullptr);
     window.refresh();
     const SolvedCube cube{QDateTime(QDate(2025, 12, 9), QTime(12, 0)), 7, 8.5, 1};
     for (auto _ : state) {

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Writes a made-up practice history for looking at the Progress window.
 
-    scripts/make-sample-history.py FILE [DAYS] [SEED]
+    scripts/make-sample-history.py FILE [DAYS] [SEED] [SPAN]
 
 FILE gets DAYS practice days (default 6) of 5 to 14 Cubes each, spread over
-the last three weeks,
-with times that improve from day to day and three recipes that stay hard.
+the last SPAN calendar days (default 21; 1100 with DAYS 600 makes three
+years), with times that improve from day to day and three recipes that stay
+hard. The file is written as the first Vexlor with a history wrote it
+(schema version 1), so that the program upgrades it when it opens it.
 Try it with XDG_DATA_HOME=/tmp/x and FILE=/tmp/x/Vexlor/history.sqlite.
 """
 import datetime
@@ -17,16 +19,21 @@ import sys
 path = sys.argv[1]
 days = int(sys.argv[2]) if len(sys.argv) > 2 else 6
 rng = random.Random(int(sys.argv[3]) if len(sys.argv) > 3 else 12)
+span = int(sys.argv[4]) if len(sys.argv) > 4 else 21
+if not 1 <= days <= span:
+    sys.exit("DAYS must be from 1 to SPAN")
 
 os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
 db = sqlite3.connect(path)
 db.execute("CREATE TABLE IF NOT EXISTS solved (id INTEGER PRIMARY KEY, at TEXT NOT NULL,"
            " kind INTEGER NOT NULL, seconds REAL, wrong INTEGER NOT NULL)")
-db.execute("PRAGMA user_version = 1")
+# A file the program has upgraded already keeps its version.
+if db.execute("PRAGMA user_version").fetchone()[0] == 0:
+    db.execute("PRAGMA user_version = 1")
 
 hard = {4: 1.9, 10: 1.7, 13: 1.5}
 today = datetime.date.today()
-practice_days = sorted(rng.sample(range(1, 22), days), reverse=True)
+practice_days = sorted(rng.sample(range(1, span + 1), days), reverse=True)
 for n, ago in enumerate(practice_days):
     moment = datetime.datetime.combine(today - datetime.timedelta(days=ago),
                                        datetime.time(18, rng.randrange(60)))

@@ -83,18 +83,62 @@
         <source>not tried</source>
         <translation>noch nicht versucht</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 on the latest %Ln practice days: %2.</source>
-        <translation>
-            <numerusform>%1 am letzten %Ln Übungstag: %2.</numerusform>
-            <numerusform>%1 an den letzten %Ln Übungstagen: %2.</numerusform>
-        </translation>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
+    </message>
+    <message>
+        <source>MMM</source>
+        <translation>MMM</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3, %4: %5.</source>
+        <translation>%1 vom %2 bis %3, %4: %5.</translation>
+    </message>
+    <message>
+        <source>1 practice day</source>
+        <translation>1 Übungstag</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %Ln Cubes, median %2, %3 mistakes per Cube%4</source>
+        <source>%Ln practice days</source>
         <translation>
-            <numerusform>%1: %Ln Würfel, Median %2, %3 Fehler je Würfel%4</numerusform>
-            <numerusform>%1: %Ln Würfel, Median %2, %3 Fehler je Würfel%4</numerusform>
+            <numerusform>%Ln Übungstag</numerusform>
+            <numerusform>%Ln Übungstage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no Cubes solved</source>
+        <translation>keine Würfel gelöst</translation>
+    </message>
+    <message>
+        <source>Marked: %1, %2.</source>
+        <translation>Markiert: %1, %2.</translation>
+    </message>
+    <message>
+        <source>No Cubes solved in these days</source>
+        <translation>In diesem Zeitraum keine Würfel gelöst</translation>
+    </message>
+    <message>
+        <source>Cubes per day</source>
+        <translation>Würfel pro Tag</translation>
+    </message>
+    <message>
+        <source>Click a recipe, or choose one with the arrow keys and press Enter, to see what it tests and an example.</source>
+        <translation>Einen Aufgabentyp anklicken oder mit den Pfeiltasten wählen und Eingabe drücken, um zu sehen, was er prüft, mit einem Beispiel.</translation>
+    </message>
+    <message>
+        <source>%1: %2, median %3, %4 mistakes per Cube%5</source>
+        <translation>%1: %2, Median %3, %4 Fehler je Würfel%5</translation>
+    </message>
+    <message>
+        <source>1 Cube</source>
+        <translation>1 Würfel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Cubes</source>
+        <translation>
+            <numerusform>%Ln Würfel</numerusform>
+            <numerusform>%Ln Würfel</numerusform>
         </translation>
     </message>
 </context>
@@ -317,10 +361,6 @@
         <translation>Anzahl der Würfel in der neuen Serie:</translation>
     </message>
     <message>
-        <source>Wrong number of cubes (max. 500).</source>
-        <translation>Ungültige Anzahl Würfel (höchstens 500).</translation>
-    </message>
-    <message>
         <source>Clear the Skipped series?</source>
         <translation>Die Serie Übersprungen leeren?</translation>
     </message>
@@ -373,6 +413,10 @@
     <message>
         <source>The %1 series is empty: there is nothing to print.</source>
         <translation>Die Serie %1 ist leer, es gibt nichts zu drucken.</translation>
+    </message>
+    <message>
+        <source>Wrong number of Cubes (max. 500).</source>
+        <translation>Ungültige Anzahl Würfel (höchstens 500).</translation>
     </message>
 </context>
 <context>
@@ -521,6 +565,41 @@
     <message>
         <source>Key, page %L1 of %L2</source>
         <translation>Lösungsschlüssel, Seite %L1 von %L2</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ExamplePicture</name>
+    <message>
+        <source>Example Cube</source>
+        <translation>Beispielwürfel</translation>
+    </message>
+    <message>
+        <source>the top face</source>
+        <translation>der oberen Seite</translation>
+    </message>
+    <message>
+        <source>the right face</source>
+        <translation>der rechten Seite</translation>
+    </message>
+    <message>
+        <source>the left face</source>
+        <translation>der linken Seite</translation>
+    </message>
+    <message>
+        <source>The net of the cube; the correct answer, its faces coloured as the net&apos;s cells they show; a wrong answer, which differs in %1.</source>
+        <translation>Das Netz des Würfels; die richtige Antwort, ihre Seiten in den Farben der Netzfelder, die sie zeigen; eine falsche Antwort, die sich in %1 unterscheidet.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
     </message>
 </context>
 <context>
@@ -926,10 +1005,6 @@
         <translation>Fehler je Würfel</translation>
     </message>
     <message>
-        <source>Recipe figures cover the latest %L1 solves of each. &quot;Practise weakest recipes&quot; makes a series of the offered number of Cubes, drawing each recipe in proportion to its median time × (1 + mistakes per Cube). A recipe marked &quot;few&quot; (solved fewer than %L2 times) or not tried is drawn as often as the weakest.</source>
-        <translation>Die Werte je Aufgabentyp beruhen auf seinen letzten %L1 Lösungen. „Schwächste Aufgabentypen üben“ stellt eine Serie mit der angebotenen Anzahl Würfel zusammen und zieht jeden Aufgabentyp im Verhältnis zu Mediandauer × (1 + Fehler je Würfel). Ein Aufgabentyp mit „wenige“ (seltener als %L2-mal gelöst) oder noch nicht versucht kommt so oft vor wie der schwächste.</translation>
-    </message>
-    <message>
         <source>&amp;Practise weakest recipes</source>
         <translation>&amp;Schwächste Aufgabentypen üben</translation>
     </message>
@@ -962,6 +1037,101 @@
     <message>
         <source>Cubes solved: not known, as the history cannot be read now.</source>
         <translation>Gelöste Würfel: unbekannt, da sich der Verlauf gerade nicht lesen lässt.</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 Tage</translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation>90 Tage</translation>
+    </message>
+    <message>
+        <source>A year</source>
+        <translation>Ein Jahr</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Recipe figures cover the latest %L1 solves of each. &quot;Practise weakest recipes&quot; asks how many Cubes to make. At least half of them come from the recipes marked weakest; a quarter from those marked &quot;few&quot; (solved fewer than %L2 times) or not tried; the rest from every recipe in proportion to its median time × (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. Click a recipe for its guide.</source>
+        <translation>Die Werte je Aufgabentyp beruhen auf seinen letzten %L1 Lösungen. „Schwächste Aufgabentypen üben“ fragt, wie viele Würfel erstellt werden. Mindestens die Hälfte stammt aus den als „schwächster“ markierten Aufgabentypen, ein Viertel aus denen mit „wenige“ (seltener als %L2-mal gelöst) oder noch nicht versuchten, der Rest aus allen im Verhältnis zu Mediandauer × (1 + Fehler je Würfel), wobei ein noch nicht gemessener als schwächster zählt. Ein Klick auf einen Aufgabentyp öffnet seine Erklärung.</translation>
+    </message>
+    <message>
+        <source>best day (at least %L1 Cubes)</source>
+        <translation>bester Tag (mindestens %L1 Würfel)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%L1 s</source>
+        <translation>%L1 s</translation>
+    </message>
+    <message>
+        <source>no time</source>
+        <translation>keine Zeit</translation>
+    </message>
+    <message>
+        <source>Median time %1 → %2; mistakes %3 → %4 per Cube (first week from %5, last week to %6)</source>
+        <translation>Mediandauer %1 → %2; Fehler %3 → %4 je Würfel (erste Woche ab %5, letzte Woche bis %6)</translation>
+    </message>
+    <message>
+        <source>Median time %1; mistakes %2 per Cube (all within the week from %3)</source>
+        <translation>Mediandauer %1; Fehler %2 je Würfel (alles in der Woche ab %3)</translation>
+    </message>
+    <message>
+        <source>No Cubes solved in these days.</source>
+        <translation>In diesem Zeitraum keine Würfel gelöst.</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::RecipeGuide</name>
+    <message>
+        <source>Recipe guide</source>
+        <translation>Erklärung des Aufgabentyps</translation>
+    </message>
+    <message>
+        <source>Left, the net. Beside it the answer that can be folded from it, its faces coloured as the cells they show, and one that cannot: the faces in which the two differ are outlined in both.</source>
+        <translation>Links das Netz. Daneben die Antwort, die sich daraus falten lässt, ihre Seiten in den Farben der Felder, die sie zeigen, und eine, die sich nicht falten lässt: Die Seiten, in denen sich beide unterscheiden, sind in beiden umrandet.</translation>
+    </message>
+    <message>
+        <source>Practise &amp;this recipe</source>
+        <translation>&amp;Diesen Aufgabentyp üben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>You have not tried this recipe yet.</source>
+        <translation>Dieser Aufgabentyp wurde noch nicht versucht.</translation>
+    </message>
+    <message>
+        <source>%L1 s</source>
+        <translation>%L1 s</translation>
+    </message>
+    <message>
+        <source>no time</source>
+        <translation>keine Zeit</translation>
+    </message>
+    <message>
+        <source>You have solved %1 of this recipe. Over your latest %L2: median time %3, %L4 mistakes per Cube.</source>
+        <translation>Von diesem Aufgabentyp gelöst: %1. Bei den letzten %L2: Mediandauer %3, %L4 Fehler je Würfel.</translation>
+    </message>
+    <message>
+        <source>That is too few to judge it yet: practice counts it as &quot;few&quot;.</source>
+        <translation>Das ist noch zu wenig für ein Urteil: Beim Üben zählt er als „wenige“.</translation>
+    </message>
+    <message>
+        <source>It is one of your weakest recipes.</source>
+        <translation>Er gehört zu den schwächsten Aufgabentypen.</translation>
+    </message>
+    <message>
+        <source>Recipe guide: %1</source>
+        <translation>Erklärung: %1</translation>
     </message>
 </context>
 </TS>

@@ -83,20 +83,64 @@
         <source>not tried</source>
         <translation>jeszcze nie próbowano</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 on the latest %Ln practice days: %2.</source>
-        <translation>
-            <numerusform>%1 z ostatniego %Ln dnia ćwiczeń: %2.</numerusform>
-            <numerusform>%1 z ostatnich %Ln dni ćwiczeń: %2.</numerusform>
-            <numerusform>%1 z ostatnich %Ln dni ćwiczeń: %2.</numerusform>
-        </translation>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
+    </message>
+    <message>
+        <source>MMM</source>
+        <translation>MMM</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3, %4: %5.</source>
+        <translation>%1 od %2 do %3, %4: %5.</translation>
+    </message>
+    <message>
+        <source>1 practice day</source>
+        <translation>1 dzień ćwiczeń</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %Ln Cubes, median %2, %3 mistakes per Cube%4</source>
+        <source>%Ln practice days</source>
         <translation>
-            <numerusform>%1: %Ln kostka, mediana %2, %3 błędu na kostkę%4</numerusform>
-            <numerusform>%1: %Ln kostki, mediana %2, %3 błędu na kostkę%4</numerusform>
-            <numerusform>%1: %Ln kostek, mediana %2, %3 błędu na kostkę%4</numerusform>
+            <numerusform>%Ln dzień ćwiczeń</numerusform>
+            <numerusform>%Ln dni ćwiczeń</numerusform>
+            <numerusform>%Ln dni ćwiczeń</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no Cubes solved</source>
+        <translation>nie rozwiązano żadnej kostki</translation>
+    </message>
+    <message>
+        <source>Marked: %1, %2.</source>
+        <translation>Zaznaczono: %1, %2.</translation>
+    </message>
+    <message>
+        <source>No Cubes solved in these days</source>
+        <translation>W tym okresie nie rozwiązano żadnej kostki</translation>
+    </message>
+    <message>
+        <source>Cubes per day</source>
+        <translation>Kostki na dzień</translation>
+    </message>
+    <message>
+        <source>Click a recipe, or choose one with the arrow keys and press Enter, to see what it tests and an example.</source>
+        <translation>Kliknij typ zadania albo wybierz go strzałkami i naciśnij Enter, aby zobaczyć, co sprawdza, wraz z przykładem.</translation>
+    </message>
+    <message>
+        <source>%1: %2, median %3, %4 mistakes per Cube%5</source>
+        <translation>%1: %2, mediana %3, %4 błędu na kostkę%5</translation>
+    </message>
+    <message>
+        <source>1 Cube</source>
+        <translation>1 kostka</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Cubes</source>
+        <translation>
+            <numerusform>%Ln kostka</numerusform>
+            <numerusform>%Ln kostki</numerusform>
+            <numerusform>%Ln kostek</numerusform>
         </translation>
     </message>
 </context>
@@ -321,10 +365,6 @@
         <translation>Liczba kostek w nowej serii:</translation>
     </message>
     <message>
-        <source>Wrong number of cubes (max. 500).</source>
-        <translation>Nieprawidłowa liczba kostek (maks. 500).</translation>
-    </message>
-    <message>
         <source>Clear the Skipped series?</source>
         <translation>Wyczyścić serię Pominięte?</translation>
     </message>
@@ -377,6 +417,10 @@
     <message>
         <source>The %1 series is empty: there is nothing to print.</source>
         <translation>Seria %1 jest pusta, nie ma czego drukować.</translation>
+    </message>
+    <message>
+        <source>Wrong number of Cubes (max. 500).</source>
+        <translation>Nieprawidłowa liczba kostek (maks. 500).</translation>
     </message>
 </context>
 <context>
@@ -525,6 +569,41 @@
     <message>
         <source>Key, page %L1 of %L2</source>
         <translation>Klucz odpowiedzi, strona %L1 z %L2</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ExamplePicture</name>
+    <message>
+        <source>Example Cube</source>
+        <translation>Przykładowa kostka</translation>
+    </message>
+    <message>
+        <source>the top face</source>
+        <translation>górna ściana</translation>
+    </message>
+    <message>
+        <source>the right face</source>
+        <translation>prawa ściana</translation>
+    </message>
+    <message>
+        <source>the left face</source>
+        <translation>lewa ściana</translation>
+    </message>
+    <message>
+        <source>The net of the cube; the correct answer, its faces coloured as the net&apos;s cells they show; a wrong answer, which differs in %1.</source>
+        <translation>Siatka kostki; poprawna odpowiedź ze ścianami w kolorach pól siatki, które pokazują; błędna odpowiedź, która różni się tu: %1.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> i </translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Poprawna</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Błędna</translation>
     </message>
 </context>
 <context>
@@ -932,10 +1011,6 @@ kostkę</translation>
         <translation>Błędy na kostkę</translation>
     </message>
     <message>
-        <source>Recipe figures cover the latest %L1 solves of each. &quot;Practise weakest recipes&quot; makes a series of the offered number of Cubes, drawing each recipe in proportion to its median time × (1 + mistakes per Cube). A recipe marked &quot;few&quot; (solved fewer than %L2 times) or not tried is drawn as often as the weakest.</source>
-        <translation>Dane każdego typu zadania obejmują jego ostatnie %L1 rozwiązań. „Ćwicz najsłabsze typy zadań” tworzy serię z proponowanej liczby kostek, losując każdy typ proporcjonalnie do mediany czasu × (1 + błędy na kostkę). Typ oznaczony jako „mało” (rozwiązany mniej niż %L2 razy) lub jeszcze niepróbowany pojawia się tak często jak najsłabszy.</translation>
-    </message>
-    <message>
         <source>&amp;Practise weakest recipes</source>
         <translation>Ć&amp;wicz najsłabsze typy zadań</translation>
     </message>
@@ -970,6 +1045,101 @@ kostkę</translation>
     <message>
         <source>Cubes solved: not known, as the history cannot be read now.</source>
         <translation>Rozwiązane kostki: nieznane, bo nie można teraz odczytać historii.</translation>
+    </message>
+    <message>
+        <source>30 days</source>
+        <translation>30 dni</translation>
+    </message>
+    <message>
+        <source>90 days</source>
+        <translation>90 dni</translation>
+    </message>
+    <message>
+        <source>A year</source>
+        <translation>Rok</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Wszystko</translation>
+    </message>
+    <message>
+        <source>Recipe figures cover the latest %L1 solves of each. &quot;Practise weakest recipes&quot; asks how many Cubes to make. At least half of them come from the recipes marked weakest; a quarter from those marked &quot;few&quot; (solved fewer than %L2 times) or not tried; the rest from every recipe in proportion to its median time × (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. Click a recipe for its guide.</source>
+        <translation>Dane każdego typu zadania obejmują jego ostatnie %L1 rozwiązań. „Ćwicz najsłabsze typy zadań” pyta, ile kostek utworzyć. Co najmniej połowa pochodzi z typów oznaczonych jako „najsłabszy”, ćwierć z oznaczonych jako „mało” (rozwiązanych mniej niż %L2 razy) lub jeszcze niepróbowanych, a reszta ze wszystkich typów proporcjonalnie do mediany czasu × (1 + błędy na kostkę); typ jeszcze niezmierzony liczy się jako najsłabszy. Kliknij typ zadania, aby zobaczyć jego przewodnik.</translation>
+    </message>
+    <message>
+        <source>best day (at least %L1 Cubes)</source>
+        <translation>najlepszy dzień (co najmniej %L1 kostek)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>od %1 do %2</translation>
+    </message>
+    <message>
+        <source>%L1 s</source>
+        <translation>%L1 s</translation>
+    </message>
+    <message>
+        <source>no time</source>
+        <translation>brak czasu</translation>
+    </message>
+    <message>
+        <source>Median time %1 → %2; mistakes %3 → %4 per Cube (first week from %5, last week to %6)</source>
+        <translation>Mediana czasu %1 → %2; błędy %3 → %4 na kostkę (pierwszy tydzień od %5, ostatni do %6)</translation>
+    </message>
+    <message>
+        <source>Median time %1; mistakes %2 per Cube (all within the week from %3)</source>
+        <translation>Mediana czasu %1; błędy %2 na kostkę (wszystko w tygodniu od %3)</translation>
+    </message>
+    <message>
+        <source>No Cubes solved in these days.</source>
+        <translation>W tym okresie nie rozwiązano żadnej kostki.</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::RecipeGuide</name>
+    <message>
+        <source>Recipe guide</source>
+        <translation>Przewodnik po typie zadania</translation>
+    </message>
+    <message>
+        <source>Left, the net. Beside it the answer that can be folded from it, its faces coloured as the cells they show, and one that cannot: the faces in which the two differ are outlined in both.</source>
+        <translation>Po lewej siatka. Obok odpowiedź, którą da się z niej złożyć, ze ścianami w kolorach pól, które pokazują, oraz taka, której nie da się złożyć: ściany, którymi się różnią, są obrysowane w obu.</translation>
+    </message>
+    <message>
+        <source>Practise &amp;this recipe</source>
+        <translation>Ćwicz &amp;ten typ zadania</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>You have not tried this recipe yet.</source>
+        <translation>Nie próbowano jeszcze tego typu zadania.</translation>
+    </message>
+    <message>
+        <source>%L1 s</source>
+        <translation>%L1 s</translation>
+    </message>
+    <message>
+        <source>no time</source>
+        <translation>brak czasu</translation>
+    </message>
+    <message>
+        <source>You have solved %1 of this recipe. Over your latest %L2: median time %3, %L4 mistakes per Cube.</source>
+        <translation>Rozwiązano %1 tego typu. W ostatnich %L2: mediana czasu %3, %L4 błędu na kostkę.</translation>
+    </message>
+    <message>
+        <source>That is too few to judge it yet: practice counts it as &quot;few&quot;.</source>
+        <translation>To jeszcze za mało, by go ocenić: ćwiczenia liczą go jako „mało”.</translation>
+    </message>
+    <message>
+        <source>It is one of your weakest recipes.</source>
+        <translation>To jeden z najsłabszych typów zadań.</translation>
+    </message>
+    <message>
+        <source>Recipe guide: %1</source>
+        <translation>Przewodnik: %1</translation>
     </message>
 </context>
 </TS>

@@ -3,9 +3,12 @@
 #include "history/qt_calendar.h"
 #include "render/palette.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCoreApplication>
-#include <QDate>
+#include <QKeyEvent>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -21,6 +24,8 @@ const QColor kGridColor(kChartGridColor);
 const QColor kWeakColor(kWeakRecipeColor);
 const QColor kWeakBackground(kWeakRecipeBackground);
 const QColor kMutedText(kMutedChartTextColor);
+const QColor kBarColor(kCubeBarColor);
+const QColor kMarkColor(kBestDayColor);
 
 // The charts' texts, translated under one name.
 class Charts {
@@ -35,6 +40,12 @@ QString number(double value, int decimals) {
 // A time in seconds, "12.5 s".
 QString seconds(double value) {
     return Charts::tr("%1 s").arg(number(value, 1));
+}
+
+// A date as the user's language writes it, in a format that the
+// translation may rearrange ("d MMM yyyy", German "d. MMM yyyy").
+QString dateText(const QDate& date, const char* format) {
+    return QLocale().toString(date, Charts::tr(format));
 }
 
 // Keyboard users see which chart has the focus: an outline that leaves the
@@ -52,6 +63,9 @@ void drawFrame(QWidget* widget, QPainter& painter) {
     painter.setPen(kGridColor);
     painter.drawRect(widget->rect().adjusted(0, 0, -1, -1));
 }
+
+// Makes the charts known to screen readers as charts; once is enough.
+void installChartAccessible();
 
 QFont bold(QFont font) {
     font.setBold(true);
@@ -77,25 +91,218 @@ ValueAxis makeValueAxis(double largest, int maxSteps) {
     return axis;
 }
 
-DayChart::DayChart(const QString& title, const QString& unit, int decimals, QWidget* parent)
-    : QWidget(parent), title_(title), unit_(unit), decimals_(decimals) {
-    setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(title_);
-    setPoints({});
+double calendarX(int day, int firstDay, int lastDay, double width) {
+    const int span = std::max(1, lastDay - firstDay + 1);
+    return (day - firstDay + 0.5) * width / span;
 }
 
-void DayChart::setPoints(std::vector<Point> points) {
+std::vector<CalendarTick> calendarTicks(int firstDay, int lastDay, double width,
+                                        const std::function<double(const QString&)>& textWidth) {
+    if (lastDay < firstDay || width <= 0)
+        return {};
+    enum class Unit { Day, Month, Year };
+    struct Step {
+        Unit unit;
+        int count;
+    };
+    static constexpr Step kSteps[] = {
+        {Unit::Day, 1},   {Unit::Day, 2},   {Unit::Day, 7},   {Unit::Day, 14},
+        {Unit::Month, 1}, {Unit::Month, 2}, {Unit::Month, 3}, {Unit::Month, 6},
+        {Unit::Year, 1},  {Unit::Year, 2},  {Unit::Year, 5},  {Unit::Year, 10},
+    };
+    constexpr double kLabelGap = 8;
+    const QDate first = dateOfDayNumber(firstDay);
+    const QDate last = dateOfDayNumber(lastDay);
+    const bool crossesYear = first.year() != last.year();
+
+    for (const Step& step : kSteps) {
+        std::vector<QDate> dates;
+        switch (step.unit) {
+        case Unit::Day:
+            // Counted back from the last day, so that it always has its label.
+            for (int day = lastDay; day >= firstDay; day -= step.count)
+                dates.insert(dates.begin(), dateOfDayNumber(day));
+            break;
+        case Unit::Month:
+            for (QDate d(first.year(), first.month(), 1); d <= last; d = d.addMonths(1))
+                if (d >= first && (d.month() - 1) % step.count == 0)
+                    dates.push_back(d);
+            break;
+        case Unit::Year:
+            for (QDate d(first.year(), 1, 1); d <= last; d = d.addYears(1))
+                if (d >= first && d.year() % step.count == 0)
+                    dates.push_back(d);
+            break;
+        }
+        if (step.unit != Unit::Day && dates.size() < 2)
+            continue;
+
+        std::vector<CalendarTick> ticks;
+        double previousRight = -1e9;
+        bool apart = true;
+        for (const QDate& date : dates) {
+            const bool carry =
+                crossesYear &&
+                (ticks.empty() || date.year() != dateOfDayNumber(ticks.back().day).year());
+            QString label;
+            switch (step.unit) {
+            case Unit::Day:
+                label = carry ? dateText(date, QT_TRANSLATE_NOOP("Charts", "d MMM yyyy"))
+                              : dateText(date, QT_TRANSLATE_NOOP("Charts", "d MMM"));
+                break;
+            case Unit::Month:
+                label = carry ? dateText(date, QT_TRANSLATE_NOOP("Charts", "MMM yyyy"))
+                              : dateText(date, QT_TRANSLATE_NOOP("Charts", "MMM"));
+                break;
+            case Unit::Year:
+                label = QLocale().toString(date, QStringLiteral("yyyy"));
+                break;
+            }
+            const int day = dayNumber(date);
+            const double x = calendarX(day, firstDay, lastDay, width);
+            const double w = textWidth(label);
+            const double left = std::clamp(x - w / 2, 0.0, std::max(0.0, width - w));
+            apart = apart && left >= previousRight + kLabelGap;
+            previousRight = left + w;
+            ticks.push_back({day, x, label});
+        }
+        if (apart)
+            return ticks;
+    }
+    // Too narrow for any step: the last day alone.
+    return {{lastDay, calendarX(lastDay, firstDay, lastDay, width),
+             dateText(last, QT_TRANSLATE_NOOP("Charts", "d MMM yyyy"))}};
+}
+
+struct DayChart::Layout {
+    QRectF plot; // where the line goes
+    QRectF bars; // the strip of the Cubes bars below it; empty without them
+    ValueAxis axis;
+    int labelWidth = 0;
+    int maxCubes = 0;
+};
+
+DayChart::DayChart(const QString& title, const QString& unit, int decimals, QWidget* parent)
+    : QWidget(parent), title_(title), unit_(unit), decimals_(decimals) {
+    installChartAccessible();
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(title_);
+    setDays(0, -1, {});
+}
+
+void DayChart::setDays(int firstDay, int lastDay, std::vector<Point> points) {
+    firstDay_ = firstDay;
+    lastDay_ = lastDay;
     points_ = std::move(points);
-    QStringList parts;
-    for (const Point& p : points_)
-        parts << Charts::tr("%1: %2").arg(
-            QLocale().toString(dateOfDayNumber(p.day), Charts::tr("d MMM yyyy")),
-            std::isfinite(p.value) ? number(p.value, decimals_) + unit_ : Charts::tr("no value"));
-    setAccessibleDescription(points_.empty() ? Charts::tr("No Cubes solved yet.")
-                                             : Charts::tr("%1 on the latest %Ln practice days: %2.",
-                                                          nullptr, static_cast<int>(points_.size()))
-                                                   .arg(title_, parts.join(QStringLiteral("; "))));
+    describe();
     update();
+}
+
+void DayChart::setCubeBars(bool shown) {
+    cubeBars_ = shown;
+    describe();
+    update();
+}
+
+void DayChart::setMarkedDay(std::optional<int> day, const QString& note) {
+    markedDay_ = day;
+    markNote_ = note;
+    describe();
+    update();
+}
+
+void DayChart::describe() {
+    if (lastDay_ < firstDay_) {
+        setAccessibleDescription(Charts::tr("No Cubes solved yet."));
+        return;
+    }
+    QStringList parts;
+    for (const Point& p : points_) {
+        QString part = Charts::tr("%1: %2").arg(
+            dateText(dateOfDayNumber(p.day), QT_TRANSLATE_NOOP("Charts", "d MMM yyyy")),
+            std::isfinite(p.value) ? number(p.value, decimals_) + unit_ : Charts::tr("no value"));
+        if (cubeBars_)
+            part += QStringLiteral(", ") + cubesText(p.cubes);
+        parts << part;
+    }
+    const int n = static_cast<int>(points_.size());
+    QString text =
+        Charts::tr("%1 from %2 to %3, %4: %5.")
+            .arg(title_,
+                 dateText(dateOfDayNumber(firstDay_), QT_TRANSLATE_NOOP("Charts", "d MMM yyyy")),
+                 dateText(dateOfDayNumber(lastDay_), QT_TRANSLATE_NOOP("Charts", "d MMM yyyy")),
+                 n == 1 ? Charts::tr("1 practice day")
+                        : Charts::tr("%Ln practice days", nullptr, n),
+                 n == 0 ? Charts::tr("no Cubes solved") : parts.join(QStringLiteral("; ")));
+    if (markedDay_)
+        text += QLatin1Char(' ') + Charts::tr("Marked: %1, %2.")
+                                       .arg(dateText(dateOfDayNumber(*markedDay_),
+                                                     QT_TRANSLATE_NOOP("Charts", "d MMM yyyy")),
+                                            markNote_);
+    setAccessibleDescription(text);
+}
+
+DayChart::Layout DayChart::layout() const {
+    const QFontMetrics fm = fontMetrics();
+    Layout l;
+    double largest = 0.0;
+    for (const Point& p : points_) {
+        if (std::isfinite(p.value))
+            largest = std::max(largest, p.value);
+        l.maxCubes = std::max(l.maxCubes, p.cubes);
+    }
+    l.axis = makeValueAxis(largest, 5);
+    for (int i = 0; i <= l.axis.steps; ++i)
+        l.labelWidth =
+            std::max(l.labelWidth, fm.horizontalAdvance(number(i * l.axis.step, l.axis.decimals)));
+    if (cubeBars_)
+        l.labelWidth = std::max(l.labelWidth, fm.horizontalAdvance(QLocale().toString(l.maxCubes)));
+
+    const double left = l.labelWidth + 18;
+    const double right = width() - 14;
+    const double top = 14 + 2 * fm.height();
+    const double bottom = height() - fm.height() - 16;
+    double plotBottom = bottom;
+    if (cubeBars_) {
+        const double strip = std::max(28.0, (bottom - top) * 0.22);
+        l.bars = QRectF(QPointF(left, bottom - strip), QPointF(right, bottom));
+        // Room between for the strip's caption, and so that the value axis's
+        // 0 and the strip's largest count do not meet.
+        plotBottom = l.bars.top() - fm.height() - 6;
+    }
+    l.plot = QRectF(QPointF(left, top), QPointF(right, std::max(top + 10, plotBottom)));
+    return l;
+}
+
+QPointF DayChart::positionIn(const Layout& l, const Point& p) const {
+    const double value = std::isfinite(p.value) ? p.value : 0.0;
+    return {l.plot.left() + calendarX(p.day, firstDay_, lastDay_, l.plot.width()),
+            l.plot.bottom() - value / l.axis.top() * l.plot.height()};
+}
+
+QPointF DayChart::pointPosition(std::size_t i) const {
+    return positionIn(layout(), points_.at(i));
+}
+
+std::vector<std::vector<std::size_t>> DayChart::lineRuns() const {
+    // Practice every other day still reads as one line; a longer break
+    // shows as one.
+    constexpr int kLongestJoinedGap = 7;
+    std::vector<std::vector<std::size_t>> runs;
+    int previousDay = 0;
+    bool joined = false;
+    for (std::size_t i = 0; i < points_.size(); ++i) {
+        if (!std::isfinite(points_[i].value)) {
+            joined = false;
+            continue;
+        }
+        if (!joined || points_[i].day - previousDay > kLongestJoinedGap)
+            runs.emplace_back();
+        runs.back().push_back(i);
+        previousDay = points_[i].day;
+        joined = true;
+    }
+    return runs;
 }
 
 void DayChart::paintEvent(QPaintEvent*) {
@@ -111,82 +318,143 @@ void DayChart::paintEvent(QPaintEvent*) {
                      title_);
     painter.setFont(font());
 
-    if (points_.empty()) {
+    if (lastDay_ < firstDay_ || points_.empty()) {
         painter.setPen(kMutedText);
-        painter.drawText(rect(), Qt::AlignCenter, Charts::tr("No Cubes solved yet"));
+        painter.drawText(rect(), Qt::AlignCenter,
+                         lastDay_ < firstDay_ ? Charts::tr("No Cubes solved yet")
+                                              : Charts::tr("No Cubes solved in these days"));
         drawFocus(this, painter);
         return;
     }
 
-    double largest = 0.0;
-    for (const Point& p : points_)
-        if (std::isfinite(p.value))
-            largest = std::max(largest, p.value);
-    const ValueAxis axis = makeValueAxis(largest, 5);
-    int labelWidth = 0;
-    for (int i = 0; i <= axis.steps; ++i)
-        labelWidth =
-            std::max(labelWidth, fm.horizontalAdvance(number(i * axis.step, axis.decimals)));
-
-    const QRect plot(labelWidth + 18, 14 + 2 * fm.height(), width() - labelWidth - 32,
-                     height() - 3 * fm.height() - 26);
-    const auto yOf = [&](double v) { return plot.bottom() - v / axis.top() * plot.height(); };
-    for (int i = 0; i <= axis.steps; ++i) {
-        const double y = yOf(i * axis.step);
+    const Layout l = layout();
+    const QRectF& plot = l.plot;
+    const auto yOf = [&](double v) { return plot.bottom() - v / l.axis.top() * plot.height(); };
+    for (int i = 0; i <= l.axis.steps; ++i) {
+        const double y = yOf(i * l.axis.step);
         painter.setPen(kGridColor);
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(text);
-        painter.drawText(QRectF(4, y - fm.height() / 2.0, labelWidth + 8, fm.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, number(i * axis.step, axis.decimals));
+        painter.drawText(QRectF(4, y - fm.height() / 2.0, l.labelWidth + 8, fm.height()),
+                         Qt::AlignRight | Qt::AlignVCenter,
+                         number(i * l.axis.step, l.axis.decimals));
     }
 
-    const int n = static_cast<int>(points_.size());
-    const double spacing = static_cast<double>(plot.width()) / n;
-    const auto xOf = [&](int i) { return plot.left() + (i + 0.5) * spacing; };
+    // The day labels stay inside the plot's width, the last one included.
+    const double axisBottom = cubeBars_ ? l.bars.bottom() : plot.bottom();
+    const auto ticks = calendarTicks(firstDay_, lastDay_, plot.width(), [&fm](const QString& s) {
+        return double(fm.horizontalAdvance(s));
+    });
+    for (const CalendarTick& tick : ticks) {
+        const double w = fm.horizontalAdvance(tick.label);
+        const double left = std::clamp(tick.x - w / 2, 0.0, std::max(0.0, plot.width() - w));
+        painter.setPen(kGridColor);
+        painter.drawLine(QPointF(plot.left() + tick.x, axisBottom),
+                         QPointF(plot.left() + tick.x, axisBottom + 4));
+        painter.setPen(text);
+        painter.drawText(QRectF(plot.left() + left, axisBottom + 5, w + 1, fm.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, tick.label);
+    }
 
-    // Day labels: as many as fit side by side, always including the latest.
-    const QString dayFormat = Charts::tr("d MMM");
-    const int dayLabelWidth =
-        fm.horizontalAdvance(QLocale().toString(QDate(2000, 5, 30), dayFormat)) + 10;
-    const int every = std::max(1, static_cast<int>(std::ceil(dayLabelWidth / spacing)));
-    painter.setPen(text);
-    for (int i = n - 1; i >= 0; i -= every)
+    const double dayWidth = plot.width() / std::max(1, lastDay_ - firstDay_ + 1);
+    if (cubeBars_ && l.maxCubes > 0) {
+        const QRectF& strip = l.bars;
+        painter.setPen(kGridColor);
+        painter.drawLine(strip.bottomLeft(), strip.bottomRight());
+        painter.setPen(kMutedText);
+        painter.drawText(QRectF(4, strip.top() - fm.height() / 2.0, l.labelWidth + 8, fm.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, QLocale().toString(l.maxCubes));
         painter.drawText(
-            QRectF(xOf(i) - dayLabelWidth / 2.0, plot.bottom() + 6, dayLabelWidth, fm.height()),
-            Qt::AlignCenter, QLocale().toString(dateOfDayNumber(points_[i].day), dayFormat));
+            QRectF(strip.left(), strip.top() - fm.height() - 3, strip.width(), fm.height()),
+            Qt::AlignRight | Qt::AlignVCenter, Charts::tr("Cubes per day"));
+        const double barWidth = std::clamp(dayWidth * 0.7, 1.0, 14.0);
+        for (const Point& p : points_) {
+            const double h = static_cast<double>(p.cubes) / l.maxCubes * strip.height();
+            const double x = strip.left() + calendarX(p.day, firstDay_, lastDay_, strip.width());
+            painter.fillRect(QRectF(x - barWidth / 2, strip.bottom() - h, barWidth, h), kBarColor);
+        }
+    }
 
     QPainterPath line;
-    bool drawing = false;
-    for (int i = 0; i < n; ++i) {
-        if (!std::isfinite(points_[i].value)) {
-            drawing = false;
-            continue;
-        }
-        const QPointF at(xOf(i), yOf(points_[i].value));
-        if (drawing)
-            line.lineTo(at);
-        else
-            line.moveTo(at);
-        drawing = true;
+    for (const auto& run : lineRuns()) {
+        line.moveTo(positionIn(l, points_[run.front()]));
+        for (std::size_t i = 1; i < run.size(); ++i)
+            line.lineTo(positionIn(l, points_[run[i]]));
     }
-    painter.setPen(QPen(kLineColor, 2));
+    painter.setPen(QPen(kLineColor, dayWidth >= 4 ? 2 : 1.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(line);
+    // A point for each day where they stand apart, and for a day standing
+    // alone, which has no line.
     painter.setBrush(kLineColor);
-    for (int i = 0; i < n; ++i)
-        if (std::isfinite(points_[i].value))
-            painter.drawEllipse(QPointF(xOf(i), yOf(points_[i].value)), 3.0, 3.0);
+    painter.setPen(Qt::NoPen);
+    for (const auto& run : lineRuns())
+        if (dayWidth >= 4 || run.size() == 1)
+            for (std::size_t i : run)
+                painter.drawEllipse(positionIn(l, points_[i]), 3.0, 3.0);
+
+    drawMark(painter, l);
     drawFocus(this, painter);
 }
 
+void DayChart::drawMark(QPainter& painter, const Layout& l) const {
+    if (!markedDay_)
+        return;
+    const auto it = std::find_if(points_.begin(), points_.end(),
+                                 [this](const Point& p) { return p.day == *markedDay_; });
+    if (it == points_.end() || !std::isfinite(it->value))
+        return;
+    const QPointF at = positionIn(l, *it);
+    painter.setPen(QPen(kMarkColor, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(at, 7.0, 7.0);
+
+    // Beside the ring, on whichever side has room, and below it, where the
+    // lowest median leaves the most room; over a light patch so that a line
+    // does not run through the words.
+    const QFontMetrics fm = fontMetrics();
+    const double w = fm.horizontalAdvance(markNote_) + 8;
+    const double h = fm.height() + 2;
+    double left = at.x() + 10;
+    if (left + w > l.plot.right())
+        left = at.x() - 10 - w;
+    left = std::max(left, l.plot.left());
+    double top = at.y() + 6;
+    if (top + h > l.plot.bottom())
+        top = at.y() - 6 - h;
+    const QRectF box(left, top, w, h);
+    QColor patch = palette().color(QPalette::Base);
+    patch.setAlpha(225);
+    painter.fillRect(box, patch);
+    painter.setPen(kMarkColor);
+    painter.drawText(box, Qt::AlignCenter, markNote_);
+}
+
 RecipeChart::RecipeChart(QWidget* parent) : QWidget(parent) {
+    installChartAccessible();
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(Charts::tr("Recipes"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(
+        Charts::tr("Click a recipe, or choose one with the arrow keys and press Enter, to see "
+                   "what it tests and an example."));
 }
 
 int RecipeChart::rowHeight() const {
     return fontMetrics().height() + 7;
+}
+
+int RecipeChart::rowTop(int row) const {
+    constexpr int kHeaderTop = 6;
+    return kHeaderTop + rowHeight() * (row + 1);
+}
+
+int RecipeChart::rowAt(QPoint point) const {
+    if (point.y() < rowTop(0))
+        return -1;
+    const int row = (point.y() - rowTop(0)) / rowHeight();
+    return row < static_cast<int>(rows_.size()) ? row : -1;
 }
 
 QSize RecipeChart::sizeHint() const {
@@ -199,6 +467,7 @@ QSize RecipeChart::minimumSizeHint() const {
 
 void RecipeChart::setRows(std::vector<Row> rows) {
     rows_ = std::move(rows);
+    currentRow_ = std::clamp(currentRow_, 0, std::max(0, static_cast<int>(rows_.size()) - 1));
     QStringList weakest;
     QStringList parts;
     for (const Row& r : rows_) {
@@ -208,18 +477,58 @@ void RecipeChart::setRows(std::vector<Row> rows) {
             parts << Charts::tr("%1: not tried").arg(r.name);
             continue;
         }
-        parts << Charts::tr("%1: %Ln Cubes, median %2, %3 mistakes per Cube%4", nullptr, r.cubes)
-                     .arg(r.name)
-                     .arg(std::isfinite(r.medianSeconds) ? seconds(r.medianSeconds)
-                                                         : Charts::tr("no time"))
-                     .arg(number(r.mistakesPerCube, 2))
-                     .arg(r.measured ? QString() : Charts::tr(", too few to judge"));
+        parts << Charts::tr("%1: %2, median %3, %4 mistakes per Cube%5")
+                     .arg(r.name, cubesText(r.cubes),
+                          std::isfinite(r.medianSeconds) ? seconds(r.medianSeconds)
+                                                         : Charts::tr("no time"),
+                          number(r.mistakesPerCube, 2),
+                          r.measured ? QString() : Charts::tr(", too few to judge"));
     }
+    // A recipe's name may hold a comma ("Symmetric symbols, repeated"), never
+    // a semicolon.
     setAccessibleDescription(
         Charts::tr("Weakest: %1. %2.")
-            .arg(weakest.isEmpty() ? Charts::tr("none yet") : weakest.join(QStringLiteral(", ")),
+            .arg(weakest.isEmpty() ? Charts::tr("none yet") : weakest.join(QStringLiteral("; ")),
                  parts.join(QStringLiteral("; "))));
     setMinimumHeight(sizeHint().height());
+    update();
+}
+
+void RecipeChart::mouseReleaseEvent(QMouseEvent* event) {
+    const int row = rowAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || row < 0) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    currentRow_ = row;
+    update();
+    emit rowChosen(row);
+}
+
+void RecipeChart::keyPressEvent(QKeyEvent* event) {
+    const int last = static_cast<int>(rows_.size()) - 1;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        currentRow_ = std::max(0, currentRow_ - 1);
+        break;
+    case Qt::Key_Down:
+        currentRow_ = std::clamp(currentRow_ + 1, 0, std::max(0, last));
+        break;
+    case Qt::Key_Home:
+        currentRow_ = 0;
+        break;
+    case Qt::Key_End:
+        currentRow_ = std::max(0, last);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (currentRow_ <= last)
+            emit rowChosen(currentRow_);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
     update();
 }
 
@@ -227,6 +536,8 @@ void RecipeChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawFrame(this, painter);
     const QFontMetrics fm = fontMetrics();
+    // The weakest names are drawn in bold, which is wider.
+    const QFontMetrics boldMetrics(bold(font()));
     const QColor text = palette().color(QPalette::Text);
     const int h = rowHeight();
 
@@ -236,14 +547,13 @@ void RecipeChart::paintEvent(QPaintEvent*) {
     const QString fewMark = Charts::tr("few");
     const QString recipeHeading = Charts::tr("Recipe");
     const QString cubesHeading = Charts::tr("Cubes");
-    const int markWidth = std::max(QFontMetrics(bold(font())).horizontalAdvance(weakestMark),
-                                   fm.horizontalAdvance(fewMark)) +
-                          24;
-    int nameWidth = fm.horizontalAdvance(recipeHeading);
+    const int markWidth =
+        std::max(boldMetrics.horizontalAdvance(weakestMark), fm.horizontalAdvance(fewMark)) + 24;
+    int nameWidth = boldMetrics.horizontalAdvance(recipeHeading);
     for (const Row& r : rows_)
-        nameWidth = std::max(nameWidth, fm.horizontalAdvance(r.name));
+        nameWidth = std::max(nameWidth, boldMetrics.horizontalAdvance(r.name));
     nameWidth += 16;
-    const int countWidth = fm.horizontalAdvance(cubesHeading) + 20;
+    const int countWidth = boldMetrics.horizontalAdvance(cubesHeading) + 20;
     const int barsLeft = markWidth + nameWidth;
     const int barsWidth = width() - barsLeft - countWidth - 8;
     const int timeWidth = barsWidth * 11 / 20;
@@ -261,7 +571,7 @@ void RecipeChart::paintEvent(QPaintEvent*) {
 
     painter.setFont(bold(font()));
     painter.setPen(text);
-    const int headerY = 6;
+    const int headerY = rowTop(-1);
     const auto header = [&](int x, int w, const QString& s, Qt::Alignment a) {
         painter.drawText(QRect(x, headerY, w, h), a | Qt::AlignVCenter, s);
     };
@@ -280,8 +590,12 @@ void RecipeChart::paintEvent(QPaintEvent*) {
                          Qt::AlignLeft | Qt::AlignVCenter, label);
     };
 
-    int y = headerY + h;
-    for (const Row& r : rows_) {
+    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
+        const Row& r = rows_[static_cast<std::size_t>(i)];
+        const int y = rowTop(i);
+        // Every row starts from the regular font: the header and a weakest
+        // row before it leave the painter bold.
+        painter.setFont(font());
         if (r.weakest) {
             painter.fillRect(QRect(1, y, width() - 2, h), kWeakBackground);
             painter.setFont(bold(font()));
@@ -313,9 +627,43 @@ void RecipeChart::paintEvent(QPaintEvent*) {
         painter.setPen(r.cubes == 0 ? kMutedText : text);
         painter.drawText(QRect(width() - countWidth - 8, y, countWidth, h),
                          Qt::AlignRight | Qt::AlignVCenter, QLocale().toString(r.cubes));
-        y += h;
+        // The row Enter would open, while the keyboard is here.
+        if (hasFocus() && i == currentRow_) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRect(3, y, width() - 7, h - 1));
+        }
     }
     drawFocus(this, painter);
 }
+
+QString cubesText(int n) {
+    // One Cube has a text of its own, so that English keeps its "1 Cube";
+    // the other counts take the language's plural forms.
+    return n == 1 ? Charts::tr("1 Cube") : Charts::tr("%Ln Cubes", nullptr, n);
+}
+
+namespace {
+
+// Screen readers are told what the charts are: charts, named by their
+// titles, rather than an unnamed filler.
+QAccessibleInterface* chartAccessible(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (qobject_cast<DayChart*>(object) == nullptr && qobject_cast<RecipeChart*>(object) == nullptr)
+        return nullptr;
+    // Qt's accessibility cache owns the interface and deletes it with the
+    // widget.
+    return new QAccessibleWidget(widget, QAccessible::Chart);
+}
+
+void installChartAccessible() {
+    static const bool installed = [] {
+        QAccessible::installFactory(chartAccessible);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace
 
 } // namespace vexlor

@@ -1,11 +1,16 @@
-// The charts of the Progress window, drawn with QPainter: a value per
-// practice day, and the figures of the 15 recipes with the weakest marked.
+// The charts of the Progress window, drawn with QPainter: a value per day on
+// a calendar axis, and the figures of the 15 recipes with the weakest marked.
 #pragma once
 
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
 #include <vector>
+
+class QPainter;
 
 namespace vexlor {
 
@@ -19,39 +24,89 @@ struct ValueAxis {
 };
 ValueAxis makeValueAxis(double largest, int maxSteps);
 
-// A value per practice day, as a line through one point per day, the days
-// evenly spaced and labelled below, the values on a labelled axis at the
-// left. A day without a value leaves a gap in the line.
+// Where the middle of a day lies on a calendar axis of the given width that
+// spans firstDay to lastDay (both included): every calendar day gets the same
+// room, practised or not.
+double calendarX(int day, int firstDay, int lastDay, double width);
+
+// A labelled day on a calendar axis, x measured as calendarX measures it.
+struct CalendarTick {
+    int day = 0;
+    double x = 0;
+    QString label;
+};
+
+// The ticks of a calendar axis: every day, every 2, 7 or 14 days (ending on
+// the last day), on the first of every 1, 2, 3 or 6 months, or on New Year of
+// every 1, 2, 5 or 10 years, the finest whose labels, kept inside the width,
+// stand apart. Where the axis crosses into another year, its first tick and
+// the first tick of each later year carry the year. textWidth measures a
+// label.
+std::vector<CalendarTick> calendarTicks(int firstDay, int lastDay, double width,
+                                        const std::function<double(const QString&)>& textWidth);
+
+// A value per day as a line over a calendar axis, the values on a labelled
+// axis at the left. Days without practice take their room on the axis; the
+// line is broken across a break longer than a week. Optionally bars of the
+// Cubes solved each day under the line, and one day marked with a note.
 class DayChart final : public QWidget {
+    Q_OBJECT
+
 public:
     struct Point {
         int day = 0;      // days since 30 December 1899
         double value = 0; // not a finite number: no value that day
+        int cubes = 0;    // Cubes solved that day
     };
     // The title is what the values are; unit follows each value in the
     // accessible description ("s"); decimals is how values are written there.
     DayChart(const QString& title, const QString& unit, int decimals, QWidget* parent);
 
-    void setPoints(std::vector<Point> points);
+    // The calendar days shown, both included (none when lastDay is below
+    // firstDay), and the practice days among them, oldest first.
+    void setDays(int firstDay, int lastDay, std::vector<Point> points);
     const std::vector<Point>& points() const { return points_; }
+    void setCubeBars(bool shown);
+    // Rings the point of day and writes the note beside it; none clears it.
+    void setMarkedDay(std::optional<int> day, const QString& note);
+    std::optional<int> markedDay() const { return markedDay_; }
 
-    QSize sizeHint() const override { return {430, 230}; }
-    QSize minimumSizeHint() const override { return {300, 170}; }
+    // Where point i lies at the chart's present size.
+    QPointF pointPosition(std::size_t i) const;
+    // The stretches of the line, each a run of points joined without a break.
+    std::vector<std::vector<std::size_t>> lineRuns() const;
+
+    QSize sizeHint() const override { return {430, 300}; }
+    QSize minimumSizeHint() const override { return {300, 220}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    struct Layout;
+    Layout layout() const;
+    QPointF positionIn(const Layout& layout, const Point& point) const;
+    void drawMark(QPainter& painter, const Layout& layout) const;
+    void describe();
+
     QString title_;
     QString unit_;
     int decimals_;
+    int firstDay_ = 0;
+    int lastDay_ = -1;
     std::vector<Point> points_;
+    bool cubeBars_ = false;
+    std::optional<int> markedDay_;
+    QString markNote_;
 };
 
 // One row per recipe: its name, bars of its median time and its mistakes per
 // Cube with their values, and its number of solved Cubes; the weakest rows
-// marked, and those solved too few times to be judged.
+// marked, and those solved too few times to be judged. A click on a row, or
+// Enter on the row chosen with the arrow keys, asks for that recipe's guide.
 class RecipeChart final : public QWidget {
+    Q_OBJECT
+
 public:
     struct Row {
         QString name;
@@ -65,16 +120,30 @@ public:
 
     void setRows(std::vector<Row> rows);
     const std::vector<Row>& rows() const { return rows_; }
+    // The row the arrow keys have come to.
+    int currentRow() const { return currentRow_; }
+    // The row at a point of the chart; -1 outside the rows.
+    int rowAt(QPoint point) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+signals:
+    void rowChosen(int row);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int rowHeight() const;
+    int rowTop(int row) const;
     std::vector<Row> rows_;
+    int currentRow_ = 0;
 };
+
+// "1 Cube", "2 Cubes": a count with its noun, as English writes it.
+QString cubesText(int n);
 
 } // namespace vexlor

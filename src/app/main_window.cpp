@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QSettings>
 
 #include <algorithm>
 #include <utility>
@@ -24,6 +25,8 @@
 namespace vexlor {
 
 namespace {
+
+const QString kPracticeCountKey = QStringLiteral("practice/count");
 
 // Where the window stays: it is neither resized nor moved.
 constexpr QPoint kWindowPlace(-3, -3);
@@ -106,7 +109,8 @@ QString localTime(const std::string& s) {
 
 MainWindow::MainWindow(Services services)
     : dialogs_(services.dialogs), store_(services.store), state_(services.state),
-      history_(services.history), clock_(services.clock), randomSource_(services.randomSource) {
+      history_(services.history), settings_(services.settings), clock_(services.clock),
+      randomSource_(services.randomSource) {
     if (dialogs_ == nullptr) {
         ownDialogs_ = std::make_unique<QtDialogs>(this);
         dialogs_ = ownDialogs_.get();
@@ -123,6 +127,12 @@ MainWindow::MainWindow(Services services)
         ownHistory_ = std::make_unique<HistoryStore>(HistoryStore::defaultPath());
         history_ = ownHistory_.get();
     }
+    if (settings_ == nullptr) {
+        // ~/.config/Vexlor/Vexlor.conf
+        ownSettings_ =
+            std::make_unique<QSettings>(QStringLiteral("Vexlor"), QStringLiteral("Vexlor"));
+        settings_ = ownSettings_.get();
+    }
     if (clock_ == nullptr) {
         ownClock_ = std::make_unique<SystemClock>();
         clock_ = ownClock_.get();
@@ -134,6 +144,8 @@ MainWindow::MainWindow(Services services)
     flow_ = std::make_unique<SessionFlow>(*store_, *state_, *this, *clock_);
     commands_ = std::make_unique<SeriesCommands>(*store_, *state_, *flow_, *this, *dialogs_,
                                                  *randomSource_, *clock_);
+    commands_->setPracticeCount(
+        settings_->value(kPracticeCountKey, commands_->practiceCount()).toInt());
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vexlor"));
@@ -522,17 +534,28 @@ void MainWindow::showProgress() {
     if (!state_->paused)
         flow_->startPause();
     if (progressWindow_ == nullptr) {
-        progressWindow_ = new ProgressWindow(*history_, this);
+        progressWindow_ = new ProgressWindow(*history_, *clock_, *randomSource_, this, settings_);
         connect(progressWindow_, &ProgressWindow::practiseWeakestRequested, this, [this] {
-            // Once the series is made the window steps aside for the test.
-            if (commands_->practiseWeakest(progressWindow_->practiceWeights()))
-                progressWindow_->close();
+            practise([this] {
+                return commands_->practiseWeakest(practicePlan(progressWindow_->summary()));
+            });
         });
+        connect(progressWindow_, &ProgressWindow::practiseRecipeRequested, this,
+                [this](int recipe) {
+                    practise([this, recipe] { return commands_->practiseRecipe(recipe); });
+                });
     }
     progressWindow_->refresh();
     progressWindow_->show();
     progressWindow_->raise();
     progressWindow_->activateWindow();
+}
+
+void MainWindow::practise(const std::function<bool()>& command) {
+    const bool made = command();
+    settings_->setValue(kPracticeCountKey, commands_->practiceCount());
+    if (made)
+        progressWindow_->close();
 }
 
 void MainWindow::updateClocks() {

@@ -20,7 +20,10 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
+
+class QSettings;
 
 namespace vexlor {
 
@@ -35,9 +38,10 @@ class MainWindow final : public QWidget, public SessionView {
 public:
     // What the window works on. Null members are made and owned by the
     // window: the real dialogs, a fresh series store and test state, the
-    // history at its usual place, the system clock and a random source
-    // seeded now. Tests pass scripted dialogs, state they can inspect, a
-    // history in a folder of their own, a clock they move and a seed.
+    // history and the settings at their usual places, the system clock and
+    // a random source seeded now. Tests pass scripted dialogs, state they
+    // can inspect, a history and settings in a folder of their own, a clock
+    // they move and a seed.
     struct Services {
         Dialogs* dialogs = nullptr;
         SeriesStore* store = nullptr;
@@ -45,6 +49,7 @@ public:
         HistoryStore* history = nullptr;
         const Clock* clock = nullptr;
         RandomSource* randomSource = nullptr;
+        QSettings* settings = nullptr;
     };
     MainWindow() : MainWindow(Services{}) {}
     explicit MainWindow(Services services);
@@ -108,6 +113,10 @@ private:
     void describeAnswers();
     void releaseSeries();
     void repaintPictures();
+    // Runs a practice command, keeps the number of Cubes it was given for
+    // the next run, and lets the Progress window step aside for the test
+    // once a series is made.
+    void practise(const std::function<bool()>& command);
     // The credit line says when solves wait to be saved or are not saved.
     void showHistoryState();
 
@@ -115,12 +124,14 @@ private:
     std::unique_ptr<SeriesStore> ownStore_;
     std::unique_ptr<SessionState> ownState_;
     std::unique_ptr<HistoryStore> ownHistory_;
+    std::unique_ptr<QSettings> ownSettings_;
     std::unique_ptr<Clock> ownClock_;
     std::unique_ptr<RandomSource> ownRandomSource_;
     Dialogs* dialogs_;
     SeriesStore* store_;
     SessionState* state_;
     HistoryStore* history_;
+    QSettings* settings_;
     const Clock* clock_;
     RandomSource* randomSource_;
     Pictures pictures_{};

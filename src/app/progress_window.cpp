@@ -1,16 +1,20 @@
 #include "progress_window.h"
 
 #include "app/charts.h"
+#include "app/recipe_guide.h"
 #include "cube/recipe.h"
 #include "history/qt_calendar.h"
 #include "render/palette.h"
+#include "time/clock.h"
 
+#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -18,6 +22,8 @@
 namespace vexlor {
 
 namespace {
+
+const QString kRangeKey = QStringLiteral("progress/range");
 
 QString dateText(int day) {
     return QLocale().toString(dateOfDayNumber(day), ProgressWindow::tr("d MMM yyyy"));
@@ -32,10 +38,30 @@ QLabel* makeLabel(QWidget* parent, const char* name) {
     return label;
 }
 
+// How a range is kept in the settings, and its button's name and caption.
+struct RangeChoice {
+    ChartRange range;
+    const char* key;
+    const char* objectName;
+    const char* caption;
+};
+constexpr std::array<RangeChoice, kChartRanges.size()> kRangeChoices = {{
+    {ChartRange::Days30, "30", "range30", QT_TRANSLATE_NOOP("vexlor::ProgressWindow", "30 days")},
+    {ChartRange::Days90, "90", "range90", QT_TRANSLATE_NOOP("vexlor::ProgressWindow", "90 days")},
+    {ChartRange::Year, "365", "rangeYear", QT_TRANSLATE_NOOP("vexlor::ProgressWindow", "A year")},
+    {ChartRange::All, "all", "rangeAll", QT_TRANSLATE_NOOP("vexlor::ProgressWindow", "All")},
+}};
+
+std::size_t indexOf(ChartRange range) {
+    return static_cast<std::size_t>(range);
+}
+
 } // namespace
 
-ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent)
-    : QDialog(parent), history_(history), generation_(history.generation()) {
+ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
+                               RandomSource& randomSource, QWidget* parent, QSettings* settings)
+    : QDialog(parent), history_(history), clock_(clock), randomSource_(randomSource),
+      settings_(settings) {
     setObjectName(QStringLiteral("progress"));
     setWindowTitle(tr("Progress"));
     setModal(false);
@@ -47,20 +73,49 @@ ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent)
     notice_->setVisible(false);
     totals_ = makeLabel(this, "totals");
 
+    // The range last chosen, in this run or an earlier one; 30 days at first.
+    if (settings_ != nullptr) {
+        const QString kept = settings_->value(kRangeKey).toString();
+        for (const RangeChoice& choice : kRangeChoices)
+            if (kept == QLatin1String(choice.key))
+                range_ = choice.range;
+    }
+    auto* ranges = new QHBoxLayout;
+    auto* group = new QButtonGroup(this);
+    for (const RangeChoice& choice : kRangeChoices) {
+        auto* button = new QPushButton(tr(choice.caption), this);
+        button->setObjectName(QString::fromLatin1(choice.objectName));
+        button->setCheckable(true);
+        button->setAutoDefault(false);
+        button->setChecked(choice.range == range_);
+        group->addButton(button);
+        ranges->addWidget(button);
+        rangeButtons_[indexOf(choice.range)] = button;
+        connect(button, &QPushButton::clicked, this,
+                [this, range = choice.range] { setRange(range); });
+    }
+    span_ = makeLabel(this, "span");
+    span_->setWordWrap(false);
+    ranges->addSpacing(12);
+    ranges->addWidget(span_, 1);
+    comparison_ = makeLabel(this, "comparison");
+
     timeChart_ = new DayChart(tr("Median time per Cube (s)"), tr(" s"), 1, this);
     timeChart_->setObjectName(QStringLiteral("timeChart"));
+    timeChart_->setCubeBars(true);
     mistakesChart_ = new DayChart(tr("Mistakes per Cube"), QString(), 2, this);
     mistakesChart_->setObjectName(QStringLiteral("mistakesChart"));
     recipeChart_ = new RecipeChart(this);
     recipeChart_->setObjectName(QStringLiteral("recipeChart"));
+    connect(recipeChart_, &RecipeChart::rowChosen, this, &ProgressWindow::showGuide);
 
     auto* rule = makeLabel(this, "rule");
-    rule->setText(tr("Recipe figures cover the latest %L1 solves of each. \"Practise "
-                     "weakest recipes\" makes a series of the offered number of "
-                     "Cubes, drawing each recipe in proportion to its median time "
-                     "\u00d7 (1 + mistakes per Cube). A recipe marked \"few\" "
-                     "(solved fewer than %L2 times) or not tried is drawn as often as "
-                     "the weakest.")
+    rule->setText(tr("Recipe figures cover the latest %L1 solves of each. \"Practise weakest "
+                     "recipes\" asks how many Cubes to make. At least half of them come from "
+                     "the recipes marked weakest; a quarter from those marked \"few\" (solved "
+                     "fewer than %L2 times) or not tried; the rest from every recipe in "
+                     "proportion to its median time \u00d7 (1 + mistakes per Cube), a recipe "
+                     "not yet measured counting as the weakest. Click a recipe for its guide.")
                       .arg(kRecentSolves)
                       .arg(kMeasuredSolves));
     QPalette muted = rule->palette();
@@ -87,38 +142,58 @@ ProgressWindow::ProgressWindow(HistoryStore& history, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(notice_);
     layout->addWidget(totals_);
+    layout->addLayout(ranges);
+    layout->addWidget(comparison_);
     layout->addLayout(charts, 1);
     layout->addWidget(recipeChart_);
     layout->addWidget(rule);
     layout->addLayout(buttons);
 
-    setTabOrder(timeChart_, mistakesChart_);
-    setTabOrder(mistakesChart_, recipeChart_);
-    setTabOrder(recipeChart_, practiseButton_);
-    setTabOrder(practiseButton_, closeButton);
+    QWidget* previous = rangeButtons_.back();
+    for (QWidget* next : std::initializer_list<QWidget*>{timeChart_, mistakesChart_, recipeChart_,
+                                                         practiseButton_, closeButton}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
     showSummary();
     resize(sizeHint());
 }
 
 void ProgressWindow::refresh() {
-    // A damaged file was set aside since the last read: its rows are gone.
-    if (history_.generation() != generation_) {
-        generation_ = history_.generation();
-        rows_.clear();
-        lastRow_ = 0;
-    }
-    std::vector<SolvedRow> added = history_.readRows(lastRow_);
-    rows_.insert(rows_.end(), added.begin(), added.end());
-    // Solves that wait to be written are solved all the same: they count,
-    // after the stored ones, as they will be stored.
-    std::vector<SolvedRow> waiting = history_.waitingRows();
-    if (waiting.empty()) {
-        summary_ = summarizeProgress(rows_);
-    } else {
-        waiting.insert(waiting.begin(), rows_.begin(), rows_.end());
-        summary_ = summarizeProgress(waiting);
-    }
+    // Read whole each time: the tallies make that cheap, and a damaged file
+    // set aside since the last read takes its rows with it. Solves that wait
+    // to be written count as well, after the stored ones.
+    summary_ = summarizeProgress(history_.readFigures());
     showSummary();
+}
+
+void ProgressWindow::setRange(ChartRange range) {
+    range_ = range;
+    rangeButtons_[indexOf(range)]->setChecked(true);
+    if (settings_ != nullptr)
+        settings_->setValue(kRangeKey, QLatin1String(kRangeChoices[indexOf(range)].key));
+    showRange();
+}
+
+void ProgressWindow::showGuide(int recipe) {
+    if (!isRecipe(recipe))
+        return;
+    if (guide_ == nullptr) {
+        guide_ = new RecipeGuide(randomSource_, this);
+        connect(guide_, &RecipeGuide::practiseRequested, this,
+                &ProgressWindow::practiseRecipeRequested);
+    }
+    guide_->showRecipe(recipe, summary_.recipes[static_cast<std::size_t>(recipe)]);
+    guide_->show();
+    guide_->raise();
+    guide_->activateWindow();
+}
+
+void ProgressWindow::hideEvent(QHideEvent* event) {
+    // The guide belongs to this window and goes with it.
+    if (guide_ != nullptr)
+        guide_->close();
+    QDialog::hideEvent(event);
 }
 
 void ProgressWindow::showSummary() {
@@ -145,14 +220,6 @@ void ProgressWindow::showSummary() {
                              .arg(summary_.daysPractised)
                              .arg(best));
 
-    std::vector<DayChart::Point> times, mistakes;
-    for (const DayFigures& d : summary_.days) {
-        times.push_back({d.day, d.medianSeconds});
-        mistakes.push_back({d.day, d.mistakesPerCube});
-    }
-    timeChart_->setPoints(std::move(times));
-    mistakesChart_->setPoints(std::move(mistakes));
-
     std::vector<RecipeChart::Row> recipes;
     for (int k = 0; k < kRecipeCount; ++k) {
         const RecipeFigures& r = summary_.recipes[static_cast<std::size_t>(k)];
@@ -161,11 +228,58 @@ void ProgressWindow::showSummary() {
                            r.cubes, r.medianSeconds, r.mistakesPerCube, r.weakest, r.measured});
     }
     recipeChart_->setRows(std::move(recipes));
+    showRange();
 
     // The layout's minimum leaves out what word-wrapped labels need at the
     // window's width.
     if (const int needed = layout()->totalHeightForWidth(width()); needed > height())
         resize(width(), needed);
+}
+
+void ProgressWindow::showRange() {
+    const int today = dayNumber(localDateTime(clock_.now()).date());
+    rangeFigures_ = vexlor::rangeFigures(summary_, range_, today, [this](int first, int last) {
+        return history_.readSpan(first, last);
+    });
+    const RangeFigures& r = rangeFigures_;
+    const bool any = !summary_.allDays.empty();
+
+    std::vector<DayChart::Point> times, mistakes;
+    times.reserve(r.days.size());
+    mistakes.reserve(r.days.size());
+    for (const DayFigures& d : r.days) {
+        times.push_back({d.day, d.medianSeconds, d.cubes});
+        mistakes.push_back({d.day, d.mistakesPerCube, d.cubes});
+    }
+    const int first = any ? r.firstDay : 0;
+    const int last = any ? r.lastDay : -1;
+    timeChart_->setDays(first, last, std::move(times));
+    mistakesChart_->setDays(first, last, std::move(mistakes));
+    timeChart_->setMarkedDay(r.bestDay ? std::optional(r.bestDay->day) : std::nullopt,
+                             tr("best day (at least %L1 Cubes)").arg(kBestDayCubes));
+
+    span_->setText(any ? tr("%1 to %2").arg(dateText(r.firstDay), dateText(r.lastDay)) : QString());
+    const auto seconds = [this](double s) {
+        return std::isfinite(s) ? tr("%L1 s").arg(s, 0, 'f', 1) : tr("no time");
+    };
+    const auto perCube = [](double m) { return QLocale().toString(m, 'f', 1); };
+    QString comparison;
+    if (r.firstWeek && r.lastWeek)
+        comparison =
+            tr("Median time %1 \u2192 %2; mistakes %3 \u2192 %4 per Cube (first week from "
+               "%5, last week to %6)")
+                .arg(seconds(r.firstWeek->medianSeconds), seconds(r.lastWeek->medianSeconds),
+                     perCube(r.firstWeek->mistakesPerCube), perCube(r.lastWeek->mistakesPerCube),
+                     dateText(r.firstWeek->firstDay), dateText(r.lastWeek->lastDay));
+    else if (r.firstWeek)
+        comparison =
+            tr("Median time %1; mistakes %2 per Cube (all within the week from %3)")
+                .arg(seconds(r.firstWeek->medianSeconds), perCube(r.firstWeek->mistakesPerCube),
+                     dateText(r.firstWeek->firstDay));
+    else if (any)
+        comparison = tr("No Cubes solved in these days.");
+    comparison_->setText(comparison);
+    comparison_->setVisible(any);
 }
 
 } // namespace vexlor

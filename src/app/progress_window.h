@@ -1,55 +1,87 @@
-// The Progress window: how the user's solving time and mistakes develop per
-// day and per recipe, the totals, and the command that practises the
-// weakest recipes. Reads the history; writes nothing.
+// The Progress window: how the user's solving time and mistakes develop over
+// a chosen stretch of days and per recipe, the totals, a guide to each
+// recipe, and the commands that practise the weakest recipes or one recipe.
+// Reads the history; writes nothing to it.
 #pragma once
 
+#include "cube/random.h"
 #include "history/history_store.h"
 #include "history/progress_summary.h"
+#include "time/clock.h"
 
 #include <QDialog>
 
+#include <array>
 #include <optional>
 #include <vector>
 
+class QAbstractButton;
 class QLabel;
 class QPushButton;
+class QSettings;
 
 namespace vexlor {
 
 class DayChart;
 class RecipeChart;
+class RecipeGuide;
 
 class ProgressWindow final : public QDialog {
     Q_OBJECT
 
 public:
-    ProgressWindow(HistoryStore& history, QWidget* parent);
+    // clock tells which day is today, randomSource draws the guide's
+    // examples; settings, when given, keeps the chosen range from run to
+    // run.
+    ProgressWindow(HistoryStore& history, const Clock& clock, RandomSource& randomSource,
+                   QWidget* parent, QSettings* settings = nullptr);
 
-    // Reads the rows added since the last read and shows the figures anew.
+    // Reads the figures of the history and shows them anew.
     void refresh();
 
     const ProgressSummary& summary() const { return summary_; }
     // The weights of "Practise weakest recipes"; none without any history.
     const std::optional<RecipeWeights>& practiceWeights() const { return summary_.practiceWeights; }
 
+    ChartRange range() const { return range_; }
+    // Shows the charts over another range and remembers the choice.
+    void setRange(ChartRange range);
+    const RangeFigures& rangeFigures() const { return rangeFigures_; }
+
+    // Opens the guide to a recipe, as a click on its row does.
+    void showGuide(int recipe);
+    // Null until a guide is first opened.
+    RecipeGuide* guide() const { return guide_; }
+
 signals:
     void practiseWeakestRequested();
+    void practiseRecipeRequested(int recipe);
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void showSummary();
+    void showRange();
 
     HistoryStore& history_;
-    std::vector<SolvedRow> rows_;
-    qint64 lastRow_ = 0;
-    int generation_ = 0;
+    const Clock& clock_;
+    RandomSource& randomSource_;
+    QSettings* settings_;
     ProgressSummary summary_;
+    ChartRange range_ = ChartRange::Days30;
+    RangeFigures rangeFigures_;
 
     QLabel* notice_ = nullptr;
     QLabel* totals_ = nullptr;
+    std::array<QAbstractButton*, kChartRanges.size()> rangeButtons_{};
+    QLabel* span_ = nullptr;
+    QLabel* comparison_ = nullptr;
     DayChart* timeChart_ = nullptr;
     DayChart* mistakesChart_ = nullptr;
     RecipeChart* recipeChart_ = nullptr;
     QPushButton* practiseButton_ = nullptr;
+    RecipeGuide* guide_ = nullptr;
 };
 
 } // namespace vexlor

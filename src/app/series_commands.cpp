@@ -29,38 +29,52 @@ QString SeriesCommands::folderOf(const QString& path) {
 }
 
 void SeriesCommands::createRandomSeries() {
-    makeNewSeries(nullptr);
+    makeNewSeries(store_.seriesSize, [this](int) { store_.makeRandomSeries(randomSource_); });
 }
 
-bool SeriesCommands::practiseWeakest(const std::optional<RecipeWeights>& weights) {
-    return makeNewSeries(weights ? &*weights : nullptr);
+bool SeriesCommands::practiseWeakest(const std::optional<PracticePlan>& plan) {
+    if (!plan)
+        return makeNewSeries(store_.seriesSize,
+                             [this](int) { store_.makeRandomSeries(randomSource_); });
+    return makeNewSeries(practiceCount_, [this, &plan](int count) {
+        makeSeriesOfRecipes(store_, practiceRecipes(*plan, count, randomSource_), randomSource_);
+    });
 }
 
-bool SeriesCommands::makeNewSeries(const RecipeWeights* weights) {
-    const QString offered = QString::number(store_.seriesSize);
+bool SeriesCommands::practiseRecipe(int recipe) {
+    if (!isRecipe(recipe))
+        return false;
+    return makeNewSeries(practiceCount_, [this, recipe](int count) {
+        makeSeriesOfRecipes(store_, std::vector<int>(static_cast<std::size_t>(count), recipe),
+                            randomSource_);
+    });
+}
+
+void SeriesCommands::setPracticeCount(int count) {
+    if (count >= 1 && count <= kMaxRandomSeries)
+        practiceCount_ = count;
+}
+
+bool SeriesCommands::makeNewSeries(int& count, const std::function<void(int count)>& make) {
+    const QString offered = QString::number(count);
     pauseFirst();
     if (store_.count(SeriesId::Current) != 0 && !dialogs_.askYesNo(text::kDeleteCurrentAndCreate))
         return false;
-    if (weights == nullptr) {
-        const auto answer = dialogs_.inputBox(kAppTitle, text::kNumberOfCubes, offered);
-        if (!answer)
-            return false;
-        bool ok = false;
-        int n = answer->trimmed().toInt(&ok);
-        if (!ok)
-            n = 0;
-        if (n < 1 || n > kMaxRandomSeries) {
-            dialogs_.showError(text::kWrongNumber);
-            return false;
-        }
-        store_.seriesSize = n;
+    const auto answer = dialogs_.inputBox(kAppTitle, text::kNumberOfCubes, offered);
+    if (!answer)
+        return false;
+    bool ok = false;
+    int n = answer->trimmed().toInt(&ok);
+    if (!ok)
+        n = 0;
+    if (n < 1 || n > kMaxRandomSeries) {
+        dialogs_.showError(text::kWrongNumber);
+        return false;
     }
+    count = n;
     if (store_.count(SeriesId::Skipped) != 0 && dialogs_.askYesNo(text::kClearSkipped))
         store_.clearSeries(SeriesId::Skipped);
-    if (weights == nullptr)
-        store_.makeRandomSeries(randomSource_);
-    else
-        makeWeightedSeries(store_, *weights, randomSource_);
+    make(n);
     flow_.resetTest();
     return true;
 }

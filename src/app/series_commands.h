@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace vexlor {
@@ -25,11 +26,18 @@ public:
     // "Create random series": asks for the number of Cubes and replaces
     // Current.
     void createRandomSeries();
-    // "Practise weakest recipes": as "Create random series", but of the
-    // offered number of Cubes, without asking for it, and with the recipes
-    // drawn by weight. Without weights (no history) it is "Create random
-    // series" itself. True when a new series replaced Current.
-    bool practiseWeakest(const std::optional<RecipeWeights>& weights);
+    // "Practise weakest recipes": as "Create random series", but asking for
+    // the practice count, and with the recipes shared out by the plan.
+    // Without a plan (no history) it is "Create random series" itself. True
+    // when a new series replaced Current.
+    bool practiseWeakest(const std::optional<PracticePlan>& plan);
+    // "Practise this recipe": as "Practise weakest recipes", with every Cube
+    // of the one recipe.
+    bool practiseRecipe(int recipe);
+    // The number of Cubes the practice commands offer: the last one given,
+    // 30 at first. Kept apart from the number "Create random series" offers.
+    int practiceCount() const { return practiceCount_; }
+    void setPracticeCount(int count);
     // "Load": a file chosen in the open dialog replaces Current.
     void loadIntoCurrent();
     // A file chosen elsewhere (in the open dialog, or on the command line)
@@ -62,9 +70,10 @@ public:
 private:
     // A running test whose Cube is not yet solved pauses before a command.
     void pauseFirst();
-    // The path both new-series commands share; weights null draws every
-    // recipe alike after asking for the number of Cubes.
-    bool makeNewSeries(const RecipeWeights* weights);
+    // The path every new-series command shares: pause, ask about Current,
+    // ask for the number of Cubes offering `count` (which then keeps the
+    // answer), ask about Skipped, make the series of that many Cubes, reset.
+    bool makeNewSeries(int& count, const std::function<void(int count)>& make);
     static QString folderOf(const QString& path);
 
     SeriesStore& store_;
@@ -75,6 +84,7 @@ private:
     RandomSource& randomSource_;
     const Clock& clock_;
     QString dialogFolder_;
+    int practiceCount_ = SeriesStore::kDefaultSeriesSize;
 };
 
 // Texts of the Series commands. Each is kept in English and becomes the
@@ -90,7 +100,7 @@ inline constexpr CommandText kDeleteCurrentAndCreate{
 inline constexpr CommandText kNumberOfCubes{
     QT_TRANSLATE_NOOP("SeriesCommands", "Number of Cubes for the new series:")};
 inline constexpr CommandText kWrongNumber{
-    QT_TRANSLATE_NOOP("SeriesCommands", "Wrong number of cubes (max. 500).")};
+    QT_TRANSLATE_NOOP("SeriesCommands", "Wrong number of Cubes (max. 500).")};
 inline constexpr CommandText kClearSkipped{
     QT_TRANSLATE_NOOP("SeriesCommands", "Clear the Skipped series?")};
 inline constexpr CommandText kDeleteCurrent{

@@ -1,5 +1,6 @@
 #include "history_salvage.h"
 
+#include "qt_calendar.h"
 #include "sqlite_connection.h"
 
 #include <QSqlError>
@@ -20,15 +21,31 @@ namespace {
 constexpr int kBusyTimeoutMs = 0;
 
 // The columns of a row as stored, so that the copy keeps them as they were.
+// Its day is worked out afresh from at; the offset from UTC is none where
+// the damaged file never kept it.
 struct StoredValues {
-    QVariant at, kind, seconds, wrong;
+    QVariant at, kind, seconds, wrong, utcOffset;
 };
+
+// True when the table solved of db has the column.
+bool hasColumn(const QSqlDatabase& db, const QString& column) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA table_info(solved)")))
+        return false;
+    while (q.next())
+        if (q.value(1).toString() == column)
+            return true;
+    return false;
+}
 
 // The table solved of a damaged file: reads that stop where the damage is,
 // and the search for where reading works again.
 class DamagedTable {
 public:
-    explicit DamagedTable(const QSqlDatabase& db) : db_(db) {}
+    explicit DamagedTable(const QSqlDatabase& db)
+        : db_(db),
+          utcOffset_(hasColumn(db, QStringLiteral("utc_offset")) ? QStringLiteral("utc_offset")
+                                                                 : QStringLiteral("NULL")) {}
 
     // Reads the rows from the id next on, oldest first, moving next past
     // each row read. True at the end of the table, false where a read
@@ -38,21 +55,24 @@ public:
     bool readFrom(qint64& next, std::vector<StoredValues>& rows, int& unusable) const {
         QSqlQuery q(db_);
         q.setForwardOnly(true);
-        if (!q.prepare(QStringLiteral(
-                "SELECT id, at, kind, seconds, wrong,"
-                " at GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]T[0-9][0-9]:[0-9][0-9]*'"
-                " AND typeof(kind) = 'integer' AND typeof(wrong) = 'integer' AND wrong >= 0"
-                " AND (seconds IS NULL OR (typeof(seconds) IN ('real', 'integer')"
-                "  AND seconds >= 0))"
-                " FROM solved WHERE id >= ? ORDER BY id")))
+        if (!q.prepare(
+                QStringLiteral(
+                    "SELECT id, at, kind, seconds, wrong, %1,"
+                    " at GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]T[0-9][0-9]:[0-9][0-9]*'"
+                    " AND typeof(kind) = 'integer' AND typeof(wrong) = 'integer' AND wrong >= 0"
+                    " AND (seconds IS NULL OR (typeof(seconds) IN ('real', 'integer')"
+                    "  AND seconds >= 0))"
+                    " AND (%1 IS NULL OR typeof(%1) = 'integer')"
+                    " FROM solved WHERE id >= ? ORDER BY id")
+                    .arg(utcOffset_)))
             return false;
         q.addBindValue(next);
         if (!q.exec())
             return false;
         while (q.next()) {
             next = q.value(0).toLongLong() + 1;
-            if (q.value(5).toBool())
-                rows.push_back({q.value(1), q.value(2), q.value(3), q.value(4)});
+            if (q.value(6).toBool())
+                rows.push_back({q.value(1), q.value(2), q.value(3), q.value(4), q.value(5)});
             else
                 ++unusable;
         }
@@ -100,6 +120,7 @@ private:
     }
 
     QSqlDatabase db_;
+    QString utcOffset_; // the column, or NULL in a file that has none
 };
 
 } // namespace
@@ -147,14 +168,19 @@ Salvage salvageRows(const QString& damagedPath, const QSqlDatabase& destination)
     };
     if (!db.transaction())
         return fail(db.lastError());
-    if (!insert.prepare(
-            QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong) VALUES (?, ?, ?, ?)")))
+    if (!insert.prepare(QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong, day,"
+                                       " utc_offset) VALUES (?, ?, ?, ?, ?, ?)")))
         return fail(insert.lastError());
     for (const StoredValues& row : rows) {
         insert.bindValue(0, row.at);
         insert.bindValue(1, row.kind);
         insert.bindValue(2, row.seconds);
         insert.bindValue(3, row.wrong);
+        const QDate date =
+            QDate::fromString(row.at.toString().left(10), QStringLiteral("yyyy-MM-dd"));
+        insert.bindValue(4, date.isValid() ? QVariant(dayNumber(date))
+                                           : QVariant(QMetaType::fromType<int>()));
+        insert.bindValue(5, row.utcOffset);
         if (!insert.exec())
             return fail(insert.lastError());
     }

@@ -24,7 +24,9 @@ struct Salvage {
 
 // Copies every row of the table solved in the file at damagedPath that can
 // be read into destination, which holds the schema already, in their order
-// and in one transaction. The damaged file is read only and left as it is.
+// and in one transaction: each with its local day and, where the damaged
+// file kept it, its offset from UTC. The damaged file is read only and left
+// as it is.
 Salvage salvageRows(const QString& damagedPath, const QSqlDatabase& destination);
 
 } // namespace vexlor

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <iterator>
 
 namespace vexlor {
@@ -31,29 +32,134 @@ const QString kDriver = QStringLiteral("QSQLITE");
 // lock before the rows that wait are given up.
 constexpr int kLastTryTimeoutMs = 2000;
 
-// The step from each schema version to the next. Steps only ever add, so
-// that an older file keeps every row it has.
-const char* const kUpgrades[] = {
+// SQL shared by the upgrade steps below. A time counts when it is a finite
+// number: NULL, text and infinities sort outside these bounds.
+#define VEXLOR_KNOWN_TIME "seconds BETWEEN -1e308 AND 1e308"
+#define VEXLOR_DAY_OF(at) "CAST(julianday(substr(" at ", 1, 10)) - 2415018.5 AS INTEGER)"
+// Sets the tally of day D (an SQL expression; NULL for rows whose date
+// cannot be read, tallied as day 0) anew from its rows: its Cubes, its wrong
+// picks and the median of its known times (the mean of the middle two for
+// an even count). A day without rows loses its tally.
+#define VEXLOR_TALLY_DAY(D)                                                                        \
+    "DELETE FROM day_tallies WHERE day = IFNULL(" D ", 0);"                                        \
+    " INSERT INTO day_tallies (day, cubes, wrong, median)"                                         \
+    " SELECT IFNULL(" D ", 0), count(*), total(max(wrong, 0)),"                                    \
+    " (SELECT avg(seconds) FROM (SELECT seconds FROM solved"                                       \
+    " WHERE day IS " D " AND " VEXLOR_KNOWN_TIME " ORDER BY seconds"                               \
+    " LIMIT 2 - (SELECT count(*) FROM solved WHERE day IS " D " AND " VEXLOR_KNOWN_TIME ") % 2"    \
+    " OFFSET ((SELECT count(*) FROM solved WHERE day IS " D " AND " VEXLOR_KNOWN_TIME              \
+    ") - 1) / 2))"                                                                                 \
+    " FROM solved WHERE day IS " D " HAVING count(*) > 0;"
+
+// The steps from each schema version to the next, each a list of
+// statements. Steps only ever add, so that an older file keeps every row it
+// has.
+const std::initializer_list<const char*> kUpgrades[] = {
     // 0 -> 1
-    "CREATE TABLE IF NOT EXISTS solved ("
-    " id INTEGER PRIMARY KEY,"
-    " at TEXT NOT NULL,"
-    " kind INTEGER NOT NULL,"
-    " seconds REAL,"
-    " wrong INTEGER NOT NULL)",
+    {"CREATE TABLE IF NOT EXISTS solved ("
+     " id INTEGER PRIMARY KEY,"
+     " at TEXT NOT NULL,"
+     " kind INTEGER NOT NULL,"
+     " seconds REAL,"
+     " wrong INTEGER NOT NULL)"},
+    // 1 -> 2: the local day as a number, and the offset from UTC in seconds,
+    // so that an export can tell which moment a local time meant (rows
+    // written before keep none: it was never known). Julianday of 30
+    // December 1899 is 2415018.5.
+    //
+    // And tallies per day and per recipe that SQLite keeps as rows are added
+    // or removed, by this program or any other (an older Vexlor writes no
+    // day: the trigger fills it in), so that the Progress window reads a row
+    // per day rather than every row; the indexes serve the tallies, a
+    // recipe's latest solves and a week's rows.
+    {"ALTER TABLE solved ADD COLUMN day INTEGER",
+     "ALTER TABLE solved ADD COLUMN utc_offset INTEGER",
+     "UPDATE solved SET day = " VEXLOR_DAY_OF("at"),
+     "CREATE INDEX solved_by_day ON solved (day, seconds, wrong)",
+     "CREATE INDEX solved_by_kind ON solved (kind)",
+     "CREATE TABLE day_tallies (day PRIMARY KEY, cubes INTEGER NOT NULL, wrong INTEGER NOT NULL,"
+     " median REAL)",
+     "CREATE TABLE recipe_tallies (kind PRIMARY KEY, cubes INTEGER NOT NULL)",
+     "INSERT INTO day_tallies (day, cubes, wrong)"
+     " SELECT IFNULL(day, 0), count(*), total(max(wrong, 0)) FROM solved GROUP BY IFNULL(day, 0)",
+     "UPDATE day_tallies SET median = middle.median FROM"
+     " (SELECT d, avg(seconds) AS median FROM"
+     " (SELECT IFNULL(day, 0) AS d, seconds,"
+     " row_number() OVER (PARTITION BY IFNULL(day, 0) ORDER BY seconds) AS r,"
+     " count(*) OVER (PARTITION BY IFNULL(day, 0)) AS n"
+     " FROM solved WHERE " VEXLOR_KNOWN_TIME ")"
+     " WHERE r IN ((n + 1) / 2, n / 2 + 1) GROUP BY d) AS middle"
+     " WHERE day_tallies.day = middle.d",
+     "INSERT INTO recipe_tallies (kind, cubes) SELECT kind, count(*) FROM solved GROUP BY kind",
+     // clang-format off
+     "CREATE TRIGGER solved_added AFTER INSERT ON solved BEGIN"
+     " UPDATE solved SET day = " VEXLOR_DAY_OF("NEW.at") " WHERE id = NEW.id AND day IS NULL; "
+     VEXLOR_TALLY_DAY("COALESCE(NEW.day, " VEXLOR_DAY_OF("NEW.at") ")")
+     " INSERT INTO recipe_tallies (kind, cubes) VALUES (NEW.kind, 1)"
+     " ON CONFLICT (kind) DO UPDATE SET cubes = cubes + 1;"
+     " END",
+     "CREATE TRIGGER solved_removed AFTER DELETE ON solved BEGIN "
+     VEXLOR_TALLY_DAY("OLD.day")
+     " UPDATE recipe_tallies SET cubes = cubes - 1 WHERE kind = OLD.kind;"
+     " DELETE FROM recipe_tallies WHERE kind = OLD.kind AND cubes <= 0;"
+     " END"},
+    // clang-format on
 };
 static_assert(std::size(kUpgrades) == HistoryStore::kSchemaVersion);
 
-// The local date is turned into a day number by SQLite itself, so that
-// reading a large history converts no text.
-const QString kSelectRows =
-    QStringLiteral("SELECT id, CAST(julianday(substr(at, 1, 10)) - julianday('%1') AS INTEGER),"
-                   " kind, seconds, wrong FROM solved WHERE id > ? ORDER BY id")
-        .arg(dateOfDayNumber(0).toString(Qt::ISODate));
-const QString kSelectStored =
-    QStringLiteral("SELECT at, kind, seconds, wrong FROM solved ORDER BY id");
-const QString kInsert =
-    QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong) VALUES (?, ?, ?, ?)");
+// The first version whose files carry the day and the tallies.
+constexpr int kTalliesVersion = 2;
+
+// The local day of a row worked out from its text, for rows that carry no
+// day number: those of a file not yet upgraded (read-only, or only being
+// exported).
+const QString kDayOfAt = QStringLiteral(VEXLOR_DAY_OF("at"));
+// A row's time, or NULL when it is not a finite number.
+const QString kKnownTime = QStringLiteral("CASE WHEN " VEXLOR_KNOWN_TIME " THEN seconds END");
+
+// The day of a row in a file of the given schema version.
+QString dayOf(int version) {
+    return version >= kTalliesVersion ? QStringLiteral("day") : kDayOfAt;
+}
+
+// The query that reads the rows after one id up to another. Qt's driver
+// wraps every value of every row in a QVariant, which costs more than
+// SQLite's reading itself, so a row comes as two values: its time, and one
+// integer that packs its day (from bit 16), its recipe (bits 8-15; 255 for a
+// number no recipe has) and its wrong picks (bits 0-7, at most 255, more
+// than any Cube can have).
+QString selectRows(int version) {
+    return QStringLiteral("SELECT (IFNULL(%1, 0) << 16)"
+                          " | (CASE WHEN kind BETWEEN 0 AND 254 THEN kind ELSE 255 END << 8)"
+                          " | max(0, min(wrong, 255)), %2"
+                          " FROM solved WHERE id > ? AND id <= ? ORDER BY id")
+        .arg(dayOf(version), kKnownTime);
+}
+
+SolvedRow unpackRow(qint64 packed, const QVariant& seconds) {
+    const int recipe = static_cast<int>((packed >> 8) & 0xFF);
+    return {static_cast<int>(packed >> 16), recipe == 0xFF ? -1 : recipe,
+            seconds.isNull() ? std::nan("") : seconds.toDouble(), static_cast<int>(packed & 0xFF)};
+}
+
+QString selectStored(int version) {
+    return QStringLiteral("SELECT at, kind, seconds, wrong, %1 FROM solved ORDER BY id")
+        .arg(version >= kTalliesVersion ? QStringLiteral("utc_offset") : QStringLiteral("NULL"));
+}
+
+// The schema version of an open file, which a store that only reads leaves
+// as it found it.
+int fileVersion(const QSqlDatabase& db) {
+    QSqlQuery q(db);
+    return q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : 0;
+}
+
+#undef VEXLOR_TALLY_DAY
+#undef VEXLOR_DAY_OF
+#undef VEXLOR_KNOWN_TIME
+
+const QString kInsert = QStringLiteral(
+    "INSERT INTO solved (at, kind, seconds, wrong, day, utc_offset) VALUES (?, ?, ?, ?, ?, ?)");
 
 // A free name beside path that says why the file was set aside and when:
 // history.damaged-2025-03-01-102233.sqlite.
@@ -338,10 +444,16 @@ bool HistoryStore::prepareSchema(std::optional<SetAside>& foreign) {
             takeFailure(db.lastError());
             return false;
         }
-        bool ok = true;
-        for (int step = version; ok && step < kSchemaVersion; ++step)
-            ok = q.exec(QLatin1String(kUpgrades[step]));
-        ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+        // Read again inside the transaction: a second Vexlor may have
+        // upgraded the file meanwhile, and a column cannot be added twice.
+        bool ok = q.exec(QStringLiteral("PRAGMA user_version")) && q.next();
+        const int from = ok ? q.value(0).toInt() : version;
+        q.finish();
+        for (int step = from; ok && step < kSchemaVersion; ++step)
+            for (const char* statement : kUpgrades[step])
+                ok = ok && q.exec(QLatin1String(statement));
+        ok = ok && (from >= kSchemaVersion ||
+                    q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)));
         if (!ok || !db.commit()) {
             const QSqlError error = ok ? db.lastError() : q.lastError();
             q.finish();
@@ -488,6 +600,8 @@ std::optional<QSqlError> HistoryStore::insertRow(const SolvedCube& cube) {
                               ? QVariant(std::round(cube.seconds * 1000.0) / 1000.0)
                               : QVariant(QMetaType::fromType<double>()));
     insert_->bindValue(3, cube.wrong);
+    insert_->bindValue(4, dayNumber(cube.at.date()));
+    insert_->bindValue(5, cube.at.offsetFromUtc());
     if (insert_->exec())
         return std::nullopt;
     return insert_->lastError();
@@ -496,8 +610,7 @@ std::optional<QSqlError> HistoryStore::insertRow(const SolvedCube& cube) {
 std::vector<SolvedRow> HistoryStore::waitingRows() const {
     std::vector<SolvedRow> rows;
     for (const SolvedCube& c : waiting_)
-        rows.push_back({static_cast<int>(dateOfDayNumber(0).daysTo(c.at.date())), c.recipe,
-                        c.seconds, c.wrong});
+        rows.push_back({dayNumber(c.at.date()), c.recipe, c.seconds, c.wrong});
     return rows;
 }
 
@@ -516,35 +629,170 @@ std::optional<QSqlDatabase> HistoryStore::readingDatabase(std::optional<SqliteCo
 }
 
 std::vector<SolvedRow> HistoryStore::readRows(qint64& after) {
-    std::vector<SolvedRow> rows;
     readError_.clear();
     std::optional<SqliteConnection> reader;
     const std::optional<QSqlDatabase> db = readingDatabase(reader);
     if (!db)
+        return {};
+    return readRowsFrom(*db, after);
+}
+
+std::vector<SolvedRow> HistoryStore::readRowsFrom(const QSqlDatabase& db, qint64& after) {
+    std::vector<SolvedRow> rows;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    const auto failed = [this, &q, &rows] {
+        readError_ = describeFailure(q.lastError());
+        rows.clear();
         return rows;
+    };
+    // The rows up to the last one there is now; a row written meanwhile
+    // comes with the next read.
+    if (!q.exec(QStringLiteral("SELECT max(id) FROM solved")) || !q.next())
+        return failed();
+    const qint64 last = q.value(0).toLongLong();
+    q.finish();
+    if (last > after) {
+        if (!q.prepare(selectRows(fileVersion(db))))
+            return failed();
+        q.addBindValue(after);
+        q.addBindValue(last);
+        if (!q.exec())
+            return failed();
+        rows.reserve(static_cast<std::size_t>(std::min<qint64>(last - after, 1 << 20)));
+        while (q.next())
+            rows.push_back(unpackRow(q.value(0).toLongLong(), q.value(1)));
+        if (q.lastError().isValid())
+            return failed();
+        after = last;
+    }
+    return rows;
+}
+
+HistoryFigures HistoryStore::readFigures() {
+    readError_.clear();
+    const std::vector<SolvedRow> waiting = waitingRows();
+    std::optional<SqliteConnection> reader;
+    const std::optional<QSqlDatabase> db = readingDatabase(reader);
+    if (!db)
+        return readError_.isEmpty() ? gatherFigures(waiting) : HistoryFigures{};
+    // A file that has no tallies is read row by row: one this store may not
+    // upgrade (it only reads, or its folder is read-only), or one whose
+    // tallies were dropped by hand.
+    const auto fromRows = [this, &db, &waiting] {
+        qint64 after = 0;
+        std::vector<SolvedRow> rows = readRowsFrom(*db, after);
+        if (!readError_.isEmpty())
+            return HistoryFigures{};
+        rows.insert(rows.end(), waiting.begin(), waiting.end());
+        return gatherFigures(rows);
+    };
+    if (fileVersion(*db) < kTalliesVersion)
+        return fromRows();
     QSqlQuery q(*db);
     q.setForwardOnly(true);
-    if (!q.prepare(kSelectRows)) {
+    const auto failed = [this, &q] {
         readError_ = describeFailure(q.lastError());
-        return rows;
-    }
-    q.addBindValue(after);
-    if (!q.exec()) {
-        readError_ = describeFailure(q.lastError());
-        return rows;
+        return HistoryFigures{};
+    };
+    HistoryFigures figures;
+    if (!q.exec(QStringLiteral("SELECT day, cubes, wrong, median FROM day_tallies ORDER BY day"))) {
+        if (faultOf(q.lastError()) != SqliteFault::Unusable)
+            return failed();
+        return fromRows();
     }
     while (q.next()) {
-        SolvedRow& row = rows.emplace_back();
-        after = q.value(0).toLongLong();
-        row.day = q.value(1).toInt();
-        row.recipe = q.value(2).toInt();
-        const QVariant seconds = q.value(3);
-        row.seconds = seconds.isNull() ? std::nan("") : seconds.toDouble();
-        row.wrong = q.value(4).toInt();
+        const int day = q.value(0).toInt();
+        const int cubes = q.value(1).toInt();
+        figures.cubes += cubes;
+        const QVariant median = q.value(3);
+        if (day != 0 && cubes > 0)
+            figures.days.push_back({day, cubes, median.isNull() ? std::nan("") : median.toDouble(),
+                                    q.value(2).toDouble() / cubes});
     }
     if (q.lastError().isValid())
-        readError_ = describeFailure(q.lastError());
-    return rows;
+        return failed();
+    if (!q.exec(QStringLiteral("SELECT kind, cubes FROM recipe_tallies")))
+        return failed();
+    while (q.next()) {
+        bool isNumber = false;
+        const int kind = q.value(0).toInt(&isNumber);
+        if (isNumber && isRecipe(kind))
+            figures.recipeCubes[static_cast<std::size_t>(kind)] = q.value(1).toInt();
+    }
+    if (q.lastError().isValid())
+        return failed();
+    if (!q.prepare(QStringLiteral("SELECT %1, wrong FROM solved WHERE kind = ? ORDER BY id DESC"
+                                  " LIMIT %2")
+                       .arg(kKnownTime)
+                       .arg(kRecentSolves)))
+        return failed();
+    for (int k = 0; k < kRecipeCount; ++k) {
+        q.bindValue(0, k);
+        if (!q.exec())
+            return failed();
+        std::vector<SolvedRow>& recent = figures.recentSolves[static_cast<std::size_t>(k)];
+        while (q.next()) {
+            const QVariant seconds = q.value(0);
+            recent.push_back(
+                {0, k, seconds.isNull() ? std::nan("") : seconds.toDouble(), q.value(1).toInt()});
+        }
+        if (q.lastError().isValid())
+            return failed();
+        std::reverse(recent.begin(), recent.end());
+    }
+    if (waiting.empty())
+        return figures;
+    // The waiting rows' days are taken anew with the rows stored on them.
+    std::vector<int> days;
+    for (const SolvedRow& row : waiting)
+        if (std::find(days.begin(), days.end(), row.day) == days.end())
+            days.push_back(row.day);
+    std::vector<SolvedRow> sameDays;
+    if (!q.prepare(QStringLiteral("SELECT %1, wrong FROM solved WHERE day = ?").arg(kKnownTime)))
+        return failed();
+    for (int day : days) {
+        q.bindValue(0, day);
+        if (!q.exec())
+            return failed();
+        while (q.next()) {
+            const QVariant seconds = q.value(0);
+            sameDays.push_back({day, -1, seconds.isNull() ? std::nan("") : seconds.toDouble(),
+                                q.value(1).toInt()});
+        }
+        if (q.lastError().isValid())
+            return failed();
+    }
+    addRows(figures, sameDays, waiting);
+    return figures;
+}
+
+SpanFigures HistoryStore::readSpan(int first, int last) {
+    std::vector<SolvedRow> rows;
+    std::optional<SqliteConnection> reader;
+    if (const std::optional<QSqlDatabase> db = readingDatabase(reader)) {
+        QSqlQuery q(*db);
+        q.setForwardOnly(true);
+        if (q.prepare(QStringLiteral("SELECT %1, wrong FROM solved WHERE %2 BETWEEN ? AND ?")
+                          .arg(kKnownTime, dayOf(fileVersion(*db))))) {
+            q.addBindValue(first);
+            q.addBindValue(last);
+            if (q.exec())
+                while (q.next()) {
+                    const QVariant seconds = q.value(0);
+                    rows.push_back({first, 0, seconds.isNull() ? std::nan("") : seconds.toDouble(),
+                                    q.value(1).toInt()});
+                }
+        }
+        if (q.lastError().isValid()) {
+            readError_ = describeFailure(q.lastError());
+            rows.clear();
+        }
+    }
+    for (const SolvedRow& row : waitingRows())
+        if (row.day >= first && row.day <= last)
+            rows.push_back(row);
+    return spanFigures(rows, first, last);
 }
 
 bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>& visit) {
@@ -559,7 +807,7 @@ bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>&
         return readError_.isEmpty();
     QSqlQuery q(*db);
     q.setForwardOnly(true);
-    if (!q.exec(kSelectStored)) {
+    if (!q.exec(selectStored(fileVersion(*db)))) {
         readError_ = describeFailure(q.lastError());
         return false;
     }
@@ -570,6 +818,8 @@ bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>&
         const QVariant seconds = q.value(2);
         row.seconds = seconds.isNull() ? std::nullopt : std::optional(seconds.toDouble());
         row.wrong = q.value(3).toInt();
+        const QVariant offset = q.value(4);
+        row.utcOffset = offset.isNull() ? std::nullopt : std::optional(offset.toInt());
         visit(row);
     }
     if (q.lastError().isValid()) {

@@ -40,13 +40,14 @@ struct StoredRow {
     int recipe = 0;
     std::optional<double> seconds;
     int wrong = 0;
+    std::optional<int> utcOffset; // seconds east of UTC; none in rows written before it was kept
 };
 
 class HistoryStore {
 public:
     // The schema this program writes. Each later version upgrades older files
     // in place by adding to them; nothing is ever dropped.
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     enum class Mode {
         ReadWrite, // the program: creates, upgrades and records
@@ -126,6 +127,17 @@ public:
     // not write, the file is opened read-only for each read.
     std::vector<SolvedRow> readRows(qint64& after);
 
+    // What the Progress window shows of the whole history, read from the
+    // tallies SQLite keeps in a file of version 2 on (or else gathered from
+    // every row), with the rows that wait to be written counted after the
+    // stored ones. Empty, with the reason in readError(), when the database
+    // cannot be read.
+    HistoryFigures readFigures();
+    // The figures of the rows solved from day first to day last, waiting
+    // rows included; of no stored rows, with the reason in readError(), when
+    // they cannot be read.
+    SpanFigures readSpan(int first, int last);
+
     // Calls visit for every row as stored, oldest first. False, with the
     // reason in readError(), when the rows cannot be read.
     bool forEachStoredRow(const std::function<void(const StoredRow&)>& visit);
@@ -156,6 +168,8 @@ private:
     bool writeWaiting(Attempt attempt);
     std::optional<QSqlError> insertWaiting();
     std::optional<QSqlError> insertRow(const SolvedCube& cube);
+    // The rows after the row `after` in the open file db; see readRows.
+    std::vector<SolvedRow> readRowsFrom(const QSqlDatabase& db, qint64& after);
     void closeConnection();
     // Takes a failure in: sets the state from it and remembers its text.
     void takeFailure(const QSqlError& error);

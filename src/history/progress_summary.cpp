@@ -16,55 +16,36 @@ int wrongPicks(const SolvedRow& row) {
     return std::max(0, row.wrong);
 }
 
-struct DayTally {
-    int cubes = 0;
-    long long wrong = 0;
-    std::vector<double> seconds;
-};
-
-void summarizeDays(const std::vector<SolvedRow>& rows, ProgressSummary& summary) {
-    std::map<int, DayTally> days;
-    for (const SolvedRow& row : rows) {
-        if (row.day == 0)
-            continue;
-        DayTally& tally = days[row.day];
-        ++tally.cubes;
-        tally.wrong += wrongPicks(row);
-        tally.seconds.push_back(row.seconds);
-    }
-    summary.daysPractised = static_cast<int>(days.size());
-
-    std::vector<DayFigures> all;
-    all.reserve(days.size());
-    for (auto& [day, tally] : days)
-        all.push_back({day, tally.cubes, median(std::move(tally.seconds)),
-                       static_cast<double>(tally.wrong) / tally.cubes});
-    for (const DayFigures& d : all)
-        if (d.cubes >= kBestDayCubes && std::isfinite(d.medianSeconds) &&
-            (!summary.bestDay || d.medianSeconds < summary.bestDay->medianSeconds))
-            summary.bestDay = d;
-
-    const auto first = all.size() > kChartDays ? all.end() - kChartDays : all.begin();
-    summary.days.assign(first, all.end());
+template <class It> std::optional<DayFigures> bestDayOf(It first, It last) {
+    std::optional<DayFigures> best;
+    for (It d = first; d != last; ++d)
+        if (d->cubes >= kBestDayCubes && std::isfinite(d->medianSeconds) &&
+            (!best || d->medianSeconds < best->medianSeconds))
+            best = *d;
+    return best;
 }
 
-void summarizeRecipes(const std::vector<SolvedRow>& rows, ProgressSummary& summary) {
-    std::array<std::vector<const SolvedRow*>, kRecipeCount> byRecipe;
-    for (const SolvedRow& row : rows)
-        if (row.recipe >= 0 && row.recipe < kRecipeCount)
-            byRecipe[static_cast<std::size_t>(row.recipe)].push_back(&row);
+void summarizeDays(const HistoryFigures& history, ProgressSummary& summary) {
+    summary.allDays = history.days;
+    summary.daysPractised = static_cast<int>(history.days.size());
+    summary.bestDay = bestDayOf(history.days.begin(), history.days.end());
+    const auto first =
+        history.days.size() > kChartDays ? history.days.end() - kChartDays : history.days.begin();
+    summary.days.assign(first, history.days.end());
+}
 
-    for (std::size_t k = 0; k < byRecipe.size(); ++k) {
-        const std::vector<const SolvedRow*>& solves = byRecipe[k];
+void summarizeRecipes(const HistoryFigures& history, ProgressSummary& summary) {
+    for (std::size_t k = 0; k < summary.recipes.size(); ++k) {
+        const std::vector<SolvedRow>& solves = history.recentSolves[k];
         RecipeFigures& figures = summary.recipes[k];
-        figures.cubes = static_cast<int>(solves.size());
-        figures.recent = std::min(figures.cubes, kRecentSolves);
+        figures.cubes = history.recipeCubes[k];
+        figures.recent = static_cast<int>(solves.size());
         std::vector<double> seconds;
         long long wrong = 0;
-        for (auto it = solves.end() - figures.recent; it != solves.end(); ++it) {
-            wrong += wrongPicks(**it);
-            if (std::isfinite((*it)->seconds))
-                seconds.push_back((*it)->seconds);
+        for (const SolvedRow& solve : solves) {
+            wrong += wrongPicks(solve);
+            if (std::isfinite(solve.seconds))
+                seconds.push_back(solve.seconds);
         }
         figures.measured = static_cast<int>(seconds.size()) >= kMeasuredSolves;
         figures.medianSeconds = median(std::move(seconds));
@@ -90,7 +71,7 @@ void summarizeRecipes(const std::vector<SolvedRow>& rows, ProgressSummary& summa
         figures.weakest = figures.measured;
     }
 
-    if (rows.empty())
+    if (history.cubes == 0)
         return;
     double costliest = 0.0;
     for (const RecipeFigures& figures : summary.recipes)
@@ -109,6 +90,85 @@ void summarizeRecipes(const std::vector<SolvedRow>& rows, ProgressSummary& summa
 
 } // namespace
 
+HistoryFigures gatherFigures(const std::vector<SolvedRow>& rows) {
+    HistoryFigures history;
+    history.cubes = static_cast<int>(rows.size());
+    struct DayTally {
+        int cubes = 0;
+        long long wrong = 0;
+        std::vector<double> seconds;
+    };
+    std::map<int, DayTally> days;
+    for (const SolvedRow& row : rows) {
+        if (isRecipe(row.recipe)) {
+            const auto k = static_cast<std::size_t>(row.recipe);
+            ++history.recipeCubes[k];
+            std::vector<SolvedRow>& recent = history.recentSolves[k];
+            // Kept short as it goes: only the latest solves count.
+            if (recent.size() == 2 * static_cast<std::size_t>(kRecentSolves))
+                recent.erase(recent.begin(), recent.begin() + kRecentSolves);
+            recent.push_back(row);
+        }
+        if (row.day == 0)
+            continue;
+        DayTally& tally = days[row.day];
+        ++tally.cubes;
+        tally.wrong += wrongPicks(row);
+        tally.seconds.push_back(row.seconds);
+    }
+    for (std::vector<SolvedRow>& recent : history.recentSolves)
+        if (recent.size() > static_cast<std::size_t>(kRecentSolves))
+            recent.erase(recent.begin(), recent.end() - kRecentSolves);
+    history.days.reserve(days.size());
+    for (auto& [day, tally] : days)
+        history.days.push_back({day, tally.cubes, median(std::move(tally.seconds)),
+                                static_cast<double>(tally.wrong) / tally.cubes});
+    return history;
+}
+
+void addRows(HistoryFigures& figures, const std::vector<SolvedRow>& sameDays,
+             const std::vector<SolvedRow>& added) {
+    std::vector<SolvedRow> rows = sameDays;
+    rows.insert(rows.end(), added.begin(), added.end());
+    const HistoryFigures days = gatherFigures(rows);
+    for (const DayFigures& day : days.days) {
+        const auto at =
+            std::lower_bound(figures.days.begin(), figures.days.end(), day.day,
+                             [](const DayFigures& d, int number) { return d.day < number; });
+        if (at != figures.days.end() && at->day == day.day)
+            *at = day;
+        else
+            figures.days.insert(at, day);
+    }
+    figures.cubes += static_cast<int>(added.size());
+    for (const SolvedRow& row : added) {
+        if (!isRecipe(row.recipe))
+            continue;
+        const auto k = static_cast<std::size_t>(row.recipe);
+        ++figures.recipeCubes[k];
+        std::vector<SolvedRow>& recent = figures.recentSolves[k];
+        recent.push_back(row);
+        if (recent.size() > static_cast<std::size_t>(kRecentSolves))
+            recent.erase(recent.begin(), recent.end() - kRecentSolves);
+    }
+}
+
+SpanFigures spanFigures(const std::vector<SolvedRow>& rows, int first, int last) {
+    SpanFigures span{first, last, 0, kUnknown, kUnknown};
+    std::vector<double> seconds;
+    long long wrong = 0;
+    for (const SolvedRow& row : rows)
+        if (row.day >= first && row.day <= last && row.day != 0) {
+            ++span.cubes;
+            wrong += wrongPicks(row);
+            seconds.push_back(row.seconds);
+        }
+    span.medianSeconds = median(std::move(seconds));
+    if (span.cubes > 0)
+        span.mistakesPerCube = static_cast<double>(wrong) / span.cubes;
+    return span;
+}
+
 double median(std::vector<double> values) {
     std::erase_if(values, [](double v) { return !std::isfinite(v); });
     if (values.empty())
@@ -122,12 +182,63 @@ double median(std::vector<double> values) {
     return (below + *middle) / 2.0;
 }
 
-ProgressSummary summarizeProgress(const std::vector<SolvedRow>& rows) {
+std::optional<PracticePlan> practicePlan(const ProgressSummary& summary) {
+    if (!summary.practiceWeights)
+        return std::nullopt;
+    PracticePlan plan;
+    plan.weights = *summary.practiceWeights;
+    for (std::size_t k = 0; k < summary.recipes.size(); ++k) {
+        plan.weakest[k] = summary.recipes[k].weakest;
+        plan.unmeasured[k] = !summary.recipes[k].measured;
+    }
+    return plan;
+}
+
+RangeFigures rangeFigures(const ProgressSummary& summary, ChartRange range, int today,
+                          const SpanReader& span) {
+    RangeFigures figures;
+    const std::vector<DayFigures>& all = summary.allDays;
+    const int last = all.empty() ? today : std::max(today, all.back().day);
+    if (rangeDays(range) > 0) {
+        figures.firstDay = last - rangeDays(range) + 1;
+    } else if (!all.empty()) {
+        figures.firstDay = all.front().day;
+    } else {
+        return figures;
+    }
+    figures.lastDay = last;
+    const auto begin = std::lower_bound(all.begin(), all.end(), figures.firstDay,
+                                        [](const DayFigures& d, int day) { return d.day < day; });
+    figures.days.assign(begin, all.end());
+    figures.bestDay = bestDayOf(figures.days.begin(), figures.days.end());
+    if (figures.days.empty())
+        return figures;
+
+    const int firstPractised = figures.days.front().day;
+    const int lastPractised = figures.days.back().day;
+    figures.firstWeek = span(firstPractised, firstPractised + kWeekDays - 1);
+    if (lastPractised >= firstPractised + kWeekDays)
+        figures.lastWeek = span(std::max(lastPractised - kWeekDays + 1, firstPractised + kWeekDays),
+                                lastPractised);
+    return figures;
+}
+
+RangeFigures rangeFigures(const std::vector<SolvedRow>& rows, const ProgressSummary& summary,
+                          ChartRange range, int today) {
+    return rangeFigures(summary, range, today,
+                        [&rows](int first, int last) { return spanFigures(rows, first, last); });
+}
+
+ProgressSummary summarizeProgress(const HistoryFigures& history) {
     ProgressSummary summary;
-    summary.cubes = static_cast<int>(rows.size());
-    summarizeDays(rows, summary);
-    summarizeRecipes(rows, summary);
+    summary.cubes = history.cubes;
+    summarizeDays(history, summary);
+    summarizeRecipes(history, summary);
     return summary;
+}
+
+ProgressSummary summarizeProgress(const std::vector<SolvedRow>& rows) {
+    return summarizeProgress(gatherFigures(rows));
 }
 
 } // namespace vexlor

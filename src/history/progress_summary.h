@@ -5,8 +5,10 @@
 #pragma once
 
 #include "cube/recipe.h"
+#include "series/weighted_series.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -20,7 +22,8 @@ struct SolvedRow {
     int wrong = 0;      // wrong picks made before the correct one
 };
 
-// The days the chart covers: the latest days on which Cubes were solved.
+// How many of the latest practice days ProgressSummary::days lists. The
+// charts take their days from a calendar range instead (rangeFigures).
 inline constexpr int kChartDays = 30;
 // Per recipe, the figures are taken over its latest solves only, so that
 // they follow the user's progress rather than their first attempts.
@@ -50,7 +53,8 @@ struct RecipeFigures {
 };
 
 struct ProgressSummary {
-    std::vector<DayFigures> days; // the latest kChartDays practice days, oldest first
+    std::vector<DayFigures> allDays; // every practice day, oldest first
+    std::vector<DayFigures> days;    // the latest kChartDays practice days, oldest first
     std::array<RecipeFigures, kRecipeCount> recipes{};
     int cubes = 0;
     int daysPractised = 0;
@@ -62,8 +66,90 @@ struct ProgressSummary {
     std::optional<RecipeWeights> practiceWeights;
 };
 
+// What the history holds, in the form the summary takes it: per practice
+// day, and per recipe its count and latest solves. The history store reads
+// it from tallies SQLite keeps as rows are added; gatherFigures makes it
+// from the rows themselves.
+struct HistoryFigures {
+    int cubes = 0;                // every row, undated and unknown recipes included
+    std::vector<DayFigures> days; // every dated day with a solve, oldest first
+    std::array<int, kRecipeCount> recipeCubes{};
+    // Each recipe's latest kRecentSolves solves (at most), oldest first.
+    std::array<std::vector<SolvedRow>, kRecipeCount> recentSolves{};
+};
+
 // Rows in the order they were solved, oldest first.
+HistoryFigures gatherFigures(const std::vector<SolvedRow>& rows);
+// Adds rows solved after every row the figures hold, oldest first.
+// sameDays holds the rows already counted on the days the added rows fall
+// on, so that those days' medians are taken anew over all their rows.
+void addRows(HistoryFigures& figures, const std::vector<SolvedRow>& sameDays,
+             const std::vector<SolvedRow>& added);
+
+ProgressSummary summarizeProgress(const HistoryFigures& history);
+// The same as summarizeProgress(gatherFigures(rows)).
 ProgressSummary summarizeProgress(const std::vector<SolvedRow>& rows);
+
+// How "Practise weakest recipes" shares out its Cubes; none without any
+// history, where practice is a plain random series.
+std::optional<PracticePlan> practicePlan(const ProgressSummary& summary);
+
+// The stretches of time the charts offer, shortest first. Each but All
+// ends today; All begins on the first practice day.
+enum class ChartRange { Days30, Days90, Year, All };
+inline constexpr std::array<ChartRange, 4> kChartRanges = {ChartRange::Days30, ChartRange::Days90,
+                                                           ChartRange::Year, ChartRange::All};
+// The calendar days a range covers; 0 for All.
+constexpr int rangeDays(ChartRange range) {
+    switch (range) {
+    case ChartRange::Days30:
+        return 30;
+    case ChartRange::Days90:
+        return 90;
+    case ChartRange::Year:
+        return 365;
+    case ChartRange::All:
+        break;
+    }
+    return 0;
+}
+
+// The figures of a stretch of days taken over all its Cubes together.
+struct SpanFigures {
+    int firstDay = 0;
+    int lastDay = 0;
+    int cubes = 0;
+    double medianSeconds = 0; // not a finite number when no Cube of it has a time
+    double mistakesPerCube = 0;
+};
+
+// What the charts show of one range.
+struct RangeFigures {
+    int firstDay = 0;                  // the calendar days shown, both included; no days when
+    int lastDay = 0;                   // there is nothing to show
+    std::vector<DayFigures> days;      // the practice days among them, oldest first
+    std::optional<DayFigures> bestDay; // lowest median of those with kBestDayCubes Cubes
+    // The week from the first practice day of the range, and the week up to
+    // its last practice day. The last week is none while every practice
+    // day lies within the first week, and never overlaps it.
+    std::optional<SpanFigures> firstWeek;
+    std::optional<SpanFigures> lastWeek;
+};
+inline constexpr int kWeekDays = 7;
+
+// The figures of the rows solved from day first to day last, both included.
+SpanFigures spanFigures(const std::vector<SolvedRow>& rows, int first, int last);
+// The same, read from wherever the rows are.
+using SpanReader = std::function<SpanFigures(int first, int last)>;
+
+// The figures of range as of today (a day number), with its weeks read by
+// span. Days after today, from a clock that was set forward, stretch the
+// range to the last of them.
+RangeFigures rangeFigures(const ProgressSummary& summary, ChartRange range, int today,
+                          const SpanReader& span);
+// The same, with the weeks taken from the rows the summary was made of.
+RangeFigures rangeFigures(const std::vector<SolvedRow>& rows, const ProgressSummary& summary,
+                          ChartRange range, int today);
 
 // The median of the finite values; not a finite number when there are none.
 double median(std::vector<double> values);

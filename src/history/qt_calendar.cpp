@@ -21,6 +21,10 @@ QDate dateOfDayNumber(int day) {
     return qDate(dateOfDay(day));
 }
 
+int dayNumber(QDate date) {
+    return static_cast<int>(dateOfDayNumber(0).daysTo(date));
+}
+
 QDateTime localDateTime(DateTime t) {
     const DateAndTime at = calendarDateTime(t);
     return QDateTime(qDate(at.date), QTime::fromMSecsSinceStartOfDay(at.msecsSinceMidnight));

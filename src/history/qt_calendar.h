@@ -11,6 +11,8 @@ namespace vexlor {
 
 // The calendar date of a day number.
 QDate dateOfDayNumber(int day);
+// The day number of a calendar date.
+int dayNumber(QDate date);
 
 // The local date and time of a moment of the program's clock; not valid for
 // a value that names no day.

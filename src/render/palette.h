@@ -31,6 +31,8 @@ inline constexpr Color kWeakRecipeBackground = 0xFDECDE;
 inline constexpr Color kMutedChartTextColor = 0x6E6E6E;
 inline constexpr Color kNoticeColor = 0xAA2814; // the history cannot be kept
 inline constexpr Color kRuleTextColor = 0x5A5A5A;
+inline constexpr Color kCubeBarColor = 0xA8C4E4; // the line's blue, lighter
+inline constexpr Color kBestDayColor = 0x16803C;
 
 // Shading as a plain integer sum only works while no channel carries into
 // its neighbour; every colour it is applied to must leave room for it.

@@ -48,6 +48,56 @@ int drawRecipe(const RecipeWeights& weights, RandomSource& randomSource) {
     return kRecipeCount - 1;
 }
 
+std::vector<int> practiceRecipes(const PracticePlan& plan, int count, RandomSource& randomSource) {
+    // The weights of one share: its own recipes only, alike when none of
+    // them has a weight that counts.
+    const auto among = [&plan](const std::array<bool, kRecipeCount>& chosen, bool alike) {
+        RecipeWeights weights{};
+        bool weighed = false;
+        for (std::size_t k = 0; k < weights.size(); ++k)
+            if (chosen[k]) {
+                weights[k] = alike ? 1.0 : plan.weights[k];
+                weighed = weighed || counts(weights[k]);
+            }
+        if (!weighed)
+            for (std::size_t k = 0; k < weights.size(); ++k)
+                weights[k] = chosen[k] ? 1.0 : 0.0;
+        return weights;
+    };
+    const auto any = [](const std::array<bool, kRecipeCount>& chosen) {
+        return std::find(chosen.begin(), chosen.end(), true) != chosen.end();
+    };
+    count = std::max(count, 0);
+    const int weakest = any(plan.weakest) ? (count + 1) / 2 : 0;
+    const int unmeasured = any(plan.unmeasured) ? count / 4 : 0;
+
+    std::vector<int> recipes;
+    recipes.reserve(static_cast<std::size_t>(count));
+    const RecipeWeights weakWeights = among(plan.weakest, false);
+    const RecipeWeights unmeasuredWeights = among(plan.unmeasured, true);
+    for (int i = 0; i < count; ++i) {
+        const RecipeWeights& share = i < weakest                ? weakWeights
+                                     : i < weakest + unmeasured ? unmeasuredWeights
+                                                                : plan.weights;
+        recipes.push_back(drawRecipe(share, randomSource));
+    }
+    for (int i = count - 1; i > 0; --i)
+        std::swap(recipes[static_cast<std::size_t>(i)],
+                  recipes[static_cast<std::size_t>(randomSource.draw(i + 1))]);
+    return recipes;
+}
+
+void makeSeriesOfRecipes(SeriesStore& store, const std::vector<int>& recipes,
+                         RandomSource& randomSource) {
+    Series& current = store[SeriesId::Current];
+    current.clear();
+    for (int recipe : recipes) {
+        Cube& c = current.emplace_back();
+        makeNet(c, randomSource);
+        generateTaskOfRecipe(c, recipe, randomSource);
+    }
+}
+
 void makeWeightedSeries(SeriesStore& store, const RecipeWeights& weights,
                         RandomSource& randomSource) {
     Series& current = store[SeriesId::Current];

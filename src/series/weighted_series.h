@@ -6,6 +6,7 @@
 #include "series_store.h"
 
 #include <array>
+#include <vector>
 
 namespace vexlor {
 
@@ -19,5 +20,26 @@ int drawRecipe(const RecipeWeights& weights, RandomSource& randomSource);
 // The caller then resets the test.
 void makeWeightedSeries(SeriesStore& store, const RecipeWeights& weights,
                         RandomSource& randomSource);
+
+// How a practice series shares out its Cubes, so that it stays on the
+// recipes a user finds hardest: half of them (rounded up) from the recipes
+// marked weakest, drawn among those by weight; a quarter (rounded down) from
+// the recipes not yet measured, drawn among those alike; the rest from every
+// recipe by weight. A share whose recipes are none goes to the rest.
+struct PracticePlan {
+    RecipeWeights weights{};
+    std::array<bool, kRecipeCount> weakest{};
+    std::array<bool, kRecipeCount> unmeasured{};
+};
+
+// The recipe of each Cube of a practice series of count Cubes, drawn from
+// randomSource. The shares are shuffled together, so that the weakest
+// recipes do not come in one block.
+std::vector<int> practiceRecipes(const PracticePlan& plan, int count, RandomSource& randomSource);
+
+// Replaces Current by one freshly generated Cube of each recipe given, in
+// that order. The caller then resets the test.
+void makeSeriesOfRecipes(SeriesStore& store, const std::vector<int>& recipes,
+                         RandomSource& randomSource);
 
 } // namespace vexlor

@@ -5,9 +5,12 @@
 // series".
 #include "app/charts.h"
 #include "app/progress_window.h"
+#include "app/recipe_guide.h"
+#include "cube/topology.h"
 #include "file_util.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,6 +21,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 
@@ -253,6 +257,10 @@ private slots:
             QLabel* shown = progress->findChild<QLabel*>(QStringLiteral("notice"));
             QVERIFY(shown->isVisible());
             QVERIFY2(shown->text().contains(notice), qPrintable(shown->text()));
+            // The stored solve and the two that wait.
+            const QString totals = progress->findChild<QLabel*>(QStringLiteral("totals"))->text();
+            if (condition == QLatin1String("locked"))
+                QVERIFY2(totals.startsWith(QLatin1String("Cubes solved: 3 ")), qPrintable(totals));
             if (!damagedBytes.isEmpty()) {
                 QVERIFY(!history.setAsidePath().isEmpty());
                 QVERIFY(shown->text().contains(QDir::toNativeSeparators(history.setAsidePath())));
@@ -318,7 +326,9 @@ private slots:
         {
             const FullDisk full;
             HistoryStore store(path);
-            ProgressWindow progress(store, nullptr);
+            FakeClock clock;
+            RandomSource randomSource(1);
+            ProgressWindow progress(store, clock, randomSource, nullptr);
             progress.refresh();
             shownTotals = progress.findChild<QLabel*>(QStringLiteral("totals"))->text();
             shownNotice = progress.findChild<QLabel*>(QStringLiteral("notice"))->text();
@@ -392,9 +402,11 @@ private slots:
     }
 
     // "Practise weakest recipes" asks what "Create random series" asks and
-    // resets the test as it does, but makes the offered number of Cubes
-    // without asking for it; without any history it is "Create random
-    // series", number box and all. Once a series is made the window closes.
+    // resets the test as it does, but offers the practice count (30 at
+    // first) rather than the number of the last random series; a number
+    // outside 1-500 is refused and nothing more is asked. Without any
+    // history it is "Create random series", number box and all. Once a
+    // series is made the window closes.
     void practiseWeakestTakesTheCreatePath_data() {
         QTest::addColumn<bool>("withHistory");
         QTest::addColumn<QStringList>("answers");
@@ -402,12 +414,19 @@ private slots:
         QTest::addColumn<int>("current");
         QTest::addColumn<int>("skipped");
         const QString ask = QStringLiteral("ask: Delete the Current series and create a new one?");
+        const QString count =
+            QStringLiteral("input: Vexlor | Number of Cubes for the new series: | 30");
         const QString skipped = QStringLiteral("ask: Clear the Skipped series?");
-        QTest::newRow("with history")
-            << true << QStringList{"yes", "yes"} << QStringList{ask, skipped} << 12 << 0;
-        QTest::newRow("Skipped kept")
-            << true << QStringList{"yes", "no"} << QStringList{ask, skipped} << 12 << 1;
+        QTest::newRow("with history") << true << QStringList{"yes", "12", "yes"}
+                                      << QStringList{ask, count, skipped} << 12 << 0;
+        QTest::newRow("Skipped kept") << true << QStringList{"yes", "12", "no"}
+                                      << QStringList{ask, count, skipped} << 12 << 1;
         QTest::newRow("answered No") << true << QStringList{"no"} << QStringList{ask} << 11 << 1;
+        for (const char* wrong : {"0", "501", "abc"})
+            QTest::newRow(wrong) << true << QStringList{"yes", wrong}
+                                 << QStringList{ask, count,
+                                                "error: Wrong number of Cubes (max. 500)."}
+                                 << 11 << 1;
         QTest::newRow("no history")
             << false << QStringList{"yes", "7", "yes"}
             << QStringList{ask, "input: Vexlor | Number of Cubes for the new series: | 12", skipped}
@@ -448,10 +467,222 @@ private slots:
         QVERIFY(!w.dialogs.hasPending());
         QCOMPARE(w.count(SeriesId::Current), current);
         QCOMPARE(w.count(SeriesId::Skipped), skipped);
-        const bool made = answers.front() == QLatin1String("yes");
+        const bool made = boxes.last() == QLatin1String("ask: Clear the Skipped series?");
         QCOMPARE(progress->isVisible(), !made);
         QCOMPARE(w.phase(), SessionPhase::Stopped);
         QCOMPARE(w.state.mistakes, made ? 0 : 1);
+    }
+
+    // The day axis is a calendar: each day takes the same room, practised
+    // or not, and the line breaks across more than a week without practice.
+    // Its labels are the finest steps that stand apart inside the chart, and
+    // where the days cross into another year, the first label and the first
+    // of each later year carry the year.
+    void calendarAxis_data() {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<QList<int>>("practised"); // days after first
+        QTest::addColumn<int>("runs");             // of the line
+        QTest::newRow("a year change and a gap")
+            << QDate(2024, 12, 20) << QDate(2025, 1, 10)
+            << QStringList{"20 Dec 2024", "27 Dec", "3 Jan 2025", "10 Jan"} << QList<int>{0, 1, 12}
+            << 2;
+        QTest::newRow("within one year")
+            << QDate(2025, 11, 10) << QDate(2025, 12, 9)
+            << QStringList{"11 Nov", "18 Nov", "25 Nov", "2 Dec", "9 Dec"} << QList<int>{0, 2, 9}
+            << 1;
+        QTest::newRow("three years")
+            << QDate(2023, 3, 1) << QDate(2025, 12, 9)
+            << QStringList{"Jul 2023", "Jan 2024", "Jul", "Jan 2025", "Jul"}
+            << QList<int>{0, 400, 401} << 2;
+    }
+    void calendarAxis() {
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(QStringList, labels);
+        QFETCH(QList<int>, practised);
+        QFETCH(int, runs);
+        const int firstDay = dayNumber(first), lastDay = dayNumber(last);
+        QStringList shown;
+        for (const CalendarTick& tick :
+             calendarTicks(firstDay, lastDay, 440, [](const QString& t) { return 7.0 * t.size(); }))
+            shown << tick.label;
+        QCOMPARE(shown, labels);
+
+        DayChart chart(QStringLiteral("t"), QString(), 1, nullptr);
+        chart.resize(480, 300);
+        std::vector<DayChart::Point> points;
+        for (int d : practised)
+            points.push_back({firstDay + d, 5.0, 1});
+        chart.setDays(firstDay, lastDay, points);
+        const double dayWidth = chart.pointPosition(1).x() - chart.pointPosition(0).x();
+        QVERIFY2(std::abs(chart.pointPosition(2).x() - chart.pointPosition(0).x() -
+                          practised[2] * dayWidth / practised[1]) < 0.01,
+                 "the days are not spaced as the calendar spaces them");
+        QCOMPARE(static_cast<int>(chart.lineRuns().size()), runs);
+    }
+
+    // The charts are charts to a screen reader, and tell it their numbers
+    // in plain English ("1 Cube", "1 practice day"); the weakest recipes
+    // are listed so that a name with a comma stays one name. The time
+    // chart marks the best day of its days (one of at least 5 Cubes) with
+    // that rule beside it.
+    void chartsTellTheirNumbers_data() {
+        QTest::addColumn<bool>("spread"); // over four days, none of 5 Cubes
+        QTest::addColumn<QString>("days");
+        QTest::newRow("one day") << false << "1 practice day";
+        QTest::newRow("four short days") << true << "4 practice days";
+    }
+    void chartsTellTheirNumbers() {
+        QFETCH(bool, spread);
+        QFETCH(QString, days);
+        QTemporaryDir dir;
+        HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+        const QDateTime day(QDate(2025, 12, 8), QTime(18, 0));
+        history.record({day, 0, 9.0, 0});
+        for (int i = 0; i < 9; ++i)
+            history.record({day.addDays(spread ? -1 - i % 3 : 0), 2 + 2 * (i / 3), 5.0, 0});
+        WindowFixture w(&history);
+        QTest::keyClick(w.form.get(), Qt::Key_F2);
+        ProgressWindow* progress = w.form->progressWindow();
+        const auto* times = progress->findChild<DayChart*>(QStringLiteral("timeChart"));
+        const auto* recipes = progress->findChild<RecipeChart*>(QStringLiteral("recipeChart"));
+        for (QWidget* chart : progress->findChildren<QWidget*>())
+            if (qobject_cast<DayChart*>(chart) || qobject_cast<RecipeChart*>(chart))
+                QCOMPARE(QAccessible::queryAccessibleInterface(chart)->role(), QAccessible::Chart);
+        const QString timeText = times->accessibleDescription();
+        QVERIFY2(timeText.contains(days + ':'), qPrintable(timeText));
+        const QString recipeText = recipes->accessibleDescription();
+        QVERIFY2(recipeText.contains(QLatin1String("Which third face: 1 Cube, median 9.0 s")),
+                 qPrintable(recipeText));
+        QVERIFY2(recipeText.contains(QLatin1String("Symmetric symbols, repeated; ")),
+                 qPrintable(recipeText));
+        QCOMPARE(times->markedDay().has_value(), !spread);
+        if (times->markedDay())
+            QVERIFY(timeText.contains(QLatin1String("best day (at least 5 Cubes)")));
+    }
+
+    // A click on a recipe's row, or Enter on the row chosen with the arrow
+    // keys, opens its guide: the name, what its wrong answers vary, and the
+    // user's own figures. "Practise this recipe" asks the practice count
+    // and makes a series of that recipe only.
+    void guideOpensFromTheTable_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("a click") << false;
+        QTest::newRow("arrow keys and Enter") << true;
+    }
+    void guideOpensFromTheTable() {
+        QFETCH(bool, byKey);
+        QTemporaryDir dir;
+        HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+        for (int i = 0; i < 4; ++i)
+            history.record({QDateTime(QDate(2025, 12, 8), QTime(18, 0)), 2, 7.0, 0});
+        WindowFixture w(&history);
+        QTest::keyClick(w.form.get(), Qt::Key_F2);
+        ProgressWindow* progress = w.form->progressWindow();
+        auto* recipes = progress->findChild<RecipeChart*>(QStringLiteral("recipeChart"));
+        if (byKey) {
+            recipes->setFocus();
+            QTest::keyClick(recipes, Qt::Key_Down);
+            QTest::keyClick(recipes, Qt::Key_Down);
+            QTest::keyClick(recipes, Qt::Key_Return);
+        } else {
+            // The heading and the 15 rows share the height evenly; the third
+            // row is the fourth line.
+            const int line = (recipes->sizeHint().height() - 12) / (kRecipeCount + 1);
+            QTest::mouseClick(recipes, Qt::LeftButton, {}, QPoint(20, 6 + line * 7 / 2));
+        }
+        RecipeGuide* guide = progress->guide();
+        QVERIFY(guide != nullptr && guide->isVisible());
+        QCOMPARE(guide->findChild<QLabel*>(QStringLiteral("recipeName"))->text(),
+                 QStringLiteral("Symmetric symbols, repeated"));
+        QVERIFY(guide->findChild<QLabel*>(QStringLiteral("recipeDescription"))
+                    ->text()
+                    .startsWith(QLatin1String("Symmetric symbols, some repeated;")));
+        QVERIFY(guide->findChild<QLabel*>(QStringLiteral("recipeFigures"))
+                    ->text()
+                    .startsWith(QLatin1String("You have solved 4 Cubes of this recipe.")));
+
+        w.dialogs.queueYes();
+        w.dialogs.queueText(QStringLiteral("9"));
+        QTest::mouseClick(guide->findChild<QPushButton*>(QStringLiteral("practiseRecipe")),
+                          Qt::LeftButton);
+        QCOMPARE(w.dialogs.log.last(),
+                 QStringLiteral("input: Vexlor | Number of Cubes for the new series: | 30"));
+        QCOMPARE(w.count(SeriesId::Current), 9);
+        for (const Cube& c : w.store[SeriesId::Current])
+            QCOMPARE(int(c.recipe), 2);
+        QVERIFY(!guide->isVisible() && !progress->isVisible());
+    }
+
+    // The guide's example is a Cube of its recipe, shown solved, with
+    // exactly one answer that can be folded from the net; the wrong answer
+    // beside it differs from the correct one in at least one face.
+    void guideExample_data() {
+        QTest::addColumn<int>("recipe");
+        for (int k = 0; k < kRecipeCount; ++k)
+            QTest::newRow(kRecipeNames[static_cast<std::size_t>(k)].data()) << k;
+    }
+    void guideExample() {
+        QFETCH(int, recipe);
+        RandomSource randomSource(20'251'209 + recipe);
+        for (int i = 0; i < 20; ++i) {
+            const Cube c = makeExampleCube(recipe, randomSource);
+            QCOMPARE(int(c.recipe), recipe);
+            QVERIFY(isSolved(c));
+            int foldable = 0;
+            std::int8_t faces[kVisibleFaces];
+            for (int a = 0; a < kAnswers; ++a)
+                foldable += answerShowsCube(c, a, faces) ? 1 : 0;
+            QCOMPARE(foldable, 1);
+            QVERIFY(answerShowsCube(c, c.correctAnswer, faces));
+            const int wrong = exampleWrongAnswer(c);
+            QVERIFY(wrong >= 0 && wrong != c.correctAnswer);
+            const auto differ = facesDiffering(c, wrong);
+            QVERIFY(std::count(differ.begin(), differ.end(), true) >= 1);
+        }
+    }
+
+    // The charts open on 30 days; the range chosen and the number of Cubes
+    // given for practice are offered again, in this run and the next.
+    void choicesAreRemembered_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("range");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("all, 12") << "rangeAll" << int(ChartRange::All) << "12";
+        QTest::newRow("a year, 500") << "rangeYear" << int(ChartRange::Year) << "500";
+        QTest::newRow("90 days, 1") << "range90" << int(ChartRange::Days90) << "1";
+    }
+    void choicesAreRemembered() {
+        QFETCH(QString, button);
+        QFETCH(int, range);
+        QFETCH(QString, count);
+        QTemporaryDir dir;
+        HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+        history.record({QDateTime(QDate(2025, 12, 8), QTime(18, 0)), 2, 7.0, 0});
+        const QString file = dir.filePath(QStringLiteral("Vexlor.conf"));
+        for (int run = 0; run < 2; ++run) {
+            QSettings settings(file, QSettings::IniFormat);
+            WindowFixture w(&history, &settings);
+            for (int again = 0; again < 2; ++again) {
+                QTest::keyClick(w.form.get(), Qt::Key_F2);
+                ProgressWindow* progress = w.form->progressWindow();
+                const bool chosen = run > 0 || again > 0;
+                QCOMPARE(int(progress->range()), chosen ? range : int(ChartRange::Days30));
+                QVERIFY(
+                    progress->findChild<QPushButton*>(chosen ? button : "range30")->isChecked());
+                QTest::mouseClick(progress->findChild<QPushButton*>(button), Qt::LeftButton);
+                w.dialogs.queueYes();
+                w.dialogs.queueText(count);
+                QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("practise")),
+                                  Qt::LeftButton);
+                QCOMPARE(w.dialogs.log.at(w.dialogs.log.size() - 1),
+                         QStringLiteral("input: Vexlor | Number of Cubes for the new series: | ") +
+                             (chosen ? count : QStringLiteral("30")));
+                QCOMPARE(w.count(SeriesId::Current), count.toInt());
+            }
+        }
     }
 
     // A chart's value axis reaches the largest value in at most the given

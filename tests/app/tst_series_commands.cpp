@@ -92,7 +92,7 @@ private slots:
             QCOMPARE(w.dialogs.log.size(), 3);
             QCOMPARE(w.dialogs.log[1],
                      QStringLiteral("input: Vexlor | Number of Cubes for the new series: | 30"));
-            QCOMPARE(w.dialogs.log[2], QStringLiteral("error: Wrong number of cubes (max. 500)."));
+            QCOMPARE(w.dialogs.log[2], QStringLiteral("error: Wrong number of Cubes (max. 500)."));
             QCOMPARE(w.count(SeriesId::Current), 30);
             QCOMPARE(w.store.seriesSize, 30);
         }

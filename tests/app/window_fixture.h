@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -23,15 +25,26 @@ struct WindowFixture {
     ScriptedDialogs dialogs;
     vexlor::SeriesStore store;
     vexlor::SessionState state;
+    QTemporaryDir settingsFolder;
+    std::unique_ptr<QSettings> ownSettings;
     std::unique_ptr<vexlor::MainWindow> form;
 
     // Without a history of its own the window keeps one in the test's data
-    // folder. Without a seed it draws as the program does, seeded now.
+    // folder; without settings, fresh ones of its own. Without a seed it
+    // draws as the program does, seeded now.
     explicit WindowFixture(vexlor::HistoryStore* history = nullptr,
                            std::int64_t seed = vexlor::RandomSource::secondsNow())
+        : WindowFixture(history, nullptr, seed) {}
+    WindowFixture(vexlor::HistoryStore* history, QSettings* settings,
+                  std::int64_t seed = vexlor::RandomSource::secondsNow())
         : randomSource(seed) {
-        form = std::make_unique<vexlor::MainWindow>(
-            vexlor::MainWindow::Services{&dialogs, &store, &state, history, &clock, &randomSource});
+        if (settings == nullptr) {
+            ownSettings = std::make_unique<QSettings>(
+                settingsFolder.filePath(QStringLiteral("Vexlor.conf")), QSettings::IniFormat);
+            settings = ownSettings.get();
+        }
+        form = std::make_unique<vexlor::MainWindow>(vexlor::MainWindow::Services{
+            &dialogs, &store, &state, history, &clock, &randomSource, settings});
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qWarning("window not exposed");

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <numeric>
 
 using namespace vexlor;
 
@@ -49,6 +50,39 @@ struct Peek {
 
 SolvedCube solvedAt(const char* at, int kind, double seconds, int wrong) {
     return {QDateTime::fromString(QString::fromLatin1(at), Qt::ISODate), kind, seconds, wrong};
+}
+
+bool same(double a, double b) {
+    return (std::isnan(a) && std::isnan(b)) || std::abs(a - b) < 1e-9;
+}
+
+void compareFigures(const HistoryFigures& read, const HistoryFigures& fromRows) {
+    QCOMPARE(read.cubes, fromRows.cubes);
+    QCOMPARE(read.days.size(), fromRows.days.size());
+    for (std::size_t i = 0; i < read.days.size(); ++i) {
+        QCOMPARE(read.days[i].day, fromRows.days[i].day);
+        QCOMPARE(read.days[i].cubes, fromRows.days[i].cubes);
+        QVERIFY2(same(read.days[i].medianSeconds, fromRows.days[i].medianSeconds),
+                 qPrintable(QStringLiteral("day %1: median %2, not %3")
+                                .arg(read.days[i].day)
+                                .arg(read.days[i].medianSeconds)
+                                .arg(fromRows.days[i].medianSeconds)));
+        QVERIFY(same(read.days[i].mistakesPerCube, fromRows.days[i].mistakesPerCube));
+    }
+    QCOMPARE(read.recipeCubes, fromRows.recipeCubes);
+    for (std::size_t k = 0; k < read.recentSolves.size(); ++k) {
+        QCOMPARE(read.recentSolves[k].size(), fromRows.recentSolves[k].size());
+        for (std::size_t i = 0; i < read.recentSolves[k].size(); ++i) {
+            QVERIFY(same(read.recentSolves[k][i].seconds, fromRows.recentSolves[k][i].seconds));
+            QCOMPARE(read.recentSolves[k][i].wrong, fromRows.recentSolves[k][i].wrong);
+        }
+    }
+}
+
+// The figures read from the tallies SQLite keeps are those of the rows.
+void compareWithRows(HistoryStore& store) {
+    qint64 after = 0;
+    compareFigures(store.readFigures(), gatherFigures(store.readRows(after)));
 }
 
 // The seconds of every stored row, in the order of the file.
@@ -117,10 +151,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("history.sqlite"));
         const int solves = 1 + lockedSolves + (solveAfter ? 1 : 0);
-        const auto solve = [](int i) {
-            return SolvedCube{QDateTime(QDate(2025, 12, 9), QTime(12, 0).addSecs(i)), i, i + 1.0,
-                              0};
-        };
+        const auto solve = [](int i) { return solvedAt("2025-12-09T12:00:00", i, i + 1.0, 0); };
         {
             HistoryStore store(path);
             QVERIFY(store.record(solve(0)));
@@ -133,15 +164,20 @@ private slots:
                 QVERIFY2(waited.elapsed() < 1000, "a solve waited long on the lock");
             }
             QCOMPARE(store.waitingCount(), lockedSolves);
+            // The figures count the waiting solves after the stored one.
+            std::vector<SolvedRow> all;
+            for (int i = 0; i <= lockedSolves; ++i)
+                all.push_back({46'000, i, solve(i).seconds, 0});
+            compareFigures(store.readFigures(), gatherFigures(all));
+            QCOMPARE(store.readSpan(46'000, 46'000).cubes, 1 + lockedSolves);
             QVERIFY2(store.notice().contains(QLatin1String("in use by another program")),
                      qPrintable(store.notice()));
             QVERIFY(other.exec(QStringLiteral("COMMIT")));
             if (solveAfter)
                 QVERIFY(store.record(solve(solves - 1)));
         }
-        std::vector<double> expected;
-        for (int i = 0; i < solves; ++i)
-            expected.push_back(solve(i).seconds);
+        std::vector<double> expected(solves);
+        std::iota(expected.begin(), expected.end(), 1.0);
         QCOMPARE(storedSeconds(path), expected);
     }
 
@@ -150,31 +186,45 @@ private slots:
     // notice counts those saved and those lost (not known when the table's
     // last page is the broken one).
     void salvageKeepsTheReadablePages_data() {
-        QTest::addColumn<int>("page");   // of the file, from 1; 0: the last
-        QTest::addColumn<int>("offset"); // of the 16 broken bytes in the page
+        QTest::addColumn<QString>("leaf"); // of the table's pages of rows: first, middle, last
+        QTest::addColumn<int>("offset");   // of the 16 broken bytes in the page
         QTest::addColumn<bool>("lostKnown");
-        QTest::newRow("a page in the middle") << 11 << 0 << true;
-        QTest::newRow("cells that read as garbage") << 11 << 1984 << true;
-        QTest::newRow("the first page of rows") << 3 << 0 << true;
-        QTest::newRow("the last page") << 0 << 0 << false;
+        QTest::newRow("a page in the middle") << "middle" << 0 << true;
+        QTest::newRow("cells that read as garbage") << "middle" << 1984 << true;
+        QTest::newRow("the first page of rows") << "first" << 0 << true;
+        QTest::newRow("the last page") << "last" << 0 << false;
     }
     void salvageKeepsTheReadablePages() {
-        QFETCH(int, page);
+        QFETCH(QString, leaf);
         QFETCH(int, offset);
         QFETCH(bool, lostKnown);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("history.sqlite"));
         { HistoryStore create(path); }
+        QStringList leaves;
         {
             Peek fill(path);
             QVERIFY(fill.exec(QStringLiteral(
                 "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
-                " INSERT INTO solved (at, kind, seconds, wrong)"
-                " SELECT '2025-12-01T09:00:00', i % 15, i, 0 FROM n")));
+                " INSERT INTO solved (at, kind, seconds, wrong, utc_offset)"
+                " SELECT date('2025-12-01', '+' || (i / 100) || ' days') || 'T09:00:00',"
+                " i % 15, i, 0, 3600 FROM n")));
+            // The table's pages of rows in the order of their ids; the
+            // indexes' and tallies' pages lie between them.
+            leaves = fill.value(QStringLiteral("SELECT group_concat(pageno) FROM (SELECT pageno"
+                                               " FROM dbstat WHERE name = 'solved' AND"
+                                               " pagetype = 'leaf' ORDER BY path)"))
+                         .toString()
+                         .split(QLatin1Char(','));
         }
+        QVERIFY(leaves.size() > 4);
+        const int page = (leaf == QLatin1String("first")    ? leaves.front()
+                          : leaf == QLatin1String("middle") ? leaves[leaves.size() / 2]
+                                                            : leaves.back())
+                             .toInt();
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.seek((page == 0 ? file.size() / 4096 - 1 : page - 1) * 4096 + offset));
+        QVERIFY(file.seek((page - 1) * 4096 + offset));
         file.write(QByteArray(16, '\x7f')); // no page starts so
         file.close();
         const QByteArray damaged = readAll(path);
@@ -193,6 +243,18 @@ private slots:
                 .arg(salvage.saved)
                 .arg(lostKnown ? QString::number(*salvage.lost)
                                : QStringLiteral("an unknown number"))));
+        // Copied into the schema of this version: the offset kept, the days
+        // and the tallies made anew.
+        compareWithRows(store);
+        std::vector<StoredRow> stored;
+        QVERIFY(store.forEachStoredRow([&stored](const StoredRow& r) { stored.push_back(r); }));
+        qint64 after = 0;
+        const std::vector<SolvedRow> rows = store.readRows(after);
+        QCOMPARE(rows.size(), stored.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            QCOMPARE(stored[i].utcOffset, std::optional(3600));
+            QCOMPARE(rows[i].day, dayNumber(QDate::fromString(stored[i].at.left(10), Qt::ISODate)));
+        }
         const std::vector<double> seconds = storedSeconds(path);
         QCOMPARE(static_cast<int>(seconds.size()), salvage.saved);
         QVERIFY(std::adjacent_find(seconds.begin(), seconds.end(), std::greater_equal<>()) ==
@@ -230,6 +292,108 @@ private slots:
         Peek peek(path);
         QCOMPARE(peek.value(QStringLiteral("SELECT count(*) FROM solved")).toInt(), 4);
         QCOMPARE(peek.value(QStringLiteral("PRAGMA user_version")).toInt(), version);
+    }
+
+    // A file of version 1 (no day, no offset) is upgraded in place to
+    // version 2: every row stays as it was, gains its day number, and is
+    // read back on its day; rows from then on carry their offset from UTC.
+    // A store that only reads leaves the file at version 1 and reads it as
+    // it is.
+    void upgradeFromVersion1KeepsEveryRow_data() {
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<int>("day"); // as read back
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("a local time") << "2025-12-09T12:34:56" << 46'000 << false;
+        QTest::newRow("New Year's Eve") << "2024-12-31T23:59:59" << 45'657 << false;
+        QTest::newRow("text that is no date") << "yesterday" << 0 << false;
+        QTest::newRow("read only") << "2025-12-09T12:34:56" << 46'000 << true;
+    }
+    void upgradeFromVersion1KeepsEveryRow() {
+        QFETCH(QString, at);
+        QFETCH(int, day);
+        QFETCH(bool, readOnly);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        {
+            Peek peek(path);
+            QVERIFY(peek.exec(QStringLiteral(
+                "CREATE TABLE solved (id INTEGER PRIMARY KEY, at TEXT NOT NULL, kind INTEGER NOT "
+                "NULL, seconds REAL, wrong INTEGER NOT NULL)")));
+            QVERIFY(peek.exec(QStringLiteral("PRAGMA user_version = 1")));
+            for (int i = 0; i < 3; ++i)
+                QVERIFY(peek.exec(QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong) "
+                                                 "VALUES ('%1', %2, 4.5, 1)")
+                                      .arg(at)
+                                      .arg(i)));
+        }
+        HistoryStore store(path,
+                           readOnly ? HistoryStore::Mode::ReadOnly : HistoryStore::Mode::ReadWrite);
+        QCOMPARE(store.isRecording(), !readOnly);
+        qint64 after = 0;
+        const std::vector<SolvedRow> rows = store.readRows(after);
+        QCOMPARE(rows.size(), std::size_t{3});
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(rows[i].day, day);
+            QCOMPARE(rows[i].recipe, i);
+            QCOMPARE(rows[i].seconds, 4.5);
+            QCOMPARE(rows[i].wrong, 1);
+        }
+        std::vector<StoredRow> stored;
+        QVERIFY(store.forEachStoredRow([&stored](const StoredRow& r) { stored.push_back(r); }));
+        QCOMPARE(stored.size(), std::size_t{3});
+        QCOMPARE(stored[0].at, at);
+        QVERIFY(!stored[0].utcOffset.has_value());
+        if (!readOnly) {
+            const SolvedCube cube = solvedAt("2025-12-10T08:00:00", 5, 2, 0);
+            QVERIFY(store.record(cube));
+            QVERIFY(store.forEachStoredRow([&stored](const StoredRow& r) { stored.push_back(r); }));
+            QCOMPARE(stored.back().utcOffset, std::optional(cube.at.offsetFromUtc()));
+            QCOMPARE(store.readRows(after).front().day, 46'001);
+        }
+        compareWithRows(store);
+        Peek peek(path);
+        QCOMPARE(peek.value(QStringLiteral("PRAGMA user_version")).toInt(), readOnly ? 1 : 2);
+        if (!readOnly) // kept as a number, so that reading converts no text
+            QCOMPARE(peek.value(QStringLiteral("SELECT day FROM solved WHERE id = 1")).toInt(),
+                     day);
+        QCOMPARE(peek.value(QStringLiteral("SELECT count(*) FROM solved")).toInt(),
+                 readOnly ? 3 : 4);
+    }
+
+    // The Progress window reads tallies SQLite keeps per day and per recipe
+    // rather than every row; they always agree with the rows: medians of odd
+    // and even counts, unknown times, negative wrong picks, undated rows,
+    // rows written without a day (by an older Vexlor) and rows removed.
+    void talliesFollowTheRows_data() {
+        QTest::addColumn<QStringList>("changes"); // SQL run on the file after the store's rows
+        QTest::newRow("only the store's rows") << QStringList{};
+        QTest::newRow("an older Vexlor's rows")
+            << QStringList{"INSERT INTO solved (at, kind, seconds, wrong) VALUES "
+                           "('2025-12-09T20:00:00', 3, 1.25, 0), ('2025-12-11T20:00:00', 3, 9, 1)"};
+        QTest::newRow("odd values")
+            << QStringList{"INSERT INTO solved (at, kind, seconds, wrong) VALUES ('garbage', 2, 4, "
+                           "1), ('2025-12-09T21:00:00', 17, NULL, -3), ('2025-12-09T22:00:00', "
+                           "0, 1e999, 2)"};
+        QTest::newRow("rows removed") << QStringList{"DELETE FROM solved WHERE id % 3 = 0",
+                                                     "DELETE FROM solved WHERE kind = 1"};
+    }
+    void talliesFollowTheRows() {
+        QFETCH(QStringList, changes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        HistoryStore store(path);
+        for (int i = 0; i < 120; ++i) {
+            const QString at = QStringLiteral("2025-12-%1T12:00:00").arg(10 + i % 4);
+            QVERIFY(store.record({QDateTime::fromString(at, Qt::ISODate), i % 5,
+                                  i % 7 == 0 ? std::nan("") : 0.5 * ((i * 37) % 23), i % 3}));
+        }
+        {
+            Peek peek(path);
+            for (const QString& change : changes)
+                QVERIFY2(peek.exec(change), qPrintable(change));
+        }
+        compareWithRows(store);
+        QVERIFY(store.readError().isEmpty());
     }
 };
 

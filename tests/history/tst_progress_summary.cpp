@@ -7,6 +7,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -234,6 +235,103 @@ private slots:
         }
         QVERIFY2(rarestWeak > 2 * commonestOther,
                  qPrintable(QStringLiteral("%1 vs %2").arg(rarestWeak).arg(commonestOther)));
+    }
+
+    // A 500-Cube practice series takes at least half its Cubes from the
+    // recipes marked weakest and a quarter from those marked "few" or never
+    // tried; the rest comes from every recipe by weight, so each share lies
+    // within four standard deviations of its fixed part plus its expected
+    // part of the rest (fixed seed).
+    void practiceShares_data() {
+        QTest::addColumn<Rows>("rows");
+        Rows mixed;
+        for (int k = 0; k < 10; ++k)
+            add(mixed, 5, k, 5.0);
+        add(mixed, 5, 10, 20.0);
+        add(mixed, 5, 11, 15.0);
+        add(mixed, 5, 12, 12.0);
+        add(mixed, 2, 13, 1.0); // few; 14 never tried
+        QTest::newRow("few and untried") << mixed;
+        Rows measured = mixed;
+        add(measured, 3, 13, 5.0);
+        add(measured, 5, 14, 5.0);
+        QTest::newRow("all measured") << measured;
+    }
+    void practiceShares() {
+        QFETCH(Rows, rows);
+        const auto plan = practicePlan(summarizeProgress(rows));
+        QVERIFY(plan.has_value());
+        RandomSource randomSource(20'251'209);
+        constexpr int kCount = 500;
+        const std::vector<int> recipes = practiceRecipes(*plan, kCount, randomSource);
+        SeriesStore store;
+        makeSeriesOfRecipes(store, recipes, randomSource);
+        QCOMPARE(store.count(SeriesId::Current), kCount);
+
+        const auto inGroup = [](const std::array<bool, kRecipeCount>& group, int k) {
+            return isRecipe(k) && group[static_cast<std::size_t>(k)];
+        };
+        const bool anyUnmeasured = std::find(plan->unmeasured.begin(), plan->unmeasured.end(),
+                                             true) != plan->unmeasured.end();
+        const int rest = kCount - kCount / 2 - (anyUnmeasured ? kCount / 4 : 0);
+        double total = 0;
+        for (double w : plan->weights)
+            total += w;
+        for (const auto* group : {&plan->weakest, &plan->unmeasured}) {
+            const int fixed = group == &plan->weakest ? kCount / 2 : kCount / 4;
+            double p = 0;
+            for (int k = 0; k < kRecipeCount; ++k)
+                if (inGroup(*group, k))
+                    p += plan->weights[static_cast<std::size_t>(k)] / total;
+            int n = 0;
+            for (const Cube& c : store[SeriesId::Current])
+                n += inGroup(*group, c.recipe) ? 1 : 0;
+            const double expected = (p > 0 ? fixed : 0) + rest * p;
+            const double sd = std::sqrt(rest * p * (1 - p));
+            QVERIFY2(n >= (p > 0 ? fixed : 0) && std::abs(n - expected) <= 4 * sd + 1e-9,
+                     qPrintable(QStringLiteral("%1 of %2 Cubes, %3 expected")
+                                    .arg(n)
+                                    .arg(kCount)
+                                    .arg(expected)));
+        }
+    }
+
+    // The charts span the calendar days of their range up to today (All:
+    // from the first practice day), later days included; they compare the
+    // week from the first practice day in the range with the week up to
+    // the last, which never overlaps it, and mark the best day in range.
+    void rangeFigures_data() {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<QList<int>>("practised"); // days from today, one Cube each
+        QTest::addColumn<QList<int>>("expected");  // first, last, days, first and last week's Cubes
+        const QList<int> days{-40, -20, -19, -5};
+        QTest::newRow("30 days") << int(ChartRange::Days30) << days << QList<int>{-29, 0, 3, 2, 1};
+        QTest::newRow("all") << int(ChartRange::All) << days << QList<int>{-40, 0, 4, 1, 1};
+        QTest::newRow("one week") << int(ChartRange::Days90) << QList<int>{-9, -3}
+                                  << QList<int>{-89, 0, 2, 2, 0};
+        QTest::newRow("a clock set forward")
+            << int(ChartRange::Days30) << QList<int>{-3, 2} << QList<int>{-27, 2, 2, 2, 0};
+    }
+    void rangeFigures() {
+        QFETCH(int, range);
+        QFETCH(QList<int>, practised);
+        QFETCH(QList<int>, expected);
+        Rows rows;
+        for (int d : practised)
+            add(rows, 5, 0, 10.0 + d, 0, kDay + d);
+        const ProgressSummary s = summarizeProgress(rows);
+        const RangeFigures r = vexlor::rangeFigures(rows, s, static_cast<ChartRange>(range), kDay);
+        QCOMPARE(r.firstDay, kDay + expected[0]);
+        QCOMPARE(r.lastDay, kDay + expected[1]);
+        QCOMPARE(static_cast<int>(r.days.size()), expected[2]);
+        QVERIFY(r.firstWeek.has_value());
+        QCOMPARE(r.firstWeek->cubes, 5 * expected[3]);
+        QCOMPARE(r.lastWeek.has_value(), expected[4] > 0);
+        if (r.lastWeek) {
+            QCOMPARE(r.lastWeek->cubes, 5 * expected[4]);
+            QVERIFY(r.lastWeek->firstDay > r.firstWeek->lastDay);
+        }
+        QCOMPARE(r.bestDay->day, r.days.front().day); // the lowest median
     }
 };
 

@@ -91,7 +91,10 @@ private:
     struct Answer {
         bool accepted;
         QString text;
-        PrintChoice print{}; // the dialog's defaults unless a print choice was queued
+        // The dialog's defaults unless a print choice was queued. Not an
+        // optional: GCC's optimiser takes the copy of an empty one for a
+        // read of its unset value.
+        PrintChoice print{};
     };
     Answer next(const QString& what) {
         if (answers_.empty() && fallback) {

@@ -6,8 +6,10 @@
 #include "tool_process.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -54,10 +56,11 @@ private slots:
             record(store, "2025-12-09T12:35:10", 0, std::nan(""), 0);
             record(store, "2025-12-10T08:00:00", 3, 12.5, 1);
         }
-        const QString expected = QStringLiteral("at,kind,seconds,wrong\n"
-                                                "2025-12-09T12:34:56,14,7.123,2\n"
-                                                "2025-12-09T12:35:10,0,,0\n"
-                                                "2025-12-10T08:00:00,3,12.500,1\n");
+        const QString expected =
+            QStringLiteral("at,kind,seconds,wrong,recipe\n"
+                           "2025-12-09T12:34:56+01:00,14,7.123,2,Odd face among turns\n"
+                           "2025-12-09T12:35:10+01:00,0,,0,Which third face\n"
+                           "2025-12-10T08:00:00+01:00,3,12.500,1,One turned face shared\n");
         // CSV is the only format: --csv may be left out.
         for (const QStringList& args :
              {QStringList{"history", "--db", path, "--csv"}, QStringList{"history", "--csv"},
@@ -66,6 +69,96 @@ private slots:
             QCOMPARE(r.err, QString());
             QCOMPARE(r.code, 0);
             QCOMPARE(r.out, expected);
+        }
+    }
+
+    // The recipe's name follows the four columns of old, quoted where it
+    // holds a comma; `at` carries the offset from UTC the row was written
+    // with, or, for a row written before offsets were kept, the one the
+    // local time zone has on that day. Text that is no date stays as it is.
+    void newColumns_data() {
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<QString>("offset"); // SQL: NULL or seconds
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("summer time kept")
+            << "2025-07-01T09:00:00"
+            << "7200" << 4 << "2025-07-01T09:00:00+02:00,4,5.000,0,Turn of one symbol";
+        QTest::newRow("written elsewhere")
+            << "2025-07-01T09:00:00"
+            << "-16200" << 10 << "2025-07-01T09:00:00-04:30,10,5.000,0,Half-turn parity";
+        QTest::newRow("old row in winter")
+            << "2025-01-15T18:00:00"
+            << "NULL" << 2 << "2025-01-15T18:00:00+01:00,2,5.000,0,\"Symmetric symbols, repeated\"";
+        QTest::newRow("old row in summer")
+            << "2025-08-15T18:00:00"
+            << "NULL" << 0 << "2025-08-15T18:00:00+02:00,0,5.000,0,Which third face";
+        QTest::newRow("no date, no recipe") << "soon"
+                                            << "NULL" << 99 << "soon,99,5.000,0,";
+    }
+    void newColumns() {
+        QFETCH(QString, at);
+        QFETCH(QString, offset);
+        QFETCH(int, kind);
+        QFETCH(QString, line);
+        QTemporaryDir home;
+        const QString path = home.filePath(QStringLiteral("h.sqlite"));
+        { HistoryStore create(path); }
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("INSERT INTO solved (at, kind, seconds, "
+                                                      "wrong, utc_offset) VALUES ('%1', %2, 5, 0, "
+                                                      "%3)")
+                                           .arg(at)
+                                           .arg(kind)
+                                           .arg(offset)));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+        const Run r = tool({"history", "--db", path, "--csv"}, home.path());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, QStringLiteral("at,kind,seconds,wrong,recipe\n") + line + '\n');
+    }
+
+    // practise writes the series "Practise weakest recipes" makes; without
+    // any history, the bytes generate writes with the same seed. A missing
+    // or damaged history is bad input: exit code 2 and no file.
+    void practise_data() {
+        QTest::addColumn<QString>("file"); // "", "garbage", "no rows", "rows"
+        QTest::addColumn<int>("code");
+        QTest::newRow("no such file") << "" << 2;
+        QTest::newRow("damaged") << "garbage" << 2;
+        QTest::newRow("no history") << "no rows" << 0;
+        QTest::newRow("a history") << "rows" << 0;
+    }
+    void practise() {
+        QFETCH(QString, file);
+        QFETCH(int, code);
+        QTemporaryDir home;
+        const QString path = home.filePath(QStringLiteral("h.sqlite"));
+        const QString out = home.filePath(QStringLiteral("p.srs"));
+        if (file == QLatin1String("garbage")) {
+            QVERIFY(writeAll(path, QByteArray("not a database at all\n").repeated(100)));
+        } else if (!file.isEmpty()) {
+            HistoryStore store(path);
+            for (int i = 0; file == QLatin1String("rows") && i < 30; ++i)
+                record(store, "2025-12-09T12:00:00", i % 3, 3.0, 0);
+        }
+        const Run r = tool({"practise", "40", "--db", path, "--seed", "9", "-o", out}, home.path());
+        QCOMPARE(r.code, code);
+        QCOMPARE(QFileInfo::exists(out), code == 0);
+        if (code != 0)
+            return;
+        const QString random = home.filePath(QStringLiteral("g.srs"));
+        QCOMPARE(tool({"generate", "40", "--seed", "9", "-o", random}, home.path()).code, 0);
+        QCOMPARE(readAll(out) == readAll(random), file == QLatin1String("no rows"));
+        // The three recipes tried are the weakest: at least half of the Cubes.
+        if (file == QLatin1String("rows")) {
+            const Run info = tool({"info", out}, home.path());
+            QVERIFY2(info.out.count(QRegularExpression(QStringLiteral(" kind=[012] "))) >= 20,
+                     qPrintable(info.out));
         }
     }
 

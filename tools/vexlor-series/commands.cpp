@@ -286,27 +286,38 @@ int fail(const QString& message) {
     return kExitBadInput;
 }
 
-int generate(const QString& countText, const std::optional<QString>& seedText,
-             const QString& output) {
+std::optional<QString> readSeriesArguments(const QString& countText,
+                                           const std::optional<QString>& seedText,
+                                           SeriesArguments& arguments) {
     bool ok = false;
-    const int count = countText.toInt(&ok);
-    if (!ok || count < 1 || count > kMaxCubesPerFile)
-        return fail(QStringLiteral("COUNT must be a whole number from 1 to 65535, not '%1'")
-                        .arg(countText));
-    std::int64_t seconds = 0;
+    arguments.count = countText.toInt(&ok);
+    if (!ok || arguments.count < 1 || arguments.count > kMaxCubesPerFile)
+        return QStringLiteral("COUNT must be a whole number from 1 to 65535, not '%1'")
+            .arg(countText);
     if (seedText) {
-        seconds = seedText->toLongLong(&ok);
+        arguments.seed = seedText->toLongLong(&ok);
         if (!ok)
-            return fail(QStringLiteral("SECONDS must be a whole number, not '%1'").arg(*seedText));
+            return QStringLiteral("SECONDS must be a whole number, not '%1'").arg(*seedText);
     }
+    return std::nullopt;
+}
 
-    RandomSource randomSource(seedText ? seconds : RandomSource::secondsNow());
-    SeriesStore store;
-    store.seriesSize = count;
-    store.makeRandomSeries(randomSource);
+int saveGenerated(const SeriesStore& store, const QString& output) {
     if (const auto error = saveStripped(output, store[SeriesId::Current]))
         return fail(*error);
     return kExitOk;
+}
+
+int generate(const QString& countText, const std::optional<QString>& seedText,
+             const QString& output) {
+    SeriesArguments arguments;
+    if (const auto error = readSeriesArguments(countText, seedText, arguments))
+        return fail(*error);
+    RandomSource randomSource(arguments.seedOrNow());
+    SeriesStore store;
+    store.seriesSize = arguments.count;
+    store.makeRandomSeries(randomSource);
+    return saveGenerated(store, output);
 }
 
 int info(const QString& file, bool json) {

@@ -2,8 +2,12 @@
 // success, 1 a check found broken Cubes, 2 bad input or a failed write.
 #pragma once
 
+#include "cube/random.h"
+#include "series/series_store.h"
+
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 
 namespace vexlor::tool {
@@ -39,5 +43,20 @@ struct SheetArguments {
     bool mono = false;
 };
 int sheet(const QString& file, const SheetArguments& arguments, const QString& output);
+
+// What the commands that make a series share (generate, practise): COUNT
+// and --seed read and checked, the random source's seed (the one given, or
+// the time), and the series saved as the program saves Current.
+struct SeriesArguments {
+    int count = 0;
+    std::optional<std::int64_t> seed;
+
+    std::int64_t seedOrNow() const { return seed ? *seed : RandomSource::secondsNow(); }
+};
+// On failure one line saying what is wrong.
+std::optional<QString> readSeriesArguments(const QString& count, const std::optional<QString>& seed,
+                                           SeriesArguments& arguments);
+// Writes Current of store to output; returns the exit code.
+int saveGenerated(const SeriesStore& store, const QString& output);
 
 } // namespace vexlor::tool

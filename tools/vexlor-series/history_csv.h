@@ -9,7 +9,7 @@
 namespace vexlor::tool {
 
 // Prints the history at database (default: the program's own) as CSV with
-// the header at,kind,seconds,wrong. Returns the exit code.
+// the header at,kind,seconds,wrong,recipe. Returns the exit code.
 int historyCsv(const std::optional<QString>& database);
 
 } // namespace vexlor::tool

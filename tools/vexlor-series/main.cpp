@@ -2,6 +2,7 @@
 // command line, with the program's own generator, rules and file code.
 #include "commands.h"
 #include "history_csv.h"
+#include "practise.h"
 #include "printing/language.h"
 
 #include <QCommandLineParser>
@@ -114,6 +115,10 @@ int main(int argc, char* argv[]) {
                        "  history [--db FILE] [--csv]\n"
                        "      every Cube solved in the program, one CSV row each, on\n"
                        "      standard output\n"
+                       "  practise COUNT [--db FILE] [--seed SECONDS] -o FILE\n"
+                       "      a practice series of COUNT cubes that favours the weakest\n"
+                       "      recipes of the history, as \"Practise weakest recipes\" makes\n"
+                       "      it; without any history, the random series generate makes\n"
                        "\n"
                        "  -o - writes generate's series, render's PNG or sheet's PDF to\n"
                        "  standard output; an output that is the file being read is refused.\n"
@@ -121,8 +126,9 @@ int main(int argc, char* argv[]) {
                        "Exit codes: 0 success, 1 a check failed, 2 bad input."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("generate, info, check, render, sheet or history"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("generate, info, check, render, sheet, history or practise"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("the command's arguments"),
                                  QStringLiteral("[...]"));
@@ -220,6 +226,11 @@ int main(int argc, char* argv[]) {
           &saveSeries, &mono},
          "OUT.pdf"},
         {"history", "history [--db FILE] [--csv]", 0, {&database, &csv}, nullptr},
+        {"practise",
+         "practise COUNT [--db FILE] [--seed SECONDS] -o FILE",
+         1,
+         {&output, &database, &seed},
+         "FILE"},
     };
     const Usage* usage = nullptr;
     for (const Usage& u : usages)
@@ -253,6 +264,8 @@ int main(int argc, char* argv[]) {
     const auto valueOf = [&](const QCommandLineOption& o) {
         return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
     };
+    if (command == QLatin1String("practise"))
+        return practise(rest[0], valueOf(database), valueOf(seed), parser.value(output));
     return sheet(rest[0],
                  {valueOf(perPage), valueOf(from), valueOf(count), valueOf(title),
                   valueOf(pageSize), parser.isSet(keyOnly), parser.isSet(noKey), valueOf(versions),
