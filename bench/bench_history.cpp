@@ -6,7 +6,6 @@
 #include "app/progress_window.h"
 #include "history/history_store.h"
 
-#include <QApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -285,16 +284,3 @@ void BM_RefreshProgressWindow100k(benchmark::State& state) {
 BENCHMARK(BM_RefreshProgressWindow100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv) {
-    // Drawn offscreen: the benchmark needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

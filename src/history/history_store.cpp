@@ -36,6 +36,15 @@ constexpr int kLastTryTimeoutMs = 2000;
 // number: NULL, text and infinities sort outside these bounds.
 #define VEXLOR_KNOWN_TIME "seconds BETWEEN -1e308 AND 1e308"
 #define VEXLOR_DAY_OF(at) "CAST(julianday(substr(" at ", 1, 10)) - 2415018.5 AS INTEGER)"
+// Counts a new row of day D (as in VEXLOR_TALLY_DAY) and marks the day's
+// median stale rather than taking it anew: a solve then costs a lookup
+// whatever the number of the day's rows, and the median is taken when the
+// figures are read, or when the program next opens the history.
+#define VEXLOR_COUNT_ON_DAY(D)                                                                     \
+    " INSERT INTO day_tallies (day, cubes, wrong, stale)"                                          \
+    " VALUES (IFNULL(" D ", 0), 1, max(NEW.wrong, 0), 1)"                                          \
+    " ON CONFLICT (day) DO UPDATE SET cubes = cubes + 1, wrong = wrong + excluded.wrong,"          \
+    " stale = 1;"
 // Sets the tally of day D (an SQL expression; NULL for rows whose date
 // cannot be read, tallied as day 0) anew from its rows: its Cubes, its wrong
 // picks and the median of its known times (the mean of the middle two for
@@ -78,7 +87,7 @@ const std::initializer_list<const char*> kUpgrades[] = {
      "CREATE INDEX solved_by_day ON solved (day, seconds, wrong)",
      "CREATE INDEX solved_by_kind ON solved (kind)",
      "CREATE TABLE day_tallies (day PRIMARY KEY, cubes INTEGER NOT NULL, wrong INTEGER NOT NULL,"
-     " median REAL)",
+     " median REAL, stale INTEGER NOT NULL DEFAULT 0)",
      "CREATE TABLE recipe_tallies (kind PRIMARY KEY, cubes INTEGER NOT NULL)",
      "INSERT INTO day_tallies (day, cubes, wrong)"
      " SELECT IFNULL(day, 0), count(*), total(max(wrong, 0)) FROM solved GROUP BY IFNULL(day, 0)",
@@ -94,7 +103,7 @@ const std::initializer_list<const char*> kUpgrades[] = {
      // clang-format off
      "CREATE TRIGGER solved_added AFTER INSERT ON solved BEGIN"
      " UPDATE solved SET day = " VEXLOR_DAY_OF("NEW.at") " WHERE id = NEW.id AND day IS NULL; "
-     VEXLOR_TALLY_DAY("COALESCE(NEW.day, " VEXLOR_DAY_OF("NEW.at") ")")
+     VEXLOR_COUNT_ON_DAY("COALESCE(NEW.day, " VEXLOR_DAY_OF("NEW.at") ")")
      " INSERT INTO recipe_tallies (kind, cubes) VALUES (NEW.kind, 1)"
      " ON CONFLICT (kind) DO UPDATE SET cubes = cubes + 1;"
      " END",
@@ -154,7 +163,56 @@ int fileVersion(const QSqlDatabase& db) {
     return q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : 0;
 }
 
+// The median of the known times of a day's rows (day 0: those whose date
+// cannot be read); not a finite number when none has a time. Empty, with the
+// failure in error, when the rows cannot be read.
+std::optional<double> medianOfDay(const QSqlDatabase& db, int day, QSqlError& error) {
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (q.prepare(QStringLiteral("SELECT %1 FROM solved WHERE day IS ?").arg(kKnownTime))) {
+        q.bindValue(0, day == 0 ? QVariant() : QVariant(day));
+        if (q.exec()) {
+            std::vector<double> seconds;
+            while (q.next())
+                if (const QVariant value = q.value(0); !value.isNull())
+                    seconds.push_back(value.toDouble());
+            if (!q.lastError().isValid())
+                return median(std::move(seconds));
+        }
+    }
+    error = q.lastError();
+    return std::nullopt;
+}
+
+// Stores the medians of the days whose rows were added since they were
+// taken, so that the Progress window need not take them when it opens. What
+// fails here stays stale, and the reading takes it.
+void storeStaleMedians(QSqlDatabase db) {
+    QSqlQuery q(db);
+    std::vector<int> days;
+    if (!q.exec(QStringLiteral("SELECT day FROM day_tallies WHERE stale")))
+        return;
+    while (q.next())
+        days.push_back(q.value(0).toInt());
+    q.finish();
+    if (days.empty() || !db.transaction())
+        return;
+    bool ok =
+        q.prepare(QStringLiteral("UPDATE day_tallies SET median = ?, stale = 0 WHERE day = ?"));
+    QSqlError error;
+    for (auto day = days.begin(); ok && day != days.end(); ++day) {
+        const std::optional<double> taken = medianOfDay(db, *day, error);
+        q.bindValue(0, taken && std::isfinite(*taken) ? QVariant(*taken) : QVariant());
+        q.bindValue(1, *day);
+        ok = taken && q.exec();
+    }
+    q.finish();
+    if (!ok || !db.commit())
+        db.rollback();
+}
+
 #undef VEXLOR_TALLY_DAY
+#undef VEXLOR_COUNT_ON_DAY
 #undef VEXLOR_DAY_OF
 #undef VEXLOR_KNOWN_TIME
 
@@ -462,6 +520,7 @@ bool HistoryStore::prepareSchema(std::optional<SetAside>& foreign) {
             return false;
         }
     }
+    storeStaleMedians(db);
     insert_.emplace(db);
     if (!insert_->prepare(kInsert)) {
         takeFailure(insert_->lastError());
@@ -696,7 +755,8 @@ HistoryFigures HistoryStore::readFigures() {
         return HistoryFigures{};
     };
     HistoryFigures figures;
-    if (!q.exec(QStringLiteral("SELECT day, cubes, wrong, median FROM day_tallies ORDER BY day"))) {
+    if (!q.exec(QStringLiteral(
+            "SELECT day, cubes, wrong, median, stale FROM day_tallies ORDER BY day"))) {
         if (faultOf(q.lastError()) != SqliteFault::Unusable)
             return failed();
         return fromRows();
@@ -705,10 +765,22 @@ HistoryFigures HistoryStore::readFigures() {
         const int day = q.value(0).toInt();
         const int cubes = q.value(1).toInt();
         figures.cubes += cubes;
-        const QVariant median = q.value(3);
-        if (day != 0 && cubes > 0)
-            figures.days.push_back({day, cubes, median.isNull() ? std::nan("") : median.toDouble(),
-                                    q.value(2).toDouble() / cubes});
+        if (day == 0 || cubes <= 0)
+            continue;
+        const QVariant stored = q.value(3);
+        double median = stored.isNull() ? std::nan("") : stored.toDouble();
+        // A day solved on since the history was opened to write: its median
+        // is taken from its rows.
+        if (q.value(4).toBool()) {
+            QSqlError error;
+            const std::optional<double> taken = medianOfDay(*db, day, error);
+            if (!taken) {
+                readError_ = describeFailure(error);
+                return HistoryFigures{};
+            }
+            median = *taken;
+        }
+        figures.days.push_back({day, cubes, median, q.value(2).toDouble() / cubes});
     }
     if (q.lastError().isValid())
         return failed();
