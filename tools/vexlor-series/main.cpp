@@ -82,10 +82,13 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
-    // The worksheet speaks the user's language, as the window's print does;
-    // the tool's own lines stay English, for scripts that read them.
-    (void)vexlor::installLanguage(*app,
-                                  vexlor::chooseLanguage(vexlor::LocaleEnvironment::ofProcess()));
+    // The worksheet speaks the user's language, as the window's print does.
+    // The tool's own lines stay English, for scripts that read them, and so
+    // do Qt's around them in --help: only sheet, the one command that draws
+    // (and so the one with a GUI application), loads a translation.
+    if (qobject_cast<QGuiApplication*>(app.get()) != nullptr)
+        (void)vexlor::installLanguage(
+            *app, vexlor::chooseLanguage(vexlor::LocaleEnvironment::ofProcess()));
     QCoreApplication::setApplicationName(QStringLiteral("vexlor-series"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VEXLOR_VERSION));
 
