@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 using namespace vexlor;
 
@@ -264,35 +265,24 @@ private slots:
         RandomSource randomSource(20'251'209);
         constexpr int kCount = 500;
         const std::vector<int> recipes = practiceRecipes(*plan, kCount, randomSource);
-        SeriesStore store;
-        makeSeriesOfRecipes(store, recipes, randomSource);
-        QCOMPARE(store.count(SeriesId::Current), kCount);
-
-        const auto inGroup = [](const std::array<bool, kRecipeCount>& group, int k) {
-            return isRecipe(k) && group[static_cast<std::size_t>(k)];
-        };
-        const bool anyUnmeasured = std::find(plan->unmeasured.begin(), plan->unmeasured.end(),
-                                             true) != plan->unmeasured.end();
+        QCOMPARE(static_cast<int>(recipes.size()), kCount);
+        const double total = std::accumulate(plan->weights.begin(), plan->weights.end(), 0.0);
+        const bool anyUnmeasured =
+            std::count(plan->unmeasured.begin(), plan->unmeasured.end(), true) > 0;
         const int rest = kCount - kCount / 2 - (anyUnmeasured ? kCount / 4 : 0);
-        double total = 0;
-        for (double w : plan->weights)
-            total += w;
-        for (const auto* group : {&plan->weakest, &plan->unmeasured}) {
-            const int fixed = group == &plan->weakest ? kCount / 2 : kCount / 4;
+        for (const auto& [group, share] :
+             {std::pair{&plan->weakest, kCount / 2}, std::pair{&plan->unmeasured, kCount / 4}}) {
             double p = 0;
-            for (int k = 0; k < kRecipeCount; ++k)
-                if (inGroup(*group, k))
-                    p += plan->weights[static_cast<std::size_t>(k)] / total;
-            int n = 0;
-            for (const Cube& c : store[SeriesId::Current])
-                n += inGroup(*group, c.recipe) ? 1 : 0;
-            const double expected = (p > 0 ? fixed : 0) + rest * p;
-            const double sd = std::sqrt(rest * p * (1 - p));
-            QVERIFY2(n >= (p > 0 ? fixed : 0) && std::abs(n - expected) <= 4 * sd + 1e-9,
-                     qPrintable(QStringLiteral("%1 of %2 Cubes, %3 expected")
-                                    .arg(n)
-                                    .arg(kCount)
-                                    .arg(expected)));
+            for (std::size_t k = 0; k < kRecipeCount; ++k)
+                p += (*group)[k] ? plan->weights[k] / total : 0;
+            const int fixed = p > 0 ? share : 0;
+            const auto n = std::count_if(recipes.begin(), recipes.end(), [group](int k) {
+                return isRecipe(k) && (*group)[static_cast<std::size_t>(k)];
+            });
+            const double expected = fixed + rest * p, sd = std::sqrt(rest * p * (1 - p));
+            QVERIFY2(n >= fixed && std::abs(n - expected) <= 4 * sd + 1e-9,
+                     qPrintable(
+                         QStringLiteral("%1 of %2, %3 expected").arg(n).arg(kCount).arg(expected)));
         }
     }
 
