@@ -41,10 +41,10 @@ qint64 pdfOf(const std::vector<Cube>& cubes) {
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        tool::SheetOptions options;
-        options.title = tool::defaultSheetTitle();
-        tool::setUpSheetPage(writer, options);
-        tool::printSheet(writer, cubes, options);
+        SheetOptions options;
+        options.title = defaultSheetTitle();
+        setUpSheetPage(writer, options);
+        printSheet(writer, cubes, options);
     }
     return buffer.size();
 }
@@ -100,8 +100,8 @@ BENCHMARK(BM_SheetCommand500)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Opening the preview until its pages are drawn, as after Ctrl+P.
 void openPreview(benchmark::State& state, const std::vector<Cube>& cubes) {
-    tool::SheetOptions options;
-    options.title = tool::defaultSheetTitle();
+    SheetOptions options;
+    options.title = defaultSheetTitle();
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         const auto preview = makePrintPreview(printer, cubes, options);

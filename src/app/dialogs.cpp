@@ -69,7 +69,7 @@ QtDialogs::askPrint(const std::array<int, kSeriesCount>& counts) {
     return dialog.choice();
 }
 
-void QtDialogs::previewPrint(const std::vector<Cube>& cubes, const tool::SheetOptions& options) {
+void QtDialogs::previewPrint(const std::vector<Cube>& cubes, const SheetOptions& options) {
     QPrinter printer(QPrinter::HighResolution);
     const auto preview = makePrintPreview(printer, cubes, options, parent_);
     preview->exec();

@@ -64,8 +64,7 @@ public:
 
     // Qt's print preview of the sheet, from which the user prints to a
     // printer or to a PDF; returns once it is closed.
-    virtual void previewPrint(const std::vector<Cube>& cubes,
-                              const tool::SheetOptions& options) = 0;
+    virtual void previewPrint(const std::vector<Cube>& cubes, const SheetOptions& options) = 0;
 };
 
 // The real boxes, parented to a window.
@@ -81,7 +80,7 @@ public:
     std::optional<QString> openFile(const FileRequest& request) override;
     std::optional<QString> saveFile(const FileRequest& request) override;
     std::optional<PrintChoice> askPrint(const std::array<int, kSeriesCount>& counts) override;
-    void previewPrint(const std::vector<Cube>& cubes, const tool::SheetOptions& options) override;
+    void previewPrint(const std::vector<Cube>& cubes, const SheetOptions& options) override;
 
 private:
     QWidget* parent_;

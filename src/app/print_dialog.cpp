@@ -15,8 +15,7 @@ namespace vexlor {
 
 PrintDialog::PrintDialog(const std::array<int, kSeriesCount>& counts, QWidget* parent)
     : QDialog(parent), series_(new QComboBox(this)), itemsPerPage_(new QSpinBox(this)),
-      title_(new QLineEdit(tool::defaultSheetTitle(), this)),
-      key_(new QCheckBox(tr("Answer key"), this)),
+      title_(new QLineEdit(defaultSheetTitle(), this)), key_(new QCheckBox(tr("Answer key"), this)),
       mono_(new QCheckBox(tr("Black and white"), this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setObjectName(QStringLiteral("printDialog"));
@@ -50,7 +49,7 @@ PrintDialog::PrintDialog(const std::array<int, kSeriesCount>& counts, QWidget* p
     buttons_->button(QDialogButtonBox::Ok)->setText(tr("Preview"));
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(chosen >= 0);
 
-    itemsPerPage_->setRange(1, tool::kMaxItemsPerPage);
+    itemsPerPage_->setRange(1, kMaxItemsPerPage);
     itemsPerPage_->setValue(2);
     key_->setChecked(true);
 
@@ -68,26 +67,25 @@ PrintDialog::PrintDialog(const std::array<int, kSeriesCount>& counts, QWidget* p
 Dialogs::PrintChoice PrintDialog::choice() const {
     const QString title = title_->text().trimmed();
     return {static_cast<SeriesId>(series_->currentIndex()), itemsPerPage_->value(),
-            title.isEmpty() ? tool::defaultSheetTitle() : title, key_->isChecked(),
-            mono_->isChecked()};
+            title.isEmpty() ? defaultSheetTitle() : title, key_->isChecked(), mono_->isChecked()};
 }
 
 std::unique_ptr<QPrintPreviewDialog> makePrintPreview(QPrinter& printer,
                                                       const std::vector<Cube>& cubes,
-                                                      const tool::SheetOptions& options,
+                                                      const SheetOptions& options,
                                                       QWidget* parent) {
-    tool::SheetOptions sheet = options;
+    SheetOptions sheet = options;
     const QPageSize::PageSizeId paper = printer.pageLayout().pageSize().id();
     if (paper != QPageSize::Custom)
         sheet.pageSize = paper;
-    tool::setUpSheetPage(printer, sheet);
+    setUpSheetPage(printer, sheet);
     printer.setDocName(sheet.title);
     printer.setColorMode(sheet.mono ? QPrinter::GrayScale : QPrinter::Color);
     auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
     preview->setObjectName(QStringLiteral("printPreview"));
     preview->setWindowTitle(PrintDialog::tr("Print preview"));
     QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
-                     [cubes, sheet](QPrinter* target) { tool::printSheet(*target, cubes, sheet); });
+                     [cubes, sheet](QPrinter* target) { printSheet(*target, cubes, sheet); });
     return preview;
 }
 

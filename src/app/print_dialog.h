@@ -48,7 +48,7 @@ private:
 // of the Cubes.
 std::unique_ptr<QPrintPreviewDialog> makePrintPreview(QPrinter& printer,
                                                       const std::vector<Cube>& cubes,
-                                                      const tool::SheetOptions& options,
+                                                      const SheetOptions& options,
                                                       QWidget* parent = nullptr);
 
 } // namespace vexlor

@@ -189,10 +189,10 @@ void SeriesCommands::print() {
                                                  kNames[static_cast<int>(choice->series)])));
         return;
     }
-    tool::SheetOptions options;
-    options.itemsPerPage = std::clamp(choice->itemsPerPage, 1, tool::kMaxItemsPerPage);
-    options.title = choice->title.trimmed().isEmpty() ? tool::defaultSheetTitle() : choice->title;
-    options.parts = choice->key ? tool::SheetParts::PupilsAndKey : tool::SheetParts::PupilsOnly;
+    SheetOptions options;
+    options.itemsPerPage = std::clamp(choice->itemsPerPage, 1, kMaxItemsPerPage);
+    options.title = choice->title.trimmed().isEmpty() ? defaultSheetTitle() : choice->title;
+    options.parts = choice->key ? SheetParts::PupilsAndKey : SheetParts::PupilsOnly;
     options.mono = choice->mono;
     dialogs_.previewPrint(std::vector<Cube>(series.begin(), series.end()), options);
 }

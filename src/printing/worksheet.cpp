@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace vexlor::tool {
+namespace vexlor {
 
 namespace {
 
@@ -328,4 +328,4 @@ bool printSheet(QPagedPaintDevice& device, const std::vector<Cube>& cubes,
     return painter.end();
 }
 
-} // namespace vexlor::tool
+} // namespace vexlor

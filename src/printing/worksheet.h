@@ -16,7 +16,7 @@
 
 class QPagedPaintDevice;
 
-namespace vexlor::tool {
+namespace vexlor {
 
 inline constexpr int kMaxItemsPerPage = 4;
 
@@ -74,4 +74,4 @@ void setUpSheetPage(QPagedPaintDevice& device, const SheetOptions& options);
 bool printSheet(QPagedPaintDevice& device, const std::vector<Cube>& cubes,
                 const SheetOptions& options);
 
-} // namespace vexlor::tool
+} // namespace vexlor

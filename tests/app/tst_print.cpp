@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(cubes.size(), series.size());
         QVERIFY(std::equal(cubes.begin(), cubes.end(), series.begin(), sameCube));
         QVERIFY(options.itemsPerPage == choice->itemsPerPage && options.mono == choice->mono &&
-                (options.parts == tool::SheetParts::PupilsAndKey) == choice->key);
+                (options.parts == SheetParts::PupilsAndKey) == choice->key);
     }
 
     void dialogOffersOnlyFullSeries_data() {
@@ -113,8 +113,8 @@ private slots:
         QFETCH(int, pages);
         WindowFixture w;
         const Series& current = w.store[SeriesId::Current];
-        tool::SheetOptions options;
-        options.parts = key ? tool::SheetParts::PupilsAndKey : tool::SheetParts::PupilsOnly;
+        SheetOptions options;
+        options.parts = key ? SheetParts::PupilsAndKey : SheetParts::PupilsOnly;
         QPrinter printer;
         const auto preview =
             makePrintPreview(printer, {current.begin(), current.begin() + 5}, options);

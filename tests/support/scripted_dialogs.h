@@ -57,13 +57,13 @@ public:
     }
     // The preview is not shown: what it would show is kept for the test.
     void previewPrint(const std::vector<vexlor::Cube>& cubes,
-                      const vexlor::tool::SheetOptions& options) override {
+                      const vexlor::SheetOptions& options) override {
         previewed.push_back({cubes, options});
         open(QStringLiteral("preview: %1 Cubes").arg(cubes.size()));
     }
     struct Preview {
         std::vector<vexlor::Cube> cubes;
-        vexlor::tool::SheetOptions options;
+        vexlor::SheetOptions options;
     };
     std::vector<Preview> previewed;
 
