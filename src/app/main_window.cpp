@@ -105,42 +105,34 @@ QString localTime(const std::string& s) {
     return QString::fromStdString(s).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
+// Leaves used as it is when it was handed in; otherwise points it at a new
+// object from make, owned by owned.
+template <typename Used, typename Owned, typename Make>
+void useOrMake(Used*& used, std::unique_ptr<Owned>& owned, Make make) {
+    if (used != nullptr)
+        return;
+    owned = make();
+    used = owned.get();
+}
+
 } // namespace
 
 MainWindow::MainWindow(Services services)
     : dialogs_(services.dialogs), store_(services.store), state_(services.state),
       history_(services.history), settings_(services.settings), clock_(services.clock),
       randomSource_(services.randomSource) {
-    if (dialogs_ == nullptr) {
-        ownDialogs_ = std::make_unique<QtDialogs>(this);
-        dialogs_ = ownDialogs_.get();
-    }
-    if (store_ == nullptr) {
-        ownStore_ = std::make_unique<SeriesStore>();
-        store_ = ownStore_.get();
-    }
-    if (state_ == nullptr) {
-        ownState_ = std::make_unique<SessionState>();
-        state_ = ownState_.get();
-    }
-    if (history_ == nullptr) {
-        ownHistory_ = std::make_unique<HistoryStore>(HistoryStore::defaultPath());
-        history_ = ownHistory_.get();
-    }
-    if (settings_ == nullptr) {
-        // ~/.config/Vexlor/Vexlor.conf
-        ownSettings_ =
-            std::make_unique<QSettings>(QStringLiteral("Vexlor"), QStringLiteral("Vexlor"));
-        settings_ = ownSettings_.get();
-    }
-    if (clock_ == nullptr) {
-        ownClock_ = std::make_unique<SystemClock>();
-        clock_ = ownClock_.get();
-    }
-    if (randomSource_ == nullptr) {
-        ownRandomSource_ = std::make_unique<RandomSource>(RandomSource::secondsNow());
-        randomSource_ = ownRandomSource_.get();
-    }
+    // What the caller did not hand in, the window makes and owns.
+    useOrMake(dialogs_, ownDialogs_, [this] { return std::make_unique<QtDialogs>(this); });
+    useOrMake(store_, ownStore_, [] { return std::make_unique<SeriesStore>(); });
+    useOrMake(state_, ownState_, [] { return std::make_unique<SessionState>(); });
+    useOrMake(history_, ownHistory_,
+              [] { return std::make_unique<HistoryStore>(HistoryStore::defaultPath()); });
+    useOrMake(settings_, ownSettings_, [] { // ~/.config/Vexlor/Vexlor.conf
+        return std::make_unique<QSettings>(QStringLiteral("Vexlor"), QStringLiteral("Vexlor"));
+    });
+    useOrMake(clock_, ownClock_, [] { return std::make_unique<SystemClock>(); });
+    useOrMake(randomSource_, ownRandomSource_,
+              [] { return std::make_unique<RandomSource>(RandomSource::secondsNow()); });
     flow_ = std::make_unique<SessionFlow>(*store_, *state_, *this, *clock_);
     commands_ = std::make_unique<SeriesCommands>(*store_, *state_, *flow_, *this, *dialogs_,
                                                  *randomSource_, *clock_);
