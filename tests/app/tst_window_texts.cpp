@@ -2,6 +2,7 @@
 // always were, and in German and Polish within the controls that show them,
 // whose sizes never change.
 #include "file_util.h"
+#include "printing/language.h"
 #include "window_fixture.h"
 
 #include <QCoreApplication>
@@ -13,27 +14,6 @@
 using namespace vexlor;
 
 namespace {
-
-// A language installed for the life of the object, as the program installs
-// it at start.
-class Speaking {
-public:
-    explicit Speaking(const QString& language) {
-        if (!language.isEmpty() &&
-            translator_.load(QStringLiteral(":/i18n/vexlor_%1.qm").arg(language))) {
-            QCoreApplication::installTranslator(&translator_);
-            QLocale::setDefault(QLocale(language));
-        }
-    }
-    ~Speaking() {
-        QCoreApplication::removeTranslator(&translator_);
-        QLocale::setDefault(QLocale::c());
-    }
-    bool loaded() const { return !translator_.isEmpty(); }
-
-private:
-    QTranslator translator_;
-};
 
 QString textOf(const QWidget* w) {
     if (const auto* label = qobject_cast<const QLabel*>(w))
@@ -92,13 +72,21 @@ class WindowTextsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each test speaks English unless it installs another language.
+    void cleanup() {
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QLocale::setDefault(QLocale::c());
+    }
+
     // Under the C locale every text of the window is what it was before the
     // window could speak another language, byte for byte.
     void englishAsBefore() {
         const QStringList expected =
             QString::fromUtf8(readAll(QStringLiteral(VEXLOR_TEST_DATA "/english_texts.txt")))
                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        Speaking english{QString()};
         WindowFixture w(nullptr, kSeed);
         const QStringList actual = textsOf(w.form.get());
         // Line by line, so that a failure names the text that changed.
@@ -115,8 +103,7 @@ private slots:
     }
     void textsFit() {
         QFETCH(QString, language);
-        Speaking speaking(language);
-        QVERIFY(language.isEmpty() || speaking.loaded());
+        QVERIFY(installLanguage(*qApp, language));
         WindowFixture w(nullptr, kSeed);
         QStringList faults;
         for (const QWidget* control : w.form->findChildren<QWidget*>()) {
