@@ -46,12 +46,13 @@ QList<Message> readTs(const QString& language) {
     return xml.hasError() ? QList<Message>{} : messages;
 }
 
-// The placeholders a text fills in, sorted: "%1", "%n"; "%L1" counts as "%1".
+// The placeholders a text fills in, sorted: "%1", "%L2", "%n". The "L" stays:
+// without it a number loses the language's separators.
 QStringList placeholders(const QString& text) {
     static const QRegularExpression placeholder(QStringLiteral("%L?([1-9][0-9]?|n)"));
     QStringList found;
     for (const QRegularExpressionMatch& m : placeholder.globalMatch(text))
-        found << QLatin1Char('%') + m.captured(1);
+        found << m.captured(0);
     found.sort();
     found.removeDuplicates();
     return found;
