@@ -64,8 +64,10 @@ private slots:
     void keysWindowListsEveryKey() {
         WindowFixture w;
         QTest::keyClick(w.form.get(), Qt::Key_F1);
+        const auto* keys = w.form->findChild<KeysWindow*>();
+        QVERIFY(keys);
         QStringList listed;
-        for (const QLabel* label : w.form->findChild<KeysWindow*>()->findChildren<QLabel*>())
+        for (const QLabel* label : keys->findChildren<QLabel*>())
             if (label->objectName().startsWith(QLatin1String("key")))
                 listed << label->text();
         const QStringList expected{"8",      "9",      "5",      "6",  "0",  "+",  "Ctrl+N",
