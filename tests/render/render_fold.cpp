@@ -1,0 +1,69 @@
+// Writes pictures of a Cube's net folding up, for looking at by eye: the fold
+// at a few times, turning from the net's own view towards the correct
+// answer's, and beside each answer picture the closed cube in that answer's
+// best-fitting view, the faces that differ outlined in both.
+//
+//   render_fold SEED RECIPE PREFIX   writes PREFIX-25.png, PREFIX-50.png,
+//                                    PREFIX-100.png and PREFIX-answers.png
+#include "cube/answer_fit.h"
+#include "cube/fold.h"
+#include "cube/generator.h"
+#include "printing/image_canvas.h"
+#include "render/fold_picture.h"
+#include "render/pictures.h"
+
+#include <QPainter>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace vexlor;
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s SEED RECIPE PREFIX\n", argv[0]);
+        return 2;
+    }
+    RandomSource randomSource(std::atoll(argv[1]));
+    Cube c{};
+    makeNet(c, randomSource);
+    generateTaskOfRecipe(c, std::atoi(argv[2]), randomSource);
+    const QString prefix = QString::fromLocal8Bit(argv[3]);
+    const NetFold fold = netFold(c);
+    const Projection projection = makeProjection(kAnswerSide);
+
+    const Explanation right = explainAnswer(c, c.correctAnswer);
+    const Rotation view = cornerView(fold, right.fit.face, right.fit.edge);
+    for (const int percent : {25, 50, 100}) {
+        ImageCanvas canvas(500, 500);
+        const double t = percent / 100.0;
+        drawFold(canvas, c, fold, t, {interpolate({}, view, t), 250, 250, 90});
+        canvas.image().save(QStringLiteral("%1-%2.png").arg(prefix).arg(percent));
+    }
+
+    // Each answer over the closed cube in its best view.
+    QImage sheet(kAnswers * kAnswerSide, 2 * kAnswerSide, QImage::Format_RGB32);
+    QPainter painter(&sheet);
+    for (int a = 0; a < kAnswers; ++a) {
+        const Explanation why = explainAnswer(c, a);
+        ImageCanvas answer(kAnswerSide, kAnswerSide), folded(kAnswerSide, kAnswerSide);
+        Pictures pictures;
+        pictures.answers[a] = &answer;
+        clearPictures(pictures);
+        drawAnswer(pictures, c, a);
+        FoldStyle style;
+        for (int k = 0; k < kVisibleFaces; ++k)
+            if (why.fit.difference[static_cast<std::size_t>(k)] != FaceDifference::Same) {
+                outlineFace(answer, answerFaceFrame(projection, a, k));
+                style.outlined[static_cast<std::size_t>(
+                    why.fit.folded[static_cast<std::size_t>(k)].face)] = true;
+            }
+        drawFold(folded, c, fold, 1, answerCamera(fold, why.fit.face, why.fit.edge, projection, a),
+                 style);
+        painter.drawImage(a * kAnswerSide, 0, answer.image());
+        painter.drawImage(a * kAnswerSide, kAnswerSide, folded.image());
+    }
+    painter.end();
+    sheet.save(prefix + QStringLiteral("-answers.png"));
+    return 0;
+}
