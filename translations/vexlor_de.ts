@@ -825,10 +825,6 @@
         <translation>Antwort %1 zeigt %2 %3 neben %4 %5; gefaltet liegen die beiden auf gegenüberliegenden Seiten.</translation>
     </message>
     <message>
-        <source>In answer %1 %2 and %3 lie in mirror order beside %4 %5; folded, they change places.</source>
-        <translation>In Antwort %1 liegen %2 und %3 spiegelverkehrt neben %4 %5; gefaltet tauschen sie die Plätze.</translation>
-    </message>
-    <message>
         <source>In answer %1 %2 shows %3; folded, that face shows %4.</source>
         <translation>In Antwort %1 zeigt %2 %3; gefaltet zeigt diese Seite %4.</translation>
     </message>
@@ -839,6 +835,10 @@
     <message>
         <source>Answer %1 cannot be folded from the net.</source>
         <translation>Antwort %1 lässt sich nicht aus dem Netz falten.</translation>
+    </message>
+    <message>
+        <source>In answer %1 %2 %3 and %4 %5 lie in mirror order; folded, they change places.</source>
+        <translation>In Antwort %1 liegen %2 %3 und %4 %5 spiegelverkehrt; gefaltet tauschen sie die Plätze.</translation>
     </message>
 </context>
 <context>

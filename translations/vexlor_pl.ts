@@ -829,10 +829,6 @@
         <translation>Odpowiedź %1 pokazuje %2 %3 obok %4 %5; po złożeniu oba symbole leżą na przeciwległych ścianach.</translation>
     </message>
     <message>
-        <source>In answer %1 %2 and %3 lie in mirror order beside %4 %5; folded, they change places.</source>
-        <translation>W odpowiedzi %1 %2 i %3 leżą w lustrzanej kolejności obok %4 %5; po złożeniu zamieniają się miejscami.</translation>
-    </message>
-    <message>
         <source>In answer %1 %2 shows %3; folded, that face shows %4.</source>
         <translation>W odpowiedzi %1 %2 pokazuje %3; po złożeniu ta ściana pokazuje %4.</translation>
     </message>
@@ -843,6 +839,10 @@
     <message>
         <source>Answer %1 cannot be folded from the net.</source>
         <translation>Odpowiedzi %1 nie można złożyć z siatki.</translation>
+    </message>
+    <message>
+        <source>In answer %1 %2 %3 and %4 %5 lie in mirror order; folded, they change places.</source>
+        <translation>W odpowiedzi %1 %2 %3 i %4 %5 leżą w lustrzanej kolejności; po złożeniu zamieniają się miejscami.</translation>
     </message>
 </context>
 <context>

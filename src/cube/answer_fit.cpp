@@ -40,17 +40,6 @@ bool onOppositeFaces(const Cube& c, Symbol x, Symbol y) {
     return false;
 }
 
-// Some corner of the cube shows x, y and z in this order round it, as top,
-// right and left.
-bool meetAtCorner(const Cube& c, Symbol x, Symbol y, Symbol z) {
-    for (int f = 0; f < kFaces; ++f)
-        for (int e = 0; e < 4; ++e)
-            if (c.faceSymbol[f] == x && c.faceSymbol[adj[f][e].face] == y &&
-                c.faceSymbol[adj[f][(e + 1) % 4].face] == z)
-                return true;
-    return false;
-}
-
 // The visible face that the top of a symbol on visible face k points to at
 // this turn in the picture, or -1 for a face behind the cube: the sides at
 // turns 0 and 3 are those shared with the other two visible faces.
@@ -155,9 +144,20 @@ Explanation explainAnswer(const Cube& c, int a) {
     int first = 0;
     while (!differs(first))
         ++first;
-    if (!meetAtCorner(c, shown[0], shown[1], shown[2]) &&
-        meetAtCorner(c, shown[0], shown[2], shown[1]))
-        return about(Reason::MirrorOrder, first);
+    // Two faces showing each other's symbols beside the third: the corner as
+    // a mirror shows it.
+    const auto& folded = why.fit.folded;
+    for (int k = 0; k < kVisibleFaces; ++k) {
+        const int j = (k + 1) % kVisibleFaces, l = (k + 2) % kVisibleFaces;
+        const bool swapped = folded[static_cast<std::size_t>(j)].symbol == shown[l] &&
+                             folded[static_cast<std::size_t>(l)].symbol == shown[j];
+        if (folded[static_cast<std::size_t>(k)].symbol == shown[k] && shown[j] != shown[l] &&
+            swapped) {
+            about(Reason::MirrorOrder, j);
+            why.otherFace = static_cast<std::int8_t>(l);
+            return why;
+        }
+    }
     if (why.fit.difference[static_cast<std::size_t>(first)] == FaceDifference::OtherSymbol)
         return about(Reason::OtherSymbol, first);
 

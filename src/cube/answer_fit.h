@@ -63,7 +63,8 @@ enum class Reason : std::int8_t {
     Folds,           // the answer shows the cube folded from the net
     OppositeFaces,   // `face` and `otherFace` show symbols that never meet at an
                      // edge of the cube: folded, they lie on opposite faces
-    MirrorOrder,     // the three symbols meet at a corner only the other way round
+    MirrorOrder,     // `face` and `otherFace` show each other's symbols: the corner
+                     // as a mirror shows it
     OtherSymbol,     // `face` shows another symbol than the folded cube there
     PointsElsewhere, // `face`'s arrow-like symbol points to another face than folded
     Turned,          // `face` shows the folded cube's symbol in another turn
@@ -74,7 +75,7 @@ struct Explanation {
     Reason reason = Reason::Folds;
     AnswerFit fit;
     std::int8_t face = -1;      // the visible face the sentence names, one that differs
-    std::int8_t otherFace = -1; // OppositeFaces: the face shown beside it
+    std::int8_t otherFace = -1; // OppositeFaces, MirrorOrder: the other face
     Symbol shown = -1;          // the answer's symbol on `face`
     Symbol folded = -1;         // the folded cube's symbol there
     // Turned: how many quarter turns clockwise the answer's symbol lies from

@@ -186,14 +186,10 @@ QString oppositeSentence(const Cube& c, const Explanation& why, int a, const QSt
 }
 
 QString mirrorSentence(const Cube& c, const Explanation& why, int a, const QString& letter) {
-    // Swapping the other two faces' symbols turns the corner round: folded,
-    // those two lie the other way.
-    const Symbol j = c.answerSymbol[a][(why.face + 1) % kVisibleFaces];
-    const Symbol l = c.answerSymbol[a][(why.face + 2) % kVisibleFaces];
-    return Why::tr("In answer %1 %2 and %3 lie in mirror order beside %4 %5; folded, they change "
+    return Why::tr("In answer %1 %2 %3 and %4 %5 lie in mirror order; folded, they change "
                    "places.")
-        .arg(letter, named(j, Role::Subject), named(l, Role::Subject),
-             named(why.shown, Role::Beside), faceOn(why.face));
+        .arg(letter, named(why.shown, Role::Subject), faceOn(why.face),
+             named(c.answerSymbol[a][why.otherFace], Role::Subject), faceOn(why.otherFace));
 }
 
 } // namespace

@@ -1,17 +1,21 @@
 // Writes pictures of a Cube's net folding up, for looking at by eye: the fold
 // at a few times, turning from the net's own view towards the correct
 // answer's, and beside each answer picture the closed cube in that answer's
-// best-fitting view, the faces that differ outlined in both.
+// best-fitting view, the faces that differ outlined in both, and its sentence
+// in the language of the environment.
 //
 //   render_fold SEED RECIPE PREFIX   writes PREFIX-25.png, PREFIX-50.png,
 //                                    PREFIX-100.png and PREFIX-answers.png
 #include "cube/answer_fit.h"
 #include "cube/fold.h"
 #include "cube/generator.h"
+#include "printing/explanation.h"
 #include "printing/image_canvas.h"
+#include "printing/language.h"
 #include "render/fold_picture.h"
 #include "render/pictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 #include <cstdio>
@@ -20,6 +24,8 @@
 using namespace vexlor;
 
 int main(int argc, char** argv) {
+    QGuiApplication application(argc, argv);
+    installLanguage(application, chooseLanguage(LocaleEnvironment::ofProcess()));
     if (argc != 4) {
         std::fprintf(stderr, "usage: %s SEED RECIPE PREFIX\n", argv[0]);
         return 2;
@@ -42,7 +48,9 @@ int main(int argc, char** argv) {
     }
 
     // Each answer over the closed cube in its best view.
-    QImage sheet(kAnswers * kAnswerSide, 2 * kAnswerSide, QImage::Format_RGB32);
+    constexpr int kCaption = 110;
+    QImage sheet(kAnswers * kAnswerSide, 2 * kAnswerSide + kCaption, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
     QPainter painter(&sheet);
     for (int a = 0; a < kAnswers; ++a) {
         const Explanation why = explainAnswer(c, a);
@@ -62,6 +70,9 @@ int main(int argc, char** argv) {
                  style);
         painter.drawImage(a * kAnswerSide, 0, answer.image());
         painter.drawImage(a * kAnswerSide, kAnswerSide, folded.image());
+        painter.drawText(
+            QRect(a * kAnswerSide + 6, 2 * kAnswerSide + 4, kAnswerSide - 12, kCaption - 8),
+            Qt::TextWordWrap, explanationSentence(c, a));
     }
     painter.end();
     sheet.save(prefix + QStringLiteral("-answers.png"));
