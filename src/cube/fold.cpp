@@ -38,58 +38,78 @@ std::array<Vec3, kVisibleFaces> answerViewEdges() {
 }
 
 NetFold netFold(const Cube& c) {
-    NetFold fold;
+    NetFold cells;
     bool twice = false;
-    std::int8_t rootFace = -1;
+    int centreFace = -1;
     for (int x = 0; x < kNetSize; ++x)
         for (int y = 0; y < kNetSize; ++y) {
             const NetCell cell = c.net[x][y];
             if (cell.face < 0 || cell.face >= kFaces)
                 continue;
-            if (fold.column[cell.face] >= 0) {
+            if (cells.column[cell.face] >= 0) {
                 twice = true; // the first cell of a face counts
                 continue;
             }
-            fold.column[cell.face] = static_cast<std::int8_t>(x);
-            fold.row[cell.face] = static_cast<std::int8_t>(y);
-            fold.turn[cell.face] = static_cast<std::int8_t>(quarter(cell.turn));
-            if (rootFace < 0 || (x == kNetSize / 2 && y == kNetSize / 2))
-                rootFace = cell.face;
+            cells.column[cell.face] = static_cast<std::int8_t>(x);
+            cells.row[cell.face] = static_cast<std::int8_t>(y);
+            cells.turn[cell.face] = static_cast<std::int8_t>(quarter(cell.turn));
+            if (x == kNetSize / 2 && y == kNetSize / 2)
+                centreFace = cell.face;
         }
-    if (rootFace < 0)
-        return fold;
 
-    // The face in a cell, if it is that face's counted cell.
-    const auto faceAt = [&fold](int x, int y) -> int {
-        for (int f = 0; f < kFaces && x >= 0; ++f)
-            if (fold.column[f] == x && fold.row[f] == y)
-                return f;
+    // The face across each side of a face's cell, if the net holds one there.
+    const auto neighbour = [&cells](int f, int dir) -> int {
+        std::int8_t nx = 0, ny = 0;
+        stepCell(cells.column[f], cells.row[f], nx, ny, static_cast<std::int8_t>(dir));
+        for (int g = 0; g < kFaces && nx >= 0; ++g)
+            if (cells.column[g] == nx && cells.row[g] == ny)
+                return g;
         return -1;
     };
+    // Both faces' edges on the line between two cells must be the edge they
+    // share on the cube.
     bool hingesMatch = true;
-    fold.order[0] = rootFace;
-    fold.placed = 1;
-    for (int next = 0; next < fold.placed; ++next) {
-        const int f = fold.order[next];
-        for (int dir = 0; dir < 4; ++dir) {
-            std::int8_t nx = 0, ny = 0;
-            stepCell(fold.column[f], fold.row[f], nx, ny, static_cast<std::int8_t>(dir));
-            const int g = faceAt(nx, ny);
-            if (g < 0)
-                continue;
-            // Both faces' edges on the line between the cells must be the
-            // edge they share on the cube.
-            const EdgeLink across = adj[f][quarter(dir - fold.turn[f])];
+    for (int f = 0; f < kFaces; ++f)
+        for (int dir = 0; dir < 4 && cells.column[f] >= 0; ++dir) {
+            const int g = neighbour(f, dir);
+            const EdgeLink across = adj[f][quarter(dir - cells.turn[f])];
             hingesMatch =
-                hingesMatch && across.face == g && across.edge == quarter(dir + 2 - fold.turn[g]);
-            if (g == rootFace || fold.parent[g] >= 0)
-                continue;
-            fold.parent[g] = static_cast<std::int8_t>(f);
-            fold.order[fold.placed++] = static_cast<std::int8_t>(g);
+                hingesMatch &&
+                (g < 0 || (across.face == g && across.edge == quarter(dir + 2 - cells.turn[g])));
+        }
+
+    // The tree grows from the face that leaves the fewest hinges between it
+    // and the farthest face, so that the net closes round its middle; among
+    // equals the centre cell's face, then the lowest.
+    NetFold best = cells;
+    int bestHeight = kFaces;
+    for (int i = -1; i < kFaces; ++i) {
+        const int root = i < 0 ? centreFace : i;
+        if (root < 0 || cells.column[root] < 0)
+            continue;
+        NetFold tree = cells;
+        std::array<int, kFaces> depth{};
+        tree.order[0] = static_cast<std::int8_t>(root);
+        tree.placed = 1;
+        for (int next = 0; next < tree.placed; ++next) {
+            const int f = tree.order[next];
+            for (int dir = 0; dir < 4; ++dir) {
+                const int g = neighbour(f, dir);
+                if (g < 0 || g == root || tree.parent[g] >= 0)
+                    continue;
+                tree.parent[g] = static_cast<std::int8_t>(f);
+                depth[g] = depth[f] + 1;
+                tree.order[tree.placed++] = static_cast<std::int8_t>(g);
+            }
+        }
+        const int height = *std::max_element(depth.begin(), depth.end());
+        if (tree.placed > best.placed || (tree.placed == best.placed && height < bestHeight)) {
+            best = tree;
+            bestHeight = height;
         }
     }
-    fold.closes = !twice && hingesMatch && fold.placed == kFaces;
-    return fold;
+    best.closes = !twice && hingesMatch && best.placed == kFaces;
+    return best;
 }
 
 std::array<FacePose, kFaces> foldPoses(const NetFold& fold, double t) {

@@ -23,8 +23,8 @@ inline constexpr double kAnswerViewTilt = 0.5;
 std::array<Vec3, kVisibleFaces> answerViewEdges();
 
 // How the net folds: a tree of hinges over the net's cells, grown from the
-// centre cell, each face turning about the edge it shares in the net with its
-// parent.
+// face in its middle, each face turning about the edge it shares in the net
+// with its parent.
 struct NetFold {
     // The net cell of each face and the face's turn there; column -1 for a
     // face the net does not hold.
@@ -63,7 +63,7 @@ struct FacePose {
 // cell, the cells in the plane z = 0 with their printed side towards the
 // viewer; each hinge then turns evenly by a quarter turn, away from the
 // viewer, so that at 1 the faces close into a unit cube behind the net's
-// plane with every symbol outside. The centre cell's face keeps its place.
+// plane with every symbol outside. The tree's root keeps its place.
 // A face not in the tree keeps the pose of its net cell, or of cell (0, 0)
 // when the net does not hold it.
 std::array<FacePose, kFaces> foldPoses(const NetFold& fold, double t);

@@ -40,10 +40,12 @@ int main(int argc, char** argv) {
 
     const Explanation right = explainAnswer(c, c.correctAnswer);
     const Rotation view = cornerView(fold, right.fit.face, right.fit.edge);
+    // The net folds seen a little from aside, then the closed cube turns to
+    // the correct answer's view.
     for (const int percent : {25, 50, 100}) {
         ImageCanvas canvas(500, 500);
         const double t = percent / 100.0;
-        drawFold(canvas, c, fold, t, {interpolate({}, view, t), 250, 250, 90});
+        drawFold(canvas, c, fold, t, {interpolate({}, view, t < 1 ? 0.3 : 1), 250, 250, 90});
         canvas.image().save(QStringLiteral("%1-%2.png").arg(prefix).arg(percent));
     }
 
