@@ -14,6 +14,8 @@
 
 using namespace vexlor;
 
+Q_DECLARE_METATYPE(std::set<vexlor::Reason>)
+
 class ExplanationTest : public QObject {
     Q_OBJECT
 
@@ -111,8 +113,6 @@ private slots:
         }
     }
 };
-
-Q_DECLARE_METATYPE(std::set<vexlor::Reason>)
 
 QTEST_GUILESS_MAIN(ExplanationTest)
 #include "tst_explanation.moc"
