@@ -82,6 +82,16 @@ int AnswerFit::otherSymbols() const {
         std::count(difference.begin(), difference.end(), FaceDifference::OtherSymbol));
 }
 
+std::array<bool, kFaces> differingCubeFaces(const AnswerFit& fit) {
+    std::array<bool, kFaces> differing{};
+    for (std::size_t k = 0; k < kVisibleFaces; ++k) {
+        const int face = fit.folded[k].face;
+        if (fit.difference[k] != FaceDifference::Same && face >= 0 && face < kFaces)
+            differing[static_cast<std::size_t>(face)] = true;
+    }
+    return differing;
+}
+
 AnswerFit bestFit(const Cube& c, int a) {
     const int answer = std::clamp(a, 0, kAnswers - 1);
     AnswerFit best;

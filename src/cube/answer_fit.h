@@ -44,6 +44,10 @@ struct AnswerFit {
     int otherSymbols() const;
 };
 
+// The cube faces shown where the fit differs from the answer: those the
+// folded cube outlines beside the answer's picture.
+std::array<bool, kFaces> differingCubeFaces(const AnswerFit& fit);
+
 // Of the 24 views of the folded cube, the one with the fewest visible faces
 // that differ from answer a (0-3). Among equals, the one where fewer of them
 // show another symbol, a turn being the smaller slip; then the first by

@@ -76,6 +76,13 @@ void outlineFace(Canvas& canvas, const FaceFrame& frame) {
     canvas.setPenWidth(1);
 }
 
+void outlineDifferingFaces(Canvas& canvas, const Projection& projection, int a,
+                           const AnswerFit& fit) {
+    for (int k = 0; k < kVisibleFaces; ++k)
+        if (fit.difference[static_cast<std::size_t>(k)] != FaceDifference::Same)
+            outlineFace(canvas, answerFaceFrame(projection, a, k));
+}
+
 void drawFold(Canvas& canvas, const Cube& c, const NetFold& fold, double t,
               const FoldCamera& camera, const FoldStyle& style) {
     const PictureColors& colors = style.colors;

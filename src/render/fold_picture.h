@@ -3,6 +3,7 @@
 // drawn from the farthest to the nearest.
 #pragma once
 
+#include "cube/answer_fit.h"
 #include "cube/cube.h"
 #include "cube/fold.h"
 #include "render/canvas.h"
@@ -73,6 +74,11 @@ void drawFold(Canvas& canvas, const Cube& c, const NetFold& fold, double t,
 inline constexpr Color kOutlineColor = kWrongColor;
 inline constexpr int kOutlineWidth = 5;
 void outlineFace(Canvas& canvas, const FaceFrame& frame);
+
+// Outlines the visible faces of answer a's picture (of a projection's size)
+// that differ from the folded cube in fit.
+void outlineDifferingFaces(Canvas& canvas, const Projection& projection, int a,
+                           const AnswerFit& fit);
 
 // c + amount * shade on each channel, rounded and kept within 0-255: the
 // answer cubes' shading, for any amount from -1 (the right face) to 1 (the

@@ -18,7 +18,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 
-#include <cstdio>
 #include <cstdlib>
 
 using namespace vexlor;
@@ -26,10 +25,8 @@ using namespace vexlor;
 int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
     installLanguage(application, chooseLanguage(LocaleEnvironment::ofProcess()));
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s SEED RECIPE PREFIX\n", argv[0]);
+    if (argc != 4)
         return 2;
-    }
     RandomSource randomSource(std::atoll(argv[1]));
     Cube c{};
     makeNet(c, randomSource);
@@ -61,13 +58,9 @@ int main(int argc, char** argv) {
         pictures.answers[a] = &answer;
         clearPictures(pictures);
         drawAnswer(pictures, c, a);
+        outlineDifferingFaces(answer, projection, a, why.fit);
         FoldStyle style;
-        for (int k = 0; k < kVisibleFaces; ++k)
-            if (why.fit.difference[static_cast<std::size_t>(k)] != FaceDifference::Same) {
-                outlineFace(answer, answerFaceFrame(projection, a, k));
-                style.outlined[static_cast<std::size_t>(
-                    why.fit.folded[static_cast<std::size_t>(k)].face)] = true;
-            }
+        style.outlined = differingCubeFaces(why.fit);
         drawFold(folded, c, fold, 1, answerCamera(fold, why.fit.face, why.fit.edge, projection, a),
                  style);
         painter.drawImage(a * kAnswerSide, 0, answer.image());

@@ -32,32 +32,15 @@ bool looksAlike(Symbol symbol, QPointF a, QPointF b) {
     return mask == 3 ? cosine > 0.9 : mask == 1 ? std::abs(cosine) > 0.9 : true;
 }
 
-// Each corner of a lies within 2 pixels of a corner of b.
-bool sameFace(const FaceFrame& a, const FaceFrame& b) {
-    const auto corners = [](const FaceFrame& f) {
-        const Point o = f.origin, u = f.edgeU, v = f.edgeV;
-        return std::array<Point, 4>{{o,
-                                     {o.x + u.x, o.y + u.y},
-                                     {o.x + u.x + v.x, o.y + u.y + v.y},
-                                     {o.x + v.x, o.y + v.y}}};
-    };
-    for (const Point p : corners(a)) {
-        bool found = false;
-        for (const Point q : corners(b))
-            found = found || (std::abs(p.x - q.x) <= 2 && std::abs(p.y - q.y) <= 2);
-        if (!found)
-            return false;
-    }
-    return true;
-}
-
-// The face of the closed fold seen where visible face k of answer a lies,
-// printed side out; null when there is none.
+// The face of the closed fold seen printed side out with its middle where
+// visible face k of answer a has its middle; null when there is none.
 const SeenFace* faceAt(const SeenFold& seen, const Projection& projection, int a, int k) {
-    for (int i = 0; i < seen.count; ++i)
-        if (seen.faces[i].outside &&
-            sameFace(seen.faces[i].frame, answerFaceFrame(projection, a, k)))
+    const Point want = facePoint(answerFaceFrame(projection, a, k), 0.5, 0.5);
+    for (int i = 0; i < seen.count; ++i) {
+        const Point p = facePoint(seen.faces[i].frame, 0.5, 0.5);
+        if (seen.faces[i].outside && std::abs(p.x - want.x) <= 2 && std::abs(p.y - want.y) <= 2)
             return &seen.faces[i];
+    }
     return nullptr;
 }
 
@@ -75,37 +58,29 @@ private slots:
             makeNet(c, randomSource);
             generateTaskOfRecipe(c, n % kRecipeCount, randomSource);
             const NetFold fold = netFold(c);
-            // From every corner, what the answer rules expect there.
-            for (int f = 0; f < kFaces; ++f)
-                for (int e = 0; e < 4; ++e) {
-                    const SeenFold seen =
-                        seeFold(c, fold, 1, answerCamera(fold, f, e, projection, 0));
-                    const CornerPicture expected = cornerPicture(c, f, e);
-                    for (int k = 0; k < kVisibleFaces; ++k) {
-                        const SeenFace* face = faceAt(seen, projection, 0, k);
-                        QVERIFY(face != nullptr);
-                        QCOMPARE(face->face, expected[k].face);
-                        QVERIFY(
-                            looksAlike(expected[k].symbol, topOf(face->frame, face->symbolTurn),
-                                       topOf(answerFaceFrame(projection, 0, k), expected[k].turn)));
-                    }
-                }
-
-            // From the correct answer's corner: its faces, symbols, turns
-            // and colours, up to the pixels along the outlines.
             const int a = c.correctAnswer;
-            int e = 0;
-            while (adj[c.correctFaces[0]][e].face != c.correctFaces[1])
-                ++e;
-            const FoldCamera camera = answerCamera(fold, c.correctFaces[0], e, projection, a);
-            const SeenFold seen = seeFold(c, fold, 1, camera);
-            for (int k = 0; k < kVisibleFaces; ++k) {
-                const SeenFace* face = faceAt(seen, projection, a, k);
-                QVERIFY(face != nullptr);
-                QCOMPARE(c.faceSymbol[face->face], c.answerSymbol[a][k]);
-                QVERIFY(looksAlike(c.answerSymbol[a][k], topOf(face->frame, face->symbolTurn),
-                                   topOf(answerFaceFrame(projection, a, k), c.answerTurn[a][k])));
+            FoldCamera camera;
+            // Seen where answer a lies: from its own corner its faces, symbols
+            // and turns, from every other what the answer rules expect there.
+            for (int v = 0; v < 4 * kFaces; ++v) {
+                const int f = v / 4, e = v % 4;
+                const bool own = f == c.correctFaces[0] && adj[f][e].face == c.correctFaces[1];
+                const FoldCamera seenFrom = answerCamera(fold, f, e, projection, a);
+                camera = own ? seenFrom : camera;
+                const SeenFold seen = seeFold(c, fold, 1, seenFrom);
+                const CornerPicture expected = cornerPicture(c, f, e);
+                for (int k = 0; k < kVisibleFaces; ++k) {
+                    const SeenFace* face = faceAt(seen, projection, a, k);
+                    QVERIFY(face != nullptr);
+                    QCOMPARE(face->face, expected[k].face);
+                    const Symbol symbol = own ? c.answerSymbol[a][k] : expected[k].symbol;
+                    const int turn = own ? c.answerTurn[a][k] : expected[k].turn;
+                    QCOMPARE(c.faceSymbol[face->face], symbol);
+                    QVERIFY(looksAlike(symbol, topOf(face->frame, face->symbolTurn),
+                                       topOf(answerFaceFrame(projection, a, k), turn)));
+                }
             }
+            // And its colours, up to the pixels along the outlines.
             ImageCanvas folded(kAnswerSide, kAnswerSide), answer(kAnswerSide, kAnswerSide);
             drawFold(folded, c, fold, 1, camera);
             Pictures pictures;
