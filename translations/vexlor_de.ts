@@ -143,6 +143,51 @@
     </message>
 </context>
 <context>
+    <name>Face (on)</name>
+    <message>
+        <source>on the top face</source>
+        <translation>auf der oberen Seite</translation>
+    </message>
+    <message>
+        <source>on the right face</source>
+        <translation>auf der rechten Seite</translation>
+    </message>
+    <message>
+        <source>on the left face</source>
+        <translation>auf der linken Seite</translation>
+    </message>
+</context>
+<context>
+    <name>Face (subject)</name>
+    <message>
+        <source>the top face</source>
+        <translation>die obere Seite</translation>
+    </message>
+    <message>
+        <source>the right face</source>
+        <translation>die rechte Seite</translation>
+    </message>
+    <message>
+        <source>the left face</source>
+        <translation>die linke Seite</translation>
+    </message>
+</context>
+<context>
+    <name>Face (to)</name>
+    <message>
+        <source>to the top face</source>
+        <translation>zur oberen Seite</translation>
+    </message>
+    <message>
+        <source>to the right face</source>
+        <translation>zur rechten Seite</translation>
+    </message>
+    <message>
+        <source>to the left face</source>
+        <translation>zur linken Seite</translation>
+    </message>
+</context>
+<context>
     <name>HistoryStore</name>
     <message>
         <source>The history file %1 was damaged. It was set aside as %2 and a new history was started.</source>
@@ -506,6 +551,231 @@
     </message>
 </context>
 <context>
+    <name>Symbol (beside)</name>
+    <message>
+        <source>the arrow</source>
+        <translation>dem Pfeil</translation>
+    </message>
+    <message>
+        <source>the arrowhead</source>
+        <translation>der Pfeilspitze</translation>
+    </message>
+    <message>
+        <source>the caret</source>
+        <translation>dem umgekehrten V</translation>
+    </message>
+    <message>
+        <source>the diagonal arrow</source>
+        <translation>dem Schrägpfeil</translation>
+    </message>
+    <message>
+        <source>the T</source>
+        <translation>dem T</translation>
+    </message>
+    <message>
+        <source>the corner square</source>
+        <translation>dem Eckquadrat</translation>
+    </message>
+    <message>
+        <source>the double arrow</source>
+        <translation>dem Doppelpfeil</translation>
+    </message>
+    <message>
+        <source>the diamond</source>
+        <translation>der Raute</translation>
+    </message>
+    <message>
+        <source>the diamond ring</source>
+        <translation>dem Rautenring</translation>
+    </message>
+    <message>
+        <source>the double diagonal arrow</source>
+        <translation>dem schrägen Doppelpfeil</translation>
+    </message>
+    <message>
+        <source>the I-beam</source>
+        <translation>dem I</translation>
+    </message>
+    <message>
+        <source>the two squares</source>
+        <translation>den zwei Quadraten</translation>
+    </message>
+    <message>
+        <source>the plus</source>
+        <translation>dem Plus</translation>
+    </message>
+    <message>
+        <source>the flared cross</source>
+        <translation>dem Tatzenkreuz</translation>
+    </message>
+    <message>
+        <source>the square ring</source>
+        <translation>dem Quadratring</translation>
+    </message>
+    <message>
+        <source>the star</source>
+        <translation>dem Stern</translation>
+    </message>
+    <message>
+        <source>the window</source>
+        <translation>dem Fenster</translation>
+    </message>
+    <message>
+        <source>the square</source>
+        <translation>dem Quadrat</translation>
+    </message>
+</context>
+<context>
+    <name>Symbol (object)</name>
+    <message>
+        <source>the arrow</source>
+        <translation>den Pfeil</translation>
+    </message>
+    <message>
+        <source>the arrowhead</source>
+        <translation>die Pfeilspitze</translation>
+    </message>
+    <message>
+        <source>the caret</source>
+        <translation>das umgekehrte V</translation>
+    </message>
+    <message>
+        <source>the diagonal arrow</source>
+        <translation>den Schrägpfeil</translation>
+    </message>
+    <message>
+        <source>the T</source>
+        <translation>das T</translation>
+    </message>
+    <message>
+        <source>the corner square</source>
+        <translation>das Eckquadrat</translation>
+    </message>
+    <message>
+        <source>the double arrow</source>
+        <translation>den Doppelpfeil</translation>
+    </message>
+    <message>
+        <source>the diamond</source>
+        <translation>die Raute</translation>
+    </message>
+    <message>
+        <source>the diamond ring</source>
+        <translation>den Rautenring</translation>
+    </message>
+    <message>
+        <source>the double diagonal arrow</source>
+        <translation>den schrägen Doppelpfeil</translation>
+    </message>
+    <message>
+        <source>the I-beam</source>
+        <translation>das I</translation>
+    </message>
+    <message>
+        <source>the two squares</source>
+        <translation>die zwei Quadrate</translation>
+    </message>
+    <message>
+        <source>the plus</source>
+        <translation>das Plus</translation>
+    </message>
+    <message>
+        <source>the flared cross</source>
+        <translation>das Tatzenkreuz</translation>
+    </message>
+    <message>
+        <source>the square ring</source>
+        <translation>den Quadratring</translation>
+    </message>
+    <message>
+        <source>the star</source>
+        <translation>den Stern</translation>
+    </message>
+    <message>
+        <source>the window</source>
+        <translation>das Fenster</translation>
+    </message>
+    <message>
+        <source>the square</source>
+        <translation>das Quadrat</translation>
+    </message>
+</context>
+<context>
+    <name>Symbol (subject)</name>
+    <message>
+        <source>the arrow</source>
+        <translation>der Pfeil</translation>
+    </message>
+    <message>
+        <source>the arrowhead</source>
+        <translation>die Pfeilspitze</translation>
+    </message>
+    <message>
+        <source>the caret</source>
+        <translation>das umgekehrte V</translation>
+    </message>
+    <message>
+        <source>the diagonal arrow</source>
+        <translation>der Schrägpfeil</translation>
+    </message>
+    <message>
+        <source>the T</source>
+        <translation>das T</translation>
+    </message>
+    <message>
+        <source>the corner square</source>
+        <translation>das Eckquadrat</translation>
+    </message>
+    <message>
+        <source>the double arrow</source>
+        <translation>der Doppelpfeil</translation>
+    </message>
+    <message>
+        <source>the diamond</source>
+        <translation>die Raute</translation>
+    </message>
+    <message>
+        <source>the diamond ring</source>
+        <translation>der Rautenring</translation>
+    </message>
+    <message>
+        <source>the double diagonal arrow</source>
+        <translation>der schräge Doppelpfeil</translation>
+    </message>
+    <message>
+        <source>the I-beam</source>
+        <translation>das I</translation>
+    </message>
+    <message>
+        <source>the two squares</source>
+        <translation>die zwei Quadrate</translation>
+    </message>
+    <message>
+        <source>the plus</source>
+        <translation>das Plus</translation>
+    </message>
+    <message>
+        <source>the flared cross</source>
+        <translation>das Tatzenkreuz</translation>
+    </message>
+    <message>
+        <source>the square ring</source>
+        <translation>der Quadratring</translation>
+    </message>
+    <message>
+        <source>the star</source>
+        <translation>der Stern</translation>
+    </message>
+    <message>
+        <source>the window</source>
+        <translation>das Fenster</translation>
+    </message>
+    <message>
+        <source>the square</source>
+        <translation>das Quadrat</translation>
+    </message>
+</context>
+<context>
     <name>Test</name>
     <message>
         <source>Start</source>
@@ -514,6 +784,61 @@
     <message>
         <source>Pause</source>
         <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>Why</name>
+    <message>
+        <source>Answer %1 shows %2 %3 turned a quarter turn compared with the folded cube.</source>
+        <translation>Antwort %1 zeigt %2 %3 gegenüber dem gefalteten Würfel um eine Vierteldrehung gedreht.</translation>
+    </message>
+    <message>
+        <source>Answer %1 shows %2 %3 turned a quarter turn clockwise compared with the folded cube.</source>
+        <translation>Antwort %1 zeigt %2 %3 gegenüber dem gefalteten Würfel um eine Vierteldrehung im Uhrzeigersinn gedreht.</translation>
+    </message>
+    <message>
+        <source>Answer %1 shows %2 %3 turned a quarter turn anticlockwise compared with the folded cube.</source>
+        <translation>Antwort %1 zeigt %2 %3 gegenüber dem gefalteten Würfel um eine Vierteldrehung gegen den Uhrzeigersinn gedreht.</translation>
+    </message>
+    <message>
+        <source>Answer %1 shows %2 %3 turned a half turn compared with the folded cube.</source>
+        <translation>Antwort %1 zeigt %2 %3 gegenüber dem gefalteten Würfel um eine halbe Drehung gedreht.</translation>
+    </message>
+    <message>
+        <source>In answer %1 %2 %3 points %4; folded, it points to a face hidden behind the cube.</source>
+        <translation>In Antwort %1 zeigt %2 %3 %4; gefaltet zeigt %2 zu einer verdeckten Seite hinter dem Würfel.</translation>
+    </message>
+    <message>
+        <source>In answer %1 %2 %3 points to a face hidden behind the cube; folded, it points %4.</source>
+        <translation>In Antwort %1 zeigt %2 %3 zu einer verdeckten Seite hinter dem Würfel; gefaltet zeigt %2 %4.</translation>
+    </message>
+    <message>
+        <source>In answer %1 %2 %3 points %4; folded, it points %5.</source>
+        <translation>In Antwort %1 zeigt %2 %3 %4; gefaltet zeigt %2 %5.</translation>
+    </message>
+    <message>
+        <source>Answer %1 shows %2 both %3 and %4; folded, the two faces that carry it are opposite.</source>
+        <translation>Antwort %1 zeigt %2 sowohl %3 als auch %4; gefaltet liegen die beiden Seiten mit diesem Symbol einander gegenüber.</translation>
+    </message>
+    <message>
+        <source>Answer %1 shows %2 %3 beside %4 %5; folded, the two lie on opposite faces.</source>
+        <translation>Antwort %1 zeigt %2 %3 neben %4 %5; gefaltet liegen die beiden auf gegenüberliegenden Seiten.</translation>
+    </message>
+    <message>
+        <source>In answer %1 %2 shows %3; folded, that face shows %4.</source>
+        <translation>In Antwort %1 zeigt %2 %3; gefaltet zeigt diese Seite %4.</translation>
+    </message>
+    <message>
+        <source>Answer %1 can be folded from the net.</source>
+        <translation>Antwort %1 lässt sich aus dem Netz falten.</translation>
+    </message>
+    <message>
+        <source>Answer %1 cannot be folded from the net.</source>
+        <translation>Antwort %1 lässt sich nicht aus dem Netz falten.</translation>
+    </message>
+    <message>
+        <source>In answer %1 %2 %3 and %4 %5 lie in mirror order; folded, they change places.</source>
+        <translation>In Antwort %1 liegen %2 %3 und %4 %5 spiegelverkehrt; gefaltet tauschen sie die Plätze.</translation>
     </message>
 </context>
 <context>

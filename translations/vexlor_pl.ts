@@ -145,6 +145,51 @@
     </message>
 </context>
 <context>
+    <name>Face (on)</name>
+    <message>
+        <source>on the top face</source>
+        <translation>na górnej ścianie</translation>
+    </message>
+    <message>
+        <source>on the right face</source>
+        <translation>na prawej ścianie</translation>
+    </message>
+    <message>
+        <source>on the left face</source>
+        <translation>na lewej ścianie</translation>
+    </message>
+</context>
+<context>
+    <name>Face (subject)</name>
+    <message>
+        <source>the top face</source>
+        <translation>górna ściana</translation>
+    </message>
+    <message>
+        <source>the right face</source>
+        <translation>prawa ściana</translation>
+    </message>
+    <message>
+        <source>the left face</source>
+        <translation>lewa ściana</translation>
+    </message>
+</context>
+<context>
+    <name>Face (to)</name>
+    <message>
+        <source>to the top face</source>
+        <translation>na górną ścianę</translation>
+    </message>
+    <message>
+        <source>to the right face</source>
+        <translation>na prawą ścianę</translation>
+    </message>
+    <message>
+        <source>to the left face</source>
+        <translation>na lewą ścianę</translation>
+    </message>
+</context>
+<context>
     <name>HistoryStore</name>
     <message>
         <source>The history file %1 was damaged. It was set aside as %2 and a new history was started.</source>
@@ -510,6 +555,231 @@
     </message>
 </context>
 <context>
+    <name>Symbol (beside)</name>
+    <message>
+        <source>the arrow</source>
+        <translation>strzałki</translation>
+    </message>
+    <message>
+        <source>the arrowhead</source>
+        <translation>grotu</translation>
+    </message>
+    <message>
+        <source>the caret</source>
+        <translation>daszka</translation>
+    </message>
+    <message>
+        <source>the diagonal arrow</source>
+        <translation>ukośnej strzałki</translation>
+    </message>
+    <message>
+        <source>the T</source>
+        <translation>litery T</translation>
+    </message>
+    <message>
+        <source>the corner square</source>
+        <translation>kwadratu w rogu</translation>
+    </message>
+    <message>
+        <source>the double arrow</source>
+        <translation>podwójnej strzałki</translation>
+    </message>
+    <message>
+        <source>the diamond</source>
+        <translation>rombu</translation>
+    </message>
+    <message>
+        <source>the diamond ring</source>
+        <translation>rombowej ramki</translation>
+    </message>
+    <message>
+        <source>the double diagonal arrow</source>
+        <translation>ukośnej podwójnej strzałki</translation>
+    </message>
+    <message>
+        <source>the I-beam</source>
+        <translation>litery I</translation>
+    </message>
+    <message>
+        <source>the two squares</source>
+        <translation>dwóch kwadratów</translation>
+    </message>
+    <message>
+        <source>the plus</source>
+        <translation>plusa</translation>
+    </message>
+    <message>
+        <source>the flared cross</source>
+        <translation>krzyża łapowego</translation>
+    </message>
+    <message>
+        <source>the square ring</source>
+        <translation>kwadratowej ramki</translation>
+    </message>
+    <message>
+        <source>the star</source>
+        <translation>gwiazdy</translation>
+    </message>
+    <message>
+        <source>the window</source>
+        <translation>okna</translation>
+    </message>
+    <message>
+        <source>the square</source>
+        <translation>kwadratu</translation>
+    </message>
+</context>
+<context>
+    <name>Symbol (object)</name>
+    <message>
+        <source>the arrow</source>
+        <translation>strzałkę</translation>
+    </message>
+    <message>
+        <source>the arrowhead</source>
+        <translation>grot</translation>
+    </message>
+    <message>
+        <source>the caret</source>
+        <translation>daszek</translation>
+    </message>
+    <message>
+        <source>the diagonal arrow</source>
+        <translation>ukośną strzałkę</translation>
+    </message>
+    <message>
+        <source>the T</source>
+        <translation>literę T</translation>
+    </message>
+    <message>
+        <source>the corner square</source>
+        <translation>kwadrat w rogu</translation>
+    </message>
+    <message>
+        <source>the double arrow</source>
+        <translation>podwójną strzałkę</translation>
+    </message>
+    <message>
+        <source>the diamond</source>
+        <translation>romb</translation>
+    </message>
+    <message>
+        <source>the diamond ring</source>
+        <translation>rombową ramkę</translation>
+    </message>
+    <message>
+        <source>the double diagonal arrow</source>
+        <translation>ukośną podwójną strzałkę</translation>
+    </message>
+    <message>
+        <source>the I-beam</source>
+        <translation>literę I</translation>
+    </message>
+    <message>
+        <source>the two squares</source>
+        <translation>dwa kwadraty</translation>
+    </message>
+    <message>
+        <source>the plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>the flared cross</source>
+        <translation>krzyż łapowy</translation>
+    </message>
+    <message>
+        <source>the square ring</source>
+        <translation>kwadratową ramkę</translation>
+    </message>
+    <message>
+        <source>the star</source>
+        <translation>gwiazdę</translation>
+    </message>
+    <message>
+        <source>the window</source>
+        <translation>okno</translation>
+    </message>
+    <message>
+        <source>the square</source>
+        <translation>kwadrat</translation>
+    </message>
+</context>
+<context>
+    <name>Symbol (subject)</name>
+    <message>
+        <source>the arrow</source>
+        <translation>strzałka</translation>
+    </message>
+    <message>
+        <source>the arrowhead</source>
+        <translation>grot</translation>
+    </message>
+    <message>
+        <source>the caret</source>
+        <translation>daszek</translation>
+    </message>
+    <message>
+        <source>the diagonal arrow</source>
+        <translation>ukośna strzałka</translation>
+    </message>
+    <message>
+        <source>the T</source>
+        <translation>litera T</translation>
+    </message>
+    <message>
+        <source>the corner square</source>
+        <translation>kwadrat w rogu</translation>
+    </message>
+    <message>
+        <source>the double arrow</source>
+        <translation>podwójna strzałka</translation>
+    </message>
+    <message>
+        <source>the diamond</source>
+        <translation>romb</translation>
+    </message>
+    <message>
+        <source>the diamond ring</source>
+        <translation>rombowa ramka</translation>
+    </message>
+    <message>
+        <source>the double diagonal arrow</source>
+        <translation>ukośna podwójna strzałka</translation>
+    </message>
+    <message>
+        <source>the I-beam</source>
+        <translation>litera I</translation>
+    </message>
+    <message>
+        <source>the two squares</source>
+        <translation>dwa kwadraty</translation>
+    </message>
+    <message>
+        <source>the plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>the flared cross</source>
+        <translation>krzyż łapowy</translation>
+    </message>
+    <message>
+        <source>the square ring</source>
+        <translation>kwadratowa ramka</translation>
+    </message>
+    <message>
+        <source>the star</source>
+        <translation>gwiazda</translation>
+    </message>
+    <message>
+        <source>the window</source>
+        <translation>okno</translation>
+    </message>
+    <message>
+        <source>the square</source>
+        <translation>kwadrat</translation>
+    </message>
+</context>
+<context>
     <name>Test</name>
     <message>
         <source>Start</source>
@@ -518,6 +788,61 @@
     <message>
         <source>Pause</source>
         <translation>Pauza</translation>
+    </message>
+</context>
+<context>
+    <name>Why</name>
+    <message>
+        <source>Answer %1 shows %2 %3 turned a quarter turn compared with the folded cube.</source>
+        <translation>Odpowiedź %1 pokazuje %2 %3 w położeniu obróconym o ćwierć obrotu względem złożonej kostki.</translation>
+    </message>
+    <message>
+        <source>Answer %1 shows %2 %3 turned a quarter turn clockwise compared with the folded cube.</source>
+        <translation>Odpowiedź %1 pokazuje %2 %3 w położeniu obróconym o ćwierć obrotu zgodnie z ruchem wskazówek zegara względem złożonej kostki.</translation>
+    </message>
+    <message>
+        <source>Answer %1 shows %2 %3 turned a quarter turn anticlockwise compared with the folded cube.</source>
+        <translation>Odpowiedź %1 pokazuje %2 %3 w położeniu obróconym o ćwierć obrotu przeciwnie do ruchu wskazówek zegara względem złożonej kostki.</translation>
+    </message>
+    <message>
+        <source>Answer %1 shows %2 %3 turned a half turn compared with the folded cube.</source>
+        <translation>Odpowiedź %1 pokazuje %2 %3 w położeniu obróconym o pół obrotu względem złożonej kostki.</translation>
+    </message>
+    <message>
+        <source>In answer %1 %2 %3 points %4; folded, it points to a face hidden behind the cube.</source>
+        <translation>W odpowiedzi %1 %2 %3 wskazuje %4; po złożeniu wskazuje na ścianę ukrytą za kostką.</translation>
+    </message>
+    <message>
+        <source>In answer %1 %2 %3 points to a face hidden behind the cube; folded, it points %4.</source>
+        <translation>W odpowiedzi %1 %2 %3 wskazuje na ścianę ukrytą za kostką; po złożeniu wskazuje %4.</translation>
+    </message>
+    <message>
+        <source>In answer %1 %2 %3 points %4; folded, it points %5.</source>
+        <translation>W odpowiedzi %1 %2 %3 wskazuje %4; po złożeniu wskazuje %5.</translation>
+    </message>
+    <message>
+        <source>Answer %1 shows %2 both %3 and %4; folded, the two faces that carry it are opposite.</source>
+        <translation>Odpowiedź %1 pokazuje %2 zarówno %3, jak i %4; po złożeniu obie ściany z tym symbolem leżą naprzeciw siebie.</translation>
+    </message>
+    <message>
+        <source>Answer %1 shows %2 %3 beside %4 %5; folded, the two lie on opposite faces.</source>
+        <translation>Odpowiedź %1 pokazuje %2 %3 obok %4 %5; po złożeniu oba symbole leżą na przeciwległych ścianach.</translation>
+    </message>
+    <message>
+        <source>In answer %1 %2 shows %3; folded, that face shows %4.</source>
+        <translation>W odpowiedzi %1 %2 pokazuje %3; po złożeniu ta ściana pokazuje %4.</translation>
+    </message>
+    <message>
+        <source>Answer %1 can be folded from the net.</source>
+        <translation>Odpowiedź %1 można złożyć z siatki.</translation>
+    </message>
+    <message>
+        <source>Answer %1 cannot be folded from the net.</source>
+        <translation>Odpowiedzi %1 nie można złożyć z siatki.</translation>
+    </message>
+    <message>
+        <source>In answer %1 %2 %3 and %4 %5 lie in mirror order; folded, they change places.</source>
+        <translation>W odpowiedzi %1 %2 %3 i %4 %5 leżą w lustrzanej kolejności; po złożeniu zamieniają się miejscami.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "worksheet.h"
 
 #include "printing/canvas_style.h"
+#include "printing/explanation.h"
 #include "printing/painter_canvas.h"
 #include "render/palette.h"
 #include "render/pictures.h"
@@ -36,6 +37,11 @@ constexpr double kFooter = 8.0;
 constexpr double kKeyHeading = 12.0;
 constexpr double kKeyLine = 5.5;
 constexpr double kKeyColumn = 30.0;
+// An item of a worked key: its line, then each wrong answer's sentence in up
+// to two lines, then a gap.
+constexpr double kSentenceLines = 8.0;
+constexpr double kWorkedKeyItem = kKeyLine + (kAnswers - 1) * kSentenceLines + 2.5;
+constexpr double kSentenceIndent = 16.0;
 constexpr double kNumberBand = 9.0; // above an item's pictures: its number and its box
 constexpr double kMarkBox = 7.0;    // the side of the box the pupil writes the letter in
 constexpr double kItemGap = 4.0;    // below an item's pictures
@@ -67,8 +73,11 @@ struct KeyGrid {
     int columns;
 };
 
-KeyGrid keyGridOf(QSizeF area) {
+KeyGrid keyGridOf(QSizeF area, bool explain) {
     const double height = area.height() - kHeader - kFooter - kKeyHeading;
+    // A worked key lists its items down one column.
+    if (explain)
+        return {std::max(1, static_cast<int>(height / kWorkedKeyItem)), 1};
     return {std::max(1, static_cast<int>(height / kKeyLine)),
             std::max(1, static_cast<int>(area.width() / kKeyColumn))};
 }
@@ -234,9 +243,35 @@ void drawItem(Paper& paper, double top, double mmPerUnit, int number, const Cube
     }
 }
 
-// Key lines first to first + count - 1, down the columns.
+// Why each wrong answer of c is wrong, one sentence each below the item's
+// line at top, every sentence in at most two lines: a long one is set
+// smaller rather than cut.
+void drawSentences(Paper& paper, double top, const Cube& c) {
+    const QRectF box(kSentenceIndent, 0, paper.width() - kSentenceIndent, kSentenceLines);
+    double y = top;
+    for (int a = 0; a < kAnswers; ++a) {
+        if (a == c.correctAnswer)
+            continue;
+        const QString sentence = explanationSentence(c, a);
+        const QRectF mm = box.translated(0, y);
+        const QRectF units(paper.Units(mm.x()), paper.Units(mm.y()), paper.Units(mm.width()),
+                           paper.Units(mm.height()));
+        QFont font = sheetFont(9);
+        while (font.pointSizeF() > 5 && QFontMetricsF(font, paper.painter.device())
+                                                .boundingRect(units, Qt::TextWordWrap, sentence)
+                                                .height() > units.height())
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        paper.painter.setFont(font);
+        paper.painter.setPen(Qt::black);
+        paper.painter.drawText(units, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, sentence);
+        y += kSentenceLines;
+    }
+}
+
+// Key lines first to first + count - 1, down the columns; on a worked key
+// each with its sentences below.
 void drawKey(Paper& paper, const std::vector<Cube>& cubes, int first, int count,
-             const KeyGrid& grid) {
+             const KeyGrid& grid, bool explain) {
     paper.text({0, kHeader, paper.width(), kKeyHeading - 3},
                first == 0 ? Worksheet::tr("Answer key") : Worksheet::tr("Answer key (continued)"),
                sheetFont(14, true), Qt::AlignLeft | Qt::AlignVCenter);
@@ -244,13 +279,16 @@ void drawKey(Paper& paper, const std::vector<Cube>& cubes, int first, int count,
     const QFont letterFont = sheetFont(10, true);
     for (int i = 0; i < count; ++i) {
         const double x = (i / grid.rows) * kKeyColumn;
-        const double y = kHeader + kKeyHeading + (i % grid.rows) * kKeyLine;
+        const double y =
+            kHeader + kKeyHeading + (i % grid.rows) * (explain ? kWorkedKeyItem : kKeyLine);
         const int item = first + i;
         // Room for "65535." before the letter.
         paper.text({x, y, 14, kKeyLine}, itemNumber(item + 1), numberFont,
                    Qt::AlignRight | Qt::AlignVCenter);
         paper.text({x + 16, y, 10, kKeyLine}, QString(answerLetter(cubes[item].correctAnswer)),
                    letterFont, Qt::AlignLeft | Qt::AlignVCenter);
+        if (explain)
+            drawSentences(paper, y + kKeyLine, cubes[item]);
     }
 }
 
@@ -261,7 +299,7 @@ QString defaultSheetTitle() {
 }
 
 SheetPages pagesOf(int items, const SheetOptions& options, QSizeF areaMm) {
-    const KeyGrid grid = keyGridOf(areaMm);
+    const KeyGrid grid = keyGridOf(areaMm, options.explain);
     return {std::max(items, 0), std::clamp(options.itemsPerPage, 1, kMaxItemsPerPage),
             grid.rows * grid.columns, options.parts};
 }
@@ -317,13 +355,14 @@ bool printSheet(QPagedPaintDevice& device, const std::vector<Cube>& cubes,
                 drawItem(paper, header + k * slot, mmPerUnit, item + 1, cubes[item], colors);
         }
     }
-    const KeyGrid grid = keyGridOf(area);
+    const KeyGrid grid = keyGridOf(area, options.explain);
     for (int p = 0; p < pages.keyPages(); ++p) {
         nextPage();
         drawTitle(paper, options, kHeader - 4, 12, kHeader - 3);
         drawFooter(paper, Worksheet::tr("Key, page %L1 of %L2").arg(p + 1).arg(pages.keyPages()));
         const int first = p * pages.keyLinesPerPage;
-        drawKey(paper, cubes, first, std::min(pages.keyLinesPerPage, pages.items - first), grid);
+        drawKey(paper, cubes, first, std::min(pages.keyLinesPerPage, pages.items - first), grid,
+                options.explain);
     }
     return painter.end();
 }

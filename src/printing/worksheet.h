@@ -34,10 +34,13 @@ struct SheetOptions {
     QPageSize::PageSizeId pageSize = QPageSize::A4;
     SheetParts parts = SheetParts::PupilsAndKey;
     bool mono = false; // white faces, black symbols: for black-and-white printers
+    // A worked key: under each item's letter, the sentence that says why
+    // each wrong answer cannot be folded from the net.
+    bool explain = false;
 };
 
 // How a sheet fills its pages: the items first, itemsPerPage to a page, then
-// the key on pages of its own, as many lines to a page as fit.
+// the key on pages of its own, as many items' lines to a page as fit.
 struct SheetPages {
     int items = 0;
     int itemsPerPage = 1;

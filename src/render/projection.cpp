@@ -1,5 +1,7 @@
 #include "projection.h"
 
+#include "cube/fold.h"
+
 #include <cmath>
 
 namespace vexlor {
@@ -7,9 +9,9 @@ namespace vexlor {
 Projection makeProjection(int answerWidth) {
     // A cube of edge L seen turned by alpha about the vertical and tilted by
     // beta towards the viewer. Truncated toward zero, not rounded.
-    constexpr double alpha = 0.7;
-    constexpr double beta = 0.5;
-    constexpr double L = 110.0;
+    constexpr double alpha = kAnswerViewTurn;
+    constexpr double beta = kAnswerViewTilt;
+    constexpr double L = kAnswerEdge;
     Projection projection;
     auto& axis = projection.axis;
     axis[0] = {static_cast<int>(std::cos(alpha) * -L),

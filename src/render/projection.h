@@ -13,6 +13,9 @@ namespace vexlor {
 // The side of the program's square answer pictures.
 inline constexpr int kAnswerSide = 250;
 
+// The length of an answer cube's edge in pixels, before it is projected.
+inline constexpr double kAnswerEdge = 110.0;
+
 // Where the answer cubes lie in their pictures. Made once for a picture size
 // and never changed; whoever draws answer cubes holds one.
 struct Projection {

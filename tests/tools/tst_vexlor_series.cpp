@@ -284,6 +284,43 @@ private slots:
             QVERIFY(cubes[1].toObject()[key].isDouble());
     }
 
+    void explain() {
+        // A line per answer, or a JSON object per Cube, items counted from
+        // 1: the correct answer folds with no differing face, a wrong one
+        // names the faces that differ and why. Picks change nothing.
+        const QString path = pickedFile();
+        SeriesStore store;
+        QCOMPARE(loadSeriesFile(path, store), LoadResult::Ok);
+        const Run plain = tool({"explain", path});
+        const Run json = tool({"explain", path, "--json"});
+        QVERIFY(plain.code == 0 && json.code == 0);
+        const QStringList lines = plain.out.split('\n', Qt::SkipEmptyParts);
+        const QStringList objects = json.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 12);
+        QCOMPARE(objects.size(), 3);
+        const QRegularExpression line(QStringLiteral(
+            "^item=(\\d) answer=([A-D]) folds=(yes|no) differing=(-|[a-z,]+) sentence=(.+)$"));
+        for (int i = 0; i < 12; ++i) {
+            const auto m = line.match(lines[i]);
+            QVERIFY2(m.hasMatch(), qPrintable(lines[i]));
+            const QJsonObject item = QJsonDocument::fromJson(objects[i / 4].toUtf8()).object();
+            const QJsonObject answer = item["answers"].toArray()[i % 4].toObject();
+            const bool folds = i % 4 == store[SeriesId::Current][i / 4].correctAnswer;
+            QCOMPARE(item["item"].toInt(), i / 4 + 1);
+            QCOMPARE(m.captured(1).toInt(), i / 4 + 1);
+            QCOMPARE(answer["letter"].toString(), m.captured(2));
+            QCOMPARE(answer["folds"].toBool(), folds);
+            QCOMPARE(m.captured(3), folds ? "yes" : "no");
+            QCOMPARE(answer["differing"].toArray().isEmpty(), folds);
+            QStringList differing;
+            for (const QJsonValue face : answer["differing"].toArray())
+                differing << face.toString();
+            QCOMPARE(differing.isEmpty() ? "-" : differing.join(','), m.captured(4));
+            QCOMPARE(answer["sentence"].toString(), m.captured(5));
+        }
+        QCOMPARE(tool({"explain", path, "--item", "2"}).out, lines.mid(4, 4).join('\n') + '\n');
+    }
+
     void infoTimeAsStored_data() {
         QTest::addColumn<double>("start");
         QTest::addColumn<double>("stop");
@@ -584,6 +621,7 @@ private slots:
         QTest::newRow("whole series") << QStringList{} << 0 << 20;
         QTest::newRow("a slice") << QStringList{"--from", "5", "--count", "9"} << 5 << 9;
         QTest::newRow("key only") << QStringList{"--key-only", "--from", "12"} << 12 << 8;
+        QTest::newRow("worked key") << QStringList{"--explain", "--from", "3"} << 3 << 17;
     }
 
     void sheetKeyMatchesCubes() {
@@ -622,6 +660,16 @@ private slots:
         }
         QCOMPARE(entries, count);
         QCOMPARE(letters, expected);
+        // A worked key holds every wrong answer's sentence, as explain says it.
+        if (!options.contains(QStringLiteral("--explain")))
+            return;
+        const QString words = text.mid(key).simplified();
+        const QStringList lines =
+            tool({"explain", series}).out.split('\n', Qt::SkipEmptyParts).mid(4 * from, 4 * count);
+        for (const QString& line : lines)
+            if (line.contains(QStringLiteral(" folds=no ")))
+                QVERIFY2(words.contains(line.section(QStringLiteral("sentence="), 1)),
+                         qPrintable(line));
     }
 
     void sheetHeadsEveryPage_data() {
@@ -994,6 +1042,14 @@ private slots:
         QTest::newRow("versions to stdout")
             << QStringList{"sheet", good, "--versions", "2", "-o", "-"} << "-o - cannot take";
         QTest::newRow("no key, key only") << sheet(good, {"--no-key", "--key-only"}) << "nothing";
+        QTest::newRow("explain item 0")
+            << QStringList{"explain", good, "--item", "0"}
+            << "--item must be a whole number from 1 to 3 (" + good + " holds 3 Cubes), not '0'";
+        QTest::newRow("explain past the end")
+            << QStringList{"explain", good, "--item", "4"} << "from 1 to 3";
+        QTest::newRow("explain a broken Cube")
+            << QStringList{"explain", broken}
+            << "item 2 of " + broken + " cannot be explained: face symbol";
 
         // An output that is the file being read, by any name, is refused
         // before anything is written.

@@ -1,8 +1,10 @@
 #include "commands.h"
 
+#include "cube/answer_fit.h"
 #include "cube/answer_order.h"
 #include "cube/invariants.h"
 #include "cube/random.h"
+#include "printing/explanation.h"
 #include "printing/image_canvas.h"
 #include "printing/worksheet.h"
 #include "render/pictures.h"
@@ -166,6 +168,7 @@ std::optional<QString> readSheetOptions(const SheetArguments& arguments, SheetOp
                                       : SheetParts::PupilsAndKey;
     options.title = arguments.title.value_or(defaultSheetTitle());
     options.mono = arguments.mono;
+    options.explain = arguments.explain;
     return std::nullopt;
 }
 
@@ -358,6 +361,79 @@ int info(const QString& file, bool json) {
             out() << (i == 0 ? "\n" : ",\n")
                   << QJsonDocument(list[i].toObject()).toJson(QJsonDocument::Compact);
         out() << "\n]\n";
+    }
+    out().flush();
+    return kExitOk;
+}
+
+int explain(const QString& file, const std::optional<QString>& itemText, bool json) {
+    SeriesStore store;
+    if (const auto error = load(file, store))
+        return fail(*error);
+    const std::vector<const Cube*> all = cubesOf(store);
+    const int n = static_cast<int>(all.size());
+    int first = 1, last = n;
+    if (itemText) {
+        const auto item = wholeNumber(*itemText, 1, n);
+        if (!item)
+            return fail(QStringLiteral("--item must be a whole number from 1 to %1 (%2 holds %3), "
+                                       "not '%4'")
+                            .arg(n)
+                            .arg(file, counted(n, "Cube"), *itemText));
+        first = last = *item;
+    }
+    // Only a Cube with one answer that folds can be explained; every one is
+    // checked before anything is printed. Picks and times are allowed.
+    for (int item = first; item <= last; ++item) {
+        const auto failures =
+            invariantFailures(*all[static_cast<std::size_t>(item - 1)], Progress::Consistent);
+        if (!failures.empty())
+            return fail(QStringLiteral("item %1 of %2 cannot be explained: %3")
+                            .arg(item)
+                            .arg(file, QString::fromStdString(failures.front())));
+    }
+    // Which visible faces differ, by the names the answer pictures give them.
+    static const char* const kVisibleFaceNames[kVisibleFaces] = {"top", "right", "left"};
+    // A JSON string as Qt writes one, quotes and escapes included.
+    const auto jsonString = [](const QString& text) {
+        const QByteArray list = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+        return QString::fromUtf8(list.mid(1, list.size() - 2));
+    };
+    for (int item = first; item <= last; ++item) {
+        const Cube& c = *all[static_cast<std::size_t>(item - 1)];
+        QStringList answers;
+        for (int a = 0; a < kAnswers; ++a) {
+            const Explanation why = explainAnswer(c, a);
+            const bool folds = why.reason == Reason::Folds;
+            QStringList differing;
+            for (int k = 0; k < kVisibleFaces; ++k)
+                if (why.fit.difference[static_cast<std::size_t>(k)] != FaceDifference::Same)
+                    differing << QLatin1String(kVisibleFaceNames[k]);
+            const QString letter(answerLetter(a));
+            const QString sentence = explanationSentence(c, a);
+            if (!json) {
+                out() << QStringLiteral("item=%1 answer=%2 folds=%3 differing=%4 sentence=%5")
+                             .arg(item)
+                             .arg(letter, folds ? QStringLiteral("yes") : QStringLiteral("no"),
+                                  differing.isEmpty() ? QStringLiteral("-")
+                                                      : differing.join(QLatin1Char(',')),
+                                  sentence)
+                      << '\n';
+                continue;
+            }
+            // Written by hand to keep the keys in the documented order.
+            for (QString& face : differing)
+                face = jsonString(face);
+            answers << QStringLiteral("{\"letter\":%1,\"folds\":%2,\"differing\":[%3],"
+                                      "\"sentence\":%4}")
+                           .arg(jsonString(letter),
+                                folds ? QStringLiteral("true") : QStringLiteral("false"),
+                                differing.join(QLatin1Char(',')), jsonString(sentence));
+        }
+        if (json)
+            out() << QStringLiteral("{\"item\":%1,\"answers\":[%2]}")
+                         .arg(QString::number(item), answers.join(QLatin1Char(',')))
+                  << '\n';
     }
     out().flush();
     return kExitOk;

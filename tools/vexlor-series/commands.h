@@ -26,6 +26,10 @@ int info(const QString& file, bool json);
 int check(const QString& file, bool stripped);
 // An output of "-" is standard output, for the commands that draw.
 int render(const QString& file, const QString& index, const QString& output);
+// Why each answer of each Cube (or of item N only, counted from 1 as the
+// worksheet numbers its items) can or cannot be folded from the net: one
+// line per answer, or with json one JSON object per Cube and line.
+int explain(const QString& file, const std::optional<QString>& item, bool json);
 
 // The options of sheet as given on the command line; those not given take
 // their defaults.
@@ -41,6 +45,7 @@ struct SheetArguments {
     std::optional<QString> seed;     // of the versions' answer orders
     bool saveSeries = false;         // each version's series beside its PDF
     bool mono = false;
+    bool explain = false; // each wrong answer's sentence on the key
 };
 int sheet(const QString& file, const SheetArguments& arguments, const QString& output);
 

@@ -108,12 +108,18 @@ int main(int argc, char* argv[]) {
                        "      exit code 1 names each Cube that breaks one\n"
                        "  render FILE INDEX -o PNG\n"
                        "      the five pictures of Cube INDEX (from 0) in one 1000x500 image\n"
+                       "  explain FILE [--item N] [--json]\n"
+                       "      for each answer of each Cube (or of item N, from 1 as on a\n"
+                       "      worksheet) whether it folds from the net, the faces that give\n"
+                       "      a wrong one away and why in one sentence; --json: one object\n"
+                       "      per Cube and line\n"
                        "  sheet FILE -o OUT.pdf [--per-page N] [--from I] [--count K]\n"
                        "        [--title TEXT] [--page-size A4|Letter] [--key-only | --no-key]\n"
-                       "        [--mono] [--versions N [--seed S] [--save-series]]\n"
+                       "        [--mono] [--explain] [--versions N [--seed S] [--save-series]]\n"
                        "      a worksheet for pupils: the Cubes from index I (default 0) on,\n"
                        "      K of them (default: the rest), numbered from 1, N to a page\n"
                        "      (1 to 4, default 2), always unsolved, then an answer key;\n"
+                       "      --explain adds why each wrong answer is wrong to the key;\n"
                        "      --versions writes OUT-A.pdf ... with the answers reordered\n"
                        "  history [--db FILE] [--csv]\n"
                        "      every Cube solved in the program, one CSV row each, on\n"
@@ -131,7 +137,7 @@ int main(int argc, char* argv[]) {
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("generate, info, check, render, sheet, history or practise"));
+        QStringLiteral("generate, info, check, render, explain, sheet, history or practise"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("the command's arguments"),
                                  QStringLiteral("[...]"));
@@ -142,7 +148,8 @@ int main(int argc, char* argv[]) {
                                                  "answer orders (default: the current time)."),
                                   QStringLiteral("SECONDS"));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("List the Cubes as a JSON array."));
+                                  QStringLiteral("Print JSON: info a JSON array, explain one "
+                                                 "object per Cube and line."));
     const QCommandLineOption stripped(
         QStringLiteral("stripped"),
         QStringLiteral("Demand Cubes without picks or times, as generate writes them."));
@@ -178,6 +185,14 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption mono(
         QStringLiteral("mono"),
         QStringLiteral("Black and white: white faces, black outlines and symbols."));
+    const QCommandLineOption item(QStringLiteral("item"),
+                                  QStringLiteral("Explain only the Cube of item N, counted from "
+                                                 "1 as a worksheet numbers its items."),
+                                  QStringLiteral("N"));
+    const QCommandLineOption explainKey(
+        QStringLiteral("explain"),
+        QStringLiteral("Print under each item's letter on the key why each wrong answer cannot "
+                       "be folded from the net."));
     const QCommandLineOption database(QStringLiteral("db"),
                                       QStringLiteral("The history database (default: the "
                                                      "program's own)."),
@@ -186,8 +201,8 @@ int main(int argc, char* argv[]) {
         QStringLiteral("csv"), QStringLiteral("Print the history as CSV (the default, and the only "
                                               "format)."));
     const QCommandLineOption* const allOptions[] = {
-        &output,   &seed,    &json,  &stripped, &perPage,    &from, &count,    &title,
-        &pageSize, &keyOnly, &noKey, &versions, &saveSeries, &mono, &database, &csv};
+        &output,  &seed,  &json,     &stripped,   &perPage, &from,     &count, &title, &pageSize,
+        &keyOnly, &noKey, &versions, &saveSeries, &mono,    &database, &csv,   &item,  &explainKey};
     QList<QCommandLineOption> options;
     for (const QCommandLineOption* o : allOptions)
         options << *o;
@@ -220,13 +235,14 @@ int main(int argc, char* argv[]) {
         {"info", "info FILE [--json]", 1, {&json}, nullptr},
         {"check", "check FILE [--stripped]", 1, {&stripped}, nullptr},
         {"render", "render FILE INDEX -o PNG", 2, {&output}, "PNG"},
+        {"explain", "explain FILE [--item N] [--json]", 1, {&item, &json}, nullptr},
         {"sheet",
          "sheet FILE -o OUT.pdf [--per-page N] [--from I] [--count K] [--title TEXT] "
-         "[--page-size A4|Letter] [--key-only | --no-key] [--mono] "
+         "[--page-size A4|Letter] [--key-only | --no-key] [--mono] [--explain] "
          "[--versions N [--seed S] [--save-series]]",
          1,
          {&output, &perPage, &from, &count, &title, &pageSize, &keyOnly, &noKey, &versions, &seed,
-          &saveSeries, &mono},
+          &saveSeries, &mono, &explainKey},
          "OUT.pdf"},
         {"history", "history [--db FILE] [--csv]", 0, {&database, &csv}, nullptr},
         {"practise",
@@ -261,6 +277,10 @@ int main(int argc, char* argv[]) {
         return check(rest[0], parser.isSet(stripped));
     if (command == QLatin1String("render"))
         return render(rest[0], rest[1], parser.value(output));
+    if (command == QLatin1String("explain"))
+        return explain(rest[0],
+                       parser.isSet(item) ? std::optional(parser.value(item)) : std::nullopt,
+                       parser.isSet(json));
     if (command == QLatin1String("history"))
         return historyCsv(parser.isSet(database) ? std::optional(parser.value(database))
                                                  : std::nullopt);
@@ -272,6 +292,7 @@ int main(int argc, char* argv[]) {
     return sheet(rest[0],
                  {valueOf(perPage), valueOf(from), valueOf(count), valueOf(title),
                   valueOf(pageSize), parser.isSet(keyOnly), parser.isSet(noKey), valueOf(versions),
-                  valueOf(seed), parser.isSet(saveSeries), parser.isSet(mono)},
+                  valueOf(seed), parser.isSet(saveSeries), parser.isSet(mono),
+                  parser.isSet(explainKey)},
                  parser.value(output));
 }
