@@ -61,6 +61,11 @@ Run tool(const QStringList& args, qint64 fileSizeLimit = -1, const QString& lang
     });
 }
 
+// Runs the tool with input on its standard input, through a pipe.
+Run piped(const QStringList& args, const QByteArray& input) {
+    return runProgram(QStringLiteral(VEXLOR_SERIES_BIN), args, 120'000, {}, input);
+}
+
 // How many pixels of a region carry one of the given colours.
 int countColors(const QImage& image, QRect region, std::initializer_list<Color> colors) {
     int n = 0;
@@ -885,6 +890,96 @@ private slots:
         QVERIFY(QImage(png).convertToFormat(QImage::Format_RGB32) == expected);
     }
 
+    // "-", /dev/stdin and /dev/fd/0 read the series from standard input, a
+    // pipe here, as the file itself is read: the same output, messages and
+    // exit code, the input named as given ("standard input" for "-").
+    void readsStandardInput_data() {
+        QTest::addColumn<QStringList>("args"); // IN stands for the input
+        QTest::addColumn<QString>("input");    // as given on the command line
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray picked = readAll(pickedFile());
+        QTest::newRow("info -") << QStringList{"info", "IN", "--json"} << "-" << picked;
+        QTest::newRow("check /dev/stdin") << QStringList{"check", "IN"} << "/dev/stdin" << picked;
+        QTest::newRow("check --stripped /dev/fd/0, broken")
+            << QStringList{"check", "IN", "--stripped"} << "/dev/fd/0" << picked;
+        QTest::newRow("render - to -")
+            << QStringList{"render", "IN", "2", "-o", "-"} << "-" << picked;
+        QTest::newRow("render past the end")
+            << QStringList{"render", "IN", "3", "-o", "-"} << "-" << picked;
+        QTest::newRow("cut short") << QStringList{"info", "IN"} << "-" << picked.left(300);
+        QTest::newRow("not a series") << QStringList{"check", "IN"} << "-" << QByteArray(300, 'x');
+        QTest::newRow("nothing") << QStringList{"info", "IN"} << "/dev/stdin" << QByteArray();
+        // Longer than a pipe holds at once.
+        QTest::newRow("1000 Cubes")
+            << QStringList{"check", "IN"} << "-" << readAll(solvedFile("long.srs", 1000, 6));
+    }
+    void readsStandardInput() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, input);
+        QFETCH(QByteArray, bytes);
+        const QString file = pathOf("input.srs");
+        QVERIFY(writeAll(file, bytes));
+        const QString name = input == QLatin1String("-") ? QStringLiteral("standard input") : input;
+        Run expected = tool(QStringList(args).replaceInStrings(QStringLiteral("IN"), file));
+        const Run r = piped(QStringList(args).replaceInStrings(QStringLiteral("IN"), input), bytes);
+        QCOMPARE(r.code, expected.code);
+        QCOMPARE(r.err, expected.err.replace(file, name));
+        QCOMPARE(r.outBytes, expected.outBytes.replace(file.toUtf8(), name.toUtf8()));
+        QVERIFY(r.code != 0 || !r.outBytes.isEmpty());
+    }
+
+    // An output that is the file standard input reads is refused, and a
+    // closed standard input reads as empty rather than as whatever file
+    // takes its place.
+    void standardInputItself() {
+        const QString file = pickedFile();
+        const QByteArray bytes = readAll(file);
+        const auto run = [](const QStringList& args, const std::function<void(QProcess&)>& setUp) {
+            return runProgram(QStringLiteral(VEXLOR_SERIES_BIN), args, 20'000, setUp);
+        };
+        Run r = run({"render", "-", "0", "-o", file},
+                    [&file](QProcess& p) { p.setStandardInputFile(file); });
+        QCOMPARE(r.err, "vexlor-series: cannot write " + file +
+                            ": it is standard input, the file being read\n");
+        QCOMPARE(readAll(file), bytes);
+        r = run({"info", "-"},
+                [](QProcess& p) { p.setChildProcessModifier([] { ::close(STDIN_FILENO); }); });
+        QCOMPARE(r.err, QStringLiteral("vexlor-series: standard input is too short to be a series "
+                                       "file (0 bytes)\n"));
+    }
+
+    // Each command has its own help, from "help COMMAND" and from
+    // "COMMAND --help" alike: its synopsis, the options that apply to it and
+    // no other, and its exit codes; the general help lists every command.
+    void helpPerCommand_data() {
+        QTest::addColumn<QStringList>("options"); // the command, an option of its, a foreign one
+        QTest::newRow("generate") << QStringList{"generate", "--seed <SECONDS>", "--json"};
+        QTest::newRow("info") << QStringList{"info", "--json", "--seed"};
+        QTest::newRow("check") << QStringList{"check", "--stripped", "--output"};
+        QTest::newRow("render") << QStringList{"render", "-o, --output <FILE>", "--mono"};
+        QTest::newRow("sheet") << QStringList{"sheet", "--save-series", "--db"};
+        QTest::newRow("history") << QStringList{"history", "--csv", "--output"};
+        QTest::newRow("practise") << QStringList{"practise", "--db <FILE>", "--per-page"};
+    }
+    void helpPerCommand() {
+        QFETCH(QStringList, options);
+        const QString &command = options[0], &option = options[1], &foreign = options[2];
+        const Run help = tool({"help", command});
+        QCOMPARE(help.code, 0);
+        QCOMPARE(help.err, QString());
+        const Run asked = tool({command, "--help"});
+        QCOMPARE(asked.code, 0);
+        QCOMPARE(asked.out, help.out);
+        const QString usage = "Usage: vexlor-series " + command + ' ';
+        QVERIFY2(help.out.startsWith(usage), qPrintable(help.out));
+        QVERIFY2(help.out.contains("\n  " + option + ' '), qPrintable(help.out));
+        QVERIFY(!help.out.contains(foreign));
+        QVERIFY(help.out.contains(QLatin1String("\nExit codes: 0 ")));
+        const QString general = tool({"help"}).out;
+        QCOMPARE(general, tool({"--help"}).out);
+        QVERIFY(general.contains("\n  " + command + ' '));
+    }
+
     void badInput_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
@@ -950,6 +1045,9 @@ private slots:
         QTest::newRow("render of a cut file")
             << QStringList{"render", cut, "0", "-o", pathOf("x.png")} << "cut short";
         QTest::newRow("too many arguments") << QStringList{"info", wrong, wrong} << "usage";
+        QTest::newRow("help of no command") << QStringList{"help", "frob"} << "unknown command";
+        QTest::newRow("help of two commands")
+            << QStringList{"help", "info", "check"} << "usage: vexlor-series help [COMMAND]";
 
         const QString good = pathOf("sheet-good.srs"), broken = pathOf("sheet-broken.srs");
         const QString pdf = pathOf("x.pdf");
