@@ -698,10 +698,9 @@ private slots:
     void weeksCompared() {
         QTemporaryDir dir;
         HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
-        for (double s : {20.0, 30.0, 40.0})
-            history.record({QDateTime(QDate(2025, 11, 20), QTime(18, 0)), 4, s, 2});
-        for (double s : {5.0, 6.0})
-            history.record({QDateTime(QDate(2025, 12, 8), QTime(18, 0)), 4, s, 0});
+        for (double s : {20.0, 30.0, 40.0, 5.0, 6.0}) // the first three on 20 Nov, with 2 wrong
+            history.record({QDateTime(QDate(2025, s > 9 ? 11 : 12, s > 9 ? 20 : 8), QTime(18, 0)),
+                            4, s, s > 9 ? 2 : 0});
         WindowFixture w(&history);
         QTest::keyClick(w.form.get(), Qt::Key_F2);
         QCOMPARE(w.form->progressWindow()->findChild<QLabel*>(QStringLiteral("comparison"))->text(),

@@ -17,13 +17,11 @@ struct Run {
 };
 
 // Runs program with args. setUp (when given) prepares the process before it
-// starts: its environment, limits for the child. Its standard input is a
-// pipe that gives input and then ends, so that a program reading it never
-// waits for more. A program that crashes or does not finish within
-// timeoutMs yields code -1 and says so in err.
+// starts: its environment, limits for the child. A program that crashes or
+// does not finish within timeoutMs yields code -1 and says so in err.
 inline Run runProgram(const QString& program, const QStringList& args, int timeoutMs,
                       const std::function<void(QProcess&)>& setUp = {},
-                      const QByteArray& input = {}) {
+                      const QByteArray& input = {}) { // the whole of its standard input
     QProcess p;
     if (setUp)
         setUp(p);
