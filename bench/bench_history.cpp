@@ -1,8 +1,8 @@
 // The history's costs where a user would feel them: writing the row of a
 // solved Cube (part of the pick), opening the file at start-up, opening the
 // Progress window on 100,000 rows (reading, summarising, drawing) against a
-// floor of plain libsqlite3 computing the same figures, and switching the
-// charts' range.
+// floor of plain libsqlite3 reading what the window reads and computing the
+// same figures, and switching the charts' range.
 #include "app/progress_window.h"
 #include "history/history_store.h"
 
@@ -15,7 +15,9 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <random>
+#include <string>
 
 using namespace vexlor;
 
@@ -129,12 +131,11 @@ void BM_OpenProgressWindow100k(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenProgressWindow100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The floor the window's first opening is measured against: a plain C
-// program over libsqlite3 reading the same rows and computing the same
-// figures (the summary and the range the window opens on), drawing nothing.
-void BM_FloorProgressFigures100k(benchmark::State& state) {
+// Reading every row and summarising them, as the window does with a file it
+// cannot upgrade (BM_ReadRows100k and BM_Summarize100k), done by a plain C
+// program over libsqlite3: the floor of that path.
+void BM_FloorReadRows100k(benchmark::State& state) {
     const QByteArray path = largeHistory().toUtf8();
-    const int today = dayNumber(QDate::currentDate());
     for (auto _ : state) {
         sqlite3* db = nullptr;
         sqlite3_stmt* select = nullptr;
@@ -158,96 +159,158 @@ void BM_FloorProgressFigures100k(benchmark::State& state) {
         sqlite3_finalize(select);
         sqlite3_close(db);
         const ProgressSummary summary = summarizeProgress(rows);
-        benchmark::DoNotOptimize(rangeFigures(rows, summary, ChartRange::Days30, today));
+        benchmark::DoNotOptimize(summary);
         if (summary.cubes != kRows)
             state.SkipWithError("not every row was read");
+    }
+}
+BENCHMARK(BM_FloorReadRows100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// What the Progress window shows on its first opening: the summary and the
+// figures of the range it opens on.
+struct ShownFigures {
+    ProgressSummary summary;
+    RangeFigures range;
+};
+
+// The figures as text, every number to the microsecond, so that the floor
+// can be checked to compute what the window computes.
+std::string describe(const ShownFigures& f) {
+    std::string text;
+    const auto add = [&text](double value) { text += std::to_string(value) + ' '; };
+    add(f.summary.cubes);
+    add(f.summary.daysPractised);
+    for (const DayFigures& d : f.summary.allDays) {
+        add(d.day);
+        add(d.cubes);
+        add(d.medianSeconds);
+        add(d.mistakesPerCube);
+    }
+    for (const RecipeFigures& r : f.summary.recipes) {
+        add(r.cubes);
+        add(r.recent);
+        add(r.medianSeconds);
+        add(r.mistakesPerCube);
+        add(r.cost);
+        add(r.weakest ? 1 : 0);
+    }
+    add(f.summary.bestDay ? f.summary.bestDay->day : -1);
+    add(f.range.firstDay);
+    add(f.range.lastDay);
+    for (const auto& week : {f.range.firstWeek, f.range.lastWeek}) {
+        add(week ? week->cubes : -1);
+        add(week ? week->medianSeconds : -1);
+        add(week ? week->mistakesPerCube : -1);
+    }
+    return text;
+}
+
+// The window's figures as it reads them, through the history store.
+ShownFigures windowFigures(HistoryStore& history, int today) {
+    ProgressSummary summary = summarizeProgress(history.readFigures());
+    RangeFigures range =
+        rangeFigures(summary, ChartRange::Days30, today,
+                     [&history](int first, int last) { return history.readSpan(first, last); });
+    return {std::move(summary), std::move(range)};
+}
+
+// The same figures read as a plain C program over libsqlite3 would read
+// them from the file opened read-only: what the window reads (the tallies,
+// each recipe's latest solves, the rows of the weeks compared), nothing
+// more. None when the file does not open.
+std::optional<ShownFigures> floorFigures(const QByteArray& path, int today) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return std::nullopt;
+    }
+    const auto query = [db](const char* sql) {
+        sqlite3_stmt* q = nullptr;
+        sqlite3_prepare_v2(db, sql, -1, &q, nullptr);
+        return q;
+    };
+    const auto known = [](sqlite3_stmt* q, int column) {
+        return sqlite3_column_type(q, column) == SQLITE_NULL ? std::nan("")
+                                                             : sqlite3_column_double(q, column);
+    };
+    HistoryFigures figures;
+    sqlite3_stmt* q = query("SELECT day, cubes, wrong, median FROM day_tallies ORDER BY day");
+    while (sqlite3_step(q) == SQLITE_ROW) {
+        const int day = sqlite3_column_int(q, 0);
+        const int cubes = sqlite3_column_int(q, 1);
+        figures.cubes += cubes;
+        if (day != 0 && cubes > 0)
+            figures.days.push_back({day, cubes, known(q, 3), sqlite3_column_double(q, 2) / cubes});
+    }
+    sqlite3_finalize(q);
+    q = query("SELECT kind, cubes FROM recipe_tallies");
+    while (sqlite3_step(q) == SQLITE_ROW)
+        if (const int kind = sqlite3_column_int(q, 0); isRecipe(kind))
+            figures.recipeCubes[static_cast<std::size_t>(kind)] = sqlite3_column_int(q, 1);
+    sqlite3_finalize(q);
+    q = query("SELECT seconds, wrong FROM solved WHERE kind = ? ORDER BY id DESC LIMIT 50");
+    for (int k = 0; k < kRecipeCount; ++k) {
+        sqlite3_bind_int(q, 1, k);
+        auto& recent = figures.recentSolves[static_cast<std::size_t>(k)];
+        while (sqlite3_step(q) == SQLITE_ROW)
+            recent.insert(recent.begin(), {0, k, known(q, 0), sqlite3_column_int(q, 1)});
+        sqlite3_reset(q);
+    }
+    sqlite3_finalize(q);
+    q = query("SELECT seconds, wrong FROM solved WHERE day BETWEEN ? AND ?");
+    ProgressSummary summary = summarizeProgress(figures);
+    RangeFigures range =
+        rangeFigures(summary, ChartRange::Days30, today, [q, &known](int first, int last) {
+            std::vector<SolvedRow> rows;
+            sqlite3_bind_int(q, 1, first);
+            sqlite3_bind_int(q, 2, last);
+            while (sqlite3_step(q) == SQLITE_ROW)
+                rows.push_back({first, 0, known(q, 0), sqlite3_column_int(q, 1)});
+            sqlite3_reset(q);
+            return spanFigures(rows, first, last);
+        });
+    sqlite3_finalize(q);
+    sqlite3_close(db);
+    return ShownFigures{std::move(summary), std::move(range)};
+}
+
+// The floor the window's first opening (BM_OpenProgressWindow100k) and its
+// reading alone (BM_ProgressFigures100k) are measured against: the same
+// reading and the same figures, drawing nothing. Checked once to give the
+// figures the window gives.
+void BM_FloorProgressFigures100k(benchmark::State& state) {
+    const QByteArray path = largeHistory().toUtf8();
+    const int today = dayNumber(QDate::currentDate());
+    {
+        HistoryStore history(largeHistory());
+        const auto floor = floorFigures(path, today);
+        if (!floor || describe(*floor) != describe(windowFigures(history, today))) {
+            state.SkipWithError("the floor does not compute the window's figures");
+            return;
+        }
+    }
+    for (auto _ : state) {
+        const auto figures = floorFigures(path, today);
+        benchmark::DoNotOptimize(figures);
+        if (!figures || figures->summary.cubes != kRows)
+            state.SkipWithError("not every row was counted");
     }
 }
 BENCHMARK(BM_FloorProgressFigures100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // What the window reads and computes on its first opening, without the
-// window: the part to compare with the floors below.
+// window: the part to compare with the floor above.
 void BM_ProgressFigures100k(benchmark::State& state) {
     HistoryStore history(largeHistory());
     const int today = dayNumber(QDate::currentDate());
     for (auto _ : state) {
-        const ProgressSummary summary = summarizeProgress(history.readFigures());
-        benchmark::DoNotOptimize(
-            rangeFigures(summary, ChartRange::Days30, today, [&history](int first, int last) {
-                return history.readSpan(first, last);
-            }));
-        if (summary.cubes != kRows)
+        const ShownFigures figures = windowFigures(history, today);
+        benchmark::DoNotOptimize(figures);
+        if (figures.summary.cubes != kRows)
             state.SkipWithError("not every row was counted");
     }
 }
 BENCHMARK(BM_ProgressFigures100k)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// The same floor reading what the window reads: the tallies, each recipe's
-// latest solves and the rows of the weeks compared, through plain
-// libsqlite3, drawing nothing.
-void BM_FloorProgressTallies100k(benchmark::State& state) {
-    const QByteArray path = largeHistory().toUtf8();
-    const int today = dayNumber(QDate::currentDate());
-    const auto known = [](sqlite3_stmt* q, int column) {
-        return sqlite3_column_type(q, column) == SQLITE_NULL ? std::nan("")
-                                                             : sqlite3_column_double(q, column);
-    };
-    for (auto _ : state) {
-        sqlite3* db = nullptr;
-        if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-            state.SkipWithError("the history did not open");
-            sqlite3_close(db);
-            break;
-        }
-        const auto query = [db](const char* sql) {
-            sqlite3_stmt* q = nullptr;
-            sqlite3_prepare_v2(db, sql, -1, &q, nullptr);
-            return q;
-        };
-        HistoryFigures figures;
-        sqlite3_stmt* q = query("SELECT day, cubes, wrong, median FROM day_tallies ORDER BY day");
-        while (sqlite3_step(q) == SQLITE_ROW) {
-            const int day = sqlite3_column_int(q, 0);
-            const int cubes = sqlite3_column_int(q, 1);
-            figures.cubes += cubes;
-            if (day != 0 && cubes > 0)
-                figures.days.push_back(
-                    {day, cubes, known(q, 3), sqlite3_column_double(q, 2) / cubes});
-        }
-        sqlite3_finalize(q);
-        q = query("SELECT kind, cubes FROM recipe_tallies");
-        while (sqlite3_step(q) == SQLITE_ROW)
-            if (const int kind = sqlite3_column_int(q, 0); isRecipe(kind))
-                figures.recipeCubes[static_cast<std::size_t>(kind)] = sqlite3_column_int(q, 1);
-        sqlite3_finalize(q);
-        q = query("SELECT seconds, wrong FROM solved WHERE kind = ? ORDER BY id DESC LIMIT 50");
-        for (int k = 0; k < kRecipeCount; ++k) {
-            sqlite3_bind_int(q, 1, k);
-            auto& recent = figures.recentSolves[static_cast<std::size_t>(k)];
-            while (sqlite3_step(q) == SQLITE_ROW)
-                recent.insert(recent.begin(), {0, k, known(q, 0), sqlite3_column_int(q, 1)});
-            sqlite3_reset(q);
-        }
-        sqlite3_finalize(q);
-        q = query("SELECT seconds, wrong FROM solved WHERE day BETWEEN ? AND ?");
-        const ProgressSummary summary = summarizeProgress(figures);
-        benchmark::DoNotOptimize(
-            rangeFigures(summary, ChartRange::Days30, today, [q, &known](int first, int last) {
-                std::vector<SolvedRow> rows;
-                sqlite3_bind_int(q, 1, first);
-                sqlite3_bind_int(q, 2, last);
-                while (sqlite3_step(q) == SQLITE_ROW)
-                    rows.push_back({first, 0, known(q, 0), sqlite3_column_int(q, 1)});
-                sqlite3_reset(q);
-                return spanFigures(rows, first, last);
-            }));
-        sqlite3_finalize(q);
-        sqlite3_close(db);
-        if (summary.cubes != kRows)
-            state.SkipWithError("not every row was counted");
-    }
-}
-BENCHMARK(BM_FloorProgressTallies100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Another range chosen in the open window: its figures, the charts and the
 // window drawn anew.

@@ -1,8 +1,9 @@
 // Worksheets where a teacher waits for them: the sheet of 500 Cubes as
 // vexlor-series writes it (in the process and as the whole command), and
 // the window's print preview of a 30-Cube series opening. Each comes with
-// its floor from the same run: what Qt alone takes for an empty PDF, a
-// process start and an empty preview, so that a slow machine shows as such.
+// its floor from the same run: what Qt alone takes for a PDF of as many
+// pages and items, a process start and an empty preview, so that a slow
+// machine shows as such.
 #include "app/print_dialog.h"
 #include "cube/random.h"
 #include "printing/worksheet.h"
@@ -12,14 +13,20 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
+#include <climits>
+#include <numeric>
 #include <vector>
 
 using namespace vexlor;
@@ -49,28 +56,166 @@ qint64 pdfOf(const std::vector<Cube>& cubes) {
     return buffer.size();
 }
 
-// Floor: a PDF of one blank page.
-void BM_EmptyPdf(benchmark::State& state) {
+// A paint engine that draws nothing and counts what it is asked to draw,
+// page by page.
+class CountingPaintEngine final : public QPaintEngine {
+public:
+    CountingPaintEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+
+    std::vector<int> itemsOnPage{0};
+
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    Type type() const override { return QPaintEngine::User; }
+
+    using QPaintEngine::drawLines;
+    using QPaintEngine::drawPolygon;
+    using QPaintEngine::drawRects;
+    void drawRects(const QRectF*, int count) override { itemsOnPage.back() += count; }
+    void drawLines(const QLineF*, int count) override { itemsOnPage.back() += count; }
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override { ++itemsOnPage.back(); }
+    void drawPath(const QPainterPath&) override { ++itemsOnPage.back(); }
+    void drawEllipse(const QRectF&) override { ++itemsOnPage.back(); }
+    void drawTextItem(const QPointF&, const QTextItem&) override { ++itemsOnPage.back(); }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { ++itemsOnPage.back(); }
+};
+
+// The print engine of that printer: its pages are those of a PDF writer's
+// (the layout it is given, at the PDF's resolution), and each new page
+// starts a new count.
+class CountingPrintEngine final : public QPrintEngine {
+public:
+    explicit CountingPrintEngine(CountingPaintEngine& paint) : paint_(paint) {}
+
+    void setProperty(PrintEnginePropertyKey key, const QVariant& value) override {
+        properties_[key] = value;
+    }
+    QVariant property(PrintEnginePropertyKey key) const override {
+        return key == PPK_Resolution ? QVariant(kResolution) : properties_.value(key);
+    }
+    bool newPage() override {
+        paint_.itemsOnPage.push_back(0);
+        return true;
+    }
+    bool abort() override { return false; }
+    // QPrinter starts a new page only while it is painted on.
+    QPrinter::PrinterState printerState() const override {
+        return paint_.isActive() ? QPrinter::Active : QPrinter::Idle;
+    }
+    int metric(QPaintDevice::PaintDeviceMetric which) const override {
+        const QPageLayout layout = properties_.value(PPK_QPageLayout).value<QPageLayout>();
+        switch (which) {
+        case QPaintDevice::PdmWidth:
+            return layout.paintRectPixels(kResolution).width();
+        case QPaintDevice::PdmHeight:
+            return layout.paintRectPixels(kResolution).height();
+        case QPaintDevice::PdmWidthMM:
+            return qRound(layout.paintRect(QPageLayout::Millimeter).width());
+        case QPaintDevice::PdmHeightMM:
+            return qRound(layout.paintRect(QPageLayout::Millimeter).height());
+        case QPaintDevice::PdmDpiX:
+        case QPaintDevice::PdmDpiY:
+        case QPaintDevice::PdmPhysicalDpiX:
+        case QPaintDevice::PdmPhysicalDpiY:
+            return kResolution;
+        case QPaintDevice::PdmNumColors:
+            return INT_MAX;
+        case QPaintDevice::PdmDepth:
+            return 32;
+        case QPaintDevice::PdmDevicePixelRatio:
+            return 1;
+        case QPaintDevice::PdmDevicePixelRatioScaled:
+            return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+private:
+    static constexpr int kResolution = 1200; // QPdfWriter's
+
+    CountingPaintEngine& paint_;
+    QHash<PrintEnginePropertyKey, QVariant> properties_;
+};
+
+// A printer that only counts what is painted on it, page by page.
+class CountingPrinter final : public QPrinter {
+public:
+    CountingPrinter() { setEngines(&print_, &paint_); }
+
+    const std::vector<int>& itemsOnPage() const { return paint_.itemsOnPage; }
+
+private:
+    CountingPaintEngine paint_;
+    CountingPrintEngine print_{paint_};
+};
+
+// What the sheet of cubes draws: on each of its pages, how many items.
+std::vector<int> itemsOnSheetPages(const std::vector<Cube>& cubes) {
+    CountingPrinter printer;
+    SheetOptions options;
+    options.title = defaultSheetTitle();
+    setUpSheetPage(printer, options);
+    printSheet(printer, cubes, options);
+    return printer.itemsOnPage();
+}
+
+// Floor of BM_Sheet500: a PDF of the same pages holding as many items each
+// as the sheet draws there (its shapes, lines and runs of text), every item
+// the cheapest Qt draws, a small square. What is left above it is the
+// sheet's own work: laying out, shaping text, embedding the font, and
+// drawing shapes of many points.
+void BM_FloorSheet500(benchmark::State& state) {
+    const std::vector<int> items = itemsOnSheetPages(generated(500));
+    state.counters["pages"] = static_cast<double>(items.size());
+    state.counters["items"] = std::accumulate(items.begin(), items.end(), 0.0);
+    SheetOptions options;
     for (auto _ : state) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
+        setUpSheetPage(writer, options);
         QPainter painter(&writer);
+        for (std::size_t page = 0; page < items.size(); ++page) {
+            if (page > 0)
+                writer.newPage();
+            for (int i = 0; i < items[page]; ++i)
+                painter.fillRect(QRectF(100 * (i % 50), 100 * (i / 50), 50, 50), Qt::black);
+        }
         painter.end();
+        benchmark::DoNotOptimize(buffer.size());
     }
 }
-BENCHMARK(BM_EmptyPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FloorSheet500)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // 500 Cubes: 250 pupils' pages and the key's 2.
 void BM_Sheet500(benchmark::State& state) {
     const std::vector<Cube> cubes = generated(500);
+    const std::vector<int> items = itemsOnSheetPages(cubes);
+    state.counters["pages"] = static_cast<double>(items.size());
+    state.counters["items"] = std::accumulate(items.begin(), items.end(), 0.0);
     for (auto _ : state)
         benchmark::DoNotOptimize(pdfOf(cubes));
 }
 BENCHMARK(BM_Sheet500)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The CPU time of this process and of the children it has waited for, in
+// milliseconds. Google Benchmark's CPU time is the process's own, which
+// leaves out the work of a tool it starts.
+double cpuMillisecondsWithChildren() {
+    double ms = 0;
+    for (const int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+        rusage usage{};
+        getrusage(who, &usage);
+        for (const timeval& t : {usage.ru_utime, usage.ru_stime})
+            ms += static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+    }
+    return ms;
+}
+
 // The whole command, `vexlor-series sheet` of a 500-Cube file, against the
-// floor of starting the tool at all (`--version`).
+// floor of starting the tool at all (`--version`); cpu_ms counts the tool's
+// CPU time with the benchmark's own.
 int runTool(const QStringList& args) {
     QProcess tool;
     tool.start(QStringLiteral(VEXLOR_SERIES_BIN), args);
@@ -78,10 +223,17 @@ int runTool(const QStringList& args) {
     return tool.exitCode();
 }
 
-void BM_ToolStart(benchmark::State& state) {
+void runToolAsBenchmark(benchmark::State& state, const QStringList& args) {
+    const double cpuBefore = cpuMillisecondsWithChildren();
     for (auto _ : state)
-        if (runTool({QStringLiteral("--version")}) != 0)
-            state.SkipWithError("the tool did not start");
+        if (runTool(args) != 0)
+            state.SkipWithError("the tool failed");
+    state.counters["cpu_ms"] = benchmark::Counter(cpuMillisecondsWithChildren() - cpuBefore,
+                                                  benchmark::Counter::kAvgIterations);
+}
+
+void BM_ToolStart(benchmark::State& state) {
+    runToolAsBenchmark(state, {QStringLiteral("--version")});
 }
 BENCHMARK(BM_ToolStart)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -90,11 +242,8 @@ void BM_SheetCommand500(benchmark::State& state) {
     const QString series = dir.filePath(QStringLiteral("s500.srs"));
     const std::vector<Cube> cubes = generated(500);
     saveSeriesFile(series, Series(cubes.begin(), cubes.end()), true);
-    const QStringList args{QStringLiteral("sheet"), series, QStringLiteral("-o"),
-                           dir.filePath(QStringLiteral("s500.pdf"))};
-    for (auto _ : state)
-        if (runTool(args) != 0)
-            state.SkipWithError("the sheet was not written");
+    runToolAsBenchmark(state, {QStringLiteral("sheet"), series, QStringLiteral("-o"),
+                               dir.filePath(QStringLiteral("s500.pdf"))});
 }
 BENCHMARK(BM_SheetCommand500)->Unit(benchmark::kMillisecond)->UseRealTime();
 

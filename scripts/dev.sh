@@ -5,7 +5,7 @@
 #
 #   scripts/dev.sh run       build the program alone and start it
 #   scripts/dev.sh test      build everything and run every test
-#   scripts/dev.sh package   build the release preset and its .deb
+#   scripts/dev.sh package   build what the package holds and its .deb
 #   scripts/dev.sh install   the same, then install the .deb with apt-get
 #                            (through sudo when not root)
 #
@@ -33,15 +33,18 @@ build() {
     cmake --build --preset "$preset" ${1:+--target "$1"}
 }
 
-# Makes build/release/vexlor_VERSION_ARCH.deb, the only .deb there.
+# Makes build/package/vexlor_VERSION_ARCH.deb, the only .deb there. The
+# package preset is the release build without the tests, none of which goes
+# into the package, in a folder of its own, so that the release folder keeps
+# building every target (as CI builds it).
 package() {
     # dpkg-shlibdeps reads the package's dependencies from the binaries
     # that CPack finds with file.
     packages+=(dpkg-dev file)
     install_missing
-    build release
-    rm -f build/release/vexlor_*.deb
-    (cd build/release && cpack -G DEB)
+    build package
+    rm -f build/package/vexlor_*.deb
+    (cd build/package && cpack -G DEB)
 }
 
 case "${1:-}" in
@@ -66,7 +69,7 @@ install)
     fi
     # apt-get takes a package file by its path (./ in front) and installs
     # what it depends on as well.
-    debs=(build/release/vexlor_*.deb)
+    debs=(build/package/vexlor_*.deb)
     "${sudo[@]}" apt-get install -y "./${debs[0]}"
     ;;
 *)

@@ -692,6 +692,21 @@ private slots:
         QCOMPARE(axis.decimals, decimals);
         QVERIFY(axis.top() >= largest);
     }
+
+    // The line above the charts compares the first week of practice in the
+    // range with the last, each read from its own days of the file.
+    void weeksCompared() {
+        QTemporaryDir dir;
+        HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+        for (double s : {20.0, 30.0, 40.0, 5.0, 6.0}) // the first three on 20 Nov, with 2 wrong
+            history.record({QDateTime(QDate(2025, s > 9 ? 11 : 12, s > 9 ? 20 : 8), QTime(18, 0)),
+                            4, s, s > 9 ? 2 : 0});
+        WindowFixture w(&history);
+        QTest::keyClick(w.form.get(), Qt::Key_F2);
+        QCOMPARE(w.form->progressWindow()->findChild<QLabel*>(QStringLiteral("comparison"))->text(),
+                 QStringLiteral("Median time 30.0 s \u2192 5.5 s; mistakes 2.0 \u2192 0.0 per Cube "
+                                "(first week from 20 Nov 2025, last week to 8 Dec 2025)"));
+    }
 };
 
 QTEST_MAIN(ProgressTest)

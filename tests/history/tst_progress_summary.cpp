@@ -238,13 +238,15 @@ private slots:
                  qPrintable(QStringLiteral("%1 vs %2").arg(rarestWeak).arg(commonestOther)));
     }
 
-    // A 500-Cube practice series takes at least half its Cubes from the
-    // recipes marked weakest and a quarter from those marked "few" or never
+    // A practice series of 500, 7 or 1 Cube takes at least half its Cubes
+    // (rounded up) from the recipes marked weakest and a quarter from those marked "few" or never
     // tried; the rest comes from every recipe by weight, so each share lies
     // within four standard deviations of its fixed part plus its expected
-    // part of the rest (fixed seed).
+    // part of the rest (fixed seeds).
     void practiceShares_data() {
         QTest::addColumn<Rows>("rows");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("seed");
         Rows mixed;
         for (int k = 0; k < 10; ++k)
             add(mixed, 5, k, 5.0);
@@ -252,26 +254,31 @@ private slots:
         add(mixed, 5, 11, 15.0);
         add(mixed, 5, 12, 12.0);
         add(mixed, 2, 13, 1.0); // few; 14 never tried
-        QTest::newRow("few and untried") << mixed;
+        QTest::newRow("few and untried") << mixed << 500 << 0;
         Rows measured = mixed;
         add(measured, 3, 13, 5.0);
         add(measured, 5, 14, 5.0);
-        QTest::newRow("all measured") << measured;
+        QTest::newRow("all measured") << measured << 500 << 0;
+        for (int seed = 0; seed < 20; ++seed) {
+            QTest::addRow("1 Cube, seed %d", seed) << mixed << 1 << seed;
+            QTest::addRow("7, seed %d", seed) << mixed << 7 << seed;
+        }
     }
     void practiceShares() {
         QFETCH(Rows, rows);
+        QFETCH(int, count);
+        QFETCH(int, seed);
         const auto plan = practicePlan(summarizeProgress(rows));
         QVERIFY(plan.has_value());
-        RandomSource randomSource(20'251'209);
-        constexpr int kCount = 500;
-        const std::vector<int> recipes = practiceRecipes(*plan, kCount, randomSource);
-        QCOMPARE(static_cast<int>(recipes.size()), kCount);
+        RandomSource randomSource(20'251'209 + seed);
+        const std::vector<int> recipes = practiceRecipes(*plan, count, randomSource);
+        QCOMPARE(static_cast<int>(recipes.size()), count);
         const double total = std::accumulate(plan->weights.begin(), plan->weights.end(), 0.0);
         const bool anyUnmeasured =
             std::count(plan->unmeasured.begin(), plan->unmeasured.end(), true) > 0;
-        const int rest = kCount - kCount / 2 - (anyUnmeasured ? kCount / 4 : 0);
-        for (const auto& [group, share] :
-             {std::pair{&plan->weakest, kCount / 2}, std::pair{&plan->unmeasured, kCount / 4}}) {
+        const int rest = count - (count + 1) / 2 - (anyUnmeasured ? count / 4 : 0);
+        for (const auto& [group, share] : {std::pair{&plan->weakest, (count + 1) / 2},
+                                           std::pair{&plan->unmeasured, count / 4}}) {
             double p = 0;
             for (std::size_t k = 0; k < kRecipeCount; ++k)
                 p += (*group)[k] ? plan->weights[k] / total : 0;
@@ -282,7 +289,7 @@ private slots:
             const double expected = fixed + rest * p, sd = std::sqrt(rest * p * (1 - p));
             QVERIFY2(n >= fixed && std::abs(n - expected) <= 4 * sd + 1e-9,
                      qPrintable(
-                         QStringLiteral("%1 of %2, %3 expected").arg(n).arg(kCount).arg(expected)));
+                         QStringLiteral("%1 of %2, %3 expected").arg(n).arg(count).arg(expected)));
         }
     }
 

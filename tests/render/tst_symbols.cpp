@@ -183,6 +183,26 @@ private slots:
         }
     }
 
+    // Each symbol keeps the picture it has always had: on a net cell at turn
+    // 0, every pixel as in its reference, so that a lost notch shows. For a
+    // shape changed on purpose, VEXLOR_WRITE_REFERENCES=1 writes them anew.
+    void eachSymbolKeepsItsPicture_data() {
+        QTest::addColumn<int>("kind");
+        for (int kind = 0; kind < kSymbolCount; ++kind)
+            QTest::addRow("symbol %d", kind) << kind;
+    }
+    void eachSymbolKeepsItsPicture() {
+        QFETCH(int, kind);
+        FaceFrame frame{};
+        const QImage drawn = drawOne(-1, kind, 0, frame)
+                                 .image()
+                                 .copy(9, 9, 92, 92)
+                                 .convertToFormat(QImage::Format_RGB32);
+        const QString reference = QStringLiteral(VEXLOR_TEST_DATA "/symbol-%1.png").arg(kind);
+        QVERIFY(!qEnvironmentVariableIsSet("VEXLOR_WRITE_REFERENCES") || drawn.save(reference));
+        QCOMPARE(drawn, QImage(reference).convertToFormat(QImage::Format_RGB32));
+    }
+
     // A kind outside 0-17 draws the face alone, leaving the brush at the
     // symbol colour.
     void kindOutOfRangeDrawsNoSymbol() {

@@ -20,11 +20,15 @@ struct Run {
 // starts: its environment, limits for the child. A program that crashes or
 // does not finish within timeoutMs yields code -1 and says so in err.
 inline Run runProgram(const QString& program, const QStringList& args, int timeoutMs,
-                      const std::function<void(QProcess&)>& setUp = {}) {
+                      const std::function<void(QProcess&)>& setUp = {},
+                      const QByteArray& input = {}) { // the whole of its standard input
     QProcess p;
     if (setUp)
         setUp(p);
     p.start(program, args);
+    if (!input.isEmpty())
+        p.write(input);
+    p.closeWriteChannel();
     Run r;
     if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit) {
         r.err = QStringLiteral("crashed or hung");

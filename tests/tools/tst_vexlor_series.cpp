@@ -933,6 +933,70 @@ private slots:
         QVERIFY(QImage(png).convertToFormat(QImage::Format_RGB32) == expected);
     }
 
+    // "-", /dev/stdin and /dev/fd/0 read standard input (a pipe, a file, or
+    // closed) as the file itself is read, named as given ("standard input"
+    // for "-"); an output that is standard input's file is refused.
+    void readsStandardInput_data() {
+        QTest::addColumn<QStringList>("args"); // the input second
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("given"); // standard input: a pipe, the file, or closed
+        const QByteArray picked = readAll(pickedFile()), cut = picked.left(300);
+        QFile::link(pathOf("input.srs"), pathOf("link.png"));
+        QTest::newRow("info -") << QStringList{"info", "-", "--json"} << picked << "pipe";
+        QTest::newRow("check /dev/stdin") << QStringList{"check", "/dev/stdin"} << picked << "pipe";
+        QTest::newRow("fd 0") << QStringList{"check", "/dev/fd/0", "--stripped"} << picked
+                              << "pipe";
+        QTest::newRow("cut short") << QStringList{"info", "-"} << cut << "pipe";
+        QTest::newRow("longer than a pipe holds")
+            << QStringList{"check", "-"} << readAll(solvedFile("long.srs", 1000, 6)) << "pipe";
+        QTest::newRow("closed") << QStringList{"info", "-"} << QByteArray() << "closed";
+        QTest::newRow("render over its input")
+            << QStringList{"render", "-", "0", "-o", pathOf("link.png")} << picked << "file";
+    }
+    void readsStandardInput() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, given);
+        const QString file = pathOf("input.srs"), input = args[1];
+        QVERIFY(writeAll(file, bytes));
+        const QString name = input == QLatin1String("-") ? QStringLiteral("standard input") : input;
+        const auto setUp = [&](QProcess& p) {
+            if (given == QLatin1String("file"))
+                p.setStandardInputFile(file);
+            if (given == QLatin1String("closed"))
+                p.setChildProcessModifier([] { ::close(STDIN_FILENO); });
+        };
+        const Run r = runProgram(QStringLiteral(VEXLOR_SERIES_BIN), args, 60'000, setUp,
+                                 given == QLatin1String("pipe") ? bytes : QByteArray());
+        args[1] = file;
+        Run expected = tool(args);
+        QCOMPARE(r.code, expected.code);
+        QCOMPARE(r.err, expected.err.replace(file, name));
+        QCOMPARE(r.outBytes, expected.outBytes.replace(file.toUtf8(), name.toUtf8()));
+    }
+
+    // "help COMMAND" and "COMMAND --help" show the command's synopsis, its
+    // options and no other, and its exit codes; the general help lists it.
+    void helpPerCommand_data() {
+        QTest::addColumn<QStringList>("options"); // the command, an option of its, a foreign one
+        QTest::newRow("generate") << QStringList{"generate", "--seed <SECONDS>", "--json"};
+        QTest::newRow("info") << QStringList{"info", "--json", "--seed"};
+        QTest::newRow("check") << QStringList{"check", "--stripped", "--output"};
+        QTest::newRow("sheet") << QStringList{"sheet", "--save-series", "--db"};
+    }
+    void helpPerCommand() {
+        QFETCH(QStringList, options);
+        const Run help = tool({"help", options[0]}), asked = tool({options[0], "--help"});
+        QCOMPARE(asked.out, help.out);
+        QVERIFY2(help.code == 0 && asked.code == 0 &&
+                     help.out.startsWith("Usage: vexlor-series " + options[0] + ' ') &&
+                     help.out.contains("\n  " + options[1] + ' ') &&
+                     !help.out.contains(options[2]) &&
+                     help.out.contains(QLatin1String("\nExit codes: 0 ")),
+                 qPrintable(help.out));
+        QVERIFY(tool({"help"}).out.contains("\n  " + options[0] + ' '));
+    }
+
     void badInput_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
@@ -998,6 +1062,7 @@ private slots:
         QTest::newRow("render of a cut file")
             << QStringList{"render", cut, "0", "-o", pathOf("x.png")} << "cut short";
         QTest::newRow("too many arguments") << QStringList{"info", wrong, wrong} << "usage";
+        QTest::newRow("help of no command") << QStringList{"help", "frob"} << "unknown command";
 
         const QString good = pathOf("sheet-good.srs"), broken = pathOf("sheet-broken.srs");
         const QString pdf = pathOf("x.pdf");

@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "series_input.h"
+
 #include "cube/answer_fit.h"
 #include "cube/answer_order.h"
 #include "cube/invariants.h"
@@ -47,45 +49,37 @@ QString counted(int n, const char* noun) {
         .arg(n == 1 ? QString() : QStringLiteral("s"));
 }
 
-// Reads the series file at path into Current of store. On failure returns
-// one line saying what is wrong with the file.
+// Reads the series at path (a file, or "-" for standard input) into Current
+// of store. On failure returns one line saying what is wrong with it.
 std::optional<QString> load(const QString& path, SeriesStore& store) {
-    QFile file;
-    QString reason;
-    switch (openRegularFile(file, path, &reason)) {
-    case OpenResult::Opened:
-        break;
-    case OpenResult::NotRegular:
-        return QStringLiteral("cannot open %1: it is %2, not a series file").arg(path, reason);
-    case OpenResult::Failed:
-        return QStringLiteral("cannot open %1: %2").arg(path, reason);
-    }
     // No valid file is longer; whatever follows is never read.
-    const QByteArray bytes = file.read(static_cast<qint64>(seriesFileSize(kMaxCubesPerFile)));
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    QByteArray bytes;
+    if (const auto error =
+            readInput(path, static_cast<qint64>(seriesFileSize(kMaxCubesPerFile)), bytes))
+        return error;
 
     MemorySource source(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                         static_cast<std::size_t>(bytes.size()));
+    const QString name = inputName(path);
     switch (readSeriesFile(source, store)) {
     case LoadResult::Ok:
         return std::nullopt;
     case LoadResult::WrongFormat:
         if (bytes.size() < 4)
             return QStringLiteral("%1 is too short to be a series file (%2 bytes)")
-                .arg(path)
+                .arg(name)
                 .arg(bytes.size());
-        return QStringLiteral("%1 is not a series file: it does not start with \"SRS \"").arg(path);
+        return QStringLiteral("%1 is not a series file: it does not start with \"SRS \"").arg(name);
     case LoadResult::ReadError:
         break;
     }
     if (bytes.size() < static_cast<qsizetype>(kSeriesHeaderSize))
-        return QStringLiteral("%1 ends before its count of Cubes").arg(path);
+        return QStringLiteral("%1 ends before its count of Cubes").arg(name);
     const int n = static_cast<std::uint8_t>(bytes[4]) | (static_cast<std::uint8_t>(bytes[5]) << 8);
     if (n == 0)
-        return QStringLiteral("%1 holds no Cubes: its count is 0").arg(path);
+        return QStringLiteral("%1 holds no Cubes: its count is 0").arg(name);
     return QStringLiteral("%1 is cut short: it announces %2 but holds %3")
-        .arg(path, counted(n, "Cube"), counted(store.count(SeriesId::Current), "whole record"));
+        .arg(name, counted(n, "Cube"), counted(store.count(SeriesId::Current), "whole record"));
 }
 
 // The solving time a saved Cube carries, in seconds: stop minus start when
@@ -180,14 +174,14 @@ bool isStandardOutput(const QString& output) {
     return output == QLatin1String("-") || output == QLatin1String("/dev/stdout");
 }
 
-// True when both paths name one existing file, whatever the names: the same
-// path, a symbolic link to it, or another hard link of it.
-bool sameFile(const QString& a, const QString& b) {
+// True when the output and the input are one existing file, whatever the
+// names: the same path, a symbolic link to it, another hard link of it, or
+// the file standard input reads ("-").
+bool sameFile(const QString& output, const QString& input) {
     struct stat sa {};
     struct stat sb {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
+    return ::stat(QFile::encodeName(output).constData(), &sa) == 0 && statInput(input, sb) &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 // Refuses an output that would replace the file being read: writing there
@@ -195,7 +189,8 @@ bool sameFile(const QString& a, const QString& b) {
 std::optional<QString> refuseInput(const QString& output, const QString& input) {
     if (isStandardOutput(output) || !sameFile(output, input))
         return std::nullopt;
-    return QStringLiteral("cannot write %1: it is %2, the file being read").arg(output, input);
+    return QStringLiteral("cannot write %1: it is %2, the file being read")
+        .arg(output, inputName(input));
 }
 
 // Writes bytes to standard output; false when they did not all get there.
@@ -458,13 +453,15 @@ int check(const QString& file, bool stripped) {
     }
     const int n = store.count(SeriesId::Current);
     if (broken == 0 && n == 1)
-        out() << QStringLiteral("%1: its 1 Cube holds every invariant").arg(file) << '\n';
+        out() << QStringLiteral("%1: its 1 Cube holds every invariant").arg(inputName(file))
+              << '\n';
     else if (broken == 0)
-        out() << QStringLiteral("%1: all %2 hold every invariant").arg(file, counted(n, "Cube"))
+        out() << QStringLiteral("%1: all %2 hold every invariant")
+                     .arg(inputName(file), counted(n, "Cube"))
               << '\n';
     else
         out() << QStringLiteral("%1: %2 of %3 %4 invariants")
-                     .arg(file)
+                     .arg(inputName(file))
                      .arg(broken)
                      .arg(counted(n, "Cube"),
                           broken == 1 ? QStringLiteral("breaks") : QStringLiteral("break"))
@@ -487,7 +484,7 @@ int render(const QString& file, const QString& indexText, const QString& output)
     if (index < 0 || index >= count)
         return fail(QStringLiteral("index out of range: %1 holds %2, so INDEX runs from 0 to %3, "
                                    "not %4")
-                        .arg(file, counted(count, "Cube"))
+                        .arg(inputName(file), counted(count, "Cube"))
                         .arg(count - 1)
                         .arg(index));
     const Cube* c = &store[SeriesId::Current][static_cast<std::size_t>(index)];
@@ -586,7 +583,7 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
         if (from < 0 || from >= n)
             return fail(QStringLiteral("index out of range: %1 holds %2, so --from runs from 0 to "
                                        "%3, not %4")
-                            .arg(file, counted(n, "Cube"))
+                            .arg(inputName(file), counted(n, "Cube"))
                             .arg(n - 1)
                             .arg(from));
     }
@@ -612,7 +609,7 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
         if (!failures.empty())
             return fail(QStringLiteral("Cube %1 of %2 cannot be printed: %3")
                             .arg(i)
-                            .arg(file, QString::fromStdString(failures.front())));
+                            .arg(inputName(file), QString::fromStdString(failures.front())));
     }
 
     if (!arguments.versions) {

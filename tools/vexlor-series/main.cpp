@@ -4,10 +4,14 @@
 #include "history_csv.h"
 #include "practise.h"
 #include "printing/language.h"
+#include "usage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -81,6 +85,11 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A closed standard input would give its descriptor to the first file
+    // Qt opens, and "-" would then wait on that for ever: it reads as empty
+    // instead.
+    if (::fcntl(STDIN_FILENO, F_GETFD) == -1)
+        (void)::open("/dev/null", O_RDONLY);
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     // The worksheet speaks the user's language, as the window's print does.
     // The tool's own lines stay English, for scripts that read them, and so
@@ -92,55 +101,6 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vexlor-series"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VEXLOR_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Makes, lists, checks and draws Vexlor series files (.srs).\n"
-                       "\n"
-                       "  generate COUNT [--seed SECONDS] -o FILE\n"
-                       "      a random series of COUNT cubes (1 to 65535), saved as the\n"
-                       "      program saves the Current series; one seed gives one file;\n"
-                       "      -o - writes it to standard output\n"
-                       "  info FILE [--json]\n"
-                       "      one line (or JSON object) per Cube\n"
-                       "  check FILE [--stripped]\n"
-                       "      checks every Cube against the generator's rules and its picks\n"
-                       "      and times for consistency (--stripped: no picks, no times);\n"
-                       "      exit code 1 names each Cube that breaks one\n"
-                       "  render FILE INDEX -o PNG\n"
-                       "      the five pictures of Cube INDEX (from 0) in one 1000x500 image\n"
-                       "  explain FILE [--item N] [--json]\n"
-                       "      for each answer of each Cube (or of item N, from 1 as on a\n"
-                       "      worksheet) whether it folds from the net, the faces that give\n"
-                       "      a wrong one away and why in one sentence; --json: one object\n"
-                       "      per Cube and line\n"
-                       "  sheet FILE -o OUT.pdf [--per-page N] [--from I] [--count K]\n"
-                       "        [--title TEXT] [--page-size A4|Letter] [--key-only | --no-key]\n"
-                       "        [--mono] [--explain] [--versions N [--seed S] [--save-series]]\n"
-                       "      a worksheet for pupils: the Cubes from index I (default 0) on,\n"
-                       "      K of them (default: the rest), numbered from 1, N to a page\n"
-                       "      (1 to 4, default 2), always unsolved, then an answer key;\n"
-                       "      --explain adds why each wrong answer is wrong to the key;\n"
-                       "      --versions writes OUT-A.pdf ... with the answers reordered\n"
-                       "  history [--db FILE] [--csv]\n"
-                       "      every Cube solved in the program, one CSV row each, on\n"
-                       "      standard output\n"
-                       "  practise COUNT [--db FILE] [--seed SECONDS] -o FILE\n"
-                       "      a practice series of COUNT cubes that favours the weakest\n"
-                       "      recipes of the history, as \"Practise weakest recipes\" makes\n"
-                       "      it; without any history, the random series generate makes\n"
-                       "\n"
-                       "  -o - writes generate's series, render's PNG or sheet's PDF to\n"
-                       "  standard output; an output that is the file being read is refused.\n"
-                       "\n"
-                       "Exit codes: 0 success, 1 a check failed, 2 bad input."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("command"),
-        QStringLiteral("generate, info, check, render, explain, sheet, history or practise"));
-    parser.addPositionalArgument(QStringLiteral("arguments"),
-                                 QStringLiteral("the command's arguments"),
-                                 QStringLiteral("[...]"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("File to write."), QStringLiteral("FILE"));
     const QCommandLineOption seed(QStringLiteral("seed"),
@@ -206,57 +166,138 @@ int main(int argc, char* argv[]) {
     QList<QCommandLineOption> options;
     for (const QCommandLineOption* o : allOptions)
         options << *o;
-    parser.addOptions(options);
 
-    if (!parser.parse(argumentsLast(QCoreApplication::arguments(), options)))
-        return fail(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
-
-    const QStringList args = parser.positionalArguments();
-    if (args.isEmpty())
-        return fail(QStringLiteral("no command given; try --help"));
-    const QString command = args.front();
-    const QStringList rest = args.mid(1);
-
-    // What each command takes: its arguments, the options that apply, and
-    // what it writes to the file named by -o, if anything.
-    struct Usage {
-        const char* name;
-        const char* synopsis;
-        int arguments;
-        std::initializer_list<const QCommandLineOption*> options;
-        const char* output;
-    };
+    // The one place a command is described: what it takes, the options that
+    // apply, what it writes to the file named by -o (if anything), and the
+    // texts of the general help and of its own. A new command is a new row.
+    constexpr const char* kWrites = "0 success, 2 bad input or a file that could not be written.";
+    constexpr const char* kReads = "0 success, 2 bad input.";
     const Usage usages[] = {
-        {"generate", "generate COUNT [--seed SECONDS] -o FILE", 1, {&output, &seed}, "FILE"},
-        {"info", "info FILE [--json]", 1, {&json}, nullptr},
-        {"check", "check FILE [--stripped]", 1, {&stripped}, nullptr},
-        {"render", "render FILE INDEX -o PNG", 2, {&output}, "PNG"},
-        {"explain", "explain FILE [--item N] [--json]", 1, {&item, &json}, nullptr},
+        {"generate",
+         "generate COUNT [--seed SECONDS] -o FILE",
+         "A random series of COUNT Cubes (1 to 65535), saved as the program saves the Current "
+         "series; one seed gives one file. -o - writes it to standard output.",
+         kWrites,
+         1,
+         {&output, &seed},
+         "FILE"},
+        {"info",
+         "info FILE [--json]",
+         "One line (or JSON object) per Cube: its index, recipe, correct answer, the faces that "
+         "show it, the picks, the time it carries and whether it is solved. FILE - reads the "
+         "series from standard input.",
+         kReads,
+         1,
+         {&json},
+         nullptr},
+        {"check",
+         "check FILE [--stripped]",
+         "Checks every Cube against the generator's rules, and its picks and times for "
+         "consistency (--stripped: no picks, no times), naming each Cube that breaks one. FILE - "
+         "reads the series from standard input.",
+         "0 every Cube holds every rule, 1 a Cube breaks one, 2 bad input.",
+         1,
+         {&stripped},
+         nullptr},
+        {"render",
+         "render FILE INDEX -o PNG",
+         "The five pictures of Cube INDEX (from 0) in its saved state, in one 1000x500 image. "
+         "FILE - reads the series from standard input; -o - writes the PNG to standard output.",
+         kWrites,
+         2,
+         {&output},
+         "PNG"},
+        {"explain",
+         "explain FILE [--item N] [--json]",
+         "For each answer of each Cube (or of item N, counted from 1 as on a worksheet) whether it "
+         "folds from the net, the faces that give a wrong one away and why, in one sentence; "
+         "--json: one object per Cube and line. FILE - reads the series from standard input.",
+         kReads,
+         1,
+         {&item, &json},
+         nullptr},
         {"sheet",
          "sheet FILE -o OUT.pdf [--per-page N] [--from I] [--count K] [--title TEXT] "
          "[--page-size A4|Letter] [--key-only | --no-key] [--mono] [--explain] "
          "[--versions N [--seed S] [--save-series]]",
+         "A worksheet for pupils: the Cubes from index I (default 0) on, K of them (default: the "
+         "rest), numbered from 1, N to a page (1 to 4, default 2), always unsolved, then an "
+         "answer key; --explain adds why each wrong answer is wrong to the key. --versions writes "
+         "OUT-A.pdf ... with the answers reordered. FILE - reads "
+         "the series from standard input; -o - writes the PDF to standard output.",
+         kWrites,
          1,
          {&output, &perPage, &from, &count, &title, &pageSize, &keyOnly, &noKey, &versions, &seed,
           &saveSeries, &mono, &explainKey},
          "OUT.pdf"},
-        {"history", "history [--db FILE] [--csv]", 0, {&database, &csv}, nullptr},
+        {"history",
+         "history [--db FILE] [--csv]",
+         "Every Cube solved in the program, one CSV row each, on standard output.",
+         "0 success, 2 a history that cannot be read, or a failed write.",
+         0,
+         {&database, &csv},
+         nullptr},
         {"practise",
          "practise COUNT [--db FILE] [--seed SECONDS] -o FILE",
+         "A practice series of COUNT Cubes that favours the weakest recipes of the history, as "
+         "\"Practise weakest recipes\" makes it; without any history, the random series "
+         "generate makes.",
+         kWrites,
          1,
          {&output, &database, &seed},
          "FILE"},
     };
-    const Usage* usage = nullptr;
+    const auto usageOf = [&usages](const QString& name) -> const Usage* {
+        for (const Usage& u : usages)
+            if (name == QLatin1String(u.name))
+                return &u;
+        return nullptr;
+    };
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(generalHelp(usages));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QStringList names;
     for (const Usage& u : usages)
-        if (command == QLatin1String(u.name))
-            usage = &u;
+        names << QLatin1String(u.name);
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("%1 or help").arg(names.join(QStringLiteral(", "))));
+    parser.addPositionalArgument(QStringLiteral("arguments"),
+                                 QStringLiteral("the command's arguments"),
+                                 QStringLiteral("[...]"));
+    parser.addOptions(options);
+
+    if (!parser.parse(argumentsLast(QCoreApplication::arguments(), options)))
+        return fail(parser.errorText());
+    QStringList args = parser.positionalArguments();
+    // "help COMMAND" and "COMMAND --help" show the command's own help; help
+    // alone, and --help alone, the general one.
+    bool helpAsked = parser.isSet(QStringLiteral("help"));
+    if (!args.isEmpty() && args.front() == QLatin1String("help")) {
+        if (args.size() > 2)
+            return fail(QStringLiteral("usage: vexlor-series help [COMMAND]"));
+        args.removeFirst();
+        helpAsked = true;
+    }
+    if (helpAsked && args.isEmpty())
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+
+    if (args.isEmpty())
+        return fail(QStringLiteral("no command given; try --help"));
+    const QString command = args.front();
+    const QStringList rest = args.mid(1);
+    const Usage* usage = usageOf(command);
     if (usage == nullptr)
         return fail(QStringLiteral("unknown command '%1'; try --help").arg(command));
+    if (helpAsked) {
+        const QByteArray help = commandHelp(*usage).toUtf8();
+        std::fwrite(help.constData(), 1, static_cast<std::size_t>(help.size()), stdout);
+        return std::fflush(stdout) == 0 ? kExitOk : kExitBadInput;
+    }
     for (const QCommandLineOption* o : allOptions)
         if (parser.isSet(*o) &&
             std::find(usage->options.begin(), usage->options.end(), o) == usage->options.end())
