@@ -566,6 +566,18 @@
         <source>Key, page %L1 of %L2</source>
         <translation>Lösungsschlüssel, Seite %L1 von %L2</translation>
     </message>
+    <message>
+        <source>Score: ____ / %L1</source>
+        <translation>Punkte: ____ / %L1</translation>
+    </message>
+    <message>
+        <source>For each item, cross the letter of the cube that can be folded from the net.</source>
+        <translation>Bei jeder Aufgabe den Buchstaben des Würfels ankreuzen, der sich aus dem Netz falten lässt.</translation>
+    </message>
+    <message>
+        <source>Answer grid, page %L1 of %L2</source>
+        <translation>Antwortbogen, Seite %L1 von %L2</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::ExamplePicture</name>

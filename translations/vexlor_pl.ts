@@ -570,6 +570,18 @@
         <source>Key, page %L1 of %L2</source>
         <translation>Klucz odpowiedzi, strona %L1 z %L2</translation>
     </message>
+    <message>
+        <source>Score: ____ / %L1</source>
+        <translation>Wynik: ____ / %L1</translation>
+    </message>
+    <message>
+        <source>For each item, cross the letter of the cube that can be folded from the net.</source>
+        <translation>Przy każdym zadaniu zaznacz literę kostki, którą można złożyć z siatki.</translation>
+    </message>
+    <message>
+        <source>Answer grid, page %L1 of %L2</source>
+        <translation>Karta odpowiedzi, strona %L1 z %L2</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::ExamplePicture</name>

@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace vexlor::tool {
@@ -166,6 +167,7 @@ std::optional<QString> readSheetOptions(const SheetArguments& arguments, SheetOp
                                       : SheetParts::PupilsAndKey;
     options.title = arguments.title.value_or(defaultSheetTitle());
     options.mono = arguments.mono;
+    options.answerGrid = arguments.answerGrid;
     return std::nullopt;
 }
 
@@ -212,15 +214,16 @@ bool writeSheet(QIODevice& device, const std::vector<Cube>& cubes, const SheetOp
     return printSheet(writer, cubes, options);
 }
 
-// The sheet saved as output: to standard output for "-", else in place of
-// the file only once every byte is on disk. On failure one line saying why.
-std::optional<QString> saveSheet(const QString& output, const std::vector<Cube>& cubes,
-                                 const SheetOptions& options) {
+// A PDF written by `write` saved as output: to standard output for "-", else
+// in place of the file only once every byte is on disk. On failure one line
+// saying why.
+std::optional<QString> savePdf(const QString& output,
+                               const std::function<bool(QIODevice&)>& write) {
     const QString started = QStringLiteral("cannot write %1: the PDF could not be started");
     if (isStandardOutput(output)) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        if (!writeSheet(buffer, cubes, options))
+        if (!write(buffer))
             return started.arg(output);
         if (!writeStandardOutput(buffer.data()))
             return QStringLiteral("cannot write the PDF to standard output");
@@ -230,13 +233,18 @@ std::optional<QString> saveSheet(const QString& output, const std::vector<Cube>&
     QString reason;
     if (!openForSave(pdf, &reason))
         return QStringLiteral("cannot write %1: %2").arg(output, reason);
-    if (!writeSheet(pdf, cubes, options)) {
+    if (!write(pdf)) {
         pdf.cancelWriting();
         return started.arg(output);
     }
     if (!finishSave(pdf, &reason))
         return QStringLiteral("cannot write %1: %2").arg(output, reason);
     return std::nullopt;
+}
+
+std::optional<QString> saveSheet(const QString& output, const std::vector<Cube>& cubes,
+                                 const SheetOptions& options) {
+    return savePdf(output, [&](QIODevice& device) { return writeSheet(device, cubes, options); });
 }
 
 // Saves series to path as the program saves its Current series: without
@@ -470,6 +478,8 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
     }
     if (arguments.saveSeries && !arguments.versions)
         return fail(QStringLiteral("--save-series needs --versions"));
+    if (arguments.balanceA && !arguments.versions)
+        return fail(QStringLiteral("--balance-a needs --versions"));
     if (arguments.seed && !arguments.versions)
         return fail(QStringLiteral("--seed needs --versions: it orders the versions' answers"));
     std::int64_t seed = 0;
@@ -545,13 +555,15 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
         return kExitOk;
     }
 
-    // Each Cube's orders are drawn in sheet order, all versions at once, so
-    // that one seed always gives the same versions.
+    // All versions' orders are drawn at once, so that one seed always gives
+    // the same versions.
     RandomSource randomSource(arguments.seed ? seed : RandomSource::secondsNow());
-    std::vector<std::vector<AnswerOrder>> orders;
-    orders.reserve(cubes.size());
+    std::vector<int> correct;
+    correct.reserve(cubes.size());
     for (const Cube& c : cubes)
-        orders.push_back(versionOrders(c.correctAnswer, versions, randomSource));
+        correct.push_back(c.correctAnswer);
+    const std::vector<std::vector<AnswerOrder>> orders =
+        versionOrders(correct, versions, arguments.balanceA, randomSource);
     for (int v = 0; v < versions; ++v) {
         Series version;
         for (std::size_t i = 0; i < cubes.size(); ++i)

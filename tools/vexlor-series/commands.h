@@ -41,6 +41,8 @@ struct SheetArguments {
     std::optional<QString> seed;     // of the versions' answer orders
     bool saveSeries = false;         // each version's series beside its PDF
     bool mono = false;
+    bool answerGrid = false; // a page for the pupils' letters, after their pages
+    bool balanceA = false;   // version A's letters balanced too, not as the series gives them
 };
 int sheet(const QString& file, const SheetArguments& arguments, const QString& output);
 

@@ -110,11 +110,14 @@ int main(int argc, char* argv[]) {
                        "      the five pictures of Cube INDEX (from 0) in one 1000x500 image\n"
                        "  sheet FILE -o OUT.pdf [--per-page N] [--from I] [--count K]\n"
                        "        [--title TEXT] [--page-size A4|Letter] [--key-only | --no-key]\n"
-                       "        [--mono] [--versions N [--seed S] [--save-series]]\n"
+                       "        [--mono] [--answer-grid]\n"
+                       "        [--versions N [--seed S] [--save-series] [--balance-a]]\n"
                        "      a worksheet for pupils: the Cubes from index I (default 0) on,\n"
                        "      K of them (default: the rest), numbered from 1, N to a page\n"
-                       "      (1 to 4, default 2), always unsolved, then an answer key;\n"
-                       "      --versions writes OUT-A.pdf ... with the answers reordered\n"
+                       "      (1 to 6, default 2), always unsolved, then an answer key;\n"
+                       "      --answer-grid adds a page to mark each item's letter on;\n"
+                       "      --versions writes OUT-A.pdf ... with the answers reordered,\n"
+                       "      each letter right equally often in each version\n"
                        "  history [--db FILE] [--csv]\n"
                        "      every Cube solved in the program, one CSV row each, on\n"
                        "      standard output\n"
@@ -147,7 +150,7 @@ int main(int argc, char* argv[]) {
         QStringLiteral("stripped"),
         QStringLiteral("Demand Cubes without picks or times, as generate writes them."));
     const QCommandLineOption perPage(QStringLiteral("per-page"),
-                                     QStringLiteral("Items on a page, 1 to 4 (default 2)."),
+                                     QStringLiteral("Items on a page, 1 to 6 (default 2)."),
                                      QStringLiteral("N"));
     const QCommandLineOption from(QStringLiteral("from"),
                                   QStringLiteral("Index of the first Cube to print (default 0)."),
@@ -161,7 +164,7 @@ int main(int argc, char* argv[]) {
                                                   "folding\")."),
                                    QStringLiteral("TEXT"));
     const QCommandLineOption pageSize(QStringLiteral("page-size"),
-                                      QStringLiteral("A4 (default) or Letter, portrait."),
+                                      QStringLiteral("A4 (default) or Letter."),
                                       QStringLiteral("SIZE"));
     const QCommandLineOption keyOnly(QStringLiteral("key-only"),
                                      QStringLiteral("Print only the answer key."));
@@ -175,6 +178,13 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption saveSeries(
         QStringLiteral("save-series"),
         QStringLiteral("With --versions: also write each version's series as OUT-A.srs, ..."));
+    const QCommandLineOption answerGrid(
+        QStringLiteral("answer-grid"),
+        QStringLiteral("Add a page on which pupils mark the letter of every item."));
+    const QCommandLineOption balanceA(
+        QStringLiteral("balance-a"),
+        QStringLiteral("With --versions: balance version A's letters too, instead of keeping the "
+                       "series' own order."));
     const QCommandLineOption mono(
         QStringLiteral("mono"),
         QStringLiteral("Black and white: white faces, black outlines and symbols."));
@@ -186,8 +196,9 @@ int main(int argc, char* argv[]) {
         QStringLiteral("csv"), QStringLiteral("Print the history as CSV (the default, and the only "
                                               "format)."));
     const QCommandLineOption* const allOptions[] = {
-        &output,   &seed,    &json,  &stripped, &perPage,    &from, &count,    &title,
-        &pageSize, &keyOnly, &noKey, &versions, &saveSeries, &mono, &database, &csv};
+        &output,     &seed,  &json,       &stripped, &perPage,  &from,
+        &count,      &title, &pageSize,   &keyOnly,  &noKey,    &versions,
+        &saveSeries, &mono,  &answerGrid, &balanceA, &database, &csv};
     QList<QCommandLineOption> options;
     for (const QCommandLineOption* o : allOptions)
         options << *o;
@@ -222,11 +233,11 @@ int main(int argc, char* argv[]) {
         {"render", "render FILE INDEX -o PNG", 2, {&output}, "PNG"},
         {"sheet",
          "sheet FILE -o OUT.pdf [--per-page N] [--from I] [--count K] [--title TEXT] "
-         "[--page-size A4|Letter] [--key-only | --no-key] [--mono] "
-         "[--versions N [--seed S] [--save-series]]",
+         "[--page-size A4|Letter] [--key-only | --no-key] [--mono] [--answer-grid] "
+         "[--versions N [--seed S] [--save-series] [--balance-a]]",
          1,
          {&output, &perPage, &from, &count, &title, &pageSize, &keyOnly, &noKey, &versions, &seed,
-          &saveSeries, &mono},
+          &saveSeries, &mono, &answerGrid, &balanceA},
          "OUT.pdf"},
         {"history", "history [--db FILE] [--csv]", 0, {&database, &csv}, nullptr},
         {"practise",
@@ -272,6 +283,7 @@ int main(int argc, char* argv[]) {
     return sheet(rest[0],
                  {valueOf(perPage), valueOf(from), valueOf(count), valueOf(title),
                   valueOf(pageSize), parser.isSet(keyOnly), parser.isSet(noKey), valueOf(versions),
-                  valueOf(seed), parser.isSet(saveSeries), parser.isSet(mono)},
+                  valueOf(seed), parser.isSet(saveSeries), parser.isSet(mono),
+                  parser.isSet(answerGrid), parser.isSet(balanceA)},
                  parser.value(output));
 }
