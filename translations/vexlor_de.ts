@@ -143,6 +143,143 @@
     </message>
 </context>
 <context>
+    <name>ClassReport</name>
+    <message>
+        <source>Pupil</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Unbeantwortet</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Time used</source>
+        <translation>Benötigte Zeit</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation>Mediandauer</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Aufgabentyp</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Most chosen wrong</source>
+        <translation>Häufigste falsche</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>%L1 %</source>
+        <translation>%L1 %</translation>
+    </message>
+    <message>
+        <source>%L1 s</source>
+        <translation>%L1 s</translation>
+    </message>
+    <message>
+        <source>under %L1 % right</source>
+        <translation>unter %L1 % richtig</translation>
+    </message>
+    <message>
+        <source>over %L1 % right</source>
+        <translation>über %L1 % richtig</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Klassenbericht</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>1 pupil</source>
+        <translation>1 Schüler</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pupils</source>
+        <translation>
+            <numerusform>%Ln Schüler</numerusform>
+            <numerusform>%Ln Schüler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 item</source>
+        <translation>1 Aufgabe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln items</source>
+        <translation>
+            <numerusform>%Ln Aufgabe</numerusform>
+            <numerusform>%Ln Aufgaben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out: %1 (%2)</source>
+        <translation>Nicht gewertet: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Right answers per item</source>
+        <translation>Richtige Antworten je Aufgabe</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Page %L1 of %L2</source>
+        <translation>Seite %L1 von %L2</translation>
+    </message>
+    <message>
+        <source>Item number; dashed: %1 and %2; dark bars: under %1, light bars: over %2</source>
+        <translation>Aufgabennummer; gestrichelt: %1 und %2; dunkle Balken: unter %1, helle Balken: über %2</translation>
+    </message>
+    <message>
+        <source>not a series file, or it cannot be read</source>
+        <translation>keine Seriendatei oder nicht lesbar</translation>
+    </message>
+    <message>
+        <source>no Cube is answered: not a results file</source>
+        <translation>kein Würfel beantwortet, also keine Ergebnisdatei</translation>
+    </message>
+    <message>
+        <source>Cube %L1 has more than one answer picked</source>
+        <translation>Würfel %L1 hat mehr als eine gewählte Antwort</translation>
+    </message>
+    <message>
+        <source>Cube %L1 is not in the original series</source>
+        <translation>Würfel %L1 ist nicht in der Originalserie</translation>
+    </message>
+</context>
+<context>
     <name>HistoryStore</name>
     <message>
         <source>The history file %1 was damaged. It was set aside as %2 and a new history was started.</source>

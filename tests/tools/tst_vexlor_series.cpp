@@ -1106,6 +1106,93 @@ private slots:
         QTest::newRow("a version's series")
             << QStringList{"sheet", inB, "--versions", "3", "--save-series", "-o", pathOf("in.pdf")}
             << isInput(inB, inB);
+        const QString picked = pickedFile();
+        QTest::newRow("report over a results file")
+            << QStringList{"report", picked, in, "-o", hard} << isInput(hard, in);
+        QTest::newRow("report's CSV over its original")
+            << QStringList{"report", picked, "--original", in, "-o", pdf, "--csv", link}
+            << isInput(link, in);
+        QTest::newRow("report's CSV and PDF in one file")
+            << QStringList{"report", picked, "-o", pdf, "--csv", pdf} << "give each its own";
+        QTest::newRow("report of no file") << QStringList{"report", "-o", pdf} << "usage";
+        QTest::newRow("report without -o") << QStringList{"report", picked} << "-o report.pdf";
+        QTest::newRow("report with --json")
+            << QStringList{"report", picked, "-o", pdf, "--json"} << "does not apply";
+    }
+
+    void reportCommand_data() {
+        QTest::addColumn<QStringList>("files"); // of the pupils made below, or the series
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("err"); // what each line says, %1 the series
+        QTest::addColumn<QString>("rights");  // the CSV's column, a word a pupil, - for none
+        const QString leftOut = "left out %1: no Cube has a pick, so it is not a results file";
+        QTest::newRow("two versions")
+            << QStringList{"ann", "bob"} << 0 << QStringList{} << "1111 11--";
+        QTest::newRow("the series left out")
+            << QStringList{"ann", "class"} << 1 << QStringList{leftOut} << "1111";
+        QTest::newRow("no results")
+            << QStringList{"class"} << 2 << QStringList{leftOut, "no file could be used"} << "";
+    }
+
+    void reportCommand() {
+        // The report reads the pupils' files in any version against the
+        // original: ann answered all four Cubes of version A right, bob the
+        // first two of version B, and left the others. A file left out is
+        // named and gives exit code 1; with none left, nothing is written.
+        QFETCH(QStringList, files);
+        QFETCH(int, code);
+        QFETCH(QStringList, err);
+        QFETCH(QString, rights);
+        const QString series = pathOf("class.srs"), pdf = pathOf("class.pdf"),
+                      csv = pathOf("class.csv");
+        QFile::remove(pdf);
+        QFile::remove(csv);
+        QCOMPARE(tool({"generate", "4", "--seed", "6", "-o", series}).code, 0);
+        QCOMPARE(tool({"sheet", series, "--versions", "2", "--save-series", "-o", pathOf("cl.pdf")})
+                     .code,
+                 0);
+        const auto answer = [&](const char* version, const char* name, int answered) {
+            SeriesStore store;
+            QCOMPARE(loadSeriesFile(pathOf("cl-") + version + ".srs", store), LoadResult::Ok);
+            for (int i = 0; i < answered; ++i) {
+                Cube& c = store[SeriesId::Current][static_cast<std::size_t>(i)];
+                c.picked[c.correctAnswer] = 1;
+                c.clockStart = 46'000.5;
+                c.clockStop = c.clockStart + 9.5 / 86'400;
+            }
+            QCOMPARE(saveSeriesFile(pathOf(name) + ".srs", store[SeriesId::Current], false),
+                     WriteResult::Ok);
+        };
+        answer("A", "ann", 4);
+        answer("B", "bob", 2);
+        QStringList args{"report"};
+        for (const QString& f : files)
+            args << pathOf(qPrintable(f)) + ".srs";
+        const Run r = tool(args + QStringList{"--original", series, "-o", pdf, "--csv", csv});
+        QCOMPARE(r.code, code);
+        const QStringList said = r.err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(said.size(), err.size());
+        for (qsizetype k = 0; k < err.size(); ++k)
+            QVERIFY2(said[k].contains(QString(err[k]).replace("%1", series)), qPrintable(r.err));
+        QCOMPARE(QFile::exists(pdf), code != 2);
+        if (code == 2)
+            return;
+        QVERIFY(pageText(pdf, 1).startsWith("Class report\n"));
+        QStringList lines = QString::fromUtf8(readAll(csv)).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.takeFirst(), "pupil,item,recipe,answer,correct,right,seconds");
+        QString column;
+        for (const QString& line : lines) {
+            // The recipe may hold a comma; the fields after it do not.
+            const QStringList f = line.split(',');
+            const QString answer = f[f.size() - 4], key = f[f.size() - 3], right = f[f.size() - 2];
+            column +=
+                (f[1] == "1" && !column.isEmpty() ? " " : "") + (right.isEmpty() ? "-" : right);
+            // An answer is right exactly where its letter is the key's, and
+            // takes its time from the clock.
+            QCOMPARE(answer == key, right == "1");
+            QCOMPARE(f.last(), right.isEmpty() ? "" : "9.500");
+        }
+        QCOMPARE(column, rights);
     }
 
     void badInput() {

@@ -3,10 +3,12 @@
 #include "cube/answer_order.h"
 #include "cube/invariants.h"
 #include "cube/random.h"
+#include "printing/class_report_print.h"
 #include "printing/image_canvas.h"
 #include "printing/worksheet.h"
 #include "render/pictures.h"
 #include "render/projection.h"
+#include "series/class_report.h"
 #include "series/series_file.h"
 #include "time/datetime.h"
 
@@ -245,6 +247,21 @@ std::optional<QString> savePdf(const QString& output,
 std::optional<QString> saveSheet(const QString& output, const std::vector<Cube>& cubes,
                                  const SheetOptions& options) {
     return savePdf(output, [&](QIODevice& device) { return writeSheet(device, cubes, options); });
+}
+
+// Text saved as output, as savePdf saves a PDF.
+std::optional<QString> saveText(const QString& output, const QByteArray& text) {
+    if (isStandardOutput(output)) {
+        if (!writeStandardOutput(text))
+            return QStringLiteral("cannot write %1 to standard output").arg(output);
+        return std::nullopt;
+    }
+    QSaveFile file(output);
+    QString reason;
+    if (!openForSave(file, &reason) || file.write(text) != text.size() ||
+        !finishSave(file, &reason))
+        return QStringLiteral("cannot write %1: %2").arg(output, reason);
+    return std::nullopt;
 }
 
 // Saves series to path as the program saves its Current series: without
@@ -579,6 +596,91 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
             return fail(*error);
     }
     return kExitOk;
+}
+
+int report(const QStringList& files, const std::optional<QString>& original, const QString& output,
+           const std::optional<QString>& csv) {
+    // Neither output may replace a file the report reads, nor the other output.
+    QStringList inputs = files;
+    if (original)
+        inputs << *original;
+    QStringList outputs{output};
+    if (csv)
+        outputs << *csv;
+    for (const QString& out : outputs) {
+        for (const QString& in : inputs)
+            if (const auto refusal = refuseInput(out, in))
+                return fail(*refusal);
+        if (!isStandardOutput(out) && !QFileInfo(QFileInfo(out).absolutePath()).isDir())
+            return fail(QStringLiteral("cannot write %1: No such file or directory").arg(out));
+    }
+    if (csv && (isStandardOutput(*csv) ? isStandardOutput(output)
+                                       : sameFile(*csv, output) || *csv == output))
+        return fail(
+            QStringLiteral("-o and --csv name one file, %1: give each its own").arg(output));
+
+    std::vector<Cube> originalCubes;
+    if (original) {
+        SeriesStore store;
+        if (const auto error = load(*original, store))
+            return fail(*error);
+        originalCubes.assign(store[SeriesId::Current].begin(), store[SeriesId::Current].end());
+    }
+    // A file that cannot be read is one of those left out: it says why here,
+    // in more words than the report has room for.
+    std::vector<ResultsFile> results;
+    std::vector<QString> unreadable(static_cast<std::size_t>(files.size()));
+    for (qsizetype f = 0; f < files.size(); ++f) {
+        SeriesStore store;
+        ResultsFile file;
+        file.name = QFileInfo(files[f]).completeBaseName().toStdString();
+        if (const auto error = load(files[f], store)) {
+            file.read = false;
+            unreadable[static_cast<std::size_t>(f)] = *error;
+        } else {
+            file.cubes.assign(store[SeriesId::Current].begin(), store[SeriesId::Current].end());
+        }
+        results.push_back(std::move(file));
+    }
+    const ClassReport classReport = makeClassReport(results, original ? &originalCubes : nullptr);
+    for (const LeftOutFile& left : classReport.leftOut) {
+        const QString& path = files[left.file];
+        QString why;
+        switch (left.reason) {
+        case LeftOutReason::Unreadable:
+            why = unreadable[static_cast<std::size_t>(left.file)];
+            break;
+        case LeftOutReason::NoAnswers:
+            why = QStringLiteral("no Cube has a pick, so it is not a results file");
+            break;
+        case LeftOutReason::SeveralPicks:
+            why = QStringLiteral("the Cube at index %1 has more than one pick, which no exam "
+                                 "answer has")
+                      .arg(left.cube);
+            break;
+        case LeftOutReason::ForeignCube:
+            why = QStringLiteral("the Cube at index %1 is not in the original").arg(left.cube);
+            break;
+        }
+        std::fprintf(stderr, "vexlor-series: left out %s: %s\n", qUtf8Printable(path),
+                     qUtf8Printable(why));
+    }
+    if (classReport.pupils.empty())
+        return fail(QStringLiteral("no file could be used: the report needs at least one "
+                                   "pupil's results"));
+
+    if (const auto error = savePdf(output, [&](QIODevice& device) {
+            QPdfWriter writer(&device);
+            setUpReportPage(writer);
+            writer.setCreator(QStringLiteral("vexlor-series"));
+            return printClassReport(writer, classReport);
+        }))
+        return fail(*error);
+    if (csv)
+        if (const auto error =
+                saveText(*csv, QByteArray::fromStdString(classReportCsv(classReport))))
+            return fail(*error);
+    return classReport.leftOut.empty() ? kExitOk : kExitFileLeftOut;
 }
 
 } // namespace vexlor::tool

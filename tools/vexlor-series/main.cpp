@@ -61,14 +61,15 @@ void withoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext& cont
         defaultMessageHandler(type, context, message);
 }
 
-// Only sheet draws text, which needs the fonts of a GUI application. It
+// Only sheet and report draw text, which needs the fonts of a GUI application. It
 // draws off screen, so it needs no display. Starting the platform, Qt looks
 // for the session's runtime folder, which the tool never uses, and warns on
 // stderr where there is none (root shells, cron, CI); stderr is kept for the
 // tool's own one line.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
-    const bool printing = std::any_of(argv + 1, argv + argc,
-                                      [](const char* a) { return std::strcmp(a, "sheet") == 0; });
+    const bool printing = std::any_of(argv + 1, argv + argc, [](const char* a) {
+        return std::strcmp(a, "sheet") == 0 || std::strcmp(a, "report") == 0;
+    });
     if (!printing)
         return std::make_unique<QCoreApplication>(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -84,8 +85,8 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     // The worksheet speaks the user's language, as the window's print does.
     // The tool's own lines stay English, for scripts that read them, and so
-    // do Qt's around them in --help: only sheet, the one command that draws
-    // (and so the one with a GUI application), loads a translation.
+    // do Qt's around them in --help: only sheet and report, the commands that
+    // draw (and so the ones with a GUI application), load a translation.
     if (qobject_cast<QGuiApplication*>(app.get()) != nullptr)
         (void)vexlor::installLanguage(
             *app, vexlor::chooseLanguage(vexlor::LocaleEnvironment::ofProcess()));
@@ -125,16 +126,22 @@ int main(int argc, char* argv[]) {
                        "      a practice series of COUNT cubes that favours the weakest\n"
                        "      recipes of the history, as \"Practise weakest recipes\" makes\n"
                        "      it; without any history, the random series generate makes\n"
+                       "  report RESULTS.srs... [--original FILE] -o report.pdf [--csv FILE]\n"
+                       "      the class report over the pupils' results files: per pupil\n"
+                       "      and per item in the original's order (default: the first\n"
+                       "      file's), matched by the Cube whatever the version; exit\n"
+                       "      code 1 names each file left out\n"
                        "\n"
                        "  -o - writes generate's series, render's PNG or sheet's PDF to\n"
                        "  standard output; an output that is the file being read is refused.\n"
                        "\n"
-                       "Exit codes: 0 success, 1 a check failed, 2 bad input."));
+                       "Exit codes: 0 success, 1 a check failed or a report left a file\n"
+                       "out, 2 bad input."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("generate, info, check, render, sheet, history or practise"));
+        QStringLiteral("generate, info, check, render, sheet, history, practise or report"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("the command's arguments"),
                                  QStringLiteral("[...]"));
@@ -195,10 +202,30 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption csv(
         QStringLiteral("csv"), QStringLiteral("Print the history as CSV (the default, and the only "
                                               "format)."));
+    // report's --csv names the file to write: the same name, with a value.
+    const QCommandLineOption csvFile(QStringLiteral("csv"),
+                                     QStringLiteral("report: also write the figures as CSV."),
+                                     QStringLiteral("FILE"));
+    const QCommandLineOption original(
+        QStringLiteral("original"),
+        QStringLiteral("The series whose order numbers the report's items (default: the first "
+                       "results file)."),
+        QStringLiteral("FILE"));
+    // history's --csv takes nothing, report's the file to write. Which one
+    // applies follows from the command: the first argument that is neither
+    // an option nor an option's value.
+    const bool reporting = [&] {
+        const QStringList ordered = argumentsLast(
+            QCoreApplication::arguments(), {output, seed, perPage, from, count, title, pageSize,
+                                            versions, database, csvFile, original});
+        const qsizetype first = ordered.indexOf(QStringLiteral("--")) + 1;
+        return first < ordered.size() && ordered[first] == QLatin1String("report");
+    }();
     const QCommandLineOption* const allOptions[] = {
         &output,     &seed,  &json,       &stripped, &perPage,  &from,
         &count,      &title, &pageSize,   &keyOnly,  &noKey,    &versions,
-        &saveSeries, &mono,  &answerGrid, &balanceA, &database, &csv};
+        &saveSeries, &mono,  &answerGrid, &balanceA, &database, reporting ? &csvFile : &csv,
+        &original};
     QList<QCommandLineOption> options;
     for (const QCommandLineOption* o : allOptions)
         options << *o;
@@ -219,10 +246,11 @@ int main(int argc, char* argv[]) {
 
     // What each command takes: its arguments, the options that apply, and
     // what it writes to the file named by -o, if anything.
+    constexpr int kOneOrMore = -1;
     struct Usage {
         const char* name;
         const char* synopsis;
-        int arguments;
+        int arguments; // or kOneOrMore
         std::initializer_list<const QCommandLineOption*> options;
         const char* output;
     };
@@ -245,6 +273,11 @@ int main(int argc, char* argv[]) {
          1,
          {&output, &database, &seed},
          "FILE"},
+        {"report",
+         "report RESULTS.srs... [--original FILE] -o report.pdf [--csv FILE]",
+         kOneOrMore,
+         {&output, &original, &csvFile},
+         "report.pdf"},
     };
     const Usage* usage = nullptr;
     for (const Usage& u : usages)
@@ -257,7 +290,7 @@ int main(int argc, char* argv[]) {
             std::find(usage->options.begin(), usage->options.end(), o) == usage->options.end())
             return fail(QStringLiteral("option --%1 does not apply to '%2'")
                             .arg(o->names().constLast(), command));
-    if (rest.size() != usage->arguments)
+    if (usage->arguments == kOneOrMore ? rest.isEmpty() : rest.size() != usage->arguments)
         return fail(QStringLiteral("usage: vexlor-series %1").arg(QLatin1String(usage->synopsis)));
     if (usage->output != nullptr && !parser.isSet(output))
         return fail(QStringLiteral("%1 needs -o %2").arg(command, QLatin1String(usage->output)));
@@ -280,6 +313,8 @@ int main(int argc, char* argv[]) {
     };
     if (command == QLatin1String("practise"))
         return practise(rest[0], valueOf(database), valueOf(seed), parser.value(output));
+    if (command == QLatin1String("report"))
+        return report(rest, valueOf(original), parser.value(output), valueOf(csvFile));
     return sheet(rest[0],
                  {valueOf(perPage), valueOf(from), valueOf(count), valueOf(title),
                   valueOf(pageSize), parser.isSet(keyOnly), parser.isSet(noKey), valueOf(versions),
