@@ -104,7 +104,7 @@ void openPreview(benchmark::State& state, const std::vector<Cube>& cubes) {
     options.title = defaultSheetTitle();
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
-        const auto preview = makePrintPreview(printer, cubes, options);
+        const auto preview = makePrintPreview(printer, {{cubes, options}});
         preview->show();
         auto* widget = preview->findChild<QPrintPreviewWidget*>();
         QApplication::processEvents();

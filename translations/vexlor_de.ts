@@ -555,6 +555,14 @@
         <source>Wrong number of Cubes (max. 500).</source>
         <translation>Ungültige Anzahl Würfel (höchstens 500).</translation>
     </message>
+    <message>
+        <source>Open the pupils&apos; results:</source>
+        <translation>Ergebnisse der Schüler öffnen:</translation>
+    </message>
+    <message>
+        <source>None of the files chosen holds a pupil&apos;s results.</source>
+        <translation>Keine der gewählten Dateien enthält Ergebnisse eines Schülers.</translation>
+    </message>
 </context>
 <context>
     <name>SeriesFile</name>
@@ -1129,6 +1137,34 @@
     <message>
         <source>Print preview</source>
         <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Answer grid</source>
+        <translation>Antwortbogen</translation>
+    </message>
+    <message>
+        <source>A page on which pupils mark the letter of every item</source>
+        <translation>Eine Seite, auf der die Schüler bei jeder Aufgabe den Buchstaben ankreuzen</translation>
+    </message>
+    <message>
+        <source>Each version puts the answers in another order and has its own key</source>
+        <translation>Jede Version ordnet die Antworten anders an und hat einen eigenen Lösungsschlüssel</translation>
+    </message>
+    <message>
+        <source>First item:</source>
+        <translation>Erste Aufgabe:</translation>
+    </message>
+    <message>
+        <source>Number of items:</source>
+        <translation>Anzahl der Aufgaben:</translation>
+    </message>
+    <message>
+        <source>Versions:</source>
+        <translation>Versionen:</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Klassenbericht</translation>
     </message>
 </context>
 <context>

@@ -561,6 +561,14 @@
         <source>Wrong number of Cubes (max. 500).</source>
         <translation>Nieprawidłowa liczba kostek (maks. 500).</translation>
     </message>
+    <message>
+        <source>Open the pupils&apos; results:</source>
+        <translation>Otwórz wyniki uczniów:</translation>
+    </message>
+    <message>
+        <source>None of the files chosen holds a pupil&apos;s results.</source>
+        <translation>Żaden z wybranych plików nie zawiera wyników ucznia.</translation>
+    </message>
 </context>
 <context>
     <name>SeriesFile</name>
@@ -1137,6 +1145,34 @@ kostkę</translation>
     <message>
         <source>Print preview</source>
         <translation>Podgląd wydruku</translation>
+    </message>
+    <message>
+        <source>Answer grid</source>
+        <translation>Karta odpowiedzi</translation>
+    </message>
+    <message>
+        <source>A page on which pupils mark the letter of every item</source>
+        <translation>Strona, na której uczniowie zaznaczają literę przy każdym zadaniu</translation>
+    </message>
+    <message>
+        <source>Each version puts the answers in another order and has its own key</source>
+        <translation>Każda wersja ma inną kolejność odpowiedzi i własny klucz odpowiedzi</translation>
+    </message>
+    <message>
+        <source>First item:</source>
+        <translation>Pierwsze zadanie:</translation>
+    </message>
+    <message>
+        <source>Number of items:</source>
+        <translation>Liczba zadań:</translation>
+    </message>
+    <message>
+        <source>Versions:</source>
+        <translation>Wersje:</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Raport klasy</translation>
     </message>
 </context>
 <context>
