@@ -85,30 +85,41 @@ KeyGrid answerGridOf(QSizeF area) {
             std::max(1, static_cast<int>(area.width() / kGridColumn))};
 }
 
-// A label and a line to write on after it, from x to toX, its foot at y.
-void drawField(Paper& paper, const QString& label, double x, double toX, double top, double bottom,
-               const QFont& font) {
-    const double labelWidth =
-        QFontMetricsF(font, paper.painter.device()).horizontalAdvance(label) / paper.unitsPerMm +
-        1.5;
-    paper.text({x, top, labelWidth, bottom - top}, label, font, Qt::AlignLeft | Qt::AlignBottom);
-    paper.line({x + labelWidth, bottom - 0.5}, {toX, bottom - 0.5}, Qt::black, 0.25);
+// A label with its font and its width in millimetres, measured once for all
+// the pages that carry it.
+struct Label {
+    QString text;
+    QFont font;
+    double width;
+
+    Label(const Paper& paper, const QString& text, const QFont& font)
+        : text(text), font(font),
+          width(QFontMetricsF(font, paper.painter.device()).horizontalAdvance(text) /
+                    paper.unitsPerMm +
+                1.5) {}
+};
+
+// A label and a line to write on after it, from x to toX, its foot at bottom.
+void drawField(Paper& paper, const Label& label, double x, double toX, double top, double bottom) {
+    paper.text({x, top, label.width, bottom - top}, label.text, label.font,
+               Qt::AlignLeft | Qt::AlignBottom);
+    paper.line({x + label.width, bottom - 0.5}, {toX, bottom - 0.5}, Qt::black, 0.25);
 }
 
 // The title with the version at its right, over a thin rule at ruleY. On a
 // pupils' page after the first the pupil's name goes beside it, so that a
 // page that comes loose still says whose it is.
 void drawTitle(Paper& paper, const SheetOptions& options, double height, double points,
-               double ruleY, bool nameLine = false) {
+               double ruleY, const Label* nameLine = nullptr) {
     const QString version =
         options.version.isEmpty() ? QString() : Worksheet::tr("Version %1").arg(options.version);
     const double versionWidth = version.isEmpty() ? 0 : 30;
-    const double nameFrom = nameLine ? 0.45 * paper.width() : paper.width() - versionWidth;
+    const double nameFrom =
+        nameLine != nullptr ? 0.45 * paper.width() : paper.width() - versionWidth;
     paper.text({0, 0, nameFrom - 3, height}, options.title, sheetFont(points, true),
                Qt::AlignLeft | Qt::AlignVCenter);
-    if (nameLine)
-        drawField(paper, Worksheet::tr("Name:"), nameFrom, paper.width() - versionWidth - 4, 0,
-                  height - 1, sheetFont(10));
+    if (nameLine != nullptr)
+        drawField(paper, *nameLine, nameFrom, paper.width() - versionWidth - 4, 0, height - 1);
     if (!version.isEmpty())
         paper.text({paper.width() - versionWidth, 0, versionWidth, height}, version,
                    sheetFont(12, true), Qt::AlignRight | Qt::AlignVCenter);
@@ -142,8 +153,8 @@ void drawFirstHeader(Paper& paper, const SheetOptions& options, const QString& i
     };
     const QFont fieldFont = sheetFont(11);
     for (const Field& f : kFields)
-        drawField(paper, Worksheet::tr(f.label), f.from * paper.width(), f.to * paper.width(), 13,
-                  20, fieldFont);
+        drawField(paper, Label(paper, Worksheet::tr(f.label), fieldFont), f.from * paper.width(),
+                  f.to * paper.width(), 13, 20);
     paper.text({0, 22, paper.width(), 6}, instruction, sheetFont(10.5),
                Qt::AlignLeft | Qt::AlignVCenter);
 }
@@ -177,18 +188,26 @@ void drawPicture(Paper& paper, QPointF origin, double scale, int size, const Cub
 // corner of its picture that lies at the outside of the block. Where the
 // pictures are white (black and white), each is framed, so that a letter
 // sits in its answer's frame rather than in blank paper.
+// What every item of a sheet writes alike, made once for all of them.
+struct ItemTexts {
+    QFont numberFont = sheetFont(12, true);
+    QString answer = Worksheet::tr("Answer:");
+    QFont answerFont = sheetFont(10);
+    QFont letterFont;
+};
+
 void drawItem(Paper& paper, const QRectF& pictures, const ItemLayout& layout, int number,
-              const Cube& cube, bool mono) {
+              const Cube& cube, bool mono, const ItemTexts& texts) {
     const PictureColors& colors = mono ? kMonoColors : kScreenColors;
     // A pupil sees every Cube unsolved, whatever picks the series carries.
     Cube c = cube;
     std::fill(std::begin(c.picked), std::end(c.picked), std::int8_t{0});
     const double left = pictures.left(), top = pictures.top() - kNumberBand;
-    paper.text({left, top, 40, kNumberBand - 1}, itemNumber(number), sheetFont(12, true),
+    paper.text({left, top, 40, kNumberBand - 1}, itemNumber(number), texts.numberFont,
                Qt::AlignLeft | Qt::AlignVCenter);
     const QRectF box(pictures.right() - kMarkBox, top + (kNumberBand - 1 - kMarkBox) / 2, kMarkBox,
                      kMarkBox);
-    paper.text({box.left() - 42, top, 40, kNumberBand - 1}, Worksheet::tr("Answer:"), sheetFont(10),
+    paper.text({box.left() - 42, top, 40, kNumberBand - 1}, texts.answer, texts.answerFont,
                Qt::AlignRight | Qt::AlignVCenter);
     paper.box(box, Qt::black, 0.3);
 
@@ -215,7 +234,6 @@ void drawItem(Paper& paper, const QRectF& pictures, const ItemLayout& layout, in
     // the middle of the picture, which the cube leaves free enough for it.
     const double letterBox = std::max<double>(kLetterBox, layout.letterPoints * kMmPerPoint /
                                                               kLetterShare / layout.mmPerUnit);
-    const QFont letterFont = sheetFont(layout.letterPoints, true);
     for (int a = 0; a < kAnswers; ++a) {
         const int column = a % 2, row = a / 2;
         const QPointF corner = answers + QPointF(kAnswer * column, kAnswer * row) * scale;
@@ -225,7 +243,7 @@ void drawItem(Paper& paper, const QRectF& pictures, const ItemLayout& layout, in
         // its outer corners free.
         const QPointF letterCorner =
             corner + QPointF(column * (kAnswer - letterBox), row * (kAnswer - letterBox)) * scale;
-        paper.painter.setFont(letterFont);
+        paper.painter.setFont(texts.letterFont);
         paper.painter.setPen(Qt::black);
         paper.painter.drawText(QRectF(letterCorner, QSizeF(letterBox, letterBox) * scale),
                                Qt::AlignCenter, QString(answerLetter(a)));
@@ -277,6 +295,9 @@ void printOne(Paper& paper, const std::function<void()>& nextPage, const std::ve
               const SheetOptions& options) {
     const SheetPages pages = pagesOf(static_cast<int>(cubes.size()), options, paper.area);
     const ItemLayout layout = itemLayout(paper.area, pages.itemsPerPage);
+    ItemTexts texts;
+    texts.letterFont = sheetFont(layout.letterPoints, true);
+    const Label nameLine(paper, Worksheet::tr("Name:"), sheetFont(10));
     for (int p = 0; p < pages.pupilPages(); ++p) {
         nextPage();
         if (p == 0)
@@ -286,7 +307,7 @@ void printOne(Paper& paper, const std::function<void()>& nextPage, const std::ve
                     "Which of the four cubes can be folded from the net? Write A, B, C or D in "
                     "the box."));
         else
-            drawTitle(paper, options, kHeader - 4, 12, kHeader - 3, true);
+            drawTitle(paper, options, kHeader - 4, 12, kHeader - 3, &nameLine);
         drawFooter(paper, Worksheet::tr("Page %L1 of %L2").arg(p + 1).arg(pages.pupilPages()),
                    p == 0 ? pages.items : 0);
         const std::vector<ItemPlace>& places = p == 0 ? layout.firstPage : layout.otherPages;
@@ -294,7 +315,7 @@ void printOne(Paper& paper, const std::function<void()>& nextPage, const std::ve
             const int item = p * pages.itemsPerPage + k;
             if (item < pages.items)
                 drawItem(paper, places[static_cast<std::size_t>(k)].pictures, layout, item + 1,
-                         cubes[item], options.mono);
+                         cubes[item], options.mono, texts);
         }
     }
     const KeyGrid answerGrid = answerGridOf(paper.area);
@@ -395,12 +416,11 @@ void setUpSheetPage(QPagedPaintDevice& device, const SheetOptions& options) {
                                      QPageLayout::Millimeter));
 }
 
-bool printSheet(QPagedPaintDevice& device, const std::vector<Cube>& cubes,
-                const SheetOptions& options) {
-    return printSheets(device, {SheetPrint{cubes, options}});
-}
+namespace {
 
-bool printSheets(QPagedPaintDevice& device, const std::vector<SheetPrint>& sheets) {
+// Starts painting on the device's pages, lets print fill them, and ends.
+bool printPages(QPagedPaintDevice& device,
+                const std::function<void(Paper&, const std::function<void()>& nextPage)>& print) {
     const QSizeF area = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
     if (area.width() <= 0 || area.height() <= 0)
         return false;
@@ -413,9 +433,24 @@ bool printSheets(QPagedPaintDevice& device, const std::vector<SheetPrint>& sheet
         if (std::exchange(started, true))
             device.newPage();
     };
-    for (const SheetPrint& sheet : sheets)
-        printOne(paper, nextPage, sheet.cubes, sheet.options);
+    print(paper, nextPage);
     return painter.end();
+}
+
+} // namespace
+
+bool printSheet(QPagedPaintDevice& device, const std::vector<Cube>& cubes,
+                const SheetOptions& options) {
+    return printPages(device, [&](Paper& paper, const std::function<void()>& nextPage) {
+        printOne(paper, nextPage, cubes, options);
+    });
+}
+
+bool printSheets(QPagedPaintDevice& device, const std::vector<SheetPrint>& sheets) {
+    return printPages(device, [&](Paper& paper, const std::function<void()>& nextPage) {
+        for (const SheetPrint& sheet : sheets)
+            printOne(paper, nextPage, sheet.cubes, sheet.options);
+    });
 }
 
 } // namespace vexlor
