@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Time used</source>
-        <translation>Benötigte Zeit</translation>
+        <translation>Zeit gesamt</translation>
     </message>
     <message>
         <source>Median time</source>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>Item</source>
-        <translation>Aufgabe</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Recipe</source>
@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>Most chosen wrong</source>
-        <translation>Häufigste falsche</translation>
+        <translation>Häufig falsch</translation>
     </message>
     <message>
         <source>Note</source>

@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Item</source>
-        <translation>Zadanie</translation>
+        <translation>Nr</translation>
     </message>
     <message>
         <source>Recipe</source>
@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>Most chosen wrong</source>
-        <translation>Najczęstsza błędna</translation>
+        <translation>Częsta błędna</translation>
     </message>
     <message>
         <source>Note</source>
@@ -204,11 +204,11 @@
     </message>
     <message>
         <source>under %L1 % right</source>
-        <translation>poniżej %L1% poprawnych</translation>
+        <translation>poniżej %L1%</translation>
     </message>
     <message>
         <source>over %L1 % right</source>
-        <translation>powyżej %L1% poprawnych</translation>
+        <translation>powyżej %L1%</translation>
     </message>
     <message>
         <source>Class report</source>

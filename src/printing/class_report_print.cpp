@@ -49,23 +49,23 @@ struct Column {
 };
 
 constexpr Column kPupilColumns[] = {
-    {QT_TRANSLATE_NOOP("ClassReport", "Pupil"), 0.34, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("ClassReport", "Pupil"), 0.28, Qt::AlignLeft},
     {QT_TRANSLATE_NOOP("ClassReport", "Right"), 0.09, Qt::AlignRight},
     {QT_TRANSLATE_NOOP("ClassReport", "Wrong"), 0.09, Qt::AlignRight},
-    {QT_TRANSLATE_NOOP("ClassReport", "Unanswered"), 0.13, Qt::AlignRight},
-    {QT_TRANSLATE_NOOP("ClassReport", "Score"), 0.10, Qt::AlignRight},
-    {QT_TRANSLATE_NOOP("ClassReport", "Time used"), 0.12, Qt::AlignRight},
-    {QT_TRANSLATE_NOOP("ClassReport", "Median time"), 0.13, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ClassReport", "Unanswered"), 0.15, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ClassReport", "Score"), 0.11, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ClassReport", "Time used"), 0.14, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ClassReport", "Median time"), 0.14, Qt::AlignRight},
 };
 
 constexpr Column kItemColumns[] = {
-    {QT_TRANSLATE_NOOP("ClassReport", "Item"), 0.06, Qt::AlignRight},
-    {QT_TRANSLATE_NOOP("ClassReport", "Recipe"), 0.27, Qt::AlignLeft},
-    {QT_TRANSLATE_NOOP("ClassReport", "Key"), 0.06, Qt::AlignHCenter},
+    {QT_TRANSLATE_NOOP("ClassReport", "Item"), 0.05, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ClassReport", "Recipe"), 0.32, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("ClassReport", "Key"), 0.08, Qt::AlignHCenter},
     {QT_TRANSLATE_NOOP("ClassReport", "Right"), 0.08, Qt::AlignRight},
-    {QT_TRANSLATE_NOOP("ClassReport", "Most chosen wrong"), 0.19, Qt::AlignHCenter},
-    {QT_TRANSLATE_NOOP("ClassReport", "Median time"), 0.12, Qt::AlignRight},
-    {QT_TRANSLATE_NOOP("ClassReport", "Note"), 0.22, Qt::AlignLeft},
+    {QT_TRANSLATE_NOOP("ClassReport", "Most chosen wrong"), 0.18, Qt::AlignHCenter},
+    {QT_TRANSLATE_NOOP("ClassReport", "Median time"), 0.14, Qt::AlignRight},
+    {QT_TRANSLATE_NOOP("ClassReport", "Note"), 0.15, Qt::AlignLeft},
 };
 
 QString letterOf(int answer) {
@@ -209,7 +209,7 @@ private:
         double x = 0;
         for (const Column& c : columns) {
             const double width = c.share * paper_.width();
-            text({x + 1, y_, width - 2, kRow}, Texts::tr(c.heading), sheetFont(9, true),
+            text({x + 1, y_, width - 2, kRow}, Texts::tr(c.heading), sheetFont(8.5, true),
                  static_cast<int>(c.alignment | Qt::AlignVCenter));
             x += width;
         }
@@ -229,7 +229,7 @@ private:
         double x = 0;
         for (std::size_t k = 0; k < N; ++k) {
             const double width = columns[k].share * paper_.width();
-            text({x + 1, y_, width - 2, kRow}, cells[k], sheetFont(9.5),
+            text({x + 1, y_, width - 2, kRow}, cells[k], sheetFont(9),
                  static_cast<int>(columns[k].alignment | Qt::AlignVCenter));
             x += width;
         }
