@@ -132,8 +132,9 @@ int main(int argc, char* argv[]) {
                        "      file's), matched by the Cube whatever the version; exit\n"
                        "      code 1 names each file left out\n"
                        "\n"
-                       "  -o - writes generate's series, render's PNG or sheet's PDF to\n"
-                       "  standard output; an output that is the file being read is refused.\n"
+                       "  -o - writes generate's series, render's PNG or the PDF of sheet\n"
+                       "  or report to standard output; an output that is a file being\n"
+                       "  read is refused.\n"
                        "\n"
                        "Exit codes: 0 success, 1 a check failed or a report left a file\n"
                        "out, 2 bad input."));
@@ -199,9 +200,10 @@ int main(int argc, char* argv[]) {
                                       QStringLiteral("The history database (default: the "
                                                      "program's own)."),
                                       QStringLiteral("FILE"));
-    const QCommandLineOption csv(
-        QStringLiteral("csv"), QStringLiteral("Print the history as CSV (the default, and the only "
-                                              "format)."));
+    const QCommandLineOption csv(QStringLiteral("csv"),
+                                 QStringLiteral("history: print the history as CSV (the default, "
+                                                "and the only format); report --csv FILE: also "
+                                                "write the figures as CSV."));
     // report's --csv names the file to write: the same name, with a value.
     const QCommandLineOption csvFile(QStringLiteral("csv"),
                                      QStringLiteral("report: also write the figures as CSV."),
