@@ -143,6 +143,143 @@
     </message>
 </context>
 <context>
+    <name>ClassReport</name>
+    <message>
+        <source>Pupil</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Unbeantwortet</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Time used</source>
+        <translation>Zeit gesamt</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation>Mediandauer</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Aufgabentyp</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Most chosen wrong</source>
+        <translation>Häufig falsch</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>%L1 %</source>
+        <translation>%L1 %</translation>
+    </message>
+    <message>
+        <source>%L1 s</source>
+        <translation>%L1 s</translation>
+    </message>
+    <message>
+        <source>under %L1 % right</source>
+        <translation>unter %L1 % richtig</translation>
+    </message>
+    <message>
+        <source>over %L1 % right</source>
+        <translation>über %L1 % richtig</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Klassenbericht</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>1 pupil</source>
+        <translation>1 Schüler</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pupils</source>
+        <translation>
+            <numerusform>%Ln Schüler</numerusform>
+            <numerusform>%Ln Schüler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 item</source>
+        <translation>1 Aufgabe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln items</source>
+        <translation>
+            <numerusform>%Ln Aufgabe</numerusform>
+            <numerusform>%Ln Aufgaben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out: %1 (%2)</source>
+        <translation>Nicht gewertet: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Right answers per item</source>
+        <translation>Richtige Antworten je Aufgabe</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Page %L1 of %L2</source>
+        <translation>Seite %L1 von %L2</translation>
+    </message>
+    <message>
+        <source>Item number; dashed: %1 and %2; dark bars: under %1, light bars: over %2</source>
+        <translation>Aufgabennummer; gestrichelt: %1 und %2; dunkle Balken: unter %1, helle Balken: über %2</translation>
+    </message>
+    <message>
+        <source>not a series file, or it cannot be read</source>
+        <translation>keine Seriendatei oder nicht lesbar</translation>
+    </message>
+    <message>
+        <source>no Cube is answered: not a results file</source>
+        <translation>kein Würfel beantwortet, also keine Ergebnisdatei</translation>
+    </message>
+    <message>
+        <source>Cube %L1 has more than one answer picked</source>
+        <translation>Würfel %L1 hat mehr als eine gewählte Antwort</translation>
+    </message>
+    <message>
+        <source>Cube %L1 is not in the original series</source>
+        <translation>Würfel %L1 ist nicht in der Originalserie</translation>
+    </message>
+</context>
+<context>
     <name>Face (on)</name>
     <message>
         <source>on the top face</source>
@@ -462,6 +599,14 @@
     <message>
         <source>Wrong number of Cubes (max. 500).</source>
         <translation>Ungültige Anzahl Würfel (höchstens 500).</translation>
+    </message>
+    <message>
+        <source>Open the pupils&apos; results:</source>
+        <translation>Ergebnisse der Schüler öffnen:</translation>
+    </message>
+    <message>
+        <source>None of the files chosen holds a pupil&apos;s results.</source>
+        <translation>Keine der gewählten Dateien enthält Ergebnisse eines Schülers.</translation>
     </message>
 </context>
 <context>
@@ -891,6 +1036,18 @@
         <source>Key, page %L1 of %L2</source>
         <translation>Lösungsschlüssel, Seite %L1 von %L2</translation>
     </message>
+    <message>
+        <source>Score: ____ / %L1</source>
+        <translation>Punkte: ____ / %L1</translation>
+    </message>
+    <message>
+        <source>For each item, cross the letter of the cube that can be folded from the net.</source>
+        <translation>Bei jeder Aufgabe den Buchstaben des Würfels ankreuzen, der sich aus dem Netz falten lässt.</translation>
+    </message>
+    <message>
+        <source>Answer grid, page %L1 of %L2</source>
+        <translation>Antwortbogen, Seite %L1 von %L2</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::ExamplePicture</name>
@@ -1305,6 +1462,34 @@
     <message>
         <source>Print preview</source>
         <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Answer grid</source>
+        <translation>Antwortbogen</translation>
+    </message>
+    <message>
+        <source>A page on which pupils mark the letter of every item</source>
+        <translation>Eine Seite, auf der die Schüler bei jeder Aufgabe den Buchstaben ankreuzen</translation>
+    </message>
+    <message>
+        <source>Each version puts the answers in another order and has its own key</source>
+        <translation>Jede Version ordnet die Antworten anders an und hat einen eigenen Lösungsschlüssel</translation>
+    </message>
+    <message>
+        <source>First item:</source>
+        <translation>Erste Aufgabe:</translation>
+    </message>
+    <message>
+        <source>Number of items:</source>
+        <translation>Anzahl der Aufgaben:</translation>
+    </message>
+    <message>
+        <source>Versions:</source>
+        <translation>Versionen:</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Klassenbericht</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,145 @@
     </message>
 </context>
 <context>
+    <name>ClassReport</name>
+    <message>
+        <source>Pupil</source>
+        <translation>Uczeń</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Dobrze</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Źle</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Bez odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Time used</source>
+        <translation>Czas łącznie</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation>Mediana czasu</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Typ zadania</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klucz</translation>
+    </message>
+    <message>
+        <source>Most chosen wrong</source>
+        <translation>Częsta błędna</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>%L1 %</source>
+        <translation>%L1%</translation>
+    </message>
+    <message>
+        <source>%L1 s</source>
+        <translation>%L1 s</translation>
+    </message>
+    <message>
+        <source>under %L1 % right</source>
+        <translation>poniżej %L1%</translation>
+    </message>
+    <message>
+        <source>over %L1 % right</source>
+        <translation>powyżej %L1%</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Raport klasy</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>1 pupil</source>
+        <translation>1 uczeń</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pupils</source>
+        <translation>
+            <numerusform>%Ln uczeń</numerusform>
+            <numerusform>%Ln uczniów</numerusform>
+            <numerusform>%Ln uczniów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 item</source>
+        <translation>1 zadanie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln items</source>
+        <translation>
+            <numerusform>%Ln zadanie</numerusform>
+            <numerusform>%Ln zadania</numerusform>
+            <numerusform>%Ln zadań</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out: %1 (%2)</source>
+        <translation>Pominięto: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Uczniowie</translation>
+    </message>
+    <message>
+        <source>Right answers per item</source>
+        <translation>Poprawne odpowiedzi w zadaniach</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Zadania</translation>
+    </message>
+    <message>
+        <source>Page %L1 of %L2</source>
+        <translation>Strona %L1 z %L2</translation>
+    </message>
+    <message>
+        <source>Item number; dashed: %1 and %2; dark bars: under %1, light bars: over %2</source>
+        <translation>Numer zadania; przerywane: %1 i %2; ciemne słupki: poniżej %1, jasne słupki: powyżej %2</translation>
+    </message>
+    <message>
+        <source>not a series file, or it cannot be read</source>
+        <translation>to nie plik serii albo nie da się go odczytać</translation>
+    </message>
+    <message>
+        <source>no Cube is answered: not a results file</source>
+        <translation>żadna kostka nie ma odpowiedzi: to nie plik wyników</translation>
+    </message>
+    <message>
+        <source>Cube %L1 has more than one answer picked</source>
+        <translation>kostka %L1 ma więcej niż jedną zaznaczoną odpowiedź</translation>
+    </message>
+    <message>
+        <source>Cube %L1 is not in the original series</source>
+        <translation>kostki %L1 nie ma w oryginalnej serii</translation>
+    </message>
+</context>
+<context>
     <name>Face (on)</name>
     <message>
         <source>on the top face</source>
@@ -466,6 +605,14 @@
     <message>
         <source>Wrong number of Cubes (max. 500).</source>
         <translation>Nieprawidłowa liczba kostek (maks. 500).</translation>
+    </message>
+    <message>
+        <source>Open the pupils&apos; results:</source>
+        <translation>Otwórz wyniki uczniów:</translation>
+    </message>
+    <message>
+        <source>None of the files chosen holds a pupil&apos;s results.</source>
+        <translation>Żaden z wybranych plików nie zawiera wyników ucznia.</translation>
     </message>
 </context>
 <context>
@@ -895,6 +1042,18 @@
         <source>Key, page %L1 of %L2</source>
         <translation>Klucz odpowiedzi, strona %L1 z %L2</translation>
     </message>
+    <message>
+        <source>Score: ____ / %L1</source>
+        <translation>Wynik: ____ / %L1</translation>
+    </message>
+    <message>
+        <source>For each item, cross the letter of the cube that can be folded from the net.</source>
+        <translation>Przy każdym zadaniu zaznacz literę kostki, którą można złożyć z siatki.</translation>
+    </message>
+    <message>
+        <source>Answer grid, page %L1 of %L2</source>
+        <translation>Karta odpowiedzi, strona %L1 z %L2</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::ExamplePicture</name>
@@ -1311,6 +1470,34 @@ kostkę</translation>
     <message>
         <source>Print preview</source>
         <translation>Podgląd wydruku</translation>
+    </message>
+    <message>
+        <source>Answer grid</source>
+        <translation>Karta odpowiedzi</translation>
+    </message>
+    <message>
+        <source>A page on which pupils mark the letter of every item</source>
+        <translation>Strona, na której uczniowie zaznaczają literę przy każdym zadaniu</translation>
+    </message>
+    <message>
+        <source>Each version puts the answers in another order and has its own key</source>
+        <translation>Każda wersja ma inną kolejność odpowiedzi i własny klucz odpowiedzi</translation>
+    </message>
+    <message>
+        <source>First item:</source>
+        <translation>Pierwsze zadanie:</translation>
+    </message>
+    <message>
+        <source>Number of items:</source>
+        <translation>Liczba zadań:</translation>
+    </message>
+    <message>
+        <source>Versions:</source>
+        <translation>Wersje:</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Raport klasy</translation>
     </message>
 </context>
 <context>

@@ -36,29 +36,41 @@ std::optional<QString> QtDialogs::inputBox(const QString& caption, const QString
 
 namespace {
 
-std::optional<QString> runFileDialog(QWidget* parent, const Dialogs::FileRequest& request,
-                                     QFileDialog::AcceptMode mode) {
+QStringList runFileDialog(QWidget* parent, const Dialogs::FileRequest& request,
+                          QFileDialog::AcceptMode mode, QFileDialog::FileMode files) {
     QFileDialog dialog(parent, request.title, request.folder, request.filter);
     dialog.setObjectName(mode == QFileDialog::AcceptOpen ? QStringLiteral("finder")
                                                          : QStringLiteral("saver"));
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    dialog.setFileMode(files);
     dialog.setDefaultSuffix(request.defaultSuffix);
     // A save dialog asks before overwriting (QFileDialog's default).
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+std::optional<QString> firstOf(const QStringList& files) {
+    if (files.isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return files.constFirst();
 }
 
 } // namespace
 
 std::optional<QString> QtDialogs::openFile(const FileRequest& request) {
-    return runFileDialog(parent_, request, QFileDialog::AcceptOpen);
+    return firstOf(
+        runFileDialog(parent_, request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile));
 }
 
 std::optional<QString> QtDialogs::saveFile(const FileRequest& request) {
-    return runFileDialog(parent_, request, QFileDialog::AcceptSave);
+    return firstOf(runFileDialog(parent_, request, QFileDialog::AcceptSave, QFileDialog::AnyFile));
+}
+
+std::vector<QString> QtDialogs::openFiles(const FileRequest& request) {
+    const QStringList files =
+        runFileDialog(parent_, request, QFileDialog::AcceptOpen, QFileDialog::ExistingFiles);
+    return {files.begin(), files.end()};
 }
 
 std::optional<Dialogs::PrintChoice>
@@ -69,9 +81,15 @@ QtDialogs::askPrint(const std::array<int, kSeriesCount>& counts) {
     return dialog.choice();
 }
 
-void QtDialogs::previewPrint(const std::vector<Cube>& cubes, const SheetOptions& options) {
+void QtDialogs::previewPrint(const std::vector<SheetPrint>& sheets) {
     QPrinter printer(QPrinter::HighResolution);
-    const auto preview = makePrintPreview(printer, cubes, options, parent_);
+    const auto preview = makePrintPreview(printer, sheets, parent_);
+    preview->exec();
+}
+
+void QtDialogs::previewReport(const ClassReport& report) {
+    QPrinter printer(QPrinter::HighResolution);
+    const auto preview = makeReportPreview(printer, report, parent_);
     preview->exec();
 }
 

@@ -6,6 +6,7 @@
 
 #include "cube/cube.h"
 #include "printing/worksheet.h"
+#include "series/class_report.h"
 #include "series/series_store.h"
 
 #include <QString>
@@ -49,22 +50,33 @@ public:
     };
     virtual std::optional<QString> openFile(const FileRequest& request) = 0;
     virtual std::optional<QString> saveFile(const FileRequest& request) = 0;
+    // An open dialog in which several files can be chosen at once; the full
+    // paths of those chosen, none when cancelled.
+    virtual std::vector<QString> openFiles(const FileRequest& request) = 0;
 
     // What to print: a series, Current unless that is empty (an empty one
-    // cannot be chosen), and the sheet's options. counts holds the Cubes of
-    // each series in SeriesId order. Nothing when cancelled.
+    // cannot be chosen), which of its Cubes, and the sheet's options. counts
+    // holds the Cubes of each series in SeriesId order. Nothing when
+    // cancelled.
     struct PrintChoice {
         SeriesId series = SeriesId::Current;
         int itemsPerPage = 2;
         QString title;
         bool key = true;
         bool mono = false;
+        int versions = 1; // 1 to kMaxVersions, each with the answers in another order
+        int first = 0;    // the index of the first Cube printed
+        int count = 0;    // how many; 0 for every Cube from first on
+        bool answerGrid = false;
     };
     virtual std::optional<PrintChoice> askPrint(const std::array<int, kSeriesCount>& counts) = 0;
 
-    // Qt's print preview of the sheet, from which the user prints to a
-    // printer or to a PDF; returns once it is closed.
-    virtual void previewPrint(const std::vector<Cube>& cubes, const SheetOptions& options) = 0;
+    // Qt's print preview of the sheets, one after another, from which the
+    // user prints to a printer or to a PDF; returns once it is closed.
+    virtual void previewPrint(const std::vector<SheetPrint>& sheets) = 0;
+
+    // Qt's print preview of a class report; returns once it is closed.
+    virtual void previewReport(const ClassReport& report) = 0;
 };
 
 // The real boxes, parented to a window.
@@ -79,8 +91,10 @@ public:
                                     const QString& text) override;
     std::optional<QString> openFile(const FileRequest& request) override;
     std::optional<QString> saveFile(const FileRequest& request) override;
+    std::vector<QString> openFiles(const FileRequest& request) override;
     std::optional<PrintChoice> askPrint(const std::array<int, kSeriesCount>& counts) override;
-    void previewPrint(const std::vector<Cube>& cubes, const SheetOptions& options) override;
+    void previewPrint(const std::vector<SheetPrint>& sheets) override;
+    void previewReport(const ClassReport& report) override;
 
 private:
     QWidget* parent_;

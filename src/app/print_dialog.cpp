@@ -1,5 +1,8 @@
 #include "print_dialog.h"
 
+#include "cube/answer_order.h"
+#include "printing/class_report_print.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -8,22 +11,32 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStandardItemModel>
+
+#include <functional>
 
 namespace vexlor {
 
 PrintDialog::PrintDialog(const std::array<int, kSeriesCount>& counts, QWidget* parent)
-    : QDialog(parent), series_(new QComboBox(this)), itemsPerPage_(new QSpinBox(this)),
+    : QDialog(parent), counts_(counts), series_(new QComboBox(this)), first_(new QSpinBox(this)),
+      count_(new QSpinBox(this)), versions_(new QSpinBox(this)), itemsPerPage_(new QSpinBox(this)),
       title_(new QLineEdit(defaultSheetTitle(), this)), key_(new QCheckBox(tr("Answer key"), this)),
+      answerGrid_(new QCheckBox(tr("Answer grid"), this)),
       mono_(new QCheckBox(tr("Black and white"), this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setObjectName(QStringLiteral("printDialog"));
     setWindowTitle(tr("Print a worksheet"));
     series_->setObjectName(QStringLiteral("printSeries"));
+    first_->setObjectName(QStringLiteral("printFirst"));
+    count_->setObjectName(QStringLiteral("printCount"));
+    versions_->setObjectName(QStringLiteral("printVersions"));
     itemsPerPage_->setObjectName(QStringLiteral("printItemsPerPage"));
     title_->setObjectName(QStringLiteral("printTitle"));
     key_->setObjectName(QStringLiteral("printKey"));
+    answerGrid_->setObjectName(QStringLiteral("printAnswerGrid"));
+    answerGrid_->setToolTip(tr("A page on which pupils mark the letter of every item"));
     mono_->setObjectName(QStringLiteral("printMono"));
     buttons_->setObjectName(QStringLiteral("printButtons"));
 
@@ -44,6 +57,7 @@ PrintDialog::PrintDialog(const std::array<int, kSeriesCount>& counts, QWidget* p
             chosen = k;
     }
     series_->setCurrentIndex(std::max(chosen, 0));
+    seriesChosen(series_->currentIndex());
     buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("printPreviewButton"));
     buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("printCancelButton"));
     buttons_->button(QDialogButtonBox::Ok)->setText(tr("Preview"));
@@ -51,42 +65,96 @@ PrintDialog::PrintDialog(const std::array<int, kSeriesCount>& counts, QWidget* p
 
     itemsPerPage_->setRange(1, kMaxItemsPerPage);
     itemsPerPage_->setValue(2);
+    versions_->setRange(1, kMaxVersions);
+    versions_->setValue(1);
+    versions_->setToolTip(tr("Each version puts the answers in another order and has its own "
+                             "key"));
     key_->setChecked(true);
 
     auto* form = new QFormLayout(this);
     form->addRow(tr("Series:"), series_);
+    form->addRow(tr("First item:"), first_);
+    form->addRow(tr("Number of items:"), count_);
+    form->addRow(tr("Versions:"), versions_);
     form->addRow(tr("Items per page:"), itemsPerPage_);
     form->addRow(tr("Title:"), title_);
     form->addRow(key_);
+    form->addRow(answerGrid_);
     form->addRow(mono_);
     form->addRow(buttons_);
+    connect(series_, &QComboBox::currentIndexChanged, this, &PrintDialog::seriesChosen);
+    connect(first_, &QSpinBox::valueChanged, this, &PrintDialog::firstChosen);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-Dialogs::PrintChoice PrintDialog::choice() const {
-    const QString title = title_->text().trimmed();
-    return {static_cast<SeriesId>(series_->currentIndex()), itemsPerPage_->value(),
-            title.isEmpty() ? defaultSheetTitle() : title, key_->isChecked(), mono_->isChecked()};
+void PrintDialog::seriesChosen(int index) {
+    const int n =
+        std::max(1, counts_[static_cast<std::size_t>(std::clamp(index, 0, kSeriesCount - 1))]);
+    const QSignalBlocker blocker(first_);
+    first_->setRange(1, n);
+    first_->setValue(1);
+    count_->setRange(1, n);
+    count_->setValue(n);
 }
 
-std::unique_ptr<QPrintPreviewDialog> makePrintPreview(QPrinter& printer,
-                                                      const std::vector<Cube>& cubes,
-                                                      const SheetOptions& options,
-                                                      QWidget* parent) {
-    SheetOptions sheet = options;
-    const QPageSize::PageSizeId paper = printer.pageLayout().pageSize().id();
-    if (paper != QPageSize::Custom)
-        sheet.pageSize = paper;
-    setUpSheetPage(printer, sheet);
-    printer.setDocName(sheet.title);
-    printer.setColorMode(sheet.mono ? QPrinter::GrayScale : QPrinter::Color);
+void PrintDialog::firstChosen(int first) {
+    const bool toTheEnd = count_->value() == count_->maximum();
+    const int n = counts_[static_cast<std::size_t>(series_->currentIndex())];
+    count_->setMaximum(std::max(1, n - first + 1));
+    if (toTheEnd)
+        count_->setValue(count_->maximum());
+}
+
+Dialogs::PrintChoice PrintDialog::choice() const {
+    const QString title = title_->text().trimmed();
+    Dialogs::PrintChoice choice{
+        static_cast<SeriesId>(series_->currentIndex()), itemsPerPage_->value(),
+        title.isEmpty() ? defaultSheetTitle() : title, key_->isChecked(), mono_->isChecked()};
+    choice.versions = versions_->value();
+    choice.first = first_->value() - 1;
+    choice.count = count_->value();
+    choice.answerGrid = answerGrid_->isChecked();
+    return choice;
+}
+
+namespace {
+
+// The preview's dialog on printer, which draws each page the preview or a
+// print asks for with `print`.
+std::unique_ptr<QPrintPreviewDialog>
+makePreview(QPrinter& printer, QWidget* parent,
+            const std::function<void(QPagedPaintDevice&)>& print) {
     auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
     preview->setObjectName(QStringLiteral("printPreview"));
     preview->setWindowTitle(PrintDialog::tr("Print preview"));
     QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
-                     [cubes, sheet](QPrinter* target) { printSheet(*target, cubes, sheet); });
+                     [print](QPrinter* target) { print(*target); });
     return preview;
+}
+
+} // namespace
+
+std::unique_ptr<QPrintPreviewDialog>
+makePrintPreview(QPrinter& printer, const std::vector<SheetPrint>& sheets, QWidget* parent) {
+    std::vector<SheetPrint> copies = sheets;
+    SheetOptions first = copies.empty() ? SheetOptions{} : copies.front().options;
+    const QPageSize::PageSizeId paper = printer.pageLayout().pageSize().id();
+    if (paper != QPageSize::Custom)
+        first.pageSize = paper;
+    setUpSheetPage(printer, first);
+    printer.setDocName(first.title);
+    printer.setColorMode(first.mono ? QPrinter::GrayScale : QPrinter::Color);
+    return makePreview(printer, parent,
+                       [copies](QPagedPaintDevice& device) { printSheets(device, copies); });
+}
+
+std::unique_ptr<QPrintPreviewDialog> makeReportPreview(QPrinter& printer, const ClassReport& report,
+                                                       QWidget* parent) {
+    setUpReportPage(printer);
+    printer.setDocName(PrintDialog::tr("Class report"));
+    return makePreview(printer, parent,
+                       [report](QPagedPaintDevice& device) { printClassReport(device, report); });
 }
 
 } // namespace vexlor

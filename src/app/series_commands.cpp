@@ -1,5 +1,8 @@
 #include "series_commands.h"
 
+#include "cube/answer_order.h"
+#include "printing/class_report_print.h"
+#include "series/class_report.h"
 #include "series/series_file.h"
 
 #include <QApplication>
@@ -194,7 +197,59 @@ void SeriesCommands::print() {
     options.title = choice->title.trimmed().isEmpty() ? defaultSheetTitle() : choice->title;
     options.parts = choice->key ? SheetParts::PupilsAndKey : SheetParts::PupilsOnly;
     options.mono = choice->mono;
-    dialogs_.previewPrint(std::vector<Cube>(series.begin(), series.end()), options);
+    options.answerGrid = choice->answerGrid;
+    const int n = static_cast<int>(series.size());
+    const int first = std::clamp(choice->first, 0, n - 1);
+    const int count = choice->count <= 0 ? n - first : std::min(choice->count, n - first);
+    const std::vector<Cube> cubes(series.begin() + first, series.begin() + first + count);
+    const int versions = std::clamp(choice->versions, 1, kMaxVersions);
+    if (versions == 1) {
+        dialogs_.previewPrint({{cubes, options}});
+        return;
+    }
+    std::vector<int> correct;
+    for (const Cube& c : cubes)
+        correct.push_back(c.correctAnswer);
+    const auto orders = versionOrders(correct, versions, false, randomSource_);
+    std::vector<SheetPrint> sheets;
+    for (int v = 0; v < versions; ++v) {
+        SheetPrint sheet{{}, options};
+        sheet.options.version = QString(answerLetter(v));
+        for (std::size_t i = 0; i < cubes.size(); ++i)
+            sheet.cubes.push_back(
+                withAnswerOrder(cubes[i], orders[i][static_cast<std::size_t>(v)]));
+        sheets.push_back(std::move(sheet));
+    }
+    dialogs_.previewPrint(sheets);
+}
+
+void SeriesCommands::classReport() {
+    pauseFirst();
+    const std::vector<QString> paths =
+        dialogs_.openFiles({text::kResultsTitle, text::kFilter, text::kSuffix, dialogFolder_});
+    if (paths.empty())
+        return;
+    dialogFolder_ = folderOf(paths.front());
+    std::vector<ResultsFile> files;
+    for (const QString& path : paths) {
+        SeriesStore read;
+        ResultsFile file;
+        file.name = QFileInfo(path).completeBaseName().toStdString();
+        file.read = loadSeriesFile(path, read) == LoadResult::Ok;
+        if (file.read)
+            file.cubes.assign(read[SeriesId::Current].begin(), read[SeriesId::Current].end());
+        files.push_back(std::move(file));
+    }
+    const ClassReport report = makeClassReport(files);
+    if (report.pupils.empty()) {
+        QStringList why;
+        for (const LeftOutFile& file : report.leftOut)
+            why << QStringLiteral("%1: %2").arg(QString::fromStdString(file.name),
+                                                leftOutText(file));
+        dialogs_.showError(text::kNoResults, why.join(QLatin1Char('\n')));
+        return;
+    }
+    dialogs_.previewReport(report);
 }
 
 void SeriesCommands::clearAll() {

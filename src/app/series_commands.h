@@ -47,9 +47,15 @@ public:
     // "All": clears every series.
     void clearAll();
     // Ctrl+P: pauses a running test, asks which series to print and how,
-    // and shows the print preview of its worksheet. An empty series is
-    // refused with a message.
+    // and shows the print preview of its worksheet, or of its versions one
+    // after another, each with its key. An empty series is refused with a
+    // message.
     void print();
+    // "Class report": pauses a running test, asks for the pupils' results
+    // files in one dialog, and shows the print preview of their report,
+    // items numbered in the order of the first results file. Files that are
+    // not results are named in the report; when none is, a message says so.
+    void classReport();
 
     // The commands of the Series grid, one per column, each for the series of
     // its row.
@@ -114,6 +120,10 @@ inline constexpr CommandText kOpenTitle{
     QT_TRANSLATE_NOOP("SeriesCommands", "Open series or series set:")};
 inline constexpr CommandText kSaveTitle{QT_TRANSLATE_NOOP("SeriesCommands", "Save the series:")};
 inline constexpr CommandText kFilter{QT_TRANSLATE_NOOP("SeriesCommands", "Series (*.srs)")};
+inline constexpr CommandText kResultsTitle{
+    QT_TRANSLATE_NOOP("SeriesCommands", "Open the pupils' results:")};
+inline constexpr CommandText kNoResults{
+    QT_TRANSLATE_NOOP("SeriesCommands", "None of the files chosen holds a pupil's results.")};
 inline const QString kSuffix = QStringLiteral("srs");
 } // namespace text
 

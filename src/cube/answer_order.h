@@ -27,11 +27,18 @@ bool isAnswerOrder(const AnswerOrder& order);
 // are. An order that is not a rearrangement returns c unchanged.
 Cube withAnswerOrder(const Cube& c, const AnswerOrder& order);
 
-// The orders of `versions` versions (1 to kMaxVersions) of a Cube whose
-// correct answer is `correct`, drawn from randomSource: the first
-// version is the Cube as given, and every version puts the correct answer
-// in a place of its own, so that no two versions share the key letter. The
-// other answers fill the remaining places in random order.
-std::vector<AnswerOrder> versionOrders(int correct, int versions, RandomSource& randomSource);
+// The orders of `versions` versions (1 to kMaxVersions) of a sheet whose
+// items have the given correct answers, drawn from randomSource:
+// orders[item][version]. Within each version every place holds the correct
+// answer floor(N/4) or ceil(N/4) times of the N items, so that a pupil who
+// always writes one letter scores no more than a quarter, give or take one.
+// An item's correct answer takes a place of its own in each version
+// wherever those counts allow it. The first version keeps the answers as
+// given (and so its letters as they fall) unless balanceFirst. The other
+// answers fill the remaining places in random order. An item whose correct
+// answer is not 0-3 keeps its answers as given in every version and is not
+// counted.
+std::vector<std::vector<AnswerOrder>> versionOrders(const std::vector<int>& correct, int versions,
+                                                    bool balanceFirst, RandomSource& randomSource);
 
 } // namespace vexlor

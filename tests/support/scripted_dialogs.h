@@ -22,6 +22,9 @@ public:
     void queueCancel() { answers_.push_back(Answer{false, {}}); }
     void queueFile(const QString& path) { answers_.push_back(Answer{true, path}); }
     void queuePrint(const PrintChoice& choice) { answers_.push_back(Answer{true, {}, choice}); }
+    void queueFiles(const QStringList& paths) {
+        answers_.push_back(Answer{true, paths.join(QLatin1Char('\n'))});
+    }
 
     bool askYesNo(const QString& text) override {
         open("ask: " + text);
@@ -44,6 +47,15 @@ public:
         open("save: " + r.title + " | " + r.filter + " | " + r.defaultSuffix + " | " + r.folder);
         return textAnswer("save");
     }
+    // Queued files answer, one path a line; Cancel chooses none.
+    std::vector<QString> openFiles(const FileRequest& r) override {
+        open("open files: " + r.title + " | " + r.filter + " | " + r.folder);
+        const auto paths = textAnswer("open files");
+        if (!paths)
+            return {};
+        const QStringList lines = paths->split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return {lines.begin(), lines.end()};
+    }
     // A queued print choice answers; Cancel cancels. The fallback's any text
     // takes the dialog's defaults.
     std::optional<PrintChoice> askPrint(const std::array<int, vexlor::kSeriesCount>& c) override {
@@ -55,17 +67,24 @@ public:
             return std::nullopt;
         return a.print;
     }
-    // The preview is not shown: what it would show is kept for the test.
-    void previewPrint(const std::vector<vexlor::Cube>& cubes,
-                      const vexlor::SheetOptions& options) override {
-        previewed.push_back({cubes, options});
-        open(QStringLiteral("preview: %1 Cubes").arg(cubes.size()));
+    // The previews are not shown: what they would show is kept for the test.
+    void previewPrint(const std::vector<vexlor::SheetPrint>& sheets) override {
+        previewed.push_back(sheets);
+        const std::size_t cubes = sheets.empty() ? 0 : sheets.front().cubes.size();
+        open(
+            sheets.size() == 1
+                ? QStringLiteral("preview: %1 Cubes").arg(cubes)
+                : QStringLiteral("preview: %1 versions of %2 Cubes").arg(sheets.size()).arg(cubes));
     }
-    struct Preview {
-        std::vector<vexlor::Cube> cubes;
-        vexlor::SheetOptions options;
-    };
-    std::vector<Preview> previewed;
+    std::vector<std::vector<vexlor::SheetPrint>> previewed;
+    void previewReport(const vexlor::ClassReport& report) override {
+        reports.push_back(report);
+        open(QStringLiteral("report: %1 pupils, %2 items, %3 left out")
+                 .arg(report.pupils.size())
+                 .arg(report.items.size())
+                 .arg(report.leftOut.size()));
+    }
+    std::vector<vexlor::ClassReport> reports;
 
     bool hasPending() const { return !answers_.empty(); }
 

@@ -1,5 +1,6 @@
 // The vexlor-series tool, run as a separate process: each subcommand, same
 // seed same bytes, and exit codes 0 (fine), 1 (broken Cubes), 2 (bad input).
+#include "cube/answer_order.h"
 #include "cube/generator.h"
 #include "cube/random.h"
 #include "cube_compare.h"
@@ -180,6 +181,26 @@ private:
         }
         const QString path = pathOf(name);
         if (saveSeriesFile(path, store[SeriesId::Current], false) != WriteResult::Ok)
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    // solvedFile's Cubes with the answers rearranged so that each correct
+    // answer lies at the given letter, in order.
+    QString lettersFile(const char* name, const QString& letters) {
+        SeriesStore store;
+        if (loadSeriesFile(solvedFile(name, static_cast<int>(letters.size()), 8), store) !=
+            LoadResult::Ok)
+            qFatal("cannot read %s", name);
+        Series& cubes = store[SeriesId::Current];
+        for (qsizetype i = 0; i < letters.size(); ++i) {
+            const int correct = cubes[i].correctAnswer, place = letters[i].unicode() - u'A';
+            AnswerOrder swap = kAnswersAsGiven;
+            std::swap(swap[correct], swap[place]);
+            cubes[i] = withAnswerOrder(cubes[i], swap);
+        }
+        const QString path = pathOf(name);
+        if (saveSeriesFile(path, cubes, false) != WriteResult::Ok)
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }
@@ -676,56 +697,75 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("pupilPages");
+        QTest::addColumn<int>("gridPages");
         QTest::addColumn<int>("keyPages");
         QTest::addColumn<int>("items");
         QTest::addColumn<QString>("language"); // LANG without its encoding; none: C
-        QTest::newRow("default title") << QStringList{} << "Cube folding" << 2 << 1 << 3 << "";
-        QTest::newRow("a title") << QStringList{"--title", "Class 4b"} << "Class 4b" << 2 << 1 << 3
-                                 << "";
+        QTest::newRow("default title") << QStringList{} << "Cube folding" << 2 << 0 << 1 << 3 << "";
+        QTest::newRow("a title") << QStringList{"--title", "Class 4b"} << "Class 4b" << 2 << 0 << 1
+                                 << 3 << "";
         QTest::newRow("no key, 1 a page from 1")
             << QStringList{"--no-key", "--per-page", "1", "--from", "1"} << "Cube folding" << 2 << 0
-            << 2 << "";
+            << 0 << 2 << "";
         QTest::newRow("key only, to stdout")
-            << QStringList{"--key-only", "-o", "-"} << "Cube folding" << 0 << 1 << 0 << "";
-        QTest::newRow("German") << QStringList{} << "Würfelfalten" << 2 << 1 << 3 << "de_DE";
-        QTest::newRow("Polish, to stdout")
-            << QStringList{"-o", "-"} << "Składanie kostki" << 2 << 1 << 3 << "pl_PL";
+            << QStringList{"--key-only", "-o", "-"} << "Cube folding" << 0 << 0 << 1 << 0 << "";
+        QTest::newRow("answer grid") << QStringList{"--answer-grid", "--per-page", "6"}
+                                     << "Cube folding" << 1 << 1 << 1 << 3 << "";
+        QTest::newRow("German") << QStringList{} << "Würfelfalten" << 2 << 0 << 1 << 3 << "de_DE";
+        QTest::newRow("German answer grid")
+            << QStringList{"--answer-grid"} << "Würfelfalten" << 2 << 1 << 1 << 3 << "de_DE";
+        QTest::newRow("Polish, to stdout") << QStringList{"-o", "-", "--answer-grid"}
+                                           << "Składanie kostki" << 2 << 1 << 1 << 3 << "pl_PL";
     }
 
     void sheetHeadsEveryPage() {
         // Every page carries the title (by default "Cube folding", never the
-        // file's name) and its number at its foot, the pupils' pages and the
-        // key's counted apart; only the first asks for the pupil's name. The
-        // items are numbered on from page to page, from 1 for the first Cube
-        // printed, each with its box for the pupil's letter. In German and
-        // Polish every text reads as a native reader expects and fits its line.
+        // file's name) and its number at its foot, the pupils' pages, the
+        // answer grid's and the key's counted apart. Every pupil's page and
+        // the grid ask for the pupil's name; the first page and the grid's
+        // end with the line for the score. The items are numbered on from
+        // page to page, from 1 for the first Cube printed, each with its box
+        // for the pupil's letter, and the grid lists them with a box for
+        // each letter. In German and Polish every text reads as a native
+        // reader expects and fits its line.
         QFETCH(QStringList, options);
         QFETCH(QString, title);
         QFETCH(int, pupilPages);
+        QFETCH(int, gridPages);
         QFETCH(int, keyPages);
         QFETCH(int, items);
         QFETCH(QString, language);
         // The page's own words in each language, written out by hand.
         struct Words {
             const char* page;
+            const char* gridPage;
             const char* keyPage;
             const char* name;
             const char* answer;
+            const char* score;
             const char* instruction;
+            const char* gridInstruction;
         };
         const std::map<QString, Words> words{
             {"",
-             {"Page %1 of %2", "Key, page %1 of %2", "Name:", "Answer:",
+             {"Page %1 of %2", "Answer grid, page %1 of %2", "Key, page %1 of %2",
+              "Name:", "Answer:", "Score: ____ / %1",
               "Which of the four cubes can be folded from the net? Write A, B, C or D in the "
-              "box."}},
+              "box.",
+              "For each item, cross the letter of the cube that can be folded from the net."}},
             {"de_DE",
-             {"Seite %1 von %2", "Lösungsschlüssel, Seite %1 von %2", "Name:", "Antwort:",
+             {"Seite %1 von %2", "Antwortbogen, Seite %1 von %2",
+              "Lösungsschlüssel, Seite %1 von %2", "Name:", "Antwort:", "Punkte: ____ / %1",
               "Welcher der vier Würfel lässt sich aus dem Netz falten? A, B, C oder D ins "
-              "Kästchen schreiben."}},
+              "Kästchen schreiben.",
+              "Bei jeder Aufgabe den Buchstaben des Würfels ankreuzen, der sich aus dem Netz "
+              "falten lässt."}},
             {"pl_PL",
-             {"Strona %1 z %2", "Klucz odpowiedzi, strona %1 z %2",
-              "Imię i nazwisko:", "Odpowiedź:",
-              "Którą z czterech kostek można złożyć z siatki? Wpisz A, B, C lub D w kratkę."}},
+             {"Strona %1 z %2", "Karta odpowiedzi, strona %1 z %2",
+              "Klucz odpowiedzi, strona %1 z %2",
+              "Imię i nazwisko:", "Odpowiedź:", "Wynik: ____ / %1",
+              "Którą z czterech kostek można złożyć z siatki? Wpisz A, B, C lub D w kratkę.",
+              "Przy każdym zadaniu zaznacz literę kostki, którą można złożyć z siatki."}},
         };
         const Words& w = words.at(language);
         const QString series = pathOf("heads.srs"), pdf = pathOf("heads.pdf");
@@ -733,49 +773,87 @@ private slots:
         const Run r = tool(QStringList{"sheet", series, "-o", pdf} + options, -1, language);
         QVERIFY(r.code == 0 && (!options.contains("-") || writeAll(pdf, r.outBytes)));
         const int pages = pdfPages(pdf);
-        QCOMPARE(pages, pupilPages + keyPages);
+        QCOMPARE(pages, pupilPages + gridPages + keyPages);
         const QRegularExpression number(QStringLiteral("^(\\d+)\\.$"),
                                         QRegularExpression::MultilineOption);
-        int item = 1;
+        const QRegularExpression gridLine(QStringLiteral("^(\\d+)\\.\\s+A\\s+B\\s+C\\s+D$"),
+                                          QRegularExpression::MultilineOption);
+        const QString score = QString::fromUtf8(w.score).arg(items);
+        int item = 1, gridItem = 1;
         for (int page = 1; page <= pages; ++page) {
             const QString text = pageText(pdf, page);
             QVERIFY2(text.startsWith(title + '\n'), qPrintable(text));
             QVERIFY2(!text.contains(dir_.path()), qPrintable(text));
-            const QString foot =
-                page <= pupilPages
-                    ? QString::fromUtf8(w.page).arg(page).arg(pupilPages)
-                    : QString::fromUtf8(w.keyPage).arg(page - pupilPages).arg(keyPages);
+            const bool pupils = page <= pupilPages, key = page > pupilPages + gridPages;
+            const bool grid = !pupils && !key;
+            const int inPart = pupils ? page
+                               : grid ? page - pupilPages
+                                      : page - pupilPages - gridPages;
+            const QString foot = QString::fromUtf8(pupils ? w.page
+                                                   : grid ? w.gridPage
+                                                          : w.keyPage)
+                                     .arg(inPart)
+                                     .arg(pupils ? pupilPages
+                                          : grid ? gridPages
+                                                 : keyPages);
             QVERIFY2(text.contains('\n' + foot + '\n'), qPrintable(text));
-            // The first page asks for the name, and its instruction fits the line.
-            const bool first = page == 1 && pupilPages > 0;
-            QCOMPARE(text.contains(QString::fromUtf8(w.name)), first);
-            QCOMPARE(text.contains('\n' + QString::fromUtf8(w.instruction) + '\n'), first);
+            // The instructions fit their line.
+            QCOMPARE(text.contains(QString::fromUtf8(w.name)), !key);
+            QCOMPARE(text.contains('\n' + QString::fromUtf8(w.instruction) + '\n'),
+                     pupils && page == 1);
+            QCOMPARE(text.contains('\n' + QString::fromUtf8(w.gridInstruction) + '\n'), grid);
+            QCOMPARE(text.contains(score), !key && inPart == 1);
             const int firstItem = item;
-            for (const auto& m : number.globalMatch(page <= pupilPages ? text : QString()))
+            for (const auto& m : number.globalMatch(pupils ? text : QString()))
                 QCOMPARE(m.captured(1).toInt(), item++);
             QCOMPARE(text.count(QString::fromUtf8(w.answer)), item - firstItem);
+            for (const auto& m : gridLine.globalMatch(grid ? text : QString()))
+                QCOMPARE(m.captured(1).toInt(), gridItem++);
         }
         QCOMPARE(item - 1, items);
+        QCOMPARE(gridItem - 1, gridPages > 0 ? items : 0);
     }
 
     void sheetVersions_data() {
+        QTest::addColumn<QString>("letters"); // of the series as given
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("versions");
-        QTest::newRow("2 versions") << QStringList{"--versions", "2"} << 0 << 2;
+        QTest::addColumn<int>("repeats"); // of an item's key letter, over all items
+        const QString tenD = QStringLiteral("DDDDDDDDDDAAAABBBCCC");
+        QTest::newRow("2 versions")
+            << "ABCDABCDABCD" << QStringList{"--versions", "2"} << 0 << 2 << 0;
         QTest::newRow("4, a slice, key only")
-            << QStringList{"--versions", "4", "--from", "4", "--key-only"} << 4 << 4;
+            << "ABCDDCBAABCD" << QStringList{"--versions", "4", "--from", "4", "--key-only"} << 4
+            << 4 << 0;
+        // B to D hold D 15 times, and only the 10 items whose D is not
+        // right in A can take it without a repeat.
+        QTest::newRow("20, D right 10 times in A")
+            << tenD << QStringList{"--versions", "4"} << 0 << 4 << 5;
+        QTest::newRow("20, A balanced too")
+            << tenD << QStringList{"--versions", "4", "--balance-a"} << 0 << 4 << 0;
+        QTest::newRow("7, A balanced too")
+            << "AAAAAAA" << QStringList{"--versions", "4", "--balance-a"} << 0 << 4 << 0;
+        // Each of B to D has A right at least once.
+        QTest::newRow("7, A right 7 times in A")
+            << "AAAAAAA" << QStringList{"--versions", "4"} << 0 << 4 << 3;
     }
 
     void sheetVersions() {
         // Each version holds the same Cubes, unsolved, with the answers
-        // rearranged (A as given) and the correct one in a place no other
-        // version uses; its key names the answer its own Cube marks correct;
+        // rearranged (A as given unless --balance-a); within a version each
+        // letter is right a quarter of the time, give or take one, and an
+        // item's key letter repeats over the versions only where those
+        // counts leave no other way. Its key names the answer its own Cube
+        // marks correct, its series passes the check of a fresh series, and
         // one seed gives the same versions again, another seed others.
+        QFETCH(QString, letters);
         QFETCH(QStringList, options);
         QFETCH(int, from);
         QFETCH(int, versions);
-        const QString series = solvedFile("versions.srs", 12, 4);
+        QFETCH(int, repeats);
+        const bool balanceA = options.contains("--balance-a");
+        const QString series = lettersFile("versions.srs", letters);
         const auto run = [&](const char* out, const char* seed) {
             return tool(QStringList{"sheet", series, "-o", pathOf(out), "--save-series", "--seed",
                                     seed} +
@@ -785,16 +863,19 @@ private slots:
         QCOMPARE(run("ver.pdf", "5") + run("again", "5") + run("other.pdf", "6"), 0);
         SeriesStore given;
         QCOMPARE(loadSeriesFile(series, given), LoadResult::Ok);
-        std::vector<std::set<int>> keyPlaces(12);
+        const int n = static_cast<int>(given[SeriesId::Current].size()) - from;
+        std::vector<std::set<int>> keyPlaces(static_cast<std::size_t>(n));
         bool otherSeedDiffers = false;
         for (int v = 0; v < versions; ++v) {
             const QString letter = QChar(u'A' + v), name = pathOf("ver-") + letter;
             const QByteArray bytes = readAll(name + ".srs");
             QCOMPARE(readAll(pathOf("again-") + letter + ".srs"), bytes);
             otherSeedDiffers |= readAll(pathOf("other-") + letter + ".srs") != bytes;
+            QCOMPARE(tool({"check", name + ".srs", "--stripped"}).code, 0);
             SeriesStore store;
             QCOMPARE(loadSeriesFile(name + ".srs", store), LoadResult::Ok);
             QString key;
+            int right[4] = {};
             for (std::size_t i = 0; i < store[SeriesId::Current].size(); ++i) {
                 const Cube& c = store[SeriesId::Current][i];
                 const Cube& g = given[SeriesId::Current][from + i];
@@ -806,18 +887,26 @@ private slots:
                             std::memcpy(back.answerSymbol[b], c.answerSymbol[a], 3);
                             std::memcpy(back.answerTurn[b], c.answerTurn[a], 3);
                             back.correctAnswer = a == c.correctAnswer ? b : back.correctAnswer;
-                            QVERIFY(v > 0 || a == b);
+                            QVERIFY(v > 0 || balanceA || a == b);
                         }
                 std::memcpy(back.picked, g.picked, 4);
                 back.clockStart = g.clockStart;
                 back.clockStop = g.clockStop;
                 QVERIFY(sameCube(back, g));
-                QVERIFY2(keyPlaces[i].insert(c.correctAnswer).second, "a key letter repeats");
+                keyPlaces[i].insert(c.correctAnswer);
+                ++right[c.correctAnswer];
                 key += QChar(u'A' + c.correctAnswer);
             }
+            if (v > 0 || balanceA)
+                for (int count : right)
+                    QVERIFY2(count == n / 4 || count == (n + 3) / 4, qPrintable(key));
             QCOMPARE(keyLetters(name + ".pdf"), key);
             QVERIFY(pageText(name + ".pdf", 1).contains("Version " + letter));
         }
+        int repeated = 0;
+        for (const std::set<int>& places : keyPlaces)
+            repeated += versions - static_cast<int>(places.size());
+        QCOMPARE(repeated, repeats);
         QVERIFY(otherSeedDiffers);
     }
 
@@ -1079,8 +1168,8 @@ private slots:
         QTest::newRow("sheet of a missing file") << sheet(missing, {}) << "cannot open";
         QTest::newRow("sheet of a broken Cube")
             << sheet(broken, {}) << "Cube 1 of " + broken + " cannot be printed: face symbol";
-        QTest::newRow("sheet 0 a page") << sheet(good, {"--per-page", "0"}) << "from 1 to 4";
-        QTest::newRow("sheet 5 a page") << sheet(good, {"--per-page", "5"}) << "from 1 to 4";
+        QTest::newRow("sheet 0 a page") << sheet(good, {"--per-page", "0"}) << "from 1 to 6";
+        QTest::newRow("sheet 7 a page") << sheet(good, {"--per-page", "7"}) << "from 1 to 6";
         QTest::newRow("sheet from -1")
             << sheet(good, {"--from", "-1"})
             << "index out of range: " + good + " holds 3 Cubes, so --from runs from 0 to 2, not -1";
@@ -1101,6 +1190,8 @@ private slots:
         QTest::newRow("series without versions")
             << sheet(good, {"--save-series"}) << "needs --versions";
         QTest::newRow("seed without versions") << sheet(good, {"--seed", "3"}) << "--seed needs";
+        QTest::newRow("balance-a without versions")
+            << sheet(good, {"--balance-a"}) << "--balance-a needs";
         QTest::newRow("versions to no folder")
             << QStringList{"sheet", good, "--versions", "2", "-o", pathOf("no/such/x.pdf")}
             << "cannot write " + pathOf("no/such/x-A.pdf") + ": No such file or directory";
@@ -1136,6 +1227,93 @@ private slots:
         QTest::newRow("a version's series")
             << QStringList{"sheet", inB, "--versions", "3", "--save-series", "-o", pathOf("in.pdf")}
             << isInput(inB, inB);
+        const QString picked = pickedFile();
+        QTest::newRow("report over a results file")
+            << QStringList{"report", picked, in, "-o", hard} << isInput(hard, in);
+        QTest::newRow("report's CSV over its original")
+            << QStringList{"report", picked, "--original", in, "-o", pdf, "--csv", link}
+            << isInput(link, in);
+        QTest::newRow("report's CSV and PDF in one file")
+            << QStringList{"report", picked, "-o", pdf, "--csv", pdf} << "give each its own";
+        QTest::newRow("report of no file") << QStringList{"report", "-o", pdf} << "usage";
+        QTest::newRow("report without -o") << QStringList{"report", picked} << "-o report.pdf";
+        QTest::newRow("report with --json")
+            << QStringList{"report", picked, "-o", pdf, "--json"} << "does not apply";
+    }
+
+    void reportCommand_data() {
+        QTest::addColumn<QStringList>("files"); // of the pupils made below, or the series
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("err"); // what each line says, %1 the series
+        QTest::addColumn<QString>("rights");  // the CSV's column, a word a pupil, - for none
+        const QString leftOut = "left out %1: no Cube has a pick, so it is not a results file";
+        QTest::newRow("two versions")
+            << QStringList{"ann", "bob"} << 0 << QStringList{} << "1111 11--";
+        QTest::newRow("the series left out")
+            << QStringList{"ann", "class"} << 1 << QStringList{leftOut} << "1111";
+        QTest::newRow("no results")
+            << QStringList{"class"} << 2 << QStringList{leftOut, "no file could be used"} << "";
+    }
+
+    void reportCommand() {
+        // The report reads the pupils' files in any version against the
+        // original: ann answered all four Cubes of version A right, bob the
+        // first two of version B, and left the others. A file left out is
+        // named and gives exit code 1; with none left, nothing is written.
+        QFETCH(QStringList, files);
+        QFETCH(int, code);
+        QFETCH(QStringList, err);
+        QFETCH(QString, rights);
+        const QString series = pathOf("class.srs"), pdf = pathOf("class.pdf"),
+                      csv = pathOf("class.csv");
+        QFile::remove(pdf);
+        QFile::remove(csv);
+        QCOMPARE(tool({"generate", "4", "--seed", "6", "-o", series}).code, 0);
+        QCOMPARE(tool({"sheet", series, "--versions", "2", "--save-series", "-o", pathOf("cl.pdf")})
+                     .code,
+                 0);
+        const auto answer = [&](const char* version, const char* name, int answered) {
+            SeriesStore store;
+            QCOMPARE(loadSeriesFile(pathOf("cl-") + version + ".srs", store), LoadResult::Ok);
+            for (int i = 0; i < answered; ++i) {
+                Cube& c = store[SeriesId::Current][static_cast<std::size_t>(i)];
+                c.picked[c.correctAnswer] = 1;
+                c.clockStart = 46'000.5;
+                c.clockStop = c.clockStart + 9.5 / 86'400;
+            }
+            QCOMPARE(saveSeriesFile(pathOf(name) + ".srs", store[SeriesId::Current], false),
+                     WriteResult::Ok);
+        };
+        answer("A", "ann", 4);
+        answer("B", "bob", 2);
+        QStringList args{"report"};
+        for (const QString& f : files)
+            args << pathOf(qPrintable(f)) + ".srs";
+        const Run r = tool(args + QStringList{"--original", series, "-o", pdf, "--csv", csv});
+        QCOMPARE(r.code, code);
+        const QStringList said = r.err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(said.size(), err.size());
+        for (qsizetype k = 0; k < err.size(); ++k)
+            QVERIFY2(said[k].contains(QString(err[k]).replace("%1", series)), qPrintable(r.err));
+        QCOMPARE(QFile::exists(pdf), code != 2);
+        if (code == 2)
+            return;
+        QVERIFY(pageText(pdf, 1).startsWith("Class report\n"));
+        QStringList lines = QString::fromUtf8(readAll(csv)).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.takeFirst(), "pupil,item,recipe,answer,correct,right,seconds");
+        QString column;
+        for (const QString& line : lines) {
+            // The recipe may hold a comma; the fields after it do not.
+            const QStringList f = line.split(',');
+            const QString answer = f[f.size() - 4], key = f[f.size() - 3], right = f[f.size() - 2];
+            column +=
+                (f[1] == "1" && !column.isEmpty() ? " " : "") + (right.isEmpty() ? "-" : right);
+            // An answer is right exactly where its letter is the key's, and
+            // takes its time from the clock.
+            QCOMPARE(answer == key, right == "1");
+            QCOMPARE(f.last(), right.isEmpty() ? "" : "9.500");
+        }
+        QCOMPARE(column, rights);
     }
 
     void badInput() {

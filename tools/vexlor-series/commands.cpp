@@ -6,11 +6,13 @@
 #include "cube/answer_order.h"
 #include "cube/invariants.h"
 #include "cube/random.h"
+#include "printing/class_report_print.h"
 #include "printing/explanation.h"
 #include "printing/image_canvas.h"
 #include "printing/worksheet.h"
 #include "render/pictures.h"
 #include "render/projection.h"
+#include "series/class_report.h"
 #include "series/series_file.h"
 #include "time/datetime.h"
 
@@ -30,6 +32,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace vexlor::tool {
@@ -163,6 +166,7 @@ std::optional<QString> readSheetOptions(const SheetArguments& arguments, SheetOp
     options.title = arguments.title.value_or(defaultSheetTitle());
     options.mono = arguments.mono;
     options.explain = arguments.explain;
+    options.answerGrid = arguments.answerGrid;
     return std::nullopt;
 }
 
@@ -210,15 +214,16 @@ bool writeSheet(QIODevice& device, const std::vector<Cube>& cubes, const SheetOp
     return printSheet(writer, cubes, options);
 }
 
-// The sheet saved as output: to standard output for "-", else in place of
-// the file only once every byte is on disk. On failure one line saying why.
-std::optional<QString> saveSheet(const QString& output, const std::vector<Cube>& cubes,
-                                 const SheetOptions& options) {
+// A PDF written by `write` saved as output: to standard output for "-", else
+// in place of the file only once every byte is on disk. On failure one line
+// saying why.
+std::optional<QString> savePdf(const QString& output,
+                               const std::function<bool(QIODevice&)>& write) {
     const QString started = QStringLiteral("cannot write %1: the PDF could not be started");
     if (isStandardOutput(output)) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        if (!writeSheet(buffer, cubes, options))
+        if (!write(buffer))
             return started.arg(output);
         if (!writeStandardOutput(buffer.data()))
             return QStringLiteral("cannot write the PDF to standard output");
@@ -228,11 +233,31 @@ std::optional<QString> saveSheet(const QString& output, const std::vector<Cube>&
     QString reason;
     if (!openForSave(pdf, &reason))
         return QStringLiteral("cannot write %1: %2").arg(output, reason);
-    if (!writeSheet(pdf, cubes, options)) {
+    if (!write(pdf)) {
         pdf.cancelWriting();
         return started.arg(output);
     }
     if (!finishSave(pdf, &reason))
+        return QStringLiteral("cannot write %1: %2").arg(output, reason);
+    return std::nullopt;
+}
+
+std::optional<QString> saveSheet(const QString& output, const std::vector<Cube>& cubes,
+                                 const SheetOptions& options) {
+    return savePdf(output, [&](QIODevice& device) { return writeSheet(device, cubes, options); });
+}
+
+// Text saved as output, as savePdf saves a PDF.
+std::optional<QString> saveText(const QString& output, const QByteArray& text) {
+    if (isStandardOutput(output)) {
+        if (!writeStandardOutput(text))
+            return QStringLiteral("cannot write %1 to standard output").arg(output);
+        return std::nullopt;
+    }
+    QSaveFile file(output);
+    QString reason;
+    if (!openForSave(file, &reason) || file.write(text) != text.size() ||
+        !finishSave(file, &reason))
         return QStringLiteral("cannot write %1: %2").arg(output, reason);
     return std::nullopt;
 }
@@ -543,6 +568,8 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
     }
     if (arguments.saveSeries && !arguments.versions)
         return fail(QStringLiteral("--save-series needs --versions"));
+    if (arguments.balanceA && !arguments.versions)
+        return fail(QStringLiteral("--balance-a needs --versions"));
     if (arguments.seed && !arguments.versions)
         return fail(QStringLiteral("--seed needs --versions: it orders the versions' answers"));
     std::int64_t seed = 0;
@@ -618,13 +645,15 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
         return kExitOk;
     }
 
-    // Each Cube's orders are drawn in sheet order, all versions at once, so
-    // that one seed always gives the same versions.
+    // All versions' orders are drawn at once, so that one seed always gives
+    // the same versions.
     RandomSource randomSource(arguments.seed ? seed : RandomSource::secondsNow());
-    std::vector<std::vector<AnswerOrder>> orders;
-    orders.reserve(cubes.size());
+    std::vector<int> correct;
+    correct.reserve(cubes.size());
     for (const Cube& c : cubes)
-        orders.push_back(versionOrders(c.correctAnswer, versions, randomSource));
+        correct.push_back(c.correctAnswer);
+    const std::vector<std::vector<AnswerOrder>> orders =
+        versionOrders(correct, versions, arguments.balanceA, randomSource);
     for (int v = 0; v < versions; ++v) {
         Series version;
         for (std::size_t i = 0; i < cubes.size(); ++i)
@@ -640,6 +669,91 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
             return fail(*error);
     }
     return kExitOk;
+}
+
+int report(const QStringList& files, const std::optional<QString>& original, const QString& output,
+           const std::optional<QString>& csv) {
+    // Neither output may replace a file the report reads, nor the other output.
+    QStringList inputs = files;
+    if (original)
+        inputs << *original;
+    QStringList outputs{output};
+    if (csv)
+        outputs << *csv;
+    for (const QString& out : outputs) {
+        for (const QString& in : inputs)
+            if (const auto refusal = refuseInput(out, in))
+                return fail(*refusal);
+        if (!isStandardOutput(out) && !QFileInfo(QFileInfo(out).absolutePath()).isDir())
+            return fail(QStringLiteral("cannot write %1: No such file or directory").arg(out));
+    }
+    if (csv && (isStandardOutput(*csv) ? isStandardOutput(output)
+                                       : sameFile(*csv, output) || *csv == output))
+        return fail(
+            QStringLiteral("-o and --csv name one file, %1: give each its own").arg(output));
+
+    std::vector<Cube> originalCubes;
+    if (original) {
+        SeriesStore store;
+        if (const auto error = load(*original, store))
+            return fail(*error);
+        originalCubes.assign(store[SeriesId::Current].begin(), store[SeriesId::Current].end());
+    }
+    // A file that cannot be read is one of those left out: it says why here,
+    // in more words than the report has room for.
+    std::vector<ResultsFile> results;
+    std::vector<QString> unreadable(static_cast<std::size_t>(files.size()));
+    for (qsizetype f = 0; f < files.size(); ++f) {
+        SeriesStore store;
+        ResultsFile file;
+        file.name = QFileInfo(files[f]).completeBaseName().toStdString();
+        if (const auto error = load(files[f], store)) {
+            file.read = false;
+            unreadable[static_cast<std::size_t>(f)] = *error;
+        } else {
+            file.cubes.assign(store[SeriesId::Current].begin(), store[SeriesId::Current].end());
+        }
+        results.push_back(std::move(file));
+    }
+    const ClassReport classReport = makeClassReport(results, original ? &originalCubes : nullptr);
+    for (const LeftOutFile& left : classReport.leftOut) {
+        const QString& path = files[left.file];
+        QString why;
+        switch (left.reason) {
+        case LeftOutReason::Unreadable:
+            why = unreadable[static_cast<std::size_t>(left.file)];
+            break;
+        case LeftOutReason::NoAnswers:
+            why = QStringLiteral("no Cube has a pick, so it is not a results file");
+            break;
+        case LeftOutReason::SeveralPicks:
+            why = QStringLiteral("the Cube at index %1 has more than one pick, which no exam "
+                                 "answer has")
+                      .arg(left.cube);
+            break;
+        case LeftOutReason::ForeignCube:
+            why = QStringLiteral("the Cube at index %1 is not in the original").arg(left.cube);
+            break;
+        }
+        std::fprintf(stderr, "vexlor-series: left out %s: %s\n", qUtf8Printable(path),
+                     qUtf8Printable(why));
+    }
+    if (classReport.pupils.empty())
+        return fail(QStringLiteral("no file could be used: the report needs at least one "
+                                   "pupil's results"));
+
+    if (const auto error = savePdf(output, [&](QIODevice& device) {
+            QPdfWriter writer(&device);
+            setUpReportPage(writer);
+            writer.setCreator(QStringLiteral("vexlor-series"));
+            return printClassReport(writer, classReport);
+        }))
+        return fail(*error);
+    if (csv)
+        if (const auto error =
+                saveText(*csv, QByteArray::fromStdString(classReportCsv(classReport))))
+            return fail(*error);
+    return classReport.leftOut.empty() ? kExitOk : kExitFileLeftOut;
 }
 
 } // namespace vexlor::tool

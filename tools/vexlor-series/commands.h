@@ -1,5 +1,6 @@
 // The subcommands of vexlor-series. Each returns the process exit code: 0
-// success, 1 a check found broken Cubes, 2 bad input or a failed write.
+// success, 1 a check found broken Cubes or a report left a file out, 2 bad
+// input or a failed write.
 #pragma once
 
 #include "cube/random.h"
@@ -14,6 +15,7 @@ namespace vexlor::tool {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitCheckFailed = 1;
+inline constexpr int kExitFileLeftOut = 1;
 inline constexpr int kExitBadInput = 2;
 
 // Prints "vexlor-series: message" on stderr and returns kExitBadInput.
@@ -45,9 +47,17 @@ struct SheetArguments {
     std::optional<QString> seed;     // of the versions' answer orders
     bool saveSeries = false;         // each version's series beside its PDF
     bool mono = false;
-    bool explain = false; // each wrong answer's sentence on the key
+    bool explain = false;    // each wrong answer's sentence on the key
+    bool answerGrid = false; // a page for the pupils' letters, after their pages
+    bool balanceA = false;   // version A's letters balanced too, not as the series gives them
 };
 int sheet(const QString& file, const SheetArguments& arguments, const QString& output);
+
+// The class report over the pupils' results files, as a PDF at output and,
+// where csv is given, a CSV file. Each file left out is named on stderr; none
+// of them stops the report.
+int report(const QStringList& files, const std::optional<QString>& original, const QString& output,
+           const std::optional<QString>& csv);
 
 // What the commands that make a series share (generate, practise): COUNT
 // and --seed read and checked, the random source's seed (the one given, or

@@ -65,14 +65,15 @@ void withoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext& cont
         defaultMessageHandler(type, context, message);
 }
 
-// Only sheet draws text, which needs the fonts of a GUI application. It
+// Only sheet and report draw text, which needs the fonts of a GUI application. It
 // draws off screen, so it needs no display. Starting the platform, Qt looks
 // for the session's runtime folder, which the tool never uses, and warns on
 // stderr where there is none (root shells, cron, CI); stderr is kept for the
 // tool's own one line.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
-    const bool printing = std::any_of(argv + 1, argv + argc,
-                                      [](const char* a) { return std::strcmp(a, "sheet") == 0; });
+    const bool printing = std::any_of(argv + 1, argv + argc, [](const char* a) {
+        return std::strcmp(a, "sheet") == 0 || std::strcmp(a, "report") == 0;
+    });
     if (!printing)
         return std::make_unique<QCoreApplication>(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -93,8 +94,8 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     // The worksheet speaks the user's language, as the window's print does.
     // The tool's own lines stay English, for scripts that read them, and so
-    // do Qt's around them in --help: only sheet, the one command that draws
-    // (and so the one with a GUI application), loads a translation.
+    // do Qt's around them in --help: only sheet and report, the commands that
+    // draw (and so the ones with a GUI application), load a translation.
     if (qobject_cast<QGuiApplication*>(app.get()) != nullptr)
         (void)vexlor::installLanguage(
             *app, vexlor::chooseLanguage(vexlor::LocaleEnvironment::ofProcess()));
@@ -114,7 +115,7 @@ int main(int argc, char* argv[]) {
         QStringLiteral("stripped"),
         QStringLiteral("Demand Cubes without picks or times, as generate writes them."));
     const QCommandLineOption perPage(QStringLiteral("per-page"),
-                                     QStringLiteral("Items on a page, 1 to 4 (default 2)."),
+                                     QStringLiteral("Items on a page, 1 to 6 (default 2)."),
                                      QStringLiteral("N"));
     const QCommandLineOption from(QStringLiteral("from"),
                                   QStringLiteral("Index of the first Cube to print (default 0)."),
@@ -128,7 +129,7 @@ int main(int argc, char* argv[]) {
                                                   "folding\")."),
                                    QStringLiteral("TEXT"));
     const QCommandLineOption pageSize(QStringLiteral("page-size"),
-                                      QStringLiteral("A4 (default) or Letter, portrait."),
+                                      QStringLiteral("A4 (default) or Letter."),
                                       QStringLiteral("SIZE"));
     const QCommandLineOption keyOnly(QStringLiteral("key-only"),
                                      QStringLiteral("Print only the answer key."));
@@ -142,6 +143,13 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption saveSeries(
         QStringLiteral("save-series"),
         QStringLiteral("With --versions: also write each version's series as OUT-A.srs, ..."));
+    const QCommandLineOption answerGrid(
+        QStringLiteral("answer-grid"),
+        QStringLiteral("Add a page on which pupils mark the letter of every item."));
+    const QCommandLineOption balanceA(
+        QStringLiteral("balance-a"),
+        QStringLiteral("With --versions: balance version A's letters too, instead of keeping the "
+                       "series' own order."));
     const QCommandLineOption mono(
         QStringLiteral("mono"),
         QStringLiteral("Black and white: white faces, black outlines and symbols."));
@@ -157,12 +165,34 @@ int main(int argc, char* argv[]) {
                                       QStringLiteral("The history database (default: the "
                                                      "program's own)."),
                                       QStringLiteral("FILE"));
-    const QCommandLineOption csv(
-        QStringLiteral("csv"), QStringLiteral("Print the history as CSV (the default, and the only "
-                                              "format)."));
+    const QCommandLineOption csv(QStringLiteral("csv"),
+                                 QStringLiteral("history: print the history as CSV (the default, "
+                                                "and the only format); report --csv FILE: also "
+                                                "write the figures as CSV."));
+    // report's --csv names the file to write: the same name, with a value.
+    const QCommandLineOption csvFile(QStringLiteral("csv"),
+                                     QStringLiteral("report: also write the figures as CSV."),
+                                     QStringLiteral("FILE"));
+    const QCommandLineOption original(
+        QStringLiteral("original"),
+        QStringLiteral("The series whose order numbers the report's items (default: the first "
+                       "results file)."),
+        QStringLiteral("FILE"));
+    // history's --csv takes nothing, report's the file to write. Which one
+    // applies follows from the command: the first argument that is neither
+    // an option nor an option's value.
+    const bool reporting = [&] {
+        const QStringList ordered = argumentsLast(
+            QCoreApplication::arguments(), {output, seed, perPage, from, count, title, pageSize,
+                                            versions, database, csvFile, original});
+        const qsizetype first = ordered.indexOf(QStringLiteral("--")) + 1;
+        return first < ordered.size() && ordered[first] == QLatin1String("report");
+    }();
     const QCommandLineOption* const allOptions[] = {
-        &output,  &seed,  &json,     &stripped,   &perPage, &from,     &count, &title, &pageSize,
-        &keyOnly, &noKey, &versions, &saveSeries, &mono,    &database, &csv,   &item,  &explainKey};
+        &output,     &seed,  &json,       &stripped, &perPage,  &from,
+        &count,      &title, &pageSize,   &keyOnly,  &noKey,    &versions,
+        &saveSeries, &mono,  &answerGrid, &balanceA, &database, reporting ? &csvFile : &csv,
+        &original,   &item,  &explainKey};
     QList<QCommandLineOption> options;
     for (const QCommandLineOption* o : allOptions)
         options << *o;
@@ -218,17 +248,18 @@ int main(int argc, char* argv[]) {
          nullptr},
         {"sheet",
          "sheet FILE -o OUT.pdf [--per-page N] [--from I] [--count K] [--title TEXT] "
-         "[--page-size A4|Letter] [--key-only | --no-key] [--mono] [--explain] "
-         "[--versions N [--seed S] [--save-series]]",
+         "[--page-size A4|Letter] [--key-only | --no-key] [--mono] [--answer-grid] [--explain] "
+         "[--versions N [--seed S] [--save-series] [--balance-a]]",
          "A worksheet for pupils: the Cubes from index I (default 0) on, K of them (default: the "
-         "rest), numbered from 1, N to a page (1 to 4, default 2), always unsolved, then an "
-         "answer key; --explain adds why each wrong answer is wrong to the key. --versions writes "
-         "OUT-A.pdf ... with the answers reordered. FILE - reads "
-         "the series from standard input; -o - writes the PDF to standard output.",
+         "rest), numbered from 1, N to a page (1 to 6, default 2), always unsolved, then an "
+         "answer key. --answer-grid adds a page to mark each item's letter on; --explain adds "
+         "why each wrong answer is wrong to the key. --versions writes OUT-A.pdf ... with the "
+         "answers reordered, each letter right equally often in each version. FILE - reads the "
+         "series from standard input; -o - writes the PDF to standard output.",
          kWrites,
          1,
          {&output, &perPage, &from, &count, &title, &pageSize, &keyOnly, &noKey, &versions, &seed,
-          &saveSeries, &mono, &explainKey},
+          &saveSeries, &mono, &answerGrid, &balanceA, &explainKey},
          "OUT.pdf"},
         {"history",
          "history [--db FILE] [--csv]",
@@ -246,6 +277,16 @@ int main(int argc, char* argv[]) {
          1,
          {&output, &database, &seed},
          "FILE"},
+        {"report",
+         "report RESULTS.srs... [--original FILE] -o report.pdf [--csv FILE]",
+         "The class report over the pupils' results files: per pupil and per item in the "
+         "original's order (default: the first file's), matched by the Cube whatever the "
+         "version, as a PDF and, with --csv, as CSV. -o - writes the PDF to standard output.",
+         "0 success, 1 a file was left out (named on stderr), 2 no file could be used, bad "
+         "input or a failed write.",
+         kOneOrMore,
+         {&output, &original, &csvFile},
+         "report.pdf"},
     };
     const auto usageOf = [&usages](const QString& name) -> const Usage* {
         for (const Usage& u : usages)
@@ -303,7 +344,7 @@ int main(int argc, char* argv[]) {
             std::find(usage->options.begin(), usage->options.end(), o) == usage->options.end())
             return fail(QStringLiteral("option --%1 does not apply to '%2'")
                             .arg(o->names().constLast(), command));
-    if (rest.size() != usage->arguments)
+    if (usage->arguments == kOneOrMore ? rest.isEmpty() : rest.size() != usage->arguments)
         return fail(QStringLiteral("usage: vexlor-series %1").arg(QLatin1String(usage->synopsis)));
     if (usage->output != nullptr && !parser.isSet(output))
         return fail(QStringLiteral("%1 needs -o %2").arg(command, QLatin1String(usage->output)));
@@ -330,10 +371,12 @@ int main(int argc, char* argv[]) {
     };
     if (command == QLatin1String("practise"))
         return practise(rest[0], valueOf(database), valueOf(seed), parser.value(output));
+    if (command == QLatin1String("report"))
+        return report(rest, valueOf(original), parser.value(output), valueOf(csvFile));
     return sheet(rest[0],
                  {valueOf(perPage), valueOf(from), valueOf(count), valueOf(title),
                   valueOf(pageSize), parser.isSet(keyOnly), parser.isSet(noKey), valueOf(versions),
                   valueOf(seed), parser.isSet(saveSeries), parser.isSet(mono),
-                  parser.isSet(explainKey)},
+                  parser.isSet(explainKey), parser.isSet(answerGrid), parser.isSet(balanceA)},
                  parser.value(output));
 }

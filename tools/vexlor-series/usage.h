@@ -11,12 +11,15 @@
 
 namespace vexlor::tool {
 
+// A command that takes any number of arguments but none.
+inline constexpr int kOneOrMore = -1;
+
 struct Usage {
     const char* name;
     const char* synopsis;    // the command line, less "vexlor-series"
     const char* description; // what it does, one paragraph
     const char* exitCodes;   // the exit codes it gives, one sentence
-    int arguments;           // how many follow the command's name
+    int arguments;           // how many follow the command's name, or kOneOrMore
     std::initializer_list<const QCommandLineOption*> options; // those that apply
     const char* output; // what -o names, for the commands that write a file
 };
