@@ -95,12 +95,8 @@
         <source>%1 from %2 to %3, %4: %5.</source>
         <translation>%1 vom %2 bis %3, %4: %5.</translation>
     </message>
-    <message>
-        <source>1 practice day</source>
-        <translation>1 Übungstag</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln practice days</source>
+        <source>%Ln practice day(s)</source>
         <translation>
             <numerusform>%Ln Übungstag</numerusform>
             <numerusform>%Ln Übungstage</numerusform>
@@ -120,7 +116,7 @@
     </message>
     <message>
         <source>Cubes per day</source>
-        <translation>Würfel pro Tag</translation>
+        <translation>Würfel je Tag</translation>
     </message>
     <message>
         <source>Click a recipe, or choose one with the arrow keys and press Enter, to see what it tests and an example.</source>
@@ -130,12 +126,8 @@
         <source>%1: %2, median %3, %4 mistakes per Cube%5</source>
         <translation>%1: %2, Median %3, %4 Fehler je Würfel%5</translation>
     </message>
-    <message>
-        <source>1 Cube</source>
-        <translation>1 Würfel</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln Cubes</source>
+        <source>%Ln Cube(s)</source>
         <translation>
             <numerusform>%Ln Würfel</numerusform>
             <numerusform>%Ln Würfel</numerusform>
@@ -200,23 +192,15 @@
         <source>Progress is not saved just now: %1.</source>
         <translation>Der Fortschritt wird gerade nicht gespeichert, denn %1.</translation>
     </message>
-    <message>
-        <source>1 solve of this run waits for a last try when Vexlor closes.</source>
-        <translation>1 Lösung dieser Sitzung wartet auf einen letzten Versuch beim Beenden von Vexlor.</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln solves of this run wait for a last try when Vexlor closes.</source>
+        <source>%Ln solve(s) of this run wait(s) for a last try when Vexlor closes.</source>
         <translation>
             <numerusform>%Ln Lösung dieser Sitzung wartet auf einen letzten Versuch beim Beenden von Vexlor.</numerusform>
             <numerusform>%Ln Lösungen dieser Sitzung warten auf einen letzten Versuch beim Beenden von Vexlor.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 solve of this run waits in memory and will be saved with the next solve or when Vexlor closes.</source>
-        <translation>1 Lösung dieser Sitzung wartet im Speicher und wird mit der nächsten Lösung oder beim Beenden von Vexlor gespeichert.</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln solves of this run wait in memory and will be saved with the next solve or when Vexlor closes.</source>
+        <source>%Ln solve(s) of this run wait(s) in memory and will be saved with the next solve or when Vexlor closes.</source>
         <translation>
             <numerusform>%Ln Lösung dieser Sitzung wartet im Speicher und wird mit der nächsten Lösung oder beim Beenden von Vexlor gespeichert.</numerusform>
             <numerusform>%Ln Lösungen dieser Sitzung warten im Speicher und werden mit der nächsten Lösung oder beim Beenden von Vexlor gespeichert.</numerusform>
@@ -263,7 +247,7 @@
     </message>
     <message>
         <source>Half-turn symbols, repeated</source>
-        <translation>Punktsymmetrische mit Wiederholung</translation>
+        <translation>Punktsymmetrische Symbole mit Wiederholung</translation>
     </message>
     <message>
         <source>All kinds of symbols</source>
@@ -271,15 +255,15 @@
     </message>
     <message>
         <source>Half-turn parity</source>
-        <translation>Lage eines punktsymmetrischen</translation>
+        <translation>Lage eines punktsymmetrischen Symbols</translation>
     </message>
     <message>
         <source>6 distinct half-turn symbols</source>
-        <translation>6 verschiedene punktsymmetrische</translation>
+        <translation>6 verschiedene punktsymmetrische Symbole</translation>
     </message>
     <message>
         <source>Symmetric face among turns</source>
-        <translation>Symmetrische unter gerichteten</translation>
+        <translation>Symmetrische Seite unter gerichteten</translation>
     </message>
     <message>
         <source>6 distinct turned symbols</source>
@@ -287,7 +271,7 @@
     </message>
     <message>
         <source>Odd face among turns</source>
-        <translation>Abweichende unter gerichteten</translation>
+        <translation>Abweichende Seite unter gerichteten</translation>
     </message>
     <message>
         <source>Every answer shows the same two faces; the wrong ones show another symbol as the third face.</source>
@@ -701,7 +685,7 @@
     </message>
     <message>
         <source>ACtS:</source>
-        <translation>Dazu:</translation>
+        <translation>Hinzu:</translation>
     </message>
     <message>
         <source>Add the current Cube to this series</source>
@@ -713,7 +697,7 @@
     </message>
     <message>
         <source>Save:</source>
-        <translation>Speich.:</translation>
+        <translation>Sichern:</translation>
     </message>
     <message>
         <source>Save column</source>
@@ -892,12 +876,8 @@
         <source>Print a worksheet</source>
         <translation>Arbeitsblatt drucken</translation>
     </message>
-    <message>
-        <source> · 1 solve not yet saved</source>
-        <translation> · 1 Lösung noch nicht gespeichert</translation>
-    </message>
     <message numerus="yes">
-        <source> · %Ln solves not yet saved</source>
+        <source> · %Ln solve(s) not yet saved</source>
         <translation>
             <numerusform> · %Ln Lösung noch nicht gespeichert</numerusform>
             <numerusform> · %Ln Lösungen noch nicht gespeichert</numerusform>
@@ -950,12 +930,8 @@
         <source>%1 (empty)</source>
         <translation>%1 (leer)</translation>
     </message>
-    <message>
-        <source>%1 (1 Cube)</source>
-        <translation>%1 (1 Würfel)</translation>
-    </message>
     <message numerus="yes">
-        <source>%1 (%Ln Cubes)</source>
+        <source>%1 (%Ln Cube(s))</source>
         <translation>
             <numerusform>%1 (%Ln Würfel)</numerusform>
             <numerusform>%1 (%Ln Würfel)</numerusform>
@@ -1021,14 +997,14 @@
         <translation>Gelöste Würfel: %L1     Übungstage: %L2     Bester Tag: %3</translation>
     </message>
     <message numerus="yes">
-        <source>none yet (a day needs %Ln Cubes)</source>
+        <source>none yet (a day needs %Ln Cube(s))</source>
         <translation>
             <numerusform>noch keiner (ein Tag braucht %Ln Würfel)</numerusform>
             <numerusform>noch keiner (ein Tag braucht %Ln Würfel)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, median %L2 s over %Ln Cubes</source>
+        <source>%1, median %L2 s over %Ln Cube(s)</source>
         <translation>
             <numerusform>%1, Median %L2 s bei %Ln Würfel</numerusform>
             <numerusform>%1, Median %L2 s bei %Ln Würfeln</numerusform>
@@ -1118,10 +1094,6 @@
         <translation>keine Zeit</translation>
     </message>
     <message>
-        <source>You have solved %1 of this recipe. Over your latest %L2: median time %3, %L4 mistakes per Cube.</source>
-        <translation>Von diesem Aufgabentyp gelöst: %1. Bei den letzten %L2: Mediandauer %3, %L4 Fehler je Würfel.</translation>
-    </message>
-    <message>
         <source>That is too few to judge it yet: practice counts it as &quot;few&quot;.</source>
         <translation>Das ist noch zu wenig für ein Urteil: Beim Üben zählt er als „wenige“.</translation>
     </message>
@@ -1132,6 +1104,20 @@
     <message>
         <source>Recipe guide: %1</source>
         <translation>Erklärung: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have solved %Ln Cube(s) of this recipe.</source>
+        <translation>
+            <numerusform>Von diesem Aufgabentyp gelöst: %Ln Würfel.</numerusform>
+            <numerusform>Von diesem Aufgabentyp gelöst: %Ln Würfel.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over your latest %Ln solve(s): median time %1, %L2 mistakes per Cube.</source>
+        <translation>
+            <numerusform>Bei %Ln Lösung: Mediandauer %1, %L2 Fehler je Würfel.</numerusform>
+            <numerusform>Bei den letzten %Ln Lösungen: Mediandauer %1, %L2 Fehler je Würfel.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -95,12 +95,8 @@
         <source>%1 from %2 to %3, %4: %5.</source>
         <translation>%1 od %2 do %3, %4: %5.</translation>
     </message>
-    <message>
-        <source>1 practice day</source>
-        <translation>1 dzień ćwiczeń</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln practice days</source>
+        <source>%Ln practice day(s)</source>
         <translation>
             <numerusform>%Ln dzień ćwiczeń</numerusform>
             <numerusform>%Ln dni ćwiczeń</numerusform>
@@ -131,12 +127,8 @@
         <source>%1: %2, median %3, %4 mistakes per Cube%5</source>
         <translation>%1: %2, mediana %3, %4 błędu na kostkę%5</translation>
     </message>
-    <message>
-        <source>1 Cube</source>
-        <translation>1 kostka</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln Cubes</source>
+        <source>%Ln Cube(s)</source>
         <translation>
             <numerusform>%Ln kostka</numerusform>
             <numerusform>%Ln kostki</numerusform>
@@ -202,24 +194,16 @@
         <source>Progress is not saved just now: %1.</source>
         <translation>Postępy nie są teraz zapisywane: %1.</translation>
     </message>
-    <message>
-        <source>1 solve of this run waits for a last try when Vexlor closes.</source>
-        <translation>1 rozwiązanie z tej sesji czeka na ostatnią próbę przy zamykaniu Vexlora.</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln solves of this run wait for a last try when Vexlor closes.</source>
+        <source>%Ln solve(s) of this run wait(s) for a last try when Vexlor closes.</source>
         <translation>
             <numerusform>%Ln rozwiązanie z tej sesji czeka na ostatnią próbę przy zamykaniu Vexlora.</numerusform>
             <numerusform>%Ln rozwiązania z tej sesji czekają na ostatnią próbę przy zamykaniu Vexlora.</numerusform>
             <numerusform>%Ln rozwiązań z tej sesji czeka na ostatnią próbę przy zamykaniu Vexlora.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 solve of this run waits in memory and will be saved with the next solve or when Vexlor closes.</source>
-        <translation>1 rozwiązanie z tej sesji czeka w pamięci i zostanie zapisane przy następnym rozwiązaniu albo przy zamykaniu Vexlora.</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln solves of this run wait in memory and will be saved with the next solve or when Vexlor closes.</source>
+        <source>%Ln solve(s) of this run wait(s) in memory and will be saved with the next solve or when Vexlor closes.</source>
         <translation>
             <numerusform>%Ln rozwiązanie z tej sesji czeka w pamięci i zostanie zapisane przy następnym rozwiązaniu albo przy zamykaniu Vexlora.</numerusform>
             <numerusform>%Ln rozwiązania z tej sesji czekają w pamięci i zostaną zapisane przy następnym rozwiązaniu albo przy zamykaniu Vexlora.</numerusform>
@@ -267,7 +251,7 @@
     </message>
     <message>
         <source>Half-turn symbols, repeated</source>
-        <translation>Środkowosymetryczne z powtórzeniami</translation>
+        <translation>Symbole środkowosymetryczne z powtórzeniami</translation>
     </message>
     <message>
         <source>All kinds of symbols</source>
@@ -275,15 +259,15 @@
     </message>
     <message>
         <source>Half-turn parity</source>
-        <translation>Ułożenie środkowosymetrycznego</translation>
+        <translation>Ułożenie symbolu środkowosymetrycznego</translation>
     </message>
     <message>
         <source>6 distinct half-turn symbols</source>
-        <translation>6 różnych środkowosymetrycznych</translation>
+        <translation>6 różnych symboli środkowosymetrycznych</translation>
     </message>
     <message>
         <source>Symmetric face among turns</source>
-        <translation>Symetryczna wśród kierunkowych</translation>
+        <translation>Symetryczna ściana wśród kierunkowych</translation>
     </message>
     <message>
         <source>6 distinct turned symbols</source>
@@ -291,7 +275,7 @@
     </message>
     <message>
         <source>Odd face among turns</source>
-        <translation>Odmienna wśród kierunkowych</translation>
+        <translation>Odmienna ściana wśród kierunkowych</translation>
     </message>
     <message>
         <source>Every answer shows the same two faces; the wrong ones show another symbol as the third face.</source>
@@ -544,7 +528,7 @@
     </message>
     <message>
         <source>Which of the four cubes can be folded from the net? Write A, B, C or D in the box.</source>
-        <translation>Którą z czterech kostek można złożyć z siatki? Wpisz A, B, C lub D w kratkę.</translation>
+        <translation>Którą z czterech kostek można złożyć z siatki? Wpisz A, B, C lub D w kratce.</translation>
     </message>
     <message>
         <source>Answer:</source>
@@ -745,7 +729,7 @@
     </message>
     <message>
         <source>All</source>
-        <translation>Całość</translation>
+        <translation>wszystko</translation>
     </message>
     <message>
         <source>Clear all series</source>
@@ -896,12 +880,8 @@ kostkę</translation>
         <source>Print a worksheet</source>
         <translation>Drukuj kartę pracy</translation>
     </message>
-    <message>
-        <source> · 1 solve not yet saved</source>
-        <translation> · 1 rozwiązanie jeszcze niezapisane</translation>
-    </message>
     <message numerus="yes">
-        <source> · %Ln solves not yet saved</source>
+        <source> · %Ln solve(s) not yet saved</source>
         <translation>
             <numerusform> · %Ln rozwiązanie jeszcze niezapisane</numerusform>
             <numerusform> · %Ln rozwiązania jeszcze niezapisane</numerusform>
@@ -933,7 +913,7 @@ kostkę</translation>
     </message>
     <message>
         <source>Print a worksheet</source>
-        <translation>Drukowanie karty pracy</translation>
+        <translation>Drukuj kartę pracy</translation>
     </message>
     <message>
         <source>Current</source>
@@ -955,12 +935,8 @@ kostkę</translation>
         <source>%1 (empty)</source>
         <translation>%1 (brak kostek)</translation>
     </message>
-    <message>
-        <source>%1 (1 Cube)</source>
-        <translation>%1 (1 kostka)</translation>
-    </message>
     <message numerus="yes">
-        <source>%1 (%Ln Cubes)</source>
+        <source>%1 (%Ln Cube(s))</source>
         <translation>
             <numerusform>%1 (%Ln kostka)</numerusform>
             <numerusform>%1 (%Ln kostki)</numerusform>
@@ -1027,7 +1003,7 @@ kostkę</translation>
         <translation>Rozwiązane kostki: %L1     Dni ćwiczeń: %L2     Najlepszy dzień: %3</translation>
     </message>
     <message numerus="yes">
-        <source>none yet (a day needs %Ln Cubes)</source>
+        <source>none yet (a day needs %Ln Cube(s))</source>
         <translation>
             <numerusform>jeszcze brak (dzień liczy się od %Ln kostki)</numerusform>
             <numerusform>jeszcze brak (dzień liczy się od %Ln kostek)</numerusform>
@@ -1035,7 +1011,7 @@ kostkę</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, median %L2 s over %Ln Cubes</source>
+        <source>%1, median %L2 s over %Ln Cube(s)</source>
         <translation>
             <numerusform>%1, mediana %L2 s z %Ln kostki</numerusform>
             <numerusform>%1, mediana %L2 s z %Ln kostek</numerusform>
@@ -1126,10 +1102,6 @@ kostkę</translation>
         <translation>brak czasu</translation>
     </message>
     <message>
-        <source>You have solved %1 of this recipe. Over your latest %L2: median time %3, %L4 mistakes per Cube.</source>
-        <translation>Rozwiązano %1 tego typu. W ostatnich %L2: mediana czasu %3, %L4 błędu na kostkę.</translation>
-    </message>
-    <message>
         <source>That is too few to judge it yet: practice counts it as &quot;few&quot;.</source>
         <translation>To jeszcze za mało, by go ocenić: ćwiczenia liczą go jako „mało”.</translation>
     </message>
@@ -1140,6 +1112,22 @@ kostkę</translation>
     <message>
         <source>Recipe guide: %1</source>
         <translation>Przewodnik: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have solved %Ln Cube(s) of this recipe.</source>
+        <translation>
+            <numerusform>Rozwiązano %Ln kostkę tego typu.</numerusform>
+            <numerusform>Rozwiązano %Ln kostki tego typu.</numerusform>
+            <numerusform>Rozwiązano %Ln kostek tego typu.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over your latest %Ln solve(s): median time %1, %L2 mistakes per Cube.</source>
+        <translation>
+            <numerusform>W ostatnim %Ln rozwiązaniu: mediana czasu %1, %L2 błędu na kostkę.</numerusform>
+            <numerusform>W ostatnich %Ln rozwiązaniach: mediana czasu %1, %L2 błędu na kostkę.</numerusform>
+            <numerusform>W ostatnich %Ln rozwiązaniach: mediana czasu %1, %L2 błędu na kostkę.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -3,7 +3,7 @@
 #include "app/app_icon.h"
 #include "app/main_window.h"
 #include "app/program_start.h"
-#include "printing/language.h"
+#include "l10n/language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -236,10 +236,7 @@ void MainWindow::showHistoryState() {
     QString text = tr("Vexlor \u2014 progress (F2)");
     QString description;
     if (const int waiting = history_->waitingCount(); waiting > 0) {
-        // One solve has a text of its own, so that English keeps its "1
-        // solve"; the other counts take the language's plural forms.
-        text += waiting == 1 ? tr(" \u00b7 1 solve not yet saved")
-                             : tr(" \u00b7 %Ln solves not yet saved", nullptr, waiting);
+        text += tr(" \u00b7 %Ln solve(s) not yet saved", nullptr, waiting);
         description = tr("Solves of this run not yet saved in your history: %L1. The Progress "
                          "window (F2) says why.")
                           .arg(waiting);

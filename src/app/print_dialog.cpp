@@ -32,11 +32,8 @@ PrintDialog::PrintDialog(const std::array<int, kSeriesCount>& counts, QWidget* p
     int chosen = -1;
     for (int k = 0; k < kSeriesCount; ++k) {
         const int n = counts[static_cast<std::size_t>(k)];
-        // One Cube has a text of its own, so that English keeps its "1 Cube";
-        // the other counts take the language's plural forms.
-        series_->addItem(n == 0   ? tr("%1 (empty)").arg(names[k])
-                         : n == 1 ? tr("%1 (1 Cube)").arg(names[k])
-                                  : tr("%1 (%Ln Cubes)", nullptr, n).arg(names[k]));
+        series_->addItem(n == 0 ? tr("%1 (empty)").arg(names[k])
+                                : tr("%1 (%Ln Cube(s))", nullptr, n).arg(names[k]));
         // An empty series has nothing to print, so it cannot be chosen.
         if (auto* model = qobject_cast<QStandardItemModel*>(series_->model()))
             model->item(k)->setEnabled(n > 0);

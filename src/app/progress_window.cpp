@@ -205,9 +205,9 @@ void ProgressWindow::showSummary() {
     notice_->setText(notices.join(QLatin1Char('\n')));
     notice_->setVisible(!notices.isEmpty());
 
-    QString best = tr("none yet (a day needs %Ln Cubes)", nullptr, kBestDayCubes);
+    QString best = tr("none yet (a day needs %Ln Cube(s))", nullptr, kBestDayCubes);
     if (summary_.bestDay)
-        best = tr("%1, median %L2 s over %Ln Cubes", nullptr, summary_.bestDay->cubes)
+        best = tr("%1, median %L2 s over %Ln Cube(s)", nullptr, summary_.bestDay->cubes)
                    .arg(dateText(summary_.bestDay->day))
                    .arg(summary_.bestDay->medianSeconds, 0, 'f', 1);
     // Figures from a history that could not be read would pass for the

@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "fake_clock.h"
+#include "l10n/language.h"
 #include "render/palette.h"
 #include "scripted_dialogs.h"
 #include "series/series_store.h"
@@ -16,8 +17,17 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
+
+// The window speaks English through its translation, which gives the English
+// plural forms ("1 Cube"), as the program installs it; a test that installed
+// another language keeps that one.
+inline void speakEnglishUnlessTold() {
+    if (qApp->findChildren<QTranslator*>().isEmpty())
+        (void)vexlor::installLanguage(*qApp, QLocale(QLocale::English));
+}
 
 struct WindowFixture {
     FakeClock clock;
@@ -38,6 +48,7 @@ struct WindowFixture {
     WindowFixture(vexlor::HistoryStore* history, QSettings* settings,
                   std::int64_t seed = vexlor::RandomSource::secondsNow())
         : randomSource(seed) {
+        speakEnglishUnlessTold();
         if (settings == nullptr) {
             ownSettings = std::make_unique<QSettings>(
                 settingsFolder.filePath(QStringLiteral("Vexlor.conf")), QSettings::IniFormat);

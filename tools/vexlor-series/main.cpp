@@ -3,7 +3,7 @@
 #include "commands.h"
 #include "history_csv.h"
 #include "practise.h"
-#include "printing/language.h"
+#include "l10n/language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
