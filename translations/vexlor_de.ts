@@ -135,6 +135,117 @@
     </message>
 </context>
 <context>
+    <name>Commands</name>
+    <message>
+        <source>Pick the top left answer</source>
+        <translation>Antwort oben links wählen</translation>
+    </message>
+    <message>
+        <source>Pick the top right answer</source>
+        <translation>Antwort oben rechts wählen</translation>
+    </message>
+    <message>
+        <source>Pick the bottom left answer</source>
+        <translation>Antwort unten links wählen</translation>
+    </message>
+    <message>
+        <source>Pick the bottom right answer</source>
+        <translation>Antwort unten rechts wählen</translation>
+    </message>
+    <message>
+        <source>Start or pause the test</source>
+        <translation>Test starten oder anhalten</translation>
+    </message>
+    <message>
+        <source>Skip the Cube</source>
+        <translation>Würfel überspringen</translation>
+    </message>
+    <message>
+        <source>Create random series</source>
+        <translation>Zufallsserie erstellen</translation>
+    </message>
+    <message>
+        <source>Load a series file into Current</source>
+        <translation>Eine Seriendatei nach Aktuell laden</translation>
+    </message>
+    <message>
+        <source>Copy Skipped to Current</source>
+        <translation>Übersprungen nach Aktuell kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Mistakes to Current</source>
+        <translation>Fehler nach Aktuell kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Custom to Current</source>
+        <translation>Eigene nach Aktuell kopieren</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Skipped</source>
+        <translation>Aktuellen Würfel zu Übersprungen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Mistakes</source>
+        <translation>Aktuellen Würfel zu Fehler hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Custom</source>
+        <translation>Aktuellen Würfel zu Eigene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Aktuell speichern</translation>
+    </message>
+    <message>
+        <source>Save Skipped</source>
+        <translation>Übersprungen speichern</translation>
+    </message>
+    <message>
+        <source>Save Mistakes</source>
+        <translation>Fehler speichern</translation>
+    </message>
+    <message>
+        <source>Save Custom</source>
+        <translation>Eigene speichern</translation>
+    </message>
+    <message>
+        <source>Clear Current</source>
+        <translation>Aktuell leeren</translation>
+    </message>
+    <message>
+        <source>Clear Skipped</source>
+        <translation>Übersprungen leeren</translation>
+    </message>
+    <message>
+        <source>Clear Mistakes</source>
+        <translation>Fehler leeren</translation>
+    </message>
+    <message>
+        <source>Clear Custom</source>
+        <translation>Eigene leeren</translation>
+    </message>
+    <message>
+        <source>Clear all series</source>
+        <translation>Alle Serien leeren</translation>
+    </message>
+    <message>
+        <source>Print a worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Show your progress</source>
+        <translation>Fortschritt anzeigen</translation>
+    </message>
+    <message>
+        <source>Show this list of keys</source>
+        <translation>Diese Tastenliste anzeigen</translation>
+    </message>
+    <message>
+        <source>Close Vexlor</source>
+        <translation>Vexlor beenden</translation>
+    </message>
+</context>
+<context>
     <name>HistoryStore</name>
     <message>
         <source>The history file %1 was damaged. It was set aside as %2 and a new history was started.</source>
@@ -432,73 +543,6 @@
         <source>The current Cube is already in Current</source>
         <translation>Der aktuelle Würfel ist schon in Aktuell</translation>
     </message>
-    <message>
-        <source>Save Current</source>
-        <translation>Aktuell speichern</translation>
-    </message>
-    <message>
-        <source>Clear Current</source>
-        <translation>Aktuell leeren</translation>
-    </message>
-    <message>
-        <source>Copy Skipped to Current</source>
-        <translation>Übersprungen nach Aktuell kopieren</translation>
-    </message>
-    <message>
-        <source>Add the current Cube to Skipped</source>
-        <translation>Aktuellen Würfel zu Übersprungen hinzufügen</translation>
-    </message>
-    <message>
-        <source>Save Skipped</source>
-        <translation>Übersprungen speichern</translation>
-    </message>
-    <message>
-        <source>Clear Skipped</source>
-        <translation>Übersprungen leeren</translation>
-    </message>
-    <message>
-        <source>Copy Mistakes to Current</source>
-        <translation>Fehler nach Aktuell kopieren</translation>
-    </message>
-    <message>
-        <source>Add the current Cube to Mistakes</source>
-        <translation>Aktuellen Würfel zu Fehler hinzufügen</translation>
-    </message>
-    <message>
-        <source>Save Mistakes</source>
-        <translation>Fehler speichern</translation>
-    </message>
-    <message>
-        <source>Clear Mistakes</source>
-        <translation>Fehler leeren</translation>
-    </message>
-    <message>
-        <source>Copy Custom to Current</source>
-        <translation>Eigene nach Aktuell kopieren</translation>
-    </message>
-    <message>
-        <source>Add the current Cube to Custom</source>
-        <translation>Aktuellen Würfel zu Eigene hinzufügen</translation>
-    </message>
-    <message>
-        <source>Save Custom</source>
-        <translation>Eigene speichern</translation>
-    </message>
-    <message>
-        <source>Clear Custom</source>
-        <translation>Eigene leeren</translation>
-    </message>
-</context>
-<context>
-    <name>Test</name>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -595,6 +639,18 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The test</source>
+        <translation>Der Test</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serien</translation>
     </message>
 </context>
 <context>
@@ -720,16 +776,8 @@
         <translation>Laden</translation>
     </message>
     <message>
-        <source>Load a series file into Current</source>
-        <translation>Eine Seriendatei nach Aktuell laden</translation>
-    </message>
-    <message>
         <source>All</source>
         <translation>Alle</translation>
-    </message>
-    <message>
-        <source>Clear all series</source>
-        <translation>Alle Serien leeren</translation>
     </message>
     <message>
         <source>Line below the column headings</source>
@@ -749,15 +797,15 @@
     </message>
     <message>
         <source>Line between the Copy and Add columns</source>
-        <translation>Linie zwischen den Spalten Kopie und Dazu</translation>
+        <translation>Linie zwischen den Spalten Kopie und Hinzu</translation>
     </message>
     <message>
         <source>Line between the Add and Save columns</source>
-        <translation>Linie zwischen den Spalten Dazu und Speichern</translation>
+        <translation>Linie zwischen den Spalten Hinzu und Sichern</translation>
     </message>
     <message>
         <source>Line between the Save and Clear columns</source>
-        <translation>Linie zwischen den Spalten Speichern und Leeren</translation>
+        <translation>Linie zwischen den Spalten Sichern und Leeren</translation>
     </message>
     <message>
         <source>Test</source>
@@ -829,52 +877,8 @@
         <translation>falsch</translation>
     </message>
     <message>
-        <source>Pick the top left answer</source>
-        <translation>Antwort oben links wählen</translation>
-    </message>
-    <message>
-        <source>Pick the top right answer</source>
-        <translation>Antwort oben rechts wählen</translation>
-    </message>
-    <message>
-        <source>Pick the bottom left answer</source>
-        <translation>Antwort unten links wählen</translation>
-    </message>
-    <message>
-        <source>Pick the bottom right answer</source>
-        <translation>Antwort unten rechts wählen</translation>
-    </message>
-    <message>
-        <source>Start or pause the test</source>
-        <translation>Test starten oder anhalten</translation>
-    </message>
-    <message>
-        <source>Skip the Cube</source>
-        <translation>Würfel überspringen</translation>
-    </message>
-    <message>
-        <source>Save Current</source>
-        <translation>Aktuell speichern</translation>
-    </message>
-    <message>
-        <source>Show your progress</source>
-        <translation>Fortschritt anzeigen</translation>
-    </message>
-    <message>
-        <source>Show this list of keys</source>
-        <translation>Diese Tastenliste anzeigen</translation>
-    </message>
-    <message>
-        <source>Close Vexlor</source>
-        <translation>Vexlor beenden</translation>
-    </message>
-    <message>
         <source>Close Vexlors?</source>
         <translation>Vexlor beenden?</translation>
-    </message>
-    <message>
-        <source>Print a worksheet</source>
-        <translation>Arbeitsblatt drucken</translation>
     </message>
     <message numerus="yes">
         <source> · %Ln solve(s) not yet saved</source>
@@ -894,6 +898,18 @@
     <message>
         <source>Your solves are not saved in your history. The Progress window (F2) says why.</source>
         <translation>Lösungen werden nicht im Verlauf gespeichert. Warum, steht im Fenster Fortschritt (F2).</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -956,6 +972,10 @@
     <message>
         <source>Print preview</source>
         <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
     </message>
 </context>
 <context>

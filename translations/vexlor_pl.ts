@@ -137,6 +137,117 @@
     </message>
 </context>
 <context>
+    <name>Commands</name>
+    <message>
+        <source>Pick the top left answer</source>
+        <translation>Wybierz odpowiedź u góry po lewej</translation>
+    </message>
+    <message>
+        <source>Pick the top right answer</source>
+        <translation>Wybierz odpowiedź u góry po prawej</translation>
+    </message>
+    <message>
+        <source>Pick the bottom left answer</source>
+        <translation>Wybierz odpowiedź u dołu po lewej</translation>
+    </message>
+    <message>
+        <source>Pick the bottom right answer</source>
+        <translation>Wybierz odpowiedź u dołu po prawej</translation>
+    </message>
+    <message>
+        <source>Start or pause the test</source>
+        <translation>Rozpocznij lub wstrzymaj test</translation>
+    </message>
+    <message>
+        <source>Skip the Cube</source>
+        <translation>Pomiń kostkę</translation>
+    </message>
+    <message>
+        <source>Create random series</source>
+        <translation>Utwórz losową serię</translation>
+    </message>
+    <message>
+        <source>Load a series file into Current</source>
+        <translation>Wczytaj plik serii do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Copy Skipped to Current</source>
+        <translation>Skopiuj Pominięte do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Copy Mistakes to Current</source>
+        <translation>Skopiuj Błędy do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Copy Custom to Current</source>
+        <translation>Skopiuj Własne do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Skipped</source>
+        <translation>Dodaj bieżącą kostkę do Pominiętych</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Mistakes</source>
+        <translation>Dodaj bieżącą kostkę do Błędów</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Custom</source>
+        <translation>Dodaj bieżącą kostkę do Własnych</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Zapisz serię Bieżąca</translation>
+    </message>
+    <message>
+        <source>Save Skipped</source>
+        <translation>Zapisz serię Pominięte</translation>
+    </message>
+    <message>
+        <source>Save Mistakes</source>
+        <translation>Zapisz serię Błędy</translation>
+    </message>
+    <message>
+        <source>Save Custom</source>
+        <translation>Zapisz serię Własne</translation>
+    </message>
+    <message>
+        <source>Clear Current</source>
+        <translation>Wyczyść serię Bieżąca</translation>
+    </message>
+    <message>
+        <source>Clear Skipped</source>
+        <translation>Wyczyść serię Pominięte</translation>
+    </message>
+    <message>
+        <source>Clear Mistakes</source>
+        <translation>Wyczyść serię Błędy</translation>
+    </message>
+    <message>
+        <source>Clear Custom</source>
+        <translation>Wyczyść serię Własne</translation>
+    </message>
+    <message>
+        <source>Clear all series</source>
+        <translation>Wyczyść wszystkie serie</translation>
+    </message>
+    <message>
+        <source>Print a worksheet</source>
+        <translation>Drukuj kartę pracy</translation>
+    </message>
+    <message>
+        <source>Show your progress</source>
+        <translation>Pokaż postępy</translation>
+    </message>
+    <message>
+        <source>Show this list of keys</source>
+        <translation>Pokaż tę listę klawiszy</translation>
+    </message>
+    <message>
+        <source>Close Vexlor</source>
+        <translation>Zamknij Vexlor</translation>
+    </message>
+</context>
+<context>
     <name>HistoryStore</name>
     <message>
         <source>The history file %1 was damaged. It was set aside as %2 and a new history was started.</source>
@@ -436,73 +547,6 @@
         <source>The current Cube is already in Current</source>
         <translation>Bieżąca kostka jest już w serii Bieżąca</translation>
     </message>
-    <message>
-        <source>Save Current</source>
-        <translation>Zapisz serię Bieżąca</translation>
-    </message>
-    <message>
-        <source>Clear Current</source>
-        <translation>Wyczyść serię Bieżąca</translation>
-    </message>
-    <message>
-        <source>Copy Skipped to Current</source>
-        <translation>Skopiuj Pominięte do serii Bieżąca</translation>
-    </message>
-    <message>
-        <source>Add the current Cube to Skipped</source>
-        <translation>Dodaj bieżącą kostkę do Pominiętych</translation>
-    </message>
-    <message>
-        <source>Save Skipped</source>
-        <translation>Zapisz serię Pominięte</translation>
-    </message>
-    <message>
-        <source>Clear Skipped</source>
-        <translation>Wyczyść serię Pominięte</translation>
-    </message>
-    <message>
-        <source>Copy Mistakes to Current</source>
-        <translation>Skopiuj Błędy do serii Bieżąca</translation>
-    </message>
-    <message>
-        <source>Add the current Cube to Mistakes</source>
-        <translation>Dodaj bieżącą kostkę do Błędów</translation>
-    </message>
-    <message>
-        <source>Save Mistakes</source>
-        <translation>Zapisz serię Błędy</translation>
-    </message>
-    <message>
-        <source>Clear Mistakes</source>
-        <translation>Wyczyść serię Błędy</translation>
-    </message>
-    <message>
-        <source>Copy Custom to Current</source>
-        <translation>Skopiuj Własne do serii Bieżąca</translation>
-    </message>
-    <message>
-        <source>Add the current Cube to Custom</source>
-        <translation>Dodaj bieżącą kostkę do Własnych</translation>
-    </message>
-    <message>
-        <source>Save Custom</source>
-        <translation>Zapisz serię Własne</translation>
-    </message>
-    <message>
-        <source>Clear Custom</source>
-        <translation>Wyczyść serię Własne</translation>
-    </message>
-</context>
-<context>
-    <name>Test</name>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pauza</translation>
-    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -599,6 +643,18 @@
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>The test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Okna</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
     </message>
 </context>
 <context>
@@ -724,16 +780,8 @@
         <translation>Wczytaj</translation>
     </message>
     <message>
-        <source>Load a series file into Current</source>
-        <translation>Wczytaj plik serii do serii Bieżąca</translation>
-    </message>
-    <message>
         <source>All</source>
         <translation>wszystko</translation>
-    </message>
-    <message>
-        <source>Clear all series</source>
-        <translation>Wyczyść wszystkie serie</translation>
     </message>
     <message>
         <source>Line below the column headings</source>
@@ -833,52 +881,8 @@ kostkę</translation>
         <translation>błędna</translation>
     </message>
     <message>
-        <source>Pick the top left answer</source>
-        <translation>Wybierz odpowiedź u góry po lewej</translation>
-    </message>
-    <message>
-        <source>Pick the top right answer</source>
-        <translation>Wybierz odpowiedź u góry po prawej</translation>
-    </message>
-    <message>
-        <source>Pick the bottom left answer</source>
-        <translation>Wybierz odpowiedź u dołu po lewej</translation>
-    </message>
-    <message>
-        <source>Pick the bottom right answer</source>
-        <translation>Wybierz odpowiedź u dołu po prawej</translation>
-    </message>
-    <message>
-        <source>Start or pause the test</source>
-        <translation>Rozpocznij lub wstrzymaj test</translation>
-    </message>
-    <message>
-        <source>Skip the Cube</source>
-        <translation>Pomiń kostkę</translation>
-    </message>
-    <message>
-        <source>Save Current</source>
-        <translation>Zapisz serię Bieżąca</translation>
-    </message>
-    <message>
-        <source>Show your progress</source>
-        <translation>Pokaż postępy</translation>
-    </message>
-    <message>
-        <source>Show this list of keys</source>
-        <translation>Pokaż tę listę klawiszy</translation>
-    </message>
-    <message>
-        <source>Close Vexlor</source>
-        <translation>Zamknij Vexlor</translation>
-    </message>
-    <message>
         <source>Close Vexlors?</source>
         <translation>Zamknąć Vexlor?</translation>
-    </message>
-    <message>
-        <source>Print a worksheet</source>
-        <translation>Drukuj kartę pracy</translation>
     </message>
     <message numerus="yes">
         <source> · %Ln solve(s) not yet saved</source>
@@ -899,6 +903,18 @@ kostkę</translation>
     <message>
         <source>Your solves are not saved in your history. The Progress window (F2) says why.</source>
         <translation>Rozwiązania nie są zapisywane w historii. Przyczynę podaje okno Postępy (F2).</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -962,6 +978,10 @@ kostkę</translation>
     <message>
         <source>Print preview</source>
         <translation>Podgląd wydruku</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
     </message>
 </context>
 <context>

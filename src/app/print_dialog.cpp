@@ -1,11 +1,14 @@
 #include "print_dialog.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -83,6 +86,24 @@ std::unique_ptr<QPrintPreviewDialog> makePrintPreview(QPrinter& printer,
     preview->setWindowTitle(PrintDialog::tr("Print preview"));
     QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
                      [cubes, sheet](QPrinter* target) { printSheet(*target, cubes, sheet); });
+    // The preview prints from a tool button that Tab never reaches; the
+    // platform's Print key (Ctrl+P) does what the button does: asks for the
+    // printer, prints, and closes the preview.
+    auto* print = new QAction(PrintDialog::tr("Print"), preview.get());
+    print->setObjectName(QStringLiteral("printFromPreview"));
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Print);
+    if (const QKeySequence ctrlP(Qt::CTRL | Qt::Key_P); !keys.contains(ctrlP))
+        keys << ctrlP;
+    print->setShortcuts(keys);
+    preview->addAction(print);
+    QObject::connect(print, &QAction::triggered, preview.get(), [dialog = preview.get()] {
+        QPrintDialog ask(dialog->printer(), dialog);
+        if (ask.exec() != QDialog::Accepted)
+            return;
+        if (auto* pages = dialog->findChild<QPrintPreviewWidget*>())
+            pages->print();
+        dialog->accept();
+    });
     return preview;
 }
 

@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -14,6 +17,19 @@ namespace {
 
 constexpr int kMaxRandomSeries = 500;
 
+const QString kDialogFolderKey = QStringLiteral("dialogs/folder");
+
+bool isWritableFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    return !folder.isEmpty() && info.isDir() && info.isWritable();
+}
+
+QString withSeparator(QString folder) {
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
 } // namespace
 
 void SeriesCommands::pauseFirst() {
@@ -22,10 +38,21 @@ void SeriesCommands::pauseFirst() {
 }
 
 QString SeriesCommands::folderOf(const QString& path) {
-    QString folder = QFileInfo(path).absolutePath();
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder;
+    return withSeparator(QFileInfo(path).absolutePath());
+}
+
+QString SeriesCommands::dialogFolder() const {
+    const QString remembered = settings_.value(kDialogFolderKey).toString();
+    if (isWritableFolder(remembered))
+        return withSeparator(remembered);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (isWritableFolder(documents))
+        return withSeparator(documents);
+    return withSeparator(QDir::homePath());
+}
+
+void SeriesCommands::rememberFolderOf(const QString& path) {
+    settings_.setValue(kDialogFolderKey, folderOf(path));
 }
 
 void SeriesCommands::createRandomSeries() {
@@ -84,13 +111,13 @@ void SeriesCommands::loadIntoCurrent() {
     if (store_.count(SeriesId::Current) != 0 && !dialogs_.askYesNo(text::kDeleteCurrent))
         return;
     const auto path =
-        dialogs_.openFile({text::kOpenTitle, text::kFilter, text::kSuffix, dialogFolder_});
+        dialogs_.openFile({text::kOpenTitle, text::kFilter, text::kSuffix, dialogFolder()});
     if (path)
         loadFile(*path);
 }
 
 void SeriesCommands::loadFile(const QString& path) {
-    dialogFolder_ = folderOf(path);
+    rememberFolderOf(path);
     const LoadResult result = loadSeriesFile(path, store_);
     if (const char* message = loadMessage(result); message != nullptr && *message != '\0')
         dialogs_.showError(QCoreApplication::translate("SeriesFile", message));
@@ -109,10 +136,10 @@ void SeriesCommands::save(SeriesId id) {
         return;
     }
     const auto path =
-        dialogs_.saveFile({text::kSaveTitle, text::kFilter, text::kSuffix, dialogFolder_});
+        dialogs_.saveFile({text::kSaveTitle, text::kFilter, text::kSuffix, dialogFolder()});
     if (!path)
         return;
-    dialogFolder_ = folderOf(*path);
+    rememberFolderOf(*path);
     const bool strip = id == SeriesId::Current || dialogs_.askYesNo(text::kSaveStripped);
     QString reason;
     const WriteResult result = saveSeriesFile(*path, series, strip, &reason);
@@ -132,7 +159,7 @@ void SeriesCommands::copyToCurrent(SeriesId source) {
 
 void SeriesCommands::addCurrentCube(SeriesId target) {
     if (store_.addCurrentCube(target, !state_.paused, clock_))
-        view_.refreshLabels();
+        flow_.seriesChanged();
 }
 
 void SeriesCommands::clear(SeriesId id) {
@@ -152,12 +179,12 @@ void SeriesCommands::clear(SeriesId id) {
         pauseFirst();
         if (dialogs_.askYesNo(text::kClearSkipped))
             store_.clearSeries(id);
-        view_.refreshLabels();
+        flow_.seriesChanged();
         return;
     case SeriesId::Mistakes:
     case SeriesId::Custom:
         store_.clearSeries(id);
-        view_.refreshLabels();
+        flow_.seriesChanged();
         return;
     }
 }

@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "fake_clock.h"
+#include "history/history_store.h"
 #include "l10n/language.h"
 #include "render/palette.h"
 #include "scripted_dialogs.h"
@@ -37,11 +38,13 @@ struct WindowFixture {
     vexlor::SessionState state;
     QTemporaryDir settingsFolder;
     std::unique_ptr<QSettings> ownSettings;
+    std::unique_ptr<vexlor::HistoryStore> ownHistory;
     std::unique_ptr<vexlor::MainWindow> form;
 
-    // Without a history of its own the window keeps one in the test's data
-    // folder; without settings, fresh ones of its own. Without a seed it
-    // draws as the program does, seeded now.
+    // Built as main() builds the program: the test makes every service and
+    // hands it to the window. Without a history of its own the window gets
+    // one in the test's data folder; without settings, fresh ones. Without a
+    // seed it draws as the program does, seeded now.
     explicit WindowFixture(vexlor::HistoryStore* history = nullptr,
                            std::int64_t seed = vexlor::RandomSource::secondsNow())
         : WindowFixture(history, nullptr, seed) {}
@@ -54,8 +57,13 @@ struct WindowFixture {
                 settingsFolder.filePath(QStringLiteral("Vexlor.conf")), QSettings::IniFormat);
             settings = ownSettings.get();
         }
+        if (history == nullptr) {
+            ownHistory =
+                std::make_unique<vexlor::HistoryStore>(vexlor::HistoryStore::defaultPath());
+            history = ownHistory.get();
+        }
         form = std::make_unique<vexlor::MainWindow>(vexlor::MainWindow::Services{
-            &dialogs, &store, &state, history, &clock, &randomSource, settings});
+            dialogs, store, state, *history, *settings, clock, randomSource});
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qWarning("window not exposed");

@@ -123,14 +123,13 @@ bool near(QRgb a, QRgb b) {
 }
 
 // A window that shows nothing: the flow runs on the store and state alone.
-class SilentView final : public SessionView {
+class SilentListener final : public SessionListener {
 public:
-    const Pictures& pictures() const override { return pictures_; }
-    void refreshLabels() override {}
-    void createRandomSeries() override {}
-
-private:
-    Pictures pictures_{nullptr, {nullptr, nullptr, nullptr, nullptr}};
+    void cubeShown(const Cube&) override {}
+    void pickJudged(const Cube&, int, bool) override {}
+    void picturesBlanked() override {}
+    void stateChanged() override {}
+    void randomSeriesWanted() override {}
 };
 
 } // namespace
@@ -434,8 +433,8 @@ private slots:
         store.seriesSize = 6;
         store.makeRandomSeries(randomSource);
         SessionState state;
-        SilentView view;
-        SessionFlow flow(store, state, view, clock);
+        SilentListener listener;
+        SessionFlow flow(store, state, listener, clock);
         flow.resetTest();
         flow.startPause();
         for (int round = 0; round < 2; ++round) {
@@ -677,7 +676,7 @@ private slots:
             {"pl_PL",
              {"Strona %1 z %2", "Klucz odpowiedzi, strona %1 z %2",
               "Imię i nazwisko:", "Odpowiedź:",
-              "Którą z czterech kostek można złożyć z siatki? Wpisz A, B, C lub D w kratkę."}},
+              "Którą z czterech kostek można złożyć z siatki? Wpisz A, B, C lub D w kratce."}},
         };
         const Words& w = words.at(language);
         const QString series = pathOf("heads.srs"), pdf = pathOf("heads.pdf");
