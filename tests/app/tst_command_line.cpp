@@ -1,7 +1,8 @@
 // The program's start, run as a separate process: --help and --version
-// answer in a terminal without a display; anything beyond one FILE is
-// refused with a message, and so is a start without a display. A failure
-// nobody caught ends the run with exit code 1.
+// answer in a terminal without a display; anything beyond one FILE and an
+// unknown option are refused with a message before a display is needed, and
+// so is a start without a display. A failure nobody caught ends the run with
+// exit code 1.
 #include "app/program_start.h"
 
 #include <QProcess>
@@ -25,10 +26,14 @@ private slots:
             << QStringList{"--version"} << "xcb" << 0 << "Vexlor " VEXLOR_VERSION;
         QTest::newRow("-v after a file")
             << QStringList{"a.srs", "-v"} << "xcb" << 0 << "Vexlor " VEXLOR_VERSION;
+        // A mistake on the command line is named before any display is
+        // looked for, and Qt's own options pass to it.
         QTest::newRow("two files")
-            << QStringList{"a.srs", "b.srs"} << "offscreen" << 1 << "at most one FILE";
+            << QStringList{"a.srs", "b.srs"} << "" << 1 << "vexlor: give at most one FILE\n";
         QTest::newRow("unknown option")
-            << QStringList{"--bogus"} << "offscreen" << 1 << "Unknown option 'bogus'";
+            << QStringList{"--bogus"} << "" << 1 << "vexlor: Unknown option 'bogus'.\n";
+        QTest::newRow("Qt's own option") << QStringList{"-style", "Fusion", "a.srs"} << "" << 1
+                                         << "vexlor: cannot open a display";
         QTest::newRow("no display")
             << QStringList{} << "" << 1 << "vexlor: cannot open a display; Vexlor needs a desktop";
         QTest::newRow("xcb without a display") << QStringList{} << "xcb" << 1 << "(DISPLAY or";

@@ -6,12 +6,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTest>
+#include <QTimer>
 
 using namespace vexlor;
 using Choice = Dialogs::PrintChoice;
@@ -120,6 +122,20 @@ private slots:
             makePrintPreview(printer, {current.begin(), current.begin() + 5}, options);
         preview->show();
         QTRY_COMPARE(preview->findChild<QPrintPreviewWidget*>()->pageCount(), pages);
+
+        // Ctrl+P prints from the keyboard as the toolbar's Print does: it
+        // asks for the printer first.
+        QTRY_COMPARE(QApplication::activeWindow(), preview.get());
+        bool asked = false;
+        QTimer::singleShot(0, [&asked] {
+            auto* ask = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            asked = ask != nullptr;
+            if (ask != nullptr)
+                ask->reject();
+        });
+        QTest::keyClick(preview.get(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(asked);
+        QVERIFY(preview->isVisible());
     }
 };
 

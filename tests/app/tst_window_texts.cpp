@@ -1,7 +1,10 @@
 // The texts of the window in every language: in English exactly as they
 // always were, and in German and Polish within the controls that show them,
 // whose sizes never change.
+#include "app/progress_window.h"
+#include "app/series_commands.h"
 #include "file_util.h"
+#include "history/history_store.h"
 #include "l10n/language.h"
 #include "window_fixture.h"
 
@@ -92,6 +95,49 @@ private slots:
         // Line by line, so that a failure names the text that changed.
         for (qsizetype i = 0; i < std::max(actual.size(), expected.size()); ++i)
             QCOMPARE(actual.value(i), expected.value(i));
+    }
+
+    // Where the texts are translated, so are the figures and the boxes: the
+    // panel's numbers take the language's decimal separator and percent, the
+    // Progress window's dates its month names, and the close question and
+    // the load error its words.
+    void figuresDatesAndBoxesSpeakIt_data() {
+        QTest::addColumn<QString>("language");
+        // The Cube time, the mistakes per Cube, the Progress window's days,
+        // the close question, the error of a file that is no series.
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("en") << "en"
+                            << QStringList{"12.5", "100%", "10 Nov 2025 to 9 Dec 2025",
+                                           "ask: Close Vexlors?", "error: Wrong file format."};
+        QTest::newRow("de") << "de"
+                            << QStringList{"12,5", "100 %", "10. Nov. 2025 bis 9. Dez. 2025",
+                                           "ask: Vexlor beenden?", "error: Falsches Dateiformat."};
+        QTest::newRow("pl") << "pl"
+                            << QStringList{"12,5", "100%", "od 10 lis 2025 do 9 gru 2025",
+                                           "ask: Zamknąć Vexlor?",
+                                           "error: Nieprawidłowy format pliku."};
+    }
+    void figuresDatesAndBoxesSpeakIt() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, shown);
+        QVERIFY(installLanguage(*qApp, QLocale(language)));
+        QTemporaryDir dir;
+        HistoryStore history(dir.filePath("history.sqlite"));
+        WindowFixture w(&history, kSeed);
+        w.start();
+        w.clock.advanceSeconds(12.5);
+        w.click(w.wrongAnswer());
+        w.click(w.current()->correctAnswer);
+        QStringList seen{w.label("tcurr")->text(), w.label("mpc")->text()};
+        w.form->showProgress();
+        seen << w.form->progressWindow()->findChild<QLabel*>("span")->text();
+        w.dialogs.queueNo();
+        w.form->close();
+        w.dialogs.queueYes();
+        w.dialogs.queueFile(history.path());
+        w.form->commands().loadIntoCurrent();
+        seen << w.dialogs.log.constFirst() << w.dialogs.log.constLast();
+        QCOMPARE(seen, shown);
     }
 
     // In every language each text fits the control that shows it.
