@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vexlor {
@@ -155,8 +156,8 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
         setTabOrder(previous, next);
         previous = next;
     }
-    showSummary();
-    resize(sizeHint());
+    // The texts and the size come with the first figures (refresh), so that
+    // the window lays itself out once, for what it shows.
 }
 
 void ProgressWindow::refresh() {
@@ -230,10 +231,16 @@ void ProgressWindow::showSummary() {
     recipeChart_->setRows(std::move(recipes));
     showRange();
 
-    // The layout's minimum leaves out what word-wrapped labels need at the
-    // window's width.
-    if (const int needed = layout()->totalHeightForWidth(width()); needed > height())
+    // Sized once, for the first figures: the layout's size hint leaves out
+    // what word-wrapped labels need at the window's width, which the height
+    // then makes room for. Later figures only grow it where they need more.
+    if (!sized_) {
+        sized_ = true;
+        const QSize hint = sizeHint();
+        resize(hint.width(), std::max(hint.height(), layout()->totalHeightForWidth(hint.width())));
+    } else if (const int needed = layout()->totalHeightForWidth(width()); needed > height()) {
         resize(width(), needed);
+    }
 }
 
 void ProgressWindow::showRange() {
