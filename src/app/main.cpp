@@ -23,18 +23,16 @@ int main(int argc, char* argv[]) {
     // --help, --version and a mistyped option are answered in a terminal
     // without one. Qt's own options (-platform, -style, ...) pass here and
     // are taken out by the application below.
-    QString file;
+    vexlor::CommandLine line;
     {
         QCoreApplication core(argc, argv);
         QCommandLineParser parser;
         vexlor::describeCommandLine(parser);
-        const vexlor::CommandLine line =
-            vexlor::readCommandLine(parser, QCoreApplication::arguments());
+        line = vexlor::readCommandLine(parser, QCoreApplication::arguments());
         if (line.exit) {
             std::fputs(line.message.toLocal8Bit().constData(), line.code == 0 ? stdout : stderr);
             return line.code;
         }
-        file = line.file;
         // Without a window system Qt aborts and advises reinstalling; the
         // user is better told what is missing.
         if (!vexlor::displayReachable(QCoreApplication::arguments())) {
@@ -51,9 +49,14 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(vexlor::kAppId);
     QApplication::setWindowIcon(vexlor::appIcon());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (line.helpAll) {
+        QCommandLineParser parser;
+        vexlor::describeCommandLine(parser);
+        parser.process(app); // prints the help with Qt's options and ends the program
+    }
 
     return vexlor::runReportingFailure(
-        [&file] {
+        [&line] {
             // The run's services, made once here and handed to the window,
             // which they outlive: the clock, the one random source seeded
             // from the second the run starts in, the series and the test
@@ -69,8 +72,8 @@ int main(int argc, char* argv[]) {
             vexlor::MainWindow window(
                 {dialogs, store, state, history, settings, clock, randomSource});
             dialogs.setHome(&window);
-            if (!file.isEmpty())
-                window.setStartupFile(file);
+            if (!line.file.isEmpty())
+                window.setStartupFile(line.file);
             window.show();
             return QApplication::exec();
         },

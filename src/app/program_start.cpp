@@ -37,7 +37,8 @@ QString prefixed(const QString& message) {
 } // namespace
 
 void describeCommandLine(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral("A trainer for the cube-folding test."));
+    parser.setApplicationDescription(
+        QStringLiteral("A trainer for the cube-folding test. In the window, F1 lists every key."));
     // Qt's options come with one dash: "-platform" is one option, not eight.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
@@ -77,6 +78,7 @@ CommandLine readCommandLine(QCommandLineParser& parser, const QStringList& argum
     if (files.size() > 1)
         return {true, 1, prefixed(QStringLiteral("give at most one FILE")), {}};
     line.file = files.value(0);
+    line.helpAll = parser.isSet(QStringLiteral("help-all"));
     return line;
 }
 

@@ -26,6 +26,9 @@ struct CommandLine {
     int code = 0;
     QString message; // for standard output with code 0 (help, version), else standard error
     QString file;    // the series file to start with; empty for none
+    // --help-all: the help with Qt's own options, which only the application
+    // can give once a display is open.
+    bool helpAll = false;
 };
 CommandLine readCommandLine(QCommandLineParser& parser, const QStringList& arguments);
 
