@@ -24,6 +24,8 @@ private slots:
         QTest::newRow("-h") << QStringList{"-h"} << "xcb" << 0 << "A series file (.srs)";
         QTest::newRow("--version")
             << QStringList{"--version"} << "xcb" << 0 << "Vexlor " VEXLOR_VERSION;
+        QTest::newRow("--help-all, with Qt's options")
+            << QStringList{"--help-all"} << "offscreen" << 0 << "QPA plugin";
         QTest::newRow("-v after a file")
             << QStringList{"a.srs", "-v"} << "xcb" << 0 << "Vexlor " VEXLOR_VERSION;
         // A mistake on the command line is named before any display is
