@@ -31,11 +31,12 @@ KeysWindow::KeysWindow(const std::vector<Row>& rows, QWidget* parent) : QDialog(
     setWindowTitle(tr("Keys"));
     auto* layout = new QVBoxLayout(this);
     auto* columns = new QHBoxLayout;
-    columns->setSpacing(36);
     std::array<QGridLayout*, 2> grids{new QGridLayout, new QGridLayout};
     std::array<int, 2> lines{};
     for (QGridLayout* grid : grids) {
         grid->setHorizontalSpacing(24);
+        if (grid != grids.front())
+            columns->addSpacing(36);
         columns->addLayout(grid);
     }
     int line = 0;
