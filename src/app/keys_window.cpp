@@ -39,7 +39,6 @@ KeysWindow::KeysWindow(const std::vector<Row>& rows, QWidget* parent) : QDialog(
             columns->addSpacing(36);
         columns->addLayout(grid);
     }
-    int line = 0;
     for (const GroupPlace& place : kGroups) {
         QGridLayout* grid = grids[static_cast<std::size_t>(place.column)];
         int& at = lines[static_cast<std::size_t>(place.column)];
@@ -54,15 +53,14 @@ KeysWindow::KeysWindow(const std::vector<Row>& rows, QWidget* parent) : QDialog(
             if (row.group != place.group)
                 continue;
             auto* keys = new QLabel(keyText(row.keys), this);
-            keys->setObjectName(QStringLiteral("key%1").arg(line));
+            keys->setObjectName(QStringLiteral("keys:") + row.name);
             auto* action = new QLabel(row.action, this);
-            action->setObjectName(QStringLiteral("action%1").arg(line));
+            action->setObjectName(QStringLiteral("does:") + row.name);
             // A reader hears each line as one: the keys, then what they do.
             keys->setAccessibleName(keys->text() + QStringLiteral(": ") + row.action);
             grid->addWidget(keys, at, 0);
             grid->addWidget(action, at, 1);
             ++at;
-            ++line;
         }
     }
     for (QGridLayout* grid : grids)

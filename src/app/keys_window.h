@@ -19,6 +19,7 @@ class KeysWindow final : public QDialog {
 
 public:
     struct Row {
+        QString name; // the command's, which the line's labels are named after
         CommandGroup group;
         QList<QKeySequence> keys;
         QString action; // already in the user's language

@@ -615,7 +615,8 @@ void MainWindow::showKeys() {
         std::vector<KeysWindow::Row> rows;
         for (const WindowCommand& command : windowCommands()) {
             const auto* action = findChild<QAction*>(QString::fromLatin1(command.name));
-            rows.push_back({command.group, action->shortcuts(), action->text()});
+            rows.push_back(
+                {action->objectName(), command.group, action->shortcuts(), action->text()});
         }
         keysWindow_ = new KeysWindow(rows, this);
     }

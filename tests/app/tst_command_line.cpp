@@ -1,8 +1,7 @@
 // The program's start, run as a separate process: --help and --version
-// answer in a terminal without a display; anything beyond one FILE and an
-// unknown option are refused with a message before a display is needed, and
-// so is a start without a display. A failure nobody caught ends the run with
-// exit code 1.
+// answer in a terminal without a display; anything beyond one FILE is
+// refused with a message, and so is a start without a display. A failure
+// nobody caught ends the run with exit code 1.
 #include "app/program_start.h"
 
 #include <QProcess>

@@ -128,14 +128,13 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), preview.get());
         bool asked = false;
         QTimer::singleShot(0, [&asked] {
-            auto* ask = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-            asked = ask != nullptr;
-            if (ask != nullptr)
-                ask->reject();
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                asked = qobject_cast<QPrintDialog*>(box) != nullptr;
+                box->close();
+            }
         });
         QTest::keyClick(preview.get(), Qt::Key_P, Qt::ControlModifier);
         QVERIFY(asked);
-        QVERIFY(preview->isVisible());
     }
 };
 

@@ -531,9 +531,10 @@ private slots:
     // in plain English ("1 Cube", "1 practice day"); the weakest recipes
     // are listed so that a name with a comma stays one name. The time
     // chart marks the best day of its days (one of at least 5 Cubes) with
-    // that rule beside it, and only a day inside the range shown. A click on a recipe's row, or
-    // Enter on the row chosen with the arrow keys, opens its guide with the user's own figures;
-    // "Practise this recipe" asks the practice count and makes a series of that recipe only.
+    // that rule beside it. A click on a recipe's row, or Enter on the row
+    // chosen with the arrow keys, opens its guide with the user's own
+    // figures; "Practise this recipe" asks the practice count and makes a
+    // series of that recipe only. Only a day inside the range is marked.
     void chartsTellTheirNumbers_data() {
         QTest::addColumn<bool>("spread"); // over four days, none of 5 Cubes
         QTest::addColumn<int>("ago");     // days before 8 December 2025

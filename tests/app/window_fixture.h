@@ -22,9 +22,8 @@
 
 #include <memory>
 
-// The window speaks English through its translation, which gives the English
-// plural forms ("1 Cube"), as the program installs it; a test that installed
-// another language keeps that one.
+// English as the program installs it, with its plural forms ("1 Cube"),
+// unless the test installed another language.
 inline void speakEnglishUnlessTold() {
     if (qApp->findChildren<QTranslator*>().isEmpty())
         (void)vexlor::installLanguage(*qApp, QLocale(QLocale::English));
@@ -41,15 +40,16 @@ struct WindowFixture {
     std::unique_ptr<vexlor::HistoryStore> ownHistory;
     std::unique_ptr<vexlor::MainWindow> form;
 
-    // Built as main() builds the program: the test makes every service and
-    // hands it to the window. Without a history of its own the window gets
-    // one in the test's data folder; without settings, fresh ones. Without a
-    // seed it draws as the program does, seeded now.
+    // Built as main() builds the program, the test making every service.
+    // Without a history of its own the window gets one in the test's data
+    // folder; without settings, fresh ones. Without a seed it draws as the
+    // program does, seeded now. Real boxes replace the scripted ones.
     explicit WindowFixture(vexlor::HistoryStore* history = nullptr,
                            std::int64_t seed = vexlor::RandomSource::secondsNow())
         : WindowFixture(history, nullptr, seed) {}
     WindowFixture(vexlor::HistoryStore* history, QSettings* settings,
-                  std::int64_t seed = vexlor::RandomSource::secondsNow())
+                  std::int64_t seed = vexlor::RandomSource::secondsNow(),
+                  vexlor::Dialogs* boxes = nullptr)
         : randomSource(seed) {
         speakEnglishUnlessTold();
         if (settings == nullptr) {
@@ -62,8 +62,9 @@ struct WindowFixture {
                 std::make_unique<vexlor::HistoryStore>(vexlor::HistoryStore::defaultPath());
             history = ownHistory.get();
         }
-        form = std::make_unique<vexlor::MainWindow>(vexlor::MainWindow::Services{
-            dialogs, store, state, *history, *settings, clock, randomSource});
+        form = std::make_unique<vexlor::MainWindow>(
+            vexlor::MainWindow::Services{boxes != nullptr ? *boxes : dialogs, store, state,
+                                         *history, *settings, clock, randomSource});
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qWarning("window not exposed");

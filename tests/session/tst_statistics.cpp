@@ -18,12 +18,13 @@ namespace {
 constexpr double kDay = 1.0;
 constexpr double kSecond = 1.0 / 86'400.0;
 
-// Tenths of a second as the panel writes them in English: "59.9".
-QString seconds(std::int64_t tenths) {
+// A time of the panel, given in tenths of a second, as the English window
+// writes it: "59.9", and "++" for none.
+QString toQString(std::int64_t tenths) {
     return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
 }
-QString seconds(const std::optional<std::int64_t>& tenths) {
-    return tenths ? seconds(*tenths) : QStringLiteral("++");
+QString toQString(const std::optional<std::int64_t>& tenths) {
+    return tenths ? toQString(*tenths) : QStringLiteral("++");
 }
 
 // The count of one series.
@@ -122,7 +123,7 @@ private slots:
     void formatSeconds() {
         QFETCH(double, span);
         QFETCH(QString, text);
-        QCOMPARE(seconds(shownTenths(span)), text);
+        QCOMPARE(toQString(shownTenths(span)), text);
     }
 
     void absurdSpansStayInADay() {
@@ -148,21 +149,21 @@ private slots:
         pause(c, st, clock);
         clock.advanceSeconds(3 * 3600);
         auto t = computeClockFigures(st, store, clock);
-        QCOMPARE(seconds(t.cubeTime), QStringLiteral("5.0"));
-        QCOMPARE(seconds(t.totalTime), QStringLiteral("5.0"));
+        QCOMPARE(toQString(t.cubeTime), QStringLiteral("5.0"));
+        QCOMPARE(toQString(t.totalTime), QStringLiteral("5.0"));
 
         resume(c, st, clock);
         clock.advanceSeconds(2.5);
         t = computeClockFigures(st, store, clock);
-        QCOMPARE(seconds(t.cubeTime), QStringLiteral("7.5"));
-        QCOMPARE(seconds(t.totalTime), QStringLiteral("7.5"));
-        QCOMPARE(seconds(t.averageTime), QStringLiteral("++"));
+        QCOMPARE(toQString(t.cubeTime), QStringLiteral("7.5"));
+        QCOMPARE(toQString(t.totalTime), QStringLiteral("7.5"));
+        QCOMPARE(toQString(t.averageTime), QStringLiteral("++"));
 
         // A running time past 24 hours starts again from 0.
         clock.advanceSeconds(86'400 - 7.5 + 3.25);
         t = computeClockFigures(st, store, clock);
-        QCOMPARE(seconds(t.cubeTime), QStringLiteral("3.2"));
-        QCOMPARE(seconds(t.totalTime), QStringLiteral("3.2"));
+        QCOMPARE(toQString(t.cubeTime), QStringLiteral("3.2"));
+        QCOMPARE(toQString(t.totalTime), QStringLiteral("3.2"));
     }
 
     void timerTexts() {
@@ -172,28 +173,28 @@ private slots:
         resetSessionState(st, clock);
         // Right after a reset, with no current Cube.
         auto t = computeClockFigures(st, store, clock);
-        QCOMPARE(seconds(t.cubeTime), QStringLiteral("0.0"));
-        QCOMPARE(seconds(t.totalTime), QStringLiteral("0.0"));
-        QCOMPARE(seconds(t.averageTime), QStringLiteral("++"));
+        QCOMPARE(toQString(t.cubeTime), QStringLiteral("0.0"));
+        QCOMPARE(toQString(t.totalTime), QStringLiteral("0.0"));
+        QCOMPARE(toQString(t.averageTime), QStringLiteral("++"));
 
         // A Cube never shown reads 0.0; one with a stored time shows it.
         store.appendCopy(SeriesId::Current, Cube{});
-        QCOMPARE(seconds(computeClockFigures(st, store, clock).cubeTime), QStringLiteral("0.0"));
+        QCOMPARE(toQString(computeClockFigures(st, store, clock).cubeTime), QStringLiteral("0.0"));
         store.currentCube()->clockStart = 45'000.5;
         store.currentCube()->clockStop = 45'000.5 + 12.34 * kSecond;
         clock.advanceSeconds(100);
-        QCOMPARE(seconds(computeClockFigures(st, store, clock).cubeTime), QStringLiteral("12.3"));
+        QCOMPARE(toQString(computeClockFigures(st, store, clock).cubeTime), QStringLiteral("12.3"));
 
         // 10 s over 3 solved Cubes: the exact span is divided, not the text.
         st.totalStart = 46'000.5;
         st.totalStop = 46'000.5 + 10 * kSecond;
         st.solved = 3;
         t = computeClockFigures(st, store, clock);
-        QCOMPARE(seconds(t.totalTime), QStringLiteral("10.0"));
-        QCOMPARE(seconds(t.averageTime), QStringLiteral("3.3"));
+        QCOMPARE(toQString(t.totalTime), QStringLiteral("10.0"));
+        QCOMPARE(toQString(t.averageTime), QStringLiteral("3.3"));
         st.totalStop = 46'000.5 + 10.29 * kSecond;
         st.solved = 1;
-        QCOMPARE(seconds(computeClockFigures(st, store, clock).averageTime),
+        QCOMPARE(toQString(computeClockFigures(st, store, clock).averageTime),
                  QStringLiteral("10.2"));
     }
 
