@@ -103,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)invariantFailures(c);
         (void)invariantFailures(c, Progress::Consistent);
         (void)isSolved(c);
-        (void)formatSeconds(cubeTime(c, clock));
+        (void)shownTenths(cubeTime(c, clock));
     }
 
     // Run the test over the loaded Cubes: file copies, skip one, pick on.
@@ -112,8 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (store.currentCube() != nullptr && steps < 64) {
         Cube& c = *store.currentCube();
         resumeClock(c.clockStart, c.clockStop, clock);
-        (void)computeTimerTexts(state, store, clock);
-        (void)computeLabelTexts(state, store);
+        (void)computeClockFigures(state, store, clock);
+        (void)computeLabelFigures(state, store);
         store.addCurrentCube(SeriesId::Mistakes, true, clock);
         if (steps++ % 3 == 1) {
             markNow(c.clockStop, clock);

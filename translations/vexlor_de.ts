@@ -95,12 +95,8 @@
         <source>%1 from %2 to %3, %4: %5.</source>
         <translation>%1 vom %2 bis %3, %4: %5.</translation>
     </message>
-    <message>
-        <source>1 practice day</source>
-        <translation>1 Übungstag</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln practice days</source>
+        <source>%Ln practice day(s)</source>
         <translation>
             <numerusform>%Ln Übungstag</numerusform>
             <numerusform>%Ln Übungstage</numerusform>
@@ -120,7 +116,7 @@
     </message>
     <message>
         <source>Cubes per day</source>
-        <translation>Würfel pro Tag</translation>
+        <translation>Würfel je Tag</translation>
     </message>
     <message>
         <source>Click a recipe, or choose one with the arrow keys and press Enter, to see what it tests and an example.</source>
@@ -130,12 +126,8 @@
         <source>%1: %2, median %3, %4 mistakes per Cube%5</source>
         <translation>%1: %2, Median %3, %4 Fehler je Würfel%5</translation>
     </message>
-    <message>
-        <source>1 Cube</source>
-        <translation>1 Würfel</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln Cubes</source>
+        <source>%Ln Cube(s)</source>
         <translation>
             <numerusform>%Ln Würfel</numerusform>
             <numerusform>%Ln Würfel</numerusform>
@@ -216,23 +208,15 @@
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
-    <message>
-        <source>1 pupil</source>
-        <translation>1 Schüler</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln pupils</source>
+        <source>%Ln pupil(s)</source>
         <translation>
             <numerusform>%Ln Schüler</numerusform>
             <numerusform>%Ln Schüler</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 item</source>
-        <translation>1 Aufgabe</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln items</source>
+        <source>%Ln item(s)</source>
         <translation>
             <numerusform>%Ln Aufgabe</numerusform>
             <numerusform>%Ln Aufgaben</numerusform>
@@ -277,6 +261,121 @@
     <message>
         <source>Cube %L1 is not in the original series</source>
         <translation>Würfel %L1 ist nicht in der Originalserie</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Pick the top left answer</source>
+        <translation>Antwort oben links wählen</translation>
+    </message>
+    <message>
+        <source>Pick the top right answer</source>
+        <translation>Antwort oben rechts wählen</translation>
+    </message>
+    <message>
+        <source>Pick the bottom left answer</source>
+        <translation>Antwort unten links wählen</translation>
+    </message>
+    <message>
+        <source>Pick the bottom right answer</source>
+        <translation>Antwort unten rechts wählen</translation>
+    </message>
+    <message>
+        <source>Start or pause the test</source>
+        <translation>Test starten oder anhalten</translation>
+    </message>
+    <message>
+        <source>Skip the Cube</source>
+        <translation>Würfel überspringen</translation>
+    </message>
+    <message>
+        <source>Create random series</source>
+        <translation>Zufallsserie erstellen</translation>
+    </message>
+    <message>
+        <source>Load a series file into Current</source>
+        <translation>Eine Seriendatei nach Aktuell laden</translation>
+    </message>
+    <message>
+        <source>Copy Skipped to Current</source>
+        <translation>Übersprungen nach Aktuell kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Mistakes to Current</source>
+        <translation>Fehler nach Aktuell kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Custom to Current</source>
+        <translation>Eigene nach Aktuell kopieren</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Skipped</source>
+        <translation>Aktuellen Würfel zu Übersprungen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Mistakes</source>
+        <translation>Aktuellen Würfel zu Fehler hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Custom</source>
+        <translation>Aktuellen Würfel zu Eigene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Aktuell speichern</translation>
+    </message>
+    <message>
+        <source>Save Skipped</source>
+        <translation>Übersprungen speichern</translation>
+    </message>
+    <message>
+        <source>Save Mistakes</source>
+        <translation>Fehler speichern</translation>
+    </message>
+    <message>
+        <source>Save Custom</source>
+        <translation>Eigene speichern</translation>
+    </message>
+    <message>
+        <source>Clear Current</source>
+        <translation>Aktuell leeren</translation>
+    </message>
+    <message>
+        <source>Clear Skipped</source>
+        <translation>Übersprungen leeren</translation>
+    </message>
+    <message>
+        <source>Clear Mistakes</source>
+        <translation>Fehler leeren</translation>
+    </message>
+    <message>
+        <source>Clear Custom</source>
+        <translation>Eigene leeren</translation>
+    </message>
+    <message>
+        <source>Clear all series</source>
+        <translation>Alle Serien leeren</translation>
+    </message>
+    <message>
+        <source>Print a worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Show your progress</source>
+        <translation>Fortschritt anzeigen</translation>
+    </message>
+    <message>
+        <source>Show this list of keys</source>
+        <translation>Diese Tastenliste anzeigen</translation>
+    </message>
+    <message>
+        <source>Close Vexlor</source>
+        <translation>Vexlor beenden</translation>
+    </message>
+    <message>
+        <source>Make a class report from pupils&apos; results files</source>
+        <translation>Klassenbericht aus den Ergebnisdateien der Schüler erstellen</translation>
     </message>
 </context>
 <context>
@@ -382,23 +481,15 @@
         <source>Progress is not saved just now: %1.</source>
         <translation>Der Fortschritt wird gerade nicht gespeichert, denn %1.</translation>
     </message>
-    <message>
-        <source>1 solve of this run waits for a last try when Vexlor closes.</source>
-        <translation>1 Lösung dieser Sitzung wartet auf einen letzten Versuch beim Beenden von Vexlor.</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln solves of this run wait for a last try when Vexlor closes.</source>
+        <source>%Ln solve(s) of this run wait(s) for a last try when Vexlor closes.</source>
         <translation>
             <numerusform>%Ln Lösung dieser Sitzung wartet auf einen letzten Versuch beim Beenden von Vexlor.</numerusform>
             <numerusform>%Ln Lösungen dieser Sitzung warten auf einen letzten Versuch beim Beenden von Vexlor.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 solve of this run waits in memory and will be saved with the next solve or when Vexlor closes.</source>
-        <translation>1 Lösung dieser Sitzung wartet im Speicher und wird mit der nächsten Lösung oder beim Beenden von Vexlor gespeichert.</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln solves of this run wait in memory and will be saved with the next solve or when Vexlor closes.</source>
+        <source>%Ln solve(s) of this run wait(s) in memory and will be saved with the next solve or when Vexlor closes.</source>
         <translation>
             <numerusform>%Ln Lösung dieser Sitzung wartet im Speicher und wird mit der nächsten Lösung oder beim Beenden von Vexlor gespeichert.</numerusform>
             <numerusform>%Ln Lösungen dieser Sitzung warten im Speicher und werden mit der nächsten Lösung oder beim Beenden von Vexlor gespeichert.</numerusform>
@@ -445,7 +536,7 @@
     </message>
     <message>
         <source>Half-turn symbols, repeated</source>
-        <translation>Punktsymmetrische mit Wiederholung</translation>
+        <translation>Punktsymmetrische Symbole mit Wiederholung</translation>
     </message>
     <message>
         <source>All kinds of symbols</source>
@@ -453,15 +544,15 @@
     </message>
     <message>
         <source>Half-turn parity</source>
-        <translation>Lage eines punktsymmetrischen</translation>
+        <translation>Lage eines punktsymmetrischen Symbols</translation>
     </message>
     <message>
         <source>6 distinct half-turn symbols</source>
-        <translation>6 verschiedene punktsymmetrische</translation>
+        <translation>6 verschiedene punktsymmetrische Symbole</translation>
     </message>
     <message>
         <source>Symmetric face among turns</source>
-        <translation>Symmetrische unter gerichteten</translation>
+        <translation>Symmetrische Seite unter gerichteten</translation>
     </message>
     <message>
         <source>6 distinct turned symbols</source>
@@ -469,7 +560,7 @@
     </message>
     <message>
         <source>Odd face among turns</source>
-        <translation>Abweichende unter gerichteten</translation>
+        <translation>Abweichende Seite unter gerichteten</translation>
     </message>
     <message>
         <source>Every answer shows the same two faces; the wrong ones show another symbol as the third face.</source>
@@ -637,62 +728,6 @@
     <message>
         <source>The current Cube is already in Current</source>
         <translation>Der aktuelle Würfel ist schon in Aktuell</translation>
-    </message>
-    <message>
-        <source>Save Current</source>
-        <translation>Aktuell speichern</translation>
-    </message>
-    <message>
-        <source>Clear Current</source>
-        <translation>Aktuell leeren</translation>
-    </message>
-    <message>
-        <source>Copy Skipped to Current</source>
-        <translation>Übersprungen nach Aktuell kopieren</translation>
-    </message>
-    <message>
-        <source>Add the current Cube to Skipped</source>
-        <translation>Aktuellen Würfel zu Übersprungen hinzufügen</translation>
-    </message>
-    <message>
-        <source>Save Skipped</source>
-        <translation>Übersprungen speichern</translation>
-    </message>
-    <message>
-        <source>Clear Skipped</source>
-        <translation>Übersprungen leeren</translation>
-    </message>
-    <message>
-        <source>Copy Mistakes to Current</source>
-        <translation>Fehler nach Aktuell kopieren</translation>
-    </message>
-    <message>
-        <source>Add the current Cube to Mistakes</source>
-        <translation>Aktuellen Würfel zu Fehler hinzufügen</translation>
-    </message>
-    <message>
-        <source>Save Mistakes</source>
-        <translation>Fehler speichern</translation>
-    </message>
-    <message>
-        <source>Clear Mistakes</source>
-        <translation>Fehler leeren</translation>
-    </message>
-    <message>
-        <source>Copy Custom to Current</source>
-        <translation>Eigene nach Aktuell kopieren</translation>
-    </message>
-    <message>
-        <source>Add the current Cube to Custom</source>
-        <translation>Aktuellen Würfel zu Eigene hinzufügen</translation>
-    </message>
-    <message>
-        <source>Save Custom</source>
-        <translation>Eigene speichern</translation>
-    </message>
-    <message>
-        <source>Clear Custom</source>
-        <translation>Eigene leeren</translation>
     </message>
 </context>
 <context>
@@ -921,17 +956,6 @@
     </message>
 </context>
 <context>
-    <name>Test</name>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pause</translation>
-    </message>
-</context>
-<context>
     <name>Why</name>
     <message>
         <source>Answer %1 shows %2 %3 turned a quarter turn compared with the folded cube.</source>
@@ -970,6 +994,10 @@
         <translation>Antwort %1 zeigt %2 %3 neben %4 %5; gefaltet liegen die beiden auf gegenüberliegenden Seiten.</translation>
     </message>
     <message>
+        <source>In answer %1 %2 %3 and %4 %5 lie in mirror order; folded, they change places.</source>
+        <translation>In Antwort %1 liegen %2 %3 und %4 %5 spiegelverkehrt; gefaltet tauschen sie die Plätze.</translation>
+    </message>
+    <message>
         <source>In answer %1 %2 shows %3; folded, that face shows %4.</source>
         <translation>In Antwort %1 zeigt %2 %3; gefaltet zeigt diese Seite %4.</translation>
     </message>
@@ -980,10 +1008,6 @@
     <message>
         <source>Answer %1 cannot be folded from the net.</source>
         <translation>Antwort %1 lässt sich nicht aus dem Netz falten.</translation>
-    </message>
-    <message>
-        <source>In answer %1 %2 %3 and %4 %5 lie in mirror order; folded, they change places.</source>
-        <translation>In Antwort %1 liegen %2 %3 und %4 %5 spiegelverkehrt; gefaltet tauschen sie die Plätze.</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1118,18 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>The test</source>
+        <translation>Der Test</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serien</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::MainWindow</name>
@@ -1183,7 +1219,7 @@
     </message>
     <message>
         <source>ACtS:</source>
-        <translation>Dazu:</translation>
+        <translation>Hinzu:</translation>
     </message>
     <message>
         <source>Add the current Cube to this series</source>
@@ -1195,7 +1231,7 @@
     </message>
     <message>
         <source>Save:</source>
-        <translation>Speich.:</translation>
+        <translation>Sichern:</translation>
     </message>
     <message>
         <source>Save column</source>
@@ -1218,16 +1254,8 @@
         <translation>Laden</translation>
     </message>
     <message>
-        <source>Load a series file into Current</source>
-        <translation>Eine Seriendatei nach Aktuell laden</translation>
-    </message>
-    <message>
         <source>All</source>
         <translation>Alle</translation>
-    </message>
-    <message>
-        <source>Clear all series</source>
-        <translation>Alle Serien leeren</translation>
     </message>
     <message>
         <source>Line below the column headings</source>
@@ -1247,15 +1275,15 @@
     </message>
     <message>
         <source>Line between the Copy and Add columns</source>
-        <translation>Linie zwischen den Spalten Kopie und Dazu</translation>
+        <translation>Linie zwischen den Spalten Kopie und Hinzu</translation>
     </message>
     <message>
         <source>Line between the Add and Save columns</source>
-        <translation>Linie zwischen den Spalten Dazu und Speichern</translation>
+        <translation>Linie zwischen den Spalten Hinzu und Sichern</translation>
     </message>
     <message>
         <source>Line between the Save and Clear columns</source>
-        <translation>Linie zwischen den Spalten Speichern und Leeren</translation>
+        <translation>Linie zwischen den Spalten Sichern und Leeren</translation>
     </message>
     <message>
         <source>Test</source>
@@ -1327,59 +1355,11 @@
         <translation>falsch</translation>
     </message>
     <message>
-        <source>Pick the top left answer</source>
-        <translation>Antwort oben links wählen</translation>
-    </message>
-    <message>
-        <source>Pick the top right answer</source>
-        <translation>Antwort oben rechts wählen</translation>
-    </message>
-    <message>
-        <source>Pick the bottom left answer</source>
-        <translation>Antwort unten links wählen</translation>
-    </message>
-    <message>
-        <source>Pick the bottom right answer</source>
-        <translation>Antwort unten rechts wählen</translation>
-    </message>
-    <message>
-        <source>Start or pause the test</source>
-        <translation>Test starten oder anhalten</translation>
-    </message>
-    <message>
-        <source>Skip the Cube</source>
-        <translation>Würfel überspringen</translation>
-    </message>
-    <message>
-        <source>Save Current</source>
-        <translation>Aktuell speichern</translation>
-    </message>
-    <message>
-        <source>Show your progress</source>
-        <translation>Fortschritt anzeigen</translation>
-    </message>
-    <message>
-        <source>Show this list of keys</source>
-        <translation>Diese Tastenliste anzeigen</translation>
-    </message>
-    <message>
-        <source>Close Vexlor</source>
-        <translation>Vexlor beenden</translation>
-    </message>
-    <message>
         <source>Close Vexlors?</source>
         <translation>Vexlor beenden?</translation>
     </message>
-    <message>
-        <source>Print a worksheet</source>
-        <translation>Arbeitsblatt drucken</translation>
-    </message>
-    <message>
-        <source> · 1 solve not yet saved</source>
-        <translation> · 1 Lösung noch nicht gespeichert</translation>
-    </message>
     <message numerus="yes">
-        <source> · %Ln solves not yet saved</source>
+        <source> · %Ln solve(s) not yet saved</source>
         <translation>
             <numerusform> · %Ln Lösung noch nicht gespeichert</numerusform>
             <numerusform> · %Ln Lösungen noch nicht gespeichert</numerusform>
@@ -1396,6 +1376,18 @@
     <message>
         <source>Your solves are not saved in your history. The Progress window (F2) says why.</source>
         <translation>Lösungen werden nicht im Verlauf gespeichert. Warum, steht im Fenster Fortschritt (F2).</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -1432,12 +1424,8 @@
         <source>%1 (empty)</source>
         <translation>%1 (leer)</translation>
     </message>
-    <message>
-        <source>%1 (1 Cube)</source>
-        <translation>%1 (1 Würfel)</translation>
-    </message>
     <message numerus="yes">
-        <source>%1 (%Ln Cubes)</source>
+        <source>%1 (%Ln Cube(s))</source>
         <translation>
             <numerusform>%1 (%Ln Würfel)</numerusform>
             <numerusform>%1 (%Ln Würfel)</numerusform>
@@ -1462,6 +1450,10 @@
     <message>
         <source>Print preview</source>
         <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Answer grid</source>
@@ -1531,14 +1523,14 @@
         <translation>Gelöste Würfel: %L1     Übungstage: %L2     Bester Tag: %3</translation>
     </message>
     <message numerus="yes">
-        <source>none yet (a day needs %Ln Cubes)</source>
+        <source>none yet (a day needs %Ln Cube(s))</source>
         <translation>
             <numerusform>noch keiner (ein Tag braucht %Ln Würfel)</numerusform>
             <numerusform>noch keiner (ein Tag braucht %Ln Würfel)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, median %L2 s over %Ln Cubes</source>
+        <source>%1, median %L2 s over %Ln Cube(s)</source>
         <translation>
             <numerusform>%1, Median %L2 s bei %Ln Würfel</numerusform>
             <numerusform>%1, Median %L2 s bei %Ln Würfeln</numerusform>
@@ -1628,10 +1620,6 @@
         <translation>keine Zeit</translation>
     </message>
     <message>
-        <source>You have solved %1 of this recipe. Over your latest %L2: median time %3, %L4 mistakes per Cube.</source>
-        <translation>Von diesem Aufgabentyp gelöst: %1. Bei den letzten %L2: Mediandauer %3, %L4 Fehler je Würfel.</translation>
-    </message>
-    <message>
         <source>That is too few to judge it yet: practice counts it as &quot;few&quot;.</source>
         <translation>Das ist noch zu wenig für ein Urteil: Beim Üben zählt er als „wenige“.</translation>
     </message>
@@ -1642,6 +1630,20 @@
     <message>
         <source>Recipe guide: %1</source>
         <translation>Erklärung: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have solved %Ln Cube(s) of this recipe.</source>
+        <translation>
+            <numerusform>Von diesem Aufgabentyp gelöst: %Ln Würfel.</numerusform>
+            <numerusform>Von diesem Aufgabentyp gelöst: %Ln Würfel.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over your latest %Ln solve(s): median time %1, %L2 mistakes per Cube.</source>
+        <translation>
+            <numerusform>Bei %Ln Lösung: Mediandauer %1, %L2 Fehler je Würfel.</numerusform>
+            <numerusform>Bei den letzten %Ln Lösungen: Mediandauer %1, %L2 Fehler je Würfel.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -95,12 +95,8 @@
         <source>%1 from %2 to %3, %4: %5.</source>
         <translation>%1 od %2 do %3, %4: %5.</translation>
     </message>
-    <message>
-        <source>1 practice day</source>
-        <translation>1 dzień ćwiczeń</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln practice days</source>
+        <source>%Ln practice day(s)</source>
         <translation>
             <numerusform>%Ln dzień ćwiczeń</numerusform>
             <numerusform>%Ln dni ćwiczeń</numerusform>
@@ -131,12 +127,8 @@
         <source>%1: %2, median %3, %4 mistakes per Cube%5</source>
         <translation>%1: %2, mediana %3, %4 błędu na kostkę%5</translation>
     </message>
-    <message>
-        <source>1 Cube</source>
-        <translation>1 kostka</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln Cubes</source>
+        <source>%Ln Cube(s)</source>
         <translation>
             <numerusform>%Ln kostka</numerusform>
             <numerusform>%Ln kostki</numerusform>
@@ -218,24 +210,16 @@
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
-    <message>
-        <source>1 pupil</source>
-        <translation>1 uczeń</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln pupils</source>
+        <source>%Ln pupil(s)</source>
         <translation>
             <numerusform>%Ln uczeń</numerusform>
             <numerusform>%Ln uczniów</numerusform>
             <numerusform>%Ln uczniów</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 item</source>
-        <translation>1 zadanie</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln items</source>
+        <source>%Ln item(s)</source>
         <translation>
             <numerusform>%Ln zadanie</numerusform>
             <numerusform>%Ln zadania</numerusform>
@@ -281,6 +265,121 @@
     <message>
         <source>Cube %L1 is not in the original series</source>
         <translation>kostki %L1 nie ma w oryginalnej serii</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Pick the top left answer</source>
+        <translation>Wybierz odpowiedź u góry po lewej</translation>
+    </message>
+    <message>
+        <source>Pick the top right answer</source>
+        <translation>Wybierz odpowiedź u góry po prawej</translation>
+    </message>
+    <message>
+        <source>Pick the bottom left answer</source>
+        <translation>Wybierz odpowiedź u dołu po lewej</translation>
+    </message>
+    <message>
+        <source>Pick the bottom right answer</source>
+        <translation>Wybierz odpowiedź u dołu po prawej</translation>
+    </message>
+    <message>
+        <source>Start or pause the test</source>
+        <translation>Rozpocznij lub wstrzymaj test</translation>
+    </message>
+    <message>
+        <source>Skip the Cube</source>
+        <translation>Pomiń kostkę</translation>
+    </message>
+    <message>
+        <source>Create random series</source>
+        <translation>Utwórz losową serię</translation>
+    </message>
+    <message>
+        <source>Load a series file into Current</source>
+        <translation>Wczytaj plik serii do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Copy Skipped to Current</source>
+        <translation>Skopiuj Pominięte do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Copy Mistakes to Current</source>
+        <translation>Skopiuj Błędy do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Copy Custom to Current</source>
+        <translation>Skopiuj Własne do serii Bieżąca</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Skipped</source>
+        <translation>Dodaj bieżącą kostkę do Pominiętych</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Mistakes</source>
+        <translation>Dodaj bieżącą kostkę do Błędów</translation>
+    </message>
+    <message>
+        <source>Add the current Cube to Custom</source>
+        <translation>Dodaj bieżącą kostkę do Własnych</translation>
+    </message>
+    <message>
+        <source>Save Current</source>
+        <translation>Zapisz serię Bieżąca</translation>
+    </message>
+    <message>
+        <source>Save Skipped</source>
+        <translation>Zapisz serię Pominięte</translation>
+    </message>
+    <message>
+        <source>Save Mistakes</source>
+        <translation>Zapisz serię Błędy</translation>
+    </message>
+    <message>
+        <source>Save Custom</source>
+        <translation>Zapisz serię Własne</translation>
+    </message>
+    <message>
+        <source>Clear Current</source>
+        <translation>Wyczyść serię Bieżąca</translation>
+    </message>
+    <message>
+        <source>Clear Skipped</source>
+        <translation>Wyczyść serię Pominięte</translation>
+    </message>
+    <message>
+        <source>Clear Mistakes</source>
+        <translation>Wyczyść serię Błędy</translation>
+    </message>
+    <message>
+        <source>Clear Custom</source>
+        <translation>Wyczyść serię Własne</translation>
+    </message>
+    <message>
+        <source>Clear all series</source>
+        <translation>Wyczyść wszystkie serie</translation>
+    </message>
+    <message>
+        <source>Print a worksheet</source>
+        <translation>Drukuj kartę pracy</translation>
+    </message>
+    <message>
+        <source>Show your progress</source>
+        <translation>Pokaż postępy</translation>
+    </message>
+    <message>
+        <source>Show this list of keys</source>
+        <translation>Pokaż tę listę klawiszy</translation>
+    </message>
+    <message>
+        <source>Close Vexlor</source>
+        <translation>Zamknij Vexlor</translation>
+    </message>
+    <message>
+        <source>Make a class report from pupils&apos; results files</source>
+        <translation>Utwórz raport klasy z plików wyników uczniów</translation>
     </message>
 </context>
 <context>
@@ -386,24 +485,16 @@
         <source>Progress is not saved just now: %1.</source>
         <translation>Postępy nie są teraz zapisywane: %1.</translation>
     </message>
-    <message>
-        <source>1 solve of this run waits for a last try when Vexlor closes.</source>
-        <translation>1 rozwiązanie z tej sesji czeka na ostatnią próbę przy zamykaniu Vexlora.</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln solves of this run wait for a last try when Vexlor closes.</source>
+        <source>%Ln solve(s) of this run wait(s) for a last try when Vexlor closes.</source>
         <translation>
             <numerusform>%Ln rozwiązanie z tej sesji czeka na ostatnią próbę przy zamykaniu Vexlora.</numerusform>
             <numerusform>%Ln rozwiązania z tej sesji czekają na ostatnią próbę przy zamykaniu Vexlora.</numerusform>
             <numerusform>%Ln rozwiązań z tej sesji czeka na ostatnią próbę przy zamykaniu Vexlora.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 solve of this run waits in memory and will be saved with the next solve or when Vexlor closes.</source>
-        <translation>1 rozwiązanie z tej sesji czeka w pamięci i zostanie zapisane przy następnym rozwiązaniu albo przy zamykaniu Vexlora.</translation>
-    </message>
     <message numerus="yes">
-        <source>%Ln solves of this run wait in memory and will be saved with the next solve or when Vexlor closes.</source>
+        <source>%Ln solve(s) of this run wait(s) in memory and will be saved with the next solve or when Vexlor closes.</source>
         <translation>
             <numerusform>%Ln rozwiązanie z tej sesji czeka w pamięci i zostanie zapisane przy następnym rozwiązaniu albo przy zamykaniu Vexlora.</numerusform>
             <numerusform>%Ln rozwiązania z tej sesji czekają w pamięci i zostaną zapisane przy następnym rozwiązaniu albo przy zamykaniu Vexlora.</numerusform>
@@ -451,7 +542,7 @@
     </message>
     <message>
         <source>Half-turn symbols, repeated</source>
-        <translation>Środkowosymetryczne z powtórzeniami</translation>
+        <translation>Symbole środkowosymetryczne z powtórzeniami</translation>
     </message>
     <message>
         <source>All kinds of symbols</source>
@@ -459,15 +550,15 @@
     </message>
     <message>
         <source>Half-turn parity</source>
-        <translation>Ułożenie środkowosymetrycznego</translation>
+        <translation>Ułożenie symbolu środkowosymetrycznego</translation>
     </message>
     <message>
         <source>6 distinct half-turn symbols</source>
-        <translation>6 różnych środkowosymetrycznych</translation>
+        <translation>6 różnych symboli środkowosymetrycznych</translation>
     </message>
     <message>
         <source>Symmetric face among turns</source>
-        <translation>Symetryczna wśród kierunkowych</translation>
+        <translation>Symetryczna ściana wśród kierunkowych</translation>
     </message>
     <message>
         <source>6 distinct turned symbols</source>
@@ -475,7 +566,7 @@
     </message>
     <message>
         <source>Odd face among turns</source>
-        <translation>Odmienna wśród kierunkowych</translation>
+        <translation>Odmienna ściana wśród kierunkowych</translation>
     </message>
     <message>
         <source>Every answer shows the same two faces; the wrong ones show another symbol as the third face.</source>
@@ -643,62 +734,6 @@
     <message>
         <source>The current Cube is already in Current</source>
         <translation>Bieżąca kostka jest już w serii Bieżąca</translation>
-    </message>
-    <message>
-        <source>Save Current</source>
-        <translation>Zapisz serię Bieżąca</translation>
-    </message>
-    <message>
-        <source>Clear Current</source>
-        <translation>Wyczyść serię Bieżąca</translation>
-    </message>
-    <message>
-        <source>Copy Skipped to Current</source>
-        <translation>Skopiuj Pominięte do serii Bieżąca</translation>
-    </message>
-    <message>
-        <source>Add the current Cube to Skipped</source>
-        <translation>Dodaj bieżącą kostkę do Pominiętych</translation>
-    </message>
-    <message>
-        <source>Save Skipped</source>
-        <translation>Zapisz serię Pominięte</translation>
-    </message>
-    <message>
-        <source>Clear Skipped</source>
-        <translation>Wyczyść serię Pominięte</translation>
-    </message>
-    <message>
-        <source>Copy Mistakes to Current</source>
-        <translation>Skopiuj Błędy do serii Bieżąca</translation>
-    </message>
-    <message>
-        <source>Add the current Cube to Mistakes</source>
-        <translation>Dodaj bieżącą kostkę do Błędów</translation>
-    </message>
-    <message>
-        <source>Save Mistakes</source>
-        <translation>Zapisz serię Błędy</translation>
-    </message>
-    <message>
-        <source>Clear Mistakes</source>
-        <translation>Wyczyść serię Błędy</translation>
-    </message>
-    <message>
-        <source>Copy Custom to Current</source>
-        <translation>Skopiuj Własne do serii Bieżąca</translation>
-    </message>
-    <message>
-        <source>Add the current Cube to Custom</source>
-        <translation>Dodaj bieżącą kostkę do Własnych</translation>
-    </message>
-    <message>
-        <source>Save Custom</source>
-        <translation>Zapisz serię Własne</translation>
-    </message>
-    <message>
-        <source>Clear Custom</source>
-        <translation>Wyczyść serię Własne</translation>
     </message>
 </context>
 <context>
@@ -927,17 +962,6 @@
     </message>
 </context>
 <context>
-    <name>Test</name>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pauza</translation>
-    </message>
-</context>
-<context>
     <name>Why</name>
     <message>
         <source>Answer %1 shows %2 %3 turned a quarter turn compared with the folded cube.</source>
@@ -976,6 +1000,10 @@
         <translation>Odpowiedź %1 pokazuje %2 %3 obok %4 %5; po złożeniu oba symbole leżą na przeciwległych ścianach.</translation>
     </message>
     <message>
+        <source>In answer %1 %2 %3 and %4 %5 lie in mirror order; folded, they change places.</source>
+        <translation>W odpowiedzi %1 %2 %3 i %4 %5 leżą w lustrzanej kolejności; po złożeniu zamieniają się miejscami.</translation>
+    </message>
+    <message>
         <source>In answer %1 %2 shows %3; folded, that face shows %4.</source>
         <translation>W odpowiedzi %1 %2 pokazuje %3; po złożeniu ta ściana pokazuje %4.</translation>
     </message>
@@ -986,10 +1014,6 @@
     <message>
         <source>Answer %1 cannot be folded from the net.</source>
         <translation>Odpowiedzi %1 nie można złożyć z siatki.</translation>
-    </message>
-    <message>
-        <source>In answer %1 %2 %3 and %4 %5 lie in mirror order; folded, they change places.</source>
-        <translation>W odpowiedzi %1 %2 %3 i %4 %5 leżą w lustrzanej kolejności; po złożeniu zamieniają się miejscami.</translation>
     </message>
 </context>
 <context>
@@ -1016,7 +1040,7 @@
     </message>
     <message>
         <source>Which of the four cubes can be folded from the net? Write A, B, C or D in the box.</source>
-        <translation>Którą z czterech kostek można złożyć z siatki? Wpisz A, B, C lub D w kratkę.</translation>
+        <translation>Którą z czterech kostek można złożyć z siatki? Wpisz A, B, C lub D w kratce.</translation>
     </message>
     <message>
         <source>Answer:</source>
@@ -1099,6 +1123,18 @@
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>The test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Okna</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Serie</translation>
     </message>
 </context>
 <context>
@@ -1224,16 +1260,8 @@
         <translation>Wczytaj</translation>
     </message>
     <message>
-        <source>Load a series file into Current</source>
-        <translation>Wczytaj plik serii do serii Bieżąca</translation>
-    </message>
-    <message>
         <source>All</source>
-        <translation>Całość</translation>
-    </message>
-    <message>
-        <source>Clear all series</source>
-        <translation>Wyczyść wszystkie serie</translation>
+        <translation>wszystko</translation>
     </message>
     <message>
         <source>Line below the column headings</source>
@@ -1333,59 +1361,11 @@ kostkę</translation>
         <translation>błędna</translation>
     </message>
     <message>
-        <source>Pick the top left answer</source>
-        <translation>Wybierz odpowiedź u góry po lewej</translation>
-    </message>
-    <message>
-        <source>Pick the top right answer</source>
-        <translation>Wybierz odpowiedź u góry po prawej</translation>
-    </message>
-    <message>
-        <source>Pick the bottom left answer</source>
-        <translation>Wybierz odpowiedź u dołu po lewej</translation>
-    </message>
-    <message>
-        <source>Pick the bottom right answer</source>
-        <translation>Wybierz odpowiedź u dołu po prawej</translation>
-    </message>
-    <message>
-        <source>Start or pause the test</source>
-        <translation>Rozpocznij lub wstrzymaj test</translation>
-    </message>
-    <message>
-        <source>Skip the Cube</source>
-        <translation>Pomiń kostkę</translation>
-    </message>
-    <message>
-        <source>Save Current</source>
-        <translation>Zapisz serię Bieżąca</translation>
-    </message>
-    <message>
-        <source>Show your progress</source>
-        <translation>Pokaż postępy</translation>
-    </message>
-    <message>
-        <source>Show this list of keys</source>
-        <translation>Pokaż tę listę klawiszy</translation>
-    </message>
-    <message>
-        <source>Close Vexlor</source>
-        <translation>Zamknij Vexlor</translation>
-    </message>
-    <message>
         <source>Close Vexlors?</source>
         <translation>Zamknąć Vexlor?</translation>
     </message>
-    <message>
-        <source>Print a worksheet</source>
-        <translation>Drukuj kartę pracy</translation>
-    </message>
-    <message>
-        <source> · 1 solve not yet saved</source>
-        <translation> · 1 rozwiązanie jeszcze niezapisane</translation>
-    </message>
     <message numerus="yes">
-        <source> · %Ln solves not yet saved</source>
+        <source> · %Ln solve(s) not yet saved</source>
         <translation>
             <numerusform> · %Ln rozwiązanie jeszcze niezapisane</numerusform>
             <numerusform> · %Ln rozwiązania jeszcze niezapisane</numerusform>
@@ -1404,6 +1384,18 @@ kostkę</translation>
         <source>Your solves are not saved in your history. The Progress window (F2) says why.</source>
         <translation>Rozwiązania nie są zapisywane w historii. Przyczynę podaje okno Postępy (F2).</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::PrintDialog</name>
@@ -1417,7 +1409,7 @@ kostkę</translation>
     </message>
     <message>
         <source>Print a worksheet</source>
-        <translation>Drukowanie karty pracy</translation>
+        <translation>Drukuj kartę pracy</translation>
     </message>
     <message>
         <source>Current</source>
@@ -1439,12 +1431,8 @@ kostkę</translation>
         <source>%1 (empty)</source>
         <translation>%1 (brak kostek)</translation>
     </message>
-    <message>
-        <source>%1 (1 Cube)</source>
-        <translation>%1 (1 kostka)</translation>
-    </message>
     <message numerus="yes">
-        <source>%1 (%Ln Cubes)</source>
+        <source>%1 (%Ln Cube(s))</source>
         <translation>
             <numerusform>%1 (%Ln kostka)</numerusform>
             <numerusform>%1 (%Ln kostki)</numerusform>
@@ -1470,6 +1458,10 @@ kostkę</translation>
     <message>
         <source>Print preview</source>
         <translation>Podgląd wydruku</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drukuj</translation>
     </message>
     <message>
         <source>Answer grid</source>
@@ -1539,7 +1531,7 @@ kostkę</translation>
         <translation>Rozwiązane kostki: %L1     Dni ćwiczeń: %L2     Najlepszy dzień: %3</translation>
     </message>
     <message numerus="yes">
-        <source>none yet (a day needs %Ln Cubes)</source>
+        <source>none yet (a day needs %Ln Cube(s))</source>
         <translation>
             <numerusform>jeszcze brak (dzień liczy się od %Ln kostki)</numerusform>
             <numerusform>jeszcze brak (dzień liczy się od %Ln kostek)</numerusform>
@@ -1547,7 +1539,7 @@ kostkę</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, median %L2 s over %Ln Cubes</source>
+        <source>%1, median %L2 s over %Ln Cube(s)</source>
         <translation>
             <numerusform>%1, mediana %L2 s z %Ln kostki</numerusform>
             <numerusform>%1, mediana %L2 s z %Ln kostek</numerusform>
@@ -1638,10 +1630,6 @@ kostkę</translation>
         <translation>brak czasu</translation>
     </message>
     <message>
-        <source>You have solved %1 of this recipe. Over your latest %L2: median time %3, %L4 mistakes per Cube.</source>
-        <translation>Rozwiązano %1 tego typu. W ostatnich %L2: mediana czasu %3, %L4 błędu na kostkę.</translation>
-    </message>
-    <message>
         <source>That is too few to judge it yet: practice counts it as &quot;few&quot;.</source>
         <translation>To jeszcze za mało, by go ocenić: ćwiczenia liczą go jako „mało”.</translation>
     </message>
@@ -1652,6 +1640,22 @@ kostkę</translation>
     <message>
         <source>Recipe guide: %1</source>
         <translation>Przewodnik: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>You have solved %Ln Cube(s) of this recipe.</source>
+        <translation>
+            <numerusform>Rozwiązano %Ln kostkę tego typu.</numerusform>
+            <numerusform>Rozwiązano %Ln kostki tego typu.</numerusform>
+            <numerusform>Rozwiązano %Ln kostek tego typu.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over your latest %Ln solve(s): median time %1, %L2 mistakes per Cube.</source>
+        <translation>
+            <numerusform>W ostatnim %Ln rozwiązaniu: mediana czasu %1, %L2 błędu na kostkę.</numerusform>
+            <numerusform>W ostatnich %Ln rozwiązaniach: mediana czasu %1, %L2 błędu na kostkę.</numerusform>
+            <numerusform>W ostatnich %Ln rozwiązaniach: mediana czasu %1, %L2 błędu na kostkę.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

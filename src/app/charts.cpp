@@ -231,8 +231,7 @@ void DayChart::describe() {
             .arg(title_,
                  dateText(dateOfDayNumber(firstDay_), QT_TRANSLATE_NOOP("Charts", "d MMM yyyy")),
                  dateText(dateOfDayNumber(lastDay_), QT_TRANSLATE_NOOP("Charts", "d MMM yyyy")),
-                 n == 1 ? Charts::tr("1 practice day")
-                        : Charts::tr("%Ln practice days", nullptr, n),
+                 Charts::tr("%Ln practice day(s)", nullptr, n),
                  n == 0 ? Charts::tr("no Cubes solved") : parts.join(QStringLiteral("; ")));
     if (markedDay_)
         text += QLatin1Char(' ') + Charts::tr("Marked: %1, %2.")
@@ -638,9 +637,7 @@ void RecipeChart::paintEvent(QPaintEvent*) {
 }
 
 QString cubesText(int n) {
-    // One Cube has a text of its own, so that English keeps its "1 Cube";
-    // the other counts take the language's plural forms.
-    return n == 1 ? Charts::tr("1 Cube") : Charts::tr("%Ln Cubes", nullptr, n);
+    return Charts::tr("%Ln Cube(s)", nullptr, n);
 }
 
 namespace {

@@ -79,10 +79,15 @@ public:
     virtual void previewReport(const ClassReport& report) = 0;
 };
 
-// The real boxes, parented to a window.
+// The real boxes. Each opens over the window the user is in (the main
+// window, or the Progress window that asked for it), and the focus goes back
+// to that window when the box closes.
 class QtDialogs final : public Dialogs {
 public:
-    explicit QtDialogs(QWidget* parent) : parent_(parent) {}
+    // home: where a box opens when no window of the program is active yet
+    // (a start-up file's message); may be set once the window is made.
+    explicit QtDialogs(QWidget* home = nullptr) : home_(home) {}
+    void setHome(QWidget* home) { home_ = home; }
 
     using Dialogs::showError;
     bool askYesNo(const QString& text) override;
@@ -97,7 +102,10 @@ public:
     void previewReport(const ClassReport& report) override;
 
 private:
-    QWidget* parent_;
+    // The window a box opens over: the active one, else home.
+    QWidget* owner() const;
+
+    QWidget* home_;
 };
 
 } // namespace vexlor

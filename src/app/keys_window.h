@@ -1,10 +1,13 @@
-// The window that F1 opens: every key and shortcut of the main window with
-// what it does, read from the table the window handles its keys by, so that
-// the list and the keys never disagree.
+// The window that F1 opens: every command of the main window with its keys,
+// read from the window's actions, so that the list and the keys never
+// disagree.
 #pragma once
 
+#include "app/window_commands.h"
+
 #include <QDialog>
-#include <QKeyCombination>
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 
 #include <vector>
@@ -16,13 +19,18 @@ class KeysWindow final : public QDialog {
 
 public:
     struct Row {
-        QKeyCombination keys;
+        QString name; // the command's, which the line's labels are named after
+        CommandGroup group;
+        QList<QKeySequence> keys;
         QString action; // already in the user's language
     };
+    // Rows of one group stay together, in the order given: the test and the
+    // windows in the first column, the Series commands in the second.
     KeysWindow(const std::vector<Row>& rows, QWidget* parent);
 
-    // A key as the user's keyboard labels it: "Ctrl+N" ("Strg+N" in German).
-    static QString keyText(QKeyCombination keys);
+    // Keys as the user's keyboard labels them: "Ctrl+N" ("Strg+N" in
+    // German), several joined.
+    static QString keyText(const QList<QKeySequence>& keys);
 };
 
 } // namespace vexlor

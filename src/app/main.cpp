@@ -1,47 +1,38 @@
-// Vexlor: a trainer for the cube-folding test.
+// Vexlor: a trainer for the cube-folding test. This is where the program's
+// services are made and handed to the window.
 
 #include "app/app_icon.h"
 #include "app/main_window.h"
 #include "app/program_start.h"
-#include "printing/language.h"
+#include "history/history_store.h"
+#include "l10n/language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStyleFactory>
 
 #include <cstdio>
-
-namespace {
-
-void describeCommandLine(QCommandLineParser& parser) {
-    parser.setApplicationDescription(QStringLiteral("A trainer for the cube-folding test."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("FILE"),
-        QStringLiteral("A series file (.srs) to load into Current in place of a random series."),
-        QStringLiteral("[FILE]"));
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Vexlor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VEXLOR_VERSION));
 
-    // --help and --version are answered before a display is opened, so they
-    // work in a terminal without one. Everything else is read once the
-    // application has taken out its own options (-platform, -style, ...).
+    // The command line is read whole before a display is opened, so that
+    // --help, --version and a mistyped option are answered in a terminal
+    // without one. Qt's own options (-platform, -style, ...) pass here and
+    // are taken out by the application below.
+    vexlor::CommandLine line;
     {
         QCoreApplication core(argc, argv);
         QCommandLineParser parser;
-        describeCommandLine(parser);
-        (void)parser.parse(QCoreApplication::arguments());
-        if (parser.isSet(QStringLiteral("help")))
-            parser.showHelp();
-        if (parser.isSet(QStringLiteral("version")))
-            parser.showVersion();
+        vexlor::describeCommandLine(parser);
+        line = vexlor::readCommandLine(parser, QCoreApplication::arguments());
+        if (line.exit) {
+            std::fputs(line.message.toLocal8Bit().constData(), line.code == 0 ? stdout : stderr);
+            return line.code;
+        }
         // Without a window system Qt aborts and advises reinstalling; the
         // user is better told what is missing.
         if (!vexlor::displayReachable(QCoreApplication::arguments())) {
@@ -58,28 +49,31 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(vexlor::kAppId);
     QApplication::setWindowIcon(vexlor::appIcon());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-
-    QCommandLineParser parser;
-    describeCommandLine(parser);
-    parser.process(app);
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
-        std::fputs("vexlor: give at most one FILE\n", stderr);
-        return 1;
+    if (line.helpAll) {
+        QCommandLineParser parser;
+        vexlor::describeCommandLine(parser);
+        parser.process(app); // prints the help with Qt's options and ends the program
     }
 
     return vexlor::runReportingFailure(
-        [&files] {
-            // The run's clock and its one random source, seeded from the
-            // second the run starts in.
+        [&line] {
+            // The run's services, made once here and handed to the window,
+            // which they outlive: the clock, the one random source seeded
+            // from the second the run starts in, the series and the test
+            // state, the history, the settings (~/.config/Vexlor/Vexlor.conf)
+            // and the boxes.
             const vexlor::SystemClock clock;
             vexlor::RandomSource randomSource(vexlor::RandomSource::secondsNow());
-            vexlor::MainWindow::Services services;
-            services.clock = &clock;
-            services.randomSource = &randomSource;
-            vexlor::MainWindow window(services);
-            if (!files.isEmpty())
-                window.setStartupFile(files.constFirst());
+            vexlor::SeriesStore store;
+            vexlor::SessionState state;
+            vexlor::HistoryStore history(vexlor::HistoryStore::defaultPath());
+            QSettings settings(QStringLiteral("Vexlor"), QStringLiteral("Vexlor"));
+            vexlor::QtDialogs dialogs;
+            vexlor::MainWindow window(
+                {dialogs, store, state, history, settings, clock, randomSource});
+            dialogs.setHome(&window);
+            if (!line.file.isEmpty())
+                window.setStartupFile(line.file);
             window.show();
             return QApplication::exec();
         },

@@ -5,12 +5,14 @@
 #include "app/progress_window.h"
 #include "app/series_commands.h"
 #include "app/series_grid.h"
+#include "app/window_commands.h"
 #include "cube/generator.h"
 #include "history/history_store.h"
 #include "printing/image_canvas.h"
 #include "render/palette.h"
 #include "session/statistics.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -95,49 +97,37 @@ PictureWidget* makePicture(QWidget* parent, const char* name, int x, int y, int 
     return picture;
 }
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
+// The numbers of the Statistics panel in the user's language: its digits
+// and decimal separator ("12,5"), and no group separators, so that a time
+// reads as the seconds it counts ("3725.9").
+QLocale panelLocale() {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale;
 }
 
-// A time of the Statistics panel ("12.5") with the decimal separator of the
-// user's language ("12,5").
-QString localTime(const std::string& s) {
-    return QString::fromStdString(s).replace(QLatin1Char('.'), QLocale().decimalPoint());
+// A time of the panel, given in tenths of a second: "12.5".
+QString secondsText(std::int64_t tenths) {
+    const QLocale locale = panelLocale();
+    return locale.toString(tenths / 10) + locale.decimalPoint() + locale.toString(tenths % 10);
 }
 
-// Leaves used as it is when it was handed in; otherwise points it at a new
-// object from make, owned by owned.
-template <typename Used, typename Owned, typename Make>
-void useOrMake(Used*& used, std::unique_ptr<Owned>& owned, Make make) {
-    if (used != nullptr)
-        return;
-    owned = make();
-    used = owned.get();
-}
+// What the average and the mistakes per Cube show before there is anything
+// to divide by.
+const QString kNoFigure = QStringLiteral("++");
 
 } // namespace
 
-MainWindow::MainWindow(Services services)
+MainWindow::MainWindow(const Services& services)
     : dialogs_(services.dialogs), store_(services.store), state_(services.state),
       history_(services.history), settings_(services.settings), clock_(services.clock),
       randomSource_(services.randomSource) {
-    // What the caller did not hand in, the window makes and owns.
-    useOrMake(dialogs_, ownDialogs_, [this] { return std::make_unique<QtDialogs>(this); });
-    useOrMake(store_, ownStore_, [] { return std::make_unique<SeriesStore>(); });
-    useOrMake(state_, ownState_, [] { return std::make_unique<SessionState>(); });
-    useOrMake(history_, ownHistory_,
-              [] { return std::make_unique<HistoryStore>(HistoryStore::defaultPath()); });
-    useOrMake(settings_, ownSettings_, [] { // ~/.config/Vexlor/Vexlor.conf
-        return std::make_unique<QSettings>(QStringLiteral("Vexlor"), QStringLiteral("Vexlor"));
-    });
-    useOrMake(clock_, ownClock_, [] { return std::make_unique<SystemClock>(); });
-    useOrMake(randomSource_, ownRandomSource_,
-              [] { return std::make_unique<RandomSource>(RandomSource::secondsNow()); });
-    flow_ = std::make_unique<SessionFlow>(*store_, *state_, *this, *clock_);
-    commands_ = std::make_unique<SeriesCommands>(*store_, *state_, *flow_, *this, *dialogs_,
-                                                 *randomSource_, *clock_);
+    SessionListener& listener = *this;
+    flow_ = std::make_unique<SessionFlow>(store_, state_, listener, clock_);
+    commands_ = std::make_unique<SeriesCommands>(store_, state_, *flow_, dialogs_, randomSource_,
+                                                 clock_, settings_);
     commands_->setPracticeCount(
-        settings_->value(kPracticeCountKey, commands_->practiceCount()).toInt());
+        settings_.value(kPracticeCountKey, commands_->practiceCount()).toInt());
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vexlor"));
@@ -154,18 +144,16 @@ MainWindow::MainWindow(Services services)
     buildSeriesPanel();
     buildTestPanel();
     buildStatisticsPanel();
+    buildActions();
 
     pictures_.question = &questionPicture_->canvas();
     for (int a = 0; a < kAnswers; ++a)
         pictures_.answers[a] = &answerPictures_[a]->canvas();
     pictures_.projection = makeProjection(answerPictures_[1]->width());
     // The highlight colours take the first numbers the source gives.
-    pictures_.markOrder = shuffledMarks(*randomSource_);
+    pictures_.markOrder = shuffledMarks(randomSource_);
 
     move(kWindowPlace);
-
-    // The window sees every key before the control that has the focus.
-    installEventFilter(this);
 
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName(QStringLiteral("tt"));
@@ -235,15 +223,12 @@ void MainWindow::showHistoryState() {
     // Said on the window itself, without a box: the test goes on either way.
     QString text = tr("Vexlor \u2014 progress (F2)");
     QString description;
-    if (const int waiting = history_->waitingCount(); waiting > 0) {
-        // One solve has a text of its own, so that English keeps its "1
-        // solve"; the other counts take the language's plural forms.
-        text += waiting == 1 ? tr(" \u00b7 1 solve not yet saved")
-                             : tr(" \u00b7 %Ln solves not yet saved", nullptr, waiting);
+    if (const int waiting = history_.waitingCount(); waiting > 0) {
+        text += tr(" \u00b7 %Ln solve(s) not yet saved", nullptr, waiting);
         description = tr("Solves of this run not yet saved in your history: %L1. The Progress "
                          "window (F2) says why.")
                           .arg(waiting);
-    } else if (history_->hasGivenUp()) {
+    } else if (history_.hasGivenUp()) {
         text += tr(" \u00b7 solves are not saved");
         description = tr("Your solves are not saved in your history. The Progress window (F2) "
                          "says why.");
@@ -302,38 +287,25 @@ void MainWindow::buildSeriesPanel() {
         label->setAccessibleName(tr(h.accessibleName));
     }
 
+    // The buttons are bound to their commands' actions once all are made.
     std::size_t crosses = 0;
     for (const SeriesGridCell& cell : kSeriesGrid) {
-        const QString accessibleName =
-            QCoreApplication::translate("SeriesGrid", cell.accessibleName);
-        if (cell.command == nullptr) {
+        if (cell.crossName != nullptr) {
             gridCrosses_.at(crosses++) =
                 makePicture(box, cell.objectName, cell.x, cell.y, kGridCellWidth, kGridCellHeight,
-                            accessibleName);
+                            QCoreApplication::translate("SeriesGrid", cell.crossName));
             continue;
         }
         QPushButton* button =
             makeButton(box, cell.objectName, {}, cell.x, cell.y, kGridCellWidth, kGridCellHeight,
                        pixelFont(QString::fromLatin1(cell.fontFamily), 11));
         button->setToolTip(QString::fromLatin1(cell.toolTip)); // a key, never translated
-        button->setAccessibleName(accessibleName);
-        connect(button, &QPushButton::clicked, this,
-                [commands = commands_.get(), command = cell.command, row = cell.row] {
-                    (commands->*command)(row);
-                });
     }
 
     const QFont arial11 = pixelFont(QStringLiteral("Arial"), 11);
-    QPushButton* create =
-        makeButton(box, "newseriesb", tr("Create random series"), 8, 164, 217, 17, arial11);
-    QPushButton* load = makeButton(box, "loadfromfile", tr("Load"), 368, 164, 49, 17, arial11);
-    load->setAccessibleName(tr("Load a series file into Current"));
-    QPushButton* clearAll = makeButton(box, "Button2", tr("All"), 432, 164, 49, 17, arial11);
-    clearAll->setAccessibleName(tr("Clear all series"));
-    SeriesCommands* commands = commands_.get();
-    connect(create, &QPushButton::clicked, this, [commands] { commands->createRandomSeries(); });
-    connect(load, &QPushButton::clicked, this, [commands] { commands->loadIntoCurrent(); });
-    connect(clearAll, &QPushButton::clicked, this, [commands] { commands->clearAll(); });
+    makeButton(box, "newseriesb", tr("Create random series"), 8, 164, 217, 17, arial11);
+    makeButton(box, "loadfromfile", tr("Load"), 368, 164, 49, 17, arial11);
+    makeButton(box, "Button2", tr("All"), 432, 164, 49, 17, arial11);
 
     struct SeparatorPlace {
         const char* objectName;
@@ -365,13 +337,10 @@ void MainWindow::buildSeriesPanel() {
 void MainWindow::buildTestPanel() {
     QGroupBox* box = makeGroupBox(this, "GroupBox3", tr("Test"), 504, 520, 145, 193);
     const QFont big = pixelFont(QStringLiteral("Arial"), 21);
-    startPauseButton_ =
-        makeButton(box, "stst", QCoreApplication::translate("Test", "Start"), 8, 24, 129, 89, big);
+    startPauseButton_ = makeButton(box, "stst", tr("Start"), 8, 24, 129, 89, big);
     skipButton_ = makeButton(box, "skip", tr("Skip Cube"), 8, 120, 129, 65, big);
     startPauseButton_->setToolTip(QStringLiteral("0"));
     skipButton_->setToolTip(QStringLiteral("+"));
-    connect(startPauseButton_, &QPushButton::clicked, this, &MainWindow::startPause);
-    connect(skipButton_, &QPushButton::clicked, this, &MainWindow::skip);
 }
 
 void MainWindow::buildStatisticsPanel() {
@@ -420,6 +389,30 @@ void MainWindow::buildStatisticsPanel() {
     }
 }
 
+void MainWindow::buildActions() {
+    for (const WindowCommand& command : windowCommands()) {
+        auto* action = new QAction(QCoreApplication::translate("Commands", command.text), this);
+        action->setObjectName(QString::fromLatin1(command.name));
+        action->setShortcuts(keySequencesOf(command.keys));
+        // Keys reach the window wherever the mouse is: no control takes the
+        // focus, and a dialog open over the window keeps its own keys.
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, run = command.run] { run(*this); });
+        addAction(action);
+        if (command.button == nullptr)
+            continue;
+        auto* button = findChild<QPushButton*>(QString::fromLatin1(command.button));
+        Q_ASSERT(button != nullptr);
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        // A caption that does not say the command (none, "Load", "All")
+        // leaves it to the action's text; a reader hears the keys too.
+        if (command.buttonSpeaksText)
+            button->setAccessibleName(action->text());
+        if (button->toolTip().isEmpty() || command.buttonSpeaksText)
+            button->setAccessibleDescription(KeysWindow::keyText(action->shortcuts()));
+    }
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!shown_) {
@@ -439,15 +432,12 @@ void MainWindow::firstShow() {
     clearPictures(pictures_);
     for (PictureWidget* cross : gridCrosses_)
         drawCross(cross->canvas(), kWindowColor);
-    store_->makeRandomSeries(*randomSource_);
+    store_.makeRandomSeries(randomSource_);
     flow_->resetTest();
     Cube sample{};
-    makeCube(sample, *randomSource_);
+    makeCube(sample, randomSource_);
     flow_->setSample(sample);
     flow_->showSample();
-    describeAnswers();
-    commands_->setDialogFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-    repaintPictures();
     for (PictureWidget* cross : gridCrosses_)
         cross->update();
 }
@@ -470,14 +460,52 @@ void MainWindow::openStartupFile() {
     refreshLabels();
 }
 
-void MainWindow::describeAnswers() {
+void MainWindow::cubeShown(const Cube& c) {
+    drawNet(pictures_, c, true);
+    for (int a = 0; a < kAnswers; ++a)
+        drawAnswer(pictures_, c, a);
+    describeAnswers(&c);
+    repaintPictures();
+}
+
+void MainWindow::pickJudged(const Cube& c, int answer, bool right) {
+    // The drill shows every pick at once: a wrong answer in dark red, the
+    // right one with the net's matching faces highlighted.
+    if (right)
+        drawNet(pictures_, c, false);
+    drawAnswer(pictures_, c, answer);
+    describeAnswers(&c);
+    repaintPictures();
+    if (!right)
+        return;
+    history_.record(solvedCubeOf(c, clock_));
+    showHistoryState();
+    // After the pick has been shown, not as part of it.
+    if (progressWindow_ != nullptr && progressWindow_->isVisible())
+        QTimer::singleShot(0, progressWindow_, &ProgressWindow::refresh);
+}
+
+void MainWindow::picturesBlanked() {
+    clearPictures(pictures_);
+    describeAnswers(nullptr);
+    repaintPictures();
+}
+
+void MainWindow::stateChanged() {
+    refreshLabels();
+}
+
+void MainWindow::randomSeriesWanted() {
+    commands_->createRandomSeries();
+}
+
+void MainWindow::describeAnswers(const Cube* shown) {
     // What a reader hears of a picked answer, which the picture tells by its
     // colours.
-    const Cube* cube = flow_->shownCube();
     for (int a = 0; a < kAnswers; ++a) {
         QString description;
-        if (cube != nullptr && cube->picked[a] != 0)
-            description = a == cube->correctAnswer ? tr("correct") : tr("wrong");
+        if (shown != nullptr && shown->picked[a] != 0)
+            description = a == shown->correctAnswer ? tr("correct") : tr("wrong");
         answerPictures_[a]->setAccessibleDescription(description);
     }
 }
@@ -489,44 +517,38 @@ void MainWindow::repaintPictures() {
 }
 
 void MainWindow::refreshLabels() {
-    const LabelTexts t = computeLabelTexts(*state_, *store_);
-    for (int k = 0; k < kSeriesCount; ++k)
-        seriesCountLabels_[k]->setValue(Q(t.seriesCounts[k]));
-    startPauseButton_->setText(QCoreApplication::translate("Test", t.startPause.c_str()));
-    mistakesLabel_->setValue(Q(t.mistakes));
-    solvedLabel_->setValue(Q(t.solved));
-    mistakesPerCubeLabel_->setValue(Q(t.mistakesPerCube));
-    nextLabel_->setVisible(t.nextVisible);
+    const LabelFigures f = computeLabelFigures(state_, store_);
+    const QLocale locale = panelLocale();
+    for (std::size_t k = 0; k < kSeriesCount; ++k)
+        seriesCountLabels_[k]->setValue(locale.toString(f.seriesCounts[k]));
+    startPauseButton_->setText(f.paused ? tr("Start") : tr("Pause"));
+    mistakesLabel_->setValue(locale.toString(f.mistakes));
+    solvedLabel_->setValue(locale.toString(f.solved));
+    mistakesPerCubeLabel_->setValue(
+        f.mistakesPercent ? tr("%1%").arg(locale.toString(*f.mistakesPercent)) : kNoFigure);
+    nextLabel_->setVisible(f.nextVisible);
     // The clocks are written now, and every 10 ms only while one of them
     // runs: a program left paused is not woken a hundred times a second, and
     // a clock that just stopped still shows its last tenths.
     updateClocks();
-    if (!anyClockRuns(*state_, *store_))
+    if (!anyClockRuns(state_, store_))
         clockTimer_->stop();
     else if (!clockTimer_->isActive())
         clockTimer_->start();
-    // Every change of the test ends here, so the pictures are shown anew too.
-    describeAnswers();
-    repaintPictures();
 }
 
-void MainWindow::createRandomSeries() {
-    commands_->createRandomSeries();
-}
-
-void MainWindow::cubeSolved(const Cube& c) {
-    history_->record(solvedCubeOf(c, *clock_));
-    showHistoryState();
-    // After the pick has been shown, not as part of it.
-    if (progressWindow_ != nullptr && progressWindow_->isVisible())
-        QTimer::singleShot(0, progressWindow_, &ProgressWindow::refresh);
+void MainWindow::updateClocks() {
+    const ClockFigures f = computeClockFigures(state_, store_, clock_);
+    cubeTimeLabel_->setValue(secondsText(f.cubeTime));
+    totalTimeLabel_->setValue(secondsText(f.totalTime));
+    averageTimeLabel_->setValue(f.averageTime ? secondsText(*f.averageTime) : kNoFigure);
 }
 
 void MainWindow::showProgress() {
-    if (!state_->paused)
+    if (!state_.paused)
         flow_->startPause();
     if (progressWindow_ == nullptr) {
-        progressWindow_ = new ProgressWindow(*history_, *clock_, *randomSource_, this, settings_);
+        progressWindow_ = new ProgressWindow(history_, clock_, randomSource_, this, &settings_);
         connect(progressWindow_, &ProgressWindow::practiseWeakestRequested, this, [this] {
             practise([this] {
                 return commands_->practiseWeakest(practicePlan(progressWindow_->summary()));
@@ -545,16 +567,9 @@ void MainWindow::showProgress() {
 
 void MainWindow::practise(const std::function<bool()>& command) {
     const bool made = command();
-    settings_->setValue(kPracticeCountKey, commands_->practiceCount());
+    settings_.setValue(kPracticeCountKey, commands_->practiceCount());
     if (made)
         progressWindow_->close();
-}
-
-void MainWindow::updateClocks() {
-    const TimerTexts t = computeTimerTexts(*state_, *store_, *clock_);
-    cubeTimeLabel_->setValue(localTime(t.cubeTime));
-    totalTimeLabel_->setValue(localTime(t.totalTime));
-    averageTimeLabel_->setValue(localTime(t.averageTime));
 }
 
 void MainWindow::startPause() {
@@ -573,71 +588,36 @@ void MainWindow::moveOn() {
     flow_->moveOn();
 }
 
-namespace {
-
-// Every key of the window, with what F1 lists for it, in the order F1 lists
-// them. The controls never take the focus, so the window answers each key
-// wherever the mouse is. The Series commands pause a running test
-// themselves, as from their buttons; so do Progress and the list of keys.
-struct KeyBinding {
-    QKeyCombination keys;
-    const char* help;
-    void (*action)(MainWindow&);
-};
-constexpr std::array<KeyBinding, 13> kKeyMap{{
-    // The answer keys lie as the answer pictures do on a numeric keypad.
-    {Qt::Key_8, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Pick the top left answer"),
-     [](MainWindow& w) { w.pick(0); }},
-    {Qt::Key_9, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Pick the top right answer"),
-     [](MainWindow& w) { w.pick(1); }},
-    {Qt::Key_5, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Pick the bottom left answer"),
-     [](MainWindow& w) { w.pick(2); }},
-    {Qt::Key_6, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Pick the bottom right answer"),
-     [](MainWindow& w) { w.pick(3); }},
-    {Qt::Key_0, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Start or pause the test"),
-     [](MainWindow& w) { w.startPause(); }},
-    {Qt::Key_Plus, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Skip the Cube"),
-     [](MainWindow& w) { w.skip(); }},
-    {Qt::CTRL | Qt::Key_N, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Create random series"),
-     [](MainWindow& w) { w.commands().createRandomSeries(); }},
-    {Qt::CTRL | Qt::Key_O,
-     QT_TRANSLATE_NOOP("vexlor::MainWindow", "Load a series file into Current"),
-     [](MainWindow& w) { w.commands().loadIntoCurrent(); }},
-    {Qt::CTRL | Qt::Key_S, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Save Current"),
-     [](MainWindow& w) { w.commands().save(SeriesId::Current); }},
-    {Qt::CTRL | Qt::Key_P, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Print a worksheet"),
-     [](MainWindow& w) { w.commands().print(); }},
-    {Qt::Key_F2, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Show your progress"),
-     [](MainWindow& w) { w.showProgress(); }},
-    {Qt::Key_F1, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Show this list of keys"),
-     [](MainWindow& w) { w.showKeys(); }},
-    {Qt::Key_Escape, QT_TRANSLATE_NOOP("vexlor::MainWindow", "Close Vexlor"),
-     [](MainWindow& w) { w.close(); }},
-}};
-
-// Shift and the keypad do not count: "+" comes with Shift on many keyboards,
-// and the keypad's digits pick as the others do.
-constexpr Qt::KeyboardModifiers kCounted = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-
-} // namespace
-
-void MainWindow::handleKey(QKeyCombination pressed) {
-    const auto binding =
-        std::find_if(kKeyMap.begin(), kKeyMap.end(), [pressed](const KeyBinding& b) {
-            return b.keys.key() == pressed.key() && (b.keys.keyboardModifiers() & kCounted) ==
-                                                        (pressed.keyboardModifiers() & kCounted);
-        });
-    if (binding != kKeyMap.end())
-        binding->action(*this);
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // A key no shortcut took. "+" comes with Shift on many keyboards (and
+    // the digits on some), and platforms that report the Shift with the
+    // character find no shortcut for it: the character alone is what the
+    // user typed.
+    constexpr Qt::KeyboardModifiers kCommandModifiers =
+        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if ((event->modifiers() & kCommandModifiers) == Qt::NoModifier &&
+        (event->modifiers() & Qt::ShiftModifier) != Qt::NoModifier) {
+        const QKeySequence typed(Qt::Key(event->key()));
+        for (QAction* action : actions())
+            if (action->isEnabled() && action->shortcuts().contains(typed)) {
+                action->trigger();
+                return;
+            }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void MainWindow::showKeys() {
-    if (!state_->paused)
+    if (!state_.paused)
         flow_->startPause();
     if (keysWindow_ == nullptr) {
+        // Read from the actions themselves, in the order of the commands.
         std::vector<KeysWindow::Row> rows;
-        for (const KeyBinding& b : kKeyMap)
-            rows.push_back({b.keys, tr(b.help)});
+        for (const WindowCommand& command : windowCommands()) {
+            const auto* action = findChild<QAction*>(QString::fromLatin1(command.name));
+            rows.push_back(
+                {action->objectName(), command.group, action->shortcuts(), action->text()});
+        }
         keysWindow_ = new KeysWindow(rows, this);
     }
     keysWindow_->show();
@@ -645,25 +625,18 @@ void MainWindow::showKeys() {
     keysWindow_->activateWindow();
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress)
-        handleKey(static_cast<QKeyEvent*>(event)->keyCombination());
-    // The key is never consumed: it goes on to the control as it came.
-    return QWidget::eventFilter(watched, event);
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A running test pauses before the question.
-    if (!state_->paused)
+    if (!state_.paused)
         startPause();
-    if (!dialogs_->askYesNo(tr("Close Vexlors?"))) {
+    if (!dialogs_.askYesNo(tr("Close Vexlors?"))) {
         event->ignore();
         return;
     }
     event->accept();
     if (progressWindow_ != nullptr)
         progressWindow_->close();
-    history_->writeWaitingRows();
+    history_.writeWaitingRows();
     releaseSeries();
 }
 
@@ -672,7 +645,7 @@ void MainWindow::releaseSeries() {
         return;
     seriesReleased_ = true;
     clockTimer_->stop();
-    store_->clearAllSeries();
+    store_.clearAllSeries();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

@@ -1,7 +1,9 @@
 #pragma once
 
 // The main window: the question and answer pictures, the Series, Test and
-// Statistics panels, the keyboard, and the window's fixed size and place.
+// Statistics panels, the commands and their keys, and the window's fixed
+// size and place. It draws what the session reports and asks what the
+// session wants asked.
 
 #include "app/controls.h"
 #include "app/dialogs.h"
@@ -23,6 +25,7 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QSettings;
 
 namespace vexlor {
@@ -32,27 +35,23 @@ class KeysWindow;
 class ProgressWindow;
 class SeriesCommands;
 
-class MainWindow final : public QWidget, public SessionView {
+class MainWindow final : public QWidget, private SessionListener {
     Q_OBJECT
 
 public:
-    // What the window works on. Null members are made and owned by the
-    // window: the real dialogs, a fresh series store and test state, the
-    // history and the settings at their usual places, the system clock and
-    // a random source seeded now. Tests pass scripted dialogs, state they
-    // can inspect, a history and settings in a folder of their own, a clock
-    // they move and a seed.
+    // What the window works on, made by whoever makes the window (the
+    // program's main(), or a test with scripted dialogs, a clock it moves and
+    // a history of its own) and living longer than the window.
     struct Services {
-        Dialogs* dialogs = nullptr;
-        SeriesStore* store = nullptr;
-        SessionState* state = nullptr;
-        HistoryStore* history = nullptr;
-        const Clock* clock = nullptr;
-        RandomSource* randomSource = nullptr;
-        QSettings* settings = nullptr;
+        Dialogs& dialogs;
+        SeriesStore& store;
+        SessionState& state;
+        HistoryStore& history;
+        QSettings& settings; // the practice count, the range, the dialogs' folder
+        const Clock& clock;
+        RandomSource& randomSource;
     };
-    MainWindow() : MainWindow(Services{}) {}
-    explicit MainWindow(Services services);
+    explicit MainWindow(const Services& services);
     ~MainWindow() override;
 
     // A series file named on the command line. Once the window is first
@@ -62,10 +61,8 @@ public:
 
     SessionFlow& flow() { return *flow_; }
     SeriesCommands& commands() { return *commands_; }
-    SeriesStore& store() { return *store_; }
-    SessionState& state() { return *state_; }
     const Cube& sampleCube() const { return flow_->sample(); }
-    HistoryStore& history() { return *history_; }
+    const Pictures& pictures() const { return pictures_; }
     // Null until the Progress window is first opened.
     ProgressWindow* progressWindow() const { return progressWindow_; }
 
@@ -80,39 +77,43 @@ public:
     void pick(int answer);
     void moveOn();
 
+    // Rewrites the count, caption and statistics labels from the state.
+    void refreshLabels();
     // Rewrites the three clocks of the Statistics panel; the clock timer's
     // tick, which runs only while a clock does.
     void updateClocks();
 
-    // A key pressed anywhere in the window, with its modifiers.
-    void handleKey(QKeyCombination pressed);
-
     // F1: pauses a running test and shows the list of every key.
     void showKeys();
-
-    // SessionView.
-    const Pictures& pictures() const override { return pictures_; }
-    void refreshLabels() override;
-    void createRandomSeries() override;
-    void cubeSolved(const Cube& c) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // SessionListener: the window draws what the session reports.
+    void cubeShown(const Cube& c) override;
+    void pickJudged(const Cube& c, int answer, bool right) override;
+    void picturesBlanked() override;
+    void stateChanged() override;
+    void randomSeriesWanted() override;
+
     void buildPictures();
     void buildSeriesPanel();
     void buildTestPanel();
     void buildStatisticsPanel();
+    // One action per command, each bound to its keys and to the button that
+    // shows it.
+    void buildActions();
     void firstShow();
     void openStartupFile();
-    void describeAnswers();
-    void releaseSeries();
+    // What a reader hears of each answer of the Cube on show (none: blank).
+    void describeAnswers(const Cube* shown);
     void repaintPictures();
+    void releaseSeries();
     // Runs a practice command, keeps the number of Cubes it was given for
     // the next run, and lets the Progress window step aside for the test
     // once a series is made.
@@ -120,20 +121,13 @@ private:
     // The credit line says when solves wait to be saved or are not saved.
     void showHistoryState();
 
-    std::unique_ptr<Dialogs> ownDialogs_;
-    std::unique_ptr<SeriesStore> ownStore_;
-    std::unique_ptr<SessionState> ownState_;
-    std::unique_ptr<HistoryStore> ownHistory_;
-    std::unique_ptr<QSettings> ownSettings_;
-    std::unique_ptr<Clock> ownClock_;
-    std::unique_ptr<RandomSource> ownRandomSource_;
-    Dialogs* dialogs_;
-    SeriesStore* store_;
-    SessionState* state_;
-    HistoryStore* history_;
-    QSettings* settings_;
-    const Clock* clock_;
-    RandomSource* randomSource_;
+    Dialogs& dialogs_;
+    SeriesStore& store_;
+    SessionState& state_;
+    HistoryStore& history_;
+    QSettings& settings_;
+    const Clock& clock_;
+    RandomSource& randomSource_;
     Pictures pictures_{};
     std::unique_ptr<SessionFlow> flow_;
     std::unique_ptr<SeriesCommands> commands_;

@@ -3,12 +3,15 @@
 #include "cube/answer_order.h"
 #include "printing/class_report_print.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -45,11 +48,8 @@ PrintDialog::PrintDialog(const std::array<int, kSeriesCount>& counts, QWidget* p
     int chosen = -1;
     for (int k = 0; k < kSeriesCount; ++k) {
         const int n = counts[static_cast<std::size_t>(k)];
-        // One Cube has a text of its own, so that English keeps its "1 Cube";
-        // the other counts take the language's plural forms.
-        series_->addItem(n == 0   ? tr("%1 (empty)").arg(names[k])
-                         : n == 1 ? tr("%1 (1 Cube)").arg(names[k])
-                                  : tr("%1 (%Ln Cubes)", nullptr, n).arg(names[k]));
+        series_->addItem(n == 0 ? tr("%1 (empty)").arg(names[k])
+                                : tr("%1 (%Ln Cube(s))", nullptr, n).arg(names[k]));
         // An empty series has nothing to print, so it cannot be chosen.
         if (auto* model = qobject_cast<QStandardItemModel*>(series_->model()))
             model->item(k)->setEnabled(n > 0);
@@ -130,6 +130,24 @@ makePreview(QPrinter& printer, QWidget* parent,
     preview->setWindowTitle(PrintDialog::tr("Print preview"));
     QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
                      [print](QPrinter* target) { print(*target); });
+    // The preview prints from a tool button that Tab never reaches; the
+    // platform's Print key (Ctrl+P) does what the button does: asks for the
+    // printer, prints, and closes the preview.
+    auto* printAction = new QAction(PrintDialog::tr("Print"), preview.get());
+    printAction->setObjectName(QStringLiteral("printFromPreview"));
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Print);
+    if (const QKeySequence ctrlP(Qt::CTRL | Qt::Key_P); !keys.contains(ctrlP))
+        keys << ctrlP;
+    printAction->setShortcuts(keys);
+    preview->addAction(printAction);
+    QObject::connect(printAction, &QAction::triggered, preview.get(), [dialog = preview.get()] {
+        QPrintDialog ask(dialog->printer(), dialog);
+        if (ask.exec() != QDialog::Accepted)
+            return;
+        if (auto* pages = dialog->findChild<QPrintPreviewWidget*>())
+            pages->print();
+        dialog->accept();
+    });
     return preview;
 }
 

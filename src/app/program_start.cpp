@@ -1,10 +1,86 @@
 #include "program_start.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <exception>
 
 namespace vexlor {
+
+namespace {
+
+// Qt's options, which QGuiApplication and QApplication take out of the
+// arguments; those in the first list take a value.
+constexpr const char* kQtOptionsWithValue[] = {"platform",
+                                               "platformpluginpath",
+                                               "platformtheme",
+                                               "plugin",
+                                               "qwindowgeometry",
+                                               "qwindowicon",
+                                               "qwindowtitle",
+                                               "session",
+                                               "display",
+                                               "geometry",
+                                               "name",
+                                               "title",
+                                               "visual",
+                                               "style",
+                                               "stylesheet",
+                                               "qmljsdebugger"};
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+QString prefixed(const QString& message) {
+    return QStringLiteral("vexlor: ") + message + QLatin1Char('\n');
+}
+
+} // namespace
+
+void describeCommandLine(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("A trainer for the cube-folding test. In the window, F1 lists every key."));
+    // Qt's options come with one dash: "-platform" is one option, not eight.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("A series file (.srs) to load into Current in place of a random series."),
+        QStringLiteral("[FILE]"));
+    for (const char* name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+CommandLine readCommandLine(QCommandLineParser& parser, const QStringList& arguments) {
+    CommandLine line;
+    const bool parsed = parser.parse(arguments);
+    // Help and version answer whatever else was given, as Qt's own do.
+    if (parser.isSet(QStringLiteral("help")))
+        return {true, 0, parser.helpText(), {}};
+    if (parser.isSet(QStringLiteral("version")))
+        return {true,
+                0,
+                QCoreApplication::applicationName() + QLatin1Char(' ') +
+                    QCoreApplication::applicationVersion() + QLatin1Char('\n'),
+                {}};
+    if (!parsed)
+        return {true, 1, prefixed(parser.errorText()), {}};
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return {true, 1, prefixed(QStringLiteral("give at most one FILE")), {}};
+    line.file = files.value(0);
+    line.helpAll = parser.isSet(QStringLiteral("help-all"));
+    return line;
+}
 
 bool displayReachable(const QStringList& arguments) {
     QString platforms = qEnvironmentVariable("QT_QPA_PLATFORM");

@@ -1,8 +1,10 @@
 #pragma once
 
-// What the program makes sure of around its start: that a window system can
-// be reached before Qt tries (Qt aborts when it cannot), and that a failure
-// nobody caught ends the run with an exit code that says so.
+// What the program makes sure of around its start: that the command line is
+// read before a display is needed, that a window system can be reached
+// before Qt tries (Qt aborts when it cannot), and that a failure nobody
+// caught ends the run with an exit code that says so. Every message the
+// program writes to a terminal starts with "vexlor: ".
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +12,25 @@
 #include <cstdio>
 #include <functional>
 
+class QCommandLineParser;
+
 namespace vexlor {
+
+// The program's options and its one argument, FILE; Qt's own options
+// (-platform, -style, ...) are known too, so that they pass, but not shown.
+void describeCommandLine(QCommandLineParser& parser);
+
+// What the command line asks for.
+struct CommandLine {
+    bool exit = false; // answered already: write the message and end with code
+    int code = 0;
+    QString message; // for standard output with code 0 (help, version), else standard error
+    QString file;    // the series file to start with; empty for none
+    // --help-all: the help with Qt's own options, which only the application
+    // can give once a display is open.
+    bool helpAll = false;
+};
+CommandLine readCommandLine(QCommandLineParser& parser, const QStringList& arguments);
 
 // Whether the platform Qt would start on can reach its window system, judged
 // from the environment and from the -platform and -display options of the

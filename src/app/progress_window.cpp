@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vexlor {
@@ -155,8 +156,8 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
         setTabOrder(previous, next);
         previous = next;
     }
-    showSummary();
-    resize(sizeHint());
+    // The texts and the size come with the first figures (refresh), so that
+    // the window lays itself out once, for what it shows.
 }
 
 void ProgressWindow::refresh() {
@@ -205,9 +206,9 @@ void ProgressWindow::showSummary() {
     notice_->setText(notices.join(QLatin1Char('\n')));
     notice_->setVisible(!notices.isEmpty());
 
-    QString best = tr("none yet (a day needs %Ln Cubes)", nullptr, kBestDayCubes);
+    QString best = tr("none yet (a day needs %Ln Cube(s))", nullptr, kBestDayCubes);
     if (summary_.bestDay)
-        best = tr("%1, median %L2 s over %Ln Cubes", nullptr, summary_.bestDay->cubes)
+        best = tr("%1, median %L2 s over %Ln Cube(s)", nullptr, summary_.bestDay->cubes)
                    .arg(dateText(summary_.bestDay->day))
                    .arg(summary_.bestDay->medianSeconds, 0, 'f', 1);
     // Figures from a history that could not be read would pass for the
@@ -230,10 +231,16 @@ void ProgressWindow::showSummary() {
     recipeChart_->setRows(std::move(recipes));
     showRange();
 
-    // The layout's minimum leaves out what word-wrapped labels need at the
-    // window's width.
-    if (const int needed = layout()->totalHeightForWidth(width()); needed > height())
+    // Sized once, for the first figures: the layout's size hint leaves out
+    // what word-wrapped labels need at the window's width, which the height
+    // then makes room for. Later figures only grow it where they need more.
+    if (!sized_) {
+        sized_ = true;
+        const QSize hint = sizeHint();
+        resize(hint.width(), std::max(hint.height(), layout()->totalHeightForWidth(hint.width())));
+    } else if (const int needed = layout()->totalHeightForWidth(width()); needed > height()) {
         resize(width(), needed);
+    }
 }
 
 void ProgressWindow::showRange() {

@@ -69,6 +69,7 @@ private:
     RandomSource& randomSource_;
     QSettings* settings_;
     ProgressSummary summary_;
+    bool sized_ = false;
     ChartRange range_ = ChartRange::Days30;
     RangeFigures rangeFigures_;
 

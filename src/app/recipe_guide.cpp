@@ -243,10 +243,12 @@ void RecipeGuide::showRecipe(int recipe, const RecipeFigures& figures) {
         const QString median = std::isfinite(figures.medianSeconds)
                                    ? tr("%L1 s").arg(figures.medianSeconds, 0, 'f', 1)
                                    : tr("no time");
-        own = tr("You have solved %1 of this recipe. Over your latest %L2: median time %3, %L4 "
-                 "mistakes per Cube.")
-                  .arg(cubesText(figures.cubes))
-                  .arg(figures.recent)
+        // Two sentences, each counting its own noun, so that each language
+        // can give the count its case ("Rozwiązano 1 kostkę").
+        own = tr("You have solved %Ln Cube(s) of this recipe.", nullptr, figures.cubes) +
+              QLatin1Char(' ') +
+              tr("Over your latest %Ln solve(s): median time %1, %L2 mistakes per Cube.", nullptr,
+                 figures.recent)
                   .arg(median)
                   .arg(figures.mistakesPerCube, 0, 'f', 2);
         if (!figures.measured)

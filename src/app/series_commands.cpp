@@ -7,7 +7,10 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -17,6 +20,19 @@ namespace {
 
 constexpr int kMaxRandomSeries = 500;
 
+const QString kDialogFolderKey = QStringLiteral("dialogs/folder");
+
+bool isWritableFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    return !folder.isEmpty() && info.isDir() && info.isWritable();
+}
+
+QString withSeparator(QString folder) {
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
 } // namespace
 
 void SeriesCommands::pauseFirst() {
@@ -25,10 +41,21 @@ void SeriesCommands::pauseFirst() {
 }
 
 QString SeriesCommands::folderOf(const QString& path) {
-    QString folder = QFileInfo(path).absolutePath();
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder;
+    return withSeparator(QFileInfo(path).absolutePath());
+}
+
+QString SeriesCommands::dialogFolder() const {
+    const QString remembered = settings_.value(kDialogFolderKey).toString();
+    if (isWritableFolder(remembered))
+        return withSeparator(remembered);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (isWritableFolder(documents))
+        return withSeparator(documents);
+    return withSeparator(QDir::homePath());
+}
+
+void SeriesCommands::rememberFolderOf(const QString& path) {
+    settings_.setValue(kDialogFolderKey, folderOf(path));
 }
 
 void SeriesCommands::createRandomSeries() {
@@ -87,13 +114,13 @@ void SeriesCommands::loadIntoCurrent() {
     if (store_.count(SeriesId::Current) != 0 && !dialogs_.askYesNo(text::kDeleteCurrent))
         return;
     const auto path =
-        dialogs_.openFile({text::kOpenTitle, text::kFilter, text::kSuffix, dialogFolder_});
+        dialogs_.openFile({text::kOpenTitle, text::kFilter, text::kSuffix, dialogFolder()});
     if (path)
         loadFile(*path);
 }
 
 void SeriesCommands::loadFile(const QString& path) {
-    dialogFolder_ = folderOf(path);
+    rememberFolderOf(path);
     const LoadResult result = loadSeriesFile(path, store_);
     if (const char* message = loadMessage(result); message != nullptr && *message != '\0')
         dialogs_.showError(QCoreApplication::translate("SeriesFile", message));
@@ -112,10 +139,10 @@ void SeriesCommands::save(SeriesId id) {
         return;
     }
     const auto path =
-        dialogs_.saveFile({text::kSaveTitle, text::kFilter, text::kSuffix, dialogFolder_});
+        dialogs_.saveFile({text::kSaveTitle, text::kFilter, text::kSuffix, dialogFolder()});
     if (!path)
         return;
-    dialogFolder_ = folderOf(*path);
+    rememberFolderOf(*path);
     const bool strip = id == SeriesId::Current || dialogs_.askYesNo(text::kSaveStripped);
     QString reason;
     const WriteResult result = saveSeriesFile(*path, series, strip, &reason);
@@ -135,7 +162,7 @@ void SeriesCommands::copyToCurrent(SeriesId source) {
 
 void SeriesCommands::addCurrentCube(SeriesId target) {
     if (store_.addCurrentCube(target, !state_.paused, clock_))
-        view_.refreshLabels();
+        flow_.seriesChanged();
 }
 
 void SeriesCommands::clear(SeriesId id) {
@@ -155,12 +182,12 @@ void SeriesCommands::clear(SeriesId id) {
         pauseFirst();
         if (dialogs_.askYesNo(text::kClearSkipped))
             store_.clearSeries(id);
-        view_.refreshLabels();
+        flow_.seriesChanged();
         return;
     case SeriesId::Mistakes:
     case SeriesId::Custom:
         store_.clearSeries(id);
-        view_.refreshLabels();
+        flow_.seriesChanged();
         return;
     }
 }
@@ -226,10 +253,10 @@ void SeriesCommands::print() {
 void SeriesCommands::classReport() {
     pauseFirst();
     const std::vector<QString> paths =
-        dialogs_.openFiles({text::kResultsTitle, text::kFilter, text::kSuffix, dialogFolder_});
+        dialogs_.openFiles({text::kResultsTitle, text::kFilter, text::kSuffix, dialogFolder()});
     if (paths.empty())
         return;
-    dialogFolder_ = folderOf(paths.front());
+    rememberFolderOf(paths.front());
     std::vector<ResultsFile> files;
     for (const QString& path : paths) {
         SeriesStore read;

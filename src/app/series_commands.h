@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+class QSettings;
+
 #include <functional>
 #include <optional>
 
@@ -18,10 +20,11 @@ namespace vexlor {
 
 class SeriesCommands {
 public:
-    SeriesCommands(SeriesStore& store, SessionState& state, SessionFlow& flow, SessionView& view,
-                   Dialogs& dialogs, RandomSource& randomSource, const Clock& clock)
-        : store_(store), state_(state), flow_(flow), view_(view), dialogs_(dialogs),
-          randomSource_(randomSource), clock_(clock) {}
+    // settings keeps the folder the file dialogs last opened a file in.
+    SeriesCommands(SeriesStore& store, SessionState& state, SessionFlow& flow, Dialogs& dialogs,
+                   RandomSource& randomSource, const Clock& clock, QSettings& settings)
+        : store_(store), state_(state), flow_(flow), dialogs_(dialogs), randomSource_(randomSource),
+          clock_(clock), settings_(settings) {}
 
     // "Create random series": asks for the number of Cubes and replaces
     // Current.
@@ -69,9 +72,13 @@ public:
     // Clearing Current or Skipped asks first; Mistakes and Custom do not.
     void clear(SeriesId id);
 
-    // The folder both file dialogs open in, with a trailing separator.
-    const QString& dialogFolder() const { return dialogFolder_; }
-    void setDialogFolder(const QString& folder) { dialogFolder_ = folder; }
+    // The folder both file dialogs open in, with a trailing separator: the
+    // folder of the file last chosen in them (or named on the command line),
+    // in this run or an earlier one. The first time, or when that folder is
+    // gone or cannot be written, the user's documents folder (or, without
+    // one, the home folder): never the program's own folder, which an
+    // installed program's user cannot write.
+    QString dialogFolder() const;
 
 private:
     // A running test whose Cube is not yet solved pauses before a command.
@@ -81,15 +88,16 @@ private:
     // answer), ask about Skipped, make the series of that many Cubes, reset.
     bool makeNewSeries(int& count, const std::function<void(int count)>& make);
     static QString folderOf(const QString& path);
+    // The folder of path becomes the dialogs' folder, kept for later runs.
+    void rememberFolderOf(const QString& path);
 
     SeriesStore& store_;
     SessionState& state_;
     SessionFlow& flow_;
-    SessionView& view_;
     Dialogs& dialogs_;
     RandomSource& randomSource_;
     const Clock& clock_;
-    QString dialogFolder_;
+    QSettings& settings_;
     int practiceCount_ = SeriesStore::kDefaultSeriesSize;
 };
 

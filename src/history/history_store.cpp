@@ -338,22 +338,15 @@ QString HistoryStore::notice() const {
         sentences << (hasGivenUp() ? Texts::tr("Progress is not recorded: %1.")
                                    : Texts::tr("Progress is not saved just now: %1."))
                          .arg(why);
-    // One solve has a sentence of its own, so that English keeps its "1
-    // solve ... waits"; the other counts take the language's plural forms.
     const int waiting = waitingCount();
     if (waiting > 0 && hasGivenUp())
-        sentences << (waiting == 1
-                          ? Texts::tr(
-                                "1 solve of this run waits for a last try when Vexlor closes.")
-                          : Texts::tr("%Ln solves of this run wait for a last try when Vexlor "
-                                      "closes.",
-                                      nullptr, waiting));
+        sentences << Texts::tr("%Ln solve(s) of this run wait(s) for a last try when Vexlor "
+                               "closes.",
+                               nullptr, waiting);
     else if (waiting > 0)
-        sentences << (waiting == 1 ? Texts::tr("1 solve of this run waits in memory and will be "
-                                               "saved with the next solve or when Vexlor closes.")
-                                   : Texts::tr("%Ln solves of this run wait in memory and will be "
-                                               "saved with the next solve or when Vexlor closes.",
-                                               nullptr, waiting));
+        sentences << Texts::tr("%Ln solve(s) of this run wait(s) in memory and will be saved "
+                               "with the next solve or when Vexlor closes.",
+                               nullptr, waiting);
     else if (!why.isEmpty() && !hasGivenUp())
         sentences << Texts::tr("Vexlor tries again with the next solve.");
     return sentences.join(QLatin1Char(' '));

@@ -130,9 +130,8 @@ public:
         const int pupils = static_cast<int>(report.pupils.size());
         const int items = static_cast<int>(report.items.size());
         text({0, y_, paper_.width(), kLine},
-             Texts::tr("%1, %2").arg(
-                 pupils == 1 ? Texts::tr("1 pupil") : Texts::tr("%Ln pupils", nullptr, pupils),
-                 items == 1 ? Texts::tr("1 item") : Texts::tr("%Ln items", nullptr, items)),
+             Texts::tr("%1, %2").arg(Texts::tr("%Ln pupil(s)", nullptr, pupils),
+                                     Texts::tr("%Ln item(s)", nullptr, items)),
              sheetFont(10.5), Qt::AlignLeft | Qt::AlignVCenter);
         y_ += kLine;
         for (const LeftOutFile& file : report.leftOut) {

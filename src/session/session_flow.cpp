@@ -21,12 +21,12 @@ void SessionFlow::startPause() {
         markNow(state_.totalStop, clock_);
         blankPictures();
         state_.paused = true;
-        view_.refreshLabels();
+        listener_.stateChanged();
         return;
     }
 
     if (c == nullptr) {
-        view_.createRandomSeries();
+        listener_.randomSeriesWanted();
         c = store_.currentCube();
         if (c == nullptr)
             return;
@@ -44,14 +44,11 @@ void SessionFlow::startPause() {
     state_.paused = false;
     sampleOnShow_ = false;
     showCube(*c);
-    view_.refreshLabels();
+    listener_.stateChanged();
 }
 
 void SessionFlow::showCube(Cube& c) {
-    const Pictures& pictures = view_.pictures();
-    drawNet(pictures, c, true);
-    for (int a = 0; a < kAnswers; ++a)
-        drawAnswer(pictures, c, a);
+    listener_.cubeShown(c);
     markNow(c.clockStart, clock_);
     if (!isSolved(c)) {
         resumeClock(c.clockStart, c.clockStop, clock_);
@@ -67,14 +64,15 @@ void SessionFlow::pick(int answer) {
         return;
     if (isSolved(*c)) {
         advance();
-        view_.refreshLabels();
+        listener_.stateChanged();
         return;
     }
     if (answer < 0 || answer >= kAnswers || c->picked[answer] != 0)
         return;
 
     markNow(c->clockStop, clock_);
-    if (answer != c->correctAnswer) {
+    const bool right = answer == c->correctAnswer;
+    if (!right) {
         // The copy carries the clock stopped now and the earlier picks only.
         store_.appendCopy(SeriesId::Mistakes, *c);
         c->clockStop = 0.0;
@@ -83,13 +81,10 @@ void SessionFlow::pick(int answer) {
     } else {
         markNow(state_.totalStop, clock_);
         c->picked[answer] = 1;
-        drawNet(view_.pictures(), *c, false);
         ++state_.solved;
     }
-    drawAnswer(view_.pictures(), *c, answer);
-    view_.refreshLabels();
-    if (answer == c->correctAnswer)
-        view_.cubeSolved(*c);
+    listener_.pickJudged(*c, answer, right);
+    listener_.stateChanged();
 }
 
 void SessionFlow::moveOn() {
@@ -100,12 +95,14 @@ void SessionFlow::moveOn() {
 void SessionFlow::advance() {
     if (store_.advanceCurrent()) {
         showCube(*store_.currentCube());
-    } else {
-        blankPictures();
-        markNow(state_.totalStop, clock_);
-        state_.paused = true;
+        listener_.stateChanged();
+        return;
     }
-    view_.refreshLabels();
+    blankPictures();
+    markNow(state_.totalStop, clock_);
+    state_.paused = true;
+    listener_.stateChanged();
+    listener_.seriesRanOut();
 }
 
 void SessionFlow::skip() {
@@ -120,7 +117,7 @@ void SessionFlow::skip() {
 void SessionFlow::resetTest() {
     resetSessionState(state_, clock_);
     blankPictures();
-    view_.refreshLabels();
+    listener_.stateChanged();
 }
 
 void SessionFlow::pauseOnDeactivation() {
@@ -135,8 +132,8 @@ void SessionFlow::setSample(const Cube& sample) {
 }
 
 void SessionFlow::showSample() {
-    showCube(sample_);
     sampleOnShow_ = true;
+    showCube(sample_);
 }
 
 const Cube* SessionFlow::shownCube() const {
@@ -146,8 +143,8 @@ const Cube* SessionFlow::shownCube() const {
 }
 
 void SessionFlow::blankPictures() {
-    clearPictures(view_.pictures());
     sampleOnShow_ = false;
+    listener_.picturesBlanked();
 }
 
 } // namespace vexlor

@@ -1,26 +1,35 @@
 // The flow of a test over the Current series: Start and Pause, picks,
-// skipping and moving on, with the Cube and total clocks.
+// skipping and moving on, with the Cube and total clocks. The flow draws
+// nothing and asks nothing: it tells what happened, and the window around it
+// draws and asks.
 #pragma once
 
-#include "render/pictures.h"
 #include "series/series_store.h"
 #include "session_state.h"
 
 namespace vexlor {
 
-// What the flow needs from the window around it.
-class SessionView {
+// What the flow tells the window around it, as plain values. A mode with
+// other rules for what is shown (no right or wrong until the end, say)
+// listens to the same events and shows them its own way.
+class SessionListener {
 public:
-    virtual ~SessionView() = default;
-    // The question and answer pictures.
-    virtual const Pictures& pictures() const = 0;
-    // Rewrites the count, caption and statistics labels from the state.
-    virtual void refreshLabels() = 0;
-    // The "Create random series" command, as a click on its button runs it.
-    virtual void createRandomSeries() = 0;
-    // A Cube of Current was just solved by a pick: its clock is stopped and
-    // its picks are final.
-    virtual void cubeSolved(const Cube& /*c*/) {}
+    virtual ~SessionListener() = default;
+    // c is on show now as it stands, its picks marked, solved or not.
+    virtual void cubeShown(const Cube& c) = 0;
+    // A pick of answer on the current Cube c was judged. c holds the pick;
+    // after a right one its clock is stopped and its picks are final.
+    virtual void pickJudged(const Cube& c, int answer, bool right) = 0;
+    // Nothing is on show: the test paused, was reset or ran out of Cubes.
+    virtual void picturesBlanked() = 0;
+    // The state, a series' count or a clock changed.
+    virtual void stateChanged() = 0;
+    // Start found Current empty: a new series is wanted now. When this
+    // returns, the flow looks at Current again.
+    virtual void randomSeriesWanted() = 0;
+    // Current and Skipped are used up: the test is finished. The pictures
+    // are blank by then; the drill has nothing to add.
+    virtual void seriesRanOut() {}
 };
 
 // The four states a test can be in.
@@ -33,8 +42,9 @@ enum class SessionPhase {
 
 class SessionFlow {
 public:
-    SessionFlow(SeriesStore& store, SessionState& state, SessionView& view, const Clock& clock)
-        : store_(store), state_(state), view_(view), clock_(clock) {}
+    SessionFlow(SeriesStore& store, SessionState& state, SessionListener& listener,
+                const Clock& clock)
+        : store_(store), state_(state), listener_(listener), clock_(clock) {}
 
     SessionPhase phase() const;
 
@@ -55,7 +65,7 @@ public:
     // Cube leaves Current unsolved but by Skip.
     void moveOn();
 
-    // Draws c and starts or resumes its clock (and the total clock) unless it
+    // Shows c and starts or resumes its clock (and the total clock) unless it
     // is solved.
     void showCube(Cube& c);
 
@@ -63,12 +73,16 @@ public:
     // paused, pictures blank, labels refreshed.
     void resetTest();
 
+    // A command changed a series outside the test (filed the current Cube,
+    // cleared Mistakes): the listener hears that the counts changed.
+    void seriesChanged() { listener_.stateChanged(); }
+
     // The application stopped being active: a running test pauses.
     void pauseOnDeactivation();
 
     // The sample: a Cube outside every series that shows, solved, what a
     // test looks like before it first starts. setSample takes a fresh Cube
-    // and solves it; showSample draws it, and it stays on show until the
+    // and solves it; showSample shows it, and it stays on show until the
     // test starts or the pictures are blanked.
     void setSample(const Cube& sample);
     const Cube& sample() const { return sample_; }
@@ -86,7 +100,7 @@ private:
 
     SeriesStore& store_;
     SessionState& state_;
-    SessionView& view_;
+    SessionListener& listener_;
     const Clock& clock_;
     Cube sample_{};
     bool sampleOnShow_ = false;

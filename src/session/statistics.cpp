@@ -1,10 +1,8 @@
 #include "statistics.h"
 
-#include "cube/translatable.h"
 #include "time/datetime.h"
 
 #include <cmath>
-#include <cstdint>
 
 namespace vexlor {
 
@@ -14,14 +12,13 @@ constexpr double kMsPerDay = 86'400'000.0;
 
 } // namespace
 
-std::string formatSeconds(DateTime span) {
+std::int64_t shownTenths(DateTime span) {
     const double ms = std::round(std::fabs(span) * kMsPerDay);
     if (!std::isfinite(ms))
-        return "0.0";
+        return 0;
     // fmod keeps the value below a day before any conversion to an integer,
     // so even an absurd stored span cannot overflow.
-    const auto dayMs = static_cast<std::int64_t>(std::fmod(ms, kMsPerDay));
-    return std::to_string(dayMs / 1000) + "." + std::to_string(dayMs % 1000 / 100);
+    return static_cast<std::int64_t>(std::fmod(ms, kMsPerDay)) / 100;
 }
 
 DateTime cubeTime(const Cube& c, const Clock& clock) {
@@ -33,15 +30,16 @@ DateTime totalTime(const SessionState& state, const Clock& clock) {
     return end - state.totalStart;
 }
 
-TimerTexts computeTimerTexts(const SessionState& state, const SeriesStore& store,
-                             const Clock& clock) {
-    TimerTexts t;
+ClockFigures computeClockFigures(const SessionState& state, const SeriesStore& store,
+                                 const Clock& clock) {
+    ClockFigures f;
     const Cube* current = store.currentCube();
-    t.cubeTime = current != nullptr ? formatSeconds(cubeTime(*current, clock)) : "0.0";
+    f.cubeTime = current != nullptr ? shownTenths(cubeTime(*current, clock)) : 0;
     const DateTime total = totalTime(state, clock);
-    t.totalTime = formatSeconds(total);
-    t.averageTime = state.solved != 0 ? formatSeconds(total / state.solved) : "++";
-    return t;
+    f.totalTime = shownTenths(total);
+    if (state.solved != 0)
+        f.averageTime = shownTenths(total / state.solved);
+    return f;
 }
 
 bool anyClockRuns(const SessionState& state, const SeriesStore& store) {
@@ -51,19 +49,18 @@ bool anyClockRuns(const SessionState& state, const SeriesStore& store) {
     return cubeClockRuns || !isStampSet(state.totalStop);
 }
 
-LabelTexts computeLabelTexts(const SessionState& state, const SeriesStore& store) {
-    LabelTexts l;
+LabelFigures computeLabelFigures(const SessionState& state, const SeriesStore& store) {
+    LabelFigures f;
     for (SeriesId series : kAllSeries)
-        l.seriesCounts[static_cast<int>(series)] = std::to_string(store.count(series));
-    l.startPause = state.paused ? VEXLOR_TEXT("Test", "Start") : VEXLOR_TEXT("Test", "Pause");
-    l.mistakes = std::to_string(state.mistakes);
-    l.solved = std::to_string(state.solved);
-    l.mistakesPerCube =
-        state.solved != 0 ? std::to_string(std::int64_t{state.mistakes} * 100 / state.solved) + "%"
-                          : "++";
+        f.seriesCounts[static_cast<std::size_t>(series)] = store.count(series);
+    f.paused = state.paused;
+    f.mistakes = state.mistakes;
+    f.solved = state.solved;
+    if (state.solved != 0)
+        f.mistakesPercent = std::int64_t{state.mistakes} * 100 / state.solved;
     const Cube* current = store.currentCube();
-    l.nextVisible = !state.paused && current != nullptr && isSolved(*current);
-    return l;
+    f.nextVisible = !state.paused && current != nullptr && isSolved(*current);
+    return f;
 }
 
 } // namespace vexlor

@@ -23,12 +23,18 @@ private slots:
         QTest::newRow("-h") << QStringList{"-h"} << "xcb" << 0 << "A series file (.srs)";
         QTest::newRow("--version")
             << QStringList{"--version"} << "xcb" << 0 << "Vexlor " VEXLOR_VERSION;
+        QTest::newRow("--help-all, with Qt's options")
+            << QStringList{"--help-all"} << "offscreen" << 0 << "QPA plugin";
         QTest::newRow("-v after a file")
             << QStringList{"a.srs", "-v"} << "xcb" << 0 << "Vexlor " VEXLOR_VERSION;
+        // A mistake on the command line is named before any display is
+        // looked for, and Qt's own options pass to it.
         QTest::newRow("two files")
-            << QStringList{"a.srs", "b.srs"} << "offscreen" << 1 << "at most one FILE";
+            << QStringList{"a.srs", "b.srs"} << "" << 1 << "vexlor: give at most one FILE\n";
         QTest::newRow("unknown option")
-            << QStringList{"--bogus"} << "offscreen" << 1 << "Unknown option 'bogus'";
+            << QStringList{"--bogus"} << "" << 1 << "vexlor: Unknown option 'bogus'.\n";
+        QTest::newRow("Qt's own option") << QStringList{"-style", "Fusion", "a.srs"} << "" << 1
+                                         << "vexlor: cannot open a display";
         QTest::newRow("no display")
             << QStringList{} << "" << 1 << "vexlor: cannot open a display; Vexlor needs a desktop";
         QTest::newRow("xcb without a display") << QStringList{} << "xcb" << 1 << "(DISPLAY or";

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -16,6 +17,7 @@
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace vexlor;
 using Choice = Dialogs::PrintChoice;
@@ -195,6 +197,19 @@ private slots:
             printer, {{std::vector<Cube>(current.begin(), current.begin() + 5), options}});
         preview->show();
         QTRY_COMPARE(preview->findChild<QPrintPreviewWidget*>()->pageCount(), pages);
+
+        // Ctrl+P prints from the keyboard as the toolbar's Print does: it
+        // asks for the printer first.
+        QTRY_COMPARE(QApplication::activeWindow(), preview.get());
+        bool asked = false;
+        QTimer::singleShot(0, [&asked] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                asked = qobject_cast<QPrintDialog*>(box) != nullptr;
+                box->close();
+            }
+        });
+        QTest::keyClick(preview.get(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(asked);
     }
 };
 

@@ -521,6 +521,10 @@ private slots:
                           practised[2] * dayWidth / practised[1]) < 0.01,
                  "the days are not spaced as the calendar spaces them");
         QCOMPARE(static_cast<int>(chart.lineRuns().size()), runs);
+        // A day's point lies in the middle of its day's room.
+        const double room = 440.0 / (lastDay - firstDay + 1);
+        QCOMPARE(calendarX(firstDay, firstDay, lastDay, 440), room / 2);
+        QCOMPARE(calendarX(lastDay, firstDay, lastDay, 440), 440 - room / 2);
     }
 
     // The charts are charts to a screen reader, and tell it their numbers
@@ -530,21 +534,28 @@ private slots:
     // that rule beside it. A click on a recipe's row, or Enter on the row
     // chosen with the arrow keys, opens its guide with the user's own
     // figures; "Practise this recipe" asks the practice count and makes a
-    // series of that recipe only.
+    // series of that recipe only. Only a day inside the range is marked.
     void chartsTellTheirNumbers_data() {
         QTest::addColumn<bool>("spread"); // over four days, none of 5 Cubes
+        QTest::addColumn<int>("ago");     // days before 8 December 2025
         QTest::addColumn<QString>("days");
-        QTest::addColumn<bool>("byKey"); // to open the guide, else a click
-        QTest::newRow("one day, a click") << false << "1 practice day" << false;
-        QTest::newRow("four short days, arrow keys") << true << "4 practice days" << true;
+        QTest::addColumn<bool>("marked"); // the best day
+        QTest::addColumn<bool>("byKey");  // to open the guide, else a click
+        QTest::newRow("one day, a click") << false << 0 << "1 practice day" << true << false;
+        QTest::newRow("four short days, arrow keys")
+            << true << 0 << "4 practice days" << false << true;
+        QTest::newRow("the best day before the 30 days shown")
+            << false << 40 << "0 practice days" << false << false;
     }
     void chartsTellTheirNumbers() {
         QFETCH(bool, spread);
+        QFETCH(int, ago);
         QFETCH(QString, days);
+        QFETCH(bool, marked);
         QFETCH(bool, byKey);
         QTemporaryDir dir;
         HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
-        const QDateTime day(QDate(2025, 12, 8), QTime(18, 0));
+        const QDateTime day(QDate(2025, 12, 8).addDays(-ago), QTime(18, 0));
         history.record({day, 0, 9.0, 0});
         for (int i = 0; i < 9; ++i)
             history.record({day.addDays(spread ? -1 - i % 3 : 0), 2 + 2 * (i / 3), 5.0, 0});
@@ -563,7 +574,7 @@ private slots:
                  qPrintable(recipeText));
         QVERIFY2(recipeText.contains(QLatin1String("Symmetric symbols, repeated; ")),
                  qPrintable(recipeText));
-        QCOMPARE(times->markedDay().has_value(), !spread);
+        QCOMPARE(times->markedDay().has_value(), marked);
         if (times->markedDay())
             QVERIFY(timeText.contains(QLatin1String("best day (at least 5 Cubes)")));
 

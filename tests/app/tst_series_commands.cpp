@@ -241,11 +241,47 @@ private slots:
         QCOMPARE(int(w.dialogs.log.size()), boxes);
     }
 
+    // The file dialogs open in the folder last chosen, in this run or an
+    // earlier one; else in the documents folder or home, never the program's.
+    void dialogsOpenInTheFolderLastUsed_data() {
+        QTest::addColumn<QString>("earlier"); // what an earlier run did
+        QTest::addColumn<bool>("documents");  // whether the user has a documents folder
+        QTest::addColumn<QString>("opensIn");
+        QTest::newRow("first run") << "" << true << "Documents";
+        QTest::newRow("first run, no documents") << "" << false << "home";
+        QTest::newRow("kept from an earlier run") << "saved" << true << "series";
+        QTest::newRow("folder gone since") << "saved, folder gone" << true << "Documents";
+    }
+    void dialogsOpenInTheFolderLastUsed() {
+        QFETCH(QString, earlier);
+        QFETCH(bool, documents);
+        QFETCH(QString, opensIn);
+        QTemporaryDir dir;
+        const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+        QVERIFY(QDir().mkpath(config) && QDir().mkpath(dir.filePath("series")));
+        QVERIFY(writeAll(config + "/user-dirs.dirs",
+                         "XDG_DOCUMENTS_DIR=\"" + dir.filePath("Documents").toUtf8() + "\"\n"));
+        if (documents)
+            QVERIFY(QDir().mkpath(dir.filePath("Documents")));
+        QSettings settings(dir.filePath("Vexlor.conf"), QSettings::IniFormat);
+        const QString file = dir.filePath("series/a.srs");
+        if (!earlier.isEmpty()) {
+            WindowFixture first(nullptr, &settings);
+            first.dialogs.queueFile(file);
+            QTest::mouseClick(first.button("Button9"), Qt::LeftButton);
+        }
+        if (earlier.endsWith("gone"))
+            QVERIFY(QDir(dir.filePath("series")).removeRecursively());
+        WindowFixture w(nullptr, &settings);
+        QCOMPARE(w.form->commands().dialogFolder(),
+                 (opensIn == "home" ? QDir::homePath() : dir.filePath(opensIn)) + "/");
+    }
+
     void savingFiles() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         WindowFixture w;
-        QCOMPARE(w.form->commands().dialogFolder(), QCoreApplication::applicationDirPath() + "/");
+        const QString startFolder = w.form->commands().dialogFolder();
 
         // Save of Current: no question about timing, a stripped file.
         w.start();
@@ -255,8 +291,8 @@ private slots:
         w.dialogs.queueFile(current);
         QTest::mouseClick(w.button("Button9"), Qt::LeftButton);
         QCOMPARE(w.dialogs.log.size(), 1);
-        QCOMPARE(w.dialogs.log[0], "save: Save the series: | Series (*.srs) | srs | " +
-                                       QCoreApplication::applicationDirPath() + "/");
+        QCOMPARE(w.dialogs.log[0],
+                 "save: Save the series: | Series (*.srs) | srs | " + startFolder);
         QCOMPARE(w.phase(), SessionPhase::Stopped);
         QCOMPARE(w.form->commands().dialogFolder(), dir.path() + "/");
         const QByteArray bytes = readAll(current);
@@ -451,10 +487,13 @@ private slots:
         if (!bytes.isEmpty())
             QVERIFY(writeAll(path, bytes));
         FakeClock clock;
+        RandomSource randomSource(RandomSource::secondsNow());
         ScriptedDialogs dialogs;
         SeriesStore store;
         SessionState state;
-        MainWindow form(MainWindow::Services{&dialogs, &store, &state, nullptr, &clock});
+        HistoryStore history(HistoryStore::defaultPath());
+        QSettings settings(dir.filePath("Vexlor.conf"), QSettings::IniFormat);
+        MainWindow form({dialogs, store, state, history, settings, clock, randomSource});
         QList<bool> exposedAtBox;
         dialogs.onOpen = [&] { exposedAtBox.append(form.windowHandle()->isExposed()); };
         form.setStartupFile(path);

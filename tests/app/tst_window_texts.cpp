@@ -1,8 +1,10 @@
 // The texts of the window in every language: in English exactly as they
 // always were, and in German and Polish within the controls that show them,
 // whose sizes never change.
+#include "app/progress_window.h"
+#include "app/series_commands.h"
 #include "file_util.h"
-#include "printing/language.h"
+#include "l10n/language.h"
 #include "window_fixture.h"
 
 #include <QCoreApplication>
@@ -94,16 +96,23 @@ private slots:
             QCOMPARE(actual.value(i), expected.value(i));
     }
 
-    // In every language each text fits the control that shows it.
+    // In every language each text fits the control that shows it, and the
+    // figures, dates and boxes speak the language too.
     void textsFit_data() {
         QTest::addColumn<QString>("language");
-        QTest::newRow("en") << QString();
-        QTest::newRow("de") << "de";
-        QTest::newRow("pl") << "pl";
+        // The Cube time, the mistakes per Cube, the Progress window's days,
+        // the close question, the error of a file that is no series.
+        QTest::addColumn<QStringList>("shown");
+        // clang-format off
+        QTest::newRow("en") << "en" << QStringList{"12.5", "100%", "10 Nov 2025 to 9 Dec 2025", "ask: Close Vexlors?", "error: Wrong file format."};
+        QTest::newRow("de") << "de" << QStringList{"12,5", "100 %", "10. Nov. 2025 bis 9. Dez. 2025", "ask: Vexlor beenden?", "error: Falsches Dateiformat."};
+        QTest::newRow("pl") << "pl" << QStringList{"12,5", "100%", "od 10 lis 2025 do 9 gru 2025", "ask: Zamknąć Vexlor?", "error: Nieprawidłowy format pliku."};
+        // clang-format on
     }
     void textsFit() {
         QFETCH(QString, language);
-        QVERIFY(installLanguage(*qApp, language));
+        QFETCH(QStringList, shown);
+        QVERIFY(installLanguage(*qApp, QLocale(language)));
         WindowFixture w(nullptr, kSeed);
         QStringList faults;
         for (const QWidget* control : w.form->findChildren<QWidget*>()) {
@@ -121,6 +130,21 @@ private slots:
                               .arg(roomOf(control));
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+
+        w.start();
+        w.clock.advanceSeconds(12.5);
+        w.click(w.wrongAnswer());
+        w.click(w.current()->correctAnswer);
+        QStringList seen{w.label("tcurr")->text(), w.label("mpc")->text()};
+        w.form->showProgress();
+        seen << w.form->progressWindow()->findChild<QLabel*>("span")->text();
+        w.dialogs.queueNo();
+        w.form->close();
+        w.dialogs.queueYes();
+        w.dialogs.queueFile(QCoreApplication::applicationFilePath());
+        w.form->commands().loadIntoCurrent();
+        seen << w.dialogs.log.constFirst() << w.dialogs.log.constLast();
+        QCOMPARE(seen, shown);
     }
 };
 

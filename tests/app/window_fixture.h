@@ -5,6 +5,8 @@
 
 #include "app/main_window.h"
 #include "fake_clock.h"
+#include "history/history_store.h"
+#include "l10n/language.h"
 #include "render/palette.h"
 #include "scripted_dialogs.h"
 #include "series/series_store.h"
@@ -16,8 +18,16 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
+
+// English as the program installs it, with its plural forms ("1 Cube"),
+// unless the test installed another language.
+inline void speakEnglishUnlessTold() {
+    if (qApp->findChildren<QTranslator*>().isEmpty())
+        (void)vexlor::installLanguage(*qApp, QLocale(QLocale::English));
+}
 
 struct WindowFixture {
     FakeClock clock;
@@ -27,24 +37,34 @@ struct WindowFixture {
     vexlor::SessionState state;
     QTemporaryDir settingsFolder;
     std::unique_ptr<QSettings> ownSettings;
+    std::unique_ptr<vexlor::HistoryStore> ownHistory;
     std::unique_ptr<vexlor::MainWindow> form;
 
-    // Without a history of its own the window keeps one in the test's data
-    // folder; without settings, fresh ones of its own. Without a seed it
-    // draws as the program does, seeded now.
+    // Built as main() builds the program, the test making every service.
+    // Without a history of its own the window gets one in the test's data
+    // folder; without settings, fresh ones. Without a seed it draws as the
+    // program does, seeded now. Real boxes replace the scripted ones.
     explicit WindowFixture(vexlor::HistoryStore* history = nullptr,
                            std::int64_t seed = vexlor::RandomSource::secondsNow())
         : WindowFixture(history, nullptr, seed) {}
     WindowFixture(vexlor::HistoryStore* history, QSettings* settings,
-                  std::int64_t seed = vexlor::RandomSource::secondsNow())
+                  std::int64_t seed = vexlor::RandomSource::secondsNow(),
+                  vexlor::Dialogs* boxes = nullptr)
         : randomSource(seed) {
+        speakEnglishUnlessTold();
         if (settings == nullptr) {
             ownSettings = std::make_unique<QSettings>(
                 settingsFolder.filePath(QStringLiteral("Vexlor.conf")), QSettings::IniFormat);
             settings = ownSettings.get();
         }
-        form = std::make_unique<vexlor::MainWindow>(vexlor::MainWindow::Services{
-            &dialogs, &store, &state, history, &clock, &randomSource, settings});
+        if (history == nullptr) {
+            ownHistory =
+                std::make_unique<vexlor::HistoryStore>(vexlor::HistoryStore::defaultPath());
+            history = ownHistory.get();
+        }
+        form = std::make_unique<vexlor::MainWindow>(
+            vexlor::MainWindow::Services{boxes != nullptr ? *boxes : dialogs, store, state,
+                                         *history, *settings, clock, randomSource});
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             qWarning("window not exposed");

@@ -4,7 +4,7 @@
 #include "cube/answer_fit.h"
 #include "cube/generator.h"
 #include "printing/explanation.h"
-#include "printing/language.h"
+#include "l10n/language.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -92,7 +92,7 @@ private slots:
     }
     void everySentenceTranslated() {
         QFETCH(QString, language);
-        QVERIFY(installLanguage(*qApp, language));
+        QVERIFY(installLanguage(*qApp, QLocale(language)));
         RandomSource randomSource(9);
         std::set<Reason> seen;
         for (int n = 0; n < 200; ++n) {

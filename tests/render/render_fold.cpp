@@ -11,7 +11,7 @@
 #include "cube/generator.h"
 #include "printing/explanation.h"
 #include "printing/image_canvas.h"
-#include "printing/language.h"
+#include "l10n/language.h"
 #include "render/fold_picture.h"
 #include "render/pictures.h"
 

@@ -124,14 +124,13 @@ bool near(QRgb a, QRgb b) {
 }
 
 // A window that shows nothing: the flow runs on the store and state alone.
-class SilentView final : public SessionView {
+class SilentListener final : public SessionListener {
 public:
-    const Pictures& pictures() const override { return pictures_; }
-    void refreshLabels() override {}
-    void createRandomSeries() override {}
-
-private:
-    Pictures pictures_{nullptr, {nullptr, nullptr, nullptr, nullptr}};
+    void cubeShown(const Cube&) override {}
+    void pickJudged(const Cube&, int, bool) override {}
+    void picturesBlanked() override {}
+    void stateChanged() override {}
+    void randomSeriesWanted() override {}
 };
 
 } // namespace
@@ -492,8 +491,8 @@ private slots:
         store.seriesSize = 6;
         store.makeRandomSeries(randomSource);
         SessionState state;
-        SilentView view;
-        SessionFlow flow(store, state, view, clock);
+        SilentListener listener;
+        SessionFlow flow(store, state, listener, clock);
         flow.resetTest();
         flow.startPause();
         for (int round = 0; round < 2; ++round) {
@@ -764,7 +763,7 @@ private slots:
              {"Strona %1 z %2", "Karta odpowiedzi, strona %1 z %2",
               "Klucz odpowiedzi, strona %1 z %2",
               "Imię i nazwisko:", "Odpowiedź:", "Wynik: ____ / %1",
-              "Którą z czterech kostek można złożyć z siatki? Wpisz A, B, C lub D w kratkę.",
+              "Którą z czterech kostek można złożyć z siatki? Wpisz A, B, C lub D w kratce.",
               "Przy każdym zadaniu zaznacz literę kostki, którą można złożyć z siatki."}},
         };
         const Words& w = words.at(language);

@@ -2,8 +2,8 @@
 // command line, with the program's own generator, rules and file code.
 #include "commands.h"
 #include "history_csv.h"
+#include "l10n/language.h"
 #include "practise.h"
-#include "printing/language.h"
 #include "usage.h"
 
 #include <QCommandLineParser>

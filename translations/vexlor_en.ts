@@ -1,0 +1,109 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>Charts</name>
+    <message numerus="yes">
+        <source>%Ln practice day(s)</source>
+        <translation>
+            <numerusform>%Ln practice day</numerusform>
+            <numerusform>%Ln practice days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Cube(s)</source>
+        <translation>
+            <numerusform>%Ln Cube</numerusform>
+            <numerusform>%Ln Cubes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClassReport</name>
+    <message numerus="yes">
+        <source>%Ln pupil(s)</source>
+        <translation>
+            <numerusform>%Ln pupil</numerusform>
+            <numerusform>%Ln pupils</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln item</numerusform>
+            <numerusform>%Ln items</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message numerus="yes">
+        <source>%Ln solve(s) of this run wait(s) for a last try when Vexlor closes.</source>
+        <translation>
+            <numerusform>%Ln solve of this run waits for a last try when Vexlor closes.</numerusform>
+            <numerusform>%Ln solves of this run wait for a last try when Vexlor closes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln solve(s) of this run wait(s) in memory and will be saved with the next solve or when Vexlor closes.</source>
+        <translation>
+            <numerusform>%Ln solve of this run waits in memory and will be saved with the next solve or when Vexlor closes.</numerusform>
+            <numerusform>%Ln solves of this run wait in memory and will be saved with the next solve or when Vexlor closes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::MainWindow</name>
+    <message numerus="yes">
+        <source> · %Ln solve(s) not yet saved</source>
+        <translation>
+            <numerusform> · %Ln solve not yet saved</numerusform>
+            <numerusform> · %Ln solves not yet saved</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::PrintDialog</name>
+    <message numerus="yes">
+        <source>%1 (%Ln Cube(s))</source>
+        <translation>
+            <numerusform>%1 (%Ln Cube)</numerusform>
+            <numerusform>%1 (%Ln Cubes)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ProgressWindow</name>
+    <message numerus="yes">
+        <source>none yet (a day needs %Ln Cube(s))</source>
+        <translation>
+            <numerusform>none yet (a day needs %Ln Cube)</numerusform>
+            <numerusform>none yet (a day needs %Ln Cubes)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, median %L2 s over %Ln Cube(s)</source>
+        <translation>
+            <numerusform>%1, median %L2 s over %Ln Cube</numerusform>
+            <numerusform>%1, median %L2 s over %Ln Cubes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::RecipeGuide</name>
+    <message numerus="yes">
+        <source>You have solved %Ln Cube(s) of this recipe.</source>
+        <translation>
+            <numerusform>You have solved %Ln Cube of this recipe.</numerusform>
+            <numerusform>You have solved %Ln Cubes of this recipe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over your latest %Ln solve(s): median time %1, %L2 mistakes per Cube.</source>
+        <translation>
+            <numerusform>Over your latest %Ln solve: median time %1, %L2 mistakes per Cube.</numerusform>
+            <numerusform>Over your latest %Ln solves: median time %1, %L2 mistakes per Cube.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
