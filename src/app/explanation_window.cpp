@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/fold_view.h"
+#include "app/keys_window.h"
 #include "app/picture_widget.h"
 #include "cube/answer_fit.h"
 #include "printing/explanation.h"
@@ -88,8 +89,8 @@ ExplanationWindow::ExplanationWindow(QWidget* parent, const MarkOrder& markOrder
     nextButton_ = makeButton(seriesBar_, "nextCube", tr("Next Cube"));
     position_ = makeLabel(seriesBar_, "cubePosition");
     position_->setAlignment(Qt::AlignCenter);
-    previousButton_->setToolTip(tr("Page Up"));
-    nextButton_->setToolTip(tr("Page Down"));
+    previousButton_->setToolTip(KeysWindow::keyText({QKeySequence(Qt::Key_PageUp)}));
+    nextButton_->setToolTip(KeysWindow::keyText({QKeySequence(Qt::Key_PageDown)}));
     auto* bar = new QHBoxLayout(seriesBar_);
     bar->setContentsMargins(0, 0, 0, 0);
     bar->addWidget(previousButton_);
@@ -173,7 +174,9 @@ ExplanationWindow::ExplanationWindow(QWidget* parent, const MarkOrder& markOrder
     animation_->setDuration(kAnimationMilliseconds);
     connect(animation_, &QVariantAnimation::valueChanged, this,
             [this](const QVariant& value) { followAnimation(value.toDouble()); });
-    connect(animation_, &QAbstractAnimation::stateChanged, this,
+    // Tied to the button, which goes before the animation when the window
+    // is deleted: a stopping animation then has no button to tell.
+    connect(animation_, &QAbstractAnimation::stateChanged, playButton_,
             [this](QAbstractAnimation::State now) {
                 playButton_->setText(now == QAbstractAnimation::Running ? tr("Pause") : tr("Play"));
             });
@@ -398,8 +401,10 @@ void ExplanationWindow::showSentences() {
         sentenceList_->removeWidget(sentence);
         sentenceList_->addWidget(sentence);
         sentence->setVisible(explains(a));
-        if (!explains(a))
+        if (!explains(a)) {
+            sentence->clear();
             continue;
+        }
         ++explained;
         const QString text = explanationSentence(item.cube, a);
         sentence->setText(a == item.pickedAnswer ? tr("Your pick: %1").arg(text) : text);

@@ -81,6 +81,8 @@ public:
     void showCubeAt(int index);
 
     FoldView& foldView() { return *foldView_; }
+    // Where the side by side's two pictures show their cube.
+    const Projection& answerProjection() const { return projection_; }
     // Folds the net again from flat.
     void replay();
 
