@@ -167,18 +167,20 @@ private slots:
         QCOMPARE(fold.userTurn().axisImage[1].y, 1.0);
     }
 
-    // The recipe guide's Why? explains its example, the wrong answer it
-    // shows first.
+    // The recipe guide's Why? explains its example, beginning with the
+    // wrong answer the guide shows, in every recipe.
     void guideExplainsItsExample() {
         RandomSource randomSource(5);
         RecipeGuide guide(randomSource, nullptr);
-        guide.showRecipe(4, {});
         guide.show();
-        QTest::mouseClick(guide.findChild<QPushButton*>("explainExample"), Qt::LeftButton);
-        const ExplanationWindow* why = guide.explanationWindow();
-        QVERIFY(why != nullptr && why->isVisible());
-        QVERIFY(sameTask(*why->cube(), guide.example()));
-        QCOMPARE(why->shownAnswer(), guide.picture().wrongAnswer());
+        for (int recipe = 0; recipe < kRecipeCount; ++recipe) {
+            guide.showRecipe(recipe, {});
+            QTest::mouseClick(guide.findChild<QPushButton*>("explainExample"), Qt::LeftButton);
+            const ExplanationWindow* why = guide.explanationWindow();
+            QVERIFY(why != nullptr && why->isVisible());
+            QVERIFY(sameTask(*why->cube(), guide.example()));
+            QCOMPARE(why->shownAnswer(), guide.picture().wrongAnswer());
+        }
     }
 };
 
