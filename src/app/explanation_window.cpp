@@ -26,8 +26,9 @@ namespace vexlor {
 namespace {
 
 constexpr int kFoldSide = 420;
-// The fold takes two seconds, the turn to the answer's view the rest.
-constexpr int kAnimationMilliseconds = 2800;
+// Two seconds for the fold, half a second for the turn to the answer's view;
+// a step of the slider is a sixteenth of the fold.
+constexpr int kAnimationMilliseconds = 2500;
 constexpr int kSliderSteps = 100;
 
 Projection centredProjection() {
@@ -82,6 +83,8 @@ ExplanationWindow::ExplanationWindow(QWidget* parent, const MarkOrder& markOrder
     setModal(false);
 
     message_ = makeLabel(this, "explanationMessage");
+    // Alone in the window, a line is not to be wrapped into a narrow box.
+    message_->setMinimumWidth(360);
 
     seriesBar_ = new QWidget(this);
     seriesBar_->setObjectName(QStringLiteral("seriesBar"));

@@ -25,7 +25,7 @@ public:
 
     // The first this share of the progress folds the net; the rest turns the
     // closed cube on to the view asked for.
-    static constexpr double kFoldShare = 2.0 / 2.8;
+    static constexpr double kFoldShare = 0.8;
     // A turn of the arrow keys, in radians.
     static constexpr double kKeyTurn = 0.2617993877991494; // 15 degrees
 
