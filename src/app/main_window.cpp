@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "app/app_icon.h"
+#include "app/explanation_window.h"
 #include "app/keys_window.h"
 #include "app/progress_window.h"
 #include "app/series_commands.h"
@@ -469,6 +470,8 @@ void MainWindow::cubeShown(const Cube& c) {
 }
 
 void MainWindow::pickJudged(const Cube& c, int answer, bool right) {
+    lastPickCube_ = &c;
+    lastPick_ = answer;
     // The drill shows every pick at once: a wrong answer in dark red, the
     // right one with the net's matching faces highlighted.
     if (right)
@@ -623,6 +626,69 @@ void MainWindow::showKeys() {
     keysWindow_->show();
     keysWindow_->raise();
     keysWindow_->activateWindow();
+}
+
+ExplanationWindow& MainWindow::explanation() {
+    if (explanationWindow_ == nullptr)
+        explanationWindow_ = new ExplanationWindow(this, pictures_.markOrder);
+    return *explanationWindow_;
+}
+
+void MainWindow::explainShownCube() {
+    // The sample goes off show only when the test starts or the pictures
+    // are blanked; pausing keeps the current Cube, blank, for what follows.
+    const bool sampleShown = flow_->shownCube() == &flow_->sample();
+    if (!state_.paused)
+        flow_->startPause();
+    if (sampleShown) {
+        // Shown solved, but never picked by the user.
+        const Cube& sample = flow_->sample();
+        explanation().explain(
+            {sample, -1, ExplanationWindow::Reveal::AllAnswers, sample.correctAnswer});
+        return;
+    }
+    const Cube* c = store_.currentCube();
+    if (c == nullptr) {
+        explanation().showMessage(tr("There is no Cube on show."));
+        return;
+    }
+    if (isSolved(*c)) {
+        explanation().explain(*c, c->correctAnswer);
+        return;
+    }
+    // Still being solved: nothing beyond its picks, or the window says that
+    // an answer is to be picked first.
+    const int pick = lastPickCube_ == c && c->picked[lastPick_] != 0 ? lastPick_ : -1;
+    explanation().explain({*c, pick, ExplanationWindow::Reveal::PickedOnly, -1});
+}
+
+void MainWindow::explainMistakes() {
+    if (!state_.paused)
+        flow_->startPause();
+    const auto stillAsked = [this](const Cube& copy) -> const Cube* {
+        for (const SeriesId series : {SeriesId::Current, SeriesId::Skipped})
+            for (const Cube& asked : store_[series])
+                if (!isSolved(asked) && sameTask(asked, copy))
+                    return &asked;
+        return nullptr;
+    };
+    std::vector<ExplanationWindow::Item> items;
+    for (const Cube& copy : store_[SeriesId::Mistakes]) {
+        if (const Cube* asked = stillAsked(copy)) {
+            const int pick =
+                lastPickCube_ == asked && asked->picked[lastPick_] != 0 ? lastPick_ : -1;
+            items.push_back({*asked, pick, ExplanationWindow::Reveal::PickedOnly, -1});
+            continue;
+        }
+        // A copy holds the wrong picks made before the one that filed it,
+        // not that one: an earlier pick is the user's, else the answer
+        // nearest the folded cube is shown first.
+        int pick = -1;
+        for (int a = kAnswers - 1; a >= 0; --a)
+            pick = copy.picked[a] != 0 && a != copy.correctAnswer ? a : pick;
+        items.push_back({copy, pick, ExplanationWindow::Reveal::AllAnswers, -1});
+    }
+    explanation().explainSeries(std::move(items), tr("The Mistakes series is empty."));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
