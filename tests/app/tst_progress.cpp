@@ -282,7 +282,9 @@ private slots:
                                        QDir::Files);
             QCOMPARE(aside.size(), 1);
             QCOMPARE(readAll(folder + QLatin1Char('/') + aside.front()), damagedBytes);
-            rowsAfter = 2; // the fresh file took both solves
+            // The new file took both solves, after every row of the broken
+            // file: its broken page is the table's root, whose leaves hold all.
+            rowsAfter = condition == QLatin1String("damaged page") ? 2002 : 2;
         }
         if (rowsAfter >= 0) {
             HistoryStore after(path, HistoryStore::Mode::ReadOnly);
