@@ -187,14 +187,6 @@ bool sameFile(const QString& a, const QString& b) {
            sa.st_ino == sb.st_ino;
 }
 
-// Refuses an output that would replace the file being read: writing there
-// would lose the series it holds.
-std::optional<QString> refuseInput(const QString& output, const QString& input) {
-    if (isStandardOutput(output) || !sameFile(output, input))
-        return std::nullopt;
-    return QStringLiteral("cannot write %1: it is %2, the file being read").arg(output, input);
-}
-
 // Writes bytes to standard output; false when they did not all get there.
 bool writeStandardOutput(const QByteArray& bytes) {
     const std::size_t size = static_cast<std::size_t>(bytes.size());
@@ -280,6 +272,16 @@ std::vector<VersionFiles> versionFiles(const QString& output, int versions) {
 }
 
 } // namespace
+
+std::optional<QString> refuseOutputOverInput(const QString& output, const QStringList& inputs) {
+    if (isStandardOutput(output))
+        return std::nullopt;
+    for (const QString& input : inputs)
+        if (sameFile(output, input))
+            return QStringLiteral("cannot write %1: it is %2, the file being read")
+                .arg(output, input);
+    return std::nullopt;
+}
 
 int fail(const QString& message) {
     std::fprintf(stderr, "vexlor-series: %s\n", qUtf8Printable(message));
@@ -398,8 +400,6 @@ int check(const QString& file, bool stripped) {
 }
 
 int render(const QString& file, const QString& indexText, const QString& output) {
-    if (const auto refusal = refuseInput(output, file))
-        return fail(*refusal);
     SeriesStore store;
     if (const auto error = load(file, store))
         return fail(*error);
@@ -489,7 +489,7 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
         for (const QString& path : {f.pdf, f.series}) {
             if (path.isEmpty() || (path == f.series && !arguments.saveSeries))
                 continue;
-            if (const auto refusal = refuseInput(path, file))
+            if (const auto refusal = refuseOutputOverInput(path, {file}))
                 return fail(*refusal);
             if (!isStandardOutput(path) && !QFileInfo(QFileInfo(path).absolutePath()).isDir())
                 return fail(QStringLiteral("cannot write %1: No such file or directory").arg(path));

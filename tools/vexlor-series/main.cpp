@@ -206,20 +206,30 @@ int main(int argc, char* argv[]) {
     const QString command = args.front();
     const QStringList rest = args.mid(1);
 
-    // What each command takes: its arguments, the options that apply, and
-    // what it writes to the file named by -o, if anything.
+    // What a command reads: the series file named as its first argument,
+    // the history (--db FILE, else the program's own), both or neither. Its
+    // output may be none of them.
+    enum Reads : unsigned { ReadsNothing = 0, ReadsSeries = 1, ReadsHistory = 2 };
+    // What each command takes: its arguments, the options that apply, what
+    // it reads, and what it writes to the file named by -o, if anything.
     struct Usage {
         const char* name;
         const char* synopsis;
         int arguments;
         std::initializer_list<const QCommandLineOption*> options;
+        Reads reads;
         const char* output;
     };
     const Usage usages[] = {
-        {"generate", "generate COUNT [--seed SECONDS] -o FILE", 1, {&output, &seed}, "FILE"},
-        {"info", "info FILE [--json]", 1, {&json}, nullptr},
-        {"check", "check FILE [--stripped]", 1, {&stripped}, nullptr},
-        {"render", "render FILE INDEX -o PNG", 2, {&output}, "PNG"},
+        {"generate",
+         "generate COUNT [--seed SECONDS] -o FILE",
+         1,
+         {&output, &seed},
+         ReadsNothing,
+         "FILE"},
+        {"info", "info FILE [--json]", 1, {&json}, ReadsSeries, nullptr},
+        {"check", "check FILE [--stripped]", 1, {&stripped}, ReadsSeries, nullptr},
+        {"render", "render FILE INDEX -o PNG", 2, {&output}, ReadsSeries, "PNG"},
         {"sheet",
          "sheet FILE -o OUT.pdf [--per-page N] [--from I] [--count K] [--title TEXT] "
          "[--page-size A4|Letter] [--key-only | --no-key] [--mono] "
@@ -227,12 +237,14 @@ int main(int argc, char* argv[]) {
          1,
          {&output, &perPage, &from, &count, &title, &pageSize, &keyOnly, &noKey, &versions, &seed,
           &saveSeries, &mono},
+         ReadsSeries,
          "OUT.pdf"},
-        {"history", "history [--db FILE] [--csv]", 0, {&database, &csv}, nullptr},
+        {"history", "history [--db FILE] [--csv]", 0, {&database, &csv}, ReadsHistory, nullptr},
         {"practise",
          "practise COUNT [--db FILE] [--seed SECONDS] -o FILE",
          1,
          {&output, &database, &seed},
+         ReadsHistory,
          "FILE"},
     };
     const Usage* usage = nullptr;
@@ -250,6 +262,18 @@ int main(int argc, char* argv[]) {
         return fail(QStringLiteral("usage: vexlor-series %1").arg(QLatin1String(usage->synopsis)));
     if (usage->output != nullptr && !parser.isSet(output))
         return fail(QStringLiteral("%1 needs -o %2").arg(command, QLatin1String(usage->output)));
+    // Checked here, for every command at once, before anything is written.
+    const auto valueOf = [&](const QCommandLineOption& o) {
+        return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
+    };
+    QStringList inputs;
+    if ((usage->reads & ReadsSeries) != 0)
+        inputs << rest[0];
+    if ((usage->reads & ReadsHistory) != 0)
+        inputs << historyPath(valueOf(database));
+    if (parser.isSet(output))
+        if (const auto refusal = refuseOutputOverInput(parser.value(output), inputs))
+            return fail(*refusal);
 
     if (command == QLatin1String("generate"))
         return generate(rest[0],
@@ -262,11 +286,7 @@ int main(int argc, char* argv[]) {
     if (command == QLatin1String("render"))
         return render(rest[0], rest[1], parser.value(output));
     if (command == QLatin1String("history"))
-        return historyCsv(parser.isSet(database) ? std::optional(parser.value(database))
-                                                 : std::nullopt);
-    const auto valueOf = [&](const QCommandLineOption& o) {
-        return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
-    };
+        return historyCsv(valueOf(database));
     if (command == QLatin1String("practise"))
         return practise(rest[0], valueOf(database), valueOf(seed), parser.value(output));
     return sheet(rest[0],
