@@ -57,11 +57,10 @@ bool addSolves(const QSqlDatabase& database, const std::vector<SolveColumns>& so
                                               " seconds IS ? AND wrong IS ? AND at IS ? AND"
                                               " kind IS ?)"));
         for (auto solve = solves.begin(); added && solve != solves.end(); ++solve) {
-            for (int i = 0; i < 6; ++i)
-                insert.bindValue(i, (*solve)[static_cast<std::size_t>(i)]);
+            int place = 0;
             // The day's index finds a solve stored already.
-            for (int i : {4, 2, 3, 0, 1})
-                insert.addBindValue((*solve)[static_cast<std::size_t>(i)]);
+            for (std::size_t i : {0, 1, 2, 3, 4, 5, 4, 2, 3, 0, 1})
+                insert.bindValue(place++, (*solve)[i]);
             added = insert.exec();
         }
     }
