@@ -76,12 +76,13 @@ void damageHeader(const QString& path) {
     writeAll(path, QByteArray("this was a history once. ").repeated(200));
 }
 
-// While it lives, a write past the start of any file fails, as on a full
-// disk (the limit binds root too), rather than killing the process.
+// While it lives, a write past the start of any file (or past room bytes)
+// fails, as on a full disk (the limit binds root too), rather than killing
+// the process.
 struct FullDisk {
-    FullDisk() {
+    explicit FullDisk(rlim_t room = 0) {
         getrlimit(RLIMIT_FSIZE, &before);
-        const rlimit none{0, before.rlim_max};
+        const rlimit none{room, before.rlim_max};
         setrlimit(RLIMIT_FSIZE, &none);
         std::signal(SIGXFSZ, SIG_IGN);
     }
@@ -297,20 +298,25 @@ private slots:
     // A full disk at start-up: Progress gives the figures of a history it
     // can read without room, says that it cannot read one whose latest rows
     // are still in its log (reading those needs room), and counts 0 Cubes
-    // for neither; with no history yet, nothing is left behind.
+    // for neither; with no history yet, nothing is left behind, not even
+    // where there is room for a few pages of a new one.
     void fullDiskAtStartUp_data() {
         QTest::addColumn<QString>("history");
         QTest::addColumn<QString>("totals");
+        QTest::addColumn<int>("room"); // bytes a file may take
         QTest::newRow("a closed history") << "closed"
-                                          << "Cubes solved: 30 ";
+                                          << "Cubes solved: 30 " << 0;
         QTest::newRow("rows still in its log") << "log"
-                                               << "Cubes solved: not known";
+                                               << "Cubes solved: not known" << 0;
         QTest::newRow("no history yet") << "none"
-                                        << "Cubes solved: 0 ";
+                                        << "Cubes solved: 0 " << 0;
+        QTest::newRow("no history yet, room for a page") << "none"
+                                                         << "Cubes solved: 0 " << 4096;
     }
     void fullDiskAtStartUp() {
         QFETCH(QString, history);
         QFETCH(QString, totals);
+        QFETCH(int, room);
         QTemporaryDir dir;
         QString path = dir.filePath(QStringLiteral("history.sqlite"));
         const QString killed = dir.filePath(QStringLiteral("killed.sqlite"));
@@ -326,7 +332,7 @@ private slots:
             path = killed;
         QString shownTotals, shownNotice;
         {
-            const FullDisk full;
+            const FullDisk full(static_cast<rlim_t>(room));
             HistoryStore store(path);
             FakeClock clock;
             RandomSource randomSource(1);
@@ -340,6 +346,9 @@ private slots:
         QCOMPARE(shownNotice.contains(QLatin1String("The history cannot be read")),
                  history == QLatin1String("log"));
         QCOMPARE(QFileInfo::exists(path), history != QLatin1String("none"));
+        if (history == QLatin1String("none"))
+            QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                     QStringList());
     }
 
     // F2 and a click on the credit line pause a running test and show one
