@@ -77,7 +77,11 @@ public:
         if (!q.exec())
             return false;
         for (std::size_t n = 1; q.next(); ++n) {
-            next = q.value(0).toLongLong() + 1;
+            // A broken tree can lead back to rows read already, for ever.
+            const qint64 id = q.value(0).toLongLong();
+            if (id < next)
+                return false;
+            next = id + 1;
             if (q.value(6).toBool()) {
                 const QVariant seconds = q.value(3);
                 const QVariant offset = q.value(5);
@@ -131,8 +135,8 @@ private:
         q.addBindValue(from);
         if (!q.exec())
             return false;
-        (void)q.next();
-        return !q.lastError().isValid();
+        // The end of the table reads; a row before from is the tree broken.
+        return q.next() ? q.value(0).toLongLong() >= from : !q.lastError().isValid();
     }
 
     QSqlDatabase db_;
@@ -171,10 +175,13 @@ SqlRead readThroughSql(const QString& path, std::vector<PageRow>& rows, RescuePr
     qint64 next = 1;
     qint64 skipped = 0;
     int unusable = 0;
+    // The reading goes on after at most one broken part a page.
+    qint64 resumes = QFileInfo(path).size() / 512 + 1;
     while (!table.readFrom(next, rows, unusable, look)) {
         if (progress.stop)
             break;
-        const std::optional<qint64> resume = table.firstReadableAfter(next);
+        const std::optional<qint64> resume =
+            --resumes > 0 ? table.firstReadableAfter(next) : std::nullopt;
         if (!resume) {
             result.counts.lost.reset();
             break;
