@@ -1,11 +1,17 @@
 // The history's costs where a user would feel them: writing the row of a
-// solved Cube (part of the pick), opening the file at start-up, opening the
+// solved Cube (part of the pick), opening the file, the window's first paint
+// with a large history and with none, rescuing a damaged file, opening the
 // Progress window on 100,000 rows (reading, summarising, drawing) against a
 // floor of plain libsqlite3 computing the same figures, and switching the
 // charts' range.
+#include "app/main_window.h"
 #include "app/progress_window.h"
 #include "history/history_store.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -28,44 +34,47 @@ constexpr int kRows = 100'000;
 const SystemClock systemClock;
 RandomSource randomSource(1);
 
-// A history of kRows solves over the 400 days up to today, made once for all
+// A history of rows solves over the 400 days up to today, made once for all
 // benchmarks: written in one transaction as the first program with a
 // history wrote its rows (row by row, every commit would wait for the disk),
 // then upgraded by opening it, as a user's file is.
+QString makeHistory(const QTemporaryDir& dir, int rows) {
+    const QString file = dir.filePath(QStringLiteral("Vexlor/history.sqlite"));
+    QDir().mkpath(dir.filePath(QStringLiteral("Vexlor")));
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
+        db.setDatabaseName(file);
+        db.open();
+        QSqlQuery(db).exec(QStringLiteral(
+            "CREATE TABLE solved (id INTEGER PRIMARY KEY, at TEXT NOT NULL, kind INTEGER NOT "
+            "NULL, seconds REAL, wrong INTEGER NOT NULL)"));
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 1"));
+        db.transaction();
+        QSqlQuery insert(db);
+        insert.prepare(
+            QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong) VALUES (?, ?, ?, ?)"));
+        std::mt19937 random(7);
+        const QDateTime first(QDate::currentDate().addDays(-400), QTime(8, 0));
+        for (int i = 0; i < rows; ++i) {
+            insert.bindValue(0, first.addSecs(i * 345LL * kRows / rows)
+                                    .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+            insert.bindValue(1, static_cast<int>(random() % kRecipeCount));
+            insert.bindValue(2, 3.0 + (random() % 20'000) / 1000.0);
+            insert.bindValue(3, static_cast<int>(random() % 4 == 0));
+            insert.exec();
+        }
+        db.commit();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fill"));
+    { HistoryStore upgrade(file); }
+    return file;
+}
+
 const QString& largeHistory() {
     static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("history.sqlite"));
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
-            db.setDatabaseName(file);
-            db.open();
-            QSqlQuery(db).exec(QStringLiteral(
-                "CREATE TABLE solved (id INTEGER PRIMARY KEY, at TEXT NOT NULL, kind INTEGER NOT "
-                "NULL, seconds REAL, wrong INTEGER NOT NULL)"));
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 1"));
-            db.transaction();
-            QSqlQuery insert(db);
-            insert.prepare(QStringLiteral(
-                "INSERT INTO solved (at, kind, seconds, wrong) VALUES (?, ?, ?, ?)"));
-            std::mt19937 random(7);
-            const QDateTime first(QDate::currentDate().addDays(-400), QTime(8, 0));
-            for (int i = 0; i < kRows; ++i) {
-                insert.bindValue(
-                    0, first.addSecs(i * 345LL).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-                insert.bindValue(1, static_cast<int>(random() % kRecipeCount));
-                insert.bindValue(2, 3.0 + (random() % 20'000) / 1000.0);
-                insert.bindValue(3, static_cast<int>(random() % 4 == 0));
-                insert.exec();
-            }
-            db.commit();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("fill"));
-        { HistoryStore upgrade(file); }
-        return file;
-    }();
+    static const QString path = makeHistory(dir, kRows);
     return path;
 }
 
@@ -282,5 +291,128 @@ void BM_RefreshProgressWindow100k(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RefreshProgressWindow100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The window's start as far as the history has a say in it: the store made
+// as the window makes it, the window made and shown, up to the end of its
+// first paint. The history is opened after that, on a thread of its own,
+// and is not timed: with a million rows as with none. ...Checked1M opens
+// the history first, as the window did before, for comparison.
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        painted = painted || event->type() == QEvent::Paint;
+        return QObject::eventFilter(watched, event);
+    }
+    bool painted = false;
+};
+
+void firstPaint(benchmark::State& state, const QString& path, HistoryStore::Start start) {
+    QTemporaryDir settingsFolder;
+    QSettings settings(settingsFolder.filePath(QStringLiteral("Vexlor.conf")),
+                       QSettings::IniFormat);
+    for (auto _ : state) {
+        HistoryStore history(path, HistoryStore::Mode::ReadWrite, start);
+        MainWindow::Services services;
+        services.history = &history;
+        services.settings = &settings;
+        MainWindow window(services);
+        FirstPaint paint;
+        window.installEventFilter(&paint);
+        window.show();
+        while (!paint.painted)
+            QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        // The opening starts once the paint is done; each start opens anew.
+        while (!history.isRecording() && history.state() == HistoryStore::State::Opening) {
+            QCoreApplication::processEvents();
+            history.waitForOpening();
+        }
+        if (!history.isRecording())
+            state.SkipWithError("the history did not open");
+        state.ResumeTiming();
+    }
+}
+
+const QString& millionRows() {
+    static QTemporaryDir dir;
+    static const QString path = makeHistory(dir, 1'000'000);
+    return path;
+}
+
+void BM_FirstPaintEmpty(benchmark::State& state) {
+    QTemporaryDir dir;
+    firstPaint(state, dir.filePath(QStringLiteral("history.sqlite")), HistoryStore::Start::Later);
+}
+BENCHMARK(BM_FirstPaintEmpty)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+void BM_FirstPaint1M(benchmark::State& state) {
+    firstPaint(state, millionRows(), HistoryStore::Start::Later);
+}
+BENCHMARK(BM_FirstPaint1M)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+void BM_FirstPaintChecked1M(benchmark::State& state) {
+    firstPaint(state, millionRows(), HistoryStore::Start::Now);
+}
+BENCHMARK(BM_FirstPaintChecked1M)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+// The rescue of a history of 300,000 rows with one broken page in the
+// middle of its table: its rows read, a new history built from them and put
+// in its place, as a start finds it.
+void BM_Rescue300k(benchmark::State& state) {
+    static QTemporaryDir source;
+    static const QString broken = [] {
+        const QString path = makeHistory(source, 300'000);
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("leaf"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery leaves(db);
+        leaves.exec(QStringLiteral("SELECT pageno FROM dbstat WHERE name = 'solved' AND"
+                                   " pagetype = 'leaf' ORDER BY path"));
+        std::vector<int> pages;
+        while (leaves.next())
+            pages.push_back(leaves.value(0).toInt());
+        leaves.finish();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("leaf"));
+        QFile file(path);
+        file.open(QIODevice::ReadWrite);
+        file.seek((pages[pages.size() / 2] - 1) * 4096LL);
+        file.write(QByteArray(16, '\x7f'));
+        return path;
+    }();
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        QFile::copy(broken, path);
+        state.ResumeTiming();
+        HistoryStore history(path);
+        if (!history.isRecording() || !history.salvage() || history.salvage()->saved < 290'000)
+            state.SkipWithError("the history was not rescued");
+    }
+}
+BENCHMARK(BM_Rescue300k)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(3);
 
 } // namespace
