@@ -124,7 +124,8 @@ int main(int argc, char* argv[]) {
                        "      it; without any history, the random series generate makes\n"
                        "\n"
                        "  -o - writes generate's series, render's PNG or sheet's PDF to\n"
-                       "  standard output; an output that is the file being read is refused.\n"
+                       "  standard output; an output that is a file the command reads, a\n"
+                       "  series or the history, is refused.\n"
                        "\n"
                        "Exit codes: 0 success, 1 a check failed, 2 bad input."));
     parser.addHelpOption();
