@@ -266,6 +266,24 @@ private slots:
                 QVERIFY(!history.setAsidePath().isEmpty());
                 QVERIFY(shown->text().contains(QDir::toNativeSeparators(history.setAsidePath())));
             }
+
+            // The close keeps in the journal beside the history what it
+            // cannot write; only where that cannot be written either does it
+            // say how many solves would be lost, and may try again.
+            const bool lost = !credit.isEmpty() && condition != QLatin1String("locked");
+            w.dialogs.queueYes();
+            if (lost) {
+                w.dialogs.queueYes();
+                w.dialogs.queueNo();
+            }
+            QVERIFY(w.form->close());
+            QCOMPARE(w.dialogs.log.count(QStringLiteral(
+                         "ask: Solves of this run that cannot be saved, not even beside your "
+                         "history: 2. They are lost if Vexlor closes now. Try again?")),
+                     lost ? 2 : 0);
+            QCOMPARE(history.waitingCount(), lost ? 2 : 0);
+            QCOMPARE(readAll(path + QStringLiteral("-unsaved")).count('\n'),
+                     condition == QLatin1String("locked") ? 2 : 0);
         }
         if (blocker) {
             blocker->close();
