@@ -252,6 +252,11 @@ private:
             if (!name.isEmpty() && !name.contains(QLatin1Char('/')))
                 damaged = QFileInfo(path_).dir().filePath(name);
         }
+        // An empty file at the history's place is another program's look at
+        // a name it found free; the rescue takes its place.
+        if (!damaged.isEmpty() && QFileInfo::exists(damaged) && QFileInfo(path_).isFile() &&
+            QFileInfo(path_).size() == 0)
+            removeWithSideFiles(path_);
         if (damaged.isEmpty() || !QFileInfo::exists(damaged) || QFileInfo::exists(path_)) {
             // The damaged file never left its place, or the rescued file took
             // it before the note went.

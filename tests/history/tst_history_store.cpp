@@ -351,13 +351,17 @@ private slots:
     // the rescue left beside the history.
     void interruptedRescueIsFinished_data() {
         QTest::addColumn<RescueStep>("step");
-        QTest::newRow("after the note") << RescueStep::NoteWritten;
-        QTest::newRow("after setting aside") << RescueStep::SetAside;
-        QTest::newRow("after the copy") << RescueStep::Copied;
-        QTest::newRow("after putting it in place") << RescueStep::InPlace;
+        // Another program then left an empty file at the history's place.
+        QTest::addColumn<bool>("emptyFile");
+        QTest::newRow("after the note") << RescueStep::NoteWritten << false;
+        QTest::newRow("after setting aside") << RescueStep::SetAside << false;
+        QTest::newRow("after the copy") << RescueStep::Copied << false;
+        QTest::newRow("after putting it in place") << RescueStep::InPlace << false;
+        QTest::newRow("after the copy, an empty file") << RescueStep::Copied << true;
     }
     void interruptedRescueIsFinished() {
         QFETCH(RescueStep, step);
+        QFETCH(bool, emptyFile);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("history.sqlite"));
         const std::vector<std::pair<int, int>> leaves = historyOf2000Rows(path);
@@ -375,6 +379,8 @@ private slots:
             stopped.waitForOpening();
             QVERIFY(!stopped.isRecording());
         }
+        if (emptyFile)
+            QVERIFY(writeAll(path, {}));
         HistoryStore next(path);
         QVERIFY(next.isRecording());
         QCOMPARE(storedCount(path), 2000 - rows);
