@@ -26,8 +26,10 @@ std::vector<SolveColumns> readJournal(const QString& journalPath);
 
 // Adds the solves of the journal to the history open in db and removes the
 // journal. A solve that the history holds already (a start that was killed
-// after adding them, before the journal went) is not added twice. What
-// cannot be added now stays for the next start.
+// after adding them, before the journal went) is not added twice: a row
+// with the same time to the second, recipe, solving time to the millisecond
+// and wrong picks is that solve. What cannot be added now stays for the next
+// start.
 void addJournaledSolves(const QString& historyPath, const QSqlDatabase& db);
 
 // Where the journal of the history at historyPath lies.
