@@ -134,11 +134,12 @@ public:
     // waits any more.
     bool record(const SolvedCube& cube);
     // Tries to write the waiting rows now, as at the close of the window: a
-    // store that has given up opens the file afresh for it, and a rescue
-    // still running is stopped (the next start does it again). What cannot
-    // be written goes, synced, into the journal beside the history, from
-    // which the next start adds it. True when no row waits any more; false
-    // only when even the journal could not take them.
+    // store that opens at once and has given up opens the file afresh for
+    // it; a check still running is waited for, and a rescue stopped (the
+    // next start does it again). What cannot be written goes, synced, into
+    // the journal beside the history, from which the next start adds it.
+    // True when no row waits any more; false only when even the journal
+    // could not take them.
     bool writeWaitingRows();
     int waitingCount() const { return static_cast<int>(waiting_.size()); }
     // The waiting rows as the Progress window counts them, oldest first.

@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -311,6 +313,40 @@ private slots:
         } else {
             QVERIFY(!QFileInfo::exists(storePath));
         }
+    }
+
+    // A damaged history is rescued once the window is on screen, on a thread
+    // of its own: the credit line says how far it has come, and a solve made
+    // meanwhile waits until the rescued history is in place, then follows
+    // its rows.
+    void rescueRunsOnceTheWindowIsUp() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        damagePage(path);
+        HistoryStore history(path, HistoryStore::Mode::ReadWrite, HistoryStore::Start::Later);
+        // The rescue holds after its copy until the test lets it go on.
+        QSemaphore copied;
+        QSemaphore goOn;
+        history.setRescueStepCheck([&](RescueStep step) {
+            if (step == RescueStep::Copied) {
+                copied.release();
+                goOn.acquire();
+            }
+            return true;
+        });
+        const auto letGo = qScopeGuard([&goOn] { goOn.release(); });
+        WindowFixture w(&history);
+        QTRY_VERIFY_WITH_TIMEOUT(copied.available() > 0, 60'000);
+        QTRY_COMPARE(
+            w.label("Label15")->text(),
+            QStringLiteral("Vexlor \u2014 progress (F2) \u00b7 Rescuing your history: 100 %"));
+        play(w, QStringLiteral("start wait:2 right"));
+        QCOMPARE(history.waitingCount(), 1);
+        goOn.release();
+        QTRY_COMPARE(history.waitingCount(), 0);
+        QCOMPARE(w.label("Label15")->text(), QStringLiteral("Vexlor \u2014 progress (F2)"));
+        QCOMPARE(rowCount(history), 2001);
+        QCOMPARE(storedRows(history).back().at, localDateTime(w.clock.now()).toString(Qt::ISODate));
     }
 
     // A full disk at start-up: Progress gives the figures of a history it

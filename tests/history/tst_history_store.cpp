@@ -168,7 +168,8 @@ private slots:
     // with the next solve or at the close: all, in order, none twice. A lock
     // held past the window's close puts them at once, synced, into the
     // journal beside the history, which the next start adds, once: a start
-    // killed before it removed the journal adds nothing twice.
+    // killed before it removed the journal adds nothing twice, and a line a
+    // kill cut short adds nothing.
     void lockedSolvesAreWrittenLater_data() {
         QTest::addColumn<QString>("lock");
         QTest::addColumn<int>("lockedSolves");
@@ -222,7 +223,8 @@ private slots:
         if (!journaled.isEmpty()) {
             { HistoryStore next(path); }
             QVERIFY(!QFileInfo::exists(journal));
-            QVERIFY(writeAll(journal, journaled));
+            // Behind it, a line a kill cut short: no solve.
+            QVERIFY(writeAll(journal, journaled + "2025-12-09T13:00:00\t3\t2.5\t0\t46000\t36"));
             { HistoryStore killedBefore(path); }
         }
         std::vector<double> expected(solves);
@@ -292,14 +294,16 @@ private slots:
     }
 
     // Where SQLite cannot open the file, its pages are read: a zeroed header
-    // gives back every row, with the page size that makes the pages parse;
-    // a file cut in half gives back the rows of the whole pages it kept, and
-    // how many were lost is then not known.
+    // gives back every row, with the page size that makes the pages parse,
+    // a row too long for its page whole from its overflow pages; a file cut
+    // in half gives back the rows of the whole pages it kept, and how many
+    // were lost is then not known.
     void rescueReadsThePages_data() {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<int>("pageSize");
         QTest::newRow("zeroed header") << "header" << 4096;
         QTest::newRow("zeroed header, pages of 1 KiB") << "header" << 1024;
+        QTest::newRow("zeroed header, a row on overflow pages") << "header, long row" << 1024;
         QTest::newRow("cut at half") << "cut" << 4096;
         QTest::newRow("cut at the end of a page") << "cut at a page" << 4096;
     }
@@ -317,6 +321,10 @@ private slots:
             QVERIFY(peek.exec(QStringLiteral("PRAGMA user_version = 1")));
         }
         const std::vector<std::pair<int, int>> leaves = historyOf2000Rows(path);
+        const QString longAt = QStringLiteral("2025-12-10T09:00:00") + QString(2800, u'x');
+        if (damage.endsWith(QLatin1String("long row")))
+            QVERIFY(Peek(path).exec(
+                QStringLiteral("UPDATE solved SET at = '%1' WHERE id = 1000").arg(longAt)));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
         const bool cut = damage.startsWith(QLatin1String("cut"));
@@ -343,6 +351,9 @@ private slots:
         QVERIFY(std::adjacent_find(seconds.begin(), seconds.end(), std::greater_equal<>()) ==
                 seconds.end());
         compareWithRows(store);
+        if (damage.endsWith(QLatin1String("long row")))
+            QCOMPARE(Peek(path).value(QStringLiteral("SELECT at FROM solved WHERE seconds = 1000")),
+                     QVariant(longAt));
     }
 
     // A rescue stopped after any of its steps, as by a kill, leaves files
