@@ -10,10 +10,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QLockFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
@@ -401,6 +404,48 @@ private slots:
                      {QFileInfo(next.setAsidePath()).fileName(), QStringLiteral("history.sqlite"),
                       QStringLiteral("history.sqlite-shm"), QStringLiteral("history.sqlite-wal")}));
         QCOMPARE(readAll(next.setAsidePath()), damaged);
+    }
+
+    // What lies beside the history never holds the start up: a FIFO in the
+    // place of the journal or of a rescue's note is neither; and a damaged
+    // history that another Vexlor is rescuing is left to it, untouched.
+    void besideTheHistory_data() {
+        QTest::addColumn<QString>("beside");
+        QTest::addColumn<bool>("rescuedElsewhere");
+        QTest::newRow("a FIFO as the journal") << "-unsaved" << false;
+        QTest::newRow("a FIFO as a rescue's note") << "-rescue" << false;
+        QTest::newRow("another Vexlor rescues it") << "-rescue.lock" << true;
+    }
+    void besideTheHistory() {
+        QFETCH(QString, beside);
+        QFETCH(bool, rescuedElsewhere);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        const std::vector<std::pair<int, int>> leaves = historyOf2000Rows(path);
+        const auto [page, rows] = leaves[leaves.size() / 2];
+        std::optional<QLockFile> rescuer;
+        if (rescuedElsewhere) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096));
+            file.write(QByteArray(16, '\x7f'));
+            rescuer.emplace(path + beside);
+            QVERIFY(rescuer->tryLock(0));
+        } else {
+            QCOMPARE(::mkfifo(QFile::encodeName(path + beside).constData(), 0600), 0);
+        }
+        const QByteArray before = readAll(path);
+        {
+            HistoryStore store(path);
+            QCOMPARE(store.isRecording(), !rescuedElsewhere);
+            if (rescuedElsewhere) {
+                QCOMPARE(store.state(), HistoryStore::State::Locked);
+                QCOMPARE(readAll(path), before);
+            }
+        }
+        rescuer.reset();
+        HistoryStore after(path);
+        QVERIFY(after.isRecording());
+        QCOMPARE(storedCount(path), rescuedElsewhere ? 2000 - rows : 2000);
     }
 
     // Opening a file again keeps its rows and never lowers its version: a
