@@ -163,17 +163,17 @@ private:
     Check check() {
         connection_.emplace(path_, SqliteConnection::Access::ReadWrite, kBusyTimeoutMs);
         std::optional<QSqlError> error;
-        QString problem;
+        bool intact = false;
         if (!connection_->open()) {
             error = connection_->error();
         } else {
             QSqlQuery q(connection_->database());
             if (!q.exec(QStringLiteral("PRAGMA quick_check")))
                 error = q.lastError();
-            else if (!q.next() || q.value(0).toString() != QLatin1String("ok"))
-                problem = q.value(0).toString();
+            else
+                intact = q.next() && q.value(0).toString() == QLatin1String("ok");
         }
-        if (!error && problem.isEmpty())
+        if (intact)
             return Check::Intact;
         connection_.reset();
         if (error && faultOf(*error) != SqliteFault::Damaged) {
@@ -184,16 +184,19 @@ private:
     }
 
     // A first start builds the empty history beside its place and puts it
-    // there whole: a disk too small for it leaves nothing behind.
+    // there whole: a disk too small for it leaves nothing behind. A history
+    // that is a symbolic link to a file still to be made is made there.
     bool startAfresh() {
-        if (!build({}))
+        const QFileInfo place(path_);
+        const QString target = place.isSymLink() ? place.symLinkTarget() : path_;
+        if (!build({}, buildPath(target)))
             return false;
-        if (renameWithoutReplacing(buildPath(path_), path_)) {
-            syncFolder(path_);
+        if (renameWithoutReplacing(buildPath(target), target)) {
+            syncFolder(target);
             return true;
         }
         const int error = errno;
-        removeWithSideFiles(buildPath(path_));
+        removeWithSideFiles(buildPath(target));
         // Another Vexlor started it meanwhile: that one is used.
         if (QFileInfo::exists(path_))
             return true;
@@ -292,7 +295,7 @@ private:
         if (progress.stop)
             return stopped();
         // What fails from here keeps the note: the next start tries again.
-        if (!build(rows) || !goOnAfter(RescueStep::Copied))
+        if (!build(rows, buildPath(path_)) || !goOnAfter(RescueStep::Copied))
             return false;
         if (!renameWithoutReplacing(buildPath(path_), path_)) {
             removeWithSideFiles(buildPath(path_));
@@ -311,10 +314,9 @@ private:
         return true;
     }
 
-    // Builds a whole history holding rows beside the history's place and
-    // syncs it to the disk; a failure leaves nothing of it.
-    bool build(const std::vector<PageRow>& rows) {
-        const QString file = buildPath(path_);
+    // Builds a whole history holding rows as file, beside the history's
+    // place, and syncs it to the disk; a failure leaves nothing of it.
+    bool build(const std::vector<PageRow>& rows, const QString& file) {
         // What a killed run left there is of no use.
         removeWithSideFiles(file);
         RescueProgress& progress = control_.progress;
