@@ -442,10 +442,6 @@
         <translation>Die Datei %1 war kein Vexlor-Verlauf. Sie wurde als %2 beiseitegelegt, und ein neuer Verlauf wurde begonnen.</translation>
     </message>
     <message>
-        <source>Its solves could not be copied into the new history (%1); they are still in the file set aside.</source>
-        <translation>Seine Lösungen ließen sich nicht in den neuen Verlauf übernehmen (%1); sie stehen weiter in der beiseitegelegten Datei.</translation>
-    </message>
-    <message>
         <source>Solves copied into the new history: %L1; solves that could not be read: %2.</source>
         <translation>In den neuen Verlauf übernommene Lösungen: %L1; nicht lesbare Lösungen: %2.</translation>
     </message>
@@ -506,6 +502,10 @@
     <message>
         <source>Vexlor tries again with the next solve.</source>
         <translation>Vexlor versucht es bei der nächsten Lösung erneut.</translation>
+    </message>
+    <message>
+        <source>The history file %1 is damaged. What can still be read from it is being copied into a new history (%2 % done); your solves wait until then.</source>
+        <translation>Die Verlaufsdatei %1 ist beschädigt. Was sich daraus noch lesen lässt, wird in einen neuen Verlauf übernommen (%2 % erledigt); bis dahin warten die Lösungen.</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1483,21 @@
     <message>
         <source>The Mistakes series is empty.</source>
         <translation>Die Serie Fehler ist leer.</translation>
+    </message>
+    <message>
+        <source> · Rescuing your history: %1 %</source>
+        <translation> · Verlauf wird gerettet: %1 %</translation>
+    </message>
+    <message>
+        <source>Your history was damaged and is being rescued. Your solves are kept until it is done. The Progress window (F2) says more.</source>
+        <translation>Der Verlauf war beschädigt und wird gerettet. Bis dahin werden die Lösungen aufbewahrt. Mehr steht im Fenster Fortschritt (F2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Solves of this run that cannot be saved, not even beside your history: %n. They are lost if Vexlor closes now. Try again?</source>
+        <translation>
+            <numerusform>Lösung dieser Sitzung, die sich nicht speichern lässt, auch nicht neben dem Verlauf: %n. Sie geht verloren, wenn Vexlor jetzt schließt. Noch einmal versuchen?</numerusform>
+            <numerusform>Lösungen dieser Sitzung, die sich nicht speichern lassen, auch nicht neben dem Verlauf: %n. Sie gehen verloren, wenn Vexlor jetzt schließt. Noch einmal versuchen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

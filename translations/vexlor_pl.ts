@@ -446,10 +446,6 @@
         <translation>Plik %1 nie był historią Vexlora. Odłożono go jako %2 i rozpoczęto nową historię.</translation>
     </message>
     <message>
-        <source>Its solves could not be copied into the new history (%1); they are still in the file set aside.</source>
-        <translation>Nie udało się przenieść jego rozwiązań do nowej historii (%1); nadal są w odłożonym pliku.</translation>
-    </message>
-    <message>
         <source>Solves copied into the new history: %L1; solves that could not be read: %2.</source>
         <translation>Rozwiązania przeniesione do nowej historii: %L1; rozwiązania, których nie dało się odczytać: %2.</translation>
     </message>
@@ -512,6 +508,10 @@
     <message>
         <source>Vexlor tries again with the next solve.</source>
         <translation>Vexlor spróbuje ponownie przy następnym rozwiązaniu.</translation>
+    </message>
+    <message>
+        <source>The history file %1 is damaged. What can still be read from it is being copied into a new history (%2 % done); your solves wait until then.</source>
+        <translation>Plik historii %1 jest uszkodzony. To, co da się jeszcze z niego odczytać, jest przenoszone do nowej historii (gotowe: %2%); do tego czasu rozwiązania czekają.</translation>
     </message>
 </context>
 <context>
@@ -1490,6 +1490,22 @@ kostkę</translation>
     <message>
         <source>The Mistakes series is empty.</source>
         <translation>Seria Błędy jest pusta.</translation>
+    </message>
+    <message>
+        <source> · Rescuing your history: %1 %</source>
+        <translation> · Ratowanie historii: %1%</translation>
+    </message>
+    <message>
+        <source>Your history was damaged and is being rescued. Your solves are kept until it is done. The Progress window (F2) says more.</source>
+        <translation>Historia była uszkodzona i jest ratowana. Do tego czasu rozwiązania są przechowywane. Więcej podaje okno Postępy (F2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Solves of this run that cannot be saved, not even beside your history: %n. They are lost if Vexlor closes now. Try again?</source>
+        <translation>
+            <numerusform>Rozwiązanie z tej sesji, którego nie da się zapisać, nawet obok historii: %n. Przepadnie, jeśli Vexlor zostanie teraz zamknięty. Spróbować ponownie?</numerusform>
+            <numerusform>Rozwiązania z tej sesji, których nie da się zapisać, nawet obok historii: %n. Przepadną, jeśli Vexlor zostanie teraz zamknięty. Spróbować ponownie?</numerusform>
+            <numerusform>Rozwiązania z tej sesji, których nie da się zapisać, nawet obok historii: %n. Przepadną, jeśli Vexlor zostanie teraz zamknięty. Spróbować ponownie?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,13 @@ MainWindow::MainWindow(const Services& services)
     clockTimer_->setInterval(10);
     connect(clockTimer_, &QTimer::timeout, this, &MainWindow::updateClocks);
 
+    // While the history is checked or rescued on its own thread, the window
+    // looks now and then whether it is done, and shows how far a rescue has
+    // come.
+    historyOpeningTimer_ = new QTimer(this);
+    historyOpeningTimer_->setInterval(100);
+    connect(historyOpeningTimer_, &QTimer::timeout, this, &MainWindow::showHistoryState);
+
     returnTimer_ = new QTimer(this);
     returnTimer_->setSingleShot(true);
     returnTimer_->setInterval(300);
@@ -221,10 +228,25 @@ void MainWindow::buildPictures() {
 }
 
 void MainWindow::showHistoryState() {
+    if (history_.finishOpening()) {
+        if (historyOpeningTimer_ != nullptr && historyOpeningTimer_->isActive()) {
+            historyOpeningTimer_->stop();
+            // The figures of the file now ready, the solves made meanwhile
+            // among them.
+            if (progressWindow_ != nullptr && progressWindow_->isVisible())
+                progressWindow_->refresh();
+        }
+    } else if (historyOpeningTimer_ != nullptr && !historyOpeningTimer_->isActive()) {
+        historyOpeningTimer_->start();
+    }
     // Said on the window itself, without a box: the test goes on either way.
     QString text = tr("Vexlor \u2014 progress (F2)");
     QString description;
-    if (const int waiting = history_.waitingCount(); waiting > 0) {
+    if (const std::optional<int> percent = history_.rescuePercent()) {
+        text += tr(" \u00b7 Rescuing your history: %1 %").arg(*percent);
+        description = tr("Your history was damaged and is being rescued. Your solves are kept "
+                         "until it is done. The Progress window (F2) says more.");
+    } else if (const int waiting = history_.waitingCount(); waiting > 0) {
         text += tr(" \u00b7 %Ln solve(s) not yet saved", nullptr, waiting);
         description = tr("Solves of this run not yet saved in your history: %L1. The Progress "
                          "window (F2) says why.")
@@ -445,6 +467,16 @@ void MainWindow::firstShow() {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
+    // The history is checked, and rescued where it is damaged, once the
+    // window is on screen: a large file then never holds it back. Solves
+    // made meanwhile wait, as under a lock.
+    if (!historyOpeningStarted_) {
+        historyOpeningStarted_ = true;
+        QTimer::singleShot(0, this, [this] {
+            history_.startOpening();
+            showHistoryState();
+        });
+    }
     // A start-up file's message needs the window on screen to sit over.
     if (!startupFile_.isEmpty())
         QTimer::singleShot(0, this, &MainWindow::openStartupFile);
@@ -702,7 +734,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (progressWindow_ != nullptr)
         progressWindow_->close();
-    history_.writeWaitingRows();
+    // What cannot be written now goes into the journal beside the history;
+    // only when even that fails are the solves lost, and the user may first
+    // try again as often as wanted.
+    while (!history_.writeWaitingRows() &&
+           dialogs_.askYesNo(tr("Solves of this run that cannot be saved, not even beside your "
+                                "history: %n. They are lost if Vexlor closes now. Try again?",
+                                nullptr, history_.waitingCount()))) {
+    }
     releaseSeries();
 }
 

@@ -131,7 +131,9 @@ private:
     // the next run, and lets the Progress window step aside for the test
     // once a series is made.
     void practise(const std::function<bool()>& command);
-    // The credit line says when solves wait to be saved or are not saved.
+    // The credit line says how far the rescue of a damaged history has
+    // come, and when solves wait to be saved or are not saved. Takes in the
+    // history's opening once it is done.
     void showHistoryState();
     ExplanationWindow& explanation();
 
@@ -162,6 +164,7 @@ private:
     ValueLabel* mistakesPerCubeLabel_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     QTimer* returnTimer_ = nullptr;
+    QTimer* historyOpeningTimer_ = nullptr;
     ProgressWindow* progressWindow_ = nullptr;
     KeysWindow* keysWindow_ = nullptr;
     ExplanationWindow* explanationWindow_ = nullptr;
@@ -172,6 +175,7 @@ private:
     QString startupFile_;
     bool shown_ = false;
     bool seriesReleased_ = false;
+    bool historyOpeningStarted_ = false;
 };
 
 } // namespace vexlor
