@@ -3,8 +3,8 @@
 // each language says all of it in its own words.
 #include "cube/answer_fit.h"
 #include "cube/generator.h"
-#include "printing/explanation.h"
 #include "l10n/language.h"
+#include "printing/explanation.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
