@@ -377,12 +377,12 @@ double firstPaintMs(const QString& path, HistoryStore::Start start, QSettings& s
     timer.start();
     // The services as main() makes them.
     const SystemClock clock;
-    RandomSource randomSource(RandomSource::secondsNow());
+    RandomSource startRandom(RandomSource::secondsNow());
     SeriesStore store;
     SessionState state;
     HistoryStore history(path, HistoryStore::Mode::ReadWrite, start);
     QtDialogs dialogs;
-    MainWindow window({dialogs, store, state, history, settings, clock, randomSource});
+    MainWindow window({dialogs, store, state, history, settings, clock, startRandom});
     dialogs.setHome(&window);
     FirstPaint paint;
     window.installEventFilter(&paint);

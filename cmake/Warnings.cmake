@@ -4,12 +4,22 @@
 # generators, the stricter warnings).
 add_compile_options(-Wall -Wextra -Wpedantic)
 if(NOT TARGET vexlor_warnings)
-    add_library(vexlor_warnings INTERFACE)
     # No C-style casts (each says which conversion it means), no polymorphic
-    # class without a virtual destructor, no overload that hides a virtual;
-    # and no QString made from a char* without saying its encoding.
-    target_compile_options(vexlor_warnings INTERFACE -Wold-style-cast -Wnon-virtual-dtor
-                                                     -Woverloaded-virtual)
+    # class without a virtual destructor, no overload that hides a virtual, no
+    # name that hides another; no text turned into char*, or a QByteArray or
+    # QUrl made from text, without saying how; and QString sums built in one
+    # allocation. Tests and benchmarks link this one.
+    add_library(vexlor_test_warnings INTERFACE)
+    target_compile_options(vexlor_test_warnings INTERFACE -Wold-style-cast -Wnon-virtual-dtor
+                                                          -Woverloaded-virtual -Wshadow)
+    target_compile_definitions(vexlor_test_warnings INTERFACE
+        QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY QT_NO_URL_CAST_FROM_STRING
+        QT_USE_QSTRINGBUILDER)
+    # The program adds: no QString made from a char* without saying its
+    # encoding. Tests keep Qt's UTF-8 reading of a literal, so that the texts
+    # they expect read as the user sees them.
+    add_library(vexlor_warnings INTERFACE)
+    target_link_libraries(vexlor_warnings INTERFACE vexlor_test_warnings)
     target_compile_definitions(vexlor_warnings INTERFACE QT_NO_CAST_FROM_ASCII)
 endif()
 

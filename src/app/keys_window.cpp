@@ -21,7 +21,7 @@ struct GroupPlace {
 constexpr std::array<GroupPlace, 3> kGroups{{
     {CommandGroup::Test, QT_TRANSLATE_NOOP("vexlor::KeysWindow", "The test"), 0},
     {CommandGroup::Windows, QT_TRANSLATE_NOOP("vexlor::KeysWindow", "Windows"), 0},
-    {CommandGroup::Series, QT_TRANSLATE_NOOP("vexlor::KeysWindow", "Series"), 1},
+    {CommandGroup::SeriesGrid, QT_TRANSLATE_NOOP("vexlor::KeysWindow", "Series"), 1},
 }};
 
 } // namespace

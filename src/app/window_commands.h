@@ -24,7 +24,7 @@ struct CommandKeys {
 };
 
 // Where F1 lists a command.
-enum class CommandGroup { Test, Series, Windows };
+enum class CommandGroup { Test, SeriesGrid, Windows };
 
 struct WindowCommand {
     const char* name; // the action's objectName

@@ -118,8 +118,7 @@ std::vector<SolveColumns> readJournal(const QString& journalPath) {
             ::close(fd);
         return solves;
     }
-    const QByteArray text = file.readAll();
-    const QList<QByteArray> lines = text.split('\n');
+    const QList<QByteArray> lines = file.readAll().split('\n');
     // The last piece follows the last line's end: empty, or a line a kill cut.
     for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
         const QList<QByteArray> fields = lines[i].split('\t');

@@ -101,8 +101,8 @@ struct Label {
     QFont font;
     double width;
 
-    Label(const Paper& paper, const QString& text, const QFont& font)
-        : text(text), font(font),
+    Label(const Paper& paper, const QString& labelText, const QFont& labelFont)
+        : text(labelText), font(labelFont),
           width(QFontMetricsF(font, paper.painter.device()).horizontalAdvance(text) /
                     paper.unitsPerMm +
                 1.5) {}

@@ -250,7 +250,7 @@ private slots:
         }
         QCOMPARE(w.form->findChild<QTimer*>("tt")->isActive(), active);
         // Clocks that stopped show their last tenths, as an update would now.
-        const auto clocks = [&w] {
+        const auto clocks = [&w]() -> QString {
             return w.label("tcurr")->text() + w.label("ttot")->text() + w.label("tavr")->text();
         };
         const QString shown = clocks();

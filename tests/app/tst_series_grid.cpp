@@ -23,7 +23,7 @@ constexpr std::int8_t kMarker[kSeriesCount] = {-1, 101, 102, 103};
 
 const QString kDeleteCurrent = "ask: Delete the Current series?";
 const QString kClearSkipped = "ask: Clear the Skipped series?";
-const QString kStrip = "ask: " + text::kSaveStripped;
+const QString kStrip = "ask: " + QString(text::kSaveStripped);
 const QString kDeleteAll = "ask: Delete all series?";
 
 std::vector<int> kinds(const Series& s) {
@@ -124,10 +124,10 @@ private slots:
                 yes ? w.dialogs.queueYes() : w.dialogs.queueNo();
             QTest::mouseClick(w.find(name), Qt::LeftButton);
 
-            QVERIFY2(!w.dialogs.unexpected && !w.dialogs.hasPending(), answer);
+            QVERIFY2(!w.dialogs.unexpected && !w.dialogs.hasPending(), answer.constData());
             const QStringList asked = w.dialogs.log.filter(QRegularExpression("^ask: "));
             QCOMPARE(asked, question.isEmpty() ? QStringList{} : QStringList{question});
-            QVERIFY2(w.state.paused == pausesFirst, answer);
+            QVERIFY2(w.state.paused == pausesFirst, answer.constData());
 
             Snapshot expected = before;
             const bool accepted = yes || question.isEmpty();
@@ -146,7 +146,7 @@ private slots:
                 QCOMPARE(loadSeriesFile(path, saved), LoadResult::Ok);
                 QCOMPARE(kinds(saved[SeriesId::Current]), before[row]);
                 const bool stripped = series == SeriesId::Current || yes;
-                QVERIFY2((saved.currentCube()->clockStart == 0.0) == stripped, answer);
+                QVERIFY2((saved.currentCube()->clockStart == 0.0) == stripped, answer.constData());
                 break;
             }
             case Action::Clear:

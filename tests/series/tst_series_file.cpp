@@ -299,7 +299,7 @@ private slots:
 
         const QByteArray magic("SRS ", 4);
         const QByteArray record(232, '\x01');
-        const auto count = [](int n) {
+        const auto count = [](int n) -> QByteArray {
             return QByteArray(1, char(n & 0xff)) + QByteArray(1, char(n >> 8));
         };
         const int ok = int(LoadResult::Ok), wrong = int(LoadResult::WrongFormat),
@@ -356,17 +356,18 @@ private slots:
             const LoadResult r = readSeriesFile(source, store);
             const QByteArray where = QByteArray::number(qulonglong(len));
             if (len < 4) {
-                QVERIFY2(r == LoadResult::WrongFormat, where);
-                QVERIFY2(kinds(store) == (std::vector<int>{100, 101}), where);
+                QVERIFY2(r == LoadResult::WrongFormat, where.constData());
+                QVERIFY2(kinds(store) == (std::vector<int>{100, 101}), where.constData());
                 continue;
             }
             const int whole = len < 6 ? 0 : int((len - 6) / kCubeRecordSize);
-            QVERIFY2(r == (len == file.size() ? LoadResult::Ok : LoadResult::ReadError), where);
-            QVERIFY2(store.count(SeriesId::Current) == whole, where);
+            QVERIFY2(r == (len == file.size() ? LoadResult::Ok : LoadResult::ReadError),
+                     where.constData());
+            QVERIFY2(store.count(SeriesId::Current) == whole, where.constData());
             const Series& loaded = store[SeriesId::Current];
-            QVERIFY2(loaded.size() == std::size_t(whole), where);
+            QVERIFY2(loaded.size() == std::size_t(whole), where.constData());
             for (std::size_t i = 0; i < loaded.size(); ++i)
-                QVERIFY2(sameCube(loaded[i], series[i]), where);
+                QVERIFY2(sameCube(loaded[i], series[i]), where.constData());
         }
     }
 

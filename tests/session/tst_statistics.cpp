@@ -220,7 +220,8 @@ private slots:
         st.solved = solved;
         SeriesStore store;
         const LabelFigures l = computeLabelFigures(st, store);
-        QCOMPARE(l.mistakesPercent ? QString::number(*l.mistakesPercent) + '%' : "++", text);
+        QCOMPARE(l.mistakesPercent ? QString(QString::number(*l.mistakesPercent) + '%') : "++",
+                 text);
         QCOMPARE(l.mistakes, mistakes);
         QCOMPARE(l.solved, solved);
     }

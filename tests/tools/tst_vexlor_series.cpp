@@ -1212,7 +1212,7 @@ private slots:
                       hard = pathOf("hard.pdf"), dotted = dir_.path() + "/./in.srs";
         QVERIFY(QFile::copy(good, in) && QFile::copy(good, inB) && QFile::link(in, link));
         QCOMPARE(::link(qPrintable(in), qPrintable(hard)), 0);
-        const auto isInput = [](const QString& out, const QString& read) {
+        const auto isInput = [](const QString& out, const QString& read) -> QString {
             return "cannot write " + out + ": it is " + read + ", the file being read\n";
         };
         QTest::newRow("sheet over its input")
@@ -1304,12 +1304,12 @@ private slots:
         for (const QString& line : lines) {
             // The recipe may hold a comma; the fields after it do not.
             const QStringList f = line.split(',');
-            const QString answer = f[f.size() - 4], key = f[f.size() - 3], right = f[f.size() - 2];
+            const QString letter = f[f.size() - 4], key = f[f.size() - 3], right = f[f.size() - 2];
             column +=
                 (f[1] == "1" && !column.isEmpty() ? " " : "") + (right.isEmpty() ? "-" : right);
             // An answer is right exactly where its letter is the key's, and
             // takes its time from the clock.
-            QCOMPARE(answer == key, right == "1");
+            QCOMPARE(letter == key, right == "1");
             QCOMPARE(f.last(), right.isEmpty() ? "" : "9.500");
         }
         QCOMPARE(column, rights);
