@@ -55,7 +55,7 @@ std::optional<QString> readExamSeries(const QString& path, std::vector<Cube>& cu
     case LoadResult::WrongFormat:
         return QStringLiteral("%1 is not a series file").arg(path);
     case LoadResult::ReadError:
-        return QStringLiteral("cannot read %1: the file is cut short or cannot be read").arg(path);
+        return QStringLiteral("cannot read %1: it holds no Cubes or is cut short").arg(path);
     }
     if (store.count(SeriesId::Current) == 0)
         return QStringLiteral("%1 holds no Cubes").arg(path);
