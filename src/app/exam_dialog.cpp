@@ -79,6 +79,8 @@ ExamDialog::ExamDialog(int currentCount, QWidget* parent)
     connect(noLimit_, &QCheckBox::toggled, minutes_, &QSpinBox::setDisabled);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // What is most often typed: Enter then begins the exam.
+    name_->setFocus();
 }
 
 void ExamDialog::cubesChosen() {
