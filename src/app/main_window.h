@@ -35,6 +35,7 @@ class QSettings;
 namespace vexlor {
 
 class ExamPanel;
+class ExplanationWindow;
 class HistoryStore;
 class KeysWindow;
 class ProgressWindow;
@@ -107,6 +108,18 @@ public:
     // Ending an exam early, after asking; before Start, leaving it.
     void endExamEarly();
 
+    // F3: pauses a running test and explains the Cube on show: the sample,
+    // every answer; the current Cube once solved, every answer; before that
+    // only the answers picked on it, the latest pick first, and before any
+    // pick nothing but "Pick an answer first.".
+    void explainShownCube();
+    // Shift+F3: pauses a running test and steps through the Mistakes series,
+    // every answer of each Cube explained, but for a Cube that the test still
+    // asks unsolved (in Current or Skipped): only its picks, as F3 explains it.
+    void explainMistakes();
+    // Null until F3 or Shift+F3 first opens it.
+    ExplanationWindow* explanationWindow() const { return explanationWindow_; }
+
 signals:
     // A wrong item of the score sheet asks for its explanation.
     void explanationRequested(const Cube& c, int picked);
@@ -161,8 +174,11 @@ private:
     // the next run, and lets the Progress window step aside for the test
     // once a series is made.
     void practise(const std::function<bool()>& command);
-    // The credit line says when solves wait to be saved or are not saved.
+    // The credit line says how far the rescue of a damaged history has
+    // come, and when solves wait to be saved or are not saved. Takes in the
+    // history's opening once it is done.
     void showHistoryState();
+    ExplanationWindow& explanation();
 
     Dialogs& dialogs_;
     SeriesStore& store_;
@@ -191,6 +207,7 @@ private:
     ValueLabel* mistakesPerCubeLabel_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     QTimer* returnTimer_ = nullptr;
+    QTimer* historyOpeningTimer_ = nullptr;
     ProgressWindow* progressWindow_ = nullptr;
     KeysWindow* keysWindow_ = nullptr;
     QGroupBox* seriesBox_ = nullptr;
@@ -204,10 +221,15 @@ private:
     QTimer* chosenTimer_ = nullptr; // shows the answer chosen for a moment
     ScoreSheet* scoreSheet_ = nullptr;
     std::optional<ExamSetup> startupExam_;
+    ExplanationWindow* explanationWindow_ = nullptr;
+    // The latest pick and the Cube it was made on, which F3 explains first.
+    const Cube* lastPickCube_ = nullptr;
+    int lastPick_ = -1;
 
     QString startupFile_;
     bool shown_ = false;
     bool seriesReleased_ = false;
+    bool historyOpeningStarted_ = false;
 };
 
 } // namespace vexlor
