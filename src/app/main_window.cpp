@@ -959,13 +959,31 @@ ExamComparison MainWindow::readComparison() {
     for (int k = 0; k < kRecipeCount; ++k)
         comparison.practiceMedians[static_cast<std::size_t>(k)] =
             summary.recipes[static_cast<std::size_t>(k)].medianSeconds;
-    // Earlier exams come with the history's exams table.
+    for (const ExamRecord& earlier : history_.readExams())
+        comparison.earlierScores.push_back(earlier.cubes > 0 ? 100.0 * earlier.right / earlier.cubes
+                                                             : 0.0);
     comparison.known = comparison.known && history_.readError().isEmpty();
     return comparison;
 }
 
-void MainWindow::recordExam(const ExamScore&) {
-    // The exam's rows go into the history once it has a table of exams.
+void MainWindow::recordExam(const ExamScore& score) {
+    ExamRecord exam;
+    exam.at = localDateTime(exam_->startedAt());
+    exam.id = exam.at.toMSecsSinceEpoch();
+    exam.cubes = score.count;
+    exam.right = score.right;
+    exam.answered = score.answered;
+    exam.limitSeconds = score.limitSeconds;
+    exam.seconds = score.secondsUsed;
+    exam.name = examSetup_.name;
+    // Each answered Cube is a solve, at the exam's end: one pick, right or
+    // wrong. An unanswered one was never solved and adds nothing.
+    const QDateTime ended = localDateTime(clock_.now());
+    std::vector<SolvedCube> rows;
+    for (const ExamItemResult& item : score.items)
+        if (item.answer >= 0)
+            rows.push_back({ended, item.recipe, item.seconds, item.right ? 0 : 1, exam.id});
+    history_.recordExam(exam, std::move(rows));
 }
 
 void MainWindow::finishExam() {
@@ -995,7 +1013,10 @@ void MainWindow::finishExam() {
     delete scoreSheet_;
     scoreSheet_ = new ScoreSheet(std::move(sheet), items, dialogs_, folder, savedPath, this);
     scoreSheet_->setAttribute(Qt::WA_DeleteOnClose, false);
-    connect(scoreSheet_, &ScoreSheet::explainRequested, this, &MainWindow::explanationRequested);
+    // A wrong row opens the Why? window F3 opens, every answer explained:
+    // the exam is over.
+    connect(scoreSheet_, &ScoreSheet::explainRequested, this,
+            [this](const Cube& c, int picked) { explanation().explain(c, picked); });
     scoreSheet_->show();
     scoreSheet_->raise();
     scoreSheet_->activateWindow();

@@ -120,10 +120,6 @@ public:
     // Null until F3 or Shift+F3 first opens it.
     ExplanationWindow* explanationWindow() const { return explanationWindow_; }
 
-signals:
-    // A wrong item of the score sheet asks for its explanation.
-    void explanationRequested(const Cube& c, int picked);
-
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

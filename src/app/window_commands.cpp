@@ -34,7 +34,7 @@ constexpr QKeyCombination clearKey(Qt::Key row) {
 }
 
 // clang-format off
-const std::array<WindowCommand, 30> kCommands{{
+const std::array<WindowCommand, 32> kCommands{{
     // The answer keys lie as the answer pictures do on a numeric keypad.
     {"pickTopLeft", Group::Test, QT_TRANSLATE_NOOP("Commands", "Pick the top left answer"), {kNoStandard, Qt::Key_8}, nullptr, false,
      [](MainWindow& w) { w.pick(0); }},

@@ -4,6 +4,7 @@
 // leaves the Cubes not answered unanswered on the score sheet and in the
 // results file.
 #include "app/exam_panel.h"
+#include "app/explanation_window.h"
 #include "app/score_sheet.h"
 #include "cube/generator.h"
 #include "printing/canvas_style.h"
@@ -12,6 +13,7 @@
 
 #include <QDir>
 #include <QGroupBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -84,6 +86,20 @@ private slots:
         QCOMPARE(w.count(SeriesId::Current), currentBefore);
         QVERIFY(w.form->scoreSheet() != nullptr && w.form->scoreSheet()->isVisible());
         QVERIFY(w.form->scoreSheet()->sheet().score.right == 1);
+        // A right row has nothing to explain; a wrong one opens the Why?
+        // window on its Cube and the answer chosen.
+        auto* items = w.form->scoreSheet()->findChild<QTableWidget*>(QStringLiteral("scoreItems"));
+        const auto activate = [items](int row) {
+            items->setCurrentCell(row, 0);
+            QTest::keyClick(items, Qt::Key_Return);
+        };
+        activate(1);
+        QVERIFY(w.form->explanationWindow() == nullptr);
+        activate(2);
+        QVERIFY(w.form->explanationWindow() != nullptr && w.form->explanationWindow()->isVisible());
+        QCOMPARE(w.form->explanationWindow()->shownAnswer(),
+                 (exam.items()[2].correctAnswer + 1) % kAnswers);
+        QVERIFY(sameTask(*w.form->explanationWindow()->cube(), exam.items()[2]));
         QVERIFY(!w.dialogs.unexpected);
     }
 
@@ -91,12 +107,18 @@ private slots:
     // unanswered, the score sheet says so, and the results file written into
     // the folder holds them without a pick.
     void timeRunsOut() {
-        WindowFixture w(nullptr, 11);
         const QTemporaryDir folder;
+        HistoryStore history(folder.filePath(QStringLiteral("history.sqlite")));
+        const QDateTime before(QDate(2025, 12, 1), QTime(9, 0));
+        QVERIFY(history.recordExam({before.toMSecsSinceEpoch(), before, 4, 3, 4, 0, 99, {}}, {}));
+        WindowFixture w(&history, 11);
         ExamSetup setup;
         setup.items.resize(5);
         for (Cube& c : setup.items)
             makeCube(c, w.randomSource);
+        // Practice of the first item's recipe, for the comparison.
+        for (double seconds : {6.0, 7.0, 9.0})
+            QVERIFY(history.record({before, setup.items[0].recipe, seconds, 0}));
         setup.limitSeconds = 60;
         setup.resultsFolder = folder.path();
         setup.title = QStringLiteral("s5");
@@ -127,6 +149,22 @@ private slots:
         for (const Cube& c : read[SeriesId::Current])
             picks += QString::number(c.picked[0] + c.picked[1] + c.picked[2] + c.picked[3]);
         QCOMPARE(picks, QStringLiteral("11100"));
+        // Compared with the history before it: the earlier exam, and the
+        // practice median of a recipe.
+        const QString comparison =
+            sheet->findChild<QLabel*>(QStringLiteral("scoreComparison"))->text();
+        QVERIFY2(
+            comparison.contains(QStringLiteral("Earlier exams: 1, the last 75 %, the best 75 %")),
+            qPrintable(comparison));
+        const auto* recipes = sheet->findChild<QTableWidget*>(QStringLiteral("scoreRecipes"));
+        QVERIFY(!recipes->findItems(QStringLiteral("7.0 s"), Qt::MatchExactly).isEmpty());
+        // The history has the exam, and a row for each answered Cube only.
+        const ExamRecord stored = history.readExams().back();
+        QVERIFY(stored.cubes == 5 && stored.answered == 3 && stored.limitSeconds == 60);
+        int rows = 0;
+        QVERIFY(history.forEachStoredRow(
+            [&rows, &stored](const StoredRow& r) { rows += r.exam == stored.id ? 1 : 0; }));
+        QCOMPARE(rows, 3);
     }
 };
 
