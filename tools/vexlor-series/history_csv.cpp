@@ -47,6 +47,16 @@ QString recipeNameOf(int recipe) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+// Writes the whole text to standard output; the exit code.
+int printCsv(const QString& csv) {
+    const QByteArray bytes = csv.toUtf8();
+    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
+            static_cast<std::size_t>(bytes.size()) ||
+        std::fflush(stdout) != 0)
+        return fail(QStringLiteral("cannot write the CSV"));
+    return kExitOk;
+}
+
 } // namespace
 
 QString historyPath(const std::optional<QString>& database) {
@@ -57,26 +67,41 @@ int historyCsv(const std::optional<QString>& database) {
     const QString path = historyPath(database);
     // Opened to read only: exporting never creates, upgrades or sets aside.
     HistoryStore history(path, HistoryStore::Mode::ReadOnly);
-    // The recipe's name comes last, so that readers of the first four
-    // columns go on working.
-    QString csv = QStringLiteral("at,kind,seconds,wrong,recipe\n");
+    // The recipe's name and the exam come last, so that readers of the
+    // first columns go on working.
+    QString csv = QStringLiteral("at,kind,seconds,wrong,recipe,exam\n");
     const bool read = history.forEachStoredRow([&csv](const StoredRow& row) {
         csv += field(withOffset(row)) + QLatin1Char(',') + QString::number(row.recipe) +
                QLatin1Char(',') +
                (row.seconds ? QString::number(*row.seconds, 'f', 3) : QString()) +
                QLatin1Char(',') + QString::number(row.wrong) + QLatin1Char(',') +
-               field(recipeNameOf(row.recipe)) + QLatin1Char('\n');
+               field(recipeNameOf(row.recipe)) + QLatin1Char(',') +
+               (row.exam ? QString::number(*row.exam) : QString()) + QLatin1Char('\n');
     });
     if (!read)
         return fail(
             QStringLiteral("cannot read the history %1: %2").arg(path, history.readError()));
     // Nothing is printed unless the whole table was read.
-    const QByteArray bytes = csv.toUtf8();
-    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
-            static_cast<std::size_t>(bytes.size()) ||
-        std::fflush(stdout) != 0)
-        return fail(QStringLiteral("cannot write the CSV"));
-    return kExitOk;
+    return printCsv(csv);
+}
+
+int examsCsv(const std::optional<QString>& database) {
+    const QString path = historyPath(database);
+    HistoryStore history(path, HistoryStore::Mode::ReadOnly);
+    const std::vector<ExamRecord> exams = history.readExams();
+    if (!history.readError().isEmpty())
+        return fail(
+            QStringLiteral("cannot read the history %1: %2").arg(path, history.readError()));
+    QString csv = QStringLiteral("exam,at,cubes,right,answered,limit,seconds,name\n");
+    for (const ExamRecord& e : exams)
+        csv += QString::number(e.id) + QLatin1Char(',') + e.at.toString(Qt::ISODate) +
+               QLatin1Char(',') + QString::number(e.cubes) + QLatin1Char(',') +
+               QString::number(e.right) + QLatin1Char(',') + QString::number(e.answered) +
+               QLatin1Char(',') +
+               (e.limitSeconds > 0 ? QString::number(e.limitSeconds) : QString()) +
+               QLatin1Char(',') + QString::number(e.seconds, 'f', 3) + QLatin1Char(',') +
+               field(e.name) + QLatin1Char('\n');
+    return printCsv(csv);
 }
 
 } // namespace vexlor::tool
