@@ -1985,6 +1985,14 @@
         <source>No Cubes solved in these days.</source>
         <translation>In diesem Zeitraum keine Würfel gelöst.</translation>
     </message>
+    <message>
+        <source>Exam score (% right)</source>
+        <translation>Prüfungsergebnis (% richtig)</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::RecipeGuide</name>

@@ -2004,6 +2004,14 @@ kostkę</translation>
         <source>No Cubes solved in these days.</source>
         <translation>W tym okresie nie rozwiązano żadnej kostki.</translation>
     </message>
+    <message>
+        <source>Exam score (% right)</source>
+        <translation>Wynik egzaminu (% poprawnych)</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::RecipeGuide</name>
