@@ -336,7 +336,8 @@ private slots:
             QVERIFY(Peek(path).exec(QStringLiteral(
                 "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
                 " INSERT INTO exams (id, at, utc_offset, cubes, right_answers, answered,"
-                " limit_seconds, seconds) SELECT i, '2025-12-10T09:00:00', 3600, 5, 3, 4, 300, i"
+                " limit_seconds, seconds) SELECT 1765267200000 + i * 60000, '2025-12-10T09:00:00',"
+                " 3600, 5, 3, 4, 300, i"
                 " FROM n")));
         const QString longAt = QStringLiteral("2025-12-10T09:00:00") + QString(2800, u'x');
         if (damage.endsWith(QLatin1String("long row")))
