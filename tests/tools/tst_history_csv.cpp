@@ -131,8 +131,9 @@ private slots:
     }
 
     // exams: one line per exam in the order taken, its number the exam
-    // column of history, the limit empty where there was none, the name
-    // quoted where it must be; a history of no exam gives the header alone.
+    // column of history, its start with its offset as history writes it,
+    // the limit empty where there was none, the name quoted where it must
+    // be; a history of no exam gives the header alone.
     void listsTheExams_data() {
         QTest::addColumn<int>("exams");
         QTest::addColumn<QString>("csv");
@@ -141,7 +142,7 @@ private slots:
         QTest::newRow("two exams")
             << 2
             << header + "1765267200000,2025-12-09T09:00:00+01:00,5,3,4,300,250.125,\"Ann, 4b\"\n"
-                        "1765353600000,2025-12-10T09:00:00+01:00,2,0,0,,61.000,\n";
+                        "1765353600000,2025-12-10T08:00:00+00:00,2,0,0,,61.000,\n";
     }
     void listsTheExams() {
         QFETCH(int, exams);
@@ -156,8 +157,16 @@ private slots:
                 QVERIFY(store.recordExam({day.toMSecsSinceEpoch(), day, 5, 3, 4, 300, 250.125,
                                           QStringLiteral("Ann, 4b")},
                                          {{day, 2, 20, 0}}));
-                QVERIFY(store.recordExam(
-                    {day.addDays(1).toMSecsSinceEpoch(), day.addDays(1), 2, 0, 0, 0, 61, {}}, {}));
+                // Taken where the clocks keep UTC.
+                QVERIFY(store.recordExam({day.addDays(1).toMSecsSinceEpoch(),
+                                          day.addDays(1).toUTC(),
+                                          2,
+                                          0,
+                                          0,
+                                          0,
+                                          61,
+                                          {}},
+                                         {}));
             }
         }
         const Run r = tool({"exams", "--db", path}, home.path());

@@ -28,13 +28,13 @@ QString field(const QString& text) {
 // The local time as stored with its offset from UTC: 2025-12-09T12:34:56+01:00.
 // A row written before the offset was kept takes the offset this machine's
 // time zone has at that local time. Text that is no date is left as it is.
-QString withOffset(const StoredRow& row) {
-    const QDateTime local = QDateTime::fromString(row.at, Qt::ISODate);
-    if (!local.isValid() || row.at.size() != 19)
-        return row.at;
-    const int offset = row.utcOffset.value_or(local.offsetFromUtc());
+QString withOffset(const QString& at, std::optional<int> utcOffset) {
+    const QDateTime local = QDateTime::fromString(at, Qt::ISODate);
+    if (!local.isValid() || at.size() != 19)
+        return at;
+    const int offset = utcOffset.value_or(local.offsetFromUtc());
     const int minutes = std::abs(offset) / 60;
-    return row.at + (offset < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
+    return at + (offset < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
            QStringLiteral("%1:%2")
                .arg(minutes / 60, 2, 10, QLatin1Char('0'))
                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
@@ -71,8 +71,8 @@ int historyCsv(const std::optional<QString>& database) {
     // first columns go on working.
     QString csv = QStringLiteral("at,kind,seconds,wrong,recipe,exam\n");
     const bool read = history.forEachStoredRow([&csv](const StoredRow& row) {
-        csv += field(withOffset(row)) + QLatin1Char(',') + QString::number(row.recipe) +
-               QLatin1Char(',') +
+        csv += field(withOffset(row.at, row.utcOffset)) + QLatin1Char(',') +
+               QString::number(row.recipe) + QLatin1Char(',') +
                (row.seconds ? QString::number(*row.seconds, 'f', 3) : QString()) +
                QLatin1Char(',') + QString::number(row.wrong) + QLatin1Char(',') +
                field(recipeNameOf(row.recipe)) + QLatin1Char(',') +
@@ -94,13 +94,14 @@ int examsCsv(const std::optional<QString>& database) {
             QStringLiteral("cannot read the history %1: %2").arg(path, history.readError()));
     QString csv = QStringLiteral("exam,at,cubes,right,answered,limit,seconds,name\n");
     for (const ExamRecord& e : exams)
-        csv += QString::number(e.id) + QLatin1Char(',') + e.at.toString(Qt::ISODate) +
-               QLatin1Char(',') + QString::number(e.cubes) + QLatin1Char(',') +
-               QString::number(e.right) + QLatin1Char(',') + QString::number(e.answered) +
-               QLatin1Char(',') +
-               (e.limitSeconds > 0 ? QString::number(e.limitSeconds) : QString()) +
-               QLatin1Char(',') + QString::number(e.seconds, 'f', 3) + QLatin1Char(',') +
-               field(e.name) + QLatin1Char('\n');
+        csv +=
+            QString::number(e.id) + QLatin1Char(',') +
+            withOffset(e.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")), e.at.offsetFromUtc()) +
+            QLatin1Char(',') + QString::number(e.cubes) + QLatin1Char(',') +
+            QString::number(e.right) + QLatin1Char(',') + QString::number(e.answered) +
+            QLatin1Char(',') + (e.limitSeconds > 0 ? QString::number(e.limitSeconds) : QString()) +
+            QLatin1Char(',') + QString::number(e.seconds, 'f', 3) + QLatin1Char(',') +
+            field(e.name) + QLatin1Char('\n');
     return printCsv(csv);
 }
 
