@@ -108,6 +108,7 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     mistakesChart_->setObjectName(QStringLiteral("mistakesChart"));
     examChart_ = new DayChart(tr("Exam score (% right)"), tr(" %"), 0, this);
     examChart_->setObjectName(QStringLiteral("examChart"));
+    examChart_->setPreferredWidth(examChart_->minimumSizeHint().width());
     examChart_->hide();
     recipeChart_ = new RecipeChart(this);
     recipeChart_->setObjectName(QStringLiteral("recipeChart"));
