@@ -378,6 +378,14 @@
         <translation>Klassenbericht aus den Ergebnisdateien der Schüler erstellen</translation>
     </message>
     <message>
+        <source>Exam…</source>
+        <translation>Prüfung…</translation>
+    </message>
+    <message>
+        <source>End the exam early</source>
+        <translation>Prüfung vorzeitig beenden</translation>
+    </message>
+    <message>
         <source>Why? Explain the answer picked</source>
         <translation>Warum? Die gewählte Antwort erklären</translation>
     </message>
@@ -629,6 +637,146 @@
     <message>
         <source>Every answer shows one odd turned symbol in the same turn; the wrong ones vary the other turned faces beside it.</source>
         <translation>Alle Antworten zeigen ein abweichendes gerichtetes Symbol in derselben Drehung; die falschen ändern die anderen gerichteten Seiten daneben.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreSheet</name>
+    <message>
+        <source>%L1 %</source>
+        <translation>%L1 %</translation>
+    </message>
+    <message>
+        <source>%L1 s</source>
+        <translation>%L1 s</translation>
+    </message>
+    <message numerus="yes">
+        <source>The time ran out with %Ln Cube(s) unanswered: they count as unanswered, not as wrong.</source>
+        <translation>
+            <numerusform>Die Zeit ist abgelaufen, %Ln Würfel blieb unbeantwortet: Er zählt als unbeantwortet, nicht als falsch.</numerusform>
+            <numerusform>Die Zeit ist abgelaufen, %Ln Würfel blieben unbeantwortet: Sie zählen als unbeantwortet, nicht als falsch.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The exam was ended early with %Ln Cube(s) unanswered: they count as unanswered, not as wrong.</source>
+        <translation>
+            <numerusform>Die Prüfung wurde vorzeitig beendet, %Ln Würfel blieb unbeantwortet: Er zählt als unbeantwortet, nicht als falsch.</numerusform>
+            <numerusform>Die Prüfung wurde vorzeitig beendet, %Ln Würfel blieben unbeantwortet: Sie zählen als unbeantwortet, nicht als falsch.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unanswered: %Ln Cube(s).</source>
+        <translation>
+            <numerusform>Unbeantwortet: %Ln Würfel.</numerusform>
+            <numerusform>Unbeantwortet: %Ln Würfel.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score sheet: %1</source>
+        <translation>Auswertung: %1</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy, HH:mm</source>
+        <comment>date and time</comment>
+        <translation>d. MMM yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>name, date</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Score: %L1 of %L2 right (%3); of those answered, %L4 of %L5 right (%6).</source>
+        <translation>Punkte: %L1 von %L2 richtig (%3); von den beantworteten %L4 von %L5 richtig (%6).</translation>
+    </message>
+    <message>
+        <source>Time used: %1 (no limit).</source>
+        <translation>Benötigte Zeit: %1 (ohne Zeitlimit).</translation>
+    </message>
+    <message>
+        <source>Time used: %1 of %2.</source>
+        <translation>Benötigte Zeit: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>Median time per answered Cube: %1.</source>
+        <translation>Mediandauer je beantwortetem Würfel: %1.</translation>
+    </message>
+    <message>
+        <source>The window was not left during the exam.</source>
+        <translation>Das Fenster wurde während der Prüfung nicht verlassen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window was left %Ln time(s), for %1 in all.</source>
+        <translation>
+            <numerusform>Das Fenster wurde %Ln Mal verlassen, insgesamt für %1.</numerusform>
+            <numerusform>Das Fenster wurde %Ln Mal verlassen, insgesamt für %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Aufgabentyp</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Gewählte Antwort</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Richtige Antwort</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>unanswered</source>
+        <translation>unbeantwortet</translation>
+    </message>
+    <message>
+        <source>Right of all</source>
+        <translation>Richtig von allen</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation>Mediandauer</translation>
+    </message>
+    <message>
+        <source>Median in practice</source>
+        <translation>Median beim Üben</translation>
+    </message>
+    <message>
+        <source>%L1 of %L2</source>
+        <translation>%L1 von %L2</translation>
+    </message>
+    <message>
+        <source>Earlier exams cannot be compared: the history cannot be read.</source>
+        <translation>Frühere Prüfungen lassen sich nicht vergleichen: Der Verlauf kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>This exam: %1. It is your first exam.</source>
+        <translation>Diese Prüfung: %1. Es ist die erste Prüfung.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This exam: %1. Earlier exams: %Ln, the last %2, the best %3.</source>
+        <translation>
+            <numerusform>Diese Prüfung: %1. Frühere Prüfungen: %Ln, die letzte %2, die beste %3.</numerusform>
+            <numerusform>Diese Prüfung: %1. Frühere Prüfungen: %Ln, die letzte %2, die beste %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Per recipe</source>
+        <translation>Je Aufgabentyp</translation>
+    </message>
+    <message>
+        <source>Compared with your history</source>
+        <translation>Im Vergleich mit dem Verlauf</translation>
     </message>
 </context>
 <context>
@@ -1082,6 +1230,121 @@
     </message>
 </context>
 <context>
+    <name>vexlor::ExamDialog</name>
+    <message numerus="yes">
+        <source>The Current series (%Ln Cube(s))</source>
+        <translation>
+            <numerusform>Die Serie Aktuell (%Ln Würfel)</numerusform>
+            <numerusform>Die Serie Aktuell (%Ln Würfel)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The Current series (empty)</source>
+        <translation>Die Serie Aktuell (leer)</translation>
+    </message>
+    <message>
+        <source>A new random series of</source>
+        <translation>Eine neue Zufallsserie aus</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Ohne Zeitlimit</translation>
+    </message>
+    <message>
+        <source>Exam</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Beginnen</translation>
+    </message>
+    <message>
+        <source>Cubes of the new random series</source>
+        <translation>Würfel der neuen Zufallsserie</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Minutes in all</source>
+        <translation>Minuten insgesamt</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>Cubes</source>
+        <translation>Würfeln</translation>
+    </message>
+    <message>
+        <source>The exam starts with Start (0). A pick shows no right or wrong; + puts a Cube to the end. The score sheet follows at the end.</source>
+        <translation>Die Prüfung beginnt mit Start (0). Eine Wahl zeigt weder richtig noch falsch; + stellt einen Würfel ans Ende. Am Ende folgt die Auswertung.</translation>
+    </message>
+    <message>
+        <source>Cubes:</source>
+        <translation>Würfel:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>Name on the results:</source>
+        <translation>Name für die Ergebnisse:</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ExamPanel</name>
+    <message>
+        <source>Exam</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Press Start (0) to begin.</source>
+        <translation>Start (0) beginnt die Prüfung.</translation>
+    </message>
+    <message>
+        <source>Item %1 of %2</source>
+        <translation>Aufgabe %1 von %2</translation>
+    </message>
+    <message>
+        <source>Answered: %1 of %2</source>
+        <translation>Beantwortet: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Time left:</source>
+        <translation>Restzeit:</translation>
+    </message>
+    <message>
+        <source>Time used:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>%1 ends the exam early.</source>
+        <translation>%1 beendet die Prüfung vorzeitig.</translation>
+    </message>
+    <message>
+        <source>Time used: %1</source>
+        <translation>Benötigte Zeit: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s) left</source>
+        <translation>
+            <numerusform>Noch %n Sekunde</numerusform>
+            <numerusform>Noch %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) left</source>
+        <translation>
+            <numerusform>Noch %n Minute</numerusform>
+            <numerusform>Noch %n Minuten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vexlor::ExamplePicture</name>
     <message>
         <source>Example Cube</source>
@@ -1477,6 +1740,30 @@
         <translation>%1 %</translation>
     </message>
     <message>
+        <source>The exam is not finished. End it and close Vexlor?</source>
+        <translation>Die Prüfung ist nicht beendet. Beenden und Vexlor schließen?</translation>
+    </message>
+    <message>
+        <source>Exam</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Leave the exam before it starts?</source>
+        <translation>Die Prüfung verlassen, bevor sie beginnt?</translation>
+    </message>
+    <message>
+        <source>End the exam now? The Cubes not answered count as unanswered.</source>
+        <translation>Die Prüfung jetzt beenden? Nicht beantwortete Würfel zählen als unbeantwortet.</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>gewählt</translation>
+    </message>
+    <message>
+        <source>The results could not be saved in %1. Save them from the score sheet.</source>
+        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden. Sie lassen sich aus der Auswertung speichern.</translation>
+    </message>
+    <message>
         <source>There is no Cube on show.</source>
         <translation>Es wird kein Würfel gezeigt.</translation>
     </message>
@@ -1698,6 +1985,14 @@
         <source>No Cubes solved in these days.</source>
         <translation>In diesem Zeitraum keine Würfel gelöst.</translation>
     </message>
+    <message>
+        <source>Exam score (% right)</source>
+        <translation>Prüfungsergebnis (% richtig)</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::RecipeGuide</name>
@@ -1762,6 +2057,41 @@
     <message>
         <source>Fold the example&apos;s net and see why its wrong answer cannot be folded from it</source>
         <translation>Das Netz des Beispiels falten und sehen, warum sich die falsche Antwort nicht daraus falten lässt</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ScoreSheet</name>
+    <message>
+        <source>Wrong: Enter or a double-click explains it</source>
+        <translation>Falsch: Eingabe oder Doppelklick erklärt es</translation>
+    </message>
+    <message>
+        <source>%1, wrong</source>
+        <translation>%1, falsch</translation>
+    </message>
+    <message>
+        <source>&amp;Save results…</source>
+        <translation>Ergebnisse &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Per recipe</source>
+        <translation>Je Aufgabentyp</translation>
+    </message>
+    <message>
+        <source>Results saved as %1</source>
+        <translation>Ergebnisse gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>Save the results:</source>
+        <translation>Ergebnisse speichern:</translation>
     </message>
 </context>
 </TS>

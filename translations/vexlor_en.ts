@@ -53,6 +53,71 @@
     </message>
 </context>
 <context>
+    <name>ScoreSheet</name>
+    <message numerus="yes">
+        <source>The time ran out with %Ln Cube(s) unanswered: they count as unanswered, not as wrong.</source>
+        <translation>
+            <numerusform>The time ran out with %Ln Cube unanswered: it counts as unanswered, not as wrong.</numerusform>
+            <numerusform>The time ran out with %Ln Cubes unanswered: they count as unanswered, not as wrong.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The exam was ended early with %Ln Cube(s) unanswered: they count as unanswered, not as wrong.</source>
+        <translation>
+            <numerusform>The exam was ended early with %Ln Cube unanswered: it counts as unanswered, not as wrong.</numerusform>
+            <numerusform>The exam was ended early with %Ln Cubes unanswered: they count as unanswered, not as wrong.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unanswered: %Ln Cube(s).</source>
+        <translation>
+            <numerusform>Unanswered: %Ln Cube.</numerusform>
+            <numerusform>Unanswered: %Ln Cubes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The window was left %Ln time(s), for %1 in all.</source>
+        <translation>
+            <numerusform>The window was left %Ln time, for %1 in all.</numerusform>
+            <numerusform>The window was left %Ln times, for %1 in all.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This exam: %1. Earlier exams: %Ln, the last %2, the best %3.</source>
+        <translation>
+            <numerusform>This exam: %1. Earlier exams: %Ln, the last %2, the best %3.</numerusform>
+            <numerusform>This exam: %1. Earlier exams: %Ln, the last %2, the best %3.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ExamDialog</name>
+    <message numerus="yes">
+        <source>The Current series (%Ln Cube(s))</source>
+        <translation>
+            <numerusform>The Current series (%Ln Cube)</numerusform>
+            <numerusform>The Current series (%Ln Cubes)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ExamPanel</name>
+    <message numerus="yes">
+        <source>%n second(s) left</source>
+        <translation>
+            <numerusform>%n second left</numerusform>
+            <numerusform>%n seconds left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) left</source>
+        <translation>
+            <numerusform>%n minute left</numerusform>
+            <numerusform>%n minutes left</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vexlor::MainWindow</name>
     <message numerus="yes">
         <source> · %Ln solve(s) not yet saved</source>

@@ -382,6 +382,14 @@
         <translation>Utwórz raport klasy z plików wyników uczniów</translation>
     </message>
     <message>
+        <source>Exam…</source>
+        <translation>Egzamin…</translation>
+    </message>
+    <message>
+        <source>End the exam early</source>
+        <translation>Zakończ egzamin przed czasem</translation>
+    </message>
+    <message>
         <source>Why? Explain the answer picked</source>
         <translation>Dlaczego? Wyjaśnij wybraną odpowiedź</translation>
     </message>
@@ -635,6 +643,151 @@
     <message>
         <source>Every answer shows one odd turned symbol in the same turn; the wrong ones vary the other turned faces beside it.</source>
         <translation>Każda odpowiedź pokazuje ten sam odmienny symbol kierunkowy w tym samym obrocie; błędne zmieniają pozostałe sąsiednie ściany kierunkowe.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreSheet</name>
+    <message>
+        <source>%L1 %</source>
+        <translation>%L1%</translation>
+    </message>
+    <message>
+        <source>%L1 s</source>
+        <translation>%L1 s</translation>
+    </message>
+    <message numerus="yes">
+        <source>The time ran out with %Ln Cube(s) unanswered: they count as unanswered, not as wrong.</source>
+        <translation>
+            <numerusform>Czas minął, %Ln kostka została bez odpowiedzi: liczy się jako bez odpowiedzi, nie jako błędna.</numerusform>
+            <numerusform>Czas minął, %Ln kostki zostały bez odpowiedzi: liczą się jako bez odpowiedzi, nie jako błędne.</numerusform>
+            <numerusform>Czas minął, %Ln kostek zostało bez odpowiedzi: liczą się jako bez odpowiedzi, nie jako błędne.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The exam was ended early with %Ln Cube(s) unanswered: they count as unanswered, not as wrong.</source>
+        <translation>
+            <numerusform>Egzamin zakończono przed czasem, %Ln kostka została bez odpowiedzi: liczy się jako bez odpowiedzi, nie jako błędna.</numerusform>
+            <numerusform>Egzamin zakończono przed czasem, %Ln kostki zostały bez odpowiedzi: liczą się jako bez odpowiedzi, nie jako błędne.</numerusform>
+            <numerusform>Egzamin zakończono przed czasem, %Ln kostek zostało bez odpowiedzi: liczą się jako bez odpowiedzi, nie jako błędne.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Unanswered: %Ln Cube(s).</source>
+        <translation>
+            <numerusform>Bez odpowiedzi: %Ln kostka.</numerusform>
+            <numerusform>Bez odpowiedzi: %Ln kostki.</numerusform>
+            <numerusform>Bez odpowiedzi: %Ln kostek.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score sheet: %1</source>
+        <translation>Arkusz wyników: %1</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy, HH:mm</source>
+        <comment>date and time</comment>
+        <translation>d MMM yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>name, date</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Score: %L1 of %L2 right (%3); of those answered, %L4 of %L5 right (%6).</source>
+        <translation>Wynik: %L1 z %L2 dobrze (%3); z udzielonych odpowiedzi %L4 z %L5 dobrze (%6).</translation>
+    </message>
+    <message>
+        <source>Time used: %1 (no limit).</source>
+        <translation>Zużyty czas: %1 (bez limitu).</translation>
+    </message>
+    <message>
+        <source>Time used: %1 of %2.</source>
+        <translation>Zużyty czas: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>Median time per answered Cube: %1.</source>
+        <translation>Mediana czasu na kostkę z odpowiedzią: %1.</translation>
+    </message>
+    <message>
+        <source>The window was not left during the exam.</source>
+        <translation>Okno nie zostało opuszczone w czasie egzaminu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The window was left %Ln time(s), for %1 in all.</source>
+        <translation>
+            <numerusform>Okno opuszczono %Ln raz, łącznie na %1.</numerusform>
+            <numerusform>Okno opuszczono %Ln razy, łącznie na %1.</numerusform>
+            <numerusform>Okno opuszczono %Ln razy, łącznie na %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Typ zadania</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Wybrana odpowiedź</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Dobra odpowiedź</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>unanswered</source>
+        <translation>bez odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Right of all</source>
+        <translation>Dobrze ze wszystkich</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation>Mediana czasu</translation>
+    </message>
+    <message>
+        <source>Median in practice</source>
+        <translation>Mediana w ćwiczeniach</translation>
+    </message>
+    <message>
+        <source>%L1 of %L2</source>
+        <translation>%L1 z %L2</translation>
+    </message>
+    <message>
+        <source>Earlier exams cannot be compared: the history cannot be read.</source>
+        <translation>Nie można porównać z wcześniejszymi egzaminami: nie da się odczytać historii.</translation>
+    </message>
+    <message>
+        <source>This exam: %1. It is your first exam.</source>
+        <translation>Ten egzamin: %1. To pierwszy egzamin.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This exam: %1. Earlier exams: %Ln, the last %2, the best %3.</source>
+        <translation>
+            <numerusform>Ten egzamin: %1. Wcześniejsze egzaminy: %Ln, ostatni %2, najlepszy %3.</numerusform>
+            <numerusform>Ten egzamin: %1. Wcześniejsze egzaminy: %Ln, ostatni %2, najlepszy %3.</numerusform>
+            <numerusform>Ten egzamin: %1. Wcześniejsze egzaminy: %Ln, ostatni %2, najlepszy %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Zadania</translation>
+    </message>
+    <message>
+        <source>Per recipe</source>
+        <translation>Według typu zadania</translation>
+    </message>
+    <message>
+        <source>Compared with your history</source>
+        <translation>W porównaniu z historią</translation>
     </message>
 </context>
 <context>
@@ -1088,6 +1241,124 @@
     </message>
 </context>
 <context>
+    <name>vexlor::ExamDialog</name>
+    <message numerus="yes">
+        <source>The Current series (%Ln Cube(s))</source>
+        <translation>
+            <numerusform>Seria Bieżąca (%Ln kostka)</numerusform>
+            <numerusform>Seria Bieżąca (%Ln kostki)</numerusform>
+            <numerusform>Seria Bieżąca (%Ln kostek)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The Current series (empty)</source>
+        <translation>Seria Bieżąca (pusta)</translation>
+    </message>
+    <message>
+        <source>A new random series of</source>
+        <translation>Nowa losowa seria z</translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation>Bez limitu</translation>
+    </message>
+    <message>
+        <source>Exam</source>
+        <translation>Egzamin</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Rozpocznij</translation>
+    </message>
+    <message>
+        <source>Cubes of the new random series</source>
+        <translation>Kostki nowej losowej serii</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Minutes in all</source>
+        <translation>Minuty łącznie</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>opcjonalnie</translation>
+    </message>
+    <message>
+        <source>Cubes</source>
+        <translation>kostek</translation>
+    </message>
+    <message>
+        <source>The exam starts with Start (0). A pick shows no right or wrong; + puts a Cube to the end. The score sheet follows at the end.</source>
+        <translation>Egzamin zaczyna się od Start (0). Wybór nie pokazuje, czy jest dobry; + przenosi kostkę na koniec. Na końcu pojawia się arkusz wyników.</translation>
+    </message>
+    <message>
+        <source>Cubes:</source>
+        <translation>Kostki:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Czas:</translation>
+    </message>
+    <message>
+        <source>Name on the results:</source>
+        <translation>Imię na wynikach:</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ExamPanel</name>
+    <message>
+        <source>Exam</source>
+        <translation>Egzamin</translation>
+    </message>
+    <message>
+        <source>Press Start (0) to begin.</source>
+        <translation>Start (0) rozpoczyna egzamin.</translation>
+    </message>
+    <message>
+        <source>Item %1 of %2</source>
+        <translation>Zadanie %1 z %2</translation>
+    </message>
+    <message>
+        <source>Answered: %1 of %2</source>
+        <translation>Z odpowiedzią: %1 z %2</translation>
+    </message>
+    <message>
+        <source>Time left:</source>
+        <translation>Pozostało:</translation>
+    </message>
+    <message>
+        <source>Time used:</source>
+        <translation>Czas:</translation>
+    </message>
+    <message>
+        <source>%1 ends the exam early.</source>
+        <translation>%1 kończy egzamin przed czasem.</translation>
+    </message>
+    <message>
+        <source>Time used: %1</source>
+        <translation>Zużyty czas: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s) left</source>
+        <translation>
+            <numerusform>Została %n sekunda</numerusform>
+            <numerusform>Zostały %n sekundy</numerusform>
+            <numerusform>Zostało %n sekund</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) left</source>
+        <translation>
+            <numerusform>Została %n minuta</numerusform>
+            <numerusform>Zostały %n minuty</numerusform>
+            <numerusform>Zostało %n minut</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vexlor::ExamplePicture</name>
     <message>
         <source>Example Cube</source>
@@ -1484,6 +1755,30 @@ kostkę</translation>
         <translation>%1%</translation>
     </message>
     <message>
+        <source>The exam is not finished. End it and close Vexlor?</source>
+        <translation>Egzamin nie jest zakończony. Zakończyć go i zamknąć Vexlor?</translation>
+    </message>
+    <message>
+        <source>Exam</source>
+        <translation>Egzamin</translation>
+    </message>
+    <message>
+        <source>Leave the exam before it starts?</source>
+        <translation>Opuścić egzamin przed jego rozpoczęciem?</translation>
+    </message>
+    <message>
+        <source>End the exam now? The Cubes not answered count as unanswered.</source>
+        <translation>Zakończyć egzamin teraz? Kostki bez odpowiedzi liczą się jako bez odpowiedzi.</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>wybrana</translation>
+    </message>
+    <message>
+        <source>The results could not be saved in %1. Save them from the score sheet.</source>
+        <translation>Nie udało się zapisać wyników w %1. Zapisz je z arkusza wyników.</translation>
+    </message>
+    <message>
         <source>There is no Cube on show.</source>
         <translation>Żadna kostka nie jest pokazana.</translation>
     </message>
@@ -1709,6 +2004,14 @@ kostkę</translation>
         <source>No Cubes solved in these days.</source>
         <translation>W tym okresie nie rozwiązano żadnej kostki.</translation>
     </message>
+    <message>
+        <source>Exam score (% right)</source>
+        <translation>Wynik egzaminu (% poprawnych)</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::RecipeGuide</name>
@@ -1775,6 +2078,41 @@ kostkę</translation>
     <message>
         <source>Fold the example&apos;s net and see why its wrong answer cannot be folded from it</source>
         <translation>Złóż siatkę przykładu i zobacz, dlaczego nie da się z niej złożyć błędnej odpowiedzi</translation>
+    </message>
+</context>
+<context>
+    <name>vexlor::ScoreSheet</name>
+    <message>
+        <source>Wrong: Enter or a double-click explains it</source>
+        <translation>Błędna: Enter lub dwuklik wyjaśnia dlaczego</translation>
+    </message>
+    <message>
+        <source>%1, wrong</source>
+        <translation>%1, błędna</translation>
+    </message>
+    <message>
+        <source>&amp;Save results…</source>
+        <translation>&amp;Zapisz wyniki…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drukuj…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Per recipe</source>
+        <translation>Według typu zadania</translation>
+    </message>
+    <message>
+        <source>Results saved as %1</source>
+        <translation>Wyniki zapisano jako %1</translation>
+    </message>
+    <message>
+        <source>Save the results:</source>
+        <translation>Zapisz wyniki:</translation>
     </message>
 </context>
 </TS>

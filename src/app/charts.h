@@ -76,7 +76,10 @@ public:
     // The stretches of the line, each a run of points joined without a break.
     std::vector<std::vector<std::size_t>> lineRuns() const;
 
-    QSize sizeHint() const override { return {430, 300}; }
+    // The width it asks for: a third chart beside two asks for less, so
+    // that the window still fits a screen 1280 wide.
+    void setPreferredWidth(int width) { preferredWidth_ = width; }
+    QSize sizeHint() const override { return {preferredWidth_, 300}; }
     QSize minimumSizeHint() const override { return {300, 220}; }
 
 protected:
@@ -98,6 +101,7 @@ private:
     bool cubeBars_ = false;
     std::optional<int> markedDay_;
     QString markNote_;
+    int preferredWidth_ = 430;
 };
 
 // One row per recipe: its name, bars of its median time and its mistakes per

@@ -1,5 +1,6 @@
 #include "dialogs.h"
 
+#include "app/exam_dialog.h"
 #include "app/print_dialog.h"
 
 #include <QApplication>
@@ -74,6 +75,9 @@ QStringList runFileDialog(QWidget* parent, const Dialogs::FileRequest& request,
     dialog.setAcceptMode(mode);
     dialog.setFileMode(files);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, request.keepsExisting);
     // A save dialog asks before overwriting (QFileDialog's default).
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -126,6 +130,21 @@ void QtDialogs::previewReport(const ClassReport& report) {
     const ReturnFocus back(owner());
     QPrinter printer(QPrinter::HighResolution);
     const auto preview = makeReportPreview(printer, report, owner());
+    preview->exec();
+}
+
+std::optional<Dialogs::ExamChoice> QtDialogs::askExam(int currentCount) {
+    const ReturnFocus back(owner());
+    ExamDialog dialog(currentCount, owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
+void QtDialogs::previewScoreSheet(const ExamSheet& sheet) {
+    const ReturnFocus back(owner());
+    QPrinter printer(QPrinter::HighResolution);
+    const auto preview = makeScoreSheetPreview(printer, sheet, owner());
     preview->exec();
 }
 

@@ -5,6 +5,7 @@
 // answers.
 
 #include "cube/cube.h"
+#include "printing/score_sheet_print.h"
 #include "printing/worksheet.h"
 #include "series/class_report.h"
 #include "series/series_store.h"
@@ -41,12 +42,17 @@ public:
                                             const QString& text) = 0;
 
     // A file dialog opened in folder; returns the full path of the chosen
-    // file, nothing when cancelled. The save dialog asks before overwriting.
+    // file, nothing when cancelled. The save dialog asks before overwriting
+    // unless the save keeps existing files.
     struct FileRequest {
         QString title;
         QString filter;        // e.g. "Series (*.srs)"
         QString defaultSuffix; // e.g. "srs"
         QString folder;
+        QString fileName{}; // the name a save dialog offers; empty for none
+        // The save will not replace a file of the name chosen (it takes the
+        // next free name), so the dialog does not ask about replacing.
+        bool keepsExisting = false;
     };
     virtual std::optional<QString> openFile(const FileRequest& request) = 0;
     virtual std::optional<QString> saveFile(const FileRequest& request) = 0;
@@ -77,6 +83,21 @@ public:
 
     // Qt's print preview of a class report; returns once it is closed.
     virtual void previewReport(const ClassReport& report) = 0;
+
+    // What an exam is taken on: the Current series (which holds
+    // currentCount Cubes; when it is empty it cannot be chosen) or a new
+    // random series, the minutes allowed, and the name on the results.
+    // Nothing when cancelled.
+    struct ExamChoice {
+        bool fromCurrent = true;
+        int count = 20;   // the Cubes of a new random series, 1 to 500
+        int minutes = 20; // 1 to 600; 0 for no limit
+        QString name;     // may be empty
+    };
+    virtual std::optional<ExamChoice> askExam(int currentCount) = 0;
+
+    // Qt's print preview of an exam's score sheet; returns once it is closed.
+    virtual void previewScoreSheet(const ExamSheet& sheet) = 0;
 };
 
 // The real boxes. Each opens over the window the user is in (the main
@@ -100,6 +121,8 @@ public:
     std::optional<PrintChoice> askPrint(const std::array<int, kSeriesCount>& counts) override;
     void previewPrint(const std::vector<SheetPrint>& sheets) override;
     void previewReport(const ClassReport& report) override;
+    std::optional<ExamChoice> askExam(int currentCount) override;
+    void previewScoreSheet(const ExamSheet& sheet) override;
 
 private:
     // The window a box opens over: the active one, else home.

@@ -14,6 +14,7 @@
 #include <QStyleFactory>
 
 #include <cstdio>
+#include <utility>
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Vexlor"));
@@ -77,6 +78,8 @@ int main(int argc, char* argv[]) {
             dialogs.setHome(&window);
             if (!line.file.isEmpty())
                 window.setStartupFile(line.file);
+            if (line.exam)
+                window.setStartupExam(std::move(*line.exam));
             window.show();
             return QApplication::exec();
         },

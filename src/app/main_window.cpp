@@ -1,21 +1,27 @@
 #include "main_window.h"
 
 #include "app/app_icon.h"
+#include "app/exam_panel.h"
 #include "app/explanation_window.h"
 #include "app/keys_window.h"
 #include "app/progress_window.h"
+#include "app/score_sheet.h"
 #include "app/series_commands.h"
 #include "app/series_grid.h"
 #include "app/window_commands.h"
 #include "cube/generator.h"
 #include "history/history_store.h"
+#include "history/qt_calendar.h"
 #include "printing/image_canvas.h"
 #include "render/palette.h"
+#include "series/results_file.h"
+#include "series/series_file.h"
 #include "session/statistics.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLocale>
@@ -117,6 +123,12 @@ QString secondsText(std::int64_t tenths) {
 // to divide by.
 const QString kNoFigure = QStringLiteral("++");
 
+// How long the frame shows the answer chosen in an exam before the next
+// Cube comes.
+constexpr int kChosenMs = 350;
+// The frame's thickness in pixels.
+constexpr int kChosenFrame = 6;
+
 } // namespace
 
 MainWindow::MainWindow(const Services& services)
@@ -172,6 +184,24 @@ MainWindow::MainWindow(const Services& services)
     returnTimer_->setSingleShot(true);
     returnTimer_->setInterval(300);
     connect(returnTimer_, &QTimer::timeout, this, [this] { move(kWindowPlace); });
+
+    examTimer_ = new QTimer(this);
+    examTimer_->setObjectName(QStringLiteral("examTimer"));
+    examTimer_->setInterval(200);
+    connect(examTimer_, &QTimer::timeout, this, [this] {
+        if (!examRunning())
+            return;
+        exam_->checkTime();
+        if (examRunning())
+            refreshExamPanel();
+    });
+    chosenTimer_ = new QTimer(this);
+    chosenTimer_->setSingleShot(true);
+    chosenTimer_->setInterval(kChosenMs);
+    connect(chosenTimer_, &QTimer::timeout, this, [this] {
+        if (examRunning())
+            exam_->next();
+    });
 }
 
 MainWindow::~MainWindow() {
@@ -262,6 +292,7 @@ void MainWindow::showHistoryState() {
 
 void MainWindow::buildSeriesPanel() {
     QGroupBox* box = makeGroupBox(this, "GroupBox1", tr("Series"), 8, 520, 489, 193);
+    seriesBox_ = box;
 
     struct Row {
         const char* captionName;
@@ -368,6 +399,7 @@ void MainWindow::buildTestPanel() {
 
 void MainWindow::buildStatisticsPanel() {
     QGroupBox* box = makeGroupBox(this, "GroupBox2", tr("Statistics"), 656, 520, 361, 177);
+    statisticsBox_ = box;
     struct Row {
         const char* captionName;
         const char* caption;
@@ -449,7 +481,13 @@ void MainWindow::firstShow() {
     // maximised state: window systems that honour that state resize the
     // window to the screen, which the fixed layout cannot follow.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
-        if (s == Qt::ApplicationInactive)
+        // An exam's clock never stops: leaving the window only hides the
+        // Cube, and is counted.
+        if (examRunning() && s == Qt::ApplicationInactive)
+            exam_->leaveWindow();
+        else if (examRunning() && s == Qt::ApplicationActive)
+            exam_->returnToWindow();
+        else if (s == Qt::ApplicationInactive)
             flow_->pauseOnDeactivation();
     });
     clearPictures(pictures_);
@@ -463,6 +501,10 @@ void MainWindow::firstShow() {
     flow_->showSample();
     for (PictureWidget* cross : gridCrosses_)
         cross->update();
+    if (startupExam_) {
+        beginExam(std::move(*startupExam_));
+        startupExam_.reset();
+    }
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
@@ -580,6 +622,9 @@ void MainWindow::updateClocks() {
 }
 
 void MainWindow::showProgress() {
+    // The credit line too is set aside during an exam.
+    if (examRunning())
+        return;
     if (!state_.paused)
         flow_->startPause();
     if (progressWindow_ == nullptr) {
@@ -608,19 +653,29 @@ void MainWindow::practise(const std::function<bool()>& command) {
 }
 
 void MainWindow::startPause() {
-    flow_->startPause();
+    if (examRunning())
+        exam_->start();
+    else
+        flow_->startPause();
 }
 
 void MainWindow::skip() {
-    flow_->skip();
+    if (examRunning())
+        exam_->skip();
+    else
+        flow_->skip();
 }
 
 void MainWindow::pick(int answer) {
-    flow_->pick(answer);
+    if (examRunning())
+        exam_->pick(answer);
+    else
+        flow_->pick(answer);
 }
 
 void MainWindow::moveOn() {
-    flow_->moveOn();
+    if (!examRunning())
+        flow_->moveOn();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -724,13 +779,18 @@ void MainWindow::explainMistakes() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // A running test pauses before the question.
+    // A running test pauses before the question; an exam goes on.
     if (!state_.paused)
         startPause();
-    if (!dialogs_.askYesNo(tr("Close Vexlors?"))) {
+    const bool examOn = examRunning() && exam_->hasStarted();
+    if (!dialogs_.askYesNo(examOn ? tr("The exam is not finished. End it and close Vexlor?")
+                                  : tr("Close Vexlors?"))) {
         event->ignore();
         return;
     }
+    // Ended, it keeps its rows and writes its results as any other.
+    if (examOn)
+        exam_->endNow();
     event->accept();
     if (progressWindow_ != nullptr)
         progressWindow_->close();
@@ -758,6 +818,208 @@ void MainWindow::moveEvent(QMoveEvent* event) {
     // The window is not to be moved: once a drag has settled it goes back.
     if (shown_ && pos() != kWindowPlace)
         returnTimer_->start();
+}
+
+void MainWindow::askExam() {
+    if (examRunning())
+        return;
+    if (!state_.paused)
+        flow_->startPause();
+    const int current = store_.count(SeriesId::Current);
+    const auto choice = dialogs_.askExam(current);
+    if (!choice)
+        return;
+    ExamSetup setup;
+    if (choice->fromCurrent && current > 0) {
+        setup.items.assign(store_[SeriesId::Current].begin(), store_[SeriesId::Current].end());
+    } else {
+        // A series of the exam's own: Current stays as it is.
+        setup.items.resize(static_cast<std::size_t>(std::clamp(choice->count, 1, 500)));
+        for (Cube& c : setup.items)
+            makeCube(c, randomSource_);
+    }
+    setup.limitSeconds = std::max(choice->minutes, 0) * 60;
+    setup.name = choice->name;
+    beginExam(std::move(setup));
+}
+
+void MainWindow::beginExam(ExamSetup setup) {
+    if (examRunning() || setup.items.empty())
+        return;
+    if (!state_.paused)
+        flow_->startPause();
+    if (setup.title.isEmpty())
+        setup.title = tr("Exam");
+    std::vector<Cube> items = std::move(setup.items);
+    setup.items.clear();
+    examSetup_ = std::move(setup);
+    if (examPanel_ == nullptr) {
+        // Made with the first exam, so that the drill's window holds what it
+        // always held; it takes the Statistics panel's place.
+        examPanel_ = new ExamPanel(this);
+        examPanel_->setGeometry(statisticsBox_->geometry());
+    }
+    ExamListener& listener = *this;
+    exam_ = std::make_unique<ExamSession>(std::move(items), examSetup_.limitSeconds, store_,
+                                          listener, clock_);
+    examItem_ = -1;
+    itemHidden();
+    showExamLayout(true);
+    refreshExamPanel();
+}
+
+void MainWindow::endExamEarly() {
+    if (!examRunning())
+        return;
+    if (!exam_->hasStarted()) {
+        // Nothing was answered, so nothing is kept.
+        if (dialogs_.askYesNo(tr("Leave the exam before it starts?"))) {
+            exam_.reset();
+            showExamLayout(false);
+        }
+        return;
+    }
+    if (dialogs_.askYesNo(tr("End the exam now? The Cubes not answered count as unanswered.")))
+        exam_->endNow();
+}
+
+void MainWindow::showExamLayout(bool exam) {
+    if (examPanel_ != nullptr)
+        examPanel_->setVisible(exam);
+    statisticsBox_->setVisible(!exam);
+    seriesBox_->setEnabled(!exam);
+    creditLabel_->setEnabled(!exam);
+    nextLabel_->setVisible(false);
+    for (const WindowCommand& command : windowCommands())
+        if (auto* action = findChild<QAction*>(QString::fromLatin1(command.name)))
+            action->setEnabled(!exam || worksDuringExam(command));
+    startPauseButton_->setEnabled(true);
+    if (exam) {
+        clockTimer_->stop();
+        startPauseButton_->setText(tr("Start"));
+    } else {
+        examTimer_->stop();
+        refreshLabels();
+    }
+}
+
+void MainWindow::refreshExamPanel() {
+    ExamPanel::Figures f;
+    f.started = exam_->hasStarted();
+    f.ended = exam_->hasEnded();
+    // The item just answered stays named until the next one shows.
+    f.item = exam_->hasEnded() ? -1 : examItem_;
+    f.count = exam_->count();
+    f.answered = exam_->answered();
+    f.limited = exam_->limitSeconds() != kNoLimit;
+    f.secondsLeft = exam_->secondsLeft();
+    f.secondsUsed = exam_->secondsUsed();
+    examPanel_->setFigures(f);
+    // Start starts the exam once; there is no pause.
+    startPauseButton_->setEnabled(!f.started);
+    if (f.started && !f.ended && !examTimer_->isActive())
+        examTimer_->start();
+}
+
+void MainWindow::itemShown(const Cube& c, int item) {
+    examItem_ = item;
+    // The Cube is drawn unanswered; nothing tells right from wrong.
+    drawNet(pictures_, c, true);
+    for (int a = 0; a < kAnswers; ++a)
+        drawAnswer(pictures_, c, a);
+    describeAnswers(nullptr);
+    repaintPictures();
+}
+
+void MainWindow::answerChosen(int, int answer) {
+    drawFrame(answerPictures_[answer]->canvas(), kChosenFrameColor, kChosenFrame);
+    answerPictures_[answer]->setAccessibleDescription(tr("chosen"));
+    repaintPictures();
+    chosenTimer_->start();
+}
+
+void MainWindow::itemHidden() {
+    picturesBlanked();
+}
+
+void MainWindow::examChanged() {
+    refreshExamPanel();
+}
+
+void MainWindow::examEnded() {
+    // Told from inside the exam's last step, which has nothing left to do.
+    chosenTimer_->stop();
+    finishExam();
+}
+
+ExamComparison MainWindow::readComparison() {
+    ExamComparison comparison;
+    const ProgressSummary summary = summarizeProgress(history_.readFigures());
+    comparison.known = history_.readError().isEmpty();
+    for (int k = 0; k < kRecipeCount; ++k)
+        comparison.practiceMedians[static_cast<std::size_t>(k)] =
+            summary.recipes[static_cast<std::size_t>(k)].medianSeconds;
+    for (const ExamRecord& earlier : history_.readExams())
+        comparison.earlierScores.push_back(earlier.cubes > 0 ? 100.0 * earlier.right / earlier.cubes
+                                                             : 0.0);
+    comparison.known = comparison.known && history_.readError().isEmpty();
+    return comparison;
+}
+
+void MainWindow::recordExam(const ExamScore& score) {
+    ExamRecord exam;
+    exam.at = localDateTime(exam_->startedAt());
+    exam.id = exam.at.toMSecsSinceEpoch();
+    exam.cubes = score.count;
+    exam.right = score.right;
+    exam.answered = score.answered;
+    exam.limitSeconds = score.limitSeconds;
+    exam.seconds = score.secondsUsed;
+    exam.name = examSetup_.name;
+    // Each answered Cube is a solve, at the exam's end: one pick, right or
+    // wrong. An unanswered one was never solved and adds nothing.
+    const QDateTime ended = localDateTime(clock_.now());
+    std::vector<SolvedCube> rows;
+    for (const ExamItemResult& item : score.items)
+        if (item.answer >= 0)
+            rows.push_back({ended, item.recipe, item.seconds, item.right ? 0 : 1, exam.id});
+    history_.recordExam(exam, std::move(rows));
+}
+
+void MainWindow::finishExam() {
+    const ExamScore score = exam_->score();
+    ExamSheet sheet{examSetup_.title, examSetup_.name, localDateTime(exam_->startedAt()), score,
+                    readComparison()};
+    // Read first, so that the comparison is with the history before this
+    // exam.
+    recordExam(score);
+    const std::vector<Cube>& items = exam_->items();
+    QString savedPath;
+    QString folder = commands_->dialogFolder();
+    if (!examSetup_.resultsFolder.isEmpty()) {
+        folder = examSetup_.resultsFolder;
+        QString reason;
+        const WriteResult written = saveResultsFile(
+            folder, resultsBaseName(sheet.name, sheet.title, sheet.startedAt.date()),
+            Series(items.begin(), items.end()), &savedPath, &reason);
+        if (written != WriteResult::Ok)
+            dialogs_.showError(tr("The results could not be saved in %1. Save them from the "
+                                  "score sheet.")
+                                   .arg(QDir::toNativeSeparators(folder)),
+                               reason);
+    }
+    showExamLayout(false);
+    picturesBlanked();
+    delete scoreSheet_;
+    scoreSheet_ = new ScoreSheet(std::move(sheet), items, dialogs_, folder, savedPath, this);
+    scoreSheet_->setAttribute(Qt::WA_DeleteOnClose, false);
+    // A wrong row opens the Why? window F3 opens, every answer explained:
+    // the exam is over.
+    connect(scoreSheet_, &ScoreSheet::explainRequested, this,
+            [this](const Cube& c, int picked) { explanation().explain(c, picked); });
+    scoreSheet_->show();
+    scoreSheet_->raise();
+    scoreSheet_->activateWindow();
 }
 
 } // namespace vexlor

@@ -7,11 +7,13 @@
 
 #include "app/controls.h"
 #include "app/dialogs.h"
+#include "app/exam_setup.h"
 #include "app/picture_widget.h"
 #include "cube/cube.h"
 #include "cube/random.h"
 #include "render/pictures.h"
 #include "series/series_store.h"
+#include "session/exam_session.h"
 #include "session/session_flow.h"
 #include "session/session_state.h"
 #include "time/clock.h"
@@ -24,19 +26,23 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
+class QGroupBox;
 class QSettings;
 
 namespace vexlor {
 
+class ExamPanel;
 class ExplanationWindow;
 class HistoryStore;
 class KeysWindow;
 class ProgressWindow;
+class ScoreSheet;
 class SeriesCommands;
 
-class MainWindow final : public QWidget, private SessionListener {
+class MainWindow final : public QWidget, private SessionListener, private ExamListener {
     Q_OBJECT
 
 public:
@@ -59,6 +65,9 @@ public:
     // painted it replaces Current as Load does, with Load's messages; the
     // sample stays on show.
     void setStartupFile(const QString& path) { startupFile_ = path; }
+    // An exam named on the command line: the window opens in it, waiting
+    // for Start, and writes its results into the setup's folder at the end.
+    void setStartupExam(ExamSetup setup) { startupExam_ = std::move(setup); }
 
     SessionFlow& flow() { return *flow_; }
     SeriesCommands& commands() { return *commands_; }
@@ -66,6 +75,10 @@ public:
     const Pictures& pictures() const { return pictures_; }
     // Null until the Progress window is first opened.
     ProgressWindow* progressWindow() const { return progressWindow_; }
+    // The exam under way or the last one taken; null before the first.
+    const ExamSession* exam() const { return exam_.get(); }
+    // The score sheet of the last exam; null before the first ends.
+    ScoreSheet* scoreSheet() const { return scoreSheet_; }
 
     // F2 and a click on the credit line: pauses a running test and shows the
     // Progress window.
@@ -86,6 +99,14 @@ public:
 
     // F1: pauses a running test and shows the list of every key.
     void showKeys();
+
+    // "Exam…": pauses a running test, asks which Cubes, the time and the
+    // name, and opens the exam, which waits for Start.
+    void askExam();
+    // Opens an exam in the window, in place of the test, waiting for Start.
+    void beginExam(ExamSetup setup);
+    // Ending an exam early, after asking; before Start, leaving it.
+    void endExamEarly();
 
     // F3: pauses a running test and explains the Cube on show: the sample,
     // every answer; the current Cube once solved, every answer; before that
@@ -113,6 +134,24 @@ private:
     void picturesBlanked() override;
     void stateChanged() override;
     void randomSeriesWanted() override;
+    // ExamListener: the window shows the exam its own way.
+    void itemShown(const Cube& c, int item) override;
+    void answerChosen(int item, int answer) override;
+    void itemHidden() override;
+    void examChanged() override;
+    void examEnded() override;
+
+    // An exam is open, started or not, and has not ended.
+    bool examRunning() const { return exam_ != nullptr && !exam_->hasEnded(); }
+    // The exam's panel in place of the Statistics panel, the Series panel
+    // and every command but the test's, F1 and Close set aside, or all back.
+    void showExamLayout(bool exam);
+    void refreshExamPanel();
+    // The exam has ended: its rows go into the history, its results into
+    // the folder named for them, and the score sheet opens.
+    void finishExam();
+    ExamComparison readComparison();
+    void recordExam(const ExamScore& score);
 
     void buildPictures();
     void buildSeriesPanel();
@@ -167,6 +206,17 @@ private:
     QTimer* historyOpeningTimer_ = nullptr;
     ProgressWindow* progressWindow_ = nullptr;
     KeysWindow* keysWindow_ = nullptr;
+    QGroupBox* seriesBox_ = nullptr;
+    QGroupBox* statisticsBox_ = nullptr;
+
+    std::unique_ptr<ExamSession> exam_;
+    ExamSetup examSetup_; // the exam's title, name and results folder; its Cubes are the exam's
+    ExamPanel* examPanel_ = nullptr;
+    int examItem_ = -1;             // the item last shown
+    QTimer* examTimer_ = nullptr;   // looks at the exam clock while it runs
+    QTimer* chosenTimer_ = nullptr; // shows the answer chosen for a moment
+    ScoreSheet* scoreSheet_ = nullptr;
+    std::optional<ExamSetup> startupExam_;
     ExplanationWindow* explanationWindow_ = nullptr;
     // The latest pick and the Cube it was made on, which F3 explains first.
     const Cube* lastPickCube_ = nullptr;

@@ -175,4 +175,12 @@ std::unique_ptr<QPrintPreviewDialog> makeReportPreview(QPrinter& printer, const 
                        [report](QPagedPaintDevice& device) { printClassReport(device, report); });
 }
 
+std::unique_ptr<QPrintPreviewDialog>
+makeScoreSheetPreview(QPrinter& printer, const ExamSheet& sheet, QWidget* parent) {
+    setUpScoreSheetPage(printer);
+    printer.setDocName(scoreSheetTitle(sheet));
+    return makePreview(printer, parent,
+                       [sheet](QPagedPaintDevice& device) { printScoreSheet(device, sheet); });
+}
+
 } // namespace vexlor

@@ -66,4 +66,9 @@ std::unique_ptr<QPrintPreviewDialog> makePrintPreview(QPrinter& printer,
 std::unique_ptr<QPrintPreviewDialog> makeReportPreview(QPrinter& printer, const ClassReport& report,
                                                        QWidget* parent = nullptr);
 
+// The preview of an exam's score sheet on printer. The dialog keeps its own
+// copy of the sheet.
+std::unique_ptr<QPrintPreviewDialog>
+makeScoreSheetPreview(QPrinter& printer, const ExamSheet& sheet, QWidget* parent = nullptr);
+
 } // namespace vexlor

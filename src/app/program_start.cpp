@@ -1,7 +1,11 @@
 #include "program_start.h"
 
+#include "series/series_file.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QtGlobal>
 
 #include <exception>
@@ -12,26 +16,94 @@ namespace {
 
 // Qt's options, which QGuiApplication and QApplication take out of the
 // arguments; those in the first list take a value.
-constexpr const char* kQtOptionsWithValue[] = {"platform",
-                                               "platformpluginpath",
-                                               "platformtheme",
-                                               "plugin",
-                                               "qwindowgeometry",
-                                               "qwindowicon",
-                                               "qwindowtitle",
-                                               "session",
-                                               "display",
-                                               "geometry",
-                                               "name",
-                                               "title",
-                                               "visual",
-                                               "style",
-                                               "stylesheet",
-                                               "qmljsdebugger"};
+constexpr const char* kQtOptionsWithValue[] = {
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "display",         "geometry",           "title",         "visual",
+    "style",           "stylesheet",         "qmljsdebugger"};
 constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 QString prefixed(const QString& message) {
     return QStringLiteral("vexlor: ") + message + QLatin1Char('\n');
+}
+
+// An exam has 1 to 600 minutes.
+constexpr int kMaxExamMinutes = 600;
+
+const QString kExam = QStringLiteral("exam");
+const QString kMinutes = QStringLiteral("minutes");
+const QString kName = QStringLiteral("name");
+const QString kResults = QStringLiteral("results");
+
+// Reads the exam's series; the reason when it cannot be an exam.
+std::optional<QString> readExamSeries(const QString& path, std::vector<Cube>& cubes) {
+    QFile file;
+    QString reason;
+    switch (openRegularFile(file, path, &reason)) {
+    case OpenResult::NotRegular:
+        return QStringLiteral("%1 is %2, not a series file").arg(path, reason);
+    case OpenResult::Failed:
+        return QStringLiteral("cannot read %1: %2").arg(path, reason);
+    case OpenResult::Opened:
+        break;
+    }
+    file.close();
+    SeriesStore store;
+    switch (loadSeriesFile(path, store)) {
+    case LoadResult::Ok:
+        break;
+    case LoadResult::WrongFormat:
+        return QStringLiteral("%1 is not a series file").arg(path);
+    case LoadResult::ReadError:
+        return QStringLiteral("cannot read %1: it holds no Cubes or is cut short").arg(path);
+    }
+    if (store.count(SeriesId::Current) == 0)
+        return QStringLiteral("%1 holds no Cubes").arg(path);
+    cubes.assign(store[SeriesId::Current].begin(), store[SeriesId::Current].end());
+    return std::nullopt;
+}
+
+// The exam the options ask for, or the line that says why there is none.
+CommandLine readExam(const QCommandLineParser& parser, const QStringList& files) {
+    const auto refuse = [](const QString& why) { return CommandLine{true, 2, prefixed(why), {}}; };
+    if (!parser.isSet(kExam)) {
+        if (parser.isSet(kMinutes) || parser.isSet(kResults))
+            return refuse(QStringLiteral("--minutes and --results belong to --exam"));
+        return {};
+    }
+    if (!files.isEmpty())
+        return refuse(QStringLiteral("give either FILE or --exam FILE, not both"));
+    ExamSetup exam;
+    const QString path = parser.value(kExam);
+    if (const auto why = readExamSeries(path, exam.items))
+        return refuse(*why);
+    // One minute a Cube, unless told otherwise.
+    int minutes = std::min(static_cast<int>(exam.items.size()), kMaxExamMinutes);
+    if (parser.isSet(kMinutes)) {
+        bool ok = false;
+        minutes = parser.value(kMinutes).trimmed().toInt(&ok);
+        if (!ok || minutes < 1 || minutes > kMaxExamMinutes)
+            return refuse(QStringLiteral("--minutes takes a whole number from 1 to %1, not \"%2\"")
+                              .arg(kMaxExamMinutes)
+                              .arg(parser.value(kMinutes)));
+    }
+    if (parser.isSet(kResults)) {
+        const QString folder = parser.value(kResults);
+        const QFileInfo info(folder);
+        if (!info.isDir() || !info.isWritable() || !info.isExecutable())
+            return refuse(QStringLiteral("cannot write the results into %1: %2")
+                              .arg(folder, info.exists() && !info.isDir()
+                                               ? QStringLiteral("not a folder")
+                                           : info.exists() ? QStringLiteral("permission denied")
+                                                           : QStringLiteral("no such folder")));
+        exam.resultsFolder = info.absoluteFilePath();
+    }
+    exam.limitSeconds = minutes * 60;
+    exam.name = parser.value(kName).simplified();
+    exam.title = QFileInfo(path).completeBaseName();
+    CommandLine line;
+    line.exam = std::move(exam);
+    return line;
 }
 
 } // namespace
@@ -47,6 +119,20 @@ void describeCommandLine(QCommandLineParser& parser) {
         QStringLiteral("FILE"),
         QStringLiteral("A series file (.srs) to load into Current in place of a random series."),
         QStringLiteral("[FILE]"));
+    parser.addOption({kExam,
+                      QStringLiteral("Open the window in an exam on the series FILE, waiting for "
+                                     "Start."),
+                      QStringLiteral("FILE")});
+    parser.addOption({kMinutes,
+                      QStringLiteral("With --exam: the minutes allowed, 1 to 600 (default: one "
+                                     "a Cube)."),
+                      QStringLiteral("M")});
+    parser.addOption({kName, QStringLiteral("With --exam: the name the results carry."),
+                      QStringLiteral("NAME")});
+    parser.addOption({kResults,
+                      QStringLiteral("With --exam: the folder the results file is written into "
+                                     "when the exam ends."),
+                      QStringLiteral("FOLDER")});
     for (const char* name : kQtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name));
         option.setValueName(QStringLiteral("value"));
@@ -77,6 +163,9 @@ CommandLine readCommandLine(QCommandLineParser& parser, const QStringList& argum
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return {true, 1, prefixed(QStringLiteral("give at most one FILE")), {}};
+    line = readExam(parser, files);
+    if (line.exit)
+        return line;
     line.file = files.value(0);
     line.helpAll = parser.isSet(QStringLiteral("help-all"));
     return line;

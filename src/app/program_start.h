@@ -6,11 +6,14 @@
 // caught ends the run with an exit code that says so. Every message the
 // program writes to a terminal starts with "vexlor: ".
 
+#include "app/exam_setup.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 class QCommandLineParser;
 
@@ -18,6 +21,7 @@ namespace vexlor {
 
 // The program's options and its one argument, FILE; Qt's own options
 // (-platform, -style, ...) are known too, so that they pass, but not shown.
+// --name is the exam's option and, as Qt's -name, still reaches Qt.
 void describeCommandLine(QCommandLineParser& parser);
 
 // What the command line asks for.
@@ -29,6 +33,10 @@ struct CommandLine {
     // --help-all: the help with Qt's own options, which only the application
     // can give once a display is open.
     bool helpAll = false;
+    // --exam FILE [--minutes M] [--name NAME] [--results FOLDER]: the exam
+    // to open, its series read and its folder looked at already. A bad one
+    // is answered (exit code 2) before anything is written.
+    std::optional<ExamSetup> exam{};
 };
 CommandLine readCommandLine(QCommandLineParser& parser, const QStringList& arguments);
 

@@ -106,6 +106,10 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     timeChart_->setCubeBars(true);
     mistakesChart_ = new DayChart(tr("Mistakes per Cube"), QString(), 2, this);
     mistakesChart_->setObjectName(QStringLiteral("mistakesChart"));
+    examChart_ = new DayChart(tr("Exam score (% right)"), tr(" %"), 0, this);
+    examChart_->setObjectName(QStringLiteral("examChart"));
+    examChart_->setPreferredWidth(examChart_->minimumSizeHint().width());
+    examChart_->hide();
     recipeChart_ = new RecipeChart(this);
     recipeChart_->setObjectName(QStringLiteral("recipeChart"));
     connect(recipeChart_, &RecipeChart::rowChosen, this, &ProgressWindow::showGuide);
@@ -136,6 +140,7 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     auto* charts = new QHBoxLayout;
     charts->addWidget(timeChart_);
     charts->addWidget(mistakesChart_);
+    charts->addWidget(examChart_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(practiseButton_);
@@ -151,8 +156,8 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     layout->addLayout(buttons);
 
     QWidget* previous = rangeButtons_.back();
-    for (QWidget* next : std::initializer_list<QWidget*>{timeChart_, mistakesChart_, recipeChart_,
-                                                         practiseButton_, closeButton}) {
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             timeChart_, mistakesChart_, examChart_, recipeChart_, practiseButton_, closeButton}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -163,7 +168,9 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
 void ProgressWindow::refresh() {
     // Read whole each time: the tallies make that cheap, and a damaged file
     // set aside since the last read takes its rows with it. Solves that wait
-    // to be written count as well, after the stored ones.
+    // to be written count as well, after the stored ones. The exams first:
+    // the figures' read leaves its failure to be shown.
+    exams_ = history_.readExams();
     summary_ = summarizeProgress(history_.readFigures());
     showSummary();
 }
@@ -262,6 +269,24 @@ void ProgressWindow::showRange() {
     const int last = any ? r.lastDay : -1;
     timeChart_->setDays(first, last, std::move(times));
     mistakesChart_->setDays(first, last, std::move(mistakes));
+    // An exam's score is right of all its Cubes; a day of several exams
+    // shows their mean.
+    std::vector<DayChart::Point> scores;
+    for (const ExamRecord& exam : exams_) {
+        const int day = dayNumber(exam.at.date());
+        if (day < first || day > last || exam.cubes <= 0)
+            continue;
+        const double score = 100.0 * exam.right / exam.cubes;
+        if (!scores.empty() && scores.back().day == day) {
+            DayChart::Point& p = scores.back();
+            p.value = (p.value * p.cubes + score) / (p.cubes + 1);
+            ++p.cubes;
+        } else {
+            scores.push_back({day, score, 1});
+        }
+    }
+    examChart_->setDays(first, last, std::move(scores));
+    examChart_->setVisible(!exams_.empty());
     timeChart_->setMarkedDay(r.bestDay ? std::optional(r.bestDay->day) : std::nullopt,
                              tr("best day (at least %L1 Cubes)").arg(kBestDayCubes));
 

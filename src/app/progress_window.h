@@ -80,6 +80,9 @@ private:
     QLabel* comparison_ = nullptr;
     DayChart* timeChart_ = nullptr;
     DayChart* mistakesChart_ = nullptr;
+    // The exams' scores, a point a day; shown once there is an exam.
+    DayChart* examChart_ = nullptr;
+    std::vector<ExamRecord> exams_;
     RecipeChart* recipeChart_ = nullptr;
     QPushButton* practiseButton_ = nullptr;
     RecipeGuide* guide_ = nullptr;

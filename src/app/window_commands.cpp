@@ -5,7 +5,9 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace vexlor {
 
@@ -32,7 +34,7 @@ constexpr QKeyCombination clearKey(Qt::Key row) {
 }
 
 // clang-format off
-const std::array<WindowCommand, 30> kCommands{{
+const std::array<WindowCommand, 32> kCommands{{
     // The answer keys lie as the answer pictures do on a numeric keypad.
     {"pickTopLeft", Group::Test, QT_TRANSLATE_NOOP("Commands", "Pick the top left answer"), {kNoStandard, Qt::Key_8}, nullptr, false,
      [](MainWindow& w) { w.pick(0); }},
@@ -46,6 +48,10 @@ const std::array<WindowCommand, 30> kCommands{{
      [](MainWindow& w) { w.startPause(); }},
     {"skip", Group::Test, QT_TRANSLATE_NOOP("Commands", "Skip the Cube"), {kNoStandard, Qt::Key_Plus}, "skip", false,
      [](MainWindow& w) { w.skip(); }},
+    {"exam", Group::Test, QT_TRANSLATE_NOOP("Commands", "Exam\u2026"), {kNoStandard, Qt::CTRL | Qt::Key_E}, nullptr, false,
+     [](MainWindow& w) { w.askExam(); }},
+    {"endExam", Group::Test, QT_TRANSLATE_NOOP("Commands", "End the exam early"), {kNoStandard, kEndExamKey}, nullptr, false,
+     [](MainWindow& w) { w.endExamEarly(); }},
 
     {"createRandomSeries", Group::SeriesGrid, QT_TRANSLATE_NOOP("Commands", "Create random series"), {QKeySequence::New, Qt::CTRL | Qt::Key_N}, "newseriesb", false,
      [](MainWindow& w) { w.commands().createRandomSeries(); }},
@@ -104,6 +110,14 @@ const std::array<WindowCommand, 30> kCommands{{
 
 std::span<const WindowCommand> windowCommands() {
     return kCommands;
+}
+
+bool worksDuringExam(const WindowCommand& command) {
+    static constexpr std::string_view kExamCommands[] = {
+        "pickTopLeft", "pickTopRight", "pickBottomLeft", "pickBottomRight", "startPause", "skip",
+        "endExam",     "keys",         "close"};
+    return std::find(std::begin(kExamCommands), std::end(kExamCommands), command.name) !=
+           std::end(kExamCommands);
 }
 
 QList<QKeySequence> keySequencesOf(const CommandKeys& keys) {

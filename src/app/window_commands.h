@@ -41,6 +41,14 @@ struct WindowCommand {
 // The commands in the order F1 lists them.
 std::span<const WindowCommand> windowCommands();
 
+// Whether a command works during an exam: the picks, Start, Skip, ending
+// the exam, the list of keys and Close. Every other command waits for the
+// exam's end.
+bool worksDuringExam(const WindowCommand& command);
+
+// Ends an exam early, after asking.
+inline constexpr QKeyCombination kEndExamKey = Qt::CTRL | Qt::SHIFT | Qt::Key_E;
+
 // The keys of a command, the standard ones first, each once.
 QList<QKeySequence> keySequencesOf(const CommandKeys& keys);
 

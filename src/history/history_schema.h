@@ -14,9 +14,12 @@ namespace vexlor {
 
 // The schema this program writes. Each later version upgrades older files
 // in place by adding to them; nothing is ever dropped.
-inline constexpr int kSchemaVersion = 2;
+inline constexpr int kSchemaVersion = 3;
 // The first version whose files carry the day and the tallies.
 inline constexpr int kTalliesVersion = 2;
+// The first version whose files know exams: the exam of a solve, and the
+// table of exams.
+inline constexpr int kExamsVersion = 3;
 
 // A row's time, or NULL when it is not a finite number.
 extern const QString kKnownTime;
@@ -27,8 +30,13 @@ QString dayOf(int version);
 int fileVersion(const QSqlDatabase& db);
 
 // The statement that adds one solve; the values in the order of its columns:
-// at, kind, seconds, wrong, day, utc_offset.
+// at, kind, seconds, wrong, day, utc_offset, exam (NULL for a solve of the
+// drill).
 extern const QString kInsertSolve;
+// The statement that adds an exam, or leaves one that is there already as
+// it is; the values in the order of its columns: id, at, utc_offset, cubes,
+// right_answers, answered, limit_seconds, seconds, name.
+extern const QString kInsertExam;
 
 // The median of the known times of a day's rows (day 0: those whose date
 // cannot be read); not a finite number when none has a time. Empty, with the

@@ -55,14 +55,33 @@ SolvedRow unpackRow(qint64 packed, const QVariant& seconds) {
             seconds.isNull() ? std::nan("") : seconds.toDouble(), static_cast<int>(packed & 0xFF)};
 }
 
+// A local time as the rows keep it.
+const QString kLocalTimeFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+
 // The values of a solve's row, as the store writes them and the journal
 // keeps them.
 SolveColumns columnsOf(const SolvedCube& cube) {
-    return {cube.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")), cube.recipe,
+    return {cube.at.toString(kLocalTimeFormat), cube.recipe,
             // Milliseconds are more than the clock can tell apart.
             std::isfinite(cube.seconds) ? QVariant(std::round(cube.seconds * 1000.0) / 1000.0)
                                         : QVariant(QMetaType::fromType<double>()),
-            cube.wrong, dayNumber(cube.at.date()), cube.at.offsetFromUtc()};
+            cube.wrong, dayNumber(cube.at.date()), cube.at.offsetFromUtc(),
+            cube.exam != 0 ? QVariant(cube.exam) : QVariant(QMetaType::fromType<qint64>())};
+}
+
+// The values of an exam's row, as the store writes them and the journal
+// keeps them.
+ExamColumns columnsOf(const ExamRecord& exam) {
+    return {exam.id,
+            exam.at.toString(kLocalTimeFormat),
+            exam.at.offsetFromUtc(),
+            exam.cubes,
+            exam.right,
+            exam.answered,
+            exam.limitSeconds > 0 ? QVariant(exam.limitSeconds)
+                                  : QVariant(QMetaType::fromType<qint64>()),
+            std::round(exam.seconds * 1000.0) / 1000.0,
+            exam.name};
 }
 
 // Why no history can be opened at path, for the user; empty when nothing
@@ -76,8 +95,9 @@ QString whyNoFile(const QString& path) {
 }
 
 QString selectStored(int version) {
-    return QStringLiteral("SELECT at, kind, seconds, wrong, %1 FROM solved ORDER BY id")
-        .arg(version >= kTalliesVersion ? QStringLiteral("utc_offset") : QStringLiteral("NULL"));
+    return QStringLiteral("SELECT at, kind, seconds, wrong, %1, %2 FROM solved ORDER BY id")
+        .arg(version >= kTalliesVersion ? QStringLiteral("utc_offset") : QStringLiteral("NULL"),
+             version >= kExamsVersion ? QStringLiteral("exam") : QStringLiteral("NULL"));
 }
 
 } // namespace
@@ -102,7 +122,7 @@ HistoryStore::~HistoryStore() {
     // A rescue stops between two of its rows; the next start does it again.
     control_.progress.stop = true;
     settleOpening();
-    if (!waiting_.empty() && !writeWaiting(Attempt::Exit))
+    if ((!waiting_.empty() || !waitingExams_.empty()) && !writeWaiting(Attempt::Exit))
         keepWaitingInJournal();
     closeConnection();
 }
@@ -381,6 +401,17 @@ bool HistoryStore::record(const SolvedCube& cube) {
     return writeWaiting(Attempt::Solve);
 }
 
+bool HistoryStore::recordExam(const ExamRecord& exam, std::vector<SolvedCube> rows) {
+    if (mode_ == Mode::ReadOnly)
+        return false;
+    waitingExams_.push_back(exam);
+    for (SolvedCube& row : rows) {
+        row.exam = exam.id;
+        waiting_.push_back(std::move(row));
+    }
+    return writeWaiting(Attempt::Solve);
+}
+
 bool HistoryStore::writeWaitingRows() {
     // A check still running is waited for; a rescue stops, and the next
     // start does it again.
@@ -389,7 +420,7 @@ bool HistoryStore::writeWaitingRows() {
 }
 
 bool HistoryStore::writeWaiting(Attempt attempt) {
-    if (waiting_.empty())
+    if (waiting_.empty() && waitingExams_.empty())
         return true;
     if (mode_ == Mode::ReadOnly || isOpening() || (hasGivenUp() && attempt == Attempt::Solve))
         return false;
@@ -409,6 +440,7 @@ bool HistoryStore::writeWaiting(Attempt attempt) {
         const std::optional<QSqlError> error = insertWaiting();
         if (!error) {
             waiting_.clear();
+            waitingExams_.clear();
             state_ = State::Recording;
             return true;
         }
@@ -429,24 +461,32 @@ bool HistoryStore::writeWaiting(Attempt attempt) {
 }
 
 bool HistoryStore::keepWaitingInJournal() {
-    if (mode_ == Mode::ReadOnly || waiting_.empty())
-        return waiting_.empty();
-    std::vector<SolveColumns> solves;
+    if (mode_ == Mode::ReadOnly || (waiting_.empty() && waitingExams_.empty()))
+        return waiting_.empty() && waitingExams_.empty();
+    JournalEntries entries;
+    for (const ExamRecord& exam : waitingExams_)
+        entries.exams.push_back(columnsOf(exam));
     for (const SolvedCube& cube : waiting_)
-        solves.push_back(columnsOf(cube));
-    if (!keepInJournal(path_, solves))
+        entries.solves.push_back(columnsOf(cube));
+    if (!keepInJournal(path_, entries))
         return false;
     waiting_.clear();
+    waitingExams_.clear();
     return true;
 }
 
 std::optional<QSqlError> HistoryStore::insertWaiting() {
     // The usual solve: one row, one synced INSERT of its own.
-    if (waiting_.size() == 1)
+    if (waiting_.size() == 1 && waitingExams_.empty())
         return insertRow(waiting_.front());
     QSqlDatabase db = connection_->database();
     if (!db.transaction())
         return db.lastError();
+    for (const ExamRecord& exam : waitingExams_)
+        if (std::optional<QSqlError> error = insertExam(exam)) {
+            db.rollback();
+            return error;
+        }
     for (const SolvedCube& cube : waiting_)
         if (std::optional<QSqlError> error = insertRow(cube)) {
             db.rollback();
@@ -467,6 +507,52 @@ std::optional<QSqlError> HistoryStore::insertRow(const SolvedCube& cube) {
     if (insert_->exec())
         return std::nullopt;
     return insert_->lastError();
+}
+
+std::optional<QSqlError> HistoryStore::insertExam(const ExamRecord& exam) {
+    QSqlQuery q(connection_->database());
+    if (!q.prepare(kInsertExam))
+        return q.lastError();
+    const ExamColumns columns = columnsOf(exam);
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        q.bindValue(static_cast<int>(i), columns[i]);
+    if (q.exec())
+        return std::nullopt;
+    return q.lastError();
+}
+
+std::vector<ExamRecord> HistoryStore::readExams() {
+    readError_.clear();
+    std::vector<ExamRecord> exams;
+    if (mode_ == Mode::ReadOnly && !intact_) {
+        readError_ = detail_;
+        return exams;
+    }
+    std::optional<SqliteConnection> reader;
+    const std::optional<QSqlDatabase> db = readingDatabase(reader);
+    if (db && fileVersion(*db) >= kExamsVersion) {
+        QSqlQuery q(*db);
+        q.setForwardOnly(true);
+        if (q.exec(QStringLiteral("SELECT id, at, utc_offset, cubes, right_answers, answered,"
+                                  " limit_seconds, seconds, name FROM exams ORDER BY id")))
+            while (q.next()) {
+                // Its local time, with the offset from UTC it had then.
+                QDateTime at = QDateTime::fromString(q.value(1).toString(), Qt::ISODate);
+                if (!q.value(2).isNull())
+                    at.setOffsetFromUtc(q.value(2).toInt());
+                exams.push_back({q.value(0).toLongLong(), at, q.value(3).toInt(),
+                                 q.value(4).toInt(), q.value(5).toInt(), q.value(6).toInt(),
+                                 q.value(7).toDouble(), q.value(8).toString()});
+            }
+        if (q.lastError().isValid()) {
+            readError_ = describeFailure(q.lastError());
+            return {};
+        }
+    }
+    if (!readError_.isEmpty())
+        return {};
+    exams.insert(exams.end(), waitingExams_.begin(), waitingExams_.end());
+    return exams;
 }
 
 std::vector<SolvedRow> HistoryStore::waitingRows() const {
@@ -695,6 +781,8 @@ bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>&
         row.wrong = q.value(3).toInt();
         const QVariant offset = q.value(4);
         row.utcOffset = offset.isNull() ? std::nullopt : std::optional(offset.toInt());
+        const QVariant exam = q.value(5);
+        row.exam = exam.isNull() ? std::nullopt : std::optional(exam.toLongLong());
         visit(row);
     }
     if (q.lastError().isValid()) {

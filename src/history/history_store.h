@@ -32,6 +32,21 @@ struct SolvedCube {
     int recipe = 0;     // its recipe
     double seconds = 0; // its solving time; not a finite number when unknown
     int wrong = 0;      // wrong picks made on it before the correct one
+    qint64 exam = 0;    // the exam it was answered in (its ExamRecord::id); 0 for none
+};
+
+// One exam taken in the window, as the table of exams keeps it.
+struct ExamRecord {
+    // The moment it started, in milliseconds since 1970 (UTC); it tells the
+    // exam's solves from others'.
+    qint64 id = 0;
+    QDateTime at; // local date and time of its start
+    int cubes = 0;
+    int right = 0;
+    int answered = 0;
+    int limitSeconds = 0; // 0: no limit
+    double seconds = 0;   // the time used
+    QString name;         // the name on its results; may be empty
 };
 
 // The row for c, solved just now: its recipe, its time as the statistics
@@ -45,6 +60,7 @@ struct StoredRow {
     std::optional<double> seconds;
     int wrong = 0;
     std::optional<int> utcOffset; // seconds east of UTC; none in rows written before it was kept
+    std::optional<qint64> exam;   // the exam it was answered in; none for the drill's
 };
 
 class HistoryStore {
@@ -133,6 +149,15 @@ public:
     // waits in memory for the next solve or the close. True when no row
     // waits any more.
     bool record(const SolvedCube& cube);
+    // Keeps the exam and the rows of its answered Cubes, each marked with
+    // it, and writes them all in one transaction, after the rows that wait,
+    // as record() does. An exam that cannot be written waits with them; its
+    // rows alone go into the journal at the close.
+    bool recordExam(const ExamRecord& exam, std::vector<SolvedCube> rows);
+    // The exams stored, oldest first, and then those that wait. None, with
+    // the reason in readError(), when the table cannot be read; none in a
+    // file older than exams.
+    std::vector<ExamRecord> readExams();
     // Tries to write the waiting rows now, as at the close of the window: a
     // store that opens at once and has given up opens the file afresh for
     // it; a check still running is waited for, and a rescue stopped (the
@@ -199,6 +224,7 @@ private:
     bool keepWaitingInJournal();
     std::optional<QSqlError> insertWaiting();
     std::optional<QSqlError> insertRow(const SolvedCube& cube);
+    std::optional<QSqlError> insertExam(const ExamRecord& exam);
     // The rows after the row `after` in the open file db; see readRows.
     std::vector<SolvedRow> readRowsFrom(const QSqlDatabase& db, qint64& after);
     void closeConnection();
@@ -216,6 +242,7 @@ private:
     QString readError_;
     int generation_ = 0;
     std::deque<SolvedCube> waiting_;
+    std::deque<ExamRecord> waitingExams_;
     std::optional<SqliteConnection> connection_;
     bool intact_ = false; // the connection is open and the file was found intact
     std::optional<QSqlQuery> insert_;

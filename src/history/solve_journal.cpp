@@ -7,6 +7,8 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include <optional>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,22 +46,36 @@ QString field(const QVariant& value) {
     return value.toString();
 }
 
-bool addSolves(const QSqlDatabase& database, const std::vector<SolveColumns>& solves) {
+// A journal line of an exam begins with this word; a solve's begins with
+// its date.
+constexpr char kExamLine[] = "exam";
+
+bool addEntries(const QSqlDatabase& database, const JournalEntries& entries) {
     QSqlDatabase db = database;
     if (!db.transaction())
         return false;
     bool added = true;
     {
+        QSqlQuery exam(db);
+        added = exam.prepare(kInsertExam);
+        for (auto e = entries.exams.begin(); added && e != entries.exams.end(); ++e) {
+            for (std::size_t i = 0; i < e->size(); ++i)
+                exam.bindValue(static_cast<int>(i), (*e)[i]);
+            added = exam.exec();
+        }
+    }
+    const std::vector<SolveColumns>& solves = entries.solves;
+    if (added) {
         QSqlQuery insert(db);
         added = insert.prepare(kInsertSolve.section(QStringLiteral(" VALUES"), 0, 0) +
-                               QStringLiteral(" SELECT ?, ?, ?, ?, ?, ? WHERE NOT EXISTS"
+                               QStringLiteral(" SELECT ?, ?, ?, ?, ?, ?, ? WHERE NOT EXISTS"
                                               " (SELECT 1 FROM solved WHERE day IS ? AND"
                                               " seconds IS ? AND wrong IS ? AND at IS ? AND"
                                               " kind IS ?)"));
         for (auto solve = solves.begin(); added && solve != solves.end(); ++solve) {
             int place = 0;
             // The day's index finds a solve stored already.
-            for (std::size_t i : {0, 1, 2, 3, 4, 5, 4, 2, 3, 0, 1})
+            for (std::size_t i : {0, 1, 2, 3, 4, 5, 6, 4, 2, 3, 0, 1})
                 insert.bindValue(place++, (*solve)[i]);
             added = insert.exec();
         }
@@ -76,9 +92,18 @@ QString journalPath(const QString& historyPath) {
     return historyPath + QStringLiteral("-unsaved");
 }
 
-bool keepInJournal(const QString& historyPath, const std::vector<SolveColumns>& solves) {
+bool keepInJournal(const QString& historyPath, const JournalEntries& entries) {
     QByteArray text;
-    for (const SolveColumns& solve : solves) {
+    for (const ExamColumns& exam : entries.exams) {
+        QStringList fields{QLatin1String(kExamLine)};
+        for (const QVariant& value : exam)
+            fields << field(value)
+                          .replace(QLatin1Char('\t'), QLatin1Char(' '))
+                          .replace(QLatin1Char('\n'), QLatin1Char(' '))
+                          .replace(QLatin1Char('\r'), QLatin1Char(' '));
+        text += fields.join(QLatin1Char('\t')).toUtf8() + '\n';
+    }
+    for (const SolveColumns& solve : entries.solves) {
         QStringList fields;
         for (const QVariant& value : solve)
             fields << field(value);
@@ -109,25 +134,62 @@ bool keepInJournal(const QString& historyPath, const std::vector<SolveColumns>& 
     return kept;
 }
 
-std::vector<SolveColumns> readJournal(const QString& journalPath) {
-    std::vector<SolveColumns> solves;
+namespace {
+
+// An exam's line, less its first word; empty when a field is not what it
+// should be.
+std::optional<ExamColumns> examOf(const QList<QByteArray>& fields) {
+    if (fields.size() != 1 + static_cast<qsizetype>(ExamColumns().size()))
+        return std::nullopt;
+    ExamColumns exam;
+    bool ok = true;
+    for (std::size_t f = 0; f < exam.size(); ++f) {
+        const QByteArray& text = fields[static_cast<qsizetype>(f) + 1];
+        const bool isText = f == 1 || f == 8;
+        const bool isReal = f == 7;
+        if (isText) {
+            exam[f] = QString::fromUtf8(text);
+        } else if (text.isEmpty()) {
+            exam[f] = QVariant(QMetaType::fromType<qint64>());
+        } else {
+            bool number = false;
+            exam[f] =
+                isReal ? QVariant(text.toDouble(&number)) : QVariant(text.toLongLong(&number));
+            ok = ok && number;
+        }
+    }
+    ok = ok && !exam[0].isNull() && !exam[1].toString().isEmpty();
+    return ok ? std::optional(exam) : std::nullopt;
+}
+
+} // namespace
+
+JournalEntries readJournal(const QString& journalPath) {
+    JournalEntries entries;
+    std::vector<SolveColumns>& solves = entries.solves;
     const int fd = openRegular(journalPath, O_RDONLY);
     QFile file;
     if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         if (fd >= 0)
             ::close(fd);
-        return solves;
+        return entries;
     }
     const QList<QByteArray> lines = file.readAll().split('\n');
     // The last piece follows the last line's end: empty, or a line a kill cut.
     for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
         const QList<QByteArray> fields = lines[i].split('\t');
-        if (fields.size() != 6)
+        if (fields.front() == kExamLine) {
+            if (const std::optional<ExamColumns> exam = examOf(fields))
+                entries.exams.push_back(*exam);
+            continue;
+        }
+        if (fields.size() != 6 && fields.size() != 7)
             continue;
         bool ok = !fields[0].isEmpty();
         SolveColumns solve;
         solve[0] = QString::fromUtf8(fields[0]);
-        for (std::size_t f = 1; f < 6; ++f) {
+        solve[6] = QVariant(QMetaType::fromType<qint64>());
+        for (std::size_t f = 1; f < static_cast<std::size_t>(fields.size()); ++f) {
             const QByteArray& text = fields[static_cast<qsizetype>(f)];
             if (text.isEmpty()) {
                 solve[f] = f == 2 ? QVariant(QMetaType::fromType<double>())
@@ -142,7 +204,7 @@ std::vector<SolveColumns> readJournal(const QString& journalPath) {
         if (ok)
             solves.push_back(solve);
     }
-    return solves;
+    return entries;
 }
 
 void addJournaledSolves(const QString& historyPath, const QSqlDatabase& db) {
@@ -153,7 +215,7 @@ void addJournaledSolves(const QString& historyPath, const QSqlDatabase& db) {
         if (!QFileInfo::exists(taken) &&
             !(QFileInfo::exists(journal) && QFile::rename(journal, taken)))
             return;
-        if (!addSolves(db, readJournal(taken)))
+        if (!addEntries(db, readJournal(taken)))
             return;
         QFile::remove(taken);
     }

@@ -12,24 +12,36 @@
 
 namespace vexlor {
 
-// A solve as its row stores it: at, kind, seconds, wrong, day and
-// utc_offset, in the order in which kInsertSolve takes them.
-using SolveColumns = std::array<QVariant, 6>;
+// A solve as its row stores it: at, kind, seconds, wrong, day, utc_offset
+// and exam, in the order in which kInsertSolve takes them.
+using SolveColumns = std::array<QVariant, 7>;
+// An exam as its row stores it, in the order in which kInsertExam takes
+// them: id, at, utc_offset, cubes, right_answers, answered, limit_seconds,
+// seconds and name.
+using ExamColumns = std::array<QVariant, 9>;
 
-// Appends the solves to the journal beside the history at historyPath and
-// syncs it to the disk. False when they are not all there.
-bool keepInJournal(const QString& historyPath, const std::vector<SolveColumns>& solves);
+// What a journal holds: the exams, whose solves come marked with them, and
+// the solves.
+struct JournalEntries {
+    std::vector<ExamColumns> exams;
+    std::vector<SolveColumns> solves;
+};
 
-// The solves of a journal file in their order. A line that a kill cut short
-// holds no solve.
-std::vector<SolveColumns> readJournal(const QString& journalPath);
+// Appends the exams and solves to the journal beside the history at
+// historyPath and syncs it to the disk. False when they are not all there.
+bool keepInJournal(const QString& historyPath, const JournalEntries& entries);
 
-// Adds the solves of the journal to the history open in db and removes the
-// journal. A solve that the history holds already (a start that was killed
-// after adding them, before the journal went) is not added twice: a row
-// with the same time to the second, recipe, solving time to the millisecond
-// and wrong picks is that solve. What cannot be added now stays for the next
-// start.
+// The exams and solves of a journal file in their order. A line that a kill
+// cut short holds nothing; a line of six fields, as Vexlor wrote before
+// exams, is a solve of no exam.
+JournalEntries readJournal(const QString& journalPath);
+
+// Adds the exams and solves of the journal to the history open in db and
+// removes the journal. A solve that the history holds already (a start that
+// was killed after adding them, before the journal went) is not added twice:
+// a row with the same time to the second, recipe, solving time to the
+// millisecond and wrong picks is that solve; nor is an exam whose id is
+// there. What cannot be added now stays for the next start.
 void addJournaledSolves(const QString& historyPath, const QSqlDatabase& db);
 
 // Where the journal of the history at historyPath lies.

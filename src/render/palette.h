@@ -14,6 +14,9 @@ inline constexpr Color kFaceColor = 0x58A8D3;       // a face that is not highli
 inline constexpr Color kSymbolColor = 0x104030;     // symbols
 inline constexpr Color kWrongColor = 0x911010;      // symbols of a wrongly picked answer
 inline constexpr std::array<Color, 3> kHighlightColors = {0xEF8891, 0xA0EF8A, 0xEFEF83}; // solved
+// Frames the answer chosen in an exam: a grey that says nothing of right
+// or wrong.
+inline constexpr Color kChosenFrameColor = 0x404040;
 
 // Added to every colour of an answer cube's top face and subtracted from its
 // right face, as one integer: it lightens or darkens each channel by 16.

@@ -98,4 +98,14 @@ void drawCross(Canvas& canvas, Color windowColor) {
     canvas.lineTo(0, bottom);
 }
 
+void drawFrame(Canvas& canvas, Color color, int thickness) {
+    const int w = canvas.width();
+    const int h = canvas.height();
+    canvas.setBrushColor(color);
+    canvas.fillRect({0, 0, w, thickness});
+    canvas.fillRect({0, h - thickness, w, h});
+    canvas.fillRect({0, 0, thickness, h});
+    canvas.fillRect({w - thickness, 0, w, h});
+}
+
 } // namespace vexlor

@@ -58,6 +58,10 @@ void drawAnswer(const Pictures& pictures, const Cube& c, int a,
 // background colour.
 void clearPictures(const Pictures& pictures, const PictureColors& colors = kScreenColors);
 
+// A frame of the given thickness along the edges of the whole picture: how
+// an exam marks the answer chosen without telling whether it is right.
+void drawFrame(Canvas& canvas, Color color, int thickness);
+
 // Draws the cross that stands in for a missing button: two diagonals in the
 // background colour over the window's colour.
 void drawCross(Canvas& canvas, Color windowColor);

@@ -75,15 +75,6 @@ int answerInOriginal(const Cube& version, int a, const Cube& original) {
     return -1;
 }
 
-// The one answer picked; -1 for none, -2 for several.
-int pickOf(const Cube& c) {
-    int pick = -1;
-    for (int a = 0; a < kAnswers; ++a)
-        if (c.picked[a] != 0)
-            pick = pick == -1 ? a : -2;
-    return pick;
-}
-
 // What is wrong with a file as an exam's results, if anything.
 std::optional<LeftOutFile> resultsFault(const ResultsFile& file, int place) {
     if (!file.read)
@@ -98,26 +89,6 @@ std::optional<LeftOutFile> resultsFault(const ResultsFile& file, int place) {
     if (!answered)
         return LeftOutFile{place, file.name, LeftOutReason::NoAnswers, -1};
     return std::nullopt;
-}
-
-std::optional<double> secondsOf(const Cube& c) {
-    if (!isStampSet(c.clockStart) || !isStampSet(c.clockStop) || c.clockStop < c.clockStart)
-        return std::nullopt;
-    return (c.clockStop - c.clockStart) * 86'400.0;
-}
-
-double median(std::vector<double> values) {
-    if (values.empty())
-        return std::numeric_limits<double>::quiet_NaN();
-    const std::size_t middle = values.size() / 2;
-    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle),
-                     values.end());
-    const double upper = values[middle];
-    if (values.size() % 2 == 1)
-        return upper;
-    const double lower =
-        *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle));
-    return (lower + upper) / 2;
 }
 
 // A field as RFC 4180 wants it: quoted only when it must be.
@@ -147,6 +118,34 @@ std::string secondsText(double seconds) {
 }
 
 } // namespace
+
+int pickOf(const Cube& c) {
+    int pick = -1;
+    for (int a = 0; a < kAnswers; ++a)
+        if (c.picked[a] != 0)
+            pick = pick == -1 ? a : -2;
+    return pick;
+}
+
+std::optional<double> secondsOf(const Cube& c) {
+    if (!isStampSet(c.clockStart) || !isStampSet(c.clockStop) || c.clockStop < c.clockStart)
+        return std::nullopt;
+    return (c.clockStop - c.clockStart) * 86'400.0;
+}
+
+double medianOf(std::vector<double> values) {
+    if (values.empty())
+        return std::numeric_limits<double>::quiet_NaN();
+    const std::size_t middle = values.size() / 2;
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle),
+                     values.end());
+    const double upper = values[middle];
+    if (values.size() % 2 == 1)
+        return upper;
+    const double lower =
+        *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle));
+    return (lower + upper) / 2;
+}
 
 ClassReport makeClassReport(const std::vector<ResultsFile>& files,
                             const std::vector<Cube>* original) {
@@ -223,7 +222,7 @@ ClassReport makeClassReport(const std::vector<ResultsFile>& files,
         }
         const int held = pupil.right + pupil.wrong + pupil.unanswered;
         pupil.scorePercent = held == 0 ? 0.0 : 100.0 * pupil.right / held;
-        pupil.medianSeconds = median(times);
+        pupil.medianSeconds = medianOf(times);
         report.pupils.push_back(std::move(pupil));
     }
 
@@ -251,7 +250,7 @@ ClassReport makeClassReport(const std::vector<ResultsFile>& files,
         const auto most = std::max_element(chosen.begin(), chosen.end());
         if (*most > 0)
             item.commonWrong = static_cast<int>(most - chosen.begin());
-        item.medianSeconds = median(times);
+        item.medianSeconds = medianOf(times);
     }
     return report;
 }

@@ -16,6 +16,13 @@
 
 namespace vexlor {
 
+// What a results file's Cube says: the one answer picked (-1 for none, -2
+// for several), and the time on its clock, where the clock holds one.
+int pickOf(const Cube& c);
+std::optional<double> secondsOf(const Cube& c);
+// The median of the values; not a number when there are none.
+double medianOf(std::vector<double> values);
+
 // One pupil's file as read: the pupil's name (the file's) and its Cubes in
 // the file's order. A file that could not be read as a series is given with
 // read false; it is left out of the report, by name.

@@ -42,9 +42,9 @@ void keepPermissions(QSaveFile& file) {
     (void)::fchmod(file.handle(), target.st_mode & 07777);
 }
 
-// The rename that put the file in place lives in its folder; until the
-// folder reaches the disk a power cut can bring the earlier file back.
-void syncFolder(const QString& path) {
+} // namespace
+
+void syncFolderOf(const QString& path) {
     const QByteArray folder = QFile::encodeName(QFileInfo(path).canonicalPath());
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -54,6 +54,8 @@ void syncFolder(const QString& path) {
     (void)::fsync(fd);
     ::close(fd);
 }
+
+namespace {
 
 // Drops the temporary file after a failed write and says why it failed. A
 // write the disk took only in part leaves Qt without the system's reason
@@ -108,7 +110,7 @@ bool finishSave(QSaveFile& file, QString* reason) {
         report(file.errorString(), reason);
         return false;
     }
-    syncFolder(file.fileName());
+    syncFolderOf(file.fileName());
     return true;
 }
 

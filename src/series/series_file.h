@@ -43,6 +43,11 @@ WriteResult saveSeriesFile(const QString& path, const Series& series, bool strip
 bool openForSave(QSaveFile& file, QString* reason = nullptr);
 bool finishSave(QSaveFile& file, QString* reason = nullptr);
 
+// A rename that put a file in place lives in its folder; until the folder
+// reaches the disk a power cut can undo it. Syncs the folder of path, as far
+// as the system lets it.
+void syncFolderOf(const QString& path);
+
 // Opens path to read a series from it, but only a regular file: a FIFO
 // would hold the caller until a writer came (for ever without one), and a
 // device or a folder holds no series. Nothing waits on such a path. On

@@ -3,9 +3,13 @@
 // refused with a message, and so is a start without a display. A failure
 // nobody caught ends the run with exit code 1.
 #include "app/program_start.h"
+#include "cube/generator.h"
+#include "series/series_file.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <stdexcept>
@@ -60,6 +64,81 @@ private slots:
         QCOMPARE(vexlor.exitStatus(), QProcess::NormalExit);
         QVERIFY2(vexlor.exitCode() == code, qPrintable(output));
         QVERIFY2(output.contains(says), qPrintable(output));
+    }
+
+    // A bad exam is answered before a display is looked for, with exit code
+    // 2 and nothing written into the results folder. In the arguments, S5
+    // stands for a series of 5 Cubes, EMPTY for one of none, TEXT for a
+    // text file and DIR for an empty folder.
+    void badExamsExitTwo_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("0 minutes")
+            << QStringList{"--exam", "S5", "--minutes", "0"}
+            << "vexlor: --minutes takes a whole number from 1 to 600, not \"0\"\n";
+        QTest::newRow("601 minutes")
+            << QStringList{"--exam", "S5", "--minutes", "601", "--results", "DIR"}
+            << "from 1 to 600, not \"601\"";
+        QTest::newRow("minutes not a number")
+            << QStringList{"--exam", "S5", "--minutes", "ten"} << "not \"ten\"";
+        QTest::newRow("missing file") << QStringList{"--exam", "DIR/none.srs", "--results", "DIR"}
+                                      << "none.srs: No such file or directory\n";
+        QTest::newRow("not a series")
+            << QStringList{"--exam", "TEXT"} << "TEXT is not a series file\n";
+        QTest::newRow("no Cubes") << QStringList{"--exam", "EMPTY"}
+                                  << "cannot read EMPTY: it holds no Cubes or is cut short\n";
+        QTest::newRow("a folder") << QStringList{"--exam", "DIR"}
+                                  << "DIR is a folder, not a series file\n";
+        QTest::newRow("missing folder")
+            << QStringList{"--exam", "S5", "--results", "DIR/none"}
+            << "cannot write the results into DIR/none: no such folder\n";
+        QTest::newRow("a file as folder") << QStringList{"--exam", "S5", "--results", "TEXT"}
+                                          << "cannot write the results into TEXT: not a folder\n";
+        QTest::newRow("results without exam")
+            << QStringList{"--results", "DIR"}
+            << "vexlor: --minutes and --results belong to --exam\n";
+        QTest::newRow("file and exam")
+            << QStringList{"S5", "--exam", "S5"} << "give either FILE or --exam FILE, not both\n";
+    }
+    void badExamsExitTwo() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, says);
+        const QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("results"));
+        QVERIFY(QDir().mkpath(folder));
+        vexlor::RandomSource random(5);
+        vexlor::Series five(5);
+        for (vexlor::Cube& c : five)
+            vexlor::makeCube(c, random);
+        const QHash<QString, QString> paths{{"S5", dir.filePath("s5.srs")},
+                                            {"EMPTY", dir.filePath("empty.srs")},
+                                            {"TEXT", dir.filePath("notes.txt")},
+                                            {"DIR", folder}};
+        QCOMPARE(vexlor::saveSeriesFile(paths["S5"], five, true), vexlor::WriteResult::Ok);
+        QCOMPARE(vexlor::saveSeriesFile(paths["EMPTY"], {}, true), vexlor::WriteResult::Ok);
+        QFile text(paths["TEXT"]);
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("notes\n") == 6);
+        text.close();
+        for (QString& arg : args)
+            for (auto p = paths.begin(); p != paths.end(); ++p)
+                arg.replace(p.key(), p.value());
+        for (auto p = paths.begin(); p != paths.end(); ++p)
+            says.replace(p.key(), p.value());
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        QProcess vexlor;
+        vexlor.setProcessEnvironment(env);
+        vexlor.start(QStringLiteral(VEXLOR_BIN), args);
+        QVERIFY(vexlor.waitForFinished(60'000));
+        const QString output = QString::fromUtf8(vexlor.readAllStandardError());
+        QVERIFY2(vexlor.exitCode() == 2, qPrintable(output));
+        QVERIFY2(output.contains(says) && output.count(QLatin1Char('\n')) == 1, qPrintable(output));
+        QVERIFY(vexlor.readAllStandardOutput().isEmpty());
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
     }
 
     void uncaughtFailuresEndInCodeOne_data() {

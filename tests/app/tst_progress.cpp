@@ -409,17 +409,25 @@ private slots:
     // Progress window, beside the test rather than blocking it, with the
     // history's figures in its text and in what its charts tell a screen
     // reader; a Cube solved while it is open shows at once; Esc closes it.
+    // The exams' scores are a chart of their own, a point a day, shown once
+    // there is an exam.
     void theProgressWindowOpens_data() {
         QTest::addColumn<bool>("byKey");
-        QTest::newRow("F2") << true;
-        QTest::newRow("a click on the credit line") << false;
+        QTest::addColumn<bool>("exams"); // two on 8 December, 1 of 4 and 2 of 3 right
+        QTest::newRow("F2, after two exams") << true << true;
+        QTest::newRow("a click on the credit line") << false << false;
     }
     void theProgressWindowOpens() {
         QFETCH(bool, byKey);
+        QFETCH(bool, exams);
         QTemporaryDir dir;
         HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
         for (double s : {10.0, 14.0, 12.0})
             history.record({QDateTime(QDate(2025, 12, 8), QTime(18, 0)), 4, s, 1});
+        for (int i = 0; exams && i < 2; ++i) {
+            const QDateTime at(QDate(2025, 12, 8), QTime(10 + i, 0));
+            history.recordExam({at.toMSecsSinceEpoch(), at, 4 - i, 1 + i, 2, 0, 60, {}}, {});
+        }
         WindowFixture w(&history);
         QCOMPARE(w.label("Label15")->text(), QStringLiteral("Vexlor \u2014 progress (F2)"));
         const auto open = [&] {
@@ -446,6 +454,11 @@ private slots:
                  qPrintable(times->accessibleDescription()));
         const auto* mistakes = progress->findChild<DayChart*>(QStringLiteral("mistakesChart"));
         QVERIFY(mistakes->accessibleDescription().contains(QLatin1String("8 Dec 2025: 1.00")));
+        const auto* scores = progress->findChild<DayChart*>(QStringLiteral("examChart"));
+        QCOMPARE(scores->isVisible(), exams);
+        if (exams)
+            QVERIFY2(scores->accessibleDescription().contains(QLatin1String("8 Dec 2025: 46 %")),
+                     qPrintable(scores->accessibleDescription()));
         const auto* recipes = progress->findChild<RecipeChart*>(QStringLiteral("recipeChart"));
         QVERIFY2(recipes->accessibleDescription().contains(
                      QLatin1String("Turn of one symbol: 3 Cubes, median 12.0 s, 1.00 mistakes")),

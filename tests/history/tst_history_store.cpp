@@ -123,6 +123,10 @@ std::vector<std::pair<int, int>> historyOf2000Rows(const QString& path) {
     return leaves;
 }
 
+int fileVersionOf(const QString& path) {
+    return Peek(path).value(QStringLiteral("PRAGMA user_version")).toInt();
+}
+
 int storedCount(const QString& path) {
     return static_cast<int>(storedSeconds(path).size());
 }
@@ -309,6 +313,7 @@ private slots:
         QTest::newRow("zeroed header") << "header" << 4096;
         QTest::newRow("zeroed header, pages of 1 KiB") << "header" << 1024;
         QTest::newRow("zeroed header, a row on overflow pages") << "header, long row" << 1024;
+        QTest::newRow("zeroed header, beside exams") << "header, exams" << 4096;
         QTest::newRow("broken schema, the table emptied before") << "schema" << 4096;
         QTest::newRow("cut at half") << "cut" << 4096;
         QTest::newRow("cut at the end of a page") << "cut at a page" << 4096;
@@ -327,6 +332,13 @@ private slots:
             QVERIFY(peek.exec(QStringLiteral("PRAGMA user_version = 1")));
         }
         const std::vector<std::pair<int, int>> leaves = historyOf2000Rows(path);
+        if (damage.endsWith(QLatin1String("exams")))
+            QVERIFY(Peek(path).exec(QStringLiteral(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300)"
+                " INSERT INTO exams (id, at, utc_offset, cubes, right_answers, answered,"
+                " limit_seconds, seconds) SELECT 1765267200000 + i * 60000, '2025-12-10T09:00:00',"
+                " 3600, 5, 3, 4, 300, i"
+                " FROM n")));
         const QString longAt = QStringLiteral("2025-12-10T09:00:00") + QString(2800, u'x');
         if (damage.endsWith(QLatin1String("long row")))
             QVERIFY(Peek(path).exec(
@@ -555,10 +567,83 @@ private slots:
         }
         compareWithRows(store);
         Peek peek(path);
-        QCOMPARE(peek.value(QStringLiteral("PRAGMA user_version")).toInt(), readOnly ? 1 : 2);
+        QCOMPARE(peek.value(QStringLiteral("PRAGMA user_version")).toInt(),
+                 readOnly ? 1 : HistoryStore::kSchemaVersion);
         if (!readOnly) // kept as a number, so that reading converts no text
             QCOMPARE(peek.value(QStringLiteral("SELECT day FROM solved WHERE id = 1")).toInt(),
                      day);
+    }
+
+    // An exam is one row of the exams table, and each answered Cube one row
+    // of solved like any other, marked with it; an unanswered one adds none.
+    // A file of version 2 is upgraded keeping every row, its solves of no
+    // exam; an exam met by a lock waits whole, and goes with its rows into
+    // the journal at the close, from which the next start adds them.
+    void examsAreRecorded_data() {
+        QTest::addColumn<QString>("file"); // "new", "version 2", "locked"
+        QTest::newRow("a new history") << "new";
+        QTest::newRow("upgraded from version 2") << "version 2";
+        QTest::newRow("locked until the close") << "locked";
+    }
+    void examsAreRecorded() {
+        QFETCH(QString, file);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        {
+            HistoryStore store(path);
+            for (int i = 0; i < 3; ++i)
+                QVERIFY(store.record(solvedAt("2025-12-08T12:00:00", i, 5, i % 2)));
+        }
+        if (file == QLatin1String("version 2")) {
+            Peek peek(path);
+            for (const char* sql :
+                 {"DROP INDEX solved_by_exam", "DROP TABLE exams",
+                  "ALTER TABLE solved DROP COLUMN exam", "PRAGMA user_version = 2"})
+                QVERIFY(peek.exec(QLatin1String(sql)));
+        }
+        ExamRecord exam{1'765'267'200'000,
+                        QDateTime::fromString("2025-12-09T09:00:00", Qt::ISODate),
+                        4,
+                        1,
+                        2,
+                        240,
+                        180.5,
+                        QStringLiteral("Ann, 4b")};
+        // Two answered (the first right), two left unanswered.
+        const std::vector<SolvedCube> rows{solvedAt("2025-12-09T09:03:00", 7, 20, 0),
+                                           solvedAt("2025-12-09T09:03:00", 8, 30, 1)};
+        {
+            HistoryStore store(path);
+            QCOMPARE(fileVersionOf(path), HistoryStore::kSchemaVersion);
+            std::optional<Peek> other;
+            if (file == QLatin1String("locked")) {
+                other.emplace(path);
+                QVERIFY(other->exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            }
+            QCOMPARE(store.recordExam(exam, rows), !other);
+            QCOMPARE(store.readExams().size(), std::size_t{1});
+            if (other) {
+                QVERIFY(store.writeWaitingRows());
+                QVERIFY(other->exec(QStringLiteral("COMMIT")));
+            } else {
+                compareWithRows(store);
+            }
+        }
+        HistoryStore store(path);
+        std::vector<StoredRow> stored;
+        QVERIFY(store.forEachStoredRow([&stored](const StoredRow& r) { stored.push_back(r); }));
+        QCOMPARE(stored.size(), std::size_t{5});
+        for (std::size_t i = 0; i < stored.size(); ++i)
+            QCOMPARE(stored[i].exam, i < 3 ? std::nullopt : std::optional(exam.id));
+        QCOMPARE(stored[3].recipe, 7);
+        QCOMPARE(stored[4].wrong, 1);
+        compareWithRows(store);
+        const std::vector<ExamRecord> exams = store.readExams();
+        QCOMPARE(exams.size(), std::size_t{1});
+        const ExamRecord& e = exams.front();
+        QVERIFY(e.id == exam.id && e.at == exam.at && e.cubes == 4 && e.right == 1 &&
+                e.answered == 2 && e.limitSeconds == 240 && e.seconds == 180.5 &&
+                e.name == exam.name);
     }
 
     // The Progress window reads tallies SQLite keeps per day and per recipe

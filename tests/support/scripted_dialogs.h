@@ -22,6 +22,7 @@ public:
     void queueCancel() { answers_.push_back(Answer{false, {}}); }
     void queueFile(const QString& path) { answers_.push_back(Answer{true, path}); }
     void queuePrint(const PrintChoice& choice) { answers_.push_back(Answer{true, {}, choice}); }
+    void queueExam(const ExamChoice& choice) { answers_.push_back(Answer{true, {}, {}, choice}); }
     void queueFiles(const QStringList& paths) {
         answers_.push_back(Answer{true, paths.join(QLatin1Char('\n'))});
     }
@@ -44,7 +45,8 @@ public:
         return textAnswer("open");
     }
     std::optional<QString> saveFile(const FileRequest& r) override {
-        open("save: " + r.title + " | " + r.filter + " | " + r.defaultSuffix + " | " + r.folder);
+        open("save: " + r.title + " | " + r.filter + " | " + r.defaultSuffix + " | " + r.folder +
+             (r.fileName.isEmpty() ? QString() : " | " + r.fileName));
         return textAnswer("save");
     }
     // Queued files answer, one path a line; Cancel chooses none.
@@ -85,6 +87,20 @@ public:
                  .arg(report.leftOut.size()));
     }
     std::vector<vexlor::ClassReport> reports;
+    // A queued exam choice answers; Cancel cancels.
+    std::optional<ExamChoice> askExam(int currentCount) override {
+        const QString line = QStringLiteral("exam: %1").arg(currentCount);
+        open(line);
+        const Answer a = next(line);
+        if (!a.accepted)
+            return std::nullopt;
+        return a.exam;
+    }
+    void previewScoreSheet(const vexlor::ExamSheet& sheet) override {
+        scoreSheets.push_back(sheet);
+        open(QStringLiteral("score sheet: %1 of %2").arg(sheet.score.right).arg(sheet.score.count));
+    }
+    std::vector<vexlor::ExamSheet> scoreSheets;
 
     bool hasPending() const { return !answers_.empty(); }
 
@@ -114,6 +130,7 @@ private:
         // optional: GCC's optimiser takes the copy of an empty one for a
         // read of its unset value.
         PrintChoice print{};
+        ExamChoice exam{};
     };
     Answer next(const QString& what) {
         if (answers_.empty() && fallback) {

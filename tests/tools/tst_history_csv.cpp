@@ -71,10 +71,10 @@ private slots:
             record(store, "2025-12-10T08:00:00", 3, 12.5, 1);
         }
         const QString expected =
-            QStringLiteral("at,kind,seconds,wrong,recipe\n"
-                           "2025-12-09T12:34:56+01:00,14,7.123,2,Odd face among turns\n"
-                           "2025-12-09T12:35:10+01:00,0,,0,Which third face\n"
-                           "2025-12-10T08:00:00+01:00,3,12.500,1,One turned face shared\n");
+            QStringLiteral("at,kind,seconds,wrong,recipe,exam\n"
+                           "2025-12-09T12:34:56+01:00,14,7.123,2,Odd face among turns,\n"
+                           "2025-12-09T12:35:10+01:00,0,,0,Which third face,\n"
+                           "2025-12-10T08:00:00+01:00,3,12.500,1,One turned face shared,\n");
         // CSV is the only format: --csv may be left out.
         for (const QStringList& args :
              {QStringList{"history", "--db", path, "--csv"}, QStringList{"history", "--csv"},
@@ -87,26 +87,30 @@ private slots:
     }
 
     // The recipe's name follows the four columns of old, quoted where it
-    // holds a comma; `at` carries the offset from UTC the row was written
-    // with, or, for a row written before offsets were kept, the one the
-    // local time zone has on that day. Text that is no date stays as it is.
+    // holds a comma, and the exam the Cube was answered in comes last;
+    // `at` carries the offset from UTC the row was written with, or, for a
+    // row written before offsets were kept, the one the local time zone has
+    // on that day. Text that is no date stays as it is.
     void newColumns_data() {
         QTest::addColumn<QString>("offset"); // as stored, in SQL: NULL or seconds
         QTest::addColumn<QString>("line");   // whose at (less the offset) and kind are stored
         QTest::newRow("summer time kept")
             << "7200"
-            << "2025-07-01T09:00:00+02:00,4,5.000,0,Turn of one symbol";
+            << "2025-07-01T09:00:00+02:00,4,5.000,0,Turn of one symbol,";
         QTest::newRow("written elsewhere")
             << "-16200"
-            << "2025-07-01T09:00:00-04:30,10,5.000,0,Half-turn parity";
+            << "2025-07-01T09:00:00-04:30,10,5.000,0,Half-turn parity,";
         QTest::newRow("old row in winter")
             << "NULL"
-            << "2025-01-15T18:00:00+01:00,2,5.000,0,\"Symmetric symbols, repeated\"";
+            << "2025-01-15T18:00:00+01:00,2,5.000,0,\"Symmetric symbols, repeated\",";
         QTest::newRow("old row in summer")
             << "NULL"
-            << "2025-08-15T18:00:00+02:00,0,5.000,0,Which third face";
+            << "2025-08-15T18:00:00+02:00,0,5.000,0,Which third face,";
         QTest::newRow("no date, no recipe") << "NULL"
-                                            << "soon,99,5.000,0,";
+                                            << "soon,99,5.000,0,,";
+        QTest::newRow("an exam's Cube")
+            << "3600"
+            << "2025-12-09T09:00:00+01:00,4,5.000,0,Turn of one symbol,1765267200000";
     }
     void newColumns() {
         QFETCH(QString, offset);
@@ -115,12 +119,60 @@ private slots:
         const QString path = home.filePath(QStringLiteral("h.sqlite"));
         { HistoryStore create(path); }
         QVERIFY(execOn(path, QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong, "
-                                            "utc_offset) VALUES ('%1', %2, 5, 0, %3)")
+                                            "utc_offset, exam) VALUES ('%1', %2, 5, 0, %3, %4)")
                                  .arg(line.section(QLatin1Char(','), 0, 0).left(19),
-                                      line.section(QLatin1Char(','), 1, 1), offset)));
+                                      line.section(QLatin1Char(','), 1, 1), offset,
+                                      line.endsWith(QLatin1Char(','))
+                                          ? QStringLiteral("NULL")
+                                          : line.section(QLatin1Char(','), -1))));
         const Run r = tool({"history", "--db", path, "--csv"}, home.path());
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, QStringLiteral("at,kind,seconds,wrong,recipe\n") + line + '\n');
+        QCOMPARE(r.out, QStringLiteral("at,kind,seconds,wrong,recipe,exam\n") + line + '\n');
+    }
+
+    // exams: one line per exam in the order taken, its number the exam
+    // column of history, its start with its offset as history writes it,
+    // the limit empty where there was none, the name quoted where it must
+    // be; a history of no exam gives the header alone.
+    void listsTheExams_data() {
+        QTest::addColumn<int>("exams");
+        QTest::addColumn<QString>("csv");
+        const QString header = QStringLiteral("exam,at,cubes,right,answered,limit,seconds,name\n");
+        QTest::newRow("no exam") << 0 << header;
+        QTest::newRow("two exams")
+            << 2
+            << header + "1765267200000,2025-12-09T09:00:00+01:00,5,3,4,300,250.125,\"Ann, 4b\"\n"
+                        "1765353600000,2025-12-10T08:00:00+00:00,2,0,0,,61.000,\n";
+    }
+    void listsTheExams() {
+        QFETCH(int, exams);
+        QFETCH(QString, csv);
+        QTemporaryDir home;
+        const QString path = home.filePath(QStringLiteral("h.sqlite"));
+        {
+            HistoryStore store(path);
+            record(store, "2025-12-08T12:00:00", 4, 5.5, 1);
+            const QDateTime day = QDateTime::fromString("2025-12-09T09:00:00", Qt::ISODate);
+            if (exams > 0) {
+                QVERIFY(store.recordExam({day.toMSecsSinceEpoch(), day, 5, 3, 4, 300, 250.125,
+                                          QStringLiteral("Ann, 4b")},
+                                         {{day, 2, 20, 0}}));
+                // Taken where the clocks keep UTC.
+                QVERIFY(store.recordExam({day.addDays(1).toMSecsSinceEpoch(),
+                                          day.addDays(1).toUTC(),
+                                          2,
+                                          0,
+                                          0,
+                                          0,
+                                          61,
+                                          {}},
+                                         {}));
+            }
+        }
+        const Run r = tool({"exams", "--db", path}, home.path());
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, csv);
     }
 
     // practise writes the series "Practise weakest recipes" makes; without
@@ -239,6 +291,10 @@ private slots:
             << "history" << QStringList{"practise", "40", "--db", "FILE", "-o", "LINK"} << isRead;
         QTest::newRow("practise over the program's history")
             << "default history" << QStringList{"practise", "40", "-o", "FILE"} << isRead;
+        QTest::newRow("exams from no such file")
+            << "" << QStringList{"exams", "--db", "FILE"} << "no such file";
+        QTest::newRow("exams from a damaged file")
+            << "garbage" << QStringList{"exams", "--db", "FILE"} << "damaged";
         QTest::newRow("a FIFO") << "fifo" << QStringList{"history", "--db", "FILE"}
                                 << "it is not a regular file";
         QTest::newRow("a loop of links")

@@ -28,13 +28,13 @@ QString field(const QString& text) {
 // The local time as stored with its offset from UTC: 2025-12-09T12:34:56+01:00.
 // A row written before the offset was kept takes the offset this machine's
 // time zone has at that local time. Text that is no date is left as it is.
-QString withOffset(const StoredRow& row) {
-    const QDateTime local = QDateTime::fromString(row.at, Qt::ISODate);
-    if (!local.isValid() || row.at.size() != 19)
-        return row.at;
-    const int offset = row.utcOffset.value_or(local.offsetFromUtc());
+QString withOffset(const QString& at, std::optional<int> utcOffset) {
+    const QDateTime local = QDateTime::fromString(at, Qt::ISODate);
+    if (!local.isValid() || at.size() != 19)
+        return at;
+    const int offset = utcOffset.value_or(local.offsetFromUtc());
     const int minutes = std::abs(offset) / 60;
-    return row.at + (offset < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
+    return at + (offset < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
            QStringLiteral("%1:%2")
                .arg(minutes / 60, 2, 10, QLatin1Char('0'))
                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
@@ -47,6 +47,16 @@ QString recipeNameOf(int recipe) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+// Writes the whole text to standard output; the exit code.
+int printCsv(const QString& csv) {
+    const QByteArray bytes = csv.toUtf8();
+    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
+            static_cast<std::size_t>(bytes.size()) ||
+        std::fflush(stdout) != 0)
+        return fail(QStringLiteral("cannot write the CSV"));
+    return kExitOk;
+}
+
 } // namespace
 
 QString historyPath(const std::optional<QString>& database) {
@@ -57,26 +67,42 @@ int historyCsv(const std::optional<QString>& database) {
     const QString path = historyPath(database);
     // Opened to read only: exporting never creates, upgrades or sets aside.
     HistoryStore history(path, HistoryStore::Mode::ReadOnly);
-    // The recipe's name comes last, so that readers of the first four
-    // columns go on working.
-    QString csv = QStringLiteral("at,kind,seconds,wrong,recipe\n");
+    // The recipe's name and the exam come last, so that readers of the
+    // first columns go on working.
+    QString csv = QStringLiteral("at,kind,seconds,wrong,recipe,exam\n");
     const bool read = history.forEachStoredRow([&csv](const StoredRow& row) {
-        csv += field(withOffset(row)) + QLatin1Char(',') + QString::number(row.recipe) +
-               QLatin1Char(',') +
+        csv += field(withOffset(row.at, row.utcOffset)) + QLatin1Char(',') +
+               QString::number(row.recipe) + QLatin1Char(',') +
                (row.seconds ? QString::number(*row.seconds, 'f', 3) : QString()) +
                QLatin1Char(',') + QString::number(row.wrong) + QLatin1Char(',') +
-               field(recipeNameOf(row.recipe)) + QLatin1Char('\n');
+               field(recipeNameOf(row.recipe)) + QLatin1Char(',') +
+               (row.exam ? QString::number(*row.exam) : QString()) + QLatin1Char('\n');
     });
     if (!read)
         return fail(
             QStringLiteral("cannot read the history %1: %2").arg(path, history.readError()));
     // Nothing is printed unless the whole table was read.
-    const QByteArray bytes = csv.toUtf8();
-    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
-            static_cast<std::size_t>(bytes.size()) ||
-        std::fflush(stdout) != 0)
-        return fail(QStringLiteral("cannot write the CSV"));
-    return kExitOk;
+    return printCsv(csv);
+}
+
+int examsCsv(const std::optional<QString>& database) {
+    const QString path = historyPath(database);
+    HistoryStore history(path, HistoryStore::Mode::ReadOnly);
+    const std::vector<ExamRecord> exams = history.readExams();
+    if (!history.readError().isEmpty())
+        return fail(
+            QStringLiteral("cannot read the history %1: %2").arg(path, history.readError()));
+    QString csv = QStringLiteral("exam,at,cubes,right,answered,limit,seconds,name\n");
+    for (const ExamRecord& e : exams)
+        csv +=
+            QString::number(e.id) + QLatin1Char(',') +
+            withOffset(e.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")), e.at.offsetFromUtc()) +
+            QLatin1Char(',') + QString::number(e.cubes) + QLatin1Char(',') +
+            QString::number(e.right) + QLatin1Char(',') + QString::number(e.answered) +
+            QLatin1Char(',') + (e.limitSeconds > 0 ? QString::number(e.limitSeconds) : QString()) +
+            QLatin1Char(',') + QString::number(e.seconds, 'f', 3) + QLatin1Char(',') +
+            field(e.name) + QLatin1Char('\n');
+    return printCsv(csv);
 }
 
 } // namespace vexlor::tool

@@ -12,7 +12,11 @@ namespace vexlor::tool {
 QString historyPath(const std::optional<QString>& database);
 
 // Prints the history at database (default: the program's own) as CSV with
-// the header at,kind,seconds,wrong,recipe. Returns the exit code.
+// the header at,kind,seconds,wrong,recipe,exam. Returns the exit code.
 int historyCsv(const std::optional<QString>& database);
+
+// Prints the exams of the history at database as CSV with the header
+// exam,at,cubes,right,answered,limit,seconds,name. Returns the exit code.
+int examsCsv(const std::optional<QString>& database);
 
 } // namespace vexlor::tool

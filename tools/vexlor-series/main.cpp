@@ -275,6 +275,16 @@ int main(int argc, char* argv[]) {
          {&database, &csv},
          ReadsHistory,
          nullptr},
+        {"exams",
+         "exams [--db FILE]",
+         "Every exam taken in the program, one CSV row each, on standard output: its number (the "
+         "exam column of history), start, Cubes, right, answered, time limit and time used in "
+         "seconds (no limit: empty), and the name on its results.",
+         "0 success, 2 a history that cannot be read, or a failed write.",
+         0,
+         {&database},
+         ReadsHistory,
+         nullptr},
         {"practise",
          "practise COUNT [--db FILE] [--seed SECONDS] -o FILE",
          "A practice series of COUNT Cubes that favours the weakest recipes of the history, as "
@@ -396,6 +406,8 @@ int main(int argc, char* argv[]) {
                        parser.isSet(json));
     if (command == QLatin1String("history"))
         return historyCsv(valueOf(database));
+    if (command == QLatin1String("exams"))
+        return examsCsv(valueOf(database));
     if (command == QLatin1String("practise"))
         return practise(rest[0], valueOf(database), valueOf(seed), parser.value(output));
     if (command == QLatin1String("report"))
