@@ -19,6 +19,7 @@ class QAbstractButton;
 class QLabel;
 class QPushButton;
 class QSettings;
+class QSpinBox;
 
 namespace vexlor {
 
@@ -63,6 +64,9 @@ protected:
 private:
     void showSummary();
     void showRange();
+    // The smallest size at which nothing overlaps becomes the window's
+    // minimum; the first time, the window opens at what its contents ask.
+    void fitContents();
 
     HistoryStore& history_;
     const Clock& clock_;
@@ -78,6 +82,8 @@ private:
     std::array<QAbstractButton*, kChartRanges.size()> rangeButtons_{};
     QLabel* span_ = nullptr;
     QLabel* comparison_ = nullptr;
+    QSpinBox* target_ = nullptr;
+    QLabel* rule_ = nullptr;
     DayChart* timeChart_ = nullptr;
     DayChart* mistakesChart_ = nullptr;
     RecipeChart* recipeChart_ = nullptr;

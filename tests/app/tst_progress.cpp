@@ -705,18 +705,39 @@ private slots:
     }
 
     // The line above the charts compares the first week of practice in the
-    // range with the last, each read from its own days of the file.
+    // range with the last, each read from its own days of the file, with one
+    // decimal, or two where one would make two different figures read alike.
+    void weeksCompared_data() {
+        QTest::addColumn<QList<double>>("first"); // times on 20 Nov, the first with 2 wrong each
+        QTest::addColumn<QList<double>>("last");  // on 8 Dec, none wrong
+        QTest::addColumn<int>("firstWrong");      // wrong picks of each first-week Cube
+        QTest::addColumn<QString>("figures");
+        QTest::newRow("apart") << QList<double>{20, 30, 40} << QList<double>{5, 6} << 2
+                               << "Median time 30.0 s \u2192 5.5 s; mistakes 2.0 \u2192 0.0";
+        QTest::newRow("alike in one decimal")
+            << QList<double>{12.04, 12.04, 12.04, 12.04, 12.04, 12.04}
+            << QList<double>{12.01, 12.01, 12.01, 12.01, 12.01} << -1
+            << "Median time 12.04 s \u2192 12.01 s; mistakes 0.17 \u2192 0.20";
+    }
     void weeksCompared() {
+        QFETCH(QList<double>, first);
+        QFETCH(QList<double>, last);
+        QFETCH(int, firstWrong);
+        QFETCH(QString, figures);
         QTemporaryDir dir;
         HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
-        for (double s : {20.0, 30.0, 40.0, 5.0, 6.0}) // the first three on 20 Nov, with 2 wrong
-            history.record({QDateTime(QDate(2025, s > 9 ? 11 : 12, s > 9 ? 20 : 8), QTime(18, 0)),
-                            4, s, s > 9 ? 2 : 0});
+        // firstWrong -1: one wrong pick in each week, so 1/6 and 1/5 per Cube.
+        for (int i = 0; i < first.size(); ++i)
+            history.record({QDateTime(QDate(2025, 11, 20), QTime(18, 0)), 4, first[i],
+                            firstWrong >= 0 ? firstWrong : int(i == 0)});
+        for (int i = 0; i < last.size(); ++i)
+            history.record({QDateTime(QDate(2025, 12, 8), QTime(18, 0)), 4, last[i],
+                            firstWrong >= 0 ? 0 : int(i == 0)});
         WindowFixture w(&history);
         QTest::keyClick(w.form.get(), Qt::Key_F2);
         QCOMPARE(w.form->progressWindow()->findChild<QLabel*>(QStringLiteral("comparison"))->text(),
-                 QStringLiteral("Median time 30.0 s \u2192 5.5 s; mistakes 2.0 \u2192 0.0 per Cube "
-                                "(first week from 20 Nov 2025, last week to 8 Dec 2025)"));
+                 figures + QStringLiteral(" per Cube (first week from 20 Nov 2025, last week to 8 "
+                                          "Dec 2025)"));
     }
 };
 
