@@ -85,6 +85,7 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     notice_->setPalette(warning);
     notice_->setVisible(false);
     totals_ = makeLabel(this, "totals");
+    review_ = makeLabel(this, "review");
 
     // The range last chosen, in this run or an earlier one; 30 days at first.
     if (settings_ != nullptr) {
@@ -174,6 +175,7 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(notice_);
     layout->addWidget(totals_);
+    layout->addWidget(review_);
     layout->addLayout(ranges);
     layout->addWidget(comparison_);
     layout->addLayout(body, 1);
@@ -193,6 +195,9 @@ void ProgressWindow::refresh() {
     // Read whole each time: the tallies make that cheap, and a damaged file
     // set aside since the last read takes its rows with it. Solves that wait
     // to be written count as well, after the stored ones.
+    // Read first: each read of the history says anew whether it failed.
+    reviewCounts_ = history_.readReviewCounts(localDateTime(clock_.now()).date());
+    reviewError_ = history_.readError();
     summary_ = summarizeProgress(history_.readFigures());
     showSummary();
 }
@@ -232,8 +237,23 @@ void ProgressWindow::showSummary() {
         notices << notice;
     if (!history_.readError().isEmpty())
         notices << tr("The history cannot be read: %1").arg(history_.readError());
+    else if (!reviewError_.isEmpty())
+        notices << tr("The Cubes kept for review cannot be read: %1").arg(reviewError_);
+    if (reviewCounts_.leftOut > 0)
+        notices << tr("%Ln Cube(s) kept for review could not be read and are left out.", nullptr,
+                      reviewCounts_.leftOut);
     notice_->setText(notices.join(QLatin1Char('\n')));
     notice_->setVisible(!notices.isEmpty());
+
+    const auto& waiting = reviewCounts_.waiting;
+    review_->setText(tr("For review: %L1 due   waiting at the steps of 1, 3, 7 and 21 days: %L2, "
+                        "%L3, %L4, %L5   learnt: %L6")
+                         .arg(reviewCounts_.due)
+                         .arg(waiting[0])
+                         .arg(waiting[1])
+                         .arg(waiting[2])
+                         .arg(waiting[3])
+                         .arg(reviewCounts_.learnt));
 
     QString best = tr("none yet (a day needs %Ln Cube(s))", nullptr, kBestDayCubes);
     if (summary_.bestDay)

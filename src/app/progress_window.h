@@ -79,6 +79,9 @@ private:
 
     QLabel* notice_ = nullptr;
     QLabel* totals_ = nullptr;
+    QLabel* review_ = nullptr; // the Cubes kept for review: due, waiting, learnt
+    ReviewCounts reviewCounts_;
+    QString reviewError_;
     std::array<QAbstractButton*, kChartRanges.size()> rangeButtons_{};
     QLabel* span_ = nullptr;
     QLabel* comparison_ = nullptr;

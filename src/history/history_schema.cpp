@@ -104,6 +104,12 @@ const UpgradeStep kUpgrades[] = {
       " DELETE FROM recipe_tallies WHERE kind = OLD.kind AND cubes <= 0;"
       " END"}},
     // clang-format on
+    // 2 -> 3: the Cubes kept for review, each as its record with picks and
+    // times stripped, the step it has reached (4: learnt), the day it comes
+    // back (none once learnt) and the local time it was first kept.
+    {{"CREATE TABLE review (cube BLOB PRIMARY KEY, step INTEGER NOT NULL, due INTEGER,"
+      " kept_at TEXT NOT NULL)"},
+     {"CREATE INDEX review_by_due ON review (due)"}},
 };
 static_assert(std::size(kUpgrades) == kSchemaVersion);
 

@@ -14,7 +14,7 @@ namespace vexlor {
 
 // The schema this program writes. Each later version upgrades older files
 // in place by adding to them; nothing is ever dropped.
-inline constexpr int kSchemaVersion = 2;
+inline constexpr int kSchemaVersion = 3;
 // The first version whose files carry the day and the tallies.
 inline constexpr int kTalliesVersion = 2;
 

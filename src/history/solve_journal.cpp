@@ -1,6 +1,7 @@
 #include "solve_journal.h"
 
 #include "history_schema.h"
+#include "review_table.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -35,6 +36,9 @@ int openRegular(const QString& path, int flags) {
     return fd;
 }
 
+// The first field of a line that holds the review of the solve before it.
+const QByteArray kReviewLine = QByteArrayLiteral("review");
+
 QString field(const QVariant& value) {
     if (value.isNull())
         return {};
@@ -44,7 +48,7 @@ QString field(const QVariant& value) {
     return value.toString();
 }
 
-bool addSolves(const QSqlDatabase& database, const std::vector<SolveColumns>& solves) {
+bool addSolves(const QSqlDatabase& database, const std::vector<JournaledSolve>& solves) {
     QSqlDatabase db = database;
     if (!db.transaction())
         return false;
@@ -60,8 +64,13 @@ bool addSolves(const QSqlDatabase& database, const std::vector<SolveColumns>& so
             int place = 0;
             // The day's index finds a solve stored already.
             for (std::size_t i : {0, 1, 2, 3, 4, 5, 4, 2, 3, 0, 1})
-                insert.bindValue(place++, (*solve)[i]);
+                insert.bindValue(place++, solve->columns[i]);
             added = insert.exec();
+            // A solve found stored had its review kept with it.
+            if (added && insert.numRowsAffected() == 1 && !solve->reviewCube.isEmpty())
+                added = !keepForReview(db, solve->reviewCube,
+                                       static_cast<ReviewOutcome>(solve->reviewOutcome),
+                                       solve->columns[4].toInt(), solve->columns[0].toString());
         }
     }
     if (added && db.commit())
@@ -76,13 +85,16 @@ QString journalPath(const QString& historyPath) {
     return historyPath + QStringLiteral("-unsaved");
 }
 
-bool keepInJournal(const QString& historyPath, const std::vector<SolveColumns>& solves) {
+bool keepInJournal(const QString& historyPath, const std::vector<JournaledSolve>& solves) {
     QByteArray text;
-    for (const SolveColumns& solve : solves) {
+    for (const JournaledSolve& solve : solves) {
         QStringList fields;
-        for (const QVariant& value : solve)
+        for (const QVariant& value : solve.columns)
             fields << field(value);
         text += fields.join(QLatin1Char('\t')).toUtf8() + '\n';
+        if (!solve.reviewCube.isEmpty())
+            text += kReviewLine + '\t' + solve.reviewCube.toHex() + '\t' +
+                    QByteArray::number(solve.reviewOutcome) + '\n';
     }
     const QString path = journalPath(historyPath);
     const bool existed = QFileInfo::exists(path);
@@ -109,8 +121,8 @@ bool keepInJournal(const QString& historyPath, const std::vector<SolveColumns>& 
     return kept;
 }
 
-std::vector<SolveColumns> readJournal(const QString& journalPath) {
-    std::vector<SolveColumns> solves;
+std::vector<JournaledSolve> readJournal(const QString& journalPath) {
+    std::vector<JournaledSolve> solves;
     const int fd = openRegular(journalPath, O_RDONLY);
     QFile file;
     if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -121,8 +133,23 @@ std::vector<SolveColumns> readJournal(const QString& journalPath) {
     const QByteArray text = file.readAll();
     const QList<QByteArray> lines = text.split('\n');
     // The last piece follows the last line's end: empty, or a line a kill cut.
+    bool follows = false;
     for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
         const QList<QByteArray> fields = lines[i].split('\t');
+        // A review line belongs to the solve read just before it.
+        if (fields.size() == 3 && fields[0] == kReviewLine) {
+            bool number = false;
+            const int outcome = fields[2].toInt(&number);
+            const QByteArray cube = QByteArray::fromHex(fields[1]);
+            if (follows && number && outcome >= 0 && outcome < kReviewOutcomes &&
+                cube.size() == fields[1].size() / 2 && !cube.isEmpty()) {
+                solves.back().reviewCube = cube;
+                solves.back().reviewOutcome = outcome;
+            }
+            follows = false;
+            continue;
+        }
+        follows = false;
         if (fields.size() != 6)
             continue;
         bool ok = !fields[0].isEmpty();
@@ -141,7 +168,8 @@ std::vector<SolveColumns> readJournal(const QString& journalPath) {
             ok = ok && number;
         }
         if (ok)
-            solves.push_back(solve);
+            solves.push_back({solve, {}, 0});
+        follows = ok;
     }
     return solves;
 }

@@ -3,6 +3,7 @@
 // solve and synced to the disk, until the next start adds them.
 #pragma once
 
+#include <QByteArray>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
@@ -16,20 +17,30 @@ namespace vexlor {
 // utc_offset, in the order in which kInsertSolve takes them.
 using SolveColumns = std::array<QVariant, 6>;
 
+// A solve as the journal keeps it: its row and, where it counts for review,
+// the Cube's stripped record and the outcome (a ReviewOutcome), on a line of
+// its own after the solve's ("review", the record in hex, the outcome), which
+// a Vexlor that keeps no review passes over.
+struct JournaledSolve {
+    SolveColumns columns;
+    QByteArray reviewCube; // empty: the solve does not count for review
+    int reviewOutcome = 0;
+};
+
 // Appends the solves to the journal beside the history at historyPath and
 // syncs it to the disk. False when they are not all there.
-bool keepInJournal(const QString& historyPath, const std::vector<SolveColumns>& solves);
+bool keepInJournal(const QString& historyPath, const std::vector<JournaledSolve>& solves);
 
 // The solves of a journal file in their order. A line that a kill cut short
-// holds no solve.
-std::vector<SolveColumns> readJournal(const QString& journalPath);
+// holds no solve, and a review line holds none of its solve's review.
+std::vector<JournaledSolve> readJournal(const QString& journalPath);
 
 // Adds the solves of the journal to the history open in db and removes the
 // journal. A solve that the history holds already (a start that was killed
 // after adding them, before the journal went) is not added twice: a row
 // with the same time to the second, recipe, solving time to the millisecond
-// and wrong picks is that solve. What cannot be added now stays for the next
-// start.
+// and wrong picks is that solve, and its review was kept with it. What cannot
+// be added now stays for the next start.
 void addJournaledSolves(const QString& historyPath, const QSqlDatabase& db);
 
 // Where the journal of the history at historyPath lies.

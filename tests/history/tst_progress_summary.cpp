@@ -3,6 +3,7 @@
 // rule, and a practice series that really draws the weak recipes more often.
 #include "cube/random.h"
 #include "history/progress_summary.h"
+#include "history/review_schedule.h"
 #include "series/weighted_series.h"
 
 #include <QTest>
@@ -348,6 +349,53 @@ private slots:
     // from the first practice day), later days included; they compare the
     // week from the first practice day in the range with the week up to
     // the last, which never overlaps it, and mark the best day in range.
+    // A Cube's way through the review: solves as "outcome@day" (right is
+    // within the target, slow within twice it, tooslow beyond), then its
+    // step (-1: not kept) and due day, and whether it is still counted due
+    // long after.
+    void reviewSteps_data() {
+        QTest::addColumn<QString>("solves");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("due");
+        QTest::newRow("right within the target keeps nothing") << "right@0" << -1 << 0;
+        QTest::newRow("slow within twice the target keeps nothing") << "slow@0" << -1 << 0;
+        QTest::newRow("a wrong pick comes back the next day") << "wrong@0" << 0 << 1;
+        QTest::newRow("beyond twice the target comes back") << "tooslow@0" << 0 << 1;
+        QTest::newRow("right on its day moves on") << "wrong@0 right@1 right@4" << 2 << 11;
+        QTest::newRow("right before its day changes nothing") << "wrong@0 right@0" << 0 << 1;
+        QTest::newRow("right long after its day moves on") << "wrong@0 right@30" << 1 << 33;
+        QTest::newRow("slow on its day stays at its step") << "wrong@0 right@1 slow@4" << 1 << 7;
+        QTest::newRow("wrong goes back to the first step")
+            << "wrong@0 right@1 right@4 wrong@11" << 0 << 12;
+        QTest::newRow("learnt after the last step")
+            << "wrong@0 right@1 right@4 right@11 right@32" << kLearntStep << 0;
+        QTest::newRow("a learnt Cube solved slowly stays learnt")
+            << "wrong@0 right@1 right@4 right@11 right@32 slow@60 right@90" << kLearntStep << 0;
+    }
+    void reviewSteps() {
+        QFETCH(QString, solves);
+        QFETCH(int, step);
+        QFETCH(int, due);
+        const QStringList outcomes{"wrong", "right", "slow", "tooslow"};
+        std::optional<ReviewEntry> entry;
+        for (const QString& solve : solves.split(u' ')) {
+            const int day = kDay + solve.section(u'@', 1).toInt();
+            const int outcome = static_cast<int>(outcomes.indexOf(solve.section(u'@', 0, 0)));
+            // The outcome from a time against a target of 30 s.
+            const double seconds[] = {10, 30, 60, 61};
+            QCOMPARE(static_cast<int>(reviewOutcome(outcome == 0, seconds[outcome], 30)), outcome);
+            entry = nextReviewEntry(entry, static_cast<ReviewOutcome>(outcome), day);
+        }
+        QCOMPARE(entry ? entry->step : -1, step);
+        if (!entry)
+            return;
+        QCOMPARE(entry->due, step == kLearntStep ? 0 : kDay + due);
+        ReviewCounts counts;
+        counts.count(*entry, kDay + 10'000);
+        QCOMPARE(counts.due, step == kLearntStep ? 0 : 1);
+        QCOMPARE(counts.learnt, step == kLearntStep ? 1 : 0);
+    }
+
     void rangeFigures_data() {
         QTest::addColumn<int>("range");
         QTest::addColumn<QList<int>>("practised"); // days from today, one Cube each
