@@ -296,7 +296,8 @@ int main(int argc, char* argv[]) {
          "today) or before, as a series in the order they fall due: every Cube picked wrong and "
          "every one solved slower than twice the target comes back after 1, 3, 7 and 21 days "
          "until it is learnt. -o - writes it to standard output.",
-         kWrites,
+         "0 success, 1 no Cube is due (nothing written), 2 bad input or a file that could not "
+         "be written.",
          0,
          {&output, &database, &on},
          ReadsHistory,

@@ -34,6 +34,12 @@ int review(const std::optional<QString>& database, const std::optional<QString>&
                      "vexlor-series: %d Cube(s) kept for review left out: their records no "
                      "longer read as sound Cubes\n",
                      leftOut);
+    // A series of no Cubes is no series file: nothing is written.
+    if (due.empty()) {
+        std::fprintf(stderr, "vexlor-series: no Cubes are due for review on %s; nothing written\n",
+                     qPrintable(day.toString(Qt::ISODate)));
+        return kExitNoneDue;
+    }
     SeriesStore store;
     store.replaceCurrent(
         Series(std::make_move_iterator(due.begin()), std::make_move_iterator(due.end())));

@@ -9,12 +9,15 @@
 
 namespace vexlor::tool {
 
+// Exit code: no Cube is due, and nothing was written.
+inline constexpr int kExitNoneDue = 1;
+
 // Writes the Cubes kept for review in the history at database (default: the
 // program's own) that are due on the day `on` names (YYYY-MM-DD; default
-// today) or before, stripped, in the order they fall due; none due writes
-// a series of no Cubes. A day that is not a date, or a history that cannot
-// be read, writes nothing. Records that no longer read as sound Cubes are
-// left out and counted on stderr. Returns the exit code.
+// today) or before, stripped, in the order they fall due. None due, a day
+// that is not a date, or a history that cannot be read writes nothing.
+// Records that no longer read as sound Cubes are left out and counted on
+// stderr. Returns the exit code.
 int review(const std::optional<QString>& database, const std::optional<QString>& on,
            const QString& output);
 
