@@ -201,7 +201,8 @@ private slots:
                                            static_cast<qsizetype>(stripped.size()));
             }
         }
-        QVERIFY(execOn(path, QStringLiteral("INSERT INTO review VALUES (zeroblob(232), 0, 46000, '')")));
+        QVERIFY(execOn(path,
+                       QStringLiteral("INSERT INTO review VALUES (zeroblob(232), 0, 46000, '')")));
         const Run r = tool({"review", "--db", path, "--on", on, "-o", out}, home.path());
         QCOMPARE(r.code, due > 0 ? 0 : 1); // none due: nothing written
         QVERIFY2(r.err.contains(QLatin1String("1 Cube(s) kept for review left out")),
