@@ -385,6 +385,10 @@
         <source>Explain the Cubes of the Mistakes series</source>
         <translation>Die Würfel der Serie Fehler erklären</translation>
     </message>
+    <message>
+        <source>Review the Cubes due: put them into Current</source>
+        <translation>Fällige Würfel wiederholen: in Aktuell übernehmen</translation>
+    </message>
 </context>
 <context>
     <name>Face (on)</name>
@@ -1499,6 +1503,25 @@
             <numerusform>Lösungen dieser Sitzung, die sich nicht speichern lassen, auch nicht neben dem Verlauf: %n. Sie gehen verloren, wenn Vexlor jetzt schließt. Noch einmal versuchen?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> · %Ln Cube(s) to review</source>
+        <translation>
+            <numerusform> · %Ln Würfel zu wiederholen</numerusform>
+            <numerusform> · %Ln Würfel zu wiederholen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cubes due for review today: %L1. Review (Alt+R) puts them into Current.</source>
+        <translation>Heute zu wiederholende Würfel: %L1. Wiederholen (Alt+R) übernimmt sie in Aktuell.</translation>
+    </message>
+    <message>
+        <source>The Cubes to review cannot be read from your history.</source>
+        <translation>Die zu wiederholenden Würfel können nicht aus dem Verlauf gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No Cubes are due for review today.</source>
+        <translation>Heute sind keine Würfel zu wiederholen.</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::PrintDialog</name>
@@ -1697,6 +1720,21 @@
     <message>
         <source>No Cubes solved in these days.</source>
         <translation>In diesem Zeitraum keine Würfel gelöst.</translation>
+    </message>
+    <message>
+        <source>The Cubes kept for review cannot be read: %1</source>
+        <translation>Die zur Wiederholung vorgemerkten Würfel können nicht gelesen werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Cube(s) kept for review could not be read and are left out.</source>
+        <translation>
+            <numerusform>%Ln zur Wiederholung vorgemerkter Würfel konnte nicht gelesen werden und wird ausgelassen.</numerusform>
+            <numerusform>%Ln zur Wiederholung vorgemerkte Würfel konnten nicht gelesen werden und werden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For review: %L1 due   waiting at the steps of 1, 3, 7 and 21 days: %L2, %L3, %L4, %L5   learnt: %L6</source>
+        <translation>Wiederholung: %L1 fällig   wartend in den Stufen 1, 3, 7 und 21 Tage: %L2, %L3, %L4, %L5   gelernt: %L6</translation>
     </message>
 </context>
 <context>

@@ -389,6 +389,10 @@
         <source>Explain the Cubes of the Mistakes series</source>
         <translation>Wyjaśnij kostki serii Błędy</translation>
     </message>
+    <message>
+        <source>Review the Cubes due: put them into Current</source>
+        <translation>Powtórz zaległe kostki: wstaw je do serii Bieżąca</translation>
+    </message>
 </context>
 <context>
     <name>Face (on)</name>
@@ -1507,6 +1511,26 @@ kostkę</translation>
             <numerusform>Rozwiązania z tej sesji, których nie da się zapisać, nawet obok historii: %n. Przepadną, jeśli Vexlor zostanie teraz zamknięty. Spróbować ponownie?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> · %Ln Cube(s) to review</source>
+        <translation>
+            <numerusform> · %Ln kostka do powtórki</numerusform>
+            <numerusform> · %Ln kostki do powtórki</numerusform>
+            <numerusform> · %Ln kostek do powtórki</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cubes due for review today: %L1. Review (Alt+R) puts them into Current.</source>
+        <translation>Kostki do powtórki na dziś: %L1. Powtórka (Alt+R) wstawia je do serii Bieżąca.</translation>
+    </message>
+    <message>
+        <source>The Cubes to review cannot be read from your history.</source>
+        <translation>Nie można odczytać kostek do powtórki z historii.</translation>
+    </message>
+    <message>
+        <source>No Cubes are due for review today.</source>
+        <translation>Na dziś nie ma kostek do powtórki.</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::PrintDialog</name>
@@ -1708,6 +1732,22 @@ kostkę</translation>
     <message>
         <source>No Cubes solved in these days.</source>
         <translation>W tym okresie nie rozwiązano żadnej kostki.</translation>
+    </message>
+    <message>
+        <source>The Cubes kept for review cannot be read: %1</source>
+        <translation>Nie można odczytać kostek zachowanych do powtórki: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Cube(s) kept for review could not be read and are left out.</source>
+        <translation>
+            <numerusform>Nie można odczytać %Ln kostki zachowanej do powtórki; pominięto ją.</numerusform>
+            <numerusform>Nie można odczytać %Ln kostek zachowanych do powtórki; pominięto je.</numerusform>
+            <numerusform>Nie można odczytać %Ln kostek zachowanych do powtórki; pominięto je.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For review: %L1 due   waiting at the steps of 1, 3, 7 and 21 days: %L2, %L3, %L4, %L5   learnt: %L6</source>
+        <translation>Powtórki: na dziś %L1   czekają na etapach 1, 3, 7 i 21 dni: %L2, %L3, %L4, %L5   opanowane: %L6</translation>
     </message>
 </context>
 <context>

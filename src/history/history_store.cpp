@@ -94,9 +94,12 @@ SolvedCube solvedCubeOf(const Cube& c, const Clock& clock) {
 
 ReviewMark reviewMarkOf(const Cube& c, const SolvedCube& solved, double targetSeconds) {
     const CubeRecord record = encodeCube(c, true);
-    return {QByteArray(reinterpret_cast<const char*>(record.data()),
-                       static_cast<qsizetype>(record.size())),
-            reviewOutcome(solved.wrong, solved.seconds, targetSeconds)};
+    return {
+        QByteArray(reinterpret_cast<const char*>(record.data()),
+                   static_cast<qsizetype>(record.size())),
+        // Judged as the row keeps the time, to the millisecond: the
+        // clock's rounding never makes 60 s slower than twice 30 s.
+        reviewOutcome(solved.wrong, std::round(solved.seconds * 1000.0) / 1000.0, targetSeconds)};
 }
 
 HistoryStore::HistoryStore(const QString& path, Mode mode, Start start)

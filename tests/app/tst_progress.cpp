@@ -6,6 +6,7 @@
 #include "app/charts.h"
 #include "app/progress_window.h"
 #include "app/recipe_guide.h"
+#include "cube/generator.h"
 #include "cube/topology.h"
 #include "file_util.h"
 #include "window_fixture.h"
@@ -119,31 +120,36 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<double>("seconds"); // of the last row
         QTest::addColumn<int>("wrong");
-        QTest::newRow("solved at once") << "start wait:4.5 right" << 1 << 4.5 << 0;
+        QTest::addColumn<int>("kept"); // for review, against the default target of 30 s
+        QTest::newRow("solved at once") << "start wait:4.5 right" << 1 << 4.5 << 0 << 0;
         QTest::newRow("two wrong picks first")
-            << "start wait:2 wrong wait:1 wrong2 wait:3 right" << 1 << 6.0 << 2;
+            << "start wait:2 wrong wait:1 wrong2 wait:3 right" << 1 << 6.0 << 2 << 1;
         QTest::newRow("a pause does not count")
-            << "start wait:3 pause wait:100 start wait:2 right" << 1 << 5.0 << 0;
+            << "start wait:3 pause wait:100 start wait:2 right" << 1 << 5.0 << 0 << 0;
         QTest::newRow("moving on adds nothing")
-            << "start wait:1 right wait:5 next wait:2 right next" << 2 << 2.0 << 0;
+            << "start wait:1 right wait:5 next wait:2 right next" << 2 << 2.0 << 0 << 0;
         QTest::newRow("solved when it comes back from Skipped")
             << "series:2 start wait:2 wrong wait:1 skip wait:60 right next wait:2 right" << 2 << 5.0
-            << 1;
-        QTest::newRow("skipped") << "start wait:3 skip" << 0 << 0.0 << 0;
-        QTest::newRow("a wrong pick") << "start wait:3 wrong" << 0 << 0.0 << 0;
-        QTest::newRow("picks while stopped") << "right" << 0 << 0.0 << 0;
+            << 1 << 1;
+        QTest::newRow("skipped") << "start wait:3 skip" << 0 << 0.0 << 0 << 0;
+        QTest::newRow("a wrong pick") << "start wait:3 wrong" << 0 << 0.0 << 0 << 0;
+        QTest::newRow("picks while stopped") << "right" << 0 << 0.0 << 0 << 0;
+        QTest::newRow("within twice the target") << "start wait:60 right" << 1 << 60.0 << 0 << 0;
+        QTest::newRow("beyond twice the target") << "start wait:61 right" << 1 << 61.0 << 0 << 1;
     }
     void solvedCubesAreRecorded() {
         QFETCH(QString, script);
         QFETCH(int, rows);
         QFETCH(double, seconds);
         QFETCH(int, wrong);
+        QFETCH(int, kept);
         QTemporaryDir dir;
         HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
         WindowFixture w(&history);
         const int kind = play(w, script);
         const std::vector<StoredRow> stored = storedRows(history);
         QCOMPARE(static_cast<int>(stored.size()), rows);
+        QCOMPARE(history.readReviewCounts(QDate(2025, 12, 10)).due, kept);
         if (rows == 0)
             return;
         const StoredRow& last = stored.back();
@@ -154,6 +160,26 @@ private slots:
         // The FakeClock stands at noon of 9 December 2025, moved by the waits.
         QCOMPARE(last.at, localDateTime(w.clock.now()).toString(Qt::ISODate));
         QVERIFY(last.at.startsWith(QLatin1String("2025-12-09T12:")));
+    }
+
+    // A Cube due for review is counted on the credit line, and Alt+R puts it
+    // into Current after the usual question.
+    void reviewPutsTheCubesDueIntoCurrent() {
+        QTemporaryDir dir;
+        HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+        RandomSource randomSource(27);
+        Cube c;
+        makeCube(c, randomSource);
+        const SolvedCube solved{QDateTime(QDate(2025, 12, 8), QTime(9, 0)), c.recipe, 5.0, 1};
+        QVERIFY(history.record(solved, reviewMarkOf(c, solved, 30)));
+        WindowFixture w(&history);
+        QCOMPARE(w.label("Label15")->text(),
+                 QStringLiteral("Vexlor \u2014 progress (F2) \u00b7 1 Cube to review"));
+        w.dialogs.queueYes();
+        QTest::keyClick(w.form.get(), Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(w.dialogs.log.size(), 1);
+        QCOMPARE(w.count(SeriesId::Current), 1);
+        QVERIFY(sameTask(*w.current(), c));
     }
 
     // A history that is locked, read-only, damaged or cannot be made never
