@@ -30,14 +30,14 @@ std::optional<ReviewEntry> nextReviewEntry(const std::optional<ReviewEntry>& kep
 }
 
 void ReviewCounts::count(const ReviewEntry& entry, int day) {
-    if (entry.step >= kLearntStep)
+    if (entry.step < 0 || entry.step > kLearntStep)
+        ++leftOut;
+    else if (entry.step == kLearntStep)
         ++learnt;
     else if (entry.due <= day)
         ++due;
-    else if (entry.step >= 0)
-        ++waiting[static_cast<std::size_t>(entry.step)];
     else
-        ++leftOut;
+        ++waiting[static_cast<std::size_t>(entry.step)];
 }
 
 } // namespace vexlor

@@ -310,10 +310,9 @@ private slots:
                          "history. They are lost if Vexlor closes now. Try again?")),
                      lost ? 2 : 0);
             QCOMPARE(history.waitingCount(), lost ? 2 : 0);
-            // Each solve's line, and the review line after each.
             const QByteArray journaled = readAll(path + QStringLiteral("-unsaved"));
             QCOMPARE(journaled.count('\n'), condition == QLatin1String("locked") ? 4 : 0);
-            QCOMPARE(journaled.count("\nreview\t"), condition == QLatin1String("locked") ? 2 : 0);
+            QCOMPARE(journaled.count("\nreview\t"), journaled.count('\n') / 2); // after each solve
         }
         if (blocker) {
             blocker->close();

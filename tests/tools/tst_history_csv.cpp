@@ -35,7 +35,7 @@ Run tool(const QStringList& args, const QString& dataHome) {
     });
 }
 
-void recordRow(HistoryStore& store, const char* at, int kind, double seconds, int wrong) {
+void add(HistoryStore& store, const char* at, int kind, double seconds, int wrong) {
     if (!store.record(
             {QDateTime::fromString(QString::fromLatin1(at), Qt::ISODate), kind, seconds, wrong}))
         qFatal("cannot record into %s", qPrintable(store.path()));
@@ -68,9 +68,9 @@ private slots:
         const QString path = home.filePath(QStringLiteral("Vexlor/history.sqlite"));
         {
             HistoryStore store(path);
-            recordRow(store, "2025-12-09T12:34:56", 14, 7.1234, 2);
-            recordRow(store, "2025-12-09T12:35:10", 0, std::nan(""), 0);
-            recordRow(store, "2025-12-10T08:00:00", 3, 12.5, 1);
+            add(store, "2025-12-09T12:34:56", 14, 7.1234, 2);
+            add(store, "2025-12-09T12:35:10", 0, std::nan(""), 0);
+            add(store, "2025-12-10T08:00:00", 3, 12.5, 1);
         }
         const QString expected =
             QStringLiteral("at,kind,seconds,wrong,recipe\n"
@@ -146,10 +146,9 @@ private slots:
         {
             HistoryStore store(path);
             for (int i = 0; withRows && i < 30; ++i)
-                recordRow(store, "2025-12-09T12:00:00", i % 3, 3.0, 0);
+                add(store, "2025-12-09T12:00:00", i % 3, 3.0, 0);
             for (int i = 0; untimed && i < 45; ++i)
-                recordRow(store, "2025-12-09T12:00:00", i % 15, i % 15 == 14 ? std::nan("") : 3.0,
-                          0);
+                add(store, "2025-12-09T12:00:00", i % 15, i % 15 == 14 ? std::nan("") : 3.0, 0);
         }
         const Run r = tool({"practise", "40", "--db", path, "--seed", "9", "-o", out}, home.path());
         QCOMPARE(r.code, 0);
@@ -166,11 +165,10 @@ private slots:
     }
 
     // review writes the Cubes due on the day --on names, or before: none the
-    // day before they fall due; on the day and after, the three picked
-    // wrong, byte for byte as solved but stripped, in the order kept (none
-    // due: no file, exit code 1). One
-    // solved right is not kept, and a record that no longer reads as a Cube
-    // is left out and counted on stderr.
+    // day before they fall due (no file, exit code 1); on the day and after,
+    // the three picked wrong, byte for byte as solved but stripped, in the
+    // order kept. One solved right is not kept, and a record that no longer
+    // reads as a Cube is left out and counted on stderr.
     void reviewOn_data() {
         QTest::addColumn<QString>("on");
         QTest::addColumn<int>("due");
@@ -230,7 +228,7 @@ private slots:
         const QString path = folder + QStringLiteral("/history.sqlite");
         std::optional<HistoryStore> writer(std::in_place, path);
         for (int kind = 0; kind < 3; ++kind)
-            recordRow(*writer, "2025-12-09T12:00:00", kind, 5, 0);
+            add(*writer, "2025-12-09T12:00:00", kind, 5, 0);
         if (setting != QLatin1String("open"))
             writer.reset();
         if (setting == QLatin1String("damaged")) {
@@ -319,7 +317,7 @@ private slots:
             QVERIFY(execOn(path, QStringLiteral("CREATE TABLE other (x INTEGER)")));
         } else if (file.endsWith(QLatin1String("history"))) {
             HistoryStore store(path);
-            recordRow(store, "2025-12-09T12:00:00", 4, 5.5, 1);
+            add(store, "2025-12-09T12:00:00", 4, 5.5, 1);
         } else if (file == QLatin1String("fifo")) {
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         } else if (file == QLatin1String("loop")) {
