@@ -133,6 +133,13 @@
             <numerusform>%n solves of this run cannot be saved, not even beside your history. They are lost if Vexlor closes now. Try again?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> · %Ln Cube(s) to review</source>
+        <translation>
+            <numerusform> · %Ln Cube to review</numerusform>
+            <numerusform> · %Ln Cubes to review</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>vexlor::PrintDialog</name>
@@ -158,6 +165,13 @@
         <translation>
             <numerusform>%1, median %L2 s over %Ln Cube</numerusform>
             <numerusform>%1, median %L2 s over %Ln Cubes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Cube(s) kept for review could not be read and are left out.</source>
+        <translation>
+            <numerusform>%Ln Cube kept for review could not be read and is left out.</numerusform>
+            <numerusform>%Ln Cubes kept for review could not be read and are left out.</numerusform>
         </translation>
     </message>
 </context>

@@ -135,6 +135,18 @@
             <numerusform>%Ln kostek</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Line: %1.</source>
+        <translation>Linia: %1.</translation>
+    </message>
+    <message>
+        <source>, %1 within the target</source>
+        <translation>, %1 w czasie docelowym</translation>
+    </message>
 </context>
 <context>
     <name>ClassReport</name>
@@ -378,7 +390,7 @@
         <translation>Zamknij Vexlor</translation>
     </message>
     <message>
-        <source>Make a class report from pupils&apos; results files</source>
+        <source>Make a class report from pupils' results files</source>
         <translation>Utwórz raport klasy z plików wyników uczniów</translation>
     </message>
     <message>
@@ -396,6 +408,10 @@
     <message>
         <source>Explain the Cubes of the Mistakes series</source>
         <translation>Wyjaśnij kostki serii Błędy</translation>
+    </message>
+    <message>
+        <source>Review the Cubes due: put them into Current</source>
+        <translation>Powtórz zaległe kostki: wstaw je do serii Bieżąca</translation>
     </message>
 </context>
 <context>
@@ -597,7 +613,7 @@
         <translation>Symbole symetryczne, niektóre powtórzone; błędne odpowiedzi łączą symbole, które nie stykają się w jednym wierzchołku albo stykają się w odwrotnej kolejności.</translation>
     </message>
     <message>
-        <source>Every answer shows face 0&apos;s turned symbol in the same turn; the wrong ones vary the two symmetric faces beside it.</source>
+        <source>Every answer shows face 0's turned symbol in the same turn; the wrong ones vary the two symmetric faces beside it.</source>
         <translation>Każda odpowiedź pokazuje symbol kierunkowy ściany 0 w tym samym obrocie; błędne zmieniają dwie sąsiednie ściany symetryczne.</translation>
     </message>
     <message>
@@ -643,6 +659,66 @@
     <message>
         <source>Every answer shows one odd turned symbol in the same turn; the wrong ones vary the other turned faces beside it.</source>
         <translation>Każda odpowiedź pokazuje ten sam odmienny symbol kierunkowy w tym samym obrocie; błędne zmieniają pozostałe sąsiednie ściany kierunkowe.</translation>
+    </message>
+    <message>
+        <source>Only the third face changes, so find the two shared faces in the net first. Two of the other symbols lie opposite one of them (for example with one face between them in a straight row) and can never meet it. Of the two faces that touch both, only one follows them in the answer's order: go round the corner clockwise, top, right, left.</source>
+        <translation>Zmienia się tylko trzecia ściana, więc najpierw znajdź w siatce dwie wspólne ściany. Dwa z pozostałych symboli leżą naprzeciw jednej z nich (na przykład z jedną ścianą pomiędzy w prostym rzędzie) i nigdy się z nią nie stykają. Z dwóch ścian, które stykają się z obiema, tylko jedna następuje po nich w kolejności odpowiedzi: obejdź wierzchołek zgodnie z ruchem wskazówek zegara, góra, prawo, lewo.</translation>
+    </message>
+    <message>
+        <source>These symbols look the same however they are turned, so only which faces meet, and in which order, counts. Rule out an answer that shows two opposite faces: in a straight row of three faces, the outer two are opposite. Then go round the corner clockwise (top, right, left) and check that the three faces meet in the same order in the net.</source>
+        <translation>Te symbole wyglądają tak samo przy każdym obrocie, więc liczy się tylko, które ściany się stykają i w jakiej kolejności. Odrzuć odpowiedź, która pokazuje dwie przeciwległe ściany: w prostym rzędzie trzech ścian skrajne są przeciwległe. Potem obejdź wierzchołek zgodnie z ruchem wskazówek zegara (góra, prawo, lewo) i sprawdź, czy w siatce trzy ściany stykają się w tej samej kolejności.</translation>
+    </message>
+    <message>
+        <source>Turns do not count here, only which faces meet and in which order round the corner (clockwise: top, right, left). A symbol that lies on two faces may stand for either of them: try both places in the net before you rule an answer out.</source>
+        <translation>Obroty się tu nie liczą, tylko to, które ściany się stykają i w jakiej kolejności wokół wierzchołka (zgodnie z ruchem wskazówek zegara: góra, prawo, lewo). Symbol, który jest na dwóch ścianach, może oznaczać każdą z nich: sprawdź oba miejsca w siatce, zanim odrzucisz odpowiedź.</translation>
+    </message>
+    <message>
+        <source>The turned symbol looks the same in every answer, so use it as your anchor. In the net, find the faces on each side of it: where it points, behind it, to its left and to its right. In the right answer the two symmetric faces lie on the same sides of it.</source>
+        <translation>Symbol kierunkowy wygląda tak samo w każdej odpowiedzi, więc użyj go jako punktu odniesienia. W siatce znajdź ściany po każdej jego stronie: tam, gdzie wskazuje, za nim, po lewej i po prawej. W dobrej odpowiedzi dwie ściany symetryczne leżą po tych samych stronach.</translation>
+    </message>
+    <message>
+        <source>The answers differ only in the turn of the one turned symbol. In the net, note which neighbouring face it points to (or which corner it sits in), folding the net in your mind where that neighbour is not beside it. The right answer shows it turned towards the same face.</source>
+        <translation>Odpowiedzi różnią się tylko obrotem jednego symbolu kierunkowego. Zapamiętaj w siatce, na którą sąsiednią ścianę wskazuje (albo w którym rogu leży), składając siatkę w myślach tam, gdzie ten sąsiad nie leży obok. Dobra odpowiedź pokazuje go obróconego w stronę tej samej ściany.</translation>
+    </message>
+    <message>
+        <source>Every face carries the same symbol, so only the way each one lies tells the faces apart. Take two faces that share an edge in the answer and see how each symbol lies towards that edge: pointing at it, away from it or along it. Folding keeps this, so the net must show the same at that edge.</source>
+        <translation>Każda ściana ma ten sam symbol, więc ściany różnią się tylko jego ułożeniem. Weź dwie ściany, które w odpowiedzi mają wspólną krawędź, i zobacz, jak każdy symbol leży względem tej krawędzi: wskazuje na nią, od niej czy wzdłuż niej. Składanie tego nie zmienia, więc siatka musi przy tej krawędzi pokazywać to samo.</translation>
+    </message>
+    <message>
+        <source>A half-turn symbol looks the same turned twice, so all that counts is which way it runs: towards which two neighbours, or which two corners. Check each face of the answer against the net, one shared edge at a time; where both symbols have the same shape, tell the faces apart by their neighbours.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A symbol may lie on several faces, so know each face by its neighbours, not by its symbol alone. For two faces that meet in the answer, check that they meet in the net too and that each symbol points the same way towards the edge they share.</source>
+        <translation>Symbol może być na kilku ścianach, więc rozpoznawaj każdą ścianę po sąsiadach, a nie tylko po symbolu. Dla dwóch ścian, które stykają się w odpowiedzi, sprawdź, czy stykają się też w siatce i czy każdy symbol wskazuje tak samo względem wspólnej krawędzi.</translation>
+    </message>
+    <message>
+        <source>A repeated symbol can stand for more than one face: find a place in the net where all three faces meet in the answer's order (clockwise: top, right, left). Then check how each symbol runs towards the edges it shares: a half turn changes nothing, a quarter turn does.</source>
+        <translation>Powtórzony symbol może oznaczać więcej niż jedną ścianę: znajdź w siatce miejsce, gdzie wszystkie trzy ściany stykają się w kolejności odpowiedzi (zgodnie z ruchem wskazówek zegara: góra, prawo, lewo). Potem sprawdź, jak każdy symbol biegnie względem wspólnych krawędzi: pół obrotu niczego nie zmienia, ćwierć obrotu tak.</translation>
+    </message>
+    <message>
+        <source>Start with a turned symbol: it shows which neighbour it points to, and the right answer keeps that. Then rule out answers that show two opposite faces or the wrong order round the corner; a symmetric symbol is checked by its place alone.</source>
+        <translation>Zacznij od symbolu kierunkowego: pokazuje, na którego sąsiada wskazuje, a dobra odpowiedź to zachowuje. Potem odrzuć odpowiedzi z dwiema przeciwległymi ścianami lub złą kolejnością wokół wierzchołka; symbol symetryczny sprawdzasz tylko po jego miejscu.</translation>
+    </message>
+    <message>
+        <source>Every answer shows the same two symmetric faces, so first find the face of the net that meets both in the answer's order. Its half-turn symbol can lie only two ways: see whether it runs towards the corner the three faces share or towards one of the shared edges, and choose the answer in which it does the same.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Each symbol names its face, so first rule out answers with two opposite faces or the wrong order round the corner. Then check how each symbol runs towards the edges it shares with the other two: a half turn looks the same, a quarter turn does not.</source>
+        <translation>Każdy symbol wyznacza swoją ścianę, więc najpierw odrzuć odpowiedzi z dwiema przeciwległymi ścianami lub złą kolejnością wokół wierzchołka. Potem sprawdź, jak każdy symbol biegnie względem krawędzi wspólnych z dwiema pozostałymi: pół obrotu wygląda tak samo, ćwierć obrotu nie.</translation>
+    </message>
+    <message>
+        <source>The symmetric face is in every answer; the other two carry one turned symbol in different turns. Find the symmetric face in the net and look at its neighbours: in the right answer each turned symbol points towards, away from or along the edge it shares with the symmetric face, exactly as in the net.</source>
+        <translation>Ściana symetryczna jest w każdej odpowiedzi; dwie pozostałe mają symbole kierunkowe w różnych obrotach. Znajdź ścianę symetryczną w siatce i spójrz na jej sąsiadów: w dobrej odpowiedzi każdy symbol kierunkowy wskazuje na krawędź wspólną ze ścianą symetryczną, od niej albo wzdłuż niej, dokładnie jak w siatce.</translation>
+    </message>
+    <message>
+        <source>Each symbol names its face and points to one of its neighbours. Start with the order round the corner (clockwise: top, right, left), then check that one symbol points to the same neighbour as in the net; where that neighbour is hidden, it points away from the face opposite it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The odd symbol is shown the same way in every answer, so it fixes the places of its neighbours. In the net, see which faces lie on each side of it; in the right answer its two neighbours lie on the same sides, their symbols turned towards the shared edges as in the net.</source>
+        <translation>Odmienny symbol jest pokazany tak samo w każdej odpowiedzi, więc wyznacza miejsca swoich sąsiadów. W siatce zobacz, które ściany leżą po każdej jego stronie; w dobrej odpowiedzi jego dwaj sąsiedzi leżą po tych samych stronach, a ich symbole są obrócone ku wspólnym krawędziom jak w siatce.</translation>
     </message>
 </context>
 <context>
@@ -859,11 +935,11 @@
         <translation>Nieprawidłowa liczba kostek (maks. 500).</translation>
     </message>
     <message>
-        <source>Open the pupils&apos; results:</source>
+        <source>Open the pupils' results:</source>
         <translation>Otwórz wyniki uczniów:</translation>
     </message>
     <message>
-        <source>None of the files chosen holds a pupil&apos;s results.</source>
+        <source>None of the files chosen holds a pupil's results.</source>
         <translation>Żaden z wybranych plików nie zawiera wyników ucznia.</translation>
     </message>
 </context>
@@ -1377,7 +1453,7 @@
         <translation>lewa ściana</translation>
     </message>
     <message>
-        <source>The net of the cube; the correct answer, its faces coloured as the net&apos;s cells they show; a wrong answer, which differs in %1.</source>
+        <source>The net of the cube; the correct answer, its faces coloured as the net's cells they show; a wrong answer, which differs in %1.</source>
         <translation>Siatka kostki; poprawna odpowiedź ze ścianami w kolorach pól siatki, które pokazują; błędna odpowiedź, która różni się tu: %1.</translation>
     </message>
     <message>
@@ -1802,6 +1878,26 @@ kostkę</translation>
             <numerusform>Rozwiązania z tej sesji, których nie da się zapisać, nawet obok historii: %n. Przepadną, jeśli Vexlor zostanie teraz zamknięty. Spróbować ponownie?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> · %Ln Cube(s) to review</source>
+        <translation>
+            <numerusform> · %Ln kostka do powtórki</numerusform>
+            <numerusform> · %Ln kostki do powtórki</numerusform>
+            <numerusform> · %Ln kostek do powtórki</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cubes due for review today: %L1. Review (Alt+R) puts them into Current.</source>
+        <translation>Kostki do powtórki na dziś: %L1. Powtórka (Alt+R) wstawia je do serii Bieżąca.</translation>
+    </message>
+    <message>
+        <source>The Cubes to review cannot be read from your history.</source>
+        <translation>Nie można odczytać kostek do powtórki z historii.</translation>
+    </message>
+    <message>
+        <source>No Cubes are due for review today.</source>
+        <translation>Na dziś nie ma kostek do powtórki.</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::PrintDialog</name>
@@ -1973,10 +2069,6 @@ kostkę</translation>
         <translation>Wszystko</translation>
     </message>
     <message>
-        <source>Recipe figures cover the latest %L1 solves of each. &quot;Practise weakest recipes&quot; asks how many Cubes to make. At least half of them come from the recipes marked weakest; a quarter from those marked &quot;few&quot; (solved fewer than %L2 times) or not tried; the rest from every recipe in proportion to its median time × (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. Click a recipe for its guide.</source>
-        <translation>Dane każdego typu zadania obejmują jego ostatnie %L1 rozwiązań. „Ćwicz najsłabsze typy zadań” pyta, ile kostek utworzyć. Co najmniej połowa pochodzi z typów oznaczonych jako „najsłabszy”, ćwierć z oznaczonych jako „mało” (rozwiązanych mniej niż %L2 razy) lub jeszcze niepróbowanych, a reszta ze wszystkich typów proporcjonalnie do mediany czasu × (1 + błędy na kostkę); typ jeszcze niezmierzony liczy się jako najsłabszy. Kliknij typ zadania, aby zobaczyć jego przewodnik.</translation>
-    </message>
-    <message>
         <source>best day (at least %L1 Cubes)</source>
         <translation>najlepszy dzień (co najmniej %L1 kostek)</translation>
     </message>
@@ -2012,6 +2104,42 @@ kostkę</translation>
         <source> %</source>
         <translation> %</translation>
     </message>
+    <message>
+        <source>&amp;Target time:</source>
+        <translation>Czas &amp;docelowy:</translation>
+    </message>
+    <message>
+        <source>Target time per Cube in seconds</source>
+        <translation>Czas docelowy na kostkę w sekundach</translation>
+    </message>
+    <message>
+        <source>The Cubes kept for review cannot be read: %1</source>
+        <translation>Nie można odczytać kostek zachowanych do powtórki: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Cube(s) kept for review could not be read and are left out.</source>
+        <translation>
+            <numerusform>Nie można odczytać %Ln kostki zachowanej do powtórki; pominięto ją.</numerusform>
+            <numerusform>Nie można odczytać %Ln kostek zachowanych do powtórki; pominięto je.</numerusform>
+            <numerusform>Nie można odczytać %Ln kostek zachowanych do powtórki; pominięto je.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>For review: %L1 due   waiting at the steps of 1, 3, 7 and 21 days: %L2, %L3, %L4, %L5   learnt: %L6</source>
+        <translation>Powtórki: na dziś %L1   czekają na etapach 1, 3, 7 i 21 dni: %L2, %L3, %L4, %L5   opanowane: %L6</translation>
+    </message>
+    <message>
+        <source>Under %L1 s</source>
+        <translation>Poniżej %L1 s</translation>
+    </message>
+    <message>
+        <source>Recipe figures cover the latest %L1 solves of each; "Under %L3 s" is the share of them solved within your target time. "Practise weakest recipes" asks how many Cubes to make, and from which recipes. As today: at least half of them come from the recipes marked weakest; a quarter from those marked "few" (solved fewer than %L2 times) or not tried, but none of these gets more of it than a weakest recipe gets of the half; the rest from every recipe in proportion to its median time × (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. Click a recipe for its guide.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>target %L1 s</source>
+        <translation>cel %L1 s</translation>
+    </message>
 </context>
 <context>
     <name>vexlor::RecipeGuide</name>
@@ -2044,7 +2172,7 @@ kostkę</translation>
         <translation>brak czasu</translation>
     </message>
     <message>
-        <source>That is too few to judge it yet: practice counts it as &quot;few&quot;.</source>
+        <source>That is too few to judge it yet: practice counts it as "few".</source>
         <translation>To jeszcze za mało, by go ocenić: ćwiczenia liczą go jako „mało”.</translation>
     </message>
     <message>
@@ -2076,8 +2204,12 @@ kostkę</translation>
         <translation>Dlaczego?</translation>
     </message>
     <message>
-        <source>Fold the example&apos;s net and see why its wrong answer cannot be folded from it</source>
+        <source>Fold the example's net and see why its wrong answer cannot be folded from it</source>
         <translation>Złóż siatkę przykładu i zobacz, dlaczego nie da się z niej złożyć błędnej odpowiedzi</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;How to solve it:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Jak to rozwiązać:&lt;/b&gt; %1</translation>
     </message>
 </context>
 <context>

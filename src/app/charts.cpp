@@ -26,6 +26,7 @@ const QColor kWeakBackground(kWeakRecipeBackground);
 const QColor kMutedText(kMutedChartTextColor);
 const QColor kBarColor(kCubeBarColor);
 const QColor kMarkColor(kBestDayColor);
+const QColor kTargetColor(kTargetLineColor);
 
 // The charts' texts, translated under one name.
 class Charts {
@@ -40,6 +41,11 @@ QString number(double value, int decimals) {
 // A time in seconds, "12.5 s".
 QString seconds(double value) {
     return Charts::tr("%1 s").arg(number(value, 1));
+}
+
+// A share as a whole percentage, "85%", as the user's language writes it.
+QString percent(double share) {
+    return Charts::tr("%1%").arg(QLocale().toString(std::round(share * 100), 'f', 0));
 }
 
 // A date as the user's language writes it, in a format that the
@@ -211,6 +217,73 @@ void DayChart::setMarkedDay(std::optional<int> day, const QString& note) {
     update();
 }
 
+void DayChart::setTargetLine(std::optional<double> value, const QString& label) {
+    target_ = value;
+    targetLabel_ = label;
+    describe();
+    update();
+}
+
+void DayChart::setTitle(const QString& title) {
+    title_ = title;
+    setAccessibleName(title_);
+    describe();
+    update();
+}
+
+// One entry of the legend: a ring or a dash, its text, and where it goes.
+struct DayChart::LegendEntry {
+    bool ring = false; // else the target's dash
+    QString text;
+    QPointF at; // the left of its sign, in the middle of its line
+};
+
+std::vector<DayChart::LegendEntry> DayChart::legend() const {
+    std::vector<LegendEntry> entries;
+    const bool ringed =
+        markedDay_ && std::any_of(points_.begin(), points_.end(), [this](const Point& p) {
+            return p.day == *markedDay_ && std::isfinite(p.value);
+        });
+    if (ringed)
+        entries.push_back({true, markNote_, {}});
+    if (target_)
+        entries.push_back({false, targetLabel_, {}});
+    // Below the title, each entry on the line where it still fits whole.
+    const QFontMetrics fm = fontMetrics();
+    constexpr double kSign = 18, kGap = 14, kLeft = 10;
+    double x = kLeft;
+    double y = 6 + fm.height() * 1.5 + 4;
+    for (LegendEntry& entry : entries) {
+        const double w = kSign + fm.horizontalAdvance(entry.text);
+        if (x > kLeft && x + w > width() - 10) {
+            x = kLeft;
+            y += fm.height() + 2;
+        }
+        entry.at = QPointF(x, y);
+        x += w + kGap;
+    }
+    return entries;
+}
+
+void DayChart::drawLegend(QPainter& painter) const {
+    const QFontMetrics fm = fontMetrics();
+    for (const LegendEntry& entry : legend()) {
+        const QColor color = entry.ring ? kMarkColor : kTargetColor;
+        painter.setBrush(Qt::NoBrush);
+        if (entry.ring) {
+            painter.setPen(QPen(color, 2));
+            painter.drawEllipse(entry.at + QPointF(6, 0), 5.0, 5.0);
+        } else {
+            painter.setPen(QPen(color, 2, Qt::DashLine));
+            painter.drawLine(entry.at + QPointF(0, 0), entry.at + QPointF(13, 0));
+        }
+        painter.setPen(color);
+        painter.drawText(QRectF(entry.at.x() + 18, entry.at.y() - fm.height() / 2.0,
+                                fm.horizontalAdvance(entry.text) + 2, fm.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, entry.text);
+    }
+}
+
 void DayChart::describe() {
     if (lastDay_ < firstDay_) {
         setAccessibleDescription(Charts::tr("No Cubes solved yet."));
@@ -238,6 +311,8 @@ void DayChart::describe() {
                                        .arg(dateText(dateOfDayNumber(*markedDay_),
                                                      QT_TRANSLATE_NOOP("Charts", "d MMM yyyy")),
                                             markNote_);
+    if (target_)
+        text += QLatin1Char(' ') + Charts::tr("Line: %1.").arg(targetLabel_);
     setAccessibleDescription(text);
 }
 
@@ -250,6 +325,8 @@ DayChart::Layout DayChart::layout() const {
             largest = std::max(largest, p.value);
         l.maxCubes = std::max(l.maxCubes, p.cubes);
     }
+    if (target_ && std::isfinite(*target_))
+        largest = std::max(largest, *target_);
     l.axis = makeValueAxis(largest, 5);
     for (int i = 0; i <= l.axis.steps; ++i)
         l.labelWidth =
@@ -259,7 +336,11 @@ DayChart::Layout DayChart::layout() const {
 
     const double left = l.labelWidth + 18;
     const double right = width() - 14;
-    const double top = 14 + 2 * fm.height();
+    // Below the title and the legend, with room for the top label.
+    const std::vector<LegendEntry> entries = legend();
+    const double legendBottom =
+        entries.empty() ? 6 + fm.height() * 1.5 : entries.back().at.y() + fm.height() / 2.0;
+    const double top = std::max(14.0 + 2 * fm.height(), legendBottom + 4 + fm.height() / 2.0);
     const double bottom = height() - fm.height() - 16;
     double plotBottom = bottom;
     if (cubeBars_) {
@@ -380,6 +461,10 @@ void DayChart::paintEvent(QPaintEvent*) {
         for (std::size_t i = 1; i < run.size(); ++i)
             line.lineTo(positionIn(l, points_[run[i]]));
     }
+    if (target_ && std::isfinite(*target_)) {
+        painter.setPen(QPen(kTargetColor, 1.5, Qt::DashLine));
+        painter.drawLine(QPointF(plot.left(), yOf(*target_)), QPointF(plot.right(), yOf(*target_)));
+    }
     painter.setPen(QPen(kLineColor, dayWidth >= 4 ? 2 : 1.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(line);
@@ -393,6 +478,7 @@ void DayChart::paintEvent(QPaintEvent*) {
                 painter.drawEllipse(positionIn(l, points_[i]), 3.0, 3.0);
 
     drawMark(painter, l);
+    drawLegend(painter);
     drawFocus(this, painter);
 }
 
@@ -407,26 +493,6 @@ void DayChart::drawMark(QPainter& painter, const Layout& l) const {
     painter.setPen(QPen(kMarkColor, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(at, 7.0, 7.0);
-
-    // Beside the ring, on whichever side has room, and below it, where the
-    // lowest median leaves the most room; over a light patch so that a line
-    // does not run through the words.
-    const QFontMetrics fm = fontMetrics();
-    const double w = fm.horizontalAdvance(markNote_) + 8;
-    const double h = fm.height() + 2;
-    double left = at.x() + 10;
-    if (left + w > l.plot.right())
-        left = at.x() - 10 - w;
-    left = std::max(left, l.plot.left());
-    double top = at.y() + 6;
-    if (top + h > l.plot.bottom())
-        top = at.y() - 6 - h;
-    const QRectF box(left, top, w, h);
-    QColor patch = palette().color(QPalette::Base);
-    patch.setAlpha(225);
-    painter.fillRect(box, patch);
-    painter.setPen(kMarkColor);
-    painter.drawText(box, Qt::AlignCenter, markNote_);
 }
 
 RecipeChart::RecipeChart(QWidget* parent) : QWidget(parent) {
@@ -461,7 +527,50 @@ QSize RecipeChart::sizeHint() const {
 }
 
 QSize RecipeChart::minimumSizeHint() const {
-    return {620, sizeHint().height()};
+    return {columns().minimumWidth, sizeHint().height()};
+}
+
+void RecipeChart::setTargetHeading(const QString& heading) {
+    targetHeading_ = heading;
+    updateGeometry();
+    update();
+}
+
+RecipeChart::Columns RecipeChart::columns() const {
+    const QFontMetrics fm = fontMetrics();
+    // The weakest names and the headings are drawn in bold, which is wider.
+    const QFontMetrics boldMetrics(bold(font()));
+    const auto headingWidth = [&boldMetrics](const QString& s) {
+        return boldMetrics.horizontalAdvance(s);
+    };
+    Columns c;
+    c.mark = std::max(boldMetrics.horizontalAdvance(Charts::tr("weakest")),
+                      fm.horizontalAdvance(Charts::tr("few"))) +
+             24;
+    c.nameLeft = c.mark;
+    c.name = headingWidth(Charts::tr("Recipe"));
+    for (const Row& r : rows_)
+        c.name = std::max(c.name, boldMetrics.horizontalAdvance(r.name));
+    c.name += 16;
+    c.value = fm.horizontalAdvance(seconds(888.8)) + 8;
+    c.count = headingWidth(Charts::tr("Cubes")) + 20;
+    c.share = std::max(headingWidth(targetHeading_), fm.horizontalAdvance(percent(1.0))) + 16;
+    // Each bar column keeps room for its heading and a short bar with its
+    // figure; the time's bars take the larger part of what is left.
+    const int timeMinimum = std::max(headingWidth(Charts::tr("Median time")), c.value + 40) + 8;
+    const int mistakesMinimum =
+        std::max(headingWidth(Charts::tr("Mistakes per Cube")), c.value + 40) + 8;
+    constexpr int kGap = 12, kRight = 8;
+    c.timeLeft = c.nameLeft + c.name;
+    const int fixed = c.timeLeft + kGap + c.share + c.count + kRight;
+    c.minimumWidth = fixed + timeMinimum + mistakesMinimum;
+    const int bars = std::max(width() - fixed, timeMinimum + mistakesMinimum);
+    c.mistakes = std::max(mistakesMinimum, bars * 9 / 20);
+    c.time = bars - c.mistakes;
+    c.mistakesLeft = c.timeLeft + c.time + kGap;
+    c.shareLeft = c.mistakesLeft + c.mistakes;
+    c.countLeft = c.shareLeft + c.share;
+    return c;
 }
 
 void RecipeChart::setRows(std::vector<Row> rows) {
@@ -477,11 +586,14 @@ void RecipeChart::setRows(std::vector<Row> rows) {
             continue;
         }
         parts << Charts::tr("%1: %2, median %3, %4 mistakes per Cube%5")
-                     .arg(r.name, cubesText(r.cubes),
-                          std::isfinite(r.medianSeconds) ? seconds(r.medianSeconds)
-                                                         : Charts::tr("no time"),
-                          number(r.mistakesPerCube, 2),
-                          r.measured ? QString() : Charts::tr(", too few to judge"));
+                         .arg(r.name, cubesText(r.cubes),
+                              std::isfinite(r.medianSeconds) ? seconds(r.medianSeconds)
+                                                             : Charts::tr("no time"),
+                              number(r.mistakesPerCube, 2),
+                              r.measured ? QString() : Charts::tr(", too few to judge")) +
+                     (std::isfinite(r.underTarget)
+                          ? Charts::tr(", %1 within the target").arg(percent(r.underTarget))
+                          : QString());
     }
     // A recipe's name may hold a comma ("Symmetric symbols, repeated"), never
     // a semicolon.
@@ -534,31 +646,21 @@ void RecipeChart::keyPressEvent(QKeyEvent* event) {
 void RecipeChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawFrame(this, painter);
-    const QFontMetrics fm = fontMetrics();
-    // The weakest names are drawn in bold, which is wider.
-    const QFontMetrics boldMetrics(bold(font()));
     const QColor text = palette().color(QPalette::Text);
     const int h = rowHeight();
 
     // Columns: the weak mark, the name, the two bars with their values, the
-    // count of Cubes.
+    // share within the target, the count of Cubes.
     const QString weakestMark = Charts::tr("weakest");
     const QString fewMark = Charts::tr("few");
-    const QString recipeHeading = Charts::tr("Recipe");
-    const QString cubesHeading = Charts::tr("Cubes");
-    const int markWidth =
-        std::max(boldMetrics.horizontalAdvance(weakestMark), fm.horizontalAdvance(fewMark)) + 24;
-    int nameWidth = boldMetrics.horizontalAdvance(recipeHeading);
-    for (const Row& r : rows_)
-        nameWidth = std::max(nameWidth, boldMetrics.horizontalAdvance(r.name));
-    nameWidth += 16;
-    const int countWidth = boldMetrics.horizontalAdvance(cubesHeading) + 20;
-    const int barsLeft = markWidth + nameWidth;
-    const int barsWidth = width() - barsLeft - countWidth - 8;
-    const int timeWidth = barsWidth * 11 / 20;
-    const int mistakesLeft = barsLeft + timeWidth + 12;
-    const int mistakesWidth = barsWidth - timeWidth - 12;
-    const int valueWidth = fm.horizontalAdvance(seconds(888.8)) + 8;
+    const Columns c = columns();
+    const int markWidth = c.mark;
+    const int nameWidth = c.name;
+    const int barsLeft = c.timeLeft;
+    const int timeWidth = c.time;
+    const int mistakesLeft = c.mistakesLeft;
+    const int mistakesWidth = c.mistakes;
+    const int valueWidth = c.value;
 
     double slowest = 0.0, mostMistakes = 0.0;
     for (const Row& r : rows_) {
@@ -574,10 +676,11 @@ void RecipeChart::paintEvent(QPaintEvent*) {
     const auto header = [&](int x, int w, const QString& s, Qt::Alignment a) {
         painter.drawText(QRect(x, headerY, w, h), a | Qt::AlignVCenter, s);
     };
-    header(markWidth, nameWidth, recipeHeading, Qt::AlignLeft);
+    header(markWidth, nameWidth, Charts::tr("Recipe"), Qt::AlignLeft);
     header(barsLeft, timeWidth, Charts::tr("Median time"), Qt::AlignLeft);
     header(mistakesLeft, mistakesWidth, Charts::tr("Mistakes per Cube"), Qt::AlignLeft);
-    header(width() - countWidth - 8, countWidth, cubesHeading, Qt::AlignRight);
+    header(c.shareLeft, c.share, targetHeading_, Qt::AlignRight);
+    header(c.countLeft, c.count, Charts::tr("Cubes"), Qt::AlignRight);
 
     const auto bar = [&](int left, int w, double value, double largest, const QString& label,
                          const QColor& color, int y) {
@@ -624,8 +727,11 @@ void RecipeChart::paintEvent(QPaintEvent*) {
                 number(r.mistakesPerCube, 2), color, y);
         }
         painter.setPen(r.cubes == 0 ? kMutedText : text);
-        painter.drawText(QRect(width() - countWidth - 8, y, countWidth, h),
-                         Qt::AlignRight | Qt::AlignVCenter, QLocale().toString(r.cubes));
+        if (r.cubes > 0 && std::isfinite(r.underTarget))
+            painter.drawText(QRect(c.shareLeft, y, c.share, h), Qt::AlignRight | Qt::AlignVCenter,
+                             percent(r.underTarget));
+        painter.drawText(QRect(c.countLeft, y, c.count, h), Qt::AlignRight | Qt::AlignVCenter,
+                         QLocale().toString(r.cubes));
         // The row Enter would open, while the keyboard is here.
         if (hasFocus() && i == currentRow_) {
             painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -67,9 +68,15 @@ public:
     void setDays(int firstDay, int lastDay, std::vector<Point> points);
     const std::vector<Point>& points() const { return points_; }
     void setCubeBars(bool shown);
-    // Rings the point of day and writes the note beside it; none clears it.
+    // Rings the point of day, with the note in the chart's legend; none
+    // clears it.
     void setMarkedDay(std::optional<int> day, const QString& note);
     std::optional<int> markedDay() const { return markedDay_; }
+    // A dashed line across the chart at value, named in the legend by
+    // label; none clears it. The value axis reaches it.
+    void setTargetLine(std::optional<double> value, const QString& label);
+    std::optional<double> targetLine() const { return target_; }
+    void setTitle(const QString& title);
 
     // Where point i lies at the chart's present size.
     QPointF pointPosition(std::size_t i) const;
@@ -88,6 +95,11 @@ protected:
 private:
     struct Layout;
     Layout layout() const;
+    struct LegendEntry;
+    // The entries of the legend, each with its place, in lines of the width
+    // the chart has: the ringed day where it is drawn, then the target.
+    std::vector<LegendEntry> legend() const;
+    void drawLegend(QPainter& painter) const;
     QPointF positionIn(const Layout& layout, const Point& point) const;
     void drawMark(QPainter& painter, const Layout& layout) const;
     void describe();
@@ -102,6 +114,8 @@ private:
     std::optional<int> markedDay_;
     QString markNote_;
     int preferredWidth_ = 430;
+    std::optional<double> target_;
+    QString targetLabel_;
 };
 
 // One row per recipe: its name, bars of its median time and its mistakes per
@@ -119,10 +133,15 @@ public:
         double mistakesPerCube = 0; // not a finite number: not tried
         bool weakest = false;
         bool measured = false; // solved often enough to be judged
+        // The share of the latest solves within the target; not a finite
+        // number where none has a time.
+        double underTarget = std::numeric_limits<double>::quiet_NaN();
     };
     explicit RecipeChart(QWidget* parent);
 
     void setRows(std::vector<Row> rows);
+    // The heading of the column of the shares within the target ("Under 30 s").
+    void setTargetHeading(const QString& heading);
     const std::vector<Row>& rows() const { return rows_; }
     // The row the arrow keys have come to.
     int currentRow() const { return currentRow_; }
@@ -141,9 +160,19 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Where each column begins and how wide it is, at the present width.
+    struct Columns {
+        int mark = 0, nameLeft = 0, name = 0;
+        int timeLeft = 0, time = 0, mistakesLeft = 0, mistakes = 0;
+        int shareLeft = 0, share = 0, countLeft = 0, count = 0;
+        int value = 0; // the room for a bar's figure
+        int minimumWidth = 0;
+    };
+    Columns columns() const;
     int rowHeight() const;
     int rowTop(int row) const;
     std::vector<Row> rows_;
+    QString targetHeading_;
     int currentRow_ = 0;
 };
 

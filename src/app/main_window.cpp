@@ -8,6 +8,7 @@
 #include "app/score_sheet.h"
 #include "app/series_commands.h"
 #include "app/series_grid.h"
+#include "app/target_time.h"
 #include "app/window_commands.h"
 #include "cube/generator.h"
 #include "history/history_store.h"
@@ -266,6 +267,8 @@ void MainWindow::showHistoryState() {
             if (progressWindow_ != nullptr && progressWindow_->isVisible())
                 progressWindow_->refresh();
         }
+        if (!cubesToReview_)
+            countCubesToReview();
     } else if (historyOpeningTimer_ != nullptr && !historyOpeningTimer_->isActive()) {
         historyOpeningTimer_->start();
     }
@@ -286,8 +289,43 @@ void MainWindow::showHistoryState() {
         description = tr("Your solves are not saved in your history. The Progress window (F2) "
                          "says why.");
     }
+    if (const int due = cubesToReview_.value_or(0); due > 0) {
+        text += tr(" \u00b7 %Ln Cube(s) to review", nullptr, due);
+        if (description.isEmpty())
+            description = tr("Cubes due for review today: %L1. Review (Alt+R) puts them into "
+                             "Current.")
+                              .arg(due);
+    }
     creditLabel_->setText(text);
     creditLabel_->setAccessibleDescription(description);
+}
+
+void MainWindow::countCubesToReview() {
+    // Only a file checked and ready is read: while it is opened, or being
+    // rescued, the count waits for it.
+    if (history_.isOpening())
+        return;
+    cubesToReview_ = history_.readReviewCounts(localDateTime(clock_.now()).date()).due;
+}
+
+void MainWindow::review() {
+    if (!state_.paused)
+        flow_->startPause();
+    std::vector<Cube> due = history_.cubesDueForReview(localDateTime(clock_.now()).date());
+    if (!history_.readError().isEmpty()) {
+        dialogs_.showError(tr("The Cubes to review cannot be read from your history."),
+                           history_.readError());
+        return;
+    }
+    if (due.empty()) {
+        dialogs_.showError(tr("No Cubes are due for review today."));
+        return;
+    }
+    if (store_.count(SeriesId::Current) != 0 && !dialogs_.askYesNo(text::kDeleteCurrent))
+        return;
+    store_.replaceCurrent(
+        Series(std::make_move_iterator(due.begin()), std::make_move_iterator(due.end())));
+    flow_->resetTest();
 }
 
 void MainWindow::buildSeriesPanel() {
@@ -555,7 +593,9 @@ void MainWindow::pickJudged(const Cube& c, int answer, bool right) {
     repaintPictures();
     if (!right)
         return;
-    history_.record(solvedCubeOf(c, clock_));
+    const SolvedCube solved = solvedCubeOf(c, clock_);
+    history_.record(solved, reviewMarkOf(c, solved, targetSeconds(settings_)));
+    countCubesToReview();
     showHistoryState();
     // After the pick has been shown, not as part of it.
     if (progressWindow_ != nullptr && progressWindow_->isVisible())

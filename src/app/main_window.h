@@ -117,6 +117,10 @@ public:
     // every answer of each Cube explained, but for a Cube that the test still
     // asks unsolved (in Current or Skipped): only its picks, as F3 explains it.
     void explainMistakes();
+    // Alt+R: pauses a running test and puts the Cubes due for review into
+    // Current, asking first when Current is not empty; says so when none
+    // is due.
+    void review();
     // Null until F3 or Shift+F3 first opens it.
     ExplanationWindow* explanationWindow() const { return explanationWindow_; }
 
@@ -174,6 +178,8 @@ private:
     // come, and when solves wait to be saved or are not saved. Takes in the
     // history's opening once it is done.
     void showHistoryState();
+    // Reads how many Cubes are due for review today, for the credit line.
+    void countCubesToReview();
     ExplanationWindow& explanation();
 
     Dialogs& dialogs_;
@@ -226,6 +232,8 @@ private:
     bool shown_ = false;
     bool seriesReleased_ = false;
     bool historyOpeningStarted_ = false;
+    // The Cubes due for review, once the history could be read.
+    std::optional<int> cubesToReview_;
 };
 
 } // namespace vexlor

@@ -2,6 +2,7 @@
 
 #include "app/charts.h"
 #include "app/recipe_guide.h"
+#include "app/target_time.h"
 #include "cube/recipe.h"
 #include "history/qt_calendar.h"
 #include "render/palette.h"
@@ -14,7 +15,9 @@
 #include <QLayout>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -57,6 +60,15 @@ std::size_t indexOf(ChartRange range) {
     return static_cast<std::size_t>(range);
 }
 
+// Two figures compared are written with one decimal, or with two where one
+// would make different figures read the same ("0.2 -> 0.2").
+int decimalsApart(double before, double after) {
+    const QLocale locale;
+    const bool blurred = std::isfinite(before) && std::isfinite(after) && before != after &&
+                         locale.toString(before, 'f', 1) == locale.toString(after, 'f', 1);
+    return blurred ? 2 : 1;
+}
+
 } // namespace
 
 ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
@@ -73,6 +85,7 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     notice_->setPalette(warning);
     notice_->setVisible(false);
     totals_ = makeLabel(this, "totals");
+    review_ = makeLabel(this, "review");
 
     // The range last chosen, in this run or an earlier one; 30 days at first.
     if (settings_ != nullptr) {
@@ -114,18 +127,28 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     recipeChart_->setObjectName(QStringLiteral("recipeChart"));
     connect(recipeChart_, &RecipeChart::rowChosen, this, &ProgressWindow::showGuide);
 
-    auto* rule = makeLabel(this, "rule");
-    rule->setText(tr("Recipe figures cover the latest %L1 solves of each. \"Practise weakest "
-                     "recipes\" asks how many Cubes to make. At least half of them come from "
-                     "the recipes marked weakest; a quarter from those marked \"few\" (solved "
-                     "fewer than %L2 times) or not tried; the rest from every recipe in "
-                     "proportion to its median time \u00d7 (1 + mistakes per Cube), a recipe "
-                     "not yet measured counting as the weakest. Click a recipe for its guide.")
-                      .arg(kRecentSolves)
-                      .arg(kMeasuredSolves));
-    QPalette muted = rule->palette();
+    // The target time: the line on the time chart and the shares within it.
+    auto* targetCaption = new QLabel(tr("&Target time:"), this);
+    targetCaption->setObjectName(QStringLiteral("targetCaption"));
+    target_ = new QSpinBox(this);
+    target_->setObjectName(QStringLiteral("target"));
+    target_->setRange(kMinTargetSeconds, kMaxTargetSeconds);
+    target_->setSuffix(tr(" s"));
+    target_->setValue(settings_ != nullptr ? targetSeconds(*settings_) : kDefaultTargetSeconds);
+    target_->setAccessibleName(tr("Target time per Cube in seconds"));
+    targetCaption->setBuddy(target_);
+    connect(target_, &QSpinBox::valueChanged, this, [this](int seconds) {
+        if (settings_ != nullptr)
+            keepTargetSeconds(*settings_, seconds);
+        showSummary();
+    });
+    ranges->addWidget(targetCaption);
+    ranges->addWidget(target_);
+
+    rule_ = makeLabel(this, "rule");
+    QPalette muted = rule_->palette();
     muted.setColor(QPalette::WindowText, QColor(kRuleTextColor));
-    rule->setPalette(muted);
+    rule_->setPalette(muted);
 
     practiseButton_ = new QPushButton(tr("&Practise weakest recipes"), this);
     practiseButton_->setObjectName(QStringLiteral("practise"));
@@ -137,10 +160,20 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
             &ProgressWindow::practiseWeakestRequested);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 
-    auto* charts = new QHBoxLayout;
-    charts->addWidget(timeChart_);
-    charts->addWidget(mistakesChart_);
-    charts->addWidget(examChart_);
+    // The day charts one above the other beside the recipes, so that the
+    // window fits a screen of 768 lines; the exams' chart under them, once
+    // there is an exam.
+    auto* charts = new QVBoxLayout;
+    charts->addWidget(timeChart_, 1);
+    charts->addWidget(mistakesChart_, 1);
+    charts->addWidget(examChart_, 1);
+    auto* recipes = new QVBoxLayout;
+    recipes->addWidget(recipeChart_);
+    recipes->addWidget(rule_);
+    recipes->addStretch();
+    auto* body = new QHBoxLayout;
+    body->addLayout(charts, 2);
+    body->addLayout(recipes, 3);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(practiseButton_);
@@ -148,16 +181,16 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(notice_);
     layout->addWidget(totals_);
+    layout->addWidget(review_);
     layout->addLayout(ranges);
     layout->addWidget(comparison_);
-    layout->addLayout(charts, 1);
-    layout->addWidget(recipeChart_);
-    layout->addWidget(rule);
+    layout->addLayout(body, 1);
     layout->addLayout(buttons);
 
     QWidget* previous = rangeButtons_.back();
-    for (QWidget* next : std::initializer_list<QWidget*>{
-             timeChart_, mistakesChart_, examChart_, recipeChart_, practiseButton_, closeButton}) {
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{target_, timeChart_, mistakesChart_, examChart_,
+                                         recipeChart_, practiseButton_, closeButton}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -168,8 +201,11 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
 void ProgressWindow::refresh() {
     // Read whole each time: the tallies make that cheap, and a damaged file
     // set aside since the last read takes its rows with it. Solves that wait
-    // to be written count as well, after the stored ones. The exams first:
+    // to be written count as well, after the stored ones.
+    // Read first: each read of the history says anew whether it failed, and
     // the figures' read leaves its failure to be shown.
+    reviewCounts_ = history_.readReviewCounts(localDateTime(clock_.now()).date());
+    reviewError_ = history_.readError();
     exams_ = history_.readExams();
     summary_ = summarizeProgress(history_.readFigures());
     showSummary();
@@ -210,8 +246,23 @@ void ProgressWindow::showSummary() {
         notices << notice;
     if (!history_.readError().isEmpty())
         notices << tr("The history cannot be read: %1").arg(history_.readError());
+    else if (!reviewError_.isEmpty())
+        notices << tr("The Cubes kept for review cannot be read: %1").arg(reviewError_);
+    if (reviewCounts_.leftOut > 0)
+        notices << tr("%Ln Cube(s) kept for review could not be read and are left out.", nullptr,
+                      reviewCounts_.leftOut);
     notice_->setText(notices.join(QLatin1Char('\n')));
     notice_->setVisible(!notices.isEmpty());
+
+    const auto& waiting = reviewCounts_.waiting;
+    review_->setText(tr("For review: %L1 due   waiting at the steps of 1, 3, 7 and 21 days: %L2, "
+                        "%L3, %L4, %L5   learnt: %L6")
+                         .arg(reviewCounts_.due)
+                         .arg(waiting[0])
+                         .arg(waiting[1])
+                         .arg(waiting[2])
+                         .arg(waiting[3])
+                         .arg(reviewCounts_.learnt));
 
     QString best = tr("none yet (a day needs %Ln Cube(s))", nullptr, kBestDayCubes);
     if (summary_.bestDay)
@@ -236,17 +287,44 @@ void ProgressWindow::showSummary() {
                            r.cubes, r.medianSeconds, r.mistakesPerCube, r.weakest, r.measured});
     }
     recipeChart_->setRows(std::move(recipes));
+    const int target = target_->value();
+    recipeChart_->setTargetHeading(tr("Under %L1 s").arg(target));
+    rule_->setText(
+        tr("Recipe figures cover the latest %L1 solves of each; \"Under %L3 s\" is the share "
+           "of them solved within your target time. \"Practise weakest recipes\" asks how many "
+           "Cubes to make, and from which recipes. As today: at least half of them come from "
+           "the recipes marked weakest; a quarter from those marked \"few\" (solved fewer than "
+           "%L2 times) or not tried, but none of these gets more of it than a weakest recipe "
+           "gets of the half; the rest from every recipe in proportion to its median time "
+           "\u00d7 (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. "
+           "Click a recipe for its guide.")
+            .arg(kRecentSolves)
+            .arg(kMeasuredSolves)
+            .arg(target));
     showRange();
+    fitContents();
+}
 
-    // Sized once, for the first figures: the layout's size hint leaves out
-    // what word-wrapped labels need at the window's width, which the height
-    // then makes room for. Later figures only grow it where they need more.
+void ProgressWindow::fitContents() {
+    // The wrapped texts need fewer lines the wider the window is, so the
+    // height they need at the narrowest width the layout allows is enough
+    // at every width: that is the smallest size at which nothing overlaps.
+    // A window below it grows to it.
+    const int narrowest = layout()->minimumSize().width();
+    const QSize least(narrowest, layout()->totalMinimumHeightForWidth(narrowest));
+    setMinimumSize(least);
     if (!sized_) {
+        // Opened once at the size the contents ask for, within the screen.
         sized_ = true;
-        const QSize hint = sizeHint();
-        resize(hint.width(), std::max(hint.height(), layout()->totalHeightForWidth(hint.width())));
-    } else if (const int needed = layout()->totalHeightForWidth(width()); needed > height()) {
-        resize(width(), needed);
+        QSize size = sizeHint().expandedTo(least);
+        size.setHeight(std::max(size.height(), layout()->totalHeightForWidth(size.width())));
+        // The frame the window system adds is not known before the window
+        // is shown; a title bar's room is left for it.
+        constexpr int kFrame = 48;
+        if (const QScreen* shown = screen())
+            size = size.boundedTo(shown->availableGeometry().size() - QSize(kFrame, kFrame))
+                       .expandedTo(least);
+        resize(size);
     }
 }
 
@@ -289,26 +367,34 @@ void ProgressWindow::showRange() {
     examChart_->setVisible(!exams_.empty());
     timeChart_->setMarkedDay(r.bestDay ? std::optional(r.bestDay->day) : std::nullopt,
                              tr("best day (at least %L1 Cubes)").arg(kBestDayCubes));
+    timeChart_->setTargetLine(target_->value(), tr("target %L1 s").arg(target_->value()));
 
     span_->setText(any ? tr("%1 to %2").arg(dateText(r.firstDay), dateText(r.lastDay)) : QString());
-    const auto seconds = [this](double s) {
-        return std::isfinite(s) ? tr("%L1 s").arg(s, 0, 'f', 1) : tr("no time");
+    const auto seconds = [this](double s, int decimals) {
+        return std::isfinite(s) ? tr("%L1 s").arg(s, 0, 'f', decimals) : tr("no time");
     };
-    const auto perCube = [](double m) { return QLocale().toString(m, 'f', 1); };
+    const auto perCube = [](double m, int decimals) {
+        return QLocale().toString(m, 'f', decimals);
+    };
     QString comparison;
-    if (r.firstWeek && r.lastWeek)
-        comparison =
-            tr("Median time %1 \u2192 %2; mistakes %3 \u2192 %4 per Cube (first week from "
-               "%5, last week to %6)")
-                .arg(seconds(r.firstWeek->medianSeconds), seconds(r.lastWeek->medianSeconds),
-                     perCube(r.firstWeek->mistakesPerCube), perCube(r.lastWeek->mistakesPerCube),
-                     dateText(r.firstWeek->firstDay), dateText(r.lastWeek->lastDay));
-    else if (r.firstWeek)
+    if (r.firstWeek && r.lastWeek) {
+        const int timeDecimals =
+            decimalsApart(r.firstWeek->medianSeconds, r.lastWeek->medianSeconds);
+        const int mistakeDecimals =
+            decimalsApart(r.firstWeek->mistakesPerCube, r.lastWeek->mistakesPerCube);
+        comparison = tr("Median time %1 \u2192 %2; mistakes %3 \u2192 %4 per Cube (first week from "
+                        "%5, last week to %6)")
+                         .arg(seconds(r.firstWeek->medianSeconds, timeDecimals),
+                              seconds(r.lastWeek->medianSeconds, timeDecimals),
+                              perCube(r.firstWeek->mistakesPerCube, mistakeDecimals),
+                              perCube(r.lastWeek->mistakesPerCube, mistakeDecimals),
+                              dateText(r.firstWeek->firstDay), dateText(r.lastWeek->lastDay));
+    } else if (r.firstWeek) {
         comparison =
             tr("Median time %1; mistakes %2 per Cube (all within the week from %3)")
-                .arg(seconds(r.firstWeek->medianSeconds), perCube(r.firstWeek->mistakesPerCube),
-                     dateText(r.firstWeek->firstDay));
-    else if (any)
+                .arg(seconds(r.firstWeek->medianSeconds, 1),
+                     perCube(r.firstWeek->mistakesPerCube, 1), dateText(r.firstWeek->firstDay));
+    } else if (any)
         comparison = tr("No Cubes solved in these days.");
     comparison_->setText(comparison);
     comparison_->setVisible(any);

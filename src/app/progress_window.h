@@ -19,6 +19,7 @@ class QAbstractButton;
 class QLabel;
 class QPushButton;
 class QSettings;
+class QSpinBox;
 
 namespace vexlor {
 
@@ -63,6 +64,9 @@ protected:
 private:
     void showSummary();
     void showRange();
+    // The smallest size at which nothing overlaps becomes the window's
+    // minimum; the first time, the window opens at what its contents ask.
+    void fitContents();
 
     HistoryStore& history_;
     const Clock& clock_;
@@ -75,9 +79,14 @@ private:
 
     QLabel* notice_ = nullptr;
     QLabel* totals_ = nullptr;
+    QLabel* review_ = nullptr; // the Cubes kept for review: due, waiting, learnt
+    ReviewCounts reviewCounts_;
+    QString reviewError_;
     std::array<QAbstractButton*, kChartRanges.size()> rangeButtons_{};
     QLabel* span_ = nullptr;
     QLabel* comparison_ = nullptr;
+    QSpinBox* target_ = nullptr;
+    QLabel* rule_ = nullptr;
     DayChart* timeChart_ = nullptr;
     DayChart* mistakesChart_ = nullptr;
     // The exams' scores, a point a day; shown once there is an exam.

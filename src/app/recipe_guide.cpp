@@ -194,6 +194,10 @@ RecipeGuide::RecipeGuide(RandomSource& randomSource, QWidget* parent)
     description_ = new QLabel(this);
     description_->setObjectName(QStringLiteral("recipeDescription"));
     description_->setWordWrap(true);
+    tip_ = new QLabel(this);
+    tip_->setObjectName(QStringLiteral("recipeTip"));
+    tip_->setWordWrap(true);
+    tip_->setTextFormat(Qt::RichText);
     picture_ = new ExamplePicture(this);
     auto* legend = new QLabel(
         tr("Left, the net. Beside it the answer that can be folded from it, its faces coloured "
@@ -230,6 +234,7 @@ RecipeGuide::RecipeGuide(RandomSource& randomSource, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(name_);
     layout->addWidget(description_);
+    layout->addWidget(tip_);
     layout->addWidget(picture_, 1);
     layout->addWidget(legend);
     layout->addWidget(figures_);
@@ -256,6 +261,7 @@ void RecipeGuide::showRecipe(int recipe, const RecipeFigures& figures) {
     const auto r = static_cast<Recipe>(recipe);
     name_->setText(fromView(recipeName(r)));
     description_->setText(fromView(recipeDescription(r)));
+    tip_->setText(tr("<b>How to solve it:</b> %1").arg(fromView(recipeTip(r)).toHtmlEscaped()));
     example_ = makeExampleCube(recipe, randomSource_);
     picture_->setCube(example_);
     // An explanation of the example it replaces would be of another Cube.

@@ -1,6 +1,6 @@
-// The guide to one recipe: what it tests, an example Cube drawn by the
-// program's own pictures, and the user's own figures for it, with practice
-// of that recipe alone.
+// The guide to one recipe: what it tests and how to solve it, an example
+// Cube drawn by the program's own pictures, and the user's own figures for
+// it, with practice of that recipe alone.
 #pragma once
 
 #include "cube/cube.h"
@@ -85,6 +85,7 @@ private:
     Cube example_{};
     QLabel* name_ = nullptr;
     QLabel* description_ = nullptr;
+    QLabel* tip_ = nullptr;
     ExamplePicture* picture_ = nullptr;
     QLabel* figures_ = nullptr;
     QPushButton* practiseButton_ = nullptr;

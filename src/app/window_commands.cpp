@@ -34,7 +34,7 @@ constexpr QKeyCombination clearKey(Qt::Key row) {
 }
 
 // clang-format off
-const std::array<WindowCommand, 32> kCommands{{
+const std::array<WindowCommand, 33> kCommands{{
     // The answer keys lie as the answer pictures do on a numeric keypad.
     {"pickTopLeft", Group::Test, QT_TRANSLATE_NOOP("Commands", "Pick the top left answer"), {kNoStandard, Qt::Key_8}, nullptr, false,
      [](MainWindow& w) { w.pick(0); }},
@@ -85,6 +85,9 @@ const std::array<WindowCommand, 32> kCommands{{
      [](MainWindow& w) { w.commands().clear(SeriesId::Mistakes); }},
     {"clearCustom", Group::SeriesGrid, QT_TRANSLATE_NOOP("Commands", "Clear Custom"), {kNoStandard, clearKey(Qt::Key_4)}, "Button14", true,
      [](MainWindow& w) { w.commands().clear(SeriesId::Custom); }},
+    // R for review: Alt copies into Current, as on the grid's rows.
+    {"review", Group::SeriesGrid, QT_TRANSLATE_NOOP("Commands", "Review the Cubes due: put them into Current"), {kNoStandard, Qt::ALT | Qt::Key_R}, nullptr, false,
+     [](MainWindow& w) { w.review(); }},
     // A for all, beside the rows' digits.
     {"clearAll", Group::SeriesGrid, QT_TRANSLATE_NOOP("Commands", "Clear all series"), {kNoStandard, Qt::CTRL | Qt::ALT | Qt::Key_A}, "Button2", true,
      [](MainWindow& w) { w.commands().clearAll(); }},

@@ -1,6 +1,7 @@
-// The 15 recipes by which the generator makes a task: what each is called
-// and what its wrong answers vary, for anything that names a recipe to the
-// user (in English; the window shows them translated, context "Recipe").
+// The 15 recipes by which the generator makes a task: what each is called,
+// what its wrong answers vary and how to solve it, for anything that names
+// a recipe to the user (in English; the window shows them translated,
+// context "Recipe").
 #pragma once
 
 #include "cube/translatable.h"
@@ -115,12 +116,96 @@ inline constexpr std::array<std::string_view, kRecipeCount> kRecipeDescriptions 
         "turned faces beside it."),
 };
 
+// How a learner can solve a Cube of each recipe, in two or three sentences.
+inline constexpr std::array<std::string_view, kRecipeCount> kRecipeTips = {
+    VEXLOR_TEXT("Recipe",
+                "Only the third face changes, so find the two shared faces in the net first. Two "
+                "of the other symbols lie opposite one of them (for example with one face between "
+                "them in a straight row) and can never meet it. Of the two faces that touch both, "
+                "only one follows them in the answer's order: go round the corner clockwise, top, "
+                "right, left."),
+    VEXLOR_TEXT("Recipe",
+                "These symbols look the same however they are turned, so only which faces meet, "
+                "and in which order, counts. Rule out an answer that shows two opposite faces: in "
+                "a straight row of three faces, the outer two are opposite. Then go round the "
+                "corner clockwise (top, right, left) and check that the three faces meet in the "
+                "same order in the net."),
+    VEXLOR_TEXT("Recipe",
+                "Turns do not count here, only which faces meet and in which order round the "
+                "corner (clockwise: top, right, left). A symbol that lies on two faces may stand "
+                "for either of them: try both places in the net before you rule an answer out."),
+    VEXLOR_TEXT("Recipe",
+                "The turned symbol looks the same in every answer, so use it as your anchor. In "
+                "the net, find the faces on each side of it: where it points, behind it, to its "
+                "left and to its right. In the right answer the two symmetric faces lie on the "
+                "same sides of it."),
+    VEXLOR_TEXT("Recipe",
+                "The answers differ only in the turn of the one turned symbol. In the net, note "
+                "which neighbouring face it points to (or which corner it sits in), folding the "
+                "net in your mind where that neighbour is not beside it. The right answer shows "
+                "it turned towards the same face."),
+    VEXLOR_TEXT("Recipe",
+                "Every face carries the same symbol, so only the way each one lies tells the faces "
+                "apart. Take two faces that share an edge in the answer and see how each symbol "
+                "lies towards that edge: pointing at it, away from it or along it. Folding keeps "
+                "this, so the net must show the same at that edge."),
+    VEXLOR_TEXT(
+        "Recipe",
+        "A half-turn symbol looks the same turned twice, so all that counts is which way it "
+        "runs: towards which two neighbours, or which two corners. Check each face of the "
+        "answer against the net, one shared edge at a time; where both symbols have the "
+        "same shape, tell the faces apart by their neighbours."),
+    VEXLOR_TEXT(
+        "Recipe",
+        "A symbol may lie on several faces, so know each face by its neighbours, not by its "
+        "symbol alone. For two faces that meet in the answer, check that they meet in the "
+        "net too and that each symbol points the same way towards the edge they share."),
+    VEXLOR_TEXT("Recipe",
+                "A repeated symbol can stand for more than one face: find a place in the net where "
+                "all three faces meet in the answer's order (clockwise: top, right, left). Then "
+                "check how each symbol runs towards the edges it shares: a half turn changes "
+                "nothing, a quarter turn does."),
+    VEXLOR_TEXT("Recipe",
+                "Start with a turned symbol: it shows which neighbour it points to, and the right "
+                "answer keeps that. Then rule out answers that show two opposite faces or the "
+                "wrong order round the corner; a symmetric symbol is checked by its place alone."),
+    VEXLOR_TEXT("Recipe",
+                "Every answer shows the same two symmetric faces, so first find the face of the "
+                "net that meets both in the answer's order. Its half-turn symbol can lie only two "
+                "ways: see whether it runs towards the corner the three faces share or towards one "
+                "of the shared edges, and choose the answer in which it does the same."),
+    VEXLOR_TEXT("Recipe",
+                "Each symbol names its face, so first rule out answers with two opposite faces or "
+                "the wrong order round the corner. Then check how each symbol runs towards the "
+                "edges it shares with the other two: a half turn looks the same, a quarter turn "
+                "does not."),
+    VEXLOR_TEXT("Recipe",
+                "The symmetric face is in every answer; the other two carry one turned symbol in "
+                "different turns. Find the symmetric face in the net and look at its neighbours: "
+                "in the right answer each turned symbol points towards, away from or along the "
+                "edge it shares with the symmetric face, exactly as in the net."),
+    VEXLOR_TEXT("Recipe",
+                "Each symbol names its face and points to one of its neighbours. Start with the "
+                "order round the corner (clockwise: top, right, left), then check that one symbol "
+                "points to the same neighbour as in the net; where that neighbour is hidden, it "
+                "points away from the face opposite it."),
+    VEXLOR_TEXT("Recipe",
+                "The odd symbol is shown the same way in every answer, so it fixes the places of "
+                "its neighbours. In the net, see which faces lie on each side of it; in the right "
+                "answer its two neighbours lie on the same sides, their symbols turned towards the "
+                "shared edges as in the net."),
+};
+
 constexpr std::string_view recipeName(Recipe recipe) {
     return kRecipeNames[static_cast<std::size_t>(recipe)];
 }
 
 constexpr std::string_view recipeDescription(Recipe recipe) {
     return kRecipeDescriptions[static_cast<std::size_t>(recipe)];
+}
+
+constexpr std::string_view recipeTip(Recipe recipe) {
+    return kRecipeTips[static_cast<std::size_t>(recipe)];
 }
 
 // One weight per recipe, in recipe order: how often a practice series draws

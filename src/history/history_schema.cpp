@@ -104,20 +104,26 @@ const UpgradeStep kUpgrades[] = {
       " DELETE FROM recipe_tallies WHERE kind = OLD.kind AND cubes <= 0;"
       " END"}},
     // clang-format on
-    // 2 -> 3: exams. A solve of an exam is a row like any other, marked with
-    // its exam; an exam keeps its date, its Cubes, how many were right and
-    // answered, its limit (NULL: none), the time used and the name on it.
-    // The id of an exam is the moment it started, in milliseconds since
-    // 1970 (UTC), so that its solves can wait to be written, or be kept in
-    // the journal, knowing their exam before it is stored. RIGHT and LIMIT
+    // 2 -> 3: exams and review. A solve of an exam is a row like any other,
+    // marked with its exam; an exam keeps its date, its Cubes, how many were
+    // right and answered, its limit (NULL: none), the time used and the name
+    // on it. The id of an exam is the moment it started, in milliseconds
+    // since 1970 (UTC), so that its solves can wait to be written, or be kept
+    // in the journal, knowing their exam before it is stored. RIGHT and LIMIT
     // are SQL's words: the columns say what they count. The date comes after
-    // the counts, so that the rescue, which knows a row of solved by its
-    // date in the second column, never takes an exam for one.
+    // the counts, so that the rescue, which knows a row of solved by its date
+    // in the second column, never takes an exam for one.
+    // The Cubes kept for review, each as its record with picks and times
+    // stripped, the step it has reached (4: learnt), the day it comes back
+    // (none once learnt) and the local time it was first kept.
     {{"ALTER TABLE solved ADD COLUMN exam INTEGER",
       "CREATE TABLE exams (id INTEGER PRIMARY KEY, cubes INTEGER NOT NULL,"
       " right_answers INTEGER NOT NULL, answered INTEGER NOT NULL, limit_seconds INTEGER,"
-      " seconds REAL, at TEXT NOT NULL, utc_offset INTEGER, name TEXT)"},
-     {"CREATE INDEX solved_by_exam ON solved (exam) WHERE exam IS NOT NULL"}},
+      " seconds REAL, at TEXT NOT NULL, utc_offset INTEGER, name TEXT)",
+      "CREATE TABLE review (cube BLOB PRIMARY KEY, step INTEGER NOT NULL, due INTEGER,"
+      " kept_at TEXT NOT NULL)"},
+     {"CREATE INDEX solved_by_exam ON solved (exam) WHERE exam IS NOT NULL",
+      "CREATE INDEX review_by_due ON review (due)"}},
 };
 static_assert(std::size(kUpgrades) == kSchemaVersion);
 

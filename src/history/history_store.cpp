@@ -1,5 +1,7 @@
 #include "history_store.h"
 
+#include "review_table.h"
+#include "series/cube_record.h"
 #include "session/statistics.h"
 #include "solve_journal.h"
 
@@ -108,6 +110,16 @@ SolvedCube solvedCubeOf(const Cube& c, const Clock& clock) {
         if (a != c.correctAnswer && c.picked[a] != 0)
             ++wrong;
     return {localDateTime(clock.now()), c.recipe, cubeTime(c, clock) * 86'400.0, wrong};
+}
+
+ReviewMark reviewMarkOf(const Cube& c, const SolvedCube& solved, double targetSeconds) {
+    const CubeRecord record = encodeCube(c, true);
+    return {
+        QByteArray(reinterpret_cast<const char*>(record.data()),
+                   static_cast<qsizetype>(record.size())),
+        // Judged as the row keeps the time, to the millisecond: the
+        // clock's rounding never makes 60 s slower than twice 30 s.
+        reviewOutcome(solved.wrong, std::round(solved.seconds * 1000.0) / 1000.0, targetSeconds)};
 }
 
 HistoryStore::HistoryStore(const QString& path, Mode mode, Start start)
@@ -394,10 +406,10 @@ void HistoryStore::takeFailure(const QSqlError& error) {
     state_ = stateAfter(error);
 }
 
-bool HistoryStore::record(const SolvedCube& cube) {
+bool HistoryStore::record(const SolvedCube& cube, const std::optional<ReviewMark>& review) {
     if (mode_ == Mode::ReadOnly)
         return false;
-    waiting_.push_back(cube);
+    waiting_.push_back({cube, review});
     return writeWaiting(Attempt::Solve);
 }
 
@@ -407,7 +419,7 @@ bool HistoryStore::recordExam(const ExamRecord& exam, std::vector<SolvedCube> ro
     waitingExams_.push_back(exam);
     for (SolvedCube& row : rows) {
         row.exam = exam.id;
-        waiting_.push_back(std::move(row));
+        waiting_.push_back({std::move(row), std::nullopt});
     }
     return writeWaiting(Attempt::Solve);
 }
@@ -466,8 +478,10 @@ bool HistoryStore::keepWaitingInJournal() {
     JournalEntries entries;
     for (const ExamRecord& exam : waitingExams_)
         entries.exams.push_back(columnsOf(exam));
-    for (const SolvedCube& cube : waiting_)
-        entries.solves.push_back(columnsOf(cube));
+    for (const WaitingSolve& waiting : waiting_)
+        entries.solves.push_back({columnsOf(waiting.solve),
+                                  waiting.review ? waiting.review->cube : QByteArray(),
+                                  waiting.review ? static_cast<int>(waiting.review->outcome) : 0});
     if (!keepInJournal(path_, entries))
         return false;
     waiting_.clear();
@@ -476,8 +490,9 @@ bool HistoryStore::keepWaitingInJournal() {
 }
 
 std::optional<QSqlError> HistoryStore::insertWaiting() {
-    // The usual solve: one row, one synced INSERT of its own.
-    if (waiting_.size() == 1 && waitingExams_.empty())
+    // The usual solve: one row, one synced INSERT of its own; with its
+    // review, or an exam, all in one transaction.
+    if (waiting_.size() == 1 && !waiting_.front().review && waitingExams_.empty())
         return insertRow(waiting_.front());
     QSqlDatabase db = connection_->database();
     if (!db.transaction())
@@ -487,8 +502,8 @@ std::optional<QSqlError> HistoryStore::insertWaiting() {
             db.rollback();
             return error;
         }
-    for (const SolvedCube& cube : waiting_)
-        if (std::optional<QSqlError> error = insertRow(cube)) {
+    for (const WaitingSolve& waiting : waiting_)
+        if (std::optional<QSqlError> error = insertRow(waiting)) {
             db.rollback();
             return error;
         }
@@ -500,13 +515,16 @@ std::optional<QSqlError> HistoryStore::insertWaiting() {
     return std::nullopt;
 }
 
-std::optional<QSqlError> HistoryStore::insertRow(const SolvedCube& cube) {
-    const SolveColumns columns = columnsOf(cube);
+std::optional<QSqlError> HistoryStore::insertRow(const WaitingSolve& waiting) {
+    const SolveColumns columns = columnsOf(waiting.solve);
     for (std::size_t i = 0; i < columns.size(); ++i)
         insert_->bindValue(static_cast<int>(i), columns[i]);
-    if (insert_->exec())
+    if (!insert_->exec())
+        return insert_->lastError();
+    if (!waiting.review)
         return std::nullopt;
-    return insert_->lastError();
+    return keepForReview(connection_->database(), waiting.review->cube, waiting.review->outcome,
+                         columns[4].toInt(), columns[0].toString());
 }
 
 std::optional<QSqlError> HistoryStore::insertExam(const ExamRecord& exam) {
@@ -557,7 +575,7 @@ std::vector<ExamRecord> HistoryStore::readExams() {
 
 std::vector<SolvedRow> HistoryStore::waitingRows() const {
     std::vector<SolvedRow> rows;
-    for (const SolvedCube& c : waiting_)
+    for (const auto& [c, review] : waiting_)
         rows.push_back({dayNumber(c.at.date()), c.recipe, c.seconds, c.wrong});
     return rows;
 }
@@ -754,6 +772,40 @@ SpanFigures HistoryStore::readSpan(int first, int last) {
         if (row.day >= first && row.day <= last)
             rows.push_back(row);
     return spanFigures(rows, first, last);
+}
+
+std::vector<Cube> HistoryStore::cubesDueForReview(QDate day) {
+    readError_.clear();
+    std::vector<Cube> due;
+    ReviewCounts counts;
+    if (mode_ == Mode::ReadOnly && !intact_) {
+        readError_ = detail_;
+        return due;
+    }
+    std::optional<SqliteConnection> reader;
+    if (const std::optional<QSqlDatabase> db = readingDatabase(reader))
+        if (const std::optional<QSqlError> error = readReview(*db, dayNumber(day), counts, &due)) {
+            readError_ = describeFailure(*error);
+            due.clear();
+        }
+    return due;
+}
+
+ReviewCounts HistoryStore::readReviewCounts(QDate day) {
+    readError_.clear();
+    ReviewCounts counts;
+    if (mode_ == Mode::ReadOnly && !intact_) {
+        readError_ = detail_;
+        return counts;
+    }
+    std::optional<SqliteConnection> reader;
+    if (const std::optional<QSqlDatabase> db = readingDatabase(reader))
+        if (const std::optional<QSqlError> error =
+                readReview(*db, dayNumber(day), counts, nullptr)) {
+            readError_ = describeFailure(*error);
+            counts = {};
+        }
+    return counts;
 }
 
 bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>& visit) {

@@ -10,9 +10,12 @@
 #include "history_schema.h"
 #include "progress_summary.h"
 #include "qt_calendar.h"
+#include "review_schedule.h"
 #include "sqlite_connection.h"
 #include "time/clock.h"
 
+#include <QByteArray>
+#include <QDate>
 #include <QDateTime>
 #include <QSqlQuery>
 #include <QString>
@@ -52,6 +55,16 @@ struct ExamRecord {
 // The row for c, solved just now: its recipe, its time as the statistics
 // count it, the wrong picks made on it, and the clock's now.
 SolvedCube solvedCubeOf(const Cube& c, const Clock& clock);
+
+// What a solve tells the review: the Cube, as its record with picks and
+// times stripped, and how it went.
+struct ReviewMark {
+    QByteArray cube;
+    ReviewOutcome outcome = ReviewOutcome::WithinTarget;
+};
+
+// The review mark of c, solved as `solved` says, against the user's target.
+ReviewMark reviewMarkOf(const Cube& c, const SolvedCube& solved, double targetSeconds);
 
 // A row as it is stored, for export.
 struct StoredRow {
@@ -148,7 +161,9 @@ public:
     // lock takes at most kBusyTimeoutMs. A row that cannot be written now
     // waits in memory for the next solve or the close. True when no row
     // waits any more.
-    bool record(const SolvedCube& cube);
+    // With a review mark, the Cube is kept for review, or one kept moves on,
+    // with the row: both are written, wait and are journaled together.
+    bool record(const SolvedCube& cube, const std::optional<ReviewMark>& review = std::nullopt);
     // Keeps the exam and the rows of its answered Cubes, each marked with
     // it, and writes them all in one transaction, after the rows that wait,
     // as record() does. An exam that cannot be written waits with them; its
@@ -187,6 +202,15 @@ public:
     // they cannot be read.
     SpanFigures readSpan(int first, int last);
 
+    // The Cubes kept for review that are due on day or before, stripped, in
+    // the order they fall due. None, with the reason in readError(), when
+    // the history cannot be read; a record that no longer reads as a sound
+    // Cube is left out (readReviewCounts counts it).
+    std::vector<Cube> cubesDueForReview(QDate day);
+    // How the Cubes kept for review stand on day: due, waiting at each step,
+    // learnt, and left out.
+    ReviewCounts readReviewCounts(QDate day);
+
     // Calls visit for every row as stored, oldest first. False, with the
     // reason in readError(), when the rows cannot be read.
     bool forEachStoredRow(const std::function<void(const StoredRow&)>& visit);
@@ -223,7 +247,12 @@ private:
     // Keeps the waiting rows in the journal; true when they are there.
     bool keepWaitingInJournal();
     std::optional<QSqlError> insertWaiting();
-    std::optional<QSqlError> insertRow(const SolvedCube& cube);
+    // A solve that waits to be written, with its review mark.
+    struct WaitingSolve {
+        SolvedCube solve;
+        std::optional<ReviewMark> review;
+    };
+    std::optional<QSqlError> insertRow(const WaitingSolve& waiting);
     std::optional<QSqlError> insertExam(const ExamRecord& exam);
     // The rows after the row `after` in the open file db; see readRows.
     std::vector<SolvedRow> readRowsFrom(const QSqlDatabase& db, qint64& after);
@@ -241,7 +270,7 @@ private:
     std::optional<Salvage> salvage_;
     QString readError_;
     int generation_ = 0;
-    std::deque<SolvedCube> waiting_;
+    std::deque<WaitingSolve> waiting_;
     std::deque<ExamRecord> waitingExams_;
     std::optional<SqliteConnection> connection_;
     bool intact_ = false; // the connection is open and the file was found intact

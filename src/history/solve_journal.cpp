@@ -1,6 +1,7 @@
 #include "solve_journal.h"
 
 #include "history_schema.h"
+#include "review_table.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -50,6 +51,9 @@ QString field(const QVariant& value) {
 // its date.
 constexpr char kExamLine[] = "exam";
 
+// The first field of a line that holds the review of the solve before it.
+const QByteArray kReviewLine = QByteArrayLiteral("review");
+
 bool addEntries(const QSqlDatabase& database, const JournalEntries& entries) {
     QSqlDatabase db = database;
     if (!db.transaction())
@@ -64,7 +68,7 @@ bool addEntries(const QSqlDatabase& database, const JournalEntries& entries) {
             added = exam.exec();
         }
     }
-    const std::vector<SolveColumns>& solves = entries.solves;
+    const std::vector<JournaledSolve>& solves = entries.solves;
     if (added) {
         QSqlQuery insert(db);
         added = insert.prepare(kInsertSolve.section(QStringLiteral(" VALUES"), 0, 0) +
@@ -76,8 +80,13 @@ bool addEntries(const QSqlDatabase& database, const JournalEntries& entries) {
             int place = 0;
             // The day's index finds a solve stored already.
             for (std::size_t i : {0, 1, 2, 3, 4, 5, 6, 4, 2, 3, 0, 1})
-                insert.bindValue(place++, (*solve)[i]);
+                insert.bindValue(place++, solve->columns[i]);
             added = insert.exec();
+            // A solve found stored had its review kept with it.
+            if (added && insert.numRowsAffected() == 1 && !solve->reviewCube.isEmpty())
+                added = !keepForReview(db, solve->reviewCube,
+                                       static_cast<ReviewOutcome>(solve->reviewOutcome),
+                                       solve->columns[4].toInt(), solve->columns[0].toString());
         }
     }
     if (added && db.commit())
@@ -103,11 +112,14 @@ bool keepInJournal(const QString& historyPath, const JournalEntries& entries) {
                           .replace(QLatin1Char('\r'), QLatin1Char(' '));
         text += fields.join(QLatin1Char('\t')).toUtf8() + '\n';
     }
-    for (const SolveColumns& solve : entries.solves) {
+    for (const JournaledSolve& solve : entries.solves) {
         QStringList fields;
-        for (const QVariant& value : solve)
+        for (const QVariant& value : solve.columns)
             fields << field(value);
         text += fields.join(QLatin1Char('\t')).toUtf8() + '\n';
+        if (!solve.reviewCube.isEmpty())
+            text += kReviewLine + '\t' + solve.reviewCube.toHex() + '\t' +
+                    QByteArray::number(solve.reviewOutcome) + '\n';
     }
     const QString path = journalPath(historyPath);
     const bool existed = QFileInfo::exists(path);
@@ -166,7 +178,7 @@ std::optional<ExamColumns> examOf(const QList<QByteArray>& fields) {
 
 JournalEntries readJournal(const QString& journalPath) {
     JournalEntries entries;
-    std::vector<SolveColumns>& solves = entries.solves;
+    std::vector<JournaledSolve>& solves = entries.solves;
     const int fd = openRegular(journalPath, O_RDONLY);
     QFile file;
     if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -175,9 +187,24 @@ JournalEntries readJournal(const QString& journalPath) {
         return entries;
     }
     const QList<QByteArray> lines = file.readAll().split('\n');
+    bool follows = false;
     // The last piece follows the last line's end: empty, or a line a kill cut.
     for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
         const QList<QByteArray> fields = lines[i].split('\t');
+        // A review line belongs to the solve read just before it.
+        if (fields.size() == 3 && fields[0] == kReviewLine) {
+            bool number = false;
+            const int outcome = fields[2].toInt(&number);
+            const QByteArray cube = QByteArray::fromHex(fields[1]);
+            if (follows && number && outcome >= 0 && outcome < kReviewOutcomes &&
+                cube.size() == fields[1].size() / 2 && !cube.isEmpty()) {
+                solves.back().reviewCube = cube;
+                solves.back().reviewOutcome = outcome;
+            }
+            follows = false;
+            continue;
+        }
+        follows = false;
         if (fields.front() == kExamLine) {
             if (const std::optional<ExamColumns> exam = examOf(fields))
                 entries.exams.push_back(*exam);
@@ -202,7 +229,8 @@ JournalEntries readJournal(const QString& journalPath) {
             ok = ok && number;
         }
         if (ok)
-            solves.push_back(solve);
+            solves.push_back({solve, {}, 0});
+        follows = ok;
     }
     return entries;
 }

@@ -3,6 +3,7 @@
 // solve and synced to the disk, until the next start adds them.
 #pragma once
 
+#include <QByteArray>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
@@ -20,11 +21,21 @@ using SolveColumns = std::array<QVariant, 7>;
 // seconds and name.
 using ExamColumns = std::array<QVariant, 9>;
 
+// A solve as the journal keeps it: its row and, where it counts for review,
+// the Cube's stripped record and the outcome (a ReviewOutcome), on a line of
+// its own after the solve's ("review", the record in hex, the outcome), which
+// a Vexlor that keeps no review passes over.
+struct JournaledSolve {
+    SolveColumns columns;
+    QByteArray reviewCube; // empty: the solve does not count for review
+    int reviewOutcome = 0;
+};
+
 // What a journal holds: the exams, whose solves come marked with them, and
 // the solves.
 struct JournalEntries {
     std::vector<ExamColumns> exams;
-    std::vector<SolveColumns> solves;
+    std::vector<JournaledSolve> solves;
 };
 
 // Appends the exams and solves to the journal beside the history at
@@ -41,7 +52,8 @@ JournalEntries readJournal(const QString& journalPath);
 // was killed after adding them, before the journal went) is not added twice:
 // a row with the same time to the second, recipe, solving time to the
 // millisecond and wrong picks is that solve; nor is an exam whose id is
-// there. What cannot be added now stays for the next start.
+// there, and a solve found stored had its review kept with it. What cannot
+// be added now stays for the next start.
 void addJournaledSolves(const QString& historyPath, const QSqlDatabase& db);
 
 // Where the journal of the history at historyPath lies.

@@ -36,6 +36,7 @@ inline constexpr Color kNoticeColor = 0xAA2814; // the history cannot be kept
 inline constexpr Color kRuleTextColor = 0x5A5A5A;
 inline constexpr Color kCubeBarColor = 0xA8C4E4; // the line's blue, lighter
 inline constexpr Color kBestDayColor = 0x16803C;
+inline constexpr Color kTargetLineColor = 0x8C4FA8; // the user's target time
 
 // Shading as a plain integer sum only works while no channel carries into
 // its neighbour; every colour it is applied to must leave room for it.

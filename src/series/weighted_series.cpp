@@ -18,6 +18,14 @@ bool counts(double w) {
     return std::isfinite(w) && w > 0.0;
 }
 
+// A Cube as a fresh series holds it: asked again, never answered.
+Cube withoutPicksAndTimes(Cube c) {
+    std::fill(std::begin(c.picked), std::end(c.picked), std::int8_t{0});
+    c.clockStart = 0.0;
+    c.clockStop = 0.0;
+    return c;
+}
+
 } // namespace
 
 int drawRecipe(const RecipeWeights& weights, RandomSource& randomSource) {
@@ -48,33 +56,72 @@ int drawRecipe(const RecipeWeights& weights, RandomSource& randomSource) {
     return kRecipeCount - 1;
 }
 
-std::vector<int> practiceRecipes(const PracticePlan& plan, int count, RandomSource& randomSource) {
-    // The weights of one share: its own recipes only, alike when none of
-    // them has a weight that counts.
-    const auto among = [&plan](const std::array<bool, kRecipeCount>& chosen, bool alike) {
-        RecipeWeights weights{};
-        bool weighed = false;
+namespace {
+
+int marked(const RecipeChoice& chosen) {
+    return static_cast<int>(std::count(chosen.begin(), chosen.end(), true));
+}
+
+// The weights of one share: its own recipes only, alike when none of them
+// has a weight that counts (or when alike is asked for).
+RecipeWeights among(const PracticePlan& plan, const RecipeChoice& chosen, bool alike) {
+    RecipeWeights weights{};
+    bool weighed = false;
+    for (std::size_t k = 0; k < weights.size(); ++k)
+        if (chosen[k]) {
+            weights[k] = alike ? 1.0 : plan.weights[k];
+            weighed = weighed || counts(weights[k]);
+        }
+    if (!weighed)
         for (std::size_t k = 0; k < weights.size(); ++k)
-            if (chosen[k]) {
-                weights[k] = alike ? 1.0 : plan.weights[k];
-                weighed = weighed || counts(weights[k]);
-            }
-        if (!weighed)
-            for (std::size_t k = 0; k < weights.size(); ++k)
-                weights[k] = chosen[k] ? 1.0 : 0.0;
-        return weights;
-    };
-    const auto any = [](const std::array<bool, kRecipeCount>& chosen) {
-        return std::find(chosen.begin(), chosen.end(), true) != chosen.end();
-    };
+            weights[k] = chosen[k] ? 1.0 : 0.0;
+    return weights;
+}
+
+std::vector<int> drawAll(const RecipeWeights& weights, int count, RandomSource& randomSource) {
+    std::vector<int> recipes;
+    for (int i = 0; i < count; ++i)
+        recipes.push_back(drawRecipe(weights, randomSource));
+    return recipes;
+}
+
+} // namespace
+
+std::vector<int> mixRecipes(const PracticePlan& plan, PracticeMix mix, const RecipeChoice& chosen,
+                            int count, RandomSource& randomSource) {
     count = std::max(count, 0);
-    const int weakest = any(plan.weakest) ? (count + 1) / 2 : 0;
-    const int unmeasured = any(plan.unmeasured) ? count / 4 : 0;
+    switch (mix) {
+    case PracticeMix::AsToday:
+        return practiceRecipes(plan, count, randomSource);
+    case PracticeMix::Chosen:
+        return drawAll(marked(chosen) > 0 ? among(plan, chosen, true) : RecipeWeights{}, count,
+                       randomSource);
+    case PracticeMix::WeakestOnly:
+    case PracticeMix::ReviewFirst:
+        break;
+    }
+    // Recipes not yet measured count as weak until they are.
+    if (marked(plan.weakest) > 0)
+        return drawAll(among(plan, plan.weakest, false), count, randomSource);
+    if (marked(plan.unmeasured) > 0)
+        return drawAll(among(plan, plan.unmeasured, true), count, randomSource);
+    return drawAll(RecipeWeights{}, count, randomSource);
+}
+
+std::vector<int> practiceRecipes(const PracticePlan& plan, int count, RandomSource& randomSource) {
+    count = std::max(count, 0);
+    const int weakRecipes = marked(plan.weakest);
+    const int weakest = weakRecipes > 0 ? (count + 1) / 2 : 0;
+    int unmeasured = marked(plan.unmeasured) > 0 ? count / 4 : 0;
+    // A recipe the user has hardly tried must not outweigh the weakest ones:
+    // each gets at most what a weakest recipe gets of its half on average.
+    if (weakRecipes > 0)
+        unmeasured = std::min(unmeasured, marked(plan.unmeasured) * weakest / weakRecipes);
 
     std::vector<int> recipes;
     recipes.reserve(static_cast<std::size_t>(count));
-    const RecipeWeights weakWeights = among(plan.weakest, false);
-    const RecipeWeights unmeasuredWeights = among(plan.unmeasured, true);
+    const RecipeWeights weakWeights = among(plan, plan.weakest, false);
+    const RecipeWeights unmeasuredWeights = among(plan, plan.unmeasured, true);
     for (int i = 0; i < count; ++i) {
         const RecipeWeights& share = i < weakest                ? weakWeights
                                      : i < weakest + unmeasured ? unmeasuredWeights
@@ -88,9 +135,11 @@ std::vector<int> practiceRecipes(const PracticePlan& plan, int count, RandomSour
 }
 
 void makeSeriesOfRecipes(SeriesStore& store, const std::vector<int>& recipes,
-                         RandomSource& randomSource) {
+                         RandomSource& randomSource, const std::vector<Cube>& first) {
     Series& current = store[SeriesId::Current];
     current.clear();
+    for (const Cube& c : first)
+        current.push_back(withoutPicksAndTimes(c));
     for (int recipe : recipes) {
         Cube& c = current.emplace_back();
         makeNet(c, randomSource);

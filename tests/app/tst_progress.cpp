@@ -6,6 +6,7 @@
 #include "app/charts.h"
 #include "app/progress_window.h"
 #include "app/recipe_guide.h"
+#include "cube/generator.h"
 #include "cube/topology.h"
 #include "file_util.h"
 #include "window_fixture.h"
@@ -119,31 +120,36 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<double>("seconds"); // of the last row
         QTest::addColumn<int>("wrong");
-        QTest::newRow("solved at once") << "start wait:4.5 right" << 1 << 4.5 << 0;
+        QTest::addColumn<int>("kept"); // for review, against the default target of 30 s
+        QTest::newRow("solved at once") << "start wait:4.5 right" << 1 << 4.5 << 0 << 0;
         QTest::newRow("two wrong picks first")
-            << "start wait:2 wrong wait:1 wrong2 wait:3 right" << 1 << 6.0 << 2;
+            << "start wait:2 wrong wait:1 wrong2 wait:3 right" << 1 << 6.0 << 2 << 1;
         QTest::newRow("a pause does not count")
-            << "start wait:3 pause wait:100 start wait:2 right" << 1 << 5.0 << 0;
+            << "start wait:3 pause wait:100 start wait:2 right" << 1 << 5.0 << 0 << 0;
         QTest::newRow("moving on adds nothing")
-            << "start wait:1 right wait:5 next wait:2 right next" << 2 << 2.0 << 0;
+            << "start wait:1 right wait:5 next wait:2 right next" << 2 << 2.0 << 0 << 0;
         QTest::newRow("solved when it comes back from Skipped")
             << "series:2 start wait:2 wrong wait:1 skip wait:60 right next wait:2 right" << 2 << 5.0
-            << 1;
-        QTest::newRow("skipped") << "start wait:3 skip" << 0 << 0.0 << 0;
-        QTest::newRow("a wrong pick") << "start wait:3 wrong" << 0 << 0.0 << 0;
-        QTest::newRow("picks while stopped") << "right" << 0 << 0.0 << 0;
+            << 1 << 1;
+        QTest::newRow("skipped") << "start wait:3 skip" << 0 << 0.0 << 0 << 0;
+        QTest::newRow("a wrong pick") << "start wait:3 wrong" << 0 << 0.0 << 0 << 0;
+        QTest::newRow("picks while stopped") << "right" << 0 << 0.0 << 0 << 0;
+        QTest::newRow("within twice the target") << "start wait:60 right" << 1 << 60.0 << 0 << 0;
+        QTest::newRow("beyond twice the target") << "start wait:61 right" << 1 << 61.0 << 0 << 1;
     }
     void solvedCubesAreRecorded() {
         QFETCH(QString, script);
         QFETCH(int, rows);
         QFETCH(double, seconds);
         QFETCH(int, wrong);
+        QFETCH(int, kept);
         QTemporaryDir dir;
         HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
         WindowFixture w(&history);
         const int kind = play(w, script);
         const std::vector<StoredRow> stored = storedRows(history);
         QCOMPARE(static_cast<int>(stored.size()), rows);
+        QCOMPARE(history.readReviewCounts(QDate(2025, 12, 10)).due, kept);
         if (rows == 0)
             return;
         const StoredRow& last = stored.back();
@@ -154,6 +160,26 @@ private slots:
         // The FakeClock stands at noon of 9 December 2025, moved by the waits.
         QCOMPARE(last.at, localDateTime(w.clock.now()).toString(Qt::ISODate));
         QVERIFY(last.at.startsWith(QLatin1String("2025-12-09T12:")));
+    }
+
+    // A Cube due for review is counted on the credit line, and Alt+R puts it
+    // into Current after the usual question.
+    void reviewPutsTheCubesDueIntoCurrent() {
+        QTemporaryDir dir;
+        HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+        RandomSource randomSource(27);
+        Cube c;
+        makeCube(c, randomSource);
+        const SolvedCube solved{QDateTime(QDate(2025, 12, 8), QTime(9, 0)), c.recipe, 5.0, 1};
+        QVERIFY(history.record(solved, reviewMarkOf(c, solved, 30)));
+        WindowFixture w(&history);
+        QCOMPARE(w.label("Label15")->text(),
+                 QStringLiteral("Vexlor \u2014 progress (F2) \u00b7 1 Cube to review"));
+        w.dialogs.queueYes();
+        QTest::keyClick(w.form.get(), Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(w.dialogs.log.size(), 1);
+        QCOMPARE(w.count(SeriesId::Current), 1);
+        QVERIFY(sameTask(*w.current(), c));
     }
 
     // A history that is locked, read-only, damaged or cannot be made never
@@ -284,8 +310,9 @@ private slots:
                          "history. They are lost if Vexlor closes now. Try again?")),
                      lost ? 2 : 0);
             QCOMPARE(history.waitingCount(), lost ? 2 : 0);
-            QCOMPARE(readAll(path + QStringLiteral("-unsaved")).count('\n'),
-                     condition == QLatin1String("locked") ? 2 : 0);
+            const QByteArray journaled = readAll(path + QStringLiteral("-unsaved"));
+            QCOMPARE(journaled.count('\n'), condition == QLatin1String("locked") ? 4 : 0);
+            QCOMPARE(journaled.count("\nreview\t"), journaled.count('\n') / 2); // after each solve
         }
         if (blocker) {
             blocker->close();
@@ -783,18 +810,39 @@ private slots:
     }
 
     // The line above the charts compares the first week of practice in the
-    // range with the last, each read from its own days of the file.
+    // range with the last, each read from its own days of the file, with one
+    // decimal, or two where one would make two different figures read alike.
+    void weeksCompared_data() {
+        QTest::addColumn<QList<double>>("first"); // times on 20 Nov, the first with 2 wrong each
+        QTest::addColumn<QList<double>>("last");  // on 8 Dec, none wrong
+        QTest::addColumn<int>("firstWrong");      // wrong picks of each first-week Cube
+        QTest::addColumn<QString>("figures");
+        QTest::newRow("apart") << QList<double>{20, 30, 40} << QList<double>{5, 6} << 2
+                               << "Median time 30.0 s \u2192 5.5 s; mistakes 2.0 \u2192 0.0";
+        QTest::newRow("alike in one decimal")
+            << QList<double>{12.04, 12.04, 12.04, 12.04, 12.04, 12.04}
+            << QList<double>{12.01, 12.01, 12.01, 12.01, 12.01} << -1
+            << "Median time 12.04 s \u2192 12.01 s; mistakes 0.17 \u2192 0.20";
+    }
     void weeksCompared() {
+        QFETCH(QList<double>, first);
+        QFETCH(QList<double>, last);
+        QFETCH(int, firstWrong);
+        QFETCH(QString, figures);
         QTemporaryDir dir;
         HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
-        for (double s : {20.0, 30.0, 40.0, 5.0, 6.0}) // the first three on 20 Nov, with 2 wrong
-            history.record({QDateTime(QDate(2025, s > 9 ? 11 : 12, s > 9 ? 20 : 8), QTime(18, 0)),
-                            4, s, s > 9 ? 2 : 0});
+        // firstWrong -1: one wrong pick in each week, so 1/6 and 1/5 per Cube.
+        for (int i = 0; i < first.size(); ++i)
+            history.record({QDateTime(QDate(2025, 11, 20), QTime(18, 0)), 4, first[i],
+                            firstWrong >= 0 ? firstWrong : int(i == 0)});
+        for (int i = 0; i < last.size(); ++i)
+            history.record({QDateTime(QDate(2025, 12, 8), QTime(18, 0)), 4, last[i],
+                            firstWrong >= 0 ? 0 : int(i == 0)});
         WindowFixture w(&history);
         QTest::keyClick(w.form.get(), Qt::Key_F2);
         QCOMPARE(w.form->progressWindow()->findChild<QLabel*>(QStringLiteral("comparison"))->text(),
-                 QStringLiteral("Median time 30.0 s \u2192 5.5 s; mistakes 2.0 \u2192 0.0 per Cube "
-                                "(first week from 20 Nov 2025, last week to 8 Dec 2025)"));
+                 figures + QStringLiteral(" per Cube (first week from 20 Nov 2025, last week to 8 "
+                                          "Dec 2025)"));
     }
 };
 

@@ -9,8 +9,10 @@
 
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QLayout>
 #include <QLocale>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 using namespace vexlor;
@@ -145,6 +147,63 @@ private slots:
         w.form->commands().loadIntoCurrent();
         seen << w.dialogs.log.constFirst() << w.dialogs.log.constLast();
         QCOMPARE(seen, shown);
+    }
+
+    // The Progress window fits every size it allows, in every language: at
+    // its minimum, wider, taller and as large as a 1366 x 768 screen leaves
+    // it, no control lies over another or outside the window, a wrapped text
+    // has the lines it needs and a chart the room it asks for; the minimum
+    // itself fits that screen.
+    void progressFitsEverySize_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QSize>("added"); // to the minimum; empty: the whole screen
+        for (const char* language : {"en", "de", "pl"}) {
+            QTest::addRow("%s, minimum", language) << language << QSize(0, 0);
+            QTest::addRow("%s, wider", language) << language << QSize(160, 0);
+            QTest::addRow("%s, taller", language) << language << QSize(0, 120);
+            QTest::addRow("%s, screen", language) << language << QSize();
+        }
+    }
+    void progressFitsEverySize() {
+        QFETCH(QString, language);
+        QFETCH(QSize, added);
+        QVERIFY(installLanguage(*qApp, QLocale(language)));
+        QTemporaryDir dir;
+        HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+        for (int i = 0; i < 60; ++i)
+            history.record({QDateTime(QDate(2025, 11, 10 + i / 3), QTime(18, i)), i % 14,
+                            5.0 + i % 7, i % 3 == 0 ? 1 : 0});
+        WindowFixture w(&history, kSeed);
+        w.form->showProgress();
+        ProgressWindow* progress = w.form->progressWindow();
+        const QSize screen(1366 - 48, 768 - 48);
+        QVERIFY2(progress->minimumWidth() <= screen.width() &&
+                     progress->minimumHeight() <= screen.height(),
+                 qPrintable(QStringLiteral("%1 x %2")
+                                .arg(progress->minimumWidth())
+                                .arg(progress->minimumHeight())));
+        progress->resize(added.isEmpty() ? screen : progress->minimumSize() + added);
+        progress->layout()->activate();
+        QStringList faults;
+        const QList<QWidget*> shown = progress->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (const QWidget* a : shown) {
+            if (!a->isVisible() || a->isWindow())
+                continue;
+            if (!progress->rect().contains(a->geometry()))
+                faults << a->objectName() + QStringLiteral(" lies outside the window");
+            if (const auto* label = qobject_cast<const QLabel*>(a);
+                label != nullptr && label->wordWrap() &&
+                label->height() < label->heightForWidth(label->width()))
+                faults << a->objectName() + QStringLiteral(" lacks lines");
+            if (a->width() < a->minimumSizeHint().width() ||
+                a->height() < a->minimumSizeHint().height())
+                faults << a->objectName() + QStringLiteral(" is squeezed");
+            for (const QWidget* b : shown)
+                if (a < b && b->isVisible() && !b->isWindow() &&
+                    a->geometry().intersects(b->geometry()))
+                    faults << a->objectName() + QStringLiteral(" lies over ") + b->objectName();
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 };
 

@@ -1,6 +1,7 @@
 // The history on a real SQLite file in a temporary folder: what a row keeps,
 // reading back only what is new, and opening a file again, of this or a
 // later schema, keeps every row it holds.
+#include "cube/generator.h"
 #include "history/history_store.h"
 
 #include "file_util.h"
@@ -127,6 +128,18 @@ int fileVersionOf(const QString& path) {
     return Peek(path).value(QStringLiteral("PRAGMA user_version")).toInt();
 }
 
+// Takes a history of this version back to version 2, as an older Vexlor
+// left it.
+bool backToVersion2(const QString& path) {
+    Peek peek(path);
+    for (const char* sql : {"DROP INDEX solved_by_exam", "DROP TABLE exams",
+                            "ALTER TABLE solved DROP COLUMN exam", "DROP TABLE review",
+                            "PRAGMA user_version = 2"})
+        if (!peek.exec(QLatin1String(sql)))
+            return false;
+    return true;
+}
+
 int storedCount(const QString& path) {
     return static_cast<int>(storedSeconds(path).size());
 }
@@ -176,7 +189,8 @@ private slots:
     // held past the window's close puts them at once, synced, into the
     // journal beside the history, which the next start adds, once: a start
     // killed before it removed the journal adds nothing twice, and a line a
-    // kill cut short adds nothing.
+    // kill cut short adds nothing. Each solve's Cube, picked wrong, is kept
+    // for review with it, once.
     void lockedSolvesAreWrittenLater_data() {
         QTest::addColumn<QString>("lock");
         QTest::addColumn<int>("lockedSolves");
@@ -196,16 +210,23 @@ private slots:
         const bool solveAfter = then == QLatin1String("a solve");
         const int solves = 1 + lockedSolves + (solveAfter ? 1 : 0);
         QByteArray journaled;
-        const auto solve = [](int i) { return solvedAt("2025-12-09T12:00:00", i, i + 1.0, 0); };
+        const auto solve = [](int i) { return solvedAt("2025-12-09T12:00:00", i, i + 1.0, 1); };
+        RandomSource randomSource(27);
+        std::vector<Cube> cubes(static_cast<std::size_t>(solves));
+        for (Cube& c : cubes)
+            makeCube(c, randomSource);
+        const auto review = [&](int i) {
+            return reviewMarkOf(cubes[static_cast<std::size_t>(i)], solve(i), 30);
+        };
         {
             HistoryStore store(path);
-            QVERIFY(store.record(solve(0)));
+            QVERIFY(store.record(solve(0), review(0)));
             Peek other(path);
             QVERIFY(other.exec(lock));
             for (int i = 1; i <= lockedSolves; ++i) {
                 QElapsedTimer waited;
                 waited.start();
-                QVERIFY(!store.record(solve(i)));
+                QVERIFY(!store.record(solve(i), review(i)));
                 QVERIFY2(waited.elapsed() < 1000, "a solve waited long on the lock");
             }
             QCOMPARE(store.waitingCount(), lockedSolves);
@@ -221,11 +242,11 @@ private slots:
                 QVERIFY2(closing.elapsed() < 1000, "the close waited long on the lock");
                 QCOMPARE(store.waitingCount(), 0);
                 journaled = readAll(journal);
-                QCOMPARE(journaled.count('\n'), lockedSolves);
+                QCOMPARE(journaled.count('\n'), 2 * lockedSolves); // a solve and its review
             }
             QVERIFY(other.exec(QStringLiteral("COMMIT")));
             if (solveAfter)
-                QVERIFY(store.record(solve(solves - 1)));
+                QVERIFY(store.record(solve(solves - 1), review(solves - 1)));
         }
         if (!journaled.isEmpty()) {
             { HistoryStore next(path); }
@@ -237,6 +258,10 @@ private slots:
         std::vector<double> expected(solves);
         std::iota(expected.begin(), expected.end(), 1.0);
         QCOMPARE(storedSeconds(path), expected);
+        HistoryStore after(path);
+        QCOMPARE(after.readReviewCounts(QDate(2025, 12, 10)).due, solves);
+        const std::vector<Cube> due = after.cubesDueForReview(QDate(2025, 12, 10));
+        QVERIFY(std::equal(due.begin(), due.end(), cubes.begin(), cubes.end(), sameTask));
     }
 
     // A damaged history is set aside byte for byte, and the rows of every
@@ -517,20 +542,24 @@ private slots:
     // version 2: every row stays as it was, gains its day number, and is
     // read back on its day; rows from then on carry their offset from UTC.
     // A store that only reads leaves the file at version 1 and reads it as
-    // it is.
+    // it is. A file of version 2 gains the table of Cubes kept for review,
+    // every row kept.
     void upgradeFromVersion1KeepsEveryRow_data() {
         QTest::addColumn<QString>("at");
         QTest::addColumn<int>("day"); // as read back
         QTest::addColumn<bool>("readOnly");
-        QTest::newRow("a local time") << "2025-12-09T12:34:56" << 46'000 << false;
-        QTest::newRow("New Year's Eve") << "2024-12-31T23:59:59" << 45'657 << false;
-        QTest::newRow("text that is no date") << "yesterday" << 0 << false;
-        QTest::newRow("read only") << "2025-12-09T12:34:56" << 46'000 << true;
+        QTest::addColumn<int>("version");
+        QTest::newRow("a local time") << "2025-12-09T12:34:56" << 46'000 << false << 1;
+        QTest::newRow("New Year's Eve") << "2024-12-31T23:59:59" << 45'657 << false << 1;
+        QTest::newRow("text that is no date") << "yesterday" << 0 << false << 1;
+        QTest::newRow("read only") << "2025-12-09T12:34:56" << 46'000 << true << 1;
+        QTest::newRow("from version 2") << "2025-12-09T12:34:56" << 46'000 << false << 2;
     }
     void upgradeFromVersion1KeepsEveryRow() {
         QFETCH(QString, at);
         QFETCH(int, day);
         QFETCH(bool, readOnly);
+        QFETCH(int, version);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("history.sqlite"));
         {
@@ -544,6 +573,10 @@ private slots:
                                                  "VALUES ('%1', %2, 4.5, 1)")
                                       .arg(at)
                                       .arg(i)));
+        }
+        if (version == 2) {
+            HistoryStore{path}; // up to this version, then back to 2
+            QVERIFY(backToVersion2(path));
         }
         HistoryStore store(path,
                            readOnly ? HistoryStore::Mode::ReadOnly : HistoryStore::Mode::ReadWrite);
@@ -569,6 +602,8 @@ private slots:
         Peek peek(path);
         QCOMPARE(peek.value(QStringLiteral("PRAGMA user_version")).toInt(),
                  readOnly ? 1 : HistoryStore::kSchemaVersion);
+        QCOMPARE(peek.value(QStringLiteral("SELECT count(*) FROM review")),
+                 QVariant(readOnly ? QVariant() : 0));
         if (!readOnly) // kept as a number, so that reading converts no text
             QCOMPARE(peek.value(QStringLiteral("SELECT day FROM solved WHERE id = 1")).toInt(),
                      day);
@@ -594,13 +629,8 @@ private slots:
             for (int i = 0; i < 3; ++i)
                 QVERIFY(store.record(solvedAt("2025-12-08T12:00:00", i, 5, i % 2)));
         }
-        if (file == QLatin1String("version 2")) {
-            Peek peek(path);
-            for (const char* sql :
-                 {"DROP INDEX solved_by_exam", "DROP TABLE exams",
-                  "ALTER TABLE solved DROP COLUMN exam", "PRAGMA user_version = 2"})
-                QVERIFY(peek.exec(QLatin1String(sql)));
-        }
+        if (file == QLatin1String("version 2"))
+            QVERIFY(backToVersion2(path));
         ExamRecord exam{1'765'267'200'000,
                         QDateTime::fromString("2025-12-09T09:00:00", Qt::ISODate),
                         4,

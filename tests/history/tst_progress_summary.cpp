@@ -3,6 +3,7 @@
 // rule, and a practice series that really draws the weak recipes more often.
 #include "cube/random.h"
 #include "history/progress_summary.h"
+#include "history/review_schedule.h"
 #include "series/weighted_series.h"
 
 #include <QTest>
@@ -240,9 +241,10 @@ private slots:
 
     // A practice series of 500, 7 or 1 Cube takes at least half its Cubes
     // (rounded up) from the recipes marked weakest and a quarter from those marked "few" or never
-    // tried; the rest comes from every recipe by weight, so each share lies
-    // within four standard deviations of its fixed part plus its expected
-    // part of the rest (fixed seeds).
+    // tried, but no more for each of those than a weakest recipe's part of
+    // the half; the rest comes from every recipe by weight, so each share
+    // lies within four standard deviations of its fixed part plus its
+    // expected part of the rest (fixed seeds).
     void practiceShares_data() {
         QTest::addColumn<Rows>("rows");
         QTest::addColumn<int>("count");
@@ -259,6 +261,11 @@ private slots:
         add(measured, 3, 13, 5.0);
         add(measured, 5, 14, 5.0);
         QTest::newRow("all measured") << measured << 500 << 0;
+        Rows oneUntried = measured;
+        oneUntried.erase(std::remove_if(oneUntried.begin(), oneUntried.end(),
+                                        [](const SolvedRow& r) { return r.recipe == 14; }),
+                         oneUntried.end());
+        QTest::newRow("one untried") << oneUntried << 500 << 0;
         for (int seed = 0; seed < 20; ++seed) {
             QTest::addRow("1 Cube, seed %d", seed) << mixed << 1 << seed;
             QTest::addRow("7, seed %d", seed) << mixed << 7 << seed;
@@ -274,11 +281,12 @@ private slots:
         const std::vector<int> recipes = practiceRecipes(*plan, count, randomSource);
         QCOMPARE(static_cast<int>(recipes.size()), count);
         const double total = std::accumulate(plan->weights.begin(), plan->weights.end(), 0.0);
-        const bool anyUnmeasured =
-            std::count(plan->unmeasured.begin(), plan->unmeasured.end(), true) > 0;
-        const int rest = count - (count + 1) / 2 - (anyUnmeasured ? count / 4 : 0);
-        for (const auto& [group, share] : {std::pair{&plan->weakest, (count + 1) / 2},
-                                           std::pair{&plan->unmeasured, count / 4}}) {
+        const auto weak = std::count(plan->weakest.begin(), plan->weakest.end(), true);
+        const auto unmeasured = std::count(plan->unmeasured.begin(), plan->unmeasured.end(), true);
+        const int few = std::min<int>(count / 4, unmeasured * ((count + 1) / 2) / weak);
+        const int rest = count - (count + 1) / 2 - few;
+        for (const auto& [group, share] :
+             {std::pair{&plan->weakest, (count + 1) / 2}, std::pair{&plan->unmeasured, few}}) {
             double p = 0;
             for (std::size_t k = 0; k < kRecipeCount; ++k)
                 p += (*group)[k] ? plan->weights[k] / total : 0;
@@ -293,10 +301,99 @@ private slots:
         }
     }
 
+    // Each mix keeps to its recipes (500 Cubes, fixed seed): as today, the
+    // one untried recipe gets no more Cubes than the weakest recipe; the
+    // weakest only and review first take every Cube from the three weakest;
+    // recipes chosen take only those, each about as often.
+    void practiceMixes_data() {
+        QTest::addColumn<int>("mix");
+        QTest::addColumn<QList<int>>("allowed"); // the recipes drawn; empty: any
+        const QList<int> weakest{10, 11, 12};
+        QTest::newRow("as today") << int(PracticeMix::AsToday) << QList<int>{};
+        QTest::newRow("weakest only") << int(PracticeMix::WeakestOnly) << weakest;
+        QTest::newRow("review first") << int(PracticeMix::ReviewFirst) << weakest;
+        QTest::newRow("chosen") << int(PracticeMix::Chosen) << QList<int>{2, 5, 14};
+    }
+    void practiceMixes() {
+        QFETCH(int, mix);
+        QFETCH(QList<int>, allowed);
+        Rows rows;
+        for (int k = 0; k < 14; ++k)
+            add(rows, 5, k, k < 10 ? 5.0 : 30.0 - k); // 10, 11, 12 weakest; 14 untried
+        const auto plan = practicePlan(summarizeProgress(rows));
+        RecipeChoice chosen{};
+        for (int k : allowed)
+            chosen[static_cast<std::size_t>(k)] = true;
+        RandomSource randomSource(20'251'209);
+        std::array<int, kRecipeCount> n{};
+        for (int k : mixRecipes(*plan, PracticeMix(mix), chosen, 500, randomSource))
+            ++n[static_cast<std::size_t>(k)];
+        QCOMPARE(std::accumulate(n.begin(), n.end(), 0), 500);
+        const auto of = [&n](int k) { return n[static_cast<std::size_t>(k)]; };
+        if (allowed.isEmpty())
+            QVERIFY2(of(14) <= std::max({of(10), of(11), of(12)}),
+                     qPrintable(QStringLiteral("untried %1, weakest %2 %3 %4")
+                                    .arg(of(14))
+                                    .arg(of(10))
+                                    .arg(of(11))
+                                    .arg(of(12))));
+        int fromAllowed = 0;
+        for (int k : allowed) {
+            fromAllowed += of(k);
+            QVERIFY2(of(k) >= 500 / 3 - 40, qPrintable(QString::number(of(k))));
+        }
+        QCOMPARE(fromAllowed, allowed.isEmpty() ? 0 : 500);
+    }
+
     // The charts span the calendar days of their range up to today (All:
     // from the first practice day), later days included; they compare the
     // week from the first practice day in the range with the week up to
     // the last, which never overlaps it, and mark the best day in range.
+    // A Cube's way through the review: solves as "outcome@day" (right is
+    // within the target, slow within twice it, tooslow beyond), then its
+    // step (-1: not kept) and due day, and whether it is still counted due
+    // long after.
+    void reviewSteps_data() {
+        QTest::addColumn<QString>("solves");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("due");
+        QTest::newRow("right within the target keeps nothing") << "right@0" << -1 << 0;
+        QTest::newRow("slow within twice the target keeps nothing") << "slow@0" << -1 << 0;
+        QTest::newRow("a wrong pick comes back the next day") << "wrong@0" << 0 << 1;
+        QTest::newRow("beyond twice the target comes back") << "tooslow@0" << 0 << 1;
+        QTest::newRow("right on its day moves on") << "wrong@0 right@1 right@4" << 2 << 11;
+        QTest::newRow("right before its day changes nothing") << "wrong@0 right@0" << 0 << 1;
+        QTest::newRow("right long after its day moves on") << "wrong@0 right@30" << 1 << 33;
+        QTest::newRow("slow on its day stays at its step") << "wrong@0 right@1 slow@4" << 1 << 7;
+        QTest::newRow("wrong goes back to the first step")
+            << "wrong@0 right@1 right@4 wrong@11" << 0 << 12;
+        QTest::newRow("learnt after the last step")
+            << "wrong@0 right@1 right@4 right@11 right@32" << kLearntStep << 0;
+        QTest::newRow("a learnt Cube solved slowly stays learnt")
+            << "wrong@0 right@1 right@4 right@11 right@32 slow@60 right@90" << kLearntStep << 0;
+    }
+    void reviewSteps() {
+        QFETCH(QString, solves);
+        QFETCH(int, step);
+        QFETCH(int, due);
+        const QStringList outcomes{"wrong", "right", "slow", "tooslow"};
+        std::optional<ReviewEntry> entry;
+        for (const QString& solve : solves.split(u' ')) {
+            const int day = kDay + solve.section(u'@', 1).toInt();
+            const int outcome = static_cast<int>(outcomes.indexOf(solve.section(u'@', 0, 0)));
+            const double seconds[] = {10, 30, 60, 61}; // against a target of 30 s
+            QCOMPARE(static_cast<int>(reviewOutcome(outcome == 0, seconds[outcome], 30)), outcome);
+            entry = nextReviewEntry(entry, static_cast<ReviewOutcome>(outcome), day);
+        }
+        const ReviewEntry kept = entry.value_or(ReviewEntry{-1, 0});
+        QCOMPARE(kept.step, step);
+        QCOMPARE(kept.due, step < 0 || step == kLearntStep ? 0 : kDay + due);
+        ReviewCounts counts; // long after: all but the learnt are due
+        counts.count(kept, kDay + 10'000);
+        QCOMPARE(counts.due, step >= 0 && step < kLearntStep ? 1 : 0);
+        QCOMPARE(counts.learnt, step == kLearntStep ? 1 : 0);
+    }
+
     void rangeFigures_data() {
         QTest::addColumn<int>("range");
         QTest::addColumn<QList<int>>("practised"); // days from today, one Cube each

@@ -1,8 +1,10 @@
 // vexlor-series history, run as a separate process: every stored row
 // as CSV, from the program's own file by default; bad input is one line on
 // stderr, exit code 2, and leaves every file as it was.
+#include "cube/generator.h"
 #include "file_util.h"
 #include "history/history_store.h"
+#include "series/cube_record.h"
 #include "tool_process.h"
 
 #include <QDir>
@@ -33,7 +35,7 @@ Run tool(const QStringList& args, const QString& dataHome) {
     });
 }
 
-void record(HistoryStore& store, const char* at, int kind, double seconds, int wrong) {
+void add(HistoryStore& store, const char* at, int kind, double seconds, int wrong) {
     if (!store.record(
             {QDateTime::fromString(QString::fromLatin1(at), Qt::ISODate), kind, seconds, wrong}))
         qFatal("cannot record into %s", qPrintable(store.path()));
@@ -66,9 +68,9 @@ private slots:
         const QString path = home.filePath(QStringLiteral("Vexlor/history.sqlite"));
         {
             HistoryStore store(path);
-            record(store, "2025-12-09T12:34:56", 14, 7.1234, 2);
-            record(store, "2025-12-09T12:35:10", 0, std::nan(""), 0);
-            record(store, "2025-12-10T08:00:00", 3, 12.5, 1);
+            add(store, "2025-12-09T12:34:56", 14, 7.1234, 2);
+            add(store, "2025-12-09T12:35:10", 0, std::nan(""), 0);
+            add(store, "2025-12-10T08:00:00", 3, 12.5, 1);
         }
         const QString expected =
             QStringLiteral("at,kind,seconds,wrong,recipe,exam\n"
@@ -151,7 +153,7 @@ private slots:
         const QString path = home.filePath(QStringLiteral("h.sqlite"));
         {
             HistoryStore store(path);
-            record(store, "2025-12-08T12:00:00", 4, 5.5, 1);
+            add(store, "2025-12-08T12:00:00", 4, 5.5, 1);
             const QDateTime day = QDateTime::fromString("2025-12-09T09:00:00", Qt::ISODate);
             if (exams > 0) {
                 QVERIFY(store.recordExam({day.toMSecsSinceEpoch(), day, 5, 3, 4, 300, 250.125,
@@ -196,9 +198,9 @@ private slots:
         {
             HistoryStore store(path);
             for (int i = 0; withRows && i < 30; ++i)
-                record(store, "2025-12-09T12:00:00", i % 3, 3.0, 0);
+                add(store, "2025-12-09T12:00:00", i % 3, 3.0, 0);
             for (int i = 0; untimed && i < 45; ++i)
-                record(store, "2025-12-09T12:00:00", i % 15, i % 15 == 14 ? std::nan("") : 3.0, 0);
+                add(store, "2025-12-09T12:00:00", i % 15, i % 15 == 14 ? std::nan("") : 3.0, 0);
         }
         const Run r = tool({"practise", "40", "--db", path, "--seed", "9", "-o", out}, home.path());
         QCOMPARE(r.code, 0);
@@ -212,6 +214,50 @@ private slots:
                      qPrintable(info.out));
             QVERIFY(!untimed || info.out.count(QStringLiteral(" kind=14 ")) >= 10);
         }
+    }
+
+    // review writes the Cubes due on the day --on names, or before: none the
+    // day before they fall due (no file, exit code 1); on the day and after,
+    // the three picked wrong, byte for byte as solved but stripped, in the
+    // order kept. One solved right is not kept, and a record that no longer
+    // reads as a Cube is left out and counted on stderr.
+    void reviewOn_data() {
+        QTest::addColumn<QString>("on");
+        QTest::addColumn<int>("due");
+        QTest::newRow("the day before") << "2025-12-09" << 0;
+        QTest::newRow("the day it falls due") << "2025-12-10" << 3;
+        QTest::newRow("the day after") << "2025-12-11" << 3;
+    }
+    void reviewOn() {
+        QFETCH(QString, on);
+        QFETCH(int, due);
+        QTemporaryDir home;
+        const QString path = home.filePath(QStringLiteral("h.sqlite"));
+        const QString out = home.filePath(QStringLiteral("r.srs"));
+        RandomSource randomSource(27);
+        QByteArray expected = QByteArrayLiteral("SRS ") + char(due) + '\0';
+        {
+            HistoryStore store(path);
+            for (int i = 0; i < 4; ++i) {
+                Cube c;
+                makeCube(c, randomSource);
+                c.picked[(c.correctAnswer + 1) % kAnswers] = 1; // picked wrong, but the last
+                const SolvedCube solved{QDateTime(QDate(2025, 12, 9), QTime(12, i)), c.recipe, 5.0,
+                                        i < 3 ? 1 : 0};
+                QVERIFY(store.record(solved, reviewMarkOf(c, solved, 30)));
+                const CubeRecord stripped = encodeCube(c, true);
+                if (i < 3 && due > 0)
+                    expected += QByteArray(reinterpret_cast<const char*>(stripped.data()),
+                                           static_cast<qsizetype>(stripped.size()));
+            }
+        }
+        QVERIFY(execOn(path,
+                       QStringLiteral("INSERT INTO review VALUES (zeroblob(232), 0, 46000, '')")));
+        const Run r = tool({"review", "--db", path, "--on", on, "-o", out}, home.path());
+        QCOMPARE(r.code, due > 0 ? 0 : 1); // none due: nothing written
+        QVERIFY2(r.err.contains(QLatin1String("1 Cube(s) kept for review left out")),
+                 qPrintable(r.err));
+        QCOMPARE(readAll(out).toHex(), due > 0 ? expected.toHex() : QByteArray());
     }
 
     // The export only reads: it leaves nothing beside the file that was not
@@ -234,7 +280,7 @@ private slots:
         const QString path = folder + QStringLiteral("/history.sqlite");
         std::optional<HistoryStore> writer(std::in_place, path);
         for (int kind = 0; kind < 3; ++kind)
-            record(*writer, "2025-12-09T12:00:00", kind, 5, 0);
+            add(*writer, "2025-12-09T12:00:00", kind, 5, 0);
         if (setting != QLatin1String("open"))
             writer.reset();
         if (setting == QLatin1String("damaged")) {
@@ -295,6 +341,16 @@ private slots:
             << "" << QStringList{"exams", "--db", "FILE"} << "no such file";
         QTest::newRow("exams from a damaged file")
             << "garbage" << QStringList{"exams", "--db", "FILE"} << "damaged";
+        QTest::newRow("review on no date")
+            << "history" << QStringList{"review", "--db", "FILE", "--on", "9.12.2025", "-o", "X"}
+            << "--on '9.12.2025' is not a date";
+        QTest::newRow("review on no such day")
+            << "history" << QStringList{"review", "--db", "FILE", "--on", "2025-02-30", "-o", "X"}
+            << "--on '2025-02-30' is not a date";
+        QTest::newRow("review from no such file")
+            << "" << QStringList{"review", "--db", "FILE", "-o", "FILE.srs"} << "no such file";
+        QTest::newRow("review over its history")
+            << "history" << QStringList{"review", "--db", "FILE", "-o", "LINK"} << isRead;
         QTest::newRow("a FIFO") << "fifo" << QStringList{"history", "--db", "FILE"}
                                 << "it is not a regular file";
         QTest::newRow("a loop of links")
@@ -317,7 +373,7 @@ private slots:
             QVERIFY(execOn(path, QStringLiteral("CREATE TABLE other (x INTEGER)")));
         } else if (file.endsWith(QLatin1String("history"))) {
             HistoryStore store(path);
-            record(store, "2025-12-09T12:00:00", 4, 5.5, 1);
+            add(store, "2025-12-09T12:00:00", 4, 5.5, 1);
         } else if (file == QLatin1String("fifo")) {
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         } else if (file == QLatin1String("loop")) {

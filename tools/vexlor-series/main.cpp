@@ -4,6 +4,7 @@
 #include "history_csv.h"
 #include "l10n/language.h"
 #include "practise.h"
+#include "review.h"
 #include "usage.h"
 
 #include <QCommandLineParser>
@@ -165,6 +166,10 @@ int main(int argc, char* argv[]) {
                                       QStringLiteral("The history database (default: the "
                                                      "program's own)."),
                                       QStringLiteral("FILE"));
+    const QCommandLineOption on(QStringLiteral("on"),
+                                QStringLiteral("review: the day whose Cubes due are written, "
+                                               "YYYY-MM-DD (default: today)."),
+                                QStringLiteral("DATE"));
     const QCommandLineOption csv(QStringLiteral("csv"),
                                  QStringLiteral("history: print the history as CSV (the default, "
                                                 "and the only format); report --csv FILE: also "
@@ -184,7 +189,7 @@ int main(int argc, char* argv[]) {
     const bool reporting = [&] {
         const QStringList ordered = argumentsLast(
             QCoreApplication::arguments(), {output, seed, perPage, from, count, title, pageSize,
-                                            versions, database, csvFile, original});
+                                            versions, database, csvFile, original, on});
         const qsizetype first = ordered.indexOf(QStringLiteral("--")) + 1;
         return first < ordered.size() && ordered[first] == QLatin1String("report");
     }();
@@ -192,7 +197,7 @@ int main(int argc, char* argv[]) {
         &output,     &seed,  &json,       &stripped, &perPage,  &from,
         &count,      &title, &pageSize,   &keyOnly,  &noKey,    &versions,
         &saveSeries, &mono,  &answerGrid, &balanceA, &database, reporting ? &csvFile : &csv,
-        &original,   &item,  &explainKey};
+        &original,   &item,  &explainKey, &on};
     QList<QCommandLineOption> options;
     for (const QCommandLineOption* o : allOptions)
         options << *o;
@@ -293,6 +298,18 @@ int main(int argc, char* argv[]) {
          kWrites,
          1,
          {&output, &database, &seed},
+         ReadsHistory,
+         "FILE"},
+        {"review",
+         "review [--db FILE] [--on DATE] -o FILE",
+         "The Cubes kept for review in the history that are due on DATE (YYYY-MM-DD, default "
+         "today) or before, as a series in the order they fall due: every Cube picked wrong and "
+         "every one solved slower than twice the target comes back after 1, 3, 7 and 21 days "
+         "until it is learnt. -o - writes it to standard output.",
+         "0 success, 1 no Cube is due (nothing written), 2 bad input or a file that could not "
+         "be written.",
+         0,
+         {&output, &database, &on},
          ReadsHistory,
          "FILE"},
         {"report",
@@ -410,6 +427,8 @@ int main(int argc, char* argv[]) {
         return examsCsv(valueOf(database));
     if (command == QLatin1String("practise"))
         return practise(rest[0], valueOf(database), valueOf(seed), parser.value(output));
+    if (command == QLatin1String("review"))
+        return review(valueOf(database), valueOf(on), parser.value(output));
     if (command == QLatin1String("report"))
         return report(rest, valueOf(original), parser.value(output), valueOf(csvFile));
     return sheet(rest[0],
