@@ -1,11 +1,18 @@
 // The history's costs where a user would feel them: writing the row of a
-// solved Cube (part of the pick), opening the file at start-up, opening the
+// solved Cube (part of the pick), opening the file, the window's first paint
+// with a large history and with none, rescuing a damaged file, opening the
 // Progress window on 100,000 rows (reading, summarising, drawing) against a
 // floor of plain libsqlite3 reading what the window reads and computing the
 // same figures, and switching the charts' range.
+#include "app/main_window.h"
 #include "app/progress_window.h"
 #include "history/history_store.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -13,6 +20,7 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -30,44 +38,47 @@ constexpr int kRows = 100'000;
 const SystemClock systemClock;
 RandomSource randomSource(1);
 
-// A history of kRows solves over the 400 days up to today, made once for all
+// A history of rows solves over the 400 days up to today, made once for all
 // benchmarks: written in one transaction as the first program with a
 // history wrote its rows (row by row, every commit would wait for the disk),
 // then upgraded by opening it, as a user's file is.
+QString makeHistory(const QTemporaryDir& dir, int rows) {
+    const QString file = dir.filePath(QStringLiteral("Vexlor/history.sqlite"));
+    QDir().mkpath(dir.filePath(QStringLiteral("Vexlor")));
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
+        db.setDatabaseName(file);
+        db.open();
+        QSqlQuery(db).exec(QStringLiteral(
+            "CREATE TABLE solved (id INTEGER PRIMARY KEY, at TEXT NOT NULL, kind INTEGER NOT "
+            "NULL, seconds REAL, wrong INTEGER NOT NULL)"));
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 1"));
+        db.transaction();
+        QSqlQuery insert(db);
+        insert.prepare(
+            QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong) VALUES (?, ?, ?, ?)"));
+        std::mt19937 random(7);
+        const QDateTime first(QDate::currentDate().addDays(-400), QTime(8, 0));
+        for (int i = 0; i < rows; ++i) {
+            insert.bindValue(0, first.addSecs(i * 345LL * kRows / rows)
+                                    .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+            insert.bindValue(1, static_cast<int>(random() % kRecipeCount));
+            insert.bindValue(2, 3.0 + (random() % 20'000) / 1000.0);
+            insert.bindValue(3, static_cast<int>(random() % 4 == 0));
+            insert.exec();
+        }
+        db.commit();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fill"));
+    { HistoryStore upgrade(file); }
+    return file;
+}
+
 const QString& largeHistory() {
     static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath(QStringLiteral("history.sqlite"));
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
-            db.setDatabaseName(file);
-            db.open();
-            QSqlQuery(db).exec(QStringLiteral(
-                "CREATE TABLE solved (id INTEGER PRIMARY KEY, at TEXT NOT NULL, kind INTEGER NOT "
-                "NULL, seconds REAL, wrong INTEGER NOT NULL)"));
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 1"));
-            db.transaction();
-            QSqlQuery insert(db);
-            insert.prepare(QStringLiteral(
-                "INSERT INTO solved (at, kind, seconds, wrong) VALUES (?, ?, ?, ?)"));
-            std::mt19937 random(7);
-            const QDateTime first(QDate::currentDate().addDays(-400), QTime(8, 0));
-            for (int i = 0; i < kRows; ++i) {
-                insert.bindValue(
-                    0, first.addSecs(i * 345LL).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-                insert.bindValue(1, static_cast<int>(random() % kRecipeCount));
-                insert.bindValue(2, 3.0 + (random() % 20'000) / 1000.0);
-                insert.bindValue(3, static_cast<int>(random() % 4 == 0));
-                insert.exec();
-            }
-            db.commit();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("fill"));
-        { HistoryStore upgrade(file); }
-        return file;
-    }();
+    static const QString path = makeHistory(dir, kRows);
     return path;
 }
 
@@ -345,5 +356,136 @@ void BM_RefreshProgressWindow100k(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RefreshProgressWindow100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The window's start as far as the history has a say in it: the store made
+// as the window makes it, the window made and shown, up to the end of its
+// first paint. The history is opened after that, on a thread of its own,
+// and is not timed.
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        painted = painted || event->type() == QEvent::Paint;
+        return QObject::eventFilter(watched, event);
+    }
+    bool painted = false;
+};
+
+// Milliseconds to the end of the first paint; 0 when the history then did
+// not open.
+double firstPaintMs(const QString& path, HistoryStore::Start start, QSettings& settings) {
+    QElapsedTimer timer;
+    timer.start();
+    // The services as main() makes them.
+    const SystemClock clock;
+    RandomSource randomSource(RandomSource::secondsNow());
+    SeriesStore store;
+    SessionState state;
+    HistoryStore history(path, HistoryStore::Mode::ReadWrite, start);
+    QtDialogs dialogs;
+    MainWindow window({dialogs, store, state, history, settings, clock, randomSource});
+    dialogs.setHome(&window);
+    FirstPaint paint;
+    window.installEventFilter(&paint);
+    window.show();
+    while (!paint.painted)
+        QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    // The opening starts once the paint is done.
+    while (history.state() == HistoryStore::State::Opening) {
+        QCoreApplication::processEvents();
+        history.waitForOpening();
+    }
+    return history.isRecording() ? ms : 0;
+}
+
+const QString& millionRows() {
+    static QTemporaryDir dir;
+    static const QString path = makeHistory(dir, 1'000'000);
+    return path;
+}
+
+// With a history of a million rows and with an empty one, side by side: ten
+// starts of each, in turn, and the median of each.
+void BM_FirstPaintSideBySide(benchmark::State& state) {
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("Vexlor.conf")), QSettings::IniFormat);
+    const QString empty = makeHistory(folder, 0);
+    const QString& million = millionRows();
+    for (auto _ : state) {
+        std::vector<double> withNone;
+        std::vector<double> withMillion;
+        for (int round = 0; round < 10; ++round) {
+            withNone.push_back(firstPaintMs(empty, HistoryStore::Start::Later, settings));
+            withMillion.push_back(firstPaintMs(million, HistoryStore::Start::Later, settings));
+        }
+        if (std::count(withNone.begin(), withNone.end(), 0.0) +
+                std::count(withMillion.begin(), withMillion.end(), 0.0) >
+            0)
+            state.SkipWithError("a history did not open");
+        state.counters["empty_ms"] = median(withNone);
+        state.counters["million_ms"] = median(withMillion);
+        state.counters["ratio"] = median(withMillion) / median(withNone);
+    }
+}
+BENCHMARK(BM_FirstPaintSideBySide)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+// The same start with the history of a million rows opened and checked
+// first, as the window did before it opened it on a thread of its own.
+void BM_FirstPaintChecked1M(benchmark::State& state) {
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("Vexlor.conf")), QSettings::IniFormat);
+    for (auto _ : state) {
+        std::vector<double> starts;
+        for (int round = 0; round < 10; ++round)
+            starts.push_back(firstPaintMs(millionRows(), HistoryStore::Start::Now, settings));
+        state.counters["million_ms"] = median(starts);
+    }
+}
+BENCHMARK(BM_FirstPaintChecked1M)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+// The rescue of a history of 300,000 rows with one broken page in the
+// middle of its table: its rows read, a new history built from them and put
+// in its place, as a start finds it.
+void BM_Rescue300k(benchmark::State& state) {
+    static QTemporaryDir source;
+    static const QString broken = [] {
+        const QString path = makeHistory(source, 300'000);
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("leaf"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery leaves(db);
+        leaves.exec(QStringLiteral("SELECT pageno FROM dbstat WHERE name = 'solved' AND"
+                                   " pagetype = 'leaf' ORDER BY path"));
+        std::vector<int> pages;
+        while (leaves.next())
+            pages.push_back(leaves.value(0).toInt());
+        leaves.finish();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("leaf"));
+        QFile file(path);
+        file.open(QIODevice::ReadWrite);
+        file.seek((pages[pages.size() / 2] - 1) * 4096LL);
+        file.write(QByteArray(16, '\x7f'));
+        return path;
+    }();
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        QFile::copy(broken, path);
+        state.ResumeTiming();
+        HistoryStore history(path);
+        if (!history.isRecording() || !history.salvage() || history.salvage()->saved < 290'000)
+            state.SkipWithError("the history was not rescued");
+    }
+}
+BENCHMARK(BM_Rescue300k)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(3);
 
 } // namespace

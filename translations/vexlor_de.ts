@@ -377,6 +377,14 @@
         <source>Make a class report from pupils&apos; results files</source>
         <translation>Klassenbericht aus den Ergebnisdateien der Schüler erstellen</translation>
     </message>
+    <message>
+        <source>Why? Explain the answer picked</source>
+        <translation>Warum? Die gewählte Antwort erklären</translation>
+    </message>
+    <message>
+        <source>Explain the Cubes of the Mistakes series</source>
+        <translation>Die Würfel der Serie Fehler erklären</translation>
+    </message>
 </context>
 <context>
     <name>Face (on)</name>
@@ -432,10 +440,6 @@
     <message>
         <source>The file %1 was not a Vexlor history. It was set aside as %2 and a new history was started.</source>
         <translation>Die Datei %1 war kein Vexlor-Verlauf. Sie wurde als %2 beiseitegelegt, und ein neuer Verlauf wurde begonnen.</translation>
-    </message>
-    <message>
-        <source>Its solves could not be copied into the new history (%1); they are still in the file set aside.</source>
-        <translation>Seine Lösungen ließen sich nicht in den neuen Verlauf übernehmen (%1); sie stehen weiter in der beiseitegelegten Datei.</translation>
     </message>
     <message>
         <source>Solves copied into the new history: %L1; solves that could not be read: %2.</source>
@@ -498,6 +502,10 @@
     <message>
         <source>Vexlor tries again with the next solve.</source>
         <translation>Vexlor versucht es bei der nächsten Lösung erneut.</translation>
+    </message>
+    <message>
+        <source>The history file %1 is damaged. What can still be read from it is being copied into a new history (%2 % done); your solves wait until then.</source>
+        <translation>Die Verlaufsdatei %1 ist beschädigt. Was sich daraus noch lesen lässt, wird in einen neuen Verlauf übernommen (%2 % erledigt); bis dahin warten die Lösungen.</translation>
     </message>
 </context>
 <context>
@@ -1109,6 +1117,85 @@
     </message>
 </context>
 <context>
+    <name>vexlor::ExplanationWindow</name>
+    <message>
+        <source>Why?</source>
+        <translation>Warum?</translation>
+    </message>
+    <message>
+        <source>Previous Cube</source>
+        <translation>Vorheriger Würfel</translation>
+    </message>
+    <message>
+        <source>Next Cube</source>
+        <translation>Nächster Würfel</translation>
+    </message>
+    <message>
+        <source>The net folding up into the cube</source>
+        <translation>Das Netz faltet sich zum Würfel</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>How far the net is folded</source>
+        <translation>Wie weit das Netz gefaltet ist</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Noch einmal</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Cube %L1 of %L2</source>
+        <translation>Würfel %L1 von %L2</translation>
+    </message>
+    <message>
+        <source>Pick an answer first.</source>
+        <translation>Zuerst eine Antwort wählen.</translation>
+    </message>
+    <message>
+        <source>Folded, turned as answer %1</source>
+        <translation>Gefaltet, gedreht wie Antwort %1</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Antwort %1</translation>
+    </message>
+    <message>
+        <source>The folded cube, turned as answer %1 shows it</source>
+        <translation>Der gefaltete Würfel, gedreht, wie Antwort %1 ihn zeigt</translation>
+    </message>
+    <message>
+        <source>Nothing differs: answer %1 shows the folded cube, its faces coloured as in the main window once the Cube is solved.</source>
+        <translation>Nichts weicht ab: Antwort %1 zeigt den gefalteten Würfel, seine Seiten gefärbt wie im Hauptfenster, sobald der Würfel gelöst ist.</translation>
+    </message>
+    <message>
+        <source>Outlined: the faces in which the folded cube and answer %1 differ.</source>
+        <translation>Umrandet: die Seiten, in denen sich der gefaltete Würfel und Antwort %1 unterscheiden.</translation>
+    </message>
+    <message>
+        <source>Your pick: %1</source>
+        <translation>Gewählt: %1</translation>
+    </message>
+    <message>
+        <source>The answers are lettered as they lie: A top left, B top right, C bottom left, D bottom right.</source>
+        <translation>Die Antworten tragen Buchstaben nach ihrer Lage: A oben links, B oben rechts, C unten links, D unten rechts.</translation>
+    </message>
+    <message>
+        <source>Click a sentence, or press its letter, to see that answer beside the folded cube.</source>
+        <translation>Einen Satz anklicken oder seinen Buchstaben drücken, um diese Antwort neben dem gefalteten Würfel zu sehen.</translation>
+    </message>
+</context>
+<context>
     <name>vexlor::KeysWindow</name>
     <message>
         <source>Keys</source>
@@ -1389,6 +1476,29 @@
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>There is no Cube on show.</source>
+        <translation>Es wird kein Würfel gezeigt.</translation>
+    </message>
+    <message>
+        <source>The Mistakes series is empty.</source>
+        <translation>Die Serie Fehler ist leer.</translation>
+    </message>
+    <message>
+        <source> · Rescuing your history: %1 %</source>
+        <translation> · Verlauf wird gerettet: %1 %</translation>
+    </message>
+    <message>
+        <source>Your history was damaged and is being rescued. Your solves are kept until it is done. The Progress window (F2) says more.</source>
+        <translation>Der Verlauf war beschädigt und wird gerettet. Bis dahin werden die Lösungen aufbewahrt. Mehr steht im Fenster Fortschritt (F2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Solves of this run that cannot be saved, not even beside your history: %n. They are lost if Vexlor closes now. Try again?</source>
+        <translation>
+            <numerusform>Lösung dieser Sitzung, die sich nicht speichern lässt, auch nicht neben dem Verlauf: %n. Sie geht verloren, wenn Vexlor jetzt schließt. Noch einmal versuchen?</numerusform>
+            <numerusform>Lösungen dieser Sitzung, die sich nicht speichern lassen, auch nicht neben dem Verlauf: %n. Sie gehen verloren, wenn Vexlor jetzt schließt. Noch einmal versuchen?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>vexlor::PrintDialog</name>
@@ -1644,6 +1754,14 @@
             <numerusform>Bei %Ln Lösung: Mediandauer %1, %L2 Fehler je Würfel.</numerusform>
             <numerusform>Bei den letzten %Ln Lösungen: Mediandauer %1, %L2 Fehler je Würfel.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Warum?</translation>
+    </message>
+    <message>
+        <source>Fold the example&apos;s net and see why its wrong answer cannot be folded from it</source>
+        <translation>Das Netz des Beispiels falten und sehen, warum sich die falsche Antwort nicht daraus falten lässt</translation>
     </message>
 </context>
 </TS>

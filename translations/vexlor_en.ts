@@ -61,6 +61,13 @@
             <numerusform> · %Ln solves not yet saved</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Solves of this run that cannot be saved, not even beside your history: %n. They are lost if Vexlor closes now. Try again?</source>
+        <translation>
+            <numerusform>%n solve of this run cannot be saved, not even beside your history. It is lost if Vexlor closes now. Try again?</numerusform>
+            <numerusform>%n solves of this run cannot be saved, not even beside your history. They are lost if Vexlor closes now. Try again?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>vexlor::PrintDialog</name>

@@ -381,6 +381,14 @@
         <source>Make a class report from pupils&apos; results files</source>
         <translation>Utwórz raport klasy z plików wyników uczniów</translation>
     </message>
+    <message>
+        <source>Why? Explain the answer picked</source>
+        <translation>Dlaczego? Wyjaśnij wybraną odpowiedź</translation>
+    </message>
+    <message>
+        <source>Explain the Cubes of the Mistakes series</source>
+        <translation>Wyjaśnij kostki serii Błędy</translation>
+    </message>
 </context>
 <context>
     <name>Face (on)</name>
@@ -436,10 +444,6 @@
     <message>
         <source>The file %1 was not a Vexlor history. It was set aside as %2 and a new history was started.</source>
         <translation>Plik %1 nie był historią Vexlora. Odłożono go jako %2 i rozpoczęto nową historię.</translation>
-    </message>
-    <message>
-        <source>Its solves could not be copied into the new history (%1); they are still in the file set aside.</source>
-        <translation>Nie udało się przenieść jego rozwiązań do nowej historii (%1); nadal są w odłożonym pliku.</translation>
     </message>
     <message>
         <source>Solves copied into the new history: %L1; solves that could not be read: %2.</source>
@@ -504,6 +508,10 @@
     <message>
         <source>Vexlor tries again with the next solve.</source>
         <translation>Vexlor spróbuje ponownie przy następnym rozwiązaniu.</translation>
+    </message>
+    <message>
+        <source>The history file %1 is damaged. What can still be read from it is being copied into a new history (%2 % done); your solves wait until then.</source>
+        <translation>Plik historii %1 jest uszkodzony. To, co da się jeszcze z niego odczytać, jest przenoszone do nowej historii (gotowe: %2%); do tego czasu rozwiązania czekają.</translation>
     </message>
 </context>
 <context>
@@ -1115,6 +1123,85 @@
     </message>
 </context>
 <context>
+    <name>vexlor::ExplanationWindow</name>
+    <message>
+        <source>Why?</source>
+        <translation>Dlaczego?</translation>
+    </message>
+    <message>
+        <source>Previous Cube</source>
+        <translation>Poprzednia kostka</translation>
+    </message>
+    <message>
+        <source>Next Cube</source>
+        <translation>Następna kostka</translation>
+    </message>
+    <message>
+        <source>The net folding up into the cube</source>
+        <translation>Siatka składa się w kostkę</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>How far the net is folded</source>
+        <translation>Jak daleko siatka jest złożona</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Jeszcze raz</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Odtwórz</translation>
+    </message>
+    <message>
+        <source>Cube %L1 of %L2</source>
+        <translation>Kostka %L1 z %L2</translation>
+    </message>
+    <message>
+        <source>Pick an answer first.</source>
+        <translation>Najpierw wybierz odpowiedź.</translation>
+    </message>
+    <message>
+        <source>Folded, turned as answer %1</source>
+        <translation>Po złożeniu, obrócona jak odpowiedź %1</translation>
+    </message>
+    <message>
+        <source>Answer %1</source>
+        <translation>Odpowiedź %1</translation>
+    </message>
+    <message>
+        <source>The folded cube, turned as answer %1 shows it</source>
+        <translation>Złożona kostka obrócona tak, jak pokazuje ją odpowiedź %1</translation>
+    </message>
+    <message>
+        <source>Nothing differs: answer %1 shows the folded cube, its faces coloured as in the main window once the Cube is solved.</source>
+        <translation>Nic się nie różni: odpowiedź %1 pokazuje złożoną kostkę, jej ściany są pokolorowane jak w oknie głównym po rozwiązaniu kostki.</translation>
+    </message>
+    <message>
+        <source>Outlined: the faces in which the folded cube and answer %1 differ.</source>
+        <translation>Obramowane: ściany, którymi złożona kostka różni się od odpowiedzi %1.</translation>
+    </message>
+    <message>
+        <source>Your pick: %1</source>
+        <translation>Wybrano: %1</translation>
+    </message>
+    <message>
+        <source>The answers are lettered as they lie: A top left, B top right, C bottom left, D bottom right.</source>
+        <translation>Odpowiedzi są oznaczone literami według położenia: A u góry po lewej, B u góry po prawej, C na dole po lewej, D na dole po prawej.</translation>
+    </message>
+    <message>
+        <source>Click a sentence, or press its letter, to see that answer beside the folded cube.</source>
+        <translation>Kliknij zdanie lub naciśnij jego literę, aby zobaczyć tę odpowiedź obok złożonej kostki.</translation>
+    </message>
+</context>
+<context>
     <name>vexlor::KeysWindow</name>
     <message>
         <source>Keys</source>
@@ -1396,6 +1483,30 @@ kostkę</translation>
         <source>%1%</source>
         <translation>%1%</translation>
     </message>
+    <message>
+        <source>There is no Cube on show.</source>
+        <translation>Żadna kostka nie jest pokazana.</translation>
+    </message>
+    <message>
+        <source>The Mistakes series is empty.</source>
+        <translation>Seria Błędy jest pusta.</translation>
+    </message>
+    <message>
+        <source> · Rescuing your history: %1 %</source>
+        <translation> · Ratowanie historii: %1%</translation>
+    </message>
+    <message>
+        <source>Your history was damaged and is being rescued. Your solves are kept until it is done. The Progress window (F2) says more.</source>
+        <translation>Historia była uszkodzona i jest ratowana. Do tego czasu rozwiązania są przechowywane. Więcej podaje okno Postępy (F2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Solves of this run that cannot be saved, not even beside your history: %n. They are lost if Vexlor closes now. Try again?</source>
+        <translation>
+            <numerusform>Rozwiązanie z tej sesji, którego nie da się zapisać, nawet obok historii: %n. Przepadnie, jeśli Vexlor zostanie teraz zamknięty. Spróbować ponownie?</numerusform>
+            <numerusform>Rozwiązania z tej sesji, których nie da się zapisać, nawet obok historii: %n. Przepadną, jeśli Vexlor zostanie teraz zamknięty. Spróbować ponownie?</numerusform>
+            <numerusform>Rozwiązania z tej sesji, których nie da się zapisać, nawet obok historii: %n. Przepadną, jeśli Vexlor zostanie teraz zamknięty. Spróbować ponownie?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>vexlor::PrintDialog</name>
@@ -1656,6 +1767,14 @@ kostkę</translation>
             <numerusform>W ostatnich %Ln rozwiązaniach: mediana czasu %1, %L2 błędu na kostkę.</numerusform>
             <numerusform>W ostatnich %Ln rozwiązaniach: mediana czasu %1, %L2 błędu na kostkę.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Why?</source>
+        <translation>Dlaczego?</translation>
+    </message>
+    <message>
+        <source>Fold the example&apos;s net and see why its wrong answer cannot be folded from it</source>
+        <translation>Złóż siatkę przykładu i zobacz, dlaczego nie da się z niej złożyć błędnej odpowiedzi</translation>
     </message>
 </context>
 </TS>

@@ -66,7 +66,10 @@ int main(int argc, char* argv[]) {
             vexlor::RandomSource randomSource(vexlor::RandomSource::secondsNow());
             vexlor::SeriesStore store;
             vexlor::SessionState state;
-            vexlor::HistoryStore history(vexlor::HistoryStore::defaultPath());
+            // Opened once the window is on screen (see MainWindow::paintEvent).
+            vexlor::HistoryStore history(vexlor::HistoryStore::defaultPath(),
+                                         vexlor::HistoryStore::Mode::ReadWrite,
+                                         vexlor::HistoryStore::Start::Later);
             QSettings settings(QStringLiteral("Vexlor"), QStringLiteral("Vexlor"));
             vexlor::QtDialogs dialogs;
             vexlor::MainWindow window(

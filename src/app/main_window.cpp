@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "app/app_icon.h"
+#include "app/explanation_window.h"
 #include "app/keys_window.h"
 #include "app/progress_window.h"
 #include "app/series_commands.h"
@@ -160,6 +161,13 @@ MainWindow::MainWindow(const Services& services)
     clockTimer_->setInterval(10);
     connect(clockTimer_, &QTimer::timeout, this, &MainWindow::updateClocks);
 
+    // While the history is checked or rescued on its own thread, the window
+    // looks now and then whether it is done, and shows how far a rescue has
+    // come.
+    historyOpeningTimer_ = new QTimer(this);
+    historyOpeningTimer_->setInterval(100);
+    connect(historyOpeningTimer_, &QTimer::timeout, this, &MainWindow::showHistoryState);
+
     returnTimer_ = new QTimer(this);
     returnTimer_->setSingleShot(true);
     returnTimer_->setInterval(300);
@@ -220,10 +228,25 @@ void MainWindow::buildPictures() {
 }
 
 void MainWindow::showHistoryState() {
+    if (history_.finishOpening()) {
+        if (historyOpeningTimer_ != nullptr && historyOpeningTimer_->isActive()) {
+            historyOpeningTimer_->stop();
+            // The figures of the file now ready, the solves made meanwhile
+            // among them.
+            if (progressWindow_ != nullptr && progressWindow_->isVisible())
+                progressWindow_->refresh();
+        }
+    } else if (historyOpeningTimer_ != nullptr && !historyOpeningTimer_->isActive()) {
+        historyOpeningTimer_->start();
+    }
     // Said on the window itself, without a box: the test goes on either way.
     QString text = tr("Vexlor \u2014 progress (F2)");
     QString description;
-    if (const int waiting = history_.waitingCount(); waiting > 0) {
+    if (const std::optional<int> percent = history_.rescuePercent()) {
+        text += tr(" \u00b7 Rescuing your history: %1 %").arg(*percent);
+        description = tr("Your history was damaged and is being rescued. Your solves are kept "
+                         "until it is done. The Progress window (F2) says more.");
+    } else if (const int waiting = history_.waitingCount(); waiting > 0) {
         text += tr(" \u00b7 %Ln solve(s) not yet saved", nullptr, waiting);
         description = tr("Solves of this run not yet saved in your history: %L1. The Progress "
                          "window (F2) says why.")
@@ -444,6 +467,16 @@ void MainWindow::firstShow() {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
+    // The history is checked, and rescued where it is damaged, once the
+    // window is on screen: a large file then never holds it back. Solves
+    // made meanwhile wait, as under a lock.
+    if (!historyOpeningStarted_) {
+        historyOpeningStarted_ = true;
+        QTimer::singleShot(0, this, [this] {
+            history_.startOpening();
+            showHistoryState();
+        });
+    }
     // A start-up file's message needs the window on screen to sit over.
     if (!startupFile_.isEmpty())
         QTimer::singleShot(0, this, &MainWindow::openStartupFile);
@@ -469,6 +502,8 @@ void MainWindow::cubeShown(const Cube& c) {
 }
 
 void MainWindow::pickJudged(const Cube& c, int answer, bool right) {
+    lastPickCube_ = &c;
+    lastPick_ = answer;
     // The drill shows every pick at once: a wrong answer in dark red, the
     // right one with the net's matching faces highlighted.
     if (right)
@@ -625,6 +660,69 @@ void MainWindow::showKeys() {
     keysWindow_->activateWindow();
 }
 
+ExplanationWindow& MainWindow::explanation() {
+    if (explanationWindow_ == nullptr)
+        explanationWindow_ = new ExplanationWindow(this, pictures_.markOrder);
+    return *explanationWindow_;
+}
+
+void MainWindow::explainShownCube() {
+    // The sample goes off show only when the test starts or the pictures
+    // are blanked; pausing keeps the current Cube, blank, for what follows.
+    const bool sampleShown = flow_->shownCube() == &flow_->sample();
+    if (!state_.paused)
+        flow_->startPause();
+    if (sampleShown) {
+        // Shown solved, but never picked by the user.
+        const Cube& sample = flow_->sample();
+        explanation().explain(
+            {sample, -1, ExplanationWindow::Reveal::AllAnswers, sample.correctAnswer});
+        return;
+    }
+    const Cube* c = store_.currentCube();
+    if (c == nullptr) {
+        explanation().showMessage(tr("There is no Cube on show."));
+        return;
+    }
+    if (isSolved(*c)) {
+        explanation().explain(*c, c->correctAnswer);
+        return;
+    }
+    // Still being solved: nothing beyond its picks, or the window says that
+    // an answer is to be picked first.
+    const int pick = lastPickCube_ == c && c->picked[lastPick_] != 0 ? lastPick_ : -1;
+    explanation().explain({*c, pick, ExplanationWindow::Reveal::PickedOnly, -1});
+}
+
+void MainWindow::explainMistakes() {
+    if (!state_.paused)
+        flow_->startPause();
+    const auto stillAsked = [this](const Cube& copy) -> const Cube* {
+        for (const SeriesId series : {SeriesId::Current, SeriesId::Skipped})
+            for (const Cube& asked : store_[series])
+                if (!isSolved(asked) && sameTask(asked, copy))
+                    return &asked;
+        return nullptr;
+    };
+    std::vector<ExplanationWindow::Item> items;
+    for (const Cube& copy : store_[SeriesId::Mistakes]) {
+        if (const Cube* asked = stillAsked(copy)) {
+            const int pick =
+                lastPickCube_ == asked && asked->picked[lastPick_] != 0 ? lastPick_ : -1;
+            items.push_back({*asked, pick, ExplanationWindow::Reveal::PickedOnly, -1});
+            continue;
+        }
+        // A copy holds the wrong picks made before the one that filed it,
+        // not that one: an earlier pick is the user's, else the answer
+        // nearest the folded cube is shown first.
+        int pick = -1;
+        for (int a = kAnswers - 1; a >= 0; --a)
+            pick = copy.picked[a] != 0 && a != copy.correctAnswer ? a : pick;
+        items.push_back({copy, pick, ExplanationWindow::Reveal::AllAnswers, -1});
+    }
+    explanation().explainSeries(std::move(items), tr("The Mistakes series is empty."));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A running test pauses before the question.
     if (!state_.paused)
@@ -636,7 +734,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     if (progressWindow_ != nullptr)
         progressWindow_->close();
-    history_.writeWaitingRows();
+    // What cannot be written now goes into the journal beside the history;
+    // only when even that fails are the solves lost, and the user may first
+    // try again as often as wanted.
+    while (!history_.writeWaitingRows() &&
+           dialogs_.askYesNo(tr("Solves of this run that cannot be saved, not even beside your "
+                                "history: %n. They are lost if Vexlor closes now. Try again?",
+                                nullptr, history_.waitingCount()))) {
+    }
     releaseSeries();
 }
 

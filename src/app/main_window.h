@@ -30,6 +30,7 @@ class QSettings;
 
 namespace vexlor {
 
+class ExplanationWindow;
 class HistoryStore;
 class KeysWindow;
 class ProgressWindow;
@@ -86,6 +87,18 @@ public:
     // F1: pauses a running test and shows the list of every key.
     void showKeys();
 
+    // F3: pauses a running test and explains the Cube on show: the sample,
+    // every answer; the current Cube once solved, every answer; before that
+    // only the answers picked on it, the latest pick first, and before any
+    // pick nothing but "Pick an answer first.".
+    void explainShownCube();
+    // Shift+F3: pauses a running test and steps through the Mistakes series,
+    // every answer of each Cube explained, but for a Cube that the test still
+    // asks unsolved (in Current or Skipped): only its picks, as F3 explains it.
+    void explainMistakes();
+    // Null until F3 or Shift+F3 first opens it.
+    ExplanationWindow* explanationWindow() const { return explanationWindow_; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -118,8 +131,11 @@ private:
     // the next run, and lets the Progress window step aside for the test
     // once a series is made.
     void practise(const std::function<bool()>& command);
-    // The credit line says when solves wait to be saved or are not saved.
+    // The credit line says how far the rescue of a damaged history has
+    // come, and when solves wait to be saved or are not saved. Takes in the
+    // history's opening once it is done.
     void showHistoryState();
+    ExplanationWindow& explanation();
 
     Dialogs& dialogs_;
     SeriesStore& store_;
@@ -148,12 +164,18 @@ private:
     ValueLabel* mistakesPerCubeLabel_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     QTimer* returnTimer_ = nullptr;
+    QTimer* historyOpeningTimer_ = nullptr;
     ProgressWindow* progressWindow_ = nullptr;
     KeysWindow* keysWindow_ = nullptr;
+    ExplanationWindow* explanationWindow_ = nullptr;
+    // The latest pick and the Cube it was made on, which F3 explains first.
+    const Cube* lastPickCube_ = nullptr;
+    int lastPick_ = -1;
 
     QString startupFile_;
     bool shown_ = false;
     bool seriesReleased_ = false;
+    bool historyOpeningStarted_ = false;
 };
 
 } // namespace vexlor

@@ -1,6 +1,7 @@
 #include "recipe_guide.h"
 
 #include "app/charts.h"
+#include "app/explanation_window.h"
 #include "cube/generator.h"
 #include "cube/recipe.h"
 #include "printing/canvas_style.h"
@@ -215,11 +216,18 @@ RecipeGuide::RecipeGuide(RandomSource& randomSource, QWidget* parent)
     auto* closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("closeGuide"));
     closeButton->setAutoDefault(false);
+    auto* whyButton = new QPushButton(tr("Why?"), this);
+    whyButton->setObjectName(QStringLiteral("explainExample"));
+    whyButton->setAutoDefault(false);
+    whyButton->setToolTip(tr("Fold the example's net and see why its wrong answer cannot be "
+                             "folded from it"));
     connect(practiseButton_, &QPushButton::clicked, this,
             [this] { emit practiseRequested(recipe_); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(whyButton, &QPushButton::clicked, this, &RecipeGuide::explainExample);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(whyButton);
     buttons->addStretch();
     buttons->addWidget(practiseButton_);
     buttons->addWidget(closeButton);
@@ -233,6 +241,21 @@ RecipeGuide::RecipeGuide(RandomSource& randomSource, QWidget* parent)
     layout->addLayout(buttons);
 }
 
+void RecipeGuide::explainExample() {
+    if (explanation_ == nullptr)
+        explanation_ = new ExplanationWindow(this);
+    // The guide shows the example solved: a review, every answer explained.
+    explanation_->explain(
+        {example_, -1, ExplanationWindow::Reveal::AllAnswers, picture_->wrongAnswer()});
+}
+
+void RecipeGuide::hideEvent(QHideEvent* event) {
+    // The explanation belongs to the guide's example and goes with it.
+    if (explanation_ != nullptr)
+        explanation_->close();
+    QDialog::hideEvent(event);
+}
+
 void RecipeGuide::showRecipe(int recipe, const RecipeFigures& figures) {
     recipe_ = recipe;
     const auto r = static_cast<Recipe>(recipe);
@@ -241,6 +264,9 @@ void RecipeGuide::showRecipe(int recipe, const RecipeFigures& figures) {
     tip_->setText(tr("<b>How to solve it:</b> %1").arg(fromView(recipeTip(r)).toHtmlEscaped()));
     example_ = makeExampleCube(recipe, randomSource_);
     picture_->setCube(example_);
+    // An explanation of the example it replaces would be of another Cube.
+    if (explanation_ != nullptr)
+        explanation_->close();
 
     QString own;
     if (figures.cubes == 0) {

@@ -17,6 +17,8 @@ class QPushButton;
 
 namespace vexlor {
 
+class ExplanationWindow;
+
 // A fresh Cube of the recipe, shown solved: its correct answer picked.
 Cube makeExampleCube(int recipe, RandomSource& randomSource);
 
@@ -66,8 +68,16 @@ public:
     const Cube& example() const { return example_; }
     const ExamplePicture& picture() const { return *picture_; }
 
+    // "Why?": the example Cube explained, its wrong answer shown first. Null
+    // until first asked.
+    void explainExample();
+    ExplanationWindow* explanationWindow() const { return explanation_; }
+
 signals:
     void practiseRequested(int recipe);
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 private:
     RandomSource& randomSource_;
@@ -79,6 +89,7 @@ private:
     ExamplePicture* picture_ = nullptr;
     QLabel* figures_ = nullptr;
     QPushButton* practiseButton_ = nullptr;
+    ExplanationWindow* explanation_ = nullptr;
 };
 
 } // namespace vexlor

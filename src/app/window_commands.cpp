@@ -32,7 +32,7 @@ constexpr QKeyCombination clearKey(Qt::Key row) {
 }
 
 // clang-format off
-const std::array<WindowCommand, 28> kCommands{{
+const std::array<WindowCommand, 30> kCommands{{
     // The answer keys lie as the answer pictures do on a numeric keypad.
     {"pickTopLeft", Group::Test, QT_TRANSLATE_NOOP("Commands", "Pick the top left answer"), {kNoStandard, Qt::Key_8}, nullptr, false,
      [](MainWindow& w) { w.pick(0); }},
@@ -89,6 +89,10 @@ const std::array<WindowCommand, 28> kCommands{{
      [](MainWindow& w) { w.commands().classReport(); }},
     {"progress", Group::Windows, QT_TRANSLATE_NOOP("Commands", "Show your progress"), {kNoStandard, Qt::Key_F2}, nullptr, false,
      [](MainWindow& w) { w.showProgress(); }},
+    {"why", Group::Windows, QT_TRANSLATE_NOOP("Commands", "Why? Explain the answer picked"), {kNoStandard, Qt::Key_F3}, nullptr, false,
+     [](MainWindow& w) { w.explainShownCube(); }},
+    {"explainMistakes", Group::Windows, QT_TRANSLATE_NOOP("Commands", "Explain the Cubes of the Mistakes series"), {kNoStandard, Qt::SHIFT | Qt::Key_F3}, nullptr, false,
+     [](MainWindow& w) { w.explainMistakes(); }},
     {"keys", Group::Windows, QT_TRANSLATE_NOOP("Commands", "Show this list of keys"), {QKeySequence::HelpContents, Qt::Key_F1}, nullptr, false,
      [](MainWindow& w) { w.showKeys(); }},
     {"close", Group::Windows, QT_TRANSLATE_NOOP("Commands", "Close Vexlor"), {kNoStandard, Qt::Key_Escape}, nullptr, false,

@@ -71,4 +71,9 @@ inline bool hasValidCorrectAnswer(const Cube& c) {
     return c.correctAnswer >= 0 && c.correctAnswer < kAnswers;
 }
 
+// True when two Cubes ask the same question: the same net, symbols and
+// answers in the same places, whatever picks and clocks they carry (a copy
+// filed into another series still asks what its original asks).
+bool sameTask(const Cube& a, const Cube& b);
+
 } // namespace vexlor

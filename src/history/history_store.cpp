@@ -1,6 +1,7 @@
 #include "history_store.h"
 
 #include "session/statistics.h"
+#include "solve_journal.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,10 +13,12 @@
 #include <QStandardPaths>
 #include <QVariant>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cmath>
-#include <initializer_list>
-#include <iterator>
 
 namespace vexlor {
 
@@ -31,105 +34,6 @@ const QString kDriver = QStringLiteral("QSQLITE");
 // At the close the window is gone: the last try may wait this long for a
 // lock before the rows that wait are given up.
 constexpr int kLastTryTimeoutMs = 2000;
-
-// SQL shared by the upgrade steps below. A time counts when it is a finite
-// number: NULL, text and infinities sort outside these bounds.
-#define VEXLOR_KNOWN_TIME "seconds BETWEEN -1e308 AND 1e308"
-#define VEXLOR_DAY_OF(at) "CAST(julianday(substr(" at ", 1, 10)) - 2415018.5 AS INTEGER)"
-// Counts a new row of day D (as in VEXLOR_TALLY_DAY) and marks the day's
-// median stale rather than taking it anew: a solve then costs a lookup
-// whatever the number of the day's rows, and the median is taken when the
-// figures are read, or when the program next opens the history.
-#define VEXLOR_COUNT_ON_DAY(D)                                                                     \
-    " INSERT INTO day_tallies (day, cubes, wrong, stale)"                                          \
-    " VALUES (IFNULL(" D ", 0), 1, max(NEW.wrong, 0), 1)"                                          \
-    " ON CONFLICT (day) DO UPDATE SET cubes = cubes + 1, wrong = wrong + excluded.wrong,"          \
-    " stale = 1;"
-// Sets the tally of day D (an SQL expression; NULL for rows whose date
-// cannot be read, tallied as day 0) anew from its rows: its Cubes, its wrong
-// picks and the median of its known times (the mean of the middle two for
-// an even count). A day without rows loses its tally.
-#define VEXLOR_TALLY_DAY(D)                                                                        \
-    "DELETE FROM day_tallies WHERE day = IFNULL(" D ", 0);"                                        \
-    " INSERT INTO day_tallies (day, cubes, wrong, median)"                                         \
-    " SELECT IFNULL(" D ", 0), count(*), total(max(wrong, 0)),"                                    \
-    " (SELECT avg(seconds) FROM (SELECT seconds FROM solved"                                       \
-    " WHERE day IS " D " AND " VEXLOR_KNOWN_TIME " ORDER BY seconds"                               \
-    " LIMIT 2 - (SELECT count(*) FROM solved WHERE day IS " D " AND " VEXLOR_KNOWN_TIME ") % 2"    \
-    " OFFSET ((SELECT count(*) FROM solved WHERE day IS " D " AND " VEXLOR_KNOWN_TIME              \
-    ") - 1) / 2))"                                                                                 \
-    " FROM solved WHERE day IS " D " HAVING count(*) > 0;"
-
-// The steps from each schema version to the next, each a list of
-// statements. Steps only ever add, so that an older file keeps every row it
-// has.
-const std::initializer_list<const char*> kUpgrades[] = {
-    // 0 -> 1
-    {"CREATE TABLE IF NOT EXISTS solved ("
-     " id INTEGER PRIMARY KEY,"
-     " at TEXT NOT NULL,"
-     " kind INTEGER NOT NULL,"
-     " seconds REAL,"
-     " wrong INTEGER NOT NULL)"},
-    // 1 -> 2: the local day as a number, and the offset from UTC in seconds,
-    // so that an export can tell which moment a local time meant (rows
-    // written before keep none: it was never known). Julianday of 30
-    // December 1899 is 2415018.5.
-    //
-    // And tallies per day and per recipe that SQLite keeps as rows are added
-    // or removed, by this program or any other (an older Vexlor writes no
-    // day: the trigger fills it in), so that the Progress window reads a row
-    // per day rather than every row; the indexes serve the tallies, a
-    // recipe's latest solves and a week's rows.
-    {"ALTER TABLE solved ADD COLUMN day INTEGER",
-     "ALTER TABLE solved ADD COLUMN utc_offset INTEGER",
-     "UPDATE solved SET day = " VEXLOR_DAY_OF("at"),
-     "CREATE INDEX solved_by_day ON solved (day, seconds, wrong)",
-     "CREATE INDEX solved_by_kind ON solved (kind)",
-     "CREATE TABLE day_tallies (day PRIMARY KEY, cubes INTEGER NOT NULL, wrong INTEGER NOT NULL,"
-     " median REAL, stale INTEGER NOT NULL DEFAULT 0)",
-     "CREATE TABLE recipe_tallies (kind PRIMARY KEY, cubes INTEGER NOT NULL)",
-     "INSERT INTO day_tallies (day, cubes, wrong)"
-     " SELECT IFNULL(day, 0), count(*), total(max(wrong, 0)) FROM solved GROUP BY IFNULL(day, 0)",
-     "UPDATE day_tallies SET median = middle.median FROM"
-     " (SELECT d, avg(seconds) AS median FROM"
-     " (SELECT IFNULL(day, 0) AS d, seconds,"
-     " row_number() OVER (PARTITION BY IFNULL(day, 0) ORDER BY seconds) AS r,"
-     " count(*) OVER (PARTITION BY IFNULL(day, 0)) AS n"
-     " FROM solved WHERE " VEXLOR_KNOWN_TIME ")"
-     " WHERE r IN ((n + 1) / 2, n / 2 + 1) GROUP BY d) AS middle"
-     " WHERE day_tallies.day = middle.d",
-     "INSERT INTO recipe_tallies (kind, cubes) SELECT kind, count(*) FROM solved GROUP BY kind",
-     // clang-format off
-     "CREATE TRIGGER solved_added AFTER INSERT ON solved BEGIN"
-     " UPDATE solved SET day = " VEXLOR_DAY_OF("NEW.at") " WHERE id = NEW.id AND day IS NULL; "
-     VEXLOR_COUNT_ON_DAY("COALESCE(NEW.day, " VEXLOR_DAY_OF("NEW.at") ")")
-     " INSERT INTO recipe_tallies (kind, cubes) VALUES (NEW.kind, 1)"
-     " ON CONFLICT (kind) DO UPDATE SET cubes = cubes + 1;"
-     " END",
-     "CREATE TRIGGER solved_removed AFTER DELETE ON solved BEGIN "
-     VEXLOR_TALLY_DAY("OLD.day")
-     " UPDATE recipe_tallies SET cubes = cubes - 1 WHERE kind = OLD.kind;"
-     " DELETE FROM recipe_tallies WHERE kind = OLD.kind AND cubes <= 0;"
-     " END"},
-    // clang-format on
-};
-static_assert(std::size(kUpgrades) == HistoryStore::kSchemaVersion);
-
-// The first version whose files carry the day and the tallies.
-constexpr int kTalliesVersion = 2;
-
-// The local day of a row worked out from its text, for rows that carry no
-// day number: those of a file not yet upgraded (read-only, or only being
-// exported).
-const QString kDayOfAt = QStringLiteral(VEXLOR_DAY_OF("at"));
-// A row's time, or NULL when it is not a finite number.
-const QString kKnownTime = QStringLiteral("CASE WHEN " VEXLOR_KNOWN_TIME " THEN seconds END");
-
-// The day of a row in a file of the given schema version.
-QString dayOf(int version) {
-    return version >= kTalliesVersion ? QStringLiteral("day") : kDayOfAt;
-}
 
 // The query that reads the rows after one id up to another. Qt's driver
 // wraps every value of every row in a QVariant, which costs more than
@@ -151,103 +55,29 @@ SolvedRow unpackRow(qint64 packed, const QVariant& seconds) {
             seconds.isNull() ? std::nan("") : seconds.toDouble(), static_cast<int>(packed & 0xFF)};
 }
 
+// The values of a solve's row, as the store writes them and the journal
+// keeps them.
+SolveColumns columnsOf(const SolvedCube& cube) {
+    return {cube.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")), cube.recipe,
+            // Milliseconds are more than the clock can tell apart.
+            std::isfinite(cube.seconds) ? QVariant(std::round(cube.seconds * 1000.0) / 1000.0)
+                                        : QVariant(QMetaType::fromType<double>()),
+            cube.wrong, dayNumber(cube.at.date()), cube.at.offsetFromUtc()};
+}
+
+// Why no history can be opened at path, for the user; empty when nothing
+// stands in the way. SQLite would open a FIFO and wait there for a writer,
+// and can make nothing of a folder or a device.
+QString whyNoFile(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return errno == ELOOP ? QStringLiteral("its symbolic links form a loop") : QString();
+    return S_ISREG(info.st_mode) ? QString() : QStringLiteral("it is not a regular file");
+}
+
 QString selectStored(int version) {
     return QStringLiteral("SELECT at, kind, seconds, wrong, %1 FROM solved ORDER BY id")
         .arg(version >= kTalliesVersion ? QStringLiteral("utc_offset") : QStringLiteral("NULL"));
-}
-
-// The schema version of an open file, which a store that only reads leaves
-// as it found it.
-int fileVersion(const QSqlDatabase& db) {
-    QSqlQuery q(db);
-    return q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : 0;
-}
-
-// The median of the known times of a day's rows (day 0: those whose date
-// cannot be read); not a finite number when none has a time. Empty, with the
-// failure in error, when the rows cannot be read.
-std::optional<double> medianOfDay(const QSqlDatabase& db, int day, QSqlError& error) {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (q.prepare(QStringLiteral("SELECT %1 FROM solved WHERE day IS ?").arg(kKnownTime))) {
-        q.bindValue(0, day == 0 ? QVariant() : QVariant(day));
-        if (q.exec()) {
-            std::vector<double> seconds;
-            while (q.next())
-                if (const QVariant value = q.value(0); !value.isNull())
-                    seconds.push_back(value.toDouble());
-            if (!q.lastError().isValid())
-                return median(std::move(seconds));
-        }
-    }
-    error = q.lastError();
-    return std::nullopt;
-}
-
-// Stores the medians of the days whose rows were added since they were
-// taken, so that the Progress window need not take them when it opens. What
-// fails here stays stale, and the reading takes it.
-void storeStaleMedians(QSqlDatabase db) {
-    QSqlQuery q(db);
-    std::vector<int> days;
-    if (!q.exec(QStringLiteral("SELECT day FROM day_tallies WHERE stale")))
-        return;
-    while (q.next())
-        days.push_back(q.value(0).toInt());
-    q.finish();
-    if (days.empty() || !db.transaction())
-        return;
-    bool ok =
-        q.prepare(QStringLiteral("UPDATE day_tallies SET median = ?, stale = 0 WHERE day = ?"));
-    QSqlError error;
-    for (auto day = days.begin(); ok && day != days.end(); ++day) {
-        const std::optional<double> taken = medianOfDay(db, *day, error);
-        q.bindValue(0, taken && std::isfinite(*taken) ? QVariant(*taken) : QVariant());
-        q.bindValue(1, *day);
-        ok = taken && q.exec();
-    }
-    q.finish();
-    if (!ok || !db.commit())
-        db.rollback();
-}
-
-#undef VEXLOR_TALLY_DAY
-#undef VEXLOR_COUNT_ON_DAY
-#undef VEXLOR_DAY_OF
-#undef VEXLOR_KNOWN_TIME
-
-const QString kInsert = QStringLiteral(
-    "INSERT INTO solved (at, kind, seconds, wrong, day, utc_offset) VALUES (?, ?, ?, ?, ?, ?)");
-
-// A free name beside path that says why the file was set aside and when:
-// history.damaged-2025-03-01-102233.sqlite.
-QString setAsideName(const QString& path, HistoryStore::SetAside reason) {
-    const QFileInfo info(path);
-    const QString stem = info.dir().filePath(
-        info.completeBaseName() +
-        (reason == HistoryStore::SetAside::Damaged ? QStringLiteral(".damaged-")
-                                                   : QStringLiteral(".foreign-")) +
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
-    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-    QString name = stem + suffix;
-    for (int n = 2; QFileInfo::exists(name); ++n)
-        name = stem + QLatin1Char('-') + QString::number(n) + suffix;
-    return name;
-}
-
-// The files SQLite keeps beside a database while it is in use.
-constexpr const char* kSideFiles[] = {"-wal", "-shm", "-journal"};
-
-// A file that this run created and could not fill holds nothing: it goes,
-// with what SQLite left beside it, so that a failed first creation leaves
-// no empty history behind.
-void removeEmptyFile(const QString& path) {
-    if (!QFileInfo::exists(path) || QFileInfo(path).size() != 0)
-        return;
-    for (const char* side : kSideFiles)
-        if (const QFileInfo file(path + QLatin1String(side)); file.exists() && file.size() == 0)
-            QFile::remove(file.filePath());
-    QFile::remove(path);
 }
 
 } // namespace
@@ -260,13 +90,20 @@ SolvedCube solvedCubeOf(const Cube& c, const Clock& clock) {
     return {localDateTime(clock.now()), c.recipe, cubeTime(c, clock) * 86'400.0, wrong};
 }
 
-HistoryStore::HistoryStore(const QString& path, Mode mode) : path_(path), mode_(mode) {
-    open();
+HistoryStore::HistoryStore(const QString& path, Mode mode, Start start)
+    : path_(path), mode_(mode), later_(mode == Mode::ReadWrite && start == Start::Later) {
+    if (later_)
+        state_ = State::Opening;
+    else
+        open();
 }
 
 HistoryStore::~HistoryStore() {
-    if (!waiting_.empty())
-        writeWaiting(Attempt::Exit);
+    // A rescue stops between two of its rows; the next start does it again.
+    control_.progress.stop = true;
+    settleOpening();
+    if (!waiting_.empty() && !writeWaiting(Attempt::Exit))
+        keepWaitingInJournal();
     closeConnection();
 }
 
@@ -295,11 +132,7 @@ QString HistoryStore::notice() const {
             sentences << Texts::tr("The history file %1 was damaged. It was set aside as %2 and "
                                    "a new history was started.")
                              .arg(file, aside);
-        if (salvage_ && !salvage_->failure.isEmpty())
-            sentences << Texts::tr("Its solves could not be copied into the new history (%1); "
-                                   "they are still in the file set aside.")
-                             .arg(salvage_->failure);
-        else if (salvage_ && (salvage_->saved != 0 || salvage_->lost != 0))
+        if (salvage_ && (salvage_->saved != 0 || salvage_->lost != 0))
             sentences << Texts::tr("Solves copied into the new history: %L1; solves that could "
                                    "not be read: %2.")
                              .arg(salvage_->saved)
@@ -307,9 +140,17 @@ QString HistoryStore::notice() const {
                                                  : Texts::tr("an unknown number"));
     }
 
+    if (const std::optional<int> percent = rescuePercent())
+        sentences << Texts::tr("The history file %1 is damaged. What can still be read from it is "
+                               "being copied into a new history (%2 % done); your solves wait "
+                               "until then.")
+                         .arg(file)
+                         .arg(*percent);
+
     QString why;
     switch (state_) {
     case State::Recording:
+    case State::Opening:
         break;
     case State::NoDriver:
         why = Texts::tr("the SQLite driver for Qt is not installed (Debian package "
@@ -354,35 +195,29 @@ QString HistoryStore::notice() const {
 
 bool HistoryStore::open() {
     closeConnection();
+    if (mode_ == Mode::ReadOnly)
+        return openToRead();
+    if (later_) {
+        startOpening();
+        return false;
+    }
+    if (!mayOpenForWriting())
+        return false;
+    takeOutcome(openForWriting(path_, control_));
+    return insert_.has_value();
+}
+
+bool HistoryStore::mayOpenForWriting() {
     if (!QSqlDatabase::isDriverAvailable(kDriver)) {
         state_ = State::NoDriver;
         return false;
     }
-    const QFileInfo file(path_);
-    // SQLite would open a FIFO and wait there for a writer, and can make
-    // nothing of a folder or a device.
-    if (file.exists() && !file.isFile()) {
+    if (const QString why = whyNoFile(path_); !why.isEmpty()) {
         state_ = State::CannotOpen;
-        detail_ = QStringLiteral("it is not a regular file");
+        detail_ = why;
         return false;
     }
-    if (mode_ == Mode::ReadOnly) {
-        if (!file.exists()) {
-            state_ = State::CannotOpen;
-            detail_ = QStringLiteral("there is no such file");
-            return false;
-        }
-        std::optional<SetAside> damaged;
-        if (!openIntact(SqliteConnection::Access::ReadOnly, damaged)) {
-            state_ = State::CannotOpen;
-            if (damaged)
-                detail_ = QStringLiteral("it is damaged or not a Vexlor history");
-            closeConnection();
-            return false;
-        }
-        state_ = State::ReadOnly;
-        return true;
-    }
+    const QFileInfo file(path_);
     const QString folder = file.absolutePath();
     if (!QDir().mkpath(folder)) {
         state_ = State::CannotOpen;
@@ -396,156 +231,136 @@ bool HistoryStore::open() {
         state_ = State::ReadOnly;
         return false;
     }
-    // At most one file is set aside: the fresh one that takes its place is
-    // neither damaged nor another program's.
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const bool existed = QFileInfo::exists(path_);
-        std::optional<SetAside> setAside;
-        if (openIntact(SqliteConnection::Access::ReadWrite, setAside) && prepareSchema(setAside)) {
-            if (salvagePending_) {
-                salvagePending_ = false;
-                salvage_ = salvageRows(setAsidePath_, connection_->database());
-            }
-            state_ = State::Recording;
-            return true;
-        }
-        closeConnection();
-        if (!setAside) {
-            if (!existed)
-                removeEmptyFile(path_);
-            return false;
-        }
-        if (attempt > 0) {
-            state_ = State::Unusable;
-            detail_ = QStringLiteral("a new history cannot be started in its place");
-            return false;
-        }
-        if (!setAsideAndStartAgain(*setAside))
-            return false;
+    return true;
+}
+
+bool HistoryStore::openToRead() {
+    if (!QSqlDatabase::isDriverAvailable(kDriver)) {
+        state_ = State::NoDriver;
+        return false;
     }
+    state_ = State::CannotOpen;
+    if (const QString why = whyNoFile(path_); !why.isEmpty()) {
+        detail_ = why;
+        return false;
+    }
+    if (!QFileInfo::exists(path_)) {
+        detail_ = QStringLiteral("there is no such file");
+        return false;
+    }
+    connection_.emplace(path_, SqliteConnection::Access::ReadOnly, kBusyTimeoutMs);
+    std::optional<QSqlError> error;
+    bool damaged = false;
+    if (!connection_->open()) {
+        error = connection_->error();
+    } else {
+        QSqlQuery check(connection_->database());
+        if (!check.exec(QStringLiteral("PRAGMA quick_check")))
+            error = check.lastError();
+        else
+            damaged = !check.next() || check.value(0).toString() != QLatin1String("ok");
+    }
+    if (!error && !damaged) {
+        intact_ = true;
+        state_ = State::ReadOnly;
+        return true;
+    }
+    detail_ = damaged || faultOf(*error) == SqliteFault::Damaged
+                  ? QStringLiteral("it is damaged or not a Vexlor history")
+                  : describeFailure(*error);
+    closeConnection();
     return false;
 }
 
-bool HistoryStore::openIntact(SqliteConnection::Access access, std::optional<SetAside>& damaged) {
-    connection_.emplace(path_, access, kBusyTimeoutMs);
+void HistoryStore::startOpening() {
+    if (!later_ || isOpening() || insert_)
+        return;
+    closeConnection();
+    if (!mayOpenForWriting())
+        return;
+    state_ = State::Opening;
+    workerDone_ = false;
+    worker_ = std::thread([this] {
+        outcome_ = openForWriting(path_, control_);
+        workerDone_ = true;
+    });
+}
+
+bool HistoryStore::finishOpening() {
+    if (!worker_.joinable())
+        return true;
+    if (!workerDone_)
+        return false;
+    worker_.join();
+    takeOutcome(outcome_);
+    // The solves made while it ran.
+    if (insert_)
+        writeWaiting(Attempt::Solve);
+    return true;
+}
+
+void HistoryStore::waitForOpening() {
+    while (!finishOpening())
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+void HistoryStore::settleOpening() {
+    while (!finishOpening()) {
+        if (control_.progress.percent >= 0) {
+            control_.progress.stop = true;
+            rescueStopped_ = true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+std::optional<int> HistoryStore::rescuePercent() const {
+    const int percent = control_.progress.percent;
+    return isOpening() && percent >= 0 ? std::optional(percent) : std::nullopt;
+}
+
+void HistoryStore::setRescueStepCheck(std::function<bool(RescueStep)> goOnAfter) {
+    control_.goOnAfter = std::move(goOnAfter);
+}
+
+void HistoryStore::takeOutcome(const OpeningOutcome& outcome) {
+    control_.damageFound = false;
+    if (outcome.setAside) {
+        setAsidePath_ = outcome.setAsidePath;
+        setAsideReason_ = *outcome.setAside;
+        salvage_ = outcome.salvage;
+        ++generation_;
+    }
+    if (outcome.state != State::Recording) {
+        state_ = outcome.state;
+        detail_ = outcome.detail;
+        return;
+    }
+    // Checked and made ready by the opening: what is left is the
+    // connection of this thread.
+    connection_.emplace(path_, SqliteConnection::Access::ReadWrite, kBusyTimeoutMs);
+    std::optional<QSqlError> error;
     if (!connection_->open()) {
-        if (faultOf(connection_->error()) == SqliteFault::Damaged)
-            damaged = SetAside::Damaged;
-        takeFailure(connection_->error());
-        return false;
+        error = connection_->error();
+    } else {
+        // Every commit reaches the disk before the pick returns; see
+        // prepareSchema.
+        QSqlQuery q(connection_->database());
+        if (!q.exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
+            error = q.lastError();
+        } else {
+            insert_.emplace(connection_->database());
+            if (!insert_->prepare(kInsertSolve))
+                error = insert_->lastError();
+        }
     }
-    QSqlQuery check(connection_->database());
-    if (!check.exec(QStringLiteral("PRAGMA quick_check"))) {
-        if (faultOf(check.lastError()) == SqliteFault::Damaged)
-            damaged = SetAside::Damaged;
-        takeFailure(check.lastError());
-        return false;
-    }
-    if (!check.next() || check.value(0).toString() != QLatin1String("ok")) {
-        damaged = SetAside::Damaged;
-        detail_ = check.value(0).toString();
-        return false;
+    if (error) {
+        closeConnection();
+        takeFailure(*error);
+        return;
     }
     intact_ = true;
-    return true;
-}
-
-bool HistoryStore::prepareSchema(std::optional<SetAside>& foreign) {
-    QSqlDatabase db = connection_->database();
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        takeFailure(q.lastError());
-        return false;
-    }
-    const int version = q.value(0).toInt();
-    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-        takeFailure(q.lastError());
-        return false;
-    }
-    QStringList tables;
-    while (q.next())
-        tables << q.value(0).toString();
-    // Looked at before anything is written: another program's database is
-    // not ours to write into, not even its journal mode.
-    if (!tables.contains(QStringLiteral("solved"))) {
-        if (version == 0 && !tables.isEmpty()) {
-            foreign = SetAside::Foreign;
-            return false;
-        }
-        if (version != 0) {
-            state_ = State::Unusable;
-            detail_ = QStringLiteral("it has no table of solved Cubes");
-            return false;
-        }
-    }
-    // WAL lets the Progress window and a second Vexlor read while a row is
-    // written. synchronous=FULL makes every commit reach the disk before the
-    // pick returns, so that a power cut loses at most the Cube being solved;
-    // in WAL mode that costs one sync of the log per row.
-    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL"})
-        if (!q.exec(QLatin1String(pragma))) {
-            takeFailure(q.lastError());
-            return false;
-        }
-    q.finish();
-    // A newer program's file is used as it is: its rows keep the columns
-    // written here.
-    if (version < kSchemaVersion) {
-        if (!db.transaction()) {
-            takeFailure(db.lastError());
-            return false;
-        }
-        // Read again inside the transaction: a second Vexlor may have
-        // upgraded the file meanwhile, and a column cannot be added twice.
-        bool ok = q.exec(QStringLiteral("PRAGMA user_version")) && q.next();
-        const int from = ok ? q.value(0).toInt() : version;
-        q.finish();
-        for (int step = from; ok && step < kSchemaVersion; ++step)
-            for (const char* statement : kUpgrades[step])
-                ok = ok && q.exec(QLatin1String(statement));
-        ok = ok && (from >= kSchemaVersion ||
-                    q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)));
-        if (!ok || !db.commit()) {
-            const QSqlError error = ok ? db.lastError() : q.lastError();
-            q.finish();
-            db.rollback();
-            takeFailure(error);
-            return false;
-        }
-    }
-    storeStaleMedians(db);
-    insert_.emplace(db);
-    if (!insert_->prepare(kInsert)) {
-        takeFailure(insert_->lastError());
-        insert_.reset();
-        return false;
-    }
-    return true;
-}
-
-bool HistoryStore::setAsideAndStartAgain(SetAside reason) {
-    closeConnection();
-    const QString target = setAsideName(path_, reason);
-    const auto cannot = [this] {
-        state_ = State::Unusable;
-        detail_ = QStringLiteral("it cannot be set aside");
-        return false;
-    };
-    // The side files go first: a journal left beside the fresh file would be
-    // taken for its own.
-    for (const char* side : kSideFiles) {
-        const QString from = path_ + QLatin1String(side);
-        if (QFileInfo::exists(from) && !QFile::rename(from, target + QLatin1String(side)))
-            return cannot();
-    }
-    if (!QFile::rename(path_, target))
-        return cannot();
-    setAsidePath_ = target;
-    setAsideReason_ = reason;
-    salvage_.reset();
-    salvagePending_ = reason == SetAside::Damaged;
-    ++generation_;
-    return true;
+    state_ = State::Recording;
 }
 
 void HistoryStore::closeConnection() {
@@ -556,27 +371,7 @@ void HistoryStore::closeConnection() {
 
 void HistoryStore::takeFailure(const QSqlError& error) {
     detail_ = describeFailure(error);
-    switch (faultOf(error)) {
-    case SqliteFault::Busy:
-        state_ = State::Locked;
-        break;
-    case SqliteFault::Full:
-        state_ = State::Full;
-        break;
-    case SqliteFault::ReadOnly:
-        state_ = State::ReadOnly;
-        break;
-    case SqliteFault::CannotOpen:
-        state_ = State::CannotOpen;
-        break;
-    case SqliteFault::Damaged:
-    case SqliteFault::Unusable:
-        state_ = State::Unusable;
-        break;
-    case SqliteFault::Other:
-        state_ = State::Failed;
-        break;
-    }
+    state_ = stateAfter(error);
 }
 
 bool HistoryStore::record(const SolvedCube& cube) {
@@ -587,19 +382,25 @@ bool HistoryStore::record(const SolvedCube& cube) {
 }
 
 bool HistoryStore::writeWaitingRows() {
-    return writeWaiting(Attempt::Close);
+    // A check still running is waited for; a rescue stops, and the next
+    // start does it again.
+    settleOpening();
+    return writeWaiting(Attempt::Close) || keepWaitingInJournal();
 }
 
 bool HistoryStore::writeWaiting(Attempt attempt) {
     if (waiting_.empty())
         return true;
-    if (mode_ == Mode::ReadOnly || (hasGivenUp() && attempt == Attempt::Solve))
+    if (mode_ == Mode::ReadOnly || isOpening() || (hasGivenUp() && attempt == Attempt::Solve))
         return false;
     // The close's try opens the file afresh: what stopped the writing may
-    // have been mended meanwhile.
+    // have been mended meanwhile. A store that opens on a thread of its own
+    // does that with the next solve; at the close, what waits goes into the
+    // journal rather than hold the window up, and so does what waits on a
+    // rescue that was stopped.
     if (hasGivenUp())
         closeConnection();
-    if (!insert_ && !open())
+    if (!insert_ && ((later_ && attempt != Attempt::Solve) || rescueStopped_ || !open()))
         return false;
     if (attempt == Attempt::Exit)
         (void)QSqlQuery(connection_->database())
@@ -611,9 +412,12 @@ bool HistoryStore::writeWaiting(Attempt attempt) {
             state_ = State::Recording;
             return true;
         }
-        // The rows go into a fresh file, after what can be saved of this one.
+        // The rows go into a new file, after what can be saved of this one,
+        // whatever the check finds: the write met the damage.
         if (faultOf(*error) == SqliteFault::Damaged && again) {
-            if (setAsideAndStartAgain(SetAside::Damaged) && open())
+            closeConnection();
+            control_.damageFound = true;
+            if (open())
                 continue;
             return false;
         }
@@ -622,6 +426,18 @@ bool HistoryStore::writeWaiting(Attempt attempt) {
             closeConnection();
         return false;
     }
+}
+
+bool HistoryStore::keepWaitingInJournal() {
+    if (mode_ == Mode::ReadOnly || waiting_.empty())
+        return waiting_.empty();
+    std::vector<SolveColumns> solves;
+    for (const SolvedCube& cube : waiting_)
+        solves.push_back(columnsOf(cube));
+    if (!keepInJournal(path_, solves))
+        return false;
+    waiting_.clear();
+    return true;
 }
 
 std::optional<QSqlError> HistoryStore::insertWaiting() {
@@ -645,15 +461,9 @@ std::optional<QSqlError> HistoryStore::insertWaiting() {
 }
 
 std::optional<QSqlError> HistoryStore::insertRow(const SolvedCube& cube) {
-    insert_->bindValue(0, cube.at.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-    insert_->bindValue(1, cube.recipe);
-    // Milliseconds are more than the clock can tell apart.
-    insert_->bindValue(2, std::isfinite(cube.seconds)
-                              ? QVariant(std::round(cube.seconds * 1000.0) / 1000.0)
-                              : QVariant(QMetaType::fromType<double>()));
-    insert_->bindValue(3, cube.wrong);
-    insert_->bindValue(4, dayNumber(cube.at.date()));
-    insert_->bindValue(5, cube.at.offsetFromUtc());
+    const SolveColumns columns = columnsOf(cube);
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        insert_->bindValue(static_cast<int>(i), columns[i]);
     if (insert_->exec())
         return std::nullopt;
     return insert_->lastError();

@@ -5,7 +5,9 @@
 #pragma once
 
 #include "cube/cube.h"
+#include "history_opening.h"
 #include "history_salvage.h"
+#include "history_schema.h"
 #include "progress_summary.h"
 #include "qt_calendar.h"
 #include "sqlite_connection.h"
@@ -15,9 +17,11 @@
 #include <QSqlQuery>
 #include <QString>
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace vexlor {
@@ -47,42 +51,37 @@ class HistoryStore {
 public:
     // The schema this program writes. Each later version upgrades older files
     // in place by adding to them; nothing is ever dropped.
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = vexlor::kSchemaVersion;
 
     enum class Mode {
         ReadWrite, // the program: creates, upgrades and records
         ReadOnly,  // export: reads an existing file and changes nothing
     };
 
+    // When a store that writes makes its file ready: at once, or on a
+    // thread of its own once startOpening() is called, as the window does
+    // after it is first painted, so that checking a large history or
+    // rescuing a damaged one never holds the window back.
+    enum class Start { Now, Later };
+
     // Whether rows are being written, and if not, why. A store that cannot
     // write tries again with the next solve, except where trying cannot
     // mend it (hasGivenUp).
-    enum class State {
-        Recording,
-        NoDriver,   // Qt's SQLite driver is not installed
-        CannotOpen, // the file or its folder cannot be opened or created
-        Locked,     // another program holds the database
-        ReadOnly,   // the file or its folder is read-only, or the store was opened to read
-        Full,       // the disk is full
-        Failed,     // any other failure to write, an I/O error among them
-        Unusable,   // a schema this version cannot write to, or damage that setting aside
-                    // did not mend
-    };
-
+    using State = HistoryState;
     // Why a file was set aside.
-    enum class SetAside {
-        Damaged, // renamed history.damaged-DATE.sqlite; its readable rows are copied
-        Foreign, // a database of another program: renamed history.foreign-DATE.sqlite
-    };
+    using SetAside = SetAsideReason;
 
     // Opens the database at path, creating it and its folder when missing.
-    // Never throws and never blocks for long: a database that cannot be used
-    // leaves the store not recording, and a damaged file, or another
-    // program's database, is set aside (renamed with the date) and a fresh
-    // one started in its place.
-    explicit HistoryStore(const QString& path, Mode mode = Mode::ReadWrite);
-    // The last try for rows that still wait; the window is gone by then, so
-    // it may wait longer for a lock.
+    // Never throws: a database that cannot be used leaves the store not
+    // recording, a damaged file is set aside (renamed with the date) and
+    // what can be read of it rescued into a new history in its place, and
+    // another program's database is set aside and a fresh one started.
+    explicit HistoryStore(const QString& path, Mode mode = Mode::ReadWrite,
+                          Start start = Start::Now);
+    // Stops a rescue that still runs (the next start does it again), makes
+    // the last try for rows that still wait (the window is gone by then, so
+    // it may wait longer for a lock) and keeps what that cannot write in the
+    // journal beside the history.
     ~HistoryStore();
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
@@ -93,6 +92,26 @@ public:
     static QString defaultPath();
 
     const QString& path() const { return path_; }
+
+    // For a store that starts later: makes the file ready on a thread of
+    // its own; solves made meanwhile wait. A store that failed to open tries
+    // again the same way with the next solve. Does nothing while it runs or
+    // once the file is ready.
+    void startOpening();
+    // Takes the result once the thread is done (the window asks now and
+    // then): the file ready, the waiting rows written. True when no opening
+    // runs any more.
+    bool finishOpening();
+    // Waits for the thread, then finishOpening().
+    void waitForOpening();
+    bool isOpening() const { return worker_.joinable(); }
+    // How far the rescue of a damaged file has come, in per cent, while one
+    // runs.
+    std::optional<int> rescuePercent() const;
+    // Asked after each step of a rescue; false ends the opening there, as a
+    // kill would. For tests, before the store opens.
+    void setRescueStepCheck(std::function<bool(RescueStep)> goOnAfter);
+
     State state() const { return state_; }
     bool isRecording() const { return state_ == State::Recording; }
     // True once a failure that trying again cannot mend has stopped the
@@ -114,8 +133,13 @@ public:
     // waits in memory for the next solve or the close. True when no row
     // waits any more.
     bool record(const SolvedCube& cube);
-    // Tries to write the waiting rows now, as at the close of the window.
-    // A store that has given up opens the file afresh for it.
+    // Tries to write the waiting rows now, as at the close of the window: a
+    // store that opens at once and has given up opens the file afresh for
+    // it; a check still running is waited for, and a rescue stopped (the
+    // next start does it again). What cannot be written goes, synced, into
+    // the journal beside the history, from which the next start adds it.
+    // True when no row waits any more; false only when even the journal
+    // could not take them.
     bool writeWaitingRows();
     int waitingCount() const { return static_cast<int>(waiting_.size()); }
     // The waiting rows as the Progress window counts them, oldest first.
@@ -157,15 +181,22 @@ private:
         Close, // the window closes: opens the file afresh if the store had given up
         Exit,  // the store goes: as Close, waiting longer for a lock
     };
+    // Opens the file, at once or, for a store that starts later, on the
+    // opening thread; true when it is ready now.
     bool open();
-    // Opens the connection and checks the file; damaged says when the file
-    // is to be set aside.
-    bool openIntact(SqliteConnection::Access access, std::optional<SetAside>& damaged);
-    // Makes the schema ready and the insert; foreign says when the file is
-    // another program's database, to be set aside.
-    bool prepareSchema(std::optional<SetAside>& foreign);
-    bool setAsideAndStartAgain(SetAside reason);
+    // What can be looked at without touching the file: the driver, the
+    // kind of file, the folder and its rights.
+    bool mayOpenForWriting();
+    bool openToRead();
+    // Takes in what the opening found and, where the file is ready, opens
+    // the connection the solves are written through.
+    void takeOutcome(const OpeningOutcome& outcome);
+    // Waits for an opening that runs, stopping a rescue between two of its
+    // rows.
+    void settleOpening();
     bool writeWaiting(Attempt attempt);
+    // Keeps the waiting rows in the journal; true when they are there.
+    bool keepWaitingInJournal();
     std::optional<QSqlError> insertWaiting();
     std::optional<QSqlError> insertRow(const SolvedCube& cube);
     // The rows after the row `after` in the open file db; see readRows.
@@ -182,13 +213,18 @@ private:
     QString setAsidePath_;
     SetAside setAsideReason_ = SetAside::Damaged;
     std::optional<Salvage> salvage_;
-    bool salvagePending_ = false; // a damaged file was set aside; its rows are not yet copied
     QString readError_;
     int generation_ = 0;
     std::deque<SolvedCube> waiting_;
     std::optional<SqliteConnection> connection_;
     bool intact_ = false; // the connection is open and the file was found intact
     std::optional<QSqlQuery> insert_;
+    bool later_ = false; // opens on a thread of its own
+    OpeningControl control_;
+    std::thread worker_;
+    std::atomic<bool> workerDone_{false};
+    OpeningOutcome outcome_;     // written by the opening thread, read once it is done
+    bool rescueStopped_ = false; // the close stopped a rescue: nothing more is opened
 };
 
 } // namespace vexlor

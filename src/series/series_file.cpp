@@ -165,8 +165,19 @@ OpenResult openRegularFile(QFile& file, const QString& path, QString* reason) {
 
 LoadResult loadSeriesFile(const QString& path, SeriesStore& store) {
     QFile file;
-    if (openRegularFile(file, path) != OpenResult::Opened)
+    switch (openRegularFile(file, path)) {
+    case OpenResult::Opened:
+        break;
+    case OpenResult::Failed:
+        // A loop of symbolic links names a file that no read can reach:
+        // there is nothing to judge the format of.
+        if (struct stat info{};
+            ::stat(QFile::encodeName(path).constData(), &info) != 0 && errno == ELOOP)
+            return LoadResult::ReadError;
         return LoadResult::WrongFormat;
+    case OpenResult::NotRegular:
+        return LoadResult::WrongFormat;
+    }
     // Read in one go (at most the size of the largest file) and parse from
     // memory: one device read per record costs ten times the parsing.
     const QByteArray bytes = file.read(static_cast<qint64>(seriesFileSize(kMaxCubesPerFile)));

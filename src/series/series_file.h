@@ -53,7 +53,8 @@ OpenResult openRegularFile(QFile& file, const QString& path, QString* reason = n
 
 // Loads the file at path into Current. A file that cannot be opened, or is
 // not a regular file, is treated as one without the magic: Current stays as
-// it was.
+// it was. A path that ends in a loop of symbolic links cannot be read:
+// ReadError, and Current stays as it was too.
 LoadResult loadSeriesFile(const QString& path, SeriesStore& store);
 
 // The message for a result; empty for success.

@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -76,12 +78,13 @@ void damageHeader(const QString& path) {
     writeAll(path, QByteArray("this was a history once. ").repeated(200));
 }
 
-// While it lives, a write past the start of any file fails, as on a full
-// disk (the limit binds root too), rather than killing the process.
+// While it lives, a write past the start of any file (or past room bytes)
+// fails, as on a full disk (the limit binds root too), rather than killing
+// the process.
 struct FullDisk {
-    FullDisk() {
+    explicit FullDisk(rlim_t room = 0) {
         getrlimit(RLIMIT_FSIZE, &before);
-        const rlimit none{0, before.rlim_max};
+        const rlimit none{room, before.rlim_max};
         setrlimit(RLIMIT_FSIZE, &none);
         std::signal(SIGXFSZ, SIG_IGN);
     }
@@ -265,6 +268,24 @@ private slots:
                 QVERIFY(!history.setAsidePath().isEmpty());
                 QVERIFY(shown->text().contains(QDir::toNativeSeparators(history.setAsidePath())));
             }
+
+            // The close keeps in the journal beside the history what it
+            // cannot write; only where that cannot be written either does it
+            // say how many solves would be lost, and may try again.
+            const bool lost = !credit.isEmpty() && condition != QLatin1String("locked");
+            w.dialogs.queueYes();
+            if (lost) {
+                w.dialogs.queueYes();
+                w.dialogs.queueNo();
+            }
+            QVERIFY(w.form->close());
+            QCOMPARE(w.dialogs.log.count(QStringLiteral(
+                         "ask: 2 solves of this run cannot be saved, not even beside your "
+                         "history. They are lost if Vexlor closes now. Try again?")),
+                     lost ? 2 : 0);
+            QCOMPARE(history.waitingCount(), lost ? 2 : 0);
+            QCOMPARE(readAll(path + QStringLiteral("-unsaved")).count('\n'),
+                     condition == QLatin1String("locked") ? 2 : 0);
         }
         if (blocker) {
             blocker->close();
@@ -282,7 +303,9 @@ private slots:
                                        QDir::Files);
             QCOMPARE(aside.size(), 1);
             QCOMPARE(readAll(folder + QLatin1Char('/') + aside.front()), damagedBytes);
-            rowsAfter = 2; // the fresh file took both solves
+            // The new file took both solves, after every row of the broken
+            // file: its broken page is the table's root, whose leaves hold all.
+            rowsAfter = condition == QLatin1String("damaged page") ? 2002 : 2;
         }
         if (rowsAfter >= 0) {
             HistoryStore after(path, HistoryStore::Mode::ReadOnly);
@@ -292,23 +315,62 @@ private slots:
         }
     }
 
+    // A damaged history is rescued once the window is on screen, on a thread
+    // of its own: the credit line says how far it has come, and a solve made
+    // meanwhile waits until the rescued history is in place, then follows
+    // its rows.
+    void rescueRunsOnceTheWindowIsUp() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+        damagePage(path);
+        HistoryStore history(path, HistoryStore::Mode::ReadWrite, HistoryStore::Start::Later);
+        // The rescue holds after its copy until the test lets it go on.
+        QSemaphore copied;
+        QSemaphore goOn;
+        history.setRescueStepCheck([&](RescueStep step) {
+            if (step == RescueStep::Copied) {
+                copied.release();
+                goOn.acquire();
+            }
+            return true;
+        });
+        const auto letGo = qScopeGuard([&goOn] { goOn.release(); });
+        WindowFixture w(&history);
+        QTRY_VERIFY_WITH_TIMEOUT(copied.available() > 0, 60'000);
+        QTRY_COMPARE(
+            w.label("Label15")->text(),
+            QStringLiteral("Vexlor \u2014 progress (F2) \u00b7 Rescuing your history: 100 %"));
+        play(w, QStringLiteral("start wait:2 right"));
+        QCOMPARE(history.waitingCount(), 1);
+        goOn.release();
+        QTRY_COMPARE(history.waitingCount(), 0);
+        QCOMPARE(w.label("Label15")->text(), QStringLiteral("Vexlor \u2014 progress (F2)"));
+        QCOMPARE(rowCount(history), 2001);
+        QCOMPARE(storedRows(history).back().at, localDateTime(w.clock.now()).toString(Qt::ISODate));
+    }
+
     // A full disk at start-up: Progress gives the figures of a history it
     // can read without room, says that it cannot read one whose latest rows
     // are still in its log (reading those needs room), and counts 0 Cubes
-    // for neither; with no history yet, nothing is left behind.
+    // for neither; with no history yet, nothing is left behind, not even
+    // where there is room for a few pages of a new one.
     void fullDiskAtStartUp_data() {
         QTest::addColumn<QString>("history");
         QTest::addColumn<QString>("totals");
+        QTest::addColumn<int>("room"); // bytes a file may take
         QTest::newRow("a closed history") << "closed"
-                                          << "Cubes solved: 30 ";
+                                          << "Cubes solved: 30 " << 0;
         QTest::newRow("rows still in its log") << "log"
-                                               << "Cubes solved: not known";
+                                               << "Cubes solved: not known" << 0;
         QTest::newRow("no history yet") << "none"
-                                        << "Cubes solved: 0 ";
+                                        << "Cubes solved: 0 " << 0;
+        QTest::newRow("no history yet, room for a page") << "none"
+                                                         << "Cubes solved: 0 " << 4096;
     }
     void fullDiskAtStartUp() {
         QFETCH(QString, history);
         QFETCH(QString, totals);
+        QFETCH(int, room);
         QTemporaryDir dir;
         QString path = dir.filePath(QStringLiteral("history.sqlite"));
         const QString killed = dir.filePath(QStringLiteral("killed.sqlite"));
@@ -324,7 +386,7 @@ private slots:
             path = killed;
         QString shownTotals, shownNotice;
         {
-            const FullDisk full;
+            const FullDisk full(static_cast<rlim_t>(room));
             HistoryStore store(path);
             FakeClock clock;
             RandomSource randomSource(1);
@@ -338,6 +400,9 @@ private slots:
         QCOMPARE(shownNotice.contains(QLatin1String("The history cannot be read")),
                  history == QLatin1String("log"));
         QCOMPARE(QFileInfo::exists(path), history != QLatin1String("none"));
+        if (history == QLatin1String("none"))
+            QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                     QStringList());
     }
 
     // F2 and a click on the credit line pause a running test and show one

@@ -67,6 +67,8 @@ private slots:
         QTest::newRow("Ctrl+S") << (Qt::CTRL | Qt::Key_S) << "save: Save the series:";
         QTest::newRow("Ctrl+P") << (Qt::CTRL | Qt::Key_P) << "print: 30,0,0,0";
         QTest::newRow("F2") << QKeyCombination(Qt::Key_F2) << "progress";
+        QTest::newRow("F3") << QKeyCombination(Qt::Key_F3) << "explanation";
+        QTest::newRow("Shift+F3") << (Qt::SHIFT | Qt::Key_F3) << "explanation";
         QTest::newRow("F1") << QKeyCombination(Qt::Key_F1) << "keys";
         QTest::newRow("Esc") << QKeyCombination(Qt::Key_Escape) << "ask: Close Vexlors?";
         // clang-format on

@@ -58,8 +58,10 @@ struct WindowFixture {
             settings = ownSettings.get();
         }
         if (history == nullptr) {
-            ownHistory =
-                std::make_unique<vexlor::HistoryStore>(vexlor::HistoryStore::defaultPath());
+            // Opened as the program opens it: once the window is on screen.
+            ownHistory = std::make_unique<vexlor::HistoryStore>(
+                vexlor::HistoryStore::defaultPath(), vexlor::HistoryStore::Mode::ReadWrite,
+                vexlor::HistoryStore::Start::Later);
             history = ownHistory.get();
         }
         form = std::make_unique<vexlor::MainWindow>(

@@ -3,8 +3,8 @@
 // each language says all of it in its own words.
 #include "cube/answer_fit.h"
 #include "cube/generator.h"
-#include "printing/explanation.h"
 #include "l10n/language.h"
+#include "printing/explanation.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -92,7 +92,7 @@ private slots:
     }
     void everySentenceTranslated() {
         QFETCH(QString, language);
-        QVERIFY(installLanguage(*qApp, QLocale(language)));
+        QVERIFY(installLanguage(*QCoreApplication::instance(), QLocale(language)));
         RandomSource randomSource(9);
         std::set<Reason> seen;
         for (int n = 0; n < 200; ++n) {
@@ -106,7 +106,7 @@ private slots:
             }
         }
         QCOMPARE(seen.size(), std::size_t(6));
-        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }

@@ -537,13 +537,17 @@ private slots:
     }
 
     void loadFromDisk() {
-        // A file that cannot be opened is a wrong format; Current stays.
+        // A file that cannot be opened is a wrong format, a loop of symbolic
+        // links a read error; Current stays.
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         SeriesStore store;
         preload(store);
         QCOMPARE(loadSeriesFile(dir.filePath("missing.srs"), store), LoadResult::WrongFormat);
         QCOMPARE(loadSeriesFile(dir.path(), store), LoadResult::WrongFormat);
+        const QString loop = dir.filePath("loop.srs");
+        QVERIFY(QFile::link(loop, loop));
+        QCOMPARE(loadSeriesFile(loop, store), LoadResult::ReadError);
         QCOMPARE(kinds(store), (std::vector<int>{100, 101}));
         QCOMPARE(QString(loadMessage(LoadResult::WrongFormat)),
                  QStringLiteral("Wrong file format."));

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -204,10 +205,14 @@ private slots:
     }
 
     // Bad input: one line on stderr, nothing on stdout, exit code 2, and no
-    // file made or changed; a damaged file is not set aside by the export.
+    // file made or changed; a damaged file is not set aside by the export,
+    // and no output may be the history read, under any name. A FIFO or a
+    // loop of symbolic links is refused at once.
     void badInput_data() {
-        QTest::addColumn<QString>("file");     // written before the run: "", "garbage", "empty db"
-        QTest::addColumn<QStringList>("args"); // FILE stands for the database path
+        QTest::addColumn<QString>("file");     // made before the run: "", "garbage", "empty db",
+                                               // "history", "default history", "fifo", "loop"
+        QTest::addColumn<QStringList>("args"); // FILE stands for the database path, DOTTED
+                                               // for it through ./, LINK for a link to it
         QTest::addColumn<QString>("message");
         QTest::newRow("without --csv")
             << "garbage" << QStringList{"history", "--db", "FILE"} << "damaged";
@@ -225,22 +230,53 @@ private slots:
         QTest::newRow("practise from a damaged file")
             << "garbage" << QStringList{"practise", "40", "--db", "FILE", "-o", "FILE.srs"}
             << "damaged";
+        const QString isRead = QStringLiteral(", the file being read\n");
+        QTest::newRow("practise over its history")
+            << "history" << QStringList{"practise", "40", "--db", "FILE", "-o", "FILE"} << isRead;
+        QTest::newRow("practise over its history through ./")
+            << "history" << QStringList{"practise", "40", "--db", "FILE", "-o", "DOTTED"} << isRead;
+        QTest::newRow("practise over its history through a link")
+            << "history" << QStringList{"practise", "40", "--db", "FILE", "-o", "LINK"} << isRead;
+        QTest::newRow("practise over the program's history")
+            << "default history" << QStringList{"practise", "40", "-o", "FILE"} << isRead;
+        QTest::newRow("a FIFO") << "fifo" << QStringList{"history", "--db", "FILE"}
+                                << "it is not a regular file";
+        QTest::newRow("a loop of links")
+            << "loop" << QStringList{"history", "--db", "FILE"} << "symbolic links form a loop";
     }
     void badInput() {
         QFETCH(QString, file);
         QFETCH(QStringList, args);
         QFETCH(QString, message);
         QTemporaryDir home;
-        const QString path = home.filePath(QStringLiteral("h.sqlite"));
+        const QString folder = file == QLatin1String("default history")
+                                   ? home.filePath(QStringLiteral("Vexlor"))
+                                   : home.path();
+        const QString path =
+            folder + (file == QLatin1String("default history") ? QStringLiteral("/history.sqlite")
+                                                               : QStringLiteral("/h.sqlite"));
         if (file == QLatin1String("garbage")) {
             QVERIFY(writeAll(path, QByteArray("not a database at all\n").repeated(100)));
         } else if (file == QLatin1String("empty db")) {
             QVERIFY(execOn(path, QStringLiteral("CREATE TABLE other (x INTEGER)")));
+        } else if (file.endsWith(QLatin1String("history"))) {
+            HistoryStore store(path);
+            record(store, "2025-12-09T12:00:00", 4, 5.5, 1);
+        } else if (file == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (file == QLatin1String("loop")) {
+            QVERIFY(QFile::link(path, path));
         }
-        const QByteArray before = readAll(path);
+        if (args.contains(QStringLiteral("LINK")))
+            QVERIFY(QFile::link(path, folder + QStringLiteral("/link.sqlite")));
+        // Nothing reads a FIFO here: that would wait for a writer.
+        const auto bytes = [&] { return file == QLatin1String("fifo") ? "" : readAll(path); };
+        const QByteArray before = bytes();
         const QStringList entries =
-            QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+            QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
         args.replaceInStrings(QStringLiteral("FILE"), path);
+        args.replaceInStrings(QStringLiteral("DOTTED"), folder + QStringLiteral("/./h.sqlite"));
+        args.replaceInStrings(QStringLiteral("LINK"), folder + QStringLiteral("/link.sqlite"));
 
         const Run r = tool(args, home.path());
         QCOMPARE(r.code, 2);
@@ -248,8 +284,9 @@ private slots:
         QVERIFY2(r.err.startsWith(QLatin1String("vexlor-series: ")) && r.err.count('\n') == 1,
                  qPrintable(r.err));
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
-        QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
-        QCOMPARE(readAll(path), before);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                 entries);
+        QCOMPARE(bytes(), before);
     }
 };
 

@@ -188,15 +188,6 @@ bool sameFile(const QString& output, const QString& input) {
            sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-// Refuses an output that would replace the file being read: writing there
-// would lose the series it holds.
-std::optional<QString> refuseInput(const QString& output, const QString& input) {
-    if (isStandardOutput(output) || !sameFile(output, input))
-        return std::nullopt;
-    return QStringLiteral("cannot write %1: it is %2, the file being read")
-        .arg(output, inputName(input));
-}
-
 // Writes bytes to standard output; false when they did not all get there.
 bool writeStandardOutput(const QByteArray& bytes) {
     const std::size_t size = static_cast<std::size_t>(bytes.size());
@@ -303,6 +294,16 @@ std::vector<VersionFiles> versionFiles(const QString& output, int versions) {
 }
 
 } // namespace
+
+std::optional<QString> refuseOutputOverInput(const QString& output, const QStringList& inputs) {
+    if (isStandardOutput(output))
+        return std::nullopt;
+    for (const QString& input : inputs)
+        if (sameFile(output, input))
+            return QStringLiteral("cannot write %1: it is %2, the file being read")
+                .arg(output, inputName(input));
+    return std::nullopt;
+}
 
 int fail(const QString& message) {
     std::fprintf(stderr, "vexlor-series: %s\n", qUtf8Printable(message));
@@ -496,8 +497,6 @@ int check(const QString& file, bool stripped) {
 }
 
 int render(const QString& file, const QString& indexText, const QString& output) {
-    if (const auto refusal = refuseInput(output, file))
-        return fail(*refusal);
     SeriesStore store;
     if (const auto error = load(file, store))
         return fail(*error);
@@ -589,7 +588,7 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
         for (const QString& path : {f.pdf, f.series}) {
             if (path.isEmpty() || (path == f.series && !arguments.saveSeries))
                 continue;
-            if (const auto refusal = refuseInput(path, file))
+            if (const auto refusal = refuseOutputOverInput(path, {file}))
                 return fail(*refusal);
             if (!isStandardOutput(path) && !QFileInfo(QFileInfo(path).absolutePath()).isDir())
                 return fail(QStringLiteral("cannot write %1: No such file or directory").arg(path));
@@ -673,20 +672,14 @@ int sheet(const QString& file, const SheetArguments& arguments, const QString& o
 
 int report(const QStringList& files, const std::optional<QString>& original, const QString& output,
            const std::optional<QString>& csv) {
-    // Neither output may replace a file the report reads, nor the other output.
-    QStringList inputs = files;
-    if (original)
-        inputs << *original;
+    // No output replaces a file the report reads: the command table's check
+    // has seen to that. Nor may one output replace the other.
     QStringList outputs{output};
     if (csv)
         outputs << *csv;
-    for (const QString& out : outputs) {
-        for (const QString& in : inputs)
-            if (const auto refusal = refuseInput(out, in))
-                return fail(*refusal);
+    for (const QString& out : outputs)
         if (!isStandardOutput(out) && !QFileInfo(QFileInfo(out).absolutePath()).isDir())
             return fail(QStringLiteral("cannot write %1: No such file or directory").arg(out));
-    }
     if (csv && (isStandardOutput(*csv) ? isStandardOutput(output)
                                        : sameFile(*csv, output) || *csv == output))
         return fail(

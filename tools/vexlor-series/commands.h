@@ -7,6 +7,7 @@
 #include "series/series_store.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -20,6 +21,13 @@ inline constexpr int kExitBadInput = 2;
 
 // Prints "vexlor-series: message" on stderr and returns kExitBadInput.
 int fail(const QString& message);
+
+// Refuses an output that is one of the files a command reads, under
+// whatever name: the same path, a path through ./ or a symbolic link, or
+// another hard link of it. Writing there would lose what it holds, a series
+// or the history. Standard output is no file read. On refusal, one line
+// saying why.
+std::optional<QString> refuseOutputOverInput(const QString& output, const QStringList& inputs);
 
 int generate(const QString& count, const std::optional<QString>& seed, const QString& output);
 int info(const QString& file, bool json);

@@ -49,8 +49,12 @@ QString recipeNameOf(int recipe) {
 
 } // namespace
 
+QString historyPath(const std::optional<QString>& database) {
+    return database.value_or(HistoryStore::defaultPath());
+}
+
 int historyCsv(const std::optional<QString>& database) {
-    const QString path = database.value_or(HistoryStore::defaultPath());
+    const QString path = historyPath(database);
     // Opened to read only: exporting never creates, upgrades or sets aside.
     HistoryStore history(path, HistoryStore::Mode::ReadOnly);
     // The recipe's name comes last, so that readers of the first four

@@ -8,6 +8,9 @@
 
 namespace vexlor::tool {
 
+// The history a command reads: the database named, else the program's own.
+QString historyPath(const std::optional<QString>& database);
+
 // Prints the history at database (default: the program's own) as CSV with
 // the header at,kind,seconds,wrong,recipe. Returns the exit code.
 int historyCsv(const std::optional<QString>& database);

@@ -210,6 +210,7 @@ int main(int argc, char* argv[]) {
          kWrites,
          1,
          {&output, &seed},
+         ReadsNothing,
          "FILE"},
         {"info",
          "info FILE [--json]",
@@ -219,6 +220,7 @@ int main(int argc, char* argv[]) {
          kReads,
          1,
          {&json},
+         ReadsSeries,
          nullptr},
         {"check",
          "check FILE [--stripped]",
@@ -228,6 +230,7 @@ int main(int argc, char* argv[]) {
          "0 every Cube holds every rule, 1 a Cube breaks one, 2 bad input.",
          1,
          {&stripped},
+         ReadsSeries,
          nullptr},
         {"render",
          "render FILE INDEX -o PNG",
@@ -236,6 +239,7 @@ int main(int argc, char* argv[]) {
          kWrites,
          2,
          {&output},
+         ReadsSeries,
          "PNG"},
         {"explain",
          "explain FILE [--item N] [--json]",
@@ -245,6 +249,7 @@ int main(int argc, char* argv[]) {
          kReads,
          1,
          {&item, &json},
+         ReadsSeries,
          nullptr},
         {"sheet",
          "sheet FILE -o OUT.pdf [--per-page N] [--from I] [--count K] [--title TEXT] "
@@ -260,6 +265,7 @@ int main(int argc, char* argv[]) {
          1,
          {&output, &perPage, &from, &count, &title, &pageSize, &keyOnly, &noKey, &versions, &seed,
           &saveSeries, &mono, &answerGrid, &balanceA, &explainKey},
+         ReadsSeries,
          "OUT.pdf"},
         {"history",
          "history [--db FILE] [--csv]",
@@ -267,6 +273,7 @@ int main(int argc, char* argv[]) {
          "0 success, 2 a history that cannot be read, or a failed write.",
          0,
          {&database, &csv},
+         ReadsHistory,
          nullptr},
         {"practise",
          "practise COUNT [--db FILE] [--seed SECONDS] -o FILE",
@@ -276,6 +283,7 @@ int main(int argc, char* argv[]) {
          kWrites,
          1,
          {&output, &database, &seed},
+         ReadsHistory,
          "FILE"},
         {"report",
          "report RESULTS.srs... [--original FILE] -o report.pdf [--csv FILE]",
@@ -286,6 +294,7 @@ int main(int argc, char* argv[]) {
          "input or a failed write.",
          kOneOrMore,
          {&output, &original, &csvFile},
+         ReadsEverySeries,
          "report.pdf"},
     };
     const auto usageOf = [&usages](const QString& name) -> const Usage* {
@@ -348,6 +357,28 @@ int main(int argc, char* argv[]) {
         return fail(QStringLiteral("usage: vexlor-series %1").arg(QLatin1String(usage->synopsis)));
     if (usage->output != nullptr && !parser.isSet(output))
         return fail(QStringLiteral("%1 needs -o %2").arg(command, QLatin1String(usage->output)));
+    // Checked here, for every command at once, before anything is written.
+    const auto valueOf = [&](const QCommandLineOption& o) {
+        return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
+    };
+    QStringList inputs;
+    if ((usage->reads & ReadsSeries) != 0)
+        inputs << rest[0];
+    if ((usage->reads & ReadsEverySeries) != 0) {
+        inputs << rest;
+        if (parser.isSet(original))
+            inputs << parser.value(original);
+    }
+    if ((usage->reads & ReadsHistory) != 0)
+        inputs << historyPath(valueOf(database));
+    QStringList outputs;
+    if (parser.isSet(output))
+        outputs << parser.value(output);
+    if (reporting && parser.isSet(csvFile))
+        outputs << parser.value(csvFile);
+    for (const QString& written : outputs)
+        if (const auto refusal = refuseOutputOverInput(written, inputs))
+            return fail(*refusal);
 
     if (command == QLatin1String("generate"))
         return generate(rest[0],
@@ -364,11 +395,7 @@ int main(int argc, char* argv[]) {
                        parser.isSet(item) ? std::optional(parser.value(item)) : std::nullopt,
                        parser.isSet(json));
     if (command == QLatin1String("history"))
-        return historyCsv(parser.isSet(database) ? std::optional(parser.value(database))
-                                                 : std::nullopt);
-    const auto valueOf = [&](const QCommandLineOption& o) {
-        return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
-    };
+        return historyCsv(valueOf(database));
     if (command == QLatin1String("practise"))
         return practise(rest[0], valueOf(database), valueOf(seed), parser.value(output));
     if (command == QLatin1String("report"))

@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "history/history_store.h"
 #include "history/progress_summary.h"
+#include "history_csv.h"
 #include "series/weighted_series.h"
 
 #include <cmath>
@@ -16,7 +17,7 @@ int practise(const QString& countText, const std::optional<QString>& database,
     if (const auto error = readSeriesArguments(countText, seedText, arguments))
         return fail(*error);
 
-    const QString path = database.value_or(HistoryStore::defaultPath());
+    const QString path = historyPath(database);
     // Opened to read only: practice never creates, upgrades or sets aside.
     HistoryStore history(path, HistoryStore::Mode::ReadOnly);
     // The recipe figures are all practice needs: the days do not count.

@@ -11,6 +11,16 @@
 
 namespace vexlor::tool {
 
+// What a command reads, so that its outputs may be none of it: the series
+// file named as its first argument, every argument and --original (report),
+// the history (--db FILE, else the program's own), or nothing.
+enum CommandReads : unsigned {
+    ReadsNothing = 0,
+    ReadsSeries = 1,
+    ReadsEverySeries = 2,
+    ReadsHistory = 4,
+};
+
 // A command that takes any number of arguments but none.
 inline constexpr int kOneOrMore = -1;
 
@@ -21,6 +31,9 @@ struct Usage {
     const char* exitCodes;   // the exit codes it gives, one sentence
     int arguments;           // how many follow the command's name, or kOneOrMore
     std::initializer_list<const QCommandLineOption*> options; // those that apply
+    // Between the options and the output, so that a row that leaves it out
+    // does not compile.
+    CommandReads reads;
     const char* output; // what -o names, for the commands that write a file
 };
 
