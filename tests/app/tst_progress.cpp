@@ -6,6 +6,7 @@
 #include "app/charts.h"
 #include "app/progress_window.h"
 #include "app/recipe_guide.h"
+#include "app/series_commands.h"
 #include "cube/topology.h"
 #include "file_util.h"
 #include "window_fixture.h"
@@ -590,6 +591,66 @@ private slots:
         const double room = 440.0 / (lastDay - firstDay + 1);
         QCOMPARE(calendarX(firstDay, firstDay, lastDay, 440), room / 2);
         QCOMPARE(calendarX(lastDay, firstDay, lastDay, 440), 440 - room / 2);
+    }
+
+    // The mix chosen in the practice question makes the series and is
+    // offered again: weakest only and recipes chosen keep to their recipes;
+    // due for review first puts the Cubes due in front, unanswered, as many
+    // as the count takes, and fills up with the weakest.
+    void practiceMixSteersTheSeries_data() {
+        QTest::addColumn<int>("mix");
+        QTest::addColumn<int>("due");
+        QTest::addColumn<QList<int>>("recipes"); // every Cube drawn is of one of these
+        const QList<int> weakest{12, 13, 14};
+        QTest::newRow("weakest only") << int(PracticeMix::WeakestOnly) << 3 << weakest;
+        QTest::newRow("recipes I choose") << int(PracticeMix::Chosen) << 3 << QList<int>{0, 6};
+        QTest::newRow("review first") << int(PracticeMix::ReviewFirst) << 3 << weakest;
+        QTest::newRow("more due than asked") << int(PracticeMix::ReviewFirst) << 20 << weakest;
+    }
+    void practiceMixSteersTheSeries() {
+        QFETCH(int, mix);
+        QFETCH(int, due);
+        QFETCH(QList<int>, recipes);
+        QTemporaryDir dir;
+        HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+        for (int k = 0; k < kRecipeCount; ++k)
+            for (int i = 0; i < 3; ++i)
+                history.record({QDateTime(QDate(2025, 12, 8), QTime(18, 0)), k, 5.0 + k, 0});
+        WindowFixture w(&history);
+        SeriesStore reviewed;
+        reviewed.seriesSize = due;
+        reviewed.makeRandomSeries(w.randomSource);
+        std::vector<Cube> dueCubes(reviewed[SeriesId::Current].begin(),
+                                   reviewed[SeriesId::Current].end());
+        for (Cube& c : dueCubes)
+            c.picked[c.correctAnswer] = 1;
+        w.form->commands().setDueForReview([&dueCubes] { return dueCubes; });
+        QTest::keyClick(w.form.get(), Qt::Key_F2);
+        RecipeChoice chosen{};
+        for (int k : recipes)
+            chosen[static_cast<std::size_t>(k)] = true;
+        w.dialogs.queueYes(); // a new Current in place of the one open
+        w.dialogs.queuePractice({QStringLiteral("12"), PracticeMix(mix), chosen});
+        QTest::mouseClick(w.form->progressWindow()->findChild<QPushButton*>("practise"),
+                          Qt::LeftButton);
+        QCOMPARE(w.dialogs.log.last(),
+                 QStringLiteral("input: Vexlor | Number of Cubes for the new series: | 30 | %1 due")
+                     .arg(due));
+        QVERIFY(!w.dialogs.hasPending() && !w.dialogs.unexpected);
+        const Series& current = w.store[SeriesId::Current];
+        QCOMPARE(int(current.size()), 12);
+        const int front = mix == int(PracticeMix::ReviewFirst) ? std::min(due, 12) : 0;
+        for (int i = 0; i < 12; ++i) {
+            const Cube& c = current[static_cast<std::size_t>(i)];
+            if (i < front) {
+                QVERIFY(sameTask(c, dueCubes[static_cast<std::size_t>(i)]));
+                QVERIFY(!isSolved(c));
+            } else {
+                QVERIFY2(recipes.contains(c.recipe), qPrintable(QString::number(c.recipe)));
+            }
+        }
+        QCOMPARE(int(w.form->commands().practiceMix()), mix);
+        QCOMPARE(w.form->commands().chosenRecipes(), chosen);
     }
 
     // The charts are charts to a screen reader, and tell it their numbers

@@ -22,6 +22,9 @@ public:
     void queueCancel() { answers_.push_back(Answer{false, {}}); }
     void queueFile(const QString& path) { answers_.push_back(Answer{true, path}); }
     void queuePrint(const PrintChoice& choice) { answers_.push_back(Answer{true, {}, choice}); }
+    void queuePractice(const PracticeChoice& choice) {
+        answers_.push_back(Answer{true, choice.count, {}, choice});
+    }
     void queueFiles(const QStringList& paths) {
         answers_.push_back(Answer{true, paths.join(QLatin1Char('\n'))});
     }
@@ -66,6 +69,18 @@ public:
         if (!a.accepted)
             return std::nullopt;
         return a.print;
+    }
+    // Logged as the number box it begins with, and the Cubes due; a queued
+    // text answers the count and keeps the mix offered.
+    std::optional<PracticeChoice> askPractice(const PracticeRequest& r) override {
+        QString line = "input: Vexlor | Number of Cubes for the new series: | " + r.count;
+        if (r.due > 0)
+            line += QStringLiteral(" | %1 due").arg(r.due);
+        open(line);
+        const Answer a = next(line);
+        if (!a.accepted)
+            return std::nullopt;
+        return a.practice.value_or(PracticeChoice{a.text, r.mix, r.recipes});
     }
     // The previews are not shown: what they would show is kept for the test.
     void previewPrint(const std::vector<vexlor::SheetPrint>& sheets) override {
@@ -114,6 +129,7 @@ private:
         // optional: GCC's optimiser takes the copy of an empty one for a
         // read of its unset value.
         PrintChoice print{};
+        std::optional<PracticeChoice> practice{};
     };
     Answer next(const QString& what) {
         if (answers_.empty() && fallback) {
