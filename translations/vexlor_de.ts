@@ -133,6 +133,25 @@
             <numerusform>%Ln Würfel</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln week(s) with Cubes solved</source>
+        <translation>
+            <numerusform>%Ln Woche mit gelösten Würfeln</numerusform>
+            <numerusform>%Ln Wochen mit gelösten Würfeln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line: %1.</source>
+        <translation>Linie: %1.</translation>
+    </message>
+    <message>
+        <source>, %1 within the target</source>
+        <translation>, %1 innerhalb der Zielzeit</translation>
+    </message>
 </context>
 <context>
     <name>ClassReport</name>
@@ -629,6 +648,66 @@
     <message>
         <source>Every answer shows one odd turned symbol in the same turn; the wrong ones vary the other turned faces beside it.</source>
         <translation>Alle Antworten zeigen ein abweichendes gerichtetes Symbol in derselben Drehung; die falschen ändern die anderen gerichteten Seiten daneben.</translation>
+    </message>
+    <message>
+        <source>Only the third face changes, so find the two shared faces in the net first. Two of the other symbols lie opposite one of them (for example with one face between them in a straight row) and can never meet it. Of the two faces that touch both, only one follows them in the answer&apos;s order: go round the corner clockwise, top, right, left.</source>
+        <translation>Nur die dritte Seite ändert sich, also suchen Sie zuerst die beiden gemeinsamen Seiten im Netz. Zwei der übrigen Symbole liegen einer von ihnen gegenüber (zum Beispiel mit einer Seite dazwischen in einer geraden Reihe) und können sie nie berühren. Von den zwei Seiten, die beide berühren, folgt nur eine in der Reihenfolge der Antwort: Gehen Sie im Uhrzeigersinn um die Ecke, oben, rechts, links.</translation>
+    </message>
+    <message>
+        <source>These symbols look the same however they are turned, so only which faces meet, and in which order, counts. Rule out an answer that shows two opposite faces: in a straight row of three faces, the outer two are opposite. Then go round the corner clockwise (top, right, left) and check that the three faces meet in the same order in the net.</source>
+        <translation>Diese Symbole sehen in jeder Drehung gleich aus, es zählt also nur, welche Seiten sich treffen und in welcher Reihenfolge. Schließen Sie eine Antwort aus, die zwei gegenüberliegende Seiten zeigt: In einer geraden Reihe aus drei Seiten liegen die äußeren einander gegenüber. Gehen Sie dann im Uhrzeigersinn um die Ecke (oben, rechts, links) und prüfen Sie, ob sich die drei Seiten im Netz in derselben Reihenfolge treffen.</translation>
+    </message>
+    <message>
+        <source>Turns do not count here, only which faces meet and in which order round the corner (clockwise: top, right, left). A symbol that lies on two faces may stand for either of them: try both places in the net before you rule an answer out.</source>
+        <translation>Drehungen zählen hier nicht, nur welche Seiten sich treffen und in welcher Reihenfolge um die Ecke (im Uhrzeigersinn: oben, rechts, links). Ein Symbol auf zwei Seiten kann für jede von beiden stehen: Probieren Sie beide Stellen im Netz, bevor Sie eine Antwort ausschließen.</translation>
+    </message>
+    <message>
+        <source>The turned symbol looks the same in every answer, so use it as your anchor. In the net, find the faces on each side of it: where it points, behind it, to its left and to its right. In the right answer the two symmetric faces lie on the same sides of it.</source>
+        <translation>Das gerichtete Symbol sieht in jeder Antwort gleich aus, nutzen Sie es also als Anker. Suchen Sie im Netz die Seiten auf jeder Seite davon: wohin es zeigt, dahinter, links und rechts davon. In der richtigen Antwort liegen die beiden symmetrischen Seiten auf denselben Seiten.</translation>
+    </message>
+    <message>
+        <source>The answers differ only in the turn of the one turned symbol. In the net, note which neighbouring face it points to (or which corner it sits in), folding the net in your mind where that neighbour is not beside it. The right answer shows it turned towards the same face.</source>
+        <translation>Die Antworten unterscheiden sich nur in der Drehung des einen gerichteten Symbols. Merken Sie sich im Netz, auf welche Nachbarseite es zeigt (oder in welcher Ecke es sitzt), und falten Sie das Netz im Kopf, wo dieser Nachbar nicht daneben liegt. Die richtige Antwort zeigt es zur selben Seite gedreht.</translation>
+    </message>
+    <message>
+        <source>Every face carries the same symbol, so only the way each one lies tells the faces apart. Take two faces that share an edge in the answer and see how each symbol lies towards that edge: pointing at it, away from it or along it. Folding keeps this, so the net must show the same at that edge.</source>
+        <translation>Jede Seite trägt dasselbe Symbol, die Seiten unterscheiden sich also nur darin, wie es liegt. Nehmen Sie zwei Seiten, die in der Antwort eine Kante teilen, und sehen Sie, wie jedes Symbol zu dieser Kante liegt: zu ihr hin, von ihr weg oder an ihr entlang. Das Falten ändert daran nichts, also muss das Netz an dieser Kante dasselbe zeigen.</translation>
+    </message>
+    <message>
+        <source>A symbol may lie on several faces, so know each face by its neighbours, not by its symbol alone. For two faces that meet in the answer, check that they meet in the net too and that each symbol points the same way towards the edge they share.</source>
+        <translation>Ein Symbol kann auf mehreren Seiten liegen, erkennen Sie jede Seite also an ihren Nachbarn, nicht nur an ihrem Symbol. Prüfen Sie für zwei Seiten, die sich in der Antwort treffen, dass sie sich auch im Netz treffen und dass jedes Symbol gleich zur gemeinsamen Kante zeigt.</translation>
+    </message>
+    <message>
+        <source>A repeated symbol can stand for more than one face: find a place in the net where all three faces meet in the answer&apos;s order (clockwise: top, right, left). Then check how each symbol runs towards the edges it shares: a half turn changes nothing, a quarter turn does.</source>
+        <translation>Ein wiederholtes Symbol kann für mehr als eine Seite stehen: Suchen Sie eine Stelle im Netz, an der sich alle drei Seiten in der Reihenfolge der Antwort treffen (im Uhrzeigersinn: oben, rechts, links). Prüfen Sie dann, wie jedes Symbol zu seinen gemeinsamen Kanten verläuft: Eine halbe Drehung ändert nichts, eine Vierteldrehung schon.</translation>
+    </message>
+    <message>
+        <source>Start with a turned symbol: it shows which neighbour it points to, and the right answer keeps that. Then rule out answers that show two opposite faces or the wrong order round the corner; a symmetric symbol is checked by its place alone.</source>
+        <translation>Beginnen Sie mit einem gerichteten Symbol: Es zeigt, auf welchen Nachbarn es weist, und die richtige Antwort behält das bei. Schließen Sie dann Antworten mit zwei gegenüberliegenden Seiten oder der falschen Reihenfolge um die Ecke aus; ein symmetrisches Symbol prüfen Sie allein an seiner Stelle.</translation>
+    </message>
+    <message>
+        <source>Each symbol names its face, so first rule out answers with two opposite faces or the wrong order round the corner. Then check how each symbol runs towards the edges it shares with the other two: a half turn looks the same, a quarter turn does not.</source>
+        <translation>Jedes Symbol benennt seine Seite, schließen Sie also zuerst Antworten mit zwei gegenüberliegenden Seiten oder der falschen Reihenfolge um die Ecke aus. Prüfen Sie dann, wie jedes Symbol zu den Kanten verläuft, die es mit den anderen beiden teilt: Eine halbe Drehung sieht gleich aus, eine Vierteldrehung nicht.</translation>
+    </message>
+    <message>
+        <source>The symmetric face is in every answer; the other two carry one turned symbol in different turns. Find the symmetric face in the net and look at its neighbours: in the right answer each turned symbol points towards, away from or along the edge it shares with the symmetric face, exactly as in the net.</source>
+        <translation>Die symmetrische Seite ist in jeder Antwort; die anderen beiden tragen gerichtete Symbole in verschiedenen Drehungen. Suchen Sie die symmetrische Seite im Netz und sehen Sie sich ihre Nachbarn an: In der richtigen Antwort zeigt jedes gerichtete Symbol zu der Kante, die es mit der symmetrischen Seite teilt, von ihr weg oder an ihr entlang, genau wie im Netz.</translation>
+    </message>
+    <message>
+        <source>The odd symbol is shown the same way in every answer, so it fixes the places of its neighbours. In the net, see which faces lie on each side of it; in the right answer its two neighbours lie on the same sides, their symbols turned towards the shared edges as in the net.</source>
+        <translation>Das abweichende Symbol wird in jeder Antwort gleich gezeigt, es legt also die Plätze seiner Nachbarn fest. Sehen Sie im Netz, welche Seiten auf jeder Seite davon liegen; in der richtigen Antwort liegen seine zwei Nachbarn auf denselben Seiten, ihre Symbole wie im Netz zu den gemeinsamen Kanten gedreht.</translation>
+    </message>
+    <message>
+        <source>A half-turn symbol looks the same turned twice, so all that counts is which way it runs: towards which two neighbours, or which two corners. Check each face of the answer against the net, one shared edge at a time; where two faces carry the same symbol, tell them apart by their neighbours.</source>
+        <translation>Ein punktsymmetrisches Symbol sieht nach zwei Vierteldrehungen gleich aus, es zählt also nur, wie es verläuft: zu welchen zwei Nachbarn oder zu welchen zwei Ecken. Prüfen Sie jede Seite der Antwort am Netz, eine gemeinsame Kante nach der anderen; wo zwei Seiten dasselbe Symbol tragen, unterscheiden Sie sie an ihren Nachbarn.</translation>
+    </message>
+    <message>
+        <source>Every answer shows the same two symmetric faces, so first find the face of the net that meets both in the answer&apos;s order. Its half-turn symbol can lie only two ways: see whether its long strokes run towards the edge it shares with one of the two faces or along it, and choose the answer in which they do the same.</source>
+        <translation>Jede Antwort zeigt dieselben zwei symmetrischen Seiten, suchen Sie also zuerst die Seite des Netzes, die beide in der Reihenfolge der Antwort trifft. Ihr punktsymmetrisches Symbol kann nur auf zwei Arten liegen: Sehen Sie, ob seine langen Striche zu der Kante hin verlaufen, die es mit einer der beiden Seiten teilt, oder an ihr entlang, und wählen Sie die Antwort, in der sie es ebenso tun.</translation>
+    </message>
+    <message>
+        <source>Each symbol names its face and points to one of its neighbours. Start with the order round the corner (clockwise: top, right, left), then check that one symbol points to the same neighbour as in the net; where that neighbour is hidden, it points away from the neighbour across from it.</source>
+        <translation>Jedes Symbol benennt seine Seite und zeigt auf einen ihrer Nachbarn. Beginnen Sie mit der Reihenfolge um die Ecke (im Uhrzeigersinn: oben, rechts, links) und prüfen Sie dann, ob ein Symbol auf denselben Nachbarn zeigt wie im Netz; wo dieser Nachbar verdeckt ist, zeigt es vom gegenüberliegenden Nachbarn weg.</translation>
     </message>
 </context>
 <context>
@@ -1501,6 +1580,40 @@
     </message>
 </context>
 <context>
+    <name>vexlor::PracticeDialog</name>
+    <message>
+        <source>as today</source>
+        <translation>wie bisher</translation>
+    </message>
+    <message>
+        <source>weakest only</source>
+        <translation>nur die schwächsten</translation>
+    </message>
+    <message>
+        <source>recipes I choose</source>
+        <translation>Aufgabentypen, die ich wähle</translation>
+    </message>
+    <message>
+        <source>due for review first, then weakest</source>
+        <translation>zuerst die fälligen Wiederholungen, dann die schwächsten</translation>
+    </message>
+    <message>
+        <source>Take the Cubes from:</source>
+        <translation>Die Würfel nehmen aus:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Cube(s) due for review today.</source>
+        <translation>
+            <numerusform>%n Würfel ist heute zur Wiederholung fällig.</numerusform>
+            <numerusform>%n Würfel sind heute zur Wiederholung fällig.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recipes to practise</source>
+        <translation>Zu übende Aufgabentypen</translation>
+    </message>
+</context>
+<context>
     <name>vexlor::PrintDialog</name>
     <message>
         <source>Answer key</source>
@@ -1667,10 +1780,6 @@
         <translation>Alle</translation>
     </message>
     <message>
-        <source>Recipe figures cover the latest %L1 solves of each. &quot;Practise weakest recipes&quot; asks how many Cubes to make. At least half of them come from the recipes marked weakest; a quarter from those marked &quot;few&quot; (solved fewer than %L2 times) or not tried; the rest from every recipe in proportion to its median time × (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. Click a recipe for its guide.</source>
-        <translation>Die Werte je Aufgabentyp beruhen auf seinen letzten %L1 Lösungen. „Schwächste Aufgabentypen üben“ fragt, wie viele Würfel erstellt werden. Mindestens die Hälfte stammt aus den als „schwächster“ markierten Aufgabentypen, ein Viertel aus denen mit „wenige“ (seltener als %L2-mal gelöst) oder noch nicht versuchten, der Rest aus allen im Verhältnis zu Mediandauer × (1 + Fehler je Würfel), wobei ein noch nicht gemessener als schwächster zählt. Ein Klick auf einen Aufgabentyp öffnet seine Erklärung.</translation>
-    </message>
-    <message>
         <source>best day (at least %L1 Cubes)</source>
         <translation>bester Tag (mindestens %L1 Würfel)</translation>
     </message>
@@ -1697,6 +1806,49 @@
     <message>
         <source>No Cubes solved in these days.</source>
         <translation>In diesem Zeitraum keine Würfel gelöst.</translation>
+    </message>
+    <message>
+        <source>&amp;Target time:</source>
+        <translation>&amp;Zielzeit:</translation>
+    </message>
+    <message>
+        <source>Target time per Cube in seconds</source>
+        <translation>Zielzeit je Würfel in Sekunden</translation>
+    </message>
+    <message>
+        <source>&amp;All recipes</source>
+        <translation>&amp;Alle Aufgabentypen</translation>
+    </message>
+    <message>
+        <source>Under %L1 s</source>
+        <translation>Unter %L1 s</translation>
+    </message>
+    <message>
+        <source>Recipe figures cover the latest %L1 solves of each; &quot;Under %L3 s&quot; is the share of them solved within your target time. &quot;Practise weakest recipes&quot; asks how many Cubes to make, and from which recipes. As today: at least half of them come from the recipes marked weakest; a quarter from those marked &quot;few&quot; (solved fewer than %L2 times) or not tried, but none of these gets more of it than a weakest recipe gets of the half; the rest from every recipe in proportion to its median time × (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. Click a recipe for its guide and its own charts, week by week.</source>
+        <translation>Die Werte je Aufgabentyp beruhen auf seinen letzten %L1 Lösungen; „Unter %L3 s“ ist der Anteil davon, der innerhalb Ihrer Zielzeit gelöst wurde. „Schwächste Aufgabentypen üben“ fragt, wie viele Würfel erstellt werden und aus welchen Aufgabentypen. Wie bisher: Mindestens die Hälfte stammt aus den als „schwächster“ markierten Aufgabentypen; ein Viertel aus denen mit „wenige“ (seltener als %L2-mal gelöst) oder noch nicht versuchten, doch keiner davon erhält mehr davon als ein schwächster Aufgabentyp von der Hälfte; der Rest aus allen im Verhältnis zu Mediandauer × (1 + Fehler je Würfel), wobei ein noch nicht gemessener als schwächster zählt. Ein Klick auf einen Aufgabentyp öffnet seine Erklärung und zeigt seine eigenen Diagramme, Woche für Woche.</translation>
+    </message>
+    <message>
+        <source>%1: median time per Cube by week (s)</source>
+        <translation>%1: Mediandauer je Würfel nach Wochen (s)</translation>
+    </message>
+    <message>
+        <source>%1: mistakes per Cube by week</source>
+        <translation>%1: Fehler je Würfel nach Wochen</translation>
+    </message>
+    <message>
+        <source>target %L1 s</source>
+        <translation>Ziel %L1 s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %Ln Cube(s) with a time within the target</source>
+        <translation>
+            <numerusform>%1 des %Ln Würfels mit Zeit innerhalb der Zielzeit</numerusform>
+            <numerusform>%1 der %Ln Würfel mit Zeit innerhalb der Zielzeit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%L1%</source>
+        <translation>%L1 %</translation>
     </message>
 </context>
 <context>
@@ -1762,6 +1914,10 @@
     <message>
         <source>Fold the example&apos;s net and see why its wrong answer cannot be folded from it</source>
         <translation>Das Netz des Beispiels falten und sehen, warum sich die falsche Antwort nicht daraus falten lässt</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;How to solve it:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;So lösen Sie ihn:&lt;/b&gt; %1</translation>
     </message>
 </context>
 </TS>

@@ -135,6 +135,26 @@
             <numerusform>%Ln kostek</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln week(s) with Cubes solved</source>
+        <translation>
+            <numerusform>%Ln tydzień z rozwiązanymi kostkami</numerusform>
+            <numerusform>%Ln tygodnie z rozwiązanymi kostkami</numerusform>
+            <numerusform>%Ln tygodni z rozwiązanymi kostkami</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line: %1.</source>
+        <translation>Linia: %1.</translation>
+    </message>
+    <message>
+        <source>, %1 within the target</source>
+        <translation>, %1 w czasie docelowym</translation>
+    </message>
 </context>
 <context>
     <name>ClassReport</name>
@@ -635,6 +655,66 @@
     <message>
         <source>Every answer shows one odd turned symbol in the same turn; the wrong ones vary the other turned faces beside it.</source>
         <translation>Każda odpowiedź pokazuje ten sam odmienny symbol kierunkowy w tym samym obrocie; błędne zmieniają pozostałe sąsiednie ściany kierunkowe.</translation>
+    </message>
+    <message>
+        <source>Only the third face changes, so find the two shared faces in the net first. Two of the other symbols lie opposite one of them (for example with one face between them in a straight row) and can never meet it. Of the two faces that touch both, only one follows them in the answer&apos;s order: go round the corner clockwise, top, right, left.</source>
+        <translation>Zmienia się tylko trzecia ściana, więc najpierw znajdź w siatce dwie wspólne ściany. Dwa z pozostałych symboli leżą naprzeciw jednej z nich (na przykład z jedną ścianą pomiędzy w prostym rzędzie) i nigdy się z nią nie stykają. Z dwóch ścian, które stykają się z obiema, tylko jedna następuje po nich w kolejności odpowiedzi: obejdź wierzchołek zgodnie z ruchem wskazówek zegara, góra, prawo, lewo.</translation>
+    </message>
+    <message>
+        <source>These symbols look the same however they are turned, so only which faces meet, and in which order, counts. Rule out an answer that shows two opposite faces: in a straight row of three faces, the outer two are opposite. Then go round the corner clockwise (top, right, left) and check that the three faces meet in the same order in the net.</source>
+        <translation>Te symbole wyglądają tak samo przy każdym obrocie, więc liczy się tylko, które ściany się stykają i w jakiej kolejności. Odrzuć odpowiedź, która pokazuje dwie przeciwległe ściany: w prostym rzędzie trzech ścian skrajne są przeciwległe. Potem obejdź wierzchołek zgodnie z ruchem wskazówek zegara (góra, prawo, lewo) i sprawdź, czy w siatce trzy ściany stykają się w tej samej kolejności.</translation>
+    </message>
+    <message>
+        <source>Turns do not count here, only which faces meet and in which order round the corner (clockwise: top, right, left). A symbol that lies on two faces may stand for either of them: try both places in the net before you rule an answer out.</source>
+        <translation>Obroty się tu nie liczą, tylko to, które ściany się stykają i w jakiej kolejności wokół wierzchołka (zgodnie z ruchem wskazówek zegara: góra, prawo, lewo). Symbol, który jest na dwóch ścianach, może oznaczać każdą z nich: sprawdź oba miejsca w siatce, zanim odrzucisz odpowiedź.</translation>
+    </message>
+    <message>
+        <source>The turned symbol looks the same in every answer, so use it as your anchor. In the net, find the faces on each side of it: where it points, behind it, to its left and to its right. In the right answer the two symmetric faces lie on the same sides of it.</source>
+        <translation>Symbol kierunkowy wygląda tak samo w każdej odpowiedzi, więc użyj go jako punktu odniesienia. W siatce znajdź ściany po każdej jego stronie: tam, gdzie wskazuje, za nim, po lewej i po prawej. W dobrej odpowiedzi dwie ściany symetryczne leżą po tych samych stronach.</translation>
+    </message>
+    <message>
+        <source>The answers differ only in the turn of the one turned symbol. In the net, note which neighbouring face it points to (or which corner it sits in), folding the net in your mind where that neighbour is not beside it. The right answer shows it turned towards the same face.</source>
+        <translation>Odpowiedzi różnią się tylko obrotem jednego symbolu kierunkowego. Zapamiętaj w siatce, na którą sąsiednią ścianę wskazuje (albo w którym rogu leży), składając siatkę w myślach tam, gdzie ten sąsiad nie leży obok. Dobra odpowiedź pokazuje go obróconego w stronę tej samej ściany.</translation>
+    </message>
+    <message>
+        <source>Every face carries the same symbol, so only the way each one lies tells the faces apart. Take two faces that share an edge in the answer and see how each symbol lies towards that edge: pointing at it, away from it or along it. Folding keeps this, so the net must show the same at that edge.</source>
+        <translation>Każda ściana ma ten sam symbol, więc ściany różnią się tylko jego ułożeniem. Weź dwie ściany, które w odpowiedzi mają wspólną krawędź, i zobacz, jak każdy symbol leży względem tej krawędzi: wskazuje na nią, od niej czy wzdłuż niej. Składanie tego nie zmienia, więc siatka musi przy tej krawędzi pokazywać to samo.</translation>
+    </message>
+    <message>
+        <source>A symbol may lie on several faces, so know each face by its neighbours, not by its symbol alone. For two faces that meet in the answer, check that they meet in the net too and that each symbol points the same way towards the edge they share.</source>
+        <translation>Symbol może być na kilku ścianach, więc rozpoznawaj każdą ścianę po sąsiadach, a nie tylko po symbolu. Dla dwóch ścian, które stykają się w odpowiedzi, sprawdź, czy stykają się też w siatce i czy każdy symbol wskazuje tak samo względem wspólnej krawędzi.</translation>
+    </message>
+    <message>
+        <source>A repeated symbol can stand for more than one face: find a place in the net where all three faces meet in the answer&apos;s order (clockwise: top, right, left). Then check how each symbol runs towards the edges it shares: a half turn changes nothing, a quarter turn does.</source>
+        <translation>Powtórzony symbol może oznaczać więcej niż jedną ścianę: znajdź w siatce miejsce, gdzie wszystkie trzy ściany stykają się w kolejności odpowiedzi (zgodnie z ruchem wskazówek zegara: góra, prawo, lewo). Potem sprawdź, jak każdy symbol biegnie względem wspólnych krawędzi: pół obrotu niczego nie zmienia, ćwierć obrotu tak.</translation>
+    </message>
+    <message>
+        <source>Start with a turned symbol: it shows which neighbour it points to, and the right answer keeps that. Then rule out answers that show two opposite faces or the wrong order round the corner; a symmetric symbol is checked by its place alone.</source>
+        <translation>Zacznij od symbolu kierunkowego: pokazuje, na którego sąsiada wskazuje, a dobra odpowiedź to zachowuje. Potem odrzuć odpowiedzi z dwiema przeciwległymi ścianami lub złą kolejnością wokół wierzchołka; symbol symetryczny sprawdzasz tylko po jego miejscu.</translation>
+    </message>
+    <message>
+        <source>Each symbol names its face, so first rule out answers with two opposite faces or the wrong order round the corner. Then check how each symbol runs towards the edges it shares with the other two: a half turn looks the same, a quarter turn does not.</source>
+        <translation>Każdy symbol wyznacza swoją ścianę, więc najpierw odrzuć odpowiedzi z dwiema przeciwległymi ścianami lub złą kolejnością wokół wierzchołka. Potem sprawdź, jak każdy symbol biegnie względem krawędzi wspólnych z dwiema pozostałymi: pół obrotu wygląda tak samo, ćwierć obrotu nie.</translation>
+    </message>
+    <message>
+        <source>The symmetric face is in every answer; the other two carry one turned symbol in different turns. Find the symmetric face in the net and look at its neighbours: in the right answer each turned symbol points towards, away from or along the edge it shares with the symmetric face, exactly as in the net.</source>
+        <translation>Ściana symetryczna jest w każdej odpowiedzi; dwie pozostałe mają symbole kierunkowe w różnych obrotach. Znajdź ścianę symetryczną w siatce i spójrz na jej sąsiadów: w dobrej odpowiedzi każdy symbol kierunkowy wskazuje na krawędź wspólną ze ścianą symetryczną, od niej albo wzdłuż niej, dokładnie jak w siatce.</translation>
+    </message>
+    <message>
+        <source>The odd symbol is shown the same way in every answer, so it fixes the places of its neighbours. In the net, see which faces lie on each side of it; in the right answer its two neighbours lie on the same sides, their symbols turned towards the shared edges as in the net.</source>
+        <translation>Odmienny symbol jest pokazany tak samo w każdej odpowiedzi, więc wyznacza miejsca swoich sąsiadów. W siatce zobacz, które ściany leżą po każdej jego stronie; w dobrej odpowiedzi jego dwaj sąsiedzi leżą po tych samych stronach, a ich symbole są obrócone ku wspólnym krawędziom jak w siatce.</translation>
+    </message>
+    <message>
+        <source>A half-turn symbol looks the same turned twice, so all that counts is which way it runs: towards which two neighbours, or which two corners. Check each face of the answer against the net, one shared edge at a time; where two faces carry the same symbol, tell them apart by their neighbours.</source>
+        <translation>Symbol środkowosymetryczny wygląda tak samo po dwóch ćwierćobrotach, więc liczy się tylko, w którą stronę biegnie: ku którym dwóm sąsiadom albo ku którym dwóm rogom. Sprawdzaj każdą ścianę odpowiedzi z siatką, po jednej wspólnej krawędzi; gdzie dwie ściany mają ten sam symbol, rozróżnij je po sąsiadach.</translation>
+    </message>
+    <message>
+        <source>Every answer shows the same two symmetric faces, so first find the face of the net that meets both in the answer&apos;s order. Its half-turn symbol can lie only two ways: see whether its long strokes run towards the edge it shares with one of the two faces or along it, and choose the answer in which they do the same.</source>
+        <translation>Każda odpowiedź pokazuje te same dwie ściany symetryczne, więc najpierw znajdź ścianę siatki, która styka się z obiema w kolejności odpowiedzi. Jej symbol środkowosymetryczny może leżeć tylko na dwa sposoby: zobacz, czy jego długie kreski biegną ku krawędzi wspólnej z jedną z tych dwóch ścian, czy wzdłuż niej, i wybierz odpowiedź, w której jest tak samo.</translation>
+    </message>
+    <message>
+        <source>Each symbol names its face and points to one of its neighbours. Start with the order round the corner (clockwise: top, right, left), then check that one symbol points to the same neighbour as in the net; where that neighbour is hidden, it points away from the neighbour across from it.</source>
+        <translation>Każdy symbol wyznacza swoją ścianę i wskazuje na jednego z jej sąsiadów. Zacznij od kolejności wokół wierzchołka (zgodnie z ruchem wskazówek zegara: góra, prawo, lewo), potem sprawdź, czy jeden symbol wskazuje na tego samego sąsiada co w siatce; gdy ten sąsiad jest niewidoczny, symbol wskazuje od sąsiada naprzeciw niego.</translation>
     </message>
 </context>
 <context>
@@ -1509,6 +1589,41 @@ kostkę</translation>
     </message>
 </context>
 <context>
+    <name>vexlor::PracticeDialog</name>
+    <message>
+        <source>as today</source>
+        <translation>jak dotąd</translation>
+    </message>
+    <message>
+        <source>weakest only</source>
+        <translation>tylko najsłabsze</translation>
+    </message>
+    <message>
+        <source>recipes I choose</source>
+        <translation>wybrane przeze mnie typy zadań</translation>
+    </message>
+    <message>
+        <source>due for review first, then weakest</source>
+        <translation>najpierw te do powtórki, potem najsłabsze</translation>
+    </message>
+    <message>
+        <source>Take the Cubes from:</source>
+        <translation>Kostki brać z:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Cube(s) due for review today.</source>
+        <translation>
+            <numerusform>%n kostka do powtórki na dziś.</numerusform>
+            <numerusform>%n kostki do powtórki na dziś.</numerusform>
+            <numerusform>%n kostek do powtórki na dziś.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recipes to practise</source>
+        <translation>Typy zadań do ćwiczenia</translation>
+    </message>
+</context>
+<context>
     <name>vexlor::PrintDialog</name>
     <message>
         <source>Answer key</source>
@@ -1678,10 +1793,6 @@ kostkę</translation>
         <translation>Wszystko</translation>
     </message>
     <message>
-        <source>Recipe figures cover the latest %L1 solves of each. &quot;Practise weakest recipes&quot; asks how many Cubes to make. At least half of them come from the recipes marked weakest; a quarter from those marked &quot;few&quot; (solved fewer than %L2 times) or not tried; the rest from every recipe in proportion to its median time × (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. Click a recipe for its guide.</source>
-        <translation>Dane każdego typu zadania obejmują jego ostatnie %L1 rozwiązań. „Ćwicz najsłabsze typy zadań” pyta, ile kostek utworzyć. Co najmniej połowa pochodzi z typów oznaczonych jako „najsłabszy”, ćwierć z oznaczonych jako „mało” (rozwiązanych mniej niż %L2 razy) lub jeszcze niepróbowanych, a reszta ze wszystkich typów proporcjonalnie do mediany czasu × (1 + błędy na kostkę); typ jeszcze niezmierzony liczy się jako najsłabszy. Kliknij typ zadania, aby zobaczyć jego przewodnik.</translation>
-    </message>
-    <message>
         <source>best day (at least %L1 Cubes)</source>
         <translation>najlepszy dzień (co najmniej %L1 kostek)</translation>
     </message>
@@ -1708,6 +1819,50 @@ kostkę</translation>
     <message>
         <source>No Cubes solved in these days.</source>
         <translation>W tym okresie nie rozwiązano żadnej kostki.</translation>
+    </message>
+    <message>
+        <source>&amp;Target time:</source>
+        <translation>Czas &amp;docelowy:</translation>
+    </message>
+    <message>
+        <source>Target time per Cube in seconds</source>
+        <translation>Czas docelowy na kostkę w sekundach</translation>
+    </message>
+    <message>
+        <source>&amp;All recipes</source>
+        <translation>&amp;Wszystkie typy zadań</translation>
+    </message>
+    <message>
+        <source>Under %L1 s</source>
+        <translation>Poniżej %L1 s</translation>
+    </message>
+    <message>
+        <source>Recipe figures cover the latest %L1 solves of each; &quot;Under %L3 s&quot; is the share of them solved within your target time. &quot;Practise weakest recipes&quot; asks how many Cubes to make, and from which recipes. As today: at least half of them come from the recipes marked weakest; a quarter from those marked &quot;few&quot; (solved fewer than %L2 times) or not tried, but none of these gets more of it than a weakest recipe gets of the half; the rest from every recipe in proportion to its median time × (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. Click a recipe for its guide and its own charts, week by week.</source>
+        <translation>Wartości typów zadań obejmują ostatnie %L1 rozwiązań każdego z nich; „Poniżej %L3 s” to odsetek rozwiązanych w Twoim czasie docelowym. „Ćwicz najsłabsze typy zadań” pyta, ile kostek utworzyć i z jakich typów zadań. Jak dotąd: co najmniej połowa pochodzi z typów oznaczonych jako najsłabsze; ćwierć z oznaczonych „mało” (rozwiązanych mniej niż %L2 razy) lub jeszcze niepróbowanych, ale żaden z nich nie dostaje z niej więcej niż najsłabszy typ z połowy; reszta ze wszystkich typów proporcjonalnie do mediany czasu × (1 + błędy na kostkę), przy czym typ jeszcze niezmierzony liczy się jako najsłabszy. Kliknij typ zadania, aby zobaczyć jego opis i jego własne wykresy, tydzień po tygodniu.</translation>
+    </message>
+    <message>
+        <source>%1: median time per Cube by week (s)</source>
+        <translation>%1: mediana czasu na kostkę tygodniowo (s)</translation>
+    </message>
+    <message>
+        <source>%1: mistakes per Cube by week</source>
+        <translation>%1: błędy na kostkę tygodniowo</translation>
+    </message>
+    <message>
+        <source>target %L1 s</source>
+        <translation>cel %L1 s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %Ln Cube(s) with a time within the target</source>
+        <translation>
+            <numerusform>%1 z %Ln kostki z czasem w czasie docelowym</numerusform>
+            <numerusform>%1 z %Ln kostek z czasem w czasie docelowym</numerusform>
+            <numerusform>%1 z %Ln kostek z czasem w czasie docelowym</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%L1%</source>
+        <translation>%L1%</translation>
     </message>
 </context>
 <context>
@@ -1775,6 +1930,10 @@ kostkę</translation>
     <message>
         <source>Fold the example&apos;s net and see why its wrong answer cannot be folded from it</source>
         <translation>Złóż siatkę przykładu i zobacz, dlaczego nie da się z niej złożyć błędnej odpowiedzi</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;How to solve it:&lt;/b&gt; %1</source>
+        <translation>&lt;b&gt;Jak to rozwiązać:&lt;/b&gt; %1</translation>
     </message>
 </context>
 </TS>

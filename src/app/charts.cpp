@@ -231,6 +231,11 @@ void DayChart::setTitle(const QString& title) {
     update();
 }
 
+void DayChart::setWeekly(bool weekly) {
+    weekly_ = weekly;
+    describe();
+}
+
 // One entry of the legend: a ring or a dash, its text, and where it goes.
 struct DayChart::LegendEntry {
     bool ring = false; // else the target's dash
@@ -304,7 +309,8 @@ void DayChart::describe() {
             .arg(title_,
                  dateText(dateOfDayNumber(firstDay_), QT_TRANSLATE_NOOP("Charts", "d MMM yyyy")),
                  dateText(dateOfDayNumber(lastDay_), QT_TRANSLATE_NOOP("Charts", "d MMM yyyy")),
-                 Charts::tr("%Ln practice day(s)", nullptr, n),
+                 weekly_ ? Charts::tr("%Ln week(s) with Cubes solved", nullptr, n)
+                         : Charts::tr("%Ln practice day(s)", nullptr, n),
                  n == 0 ? Charts::tr("no Cubes solved") : parts.join(QStringLiteral("; ")));
     if (markedDay_)
         text += QLatin1Char(' ') + Charts::tr("Marked: %1, %2.")

@@ -694,6 +694,7 @@ private slots:
             if (qobject_cast<DayChart*>(chart) || qobject_cast<RecipeChart*>(chart))
                 QCOMPARE(QAccessible::queryAccessibleInterface(chart)->role(), QAccessible::Chart);
         const QString timeText = times->accessibleDescription();
+        const QString timeChartName = times->accessibleName();
         QVERIFY2(timeText.contains(days + ':'), qPrintable(timeText));
         const QString recipeText = recipes->accessibleDescription();
         QVERIFY2(recipeText.contains(QLatin1String("Which third face: 1 Cube, median 9.0 s")),
@@ -722,6 +723,15 @@ private slots:
         QVERIFY(guide->findChild<QLabel*>(QStringLiteral("recipeFigures"))
                     ->text()
                     .startsWith(QLatin1String("You have solved 3 Cubes of this recipe.")));
+        // The charts now follow that recipe, week by week, until "All recipes".
+        QCOMPARE(progress->chartedRecipe(), std::optional<int>(2));
+        QVERIFY(times->accessibleName().startsWith(QLatin1String("Symmetric symbols, repeated: ")));
+        QCOMPARE(times->points().size(), std::size_t(ago == 0 ? 1 : 0));
+        if (ago == 0)
+            QCOMPARE(times->points().front().cubes, 3);
+        QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("allRecipes")),
+                          Qt::LeftButton);
+        QVERIFY(!progress->chartedRecipe() && times->accessibleName() == timeChartName);
         w.dialogs.queueYes();
         w.dialogs.queueText(QStringLiteral("9"));
         QTest::mouseClick(guide->findChild<QPushButton*>(QStringLiteral("practiseRecipe")),
@@ -832,24 +842,29 @@ private slots:
 
     // The line above the charts compares the first week of practice in the
     // range with the last, each read from its own days of the file, with one
-    // decimal, or two where one would make two different figures read alike.
+    // decimal, or two where one would make two different figures read alike,
+    // and tells the share of the range's Cubes within the target (30 s).
     void weeksCompared_data() {
         QTest::addColumn<QList<double>>("first"); // times on 20 Nov, the first with 2 wrong each
         QTest::addColumn<QList<double>>("last");  // on 8 Dec, none wrong
         QTest::addColumn<int>("firstWrong");      // wrong picks of each first-week Cube
         QTest::addColumn<QString>("figures");
+        QTest::addColumn<QString>("share");
         QTest::newRow("apart") << QList<double>{20, 30, 40} << QList<double>{5, 6} << 2
-                               << "Median time 30.0 s \u2192 5.5 s; mistakes 2.0 \u2192 0.0";
+                               << "Median time 30.0 s \u2192 5.5 s; mistakes 2.0 \u2192 0.0"
+                               << "80% of the 5 Cubes";
         QTest::newRow("alike in one decimal")
             << QList<double>{12.04, 12.04, 12.04, 12.04, 12.04, 12.04}
             << QList<double>{12.01, 12.01, 12.01, 12.01, 12.01} << -1
-            << "Median time 12.04 s \u2192 12.01 s; mistakes 0.17 \u2192 0.20";
+            << "Median time 12.04 s \u2192 12.01 s; mistakes 0.17 \u2192 0.20"
+            << "100% of the 11 Cubes";
     }
     void weeksCompared() {
         QFETCH(QList<double>, first);
         QFETCH(QList<double>, last);
         QFETCH(int, firstWrong);
         QFETCH(QString, figures);
+        QFETCH(QString, share);
         QTemporaryDir dir;
         HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
         // firstWrong -1: one wrong pick in each week, so 1/6 and 1/5 per Cube.
@@ -862,8 +877,10 @@ private slots:
         WindowFixture w(&history);
         QTest::keyClick(w.form.get(), Qt::Key_F2);
         QCOMPARE(w.form->progressWindow()->findChild<QLabel*>(QStringLiteral("comparison"))->text(),
-                 figures + QStringLiteral(" per Cube (first week from 20 Nov 2025, last week to 8 "
-                                          "Dec 2025)"));
+                 figures +
+                     QStringLiteral(" per Cube (first week from 20 Nov 2025, last week to 8 "
+                                    "Dec 2025); ") +
+                     share + QStringLiteral(" with a time within the target"));
     }
 };
 
