@@ -702,8 +702,8 @@
         <translation>Ein punktsymmetrisches Symbol sieht nach zwei Vierteldrehungen gleich aus, es zählt also nur, wie es verläuft: zu welchen zwei Nachbarn oder zu welchen zwei Ecken. Prüfen Sie jede Seite der Antwort am Netz, eine gemeinsame Kante nach der anderen; wo zwei Seiten dasselbe Symbol tragen, unterscheiden Sie sie an ihren Nachbarn.</translation>
     </message>
     <message>
-        <source>Every answer shows the same two symmetric faces, so first find the face of the net that meets both in the answer&apos;s order. Its half-turn symbol can lie only two ways: see whether its long strokes run towards the edge it shares with one of the two faces or along it, and choose the answer in which they do the same.</source>
-        <translation>Jede Antwort zeigt dieselben zwei symmetrischen Seiten, suchen Sie also zuerst die Seite des Netzes, die beide in der Reihenfolge der Antwort trifft. Ihr punktsymmetrisches Symbol kann nur auf zwei Arten liegen: Sehen Sie, ob seine langen Striche zu der Kante hin verlaufen, die es mit einer der beiden Seiten teilt, oder an ihr entlang, und wählen Sie die Antwort, in der sie es ebenso tun.</translation>
+        <source>Every answer shows the same two symmetric faces, so first find the face of the net that meets both in the answer&apos;s order. Its half-turn symbol can lie only two ways: see whether it runs towards the edge it shares with one of those faces or along it (a diagonal symbol: whether it points at the corner all three share), and choose the answer in which it does the same.</source>
+        <translation>Jede Antwort zeigt dieselben zwei symmetrischen Seiten, suchen Sie also zuerst die Seite des Netzes, die beide in der Reihenfolge der Antwort trifft. Ihr punktsymmetrisches Symbol kann nur auf zwei Arten liegen: Sehen Sie, ob es zu der Kante hin verläuft, die es mit einer dieser Seiten teilt, oder an ihr entlang (ein diagonales Symbol: ob es auf die Ecke zeigt, die alle drei teilen), und wählen Sie die Antwort, in der es ebenso liegt.</translation>
     </message>
     <message>
         <source>Each symbol names its face and points to one of its neighbours. Start with the order round the corner (clockwise: top, right, left), then check that one symbol points to the same neighbour as in the net; where that neighbour is hidden, it points away from the neighbour across from it.</source>
@@ -1828,12 +1828,12 @@
         <translation>Die Werte je Aufgabentyp beruhen auf seinen letzten %L1 Lösungen; „Unter %L3 s“ ist der Anteil davon, der innerhalb Ihrer Zielzeit gelöst wurde. „Schwächste Aufgabentypen üben“ fragt, wie viele Würfel erstellt werden und aus welchen Aufgabentypen. Wie bisher: Mindestens die Hälfte stammt aus den als „schwächster“ markierten Aufgabentypen; ein Viertel aus denen mit „wenige“ (seltener als %L2-mal gelöst) oder noch nicht versuchten, doch keiner davon erhält mehr davon als ein schwächster Aufgabentyp von der Hälfte; der Rest aus allen im Verhältnis zu Mediandauer × (1 + Fehler je Würfel), wobei ein noch nicht gemessener als schwächster zählt. Ein Klick auf einen Aufgabentyp öffnet seine Erklärung und zeigt seine eigenen Diagramme, Woche für Woche.</translation>
     </message>
     <message>
-        <source>%1: median time per Cube by week (s)</source>
-        <translation>%1: Mediandauer je Würfel nach Wochen (s)</translation>
+        <source>%1: median time by week (s)</source>
+        <translation>%1: Mediandauer je Woche (s)</translation>
     </message>
     <message>
         <source>%1: mistakes per Cube by week</source>
-        <translation>%1: Fehler je Würfel nach Wochen</translation>
+        <translation>%1: Fehler je Würfel je Woche</translation>
     </message>
     <message>
         <source>target %L1 s</source>

@@ -709,8 +709,8 @@
         <translation>Symbol środkowosymetryczny wygląda tak samo po dwóch ćwierćobrotach, więc liczy się tylko, w którą stronę biegnie: ku którym dwóm sąsiadom albo ku którym dwóm rogom. Sprawdzaj każdą ścianę odpowiedzi z siatką, po jednej wspólnej krawędzi; gdzie dwie ściany mają ten sam symbol, rozróżnij je po sąsiadach.</translation>
     </message>
     <message>
-        <source>Every answer shows the same two symmetric faces, so first find the face of the net that meets both in the answer&apos;s order. Its half-turn symbol can lie only two ways: see whether its long strokes run towards the edge it shares with one of the two faces or along it, and choose the answer in which they do the same.</source>
-        <translation>Każda odpowiedź pokazuje te same dwie ściany symetryczne, więc najpierw znajdź ścianę siatki, która styka się z obiema w kolejności odpowiedzi. Jej symbol środkowosymetryczny może leżeć tylko na dwa sposoby: zobacz, czy jego długie kreski biegną ku krawędzi wspólnej z jedną z tych dwóch ścian, czy wzdłuż niej, i wybierz odpowiedź, w której jest tak samo.</translation>
+        <source>Every answer shows the same two symmetric faces, so first find the face of the net that meets both in the answer&apos;s order. Its half-turn symbol can lie only two ways: see whether it runs towards the edge it shares with one of those faces or along it (a diagonal symbol: whether it points at the corner all three share), and choose the answer in which it does the same.</source>
+        <translation>Każda odpowiedź pokazuje te same dwie ściany symetryczne, więc najpierw znajdź ścianę siatki, która styka się z obiema w kolejności odpowiedzi. Jej symbol środkowosymetryczny może leżeć tylko na dwa sposoby: zobacz, czy biegnie ku krawędzi wspólnej z jedną z tych ścian, czy wzdłuż niej (symbol ukośny: czy wskazuje na wierzchołek wspólny dla wszystkich trzech), i wybierz odpowiedź, w której leży tak samo.</translation>
     </message>
     <message>
         <source>Each symbol names its face and points to one of its neighbours. Start with the order round the corner (clockwise: top, right, left), then check that one symbol points to the same neighbour as in the net; where that neighbour is hidden, it points away from the neighbour across from it.</source>
@@ -1841,8 +1841,8 @@ kostkę</translation>
         <translation>Wartości typów zadań obejmują ostatnie %L1 rozwiązań każdego z nich; „Poniżej %L3 s” to odsetek rozwiązanych w Twoim czasie docelowym. „Ćwicz najsłabsze typy zadań” pyta, ile kostek utworzyć i z jakich typów zadań. Jak dotąd: co najmniej połowa pochodzi z typów oznaczonych jako najsłabsze; ćwierć z oznaczonych „mało” (rozwiązanych mniej niż %L2 razy) lub jeszcze niepróbowanych, ale żaden z nich nie dostaje z niej więcej niż najsłabszy typ z połowy; reszta ze wszystkich typów proporcjonalnie do mediany czasu × (1 + błędy na kostkę), przy czym typ jeszcze niezmierzony liczy się jako najsłabszy. Kliknij typ zadania, aby zobaczyć jego opis i jego własne wykresy, tydzień po tygodniu.</translation>
     </message>
     <message>
-        <source>%1: median time per Cube by week (s)</source>
-        <translation>%1: mediana czasu na kostkę tygodniowo (s)</translation>
+        <source>%1: median time by week (s)</source>
+        <translation>%1: mediana czasu tygodniowo (s)</translation>
     </message>
     <message>
         <source>%1: mistakes per Cube by week</source>

@@ -227,6 +227,7 @@ void DayChart::setTargetLine(std::optional<double> value, const QString& label) 
 void DayChart::setTitle(const QString& title) {
     title_ = title;
     setAccessibleName(title_);
+    setToolTip(title_);
     describe();
     update();
 }
@@ -400,8 +401,10 @@ void DayChart::paintEvent(QPaintEvent*) {
 
     painter.setFont(bold(font()));
     painter.setPen(text);
+    // A title longer than the chart is wide (one recipe's, in German) ends
+    // in an ellipsis rather than mid-letter; the tooltip holds it whole.
     painter.drawText(QRect(10, 6, width() - 20, fm.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                     title_);
+                     painter.fontMetrics().elidedText(title_, Qt::ElideRight, width() - 20));
     painter.setFont(font());
 
     if (lastDay_ < firstDay_ || points_.empty()) {

@@ -340,7 +340,7 @@ void ProgressWindow::showRange() {
     if (chartedRecipe_) {
         const QString name = QCoreApplication::translate(
             "Recipe", kRecipeNames[static_cast<std::size_t>(*chartedRecipe_)].data());
-        timeChart_->setTitle(tr("%1: median time per Cube by week (s)").arg(name));
+        timeChart_->setTitle(tr("%1: median time by week (s)").arg(name));
         mistakesChart_->setTitle(tr("%1: mistakes per Cube by week").arg(name));
     } else {
         timeChart_->setTitle(tr("Median time per Cube (s)"));

@@ -172,8 +172,9 @@ inline constexpr std::array<std::string_view, kRecipeCount> kRecipeTips = {
     VEXLOR_TEXT("Recipe",
                 "Every answer shows the same two symmetric faces, so first find the face of the "
                 "net that meets both in the answer's order. Its half-turn symbol can lie only two "
-                "ways: see whether its long strokes run towards the edge it shares with one of the "
-                "two faces or along it, and choose the answer in which they do the same."),
+                "ways: see whether it runs towards the edge it shares with one of those faces or "
+                "along it (a diagonal symbol: whether it points at the corner all three share), "
+                "and choose the answer in which it does the same."),
     VEXLOR_TEXT("Recipe",
                 "Each symbol names its face, so first rule out answers with two opposite faces or "
                 "the wrong order round the corner. Then check how each symbol runs towards the "
