@@ -289,7 +289,6 @@ void ProgressWindow::showSummary() {
             .arg(kMeasuredSolves)
             .arg(target));
     showRange();
-    fitContents();
 }
 
 void ProgressWindow::fitContents() {
@@ -391,6 +390,8 @@ void ProgressWindow::showRange() {
                 .arg(tr("%L1%").arg(std::round(100.0 * count.within / count.timed)));
     comparison_->setText(comparison);
     comparison_->setVisible(any);
+    // Another range or recipe may need another line of text.
+    fitContents();
 }
 
 } // namespace vexlor
