@@ -364,17 +364,15 @@ private slots:
         QFETCH(int, first);
         QFETCH(QList<int>, expected);
         Rows rows;
-        for (int d : practised)
+        std::vector<double> seconds{std::nan("")};
+        for (int d : practised) {
             add(rows, 1, 0, 10.0 + 2 * std::abs(d % 2), 0, kDay + d);
-        const std::vector<DayFigures> weeks = vexlor::weekFigures(rows, kDay + first, kDay);
+            seconds.push_back(rows.back().seconds);
+        }
         QList<int> got;
-        for (const DayFigures& w : weeks)
+        for (const DayFigures& w : vexlor::weekFigures(rows, kDay + first, kDay))
             got << w.day - kDay << w.cubes;
         QCOMPARE(got, expected);
-        std::vector<double> seconds;
-        for (const SolvedRow& r : rows)
-            seconds.push_back(r.seconds);
-        seconds.push_back(std::nan(""));
         const double even = std::count(seconds.begin(), seconds.end(), 10.0);
         QCOMPARE(shareWithin(seconds, 10.0), even / static_cast<double>(rows.size()));
         QVERIFY(std::isnan(shareWithin({std::nan("")}, 10.0)));

@@ -73,9 +73,8 @@ public:
     // Logged as the number box it begins with, and the Cubes due; a queued
     // text answers the count and keeps the mix offered.
     std::optional<PracticeChoice> askPractice(const PracticeRequest& r) override {
-        QString line = "input: Vexlor | Number of Cubes for the new series: | " + r.count;
-        if (r.due > 0)
-            line += QStringLiteral(" | %1 due").arg(r.due);
+        const QString line = "input: Vexlor | Number of Cubes for the new series: | " + r.count +
+                             (r.due > 0 ? QStringLiteral(" | %1 due").arg(r.due) : QString());
         open(line);
         const Answer a = next(line);
         if (!a.accepted)
