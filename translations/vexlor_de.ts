@@ -145,6 +145,13 @@
         <source>, %1 within the target</source>
         <translation>, %1 innerhalb der Zielzeit</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln week(s) with Cubes solved</source>
+        <translation>
+            <numerusform>%Ln Woche mit gelösten Würfeln</numerusform>
+            <numerusform>%Ln Wochen mit gelösten Würfeln</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassReport</name>
@@ -679,10 +686,6 @@
         <translation>Jede Seite trägt dasselbe Symbol, die Seiten unterscheiden sich also nur darin, wie es liegt. Nehmen Sie zwei Seiten, die in der Antwort eine Kante teilen, und sehen Sie, wie jedes Symbol zu dieser Kante liegt: zu ihr hin, von ihr weg oder an ihr entlang. Das Falten ändert daran nichts, also muss das Netz an dieser Kante dasselbe zeigen.</translation>
     </message>
     <message>
-        <source>A half-turn symbol looks the same turned twice, so all that counts is which way it runs: towards which two neighbours, or which two corners. Check each face of the answer against the net, one shared edge at a time; where both symbols have the same shape, tell the faces apart by their neighbours.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>A symbol may lie on several faces, so know each face by its neighbours, not by its symbol alone. For two faces that meet in the answer, check that they meet in the net too and that each symbol points the same way towards the edge they share.</source>
         <translation>Ein Symbol kann auf mehreren Seiten liegen, erkennen Sie jede Seite also an ihren Nachbarn, nicht nur an ihrem Symbol. Prüfen Sie für zwei Seiten, die sich in der Antwort treffen, dass sie sich auch im Netz treffen und dass jedes Symbol gleich zur gemeinsamen Kante zeigt.</translation>
     </message>
@@ -695,10 +698,6 @@
         <translation>Beginnen Sie mit einem gerichteten Symbol: Es zeigt, auf welchen Nachbarn es weist, und die richtige Antwort behält das bei. Schließen Sie dann Antworten mit zwei gegenüberliegenden Seiten oder der falschen Reihenfolge um die Ecke aus; ein symmetrisches Symbol prüfen Sie allein an seiner Stelle.</translation>
     </message>
     <message>
-        <source>Every answer shows the same two symmetric faces, so first find the face of the net that meets both in the answer's order. Its half-turn symbol can lie only two ways: see whether it runs towards the corner the three faces share or towards one of the shared edges, and choose the answer in which it does the same.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Each symbol names its face, so first rule out answers with two opposite faces or the wrong order round the corner. Then check how each symbol runs towards the edges it shares with the other two: a half turn looks the same, a quarter turn does not.</source>
         <translation>Jedes Symbol benennt seine Seite, schließen Sie also zuerst Antworten mit zwei gegenüberliegenden Seiten oder der falschen Reihenfolge um die Ecke aus. Prüfen Sie dann, wie jedes Symbol zu den Kanten verläuft, die es mit den anderen beiden teilt: Eine halbe Drehung sieht gleich aus, eine Vierteldrehung nicht.</translation>
     </message>
@@ -707,12 +706,20 @@
         <translation>Die symmetrische Seite ist in jeder Antwort; die anderen beiden tragen gerichtete Symbole in verschiedenen Drehungen. Suchen Sie die symmetrische Seite im Netz und sehen Sie sich ihre Nachbarn an: In der richtigen Antwort zeigt jedes gerichtete Symbol zu der Kante, die es mit der symmetrischen Seite teilt, von ihr weg oder an ihr entlang, genau wie im Netz.</translation>
     </message>
     <message>
-        <source>Each symbol names its face and points to one of its neighbours. Start with the order round the corner (clockwise: top, right, left), then check that one symbol points to the same neighbour as in the net; where that neighbour is hidden, it points away from the face opposite it.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>The odd symbol is shown the same way in every answer, so it fixes the places of its neighbours. In the net, see which faces lie on each side of it; in the right answer its two neighbours lie on the same sides, their symbols turned towards the shared edges as in the net.</source>
         <translation>Das abweichende Symbol wird in jeder Antwort gleich gezeigt, es legt also die Plätze seiner Nachbarn fest. Sehen Sie im Netz, welche Seiten auf jeder Seite davon liegen; in der richtigen Antwort liegen seine zwei Nachbarn auf denselben Seiten, ihre Symbole wie im Netz zu den gemeinsamen Kanten gedreht.</translation>
+    </message>
+    <message>
+        <source>A half-turn symbol looks the same turned twice, so all that counts is which way it runs: towards which two neighbours, or which two corners. Check each face of the answer against the net, one shared edge at a time; where two faces carry the same symbol, tell them apart by their neighbours.</source>
+        <translation>Ein punktsymmetrisches Symbol sieht nach zwei Vierteldrehungen gleich aus, es zählt also nur, wie es verläuft: zu welchen zwei Nachbarn oder zu welchen zwei Ecken. Prüfen Sie jede Seite der Antwort am Netz, eine gemeinsame Kante nach der anderen; wo zwei Seiten dasselbe Symbol tragen, unterscheiden Sie sie an ihren Nachbarn.</translation>
+    </message>
+    <message>
+        <source>Every answer shows the same two symmetric faces, so first find the face of the net that meets both in the answer's order. Its half-turn symbol can lie only two ways: see whether it runs towards the edge it shares with one of those faces or along it (a diagonal symbol: whether it points at the corner all three share), and choose the answer in which it does the same.</source>
+        <translation>Jede Antwort zeigt dieselben zwei symmetrischen Seiten, suchen Sie also zuerst die Seite des Netzes, die beide in der Reihenfolge der Antwort trifft. Ihr punktsymmetrisches Symbol kann nur auf zwei Arten liegen: Sehen Sie, ob es zu der Kante hin verläuft, die es mit einer dieser Seiten teilt, oder an ihr entlang (ein diagonales Symbol: ob es auf die Ecke zeigt, die alle drei teilen), und wählen Sie die Antwort, in der es ebenso liegt.</translation>
+    </message>
+    <message>
+        <source>Each symbol names its face and points to one of its neighbours. Start with the order round the corner (clockwise: top, right, left), then check that one symbol points to the same neighbour as in the net; where that neighbour is hidden, it points away from the neighbour across from it.</source>
+        <translation>Jedes Symbol benennt seine Seite und zeigt auf einen ihrer Nachbarn. Beginnen Sie mit der Reihenfolge um die Ecke (im Uhrzeigersinn: oben, rechts, links) und prüfen Sie dann, ob ein Symbol auf denselben Nachbarn zeigt wie im Netz; wo dieser Nachbar verdeckt ist, zeigt es vom gegenüberliegenden Nachbarn weg.</translation>
     </message>
 </context>
 <context>
@@ -1883,6 +1890,40 @@
     </message>
 </context>
 <context>
+    <name>vexlor::PracticeDialog</name>
+    <message>
+        <source>as today</source>
+        <translation>wie bisher</translation>
+    </message>
+    <message>
+        <source>weakest only</source>
+        <translation>nur die schwächsten</translation>
+    </message>
+    <message>
+        <source>recipes I choose</source>
+        <translation>Aufgabentypen, die ich wähle</translation>
+    </message>
+    <message>
+        <source>due for review first, then weakest</source>
+        <translation>zuerst die fälligen Wiederholungen, dann die schwächsten</translation>
+    </message>
+    <message>
+        <source>Take the Cubes from:</source>
+        <translation>Die Würfel nehmen aus:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Cube(s) due for review today.</source>
+        <translation>
+            <numerusform>%n Würfel ist heute zur Wiederholung fällig.</numerusform>
+            <numerusform>%n Würfel sind heute zur Wiederholung fällig.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recipes to practise</source>
+        <translation>Zu übende Aufgabentypen</translation>
+    </message>
+</context>
+<context>
     <name>vexlor::PrintDialog</name>
     <message>
         <source>Answer key</source>
@@ -2112,12 +2153,35 @@
         <translation>Unter %L1 s</translation>
     </message>
     <message>
-        <source>Recipe figures cover the latest %L1 solves of each; "Under %L3 s" is the share of them solved within your target time. "Practise weakest recipes" asks how many Cubes to make, and from which recipes. As today: at least half of them come from the recipes marked weakest; a quarter from those marked "few" (solved fewer than %L2 times) or not tried, but none of these gets more of it than a weakest recipe gets of the half; the rest from every recipe in proportion to its median time × (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. Click a recipe for its guide.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>target %L1 s</source>
         <translation>Ziel %L1 s</translation>
+    </message>
+    <message>
+        <source>&amp;All recipes</source>
+        <translation>&amp;Alle Aufgabentypen</translation>
+    </message>
+    <message>
+        <source>Recipe figures cover the latest %L1 solves of each; "Under %L3 s" is the share of them solved within your target time. "Practise weakest recipes" asks how many Cubes to make, and from which recipes. As today: at least half of them come from the recipes marked weakest; a quarter from those marked "few" (solved fewer than %L2 times) or not tried, but none of these gets more of it than a weakest recipe gets of the half; the rest from every recipe in proportion to its median time × (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. Click a recipe for its guide and its own charts, week by week.</source>
+        <translation>Die Werte je Aufgabentyp beruhen auf seinen letzten %L1 Lösungen; „Unter %L3 s“ ist der Anteil davon, der innerhalb Ihrer Zielzeit gelöst wurde. „Schwächste Aufgabentypen üben“ fragt, wie viele Würfel erstellt werden und aus welchen Aufgabentypen. Wie bisher: Mindestens die Hälfte stammt aus den als „schwächster“ markierten Aufgabentypen; ein Viertel aus denen mit „wenige“ (seltener als %L2-mal gelöst) oder noch nicht versuchten, doch keiner davon erhält mehr davon als ein schwächster Aufgabentyp von der Hälfte; der Rest aus allen im Verhältnis zu Mediandauer × (1 + Fehler je Würfel), wobei ein noch nicht gemessener als schwächster zählt. Ein Klick auf einen Aufgabentyp öffnet seine Erklärung und zeigt seine eigenen Diagramme, Woche für Woche.</translation>
+    </message>
+    <message>
+        <source>%1: median time by week (s)</source>
+        <translation>%1: Mediandauer je Woche (s)</translation>
+    </message>
+    <message>
+        <source>%1: mistakes per Cube by week</source>
+        <translation>%1: Fehler je Würfel je Woche</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %Ln Cube(s) with a time within the target</source>
+        <translation>
+            <numerusform>%1 des %Ln Würfels mit Zeit innerhalb der Zielzeit</numerusform>
+            <numerusform>%1 der %Ln Würfel mit Zeit innerhalb der Zielzeit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%L1%</source>
+        <translation>%L1 %</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,13 @@
             <numerusform>%Ln Cubes</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln week(s) with Cubes solved</source>
+        <translation>
+            <numerusform>%Ln week with Cubes solved</numerusform>
+            <numerusform>%Ln weeks with Cubes solved</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassReport</name>
@@ -142,6 +149,16 @@
     </message>
 </context>
 <context>
+    <name>vexlor::PracticeDialog</name>
+    <message numerus="yes">
+        <source>%n Cube(s) due for review today.</source>
+        <translation>
+            <numerusform>%n Cube due for review today.</numerusform>
+            <numerusform>%n Cubes due for review today.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vexlor::PrintDialog</name>
     <message numerus="yes">
         <source>%1 (%Ln Cube(s))</source>
@@ -172,6 +189,13 @@
         <translation>
             <numerusform>%Ln Cube kept for review could not be read and is left out.</numerusform>
             <numerusform>%Ln Cubes kept for review could not be read and are left out.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %Ln Cube(s) with a time within the target</source>
+        <translation>
+            <numerusform>%1 of the %Ln Cube with a time within the target</numerusform>
+            <numerusform>%1 of the %Ln Cubes with a time within the target</numerusform>
         </translation>
     </message>
 </context>

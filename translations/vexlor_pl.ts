@@ -147,6 +147,14 @@
         <source>, %1 within the target</source>
         <translation>, %1 w czasie docelowym</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln week(s) with Cubes solved</source>
+        <translation>
+            <numerusform>%Ln tydzień z rozwiązanymi kostkami</numerusform>
+            <numerusform>%Ln tygodnie z rozwiązanymi kostkami</numerusform>
+            <numerusform>%Ln tygodni z rozwiązanymi kostkami</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClassReport</name>
@@ -685,10 +693,6 @@
         <translation>Każda ściana ma ten sam symbol, więc ściany różnią się tylko jego ułożeniem. Weź dwie ściany, które w odpowiedzi mają wspólną krawędź, i zobacz, jak każdy symbol leży względem tej krawędzi: wskazuje na nią, od niej czy wzdłuż niej. Składanie tego nie zmienia, więc siatka musi przy tej krawędzi pokazywać to samo.</translation>
     </message>
     <message>
-        <source>A half-turn symbol looks the same turned twice, so all that counts is which way it runs: towards which two neighbours, or which two corners. Check each face of the answer against the net, one shared edge at a time; where both symbols have the same shape, tell the faces apart by their neighbours.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>A symbol may lie on several faces, so know each face by its neighbours, not by its symbol alone. For two faces that meet in the answer, check that they meet in the net too and that each symbol points the same way towards the edge they share.</source>
         <translation>Symbol może być na kilku ścianach, więc rozpoznawaj każdą ścianę po sąsiadach, a nie tylko po symbolu. Dla dwóch ścian, które stykają się w odpowiedzi, sprawdź, czy stykają się też w siatce i czy każdy symbol wskazuje tak samo względem wspólnej krawędzi.</translation>
     </message>
@@ -701,10 +705,6 @@
         <translation>Zacznij od symbolu kierunkowego: pokazuje, na którego sąsiada wskazuje, a dobra odpowiedź to zachowuje. Potem odrzuć odpowiedzi z dwiema przeciwległymi ścianami lub złą kolejnością wokół wierzchołka; symbol symetryczny sprawdzasz tylko po jego miejscu.</translation>
     </message>
     <message>
-        <source>Every answer shows the same two symmetric faces, so first find the face of the net that meets both in the answer's order. Its half-turn symbol can lie only two ways: see whether it runs towards the corner the three faces share or towards one of the shared edges, and choose the answer in which it does the same.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Each symbol names its face, so first rule out answers with two opposite faces or the wrong order round the corner. Then check how each symbol runs towards the edges it shares with the other two: a half turn looks the same, a quarter turn does not.</source>
         <translation>Każdy symbol wyznacza swoją ścianę, więc najpierw odrzuć odpowiedzi z dwiema przeciwległymi ścianami lub złą kolejnością wokół wierzchołka. Potem sprawdź, jak każdy symbol biegnie względem krawędzi wspólnych z dwiema pozostałymi: pół obrotu wygląda tak samo, ćwierć obrotu nie.</translation>
     </message>
@@ -713,12 +713,20 @@
         <translation>Ściana symetryczna jest w każdej odpowiedzi; dwie pozostałe mają symbole kierunkowe w różnych obrotach. Znajdź ścianę symetryczną w siatce i spójrz na jej sąsiadów: w dobrej odpowiedzi każdy symbol kierunkowy wskazuje na krawędź wspólną ze ścianą symetryczną, od niej albo wzdłuż niej, dokładnie jak w siatce.</translation>
     </message>
     <message>
-        <source>Each symbol names its face and points to one of its neighbours. Start with the order round the corner (clockwise: top, right, left), then check that one symbol points to the same neighbour as in the net; where that neighbour is hidden, it points away from the face opposite it.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>The odd symbol is shown the same way in every answer, so it fixes the places of its neighbours. In the net, see which faces lie on each side of it; in the right answer its two neighbours lie on the same sides, their symbols turned towards the shared edges as in the net.</source>
         <translation>Odmienny symbol jest pokazany tak samo w każdej odpowiedzi, więc wyznacza miejsca swoich sąsiadów. W siatce zobacz, które ściany leżą po każdej jego stronie; w dobrej odpowiedzi jego dwaj sąsiedzi leżą po tych samych stronach, a ich symbole są obrócone ku wspólnym krawędziom jak w siatce.</translation>
+    </message>
+    <message>
+        <source>A half-turn symbol looks the same turned twice, so all that counts is which way it runs: towards which two neighbours, or which two corners. Check each face of the answer against the net, one shared edge at a time; where two faces carry the same symbol, tell them apart by their neighbours.</source>
+        <translation>Symbol środkowosymetryczny wygląda tak samo po dwóch ćwierćobrotach, więc liczy się tylko, w którą stronę biegnie: ku którym dwóm sąsiadom albo ku którym dwóm rogom. Sprawdzaj każdą ścianę odpowiedzi z siatką, po jednej wspólnej krawędzi; gdzie dwie ściany mają ten sam symbol, rozróżnij je po sąsiadach.</translation>
+    </message>
+    <message>
+        <source>Every answer shows the same two symmetric faces, so first find the face of the net that meets both in the answer's order. Its half-turn symbol can lie only two ways: see whether it runs towards the edge it shares with one of those faces or along it (a diagonal symbol: whether it points at the corner all three share), and choose the answer in which it does the same.</source>
+        <translation>Każda odpowiedź pokazuje te same dwie ściany symetryczne, więc najpierw znajdź ścianę siatki, która styka się z obiema w kolejności odpowiedzi. Jej symbol środkowosymetryczny może leżeć tylko na dwa sposoby: zobacz, czy biegnie ku krawędzi wspólnej z jedną z tych ścian, czy wzdłuż niej (symbol ukośny: czy wskazuje na wierzchołek wspólny dla wszystkich trzech), i wybierz odpowiedź, w której leży tak samo.</translation>
+    </message>
+    <message>
+        <source>Each symbol names its face and points to one of its neighbours. Start with the order round the corner (clockwise: top, right, left), then check that one symbol points to the same neighbour as in the net; where that neighbour is hidden, it points away from the neighbour across from it.</source>
+        <translation>Każdy symbol wyznacza swoją ścianę i wskazuje na jednego z jej sąsiadów. Zacznij od kolejności wokół wierzchołka (zgodnie z ruchem wskazówek zegara: góra, prawo, lewo), potem sprawdź, czy jeden symbol wskazuje na tego samego sąsiada co w siatce; gdy ten sąsiad jest niewidoczny, symbol wskazuje od sąsiada naprzeciw niego.</translation>
     </message>
 </context>
 <context>
@@ -1900,6 +1908,41 @@ kostkę</translation>
     </message>
 </context>
 <context>
+    <name>vexlor::PracticeDialog</name>
+    <message>
+        <source>as today</source>
+        <translation>jak dotąd</translation>
+    </message>
+    <message>
+        <source>weakest only</source>
+        <translation>tylko najsłabsze</translation>
+    </message>
+    <message>
+        <source>recipes I choose</source>
+        <translation>wybrane przeze mnie typy zadań</translation>
+    </message>
+    <message>
+        <source>due for review first, then weakest</source>
+        <translation>najpierw te do powtórki, potem najsłabsze</translation>
+    </message>
+    <message>
+        <source>Take the Cubes from:</source>
+        <translation>Kostki brać z:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Cube(s) due for review today.</source>
+        <translation>
+            <numerusform>%n kostka do powtórki na dziś.</numerusform>
+            <numerusform>%n kostki do powtórki na dziś.</numerusform>
+            <numerusform>%n kostek do powtórki na dziś.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recipes to practise</source>
+        <translation>Typy zadań do ćwiczenia</translation>
+    </message>
+</context>
+<context>
     <name>vexlor::PrintDialog</name>
     <message>
         <source>Answer key</source>
@@ -2133,12 +2176,36 @@ kostkę</translation>
         <translation>Poniżej %L1 s</translation>
     </message>
     <message>
-        <source>Recipe figures cover the latest %L1 solves of each; "Under %L3 s" is the share of them solved within your target time. "Practise weakest recipes" asks how many Cubes to make, and from which recipes. As today: at least half of them come from the recipes marked weakest; a quarter from those marked "few" (solved fewer than %L2 times) or not tried, but none of these gets more of it than a weakest recipe gets of the half; the rest from every recipe in proportion to its median time × (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. Click a recipe for its guide.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>target %L1 s</source>
         <translation>cel %L1 s</translation>
+    </message>
+    <message>
+        <source>&amp;All recipes</source>
+        <translation>&amp;Wszystkie typy zadań</translation>
+    </message>
+    <message>
+        <source>Recipe figures cover the latest %L1 solves of each; "Under %L3 s" is the share of them solved within your target time. "Practise weakest recipes" asks how many Cubes to make, and from which recipes. As today: at least half of them come from the recipes marked weakest; a quarter from those marked "few" (solved fewer than %L2 times) or not tried, but none of these gets more of it than a weakest recipe gets of the half; the rest from every recipe in proportion to its median time × (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. Click a recipe for its guide and its own charts, week by week.</source>
+        <translation>Wartości typów zadań obejmują ostatnie %L1 rozwiązań każdego z nich; „Poniżej %L3 s” to odsetek rozwiązanych w Twoim czasie docelowym. „Ćwicz najsłabsze typy zadań” pyta, ile kostek utworzyć i z jakich typów zadań. Jak dotąd: co najmniej połowa pochodzi z typów oznaczonych jako najsłabsze; ćwierć z oznaczonych „mało” (rozwiązanych mniej niż %L2 razy) lub jeszcze niepróbowanych, ale żaden z nich nie dostaje z niej więcej niż najsłabszy typ z połowy; reszta ze wszystkich typów proporcjonalnie do mediany czasu × (1 + błędy na kostkę), przy czym typ jeszcze niezmierzony liczy się jako najsłabszy. Kliknij typ zadania, aby zobaczyć jego opis i jego własne wykresy, tydzień po tygodniu.</translation>
+    </message>
+    <message>
+        <source>%1: median time by week (s)</source>
+        <translation>%1: mediana czasu tygodniowo (s)</translation>
+    </message>
+    <message>
+        <source>%1: mistakes per Cube by week</source>
+        <translation>%1: błędy na kostkę tygodniowo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %Ln Cube(s) with a time within the target</source>
+        <translation>
+            <numerusform>%1 z %Ln kostki z czasem w czasie docelowym</numerusform>
+            <numerusform>%1 z %Ln kostek z czasem w czasie docelowym</numerusform>
+            <numerusform>%1 z %Ln kostek z czasem w czasie docelowym</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%L1%</source>
+        <translation>%L1%</translation>
     </message>
 </context>
 <context>

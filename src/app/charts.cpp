@@ -227,8 +227,14 @@ void DayChart::setTargetLine(std::optional<double> value, const QString& label) 
 void DayChart::setTitle(const QString& title) {
     title_ = title;
     setAccessibleName(title_);
+    setToolTip(title_);
     describe();
     update();
+}
+
+void DayChart::setWeekly(bool weekly) {
+    weekly_ = weekly;
+    describe();
 }
 
 // One entry of the legend: a ring or a dash, its text, and where it goes.
@@ -304,7 +310,8 @@ void DayChart::describe() {
             .arg(title_,
                  dateText(dateOfDayNumber(firstDay_), QT_TRANSLATE_NOOP("Charts", "d MMM yyyy")),
                  dateText(dateOfDayNumber(lastDay_), QT_TRANSLATE_NOOP("Charts", "d MMM yyyy")),
-                 Charts::tr("%Ln practice day(s)", nullptr, n),
+                 weekly_ ? Charts::tr("%Ln week(s) with Cubes solved", nullptr, n)
+                         : Charts::tr("%Ln practice day(s)", nullptr, n),
                  n == 0 ? Charts::tr("no Cubes solved") : parts.join(QStringLiteral("; ")));
     if (markedDay_)
         text += QLatin1Char(' ') + Charts::tr("Marked: %1, %2.")
@@ -394,8 +401,10 @@ void DayChart::paintEvent(QPaintEvent*) {
 
     painter.setFont(bold(font()));
     painter.setPen(text);
+    // A title longer than the chart is wide (one recipe's, in German) ends
+    // in an ellipsis rather than mid-letter; the tooltip holds it whole.
     painter.drawText(QRect(10, 6, width() - 20, fm.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                     title_);
+                     painter.fontMetrics().elidedText(title_, Qt::ElideRight, width() - 20));
     painter.setFont(font());
 
     if (lastDay_ < firstDay_ || points_.empty()) {

@@ -77,6 +77,9 @@ public:
     void setTargetLine(std::optional<double> value, const QString& label);
     std::optional<double> targetLine() const { return target_; }
     void setTitle(const QString& title);
+    // Each point stands for a week rather than a day (said so to a screen
+    // reader).
+    void setWeekly(bool weekly);
 
     // Where point i lies at the chart's present size.
     QPointF pointPosition(std::size_t i) const;
@@ -116,6 +119,7 @@ private:
     int preferredWidth_ = 430;
     std::optional<double> target_;
     QString targetLabel_;
+    bool weekly_ = false;
 };
 
 // One row per recipe: its name, bars of its median time and its mistakes per

@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include "app/exam_dialog.h"
+#include "app/practice_dialog.h"
 #include "app/print_dialog.h"
 
 #include <QApplication>
@@ -114,6 +115,14 @@ std::optional<Dialogs::PrintChoice>
 QtDialogs::askPrint(const std::array<int, kSeriesCount>& counts) {
     const ReturnFocus back(owner());
     PrintDialog dialog(counts, owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
+std::optional<Dialogs::PracticeChoice> QtDialogs::askPractice(const PracticeRequest& request) {
+    const ReturnFocus back(owner());
+    PracticeDialog dialog(request, owner());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();

@@ -9,6 +9,7 @@
 #include "printing/worksheet.h"
 #include "series/class_report.h"
 #include "series/series_store.h"
+#include "series/weighted_series.h"
 
 #include <QString>
 
@@ -77,6 +78,23 @@ public:
     };
     virtual std::optional<PrintChoice> askPrint(const std::array<int, kSeriesCount>& counts) = 0;
 
+    // What "Practise weakest recipes" asks: the number of Cubes (offered as
+    // count, returned as typed, for the command to check) and the mix, with
+    // the recipes ticked for "recipes I choose". due is how many Cubes are
+    // due for review. Nothing when cancelled.
+    struct PracticeRequest {
+        QString count;
+        PracticeMix mix = PracticeMix::AsToday;
+        RecipeChoice recipes{};
+        int due = 0;
+    };
+    struct PracticeChoice {
+        QString count;
+        PracticeMix mix = PracticeMix::AsToday;
+        RecipeChoice recipes{};
+    };
+    virtual std::optional<PracticeChoice> askPractice(const PracticeRequest& request) = 0;
+
     // Qt's print preview of the sheets, one after another, from which the
     // user prints to a printer or to a PDF; returns once it is closed.
     virtual void previewPrint(const std::vector<SheetPrint>& sheets) = 0;
@@ -119,6 +137,7 @@ public:
     std::optional<QString> saveFile(const FileRequest& request) override;
     std::vector<QString> openFiles(const FileRequest& request) override;
     std::optional<PrintChoice> askPrint(const std::array<int, kSeriesCount>& counts) override;
+    std::optional<PracticeChoice> askPractice(const PracticeRequest& request) override;
     void previewPrint(const std::vector<SheetPrint>& sheets) override;
     void previewReport(const ClassReport& report) override;
     std::optional<ExamChoice> askExam(int currentCount) override;

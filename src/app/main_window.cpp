@@ -140,6 +140,9 @@ MainWindow::MainWindow(const Services& services)
     flow_ = std::make_unique<SessionFlow>(store_, state_, listener, clock_);
     commands_ = std::make_unique<SeriesCommands>(store_, state_, *flow_, dialogs_, randomSource_,
                                                  clock_, settings_);
+    // "Due for review first" takes the Cubes due today, oldest due first.
+    commands_->setDueForReview(
+        [this] { return history_.cubesDueForReview(localDateTime(clock_.now()).date()); });
     commands_->setPracticeCount(
         settings_.value(kPracticeCountKey, commands_->practiceCount()).toInt());
 

@@ -153,6 +153,12 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     practiseButton_ = new QPushButton(tr("&Practise weakest recipes"), this);
     practiseButton_->setObjectName(QStringLiteral("practise"));
     practiseButton_->setAutoDefault(false);
+    // Back from one recipe's charts to every Cube's.
+    allRecipesButton_ = new QPushButton(tr("&All recipes"), this);
+    allRecipesButton_->setObjectName(QStringLiteral("allRecipes"));
+    allRecipesButton_->setAutoDefault(false);
+    allRecipesButton_->setVisible(false);
+    connect(allRecipesButton_, &QPushButton::clicked, this, [this] { chartRecipe(std::nullopt); });
     auto* closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("close"));
     closeButton->setAutoDefault(false);
@@ -175,6 +181,7 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     body->addLayout(charts, 2);
     body->addLayout(recipes, 3);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(allRecipesButton_);
     buttons->addStretch();
     buttons->addWidget(practiseButton_);
     buttons->addWidget(closeButton);
@@ -188,9 +195,9 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     layout->addLayout(buttons);
 
     QWidget* previous = rangeButtons_.back();
-    for (QWidget* next :
-         std::initializer_list<QWidget*>{target_, timeChart_, mistakesChart_, examChart_,
-                                         recipeChart_, practiseButton_, closeButton}) {
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             target_, timeChart_, mistakesChart_, examChart_, recipeChart_, allRecipesButton_,
+             practiseButton_, closeButton}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -227,10 +234,17 @@ void ProgressWindow::showGuide(int recipe) {
         connect(guide_, &RecipeGuide::practiseRequested, this,
                 &ProgressWindow::practiseRecipeRequested);
     }
+    chartRecipe(recipe);
     guide_->showRecipe(recipe, summary_.recipes[static_cast<std::size_t>(recipe)]);
     guide_->show();
     guide_->raise();
     guide_->activateWindow();
+}
+
+void ProgressWindow::chartRecipe(std::optional<int> recipe) {
+    chartedRecipe_ = recipe && isRecipe(*recipe) ? recipe : std::nullopt;
+    allRecipesButton_->setVisible(chartedRecipe_.has_value());
+    showRange();
 }
 
 void ProgressWindow::hideEvent(QHideEvent* event) {
@@ -284,7 +298,8 @@ void ProgressWindow::showSummary() {
         const RecipeFigures& r = summary_.recipes[static_cast<std::size_t>(k)];
         recipes.push_back({QCoreApplication::translate(
                                "Recipe", kRecipeNames[static_cast<std::size_t>(k)].data()),
-                           r.cubes, r.medianSeconds, r.mistakesPerCube, r.weakest, r.measured});
+                           r.cubes, r.medianSeconds, r.mistakesPerCube, r.weakest, r.measured,
+                           shareWithin(r.recentSeconds, target_->value())});
     }
     recipeChart_->setRows(std::move(recipes));
     const int target = target_->value();
@@ -297,12 +312,11 @@ void ProgressWindow::showSummary() {
            "%L2 times) or not tried, but none of these gets more of it than a weakest recipe "
            "gets of the half; the rest from every recipe in proportion to its median time "
            "\u00d7 (1 + mistakes per Cube), a recipe not yet measured counting as the weakest. "
-           "Click a recipe for its guide.")
+           "Click a recipe for its guide and its own charts, week by week.")
             .arg(kRecentSolves)
             .arg(kMeasuredSolves)
             .arg(target));
     showRange();
-    fitContents();
 }
 
 void ProgressWindow::fitContents() {
@@ -336,15 +350,32 @@ void ProgressWindow::showRange() {
     const RangeFigures& r = rangeFigures_;
     const bool any = !summary_.allDays.empty();
 
+    // Every Cube's figures day by day, or one recipe's week by week.
+    const int first = any ? r.firstDay : 0;
+    const int last = any ? r.lastDay : -1;
+    std::vector<DayFigures> weeks;
+    if (chartedRecipe_ && any)
+        weeks = weekFigures(history_.readRecipeSpan(*chartedRecipe_, first, last), first, last);
+    const std::vector<DayFigures>& shown = chartedRecipe_ ? weeks : r.days;
     std::vector<DayChart::Point> times, mistakes;
-    times.reserve(r.days.size());
-    mistakes.reserve(r.days.size());
-    for (const DayFigures& d : r.days) {
+    times.reserve(shown.size());
+    mistakes.reserve(shown.size());
+    for (const DayFigures& d : shown) {
         times.push_back({d.day, d.medianSeconds, d.cubes});
         mistakes.push_back({d.day, d.mistakesPerCube, d.cubes});
     }
-    const int first = any ? r.firstDay : 0;
-    const int last = any ? r.lastDay : -1;
+    if (chartedRecipe_) {
+        const QString name = QCoreApplication::translate(
+            "Recipe", kRecipeNames[static_cast<std::size_t>(*chartedRecipe_)].data());
+        timeChart_->setTitle(tr("%1: median time by week (s)").arg(name));
+        mistakesChart_->setTitle(tr("%1: mistakes per Cube by week").arg(name));
+    } else {
+        timeChart_->setTitle(tr("Median time per Cube (s)"));
+        mistakesChart_->setTitle(tr("Mistakes per Cube"));
+    }
+    for (DayChart* chart : {timeChart_, mistakesChart_})
+        chart->setWeekly(chartedRecipe_.has_value());
+    timeChart_->setCubeBars(!chartedRecipe_);
     timeChart_->setDays(first, last, std::move(times));
     mistakesChart_->setDays(first, last, std::move(mistakes));
     // An exam's score is right of all its Cubes; a day of several exams
@@ -365,7 +396,8 @@ void ProgressWindow::showRange() {
     }
     examChart_->setDays(first, last, std::move(scores));
     examChart_->setVisible(!exams_.empty());
-    timeChart_->setMarkedDay(r.bestDay ? std::optional(r.bestDay->day) : std::nullopt,
+    const bool markBest = r.bestDay && !chartedRecipe_;
+    timeChart_->setMarkedDay(markBest ? std::optional(r.bestDay->day) : std::nullopt,
                              tr("best day (at least %L1 Cubes)").arg(kBestDayCubes));
     timeChart_->setTargetLine(target_->value(), tr("target %L1 s").arg(target_->value()));
 
@@ -396,8 +428,16 @@ void ProgressWindow::showRange() {
                      perCube(r.firstWeek->mistakesPerCube, 1), dateText(r.firstWeek->firstDay));
     } else if (any)
         comparison = tr("No Cubes solved in these days.");
+    if (const TargetCount count = history_.readTargetCount(r.firstDay, r.lastDay, target_->value());
+        any && count.timed > 0)
+        comparison +=
+            QStringLiteral("; ") +
+            tr("%1 of the %Ln Cube(s) with a time within the target", nullptr, count.timed)
+                .arg(tr("%L1%").arg(std::round(100.0 * count.within / count.timed)));
     comparison_->setText(comparison);
     comparison_->setVisible(any);
+    // Another range or recipe may need another line of text.
+    fitContents();
 }
 
 } // namespace vexlor

@@ -49,8 +49,13 @@ public:
     void setRange(ChartRange range);
     const RangeFigures& rangeFigures() const { return rangeFigures_; }
 
-    // Opens the guide to a recipe, as a click on its row does.
+    // Opens the guide to a recipe, as a click on its row does, and charts
+    // that recipe alone.
     void showGuide(int recipe);
+    // The charts show one recipe's weekly median and mistakes, or with none
+    // every Cube's daily figures ("All recipes").
+    void chartRecipe(std::optional<int> recipe);
+    std::optional<int> chartedRecipe() const { return chartedRecipe_; }
     // Null until a guide is first opened.
     RecipeGuide* guide() const { return guide_; }
 
@@ -76,6 +81,7 @@ private:
     bool sized_ = false;
     ChartRange range_ = ChartRange::Days30;
     RangeFigures rangeFigures_;
+    std::optional<int> chartedRecipe_;
 
     QLabel* notice_ = nullptr;
     QLabel* totals_ = nullptr;
@@ -94,6 +100,7 @@ private:
     std::vector<ExamRecord> exams_;
     RecipeChart* recipeChart_ = nullptr;
     QPushButton* practiseButton_ = nullptr;
+    QPushButton* allRecipesButton_ = nullptr;
     RecipeGuide* guide_ = nullptr;
 };
 

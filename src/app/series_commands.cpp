@@ -1,6 +1,7 @@
 #include "series_commands.h"
 
 #include "cube/answer_order.h"
+#include "cube/recipe.h"
 #include "printing/class_report_print.h"
 #include "series/class_report.h"
 #include "series/series_file.h"
@@ -13,6 +14,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <utility>
 
 namespace vexlor {
 
@@ -21,6 +23,16 @@ namespace {
 constexpr int kMaxRandomSeries = 500;
 
 const QString kDialogFolderKey = QStringLiteral("dialogs/folder");
+const QString kPracticeMixKey = QStringLiteral("practice/mix");
+const QString kChosenRecipesKey = QStringLiteral("practice/recipes");
+
+// How each mix is kept in the settings.
+constexpr std::pair<PracticeMix, const char*> kMixKeys[] = {
+    {PracticeMix::AsToday, "today"},
+    {PracticeMix::WeakestOnly, "weakest"},
+    {PracticeMix::Chosen, "chosen"},
+    {PracticeMix::ReviewFirst, "review"},
+};
 
 bool isWritableFolder(const QString& folder) {
     const QFileInfo info(folder);
@@ -66,9 +78,56 @@ bool SeriesCommands::practiseWeakest(const std::optional<PracticePlan>& plan) {
     if (!plan)
         return makeNewSeries(store_.seriesSize,
                              [this](int) { store_.makeRandomSeries(randomSource_); });
-    return makeNewSeries(practiceCount_, [this, &plan](int count) {
-        makeSeriesOfRecipes(store_, practiceRecipes(*plan, count, randomSource_), randomSource_);
-    });
+    std::vector<Cube> due = dueForReview_ ? dueForReview_() : std::vector<Cube>{};
+    const auto ask = [this, &due](const QString& offered) -> std::optional<QString> {
+        const auto choice = dialogs_.askPractice(
+            {offered, practiceMix_, chosenRecipes_, static_cast<int>(due.size())});
+        if (!choice)
+            return std::nullopt;
+        setPracticeMix(choice->mix, choice->recipes);
+        return choice->count;
+    };
+    return makeNewSeries(
+        practiceCount_,
+        [this, &plan, &due](int count) {
+            if (practiceMix_ != PracticeMix::ReviewFirst)
+                due.clear();
+            if (due.size() > static_cast<std::size_t>(count))
+                due.resize(static_cast<std::size_t>(count));
+            const int drawn = count - static_cast<int>(due.size());
+            makeSeriesOfRecipes(
+                store_, mixRecipes(*plan, practiceMix_, chosenRecipes_, drawn, randomSource_),
+                randomSource_, due);
+        },
+        ask);
+}
+
+void SeriesCommands::setPracticeMix(PracticeMix mix, const RecipeChoice& chosen) {
+    practiceMix_ = mix;
+    chosenRecipes_ = chosen;
+    for (const auto& [kept, key] : kMixKeys)
+        if (kept == mix)
+            settings_.setValue(kPracticeMixKey, QLatin1String(key));
+    // The recipes ticked by their index, "0,4,7".
+    QStringList ticked;
+    for (int k = 0; k < kRecipeCount; ++k)
+        if (chosen[static_cast<std::size_t>(k)])
+            ticked << QString::number(k);
+    settings_.setValue(kChosenRecipesKey, ticked.join(QLatin1Char(',')));
+}
+
+void SeriesCommands::readPracticeMix() {
+    const QString mix = settings_.value(kPracticeMixKey).toString();
+    for (const auto& [kept, key] : kMixKeys)
+        if (mix == QLatin1String(key))
+            practiceMix_ = kept;
+    const QString ticked = settings_.value(kChosenRecipesKey).toString();
+    for (const QString& index : ticked.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int k = index.toInt(&ok);
+        if (ok && isRecipe(k))
+            chosenRecipes_[static_cast<std::size_t>(k)] = true;
+    }
 }
 
 bool SeriesCommands::practiseRecipe(int recipe) {
@@ -85,12 +144,14 @@ void SeriesCommands::setPracticeCount(int count) {
         practiceCount_ = count;
 }
 
-bool SeriesCommands::makeNewSeries(int& count, const std::function<void(int count)>& make) {
+bool SeriesCommands::makeNewSeries(int& count, const std::function<void(int count)>& make,
+                                   const AskCount& askCount) {
     const QString offered = QString::number(count);
     pauseFirst();
     if (store_.count(SeriesId::Current) != 0 && !dialogs_.askYesNo(text::kDeleteCurrentAndCreate))
         return false;
-    const auto answer = dialogs_.inputBox(kAppTitle, text::kNumberOfCubes, offered);
+    const auto answer =
+        askCount ? askCount(offered) : dialogs_.inputBox(kAppTitle, text::kNumberOfCubes, offered);
     if (!answer)
         return false;
     bool ok = false;

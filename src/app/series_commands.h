@@ -15,6 +15,7 @@ class QSettings;
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace vexlor {
 
@@ -24,15 +25,19 @@ public:
     SeriesCommands(SeriesStore& store, SessionState& state, SessionFlow& flow, Dialogs& dialogs,
                    RandomSource& randomSource, const Clock& clock, QSettings& settings)
         : store_(store), state_(state), flow_(flow), dialogs_(dialogs), randomSource_(randomSource),
-          clock_(clock), settings_(settings) {}
+          clock_(clock), settings_(settings) {
+        readPracticeMix();
+    }
 
     // "Create random series": asks for the number of Cubes and replaces
     // Current.
     void createRandomSeries();
     // "Practise weakest recipes": as "Create random series", but asking for
-    // the practice count, and with the recipes shared out by the plan.
-    // Without a plan (no history) it is "Create random series" itself. True
-    // when a new series replaced Current.
+    // the practice count and the mix, and with the recipes shared out as the
+    // mix draws them from the plan; "due for review first" puts the Cubes
+    // due (at most the count) in front. Without a plan (no history) it is
+    // "Create random series" itself. True when a new series replaced
+    // Current.
     bool practiseWeakest(const std::optional<PracticePlan>& plan);
     // "Practise this recipe": as "Practise weakest recipes", with every Cube
     // of the one recipe.
@@ -41,6 +46,16 @@ public:
     // 30 at first. Kept apart from the number "Create random series" offers.
     int practiceCount() const { return practiceCount_; }
     void setPracticeCount(int count);
+    // The mix and the recipes ticked for "recipes I choose" the practice
+    // question offers: the last ones chosen, in this run or an earlier one;
+    // "as today" and none at first.
+    PracticeMix practiceMix() const { return practiceMix_; }
+    const RecipeChoice& chosenRecipes() const { return chosenRecipes_; }
+    void setPracticeMix(PracticeMix mix, const RecipeChoice& chosen);
+    // Where the Cubes due for review come from, oldest due first; none
+    // until it is set.
+    using DueForReview = std::function<std::vector<Cube>()>;
+    void setDueForReview(DueForReview due) { dueForReview_ = std::move(due); }
     // "Load": a file chosen in the open dialog replaces Current.
     void loadIntoCurrent();
     // A file chosen elsewhere (in the open dialog, or on the command line)
@@ -85,8 +100,12 @@ private:
     void pauseFirst();
     // The path every new-series command shares: pause, ask about Current,
     // ask for the number of Cubes offering `count` (which then keeps the
-    // answer), ask about Skipped, make the series of that many Cubes, reset.
-    bool makeNewSeries(int& count, const std::function<void(int count)>& make);
+    // answer) with askCount, by default the input box, ask about Skipped,
+    // make the series of that many Cubes, reset.
+    using AskCount = std::function<std::optional<QString>(const QString& offered)>;
+    bool makeNewSeries(int& count, const std::function<void(int count)>& make,
+                       const AskCount& askCount = {});
+    void readPracticeMix();
     static QString folderOf(const QString& path);
     // The folder of path becomes the dialogs' folder, kept for later runs.
     void rememberFolderOf(const QString& path);
@@ -99,6 +118,9 @@ private:
     const Clock& clock_;
     QSettings& settings_;
     int practiceCount_ = SeriesStore::kDefaultSeriesSize;
+    PracticeMix practiceMix_ = PracticeMix::AsToday;
+    RecipeChoice chosenRecipes_{};
+    DueForReview dueForReview_;
 };
 
 // Texts of the Series commands. Each is kept in English and becomes the

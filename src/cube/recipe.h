@@ -153,8 +153,8 @@ inline constexpr std::array<std::string_view, kRecipeCount> kRecipeTips = {
         "Recipe",
         "A half-turn symbol looks the same turned twice, so all that counts is which way it "
         "runs: towards which two neighbours, or which two corners. Check each face of the "
-        "answer against the net, one shared edge at a time; where both symbols have the "
-        "same shape, tell the faces apart by their neighbours."),
+        "answer against the net, one shared edge at a time; where two faces carry the "
+        "same symbol, tell them apart by their neighbours."),
     VEXLOR_TEXT(
         "Recipe",
         "A symbol may lie on several faces, so know each face by its neighbours, not by its "
@@ -172,8 +172,9 @@ inline constexpr std::array<std::string_view, kRecipeCount> kRecipeTips = {
     VEXLOR_TEXT("Recipe",
                 "Every answer shows the same two symmetric faces, so first find the face of the "
                 "net that meets both in the answer's order. Its half-turn symbol can lie only two "
-                "ways: see whether it runs towards the corner the three faces share or towards one "
-                "of the shared edges, and choose the answer in which it does the same."),
+                "ways: see whether it runs towards the edge it shares with one of those faces or "
+                "along it (a diagonal symbol: whether it points at the corner all three share), "
+                "and choose the answer in which it does the same."),
     VEXLOR_TEXT("Recipe",
                 "Each symbol names its face, so first rule out answers with two opposite faces or "
                 "the wrong order round the corner. Then check how each symbol runs towards the "
@@ -188,7 +189,7 @@ inline constexpr std::array<std::string_view, kRecipeCount> kRecipeTips = {
                 "Each symbol names its face and points to one of its neighbours. Start with the "
                 "order round the corner (clockwise: top, right, left), then check that one symbol "
                 "points to the same neighbour as in the net; where that neighbour is hidden, it "
-                "points away from the face opposite it."),
+                "points away from the neighbour across from it."),
     VEXLOR_TEXT("Recipe",
                 "The odd symbol is shown the same way in every answer, so it fixes the places of "
                 "its neighbours. In the net, see which faces lie on each side of it; in the right "

@@ -808,6 +808,66 @@ ReviewCounts HistoryStore::readReviewCounts(QDate day) {
     return counts;
 }
 
+std::vector<SolvedRow> HistoryStore::readRecipeSpan(int recipe, int first, int last) {
+    std::vector<SolvedRow> rows;
+    std::optional<SqliteConnection> reader;
+    if (const std::optional<QSqlDatabase> db = readingDatabase(reader)) {
+        QSqlQuery q(*db);
+        q.setForwardOnly(true);
+        const QString day = dayOf(fileVersion(*db));
+        if (q.prepare(QStringLiteral("SELECT %1, %2, wrong FROM solved WHERE kind = ? AND %1 "
+                                     "BETWEEN ? AND ? ORDER BY id")
+                          .arg(day, kKnownTime))) {
+            q.addBindValue(recipe);
+            q.addBindValue(first);
+            q.addBindValue(last);
+            if (q.exec())
+                while (q.next()) {
+                    const QVariant seconds = q.value(1);
+                    rows.push_back({q.value(0).toInt(), recipe,
+                                    seconds.isNull() ? std::nan("") : seconds.toDouble(),
+                                    q.value(2).toInt()});
+                }
+        }
+        if (q.lastError().isValid()) {
+            readError_ = describeFailure(q.lastError());
+            rows.clear();
+        }
+    }
+    for (const SolvedRow& row : waitingRows())
+        if (row.recipe == recipe && row.day >= first && row.day <= last)
+            rows.push_back(row);
+    return rows;
+}
+
+TargetCount HistoryStore::readTargetCount(int first, int last, double target) {
+    TargetCount count;
+    std::optional<SqliteConnection> reader;
+    if (const std::optional<QSqlDatabase> db = readingDatabase(reader)) {
+        QSqlQuery q(*db);
+        q.setForwardOnly(true);
+        if (q.prepare(QStringLiteral("SELECT count(t), total(t <= ?) FROM (SELECT %1 AS t FROM "
+                                     "solved WHERE %2 BETWEEN ? AND ?)")
+                          .arg(kKnownTime, dayOf(fileVersion(*db))))) {
+            q.addBindValue(target);
+            q.addBindValue(first);
+            q.addBindValue(last);
+            if (q.exec() && q.next())
+                count = {q.value(0).toInt(), static_cast<int>(q.value(1).toDouble())};
+        }
+        if (q.lastError().isValid()) {
+            readError_ = describeFailure(q.lastError());
+            count = {};
+        }
+    }
+    for (const SolvedRow& row : waitingRows())
+        if (row.day >= first && row.day <= last && std::isfinite(row.seconds) && row.seconds >= 0) {
+            ++count.timed;
+            count.within += row.seconds <= target ? 1 : 0;
+        }
+    return count;
+}
+
 bool HistoryStore::forEachStoredRow(const std::function<void(const StoredRow&)>& visit) {
     readError_.clear();
     if (mode_ == Mode::ReadOnly && !intact_) {

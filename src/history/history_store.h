@@ -201,6 +201,15 @@ public:
     // rows included; of no stored rows, with the reason in readError(), when
     // they cannot be read.
     SpanFigures readSpan(int first, int last);
+    // The rows of one recipe solved from day first to day last, waiting rows
+    // included, oldest first; none, with the reason in readError(), when
+    // they cannot be read.
+    std::vector<SolvedRow> readRecipeSpan(int recipe, int first, int last);
+    // Of the rows solved from day first to day last, waiting rows included,
+    // those with a known time and those of them solved within target
+    // seconds; none, with the reason in readError(), when they cannot be
+    // read.
+    TargetCount readTargetCount(int first, int last, double target);
 
     // The Cubes kept for review that are due on day or before, stripped, in
     // the order they fall due. None, with the reason in readError(), when

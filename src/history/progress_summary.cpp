@@ -48,6 +48,7 @@ void summarizeRecipes(const HistoryFigures& history, ProgressSummary& summary) {
                 seconds.push_back(solve.seconds);
         }
         figures.measured = static_cast<int>(seconds.size()) >= kMeasuredSolves;
+        figures.recentSeconds = seconds;
         figures.medianSeconds = median(std::move(seconds));
         figures.mistakesPerCube =
             figures.recent > 0 ? static_cast<double>(wrong) / figures.recent : kUnknown;
@@ -167,6 +168,32 @@ SpanFigures spanFigures(const std::vector<SolvedRow>& rows, int first, int last)
     if (span.cubes > 0)
         span.mistakesPerCube = static_cast<double>(wrong) / span.cubes;
     return span;
+}
+
+std::vector<DayFigures> weekFigures(const std::vector<SolvedRow>& rows, int first, int last) {
+    std::vector<DayFigures> weeks;
+    if (last < first)
+        return weeks;
+    for (int weekLast = last - (last - first) / kWeekDays * kWeekDays; weekLast <= last;
+         weekLast += kWeekDays) {
+        const int weekFirst = std::max(first, weekLast - kWeekDays + 1);
+        const SpanFigures week = spanFigures(rows, weekFirst, weekLast);
+        if (week.cubes > 0)
+            weeks.push_back(
+                {(weekFirst + weekLast) / 2, week.cubes, week.medianSeconds, week.mistakesPerCube});
+    }
+    return weeks;
+}
+
+double shareWithin(const std::vector<double>& seconds, double target) {
+    int timed = 0;
+    int within = 0;
+    for (double s : seconds)
+        if (std::isfinite(s)) {
+            ++timed;
+            within += s <= target ? 1 : 0;
+        }
+    return timed > 0 ? static_cast<double>(within) / timed : kUnknown;
 }
 
 double median(std::vector<double> values) {

@@ -47,9 +47,10 @@ struct RecipeFigures {
     int recent = 0;           // the solves the figures below are taken over
     double medianSeconds = 0; // not a finite number when none has a time
     double mistakesPerCube = 0;
-    bool measured = false; // enough recent solves with a time to be judged
-    double cost = 0;       // median seconds x (1 + mistakes per Cube) once measured
-    bool weakest = false;  // one of the kWeakestMarked measured recipes of highest cost
+    bool measured = false;             // enough recent solves with a time to be judged
+    double cost = 0;                   // median seconds x (1 + mistakes per Cube) once measured
+    bool weakest = false;              // one of the kWeakestMarked measured recipes of highest cost
+    std::vector<double> recentSeconds; // the known times of the recent solves
 };
 
 struct ProgressSummary {
@@ -150,6 +151,23 @@ RangeFigures rangeFigures(const ProgressSummary& summary, ChartRange range, int 
 // The same, with the weeks taken from the rows the summary was made of.
 RangeFigures rangeFigures(const std::vector<SolvedRow>& rows, const ProgressSummary& summary,
                           ChartRange range, int today);
+
+// The figures of rows week by week, for one recipe's chart: the weeks end
+// on day last, 7 days each, the first cut short at day first where the
+// range begins mid-week. One entry for each week with a solve, oldest first,
+// dated on the middle day of the days it covers.
+std::vector<DayFigures> weekFigures(const std::vector<SolvedRow>& rows, int first, int last);
+
+// The share of the finite values no larger than target, from 0 to 1; not a
+// finite number when there are none.
+double shareWithin(const std::vector<double>& seconds, double target);
+
+// Of the solves of a stretch of days, those with a known time, and how many
+// of them took no longer than a target.
+struct TargetCount {
+    int timed = 0;
+    int within = 0;
+};
 
 // The median of the finite values; not a finite number when there are none.
 double median(std::vector<double> values);

@@ -3,10 +3,13 @@
 #include "app/dialogs.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -31,6 +34,34 @@ class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The practice question returns the mix chosen; "recipes I choose" keeps
+    // OK off (the box is cancelled) until a recipe is ticked.
+    void askPractice_data() {
+        QTest::addColumn<QString>("mix");  // the button clicked
+        QTest::addColumn<int>("tick");     // the recipe ticked; -1: none
+        QTest::addColumn<int>("returned"); // the mix returned; -1: nothing
+        QTest::newRow("weakest") << "mixWeakest" << -1 << int(PracticeMix::WeakestOnly);
+        QTest::newRow("chosen, none ticked") << "mixChosen" << -1 << -1;
+        QTest::newRow("chosen, one ticked") << "mixChosen" << 6 << int(PracticeMix::Chosen);
+    }
+    void askPractice() {
+        QFETCH(QString, mix);
+        QFETCH(int, tick);
+        QFETCH(int, returned);
+        QtDialogs dialogs(nullptr);
+        whenModal([&](QWidget* box) {
+            box->findChild<QRadioButton*>(mix)->click();
+            if (tick >= 0)
+                box->findChild<QListWidget*>()->item(tick)->setCheckState(Qt::Checked);
+            auto* buttons = box->findChild<QDialogButtonBox*>();
+            QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+            (ok->isEnabled() ? ok : buttons->button(QDialogButtonBox::Cancel))->click();
+        });
+        const auto c = dialogs.askPractice({QStringLiteral("12"), PracticeMix::ReviewFirst, {}, 2});
+        QCOMPARE(c ? int(c->mix) : -1, returned);
+        QVERIFY(!c || (c->count == "12" && c->recipes[6] == (tick == 6)));
+    }
+
     void askYesNo_data() {
         QTest::addColumn<int>("how"); // 0 Yes, 1 No, 2 Escape, 3 closed
         QTest::addColumn<bool>("answer");

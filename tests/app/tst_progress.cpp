@@ -6,6 +6,7 @@
 #include "app/charts.h"
 #include "app/progress_window.h"
 #include "app/recipe_guide.h"
+#include "app/series_commands.h"
 #include "cube/generator.h"
 #include "cube/topology.h"
 #include "file_util.h"
@@ -632,6 +633,58 @@ private slots:
         QCOMPARE(calendarX(lastDay, firstDay, lastDay, 440), 440 - room / 2);
     }
 
+    // The mix chosen in the practice question makes the series and is
+    // offered again: weakest only and recipes chosen keep to their recipes;
+    // due for review first puts the Cubes due in front, unanswered, as many
+    // as the count takes, and fills up with the weakest.
+    void practiceMixSteersTheSeries_data() {
+        QTest::addColumn<int>("mix");
+        QTest::addColumn<int>("due");
+        QTest::addColumn<QList<int>>("recipes"); // every Cube drawn is of one of these
+        const QList<int> weakest{12, 13, 14};
+        QTest::newRow("weakest only") << int(PracticeMix::WeakestOnly) << 3 << weakest;
+        QTest::newRow("recipes I choose") << int(PracticeMix::Chosen) << 3 << QList<int>{0, 6};
+        QTest::newRow("review first") << int(PracticeMix::ReviewFirst) << 3 << weakest;
+        QTest::newRow("more due than asked") << int(PracticeMix::ReviewFirst) << 20 << weakest;
+    }
+    void practiceMixSteersTheSeries() {
+        QFETCH(int, mix);
+        QFETCH(int, due);
+        QFETCH(QList<int>, recipes);
+        QTemporaryDir dir;
+        HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
+        for (int k = 0; k < kRecipeCount; ++k)
+            for (int i = 0; i < 3; ++i)
+                history.record({QDateTime(QDate(2025, 12, 8), QTime(18, 0)), k, 5.0 + k, 0});
+        WindowFixture w(&history);
+        // The due Cubes come solved, as the review keeps them.
+        std::vector<Cube> dueCubes(static_cast<std::size_t>(due));
+        for (Cube& c : dueCubes) {
+            makeNet(c, w.randomSource);
+            c.picked[c.correctAnswer] = 1;
+        }
+        w.form->commands().setDueForReview([&dueCubes] { return dueCubes; });
+        QTest::keyClick(w.form.get(), Qt::Key_F2);
+        RecipeChoice chosen{};
+        for (int k : recipes)
+            chosen[static_cast<std::size_t>(k)] = true;
+        w.dialogs.queueYes(); // a new Current in place of the one open
+        w.dialogs.queuePractice({QStringLiteral("12"), PracticeMix(mix), chosen});
+        QTest::mouseClick(w.form->progressWindow()->findChild<QPushButton*>("practise"),
+                          Qt::LeftButton);
+        QVERIFY(w.dialogs.log.last().endsWith(QStringLiteral(" | 30 | %1 due").arg(due)));
+        const Series& current = w.store[SeriesId::Current];
+        QCOMPARE(int(current.size()), 12);
+        const int front = mix == int(PracticeMix::ReviewFirst) ? std::min(due, 12) : 0;
+        for (int i = 0; i < 12; ++i) {
+            const Cube& c = current[static_cast<std::size_t>(i)];
+            QVERIFY(i < front ? sameTask(c, dueCubes[static_cast<std::size_t>(i)]) && !isSolved(c)
+                              : recipes.contains(c.recipe));
+        }
+        QCOMPARE(int(w.form->commands().practiceMix()), mix);
+        QCOMPARE(w.form->commands().chosenRecipes(), chosen);
+    }
+
     // The charts are charts to a screen reader, and tell it their numbers
     // in plain English ("1 Cube", "1 practice day"); the weakest recipes
     // are listed so that a name with a comma stays one name. The time
@@ -673,6 +726,7 @@ private slots:
             if (qobject_cast<DayChart*>(chart) || qobject_cast<RecipeChart*>(chart))
                 QCOMPARE(QAccessible::queryAccessibleInterface(chart)->role(), QAccessible::Chart);
         const QString timeText = times->accessibleDescription();
+        const QString timeChartName = times->accessibleName();
         QVERIFY2(timeText.contains(days + ':'), qPrintable(timeText));
         const QString recipeText = recipes->accessibleDescription();
         QVERIFY2(recipeText.contains(QLatin1String("Which third face: 1 Cube, median 9.0 s")),
@@ -701,6 +755,15 @@ private slots:
         QVERIFY(guide->findChild<QLabel*>(QStringLiteral("recipeFigures"))
                     ->text()
                     .startsWith(QLatin1String("You have solved 3 Cubes of this recipe.")));
+        // The charts now follow that recipe, week by week, until "All recipes".
+        QCOMPARE(progress->chartedRecipe(), std::optional<int>(2));
+        QVERIFY(times->accessibleName().startsWith(QLatin1String("Symmetric symbols, repeated: ")));
+        QCOMPARE(times->points().size(), std::size_t(ago == 0 ? 1 : 0));
+        if (ago == 0)
+            QCOMPARE(times->points().front().cubes, 3);
+        QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("allRecipes")),
+                          Qt::LeftButton);
+        QVERIFY(!progress->chartedRecipe() && times->accessibleName() == timeChartName);
         w.dialogs.queueYes();
         w.dialogs.queueText(QStringLiteral("9"));
         QTest::mouseClick(guide->findChild<QPushButton*>(QStringLiteral("practiseRecipe")),
@@ -811,24 +874,29 @@ private slots:
 
     // The line above the charts compares the first week of practice in the
     // range with the last, each read from its own days of the file, with one
-    // decimal, or two where one would make two different figures read alike.
+    // decimal, or two where one would make two different figures read alike,
+    // and tells the share of the range's Cubes within the target (30 s).
     void weeksCompared_data() {
         QTest::addColumn<QList<double>>("first"); // times on 20 Nov, the first with 2 wrong each
         QTest::addColumn<QList<double>>("last");  // on 8 Dec, none wrong
         QTest::addColumn<int>("firstWrong");      // wrong picks of each first-week Cube
         QTest::addColumn<QString>("figures");
+        QTest::addColumn<QString>("share");
         QTest::newRow("apart") << QList<double>{20, 30, 40} << QList<double>{5, 6} << 2
-                               << "Median time 30.0 s \u2192 5.5 s; mistakes 2.0 \u2192 0.0";
+                               << "Median time 30.0 s \u2192 5.5 s; mistakes 2.0 \u2192 0.0"
+                               << "80% of the 5 Cubes";
         QTest::newRow("alike in one decimal")
             << QList<double>{12.04, 12.04, 12.04, 12.04, 12.04, 12.04}
             << QList<double>{12.01, 12.01, 12.01, 12.01, 12.01} << -1
-            << "Median time 12.04 s \u2192 12.01 s; mistakes 0.17 \u2192 0.20";
+            << "Median time 12.04 s \u2192 12.01 s; mistakes 0.17 \u2192 0.20"
+            << "100% of the 11 Cubes";
     }
     void weeksCompared() {
         QFETCH(QList<double>, first);
         QFETCH(QList<double>, last);
         QFETCH(int, firstWrong);
         QFETCH(QString, figures);
+        QFETCH(QString, share);
         QTemporaryDir dir;
         HistoryStore history(dir.filePath(QStringLiteral("history.sqlite")));
         // firstWrong -1: one wrong pick in each week, so 1/6 and 1/5 per Cube.
@@ -841,8 +909,10 @@ private slots:
         WindowFixture w(&history);
         QTest::keyClick(w.form.get(), Qt::Key_F2);
         QCOMPARE(w.form->progressWindow()->findChild<QLabel*>(QStringLiteral("comparison"))->text(),
-                 figures + QStringLiteral(" per Cube (first week from 20 Nov 2025, last week to 8 "
-                                          "Dec 2025)"));
+                 figures +
+                     QStringLiteral(" per Cube (first week from 20 Nov 2025, last week to 8 "
+                                    "Dec 2025); ") +
+                     share + QStringLiteral(" with a time within the target"));
     }
 };
 

@@ -345,6 +345,40 @@ private slots:
         QCOMPARE(fromAllowed, allowed.isEmpty() ? 0 : 500);
     }
 
+    // A recipe's chart takes its rows week by week, the weeks ending on the
+    // range's last day and the first cut short where the range begins, each
+    // dated mid-way through its days; a week without a solve is left out.
+    // Its share within the target counts times no larger than the target.
+    void weekFigures_data() {
+        QTest::addColumn<QList<int>>(
+            "practised");                         // days from the last, a Cube each, 10 + 2 wrong s
+        QTest::addColumn<int>("first");           // days from the last
+        QTest::addColumn<QList<int>>("expected"); // per week: its day from the last, its Cubes
+        QTest::newRow("whole weeks")
+            << QList<int>{0, -6, -7, -20} << -20 << QList<int>{-17, 1, -10, 1, -3, 2};
+        QTest::newRow("first week cut short, an empty week left out")
+            << QList<int>{-16, 0, -30} << -16 << QList<int>{-15, 1, -3, 1};
+        QTest::newRow("rows outside the range") << QList<int>{1, -3, -9} << -6 << QList<int>{-3, 1};
+    }
+    void weekFigures() {
+        QFETCH(QList<int>, practised);
+        QFETCH(int, first);
+        QFETCH(QList<int>, expected);
+        Rows rows;
+        std::vector<double> seconds{std::nan("")};
+        for (int d : practised) {
+            add(rows, 1, 0, 10.0 + 2 * std::abs(d % 2), 0, kDay + d);
+            seconds.push_back(rows.back().seconds);
+        }
+        QList<int> got;
+        for (const DayFigures& w : vexlor::weekFigures(rows, kDay + first, kDay))
+            got << w.day - kDay << w.cubes;
+        QCOMPARE(got, expected);
+        const double even = std::count(seconds.begin(), seconds.end(), 10.0);
+        QCOMPARE(shareWithin(seconds, 10.0), even / static_cast<double>(rows.size()));
+        QVERIFY(std::isnan(shareWithin({std::nan("")}, 10.0)));
+    }
+
     // The charts span the calendar days of their range up to today (All:
     // from the first practice day), later days included; they compare the
     // week from the first practice day in the range with the week up to

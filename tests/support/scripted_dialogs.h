@@ -23,6 +23,9 @@ public:
     void queueFile(const QString& path) { answers_.push_back(Answer{true, path}); }
     void queuePrint(const PrintChoice& choice) { answers_.push_back(Answer{true, {}, choice}); }
     void queueExam(const ExamChoice& choice) { answers_.push_back(Answer{true, {}, {}, choice}); }
+    void queuePractice(const PracticeChoice& choice) {
+        answers_.push_back(Answer{true, choice.count, {}, {}, choice});
+    }
     void queueFiles(const QStringList& paths) {
         answers_.push_back(Answer{true, paths.join(QLatin1Char('\n'))});
     }
@@ -68,6 +71,17 @@ public:
         if (!a.accepted)
             return std::nullopt;
         return a.print;
+    }
+    // Logged as the number box it begins with, and the Cubes due; a queued
+    // text answers the count and keeps the mix offered.
+    std::optional<PracticeChoice> askPractice(const PracticeRequest& r) override {
+        const QString line = "input: Vexlor | Number of Cubes for the new series: | " + r.count +
+                             (r.due > 0 ? QStringLiteral(" | %1 due").arg(r.due) : QString());
+        open(line);
+        const Answer a = next(line);
+        if (!a.accepted)
+            return std::nullopt;
+        return a.practice.value_or(PracticeChoice{a.text, r.mix, r.recipes});
     }
     // The previews are not shown: what they would show is kept for the test.
     void previewPrint(const std::vector<vexlor::SheetPrint>& sheets) override {
@@ -131,6 +145,7 @@ private:
         // read of its unset value.
         PrintChoice print{};
         ExamChoice exam{};
+        std::optional<PracticeChoice> practice{};
     };
     Answer next(const QString& what) {
         if (answers_.empty() && fallback) {

@@ -92,7 +92,9 @@ private slots:
     // holds a comma, and the exam the Cube was answered in comes last;
     // `at` carries the offset from UTC the row was written with, or, for a
     // row written before offsets were kept, the one the local time zone has
-    // on that day. Text that is no date stays as it is.
+    // on that day, or in a spring clock change's gap the one just before it.
+    // Text that is no date stays as it is. --local writes the local time
+    // alone, as spreadsheets read it.
     void newColumns_data() {
         QTest::addColumn<QString>("offset"); // as stored, in SQL: NULL or seconds
         QTest::addColumn<QString>("line");   // whose at (less the offset) and kind are stored
@@ -113,6 +115,16 @@ private slots:
         QTest::newRow("an exam's Cube")
             << "3600"
             << "2025-12-09T09:00:00+01:00,4,5.000,0,Turn of one symbol,1765267200000";
+        QTest::newRow("old row in the spring gap")
+            << "NULL"
+            << "2025-03-30T02:30:00+01:00,0,5.000,0,Which third face,";
+        QTest::newRow("--local") << "7200"
+                                 << "2025-07-01 09:00:00,4,5.000,0,Turn of one symbol,";
+        QTest::newRow("--local, in the spring gap")
+            << "NULL"
+            << "2025-03-30 02:30:00,0,5.000,0,Which third face,";
+        QTest::newRow("--local, no date") << "NULL"
+                                          << "soon,99,5.000,0,,";
     }
     void newColumns() {
         QFETCH(QString, offset);
@@ -120,14 +132,16 @@ private slots:
         QTemporaryDir home;
         const QString path = home.filePath(QStringLiteral("h.sqlite"));
         { HistoryStore create(path); }
-        QVERIFY(execOn(path, QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong, "
-                                            "utc_offset, exam) VALUES ('%1', %2, 5, 0, %3, %4)")
-                                 .arg(line.section(QLatin1Char(','), 0, 0).left(19),
-                                      line.section(QLatin1Char(','), 1, 1), offset,
-                                      line.endsWith(QLatin1Char(','))
-                                          ? QStringLiteral("NULL")
-                                          : line.section(QLatin1Char(','), -1))));
-        const Run r = tool({"history", "--db", path, "--csv"}, home.path());
+        QVERIFY(execOn(
+            path, QStringLiteral("INSERT INTO solved (at, kind, seconds, wrong, "
+                                 "utc_offset, exam) VALUES ('%1', %2, 5, 0, %3, %4)")
+                      .arg(line.section(QLatin1Char(','), 0, 0).left(19).replace(' ', 'T'),
+                           line.section(QLatin1Char(','), 1, 1), offset,
+                           line.endsWith(QLatin1Char(',')) ? QStringLiteral("NULL")
+                                                           : line.section(QLatin1Char(','), -1))));
+        const bool local = QString::fromLatin1(QTest::currentDataTag()).startsWith("--local");
+        const Run r =
+            tool({"history", "--db", path, "--csv", local ? "--local" : "--csv"}, home.path());
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QStringLiteral("at,kind,seconds,wrong,recipe,exam\n") + line + '\n');
     }
@@ -182,16 +196,24 @@ private slots:
     // or damaged history is bad input, below). A recipe solved only without
     // a known time is not measured, not solved in 0 s: it takes the quarter
     // kept for such recipes.
+    // --mix weakest takes every Cube from the weakest, --recipes only from
+    // the recipes listed (numbered from 1).
     void practise_data() {
         QTest::addColumn<bool>("withRows");
         QTest::addColumn<bool>("untimed"); // every recipe measured but the last, solved untimed
-        QTest::newRow("no history") << false << false;
-        QTest::newRow("a history") << true << false;
-        QTest::newRow("unknown times") << true << true;
+        QTest::addColumn<QStringList>("mix");
+        QTest::addColumn<QString>("only"); // the kinds every Cube must be of; empty: any
+        QTest::newRow("no history") << false << false << QStringList{} << "";
+        QTest::newRow("a history") << true << false << QStringList{} << "";
+        QTest::newRow("unknown times") << true << true << QStringList{} << "";
+        QTest::newRow("--mix weakest") << true << false << QStringList{"--mix", "weakest"} << "012";
+        QTest::newRow("--recipes") << true << false << QStringList{"--recipes", "5, 9"} << "48";
     }
     void practise() {
         QFETCH(bool, withRows);
         QFETCH(bool, untimed);
+        QFETCH(QStringList, mix);
+        QFETCH(QString, only);
         QTemporaryDir home;
         const QString path = home.filePath(QStringLiteral("h.sqlite"));
         const QString out = home.filePath(QStringLiteral("p.srs"));
@@ -202,18 +224,24 @@ private slots:
             for (int i = 0; untimed && i < 45; ++i)
                 add(store, "2025-12-09T12:00:00", i % 15, i % 15 == 14 ? std::nan("") : 3.0, 0);
         }
-        const Run r = tool({"practise", "40", "--db", path, "--seed", "9", "-o", out}, home.path());
+        const Run r =
+            tool(QStringList{"practise", "40", "--db", path, "--seed", "9", "-o", out} + mix,
+                 home.path());
         QCOMPARE(r.code, 0);
         const QString random = home.filePath(QStringLiteral("g.srs"));
         QCOMPARE(tool({"generate", "40", "--seed", "9", "-o", random}, home.path()).code, 0);
         QCOMPARE(readAll(out) == readAll(random), !withRows);
         // The three recipes tried are the weakest: at least half of the Cubes.
-        if (withRows) {
-            const Run info = tool({"info", out}, home.path());
+        // The untried recipe's quarter is capped at what one weakest recipe
+        // has of the half (20 / 3).
+        const Run info = tool({"info", out}, home.path());
+        if (withRows && only.isEmpty()) {
             QVERIFY2(info.out.count(QRegularExpression(QStringLiteral(" kind=[012] "))) >= 20,
                      qPrintable(info.out));
-            QVERIFY(!untimed || info.out.count(QStringLiteral(" kind=14 ")) >= 10);
+            QVERIFY(!untimed || info.out.count(QStringLiteral(" kind=14 ")) >= 6);
         }
+        if (!only.isEmpty())
+            QCOMPARE(info.out.count(QRegularExpression(" kind=[" + only + "] ")), 40);
     }
 
     // review writes the Cubes due on the day --on names, or before: none the
@@ -258,6 +286,13 @@ private slots:
         QVERIFY2(r.err.contains(QLatin1String("1 Cube(s) kept for review left out")),
                  qPrintable(r.err));
         QCOMPARE(readAll(out).toHex(), due > 0 ? expected.toHex() : QByteArray());
+        // Practice with review first starts with the Cubes due today.
+        const QString mixed = home.filePath(QStringLiteral("p.srs"));
+        QCOMPARE(
+            tool({"practise", "5", "--db", path, "--mix", "review", "-o", mixed}, home.path()).code,
+            0);
+        if (due > 0)
+            QCOMPARE(readAll(mixed).mid(6, 3 * 232).toHex(), expected.mid(6).toHex());
     }
 
     // The export only reads: it leaves nothing beside the file that was not
@@ -351,6 +386,18 @@ private slots:
             << "" << QStringList{"review", "--db", "FILE", "-o", "FILE.srs"} << "no such file";
         QTest::newRow("review over its history")
             << "history" << QStringList{"review", "--db", "FILE", "-o", "LINK"} << isRead;
+        for (const auto& [mix, why] :
+             {std::pair{"--mix=best", "unknown --mix 'best'"},
+              std::pair{"--recipes=0", "'0' is not a recipe number from 1 to 15"},
+              std::pair{"--recipes=3,16", "'16' is not a recipe number"},
+              std::pair{"--recipes=3,", "'' is not a recipe number"}})
+            QTest::newRow(mix) << "history" << QStringList{"practise", "40", "--db",    "FILE",
+                                                           mix,        "-o", "FILE.srs"}
+                               << why;
+        QTest::newRow("--recipes with --mix review")
+            << "history" << QStringList{"practise", "4",         "--db", "FILE", "--mix",
+                                        "review",   "--recipes", "2",    "-o",   "FILE.srs"}
+            << "goes only with --mix default";
         QTest::newRow("a FIFO") << "fifo" << QStringList{"history", "--db", "FILE"}
                                 << "it is not a regular file";
         QTest::newRow("a loop of links")

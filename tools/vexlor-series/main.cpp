@@ -170,6 +170,22 @@ int main(int argc, char* argv[]) {
                                 QStringLiteral("review: the day whose Cubes due are written, "
                                                "YYYY-MM-DD (default: today)."),
                                 QStringLiteral("DATE"));
+    const QCommandLineOption localTime(
+        QStringLiteral("local"),
+        QStringLiteral("Write at as the local date and time alone, 2025-12-09 12:34:56, which "
+                       "spreadsheets read as a date and time (default: with its offset from UTC, "
+                       "2025-12-09T12:34:56+01:00)."));
+    const QCommandLineOption mix(
+        QStringLiteral("mix"),
+        QStringLiteral("default: the weakest recipes' half, the untried ones' quarter and every "
+                       "recipe's rest; weakest: the weakest recipes only; review: the Cubes due "
+                       "for review first, then the weakest only."),
+        QStringLiteral("MIX"));
+    const QCommandLineOption recipes(
+        QStringLiteral("recipes"),
+        QStringLiteral("Only these recipes, alike: numbers 1 to 15 as the Progress window lists "
+                       "them, separated by commas (\"1,4,11\")."),
+        QStringLiteral("LIST"));
     const QCommandLineOption csv(QStringLiteral("csv"),
                                  QStringLiteral("history: print the history as CSV (the default, "
                                                 "and the only format); report --csv FILE: also "
@@ -187,9 +203,10 @@ int main(int argc, char* argv[]) {
     // applies follows from the command: the first argument that is neither
     // an option nor an option's value.
     const bool reporting = [&] {
-        const QStringList ordered = argumentsLast(
-            QCoreApplication::arguments(), {output, seed, perPage, from, count, title, pageSize,
-                                            versions, database, csvFile, original, on});
+        const QStringList ordered =
+            argumentsLast(QCoreApplication::arguments(),
+                          {output, seed, perPage, from, count, title, pageSize, versions, database,
+                           csvFile, original, on, mix, recipes});
         const qsizetype first = ordered.indexOf(QStringLiteral("--")) + 1;
         return first < ordered.size() && ordered[first] == QLatin1String("report");
     }();
@@ -197,7 +214,8 @@ int main(int argc, char* argv[]) {
         &output,     &seed,  &json,       &stripped, &perPage,  &from,
         &count,      &title, &pageSize,   &keyOnly,  &noKey,    &versions,
         &saveSeries, &mono,  &answerGrid, &balanceA, &database, reporting ? &csvFile : &csv,
-        &original,   &item,  &explainKey, &on};
+        &original,   &item,  &explainKey, &on,       &mix,      &recipes,
+        &localTime};
     QList<QCommandLineOption> options;
     for (const QCommandLineOption* o : allOptions)
         options << *o;
@@ -273,11 +291,11 @@ int main(int argc, char* argv[]) {
          ReadsSeries,
          "OUT.pdf"},
         {"history",
-         "history [--db FILE] [--csv]",
+         "history [--db FILE] [--csv] [--local]",
          "Every Cube solved in the program, one CSV row each, on standard output.",
          "0 success, 2 a history that cannot be read, or a failed write.",
          0,
-         {&database, &csv},
+         {&database, &csv, &localTime},
          ReadsHistory,
          nullptr},
         {"exams",
@@ -291,13 +309,14 @@ int main(int argc, char* argv[]) {
          ReadsHistory,
          nullptr},
         {"practise",
-         "practise COUNT [--db FILE] [--seed SECONDS] -o FILE",
+         "practise COUNT [--db FILE] [--seed SECONDS] [--mix default|weakest|review | --recipes "
+         "LIST] -o FILE",
          "A practice series of COUNT Cubes that favours the weakest recipes of the history, as "
-         "\"Practise weakest recipes\" makes it; without any history, the random series "
-         "generate makes.",
+         "\"Practise weakest recipes\" makes it, mixed as --mix or --recipes says; without any "
+         "history, the random series generate makes.",
          kWrites,
          1,
-         {&output, &database, &seed},
+         {&output, &database, &seed, &mix, &recipes},
          ReadsHistory,
          "FILE"},
         {"review",
@@ -422,11 +441,15 @@ int main(int argc, char* argv[]) {
                        parser.isSet(item) ? std::optional(parser.value(item)) : std::nullopt,
                        parser.isSet(json));
     if (command == QLatin1String("history"))
-        return historyCsv(valueOf(database));
+        return historyCsv(valueOf(database), parser.isSet(localTime));
     if (command == QLatin1String("exams"))
         return examsCsv(valueOf(database));
-    if (command == QLatin1String("practise"))
-        return practise(rest[0], valueOf(database), valueOf(seed), parser.value(output));
+    if (command == QLatin1String("practise")) {
+        PracticeSteering steering;
+        if (const auto error = readSteering(valueOf(mix), valueOf(recipes), steering))
+            return fail(*error);
+        return practise(rest[0], valueOf(database), valueOf(seed), steering, parser.value(output));
+    }
     if (command == QLatin1String("review"))
         return review(valueOf(database), valueOf(on), parser.value(output));
     if (command == QLatin1String("report"))
