@@ -122,6 +122,9 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     examChart_ = new DayChart(tr("Exam score (% right)"), tr(" %"), 0, this);
     examChart_->setObjectName(QStringLiteral("examChart"));
     examChart_->setPreferredWidth(examChart_->minimumSizeHint().width());
+    // Under the recipes' rule it has the room the recipes leave, and a
+    // window that still fits a screen of 768 lines.
+    examChart_->setMinimumHeight(120);
     examChart_->hide();
     recipeChart_ = new RecipeChart(this);
     recipeChart_->setObjectName(QStringLiteral("recipeChart"));
@@ -167,15 +170,15 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 
     // The day charts one above the other beside the recipes, so that the
-    // window fits a screen of 768 lines; the exams' chart under them, once
-    // there is an exam.
+    // window fits a screen of 768 lines; the exams' chart, once there is an
+    // exam, under the recipes' rule.
     auto* charts = new QVBoxLayout;
     charts->addWidget(timeChart_, 1);
     charts->addWidget(mistakesChart_, 1);
-    charts->addWidget(examChart_, 1);
     auto* recipes = new QVBoxLayout;
     recipes->addWidget(recipeChart_);
     recipes->addWidget(rule_);
+    recipes->addWidget(examChart_, 1);
     recipes->addStretch();
     auto* body = new QHBoxLayout;
     body->addLayout(charts, 2);

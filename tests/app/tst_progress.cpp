@@ -484,6 +484,10 @@ private slots:
         QVERIFY(mistakes->accessibleDescription().contains(QLatin1String("8 Dec 2025: 1.00")));
         const auto* scores = progress->findChild<DayChart*>(QStringLiteral("examChart"));
         QCOMPARE(scores->isVisible(), exams);
+        // Every chart shown, the window still fits a screen of 768 lines
+        // with a title bar.
+        QVERIFY2(progress->minimumHeight() <= 720,
+                 qPrintable(QString::number(progress->minimumHeight())));
         if (exams)
             QVERIFY2(scores->accessibleDescription().contains(QLatin1String("8 Dec 2025: 46 %")),
                      qPrintable(scores->accessibleDescription()));
