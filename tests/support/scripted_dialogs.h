@@ -24,7 +24,7 @@ public:
     void queuePrint(const PrintChoice& choice) { answers_.push_back(Answer{true, {}, choice}); }
     void queueExam(const ExamChoice& choice) { answers_.push_back(Answer{true, {}, {}, choice}); }
     void queuePractice(const PracticeChoice& choice) {
-        answers_.push_back(Answer{true, choice.count, {}, {}, choice});
+        answers_.push_back(Answer{true, choice.count, {}, {}, choice, true});
     }
     void queueFiles(const QStringList& paths) {
         answers_.push_back(Answer{true, paths.join(QLatin1Char('\n'))});
@@ -81,7 +81,7 @@ public:
         const Answer a = next(line);
         if (!a.accepted)
             return std::nullopt;
-        return a.practice.value_or(PracticeChoice{a.text, r.mix, r.recipes});
+        return a.practiceQueued ? a.practice : PracticeChoice{a.text, r.mix, r.recipes};
     }
     // The previews are not shown: what they would show is kept for the test.
     void previewPrint(const std::vector<vexlor::SheetPrint>& sheets) override {
@@ -145,7 +145,8 @@ private:
         // read of its unset value.
         PrintChoice print{};
         ExamChoice exam{};
-        std::optional<PracticeChoice> practice{};
+        PracticeChoice practice{};
+        bool practiceQueued = false; // else the text is the count, the mix as offered
     };
     Answer next(const QString& what) {
         if (answers_.empty() && fallback) {
