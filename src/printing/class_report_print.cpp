@@ -85,21 +85,6 @@ QString seconds(double value) {
     return Texts::tr("%L1 s").arg(value, 0, 'f', 1);
 }
 
-// Minutes and seconds, as a clock shows them: 12:05.
-QString minutes(double value) {
-    const long total = std::lround(std::max(0.0, value));
-    return QStringLiteral("%1:%2")
-        .arg(QLocale().toString(static_cast<qlonglong>(total / 60)))
-        .arg(total % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString recipeText(int recipe) {
-    if (!isRecipe(recipe))
-        return QString::number(recipe);
-    const std::string_view name = recipeName(static_cast<Recipe>(recipe));
-    return QCoreApplication::translate("Recipe", std::string(name).c_str());
-}
-
 QString noteOf(ItemFlag flag) {
     switch (flag) {
     case ItemFlag::Hard:
@@ -151,7 +136,7 @@ public:
             row(kPupilColumns, p,
                 {QString::fromStdString(pupil.name), locale.toString(pupil.right),
                  locale.toString(pupil.wrong), locale.toString(pupil.unanswered),
-                 percent(pupil.scorePercent), minutes(pupil.secondsUsed),
+                 percent(pupil.scorePercent), clockText(pupil.secondsUsed),
                  seconds(pupil.medianSeconds)});
         }
 
@@ -163,7 +148,7 @@ public:
         for (std::size_t i = 0; i < report.items.size(); ++i) {
             const ItemFigures& item = report.items[i];
             row(kItemColumns, i,
-                {QLocale().toString(static_cast<qulonglong>(i + 1)), recipeText(item.recipe),
+                {QLocale().toString(static_cast<qulonglong>(i + 1)), recipeTitle(item.recipe),
                  letterOf(item.correct), percent(item.percentRight), letterOf(item.commonWrong),
                  seconds(item.medianSeconds), noteOf(item.flag)});
         }

@@ -1,15 +1,40 @@
 // Text, lines and boxes on a printed page, placed in millimetres from the
-// top left corner of its printable area: what the worksheet and the class
-// report share.
+// top left corner of its printable area, and the clock and recipe texts:
+// what the worksheet, the class report and the score sheet share.
 #pragma once
 
+#include "cube/recipe.h"
+
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
 
 namespace vexlor {
+
+// Minutes and seconds, as a clock shows them: 12:05.
+inline QString clockText(double seconds) {
+    const long total = std::lround(std::max(0.0, seconds));
+    return QStringLiteral("%1:%2")
+        .arg(QLocale().toString(static_cast<qlonglong>(total / 60)))
+        .arg(total % 60, 2, 10, QLatin1Char('0'));
+}
+
+// A recipe's name in the user's language; its number where it is none.
+inline QString recipeTitle(int recipe) {
+    if (!isRecipe(recipe))
+        return QString::number(recipe);
+    return QCoreApplication::translate(
+        "Recipe", std::string(recipeName(static_cast<Recipe>(recipe))).c_str());
+}
 
 inline QFont sheetFont(double points, bool bold = false) {
     // Arial as in the window; the Liberation fonts stand in for it.

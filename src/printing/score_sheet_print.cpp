@@ -34,21 +34,6 @@ QString secondsText(double value) {
     return Texts::tr("%L1 s").arg(value, 0, 'f', 1);
 }
 
-// Minutes and seconds, as a clock shows them: 12:05.
-QString clockText(double seconds) {
-    const long total = std::lround(std::max(0.0, seconds));
-    return QStringLiteral("%1:%2")
-        .arg(QLocale().toString(static_cast<qlonglong>(total / 60)))
-        .arg(total % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString recipeText(int recipe) {
-    if (!isRecipe(recipe))
-        return QString::number(recipe);
-    return QCoreApplication::translate(
-        "Recipe", std::string(recipeName(static_cast<Recipe>(recipe))).c_str());
-}
-
 QString unansweredText(const ExamScore& score) {
     const int n = score.unanswered();
     switch (score.end) {
@@ -126,7 +111,7 @@ QStringList itemHeadings() {
 
 QStringList itemCells(const ExamSheet& sheet, int item) {
     const ExamItemResult& r = sheet.score.items.at(static_cast<std::size_t>(item));
-    return {QLocale().toString(item + 1), recipeText(r.recipe),
+    return {QLocale().toString(item + 1), recipeTitle(r.recipe),
             r.answer < 0 ? Texts::tr("unanswered") : QString(answerLetter(r.answer)),
             QString(answerLetter(r.correct)), secondsText(r.seconds)};
 }
@@ -145,7 +130,7 @@ std::vector<QStringList> recipeRows(const ExamSheet& sheet) {
         const double practice = sheet.comparison.known
                                     ? sheet.comparison.practiceMedians[static_cast<std::size_t>(k)]
                                     : std::nan("");
-        rows.push_back({recipeText(k), Texts::tr("%L1 of %L2").arg(r.right).arg(r.items),
+        rows.push_back({recipeTitle(k), Texts::tr("%L1 of %L2").arg(r.right).arg(r.items),
                         secondsText(r.medianSeconds), secondsText(practice)});
     }
     return rows;
