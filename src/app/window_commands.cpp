@@ -63,6 +63,9 @@ const std::array<WindowCommand, 33> kCommands{{
      [](MainWindow& w) { w.commands().copyToCurrent(SeriesId::Mistakes); }},
     {"copyCustom", Group::SeriesGrid, QT_TRANSLATE_NOOP("Commands", "Copy Custom to Current"), {kNoStandard, copyKey(Qt::Key_4)}, "Button4", true,
      [](MainWindow& w) { w.commands().copyToCurrent(SeriesId::Custom); }},
+    // R for review: Alt copies into Current, as on the grid's rows.
+    {"review", Group::SeriesGrid, QT_TRANSLATE_NOOP("Commands", "Review the Cubes due: put them into Current"), {kNoStandard, Qt::ALT | Qt::Key_R}, nullptr, false,
+     [](MainWindow& w) { w.review(); }},
     {"addToSkipped", Group::SeriesGrid, QT_TRANSLATE_NOOP("Commands", "Add the current Cube to Skipped"), {kNoStandard, addKey(Qt::Key_2)}, "Button1", true,
      [](MainWindow& w) { w.commands().addCurrentCube(SeriesId::Skipped); }},
     {"addToMistakes", Group::SeriesGrid, QT_TRANSLATE_NOOP("Commands", "Add the current Cube to Mistakes"), {kNoStandard, addKey(Qt::Key_3)}, "atmi", true,
@@ -85,9 +88,6 @@ const std::array<WindowCommand, 33> kCommands{{
      [](MainWindow& w) { w.commands().clear(SeriesId::Mistakes); }},
     {"clearCustom", Group::SeriesGrid, QT_TRANSLATE_NOOP("Commands", "Clear Custom"), {kNoStandard, clearKey(Qt::Key_4)}, "Button14", true,
      [](MainWindow& w) { w.commands().clear(SeriesId::Custom); }},
-    // R for review: Alt copies into Current, as on the grid's rows.
-    {"review", Group::SeriesGrid, QT_TRANSLATE_NOOP("Commands", "Review the Cubes due: put them into Current"), {kNoStandard, Qt::ALT | Qt::Key_R}, nullptr, false,
-     [](MainWindow& w) { w.review(); }},
     // A for all, beside the rows' digits.
     {"clearAll", Group::SeriesGrid, QT_TRANSLATE_NOOP("Commands", "Clear all series"), {kNoStandard, Qt::CTRL | Qt::ALT | Qt::Key_A}, "Button2", true,
      [](MainWindow& w) { w.commands().clearAll(); }},
