@@ -37,8 +37,9 @@ QLabel* makeLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
-    // Selectable by mouse only, so that Tab goes from chart to chart.
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Plain text, laid out as a line of text rather than as a document:
+    // the window measures its wrapped labels at every width it tries.
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 
