@@ -774,38 +774,30 @@ SpanFigures HistoryStore::readSpan(int first, int last) {
     return spanFigures(rows, first, last);
 }
 
-std::vector<Cube> HistoryStore::cubesDueForReview(QDate day) {
+bool HistoryStore::readReviewOn(QDate day, ReviewCounts& counts, std::vector<Cube>* due) {
     readError_.clear();
-    std::vector<Cube> due;
-    ReviewCounts counts;
     if (mode_ == Mode::ReadOnly && !intact_) {
         readError_ = detail_;
-        return due;
+        return false;
     }
     std::optional<SqliteConnection> reader;
     if (const std::optional<QSqlDatabase> db = readingDatabase(reader))
-        if (const std::optional<QSqlError> error = readReview(*db, dayNumber(day), counts, &due)) {
+        if (const std::optional<QSqlError> error = readReview(*db, dayNumber(day), counts, due)) {
             readError_ = describeFailure(*error);
-            due.clear();
+            return false;
         }
-    return due;
+    return true;
+}
+
+std::vector<Cube> HistoryStore::cubesDueForReview(QDate day) {
+    ReviewCounts counts;
+    std::vector<Cube> due;
+    return readReviewOn(day, counts, &due) ? due : std::vector<Cube>{};
 }
 
 ReviewCounts HistoryStore::readReviewCounts(QDate day) {
-    readError_.clear();
     ReviewCounts counts;
-    if (mode_ == Mode::ReadOnly && !intact_) {
-        readError_ = detail_;
-        return counts;
-    }
-    std::optional<SqliteConnection> reader;
-    if (const std::optional<QSqlDatabase> db = readingDatabase(reader))
-        if (const std::optional<QSqlError> error =
-                readReview(*db, dayNumber(day), counts, nullptr)) {
-            readError_ = describeFailure(*error);
-            counts = {};
-        }
-    return counts;
+    return readReviewOn(day, counts, nullptr) ? counts : ReviewCounts{};
 }
 
 std::vector<SolvedRow> HistoryStore::readRecipeSpan(int recipe, int first, int last) {

@@ -269,6 +269,9 @@ private:
     // Takes a failure in: sets the state from it and remembers its text.
     void takeFailure(const QSqlError& error);
     std::optional<QSqlDatabase> readingDatabase(std::optional<SqliteConnection>& reader);
+    // The review's counts on day, and with due its Cubes due; false, with
+    // the reason in readError(), when the table cannot be read.
+    bool readReviewOn(QDate day, ReviewCounts& counts, std::vector<Cube>* due);
 
     QString path_;
     Mode mode_;
