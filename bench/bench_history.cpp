@@ -6,12 +6,18 @@
 // same figures, and switching the charts' range.
 #include "app/main_window.h"
 #include "app/progress_window.h"
+#include "app/target_time.h"
+#include "cube/recipe.h"
 #include "history/history_store.h"
+#include "history/qt_calendar.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -177,11 +183,15 @@ void BM_FloorReadRows100k(benchmark::State& state) {
 }
 BENCHMARK(BM_FloorReadRows100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// What the Progress window shows on its first opening: the summary and the
-// figures of the range it opens on.
+// What the Progress window shows on its first opening: the summary, the
+// figures of the range it opens on, the share of that range within the
+// target time, the Cubes kept for review and the exams.
 struct ShownFigures {
     ProgressSummary summary;
     RangeFigures range;
+    TargetCount target;
+    ReviewCounts review;
+    std::vector<double> examScores;
 };
 
 // The figures as text, every number to the microsecond, so that the floor
@@ -204,6 +214,7 @@ std::string describe(const ShownFigures& f) {
         add(r.mistakesPerCube);
         add(r.cost);
         add(r.weakest ? 1 : 0);
+        add(shareWithin(r.recentSeconds, kDefaultTargetSeconds));
     }
     add(f.summary.bestDay ? f.summary.bestDay->day : -1);
     add(f.range.firstDay);
@@ -213,28 +224,44 @@ std::string describe(const ShownFigures& f) {
         add(week ? week->medianSeconds : -1);
         add(week ? week->mistakesPerCube : -1);
     }
+    add(f.target.timed);
+    add(f.target.within);
+    add(f.review.due);
+    for (int waiting : f.review.waiting)
+        add(waiting);
+    add(f.review.learnt);
+    add(f.review.leftOut);
+    for (double score : f.examScores)
+        add(score);
     return text;
 }
 
 // The window's figures as it reads them, through the history store.
-ShownFigures windowFigures(HistoryStore& history, int today) {
-    ProgressSummary summary = summarizeProgress(history.readFigures());
-    RangeFigures range =
-        rangeFigures(summary, ChartRange::Days30, today,
+ShownFigures windowFigures(HistoryStore& history, QDate today) {
+    ShownFigures f;
+    f.review = history.readReviewCounts(today);
+    for (const ExamRecord& exam : history.readExams())
+        f.examScores.push_back(100.0 * exam.right / std::max(1, exam.cubes));
+    f.summary = summarizeProgress(history.readFigures());
+    f.range =
+        rangeFigures(f.summary, ChartRange::Days30, dayNumber(today),
                      [&history](int first, int last) { return history.readSpan(first, last); });
-    return {std::move(summary), std::move(range)};
+    f.target = history.readTargetCount(f.range.firstDay, f.range.lastDay, kDefaultTargetSeconds);
+    return f;
 }
 
 // The same figures read as a plain C program over libsqlite3 would read
 // them from the file opened read-only: what the window reads (the tallies,
-// each recipe's latest solves, the rows of the weeks compared), nothing
-// more. None when the file does not open.
-std::optional<ShownFigures> floorFigures(const QByteArray& path, int today) {
+// each recipe's latest solves, the rows of the weeks compared, the count
+// within the target, the review's entries and the exams), nothing more.
+// None when the file does not open.
+std::optional<ShownFigures> floorFigures(const QByteArray& path, QDate date) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         sqlite3_close(db);
         return std::nullopt;
     }
+    const int today = dayNumber(date);
     const auto query = [db](const char* sql) {
         sqlite3_stmt* q = nullptr;
         sqlite3_prepare_v2(db, sql, -1, &q, nullptr);
@@ -244,8 +271,19 @@ std::optional<ShownFigures> floorFigures(const QByteArray& path, int today) {
         return sqlite3_column_type(q, column) == SQLITE_NULL ? std::nan("")
                                                              : sqlite3_column_double(q, column);
     };
+    ShownFigures f;
+    sqlite3_stmt* q = query("SELECT step, due FROM review ORDER BY due, rowid");
+    while (sqlite3_step(q) == SQLITE_ROW)
+        f.review.count({sqlite3_column_int(q, 0), sqlite3_column_int(q, 1)}, today);
+    sqlite3_finalize(q);
+    q = query("SELECT cubes, right_answers FROM exams ORDER BY id");
+    while (sqlite3_step(q) == SQLITE_ROW)
+        f.examScores.push_back(100.0 * sqlite3_column_int(q, 1) /
+                               std::max(1, sqlite3_column_int(q, 0)));
+    sqlite3_finalize(q);
+
     HistoryFigures figures;
-    sqlite3_stmt* q = query("SELECT day, cubes, wrong, median FROM day_tallies ORDER BY day");
+    q = query("SELECT day, cubes, wrong, median FROM day_tallies ORDER BY day");
     while (sqlite3_step(q) == SQLITE_ROW) {
         const int day = sqlite3_column_int(q, 0);
         const int cubes = sqlite3_column_int(q, 1);
@@ -269,29 +307,213 @@ std::optional<ShownFigures> floorFigures(const QByteArray& path, int today) {
     }
     sqlite3_finalize(q);
     q = query("SELECT seconds, wrong FROM solved WHERE day BETWEEN ? AND ?");
-    ProgressSummary summary = summarizeProgress(figures);
-    RangeFigures range =
-        rangeFigures(summary, ChartRange::Days30, today, [q, &known](int first, int last) {
-            std::vector<SolvedRow> rows;
-            sqlite3_bind_int(q, 1, first);
-            sqlite3_bind_int(q, 2, last);
-            while (sqlite3_step(q) == SQLITE_ROW)
-                rows.push_back({first, 0, known(q, 0), sqlite3_column_int(q, 1)});
-            sqlite3_reset(q);
-            return spanFigures(rows, first, last);
-        });
+    f.summary = summarizeProgress(figures);
+    f.range = rangeFigures(f.summary, ChartRange::Days30, today, [q, &known](int first, int last) {
+        std::vector<SolvedRow> rows;
+        sqlite3_bind_int(q, 1, first);
+        sqlite3_bind_int(q, 2, last);
+        while (sqlite3_step(q) == SQLITE_ROW)
+            rows.push_back({first, 0, known(q, 0), sqlite3_column_int(q, 1)});
+        sqlite3_reset(q);
+        return spanFigures(rows, first, last);
+    });
+    sqlite3_finalize(q);
+    q = query("SELECT count(seconds), total(seconds <= ?) FROM solved WHERE day BETWEEN ? AND ?"
+              " AND seconds BETWEEN -1e308 AND 1e308");
+    sqlite3_bind_double(q, 1, kDefaultTargetSeconds);
+    sqlite3_bind_int(q, 2, f.range.firstDay);
+    sqlite3_bind_int(q, 3, f.range.lastDay);
+    if (sqlite3_step(q) == SQLITE_ROW)
+        f.target = {sqlite3_column_int(q, 0), static_cast<int>(sqlite3_column_double(q, 1))};
     sqlite3_finalize(q);
     sqlite3_close(db);
-    return ShownFigures{std::move(summary), std::move(range)};
+    return f;
 }
 
-// The floor the window's first opening (BM_OpenProgressWindow100k) and its
-// reading alone (BM_ProgressFigures100k) are measured against: the same
-// reading and the same figures, drawing nothing. Checked once to give the
-// figures the window gives.
-void BM_FloorProgressFigures100k(benchmark::State& state) {
+// The figures shown as a plain program would show them: drawn once, with
+// no widgets, on a picture of the window's size. The lines of figures and
+// the rule under the recipes, wrapped as the window wraps them; each day
+// chart's title, grid, value and day labels, Cubes bars, line, points and
+// target line; a row per recipe with its bars and figures; the buttons'
+// captions.
+QImage showFigures(const ShownFigures& f, QSize size, const QString& rule) {
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    const QLocale locale;
+    const QFontMetrics fm = painter.fontMetrics();
+    const int line = fm.height() + 6;
+    const auto date = [&locale](int day) {
+        return locale.toString(dateOfDayNumber(day), QStringLiteral("d MMM yyyy"));
+    };
+    const auto secondsText = [&locale](double s) {
+        return std::isfinite(s) ? locale.toString(s, 'f', 1) + QStringLiteral(" s")
+                                : QStringLiteral("no time");
+    };
+    const int width = size.width() - 24;
+    int y = 12;
+    const auto text = [&](const QString& s) {
+        QRect used;
+        painter.drawText(QRect(12, y, width, 10 * line), Qt::TextWordWrap, s, &used);
+        y += used.height() + 6;
+    };
+    const auto& best = f.summary.bestDay;
+    text(QStringLiteral("Cubes solved: %L1     Days practised: %L2     Best day: %3")
+             .arg(f.summary.cubes)
+             .arg(f.summary.daysPractised)
+             .arg(best ? date(best->day) + QStringLiteral(", median ") +
+                             secondsText(best->medianSeconds)
+                       : QStringLiteral("none yet")));
+    text(QStringLiteral("For review: %L1 due   waiting: %L2, %L3, %L4, %L5   learnt: %L6")
+             .arg(f.review.due)
+             .arg(f.review.waiting[0])
+             .arg(f.review.waiting[1])
+             .arg(f.review.waiting[2])
+             .arg(f.review.waiting[3])
+             .arg(f.review.learnt));
+    int x = 12;
+    for (const char* caption : {"30 days", "90 days", "A year", "All", "Target time:", "30 s"}) {
+        painter.drawText(QRect(x, y, 86, line), Qt::AlignCenter, QString::fromLatin1(caption));
+        x += 90;
+    }
+    y += line;
+    text(date(f.range.firstDay) + QStringLiteral(" to ") + date(f.range.lastDay));
+    const auto& first = f.range.firstWeek;
+    const auto& last = f.range.lastWeek;
+    text(QStringLiteral("Median time %1 \u2192 %2; mistakes %3 \u2192 %4 per Cube; %5% of the %L6 "
+                        "Cubes with a time within the target")
+             .arg(secondsText(first ? first->medianSeconds : std::nan("")),
+                  secondsText(last ? last->medianSeconds : std::nan("")),
+                  locale.toString(first ? first->mistakesPerCube : 0.0, 'f', 1),
+                  locale.toString(last ? last->mistakesPerCube : 0.0, 'f', 1))
+             .arg(f.target.timed > 0 ? std::round(100.0 * f.target.within / f.target.timed) : 0.0)
+             .arg(f.target.timed));
+
+    // The two day charts, one above the other, on the left.
+    const int chartsTop = y;
+    const int chartHeight = (size.height() - chartsTop - 2 * line) / 2;
+    const int chartWidth = width * 2 / 5;
+    std::vector<DayFigures> days;
+    for (const DayFigures& d : f.summary.allDays)
+        if (d.day >= f.range.firstDay && d.day <= f.range.lastDay)
+            days.push_back(d);
+    for (int chart = 0; chart < 2; ++chart) {
+        const QRectF frame(12, chartsTop + chart * chartHeight, chartWidth, chartHeight - 8);
+        painter.setPen(Qt::gray);
+        painter.drawRect(frame);
+        painter.setPen(Qt::black);
+        painter.drawText(frame.adjusted(8, 4, -8, 0), Qt::AlignLeft | Qt::AlignTop,
+                         chart == 0 ? QStringLiteral("Median time per Cube (s)")
+                                    : QStringLiteral("Mistakes per Cube"));
+        const QRectF plot = frame.adjusted(48, 2.0 * line, -12, -2.0 * line);
+        double largest = chart == 0 ? kDefaultTargetSeconds : 0.0;
+        for (const DayFigures& d : days)
+            largest = std::max(largest, chart == 0 ? d.medianSeconds : d.mistakesPerCube);
+        const auto yOf = [&](double v) { return plot.bottom() - v / largest * plot.height(); };
+        const auto xOf = [&](int day) {
+            return plot.left() + (day - f.range.firstDay + 0.5) * plot.width() /
+                                     std::max(1, f.range.lastDay - f.range.firstDay + 1);
+        };
+        for (int step = 0; step <= 5; ++step) {
+            const double value = largest * step / 5;
+            painter.setPen(Qt::lightGray);
+            painter.drawLine(QPointF(plot.left(), yOf(value)), QPointF(plot.right(), yOf(value)));
+            painter.setPen(Qt::black);
+            painter.drawText(QRectF(frame.left(), yOf(value) - line / 2.0, 44, line),
+                             Qt::AlignRight | Qt::AlignVCenter,
+                             locale.toString(value, 'f', chart == 0 ? 0 : 2));
+        }
+        for (int day = f.range.lastDay; day >= f.range.firstDay; day -= 7)
+            painter.drawText(QRectF(xOf(day) - 40, plot.bottom() + 4, 80, line), Qt::AlignCenter,
+                             locale.toString(dateOfDayNumber(day), QStringLiteral("d MMM")));
+        QPolygonF points;
+        for (const DayFigures& d : days) {
+            const double value = chart == 0 ? d.medianSeconds : d.mistakesPerCube;
+            points << QPointF(xOf(d.day), yOf(std::isfinite(value) ? value : 0.0));
+            if (chart == 0)
+                painter.fillRect(
+                    QRectF(xOf(d.day) - 3, plot.bottom() - d.cubes / 20.0, 6, d.cubes / 20.0),
+                    Qt::lightGray);
+        }
+        if (chart == 0) {
+            painter.setPen(QPen(Qt::red, 1.5, Qt::DashLine));
+            painter.drawLine(QPointF(plot.left(), yOf(kDefaultTargetSeconds)),
+                             QPointF(plot.right(), yOf(kDefaultTargetSeconds)));
+        }
+        // Smoothed, the line and its points; the rest is upright or level.
+        // The line a segment at a time, which Qt draws fastest.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::blue, 2));
+        for (qsizetype i = 1; i < points.size(); ++i)
+            painter.drawLine(points[i - 1], points[i]);
+        painter.setBrush(Qt::blue);
+        painter.setPen(Qt::NoPen);
+        for (const QPointF& p : points)
+            painter.drawEllipse(p, 3.0, 3.0);
+        painter.setBrush(Qt::NoBrush);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    }
+
+    // A row per recipe on the right: its name, its median time's and its
+    // mistakes' bars with their figures, its share within the target, its
+    // Cubes; the rule under them.
+    const int tableLeft = 24 + chartWidth;
+    const int tableWidth = size.width() - tableLeft - 12;
+    int rowTop = chartsTop;
+    painter.setPen(Qt::black);
+    const std::pair<int, const char*> headings[] = {{0, "Recipe"},
+                                                    {200, "Median time"},
+                                                    {350, "Mistakes per Cube"},
+                                                    {470, "Under 30 s"},
+                                                    {540, "Cubes"}};
+    for (const auto& [left, heading] : headings)
+        painter.drawText(QRect(tableLeft + left, rowTop, 160, line), Qt::AlignLeft,
+                         QString::fromLatin1(heading));
+    for (int k = 0; k < kRecipeCount; ++k) {
+        const RecipeFigures& r = f.summary.recipes[static_cast<std::size_t>(k)];
+        rowTop += line;
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(tableLeft, rowTop, 200, line), Qt::AlignLeft | Qt::AlignVCenter,
+                         QString::fromUtf8(kRecipeNames[static_cast<std::size_t>(k)].data()));
+        painter.fillRect(
+            QRect(tableLeft + 200, rowTop + 4, static_cast<int>(r.medianSeconds * 4), line - 8),
+            Qt::blue);
+        painter.drawText(QRect(tableLeft + 280, rowTop, 70, line), Qt::AlignVCenter,
+                         secondsText(r.medianSeconds));
+        painter.fillRect(
+            QRect(tableLeft + 350, rowTop + 4, static_cast<int>(r.mistakesPerCube * 60), line - 8),
+            Qt::blue);
+        painter.drawText(QRect(tableLeft + 420, rowTop, 50, line), Qt::AlignVCenter,
+                         locale.toString(r.mistakesPerCube, 'f', 2));
+        painter.drawText(
+            QRect(tableLeft + 470, rowTop, 60, line), Qt::AlignRight | Qt::AlignVCenter,
+            locale.toString(std::round(100 * shareWithin(r.recentSeconds, kDefaultTargetSeconds))) +
+                QLatin1Char('%'));
+        painter.drawText(QRect(tableLeft + 530, rowTop, 60, line),
+                         Qt::AlignRight | Qt::AlignVCenter, locale.toString(r.cubes));
+    }
+    painter.setPen(Qt::darkGray);
+    painter.drawText(QRect(tableLeft, rowTop + 2 * line, tableWidth, 12 * line), Qt::TextWordWrap,
+                     rule);
+    painter.setPen(Qt::black);
+    x = size.width() - 12;
+    for (const char* caption : {"Close", "Practise weakest recipes"}) {
+        const QString shown = QString::fromLatin1(caption);
+        x -= fm.horizontalAdvance(shown) + 24;
+        painter.drawText(QPoint(x, size.height() - 12), shown);
+    }
+    return picture;
+}
+
+// The floor the window's first opening (BM_OpenProgressWindow100k) is
+// measured against: the same reading and the same figures, shown once
+// without widgets on a picture of the size the window opens at. Checked
+// once to give the figures the window gives.
+void BM_FloorProgressWindow100k(benchmark::State& state) {
     const QByteArray path = largeHistory().toUtf8();
-    const int today = dayNumber(QDate::currentDate());
+    const QDate today = QDate::currentDate();
+    QSize size;
+    QString rule;
     {
         HistoryStore history(largeHistory());
         const auto floor = floorFigures(path, today);
@@ -299,7 +521,31 @@ void BM_FloorProgressFigures100k(benchmark::State& state) {
             state.SkipWithError("the floor does not compute the window's figures");
             return;
         }
+        ProgressWindow window(history, systemClock, randomSource, nullptr);
+        window.refresh();
+        size = window.size();
+        rule = window.findChild<QLabel*>(QStringLiteral("rule"))->text();
     }
+    for (auto _ : state) {
+        const auto figures = floorFigures(path, today);
+        if (!figures || figures->summary.cubes != kRows) {
+            state.SkipWithError("not every row was counted");
+            break;
+        }
+        benchmark::DoNotOptimize(showFigures(*figures, size, rule).size());
+    }
+    // To see what the floor draws: VEXLOR_FLOOR_PICTURE=file.png.
+    if (const QString file = qEnvironmentVariable("VEXLOR_FLOOR_PICTURE"); !file.isEmpty())
+        if (const auto figures = floorFigures(path, today))
+            showFigures(*figures, size, rule).save(file);
+}
+BENCHMARK(BM_FloorProgressWindow100k)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The reading alone (BM_ProgressFigures100k) against its own floor: the
+// same reading and figures, drawing nothing.
+void BM_FloorProgressFigures100k(benchmark::State& state) {
+    const QByteArray path = largeHistory().toUtf8();
+    const QDate today = QDate::currentDate();
     for (auto _ : state) {
         const auto figures = floorFigures(path, today);
         benchmark::DoNotOptimize(figures);
@@ -313,7 +559,7 @@ BENCHMARK(BM_FloorProgressFigures100k)->Unit(benchmark::kMillisecond)->UseRealTi
 // window: the part to compare with the floor above.
 void BM_ProgressFigures100k(benchmark::State& state) {
     HistoryStore history(largeHistory());
-    const int today = dayNumber(QDate::currentDate());
+    const QDate today = QDate::currentDate();
     for (auto _ : state) {
         const ShownFigures figures = windowFigures(history, today);
         benchmark::DoNotOptimize(figures);

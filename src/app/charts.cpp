@@ -168,7 +168,9 @@ std::vector<CalendarTick> calendarTicks(int firstDay, int lastDay, double width,
             const double x = calendarX(day, firstDay, lastDay, width);
             const double w = textWidth(label);
             const double left = std::clamp(x - w / 2, 0.0, std::max(0.0, width - w));
-            apart = apart && left >= previousRight + kLabelGap;
+            apart = left >= previousRight + kLabelGap;
+            if (!apart)
+                break; // two labels meet: a longer step
             previousRight = left + w;
             ticks.push_back({day, x, label});
         }
@@ -193,6 +195,7 @@ DayChart::DayChart(const QString& title, const QString& unit, int decimals, QWid
     installChartAccessible();
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(title_);
+    setToolTip(title_);
     setDays(0, -1, {});
 }
 
@@ -200,17 +203,21 @@ void DayChart::setDays(int firstDay, int lastDay, std::vector<Point> points) {
     firstDay_ = firstDay;
     lastDay_ = lastDay;
     points_ = std::move(points);
-    describe();
+    describePoints();
     update();
 }
 
 void DayChart::setCubeBars(bool shown) {
+    if (cubeBars_ == shown)
+        return;
     cubeBars_ = shown;
-    describe();
+    describePoints();
     update();
 }
 
 void DayChart::setMarkedDay(std::optional<int> day, const QString& note) {
+    if (markedDay_ == day && markNote_ == note)
+        return;
     markedDay_ = day;
     markNote_ = note;
     describe();
@@ -218,6 +225,8 @@ void DayChart::setMarkedDay(std::optional<int> day, const QString& note) {
 }
 
 void DayChart::setTargetLine(std::optional<double> value, const QString& label) {
+    if (target_ == value && targetLabel_ == label)
+        return;
     target_ = value;
     targetLabel_ = label;
     describe();
@@ -225,6 +234,8 @@ void DayChart::setTargetLine(std::optional<double> value, const QString& label) 
 }
 
 void DayChart::setTitle(const QString& title) {
+    if (title_ == title)
+        return;
     title_ = title;
     setAccessibleName(title_);
     setToolTip(title_);
@@ -233,6 +244,8 @@ void DayChart::setTitle(const QString& title) {
 }
 
 void DayChart::setWeekly(bool weekly) {
+    if (weekly_ == weekly)
+        return;
     weekly_ = weekly;
     describe();
 }
@@ -290,11 +303,7 @@ void DayChart::drawLegend(QPainter& painter) const {
     }
 }
 
-void DayChart::describe() {
-    if (lastDay_ < firstDay_) {
-        setAccessibleDescription(Charts::tr("No Cubes solved yet."));
-        return;
-    }
+void DayChart::describePoints() {
     QStringList parts;
     for (const Point& p : points_) {
         QString part = Charts::tr("%1: %2").arg(
@@ -304,6 +313,15 @@ void DayChart::describe() {
             part += QStringLiteral(", ") + cubesText(p.cubes);
         parts << part;
     }
+    pointsText_ = parts.join(QStringLiteral("; "));
+    describe();
+}
+
+void DayChart::describe() {
+    if (lastDay_ < firstDay_) {
+        setAccessibleDescription(Charts::tr("No Cubes solved yet."));
+        return;
+    }
     const int n = static_cast<int>(points_.size());
     QString text =
         Charts::tr("%1 from %2 to %3, %4: %5.")
@@ -312,7 +330,7 @@ void DayChart::describe() {
                  dateText(dateOfDayNumber(lastDay_), QT_TRANSLATE_NOOP("Charts", "d MMM yyyy")),
                  weekly_ ? Charts::tr("%Ln week(s) with Cubes solved", nullptr, n)
                          : Charts::tr("%Ln practice day(s)", nullptr, n),
-                 n == 0 ? Charts::tr("no Cubes solved") : parts.join(QStringLiteral("; ")));
+                 n == 0 ? Charts::tr("no Cubes solved") : pointsText_);
     if (markedDay_)
         text += QLatin1Char(' ') + Charts::tr("Marked: %1, %2.")
                                        .arg(dateText(dateOfDayNumber(*markedDay_),
@@ -393,8 +411,10 @@ std::vector<std::vector<std::size_t>> DayChart::lineRuns() const {
 }
 
 void DayChart::paintEvent(QPaintEvent*) {
+    // Smoothed only where lines run aslant or round (the values' line, the
+    // points, the mark, the legend): the frame, the grid, the ticks, the
+    // bars and the target line are level or upright, and crisper without.
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
     drawFrame(this, painter);
     const QFontMetrics fm = fontMetrics();
     const QColor text = palette().color(QPalette::Text);
@@ -464,24 +484,25 @@ void DayChart::paintEvent(QPaintEvent*) {
         }
     }
 
-    QPainterPath line;
-    for (const auto& run : lineRuns()) {
-        line.moveTo(positionIn(l, points_[run.front()]));
-        for (std::size_t i = 1; i < run.size(); ++i)
-            line.lineTo(positionIn(l, points_[run[i]]));
-    }
     if (target_ && std::isfinite(*target_)) {
         painter.setPen(QPen(kTargetColor, 1.5, Qt::DashLine));
         painter.drawLine(QPointF(plot.left(), yOf(*target_)), QPointF(plot.right(), yOf(*target_)));
     }
+    // The line a segment at a time: Qt's raster engine smooths short lines
+    // drawn apart several times faster than the same lines joined in one
+    // path, and at this width their square ends meet as a join would.
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(kLineColor, dayWidth >= 4 ? 2 : 1.5));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(line);
+    const auto runs = lineRuns();
+    for (const auto& run : runs)
+        for (std::size_t i = 1; i < run.size(); ++i)
+            painter.drawLine(positionIn(l, points_[run[i - 1]]), positionIn(l, points_[run[i]]));
     // A point for each day where they stand apart, and for a day standing
     // alone, which has no line.
     painter.setBrush(kLineColor);
     painter.setPen(Qt::NoPen);
-    for (const auto& run : lineRuns())
+    for (const auto& run : runs)
         if (dayWidth >= 4 || run.size() == 1)
             for (std::size_t i : run)
                 painter.drawEllipse(positionIn(l, points_[i]), 3.0, 3.0);

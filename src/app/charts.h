@@ -105,6 +105,9 @@ private:
     void drawLegend(QPainter& painter) const;
     QPointF positionIn(const Layout& layout, const Point& point) const;
     void drawMark(QPainter& painter, const Layout& layout) const;
+    // The screen reader's description: the points' part is made anew only
+    // when the points or how they read change, the rest at every change.
+    void describePoints();
     void describe();
 
     QString title_;
@@ -113,6 +116,7 @@ private:
     int firstDay_ = 0;
     int lastDay_ = -1;
     std::vector<Point> points_;
+    QString pointsText_;
     bool cubeBars_ = false;
     std::optional<int> markedDay_;
     QString markNote_;

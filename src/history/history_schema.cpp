@@ -134,6 +134,7 @@ const QString kDayOfAt = QStringLiteral(VEXLOR_DAY_OF("at"));
 } // namespace
 
 const QString kKnownTime = QStringLiteral("CASE WHEN " VEXLOR_KNOWN_TIME " THEN seconds END");
+const QString kKnownCondition = QStringLiteral(VEXLOR_KNOWN_TIME);
 
 QString dayOf(int version) {
     return version >= kTalliesVersion ? QStringLiteral("day") : kDayOfAt;

@@ -23,6 +23,8 @@ inline constexpr int kExamsVersion = 3;
 
 // A row's time, or NULL when it is not a finite number.
 extern const QString kKnownTime;
+// True of a row whose time is known.
+extern const QString kKnownCondition;
 // The day of a row in a file of the given schema version: its day number,
 // or worked out from its text in a file that has none.
 QString dayOf(int version);

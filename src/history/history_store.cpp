@@ -838,9 +838,9 @@ TargetCount HistoryStore::readTargetCount(int first, int last, double target) {
     if (const std::optional<QSqlDatabase> db = readingDatabase(reader)) {
         QSqlQuery q(*db);
         q.setForwardOnly(true);
-        if (q.prepare(QStringLiteral("SELECT count(t), total(t <= ?) FROM (SELECT %1 AS t FROM "
-                                     "solved WHERE %2 BETWEEN ? AND ?)")
-                          .arg(kKnownTime, dayOf(fileVersion(*db))))) {
+        if (q.prepare(QStringLiteral("SELECT count(*), total(seconds <= ?) FROM solved WHERE %1 "
+                                     "BETWEEN ? AND ? AND %2")
+                          .arg(dayOf(fileVersion(*db)), kKnownCondition))) {
             q.addBindValue(target);
             q.addBindValue(first);
             q.addBindValue(last);

@@ -631,6 +631,11 @@ private slots:
                           practised[2] * dayWidth / practised[1]) < 0.01,
                  "the days are not spaced as the calendar spaces them");
         QCOMPARE(static_cast<int>(chart.lineRuns().size()), runs);
+        // The Cubes of each day are told with their bars, and not without.
+        chart.setCubeBars(true);
+        QVERIFY(chart.accessibleDescription().contains(QLatin1String(": 5.0, 1 Cube;")));
+        chart.setCubeBars(false);
+        QVERIFY(!chart.accessibleDescription().contains(QLatin1String("Cube")));
         // A day's point lies in the middle of its day's room.
         const double room = 440.0 / (lastDay - firstDay + 1);
         QCOMPARE(calendarX(firstDay, firstDay, lastDay, 440), room / 2);
@@ -740,6 +745,12 @@ private slots:
         QCOMPARE(times->markedDay().has_value(), marked);
         if (times->markedDay())
             QVERIFY(timeText.contains(QLatin1String("best day (at least 5 Cubes)")));
+        // Over all days the best day is marked wherever it lies, and the mark
+        // goes again with the 30 days.
+        progress->setRange(ChartRange::All);
+        QCOMPARE(times->markedDay().has_value(), !spread);
+        progress->setRange(ChartRange::Days30);
+        QCOMPARE(times->markedDay().has_value(), marked);
 
         if (byKey) {
             recipes->setFocus();
@@ -763,11 +774,14 @@ private slots:
         QCOMPARE(progress->chartedRecipe(), std::optional<int>(2));
         QVERIFY(times->accessibleName().startsWith(QLatin1String("Symmetric symbols, repeated: ")));
         QCOMPARE(times->points().size(), std::size_t(ago == 0 ? 1 : 0));
+        QVERIFY2(times->accessibleDescription().contains(QLatin1String(" week")),
+                 qPrintable(times->accessibleDescription()));
         if (ago == 0)
             QCOMPARE(times->points().front().cubes, 3);
         QTest::mouseClick(progress->findChild<QPushButton*>(QStringLiteral("allRecipes")),
                           Qt::LeftButton);
         QVERIFY(!progress->chartedRecipe() && times->accessibleName() == timeChartName);
+        QCOMPARE(times->accessibleDescription(), timeText);
         w.dialogs.queueYes();
         w.dialogs.queueText(QStringLiteral("9"));
         QTest::mouseClick(guide->findChild<QPushButton*>(QStringLiteral("practiseRecipe")),
@@ -910,6 +924,10 @@ private slots:
         for (int i = 0; i < last.size(); ++i)
             history.record({QDateTime(QDate(2025, 12, 8), QTime(18, 0)), 4, last[i],
                             firstWrong >= 0 ? 0 : int(i == 0)});
+        // Neither counts towards the share: a Cube before the range, and one
+        // in it between the weeks whose time is not known.
+        history.record({QDateTime(QDate(2025, 10, 1), QTime(18, 0)), 4, 100.0, 0});
+        history.record({QDateTime(QDate(2025, 11, 29), QTime(18, 0)), 4, std::nan(""), 0});
         WindowFixture w(&history);
         QTest::keyClick(w.form.get(), Qt::Key_F2);
         QCOMPARE(w.form->progressWindow()->findChild<QLabel*>(QStringLiteral("comparison"))->text(),
