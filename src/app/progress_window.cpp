@@ -33,12 +33,49 @@ QString dateText(int day) {
     return QLocale().toString(dateOfDayNumber(day), ProgressWindow::tr("d MMM yyyy"));
 }
 
+// A line of figures or a paragraph that wraps to the window's width. QLabel
+// lays out a wrapped text three to five times for its size hints alone (at
+// 80 characters and narrower, on one line, a word to a line); the window
+// needs only its height at the widths it tries, which the layout keeps for
+// each width until the text changes.
+class WrappedText final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize minimumSizeHint() const override {
+        const QFontMetrics fm = fontMetrics();
+        return QSize(kLeastCharacters * fm.averageCharWidth(), fm.lineSpacing()) +
+               frameAndMargins();
+    }
+    QSize sizeHint() const override {
+        const int width =
+            kHintedCharacters * fontMetrics().averageCharWidth() + frameAndMargins().width();
+        return {width, heightForWidth(width)};
+    }
+    int heightForWidth(int width) const override {
+        const QSize room = QSize(width, 0) - frameAndMargins();
+        return fontMetrics()
+                   .boundingRect(QRect(0, 0, std::max(1, room.width()), 0), Qt::TextWordWrap,
+                                 text())
+                   .height() +
+               frameAndMargins().height();
+    }
+
+private:
+    static constexpr int kLeastCharacters = 20;
+    static constexpr int kHintedCharacters = 80;
+
+    QSize frameAndMargins() const {
+        const QMargins m = contentsMargins();
+        return {m.left() + m.right() + 2 * margin(), m.top() + m.bottom() + 2 * margin()};
+    }
+};
+
 QLabel* makeLabel(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
+    auto* label = new WrappedText(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
-    // Plain text, laid out as a line of text rather than as a document:
-    // the window measures its wrapped labels at every width it tries.
+    // Plain text, laid out as a line of text rather than as a document.
     label->setTextFormat(Qt::PlainText);
     return label;
 }
@@ -109,8 +146,9 @@ ProgressWindow::ProgressWindow(HistoryStore& history, const Clock& clock,
         connect(button, &QPushButton::clicked, this,
                 [this, range = choice.range] { setRange(range); });
     }
-    span_ = makeLabel(this, "span");
-    span_->setWordWrap(false);
+    span_ = new QLabel(this);
+    span_->setObjectName(QStringLiteral("span"));
+    span_->setTextFormat(Qt::PlainText);
     ranges->addSpacing(12);
     ranges->addWidget(span_, 1);
     comparison_ = makeLabel(this, "comparison");

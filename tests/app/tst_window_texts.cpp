@@ -192,9 +192,15 @@ private slots:
             if (!progress->rect().contains(a->geometry()))
                 faults << a->objectName() + QStringLiteral(" lies outside the window");
             if (const auto* label = qobject_cast<const QLabel*>(a);
-                label != nullptr && label->wordWrap() &&
-                label->height() < label->heightForWidth(label->width()))
-                faults << a->objectName() + QStringLiteral(" lacks lines");
+                label != nullptr && label->wordWrap()) {
+                // Its lines as a plain QLabel measures them, not as it says.
+                QLabel plain(label->text());
+                plain.setFont(label->font());
+                plain.setTextFormat(label->textFormat());
+                plain.setWordWrap(true);
+                if (label->height() < plain.heightForWidth(label->width()))
+                    faults << a->objectName() + QStringLiteral(" lacks lines");
+            }
             if (a->width() < a->minimumSizeHint().width() ||
                 a->height() < a->minimumSizeHint().height())
                 faults << a->objectName() + QStringLiteral(" is squeezed");
