@@ -2,8 +2,9 @@
 // solved Cube (part of the pick), opening the file, the window's first paint
 // with a large history and with none, rescuing a damaged file, opening the
 // Progress window on 100,000 rows (reading, summarising, drawing) against a
-// floor of plain libsqlite3 reading what the window reads and computing the
-// same figures, and switching the charts' range.
+// floor of plain libsqlite3 reading what the window reads, computing the
+// same figures and drawing them without widgets, and switching the charts'
+// range.
 #include "app/main_window.h"
 #include "app/progress_window.h"
 #include "app/target_time.h"
@@ -135,7 +136,8 @@ BENCHMARK(BM_Summarize100k)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Opening the Progress window for the first time: the window built, the
 // history read (its tallies, each recipe's latest solves, the weeks
-// compared) and summarised, and the window drawn once.
+// compared, the share within the target, the Cubes kept for review, the
+// exams) and summarised, and the window drawn once.
 void BM_OpenProgressWindow100k(benchmark::State& state) {
     HistoryStore history(largeHistory());
     for (auto _ : state) {
