@@ -23,9 +23,7 @@ class Texts {
     Q_DECLARE_TR_FUNCTIONS(ClassReport)
 };
 
-// The page, in millimetres, as the worksheet's.
-constexpr double kMargin = 15.0;
-constexpr double kFooter = 8.0;
+// The page's parts, in millimetres; its margin and footer as every sheet's.
 constexpr double kTitle = 11.0;
 constexpr double kLine = 5.5;       // a line of text under the title
 constexpr double kHeading = 11.0;   // a section's heading, with room above it
@@ -155,7 +153,7 @@ public:
     }
 
 private:
-    double bottom() const { return paper_.height() - kFooter; }
+    double bottom() const { return paper_.height() - kFooterHeight; }
 
     void startPage() {
         if (page_ >= 0 && draw_)
@@ -163,7 +161,7 @@ private:
         ++page_;
         y_ = 0;
         if (draw_)
-            paper_.text({0, paper_.height() - kFooter, paper_.width(), kFooter},
+            paper_.text({0, paper_.height() - kFooterHeight, paper_.width(), kFooterHeight},
                         Texts::tr("Page %L1 of %L2").arg(page_ + 1).arg(pageCount_), sheetFont(9),
                         Qt::AlignHCenter | Qt::AlignBottom);
     }
@@ -294,9 +292,7 @@ QString leftOutText(const LeftOutFile& file) {
 }
 
 void setUpReportPage(QPagedPaintDevice& device) {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(kMargin, kMargin, kMargin, kMargin),
-                                     QPageLayout::Millimeter));
+    device.setPageLayout(portraitPage(QPageSize(QPageSize::A4)));
 }
 
 bool printClassReport(QPagedPaintDevice& device, const ClassReport& report) {

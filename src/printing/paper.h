@@ -9,6 +9,9 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QRectF>
 #include <QSizeF>
@@ -19,6 +22,17 @@
 #include <string>
 
 namespace vexlor {
+
+// Every printed page in millimetres: the margin on each side, and the band
+// at the foot of the printable area that holds the page's footer.
+inline constexpr double kPageMargin = 15.0;
+inline constexpr double kFooterHeight = 8.0;
+
+// A portrait page of the given size with that margin on every side.
+inline QPageLayout portraitPage(const QPageSize& size) {
+    return {size, QPageLayout::Portrait,
+            QMarginsF(kPageMargin, kPageMargin, kPageMargin, kPageMargin), QPageLayout::Millimeter};
+}
 
 // Minutes and seconds, as a clock shows them: 12:05.
 inline QString clockText(double seconds) {

@@ -28,14 +28,13 @@ class Worksheet {
 };
 
 // The page, in millimetres. The printable area is the page less the margin
-// on every side; a header band and a footer band are taken off it. The
-// first pupils' page has a taller header: the title, the lines for the
-// pupil's name, class and date, and the instruction; so has every page of
-// the answer grid, which pupils hand in on its own.
-constexpr double kMargin = 15.0;
+// on every side (kPageMargin); a header band and a footer band
+// (kFooterHeight) are taken off it. The first pupils' page has a taller
+// header: the title, the lines for the pupil's name, class and date, and
+// the instruction; so has every page of the answer grid, which pupils hand
+// in on its own.
 constexpr double kHeader = 12.0;
 constexpr double kFirstHeader = 34.0;
-constexpr double kFooter = 8.0;
 constexpr double kKeyHeading = 12.0;
 constexpr double kKeyLine = 5.5;
 constexpr double kKeyColumn = 30.0;
@@ -80,7 +79,7 @@ struct KeyGrid {
 };
 
 KeyGrid keyGridOf(QSizeF area, bool explain) {
-    const double height = area.height() - kHeader - kFooter - kKeyHeading;
+    const double height = area.height() - kHeader - kFooterHeight - kKeyHeading;
     // A worked key lists its items down one column.
     if (explain)
         return {std::max(1, static_cast<int>(height / kWorkedKeyItem)), 1};
@@ -89,7 +88,7 @@ KeyGrid keyGridOf(QSizeF area, bool explain) {
 }
 
 KeyGrid answerGridOf(QSizeF area) {
-    const double height = area.height() - kFirstHeader - kFooter;
+    const double height = area.height() - kFirstHeader - kFooterHeight;
     return {std::max(1, static_cast<int>(height / kGridLine)),
             std::max(1, static_cast<int>(area.width() / kGridColumn))};
 }
@@ -138,13 +137,13 @@ void drawTitle(Paper& paper, const SheetOptions& options, double height, double 
 // The page's number at its foot; on the page a teacher marks, the line for
 // the score at the right.
 void drawFooter(Paper& paper, const QString& text, int scoreOutOf = 0) {
-    paper.text({0, paper.height() - kFooter, paper.width(), kFooter}, text, sheetFont(9),
-               Qt::AlignHCenter | Qt::AlignBottom);
+    paper.text({0, paper.height() - kFooterHeight, paper.width(), kFooterHeight}, text,
+               sheetFont(9), Qt::AlignHCenter | Qt::AlignBottom);
     if (scoreOutOf > 0)
-        paper.text(
-            {paper.width() / 2 + 25, paper.height() - kFooter, paper.width() / 2 - 25, kFooter},
-            Worksheet::tr("Score: ____ / %L1").arg(scoreOutOf), sheetFont(12, true),
-            Qt::AlignRight | Qt::AlignBottom);
+        paper.text({paper.width() / 2 + 25, paper.height() - kFooterHeight, paper.width() / 2 - 25,
+                    kFooterHeight},
+                   Worksheet::tr("Score: ____ / %L1").arg(scoreOutOf), sheetFont(12, true),
+                   Qt::AlignRight | Qt::AlignBottom);
 }
 
 // The head of the first pupils' page and of the answer grid: the title, a
@@ -399,8 +398,8 @@ SheetPages pagesOf(int items, const SheetOptions& options, QSizeF areaMm) {
 
 ItemLayout itemLayout(QSizeF areaMm, int itemsPerPage) {
     const int n = std::clamp(itemsPerPage, 1, kMaxItemsPerPage);
-    const double firstHeight = areaMm.height() - kFirstHeader - kFooter;
-    const double otherHeight = areaMm.height() - kHeader - kFooter;
+    const double firstHeight = areaMm.height() - kFirstHeader - kFooterHeight;
+    const double otherHeight = areaMm.height() - kHeader - kFooterHeight;
     ItemLayout best;
     best.mmPerUnit = -1;
     // Every grid of n places without an empty row or column, with the
@@ -450,9 +449,7 @@ QChar answerLetter(int answer) {
 }
 
 void setUpSheetPage(QPagedPaintDevice& device, const SheetOptions& options) {
-    device.setPageLayout(QPageLayout(QPageSize(options.pageSize), QPageLayout::Portrait,
-                                     QMarginsF(kMargin, kMargin, kMargin, kMargin),
-                                     QPageLayout::Millimeter));
+    device.setPageLayout(portraitPage(QPageSize(options.pageSize)));
 }
 
 namespace {
