@@ -296,18 +296,12 @@ void setUpReportPage(QPagedPaintDevice& device) {
 }
 
 bool printClassReport(QPagedPaintDevice& device, const ClassReport& report) {
-    const QSizeF area = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
-    if (area.width() <= 0 || area.height() <= 0)
-        return false;
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    Paper paper{painter, device.width() / area.width(), area};
-    ReportPages counting(paper, false, 0, [] {});
-    counting.run(report);
-    ReportPages pages(paper, true, counting.pages(), [&device] { device.newPage(); });
-    pages.run(report);
-    return painter.end();
+    return paintPages(device, [&](Paper& paper) {
+        ReportPages counting(paper, false, 0, [] {});
+        counting.run(report);
+        ReportPages pages(paper, true, counting.pages(), [&device] { device.newPage(); });
+        pages.run(report);
+    });
 }
 
 } // namespace vexlor

@@ -12,6 +12,7 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QRectF>
 #include <QSizeF>
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 
 namespace vexlor {
@@ -97,5 +99,19 @@ struct Paper {
         painter.drawRect(Units(mm));
     }
 };
+
+// Paints on the device with print, in millimetres of its printable area;
+// false where it has no such area or cannot be painted on.
+inline bool paintPages(QPagedPaintDevice& device, const std::function<void(Paper&)>& print) {
+    const QSizeF area = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
+    if (area.width() <= 0 || area.height() <= 0)
+        return false;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    Paper paper{painter, device.width() / area.width(), area};
+    print(paper);
+    return painter.end();
+}
 
 } // namespace vexlor

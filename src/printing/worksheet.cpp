@@ -457,20 +457,12 @@ namespace {
 // Starts painting on the device's pages, lets print fill them, and ends.
 bool printPages(QPagedPaintDevice& device,
                 const std::function<void(Paper&, const std::function<void()>& nextPage)>& print) {
-    const QSizeF area = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
-    if (area.width() <= 0 || area.height() <= 0)
-        return false;
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    Paper paper{painter, device.width() / area.width(), area};
     bool started = false;
     const std::function<void()> nextPage = [&] {
         if (std::exchange(started, true))
             device.newPage();
     };
-    print(paper, nextPage);
-    return painter.end();
+    return paintPages(device, [&](Paper& paper) { print(paper, nextPage); });
 }
 
 } // namespace
